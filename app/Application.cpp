@@ -1,0 +1,30 @@
+#include "app/Application.h"
+
+#include "app/BusyLock.h"
+#include "app/TForm1.h"
+#include "app/TForm4.h"
+#include "app/TFormAbout.h"
+#include "convert/TForm3.h"
+#include "media/TFormAnalyzingSplash.h"
+#include "platform/RegScript.h"
+
+Application::Application(const std::string& appDir, Messages& messages_)
+    : messages(messages_)
+{
+    state.appDir = appDir;
+    Form1 = std::make_unique<TForm1>(state);
+    platform::StartRegScript(state.appDir);
+    FormAnalyzingSplash = new TFormAnalyzingSplash(Form1.get());
+    FormAbout = new TFormAbout(Form1.get());
+    Form3 = new TForm3(Form1.get());
+    Form4 = new TForm4(Form1.get());
+    busyLock = std::make_unique<BusyLock>(*Form1, *Form4);
+    QObject::connect(Form1.get(), &TForm1::shown, Form1.get(), [this] { FormShow(); });
+}
+
+Application::~Application() = default;
+
+void Application::FormShow()
+{
+    state.suppressShutdownConfirm = false;
+}

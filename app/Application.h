@@ -1,0 +1,33 @@
+#pragma once
+// Start-up: the shared state, the five windows in their creation order, and
+// the bindings between them.
+#include "app/SharedState.h"
+
+#include <memory>
+#include <string>
+
+class Messages;
+class TForm1;
+class TForm3;
+class TForm4;
+class TFormAbout;
+class TFormAnalyzingSplash;
+class BusyLock;
+
+class Application {
+public:
+    Application(const std::string& appDir, Messages& messages);
+    ~Application();
+
+    SharedState state;
+    Messages& messages;
+    std::unique_ptr<TForm1> Form1;
+    TFormAnalyzingSplash* FormAnalyzingSplash = nullptr;
+    TFormAbout* FormAbout = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
+    std::unique_ptr<BusyLock> busyLock;
+
+private:
+    void FormShow();
+};

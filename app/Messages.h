@@ -1,0 +1,15 @@
+#pragma once
+// Every message box and confirmation goes through this interface, so tests
+// answer them and nothing blocks a test.
+#include <string>
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // "Information" box with an OK button and no icon.
+    virtual void information(const std::string& text) = 0;
+    // Confirmation with Yes and No; true for Yes.
+    virtual bool confirmYesNo(const std::string& text) = 0;
+    // "Confirm" box with a question icon, OK and Cancel; true for OK.
+    virtual bool confirmOkCancel(const std::string& caption, const std::string& text) = 0;
+};

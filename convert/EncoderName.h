@@ -1,0 +1,4 @@
+#pragma once
+// The encoder's fixed names: the program in AppDir and the image name that
+// stopping it matches.
+inline constexpr const char* kEncoderName = "ridod2e";

@@ -1,0 +1,56 @@
+#pragma once
+// An option list as the window shows it: entries, the selected index (-1 for
+// none) and whether it is enabled. The format switch fills these models and
+// the window mirrors them into its combo boxes.
+#include <string>
+#include <vector>
+
+struct OptionList {
+    std::vector<std::string> entries;
+    int selected = -1;
+    bool enabled = true;
+
+    // The selected entry's text, or the empty text when nothing is selected.
+    std::string selectedText() const
+    {
+        return selected >= 0 && selected < static_cast<int>(entries.size()) ? entries[selected] : std::string();
+    }
+
+    // Replaces the entries and selects `initial` (an entry text); no match selects nothing.
+    void fill(std::vector<std::string> newEntries, const std::string& initial)
+    {
+        entries = std::move(newEntries);
+        select(initial);
+    }
+
+    void select(const std::string& text)
+    {
+        selected = -1;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i] == text) {
+                selected = static_cast<int>(i);
+                return;
+            }
+        }
+    }
+
+    void clear()
+    {
+        entries.clear();
+        selected = -1;
+    }
+};
+
+// The option lists of the main window that the profiles and the command line use.
+struct OptionLists {
+    OptionList videoCodec;
+    OptionList videoSize;
+    OptionList videoBitrate;
+    OptionList videoFramerate;
+    OptionList audioCodec;
+    OptionList audioBitrate;
+    OptionList audioChannel{{"Stereo", "Mono"}, 0};
+    OptionList samplingRate;
+    OptionList letterBox{{"None", "LetterBox"}, 1};
+    OptionList muteAudio{{"False", "True"}, 0};
+};

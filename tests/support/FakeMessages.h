@@ -1,0 +1,30 @@
+#pragma once
+// Records every message and answers confirmations as scripted.
+#include "app/Messages.h"
+
+#include <string>
+#include <vector>
+
+class FakeMessages : public Messages {
+public:
+    struct Shown {
+        std::string kind;
+        std::string caption;
+        std::string text;
+    };
+
+    void information(const std::string& text) override { shown.push_back({"information", "Information", text}); }
+    bool confirmYesNo(const std::string& text) override
+    {
+        shown.push_back({"yesno", "Confirm", text});
+        return answer;
+    }
+    bool confirmOkCancel(const std::string& caption, const std::string& text) override
+    {
+        shown.push_back({"okcancel", caption, text});
+        return answer;
+    }
+
+    std::vector<Shown> shown;
+    bool answer = true;
+};
