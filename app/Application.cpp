@@ -5,6 +5,7 @@
 #include "app/TForm4.h"
 #include "app/TFormAbout.h"
 #include "convert/TForm3.h"
+#include "media/AddFiles.h"
 #include "media/TFormAnalyzingSplash.h"
 #include "platform/RegScript.h"
 
@@ -14,11 +15,12 @@ Application::Application(const std::string& appDir, Messages& messages_)
     state.appDir = appDir;
     Form1 = std::make_unique<TForm1>(state);
     platform::StartRegScript(state.appDir);
-    FormAnalyzingSplash = new TFormAnalyzingSplash(Form1.get());
+    FormAnalyzingSplash = new TFormAnalyzingSplash(state, Form1.get());
     FormAbout = new TFormAbout(Form1.get());
     Form3 = new TForm3(Form1.get());
     Form4 = new TForm4(Form1.get());
     busyLock = std::make_unique<BusyLock>(*Form1, *Form4);
+    addFiles = BindAddFiles(*this);
     QObject::connect(Form1.get(), &TForm1::shown, Form1.get(), [this] { FormShow(); });
 }
 

@@ -13,6 +13,7 @@ class TForm4;
 class TFormAbout;
 class TFormAnalyzingSplash;
 class BusyLock;
+class AddFilesHandler;
 
 class Application {
 public:
@@ -27,6 +28,7 @@ public:
     TForm3* Form3 = nullptr;
     TForm4* Form4 = nullptr;
     std::unique_ptr<BusyLock> busyLock;
+    AddFilesHandler* addFiles = nullptr;
 
 private:
     void FormShow();

@@ -1,9 +1,34 @@
 #pragma once
-// "Analyzing Video Files": shown while added files are measured.
+// "Analyzing Video Files": shown, always on top, while added files are
+// measured. It names the file being measured and offers Cancel, which lets
+// the file under way finish and adds no further files. It cannot be closed
+// while the analysis holds it.
 #include <QDialog>
+
+class QLabel;
+class QPushButton;
+struct SharedState;
 
 class TFormAnalyzingSplash : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormAnalyzingSplash(QWidget* parent = nullptr);
+    explicit TFormAnalyzingSplash(SharedState& state, QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;
+    QLabel* Panel1 = nullptr;
+    QPushButton* Button2 = nullptr;
+
+    // Shows the splash without making it modal, centred on its parent.
+    void showCentred();
+
+public slots:
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Button2Click();
+
+    SharedState& state_;
 };

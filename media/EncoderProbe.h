@@ -1,0 +1,52 @@
+#pragma once
+// Measures a file by running the encoder with nothing but an input: the
+// encoder describes the input on its console and ends. An output whose first
+// line does not begin with "Input #0," is rejected; the plain probe is then
+// followed by a second one through the alternative reader, and a file that
+// both reject still gets a row with the size "Unknown".
+#include "media/ProbeOutput.h"
+
+#include <functional>
+#include <string>
+
+// How a probe waits for the encoder's output: on the window's thread the
+// window keeps processing its events; elsewhere the wait simply blocks.
+enum class WaitStyle { KeepWindowAlive, Block };
+
+// `"ridod2e" -@ -y  -i "<path>"`, the path trimmed of blanks and control
+// characters at both ends; with the prefix, "DS:\\" goes before the path.
+std::string ProbeCommandLine(const std::string& path, bool altReaderPrefix);
+
+// Removes blanks and control characters from both ends.
+std::string TrimBlanks(const std::string& text);
+
+class EncoderProbe {
+public:
+    // Receives each row the probe produces: path, size, frame rate, duration.
+    using AddFileRow = std::function<void(const std::string& path, const std::string& size,
+                                          const std::string& frameRate, const std::string& duration)>;
+
+    EncoderProbe(std::string appDir, WaitStyle wait, AddFileRow addFileRow);
+
+    void ProbeWithEncoder(const std::string& path);
+    void ProbeWithDsPrefix(const std::string& path);
+    // Runs the encoder and produces at most one row. An encoder that cannot
+    // be started produces none and asks for no second probe.
+    void RunProbe(const std::string& commandLine, bool lastAttempt);
+
+    bool ProbeFailed() const { return probeFailed_; }
+    bool ProbeRetryNeeded() const { return probeRetryNeeded_; }
+    const std::string& ProbeFilePath() const { return probeFilePath_; }
+    const ProbeValues& Values() const { return values_; }
+    const LineBuffer& Lines() const { return lines_; }
+
+private:
+    std::string appDir_;
+    WaitStyle wait_;
+    AddFileRow addFileRow_;
+    std::string probeFilePath_;
+    ProbeValues values_;
+    LineBuffer lines_;
+    bool probeFailed_ = false;
+    bool probeRetryNeeded_ = false;
+};

@@ -1,0 +1,62 @@
+#include "media/MeasureFile.h"
+
+#include "media/TVFVideoInfo.h"
+#include "media/VideoInfoText.h"
+#include "profiles/FormatCatalogue.h"
+
+#include <filesystem>
+
+FileRow MakeFileRow(const std::string& path, const std::string& size, const std::string& frameRate,
+                    const std::string& duration, int formatIndex)
+{
+    FileRow row;
+    row.caption = path;
+    row.cell(FileColumn::VideoSize) = size;
+    row.cell(FileColumn::FrameRate) = frameRate;
+    row.cell(FileColumn::Duration) = duration;
+    row.cell(FileColumn::Output) = FormatTag(formatIndex);
+    row.checked = true;
+    return row;
+}
+
+ComponentTexts ComponentRowTexts(const TVFVideoInfo& videoInfo)
+{
+    const TVFVideoStreamInfo& video = videoInfo.Video();
+    ComponentTexts texts;
+    texts.size = std::to_string(video.Width) + " x " + std::to_string(video.Height);
+    texts.frameRate = std::to_string(RoundHalfEven(video.FrameRate));
+    texts.duration = video.Duration.size() == 5 ? "00:" + video.Duration : video.Duration;
+    return texts;
+}
+
+std::optional<FileRow> MeasureFile(const std::string& path, const std::string& appDir, int formatIndex,
+                                   WaitStyle wait, TVFVideoInfo& videoInfo)
+{
+    // A file that went away since it was chosen gets no row; the component
+    // would otherwise still hold the previous file's values.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+    videoInfo.setFileName(path);
+    videoInfo.Inspect();
+    if (videoInfo.VideoMajorType() == "FILE NOT FOUND")
+        return std::nullopt;
+    const ComponentTexts texts = ComponentRowTexts(videoInfo);
+    if (texts.size != "0 x 0")
+        return MakeFileRow(path, texts.size, texts.frameRate, texts.duration, formatIndex);
+
+    std::optional<FileRow> row;
+    EncoderProbe probe(appDir, wait,
+                       [&](const std::string& caption, const std::string& size, const std::string& frameRate,
+                           const std::string& duration) { row = MakeFileRow(caption, size, frameRate, duration, formatIndex); });
+    probe.ProbeWithEncoder(path);
+    if (probe.ProbeRetryNeeded())
+        probe.ProbeWithDsPrefix(path);
+    return row;
+}
+
+std::optional<FileRow> MeasureFile(const std::string& path, const std::string& appDir, int formatIndex, WaitStyle wait)
+{
+    TVFVideoInfo videoInfo(nullptr);
+    return MeasureFile(path, appDir, formatIndex, wait, videoInfo);
+}

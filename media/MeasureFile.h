@@ -1,0 +1,33 @@
+#pragma once
+// Measures one input file the way Add Files does: the media-information
+// component first, and the encoder probe when the component reports no frame
+// size. The window and the command-line tool both measure through here.
+#include "media/EncoderProbe.h"
+#include "media/FileRow.h"
+
+#include <optional>
+#include <string>
+
+class TVFVideoInfo;
+
+// The row of a measured file: caption, size, frame rate, duration, the tag of
+// the output format at `formatIndex`, and empty Progress and Frames cells.
+FileRow MakeFileRow(const std::string& path, const std::string& size, const std::string& frameRate,
+                    const std::string& duration, int formatIndex);
+
+// The component's three texts: "W x H", the frame rate to the nearest whole
+// number (a half to the even neighbour), and the duration with "00:" put in
+// front of a minutes-and-seconds text.
+struct ComponentTexts {
+    std::string size;
+    std::string frameRate;
+    std::string duration;
+};
+ComponentTexts ComponentRowTexts(const TVFVideoInfo& videoInfo);
+
+// Empty when the file gets no row: it is no longer there, or the encoder
+// could not be started.
+std::optional<FileRow> MeasureFile(const std::string& path, const std::string& appDir, int formatIndex,
+                                   WaitStyle wait, TVFVideoInfo& videoInfo);
+std::optional<FileRow> MeasureFile(const std::string& path, const std::string& appDir, int formatIndex,
+                                   WaitStyle wait = WaitStyle::Block);

@@ -1,0 +1,21 @@
+#pragma once
+// The input formats the open dialog offers, kept in the Windows filter form
+// ("description|patterns|...|") and converted for Qt's file dialog.
+#include <QStringList>
+#include <string>
+#include <vector>
+
+extern const std::string kOpenDialogFilter;
+
+struct FilterEntry {
+    std::string description;
+    std::string patterns; // separated by ";", blanks kept
+};
+
+// The entries of a Windows filter, in order.
+std::vector<FilterEntry> FilterEntries(const std::string& windowsFilter);
+
+// Qt's name filters: the description followed by the patterns in
+// parentheses, blank-separated. The file dialog hides the pattern part, so
+// the descriptions show as written.
+QStringList QtNameFilters(const std::string& windowsFilter);

@@ -1,0 +1,129 @@
+#include "media/ProbeOutput.h"
+
+namespace {
+
+constexpr std::string_view kAcceptedStart = "Input #0,";
+
+// The piece of `text` that starts at `start` and runs `length` characters,
+// cut short at the end; empty when it starts past the end.
+std::string Piece(const std::string& text, std::size_t start, std::size_t length = std::string::npos)
+{
+    return start >= text.size() ? std::string() : text.substr(start, length);
+}
+
+// One field step: the text before the first comma, and the remaining text
+// after the comma and the blank that follows it. Without a comma the field is
+// empty and the remaining text loses its first character.
+std::string CutField(std::string& text)
+{
+    const auto comma = text.find(',');
+    if (comma == std::string::npos) {
+        text = Piece(text, 1);
+        return {};
+    }
+    std::string field = text.substr(0, comma);
+    text = Piece(text, comma + 2);
+    return field;
+}
+
+std::string SizeFromField(const std::string& field)
+{
+    const auto x = field.find('x');
+    if (x == std::string::npos || x == 0 || x + 1 >= field.size())
+        return "0 x 0";
+    return field.substr(0, x) + " x " + field.substr(x + 1);
+}
+
+std::string FrameRateFromText(const std::string& text)
+{
+    const auto fps = text.find("fps");
+    std::string rate = fps == std::string::npos || fps == 0 ? std::string() : text.substr(0, fps - 1);
+    // "25.00" shows as "25"; without a point the first two characters decide.
+    const auto point = rate.find('.');
+    const std::size_t cut = point == std::string::npos ? 0 : point;
+    if (Piece(rate, point == std::string::npos ? 0 : point + 1, 2) == "00")
+        rate.resize(cut);
+    return rate;
+}
+
+void ReadVideoLine(const std::string& line, ProbeValues& values)
+{
+    // The text after "Video: "; a line with "Video:" but no blank after it is
+    // read from a fixed position, as the grammar has always done.
+    const auto found = line.find("Video: ");
+    std::string rest = Piece(line, (found == std::string::npos ? 0 : found + 1) + 6);
+    CutField(rest);
+    const std::string size = CutField(rest);
+    values.sizeText = SizeFromField(size);
+    values.frameRateText = FrameRateFromText(rest);
+}
+
+} // namespace
+
+void LineBuffer::clear()
+{
+    lines_.clear();
+    partial_.clear();
+    pendingBreak_ = false;
+}
+
+void LineBuffer::append(std::string_view chunk)
+{
+    for (const char c : chunk) {
+        if (pendingBreak_) {
+            pendingBreak_ = false;
+            if (c == '\n')
+                continue;
+        }
+        if (c == '\n' || c == '\r') {
+            lines_.push_back(std::move(partial_));
+            partial_.clear();
+            pendingBreak_ = c == '\r';
+            continue;
+        }
+        partial_ += c;
+    }
+}
+
+void LineBuffer::finish()
+{
+    if (!partial_.empty()) {
+        lines_.push_back(std::move(partial_));
+        partial_.clear();
+    }
+    pendingBreak_ = false;
+}
+
+std::string_view LineBuffer::firstLine() const
+{
+    return lines_.empty() ? std::string_view(partial_) : std::string_view(lines_.front());
+}
+
+bool ProbeRejected(const LineBuffer& buffer)
+{
+    if (buffer.empty())
+        return false;
+    const std::string_view first = buffer.firstLine();
+    if (buffer.firstLineComplete() || first.size() >= kAcceptedStart.size())
+        return first.substr(0, kAcceptedStart.size()) != kAcceptedStart;
+    return first != kAcceptedStart.substr(0, first.size());
+}
+
+ProbeValues ParseProbeOutput(const std::vector<std::string>& lines)
+{
+    ProbeValues values;
+    for (const auto& line : lines) {
+        const auto duration = line.find("Duration: ");
+        if (duration != std::string::npos) {
+            if (Piece(line, duration + 10, 3) == "N/A") {
+                values.durationText = "00:00:00";
+                return values;
+            }
+            values.durationText = Piece(line, duration + 10, 2) + ":" + Piece(line, duration + 13, 2) + ":"
+                + Piece(line, duration + 16, 2);
+        }
+        if (line.find("Video:") != std::string::npos)
+            ReadVideoLine(line, values);
+    }
+    return values;
+}

@@ -1,0 +1,157 @@
+#include "media/TVFVideoInfo.h"
+
+#include "media/MediaDetector.h"
+#include "media/NameTables.h"
+#include "media/VideoInfoText.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+TVFVideoInfo::TVFVideoInfo(QObject* owner)
+    : QObject(owner)
+{
+}
+
+void TVFVideoInfo::Raise(const TNotifyEvent& event)
+{
+    if (event)
+        event(parent());
+}
+
+void TVFVideoInfo::Inspect()
+{
+    Raise(OnStart);
+    try {
+        InspectFile();
+    } catch (const std::exception&) {
+        Raise(OnError);
+        return;
+    }
+    Raise(OnFinish);
+}
+
+void TVFVideoInfo::InspectFile()
+{
+    audioStreams_.clear();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileName_, error)) {
+        videoMajorType_ = "FILE NOT FOUND";
+        return;
+    }
+    video_.Width = 0;
+    video_.Height = 0;
+    video_.Duration = "0";
+    video_.FrameCount = 0;
+    video_.BitRate = 0.0;
+    video_.FrameRate = 0.0;
+    video_.AspectRatioText = "0";
+
+    const std::string extension = std::filesystem::path(fileName_).extension().string();
+    if (const auto name = ContainerName(extension.empty() ? extension : extension.substr(1)))
+        fileFormat_ = *name;
+
+    MediaDetector detector;
+    if (!detector.setFilename(fileName_)) {
+        videoMajorType_ = "ERROR";
+        return;
+    }
+    const auto streams = detector.outputStreams();
+    if (!streams)
+        return;
+    for (int stream = 0; stream < *streams; ++stream)
+        InspectStream(detector, stream);
+}
+
+void TVFVideoInfo::InspectStream(const MediaDetector& detector, int stream)
+{
+    const auto type = detector.streamMediaType(stream);
+    if (!type)
+        return;
+    NameTypes(*type);
+    AnalyseFormat(detector, stream, *type);
+}
+
+void TVFVideoInfo::NameTypes(const StreamMediaType& type)
+{
+    const auto store = [this](const NamedProperty& named) {
+        switch (named.property) {
+        case NameProperty::VideoMajorType: videoMajorType_ = named.name; break;
+        case NameProperty::AudioMajorType: audioMajorType_ = named.name; break;
+        case NameProperty::OtherMajorType: otherMajorType_ = named.name; break;
+        case NameProperty::VideoSubType: videoSubType_ = named.name; break;
+        case NameProperty::AudioSubType: audioSubType_ = named.name; break;
+        case NameProperty::OtherSubType: otherSubType_ = named.name; break;
+        }
+    };
+    store(MajorTypeName(type.majorType));
+    store(SubtypeName(type.subtype));
+}
+
+void TVFVideoInfo::AnalyseFormat(const MediaDetector& detector, int stream, const StreamMediaType& type)
+{
+    const FormatTypeResult format = FormatTypeLookup(type.formatType);
+    const std::optional<double> length = detector.streamLength(stream);
+
+    if (format.analysis == FormatAnalysis::NameOnly) {
+        video_.FormatType = format.name;
+        return;
+    }
+    if (format.analysis == FormatAnalysis::WaveFormatEx) {
+        if (!type.wave)
+            return;
+        const WaveFormatBlock& wave = *type.wave;
+        TVFAudioStreamInfo entry;
+        if (length) {
+            const DurationTexts texts = StreamDurationTexts(*length);
+            entry.Duration = texts.duration;
+            entry.DurationMs = texts.durationMs;
+        }
+        entry.FormatName = WaveFormatName(wave.formatTag);
+        entry.SampleRate = std::to_string(wave.samplesPerSecond);
+        entry.SampleBitRate = std::to_string(RoundHalfEven(double(wave.bitsPerSample) * wave.samplesPerSecond / 100.0));
+        entry.BitsPerSample = std::to_string(wave.bitsPerSample);
+        entry.Channels = std::to_string(wave.channels);
+        audioStreams_.push_back(entry);
+        return;
+    }
+
+    if (length) {
+        const DurationTexts texts = StreamDurationTexts(*length);
+        video_.Duration = texts.duration;
+        video_.DurationMs = texts.durationMs;
+    }
+    if (!type.video)
+        return;
+    const VideoFormatBlock& block = *type.video;
+    video_.Width = block.width;
+    video_.Height = block.height;
+    double rate = 0.0;
+    if (const auto fetched = detector.frameRate(stream)) {
+        rate = *fetched;
+        video_.FrameRate = rate;
+    }
+    // A length or rate that cannot be fetched counts as zero frames.
+    video_.FrameCount = static_cast<std::int32_t>(RoundHalfEven(length.value_or(0.0) * rate));
+    video_.BitRate = block.bitRate;
+    const bool mpeg = format.analysis == FormatAnalysis::MpegVideo || format.analysis == FormatAnalysis::Mpeg2Video;
+    if (mpeg) {
+        video_.Codec = FourCCToText(block.compression);
+    } else {
+        video_.FourCC = FourCCToText(block.compression);
+        video_.Codec = CodecDescription(video_.FourCC);
+    }
+    if (format.analysis == FormatAnalysis::VideoInfo2) {
+        if (block.pictureAspectY == 0)
+            throw std::domain_error("the picture aspect has no height");
+        video_.AspectX = static_cast<std::int32_t>(block.pictureAspectX);
+        video_.AspectY = static_cast<std::int32_t>(block.pictureAspectY);
+        video_.AspectRatio = double(block.pictureAspectX) / block.pictureAspectY;
+        video_.AspectRatioText = std::to_string(block.pictureAspectX) + ":" + std::to_string(block.pictureAspectY);
+        return;
+    }
+    const FrameAspect aspect = AspectByFrameSize(block.width, block.height);
+    video_.AspectRatioText = aspect.text;
+    video_.AspectRatio = aspect.ratio;
+    video_.AspectX = aspect.x;
+    video_.AspectY = aspect.y;
+}

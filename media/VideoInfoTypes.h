@@ -1,0 +1,40 @@
+#pragma once
+// What the media-information component reports: the video stream's
+// properties, one entry per audio stream, and the DVD information that
+// nothing fills.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TVFVideoStreamInfo {
+    std::string Codec;           // codec description, or the code itself for MPEG formats
+    std::string Duration;        // stream length by FormatSeconds
+    std::string DurationMs;      // stream length in milliseconds
+    std::string FourCC;          // compression code as text
+    std::string FormatType;      // name of a format type that is not analysed
+    std::string AspectRatioText; // "4:3", "X:Y", a number, or "0"
+    double BitRate = 0.0;
+    double FrameRate = 0.0;
+    double AspectRatio = 0.0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    std::int32_t FrameCount = 0;
+    std::int32_t AspectX = 0; // -1 when the ratio is not recognised
+    std::int32_t AspectY = 0;
+};
+
+struct TVFAudioStreamInfo {
+    std::string SampleBitRate; // bits per sample times samples per second, over 100
+    std::string Channels;
+    std::string SampleRate;
+    std::string BitsPerSample;
+    std::string FormatName; // wave-format name
+    std::string Duration;
+    std::string DurationMs;
+};
+
+using TVF_DVD_Titles = std::vector<std::string>;
+
+struct TVFDVDInfo {
+    TVF_DVD_Titles Titles;
+};
