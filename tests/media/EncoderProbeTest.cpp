@@ -1,0 +1,159 @@
+#include "media/EncoderProbe.h"
+#include "StandInEncoder.h"
+
+#include <QTimer>
+#include <csignal>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Row {
+    std::string path, size, frameRate, duration;
+    bool operator==(const Row&) const = default;
+};
+
+struct ProbeRun {
+    std::vector<Row> rows;
+    EncoderProbe::AddFileRow sink()
+    {
+        return [this](const std::string& path, const std::string& size, const std::string& frameRate,
+                      const std::string& duration) { rows.push_back({path, size, frameRate, duration}); };
+    }
+};
+
+TEST(ProbeCommandLine, IsTheEncoderByItsBareNameWithTheTrimmedPath)
+{
+    EXPECT_EQ(ProbeCommandLine("/videos/clip.avi", false), R"("ridod2e" -@ -y  -i "/videos/clip.avi")");
+    EXPECT_EQ(ProbeCommandLine(" \t/videos/my clip.avi \r\n", false), R"("ridod2e" -@ -y  -i "/videos/my clip.avi")");
+    EXPECT_EQ(ProbeCommandLine("/videos/clip.avi", true), R"("ridod2e" -@ -y  -i "DS:\\/videos/clip.avi")");
+}
+
+TEST(ProbeCommandLine, QuotesAndTrailingBackslashesInAPathStayInsideTheArgument)
+{
+    EXPECT_EQ(ProbeCommandLine(R"(/v/a"b.avi)", false), R"("ridod2e" -@ -y  -i "/v/a\"b.avi")");
+    EXPECT_EQ(ProbeCommandLine(R"(/v/a\)", false), R"("ridod2e" -@ -y  -i "/v/a\\")");
+    EXPECT_EQ(TrimBlanks("  a b  "), "a b");
+    EXPECT_EQ(TrimBlanks(" \x01\x1f"), "");
+}
+
+TEST(EncoderProbe, AnAcceptedOutputBecomesOneRow)
+{
+    StandInEncoder encoder(kClipDescription, "");
+    ProbeRun run;
+    EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
+    probe.ProbeWithEncoder("  /videos/clip.avi ");
+    EXPECT_FALSE(probe.ProbeFailed());
+    EXPECT_FALSE(probe.ProbeRetryNeeded());
+    EXPECT_EQ(run.rows, (std::vector<Row>{{"  /videos/clip.avi ", "320 x 240", "25", "00:01:23"}}));
+    EXPECT_EQ(encoder.calls(), (std::vector<std::vector<std::string>>{{"-@", "-y", "-i", "/videos/clip.avi"}}));
+}
+
+TEST(EncoderProbe, ARejectedPlainProbeAsksForTheSecondOne)
+{
+    StandInEncoder encoder("Unknown format\n", kClipDescription);
+    ProbeRun run;
+    EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
+    probe.ProbeWithEncoder("/videos/clip.avi");
+    EXPECT_TRUE(probe.ProbeFailed());
+    EXPECT_TRUE(probe.ProbeRetryNeeded());
+    EXPECT_TRUE(run.rows.empty());
+
+    probe.ProbeWithDsPrefix("/videos/clip.avi");
+    EXPECT_FALSE(probe.ProbeFailed());
+    EXPECT_EQ(run.rows, (std::vector<Row>{{"/videos/clip.avi", "320 x 240", "25", "00:01:23"}}));
+    const auto calls = encoder.calls();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[1].back(), "DS:\\\\/videos/clip.avi");
+}
+
+TEST(EncoderProbe, TwoRejectionsGiveTheUnknownRow)
+{
+    StandInEncoder encoder("Error while opening file\n", "error: cannot read\n");
+    ProbeRun run;
+    EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
+    probe.ProbeWithEncoder("/v/noise.bin");
+    probe.ProbeWithDsPrefix("/v/noise.bin");
+    EXPECT_TRUE(probe.ProbeFailed());
+    EXPECT_EQ(run.rows, (std::vector<Row>{{"/v/noise.bin", "Unknown", "", ""}}));
+}
+
+TEST(EncoderProbe, AnEncoderThatCannotStartAddsNothingAndAsksForNothing)
+{
+    TempDir emptyAppDir;
+    ProbeRun run;
+    EncoderProbe probe(emptyAppDir.dir(), WaitStyle::Block, run.sink());
+    const char* path = std::getenv("PATH");
+    const std::string savedPath = path ? path : "";
+    setenv("PATH", emptyAppDir.path().c_str(), 1);
+    probe.ProbeWithEncoder("/v/clip.avi");
+    setenv("PATH", savedPath.c_str(), 1);
+    EXPECT_FALSE(probe.ProbeFailed());
+    EXPECT_FALSE(probe.ProbeRetryNeeded());
+    EXPECT_TRUE(run.rows.empty());
+}
+
+TEST(EncoderProbe, LinesSplitBetweenReadsAreStillFound)
+{
+    StandInEncoder encoder("", "");
+    encoder.script("printf 'Input #0, avi, from x:\\n  Dura'; sleep 0.2\n"
+                   "printf 'tion: 01:02:03.45, start: 0.0\\n    Stream #0.0: Vid'; sleep 0.2\n"
+                   "printf 'eo: mpeg4, 640x352, 29.97 fps\\n'\n");
+    ProbeRun run;
+    EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
+    probe.ProbeWithEncoder("/v/x.avi");
+    EXPECT_EQ(run.rows, (std::vector<Row>{{"/v/x.avi", "640 x 352", "29.97", "01:02:03"}}));
+}
+
+TEST(EncoderProbe, AnAcceptedOutputWithoutDurationNeverTakesTheLastOne)
+{
+    StandInEncoder encoder(kClipDescription, "");
+    ProbeRun run;
+    EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
+    probe.ProbeWithEncoder("/v/a.avi");
+    encoder.script("printf 'Input #0, avi, from x:\\n    Stream #0.0: Video: mpeg4, 160x120, 10.00 fps\\n'\n");
+    probe.ProbeWithEncoder("/v/b.avi");
+    ASSERT_EQ(run.rows.size(), 2u);
+    EXPECT_EQ(run.rows[1], (Row{"/v/b.avi", "160 x 120", "10", "00:00:00"}));
+}
+
+TEST(EncoderProbe, EmptyOutputIsAcceptedWithNothingMeasured)
+{
+    StandInEncoder encoder("", "");
+    ProbeRun run;
+    EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
+    probe.ProbeWithEncoder("/v/a.avi");
+    EXPECT_FALSE(probe.ProbeFailed());
+    EXPECT_EQ(run.rows, (std::vector<Row>{{"/v/a.avi", "0 x 0", "0", "00:00:00"}}));
+}
+
+TEST(EncoderProbe, ARejectingEncoderIsEndedAtOnce)
+{
+    StandInEncoder encoder("", "");
+    encoder.script("echo $$ > \"$HERE/pid.txt\"\nprintf 'Some banner\\n'\nexec sleep 60\n");
+    ProbeRun run;
+    EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
+    probe.ProbeWithEncoder("/v/a.avi");
+    EXPECT_TRUE(probe.ProbeRetryNeeded());
+    pid_t pid = 0;
+    std::ifstream(encoder.file("pid.txt")) >> pid;
+    ASSERT_GT(pid, 0);
+    EXPECT_EQ(kill(pid, 0), -1) << "the rejected encoder still runs";
+}
+
+TEST(EncoderProbe, TheWindowKeepsProcessingEventsWhileTheEncoderThinks)
+{
+    StandInEncoder encoder(kClipDescription, "");
+    encoder.script("sleep 0.3\ncat \"$HERE/plain.txt\"\n");
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(10);
+    ProbeRun run;
+    EncoderProbe probe(encoder.appDir(), WaitStyle::KeepWindowAlive, run.sink());
+    probe.ProbeWithEncoder("/v/a.avi");
+    EXPECT_EQ(run.rows.size(), 1u);
+    EXPECT_GE(ticks, 5);
+}
+
+} // namespace
