@@ -6,6 +6,7 @@
 #include "app/TFormAbout.h"
 #include "convert/TForm3.h"
 #include "media/TFormAnalyzingSplash.h"
+#include "profiles/ProfileView.h"
 #include "platform/RegScript.h"
 
 Application::Application(const std::string& appDir, Messages& messages_)
@@ -27,4 +28,5 @@ Application::~Application() = default;
 void Application::FormShow()
 {
     state.suppressShutdownConfirm = false;
+    Form1->profileView->ComboOutputFormatChange();
 }
