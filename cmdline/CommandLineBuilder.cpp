@@ -91,11 +91,8 @@ std::string CommandLineBuilder::ChooseOutputPath(const ConversionChoices& choice
     const std::string base = BaseNameOf(FileNameOf(job.inputPath));
     const std::string path = OutputPathFor(dir, base, job.outputExt);
     // The encoder must never write over its own input, whatever the overwrite option says.
-    const auto takenOrInput = [&](const std::string& candidate) {
-        return Taken(candidate) || SameFile(candidate, job.inputPath);
-    };
     if (SameFile(path, job.inputPath) || (!choices.overwrite && Taken(path)))
-        return UniqueOutputName(dir, base, job.outputExt, takenOrInput);
+        return UniqueOutputName(dir, base, job.outputExt, [this](const std::string& candidate) { return Taken(candidate); });
     return path;
 }
 
