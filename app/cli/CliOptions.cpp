@@ -37,7 +37,7 @@ const char* ModeName(CliMode mode)
 
 // One option: whether it takes a value, and what it does to the options.
 // The handler returns an error text, empty when the value is fine.
-struct OptionSpec {
+struct OptionRule {
     bool takesValue;
     std::function<std::string(CliOptions&, const std::string& name, const std::string& value)> apply;
 };
@@ -55,34 +55,34 @@ std::string FormatIndexError(const std::string& name, const std::string& value)
     return name + " needs a format index from 0 to " + std::to_string(kFormatCount - 1) + ", not \"" + value + "\"";
 }
 
-const std::map<std::string, OptionSpec, std::less<>>& OptionTable()
+const std::map<std::string, OptionRule, std::less<>>& OptionTable()
 {
-    static const std::map<std::string, OptionSpec, std::less<>> table = [] {
-        std::map<std::string, OptionSpec, std::less<>> specs;
-        specs["--help"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
+    static const std::map<std::string, OptionRule, std::less<>> table = [] {
+        std::map<std::string, OptionRule, std::less<>> table;
+        table["--help"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
                                return SetMode(o, CliMode::Help);
                            }};
-        specs["--list-formats"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
+        table["--list-formats"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
                                        return SetMode(o, CliMode::ListFormats);
                                    }};
-        specs["--show-profile"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
+        table["--show-profile"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
                                        const auto index = WholeNumberIn(value, 0, kFormatCount - 1);
                                        if (!index)
                                            return FormatIndexError(name, value);
                                        o.profileFormat = *index;
                                        return SetMode(o, CliMode::ShowProfile);
                                    }};
-        specs["--dry-run"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
+        table["--dry-run"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
                                   return SetMode(o, CliMode::DryRun);
                               }};
-        specs["--attempt"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
+        table["--attempt"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
                                   const auto attempt = WholeNumberIn(value, 1, 2);
                                   if (!attempt)
                                       return name + " needs 1 or 2, not \"" + value + "\"";
                                   o.attempt = *attempt;
                                   return std::string();
                               }};
-        specs["--format"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
+        table["--format"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
                                  const auto index = WholeNumberIn(value, 0, kFormatCount - 1);
                                  if (!index)
                                      return FormatIndexError(name, value);
@@ -90,7 +90,7 @@ const std::map<std::string, OptionSpec, std::less<>>& OptionTable()
                                  o.choicesGiven = true;
                                  return std::string();
                              }};
-        specs["--volume"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
+        table["--volume"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
                                  const auto position = WholeNumberIn(value, 0, 10);
                                  if (!position)
                                      return name + " needs a slider position from 0 to 10, not \"" + value + "\"";
@@ -98,31 +98,31 @@ const std::map<std::string, OptionSpec, std::less<>>& OptionTable()
                                  o.choicesGiven = true;
                                  return std::string();
                              }};
-        specs["--output-dir"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
+        table["--output-dir"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
                                      if (value.empty())
                                          return name + " needs a directory";
                                      o.outputDir = value;
                                      o.choicesGiven = true;
                                      return std::string();
                                  }};
-        specs["--overwrite"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
+        table["--overwrite"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
                                     o.overwrite = true;
                                     o.choicesGiven = true;
                                     return std::string();
                                 }};
-        specs["--source-size"] = {true, [](CliOptions& o, const std::string&, const std::string& value) {
+        table["--source-size"] = {true, [](CliOptions& o, const std::string&, const std::string& value) {
                                       o.sourceSize = value;
                                       o.choicesGiven = true;
                                       return std::string();
                                   }};
         for (const ListChoiceOption& choice : kListChoiceOptions) {
-            specs[choice.name] = {true, [&choice](CliOptions& o, const std::string&, const std::string& value) {
+            table[choice.name] = {true, [&choice](CliOptions& o, const std::string&, const std::string& value) {
                                       o.listChoices.emplace_back(&choice, value);
                                       o.choicesGiven = true;
                                       return std::string();
                                   }};
         }
-        return specs;
+        return table;
     }();
     return table;
 }
@@ -163,26 +163,26 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments)
         }
         const auto equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        const auto spec = OptionTable().find(name);
-        if (spec == OptionTable().end()) {
+        const auto rule = OptionTable().find(name);
+        if (rule == OptionTable().end()) {
             parsed.error = "unknown option " + argument;
             return parsed;
         }
         std::string value;
         if (equals != std::string::npos) {
-            if (!spec->second.takesValue) {
+            if (!rule->second.takesValue) {
                 parsed.error = name + " takes no value";
                 return parsed;
             }
             value = argument.substr(equals + 1);
-        } else if (spec->second.takesValue) {
+        } else if (rule->second.takesValue) {
             if (i + 1 == arguments.size()) {
                 parsed.error = name + " needs a value";
                 return parsed;
             }
             value = arguments[++i];
         }
-        parsed.error = spec->second.apply(options, name, value);
+        parsed.error = rule->second.apply(options, name, value);
         if (!parsed.error.empty())
             return parsed;
     }

@@ -39,6 +39,7 @@ public:
         JobInput job{inputPath, options_.sourceSize, ToLower(FormatTag(choices_.formatIndex)),
                      FirstAttemptOptions(inputPath)};
         thumbnailPending_ = false;
+        retryPending_ = false;
         std::vector<std::string> lines;
         if (!Build(job, lines, error))
             return {};

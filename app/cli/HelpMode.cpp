@@ -19,6 +19,7 @@ constexpr const char* kUsage = R"(Usage:
                     one a line (a PSP format adds its thumbnail line); nothing
                     is written to disk, no directory is created
 --attempt 2         with --dry-run: the lines of the second attempt instead
+--                  ends the options (for a FILE whose name starts with -)
 
 Choices (texts are exact entries of the chosen format's lists):
   --format N            output format index, 0 to 29 (default 0; a separator
