@@ -6,8 +6,8 @@
 #include "app/TFormAbout.h"
 #include "convert/TForm3.h"
 #include "media/TFormAnalyzingSplash.h"
-#include "profiles/ProfileView.h"
 #include "platform/RegScript.h"
+#include "profiles/ProfileView.h"
 
 Application::Application(const std::string& appDir, Messages& messages_)
     : messages(messages_)
