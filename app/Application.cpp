@@ -8,6 +8,7 @@
 #include "media/AddFiles.h"
 #include "media/TFormAnalyzingSplash.h"
 #include "platform/RegScript.h"
+#include "profiles/ProfileView.h"
 
 Application::Application(const std::string& appDir, Messages& messages_)
     : messages(messages_)
@@ -29,4 +30,5 @@ Application::~Application() = default;
 void Application::FormShow()
 {
     state.suppressShutdownConfirm = false;
+    Form1->profileView->ComboOutputFormatChange();
 }
