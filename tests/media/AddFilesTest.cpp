@@ -1,3 +1,4 @@
+#include "Clips.h"
 #include "StandInEncoder.h"
 #include "app/Application.h"
 #include "app/SharedState.h"
@@ -79,6 +80,21 @@ TEST_F(AddFiles, EachChosenFileBecomesATickedRowInTheDialogsOrder)
     EXPECT_EQ(offeredFilters, QtNameFilters(kOpenDialogFilter));
     expectEverythingReleased();
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(AddFiles, AVideoTheComponentReadsNeedsNoEncoder)
+{
+    const QString clip = QString::fromStdString(clips::NinetySecondAvi());
+    choose({clip});
+    form.AddFileButton->click();
+    ASSERT_EQ(form.ListView1->rowCount(), 1);
+    EXPECT_EQ(cell(0, 0), clip);
+    EXPECT_EQ(cell(0, 1), "640 x 352");
+    EXPECT_EQ(cell(0, 2), "25");
+    EXPECT_EQ(cell(0, 3), "00:01:30");
+    EXPECT_EQ(cell(0, 4), "MP4");
+    EXPECT_TRUE(encoder.calls().empty());
+    EXPECT_EQ(app.addFiles->VideoInfo().FileFormat(), "AVI");
 }
 
 TEST_F(AddFiles, TheMenuEntryAddsFilesToo)

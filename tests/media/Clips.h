@@ -1,0 +1,75 @@
+#pragma once
+// Real clips made once per test run with the fixture generator and shared by
+// the tests that read them.
+#include "support/MediaFixtures.h"
+#include "support/TempDir.h"
+
+#include <fstream>
+#include <map>
+#include <string>
+
+namespace clips {
+
+inline const TempDir& Folder()
+{
+    static const TempDir folder;
+    return folder;
+}
+
+// The clip `name` made from `spec`, made on first use.
+inline std::string Clip(const std::string& name, const fixtures::ClipSpec& spec)
+{
+    static std::map<std::string, std::string> made;
+    const auto found = made.find(name);
+    if (found != made.end())
+        return found->second;
+    const auto path = Folder().path() / name;
+    fixtures::MakeClip(path, spec);
+    return made[name] = path.string();
+}
+
+// An MPEG-4 AVI without sound: tiny and quick to make.
+inline fixtures::ClipSpec SilentAvi(int width, int height, AVRational rate, double seconds)
+{
+    fixtures::ClipSpec spec = fixtures::ClipFor("avi");
+    spec.audioCodec.clear();
+    spec.width = width;
+    spec.height = height;
+    spec.frameRate = rate;
+    spec.seconds = seconds;
+    return spec;
+}
+
+// 640 x 352 at 25 fps for 90 seconds, MPEG-4 video and MP3 sound.
+inline std::string NinetySecondAvi()
+{
+    fixtures::ClipSpec spec = fixtures::ClipFor("avi");
+    spec.width = 640;
+    spec.height = 352;
+    spec.frameRate = {25, 1};
+    spec.seconds = 90;
+    return Clip("clip.avi", spec);
+}
+
+inline std::string Mp3()
+{
+    fixtures::ClipSpec spec = fixtures::ClipFor("mp3");
+    spec.seconds = 7;
+    return Clip("song.mp3", spec);
+}
+
+inline std::string RandomBytes()
+{
+    const auto path = Folder().path() / "noise.avi";
+    if (!std::filesystem::exists(path)) {
+        std::ofstream out(path, std::ios::binary);
+        std::uint32_t state = 12345;
+        for (int i = 0; i < 64 * 1024; ++i) {
+            state = state * 1664525u + 1013904223u;
+            out.put(static_cast<char>(state >> 24));
+        }
+    }
+    return path.string();
+}
+
+} // namespace clips

@@ -1,0 +1,200 @@
+#include "Clips.h"
+#include "media/TVFVideoInfo.h"
+
+#include <QObject>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+namespace {
+
+struct Events {
+    std::vector<std::pair<std::string, QObject*>> raised;
+
+    void bind(TVFVideoInfo& info)
+    {
+        info.OnStart = [this](QObject* sender) { raised.emplace_back("start", sender); };
+        info.OnFinish = [this](QObject* sender) { raised.emplace_back("finish", sender); };
+        info.OnError = [this](QObject* sender) { raised.emplace_back("error", sender); };
+    }
+};
+
+// A copy of an MPEG-4 AVI whose headers name another compression code and
+// claim another frame height, so that no decoder corrects them.
+std::string PatchedAvi(const std::string& source, const std::string& name, const char (&code)[5], std::int32_t height)
+{
+    std::ifstream in(source, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (auto at = bytes.find("FMP4"); at != std::string::npos; at = bytes.find("FMP4", at))
+        bytes.replace(at, 4, code, 4);
+    const auto strf = bytes.find("strf");
+    std::memcpy(&bytes[strf + 8 + 8], &height, sizeof height);
+    const auto path = clips::Folder().path() / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+}
+
+class VideoInfo : public ::testing::Test {
+protected:
+    void inspect(const std::string& file)
+    {
+        info.setFileName(file);
+        info.Inspect();
+    }
+
+    QObject owner;
+    TVFVideoInfo& info = *new TVFVideoInfo(&owner);
+    Events events;
+};
+
+TEST_F(VideoInfo, DescribesAnAviWithVideoAndSound)
+{
+    events.bind(info);
+    inspect(clips::NinetySecondAvi());
+    const TVFVideoStreamInfo& video = info.Video();
+    EXPECT_EQ(video.Width, 640);
+    EXPECT_EQ(video.Height, 352);
+    EXPECT_DOUBLE_EQ(video.FrameRate, 25.0);
+    EXPECT_EQ(video.Duration, "01:30");
+    const fixtures::MediaInfo written = fixtures::ReadMedia(clips::NinetySecondAvi());
+    ASSERT_NE(written.video(), nullptr);
+    // The container's own length may count one frame more than it holds.
+    EXPECT_NEAR(video.FrameCount, written.video()->packets, 1);
+    EXPECT_EQ(video.FrameCount, std::lround(std::stod(video.DurationMs) / 40.0));
+    EXPECT_EQ(video.FourCC, "FMP4");
+    EXPECT_EQ(video.Codec, "FFmpeg MPEG-4");
+    EXPECT_EQ(video.AspectRatioText, "1.8182");
+    EXPECT_EQ(video.AspectX, -1);
+    EXPECT_GT(video.BitRate, 0.0);
+    EXPECT_EQ(info.FileFormat(), "AVI");
+    EXPECT_EQ(info.VideoMajorType(), "Video");
+    EXPECT_EQ(info.AudioMajorType(), "Audio");
+    ASSERT_EQ(info.AudioStreamCount(), 1);
+    const TVFAudioStreamInfo& audio = info.AudioStream(0);
+    EXPECT_EQ(audio.FormatName, "MPEG-1 Layer 3 (MP3)");
+    EXPECT_EQ(audio.SampleRate, "44100");
+    EXPECT_EQ(audio.Channels, "2");
+    EXPECT_EQ(audio.Duration.substr(0, 4), "01:3");
+    EXPECT_EQ(info.OtherSubType(), "UnKnown ");
+    EXPECT_EQ(events.raised, (std::vector<std::pair<std::string, QObject*>>{{"start", &owner}, {"finish", &owner}}));
+}
+
+TEST_F(VideoInfo, AspectByFrameSize)
+{
+    const struct {
+        int width, height;
+        const char* text;
+        int x, y;
+    } cases[] = {
+        {640, 480, "4:3", 4, 3},
+        {720, 576, "1.25", -1, -1},
+        {1280, 720, "1.7778", -1, -1},
+    };
+    for (const auto& item : cases) {
+        const std::string name = std::to_string(item.width) + "x" + std::to_string(item.height) + ".avi";
+        inspect(clips::Clip(name, clips::SilentAvi(item.width, item.height, {25, 1}, 0.2)));
+        EXPECT_EQ(info.Video().AspectRatioText, item.text) << name;
+        EXPECT_EQ(info.Video().AspectX, item.x) << name;
+        EXPECT_EQ(info.Video().AspectY, item.y) << name;
+        EXPECT_DOUBLE_EQ(info.Video().AspectRatio, double(item.width) / item.height) << name;
+    }
+}
+
+TEST_F(VideoInfo, FrameRatesWithFractions)
+{
+    const struct {
+        AVRational rate;
+        double expected;
+    } cases[] = {{{30000, 1001}, 29.97}, {{24000, 1001}, 23.976}, {{25, 2}, 12.5}};
+    for (const auto& item : cases) {
+        const std::string name = "rate" + std::to_string(item.rate.num) + ".avi";
+        inspect(clips::Clip(name, clips::SilentAvi(160, 120, item.rate, 1)));
+        EXPECT_NEAR(info.Video().FrameRate, item.expected, 0.001) << name;
+    }
+}
+
+TEST_F(VideoInfo, AnAudioOnlyFileHasNoPictureAndOneEntryPerAudioStream)
+{
+    inspect(clips::Mp3());
+    EXPECT_EQ(info.Video().Width, 0);
+    EXPECT_EQ(info.Video().Height, 0);
+    EXPECT_EQ(info.Video().Duration, "0");
+    ASSERT_EQ(info.AudioStreamCount(), 1);
+    EXPECT_EQ(info.AudioStream(0).FormatName, "MPEG-1 Layer 3 (MP3)");
+    EXPECT_EQ(info.AudioStream(0).Duration, "00:07");
+    EXPECT_EQ(info.AudioMajorType(), "Audio");
+}
+
+TEST_F(VideoInfo, AWaveFileNamesItsPcmFormat)
+{
+    fixtures::ClipSpec spec = fixtures::ClipFor("wav");
+    spec.seconds = 1;
+    inspect(clips::Clip("tone.wav", spec));
+    ASSERT_EQ(info.AudioStreamCount(), 1);
+    const TVFAudioStreamInfo& audio = info.AudioStream(0);
+    EXPECT_EQ(audio.FormatName, "Microsoft PCM Format");
+    EXPECT_EQ(audio.BitsPerSample, "16");
+    EXPECT_EQ(audio.SampleBitRate, "7056");
+    EXPECT_EQ(audio.Duration, "00:01");
+    EXPECT_EQ(info.AudioSubType(), "PCM");
+}
+
+TEST_F(VideoInfo, AMissingFileLeavesTheVideoAsItWas)
+{
+    events.bind(info);
+    inspect(clips::NinetySecondAvi());
+    inspect((clips::Folder().path() / "missing.avi").string());
+    EXPECT_EQ(info.VideoMajorType(), "FILE NOT FOUND");
+    EXPECT_EQ(info.Video().Width, 640);
+    EXPECT_EQ(info.Video().Duration, "01:30");
+    EXPECT_EQ(info.AudioStreamCount(), 0);
+    EXPECT_EQ(events.raised.back(), (std::pair<std::string, QObject*>{"finish", &owner}));
+}
+
+TEST_F(VideoInfo, AFileTheLibrariesCannotOpenIsAnError)
+{
+    events.bind(info);
+    inspect(clips::NinetySecondAvi());
+    inspect(clips::Folder().write("notes.bin", "no pictures in here\n").string());
+    EXPECT_EQ(info.VideoMajorType(), "ERROR");
+    EXPECT_EQ(info.Video().Width, 0);
+    EXPECT_EQ(info.Video().Height, 0);
+    EXPECT_EQ(info.Video().Duration, "0");
+    EXPECT_EQ(events.raised.back().first, "finish");
+}
+
+TEST_F(VideoInfo, TheContainerNameComesFromTheExtension)
+{
+    const auto copy = clips::Folder().path() / "copy.Mkv";
+    std::filesystem::copy_file(clips::NinetySecondAvi(), copy, std::filesystem::copy_options::overwrite_existing);
+    inspect(copy.string());
+    EXPECT_EQ(info.FileFormat(), "Matroska");
+    const auto other = clips::Folder().path() / "copy.flv";
+    std::filesystem::copy_file(clips::NinetySecondAvi(), other, std::filesystem::copy_options::overwrite_existing);
+    inspect(other.string());
+    EXPECT_EQ(info.FileFormat(), "Matroska");
+}
+
+TEST_F(VideoInfo, ACodeWithoutDecoderIsNamedFromTheTable)
+{
+    const std::string source = clips::Clip("small.avi", clips::SilentAvi(320, 240, {25, 1}, 0.2));
+    inspect(PatchedAvi(source, "xiwave.avi", "XWV3", 240));
+    EXPECT_EQ(info.Video().FourCC, "XWV3");
+    EXPECT_EQ(info.Video().Codec, "XiWave Video");
+    EXPECT_EQ(info.OtherSubType(), "UnKnown ");
+    EXPECT_EQ(info.VideoSubType(), "");
+}
+
+TEST_F(VideoInfo, AFrameWithoutHeightEndsTheInspectionWithAnError)
+{
+    events.bind(info);
+    const std::string source = clips::Clip("small.avi", clips::SilentAvi(320, 240, {25, 1}, 0.2));
+    inspect(PatchedAvi(source, "flat.avi", "XWV3", 0));
+    EXPECT_EQ(info.Video().Width, 320);
+    EXPECT_EQ(info.Video().Height, 0);
+    EXPECT_EQ(events.raised, (std::vector<std::pair<std::string, QObject*>>{{"start", &owner}, {"error", &owner}}));
+}
+
+} // namespace
