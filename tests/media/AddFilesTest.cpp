@@ -6,6 +6,7 @@
 #include "media/AddFiles.h"
 #include "media/OpenDialogFilter.h"
 #include "media/TFormAnalyzingSplash.h"
+#include "media/TVFVideoInfo.h"
 #include "support/FakeMessages.h"
 
 #include <QAction>
