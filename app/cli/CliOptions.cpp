@@ -29,6 +29,8 @@ const char* ModeName(CliMode mode)
         return "--show-profile";
     case CliMode::DryRun:
         return "--dry-run";
+    case CliMode::Analyze:
+        return "--analyze";
     case CliMode::None:
         break;
     }
@@ -74,6 +76,9 @@ const std::map<std::string, OptionRule, std::less<>>& OptionTable()
                                    }};
         table["--dry-run"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
                                   return SetMode(o, CliMode::DryRun);
+                              }};
+        table["--analyze"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
+                                  return SetMode(o, CliMode::Analyze);
                               }};
         table["--attempt"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
                                   const auto attempt = WholeNumberIn(value, 1, 2);
@@ -127,6 +132,16 @@ const std::map<std::string, OptionRule, std::less<>>& OptionTable()
     return table;
 }
 
+// Measuring reads nothing but the output format, for the Output cell.
+std::string AnalyzeCombinationError(const CliOptions& options)
+{
+    if (options.files.empty())
+        return "--analyze needs at least one FILE";
+    const bool otherChoices = !options.listChoices.empty() || options.volumePosition != 5 || options.outputDir
+        || options.overwrite || options.sourceSize != "0 x 0" || options.attempt != 1;
+    return otherChoices ? "--analyze takes no choices but --format" : std::string();
+}
+
 std::string CheckCombination(const CliOptions& options)
 {
     switch (options.mode) {
@@ -134,6 +149,8 @@ std::string CheckCombination(const CliOptions& options)
         return options.files.empty() ? "no mode given" : "FILE given without --dry-run";
     case CliMode::DryRun:
         return options.files.empty() ? "--dry-run needs at least one FILE" : std::string();
+    case CliMode::Analyze:
+        return AnalyzeCombinationError(options);
     case CliMode::Help:
     case CliMode::ListFormats:
     case CliMode::ShowProfile:

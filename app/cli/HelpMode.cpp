@@ -8,6 +8,7 @@ constexpr const char* kUsage = R"(Usage:
   vantorel-cli --list-formats
   vantorel-cli --show-profile N
   vantorel-cli [choices] --dry-run [--attempt 1|2] FILE...
+  vantorel-cli [--format N] --analyze FILE...
   vantorel-cli --help
 
 --list-formats      the 30 rows of the output-format list: index, TAB, text,
@@ -18,6 +19,9 @@ constexpr const char* kUsage = R"(Usage:
 --dry-run FILE...   the encoder command lines of each file's first attempt,
                     one a line (a PSP format adds its thumbnail line); nothing
                     is written to disk, no directory is created
+--analyze FILE...   measures each file as Add Files does and prints its row:
+                    caption, TAB, Video Size, TAB, FrameRate, TAB, Duration,
+                    TAB, Output (the tag of --format)
 --attempt 2         with --dry-run: the lines of the second attempt instead
 --                  ends the options (for a FILE whose name starts with -)
 
