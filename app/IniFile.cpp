@@ -192,12 +192,17 @@ bool IniFile::writeBool(std::string_view section, std::string_view key, bool val
 
 bool IniFile::commit() const
 {
+    QByteArray text;
+    for (const auto& line : lines_) {
+        text.append(line.data(), static_cast<qsizetype>(line.size()));
+        text.append('\n');
+    }
     QSaveFile file(QString::fromStdString(path_));
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    for (const auto& line : lines_) {
-        file.write(line.data(), static_cast<qint64>(line.size()));
-        file.write("\n", 1);
-    }
+    // QSaveFile's commit does not see a failure of the final flush (a full
+    // disk), so the flush is checked here and the new file dropped.
+    if (file.write(text) != text.size() || !file.flush())
+        file.cancelWriting();
     return file.commit();
 }
