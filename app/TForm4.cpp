@@ -17,15 +17,19 @@ TForm4::TForm4(SharedState& state, Messages& messages, QWidget* parent)
     setObjectName("Form4");
     setWindowTitle(texts::kOptionsCaption);
     setFixedSize(359, 198);
+    // The form's 8-point font: the long captions fit the fixed client area.
+    QFont formFont = font();
+    formFont.setPointSize(8);
+    setFont(formFont);
     auto* group = new QGroupBox(texts::kOptionsGroup, this);
     group->setObjectName("GroupBox1");
-    group->setGeometry(10, 8, 339, 130);
+    group->setGeometry(8, 8, 343, 130);
     CheckBoxOverWrite = new QCheckBox(texts::kOverwriteOption, group);
     CheckBoxOverWrite->setObjectName("CheckBoxOverWrite");
-    CheckBoxOverWrite->setGeometry(16, 32, 310, 20);
+    CheckBoxOverWrite->setGeometry(10, 32, 327, 20);
     CheckBoxShutDown = new QCheckBox(texts::kShutDownOption, group);
     CheckBoxShutDown->setObjectName("CheckBoxShutDown");
-    CheckBoxShutDown->setGeometry(16, 72, 315, 20);
+    CheckBoxShutDown->setGeometry(10, 72, 327, 20);
     Button1 = new QPushButton(texts::kDone, this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(137, 152, 85, 30);

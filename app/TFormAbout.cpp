@@ -35,7 +35,7 @@ TFormAbout::TFormAbout(QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(12, 12, 32, 32);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MediaVolume).pixmap(32, 32));
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_MediaPlay).pixmap(32, 32));
 
     Label1 = new QLabel(texts::kApplicationTitle, this);
     Label1->setObjectName("Label1");
