@@ -10,12 +10,11 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <memory>
 
 namespace {
 
@@ -44,8 +43,6 @@ TFzBrowseDialog::TFzBrowseDialog(QObject* owner)
     : QObject(owner)
 {
 }
-
-TFzBrowseDialog::~TFzBrowseDialog() = default;
 
 void TFzBrowseDialog::setRootFolderID(int id)
 {
@@ -78,15 +75,16 @@ bool TFzBrowseDialog::ShowDialog()
         root_ = QString::fromStdString(*path);
     }
     auto* ownerWidget = qobject_cast<QWidget*>(parent());
-    std::unique_ptr<QDialog> browser(new QDialog(ownerWidget ? ownerWidget->window() : nullptr));
-    window_ = browser.get();
+    // The owner's window may take the browser with it; the guard notices.
+    const QPointer<QDialog> browser = new QDialog(ownerWidget ? ownerWidget->window() : nullptr);
+    window_ = browser;
     buildBrowser();
     QTimer::singleShot(0, window_, [this] { Initialised(); });
     const bool chosen = window_->exec() == QDialog::Accepted;
     const QString chosenPath = chosen ? files_->selectedFiles().value(0) : QString();
     if (OnClose)
         OnClose(this);
-    browser.reset();
+    delete browser;
     window_ = nullptr;
     files_ = nullptr;
     helpButton_ = nullptr;

@@ -51,7 +51,6 @@ public:
         std::function<void(QObject* sender, const QUrl& pidl, QString& statusText, bool& okEnabled)>;
 
     explicit TFzBrowseDialog(QObject* owner = nullptr);
-    ~TFzBrowseDialog() override;
 
     QString Title() const { return title_; }
     void setTitle(const QString& title) { title_ = title; }
