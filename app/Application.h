@@ -13,6 +13,7 @@ class TForm4;
 class TFormAbout;
 class TFormAnalyzingSplash;
 class BusyLock;
+class ShellBinder;
 
 class Application {
 public:
@@ -27,6 +28,7 @@ public:
     TForm3* Form3 = nullptr;
     TForm4* Form4 = nullptr;
     std::unique_ptr<BusyLock> busyLock;
+    std::unique_ptr<ShellBinder> shell; // settings, options dialog, help, about, folder chooser, list commands
 
 private:
     void FormShow();
