@@ -2,6 +2,7 @@
 #include "app/ShellBinder.h"
 #include "app/TForm1.h"
 #include "app/TForm4.h"
+#include "profiles/ProfileView.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 #include "FileFaults.h"
@@ -273,6 +274,23 @@ TEST_F(SettingsWindow, TheMenuShowsTheDialogModelessCentredAndDoneHidesIt)
     EXPECT_FALSE(options->isVisible());
     options->CheckBoxOverWrite->setChecked(true);
     EXPECT_TRUE(app->shell->windowSettings().overwrite);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SettingsWindow, TheRestoredFormatsProfileIsAppliedWhenTheWindowIsShown)
+{
+    startWith("[General]\nOutputDir=/srv/out\n[Combo]\nOutputFormat=23\nLetterBox=0\n");
+    EXPECT_EQ(form->ComboVideoCodec->count(), 3);
+    form->show();
+    EXPECT_EQ(form->ComboVideoCodec->count(), 0);
+    EXPECT_EQ(form->ComboAudioCodec->currentText(), "mp3");
+    EXPECT_EQ(form->ComboAudioBitrate->currentText(), "192 Kbps");
+    EXPECT_EQ(form->ComboLetterBox->currentText(), "None");
+    EXPECT_EQ(form->profileView->State().formatIndex, 23);
+    EXPECT_EQ(form->profileView->State().lists.letterBox.selected, 0);
 }
 
 } // namespace
