@@ -100,7 +100,10 @@ void EncoderProbe::RunProbe(const std::string& commandLine, bool lastAttempt)
             lines_.finish();
         else
             lines_.append(chunk);
-        probeFailed_ = ProbeRejected(lines_);
+        // An encoder that ends without a word (it crashed, or was killed) has
+        // not described the input either.
+        const bool silent = status == platform::ChildProcess::ReadStatus::End && lines_.empty();
+        probeFailed_ = silent || ProbeRejected(lines_);
         if (probeFailed_) {
             probeRetryNeeded_ = true;
             // Only this probe's own encoder is ended; others may be converting.

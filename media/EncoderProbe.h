@@ -1,7 +1,8 @@
 #pragma once
 // Measures a file by running the encoder with nothing but an input: the
 // encoder describes the input on its console and ends. An output whose first
-// line does not begin with "Input #0," is rejected; the plain probe is then
+// line does not begin with "Input #0," is rejected, and so is an encoder that
+// ends without any output; the plain probe is then
 // followed by a second one through the alternative reader, and a file that
 // both reject still gets a row with the size "Unknown".
 #include "media/ProbeOutput.h"

@@ -117,14 +117,28 @@ TEST(EncoderProbe, AnAcceptedOutputWithoutDurationNeverTakesTheLastOne)
     EXPECT_EQ(run.rows[1], (Row{"/v/b.avi", "160 x 120", "10", "00:00:00"}));
 }
 
-TEST(EncoderProbe, EmptyOutputIsAcceptedWithNothingMeasured)
+TEST(EncoderProbe, AnEncoderThatEndsWithoutAWordHasNotMeasuredTheFile)
 {
-    StandInEncoder encoder("", "");
+    StandInEncoder encoder("", kClipDescription);
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
     probe.ProbeWithEncoder("/v/a.avi");
-    EXPECT_FALSE(probe.ProbeFailed());
-    EXPECT_EQ(run.rows, (std::vector<Row>{{"/v/a.avi", "0 x 0", "0", "00:00:00"}}));
+    EXPECT_TRUE(probe.ProbeFailed());
+    EXPECT_TRUE(probe.ProbeRetryNeeded());
+    EXPECT_TRUE(run.rows.empty());
+    probe.ProbeWithDsPrefix("/v/a.avi");
+    EXPECT_EQ(run.rows, (std::vector<Row>{{"/v/a.avi", "320 x 240", "25", "00:01:23"}}));
+}
+
+TEST(EncoderProbe, AnEncoderKilledBeforeItSpeaksGivesTheUnknownRow)
+{
+    StandInEncoder encoder("", "");
+    encoder.script("kill -9 $$\n");
+    ProbeRun run;
+    EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
+    probe.ProbeWithEncoder("/v/a.avi");
+    probe.ProbeWithDsPrefix("/v/a.avi");
+    EXPECT_EQ(run.rows, (std::vector<Row>{{"/v/a.avi", "Unknown", "", ""}}));
 }
 
 TEST(EncoderProbe, ARejectingEncoderIsEndedAtOnce)

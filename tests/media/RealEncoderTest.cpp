@@ -1,0 +1,82 @@
+#include "Clips.h"
+#include "app/Application.h"
+#include "app/TForm1.h"
+#include "media/AddFiles.h"
+#include "media/EncoderProbe.h"
+#include "media/MeasureFile.h"
+#include "support/FakeMessages.h"
+
+#include <QTableWidget>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The encoder the build made, in AppDir.
+std::string AppDir() { return qEnvironmentVariable("VANTOREL_APPDIR").toStdString(); }
+
+struct Row {
+    std::string path, size, frameRate, duration;
+    bool operator==(const Row&) const = default;
+};
+
+class RealEncoder : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(std::filesystem::exists(AppDir() + "ridod2e")) << "the encoder is built into AppDir"; }
+
+    EncoderProbe probe{AppDir(), WaitStyle::Block,
+                       [this](const std::string& path, const std::string& size, const std::string& frameRate,
+                              const std::string& duration) { rows.push_back({path, size, frameRate, duration}); }};
+    std::vector<Row> rows;
+};
+
+TEST_F(RealEncoder, AnMp3GoesThroughTheProbe)
+{
+    const std::string song = clips::Mp3();
+    const auto row = MeasureFile(song, AppDir(), 0);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->cell(FileColumn::VideoSize), "0 x 0");
+    EXPECT_EQ(row->cell(FileColumn::FrameRate), "0");
+    EXPECT_EQ(row->cell(FileColumn::Duration), "00:00:07");
+    EXPECT_EQ(row->cell(FileColumn::Output), "MP4");
+}
+
+TEST_F(RealEncoder, RandomBytesAreRejectedTwiceAndShowUnknown)
+{
+    const std::string noise = clips::RandomBytes();
+    probe.ProbeWithEncoder(noise);
+    EXPECT_TRUE(probe.ProbeRetryNeeded());
+    EXPECT_TRUE(rows.empty());
+    probe.ProbeWithDsPrefix(noise);
+    EXPECT_TRUE(probe.ProbeFailed());
+    EXPECT_EQ(rows, (std::vector<Row>{{noise, "Unknown", "", ""}}));
+
+    const auto row = MeasureFile(noise, AppDir(), 0);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->cell(FileColumn::VideoSize), "Unknown");
+    EXPECT_EQ(row->cell(FileColumn::FrameRate), "");
+    EXPECT_EQ(row->cell(FileColumn::Duration), "");
+}
+
+TEST_F(RealEncoder, DescribesAVideoAsTheComponentDoes)
+{
+    const std::string clip = clips::NinetySecondAvi();
+    probe.ProbeWithEncoder(clip);
+    EXPECT_EQ(rows, (std::vector<Row>{{clip, "640 x 352", "25", "00:01:30"}}));
+}
+
+TEST_F(RealEncoder, AddFilesProbesAnMp3InTheWindow)
+{
+    FakeMessages messages;
+    Application app(AppDir(), messages);
+    const QString song = QString::fromStdString(clips::Mp3());
+    app.addFiles->setChooseFiles([&](QWidget*, const QStringList&) { return std::optional<QStringList>(QStringList{song}); });
+    app.Form1->AddFileButton->click();
+    ASSERT_EQ(app.Form1->ListView1->rowCount(), 1);
+    EXPECT_EQ(app.Form1->ListView1->item(0, 1)->text(), "0 x 0");
+    EXPECT_EQ(app.Form1->ListView1->item(0, 2)->text(), "0");
+    EXPECT_EQ(app.Form1->ListView1->item(0, 3)->text(), "00:00:07");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+} // namespace
