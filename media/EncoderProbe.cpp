@@ -81,45 +81,50 @@ void EncoderProbe::RunProbe(const std::string& commandLine, bool lastAttempt)
 {
     probeFailed_ = false;
     probeRetryNeeded_ = false;
-    const bool keepWindowAlive = wait_ == WaitStyle::KeepWindowAlive;
-    if (keepWindowAlive)
+    if (wait_ == WaitStyle::KeepWindowAlive)
         platform::PumpMessagesFor(0);
 
     platform::ChildProcess encoder;
     if (!encoder.start(commandLine, "", appDir_))
         return;
-    lines_.clear();
-    while (true) {
-        std::string chunk;
-        const auto status = encoder.read(chunk, keepWindowAlive ? kOutputWaitSliceMs : -1, kReadBytes);
-        if (status == platform::ChildProcess::ReadStatus::Timeout) {
-            platform::PumpMessagesFor(0);
-            continue;
-        }
-        if (status == platform::ChildProcess::ReadStatus::End)
-            lines_.finish();
-        else
-            lines_.append(chunk);
-        // An encoder that ends without a word (it crashed, or was killed) has
-        // not described the input either.
-        const bool silent = status == platform::ChildProcess::ReadStatus::End && lines_.empty();
-        probeFailed_ = silent || ProbeRejected(lines_);
-        if (probeFailed_) {
-            probeRetryNeeded_ = true;
-            // Only this probe's own encoder is ended; others may be converting.
-            if (status != platform::ChildProcess::ReadStatus::End)
-                ::kill(encoder.pid(), SIGKILL);
-            encoder.wait();
-            break;
-        }
-        if (status == platform::ChildProcess::ReadStatus::End)
-            break;
-    }
+    probeFailed_ = ReadUntilVerdict(encoder);
+    probeRetryNeeded_ = probeFailed_;
 
     if (!probeFailed_) {
         values_ = ParseProbeOutput(lines_.lines());
         addFileRow_(probeFilePath_, values_.sizeText, values_.frameRateText, values_.durationText);
     } else if (lastAttempt) {
         addFileRow_(probeFilePath_, "Unknown", "", "");
+    }
+}
+
+bool EncoderProbe::ReadUntilVerdict(platform::ChildProcess& encoder)
+{
+    using Status = platform::ChildProcess::ReadStatus;
+    const bool keepWindowAlive = wait_ == WaitStyle::KeepWindowAlive;
+    lines_.clear();
+    while (true) {
+        std::string chunk;
+        const Status status = encoder.read(chunk, keepWindowAlive ? kOutputWaitSliceMs : -1, kReadBytes);
+        if (status == Status::Timeout) {
+            platform::PumpMessagesFor(0);
+            continue;
+        }
+        if (status == Status::End)
+            lines_.finish();
+        else
+            lines_.append(chunk);
+        // An encoder that ends without a word (it crashed, or was killed) has
+        // not described the input either.
+        const bool silent = status == Status::End && lines_.empty();
+        if (silent || ProbeRejected(lines_)) {
+            // Only this probe's own encoder is ended; others may be converting.
+            if (status != Status::End)
+                ::kill(encoder.pid(), SIGKILL);
+            encoder.wait();
+            return true;
+        }
+        if (status == Status::End)
+            return false;
     }
 }

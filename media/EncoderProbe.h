@@ -10,6 +10,10 @@
 #include <functional>
 #include <string>
 
+namespace platform {
+class ChildProcess;
+}
+
 // How a probe waits for the encoder's output: on the window's thread the
 // window keeps processing its events; elsewhere the wait simply blocks.
 enum class WaitStyle { KeepWindowAlive, Block };
@@ -42,6 +46,9 @@ public:
     const LineBuffer& Lines() const { return lines_; }
 
 private:
+    // Reads the output until it ends or is rejected; true when rejected.
+    bool ReadUntilVerdict(platform::ChildProcess& encoder);
+
     std::string appDir_;
     WaitStyle wait_;
     AddFileRow addFileRow_;

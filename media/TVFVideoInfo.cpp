@@ -90,31 +90,40 @@ void TVFVideoInfo::NameTypes(const StreamMediaType& type)
 void TVFVideoInfo::AnalyseFormat(const MediaDetector& detector, int stream, const StreamMediaType& type)
 {
     const FormatTypeResult format = FormatTypeLookup(type.formatType);
-    const std::optional<double> length = detector.streamLength(stream);
-
-    if (format.analysis == FormatAnalysis::NameOnly) {
+    switch (format.analysis) {
+    case FormatAnalysis::NameOnly:
         video_.FormatType = format.name;
         return;
-    }
-    if (format.analysis == FormatAnalysis::WaveFormatEx) {
-        if (!type.wave)
-            return;
-        const WaveFormatBlock& wave = *type.wave;
-        TVFAudioStreamInfo entry;
-        if (length) {
-            const DurationTexts texts = StreamDurationTexts(*length);
-            entry.Duration = texts.duration;
-            entry.DurationMs = texts.durationMs;
-        }
-        entry.FormatName = WaveFormatName(wave.formatTag);
-        entry.SampleRate = std::to_string(wave.samplesPerSecond);
-        entry.SampleBitRate = std::to_string(RoundHalfEven(double(wave.bitsPerSample) * wave.samplesPerSecond / 100.0));
-        entry.BitsPerSample = std::to_string(wave.bitsPerSample);
-        entry.Channels = std::to_string(wave.channels);
-        audioStreams_.push_back(entry);
+    case FormatAnalysis::WaveFormatEx:
+        if (type.wave)
+            AddAudioStream(*type.wave, detector.streamLength(stream));
+        return;
+    default:
+        AnalyseVideo(detector, stream, type, format.analysis);
         return;
     }
+}
 
+void TVFVideoInfo::AddAudioStream(const WaveFormatBlock& wave, std::optional<double> length)
+{
+    TVFAudioStreamInfo entry;
+    if (length) {
+        const DurationTexts texts = StreamDurationTexts(*length);
+        entry.Duration = texts.duration;
+        entry.DurationMs = texts.durationMs;
+    }
+    entry.FormatName = WaveFormatName(wave.formatTag);
+    entry.SampleRate = std::to_string(wave.samplesPerSecond);
+    entry.SampleBitRate = std::to_string(RoundHalfEven(double(wave.bitsPerSample) * wave.samplesPerSecond / 100.0));
+    entry.BitsPerSample = std::to_string(wave.bitsPerSample);
+    entry.Channels = std::to_string(wave.channels);
+    audioStreams_.push_back(entry);
+}
+
+void TVFVideoInfo::AnalyseVideo(const MediaDetector& detector, int stream, const StreamMediaType& type,
+                                FormatAnalysis analysis)
+{
+    const std::optional<double> length = detector.streamLength(stream);
     if (length) {
         const DurationTexts texts = StreamDurationTexts(*length);
         video_.Duration = texts.duration;
@@ -133,14 +142,13 @@ void TVFVideoInfo::AnalyseFormat(const MediaDetector& detector, int stream, cons
     // A length or rate that cannot be fetched counts as zero frames.
     video_.FrameCount = static_cast<std::int32_t>(RoundHalfEven(length.value_or(0.0) * rate));
     video_.BitRate = block.bitRate;
-    const bool mpeg = format.analysis == FormatAnalysis::MpegVideo || format.analysis == FormatAnalysis::Mpeg2Video;
-    if (mpeg) {
+    if (analysis == FormatAnalysis::MpegVideo || analysis == FormatAnalysis::Mpeg2Video) {
         video_.Codec = FourCCToText(block.compression);
     } else {
         video_.FourCC = FourCCToText(block.compression);
         video_.Codec = CodecDescription(video_.FourCC);
     }
-    if (format.analysis == FormatAnalysis::VideoInfo2) {
+    if (analysis == FormatAnalysis::VideoInfo2) {
         if (block.pictureAspectY == 0)
             throw std::domain_error("the picture aspect has no height");
         video_.AspectX = static_cast<std::int32_t>(block.pictureAspectX);

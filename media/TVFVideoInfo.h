@@ -7,11 +7,14 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 class MediaDetector;
 struct StreamMediaType;
+struct WaveFormatBlock;
+enum class FormatAnalysis;
 
 // A notification; the sender is the component's owner.
 using TNotifyEvent = std::function<void(QObject* sender)>;
@@ -60,6 +63,8 @@ private:
     void InspectStream(const MediaDetector& detector, int stream);
     void NameTypes(const StreamMediaType& type);
     void AnalyseFormat(const MediaDetector& detector, int stream, const StreamMediaType& type);
+    void AddAudioStream(const WaveFormatBlock& wave, std::optional<double> length);
+    void AnalyseVideo(const MediaDetector& detector, int stream, const StreamMediaType& type, FormatAnalysis analysis);
     void Raise(const TNotifyEvent& event);
 
     TVFVideoStreamInfo video_;
