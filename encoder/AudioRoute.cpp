@@ -1,0 +1,74 @@
+#include "encoder/AudioRoute.h"
+
+#include <cmath>
+
+namespace ridod2e {
+namespace {
+
+AudioFilter::Target FilterTarget(const AudioEncoding& encoding, const EncodeRequest& request)
+{
+    AudioFilter::Target target;
+    target.sampleRate = encoding.sampleRate;
+    target.layout = encoding.layout;
+    target.format = encoding.format;
+    target.frameSize = encoding.frameSize;
+    // The volume factor counts in fiftieths: 50 keeps the volume.
+    target.volume = request.volumeFactor.value_or(50) / 50.0;
+    return target;
+}
+
+} // namespace
+
+AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
+                       OutputMedia& output, std::function<void()> afterPacket)
+    : output_(output),
+      afterPacket_(std::move(afterPacket)),
+      inputStream_(stream),
+      decoder_(input.context()->streams[stream], input.alternativeReader()),
+      encoding_(OpenAudioEncoder(request, input.context()->streams[stream], muxer)),
+      filter_(FilterTarget(encoding_, request)),
+      outputStream_(output.addStream(*encoding_.encoder, {0, 1})),
+      timelineStart_(av_rescale_q(std::llround((input.start() + request.startSeconds.value_or(0)) * AV_TIME_BASE),
+                                  AV_TIME_BASE_Q, decoder_.timeBase())),
+      packet_(NewPacket())
+{
+}
+
+void AudioRoute::process(const AVPacket* packet)
+{
+    decoder_.decode(packet, [this](AVFrame* frame) { onDecoded(frame); });
+}
+
+void AudioRoute::finish()
+{
+    process(nullptr);
+    filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* frame) { encode(frame); });
+    encoding_.encoder->send(nullptr);
+    drainEncoder();
+}
+
+void AudioRoute::onDecoded(AVFrame* frame)
+{
+    if (frame->pts != AV_NOPTS_VALUE)
+        frame->pts -= timelineStart_;
+    filter_.filter(frame, decoder_.timeBase(), [this](AVFrame* filtered) { encode(filtered); });
+}
+
+void AudioRoute::encode(AVFrame* frame)
+{
+    if (frame->pts != AV_NOPTS_VALUE)
+        frame->pts = av_rescale_q(frame->pts, filter_.outputTimeBase(), encoding_.encoder->timeBase());
+    samples_ += frame->nb_samples;
+    encoding_.encoder->send(frame);
+    drainEncoder();
+}
+
+void AudioRoute::drainEncoder()
+{
+    while (encoding_.encoder->receive(packet_.get())) {
+        output_.write(packet_.get(), outputStream_, encoding_.encoder->timeBase());
+        afterPacket_();
+    }
+}
+
+} // namespace ridod2e

@@ -1,0 +1,31 @@
+#include "encoder/FrameRateKeeper.h"
+
+#include <cmath>
+
+namespace ridod2e {
+
+FrameRateKeeper::FrameRateKeeper(AVRational rate) : rate_(av_q2d(rate)) {}
+
+FrameRateKeeper::Slots FrameRateKeeper::place(double seconds)
+{
+    return take(std::llround(seconds * rate_));
+}
+
+FrameRateKeeper::Slots FrameRateKeeper::placeNext()
+{
+    return take(next_);
+}
+
+FrameRateKeeper::Slots FrameRateKeeper::take(int64_t slot)
+{
+    if (slot < next_)
+        return {next_, 0};
+    const auto longestGap = static_cast<int64_t>(std::ceil(rate_ * 10));
+    Slots slots;
+    slots.first = slot - next_ > longestGap ? slot : next_;
+    slots.count = slot - slots.first + 1;
+    next_ = slot + 1;
+    return slots;
+}
+
+} // namespace ridod2e

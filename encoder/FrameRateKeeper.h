@@ -1,0 +1,39 @@
+#pragma once
+// Turns pictures with timestamps into a constant frame rate: each picture
+// takes the output slot nearest its time; a picture that finds its slot
+// taken is dropped, and a gap is filled by repeating the picture that ends
+// it. Gaps longer than ten seconds are not filled (a jump in a damaged
+// file's clock would otherwise make hours of copies); the count goes on
+// from the new time.
+#include <cstdint>
+
+extern "C" {
+#include <libavutil/rational.h>
+}
+
+namespace ridod2e {
+
+class FrameRateKeeper {
+public:
+    explicit FrameRateKeeper(AVRational rate);
+
+    struct Slots {
+        int64_t first = 0;  // output frame number of the first copy
+        int64_t count = 0;  // 0: drop the picture
+    };
+
+    // Slots for a picture shown at the given seconds of the output timeline;
+    // a picture without a time follows the previous one.
+    Slots place(double seconds);
+    Slots placeNext();
+
+    int64_t next() const { return next_; }
+
+private:
+    Slots take(int64_t slot);
+
+    double rate_;
+    int64_t next_ = 0;
+};
+
+} // namespace ridod2e

@@ -1,0 +1,70 @@
+#include "EncoderProcess.h"
+
+#include "platform/CommandLineSplit.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStringList>
+
+#include <array>
+#include <sstream>
+
+namespace encodertest {
+
+std::string EncoderPath()
+{
+    return qEnvironmentVariable("VANTOREL_APPDIR").toStdString() + "ridod2e";
+}
+
+EncoderRun RunEncoder(const std::vector<std::string>& arguments, int timeLimitMs)
+{
+    QStringList list;
+    for (const std::string& argument : arguments)
+        list << QString::fromStdString(argument);
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(QString::fromStdString(EncoderPath()), list);
+    EncoderRun run;
+    if (!process.waitForStarted(10000))
+        return run;
+    run.finished = process.waitForFinished(timeLimitMs);
+    if (!run.finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    run.seconds = clock.elapsed() / 1000.0;
+    run.crashed = process.exitStatus() == QProcess::CrashExit;
+    run.exitCode = process.exitCode();
+    run.output = process.readAll().toStdString();
+    std::istringstream stream(run.output);
+    for (std::string line; std::getline(stream, line);)
+        run.lines.push_back(line);
+    return run;
+}
+
+EncoderRun RunCommandLine(const std::string& commandLine, int timeLimitMs)
+{
+    std::vector<std::string> arguments = platform::SplitCommandLine(commandLine);
+    arguments.erase(arguments.begin());
+    return RunEncoder(arguments, timeLimitMs);
+}
+
+std::vector<std::string> LinesWithErrorWords(const std::vector<std::string>& lines)
+{
+    static const std::array<const char*, 9> words = {
+        "xpxframe", "clntcore.dll", "failed", "Unexpected", "error:", "Error while opening file",
+        "exception encounter", "Unknown format", "Unsupported codec",
+    };
+    std::vector<std::string> found;
+    for (const std::string& line : lines)
+        for (const char* word : words)
+            if (line.find(word) != std::string::npos) {
+                found.push_back(line);
+                break;
+            }
+    return found;
+}
+
+} // namespace encodertest
