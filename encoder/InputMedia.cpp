@@ -17,12 +17,18 @@ namespace {
 // it takes the file as ended.
 constexpr int MaxReadErrorsInARow = 200;
 
+// "stereo" also for files that give only a channel count.
 std::string ChannelsText(const AVChannelLayout& layout)
 {
-    char text[128] = {};
-    if (av_channel_layout_describe(&layout, text, sizeof text) < 0)
+    AVChannelLayout named {};
+    if (layout.order == AV_CHANNEL_ORDER_UNSPEC)
+        av_channel_layout_default(&named, layout.nb_channels);
+    else if (av_channel_layout_copy(&named, &layout) < 0)
         return std::to_string(layout.nb_channels) + " channels";
-    return text;
+    char text[128] = {};
+    const int described = av_channel_layout_describe(&named, text, sizeof text);
+    av_channel_layout_uninit(&named);
+    return described < 0 ? std::to_string(layout.nb_channels) + " channels" : std::string(text);
 }
 
 StreamSummary Describe(AVFormatContext* context, AVStream* stream)

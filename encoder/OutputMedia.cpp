@@ -33,6 +33,11 @@ OutputMedia::OutputMedia(const EncodeRequest& request, const AVOutputFormat* mux
           "cannot prepare the " + std::string(muxer->name) + " container");
     if (request.bitexact)
         context_->flags |= AVFMT_FLAG_BITEXACT;
+    // AVI keeps no timestamps for sound: shifting every stream so that the
+    // encoder's priming samples start at zero would only push the first
+    // picture one frame late.
+    if (std::string(muxer->name) == "avi")
+        context_->avoid_negative_ts = AVFMT_AVOID_NEG_TS_DISABLED;
 }
 
 OutputMedia::~OutputMedia()

@@ -18,6 +18,8 @@ fixtures::ClipSpec SpecFor(const std::string& name)
 {
     if (name == "ntsc" || name == "silent") {
         fixtures::ClipSpec spec = fixtures::ClipFor("mp4");
+        spec.width = 640;
+        spec.height = 352;
         if (name == "ntsc")
             spec.frameRate = {30000, 1001};
         else

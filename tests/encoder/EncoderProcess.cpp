@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <array>
-#include <sstream>
 
 namespace encodertest {
 
@@ -29,18 +28,34 @@ EncoderRun RunEncoder(const std::vector<std::string>& arguments, int timeLimitMs
     EncoderRun run;
     if (!process.waitForStarted(10000))
         return run;
-    run.finished = process.waitForFinished(timeLimitMs);
+    std::string pending;
+    const auto takeOutput = [&] {
+        const std::string chunk = process.readAll().toStdString();
+        run.output += chunk;
+        pending += chunk;
+        for (auto end = pending.find('\n'); end != std::string::npos; end = pending.find('\n')) {
+            run.lines.push_back(pending.substr(0, end));
+            run.lineTimes.push_back(clock.elapsed() / 1000.0);
+            pending.erase(0, end + 1);
+        }
+    };
+    while (process.state() != QProcess::NotRunning && clock.elapsed() < timeLimitMs) {
+        process.waitForReadyRead(50);
+        takeOutput();
+    }
+    run.finished = process.state() == QProcess::NotRunning || process.waitForFinished(100);
     if (!run.finished) {
         process.kill();
         process.waitForFinished();
     }
+    takeOutput();
+    if (!pending.empty()) {
+        run.lines.push_back(pending);
+        run.lineTimes.push_back(clock.elapsed() / 1000.0);
+    }
     run.seconds = clock.elapsed() / 1000.0;
     run.crashed = process.exitStatus() == QProcess::CrashExit;
     run.exitCode = process.exitCode();
-    run.output = process.readAll().toStdString();
-    std::istringstream stream(run.output);
-    for (std::string line; std::getline(stream, line);)
-        run.lines.push_back(line);
     return run;
 }
 

@@ -319,6 +319,10 @@ void MakeClip(const std::filesystem::path& out, const ClipSpec& spec)
     Check(avformat_alloc_output_context2(&raw, nullptr, spec.container.c_str(), out.c_str()),
           "find muxer " + spec.container);
     std::unique_ptr<AVFormatContext, OutputContextFree> output(raw);
+    // AVI keeps no timestamps for sound; shifting all streams for the audio
+    // encoder's priming would leave a hole after the first picture.
+    if (spec.container == "avi")
+        output->avoid_negative_ts = AVFMT_AVOID_NEG_TS_DISABLED;
 
     std::vector<Track> tracks;
     if (!spec.videoCodec.empty())
