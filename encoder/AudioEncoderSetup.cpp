@@ -109,7 +109,8 @@ AudioEncoding OpenAudioEncoder(const EncodeRequest& request, AVStream* source, c
     encoding.sampleRate = request.sampleRate.value_or(sourceRate);
     if (const std::vector<int> rates = SampleRatesOf(codec); !rates.empty())
         encoding.sampleRate = NearestOf(rates, encoding.sampleRate);
-    const int sourceChannels = source->codecpar->ch_layout.nb_channels > 0 ? source->codecpar->ch_layout.nb_channels : 2;
+    const int givenChannels = source->codecpar->ch_layout.nb_channels;
+    const int sourceChannels = givenChannels > 0 ? givenChannels : 2;
     encoding.layout = LayoutFor(codec, request.channels.value_or(std::min(sourceChannels, 8)));
     encoding.format = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
 

@@ -20,9 +20,9 @@ AudioFilter::Target FilterTarget(const AudioEncoding& encoding, const EncodeRequ
 } // namespace
 
 AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
-                       OutputMedia& output, std::function<void()> afterPacket)
+                       OutputMedia& output, std::function<void()> progress)
     : output_(output),
-      afterPacket_(std::move(afterPacket)),
+      progress_(std::move(progress)),
       inputStream_(stream),
       decoder_(input.context()->streams[stream], input.alternativeReader()),
       encoding_(OpenAudioEncoder(request, input.context()->streams[stream], muxer)),
@@ -61,13 +61,14 @@ void AudioRoute::encode(AVFrame* frame)
     samples_ += frame->nb_samples;
     encoding_.encoder->send(frame);
     drainEncoder();
+    progress_();
 }
 
 void AudioRoute::drainEncoder()
 {
     while (encoding_.encoder->receive(packet_.get())) {
         output_.write(packet_.get(), outputStream_, encoding_.encoder->timeBase());
-        afterPacket_();
+        progress_();
     }
 }
 

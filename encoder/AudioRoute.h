@@ -17,7 +17,7 @@ class AudioRoute {
 public:
     // Opens the decoder and the encoder and adds the output stream.
     AudioRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
-               OutputMedia& output, std::function<void()> afterPacket);
+               OutputMedia& output, std::function<void()> progress);
 
     int inputStream() const { return inputStream_; }
     void process(const AVPacket* packet);
@@ -32,7 +32,7 @@ private:
     void drainEncoder();
 
     OutputMedia& output_;
-    std::function<void()> afterPacket_;
+    std::function<void()> progress_;
     int inputStream_;
     Decoder decoder_;
     AudioEncoding encoding_;

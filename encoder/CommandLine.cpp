@@ -4,8 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <functional>
-#include <map>
 
 extern "C" {
 #include <libavutil/parseutils.h>
@@ -13,8 +11,6 @@ extern "C" {
 
 namespace ridod2e {
 namespace {
-
-using Setter = std::function<void(EncodeRequest&, const std::string& option, const std::string& value)>;
 
 std::string Trimmed(const std::string& text)
 {
@@ -72,60 +68,87 @@ double SecondsFromText(const std::string& option, const std::string& text)
     return static_cast<double>(microseconds) / 1e6;
 }
 
-const std::map<std::string, Setter>& ValueOptions()
+int PaddingFromText(const std::string& option, const std::string& text)
 {
-    static const std::map<std::string, Setter> options = {
-        {"-vcodec", [](EncodeRequest& r, const std::string&, const std::string& v) { r.videoCodec = Trimmed(v); }},
-        {"-acodec", [](EncodeRequest& r, const std::string&, const std::string& v) { r.audioCodec = Trimmed(v); }},
-        {"-b", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.videoBitrate = Kilobits(o, v); }},
-        {"-ab", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.audioBitrate = Kilobits(o, v); }},
-        {"-maxrate", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.maxRate = Kilobits(o, v); }},
-        {"-bufsize", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.bufferSize = Kilobits(o, v); }},
-        {"-bt", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.bitrateTolerance = Kilobits(o, v); }},
-        {"-ar", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.sampleRate = WholeNumberWithin(o, v, 1000, 768000); }},
-        {"-ac", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.channels = WholeNumberWithin(o, v, 1, 8); }},
-        {"-r",
-         [](EncodeRequest& r, const std::string& o, const std::string& v) {
-             if (const auto rate = NumberWithin(o, v, 0.5, 1000))
-                 r.frameRate = FrameRateFromText(*rate);
-         }},
-        {"-s", [](EncodeRequest& r, const std::string& o, const std::string& v) {
-             if (!Trimmed(v).empty())
-                 r.size = SizeFromText(o, v);
-         }},
-        {"-padtop", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.padding.top = WholeNumberWithin(o, v, 0, 8192).value_or(0); }},
-        {"-padbottom", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.padding.bottom = WholeNumberWithin(o, v, 0, 8192).value_or(0); }},
-        {"-padleft", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.padding.left = WholeNumberWithin(o, v, 0, 8192).value_or(0); }},
-        {"-padright", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.padding.right = WholeNumberWithin(o, v, 0, 8192).value_or(0); }},
-        {"-g", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.gopSize = WholeNumberWithin(o, v, 0, 100000); }},
-        {"-qscale", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.qscale = NumberWithin(o, v, 0.01, 255); }},
-        {"-coder", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.coder = WholeNumberWithin(o, v, 0, 1); }},
-        {"-vol_factor", [](EncodeRequest& r, const std::string& o, const std::string& v) { r.volumeFactor = WholeNumberWithin(o, v, 0, 100000); }},
-        {"-vframes", [](EncodeRequest& r, const std::string& o, const std::string& v) {
-             if (const auto frames = NumberWithin(o, v, 0, 1e12))
-                 r.maxVideoFrames = static_cast<int64_t>(*frames);
-         }},
-        {"-ss", [](EncodeRequest& r, const std::string& o, const std::string& v) {
-             if (!Trimmed(v).empty())
-                 r.startSeconds = SecondsFromText(o, v);
-         }},
-        {"-title", [](EncodeRequest& r, const std::string&, const std::string& v) { r.title = v; }},
-    };
-    return options;
+    return WholeNumberWithin(option, text, 0, 8192).value_or(0);
 }
 
-const std::map<std::string, std::function<void(EncodeRequest&)>>& Switches()
+// Sets the option that takes a value; false for an option it does not know.
+bool ApplyValue(EncodeRequest& r, const std::string& option, const std::string& value)
 {
-    static const std::map<std::string, std::function<void(EncodeRequest&)>> switches = {
-        {"-@", [](EncodeRequest& r) { r.machineOutput = true; }},
-        {"-y", [](EncodeRequest& r) { r.overwrite = true; }},
-        {"-bitexact", [](EncodeRequest& r) { r.bitexact = true; }},
-        {"-id3v1", [](EncodeRequest& r) { r.id3v1 = true; }},
-        {"-id3v2", [](EncodeRequest& r) { r.id3v2 = true; }},
-        {"-vn", [](EncodeRequest& r) { r.noVideo = true; }},
-        {"-an", [](EncodeRequest& r) { r.noAudio = true; }},
-    };
-    return switches;
+    if (option == "-vcodec")
+        r.videoCodec = Trimmed(value);
+    else if (option == "-acodec")
+        r.audioCodec = Trimmed(value);
+    else if (option == "-b")
+        r.videoBitrate = Kilobits(option, value);
+    else if (option == "-ab")
+        r.audioBitrate = Kilobits(option, value);
+    else if (option == "-maxrate")
+        r.maxRate = Kilobits(option, value);
+    else if (option == "-bufsize")
+        r.bufferSize = Kilobits(option, value);
+    else if (option == "-bt")
+        r.bitrateTolerance = Kilobits(option, value);
+    else if (option == "-ar")
+        r.sampleRate = WholeNumberWithin(option, value, 1000, 768000);
+    else if (option == "-ac")
+        r.channels = WholeNumberWithin(option, value, 1, 8);
+    else if (option == "-r") {
+        if (const auto rate = NumberWithin(option, value, 0.5, 1000))
+            r.frameRate = FrameRateFromText(*rate);
+    } else if (option == "-s") {
+        if (!Trimmed(value).empty())
+            r.size = SizeFromText(option, value);
+    } else if (option == "-padtop")
+        r.padding.top = PaddingFromText(option, value);
+    else if (option == "-padbottom")
+        r.padding.bottom = PaddingFromText(option, value);
+    else if (option == "-padleft")
+        r.padding.left = PaddingFromText(option, value);
+    else if (option == "-padright")
+        r.padding.right = PaddingFromText(option, value);
+    else if (option == "-g")
+        r.gopSize = WholeNumberWithin(option, value, 0, 100000);
+    else if (option == "-qscale")
+        r.qscale = NumberWithin(option, value, 0.01, 255);
+    else if (option == "-coder")
+        r.coder = WholeNumberWithin(option, value, 0, 1);
+    else if (option == "-vol_factor")
+        r.volumeFactor = WholeNumberWithin(option, value, 0, 100000);
+    else if (option == "-vframes") {
+        if (const auto frames = NumberWithin(option, value, 0, 1e12))
+            r.maxVideoFrames = static_cast<int64_t>(*frames);
+    } else if (option == "-ss") {
+        if (!Trimmed(value).empty())
+            r.startSeconds = SecondsFromText(option, value);
+    } else if (option == "-title")
+        r.title = value;
+    else
+        return false;
+    return true;
+}
+
+// Sets the switch; false for a switch it does not know.
+bool ApplySwitch(EncodeRequest& r, const std::string& option)
+{
+    if (option == "-@")
+        r.machineOutput = true;
+    else if (option == "-y")
+        r.overwrite = true;
+    else if (option == "-bitexact")
+        r.bitexact = true;
+    else if (option == "-id3v1")
+        r.id3v1 = true;
+    else if (option == "-id3v2")
+        r.id3v2 = true;
+    else if (option == "-vn")
+        r.noVideo = true;
+    else if (option == "-an")
+        r.noAudio = true;
+    else
+        return false;
+    return true;
 }
 
 void SetInput(EncodeRequest& request, const std::string& token)
@@ -175,10 +198,8 @@ EncodeRequest ParseCommandLine(const std::vector<std::string>& arguments)
             request.output = argument;
             continue;
         }
-        if (const auto found = Switches().find(argument); found != Switches().end()) {
-            found->second(request);
+        if (ApplySwitch(request, argument))
             continue;
-        }
         if (i + 1 >= arguments.size())
             Fail("option " + argument + " needs a value");
         const std::string& value = arguments[++i];
@@ -187,9 +208,7 @@ EncodeRequest ParseCommandLine(const std::vector<std::string>& arguments)
             inputSeen = true;
         } else if (argument == "-f") {
             (inputSeen ? request.outputFormat : request.inputFormat) = Trimmed(value);
-        } else if (const auto found = ValueOptions().find(argument); found != ValueOptions().end()) {
-            found->second(request, argument, value);
-        } else {
+        } else if (!ApplyValue(request, argument, value)) {
             Fail("unrecognised option " + argument);
         }
     }

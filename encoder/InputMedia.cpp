@@ -55,13 +55,18 @@ StreamSummary Describe(AVFormatContext* context, AVStream* stream)
 InputMedia::InputMedia(const EncodeRequest& request)
     : path_(request.input), alternativeReader_(request.alternativeReader)
 {
+    // A folder or a pipe would make the reader fail late or wait forever.
     std::error_code error;
-    if (std::filesystem::is_directory(path_, error))
+    const auto status = std::filesystem::status(path_, error);
+    if (std::filesystem::is_directory(status))
         Fail(FaultKind::CannotOpenInput, "'" + path_ + "': it is a folder, not a file");
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        Fail(FaultKind::CannotOpenInput, "'" + path_ + "': it is not a regular file");
     const AVInputFormat* demuxer = request.inputFormat.empty() ? nullptr : ChooseDemuxer(request.inputFormat);
 
     Dictionary options;
     if (alternativeReader_) {
+        options.set("formatprobesize", "10000000");
         options.set("probesize", "50000000");
         options.set("analyzeduration", "60000000");
         options.set("fflags", "+genpts+discardcorrupt+igndts");

@@ -1,6 +1,6 @@
 #include "encoder/Libav.h"
 
-#include "encoder/Fault.h"
+#include <new>
 
 namespace ridod2e {
 

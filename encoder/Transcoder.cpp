@@ -44,20 +44,20 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
 
     std::unique_ptr<VideoRoute> video;
     std::unique_ptr<AudioRoute> audio;
-    ProgressReporter progress(console, takeVideo);
+    ProgressReporter reporter(console, takeVideo);
     const auto report = [&](bool last) {
         const int64_t frames = video ? video->frames() : 0;
         const double quality = video ? video->quality() : 0;
         if (last)
-            progress.last(frames, quality, output.bytes(), output.seconds());
+            reporter.last(frames, quality, output.bytes(), output.seconds());
         else
-            progress.tick(frames, quality, output.bytes(), output.seconds());
+            reporter.tick(frames, quality, output.bytes(), output.seconds());
     };
-    const auto afterPacket = [&] { report(false); };
+    const auto tick = [&] { report(false); };
     if (takeVideo)
-        video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, afterPacket);
+        video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, tick);
     if (takeAudio)
-        audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, afterPacket);
+        audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, tick);
     input.keepOnly(video ? video->inputStream() : -1, audio ? audio->inputStream() : -1);
 
     output.open(input.context()->metadata);
@@ -72,6 +72,7 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         else if (audio && packet->stream_index == audio->inputStream())
             audio->process(packet.get());
         av_packet_unref(packet.get());
+        report(false);
         if (video && video->done() && !audio)
             break;
     }

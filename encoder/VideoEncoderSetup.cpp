@@ -108,7 +108,9 @@ void SetRateControl(AVCodecContext& context, const AVCodec* codec, const EncodeR
 
 AVRational InputFrameRate(AVFormatContext* input, AVStream* source)
 {
-    const auto sensible = [](AVRational rate) { return rate.num > 0 && rate.den > 0 && av_q2d(rate) >= 1 && av_q2d(rate) <= 120; };
+    const auto sensible = [](AVRational rate) {
+        return rate.num > 0 && rate.den > 0 && av_q2d(rate) >= 1 && av_q2d(rate) <= 120;
+    };
     const AVRational guessed = av_guess_frame_rate(input, source, nullptr);
     if (sensible(guessed))
         return guessed;

@@ -25,9 +25,9 @@ double QualityOf(const AVPacket& packet)
 } // namespace
 
 VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
-                       OutputMedia& output, std::function<void()> afterPacket)
+                       OutputMedia& output, std::function<void()> progress)
     : output_(output),
-      afterPacket_(std::move(afterPacket)),
+      progress_(std::move(progress)),
       inputStream_(stream),
       decoder_(input.context()->streams[stream], input.alternativeReader()),
       encoding_(OpenVideoEncoder(request, input.context(), input.context()->streams[stream], muxer)),
@@ -91,6 +91,7 @@ void VideoRoute::encode(AVFrame* picture)
     encoding_.encoder->send(picture);
     ++frames_;
     drainEncoder();
+    progress_();
 }
 
 void VideoRoute::drainEncoder()
@@ -101,7 +102,7 @@ void VideoRoute::drainEncoder()
         if (packet_->duration <= 0)
             packet_->duration = 1;
         output_.write(packet_.get(), outputStream_, encoding_.encoder->timeBase());
-        afterPacket_();
+        progress_();
     }
 }
 

@@ -191,7 +191,7 @@ TEST(EncoderConsoleText, InputBlockHasTheShapeTheApplicationReads)
 TEST(EncoderConsoleText, ProgressIsUnpadded)
 {
     ProgressSnapshot video {true, 123, 250.4, 2.0, 1234 * 1024, 4.92};
-    EXPECT_EQ(ProgressLine(video), "frame=123 fps=250 q=2.0 size=1234kB time=4.92 bitrate=2054.8kbits/s");
+    EXPECT_EQ(ProgressLine(video), "frame=123 fps=250 q=2.0 size=1234kB time=4.92 bitrate=2054.7kbits/s");
     ProgressSnapshot audio {false, 0, 0, 0, 80 * 1024, 5.04};
     EXPECT_EQ(ProgressLine(audio), "size=80kB time=5.04 bitrate=130.0kbits/s");
     ProgressSnapshot start {true, 0, 0, 0, 0, 0};

@@ -19,7 +19,8 @@ struct EncoderRun {
 
 std::string EncoderPath();
 
-// Runs the encoder with the arguments (the program name not included).
+// Runs the encoder with the arguments (the program name not included). A
+// run killed from outside by SIGKILL is tried again, up to three times in all.
 EncoderRun RunEncoder(const std::vector<std::string>& arguments, int timeLimitMs = 300000);
 
 // Runs a whole command line as the application builds it: its first token

@@ -8,7 +8,10 @@
 
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
+
+#include <sys/stat.h>
 
 namespace encodertest {
 namespace {
@@ -47,6 +50,16 @@ std::string EmptyWave()
     return std::string(reinterpret_cast<const char*>(header), sizeof header);
 }
 
+// The AVI clip with its video's codec tag replaced by one nobody knows.
+std::string AviWithUnknownVideoCodec()
+{
+    std::ifstream file(Clip("avi"), std::ios::binary);
+    std::string bytes {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    for (auto at = bytes.find("FMP4"); at != std::string::npos; at = bytes.find("FMP4", at))
+        bytes.replace(at, 4, "QQZ9");
+    return bytes;
+}
+
 std::vector<std::string> ToMp4(const fs::path& input, const fs::path& folder)
 {
     return {"-i", input.string(), "-vcodec", "mpeg4", "-s", "320x240", (folder / "out.mp4").string()};
@@ -82,6 +95,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "Error while opening file", "No such file"},
         FailureCase{"FolderAsInput", [](const fs::path& f) { return ToMp4(f, f); }, "Error while opening file",
                     "folder"},
+        FailureCase{"PipeAsInput",
+                    [](const fs::path& f) {
+                        mkfifo((f / "pipe.avi").c_str(), 0600);
+                        return ToMp4(f / "pipe.avi", f);
+                    },
+                    "Error while opening file", "not a regular file"},
         FailureCase{"EmptyFile", [](const fs::path& f) { return ToMp4(WriteFile(f / "empty.avi", ""), f); },
                     "Unknown format", "empty.avi"},
         FailureCase{"RandomBytes",
@@ -100,6 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
                         return std::vector<std::string> {"-i", Clip("avi").string(), "-vcodec", "divx9", (f / "out.mp4").string()};
                     },
                     "Unsupported codec", "divx9"},
+        FailureCase{"NoDecoderForTheVideo",
+                    [](const fs::path& f) { return ToMp4(WriteFile(f / "odd.avi", AviWithUnknownVideoCodec()), f); },
+                    "Unsupported codec", "no decoder for stream #0.0"},
         FailureCase{"UnknownAudioCodec",
                     [](const fs::path& f) {
                         return std::vector<std::string> {"-i", Clip("avi").string(), "-acodec", "vorbis7x", (f / "out.mp4").string()};
