@@ -30,6 +30,7 @@ AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stre
       outputStream_(output.addStream(*encoding_.encoder, {0, 1})),
       timelineStart_(av_rescale_q(std::llround((input.start() + request.startSeconds.value_or(0)) * AV_TIME_BASE),
                                   AV_TIME_BASE_Q, decoder_.timeBase())),
+      longestGap_(av_rescale_q(10, {1, 1}, decoder_.timeBase())),
       packet_(NewPacket())
 {
 }
@@ -49,8 +50,14 @@ void AudioRoute::finish()
 
 void AudioRoute::onDecoded(AVFrame* frame)
 {
-    if (frame->pts != AV_NOPTS_VALUE)
-        frame->pts -= timelineStart_;
+    if (frame->pts != AV_NOPTS_VALUE && frame->sample_rate > 0) {
+        frame->pts -= timelineStart_ + closedUp_;
+        if (frame->pts - next_ > longestGap_) {
+            closedUp_ += frame->pts - next_;
+            frame->pts = next_;
+        }
+        next_ = frame->pts + av_rescale_q(frame->nb_samples, {1, frame->sample_rate}, decoder_.timeBase());
+    }
     filter_.filter(frame, decoder_.timeBase(), [this](AVFrame* filtered) { encode(filtered); });
 }
 

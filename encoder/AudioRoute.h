@@ -1,7 +1,9 @@
 #pragma once
 // The way of the sound from one input stream to one output stream:
 // decoder, filters (rate, channels, volume, format, frame size), encoder,
-// muxer. Sound before the start time (-ss) is cut off.
+// muxer. Sound before the start time (-ss) is cut off. A jump of more than
+// ten seconds in the timestamps (a damaged file's clock) is closed up rather
+// than filled with silence.
 #include "encoder/AudioEncoderSetup.h"
 #include "encoder/AudioFilter.h"
 #include "encoder/Decoder.h"
@@ -38,7 +40,11 @@ private:
     AudioEncoding encoding_;
     AudioFilter filter_;
     int outputStream_;
-    int64_t timelineStart_;  // in the input stream's time base
+    // In the input stream's time base:
+    int64_t timelineStart_;
+    int64_t longestGap_;
+    int64_t closedUp_ = 0;  // taken out of the timeline by closed gaps
+    int64_t next_ = 0;      // where the sound decoded so far ends
     int64_t samples_ = 0;
     PacketPtr packet_;
 };

@@ -8,7 +8,7 @@ FrameRateKeeper::FrameRateKeeper(AVRational rate) : rate_(av_q2d(rate)) {}
 
 FrameRateKeeper::Slots FrameRateKeeper::place(double seconds)
 {
-    return take(std::llround(seconds * rate_));
+    return take(std::llround(seconds * rate_) - closedUp_);
 }
 
 FrameRateKeeper::Slots FrameRateKeeper::placeNext()
@@ -21,9 +21,11 @@ FrameRateKeeper::Slots FrameRateKeeper::take(int64_t slot)
     if (slot < next_)
         return {next_, 0};
     const auto longestGap = static_cast<int64_t>(std::ceil(rate_ * 10));
-    Slots slots;
-    slots.first = slot - next_ > longestGap ? slot : next_;
-    slots.count = slot - slots.first + 1;
+    if (slot - next_ > longestGap) {
+        closedUp_ += slot - next_;
+        slot = next_;
+    }
+    const Slots slots {next_, slot - next_ + 1};
     next_ = slot + 1;
     return slots;
 }

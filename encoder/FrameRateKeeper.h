@@ -2,9 +2,9 @@
 // Turns pictures with timestamps into a constant frame rate: each picture
 // takes the output slot nearest its time; a picture that finds its slot
 // taken is dropped, and a gap is filled by repeating the picture that ends
-// it. Gaps longer than ten seconds are not filled (a jump in a damaged
-// file's clock would otherwise make hours of copies); the count goes on
-// from the new time.
+// it. Gaps longer than ten seconds are closed up instead (a jump in a
+// damaged file's clock would otherwise make hours of copies): the picture
+// after the jump takes the next slot, and those after it follow on.
 #include <cstdint>
 
 extern "C" {
@@ -34,6 +34,7 @@ private:
 
     double rate_;
     int64_t next_ = 0;
+    int64_t closedUp_ = 0;  // slots taken out of the timeline by closed gaps
 };
 
 } // namespace ridod2e

@@ -82,7 +82,7 @@ TEST(EncoderFrameRate, DropsPicturesWhenTheRateGoesDown)
     EXPECT_EQ(pictures, 25);
 }
 
-TEST(EncoderFrameRate, FillsALateStartAndSkipsAHugeGap)
+TEST(EncoderFrameRate, FillsALateStartAndClosesUpAHugeGap)
 {
     FrameRateKeeper keeper({25, 1});
     const FrameRateKeeper::Slots late = keeper.place(0.4);
@@ -90,9 +90,10 @@ TEST(EncoderFrameRate, FillsALateStartAndSkipsAHugeGap)
     EXPECT_EQ(late.count, 11);
 
     const FrameRateKeeper::Slots jump = keeper.place(3600);
-    EXPECT_EQ(jump.first, 90000);
+    EXPECT_EQ(jump.first, 11);
     EXPECT_EQ(jump.count, 1);
-    EXPECT_EQ(keeper.placeNext().first, 90001);
+    EXPECT_EQ(keeper.place(3600.04).first, 12);
+    EXPECT_EQ(keeper.placeNext().first, 13);
 }
 
 TEST(EncoderAudioChoices, PicksTheNearestValue)

@@ -13,6 +13,11 @@
 #include <functional>
 #include <iterator>
 #include <random>
+#include <stdexcept>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
 
 namespace encodertest {
 namespace {
@@ -106,6 +111,65 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenCase{"Mp4NamedAvi", "mp4", "avi", Unchanged, false},
                       BrokenCase{"WaveNamedMpeg", "wav", "mpg", Unchanged, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Writes the clip twice into one MPEG transport stream, the second copy an
+// hour later, as a damaged recording's clock might jump.
+void WriteTwiceWithAJump(const fs::path& clip, const fs::path& out)
+{
+    AVFormatContext* output = nullptr;
+    if (avformat_alloc_output_context2(&output, nullptr, "mpegts", out.c_str()) < 0)
+        throw std::runtime_error("no MPEG-TS muxer");
+    const std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> outputOwner(output, [](AVFormatContext* c) {
+        avio_closep(&c->pb);
+        avformat_free_context(c);
+    });
+    const std::unique_ptr<AVPacket, void (*)(AVPacket*)> packet(av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
+    for (int copy = 0; copy < 2; ++copy) {
+        AVFormatContext* input = nullptr;
+        if (avformat_open_input(&input, clip.c_str(), nullptr, nullptr) < 0)
+            throw std::runtime_error("cannot open " + clip.string());
+        const std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> inputOwner(
+            input, [](AVFormatContext* c) { avformat_close_input(&c); });
+        if (avformat_find_stream_info(input, nullptr) < 0)
+            throw std::runtime_error("cannot read " + clip.string());
+        if (copy == 0) {
+            for (unsigned i = 0; i < input->nb_streams; ++i) {
+                AVStream* stream = avformat_new_stream(output, nullptr);
+                avcodec_parameters_copy(stream->codecpar, input->streams[i]->codecpar);
+                stream->codecpar->codec_tag = 0;
+            }
+            if (avio_open(&output->pb, out.c_str(), AVIO_FLAG_WRITE) < 0 || avformat_write_header(output, nullptr) < 0)
+                throw std::runtime_error("cannot write " + out.string());
+        }
+        while (av_read_frame(input, packet.get()) >= 0) {
+            AVStream* from = input->streams[packet->stream_index];
+            AVStream* to = output->streams[packet->stream_index];
+            av_packet_rescale_ts(packet.get(), from->time_base, to->time_base);
+            const int64_t hour = av_rescale_q(3600 * copy, {1, 1}, to->time_base);
+            if (packet->pts != AV_NOPTS_VALUE)
+                packet->pts += hour;
+            if (packet->dts != AV_NOPTS_VALUE)
+                packet->dts += hour;
+            av_interleaved_write_frame(output, packet.get());
+        }
+    }
+    av_write_trailer(output);
+}
+
+TEST(EncoderRobustness, AnHourLongJumpInTheClockIsClosedUp)
+{
+    const fs::path folder = OutputFolder("clock-jump");
+    WriteTwiceWithAJump(Clip("avi"), folder / "jump.ts");
+
+    const EncoderRun run = RunEncoder({"-@", "-y", "-i", (folder / "jump.ts").string(), "-s", "320x240",
+                                       (folder / "out.mp4").string()});
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const fixtures::MediaInfo info = fixtures::ReadMedia(folder / "out.mp4");
+    EXPECT_NEAR(info.duration, 2 * ClipSeconds, 0.5);
+    ASSERT_NE(info.video(), nullptr);
+    EXPECT_NEAR(info.video()->packets, 2 * ClipSeconds * 25, 2);
+}
 
 TEST(EncoderRobustness, WrongExtensionStillConverts)
 {
