@@ -31,6 +31,7 @@ AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stre
       timelineStart_(av_rescale_q(std::llround((input.start() + request.startSeconds.value_or(0)) * AV_TIME_BASE),
                                   AV_TIME_BASE_Q, decoder_.timeBase())),
       longestGap_(av_rescale_q(10, {1, 1}, decoder_.timeBase())),
+      longestStepBack_(av_rescale_q(1, {1, 1}, decoder_.timeBase())),
       packet_(NewPacket())
 {
 }
@@ -52,10 +53,15 @@ void AudioRoute::onDecoded(AVFrame* frame)
 {
     if (frame->pts != AV_NOPTS_VALUE && frame->sample_rate > 0) {
         frame->pts -= timelineStart_ + closedUp_;
-        if (frame->pts - next_ > longestGap_) {
+        // The first sound may start before the timeline (it is cut there),
+        // but not hours after it.
+        const bool jumped = started_ ? frame->pts - next_ > longestGap_ || next_ - frame->pts > longestStepBack_
+                                     : frame->pts > longestGap_;
+        if (jumped) {
             closedUp_ += frame->pts - next_;
             frame->pts = next_;
         }
+        started_ = true;
         next_ = frame->pts + av_rescale_q(frame->nb_samples, {1, frame->sample_rate}, decoder_.timeBase());
     }
     filter_.filter(frame, decoder_.timeBase(), [this](AVFrame* filtered) { encode(filtered); });

@@ -1,9 +1,10 @@
 #pragma once
 // The way of the sound from one input stream to one output stream:
 // decoder, filters (rate, channels, volume, format, frame size), encoder,
-// muxer. Sound before the start time (-ss) is cut off. A jump of more than
-// ten seconds in the timestamps (a damaged file's clock) is closed up rather
-// than filled with silence.
+// muxer. Sound before the start time (-ss) is cut off. A jump in a damaged
+// or joined file's clock, ahead by more than ten seconds or back by more
+// than one, is closed up: the sound goes on where it was, rather than after
+// hours of silence or with everything up to the old time dropped.
 #include "encoder/AudioEncoderSetup.h"
 #include "encoder/AudioFilter.h"
 #include "encoder/Decoder.h"
@@ -43,6 +44,8 @@ private:
     // In the input stream's time base:
     int64_t timelineStart_;
     int64_t longestGap_;
+    int64_t longestStepBack_;
+    bool started_ = false;
     int64_t closedUp_ = 0;  // taken out of the timeline by closed gaps
     int64_t next_ = 0;      // where the sound decoded so far ends
     int64_t samples_ = 0;

@@ -18,13 +18,14 @@ FrameRateKeeper::Slots FrameRateKeeper::placeNext()
 
 FrameRateKeeper::Slots FrameRateKeeper::take(int64_t slot)
 {
-    if (slot < next_)
-        return {next_, 0};
     const auto longestGap = static_cast<int64_t>(std::ceil(rate_ * 10));
-    if (slot - next_ > longestGap) {
+    const auto longestStepBack = static_cast<int64_t>(std::ceil(rate_));
+    if (slot - next_ > longestGap || next_ - slot > longestStepBack) {
         closedUp_ += slot - next_;
         slot = next_;
     }
+    if (slot < next_)
+        return {next_, 0};
     const Slots slots {next_, slot - next_ + 1};
     next_ = slot + 1;
     return slots;

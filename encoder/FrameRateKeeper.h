@@ -2,9 +2,11 @@
 // Turns pictures with timestamps into a constant frame rate: each picture
 // takes the output slot nearest its time; a picture that finds its slot
 // taken is dropped, and a gap is filled by repeating the picture that ends
-// it. Gaps longer than ten seconds are closed up instead (a jump in a
-// damaged file's clock would otherwise make hours of copies): the picture
-// after the jump takes the next slot, and those after it follow on.
+// it. A damaged or joined file's clock may jump: a jump ahead of more than
+// ten seconds (which would make hours of copies) or back by more than one
+// second (which would drop everything up to the old time) is closed up
+// instead: the picture after the jump takes the next slot, and those after
+// it follow on.
 #include <cstdint>
 
 extern "C" {
@@ -22,8 +24,8 @@ public:
         int64_t count = 0;  // 0: drop the picture
     };
 
-    // Slots for a picture shown at the given seconds of the output timeline;
-    // a picture without a time follows the previous one.
+    // Slots for a picture shown at the given seconds (0 or later) of the
+    // output timeline; a picture without a time follows the previous one.
     Slots place(double seconds);
     Slots placeNext();
 

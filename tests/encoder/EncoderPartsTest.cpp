@@ -96,6 +96,18 @@ TEST(EncoderFrameRate, FillsALateStartAndClosesUpAHugeGap)
     EXPECT_EQ(keeper.placeNext().first, 13);
 }
 
+TEST(EncoderFrameRate, ClosesUpAClockThatGoesBack)
+{
+    FrameRateKeeper keeper({25, 1});
+    for (int frame = 0; frame < 100; ++frame)
+        keeper.place(frame / 25.0);
+    EXPECT_EQ(keeper.place(3.9).count, 0);
+    const FrameRateKeeper::Slots restarted = keeper.place(0);
+    EXPECT_EQ(restarted.first, 100);
+    EXPECT_EQ(restarted.count, 1);
+    EXPECT_EQ(keeper.place(0.04).first, 101);
+}
+
 TEST(EncoderAudioChoices, PicksTheNearestValue)
 {
     EXPECT_EQ(NearestOf({8000, 16000, 22050, 44100, 48000, 64000, 96000}, 54000), 48000);

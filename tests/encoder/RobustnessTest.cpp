@@ -112,9 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenCase{"WaveNamedMpeg", "wav", "mpg", Unchanged, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Writes the clip twice into one MPEG transport stream, the second copy an
-// hour later, as a damaged recording's clock might jump.
-void WriteTwiceWithAJump(const fs::path& clip, const fs::path& out)
+// The clip as an MPEG transport stream whose clock starts at the given second.
+std::string TransportStream(const fs::path& clip, const fs::path& out, int startSecond)
 {
     AVFormatContext* output = nullptr;
     if (avformat_alloc_output_context2(&output, nullptr, "mpegts", out.c_str()) < 0)
@@ -123,45 +122,48 @@ void WriteTwiceWithAJump(const fs::path& clip, const fs::path& out)
         avio_closep(&c->pb);
         avformat_free_context(c);
     });
+    AVFormatContext* input = nullptr;
+    if (avformat_open_input(&input, clip.c_str(), nullptr, nullptr) < 0)
+        throw std::runtime_error("cannot open " + clip.string());
+    const std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> inputOwner(
+        input, [](AVFormatContext* c) { avformat_close_input(&c); });
+    if (avformat_find_stream_info(input, nullptr) < 0)
+        throw std::runtime_error("cannot read " + clip.string());
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        AVStream* stream = avformat_new_stream(output, nullptr);
+        avcodec_parameters_copy(stream->codecpar, input->streams[i]->codecpar);
+        stream->codecpar->codec_tag = 0;
+    }
+    if (avio_open(&output->pb, out.c_str(), AVIO_FLAG_WRITE) < 0 || avformat_write_header(output, nullptr) < 0)
+        throw std::runtime_error("cannot write " + out.string());
     const std::unique_ptr<AVPacket, void (*)(AVPacket*)> packet(av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
-    for (int copy = 0; copy < 2; ++copy) {
-        AVFormatContext* input = nullptr;
-        if (avformat_open_input(&input, clip.c_str(), nullptr, nullptr) < 0)
-            throw std::runtime_error("cannot open " + clip.string());
-        const std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> inputOwner(
-            input, [](AVFormatContext* c) { avformat_close_input(&c); });
-        if (avformat_find_stream_info(input, nullptr) < 0)
-            throw std::runtime_error("cannot read " + clip.string());
-        if (copy == 0) {
-            for (unsigned i = 0; i < input->nb_streams; ++i) {
-                AVStream* stream = avformat_new_stream(output, nullptr);
-                avcodec_parameters_copy(stream->codecpar, input->streams[i]->codecpar);
-                stream->codecpar->codec_tag = 0;
-            }
-            if (avio_open(&output->pb, out.c_str(), AVIO_FLAG_WRITE) < 0 || avformat_write_header(output, nullptr) < 0)
-                throw std::runtime_error("cannot write " + out.string());
-        }
-        while (av_read_frame(input, packet.get()) >= 0) {
-            AVStream* from = input->streams[packet->stream_index];
-            AVStream* to = output->streams[packet->stream_index];
-            av_packet_rescale_ts(packet.get(), from->time_base, to->time_base);
-            const int64_t hour = av_rescale_q(3600 * copy, {1, 1}, to->time_base);
-            if (packet->pts != AV_NOPTS_VALUE)
-                packet->pts += hour;
-            if (packet->dts != AV_NOPTS_VALUE)
-                packet->dts += hour;
-            av_interleaved_write_frame(output, packet.get());
-        }
+    while (av_read_frame(input, packet.get()) >= 0) {
+        AVStream* to = output->streams[packet->stream_index];
+        av_packet_rescale_ts(packet.get(), input->streams[packet->stream_index]->time_base, to->time_base);
+        const int64_t shift = av_rescale_q(startSecond, {1, 1}, to->time_base);
+        if (packet->pts != AV_NOPTS_VALUE)
+            packet->pts += shift;
+        if (packet->dts != AV_NOPTS_VALUE)
+            packet->dts += shift;
+        av_interleaved_write_frame(output, packet.get());
     }
     av_write_trailer(output);
+    avio_closep(&output->pb);
+    return Contents(out);
 }
 
-TEST(EncoderRobustness, AnHourLongJumpInTheClockIsClosedUp)
-{
-    const fs::path folder = OutputFolder("clock-jump");
-    WriteTwiceWithAJump(Clip("avi"), folder / "jump.ts");
+class ClockJump : public ::testing::TestWithParam<int> {};
 
-    const EncoderRun run = RunEncoder({"-@", "-y", "-i", (folder / "jump.ts").string(), "-s", "320x240",
+TEST_P(ClockJump, IsClosedUpSoBothCopiesAreKept)
+{
+    // Two recordings joined end to end, the second one's clock starting at
+    // the given second.
+    const fs::path folder = OutputFolder("clock-jump-" + std::to_string(GetParam()));
+    const std::string first = TransportStream(Clip("avi"), folder / "first.ts", 0);
+    const std::string second = TransportStream(Clip("avi"), folder / "second.ts", GetParam());
+    std::ofstream(folder / "joined.ts", std::ios::binary) << first << second;
+
+    const EncoderRun run = RunEncoder({"-@", "-y", "-i", (folder / "joined.ts").string(), "-s", "320x240",
                                        (folder / "out.mp4").string()});
 
     ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -169,7 +171,12 @@ TEST(EncoderRobustness, AnHourLongJumpInTheClockIsClosedUp)
     EXPECT_NEAR(info.duration, 2 * ClipSeconds, 0.5);
     ASSERT_NE(info.video(), nullptr);
     EXPECT_NEAR(info.video()->packets, 2 * ClipSeconds * 25, 2);
+    ASSERT_NE(info.audio(), nullptr);
+    EXPECT_NEAR(info.audio()->duration, 2 * ClipSeconds, 0.5);
 }
+
+// The second recording an hour later, and with its clock starting again at 0.
+INSTANTIATE_TEST_SUITE_P(Jumps, ClockJump, ::testing::Values(3600, 0));
 
 TEST(EncoderRobustness, WrongExtensionStillConverts)
 {
