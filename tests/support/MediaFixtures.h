@@ -43,6 +43,8 @@ struct StreamInfo {
     int sampleRate = 0;
     int channels = 0;
     int64_t packets = 0;   // packets read from the whole file
+    int64_t keyPackets = 0;
+    int64_t bytes = 0;     // the packets' payload
     double duration = 0;   // seconds from the first packet's start to the last packet's end
 };
 

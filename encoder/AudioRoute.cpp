@@ -1,0 +1,88 @@
+#include "encoder/AudioRoute.h"
+
+#include <cmath>
+
+namespace ridod2e {
+namespace {
+
+AudioFilter::Target FilterTarget(const AudioEncoding& encoding, const EncodeRequest& request)
+{
+    AudioFilter::Target target;
+    target.sampleRate = encoding.sampleRate;
+    target.layout = encoding.layout;
+    target.format = encoding.format;
+    target.frameSize = encoding.frameSize;
+    // The volume factor counts in fiftieths: 50 keeps the volume.
+    target.volume = request.volumeFactor.value_or(50) / 50.0;
+    return target;
+}
+
+} // namespace
+
+AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
+                       OutputMedia& output, std::function<void()> progress)
+    : output_(output),
+      progress_(std::move(progress)),
+      inputStream_(stream),
+      decoder_(input.context()->streams[stream], input.alternativeReader()),
+      encoding_(OpenAudioEncoder(request, input.context()->streams[stream], muxer)),
+      filter_(FilterTarget(encoding_, request)),
+      outputStream_(output.addStream(*encoding_.encoder, {0, 1})),
+      timelineStart_(av_rescale_q(std::llround((input.start() + request.startSeconds.value_or(0)) * AV_TIME_BASE),
+                                  AV_TIME_BASE_Q, decoder_.timeBase())),
+      longestGap_(av_rescale_q(10, {1, 1}, decoder_.timeBase())),
+      longestStepBack_(av_rescale_q(1, {1, 1}, decoder_.timeBase())),
+      packet_(NewPacket())
+{
+}
+
+void AudioRoute::process(const AVPacket* packet)
+{
+    decoder_.decode(packet, [this](AVFrame* frame) { onDecoded(frame); });
+}
+
+void AudioRoute::finish()
+{
+    process(nullptr);
+    filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* frame) { encode(frame); });
+    encoding_.encoder->send(nullptr);
+    drainEncoder();
+}
+
+void AudioRoute::onDecoded(AVFrame* frame)
+{
+    if (frame->pts != AV_NOPTS_VALUE && frame->sample_rate > 0) {
+        frame->pts -= timelineStart_ + closedUp_;
+        // The first sound may start before the timeline (it is cut there),
+        // but not hours after it.
+        const bool jumped = started_ ? frame->pts - next_ > longestGap_ || next_ - frame->pts > longestStepBack_
+                                     : frame->pts > longestGap_;
+        if (jumped) {
+            closedUp_ += frame->pts - next_;
+            frame->pts = next_;
+        }
+        started_ = true;
+        next_ = frame->pts + av_rescale_q(frame->nb_samples, {1, frame->sample_rate}, decoder_.timeBase());
+    }
+    filter_.filter(frame, decoder_.timeBase(), [this](AVFrame* filtered) { encode(filtered); });
+}
+
+void AudioRoute::encode(AVFrame* frame)
+{
+    if (frame->pts != AV_NOPTS_VALUE)
+        frame->pts = av_rescale_q(frame->pts, filter_.outputTimeBase(), encoding_.encoder->timeBase());
+    samples_ += frame->nb_samples;
+    encoding_.encoder->send(frame);
+    drainEncoder();
+    progress_();
+}
+
+void AudioRoute::drainEncoder()
+{
+    while (encoding_.encoder->receive(packet_.get())) {
+        output_.write(packet_.get(), outputStream_, encoding_.encoder->timeBase());
+        progress_();
+    }
+}
+
+} // namespace ridod2e

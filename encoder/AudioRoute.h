@@ -1,0 +1,55 @@
+#pragma once
+// The way of the sound from one input stream to one output stream:
+// decoder, filters (rate, channels, volume, format, frame size), encoder,
+// muxer. Sound before the start time (-ss) is cut off. A jump in a damaged
+// or joined file's clock, ahead by more than ten seconds or back by more
+// than one, is closed up: the sound goes on where it was, rather than after
+// hours of silence or with everything up to the old time dropped.
+#include "encoder/AudioEncoderSetup.h"
+#include "encoder/AudioFilter.h"
+#include "encoder/Decoder.h"
+#include "encoder/EncodeRequest.h"
+#include "encoder/InputMedia.h"
+#include "encoder/OutputMedia.h"
+
+#include <functional>
+
+namespace ridod2e {
+
+class AudioRoute {
+public:
+    // Opens the decoder and the encoder and adds the output stream.
+    AudioRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
+               OutputMedia& output, std::function<void()> progress);
+
+    int inputStream() const { return inputStream_; }
+    void process(const AVPacket* packet);
+    // Drains the decoder, the filters and the encoder.
+    void finish();
+
+    int64_t samples() const { return samples_; }
+
+private:
+    void onDecoded(AVFrame* frame);
+    void encode(AVFrame* frame);
+    void drainEncoder();
+
+    OutputMedia& output_;
+    std::function<void()> progress_;
+    int inputStream_;
+    Decoder decoder_;
+    AudioEncoding encoding_;
+    AudioFilter filter_;
+    int outputStream_;
+    // In the input stream's time base:
+    int64_t timelineStart_;
+    int64_t longestGap_;
+    int64_t longestStepBack_;
+    bool started_ = false;
+    int64_t closedUp_ = 0;  // taken out of the timeline by closed gaps
+    int64_t next_ = 0;      // where the sound decoded so far ends
+    int64_t samples_ = 0;
+    PacketPtr packet_;
+};
+
+} // namespace ridod2e

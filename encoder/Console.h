@@ -1,0 +1,72 @@
+#pragma once
+// Everything the encoder prints, and the one place that prints it. The
+// application reads these lines from a pipe: the first line of a run that
+// understood its input begins with "Input #0,", durations read
+// "Duration: HH:MM:SS.hh", stream lines "Video: codec, WxH, R fps", progress
+// reports "frame=N ... time=S " on lines of their own, and the error words
+// appear on failure lines only.
+#include "encoder/Fault.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+extern "C" {
+#include <libavutil/avutil.h>
+}
+
+namespace ridod2e {
+
+struct StreamSummary {
+    AVMediaType type = AVMEDIA_TYPE_UNKNOWN;
+    std::string codec;
+    bool coverArt = false;      // a still picture attached to an audio file
+    int width = 0;
+    int height = 0;
+    double frameRate = 0;
+    int sampleRate = 0;
+    std::string channels;       // "mono", "stereo", "5.1", ...
+    int64_t bitRate = 0;        // bits per second; 0 when unknown
+};
+
+struct MediaSummary {
+    std::string format;
+    std::string path;
+    std::optional<double> duration;  // seconds
+    double start = 0;                // seconds
+    int64_t bitRate = 0;
+    std::vector<StreamSummary> streams;
+};
+
+struct ProgressSnapshot {
+    bool video = false;         // audio-only outputs report no frames
+    int64_t frames = 0;
+    double framesPerSecond = 0;
+    double quality = 0;
+    int64_t bytes = 0;
+    double seconds = 0;
+};
+
+std::string InputBlock(const MediaSummary& input);
+std::string OutputBlock(const MediaSummary& output);
+std::string ProgressLine(const ProgressSnapshot& progress);
+std::string FaultLine(FaultKind kind, const std::string& reason);
+
+// Writes whole lines to standard output and flushes after each, since the
+// reader is a pipe. Without machine output a progress report overwrites the
+// previous one on a terminal and a banner comes first.
+class Console {
+public:
+    explicit Console(bool machineOutput);
+
+    void banner();
+    void print(const std::string& lines);
+    void progress(const std::string& line, bool last);
+
+private:
+    bool machineOutput_;
+};
+
+} // namespace ridod2e

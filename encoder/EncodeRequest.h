@@ -1,0 +1,65 @@
+#pragma once
+// What one command line asks of the encoder, with every value already
+// turned into its unit (bits per second, hertz, frames per second). A value
+// the command line left out, or gave as an empty text, is not set.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+extern "C" {
+#include <libavutil/rational.h>
+}
+
+namespace ridod2e {
+
+struct FrameDimensions {
+    int width = 0;
+    int height = 0;
+};
+
+struct Padding {
+    int top = 0;
+    int bottom = 0;
+    int left = 0;
+    int right = 0;
+};
+
+struct EncodeRequest {
+    bool machineOutput = false;       // -@: no banner, one progress report per line
+    bool overwrite = false;           // -y
+    std::string input;                // the input path, without the alternative-reader prefix
+    bool alternativeReader = false;   // the input token began with DS:\\ .
+    std::string inputFormat;          // -f before -i: the reader to use
+    std::string output;               // empty: describe the input and stop
+    std::string outputFormat;         // -f after -i
+
+    std::string videoCodec;           // command-line codec names; empty: the container's default
+    std::string audioCodec;
+    bool noVideo = false;             // -vn
+    bool noAudio = false;             // -an
+
+    std::optional<int64_t> videoBitrate;      // bits per second
+    std::optional<int64_t> maxRate;
+    std::optional<int64_t> bufferSize;        // bits
+    std::optional<int64_t> bitrateTolerance;  // bits
+    std::optional<AVRational> frameRate;
+    std::optional<FrameDimensions> size;
+    Padding padding;
+    std::optional<int> gopSize;
+    std::optional<double> qscale;
+    std::optional<int> coder;                 // 0: CAVLC, 1: CABAC
+    bool bitexact = false;
+
+    std::optional<int64_t> audioBitrate;      // bits per second
+    std::optional<int> sampleRate;
+    std::optional<int> channels;
+    std::optional<int> volumeFactor;          // 50 keeps the volume
+
+    std::optional<double> startSeconds;       // -ss
+    std::optional<int64_t> maxVideoFrames;    // -vframes
+    std::optional<std::string> title;
+    bool id3v1 = false;
+    bool id3v2 = false;
+};
+
+} // namespace ridod2e

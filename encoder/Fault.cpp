@@ -1,0 +1,32 @@
+#include "encoder/Fault.h"
+
+extern "C" {
+#include <libavutil/error.h>
+}
+
+namespace ridod2e {
+
+void Fail(FaultKind kind, const std::string& reason)
+{
+    throw EncodeFault(kind, reason);
+}
+
+void Fail(const std::string& reason)
+{
+    throw EncodeFault(FaultKind::Other, reason);
+}
+
+std::string LibraryReason(int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return text;
+}
+
+void Check(int code, const std::string& step)
+{
+    if (code < 0)
+        Fail(step + " (" + LibraryReason(code) + ")");
+}
+
+} // namespace ridod2e

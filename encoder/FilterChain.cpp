@@ -1,0 +1,69 @@
+#include "encoder/FilterChain.h"
+
+#include "encoder/Fault.h"
+
+extern "C" {
+#include <libavfilter/buffersink.h>
+#include <libavfilter/buffersrc.h>
+}
+
+namespace ridod2e {
+namespace {
+
+struct InOutFree {
+    void operator()(AVFilterInOut* entry) const { avfilter_inout_free(&entry); }
+};
+using InOutPtr = std::unique_ptr<AVFilterInOut, InOutFree>;
+
+} // namespace
+
+FilterChain::FilterChain(const char* source, const std::string& sourceArguments, const char* sink,
+                         const std::string& filters, int frameSize)
+    : graph_(avfilter_graph_alloc()), out_(NewFrame())
+{
+    if (!graph_)
+        throw std::bad_alloc();
+    const std::string step = "cannot set up the filters '" + filters + "'";
+    Check(avfilter_graph_create_filter(&source_, avfilter_get_by_name(source), "in", sourceArguments.c_str(), nullptr,
+                                       graph_.get()),
+          step);
+    Check(avfilter_graph_create_filter(&sink_, avfilter_get_by_name(sink), "out", nullptr, nullptr, graph_.get()), step);
+
+    InOutPtr outputs(avfilter_inout_alloc());
+    InOutPtr inputs(avfilter_inout_alloc());
+    if (!outputs || !inputs)
+        throw std::bad_alloc();
+    outputs->name = av_strdup("in");
+    outputs->filter_ctx = source_;
+    inputs->name = av_strdup("out");
+    inputs->filter_ctx = sink_;
+    AVFilterInOut* openInputs = inputs.release();
+    AVFilterInOut* openOutputs = outputs.release();
+    const int parsed = avfilter_graph_parse_ptr(graph_.get(), filters.c_str(), &openInputs, &openOutputs, nullptr);
+    avfilter_inout_free(&openInputs);
+    avfilter_inout_free(&openOutputs);
+    Check(parsed, step);
+    Check(avfilter_graph_config(graph_.get(), nullptr), step);
+    if (frameSize > 0)
+        av_buffersink_set_frame_size(sink_, static_cast<unsigned>(frameSize));
+}
+
+void FilterChain::push(AVFrame* frame, const Sink& sink)
+{
+    Check(av_buffersrc_add_frame_flags(source_, frame, AV_BUFFERSRC_FLAG_KEEP_REF), "the filters refused a frame");
+    for (;;) {
+        const int received = av_buffersink_get_frame(sink_, out_.get());
+        if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
+            return;
+        Check(received, "the filters stopped");
+        sink(out_.get());
+        av_frame_unref(out_.get());
+    }
+}
+
+AVRational FilterChain::outputTimeBase() const
+{
+    return av_buffersink_get_time_base(sink_);
+}
+
+} // namespace ridod2e

@@ -1,0 +1,33 @@
+#pragma once
+// A libavfilter graph from one source to one sink, described by the text
+// of the filters between them.
+#include "encoder/Libav.h"
+
+#include <functional>
+#include <string>
+
+namespace ridod2e {
+
+class FilterChain {
+public:
+    using Sink = std::function<void(AVFrame*)>;
+
+    // source: "buffer" or "abuffer" with its arguments; sink: "buffersink"
+    // or "abuffersink"; frameSize: samples per frame at an audio sink (0: any).
+    FilterChain(const char* source, const std::string& sourceArguments, const char* sink, const std::string& filters,
+                int frameSize);
+
+    // Feeds one frame (nullptr: the end) and hands every frame that comes
+    // out to the sink.
+    void push(AVFrame* frame, const Sink& sink);
+
+    AVRational outputTimeBase() const;
+
+private:
+    FilterGraphPtr graph_;
+    AVFilterContext* source_ = nullptr;
+    AVFilterContext* sink_ = nullptr;
+    FramePtr out_;
+};
+
+} // namespace ridod2e

@@ -1,0 +1,71 @@
+#include "encoder/FrameGeometry.h"
+
+#include <algorithm>
+#include <array>
+
+namespace ridod2e {
+namespace {
+
+constexpr std::array<FrameDimensions, 5> H263Sizes = {{{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}}};
+
+// Makes picture + bars even along one axis: the odd pixel comes off the far
+// bar when there is one, else off the picture; then an odd picture gives a
+// pixel to the far bar and an odd near bar gives one to the far bar, so
+// every edge falls on a chroma sample.
+void EvenAxis(int& picture, int& nearBar, int& farBar)
+{
+    if ((picture + nearBar + farBar) % 2) {
+        if (farBar > 0)
+            --farBar;
+        else if (picture > 2)
+            --picture;
+        else
+            ++picture;
+    }
+    if (picture % 2) {
+        --picture;
+        ++farBar;
+    }
+    if (nearBar % 2) {
+        --nearBar;
+        ++farBar;
+    }
+}
+
+} // namespace
+
+FrameGeometry PlanGeometry(FrameDimensions source, const std::optional<FrameDimensions>& size, const Padding& bars,
+                           bool evenSizes)
+{
+    FrameGeometry geometry;
+    const FrameDimensions picture = size.value_or(source);
+    geometry.pictureWidth = std::max(1, picture.width);
+    geometry.pictureHeight = std::max(1, picture.height);
+    geometry.bars = bars;
+    if (evenSizes) {
+        EvenAxis(geometry.pictureWidth, geometry.bars.left, geometry.bars.right);
+        EvenAxis(geometry.pictureHeight, geometry.bars.top, geometry.bars.bottom);
+    }
+    return geometry;
+}
+
+bool IsStandardH263Size(int width, int height)
+{
+    return std::any_of(H263Sizes.begin(), H263Sizes.end(),
+                       [&](const FrameDimensions& s) { return s.width == width && s.height == height; });
+}
+
+bool FitsH263CustomFormat(int width, int height)
+{
+    return width % 4 == 0 && height % 4 == 0 && width >= 4 && height >= 4 && width <= 2048 && height <= 1152;
+}
+
+std::string StandardH263Sizes()
+{
+    std::string text;
+    for (const FrameDimensions& s : H263Sizes)
+        text += (text.empty() ? "" : ", ") + std::to_string(s.width) + "x" + std::to_string(s.height);
+    return text;
+}
+
+} // namespace ridod2e

@@ -1,0 +1,162 @@
+#include "encoder/InputMedia.h"
+
+#include "encoder/CodecChoice.h"
+#include "encoder/Fault.h"
+
+#include <cmath>
+#include <filesystem>
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+}
+
+namespace ridod2e {
+namespace {
+
+// Consecutive unreadable stretches the alternative reader steps over before
+// it takes the file as ended.
+constexpr int MaxReadErrorsInARow = 200;
+
+// "stereo" also for files that give only a channel count.
+std::string ChannelsText(const AVChannelLayout& layout)
+{
+    AVChannelLayout named {};
+    if (layout.order == AV_CHANNEL_ORDER_UNSPEC)
+        av_channel_layout_default(&named, layout.nb_channels);
+    else if (av_channel_layout_copy(&named, &layout) < 0)
+        return std::to_string(layout.nb_channels) + " channels";
+    char text[128] = {};
+    const int described = av_channel_layout_describe(&named, text, sizeof text);
+    av_channel_layout_uninit(&named);
+    return described < 0 ? std::to_string(layout.nb_channels) + " channels" : std::string(text);
+}
+
+StreamSummary Describe(AVFormatContext* context, AVStream* stream)
+{
+    const AVCodecParameters& par = *stream->codecpar;
+    StreamSummary summary;
+    summary.type = par.codec_type;
+    summary.codec = avcodec_get_name(par.codec_id);
+    summary.coverArt = (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0;
+    summary.width = par.width;
+    summary.height = par.height;
+    if (par.codec_type == AVMEDIA_TYPE_VIDEO) {
+        const AVRational rate = av_guess_frame_rate(context, stream, nullptr);
+        summary.frameRate = rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
+    }
+    summary.sampleRate = par.sample_rate;
+    summary.channels = ChannelsText(par.ch_layout);
+    summary.bitRate = par.bit_rate;
+    return summary;
+}
+
+} // namespace
+
+InputMedia::InputMedia(const EncodeRequest& request)
+    : path_(request.input), alternativeReader_(request.alternativeReader)
+{
+    // A folder or a pipe would make the reader fail late or wait forever.
+    std::error_code error;
+    const auto status = std::filesystem::status(path_, error);
+    if (std::filesystem::is_directory(status))
+        Fail(FaultKind::CannotOpenInput, "'" + path_ + "': it is a folder, not a file");
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        Fail(FaultKind::CannotOpenInput, "'" + path_ + "': it is not a regular file");
+    const AVInputFormat* demuxer = request.inputFormat.empty() ? nullptr : ChooseDemuxer(request.inputFormat);
+
+    Dictionary options;
+    if (alternativeReader_) {
+        options.set("formatprobesize", "10000000");
+        options.set("probesize", "50000000");
+        options.set("analyzeduration", "60000000");
+        options.set("fflags", "+genpts+discardcorrupt+igndts");
+        options.set("err_detect", "ignore_err");
+    }
+    AVFormatContext* raw = nullptr;
+    const int opened = avformat_open_input(&raw, path_.c_str(), demuxer, options.address());
+    if (opened == AVERROR_INVALIDDATA || opened == AVERROR_DEMUXER_NOT_FOUND || opened == AVERROR_PATCHWELCOME)
+        Fail(FaultKind::UnknownFormat, "'" + path_ + "' is not a media file this encoder can read ("
+                                           + LibraryReason(opened) + ")");
+    if (opened < 0)
+        Fail(FaultKind::CannotOpenInput, "'" + path_ + "': " + LibraryReason(opened));
+    context_.reset(raw);
+    Check(avformat_find_stream_info(context_.get(), nullptr), "cannot read the streams of '" + path_ + "'");
+}
+
+MediaSummary InputMedia::summary() const
+{
+    MediaSummary summary;
+    summary.format = context_->iformat->name;
+    summary.path = path_;
+    if (context_->duration != AV_NOPTS_VALUE && context_->duration >= 0)
+        summary.duration = static_cast<double>(context_->duration) / AV_TIME_BASE;
+    summary.start = start();
+    summary.bitRate = context_->bit_rate;
+    for (unsigned i = 0; i < context_->nb_streams; ++i)
+        summary.streams.push_back(Describe(context_.get(), context_->streams[i]));
+    return summary;
+}
+
+int InputMedia::videoStream() const
+{
+    int best = -1;
+    int64_t bestArea = -1;
+    for (unsigned i = 0; i < context_->nb_streams; ++i) {
+        const AVStream* stream = context_->streams[i];
+        if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO || (stream->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            continue;
+        const int64_t area = static_cast<int64_t>(stream->codecpar->width) * stream->codecpar->height;
+        if (area > bestArea) {
+            best = static_cast<int>(i);
+            bestArea = area;
+        }
+    }
+    return best;
+}
+
+int InputMedia::audioStream() const
+{
+    const int best = av_find_best_stream(context_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    return best >= 0 ? best : -1;
+}
+
+double InputMedia::start() const
+{
+    if (context_->start_time == AV_NOPTS_VALUE)
+        return 0;
+    return static_cast<double>(context_->start_time) / AV_TIME_BASE;
+}
+
+void InputMedia::keepOnly(int video, int audio)
+{
+    for (unsigned i = 0; i < context_->nb_streams; ++i) {
+        const int index = static_cast<int>(i);
+        context_->streams[i]->discard = index == video || index == audio ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+    }
+}
+
+bool InputMedia::read(AVPacket* packet)
+{
+    int errorsInARow = 0;
+    for (;;) {
+        const int code = av_read_frame(context_.get(), packet);
+        if (code >= 0) {
+            if (context_->streams[packet->stream_index]->discard != AVDISCARD_ALL)
+                return true;
+            av_packet_unref(packet);
+            continue;
+        }
+        if (code == AVERROR_EOF || (context_->pb && avio_feof(context_->pb)))
+            return false;
+        if (!alternativeReader_ || ++errorsInARow > MaxReadErrorsInARow)
+            return false;
+    }
+}
+
+void InputMedia::seek(double seconds)
+{
+    const auto target = static_cast<int64_t>(std::llround((start() + seconds) * AV_TIME_BASE));
+    av_seek_frame(context_.get(), -1, target, AVSEEK_FLAG_BACKWARD);
+}
+
+} // namespace ridod2e

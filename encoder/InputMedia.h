@@ -1,0 +1,50 @@
+#pragma once
+// The input file: opened with the plain reader, the alternative reader
+// (exhaustive probing, generated timestamps, corrupt packets dropped, read
+// errors stepped over) or a forced demuxer; its description; and its packets.
+#include "encoder/Console.h"
+#include "encoder/EncodeRequest.h"
+#include "encoder/Libav.h"
+
+#include <string>
+
+namespace ridod2e {
+
+class InputMedia {
+public:
+    // Fails with "Error while opening file" when the file cannot be opened
+    // and "Unknown format" when no reader understands it.
+    explicit InputMedia(const EncodeRequest& request);
+
+    MediaSummary summary() const;
+    AVFormatContext* context() const { return context_.get(); }
+    const std::string& path() const { return path_; }
+    bool alternativeReader() const { return alternativeReader_; }
+
+    // The streams a conversion takes: the largest picture that is not cover
+    // art, and the best audio; -1 when there is none.
+    int videoStream() const;
+    int audioStream() const;
+
+    // Seconds of the earliest timestamp; 0 when unknown.
+    double start() const;
+
+    // From now on only these streams are read (-1: none of that type).
+    void keepOnly(int video, int audio);
+
+    // The next packet of the kept streams; false at the end of the input.
+    // A damaged stretch ends the input for the plain reader; the alternative
+    // reader reads on past it.
+    bool read(AVPacket* packet);
+
+    // Goes to the key frame at or before the time (seconds from the start);
+    // a file that cannot seek is read from its beginning.
+    void seek(double seconds);
+
+private:
+    std::string path_;
+    bool alternativeReader_;
+    InputContextPtr context_;
+};
+
+} // namespace ridod2e

@@ -1,0 +1,147 @@
+#include "encoder/OutputMedia.h"
+
+#include "encoder/Fault.h"
+
+#include <algorithm>
+#include <filesystem>
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+}
+
+namespace ridod2e {
+namespace {
+
+// Tags that describe the input's own container, not the content.
+bool IsContainerTag(const std::string& key)
+{
+    return key == "major_brand" || key == "minor_version" || key == "compatible_brands" || key == "encoder";
+}
+
+} // namespace
+
+OutputMedia::OutputMedia(const EncodeRequest& request, const AVOutputFormat* muxer) : request_(request)
+{
+    std::error_code error;
+    if (std::filesystem::exists(request.output, error)) {
+        if (std::filesystem::equivalent(request.input, request.output, error))
+            Fail("the output file '" + request.output + "' is the input file");
+        if (!request.overwrite)
+            Fail("the output file '" + request.output + "' exists; give -y to replace it");
+    }
+    Check(avformat_alloc_output_context2(&context_, muxer, nullptr, request.output.c_str()),
+          "cannot prepare the " + std::string(muxer->name) + " container");
+    if (request.bitexact)
+        context_->flags |= AVFMT_FLAG_BITEXACT;
+    // AVI keeps no timestamps for sound: shifting every stream so that the
+    // encoder's priming samples start at zero would only push the first
+    // picture one frame late.
+    if (std::string(muxer->name) == "avi")
+        context_->avoid_negative_ts = AVFMT_AVOID_NEG_TS_DISABLED;
+}
+
+OutputMedia::~OutputMedia()
+{
+    if (context_->pb)
+        avio_closep(&context_->pb);
+    if (created_ && !finished_) {
+        std::error_code error;
+        std::filesystem::remove(request_.output, error);
+    }
+    avformat_free_context(context_);
+}
+
+int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
+{
+    AVStream* stream = avformat_new_stream(context_, nullptr);
+    if (!stream)
+        throw std::bad_alloc();
+    encoder.describe(stream->codecpar);
+    stream->time_base = encoder.timeBase();
+    if (frameRate.num > 0) {
+        stream->avg_frame_rate = frameRate;
+        stream->r_frame_rate = frameRate;
+    }
+    frameRates_.push_back(frameRate);
+    return stream->index;
+}
+
+void OutputMedia::setTags(const AVDictionary* inputTags)
+{
+    const AVDictionaryEntry* tag = nullptr;
+    while ((tag = av_dict_get(inputTags, "", tag, AV_DICT_IGNORE_SUFFIX)))
+        if (!IsContainerTag(tag->key))
+            av_dict_set(&context_->metadata, tag->key, tag->value, 0);
+    if (request_.title)
+        av_dict_set(&context_->metadata, "title", request_.title->c_str(), 0);
+}
+
+void OutputMedia::open(const AVDictionary* inputTags)
+{
+    setTags(inputTags);
+    Dictionary options;
+    if (std::string(context_->oformat->name) == "mp3") {
+        options.set("id3v2_version", request_.id3v2 ? "3" : "0");
+        options.set("write_id3v1", request_.id3v1 ? "1" : "0");
+    }
+    if (!(context_->oformat->flags & AVFMT_NOFILE)) {
+        Check(avio_open(&context_->pb, request_.output.c_str(), AVIO_FLAG_WRITE),
+              "cannot create the output file '" + request_.output + "'");
+        created_ = true;
+    }
+    Check(avformat_write_header(context_, options.address()),
+          "cannot begin the " + std::string(context_->oformat->name) + " file '" + request_.output + "'");
+}
+
+void OutputMedia::write(AVPacket* packet, int stream, AVRational timeBase)
+{
+    AVStream* target = context_->streams[stream];
+    packet->stream_index = stream;
+    av_packet_rescale_ts(packet, timeBase, target->time_base);
+    const int64_t start = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+    if (start != AV_NOPTS_VALUE)
+        seconds_ = std::max(seconds_, (start + packet->duration) * av_q2d(target->time_base));
+    Check(av_interleaved_write_frame(context_, packet), "cannot write to '" + request_.output + "'");
+}
+
+void OutputMedia::finish()
+{
+    Check(av_write_trailer(context_), "cannot finish '" + request_.output + "'");
+    if (context_->pb)
+        Check(avio_closep(&context_->pb), "cannot close '" + request_.output + "'");
+    finished_ = true;
+}
+
+int64_t OutputMedia::bytes() const
+{
+    if (context_->pb)
+        return std::max<int64_t>(0, avio_tell(context_->pb));
+    std::error_code error;
+    const auto size = std::filesystem::file_size(request_.output, error);
+    return error ? 0 : static_cast<int64_t>(size);
+}
+
+MediaSummary OutputMedia::summary() const
+{
+    MediaSummary summary;
+    summary.format = context_->oformat->name;
+    summary.path = request_.output;
+    for (unsigned i = 0; i < context_->nb_streams; ++i) {
+        const AVCodecParameters& par = *context_->streams[i]->codecpar;
+        StreamSummary stream;
+        stream.type = par.codec_type;
+        stream.codec = avcodec_get_name(par.codec_id);
+        stream.width = par.width;
+        stream.height = par.height;
+        stream.frameRate = frameRates_[i].num > 0 ? av_q2d(frameRates_[i]) : 0;
+        stream.sampleRate = par.sample_rate;
+        char layout[128] = {};
+        av_channel_layout_describe(&par.ch_layout, layout, sizeof layout);
+        stream.channels = layout;
+        stream.bitRate = par.bit_rate;
+        summary.streams.push_back(stream);
+    }
+    return summary;
+}
+
+} // namespace ridod2e

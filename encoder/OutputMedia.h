@@ -1,0 +1,50 @@
+#pragma once
+// The output file: its muxer, streams, tags and packets. A file that was
+// begun but not finished (the run failed) is removed when this goes, so a
+// failure never leaves a file that looks done.
+#include "encoder/Console.h"
+#include "encoder/EncodeRequest.h"
+#include "encoder/StreamEncoder.h"
+
+#include <string>
+#include <vector>
+
+namespace ridod2e {
+
+class OutputMedia {
+public:
+    // Fails when the file exists and -y was not given, or is the input.
+    OutputMedia(const EncodeRequest& request, const AVOutputFormat* muxer);
+    ~OutputMedia();
+    OutputMedia(const OutputMedia&) = delete;
+    OutputMedia& operator=(const OutputMedia&) = delete;
+
+    // Adds a stream for the encoder; returns its index. frameRate is {0, 1}
+    // for audio.
+    int addStream(const StreamEncoder& encoder, AVRational frameRate);
+
+    // Creates the file and writes its header, with the input's tags.
+    void open(const AVDictionary* inputTags);
+
+    // Writes one packet whose times are in the time base.
+    void write(AVPacket* packet, int stream, AVRational timeBase);
+
+    // Writes the trailer and closes the file.
+    void finish();
+
+    int64_t bytes() const;
+    double seconds() const { return seconds_; }
+    MediaSummary summary() const;
+
+private:
+    void setTags(const AVDictionary* inputTags);
+
+    const EncodeRequest& request_;
+    AVFormatContext* context_ = nullptr;
+    std::vector<AVRational> frameRates_;
+    bool created_ = false;
+    bool finished_ = false;
+    double seconds_ = 0;
+};
+
+} // namespace ridod2e

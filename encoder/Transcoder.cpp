@@ -1,0 +1,92 @@
+#include "encoder/Transcoder.h"
+
+#include "encoder/AudioRoute.h"
+#include "encoder/CodecChoice.h"
+#include "encoder/Fault.h"
+#include "encoder/OutputMedia.h"
+#include "encoder/ProgressReporter.h"
+#include "encoder/VideoRoute.h"
+
+#include <memory>
+
+namespace ridod2e {
+namespace {
+
+bool TakesVideo(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer)
+{
+    return !request.noVideo && !IsAudioOnlyContainer(muxer, request.output) && input.videoStream() >= 0
+        && request.maxVideoFrames.value_or(1) > 0;
+}
+
+bool TakesAudio(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer)
+{
+    return !request.noAudio && input.audioStream() >= 0
+        && (muxer->audio_codec != AV_CODEC_ID_NONE || !request.audioCodec.empty());
+}
+
+[[noreturn]] void FailNothingToTake(const EncodeRequest& request, const InputMedia& input)
+{
+    if (input.videoStream() < 0 && input.audioStream() < 0)
+        Fail("'" + request.input + "' holds neither video nor audio");
+    Fail("'" + request.input + "' holds nothing that can go into '" + request.output + "'");
+}
+
+} // namespace
+
+void Transcode(const EncodeRequest& request, InputMedia& input, Console& console)
+{
+    const AVOutputFormat* muxer = ChooseMuxer(request.outputFormat, request.output);
+    OutputMedia output(request, muxer);
+    const bool takeVideo = TakesVideo(request, input, muxer);
+    const bool takeAudio = TakesAudio(request, input, muxer);
+    if (!takeVideo && !takeAudio)
+        FailNothingToTake(request, input);
+
+    std::unique_ptr<VideoRoute> video;
+    std::unique_ptr<AudioRoute> audio;
+    ProgressReporter reporter(console, takeVideo);
+    const auto report = [&](bool last) {
+        const int64_t frames = video ? video->frames() : 0;
+        const double quality = video ? video->quality() : 0;
+        if (last)
+            reporter.last(frames, quality, output.bytes(), output.seconds());
+        else
+            reporter.tick(frames, quality, output.bytes(), output.seconds());
+    };
+    const auto tick = [&] { report(false); };
+    if (takeVideo)
+        video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, tick);
+    if (takeAudio)
+        audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, tick);
+    input.keepOnly(video ? video->inputStream() : -1, audio ? audio->inputStream() : -1);
+
+    output.open(input.context()->metadata);
+    console.print(OutputBlock(output.summary()));
+    if (request.startSeconds && *request.startSeconds > 0)
+        input.seek(*request.startSeconds);
+
+    PacketPtr packet = NewPacket();
+    while (input.read(packet.get())) {
+        if (video && packet->stream_index == video->inputStream())
+            video->process(packet.get());
+        else if (audio && packet->stream_index == audio->inputStream())
+            audio->process(packet.get());
+        av_packet_unref(packet.get());
+        report(false);
+        if (video && video->done() && !audio)
+            break;
+    }
+    if (video)
+        video->finish();
+    if (audio)
+        audio->finish();
+
+    if (video && video->frames() == 0)
+        Fail("no picture of stream #0." + std::to_string(video->inputStream()) + " could be decoded");
+    if (audio && audio->samples() == 0)
+        Fail("no sound of stream #0." + std::to_string(audio->inputStream()) + " could be decoded");
+    output.finish();
+    report(true);
+}
+
+} // namespace ridod2e

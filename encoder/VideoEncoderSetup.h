@@ -1,0 +1,29 @@
+#pragma once
+// Chooses and opens the video encoder for a request: the codec (the
+// command-line name, else the container's own), the frame geometry, the
+// pixel format and frame rate the codec accepts, and the rate control.
+#include "encoder/EncodeRequest.h"
+#include "encoder/FrameGeometry.h"
+#include "encoder/StreamEncoder.h"
+
+#include <memory>
+
+namespace ridod2e {
+
+struct VideoEncoding {
+    std::unique_ptr<StreamEncoder> encoder;
+    FrameGeometry geometry;
+    AVPixelFormat format = AV_PIX_FMT_NONE;
+    AVRational frameRate {25, 1};
+    bool squarePixels = false;  // the picture is stretched to the requested size
+};
+
+// Fails with "Unsupported codec" when the name has no video encoder, and
+// with a reason when the codec cannot take the picture.
+VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* input, AVStream* source,
+                               const AVOutputFormat* muxer);
+
+// Without -r: the input's own rate, when it is a sensible one.
+AVRational InputFrameRate(AVFormatContext* input, AVStream* source);
+
+} // namespace ridod2e

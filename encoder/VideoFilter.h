@@ -1,0 +1,44 @@
+#pragma once
+// Turns decoded pictures into the encoder's: scaled to the planned picture
+// size, bars added, converted to the encoder's pixel format. A change of
+// size or format in the middle of the input rebuilds the filters; the
+// output keeps its size.
+#include "encoder/FilterChain.h"
+#include "encoder/FrameGeometry.h"
+
+#include <memory>
+
+namespace ridod2e {
+
+class VideoFilter {
+public:
+    struct Target {
+        FrameGeometry geometry;
+        AVPixelFormat format = AV_PIX_FMT_YUV420P;
+        bool squarePixels = false;
+    };
+
+    explicit VideoFilter(const Target& target);
+
+    // Filters one picture with its pts in the time base (nullptr: the end);
+    // pictures come out with their pts in the same time base.
+    void filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink);
+
+    // The filters' text for a picture of the given pixel format.
+    std::string description() const;
+
+private:
+    struct Shape {
+        int width = 0;
+        int height = 0;
+        int format = -1;
+        AVRational aspect {0, 1};
+        bool operator==(const Shape& other) const;
+    };
+
+    Target target_;
+    Shape shape_;
+    std::unique_ptr<FilterChain> chain_;
+};
+
+} // namespace ridod2e

@@ -1,0 +1,44 @@
+// ridod2e: the encoder console program. It describes the input, converts it
+// into the output the command line names, and prints progress; see
+// Console.h for the lines it prints.
+#include "encoder/CommandLine.h"
+#include "encoder/Console.h"
+#include "encoder/Fault.h"
+#include "encoder/InputMedia.h"
+#include "encoder/Transcoder.h"
+
+#include <algorithm>
+#include <new>
+#include <string>
+#include <vector>
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+int main(int argc, char** argv)
+{
+    using namespace ridod2e;
+    // The libraries' own messages would reach the application's pipe and
+    // could hold the words it takes for failures.
+    av_log_set_level(AV_LOG_QUIET);
+
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    Console console(std::find(arguments.begin(), arguments.end(), "-@") != arguments.end());
+    console.banner();
+    try {
+        const EncodeRequest request = ParseCommandLine(arguments);
+        InputMedia input(request);
+        console.print(InputBlock(input.summary()));
+        if (!request.output.empty())
+            Transcode(request, input, console);
+        return 0;
+    } catch (const EncodeFault& fault) {
+        console.print(FaultLine(fault.kind(), fault.what()));
+    } catch (const std::bad_alloc&) {
+        console.print(FaultLine(FaultKind::Other, "out of memory"));
+    } catch (const std::exception& problem) {
+        console.print(FaultLine(FaultKind::Other, problem.what()));
+    }
+    return 1;
+}
