@@ -27,11 +27,6 @@ TBMDExecuteThread::TBMDExecuteThread(TBMDThread& owner, void* data)
 {
 }
 
-void TBMDExecuteThread::Terminate()
-{
-    requestInterruption();
-}
-
 bool TBMDExecuteThread::Suspended() const
 {
     std::lock_guard guard(suspendMutex_);
@@ -101,9 +96,9 @@ TBMDThread::~TBMDThread()
     updateTimer_.stop();
     if (thread_ != nullptr) {
         detached_ = true;
-        thread_->Terminate();
         while (thread_->Suspended())
             thread_->Resume();
+        thread_->Terminate();
         while (thread_ != nullptr)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }

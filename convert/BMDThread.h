@@ -42,8 +42,8 @@ public:
     int Percent() const { return percent_; }
     void SetPercent(int percent) { percent_ = percent; }
 
-    bool Terminated() const { return isInterruptionRequested(); }
-    void Terminate();
+    bool Terminated() const { return terminated_; }
+    void Terminate() { terminated_ = true; }
     bool Suspended() const;
     void Suspend();
     void Resume();
@@ -56,6 +56,7 @@ protected:
 private:
     TBMDThread& owner_;
     std::atomic<int> percent_{0};
+    std::atomic<bool> terminated_{false};
     mutable std::mutex suspendMutex_;
     std::condition_variable resumed_;
     int suspendCount_ = 1;
