@@ -79,6 +79,10 @@ TForm1::TForm1(SharedState& state, QWidget* parent)
     , state_(state)
 {
     setObjectName("Form1");
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    setFont(font);
     auto* client = new QWidget(this);
     client->setObjectName("ClientArea");
     client->setFixedSize(kClientWidth, kClientHeight);
@@ -134,7 +138,7 @@ void TForm1::buildFormatRow(QWidget* client)
 {
     MakeLabel(client, "Output Format : ", QRect(7, 286, 98, 17), true)->setObjectName("Label2");
     ComboOutputFormat = MakeCombo(client, "ComboOutputFormat", QRect(105, 282, 301, 24));
-    Label1 = MakeLabel(client, "Output Directory : ", QRect(416, 286, 109, 17), true);
+    Label1 = MakeLabel(client, "Output Directory : ", QRect(416, 286, 116, 17), true);
     Label1->setObjectName("Label1");
     Label1->installEventFilter(this);
     Edit1 = new QLineEdit(client);

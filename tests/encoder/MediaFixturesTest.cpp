@@ -1,0 +1,99 @@
+#include "support/MediaFixtures.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FixtureCase {
+    const char* container;
+    const char* demuxer;
+    const char* videoCodec;  // as read back; "" for none
+    const char* audioCodec;
+};
+
+class MediaFixture : public ::testing::TestWithParam<FixtureCase> {};
+
+TEST_P(MediaFixture, WritesAClipThatReadsBackAsSpecified)
+{
+    const FixtureCase& c = GetParam();
+    TempDir dir;
+    fixtures::ClipSpec spec = fixtures::ClipFor(c.container);
+    spec.seconds = 1.5;
+    const auto path = dir.path() / (std::string("clip.") + c.container);
+
+    fixtures::MakeClip(path, spec);
+    const fixtures::MediaInfo info = fixtures::ReadMedia(path);
+
+    EXPECT_EQ(info.container, c.demuxer);
+    EXPECT_NEAR(info.duration, 1.5, 0.3);
+    if (*c.videoCodec) {
+        ASSERT_NE(info.video(), nullptr);
+        EXPECT_EQ(info.video()->codec, c.videoCodec);
+        EXPECT_EQ(info.video()->width, spec.width);
+        EXPECT_EQ(info.video()->height, spec.height);
+        EXPECT_NEAR(info.video()->frameRate, 25.0, 0.01);
+        EXPECT_NEAR(info.video()->packets, 38, 2);
+    } else {
+        EXPECT_EQ(info.video(), nullptr);
+    }
+    ASSERT_NE(info.audio(), nullptr);
+    EXPECT_EQ(info.audio()->codec, c.audioCodec);
+    EXPECT_EQ(info.audio()->sampleRate, spec.sampleRate);
+    EXPECT_EQ(info.audio()->channels, spec.channels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Containers, MediaFixture,
+    ::testing::Values(FixtureCase{"avi", "avi", "mpeg4", "mp3"},
+                      FixtureCase{"mp4", "mov,mp4,m4a,3gp,3g2,mj2", "h264", "aac"},
+                      FixtureCase{"mov", "mov,mp4,m4a,3gp,3g2,mj2", "mpeg4", "aac"},
+                      FixtureCase{"matroska", "matroska,webm", "h264", "ac3"},
+                      FixtureCase{"mpeg", "mpeg", "mpeg1video", "mp2"},
+                      FixtureCase{"asf", "asf", "wmv2", "wmav2"},
+                      FixtureCase{"flv", "flv", "flv1", "mp3"},
+                      FixtureCase{"rm", "rm", "rv10", "ac3"},
+                      FixtureCase{"3gp", "mov,mp4,m4a,3gp,3g2,mj2", "h263", "aac"},
+                      FixtureCase{"wav", "wav", "", "pcm_s16le"},
+                      FixtureCase{"mp3", "mp3", "", "mp3"}),
+    [](const auto& info) { return std::string(info.param.container); });
+
+TEST(MediaFixtureSpec, TakesAnNtscFrameRateAndMono)
+{
+    TempDir dir;
+    fixtures::ClipSpec spec = fixtures::ClipFor("mp4");
+    spec.frameRate = {30000, 1001};
+    spec.width = 640;
+    spec.height = 352;
+    spec.channels = 1;
+    spec.sampleRate = 48000;
+    fixtures::MakeClip(dir.path() / "ntsc.mp4", spec);
+
+    const fixtures::MediaInfo info = fixtures::ReadMedia(dir.path() / "ntsc.mp4");
+    ASSERT_NE(info.video(), nullptr);
+    EXPECT_NEAR(info.video()->frameRate, 29.97, 0.01);
+    EXPECT_EQ(info.video()->width, 640);
+    ASSERT_NE(info.audio(), nullptr);
+    EXPECT_EQ(info.audio()->channels, 1);
+    EXPECT_EQ(info.audio()->sampleRate, 48000);
+}
+
+TEST(MediaFixtureSpec, RefusesWhatTheLibrariesCannotWrite)
+{
+    TempDir dir;
+    fixtures::ClipSpec spec = fixtures::ClipFor("mp3");
+    spec.sampleRate = 54000;
+    EXPECT_THROW(fixtures::MakeClip(dir.path() / "odd.mp3", spec), std::runtime_error);
+    spec = fixtures::ClipFor("avi");
+    spec.videoCodec = "no-such-encoder";
+    EXPECT_THROW(fixtures::MakeClip(dir.path() / "odd.avi", spec), std::runtime_error);
+}
+
+TEST(MediaFixtureSpec, ReadingSomethingThatIsNoMediaThrows)
+{
+    TempDir dir;
+    EXPECT_THROW(fixtures::ReadMedia(dir.write("notes.txt", "")), std::runtime_error);
+    EXPECT_THROW(fixtures::ReadMedia(dir.path() / "missing.avi"), std::runtime_error);
+}
+
+} // namespace

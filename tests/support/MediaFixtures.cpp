@@ -1,0 +1,420 @@
+#include "MediaFixtures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+#include <libswscale/swscale.h>
+}
+
+namespace fixtures {
+namespace {
+
+[[noreturn]] void Fail(const std::string& step, int code = 0)
+{
+    std::string message = "media fixture: " + step;
+    if (code < 0) {
+        char reason[AV_ERROR_MAX_STRING_SIZE] = {};
+        av_strerror(code, reason, sizeof reason);
+        message += std::string(" (") + reason + ")";
+    }
+    throw std::runtime_error(message);
+}
+
+// The libraries' chatter (encoder statistics, clipping notes) is noise in test logs.
+void QuietLibraries()
+{
+    static const bool quiet = [] {
+        av_log_set_level(AV_LOG_ERROR);
+        return true;
+    }();
+    (void)quiet;
+}
+
+void Check(int code, const std::string& step)
+{
+    if (code < 0)
+        Fail(step, code);
+}
+
+struct OutputContextFree {
+    void operator()(AVFormatContext* context) const
+    {
+        if (context->pb && !(context->oformat->flags & AVFMT_NOFILE))
+            avio_closep(&context->pb);
+        avformat_free_context(context);
+    }
+};
+struct InputContextClose {
+    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
+};
+struct CodecContextFree {
+    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
+};
+struct FrameFree {
+    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
+};
+struct PacketFree {
+    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
+};
+struct ScaleFree {
+    void operator()(SwsContext* context) const { sws_freeContext(context); }
+};
+
+using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFree>;
+using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
+
+// One stream being written: its encoder, the frame it is fed and the
+// presentation time of the next frame in the encoder's time base.
+struct Track {
+    CodecContextPtr codec;
+    AVStream* stream = nullptr;
+    FramePtr frame;
+    FramePtr pattern;  // YUV 4:2:0 picture, converted when the encoder wants another format
+    std::unique_ptr<SwsContext, ScaleFree> scale;
+    int64_t next = 0;
+
+    double nextSeconds() const { return next * av_q2d(codec->time_base); }
+};
+
+const AVCodec* FindEncoder(const std::string& name)
+{
+    const AVCodec* codec = avcodec_find_encoder_by_name(name.c_str());
+    if (!codec)
+        Fail("no encoder named " + name);
+    return codec;
+}
+
+AVPixelFormat PictureFormatFor(const AVCodec* codec)
+{
+    if (!codec->pix_fmts)
+        return AV_PIX_FMT_YUV420P;
+    for (const AVPixelFormat* format = codec->pix_fmts; *format != AV_PIX_FMT_NONE; ++format)
+        if (*format == AV_PIX_FMT_YUV420P)
+            return *format;
+    return codec->pix_fmts[0];
+}
+
+FramePtr NewFrame()
+{
+    FramePtr frame(av_frame_alloc());
+    if (!frame)
+        Fail("allocate a frame", AVERROR(ENOMEM));
+    return frame;
+}
+
+void OpenEncoder(Track& track, const AVCodec* codec, AVFormatContext* output, const std::string& name)
+{
+    if (output->oformat->flags & AVFMT_GLOBALHEADER)
+        track.codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    Check(avcodec_open2(track.codec.get(), codec, nullptr), "open encoder " + name);
+    track.stream = avformat_new_stream(output, nullptr);
+    if (!track.stream)
+        Fail("add a stream for " + name, AVERROR(ENOMEM));
+    track.stream->time_base = track.codec->time_base;
+    Check(avcodec_parameters_from_context(track.stream->codecpar, track.codec.get()), "describe stream " + name);
+}
+
+Track MakeVideoTrack(const ClipSpec& spec, AVFormatContext* output)
+{
+    const AVCodec* codec = FindEncoder(spec.videoCodec);
+    if (codec->supported_framerates) {
+        bool found = false;
+        for (const AVRational* rate = codec->supported_framerates; rate->num; ++rate)
+            found = found || av_cmp_q(*rate, spec.frameRate) == 0;
+        if (!found)
+            Fail(spec.videoCodec + " cannot take the frame rate " + std::to_string(av_q2d(spec.frameRate)));
+    }
+    Track track;
+    track.codec.reset(avcodec_alloc_context3(codec));
+    AVCodecContext& context = *track.codec;
+    context.width = spec.width;
+    context.height = spec.height;
+    context.pix_fmt = PictureFormatFor(codec);
+    context.time_base = av_inv_q(spec.frameRate);
+    context.framerate = spec.frameRate;
+    context.gop_size = 12;
+    context.bit_rate = 800000;
+    context.sample_aspect_ratio = {1, 1};
+    if (codec->id == AV_CODEC_ID_H264)
+        av_opt_set(context.priv_data, "preset", "ultrafast", 0);
+    OpenEncoder(track, codec, output, spec.videoCodec);
+    track.stream->avg_frame_rate = spec.frameRate;
+
+    track.pattern = NewFrame();
+    track.pattern->format = AV_PIX_FMT_YUV420P;
+    track.pattern->width = spec.width;
+    track.pattern->height = spec.height;
+    Check(av_frame_get_buffer(track.pattern.get(), 0), "allocate the test picture");
+    track.frame = NewFrame();
+    track.frame->format = context.pix_fmt;
+    track.frame->width = spec.width;
+    track.frame->height = spec.height;
+    Check(av_frame_get_buffer(track.frame.get(), 0), "allocate the picture for " + spec.videoCodec);
+    if (context.pix_fmt != AV_PIX_FMT_YUV420P) {
+        track.scale.reset(sws_getContext(spec.width, spec.height, AV_PIX_FMT_YUV420P, spec.width, spec.height,
+                                         context.pix_fmt, SWS_BICUBIC, nullptr, nullptr, nullptr));
+        if (!track.scale)
+            Fail("convert the test picture for " + spec.videoCodec);
+    }
+    return track;
+}
+
+Track MakeAudioTrack(const ClipSpec& spec, AVFormatContext* output)
+{
+    const AVCodec* codec = FindEncoder(spec.audioCodec);
+    if (codec->supported_samplerates) {
+        bool found = false;
+        for (const int* rate = codec->supported_samplerates; *rate; ++rate)
+            found = found || *rate == spec.sampleRate;
+        if (!found)
+            Fail(spec.audioCodec + " cannot take " + std::to_string(spec.sampleRate) + " Hz");
+    }
+    Track track;
+    track.codec.reset(avcodec_alloc_context3(codec));
+    AVCodecContext& context = *track.codec;
+    context.sample_rate = spec.sampleRate;
+    av_channel_layout_default(&context.ch_layout, spec.channels);
+    context.sample_fmt = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
+    context.time_base = {1, spec.sampleRate};
+    context.bit_rate = spec.channels > 1 ? 128000 : 64000;
+    OpenEncoder(track, codec, output, spec.audioCodec);
+
+    track.frame = NewFrame();
+    track.frame->format = context.sample_fmt;
+    track.frame->sample_rate = spec.sampleRate;
+    track.frame->nb_samples = context.frame_size > 0 ? context.frame_size : 1024;
+    Check(av_channel_layout_copy(&track.frame->ch_layout, &context.ch_layout), "copy the channel layout");
+    Check(av_frame_get_buffer(track.frame.get(), 0), "allocate the samples for " + spec.audioCodec);
+    return track;
+}
+
+// A diagonal gradient that slides with time, a white square that crosses the
+// picture, and colours that drift: every frame differs from the last.
+void PaintPattern(AVFrame& picture, int64_t index)
+{
+    const int shift = static_cast<int>(index * 4);
+    for (int y = 0; y < picture.height; ++y) {
+        uint8_t* row = picture.data[0] + y * picture.linesize[0];
+        for (int x = 0; x < picture.width; ++x)
+            row[x] = static_cast<uint8_t>((x + y + shift) & 0xff);
+    }
+    const int side = std::max(8, picture.height / 4);
+    const int left = static_cast<int>((index * 6) % std::max(1, picture.width - side));
+    const int top = (picture.height - side) / 2;
+    for (int y = top; y < top + side && y < picture.height; ++y)
+        std::fill_n(picture.data[0] + y * picture.linesize[0] + left, std::min(side, picture.width - left), 235);
+    for (int plane = 1; plane < 3; ++plane)
+        for (int y = 0; y < (picture.height + 1) / 2; ++y) {
+            uint8_t* row = picture.data[plane] + y * picture.linesize[plane];
+            for (int x = 0; x < (picture.width + 1) / 2; ++x)
+                row[x] = static_cast<uint8_t>(128 + ((plane == 1 ? x : y) + shift) % 64 - 32);
+        }
+}
+
+void PutSample(AVFrame& frame, int channel, int index, double value)
+{
+    const auto format = static_cast<AVSampleFormat>(frame.format);
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int channels = frame.ch_layout.nb_channels;
+    const int slot = planar ? index : index * channels + channel;
+    uint8_t* data = frame.extended_data[planar ? channel : 0];
+    switch (av_get_packed_sample_fmt(format)) {
+    case AV_SAMPLE_FMT_S16: reinterpret_cast<int16_t*>(data)[slot] = static_cast<int16_t>(value * 32767); break;
+    case AV_SAMPLE_FMT_S32: reinterpret_cast<int32_t*>(data)[slot] = static_cast<int32_t>(value * 2147483647.0); break;
+    case AV_SAMPLE_FMT_FLT: reinterpret_cast<float*>(data)[slot] = static_cast<float>(value); break;
+    case AV_SAMPLE_FMT_DBL: reinterpret_cast<double*>(data)[slot] = value; break;
+    case AV_SAMPLE_FMT_U8: data[slot] = static_cast<uint8_t>(128 + value * 127); break;
+    default: Fail(std::string("no sine tone for sample format ") + av_get_sample_fmt_name(format));
+    }
+}
+
+// A 440 Hz tone, a fifth higher on every further channel.
+void FillTone(AVFrame& frame, int64_t firstSample)
+{
+    for (int channel = 0; channel < frame.ch_layout.nb_channels; ++channel) {
+        const double pitch = 440.0 * std::pow(1.5, channel);
+        for (int i = 0; i < frame.nb_samples; ++i) {
+            const double t = static_cast<double>(firstSample + i) / frame.sample_rate;
+            PutSample(frame, channel, i, 0.5 * std::sin(2 * M_PI * pitch * t));
+        }
+    }
+}
+
+void WritePackets(Track& track, AVFormatContext* output)
+{
+    std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
+    for (;;) {
+        const int received = avcodec_receive_packet(track.codec.get(), packet.get());
+        if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
+            return;
+        Check(received, "encode a frame");
+        av_packet_rescale_ts(packet.get(), track.codec->time_base, track.stream->time_base);
+        packet->stream_index = track.stream->index;
+        Check(av_interleaved_write_frame(output, packet.get()), "write a packet");
+    }
+}
+
+void EncodeNext(Track& track, AVFormatContext* output)
+{
+    AVFrame& frame = *track.frame;
+    Check(av_frame_make_writable(&frame), "reuse a frame");
+    if (track.codec->codec_type == AVMEDIA_TYPE_VIDEO) {
+        PaintPattern(*track.pattern, track.next);
+        if (track.scale)
+            sws_scale(track.scale.get(), track.pattern->data, track.pattern->linesize, 0, frame.height, frame.data,
+                      frame.linesize);
+        else
+            Check(av_frame_copy(&frame, track.pattern.get()), "copy the test picture");
+        frame.pts = track.next++;
+    } else {
+        FillTone(frame, track.next);
+        frame.pts = track.next;
+        track.next += frame.nb_samples;
+    }
+    Check(avcodec_send_frame(track.codec.get(), &frame), "send a frame to the encoder");
+    WritePackets(track, output);
+}
+
+} // namespace
+
+ClipSpec ClipFor(const std::string& container)
+{
+    static const std::map<std::string, std::pair<std::string, std::string>> codecs = {
+        {"avi", {"mpeg4", "libmp3lame"}},  {"mp4", {"libx264", "aac"}},   {"mov", {"mpeg4", "aac"}},
+        {"matroska", {"libx264", "ac3"}},  {"mpeg", {"mpeg1video", "mp2"}}, {"asf", {"wmv2", "wmav2"}},
+        {"flv", {"flv", "libmp3lame"}},    {"rm", {"rv10", "ac3"}},       {"3gp", {"h263", "aac"}},
+        {"wav", {"", "pcm_s16le"}},        {"mp3", {"", "libmp3lame"}},
+    };
+    const auto found = codecs.find(container);
+    if (found == codecs.end())
+        Fail("no typical codecs known for container " + container);
+    ClipSpec spec;
+    spec.container = container;
+    spec.videoCodec = found->second.first;
+    spec.audioCodec = found->second.second;
+    if (container == "3gp") {
+        spec.width = 176;
+        spec.height = 144;
+        spec.sampleRate = 22050;
+        spec.channels = 1;
+    }
+    if (container == "rm")
+        spec.sampleRate = 48000;
+    return spec;
+}
+
+void MakeClip(const std::filesystem::path& out, const ClipSpec& spec)
+{
+    QuietLibraries();
+    AVFormatContext* raw = nullptr;
+    Check(avformat_alloc_output_context2(&raw, nullptr, spec.container.c_str(), out.c_str()),
+          "find muxer " + spec.container);
+    std::unique_ptr<AVFormatContext, OutputContextFree> output(raw);
+
+    std::vector<Track> tracks;
+    if (!spec.videoCodec.empty())
+        tracks.push_back(MakeVideoTrack(spec, output.get()));
+    if (!spec.audioCodec.empty())
+        tracks.push_back(MakeAudioTrack(spec, output.get()));
+    if (tracks.empty())
+        Fail("a clip needs a video or an audio codec");
+
+    if (!(output->oformat->flags & AVFMT_NOFILE))
+        Check(avio_open(&output->pb, out.c_str(), AVIO_FLAG_WRITE), "create " + out.string());
+    Check(avformat_write_header(output.get(), nullptr), "write the header of " + out.string());
+
+    for (;;) {
+        Track* earliest = nullptr;
+        for (Track& track : tracks)
+            if (track.nextSeconds() < spec.seconds && (!earliest || track.nextSeconds() < earliest->nextSeconds()))
+                earliest = &track;
+        if (!earliest)
+            break;
+        EncodeNext(*earliest, output.get());
+    }
+    for (Track& track : tracks) {
+        Check(avcodec_send_frame(track.codec.get(), nullptr), "flush the encoder");
+        WritePackets(track, output.get());
+    }
+    Check(av_write_trailer(output.get()), "finish " + out.string());
+}
+
+const StreamInfo* MediaInfo::video() const
+{
+    const auto found = std::find_if(streams.begin(), streams.end(), [](const StreamInfo& s) { return s.type == "video"; });
+    return found == streams.end() ? nullptr : &*found;
+}
+
+const StreamInfo* MediaInfo::audio() const
+{
+    const auto found = std::find_if(streams.begin(), streams.end(), [](const StreamInfo& s) { return s.type == "audio"; });
+    return found == streams.end() ? nullptr : &*found;
+}
+
+MediaInfo ReadMedia(const std::filesystem::path& path)
+{
+    QuietLibraries();
+    AVFormatContext* raw = nullptr;
+    Check(avformat_open_input(&raw, path.c_str(), nullptr, nullptr), "open " + path.string());
+    std::unique_ptr<AVFormatContext, InputContextClose> input(raw);
+    Check(avformat_find_stream_info(input.get(), nullptr), "read the streams of " + path.string());
+
+    MediaInfo info;
+    info.container = input->iformat->name;
+    if (const AVDictionaryEntry* brand = av_dict_get(input->metadata, "major_brand", nullptr, 0))
+        info.brand = brand->value;
+    if (const AVDictionaryEntry* title = av_dict_get(input->metadata, "title", nullptr, 0))
+        info.title = title->value;
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const AVStream* stream = input->streams[i];
+        const AVCodecParameters& par = *stream->codecpar;
+        StreamInfo s;
+        const char* type = av_get_media_type_string(par.codec_type);
+        s.type = type ? type : "unknown";
+        s.codec = avcodec_get_name(par.codec_id);
+        s.width = par.width;
+        s.height = par.height;
+        if (par.codec_type == AVMEDIA_TYPE_VIDEO) {
+            const AVRational rate = av_guess_frame_rate(input.get(), input->streams[i], nullptr);
+            s.frameRate = rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
+        }
+        s.sampleRate = par.sample_rate;
+        s.channels = par.ch_layout.nb_channels;
+        info.streams.push_back(s);
+    }
+
+    std::vector<int64_t> first(input->nb_streams, AV_NOPTS_VALUE);
+    std::vector<int64_t> end(input->nb_streams, AV_NOPTS_VALUE);
+    std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
+    while (av_read_frame(input.get(), packet.get()) >= 0) {
+        const int index = packet->stream_index;
+        ++info.streams[index].packets;
+        const int64_t start = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+        if (start != AV_NOPTS_VALUE) {
+            if (first[index] == AV_NOPTS_VALUE || start < first[index])
+                first[index] = start;
+            if (end[index] == AV_NOPTS_VALUE || start + packet->duration > end[index])
+                end[index] = start + packet->duration;
+        }
+        av_packet_unref(packet.get());
+    }
+    double longest = 0;
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        if (first[i] == AV_NOPTS_VALUE)
+            continue;
+        info.streams[i].duration = (end[i] - first[i]) * av_q2d(input->streams[i]->time_base);
+        longest = std::max(longest, info.streams[i].duration);
+    }
+    info.duration = input->duration != AV_NOPTS_VALUE ? static_cast<double>(input->duration) / AV_TIME_BASE : longest;
+    return info;
+}
+
+} // namespace fixtures

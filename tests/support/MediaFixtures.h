@@ -1,0 +1,63 @@
+#pragma once
+// Media fixtures for tests: small clips made on the spot with FFmpeg's
+// libraries (a moving test pattern and a sine tone), and a reader that says
+// what a player would see in a media file. Both throw std::runtime_error,
+// naming the step that went wrong.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+extern "C" {
+#include <libavutil/rational.h>
+}
+
+namespace fixtures {
+
+struct ClipSpec {
+    std::string container;   // muxer name: "avi", "mp4", "mov", "matroska", "mpeg", "asf", "flv", "rm", "3gp", "wav", "mp3"
+    std::string videoCodec;  // encoder name ("mpeg4", "libx264", "wmv2", ...); empty: no video
+    int width = 320;
+    int height = 240;
+    AVRational frameRate {25, 1};
+    double seconds = 2.0;
+    std::string audioCodec;  // encoder name ("aac", "libmp3lame", "ac3", ...); empty: no audio
+    int sampleRate = 44100;
+    int channels = 2;
+};
+
+// A clip of the given container with codecs that the container commonly
+// holds and that the libraries can write: "avi", "mp4", "mov", "matroska",
+// "mpeg", "asf", "flv", "rm", "3gp", "wav", "mp3".
+ClipSpec ClipFor(const std::string& container);
+
+// Writes the clip; an existing file is replaced.
+void MakeClip(const std::filesystem::path& out, const ClipSpec& spec);
+
+struct StreamInfo {
+    std::string type;    // "video", "audio", "subtitle", "data", "attachment" or "unknown"
+    std::string codec;   // libavcodec's codec name: "mpeg4", "h264", "aac", "amr_nb", ...
+    int width = 0;
+    int height = 0;
+    double frameRate = 0;  // frames per second; 0 when unknown
+    int sampleRate = 0;
+    int channels = 0;
+    int64_t packets = 0;   // packets read from the whole file
+    double duration = 0;   // seconds from the first packet's start to the last packet's end
+};
+
+struct MediaInfo {
+    std::string container;  // demuxer name, as libavformat gives it ("avi", "mov,mp4,m4a,3gp,3g2,mj2")
+    std::string brand;      // the ISO file's major brand ("isom", "3gp5", "qt  ", "MSNV"), else empty
+    std::string title;      // the "title" tag, else empty
+    double duration = 0;    // seconds: the container's own figure, else the longest stream's
+    std::vector<StreamInfo> streams;
+
+    // The first stream of the type, or nullptr.
+    const StreamInfo* video() const;
+    const StreamInfo* audio() const;
+};
+
+MediaInfo ReadMedia(const std::filesystem::path& path);
+
+} // namespace fixtures

@@ -1,0 +1,66 @@
+// fixturegen: writes one test clip (moving pattern and sine tone).
+//   fixturegen <container> <out> [--seconds S] [--size WxH] [--rate N[/D]]
+//              [--video CODEC|none] [--audio CODEC|none] [--sample-rate HZ] [--channels N]
+// The codecs default to the ones the container typically holds.
+#include "support/MediaFixtures.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+namespace {
+
+int Usage()
+{
+    std::fputs("usage: fixturegen <container> <out> [--seconds S] [--size WxH] [--rate N[/D]]\n"
+               "                  [--video CODEC|none] [--audio CODEC|none] [--sample-rate HZ] [--channels N]\n",
+               stderr);
+    return 2;
+}
+
+std::string CodecOrNone(const std::string& value)
+{
+    return value == "none" ? std::string() : value;
+}
+
+void Apply(fixtures::ClipSpec& spec, const std::string& option, const std::string& value)
+{
+    if (option == "--seconds") {
+        spec.seconds = std::stod(value);
+    } else if (option == "--size") {
+        const auto x = value.find('x');
+        spec.width = std::stoi(value.substr(0, x));
+        spec.height = std::stoi(value.substr(x + 1));
+    } else if (option == "--rate") {
+        const auto slash = value.find('/');
+        spec.frameRate = {std::stoi(value.substr(0, slash)), slash == std::string::npos ? 1 : std::stoi(value.substr(slash + 1))};
+    } else if (option == "--video") {
+        spec.videoCodec = CodecOrNone(value);
+    } else if (option == "--audio") {
+        spec.audioCodec = CodecOrNone(value);
+    } else if (option == "--sample-rate") {
+        spec.sampleRate = std::stoi(value);
+    } else if (option == "--channels") {
+        spec.channels = std::stoi(value);
+    } else {
+        throw std::invalid_argument("unknown option " + option);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3 || argc % 2 == 0)
+        return Usage();
+    try {
+        fixtures::ClipSpec spec = fixtures::ClipFor(argv[1]);
+        for (int i = 3; i + 1 < argc; i += 2)
+            Apply(spec, argv[i], argv[i + 1]);
+        fixtures::MakeClip(argv[2], spec);
+    } catch (const std::exception& problem) {
+        std::fprintf(stderr, "fixturegen: %s\n", problem.what());
+        return 1;
+    }
+    return 0;
+}
