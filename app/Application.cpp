@@ -7,6 +7,7 @@
 #include "convert/TForm3.h"
 #include "media/TFormAnalyzingSplash.h"
 #include "platform/RegScript.h"
+#include "profiles/ProfileView.h"
 
 Application::Application(const std::string& appDir, Messages& messages_)
     : messages(messages_)
@@ -27,4 +28,5 @@ Application::~Application() = default;
 void Application::FormShow()
 {
     state.suppressShutdownConfirm = false;
+    Form1->profileView->ComboOutputFormatChange();
 }

@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/SharedState.h"
 #include "profiles/FormatCatalogue.h"
+#include "profiles/ProfileView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -273,6 +274,8 @@ void TForm1::FormCreate()
     ComboOutputFormat->setCurrentIndex(0);
     setWindowTitle(texts::kMainCaption);
     Edit1->setText(QDir::homePath() + texts::kDefaultOutputSubdir);
+    profileView = new ProfileView(*this);
+    profileView->ComboOutputFormatChange();
     Memo1->hide();
 }
 

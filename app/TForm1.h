@@ -14,6 +14,7 @@ class QSlider;
 class QStatusBar;
 class QTableWidget;
 class QToolButton;
+class ProfileView;
 struct SharedState;
 
 class TForm1 : public QMainWindow {
@@ -55,6 +56,9 @@ public:
     QAction* OpenHelpFile1 = nullptr;
     QAction* VisitOurWebsite1 = nullptr;
     QAction* About1 = nullptr;
+
+    // The option lists' model and the format switch (ComboOutputFormatChange).
+    ProfileView* profileView = nullptr;
 
     // Text of one status-bar panel (0 to 2).
     QString statusPanelText(int panel) const;

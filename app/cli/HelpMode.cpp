@@ -1,0 +1,52 @@
+#include "app/cli/CliModes.h"
+
+#include <ostream>
+
+namespace {
+
+constexpr const char* kUsage = R"(Usage:
+  vantorel-cli --list-formats
+  vantorel-cli --show-profile N
+  vantorel-cli [choices] --dry-run [--attempt 1|2] FILE...
+  vantorel-cli --help
+
+--list-formats      the 30 rows of the output-format list: index, TAB, text,
+                    TAB, format tag (empty for separators)
+--show-profile N    the option lists of a freshly started window switched to
+                    format N, one line a list: name, TAB, selected index (-1
+                    for none), then a TAB before each entry
+--dry-run FILE...   the encoder command lines of each file's first attempt,
+                    one a line (a PSP format adds its thumbnail line); nothing
+                    is written to disk, no directory is created
+--attempt 2         with --dry-run: the lines of the second attempt instead
+--                  ends the options (for a FILE whose name starts with -)
+
+Choices (texts are exact entries of the chosen format's lists):
+  --format N            output format index, 0 to 29 (default 0; a separator
+                        brings back format 0, as in the window)
+  --video-codec TEXT    --video-size TEXT    --video-bitrate TEXT
+  --frame-rate TEXT     --audio-codec TEXT   --audio-bitrate TEXT
+  --sampling-rate TEXT  --channels TEXT      --letterbox TEXT
+  --mute TEXT
+  --volume POS          volume slider position 0 to 10 (default 5, 100%)
+  --output-dir DIR      output directory (default: home + "/iPod Files")
+  --overwrite           overwrite an existing output file of the same name
+  --source-size TEXT    the file's "Video Size" cell (default "0 x 0")
+
+The encoder is looked up beside this tool. Exit status: 0 done, 1 a file
+could not be handled (reported on standard error), 2 usage error.
+)";
+
+} // namespace
+
+int RunHelp(std::ostream& out)
+{
+    out << kUsage;
+    return kExitOk;
+}
+
+int UsageError(const std::string& message, std::ostream& err)
+{
+    err << "vantorel-cli: " << message << "\nTry 'vantorel-cli --help'.\n";
+    return kExitUsage;
+}

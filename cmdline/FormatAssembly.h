@@ -1,0 +1,37 @@
+#pragma once
+// The piece set one build fills, and how each output format (and the PSP
+// thumbnail run) concatenates it into the encoder's command line.
+#include <optional>
+#include <string>
+
+struct PieceSet {
+    std::string encoderPrefix;   // quoted encoder path, switches, the opening quote of the input
+    std::string inputArg;        // input path and closing quote
+    std::string outputArg;       // blank, quoted output path
+    std::string videoCodecArg;
+    std::string audioCodecArg;
+    std::string sizeArg;         // plain size, or size with letterbox pads
+    std::string videoBitrateArg;
+    std::string frameRateArg;
+    std::string audioBitrateArg;
+    std::string channelsArg;     // channels + mute + volume, as the assemblies use it
+    std::string samplingRateArg;
+    std::string volumeArg;
+    std::string muteArg;
+    std::string videoCodecText;  // the video codec entry trimmed, case kept (WMV)
+    std::string title;           // the PSP title
+};
+
+// The format's command line; nothing for a separator or an index outside the list.
+std::optional<std::string> AssembleFormat(int formatIndex, const PieceSet& pieces);
+
+// Whether the format's video run is followed by a thumbnail run (PSP and PSP AVC).
+bool HasThumbnailRun(int formatIndex);
+
+// The video's output piece with its last five characters (".mp4" and the
+// closing quote) replaced by ".THM" and the quote.
+std::string ThumbnailOutputArg(const std::string& outputArg);
+
+// One still picture 3 seconds in, at the video's size; outputArg already
+// names the ".THM" file.
+std::string AssembleThumbnail(const PieceSet& pieces);

@@ -1,0 +1,27 @@
+#pragma once
+// Output file names: the input's base name with the format's extension in
+// the output directory, numbered "-1", "-2", ... when the name is taken.
+#include <functional>
+#include <string>
+
+// The file name without its extension: everything from the last "." on is
+// removed ("a.b.avi" gives "a.b"); a name without "." stays whole.
+std::string BaseNameOf(const std::string& fileName);
+
+// The PSP title: the file name cut before its last "." that comes before the
+// last character; a name without such a "." is the title as it is.
+std::string PspTitleOf(const std::string& fileName);
+
+// dir + "/" + base + "." + ext; the separator is always inserted.
+std::string OutputPathFor(const std::string& dir, const std::string& base, const std::string& ext);
+
+// dir/base-n.ext for the first n = 1, 2, ... that `taken` refuses.
+std::string UniqueOutputName(const std::string& dir, const std::string& base, const std::string& ext,
+                             const std::function<bool(const std::string&)>& taken);
+
+// Whether anything exists at the path (a file, a directory, even a dangling link).
+bool PathExists(const std::string& path);
+
+// Whether two paths name the same file: the same existing file, or the same
+// spelling once "." and ".." and doubled separators are resolved.
+bool SameFile(const std::string& a, const std::string& b);

@@ -1,0 +1,16 @@
+#pragma once
+// Entry lists that several profiles offer.
+#include <string>
+#include <vector>
+
+using Entries = std::vector<std::string>;
+
+const Entries& GenericVideoSizes();
+const Entries& GenericVideoBitrates();
+const Entries& GenericFrameRates();
+const Entries& GenericAudioBitrates();
+const Entries& WideAudioBitrates();
+const Entries& GenericSamplingRates();
+// Starts with "8000  Hz", two blanks, as the phone profiles spell it.
+const Entries& WideSamplingRates();
+const Entries& FourRateSampling();
