@@ -4,6 +4,7 @@
 // the runner call it from the worker thread; an implementation carries every
 // call out on its own (window's) thread and waits, so the calls take effect
 // in the order they are made.
+#include "cmdline/ConversionChoices.h"
 #include "media/FileRow.h"
 
 #include <string>
@@ -38,4 +39,8 @@ public:
     virtual bool shutdownChecked() = 0;
     // Hands over to the power-off countdown.
     virtual void startCountdown() = 0;
+    // The option choices as they are shown now, for the next command line.
+    virtual ConversionChoices choices() = 0;
+    // Selects "False" in the mute list again.
+    virtual void resetMuteAudio() = 0;
 };

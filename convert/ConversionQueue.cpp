@@ -1,31 +1,17 @@
 #include "convert/ConversionQueue.h"
 
 #include "app/SharedState.h"
+#include "cmdline/TextRules.h"
 #include "convert/ConversionHost.h"
 #include "convert/ConversionState.h"
 #include "convert/ConvertTexts.h"
-#include "convert/EncoderGrammar.h"
 #include "convert/RunEncoder.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
+#include <stdexcept>
 
 namespace {
-
-std::string LowerAscii(std::string text)
-{
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
-std::string LowerExtension(const std::string& path)
-{
-    return LowerAscii(std::filesystem::path(path).extension().string());
-}
 
 bool FileExists(const std::string& path)
 {
@@ -33,22 +19,21 @@ bool FileExists(const std::string& path)
     return !path.empty() && std::filesystem::exists(path, error);
 }
 
+// The output folder could not be created: the walk ends here.
+class BuildFault : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 } // namespace
 
-bool IsRealMediaPath(const std::string& path)
-{
-    static const std::array<std::string, 4> kRealMedia = {".rm", ".rmvb", ".ram", ".ra"};
-    const std::string extension = LowerExtension(path);
-    return std::find(kRealMedia.begin(), kRealMedia.end(), extension) != kRealMedia.end();
-}
-
 ConversionQueue::ConversionQueue(SharedState& shared, ConversionState& state, ConversionHost& host,
-                                 RowCommandBuilder& builder, EncoderRunner& runner)
+                                 EncoderRunner& runner)
     : shared_(shared)
     , state_(state)
     , host_(host)
-    , builder_(builder)
     , runner_(runner)
+    , builder_(state.ThumbnailPending, state.RetryPending)
 {
 }
 
@@ -101,12 +86,10 @@ bool ConversionQueue::convertRow(int rowIndex)
     const auto rows = host_.rows();
     if (rowIndex >= static_cast<int>(rows.size()))
         return true;
-    BuildRequest job;
-    job.row = rows[rowIndex];
-    job.rowIndex = rowIndex;
-    state_.OutputExt = LowerAscii(TrimControls(job.row.cell(FileColumn::Output)));
+    const FileRow& row = rows[rowIndex];
+    state_.OutputExt = ToLower(Trim(row.cell(FileColumn::Output)));
     shared_.stopRequested = false;
-    job.inputPath = TrimControls(job.row.caption);
+    JobInput job{Trim(row.caption), row.cell(FileColumn::VideoSize), state_.OutputExt, {}};
     host_.setProgressBar(0);
     state_.SecondAttempt = false;
     state_.CurrentRowIndex = rowIndex;
@@ -116,12 +99,11 @@ bool ConversionQueue::convertRow(int rowIndex)
         shared_.isConverting = false;
         return false;
     }
-    if (IsRealMediaPath(job.inputPath))
-        job.UseAltReader = true;
-    const BuiltCommand first = builder_.build(job, state_);
-    if (!job.row.checked || !FileExists(job.inputPath))
+    job.options = FirstAttemptOptions(job.inputPath);
+    const BuildResult first = build(job);
+    if (!row.checked || !FileExists(job.inputPath))
         return true;
-    if (first.refusedPath) {
+    if (first.status == BuildResult::Status::UnsafePath) {
         host_.setCell(rowIndex, FileColumn::Progress, texts::kFailed);
         return true;
     }
@@ -135,7 +117,7 @@ bool ConversionQueue::convertRow(int rowIndex)
     state_.AnyJobStarted = true;
     runner_.RunEncoder(first.commandLine, rowIndex);
     if (state_.ThumbnailPending && !state_.RetryPending)
-        runThumbnail(job);
+        runThumbnail(job, rowIndex);
     if (shared_.stoppedByUser)
         return false;
 
@@ -146,34 +128,35 @@ bool ConversionQueue::convertRow(int rowIndex)
         }
         if (shared_.stoppedByUser)
             return false;
-        if (LowerExtension(job.inputPath) == ".mov")
-            job.ForceQuickTimeInput = true;
-        if (job.ForceQuickTimeInput)
-            job.UseAltReader = false;
-        else
-            job.UseAltReader = !job.UseAltReader;
-        const std::string second = build(job);
+        job.options = SecondAttemptOptions(job.inputPath, job.options);
+        const BuildResult second = build(job);
         host_.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
         state_.SecondAttempt = true;
-        runner_.RunEncoder(second, rowIndex);
+        runner_.RunEncoder(second.commandLine, rowIndex);
         state_.RetryPending = false;
         if (state_.ThumbnailPending)
-            runThumbnail(job);
+            runThumbnail(job, rowIndex);
     }
     return true;
 }
 
-void ConversionQueue::runThumbnail(const BuildRequest& job)
+void ConversionQueue::runThumbnail(const JobInput& job, int rowIndex)
 {
-    const std::string commandLine = build(job);
+    const BuildResult thumbnail = build(job);
     state_.ThumbnailRun = true;
-    runner_.RunEncoder(commandLine, job.rowIndex);
+    runner_.RunEncoder(thumbnail.commandLine, rowIndex);
     state_.ThumbnailPending = false;
 }
 
-std::string ConversionQueue::build(const BuildRequest& job)
+BuildResult ConversionQueue::build(const JobInput& job)
 {
-    return builder_.build(job, state_).commandLine;
+    BuildResult result = builder_.BuildCommandLine(host_.choices(), job);
+    if (result.status == BuildResult::Status::DirectoryError)
+        throw BuildFault(result.error);
+    if (result.resetMute)
+        host_.resetMuteAudio();
+    state_.OutputFilePath = builder_.OutputFilePath();
+    return result;
 }
 
 void ConversionQueue::endSteps()

@@ -4,7 +4,7 @@
 // failed job once with other input options and adding the thumbnail run of
 // the PSP formats; then shows the closing message or hands over to the
 // power-off countdown. Runs on the worker thread and returns when done.
-#include "convert/RowCommandBuilder.h"
+#include "cmdline/CommandLineBuilder.h"
 
 #include <string>
 
@@ -15,8 +15,7 @@ struct SharedState;
 
 class ConversionQueue {
 public:
-    ConversionQueue(SharedState& shared, ConversionState& state, ConversionHost& host, RowCommandBuilder& builder,
-                    EncoderRunner& runner);
+    ConversionQueue(SharedState& shared, ConversionState& state, ConversionHost& host, EncoderRunner& runner);
 
     void Run();
 
@@ -24,16 +23,15 @@ private:
     void walk();
     // False when the walk must end here.
     bool convertRow(int rowIndex);
-    void runThumbnail(const BuildRequest& job);
-    std::string build(const BuildRequest& job);
+    void runThumbnail(const JobInput& job, int rowIndex);
+    // Builds one run's command line from the choices shown now. Throws when
+    // the output folder cannot be created.
+    BuildResult build(const JobInput& job);
     void endSteps();
 
     SharedState& shared_;
     ConversionState& state_;
     ConversionHost& host_;
-    RowCommandBuilder& builder_;
     EncoderRunner& runner_;
+    CommandLineBuilder builder_;
 };
-
-// ".rm", ".rmvb", ".ram", ".ra", in any case.
-bool IsRealMediaPath(const std::string& path);

@@ -5,12 +5,12 @@
 #include "convert/EncoderName.h"
 #include "convert/KillProcessesByName.h"
 
-ConversionRun::ConversionRun(SharedState& shared, ConversionHost& host, RowCommandBuilder& builder, QObject* parent)
+ConversionRun::ConversionRun(SharedState& shared, ConversionHost& host, QObject* parent)
     : QObject(parent)
     , stallWatch(
           state, [&host](int row) { return host.frameCell(row); }, [] { KillProcessesByName(kEncoderName); }, this)
     , runner(shared, state, host, stallWatch)
-    , queue(shared, state, host, builder, runner)
+    , queue(shared, state, host, runner)
     , BMDThreadConvertNow(new TBMDThread(this))
     , shared_(shared)
     , host_(host)

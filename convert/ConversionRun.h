@@ -11,13 +11,12 @@
 #include <QObject>
 
 class ConversionHost;
-class RowCommandBuilder;
 struct SharedState;
 
 class ConversionRun : public QObject {
     Q_OBJECT
 public:
-    ConversionRun(SharedState& shared, ConversionHost& host, RowCommandBuilder& builder, QObject* parent = nullptr);
+    ConversionRun(SharedState& shared, ConversionHost& host, QObject* parent = nullptr);
     ~ConversionRun() override;
 
     ConversionState state;

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-HeadlessHost::HeadlessHost(std::vector<FileRow> rows, Messages& messages, std::string appDir)
+HeadlessHost::HeadlessHost(std::vector<FileRow> rows, ConversionChoices choices, Messages& messages)
     : rows_(std::move(rows))
+    , choices_(std::move(choices))
     , messages_(messages)
-    , appDir_(std::move(appDir))
 {
 }
 
@@ -74,7 +74,7 @@ void HeadlessHost::information(const std::string& text)
 
 bool HeadlessHost::checkRequiredFiles()
 {
-    return CheckRequiredFiles(appDir_, messages_);
+    return CheckRequiredFiles(HeadlessHost::choices().appDir, messages_);
 }
 
 // No controls to lock or enable without a window.
@@ -89,6 +89,18 @@ bool HeadlessHost::shutdownChecked()
 }
 
 void HeadlessHost::startCountdown() {}
+
+ConversionChoices HeadlessHost::choices()
+{
+    std::lock_guard guard(lock_);
+    return choices_;
+}
+
+void HeadlessHost::resetMuteAudio()
+{
+    std::lock_guard guard(lock_);
+    choices_.muteIndex = 0;
+}
 
 void HeadlessHost::notify(int row)
 {

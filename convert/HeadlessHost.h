@@ -1,6 +1,7 @@
 #pragma once
 // The conversion's host without a window: the job list is a plain list of
-// rows, messages go to a Messages object, and there is nothing to lock.
+// rows, the choices are fixed, messages go to a Messages object, and there
+// is nothing to lock.
 // Calls from the worker and the stall watch meet under one lock; each
 // change is passed to `changed` (called with the lock released), so a
 // front end can draw it.
@@ -15,7 +16,7 @@ class Messages;
 
 class HeadlessHost : public ConversionHost {
 public:
-    HeadlessHost(std::vector<FileRow> rows, Messages& messages, std::string appDir);
+    HeadlessHost(std::vector<FileRow> rows, ConversionChoices choices, Messages& messages);
 
     // A row's cell or the progress bar changed (row -1 for the bar alone).
     std::function<void(int row)> changed;
@@ -36,14 +37,16 @@ public:
     void setStartControlsEnabled(bool enabled) override;
     bool shutdownChecked() override;
     void startCountdown() override;
+    ConversionChoices choices() override;
+    void resetMuteAudio() override;
 
 private:
     void notify(int row);
 
     mutable std::mutex lock_;
     std::vector<FileRow> rows_;
+    ConversionChoices choices_;
     Messages& messages_;
-    std::string appDir_;
     int progressBar_ = 0;
     std::string statusPanel_;
 };

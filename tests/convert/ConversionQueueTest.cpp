@@ -2,7 +2,6 @@
 #include "convert/ConvertTexts.h"
 #include "fixtures/RecordingHost.h"
 #include "fixtures/RunnerHarness.h"
-#include "fixtures/ScriptedBuilder.h"
 #include "fixtures/StandInAppDir.h"
 
 #include <QTest>
@@ -14,6 +13,7 @@ namespace {
 
 using namespace scripts;
 using Texts = std::vector<std::string>;
+constexpr int kPspVideo = 12;
 using RowMaker = std::function<std::vector<FileRow>(const StandInAppDir&)>;
 
 // Checked MP4 rows for input files of these names.
@@ -29,10 +29,9 @@ RowMaker Inputs(const Texts& names)
 
 // A conversion run over recorded rows and the stand-in encoder.
 struct QueueHarness {
-    explicit QueueHarness(const RowMaker& rows)
-        : host(rows(encoder), encoder.appDir())
-        , builder(encoder.appDir(), encoder.outputDir())
-        , run(shared, host, builder)
+    explicit QueueHarness(const RowMaker& rows, int format = 0, const std::string& outputSubdir = "out")
+        : host(rows(encoder), ChoicesFor(format, encoder.appDir() + outputSubdir, encoder.appDir()))
+        , run(shared, host)
     {
         shared.appDir = encoder.appDir();
         run.stallWatch.ConversionCountTimer().setInterval(50);
@@ -73,7 +72,6 @@ struct QueueHarness {
     StandInAppDir encoder;
     SharedState shared;
     RecordingHost host;
-    ScriptedBuilder builder;
     ConversionRun run;
 };
 
@@ -92,7 +90,7 @@ TEST(ConversionQueue, ConvertsEveryCheckedRowWhoseFileStillExists)
     EXPECT_TRUE(std::filesystem::exists(harness.output("three.mp4")));
     EXPECT_EQ(harness.encoder.calls().size(), 2u);
     EXPECT_EQ(harness.infos(), Texts{"All Conversion Jobs Done!"});
-    EXPECT_EQ(harness.builder.calls, 3);  // every row is built, present or not
+    EXPECT_EQ(harness.host.choicesTaken, 3);  // every row is built, present or not
     EXPECT_FALSE(harness.shared.isConverting);
     EXPECT_EQ(harness.host.countdowns, 0);
 }
@@ -118,7 +116,7 @@ TEST(ConversionQueue, BuildsUncheckedRowsButDoesNotConvertThem)
     });
     harness.encoder.script(GoodRun());
     ASSERT_TRUE(harness.convert());
-    EXPECT_EQ(harness.builder.calls, 2);
+    EXPECT_EQ(harness.host.choicesTaken, 2);
     EXPECT_EQ(harness.progress(0), "");
     EXPECT_EQ(harness.progress(1), "Done");
     EXPECT_EQ(harness.encoder.calls().size(), 1u);
@@ -142,7 +140,7 @@ TEST(ConversionQueue, SaysSoWhenNoRowIsChecked)
     ASSERT_TRUE(harness.convert());
     EXPECT_EQ(harness.infos(), Texts{"Please check the checkbox of the file you want to convert!"});
     EXPECT_TRUE(harness.encoder.calls().empty());
-    EXPECT_EQ(harness.builder.calls, 0);
+    EXPECT_EQ(harness.host.choicesTaken, 0);
 }
 
 TEST(ConversionQueue, StopsAtAMissingRequiredFileWithoutTheEndSteps)
@@ -207,8 +205,7 @@ TEST(ConversionQueue, AFailedSecondAttemptIsNotRetried)
 
 TEST(ConversionQueue, AddsAThumbnailRunAfterAGoodVideoRun)
 {
-    QueueHarness harness(Inputs({"clip.avi"}));
-    harness.builder.thumbnails = true;
+    QueueHarness harness(Inputs({"clip.avi"}), kPspVideo);
     harness.encoder.script(GoodRun());
     ASSERT_TRUE(harness.convert());
     const auto calls = harness.encoder.calls();
@@ -221,8 +218,7 @@ TEST(ConversionQueue, AddsAThumbnailRunAfterAGoodVideoRun)
 
 TEST(ConversionQueue, RunsTheThumbnailAfterTheSecondAttemptWhateverItsOutcome)
 {
-    QueueHarness harness(Inputs({"clip.avi"}));
-    harness.builder.thumbnails = true;
+    QueueHarness harness(Inputs({"clip.avi"}), kPspVideo);
     harness.encoder.script(1, ErrorRun());
     harness.encoder.script(2, ErrorRun());
     harness.encoder.script(3, GoodRun());
@@ -245,8 +241,7 @@ TEST(ConversionQueue, FailsARowWhosePathCannotBePassedAndGoesOn)
 
 TEST(ConversionQueue, EndsTheWalkSilentlyWhenTheOutputFolderCannotBeMade)
 {
-    QueueHarness harness(Inputs({"a.avi", "b.avi"}));
-    harness.builder.outputDir = harness.encoder.appDir() + "missing/parent/out";
+    QueueHarness harness(Inputs({"a.avi", "b.avi"}), 0, "missing/parent/out");
     ASSERT_TRUE(harness.convert());
     EXPECT_TRUE(harness.infos().empty());
     EXPECT_TRUE(harness.encoder.calls().empty());
@@ -298,8 +293,7 @@ TEST(ConversionQueue, StopEndsTheRunAndItsJobWithoutCountdown)
 
 TEST(ConversionQueue, AStopStillLetsADueThumbnailRun)
 {
-    QueueHarness harness(Inputs({"a.avi"}));
-    harness.builder.thumbnails = true;
+    QueueHarness harness(Inputs({"a.avi"}), kPspVideo);
     harness.encoder.script(1, Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
     harness.encoder.script(2, "print Input #0, avi, from '$IN':\nwrite 10\n");
     harness.run.ConvertNow();
