@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "app/TForm4.h"
 #include "app/TFormAbout.h"
+#include "convert/ConversionBinding.h"
 #include "convert/TForm3.h"
 #include "media/TFormAnalyzingSplash.h"
 #include "platform/RegScript.h"
@@ -20,6 +21,7 @@ Application::Application(const std::string& appDir, Messages& messages_)
     Form3 = new TForm3(Form1.get());
     Form4 = new TForm4(Form1.get());
     busyLock = std::make_unique<BusyLock>(*Form1, *Form4);
+    conversion = BindConversion(*this);
     QObject::connect(Form1.get(), &TForm1::shown, Form1.get(), [this] { FormShow(); });
 }
 

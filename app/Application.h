@@ -13,6 +13,7 @@ class TForm4;
 class TFormAbout;
 class TFormAnalyzingSplash;
 class BusyLock;
+class ConversionBinding;
 
 class Application {
 public:
@@ -27,6 +28,7 @@ public:
     TForm3* Form3 = nullptr;
     TForm4* Form4 = nullptr;
     std::unique_ptr<BusyLock> busyLock;
+    std::unique_ptr<ConversionBinding> conversion;
 
 private:
     void FormShow();
