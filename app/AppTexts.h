@@ -9,4 +9,32 @@ inline constexpr const char* kInformationCaption = "Information";
 inline constexpr const char* kRequiredFileMissing = "A required file is missing!\nPlease re-install this software";
 inline constexpr const char* kDefaultOutputSubdir = "/iPod Files";
 
+inline constexpr const char* kOptionsCaption = "Additional Options";
+inline constexpr const char* kOptionsGroup = " Additional Options ";
+inline constexpr const char* kOverwriteOption = "Overwrite Existing File With The Same Name";
+inline constexpr const char* kShutDownOption = "Shut Down Computer After All Conversion Jobs Are Done ";
+inline constexpr const char* kDone = "Done";
+inline constexpr const char* kShutDownQuestion =
+    "Your computer will automatically shutdown without warning\nafter all conversion jobs are completed. Do you want to continue?";
+
+inline constexpr const char* kHelpFileName = "help.html";
+inline constexpr const char* kWebsiteUrl = "https://www.example.com/kelvry/";
+inline constexpr const char* kSupportMailUrl = "mailto:support@example.com";
+
+inline constexpr const char* kAboutCaption = "About";
+inline constexpr const char* kAboutOk = "OK";
+inline constexpr const char* kWebsiteLink = "Visit Kelvry Website  for More Softwares ";
+inline constexpr const char* kSupportLink = "Contact Support Department";
+
+inline constexpr const char* kCheckAllItems = "Check All Items";
+inline constexpr const char* kUncheckAllItems = "Uncheck All Items";
+inline constexpr const char* kRemoveSelectedItem = "Remove Selected Item";
+inline constexpr const char* kClearAllItems = "Clear All Items";
+
+inline constexpr const char* kBrowseFolderName = "Select Output Directory";
+inline constexpr const char* kBrowseHeadline = "Choose the required output directory below :";
+inline constexpr const char* kBrowseHelpButton = "&Help";
+inline constexpr const char* kInvalidSpecialFolderId = "Invalid special folder ID";
+inline constexpr const char* kRootFolderNotSupported = "Root folder not supported on this system";
+
 } // namespace texts

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/BusyLock.h"
+#include "app/ShellBinder.h"
 #include "app/TForm1.h"
 #include "app/TForm4.h"
 #include "app/TFormAbout.h"
@@ -19,7 +20,8 @@ Application::Application(const std::string& appDir, Messages& messages_)
     FormAnalyzingSplash = new TFormAnalyzingSplash(Form1.get());
     FormAbout = new TFormAbout(Form1.get());
     Form3 = new TForm3(Form1.get());
-    Form4 = new TForm4(Form1.get());
+    Form4 = new TForm4(state, messages, Form1.get());
+    shell = std::make_unique<ShellBinder>(*this);
     busyLock = std::make_unique<BusyLock>(*Form1, *Form4);
     conversion = BindConversion(*this);
     QObject::connect(Form1.get(), &TForm1::shown, Form1.get(), [this] { FormShow(); });

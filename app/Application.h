@@ -14,6 +14,7 @@ class TFormAbout;
 class TFormAnalyzingSplash;
 class BusyLock;
 class ConversionBinding;
+class ShellBinder;
 
 class Application {
 public:
@@ -28,6 +29,7 @@ public:
     TForm3* Form3 = nullptr;
     TForm4* Form4 = nullptr;
     std::unique_ptr<BusyLock> busyLock;
+    std::unique_ptr<ShellBinder> shell; // settings, options dialog, help, about, folder chooser, list commands
     std::unique_ptr<ConversionBinding> conversion;
 
 private:

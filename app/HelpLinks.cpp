@@ -1,0 +1,18 @@
+#include "app/HelpLinks.h"
+
+#include "app/AppTexts.h"
+
+QUrl HelpFileUrl(const std::string& appDir)
+{
+    return QUrl::fromLocalFile(QString::fromStdString(appDir) + texts::kHelpFileName);
+}
+
+QUrl WebsiteUrl()
+{
+    return QUrl(texts::kWebsiteUrl);
+}
+
+QUrl SupportMailUrl()
+{
+    return QUrl(texts::kSupportMailUrl);
+}

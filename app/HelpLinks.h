@@ -1,0 +1,18 @@
+#pragma once
+// Where help, the maker's web site and support mail are, and the one door
+// through which they are opened, so that tests open nothing.
+#include <QUrl>
+
+#include <string>
+
+class UrlOpener {
+public:
+    virtual ~UrlOpener() = default;
+    // Hands the address to the system; what happens then is the system's business.
+    virtual void open(const QUrl& url) = 0;
+};
+
+// AppDir + "help.html" as a local file address; `appDir` ends in a separator.
+QUrl HelpFileUrl(const std::string& appDir);
+QUrl WebsiteUrl();
+QUrl SupportMailUrl();

@@ -1,0 +1,41 @@
+#pragma once
+// "plumly.ini" in AppDir: the five choices kept between runs. Read once at
+// start-up over the window's defaults, written once when the main window
+// closes.
+#include <string>
+
+// The five values the file keeps, as the window holds them.
+struct SettingsValues {
+    std::string outputDir;
+    bool overwrite = false;
+    bool shutDown = false;
+    int outputFormat = 0;
+    int letterBox = 1;
+
+    bool operator==(const SettingsValues&) const = default;
+};
+
+enum class SettingsLoad {
+    NoFile,      // nothing read, the defaults stay
+    Loaded,      // all five values taken from the file
+    FormatReset, // the stored format was no format: format 0, file deleted, letterbox kept
+    Failed,      // the file could not be read and was deleted; nothing changed
+};
+
+class SettingsFile {
+public:
+    // `appDir` ends in a separator.
+    explicit SettingsFile(const std::string& appDir);
+
+    const std::string& path() const { return path_; }
+
+    // Puts the stored values over `values`, which hold the window's current
+    // ones; keys missing from an existing file take their own defaults.
+    SettingsLoad load(SettingsValues& values) const;
+    // Writes the five keys in their order, keeping the file's other lines. On
+    // failure the file is deleted where it can be; false then.
+    bool save(const SettingsValues& values) const;
+
+private:
+    std::string path_;
+};
