@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Messages.h"
+#include "app/ShellBinder.h"
 #include "app/TForm1.h"
 #include "convert/ConvertTexts.h"
 #include "convert/PowerOff.h"
@@ -11,7 +12,7 @@
 
 ConversionBinding::ConversionBinding(Application& app)
     : countdown(app.state, *app.Form3, [] { QCoreApplication::exit(0); })
-    , host(*app.Form1, *app.Form4, *app.busyLock, app.messages, countdown, app.state.appDir)
+    , host(*app.Form1, *app.Form4, *app.busyLock, app.shell->listCommands, app.messages, countdown, app.state.appDir)
     , run(app.state, host)
     , app_(app)
 {

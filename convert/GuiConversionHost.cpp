@@ -1,6 +1,7 @@
 #include "convert/GuiConversionHost.h"
 
 #include "app/BusyLock.h"
+#include "app/ListCommands.h"
 #include "app/Messages.h"
 #include "app/RequiredFiles.h"
 #include "app/TForm1.h"
@@ -32,11 +33,12 @@ QString CellText(const QTableWidget& list, int row, int column)
 
 } // namespace
 
-GuiConversionHost::GuiConversionHost(TForm1& form1, TForm4& form4, BusyLock& busyLock, Messages& messages,
-                                     ShutdownCountdown& countdown, std::string appDir)
+GuiConversionHost::GuiConversionHost(TForm1& form1, TForm4& form4, BusyLock& busyLock, ListCommands& listCommands,
+                                     Messages& messages, ShutdownCountdown& countdown, std::string appDir)
     : form1_(form1)
     , form4_(form4)
     , busyLock_(busyLock)
+    , listCommands_(listCommands)
     , messages_(messages)
     , countdown_(countdown)
     , appDir_(std::move(appDir))
@@ -129,13 +131,7 @@ void GuiConversionHost::setStartControlsEnabled(bool enabled)
 {
     OnThreadOf(&form1_, [&] {
         form1_.ConvertNowButton->setEnabled(enabled);
-        QTableWidget& list = *form1_.ListView1;
-        if (enabled) {
-            list.setContextMenuPolicy(listMenuPolicy_);
-        } else if (list.contextMenuPolicy() != Qt::NoContextMenu) {
-            listMenuPolicy_ = list.contextMenuPolicy();
-            list.setContextMenuPolicy(Qt::NoContextMenu);
-        }
+        listCommands_.setAutoPopup(enabled);
         form1_.AddFileButton->setEnabled(enabled);
     });
 }

@@ -3,11 +3,10 @@
 // window's thread, and the calling worker waits for it.
 #include "convert/ConversionHost.h"
 
-#include <QObject>
-
 #include <string>
 
 class BusyLock;
+class ListCommands;
 class Messages;
 class ShutdownCountdown;
 class TForm1;
@@ -15,8 +14,8 @@ class TForm4;
 
 class GuiConversionHost : public ConversionHost {
 public:
-    GuiConversionHost(TForm1& form1, TForm4& form4, BusyLock& busyLock, Messages& messages, ShutdownCountdown& countdown,
-                      std::string appDir);
+    GuiConversionHost(TForm1& form1, TForm4& form4, BusyLock& busyLock, ListCommands& listCommands, Messages& messages,
+                      ShutdownCountdown& countdown, std::string appDir);
 
     std::vector<FileRow> rows() override;
     void setCell(int row, FileColumn column, const std::string& text) override;
@@ -38,8 +37,8 @@ private:
     TForm1& form1_;
     TForm4& form4_;
     BusyLock& busyLock_;
+    ListCommands& listCommands_;
     Messages& messages_;
     ShutdownCountdown& countdown_;
     std::string appDir_;
-    Qt::ContextMenuPolicy listMenuPolicy_ = Qt::CustomContextMenu;
 };
