@@ -49,7 +49,8 @@ std::string HeadlessHost::frameCell(int row)
 
 void HeadlessHost::scrollToRow(int row)
 {
-    notify(row);
+    if (jobStarted)
+        jobStarted(row);
 }
 
 void HeadlessHost::setProgressBar(int position)

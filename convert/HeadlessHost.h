@@ -20,6 +20,8 @@ public:
 
     // A row's cell or the progress bar changed (row -1 for the bar alone).
     std::function<void(int row)> changed;
+    // A job of this row reaches the encoder (the window scrolls it into view).
+    std::function<void(int row)> jobStarted;
 
     int progressBar() const;
     std::string statusPanel() const;

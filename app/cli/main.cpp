@@ -26,6 +26,9 @@ int main(int argc, char* argv[])
     case CliMode::DryRun:
         status = RunDryRun(options, std::cout, std::cerr);
         break;
+    case CliMode::Convert:
+        status = RunConvert(options, std::cout, std::cerr);
+        break;
     case CliMode::None:
         break;
     }
