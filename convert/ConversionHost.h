@@ -24,6 +24,9 @@ public:
     virtual void scrollToRow(int row) = 0;
     // The progress bar, 0 to 100 (values outside are held at the ends).
     virtual void setProgressBar(int position) = 0;
+    // The bar goes back to 0 after showing its position for a moment, unless
+    // it is set again meanwhile; the caller does not wait for that.
+    virtual void resetProgressBarSoon() = 0;
     // The status bar's second panel.
     virtual void setStatusPanel(const std::string& text) = 0;
     // An "Information" message; returns once it is dismissed.

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -99,7 +100,21 @@ void GuiConversionHost::scrollToRow(int row)
 void GuiConversionHost::setProgressBar(int position)
 {
     // The bar holds values outside its range at its ends.
-    OnThreadOf(&form1_, [&] { form1_.ProgressBar1->setValue(std::clamp(position, 0, 100)); });
+    OnThreadOf(&form1_, [&] {
+        ++barChanges_;
+        form1_.ProgressBar1->setValue(std::clamp(position, 0, 100));
+    });
+}
+
+void GuiConversionHost::resetProgressBarSoon()
+{
+    OnThreadOf(&form1_, [this] {
+        const int due = ++barChanges_;
+        QTimer::singleShot(kFullBarMs, &barTimers_, [this, due] {
+            if (barChanges_ == due)
+                form1_.ProgressBar1->setValue(0);
+        });
+    });
 }
 
 void GuiConversionHost::setStatusPanel(const std::string& text)

@@ -3,6 +3,8 @@
 // window's thread, and the calling worker waits for it.
 #include "convert/ConversionHost.h"
 
+#include <QObject>
+
 #include <string>
 
 class BusyLock;
@@ -22,6 +24,7 @@ public:
     std::string frameCell(int row) override;
     void scrollToRow(int row) override;
     void setProgressBar(int position) override;
+    void resetProgressBarSoon() override;
     void setStatusPanel(const std::string& text) override;
     void information(const std::string& text) override;
     bool checkRequiredFiles() override;
@@ -41,4 +44,10 @@ private:
     Messages& messages_;
     ShutdownCountdown& countdown_;
     std::string appDir_;
+    // On the window's thread: a reset is due only if the bar was not set since.
+    int barChanges_ = 0;
+    QObject barTimers_;
 };
+
+// How long the bar shows a finished job's position before it returns to 0.
+inline constexpr int kFullBarMs = 260;

@@ -62,6 +62,12 @@ void HeadlessHost::setProgressBar(int position)
     notify(-1);
 }
 
+// Nobody watches this bar for a moment: it goes back at once.
+void HeadlessHost::resetProgressBarSoon()
+{
+    setProgressBar(0);
+}
+
 void HeadlessHost::setStatusPanel(const std::string& text)
 {
     std::lock_guard guard(lock_);

@@ -31,6 +31,7 @@ public:
     std::string frameCell(int row) override;
     void scrollToRow(int row) override;
     void setProgressBar(int position) override;
+    void resetProgressBarSoon() override;
     void setStatusPanel(const std::string& text) override;
     void information(const std::string& text) override;
     bool checkRequiredFiles() override;

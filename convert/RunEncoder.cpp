@@ -11,7 +11,6 @@
 #include "convert/OutputLines.h"
 #include "convert/StallWatch.h"
 #include "platform/ChildProcess.h"
-#include "platform/PumpMessages.h"
 
 #include <csignal>
 #include <filesystem>
@@ -185,8 +184,7 @@ void EncoderRunner::judge(Run& run)
         setProgressCell(run, texts::kFailed);
     if (!stopped)
         host_.setProgressBar(100);
-    platform::PumpMessagesFor(kFullBarMs);
-    host_.setProgressBar(0);
+    host_.resetProgressBarSoon();
 }
 
 void EncoderRunner::setProgressCell(const Run& run, const std::string& text)

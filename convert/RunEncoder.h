@@ -18,8 +18,6 @@ class EncoderRunner {
 public:
     EncoderRunner(SharedState& shared, ConversionState& state, ConversionHost& host, StallWatch& stallWatch);
 
-    // How long the full bar stays up before it returns to 0.
-    static constexpr int kFullBarMs = 260;
     // Longest wait for output before the stop request is looked at again.
     static constexpr int kReadWaitMs = 360;
 

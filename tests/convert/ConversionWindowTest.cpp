@@ -99,7 +99,7 @@ TEST_F(ConversionWindow, ConvertNowConvertsTheCheckedRowsAndSaysSo)
     EXPECT_EQ(progress(1), "");
     EXPECT_EQ(cell(0, 6), "1500");
     EXPECT_EQ(form.statusPanelText(1), "Output File Size : 200 KB");
-    EXPECT_EQ(form.ProgressBar1->value(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return form.ProgressBar1->value() == 0; }, 2000));
     EXPECT_EQ(shown(), Texts{"Information: All Conversion Jobs Done!"});
     EXPECT_TRUE(form.ConvertNowButton->isEnabled());
     EXPECT_TRUE(form.AddFileButton->isEnabled());
@@ -160,6 +160,25 @@ TEST_F(ConversionWindow, StopAsksAndAbortsTheRunningJob)
     EXPECT_FALSE(form3.isVisible());
     EXPECT_FALSE(app.state.shutdownPending);
     EXPECT_TRUE(form.ConvertNowButton->isEnabled());
+}
+
+TEST_F(ConversionWindow, TheBarShowsAFinishedJobForAMomentUnlessSetAgain)
+{
+    GuiConversionHost& host = app.conversion->host;
+    host.setProgressBar(100);
+    host.resetProgressBarSoon();
+    EXPECT_EQ(form.ProgressBar1->value(), 100);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return form.ProgressBar1->value() == 0; }, 2000));
+
+    host.setProgressBar(100);
+    host.resetProgressBarSoon();
+    host.setProgressBar(40);
+    QTest::qWait(kFullBarMs + 200);
+    EXPECT_EQ(form.ProgressBar1->value(), 40);
+    host.setProgressBar(250);
+    EXPECT_EQ(form.ProgressBar1->value(), 100);
+    host.setProgressBar(-3);
+    EXPECT_EQ(form.ProgressBar1->value(), 0);
 }
 
 TEST_F(ConversionWindow, StopWhileNothingConvertsAsksNothing)
