@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kClips = 20;
-constexpr int kRounds = 3;
+constexpr int kRounds = 5;
 constexpr double kTargetRatio = 1.10;
 constexpr double kTargetCpuShare = 0.05;
 
