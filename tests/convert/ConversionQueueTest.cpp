@@ -291,6 +291,19 @@ TEST(ConversionQueue, StopEndsTheRunAndItsJobWithoutCountdown)
     EXPECT_EQ(harness.host.progressBar(), 0);
 }
 
+TEST(ConversionQueue, AStopAgreedAfterTheWalkEndedIsClearedByTheNextRun)
+{
+    QueueHarness harness(Inputs({"a.avi"}));
+    harness.encoder.script(GoodRun());
+    harness.run.StopConvert();
+    EXPECT_TRUE(harness.shared.stopRequested);
+    EXPECT_TRUE(harness.shared.stoppedByUser);
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.progress(0), "Done");
+    EXPECT_FALSE(harness.shared.stopRequested);
+    EXPECT_FALSE(harness.shared.stoppedByUser);
+}
+
 TEST(ConversionQueue, AStopStillLetsADueThumbnailRun)
 {
     QueueHarness harness(Inputs({"a.avi"}), kPspVideo);
