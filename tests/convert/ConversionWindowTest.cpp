@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -221,6 +222,7 @@ TEST_F(ConversionWindow, CountsDownAndPowersOffAfterAFullRun)
     EXPECT_TRUE(form3.isVisible());
 
     // At 30 the application's event loop ends, then the power-off is asked for.
+    QTimer::singleShot(30000, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(app.state.shutdownCountdown, 30);
     EXPECT_EQ(form3.Label2->text(), "30");
