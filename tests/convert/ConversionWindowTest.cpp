@@ -222,7 +222,10 @@ TEST_F(ConversionWindow, CountsDownAndPowersOffAfterAFullRun)
     EXPECT_TRUE(form3.isVisible());
 
     // At 30 the application's event loop ends, then the power-off is asked for.
-    QTimer::singleShot(30000, [] { QCoreApplication::exit(1); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(30000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(app.state.shutdownCountdown, 30);
     EXPECT_EQ(form3.Label2->text(), "30");
