@@ -23,7 +23,7 @@ struct HeldMember {
     ~HeldMember()
     {
         release = true;
-        QTest::qWaitFor([this] { return !component.IsRunning(); }, 5000);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !component.IsRunning(); }, 5000));
     }
     bool finish()
     {
