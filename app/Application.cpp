@@ -5,6 +5,7 @@
 #include "app/TForm1.h"
 #include "app/TForm4.h"
 #include "app/TFormAbout.h"
+#include "convert/ConversionBinding.h"
 #include "convert/TForm3.h"
 #include "media/AddFiles.h"
 #include "media/TFormAnalyzingSplash.h"
@@ -24,6 +25,7 @@ Application::Application(const std::string& appDir, Messages& messages_)
     shell = std::make_unique<ShellBinder>(*this);
     busyLock = std::make_unique<BusyLock>(*Form1, *Form4);
     addFiles = BindAddFiles(*this);
+    conversion = BindConversion(*this);
     QObject::connect(Form1.get(), &TForm1::shown, Form1.get(), [this] { FormShow(); });
 }
 

@@ -14,6 +14,7 @@ class TFormAbout;
 class TFormAnalyzingSplash;
 class BusyLock;
 class AddFilesHandler;
+class ConversionBinding;
 class ShellBinder;
 
 class Application {
@@ -31,6 +32,7 @@ public:
     std::unique_ptr<BusyLock> busyLock;
     std::unique_ptr<ShellBinder> shell; // settings, options dialog, help, about, folder chooser, list commands
     AddFilesHandler* addFiles = nullptr;
+    std::unique_ptr<ConversionBinding> conversion;
 
 private:
     void FormShow();

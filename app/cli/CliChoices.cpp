@@ -1,6 +1,7 @@
 #include "app/cli/CliChoices.h"
 
 #include "app/AppTexts.h"
+#include "cmdline/TextRules.h"
 #include "cmdline/Volume.h"
 #include "profiles/FormatSwitch.h"
 
@@ -49,4 +50,12 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
         : QDir::homePath().toStdString() + texts::kDefaultOutputSubdir;
     resolved.choices = TakeChoices(state, VolumeFactorText(options.volumePosition), outputDir, options.overwrite, appDir);
     return resolved;
+}
+
+std::string FullPath(const std::string& file)
+{
+    const std::filesystem::path path(Trim(file));
+    if (path.is_absolute())
+        return path.string();
+    return (std::filesystem::current_path() / path).lexically_normal().string();
 }

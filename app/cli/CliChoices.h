@@ -13,3 +13,6 @@ struct CliChoices {
 };
 
 CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir);
+
+// The caption a file would get in the window: a full path.
+std::string FullPath(const std::string& file);

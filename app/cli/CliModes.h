@@ -15,6 +15,8 @@ int RunListFormats(std::ostream& out);
 int RunShowProfile(const CliOptions& options, std::ostream& out);
 int RunDryRun(const CliOptions& options, std::ostream& out, std::ostream& err);
 int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err);
+// Converts the files as the window's queue does; 0 when every file is "Done".
+int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 // "vantorel-cli: <message>" and a hint at --help, for a usage error.
 int UsageError(const std::string& message, std::ostream& err);

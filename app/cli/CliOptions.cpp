@@ -32,6 +32,7 @@ const char* ModeName(CliMode mode)
     case CliMode::Analyze:
         return "--analyze";
     case CliMode::None:
+    case CliMode::Convert:
         break;
     }
     return "";
@@ -146,7 +147,9 @@ std::string CheckCombination(const CliOptions& options)
 {
     switch (options.mode) {
     case CliMode::None:
-        return options.files.empty() ? "no mode given" : "FILE given without --dry-run";
+        return "no mode given";
+    case CliMode::Convert:
+        return options.attempt != 1 ? "--attempt goes with --dry-run" : std::string();
     case CliMode::DryRun:
         return options.files.empty() ? "--dry-run needs at least one FILE" : std::string();
     case CliMode::Analyze:
@@ -203,6 +206,9 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments)
         if (!parsed.error.empty())
             return parsed;
     }
+    // FILEs without a mode are converted.
+    if (options.mode == CliMode::None && !options.files.empty())
+        options.mode = CliMode::Convert;
     parsed.error = CheckCombination(options);
     return parsed;
 }

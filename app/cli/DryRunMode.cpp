@@ -13,15 +13,6 @@
 
 namespace {
 
-// The caption a file would get in the window: a full path.
-std::string FullPath(const std::string& file)
-{
-    const std::filesystem::path path(Trim(file));
-    if (path.is_absolute())
-        return path.string();
-    return (std::filesystem::current_path() / path).lexically_normal().string();
-}
-
 // One job's runs as the conversion queue makes them, without running the
 // encoder: the first attempt, or the second, then the PSP thumbnail run.
 class DryRun {

@@ -9,6 +9,7 @@ constexpr const char* kUsage = R"(Usage:
   vantorel-cli --show-profile N
   vantorel-cli [choices] --dry-run [--attempt 1|2] FILE...
   vantorel-cli [--format N] --analyze FILE...
+  vantorel-cli [choices] FILE...
   vantorel-cli --help
 
 --list-formats      the 30 rows of the output-format list: index, TAB, text,
@@ -23,6 +24,12 @@ constexpr const char* kUsage = R"(Usage:
                     caption, TAB, Video Size, TAB, FrameRate, TAB, Duration,
                     TAB, Output (the tag of --format)
 --attempt 2         with --dry-run: the lines of the second attempt instead
+FILE...             without a mode: converts the files one after another as
+                    the window does; a progress bar per file on standard
+                    error, then one line per file on standard output (the
+                    file, TAB, then its six cells: video size, frame rate,
+                    duration, output, progress, frames, TAB-separated), then
+                    the closing message. Ctrl-C stops the conversions.
 --                  ends the options (for a FILE whose name starts with -)
 
 Choices (texts are exact entries of the chosen format's lists):
@@ -37,8 +44,9 @@ Choices (texts are exact entries of the chosen format's lists):
   --overwrite           overwrite an existing output file of the same name
   --source-size TEXT    the file's "Video Size" cell (default "0 x 0")
 
-The encoder is looked up beside this tool. Exit status: 0 done, 1 a file
-could not be handled (reported on standard error), 2 usage error.
+The encoder is looked up beside this tool. Exit status: 0 done (every file
+converted), 1 a file could not be handled (reported on standard error, or
+not "Done" after a conversion), 2 usage error.
 )";
 
 } // namespace

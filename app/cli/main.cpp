@@ -29,6 +29,9 @@ int main(int argc, char* argv[])
     case CliMode::Analyze:
         status = RunAnalyze(options, std::cout, std::cerr);
         break;
+    case CliMode::Convert:
+        status = RunConvert(options, std::cout, std::cerr);
+        break;
     case CliMode::None:
         break;
     }

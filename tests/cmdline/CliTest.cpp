@@ -238,7 +238,7 @@ TEST_F(Cli, UsageErrorsExitWithTwo)
         {"--volume", "11", "--dry-run", file},
         {"--attempt", "3", "--dry-run", file},
         {"--dry-run"},
-        {file},
+        {"--attempt", "2", file},
         {"--show-profile"},
         {"--show-profile", "-1"},
         {"--show-profile", "3", file},

@@ -1,0 +1,41 @@
+#pragma once
+// The conversion as the window (or the command-line tool) drives it: the
+// worker-thread component that runs the queue, the stall watch, and Stop
+// Convert. Lives on the window's thread.
+#include "convert/BMDThread.h"
+#include "convert/ConversionQueue.h"
+#include "convert/ConversionState.h"
+#include "convert/RunEncoder.h"
+#include "convert/StallWatch.h"
+
+#include <QObject>
+
+class ConversionHost;
+struct SharedState;
+
+class ConversionRun : public QObject {
+    Q_OBJECT
+public:
+    ConversionRun(SharedState& shared, ConversionHost& host, QObject* parent = nullptr);
+    ~ConversionRun() override;
+
+    ConversionState state;
+    StallWatch stallWatch;
+    EncoderRunner runner;
+    ConversionQueue queue;
+    TBMDThread* BMDThreadConvertNow;
+
+    // "Convert Now !": starts the queue unless it runs already.
+    void ConvertNow();
+    // Stop Convert is accepted only while a job has reached the encoder.
+    bool StopAccepted() const;
+    // Stop Convert once the user agreed: ends the encoder and the walk. The
+    // flags stay set when the walk ended meanwhile, until the next run.
+    void StopConvert();
+
+private:
+    void BMDThreadConvertNowExecute();
+
+    SharedState& shared_;
+    ConversionHost& host_;
+};

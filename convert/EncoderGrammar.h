@@ -1,0 +1,47 @@
+#pragma once
+// What the encoder's console lines mean to a conversion run: the progress
+// values, the error words and the first-line test. Values that do not parse
+// are left out, so such a line changes nothing.
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The values one line carries, each present only when its keyword was found
+// and its value could be read.
+struct ProgressValues {
+    std::optional<std::string> frames;   // after "frame=" up to the next blank
+    std::optional<std::string> size;     // between "size=" and "kB" within 13 characters
+    std::optional<int> durationSeconds;  // from "Duration: ", at least 1
+    std::optional<double> timeSeconds;   // from "time" plus one character
+};
+
+ProgressValues ReadProgress(std::string_view line);
+
+// The duration field that follows "Duration: " (hours:minutes:seconds, a
+// fraction and a comma, or "N/A"), in whole seconds, at least 1.
+std::optional<int> DurationSeconds(std::string_view field);
+
+// time / duration as a whole percentage, halves to the even neighbour.
+int Percent(double timeSeconds, int durationSeconds);
+
+// The Progress cell text: the percentage with "%", at most 100.
+std::string PercentText(int percent);
+
+// Without blanks and control characters at either end.
+std::string TrimControls(std::string_view text);
+
+// The line with the paths the encoder echoes ("from '...'", "to '...'")
+// emptied, so that nothing inside a file name is taken for a keyword.
+std::string WithoutEchoedPaths(std::string_view line);
+
+struct ErrorWords {
+    bool found = false;             // any error word
+    bool unsupportedCodec = false;  // "Unsupported codec" among them
+};
+
+// The error words in the line outside echoed paths; a line that holds both
+// "Input #0," and "Output #0," is not searched.
+ErrorWords FindErrorWords(std::string_view line);
+
+// The first line of a run must begin with "Input #0,".
+bool IsAcceptedFirstLine(std::string_view line);

@@ -1,0 +1,116 @@
+#include "convert/HeadlessHost.h"
+
+#include "app/Messages.h"
+#include "app/RequiredFiles.h"
+
+#include <algorithm>
+
+HeadlessHost::HeadlessHost(std::vector<FileRow> rows, ConversionChoices choices, Messages& messages)
+    : rows_(std::move(rows))
+    , choices_(std::move(choices))
+    , messages_(messages)
+{
+}
+
+int HeadlessHost::progressBar() const
+{
+    std::lock_guard guard(lock_);
+    return progressBar_;
+}
+
+std::string HeadlessHost::statusPanel() const
+{
+    std::lock_guard guard(lock_);
+    return statusPanel_;
+}
+
+std::vector<FileRow> HeadlessHost::rows()
+{
+    std::lock_guard guard(lock_);
+    return rows_;
+}
+
+void HeadlessHost::setCell(int row, FileColumn column, const std::string& text)
+{
+    {
+        std::lock_guard guard(lock_);
+        if (row < 0 || row >= static_cast<int>(rows_.size()))
+            return;
+        rows_[row].cell(column) = text;
+    }
+    notify(row);
+}
+
+std::string HeadlessHost::frameCell(int row)
+{
+    std::lock_guard guard(lock_);
+    return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[row].cell(FileColumn::Frames) : std::string();
+}
+
+void HeadlessHost::scrollToRow(int row)
+{
+    if (jobStarted)
+        jobStarted(row);
+}
+
+void HeadlessHost::setProgressBar(int position)
+{
+    {
+        std::lock_guard guard(lock_);
+        progressBar_ = std::clamp(position, 0, 100);
+    }
+    notify(-1);
+}
+
+// Nobody watches this bar for a moment: it goes back at once.
+void HeadlessHost::resetProgressBarSoon()
+{
+    setProgressBar(0);
+}
+
+void HeadlessHost::setStatusPanel(const std::string& text)
+{
+    std::lock_guard guard(lock_);
+    statusPanel_ = text;
+}
+
+void HeadlessHost::information(const std::string& text)
+{
+    messages_.information(text);
+}
+
+bool HeadlessHost::checkRequiredFiles()
+{
+    return CheckRequiredFiles(HeadlessHost::choices().appDir, messages_);
+}
+
+// No controls to lock or enable without a window.
+void HeadlessHost::lock() {}
+void HeadlessHost::unlock() {}
+void HeadlessHost::setStartControlsEnabled(bool) {}
+
+// Without a window there is no power-off option.
+bool HeadlessHost::shutdownChecked()
+{
+    return false;
+}
+
+void HeadlessHost::startCountdown() {}
+
+ConversionChoices HeadlessHost::choices()
+{
+    std::lock_guard guard(lock_);
+    return choices_;
+}
+
+void HeadlessHost::resetMuteAudio()
+{
+    std::lock_guard guard(lock_);
+    choices_.muteIndex = 0;
+}
+
+void HeadlessHost::notify(int row)
+{
+    if (changed)
+        changed(row);
+}

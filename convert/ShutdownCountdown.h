@@ -1,0 +1,40 @@
+#pragma once
+// The power-off countdown: shows the warning window on top, counts up once
+// a second, and at 30 ends the application (without a close request, so no
+// settings are written) and asks for the power-off, unless "Do Not Turn Off"
+// was pressed first.
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class PowerOff;
+class TForm3;
+struct SharedState;
+
+class ShutdownCountdown : public QObject {
+    Q_OBJECT
+public:
+    // `endApplication` ends the event loop; `powerOff` may be none (nothing is powered off).
+    ShutdownCountdown(SharedState& shared, TForm3& form3, std::function<void()> endApplication,
+                      QObject* parent = nullptr);
+
+    static constexpr int kDefaultIntervalMs = 1000;
+    static constexpr int kSeconds = 30;
+
+    QTimer& TimerShutdown2() { return timer_; }
+    void setPowerOff(PowerOff* powerOff) { powerOff_ = powerOff; }
+
+    // Start of the countdown, on the window's thread.
+    void Start();
+    void TimerShutdown2Timer();
+    // "Do Not Turn Off".
+    void SpeedButton1Click();
+
+private:
+    SharedState& shared_;
+    TForm3& form3_;
+    std::function<void()> endApplication_;
+    PowerOff* powerOff_ = nullptr;
+    QTimer timer_;
+};

@@ -1,0 +1,213 @@
+#include "convert/BMDThread.h"
+
+#include <QTest>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A member whose work runs until released.
+struct HeldMember {
+    explicit HeldMember(int priority = 0)
+    {
+        component.UpdatePriority = priority;
+        component.OnExecute = [this](TBMDThreadBase*, TBMDExecuteThread* thread, void*&) {
+            thread->SetPercent(percent);
+            while (!release)
+                QThread::msleep(2);
+        };
+    }
+    ~HeldMember()
+    {
+        release = true;
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !component.IsRunning(); }, 5000));
+    }
+    bool finish()
+    {
+        release = true;
+        return QTest::qWaitFor([this] { return !component.IsRunning(); }, 5000);
+    }
+
+    TBMDThread component;
+    std::atomic<bool> release{false};
+    int percent = 0;
+};
+
+TEST(BMDThreadGroup, FiresItsStartForTheFirstMemberAndItsEndForTheLast)
+{
+    TBMDThreadGroup group;
+    HeldMember a, b;
+    a.component.SetThreadGroup(&group);
+    b.component.SetThreadGroup(&group);
+    std::vector<std::string> events;
+    group.OnStart = [&](TBMDThreadBase* s, TBMDExecuteThread*, void*&) {
+        events.push_back(s == &a.component ? "start a" : "start b");
+    };
+    group.OnTerminate = [&](TBMDThreadBase* s, TBMDExecuteThread*, void*&) {
+        events.push_back(s == &a.component ? "end a" : "end b");
+    };
+    group.OnThreadStart = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { events.push_back("thread start"); };
+    group.OnThreadTerminate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { events.push_back("thread end"); };
+
+    a.component.Start();
+    b.component.Start();
+    EXPECT_EQ(group.RunningCount(), 2);
+    EXPECT_TRUE(group.IsRunning());
+    ASSERT_TRUE(a.finish());
+    EXPECT_EQ(group.RunningCount(), 1);
+    ASSERT_TRUE(b.finish());
+    EXPECT_EQ(group.RunningCount(), 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"thread start", "start a", "thread start", "thread end", "thread end",
+                                                "end b"}));
+}
+
+TEST(BMDThreadGroup, ReportsOnlyTheRunningMemberWithTheHighestPriority)
+{
+    TBMDThreadGroup group;
+    HeldMember low(1), high(2);
+    low.percent = 10;
+    high.percent = 20;
+    for (auto* member : {&low, &high}) {
+        member->component.SetThreadGroup(&group);
+        member->component.SetRefreshInterval(5);
+        member->component.SetUpdateEnabled(true);
+    }
+    std::map<int, int> threadUpdates;
+    std::map<int, int> updates;
+    group.OnThreadUpdate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&, int percent) { ++threadUpdates[percent]; };
+    group.OnUpdate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&, int percent) { ++updates[percent]; };
+    low.component.Start();
+    high.component.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return threadUpdates[10] > 3 && threadUpdates[20] > 3; }, 3000));
+    EXPECT_EQ(updates[10], 0);
+    EXPECT_GT(updates[20], 0);
+
+    // Once the higher one has ended, the lower one reports.
+    ASSERT_TRUE(high.finish());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return updates[10] > 0; }, 3000));
+}
+
+TEST(BMDThreadGroup, MembersOfEqualPriorityAllReport)
+{
+    TBMDThreadGroup group;
+    HeldMember a(1), b(1);
+    a.percent = 30;
+    b.percent = 40;
+    for (auto* member : {&a, &b}) {
+        member->component.SetThreadGroup(&group);
+        member->component.SetRefreshInterval(5);
+        member->component.SetUpdateEnabled(true);
+    }
+    std::map<int, int> updates;
+    group.OnUpdate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&, int percent) { ++updates[percent]; };
+    a.component.Start();
+    b.component.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return updates[30] > 0 && updates[40] > 0; }, 3000));
+}
+
+TEST(BMDThreadGroup, RefusesToJoinItselfOrAGroupBelowIt)
+{
+    TBMDThreadGroup top, middle, bottom;
+    middle.SetThreadGroup(&top);
+    bottom.SetThreadGroup(&middle);
+    ASSERT_EQ(middle.ThreadGroup(), &top);
+    ASSERT_EQ(bottom.ThreadGroup(), &middle);
+
+    top.SetThreadGroup(&top);
+    EXPECT_EQ(top.ThreadGroup(), nullptr);
+    top.SetThreadGroup(&bottom);
+    EXPECT_EQ(top.ThreadGroup(), nullptr);
+    EXPECT_FALSE(top.JoinGroup(&middle));
+    EXPECT_EQ(top.Members(), std::vector<TBMDThreadBase*>{&middle});
+}
+
+TEST(BMDThreadGroup, PassesStartsAndEndsUpToTheGroupsAbove)
+{
+    TBMDThreadGroup top, sub;
+    sub.SetThreadGroup(&top);
+    HeldMember member;
+    member.component.SetThreadGroup(&sub);
+    int topStarts = 0;
+    int topEnds = 0;
+    top.OnStart = [&](TBMDThreadBase* s, TBMDExecuteThread*, void*&) {
+        EXPECT_EQ(s, &member.component);
+        ++topStarts;
+    };
+    top.OnTerminate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { ++topEnds; };
+    member.component.Start();
+    EXPECT_EQ(sub.RunningCount(), 1);
+    EXPECT_EQ(top.RunningCount(), 1);
+    EXPECT_EQ(top.Threads(), std::vector<TBMDThread*>{&member.component});
+    ASSERT_TRUE(member.finish());
+    EXPECT_EQ(top.RunningCount(), 0);
+    EXPECT_EQ(topStarts, 1);
+    EXPECT_EQ(topEnds, 1);
+}
+
+TEST(BMDThreadGroup, CountsARunningMemberThatJoinsOrLeaves)
+{
+    TBMDThreadGroup top, sub;
+    HeldMember member;
+    member.component.SetThreadGroup(&sub);
+    member.component.Start();
+    EXPECT_EQ(sub.RunningCount(), 1);
+
+    int topEnds = 0;
+    top.OnTerminate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { ++topEnds; };
+    sub.SetThreadGroup(&top);
+    EXPECT_EQ(top.RunningCount(), 1);
+    sub.SetThreadGroup(nullptr);
+    EXPECT_EQ(top.RunningCount(), 0);
+    EXPECT_EQ(topEnds, 1);
+    EXPECT_TRUE(top.Members().empty());
+    EXPECT_TRUE(top.Threads().empty());
+    EXPECT_EQ(sub.RunningCount(), 1);
+}
+
+TEST(BMDThreadGroup, StartsAndStopsEveryMemberInListOrder)
+{
+    TBMDThreadGroup group;
+    std::vector<TBMDThread*> order;
+    TBMDThread a, b;
+    for (auto* component : {&a, &b}) {
+        component->SetThreadGroup(&group);
+        component->OnStart = [&order](TBMDThreadBase* s, TBMDExecuteThread*, void*&) {
+            order.push_back(static_cast<TBMDThread*>(s));
+        };
+        component->OnExecute = [](TBMDThreadBase*, TBMDExecuteThread* thread, void*&) {
+            while (!thread->Terminated())
+                QThread::msleep(2);
+        };
+    }
+    group.Start();
+    EXPECT_EQ(order, (std::vector<TBMDThread*>{&a, &b}));
+    EXPECT_TRUE(a.IsRunning() && b.IsRunning());
+    group.Stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !group.IsRunning(); }, 5000));
+    EXPECT_TRUE(a.EndedByStop() && b.EndedByStop());
+}
+
+TEST(BMDThreadGroup, TearingDownANestedGroupLeavesNoMemberPointingAtIt)
+{
+    TBMDThreadGroup top;
+    HeldMember member;
+    int topEnds = 0;
+    top.OnTerminate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { ++topEnds; };
+    {
+        TBMDThreadGroup sub;
+        sub.SetThreadGroup(&top);
+        member.component.SetThreadGroup(&sub);
+        member.component.Start();
+        EXPECT_EQ(top.RunningCount(), 1);
+    }
+    EXPECT_EQ(member.component.ThreadGroup(), nullptr);
+    EXPECT_EQ(top.RunningCount(), 0);
+    EXPECT_EQ(topEnds, 1);
+    EXPECT_TRUE(top.Members().empty());
+    ASSERT_TRUE(member.finish());
+}
+
+} // namespace

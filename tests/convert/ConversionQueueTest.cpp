@@ -1,0 +1,320 @@
+#include "convert/ConversionRun.h"
+#include "convert/ConvertTexts.h"
+#include "fixtures/RecordingHost.h"
+#include "fixtures/RunnerHarness.h"
+#include "fixtures/StandInAppDir.h"
+
+#include <QTest>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace scripts;
+using Texts = std::vector<std::string>;
+constexpr int kPspVideo = 12;
+using RowMaker = std::function<std::vector<FileRow>(const StandInAppDir&)>;
+
+// Checked MP4 rows for input files of these names.
+RowMaker Inputs(const Texts& names)
+{
+    return [names](const StandInAppDir& encoder) {
+        std::vector<FileRow> rows;
+        for (const auto& name : names)
+            rows.push_back(Row(encoder.input(name)));
+        return rows;
+    };
+}
+
+// A conversion run over recorded rows and the stand-in encoder.
+struct QueueHarness {
+    explicit QueueHarness(const RowMaker& rows, int format = 0, const std::string& outputSubdir = "out")
+        : host(rows(encoder), ChoicesFor(format, encoder.appDir() + outputSubdir, encoder.appDir()))
+        , run(shared, host)
+    {
+        shared.appDir = encoder.appDir();
+        run.stallWatch.ConversionCountTimer().setInterval(50);
+    }
+
+    bool convert()
+    {
+        run.ConvertNow();
+        return finish();
+    }
+    bool finish() { return QTest::qWaitFor([this] { return !run.BMDThreadConvertNow->IsRunning(); }, 60000); }
+    std::string progress(int row) { return host.cellNow(row, FileColumn::Progress); }
+    std::string input(int row) { return host.rows().at(row).caption; }
+    Texts infos() const
+    {
+        Texts texts;
+        for (const auto& shown : host.messages.shown)
+            texts.push_back(shown.text);
+        return texts;
+    }
+    std::string output(const std::string& name) const { return encoder.outputDir() + "/" + name; }
+    // The input argument of each encoder call.
+    Texts inputArguments() const
+    {
+        Texts arguments;
+        for (const auto& call : encoder.calls()) {
+            const auto at = std::find(call.begin(), call.end(), "-i");
+            arguments.push_back(at + 1 < call.end() ? *(at + 1) : "");
+        }
+        return arguments;
+    }
+    bool logHas(const std::string& entry) const
+    {
+        const auto log = host.log();
+        return std::find(log.begin(), log.end(), entry) != log.end();
+    }
+
+    StandInAppDir encoder;
+    SharedState shared;
+    RecordingHost host;
+    ConversionRun run;
+};
+
+TEST(ConversionQueue, ConvertsEveryCheckedRowWhoseFileStillExists)
+{
+    QueueHarness harness(Inputs({"one.avi", "two.avi", "three.avi"}));
+    std::filesystem::remove(harness.input(1));
+    harness.encoder.script(GoodRun());
+
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.progress(0), "Done");
+    EXPECT_EQ(harness.progress(1), "");
+    EXPECT_EQ(harness.progress(2), "Done");
+    EXPECT_TRUE(std::filesystem::exists(harness.output("one.mp4")));
+    EXPECT_FALSE(std::filesystem::exists(harness.output("two.mp4")));
+    EXPECT_TRUE(std::filesystem::exists(harness.output("three.mp4")));
+    EXPECT_EQ(harness.encoder.calls().size(), 2u);
+    EXPECT_EQ(harness.infos(), Texts{"All Conversion Jobs Done!"});
+    EXPECT_EQ(harness.host.choicesTaken, 3);  // every row is built, present or not
+    EXPECT_FALSE(harness.shared.isConverting);
+    EXPECT_EQ(harness.host.countdowns, 0);
+}
+
+TEST(ConversionQueue, LocksAndReleasesTheControlsInOrder)
+{
+    QueueHarness harness(Inputs({"one.avi"}));
+    harness.encoder.script(GoodRun());
+    ASSERT_TRUE(harness.convert());
+    Texts steps;
+    for (const auto& entry : harness.host.log()) {
+        if (entry == "lock" || entry == "unlock" || entry.rfind("controls", 0) == 0 || entry.rfind("scroll", 0) == 0
+            || entry.rfind("info", 0) == 0)
+            steps.push_back(entry);
+    }
+    EXPECT_EQ(steps, (Texts{"controls off", "lock", "scroll 0", "info All Conversion Jobs Done!", "controls on", "unlock"}));
+}
+
+TEST(ConversionQueue, BuildsUncheckedRowsButDoesNotConvertThem)
+{
+    QueueHarness harness([](const StandInAppDir& encoder) {
+        return std::vector<FileRow>{Row(encoder.input("a.avi"), "MP4", false), Row(encoder.input("b.avi"))};
+    });
+    harness.encoder.script(GoodRun());
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.host.choicesTaken, 2);
+    EXPECT_EQ(harness.progress(0), "");
+    EXPECT_EQ(harness.progress(1), "Done");
+    EXPECT_EQ(harness.encoder.calls().size(), 1u);
+}
+
+TEST(ConversionQueue, SaysSoWhenTheListIsEmpty)
+{
+    QueueHarness harness(Inputs({}));
+    harness.host.shutdown = true;
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.infos(), Texts{"There is no file to convert!"});
+    EXPECT_TRUE(harness.logHas("controls on"));
+    EXPECT_EQ(harness.host.countdowns, 0);
+}
+
+TEST(ConversionQueue, SaysSoWhenNoRowIsChecked)
+{
+    QueueHarness harness([](const StandInAppDir& encoder) {
+        return std::vector<FileRow>{Row(encoder.input("a.avi"), "MP4", false)};
+    });
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.infos(), Texts{"Please check the checkbox of the file you want to convert!"});
+    EXPECT_TRUE(harness.encoder.calls().empty());
+    EXPECT_EQ(harness.host.choicesTaken, 0);
+}
+
+TEST(ConversionQueue, StopsAtAMissingRequiredFileWithoutTheEndSteps)
+{
+    QueueHarness harness(Inputs({"a.avi"}));
+    std::filesystem::remove(harness.encoder.appDir() + "ridod2e");
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.infos(), Texts{"A required file is missing!\nPlease re-install this software"});
+    EXPECT_FALSE(harness.logHas("controls on"));
+    EXPECT_FALSE(harness.logHas("unlock"));
+}
+
+struct RetryCase {
+    const char* name;
+    bool firstAlt;
+    bool secondAlt;
+    bool secondQuickTime;
+};
+
+class ConversionQueueRetry : public ::testing::TestWithParam<RetryCase> {};
+
+TEST_P(ConversionQueueRetry, RetriesOnceWithOtherInputOptions)
+{
+    const auto& item = GetParam();
+    QueueHarness harness(Inputs({item.name}));
+    harness.encoder.script(1, ErrorRun());
+    harness.encoder.script(2, "require-absent\n" + GoodRun());
+    ASSERT_TRUE(harness.convert());
+
+    const auto calls = harness.encoder.calls();
+    ASSERT_EQ(calls.size(), 2u);
+    const auto inputs = harness.inputArguments();
+    EXPECT_EQ(inputs[0].rfind("DS:\\\\", 0) == 0, item.firstAlt) << inputs[0];
+    EXPECT_EQ(inputs[1].rfind("DS:\\\\", 0) == 0, item.secondAlt) << inputs[1];
+    EXPECT_EQ(std::find(calls[1].begin(), calls[1].end(), "qt") != calls[1].end(), item.secondQuickTime);
+    EXPECT_EQ(harness.host.progressHistory(0).back(), "Done");
+    const auto history = harness.host.progressHistory(0);
+    EXPECT_NE(std::find(history.begin(), history.end(), "Re-scan"), history.end());
+    EXPECT_FALSE(harness.run.state.RetryPending);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByExtension, ConversionQueueRetry,
+                         ::testing::Values(RetryCase{"clip.rmvb", true, false, false},
+                                           RetryCase{"clip.RM", true, false, false},
+                                           RetryCase{"clip.mov", false, false, true},
+                                           RetryCase{"clip.avi", false, true, false}),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
+
+TEST(ConversionQueue, AFailedSecondAttemptIsNotRetried)
+{
+    QueueHarness harness(Inputs({"clip.avi"}));
+    harness.encoder.script(ErrorRun());
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.encoder.calls().size(), 2u);
+    EXPECT_EQ(harness.progress(0), "Failed");
+    EXPECT_EQ(harness.infos(), Texts{"All Conversion Jobs Done!"});
+}
+
+TEST(ConversionQueue, AddsAThumbnailRunAfterAGoodVideoRun)
+{
+    QueueHarness harness(Inputs({"clip.avi"}), kPspVideo);
+    harness.encoder.script(GoodRun());
+    ASSERT_TRUE(harness.convert());
+    const auto calls = harness.encoder.calls();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].back(), harness.output("clip.mp4"));
+    EXPECT_EQ(calls[1].back(), harness.output("clip.THM"));
+    EXPECT_TRUE(std::filesystem::exists(harness.output("clip.THM")));
+    EXPECT_EQ(harness.progress(0), "Done");
+}
+
+TEST(ConversionQueue, RunsTheThumbnailAfterTheSecondAttemptWhateverItsOutcome)
+{
+    QueueHarness harness(Inputs({"clip.avi"}), kPspVideo);
+    harness.encoder.script(1, ErrorRun());
+    harness.encoder.script(2, ErrorRun());
+    harness.encoder.script(3, GoodRun());
+    ASSERT_TRUE(harness.convert());
+    const auto calls = harness.encoder.calls();
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[2].back(), harness.output("clip.THM"));
+}
+
+TEST(ConversionQueue, FailsARowWhosePathCannotBePassedAndGoesOn)
+{
+    QueueHarness harness(Inputs({"say \"hi\".avi", "plain.avi"}));
+    harness.encoder.script(GoodRun());
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.progress(0), "Failed");
+    EXPECT_EQ(harness.progress(1), "Done");
+    ASSERT_EQ(harness.encoder.calls().size(), 1u);
+    EXPECT_EQ(harness.infos(), Texts{"All Conversion Jobs Done!"});
+}
+
+TEST(ConversionQueue, EndsTheWalkSilentlyWhenTheOutputFolderCannotBeMade)
+{
+    QueueHarness harness(Inputs({"a.avi", "b.avi"}), 0, "missing/parent/out");
+    ASSERT_TRUE(harness.convert());
+    EXPECT_TRUE(harness.infos().empty());
+    EXPECT_TRUE(harness.encoder.calls().empty());
+    EXPECT_TRUE(harness.logHas("controls on"));
+    EXPECT_TRUE(harness.logHas("unlock"));
+    EXPECT_FALSE(harness.shared.isConverting);
+}
+
+TEST(ConversionQueue, HandsOverToTheCountdownInsteadOfTheClosingMessage)
+{
+    QueueHarness harness(Inputs({"a.avi"}));
+    harness.host.shutdown = true;
+    harness.encoder.script(GoodRun());
+    ASSERT_TRUE(harness.convert());
+    EXPECT_TRUE(harness.infos().empty());
+    EXPECT_EQ(harness.host.countdowns, 1);
+}
+
+TEST(ConversionQueue, StartsNoCountdownWhenNoJobReachedTheEncoder)
+{
+    QueueHarness harness(Inputs({"a.avi"}));
+    harness.host.shutdown = true;
+    std::filesystem::remove(harness.input(0));
+    ASSERT_TRUE(harness.convert());
+    EXPECT_TRUE(harness.infos().empty());
+    EXPECT_EQ(harness.host.countdowns, 0);
+}
+
+TEST(ConversionQueue, StopEndsTheRunAndItsJobWithoutCountdown)
+{
+    QueueHarness harness(Inputs({"a.avi", "b.avi"}));
+    harness.host.shutdown = true;
+    harness.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
+    EXPECT_FALSE(harness.run.StopAccepted());
+    harness.run.ConvertNow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() >= 2; }, 10000));
+    ASSERT_TRUE(harness.run.StopAccepted());
+    harness.run.StopConvert();
+    ASSERT_TRUE(harness.finish());
+    EXPECT_EQ(harness.progress(0), "Aborted");
+    EXPECT_EQ(harness.progress(1), "");
+    EXPECT_EQ(harness.encoder.calls().size(), 1u);
+    EXPECT_EQ(harness.host.countdowns, 0);
+    EXPECT_TRUE(harness.infos().empty());
+    EXPECT_FALSE(harness.shared.stoppedByUser);
+    EXPECT_TRUE(harness.run.BMDThreadConvertNow->EndedByStop());
+    EXPECT_EQ(harness.host.progressBar(), 0);
+}
+
+TEST(ConversionQueue, AStopAgreedAfterTheWalkEndedIsClearedByTheNextRun)
+{
+    QueueHarness harness(Inputs({"a.avi"}));
+    harness.encoder.script(GoodRun());
+    harness.run.StopConvert();
+    EXPECT_TRUE(harness.shared.stopRequested);
+    EXPECT_TRUE(harness.shared.stoppedByUser);
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.progress(0), "Done");
+    EXPECT_FALSE(harness.shared.stopRequested);
+    EXPECT_FALSE(harness.shared.stoppedByUser);
+}
+
+TEST(ConversionQueue, AStopStillLetsADueThumbnailRun)
+{
+    QueueHarness harness(Inputs({"a.avi"}), kPspVideo);
+    harness.encoder.script(1, Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
+    harness.encoder.script(2, "print Input #0, avi, from '$IN':\nwrite 10\n");
+    harness.run.ConvertNow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() >= 2; }, 10000));
+    harness.run.StopConvert();
+    ASSERT_TRUE(harness.finish());
+    ASSERT_EQ(harness.encoder.calls().size(), 2u);
+    EXPECT_TRUE(std::filesystem::exists(harness.output("a.THM")));
+}
+
+} // namespace

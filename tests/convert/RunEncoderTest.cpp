@@ -1,0 +1,266 @@
+#include "convert/ConvertTexts.h"
+#include "fixtures/RunnerHarness.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct OutcomeCase {
+    const char* situation;
+    bool secondAttempt;
+    std::string script;
+    const char* progress;
+    bool retryPending;
+};
+
+class RunEncoderOutcome : public ::testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(RunEncoderOutcome, JudgesTheRun)
+{
+    const auto& item = GetParam();
+    RunnerHarness harness;
+    harness.encoder.script(item.script);
+    harness.state.SecondAttempt = item.secondAttempt;
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.progress(), item.progress);
+    EXPECT_EQ(harness.state.RetryPending, item.retryPending);
+    EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
+    EXPECT_FALSE(harness.watch.ConversionCountTimer().isActive());
+    EXPECT_FALSE(harness.state.ThumbnailRun);
+    EXPECT_EQ(harness.host.progressBar(), 0);
+}
+
+using namespace scripts;
+
+INSTANTIATE_TEST_SUITE_P(
+    OutcomeTable, RunEncoderOutcome,
+    ::testing::Values(
+        OutcomeCase{"first, output written", false, GoodRun(), "Done", false},
+        OutcomeCase{"first, output missing", false, Header() + Progress(750, 100, "30.00"), "Failed", true},
+        OutcomeCase{"first, output empty", false, Header() + Progress(750, 100, "30.00") + "write 0\n", "50%", true},
+        OutcomeCase{"first, error word", false, ErrorRun(), "", true},
+        OutcomeCase{"first, error word, no output", false, Header() + "print error: bad\nhang\n", "Failed", true},
+        OutcomeCase{"first, first line rejected", false, "print Unknown input\nwrite 10\nexit 1\n", "", true},
+        OutcomeCase{"first, empty first line", false, "print \nprint Input #0, avi, from '$IN':\nwrite 10\n", "", true},
+        OutcomeCase{"second, output written", true, GoodRun(), "Done", false},
+        OutcomeCase{"second, output empty", true, Header() + Progress(750, 100, "30.00") + "write 0\n", "Failed", true},
+        OutcomeCase{"second, error word", true, ErrorRun(), "Failed", false},
+        OutcomeCase{"second, unsupported codec", true,
+                    Header() + "write 10\nprint Unsupported codec (id=13) for input stream #0.0\nexit 1\n", "", true}),
+    [](const auto& info) {
+        std::string name = info.param.situation;
+        for (char& c : name)
+            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
+
+TEST(RunEncoder, ShowsFramesSizeAndPercentInOrder)
+{
+    RunnerHarness harness;
+    harness.encoder.script(Header() + Progress(123, 1234, "4.92") + Progress(750, 2000, "30.00") + "write 100\n");
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.host.cellHistory(0, FileColumn::Frames), (std::vector<std::string>{"123", "750"}));
+    EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"8%", "50%", "Done"}));
+    EXPECT_EQ(harness.host.statusPanel(), "Output File Size : 2000 KB");
+    std::vector<std::string> bars;
+    for (const auto& entry : harness.host.log()) {
+        if (entry.rfind("bar ", 0) == 0)
+            bars.push_back(entry);
+    }
+    EXPECT_EQ(bars, (std::vector<std::string>{"bar 8", "bar 50", "bar 100", "bar 0"}));
+    EXPECT_EQ(harness.state.LastFrameText(), "750");
+}
+
+TEST(RunEncoder, ShowsHundredPercentWhenTheDurationIsUnknown)
+{
+    RunnerHarness harness;
+    harness.encoder.script(Header("N/A") + Progress(75, 10, "3.00") + "write 10\n");
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.host.progressHistory(0).front(), "100%");
+    const auto log = harness.host.log();
+    EXPECT_NE(std::find(log.begin(), log.end(), "bar 300"), log.end());
+}
+
+TEST(RunEncoder, JoinsAReportSplitAcrossReads)
+{
+    RunnerHarness harness;
+    harness.encoder.script(Header() + "raw frame=321 fps=25 q=2.0 si\nsleep 400\nraw ze=4321kB time=45.00 bitrate=1kbits/s\\n\n"
+                           + "write 100\n");
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.host.cellHistory(0, FileColumn::Frames), std::vector<std::string>{"321"});
+    EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"75%", "Done"}));
+    EXPECT_EQ(harness.host.statusPanel(), "Output File Size : 4321 KB");
+}
+
+TEST(RunEncoder, TakesALoneCarriageReturnAsALineEnd)
+{
+    RunnerHarness harness;
+    harness.encoder.script(Header() + "raw frame=10 size=1kB time=6.00 \\rframe=20 size=2kB time=12.00 \\r\nwrite 10\n");
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.host.cellHistory(0, FileColumn::Frames), (std::vector<std::string>{"10", "20"}));
+    EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"10%", "20%", "Done"}));
+}
+
+TEST(RunEncoder, SkipsLinesThatDoNotParseAndGoesOn)
+{
+    RunnerHarness harness;
+    harness.encoder.script("print Input #0, avi, from '$IN':\n"
+                           "print frame=5 size=1kB time=1.00 bitrate=1\n"   // no duration yet
+                           "print   Duration: 00:00:05.00\n"                // no comma: not read
+                           "print   Duration: 00:00:10.00, start: 0.000000\n"
+                           "print timecode missing\n"                        // "time" without a number
+                           + Progress(125, 50, "5.00") + "write 100\n");
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"50%", "Done"}));
+    EXPECT_EQ(harness.host.cellHistory(0, FileColumn::Frames), (std::vector<std::string>{"5", "125"}));
+}
+
+TEST(RunEncoder, ConvertsAFileWhoseNameHoldsErrorWordsAndKeywords)
+{
+    RunnerHarness harness;
+    const std::string input = harness.encoder.input("error: it failed at time 5 .avi");
+    harness.encoder.script(GoodRun());
+    ASSERT_TRUE(harness.run("\"" + harness.encoder.appDir() + "ridod2e\" -@ -y  -i \"" + input + "\" \""
+                            + harness.state.OutputFilePath + "\""));
+    EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"50%", "100%", "Done"}));
+    EXPECT_FALSE(harness.state.RetryPending);
+}
+
+class RunEncoderErrorWord : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(RunEncoderErrorWord, EndsTheRunAndKillsTheEncoder)
+{
+    RunnerHarness harness;
+    harness.encoder.script(ErrorRun(std::string("[mpeg4] ") + GetParam() + " here"));
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_TRUE(harness.run());
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    EXPECT_EQ(harness.progress(), "");
+    EXPECT_TRUE(harness.state.RetryPending);
+    EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWord, RunEncoderErrorWord,
+                         ::testing::Values("xpxframe", "clntcore.dll", "failed", "Unexpected", "error:",
+                                           "Error while opening file", "exception encounter", "Unknown format"));
+
+TEST(RunEncoder, WaitsForTheEncoderToEndAfterAnUnsupportedCodec)
+{
+    RunnerHarness harness;
+    harness.encoder.script(Header() + "print Unsupported codec for output stream #0.0\nsleep 500\nwrite 10\nexit 1\n");
+    ASSERT_TRUE(harness.run());
+    // The file written after the report proves the judgement waited.
+    EXPECT_EQ(std::filesystem::file_size(harness.state.OutputFilePath), 10u);
+    EXPECT_TRUE(harness.state.RetryPending);
+    EXPECT_EQ(harness.progress(), "");
+}
+
+TEST(RunEncoder, WaitsForTheEncoderToEndAfterARejectedFirstLine)
+{
+    RunnerHarness harness;
+    harness.encoder.script("print Cannot understand the input\nsleep 500\nwrite 10\nexit 1\n");
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(std::filesystem::file_size(harness.state.OutputFilePath), 10u);
+    EXPECT_TRUE(harness.state.RetryPending);
+}
+
+TEST(RunEncoder, ThumbnailRunsSkipTheProgressGrammarButNotTheErrorWords)
+{
+    RunnerHarness harness;
+    harness.encoder.script(GoodRun());
+    harness.state.ThumbnailRun = true;
+    ASSERT_TRUE(harness.run());
+    EXPECT_TRUE(harness.host.cellHistory(0, FileColumn::Frames).empty());
+    EXPECT_EQ(harness.host.progressHistory(0), std::vector<std::string>{"Done"});
+    EXPECT_EQ(harness.host.statusPanel(), "");
+    EXPECT_FALSE(harness.state.ThumbnailRun);
+
+    harness.encoder.script(ErrorRun());
+    harness.state.ThumbnailRun = true;
+    ASSERT_TRUE(harness.run());
+    EXPECT_TRUE(harness.state.RetryPending);
+}
+
+TEST(RunEncoder, FailsARowWhoseEncoderCannotStart)
+{
+    RunnerHarness harness;
+    ASSERT_TRUE(harness.run("\"" + harness.encoder.appDir() + "missing-encoder\" -@ -y  -i \"x\" \"y\""));
+    EXPECT_EQ(harness.progress(), "Failed");
+    EXPECT_FALSE(harness.state.RetryPending);
+    EXPECT_EQ(harness.host.log(), std::vector<std::string>{"cell 0 4 Failed"});
+}
+
+TEST(RunEncoder, KillsAnEncoderOnAStopRequest)
+{
+    RunnerHarness harness;
+    harness.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        harness.runner.RunEncoder(harness.commandLine(), 0);
+        done = true;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() == 1; }, 10000));
+    harness.shared.stopRequested = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 10000));
+    worker.join();
+    EXPECT_EQ(harness.progress(), "Aborted");
+    EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
+    const auto log = harness.host.log();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "bar 100"), 0);
+}
+
+TEST(RunEncoder, StopBeforeAnyOutputFileEndsAsFailed)
+{
+    RunnerHarness harness;
+    harness.encoder.script(Header() + Progress(10, 10, "6.00") + "hang\n");
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        harness.runner.RunEncoder(harness.commandLine(), 0);
+        done = true;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() == 1; }, 10000));
+    harness.shared.stopRequested = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 10000));
+    worker.join();
+    EXPECT_EQ(harness.progress(), "Failed");
+}
+
+struct StallCase {
+    const char* situation;
+    std::string script;
+    bool retryPending;
+};
+
+class RunEncoderStall : public ::testing::TestWithParam<StallCase> {};
+
+TEST_P(RunEncoderStall, KillsAnEncoderWhoseFrameCountStopsMoving)
+{
+    RunnerHarness harness(20);
+    harness.encoder.script(GetParam().script);
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.progress(), "Failed");
+    EXPECT_EQ(harness.state.RetryPending, GetParam().retryPending);
+    EXPECT_FALSE(harness.state.StallDetected);
+    EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stalls, RunEncoderStall,
+    ::testing::Values(StallCase{"no output", scripts::Header() + scripts::Progress(5, 1, "1.00") + "hang\n", true},
+                      StallCase{"some output", scripts::Header() + scripts::Progress(5, 1, "1.00") + "write 50\nhang\n",
+                                false},
+                      StallCase{"padded counts", scripts::Header()
+                                                     + "print frame=   5 fps=25 size=1kB time=1.00 \n"
+                                                       "print frame=   6 fps=25 size=1kB time=2.00 \nhang\n",
+                                true}));
+
+TEST(RunEncoder, NeverStallsARunWithoutFrameReports)
+{
+    RunnerHarness harness(10);
+    harness.encoder.script(Header() + "print size=10kB time=1.00 \nsleep 600\nprint size=20kB time=2.00 \nwrite 10\n");
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.progress(), "Done");
+}
+
+} // namespace
