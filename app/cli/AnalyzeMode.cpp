@@ -1,4 +1,5 @@
 // --analyze: each file measured as Add Files measures it, one row a line.
+#include "app/cli/CliChoices.h"
 #include "app/cli/CliModes.h"
 
 #include "app/RequiredFiles.h"
@@ -8,18 +9,6 @@
 
 #include <filesystem>
 #include <ostream>
-
-namespace {
-
-// The caption a file would get in the window: its full path.
-std::string FullPath(const std::string& file)
-{
-    std::error_code error;
-    const auto path = std::filesystem::absolute(file, error);
-    return error ? file : path.lexically_normal().string();
-}
-
-} // namespace
 
 int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err)
 {

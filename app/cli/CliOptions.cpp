@@ -139,7 +139,7 @@ std::string AnalyzeCombinationError(const CliOptions& options)
     if (options.files.empty())
         return "--analyze needs at least one FILE";
     const bool otherChoices = !options.listChoices.empty() || options.volumePosition != 5 || options.outputDir
-        || options.overwrite || options.sourceSize != "0 x 0" || options.attempt != 1;
+        || options.overwrite || options.sourceSize.has_value() || options.attempt != 1;
     return otherChoices ? "--analyze takes no choices but --format" : std::string();
 }
 

@@ -41,7 +41,8 @@ struct CliOptions {
     int volumePosition = 5;
     std::optional<std::string> outputDir; // nothing: the window's default
     bool overwrite = false;
-    std::string sourceSize = "0 x 0";
+    // The Video Size cell; nothing: "0 x 0" for a dry run, measured when converting.
+    std::optional<std::string> sourceSize;
     bool choicesGiven = false;
 
     int attempt = 1; // --attempt: which attempt's command lines a dry run prints

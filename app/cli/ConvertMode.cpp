@@ -6,8 +6,8 @@
 #include "convert/ConversionRun.h"
 #include "convert/ConvertTexts.h"
 #include "convert/HeadlessHost.h"
+#include "media/MeasureFile.h"
 #include "platform/AppDir.h"
-#include "profiles/FormatCatalogue.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -146,14 +146,18 @@ private:
     struct sigaction previous_ {};
 };
 
-std::vector<FileRow> RowsFor(const CliOptions& options)
+// A checked row per file, measured as Add Files measures it unless
+// --source-size gives its Video Size cell. A file that gets no measurement
+// still gets a row, so its result line shows it was not converted.
+std::vector<FileRow> RowsFor(const CliOptions& options, const ConversionChoices& choices)
 {
     std::vector<FileRow> rows;
     for (const std::string& file : options.files) {
-        FileRow row;
-        row.caption = FullPath(file);
-        row.cell(FileColumn::VideoSize) = options.sourceSize;
-        row.cell(FileColumn::Output) = FormatTag(options.format);
+        const std::string path = FullPath(file);
+        std::optional<FileRow> measured;
+        if (!options.sourceSize)
+            measured = MeasureFile(path, choices.appDir, choices.formatIndex);
+        FileRow row = measured ? *measured : MakeFileRow(path, options.sourceSize.value_or(""), "", "", choices.formatIndex);
         rows.push_back(row);
     }
     return rows;
@@ -177,7 +181,7 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
     SharedState shared;
     shared.appDir = resolved.choices.appDir;
     CollectedMessages messages;
-    HeadlessHost host(RowsFor(options), resolved.choices, messages);
+    HeadlessHost host(RowsFor(options, resolved.choices), resolved.choices, messages);
     ProgressLines progress(err);
     host.jobStarted = [&](int row) { progress.begin(row); };
     host.changed = [&](int row) {

@@ -27,7 +27,7 @@ public:
     // The job's command lines, or the builder's refusal in `error`.
     std::vector<std::string> Lines(const std::string& inputPath, std::string& error)
     {
-        JobInput job{inputPath, options_.sourceSize, ToLower(FormatTag(choices_.formatIndex)),
+        JobInput job{inputPath, options_.sourceSize.value_or("0 x 0"), ToLower(FormatTag(choices_.formatIndex)),
                      FirstAttemptOptions(inputPath)};
         thumbnailPending_ = false;
         retryPending_ = false;

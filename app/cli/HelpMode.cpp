@@ -42,7 +42,8 @@ Choices (texts are exact entries of the chosen format's lists):
   --volume POS          volume slider position 0 to 10 (default 5, 100%)
   --output-dir DIR      output directory (default: home + "/iPod Files")
   --overwrite           overwrite an existing output file of the same name
-  --source-size TEXT    the file's "Video Size" cell (default "0 x 0")
+  --source-size TEXT    the file's "Video Size" cell (a dry run's default is
+                        "0 x 0"; converting measures each file without it)
 
 The encoder is looked up beside this tool. Exit status: 0 done (every file
 converted), 1 a file could not be handled (reported on standard error, or

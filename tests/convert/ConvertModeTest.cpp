@@ -1,4 +1,6 @@
 #include "fixtures/StandInAppDir.h"
+#include "support/MediaFixtures.h"
+#include "support/TempDir.h"
 
 #include <QProcess>
 #include <QTest>
@@ -71,7 +73,7 @@ TEST(ConvertMode, EndsWithStatusOneWhenAFileIsNotDone)
     CliRun cli;
     cli.encoder.input("a.avi");
     cli.encoder.script(GoodRun());
-    cli.start({"a.avi", "gone.avi"});
+    cli.start({"--source-size", "0 x 0", "a.avi", "gone.avi"});
     EXPECT_EQ(cli.finish(), 1);
     const auto lines = cli.outLines();
     ASSERT_EQ(lines.size(), 3u);
@@ -85,7 +87,7 @@ TEST(ConvertMode, CtrlCStopsTheConversions)
     cli.encoder.input("a.avi");
     cli.encoder.input("b.avi");
     cli.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
-    cli.start({"a.avi", "b.avi"});
+    cli.start({"--source-size", "0 x 0", "a.avi", "b.avi"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return cli.process.readAllStandardError().contains("10%"); }, 10000));
     ::kill(static_cast<pid_t>(cli.process.processId()), SIGINT);
     EXPECT_EQ(cli.finish(), 1);
@@ -94,6 +96,25 @@ TEST(ConvertMode, CtrlCStopsTheConversions)
     EXPECT_EQ(lines[0], cli.path("a.avi") + "\t0 x 0\t\t\tMP4\tAborted\t10");
     EXPECT_EQ(lines[1], cli.path("b.avi") + "\t0 x 0\t\t\tMP4\t\t");
     EXPECT_EQ(cli.encoder.calls().size(), 1u);
+}
+
+TEST(ConvertMode, MeasuresEachFileAsAddFilesDoesWhenNoSourceSizeIsGiven)
+{
+    TempDir work;
+    fixtures::ClipSpec spec = fixtures::ClipFor("avi");
+    spec.width = 640;
+    spec.height = 352;
+    const auto clip = work.path() / "clip.avi";
+    fixtures::MakeClip(clip, spec);
+    QProcess cli;
+    cli.start(QString(qgetenv("VANTOREL_APPDIR")) + "vantorel-cli",
+              {"--output-dir", QString::fromStdString((work.path() / "out").string()), QString::fromStdString(clip.string())});
+    ASSERT_TRUE(cli.waitForFinished(120000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const std::string out = cli.readAllStandardOutput().toStdString();
+    EXPECT_EQ(out.rfind(clip.string() + "\t640 x 352\t25\t00:00:02\tMP4\tDone\t", 0), 0u) << out;
+    // The measured size letterboxes the iPod frame.
+    EXPECT_EQ(fixtures::ReadMedia(work.path() / "out" / "clip.mp4").streams.at(0).height, 240);
 }
 
 TEST(ConvertMode, RefusesAnAttemptWithoutDryRun)
