@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
+#include "support/TextFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,14 +128,6 @@ TEST_F(MainWindow, CloseIsRefusedWhileConvertingOrCountingDown)
     EXPECT_EQ(closing.count(), 1);
 }
 
-std::string ReadAll(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 TEST_F(MainWindow, ExitEndsAtOnceWithoutWritingSettings)
 {
     const std::string before = "[General]\nOutputDir=/keep/me\n[Combo]\nOutputFormat=3\n";
@@ -146,7 +139,7 @@ TEST_F(MainWindow, ExitEndsAtOnceWithoutWritingSettings)
     QTimer::singleShot(0, form.Exit1, &QAction::trigger);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(closing.count(), 0);
-    EXPECT_EQ(ReadAll(settings), before);
+    EXPECT_EQ(ReadText(settings), before);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/SettingsFile.h"
 #include "support/TempDir.h"
+#include "support/TextFile.h"
 #include "FileFaults.h"
 
 #include <filesystem>
@@ -8,14 +9,6 @@
 #include <sstream>
 
 namespace {
-
-std::string ReadText(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The window's values before the load: what the main window sets itself.
 const SettingsValues kWindowDefaults{"/home/u/iPod Files", false, false, 0, 1};

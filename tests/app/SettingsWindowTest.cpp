@@ -5,6 +5,7 @@
 #include "profiles/ProfileView.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
+#include "support/TextFile.h"
 #include "FileFaults.h"
 
 #include <QAction>
@@ -27,14 +28,6 @@ namespace {
 
 const char* const kQuestion =
     "Your computer will automatically shutdown without warning\nafter all conversion jobs are completed. Do you want to continue?";
-
-std::string ReadText(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A run of the application over a settings file of the test's choosing.
 class SettingsWindow : public ::testing::Test {

@@ -1,5 +1,7 @@
 #include "MediaFixtures.h"
 
+#include "encoder/Libav.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -53,24 +55,14 @@ struct OutputContextFree {
         avformat_free_context(context);
     }
 };
-struct InputContextClose {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
-struct CodecContextFree {
-    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
-};
-struct FrameFree {
-    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
-};
-struct PacketFree {
-    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
-};
 struct ScaleFree {
     void operator()(SwsContext* context) const { sws_freeContext(context); }
 };
 
-using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFree>;
-using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
+using ridod2e::CodecContextPtr;
+using ridod2e::FramePtr;
+using ridod2e::InputContextPtr;
+using ridod2e::PacketPtr;
 
 // One stream being written: its encoder, the frame it is fed and the
 // presentation time of the next frame in the encoder's time base.
@@ -251,7 +243,7 @@ void FillTone(AVFrame& frame, int64_t firstSample)
 
 void WritePackets(Track& track, AVFormatContext* output)
 {
-    std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
+    PacketPtr packet(av_packet_alloc());
     for (;;) {
         const int received = avcodec_receive_packet(track.codec.get(), packet.get());
         if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
@@ -369,7 +361,7 @@ MediaInfo ReadMedia(const std::filesystem::path& path)
     QuietLibraries();
     AVFormatContext* raw = nullptr;
     Check(avformat_open_input(&raw, path.c_str(), nullptr, nullptr), "open " + path.string());
-    std::unique_ptr<AVFormatContext, InputContextClose> input(raw);
+    InputContextPtr input(raw);
     Check(avformat_find_stream_info(input.get(), nullptr), "read the streams of " + path.string());
 
     MediaInfo info;
@@ -398,7 +390,7 @@ MediaInfo ReadMedia(const std::filesystem::path& path)
 
     std::vector<int64_t> first(input->nb_streams, AV_NOPTS_VALUE);
     std::vector<int64_t> end(input->nb_streams, AV_NOPTS_VALUE);
-    std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
+    PacketPtr packet(av_packet_alloc());
     while (av_read_frame(input.get(), packet.get()) >= 0) {
         const int index = packet->stream_index;
         StreamInfo& stream = info.streams[index];
