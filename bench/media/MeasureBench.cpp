@@ -55,12 +55,12 @@ Clips MakeClips(const fs::path& folder)
     const char* extensions[] = {"avi", "mp4", "mkv", "mov"};
     std::vector<fs::path> videoSources;
     for (int kind = 0; kind < 4; ++kind) {
-        fixtures::ClipSpec spec = fixtures::ClipFor(containers[kind]);
-        spec.width = 640;
-        spec.height = 352;
-        spec.seconds = 3;
+        fixtures::ClipSpec clipSpec = fixtures::ClipFor(containers[kind]);
+        clipSpec.width = 640;
+        clipSpec.height = 352;
+        clipSpec.seconds = 3;
         videoSources.push_back(folder / (std::string("source.") + extensions[kind]));
-        fixtures::MakeClip(videoSources.back(), spec);
+        fixtures::MakeClip(videoSources.back(), clipSpec);
     }
     fixtures::ClipSpec song = fixtures::ClipFor("mp3");
     song.seconds = 3;

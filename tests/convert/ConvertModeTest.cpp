@@ -101,11 +101,11 @@ TEST(ConvertMode, CtrlCStopsTheConversions)
 TEST(ConvertMode, MeasuresEachFileAsAddFilesDoesWhenNoSourceSizeIsGiven)
 {
     TempDir work;
-    fixtures::ClipSpec spec = fixtures::ClipFor("avi");
-    spec.width = 640;
-    spec.height = 352;
+    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
+    clipSpec.width = 640;
+    clipSpec.height = 352;
     const auto clip = work.path() / "clip.avi";
-    fixtures::MakeClip(clip, spec);
+    fixtures::MakeClip(clip, clipSpec);
     QProcess cli;
     cli.start(QString(qgetenv("VANTOREL_APPDIR")) + "vantorel-cli",
               {"--output-dir", QString::fromStdString((work.path() / "out").string()), QString::fromStdString(clip.string())});

@@ -61,12 +61,12 @@ protected:
 
     std::string clip(const std::string& name, double seconds = 2.0, int width = 320, int height = 240)
     {
-        fixtures::ClipSpec spec = fixtures::ClipFor("avi");
-        spec.seconds = seconds;
-        spec.width = width;
-        spec.height = height;
+        fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
+        clipSpec.seconds = seconds;
+        clipSpec.width = width;
+        clipSpec.height = height;
         const fs::path path = media.path() / name;
-        fixtures::MakeClip(path, spec);
+        fixtures::MakeClip(path, clipSpec);
         return path.string();
     }
     void addRow(const std::string& path, const std::string& size = "320 x 240")

@@ -17,30 +17,30 @@ TempDir& RunFolder()
 fixtures::ClipSpec SpecFor(const std::string& name)
 {
     if (name == "ntsc" || name == "silent") {
-        fixtures::ClipSpec spec = fixtures::ClipFor("mp4");
-        spec.width = 640;
-        spec.height = 352;
+        fixtures::ClipSpec clipSpec = fixtures::ClipFor("mp4");
+        clipSpec.width = 640;
+        clipSpec.height = 352;
         if (name == "ntsc")
-            spec.frameRate = {30000, 1001};
+            clipSpec.frameRate = {30000, 1001};
         else
-            spec.audioCodec.clear();
-        return spec;
+            clipSpec.audioCodec.clear();
+        return clipSpec;
     }
-    fixtures::ClipSpec spec = fixtures::ClipFor(name);
+    fixtures::ClipSpec clipSpec = fixtures::ClipFor(name);
     if (name != "3gp") {
-        spec.width = 640;
-        spec.height = 352;
+        clipSpec.width = 640;
+        clipSpec.height = 352;
     }
-    return spec;
+    return clipSpec;
 }
 
-std::string FileNameFor(const std::string& name, const fixtures::ClipSpec& spec)
+std::string FileNameFor(const std::string& name, const fixtures::ClipSpec& clipSpec)
 {
     static const std::map<std::string, std::string> extensions = {
         {"matroska", "mkv"}, {"mpeg", "mpg"}, {"asf", "wmv"}, {"ntsc", "mp4"}, {"silent", "mp4"},
     };
     const auto found = extensions.find(name);
-    return "clip-" + name + "." + (found == extensions.end() ? spec.container : found->second);
+    return "clip-" + name + "." + (found == extensions.end() ? clipSpec.container : found->second);
 }
 
 } // namespace
@@ -51,10 +51,10 @@ const std::filesystem::path& Clip(const std::string& name)
     const auto found = made.find(name);
     if (found != made.end())
         return found->second;
-    fixtures::ClipSpec spec = SpecFor(name);
-    spec.seconds = ClipSeconds;
-    const std::filesystem::path path = RunFolder().path() / FileNameFor(name, spec);
-    fixtures::MakeClip(path, spec);
+    fixtures::ClipSpec clipSpec = SpecFor(name);
+    clipSpec.seconds = ClipSeconds;
+    const std::filesystem::path path = RunFolder().path() / FileNameFor(name, clipSpec);
+    fixtures::MakeClip(path, clipSpec);
     return made.emplace(name, path).first->second;
 }
 

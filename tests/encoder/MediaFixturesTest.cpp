@@ -18,11 +18,11 @@ TEST_P(MediaFixture, WritesAClipThatReadsBackAsSpecified)
 {
     const FixtureCase& c = GetParam();
     TempDir dir;
-    fixtures::ClipSpec spec = fixtures::ClipFor(c.container);
-    spec.seconds = 1.5;
+    fixtures::ClipSpec clipSpec = fixtures::ClipFor(c.container);
+    clipSpec.seconds = 1.5;
     const auto path = dir.path() / (std::string("clip.") + c.container);
 
-    fixtures::MakeClip(path, spec);
+    fixtures::MakeClip(path, clipSpec);
     const fixtures::MediaInfo info = fixtures::ReadMedia(path);
 
     EXPECT_EQ(info.container, c.demuxer);
@@ -30,8 +30,8 @@ TEST_P(MediaFixture, WritesAClipThatReadsBackAsSpecified)
     if (*c.videoCodec) {
         ASSERT_NE(info.video(), nullptr);
         EXPECT_EQ(info.video()->codec, c.videoCodec);
-        EXPECT_EQ(info.video()->width, spec.width);
-        EXPECT_EQ(info.video()->height, spec.height);
+        EXPECT_EQ(info.video()->width, clipSpec.width);
+        EXPECT_EQ(info.video()->height, clipSpec.height);
         EXPECT_NEAR(info.video()->frameRate, 25.0, 0.01);
         EXPECT_NEAR(info.video()->packets, 38, 2);
     } else {
@@ -39,8 +39,8 @@ TEST_P(MediaFixture, WritesAClipThatReadsBackAsSpecified)
     }
     ASSERT_NE(info.audio(), nullptr);
     EXPECT_EQ(info.audio()->codec, c.audioCodec);
-    EXPECT_EQ(info.audio()->sampleRate, spec.sampleRate);
-    EXPECT_EQ(info.audio()->channels, spec.channels);
+    EXPECT_EQ(info.audio()->sampleRate, clipSpec.sampleRate);
+    EXPECT_EQ(info.audio()->channels, clipSpec.channels);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,13 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MediaFixtureSpec, TakesAnNtscFrameRateAndMono)
 {
     TempDir dir;
-    fixtures::ClipSpec spec = fixtures::ClipFor("mp4");
-    spec.frameRate = {30000, 1001};
-    spec.width = 640;
-    spec.height = 352;
-    spec.channels = 1;
-    spec.sampleRate = 48000;
-    fixtures::MakeClip(dir.path() / "ntsc.mp4", spec);
+    fixtures::ClipSpec clipSpec = fixtures::ClipFor("mp4");
+    clipSpec.frameRate = {30000, 1001};
+    clipSpec.width = 640;
+    clipSpec.height = 352;
+    clipSpec.channels = 1;
+    clipSpec.sampleRate = 48000;
+    fixtures::MakeClip(dir.path() / "ntsc.mp4", clipSpec);
 
     const fixtures::MediaInfo info = fixtures::ReadMedia(dir.path() / "ntsc.mp4");
     ASSERT_NE(info.video(), nullptr);
@@ -81,12 +81,12 @@ TEST(MediaFixtureSpec, TakesAnNtscFrameRateAndMono)
 TEST(MediaFixtureSpec, RefusesWhatTheLibrariesCannotWrite)
 {
     TempDir dir;
-    fixtures::ClipSpec spec = fixtures::ClipFor("mp3");
-    spec.sampleRate = 54000;
-    EXPECT_THROW(fixtures::MakeClip(dir.path() / "odd.mp3", spec), std::runtime_error);
-    spec = fixtures::ClipFor("avi");
-    spec.videoCodec = "no-such-encoder";
-    EXPECT_THROW(fixtures::MakeClip(dir.path() / "odd.avi", spec), std::runtime_error);
+    fixtures::ClipSpec clipSpec = fixtures::ClipFor("mp3");
+    clipSpec.sampleRate = 54000;
+    EXPECT_THROW(fixtures::MakeClip(dir.path() / "odd.mp3", clipSpec), std::runtime_error);
+    clipSpec = fixtures::ClipFor("avi");
+    clipSpec.videoCodec = "no-such-encoder";
+    EXPECT_THROW(fixtures::MakeClip(dir.path() / "odd.avi", clipSpec), std::runtime_error);
 }
 
 TEST(MediaFixtureSpec, ReadingSomethingThatIsNoMediaThrows)

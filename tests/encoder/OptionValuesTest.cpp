@@ -141,12 +141,12 @@ TEST(EncoderOptions, AnOddSizeBecomesTheEvenSizeBelowIt)
 TEST(EncoderOptions, AnOddSourceKeepsItsSizeLessTheOddPixel)
 {
     const auto folder = OutputFolder("odd-source");
-    fixtures::ClipSpec spec = fixtures::ClipFor("avi");
-    spec.videoCodec = "rawvideo";
-    spec.width = 321;
-    spec.height = 241;
-    spec.seconds = 1;
-    fixtures::MakeClip(folder / "odd.avi", spec);
+    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
+    clipSpec.videoCodec = "rawvideo";
+    clipSpec.width = 321;
+    clipSpec.height = 241;
+    clipSpec.seconds = 1;
+    fixtures::MakeClip(folder / "odd.avi", clipSpec);
 
     const EncoderRun run = Convert(folder / "odd.avi", {"-vcodec", "mpeg4"}, folder / "out.mp4");
 
@@ -223,9 +223,9 @@ TEST(EncoderOptions, StartTimeAndFrameLimitTakeOnePictureFromThreeSecondsOn)
 TEST(EncoderOptions, ThumbnailOfAClipShorterThanTheStartTimeIsItsLastPicture)
 {
     const auto folder = OutputFolder("short-thumbnail");
-    fixtures::ClipSpec spec = fixtures::ClipFor("avi");
-    spec.seconds = 1.5;
-    fixtures::MakeClip(folder / "short.avi", spec);
+    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
+    clipSpec.seconds = 1.5;
+    fixtures::MakeClip(folder / "short.avi", clipSpec);
 
     const EncoderRun run = Convert(folder / "short.avi",
                                    {"-f", "singlejpeg", "-ss", "3", "-vframes", "1", "-s", "320x240", "-an"},

@@ -16,46 +16,46 @@ inline const TempDir& Folder()
     return folder;
 }
 
-// The clip `name` made from `spec`, made on first use.
-inline std::string Clip(const std::string& name, const fixtures::ClipSpec& spec)
+// The clip `name` made from `clipSpec`, made on first use.
+inline std::string Clip(const std::string& name, const fixtures::ClipSpec& clipSpec)
 {
     static std::map<std::string, std::string> made;
     const auto found = made.find(name);
     if (found != made.end())
         return found->second;
     const auto path = Folder().path() / name;
-    fixtures::MakeClip(path, spec);
+    fixtures::MakeClip(path, clipSpec);
     return made[name] = path.string();
 }
 
 // An MPEG-4 AVI without sound: tiny and quick to make.
 inline fixtures::ClipSpec SilentAvi(int width, int height, AVRational rate, double seconds)
 {
-    fixtures::ClipSpec spec = fixtures::ClipFor("avi");
-    spec.audioCodec.clear();
-    spec.width = width;
-    spec.height = height;
-    spec.frameRate = rate;
-    spec.seconds = seconds;
-    return spec;
+    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
+    clipSpec.audioCodec.clear();
+    clipSpec.width = width;
+    clipSpec.height = height;
+    clipSpec.frameRate = rate;
+    clipSpec.seconds = seconds;
+    return clipSpec;
 }
 
 // 640 x 352 at 25 fps for 90 seconds, MPEG-4 video and MP3 sound.
 inline std::string NinetySecondAvi()
 {
-    fixtures::ClipSpec spec = fixtures::ClipFor("avi");
-    spec.width = 640;
-    spec.height = 352;
-    spec.frameRate = {25, 1};
-    spec.seconds = 90;
-    return Clip("clip.avi", spec);
+    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
+    clipSpec.width = 640;
+    clipSpec.height = 352;
+    clipSpec.frameRate = {25, 1};
+    clipSpec.seconds = 90;
+    return Clip("clip.avi", clipSpec);
 }
 
 inline std::string Mp3()
 {
-    fixtures::ClipSpec spec = fixtures::ClipFor("mp3");
-    spec.seconds = 7;
-    return Clip("song.mp3", spec);
+    fixtures::ClipSpec clipSpec = fixtures::ClipFor("mp3");
+    clipSpec.seconds = 7;
+    return Clip("song.mp3", clipSpec);
 }
 
 inline std::string RandomBytes()

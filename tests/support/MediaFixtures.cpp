@@ -115,77 +115,77 @@ void OpenEncoder(Track& track, const AVCodec* codec, AVFormatContext* output, co
     Check(avcodec_parameters_from_context(track.stream->codecpar, track.codec.get()), "describe stream " + name);
 }
 
-Track MakeVideoTrack(const ClipSpec& spec, AVFormatContext* output)
+Track MakeVideoTrack(const ClipSpec& clipSpec, AVFormatContext* output)
 {
-    const AVCodec* codec = FindEncoder(spec.videoCodec);
+    const AVCodec* codec = FindEncoder(clipSpec.videoCodec);
     if (codec->supported_framerates) {
         bool found = false;
         for (const AVRational* rate = codec->supported_framerates; rate->num; ++rate)
-            found = found || av_cmp_q(*rate, spec.frameRate) == 0;
+            found = found || av_cmp_q(*rate, clipSpec.frameRate) == 0;
         if (!found)
-            Fail(spec.videoCodec + " cannot take the frame rate " + std::to_string(av_q2d(spec.frameRate)));
+            Fail(clipSpec.videoCodec + " cannot take the frame rate " + std::to_string(av_q2d(clipSpec.frameRate)));
     }
     Track track;
     track.codec.reset(avcodec_alloc_context3(codec));
     AVCodecContext& context = *track.codec;
-    context.width = spec.width;
-    context.height = spec.height;
+    context.width = clipSpec.width;
+    context.height = clipSpec.height;
     context.pix_fmt = PictureFormatFor(codec);
-    context.time_base = av_inv_q(spec.frameRate);
-    context.framerate = spec.frameRate;
+    context.time_base = av_inv_q(clipSpec.frameRate);
+    context.framerate = clipSpec.frameRate;
     context.gop_size = 12;
     context.bit_rate = 800000;
     context.sample_aspect_ratio = {1, 1};
     if (codec->id == AV_CODEC_ID_H264)
         av_opt_set(context.priv_data, "preset", "ultrafast", 0);
-    OpenEncoder(track, codec, output, spec.videoCodec);
-    track.stream->avg_frame_rate = spec.frameRate;
+    OpenEncoder(track, codec, output, clipSpec.videoCodec);
+    track.stream->avg_frame_rate = clipSpec.frameRate;
 
     track.pattern = NewFrame();
     track.pattern->format = AV_PIX_FMT_YUV420P;
-    track.pattern->width = spec.width;
-    track.pattern->height = spec.height;
+    track.pattern->width = clipSpec.width;
+    track.pattern->height = clipSpec.height;
     Check(av_frame_get_buffer(track.pattern.get(), 0), "allocate the test picture");
     track.frame = NewFrame();
     track.frame->format = context.pix_fmt;
-    track.frame->width = spec.width;
-    track.frame->height = spec.height;
-    Check(av_frame_get_buffer(track.frame.get(), 0), "allocate the picture for " + spec.videoCodec);
+    track.frame->width = clipSpec.width;
+    track.frame->height = clipSpec.height;
+    Check(av_frame_get_buffer(track.frame.get(), 0), "allocate the picture for " + clipSpec.videoCodec);
     if (context.pix_fmt != AV_PIX_FMT_YUV420P) {
-        track.scale.reset(sws_getContext(spec.width, spec.height, AV_PIX_FMT_YUV420P, spec.width, spec.height,
+        track.scale.reset(sws_getContext(clipSpec.width, clipSpec.height, AV_PIX_FMT_YUV420P, clipSpec.width, clipSpec.height,
                                          context.pix_fmt, SWS_BICUBIC, nullptr, nullptr, nullptr));
         if (!track.scale)
-            Fail("convert the test picture for " + spec.videoCodec);
+            Fail("convert the test picture for " + clipSpec.videoCodec);
     }
     return track;
 }
 
-Track MakeAudioTrack(const ClipSpec& spec, AVFormatContext* output)
+Track MakeAudioTrack(const ClipSpec& clipSpec, AVFormatContext* output)
 {
-    const AVCodec* codec = FindEncoder(spec.audioCodec);
+    const AVCodec* codec = FindEncoder(clipSpec.audioCodec);
     if (codec->supported_samplerates) {
         bool found = false;
         for (const int* rate = codec->supported_samplerates; *rate; ++rate)
-            found = found || *rate == spec.sampleRate;
+            found = found || *rate == clipSpec.sampleRate;
         if (!found)
-            Fail(spec.audioCodec + " cannot take " + std::to_string(spec.sampleRate) + " Hz");
+            Fail(clipSpec.audioCodec + " cannot take " + std::to_string(clipSpec.sampleRate) + " Hz");
     }
     Track track;
     track.codec.reset(avcodec_alloc_context3(codec));
     AVCodecContext& context = *track.codec;
-    context.sample_rate = spec.sampleRate;
-    av_channel_layout_default(&context.ch_layout, spec.channels);
+    context.sample_rate = clipSpec.sampleRate;
+    av_channel_layout_default(&context.ch_layout, clipSpec.channels);
     context.sample_fmt = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
-    context.time_base = {1, spec.sampleRate};
-    context.bit_rate = spec.channels > 1 ? 128000 : 64000;
-    OpenEncoder(track, codec, output, spec.audioCodec);
+    context.time_base = {1, clipSpec.sampleRate};
+    context.bit_rate = clipSpec.channels > 1 ? 128000 : 64000;
+    OpenEncoder(track, codec, output, clipSpec.audioCodec);
 
     track.frame = NewFrame();
     track.frame->format = context.sample_fmt;
-    track.frame->sample_rate = spec.sampleRate;
+    track.frame->sample_rate = clipSpec.sampleRate;
     track.frame->nb_samples = context.frame_size > 0 ? context.frame_size : 1024;
     Check(av_channel_layout_copy(&track.frame->ch_layout, &context.ch_layout), "copy the channel layout");
-    Check(av_frame_get_buffer(track.frame.get(), 0), "allocate the samples for " + spec.audioCodec);
+    Check(av_frame_get_buffer(track.frame.get(), 0), "allocate the samples for " + clipSpec.audioCodec);
     return track;
 }
 
@@ -289,38 +289,38 @@ ClipSpec ClipFor(const std::string& container)
     const auto found = codecs.find(container);
     if (found == codecs.end())
         Fail("no typical codecs known for container " + container);
-    ClipSpec spec;
-    spec.container = container;
-    spec.videoCodec = found->second.first;
-    spec.audioCodec = found->second.second;
+    ClipSpec clipSpec;
+    clipSpec.container = container;
+    clipSpec.videoCodec = found->second.first;
+    clipSpec.audioCodec = found->second.second;
     if (container == "3gp") {
-        spec.width = 176;
-        spec.height = 144;
-        spec.sampleRate = 22050;
-        spec.channels = 1;
+        clipSpec.width = 176;
+        clipSpec.height = 144;
+        clipSpec.sampleRate = 22050;
+        clipSpec.channels = 1;
     }
     if (container == "rm")
-        spec.sampleRate = 48000;
-    return spec;
+        clipSpec.sampleRate = 48000;
+    return clipSpec;
 }
 
-void MakeClip(const std::filesystem::path& out, const ClipSpec& spec)
+void MakeClip(const std::filesystem::path& out, const ClipSpec& clipSpec)
 {
     QuietLibraries();
     AVFormatContext* raw = nullptr;
-    Check(avformat_alloc_output_context2(&raw, nullptr, spec.container.c_str(), out.c_str()),
-          "find muxer " + spec.container);
+    Check(avformat_alloc_output_context2(&raw, nullptr, clipSpec.container.c_str(), out.c_str()),
+          "find muxer " + clipSpec.container);
     std::unique_ptr<AVFormatContext, OutputContextFree> output(raw);
     // AVI keeps no timestamps for sound; shifting all streams for the audio
     // encoder's priming would leave a hole after the first picture.
-    if (spec.container == "avi")
+    if (clipSpec.container == "avi")
         output->avoid_negative_ts = AVFMT_AVOID_NEG_TS_DISABLED;
 
     std::vector<Track> tracks;
-    if (!spec.videoCodec.empty())
-        tracks.push_back(MakeVideoTrack(spec, output.get()));
-    if (!spec.audioCodec.empty())
-        tracks.push_back(MakeAudioTrack(spec, output.get()));
+    if (!clipSpec.videoCodec.empty())
+        tracks.push_back(MakeVideoTrack(clipSpec, output.get()));
+    if (!clipSpec.audioCodec.empty())
+        tracks.push_back(MakeAudioTrack(clipSpec, output.get()));
     if (tracks.empty())
         Fail("a clip needs a video or an audio codec");
 
@@ -331,7 +331,7 @@ void MakeClip(const std::filesystem::path& out, const ClipSpec& spec)
     for (;;) {
         Track* earliest = nullptr;
         for (Track& track : tracks)
-            if (track.nextSeconds() < spec.seconds && (!earliest || track.nextSeconds() < earliest->nextSeconds()))
+            if (track.nextSeconds() < clipSpec.seconds && (!earliest || track.nextSeconds() < earliest->nextSeconds()))
                 earliest = &track;
         if (!earliest)
             break;

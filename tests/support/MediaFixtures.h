@@ -32,7 +32,7 @@ struct ClipSpec {
 ClipSpec ClipFor(const std::string& container);
 
 // Writes the clip; an existing file is replaced.
-void MakeClip(const std::filesystem::path& out, const ClipSpec& spec);
+void MakeClip(const std::filesystem::path& out, const ClipSpec& clipSpec);
 
 struct StreamInfo {
     std::string type;    // "video", "audio", "subtitle", "data", "attachment" or "unknown"

@@ -23,25 +23,25 @@ std::string CodecOrNone(const std::string& value)
     return value == "none" ? std::string() : value;
 }
 
-void Apply(fixtures::ClipSpec& spec, const std::string& option, const std::string& value)
+void Apply(fixtures::ClipSpec& clipSpec, const std::string& option, const std::string& value)
 {
     if (option == "--seconds") {
-        spec.seconds = std::stod(value);
+        clipSpec.seconds = std::stod(value);
     } else if (option == "--size") {
         const auto x = value.find('x');
-        spec.width = std::stoi(value.substr(0, x));
-        spec.height = std::stoi(value.substr(x + 1));
+        clipSpec.width = std::stoi(value.substr(0, x));
+        clipSpec.height = std::stoi(value.substr(x + 1));
     } else if (option == "--rate") {
         const auto slash = value.find('/');
-        spec.frameRate = {std::stoi(value.substr(0, slash)), slash == std::string::npos ? 1 : std::stoi(value.substr(slash + 1))};
+        clipSpec.frameRate = {std::stoi(value.substr(0, slash)), slash == std::string::npos ? 1 : std::stoi(value.substr(slash + 1))};
     } else if (option == "--video") {
-        spec.videoCodec = CodecOrNone(value);
+        clipSpec.videoCodec = CodecOrNone(value);
     } else if (option == "--audio") {
-        spec.audioCodec = CodecOrNone(value);
+        clipSpec.audioCodec = CodecOrNone(value);
     } else if (option == "--sample-rate") {
-        spec.sampleRate = std::stoi(value);
+        clipSpec.sampleRate = std::stoi(value);
     } else if (option == "--channels") {
-        spec.channels = std::stoi(value);
+        clipSpec.channels = std::stoi(value);
     } else {
         throw std::invalid_argument("unknown option " + option);
     }
@@ -54,10 +54,10 @@ int main(int argc, char** argv)
     if (argc < 3 || argc % 2 == 0)
         return Usage();
     try {
-        fixtures::ClipSpec spec = fixtures::ClipFor(argv[1]);
+        fixtures::ClipSpec clipSpec = fixtures::ClipFor(argv[1]);
         for (int i = 3; i + 1 < argc; i += 2)
-            Apply(spec, argv[i], argv[i + 1]);
-        fixtures::MakeClip(argv[2], spec);
+            Apply(clipSpec, argv[i], argv[i + 1]);
+        fixtures::MakeClip(argv[2], clipSpec);
     } catch (const std::exception& problem) {
         std::fprintf(stderr, "fixturegen: %s\n", problem.what());
         return 1;
