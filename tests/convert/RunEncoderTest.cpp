@@ -191,10 +191,9 @@ TEST(RunEncoder, FailsARowWhoseEncoderCannotStart)
     EXPECT_EQ(harness.host.log(), std::vector<std::string>{"cell 0 4 Failed"});
 }
 
-TEST(RunEncoder, KillsAnEncoderOnAStopRequest)
+// Runs the encoder on a worker thread and asks it to stop after its first progress report.
+void StopAfterFirstReport(RunnerHarness& harness)
 {
-    RunnerHarness harness;
-    harness.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
     std::atomic<bool> done{false};
     std::thread worker([&] {
         harness.runner.RunEncoder(harness.commandLine(), 0);
@@ -204,6 +203,13 @@ TEST(RunEncoder, KillsAnEncoderOnAStopRequest)
     harness.shared.stopRequested = true;
     ASSERT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 10000));
     worker.join();
+}
+
+TEST(RunEncoder, KillsAnEncoderOnAStopRequest)
+{
+    RunnerHarness harness;
+    harness.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
+    StopAfterFirstReport(harness);
     EXPECT_EQ(harness.progress(), "Aborted");
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
     const auto log = harness.host.log();
@@ -214,15 +220,7 @@ TEST(RunEncoder, StopBeforeAnyOutputFileEndsAsFailed)
 {
     RunnerHarness harness;
     harness.encoder.script(Header() + Progress(10, 10, "6.00") + "hang\n");
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
-        harness.runner.RunEncoder(harness.commandLine(), 0);
-        done = true;
-    });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() == 1; }, 10000));
-    harness.shared.stopRequested = true;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 10000));
-    worker.join();
+    StopAfterFirstReport(harness);
     EXPECT_EQ(harness.progress(), "Failed");
 }
 
