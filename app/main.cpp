@@ -12,7 +12,6 @@ int main(int argc, char* argv[])
 {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(texts::kApplicationTitle);
-    QApplication::setApplicationDisplayName(texts::kApplicationTitle);
     GuiMessages messages;
     Application app(platform::ExecutableDir(), messages);
     messages.setParent(app.Form1.get());
