@@ -1,22 +1,15 @@
 #include "cmdline/OptionArgs.h"
 #include "cmdline/Volume.h"
 
+#include "support/VolumeTable.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(Volume, EachSliderPositionHasItsPercentageAndFactor)
 {
-    const struct {
-        int position;
-        const char* label;
-        const char* factor;
-    } table[] = {
-        {0, "10%", "2"},   {1, "20%", "5"},   {2, "40%", "20"},  {3, "60%", "30"},
-        {4, "80%", "40"},  {5, "100%", "50"}, {6, "120%", "60"}, {7, "140%", "70"},
-        {8, "160%", "80"}, {9, "180%", "90"}, {10, "200%", "100"},
-    };
-    for (const auto& row : table) {
+    for (const auto& row : kVolumeTable) {
         EXPECT_EQ(VolumeLabelText(row.position), row.label) << row.position;
         EXPECT_EQ(VolumeFactorText(row.position), row.factor) << row.position;
     }

@@ -9,6 +9,8 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QTest>
+#include "support/VolumeTable.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -197,17 +199,8 @@ TEST_F(ProfileWindow, ResetMuteAudioSelectsFalse)
 
 TEST_F(ProfileWindow, VolumeSliderShowsThePercentageAndSetsTheFactor)
 {
-    const struct {
-        int position;
-        const char* label;
-        const char* factor;
-    } table[] = {
-        {0, "10%", "2"},    {1, "20%", "5"},    {2, "40%", "20"},   {3, "60%", "30"},
-        {4, "80%", "40"},   {5, "100%", "50"},  {6, "120%", "60"},  {7, "140%", "70"},
-        {8, "160%", "80"},  {9, "180%", "90"},  {10, "200%", "100"},
-    };
     EXPECT_EQ(view.VolumeFactor(), "50");
-    for (const auto& row : table) {
+    for (const auto& row : kVolumeTable) {
         form.TrackBar1->setValue(row.position == 5 ? 4 : 5);
         form.TrackBar1->setValue(row.position);
         EXPECT_EQ(form.Label14->text(), row.label) << row.position;
