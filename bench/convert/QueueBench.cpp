@@ -124,15 +124,15 @@ int main(int argc, char* argv[])
     const fs::path root = fs::temp_directory_path() / ("vantorel-bench-" + std::to_string(random()));
     fs::create_directories(root / "in");
 
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
-    clipSpec.seconds = 2.0;
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("avi");
+    clipSettings.seconds = 2.0;
     std::vector<FileRow> rows;
     for (int clip = 0; clip < kClips; ++clip) {
         const fs::path file = root / "in" / ("clip" + std::to_string(clip) + ".avi");
-        fixtures::MakeClip(file, clipSpec);
+        fixtures::MakeClip(file, clipSettings);
         FileRow row;
         row.caption = file.string();
-        row.cell(FileColumn::VideoSize) = std::to_string(clipSpec.width) + " x " + std::to_string(clipSpec.height);
+        row.cell(FileColumn::VideoSize) = std::to_string(clipSettings.width) + " x " + std::to_string(clipSettings.height);
         row.cell(FileColumn::Output) = FormatTag(0);
         rows.push_back(row);
     }

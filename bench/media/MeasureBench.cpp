@@ -55,14 +55,14 @@ Clips MakeClips(const fs::path& folder)
     const char* extensions[] = {"avi", "mp4", "mkv", "mov"};
     std::vector<fs::path> videoSources;
     for (int kind = 0; kind < 4; ++kind) {
-        fixtures::ClipSpec clipSpec = fixtures::ClipFor(containers[kind]);
-        clipSpec.width = 640;
-        clipSpec.height = 352;
-        clipSpec.seconds = 3;
+        fixtures::ClipSettings clipSettings = fixtures::ClipFor(containers[kind]);
+        clipSettings.width = 640;
+        clipSettings.height = 352;
+        clipSettings.seconds = 3;
         videoSources.push_back(folder / (std::string("source.") + extensions[kind]));
-        fixtures::MakeClip(videoSources.back(), clipSpec);
+        fixtures::MakeClip(videoSources.back(), clipSettings);
     }
-    fixtures::ClipSpec song = fixtures::ClipFor("mp3");
+    fixtures::ClipSettings song = fixtures::ClipFor("mp3");
     song.seconds = 3;
     const fs::path audioSource = folder / "source.mp3";
     fixtures::MakeClip(audioSource, song);

@@ -101,11 +101,11 @@ TEST(ConvertMode, CtrlCStopsTheConversions)
 TEST(ConvertMode, MeasuresEachFileAsAddFilesDoesWhenNoSourceSizeIsGiven)
 {
     TempDir work;
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
-    clipSpec.width = 640;
-    clipSpec.height = 352;
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("avi");
+    clipSettings.width = 640;
+    clipSettings.height = 352;
     const auto clip = work.path() / "clip.avi";
-    fixtures::MakeClip(clip, clipSpec);
+    fixtures::MakeClip(clip, clipSettings);
     QProcess cli;
     cli.start(QString(qgetenv("VANTOREL_APPDIR")) + "vantorel-cli",
               {"--output-dir", QString::fromStdString((work.path() / "out").string()), QString::fromStdString(clip.string())});

@@ -61,12 +61,12 @@ protected:
 
     std::string clip(const std::string& name, double seconds = 2.0, int width = 320, int height = 240)
     {
-        fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
-        clipSpec.seconds = seconds;
-        clipSpec.width = width;
-        clipSpec.height = height;
+        fixtures::ClipSettings clipSettings = fixtures::ClipFor("avi");
+        clipSettings.seconds = seconds;
+        clipSettings.width = width;
+        clipSettings.height = height;
         const fs::path path = media.path() / name;
-        fixtures::MakeClip(path, clipSpec);
+        fixtures::MakeClip(path, clipSettings);
         return path.string();
     }
     void addRow(const std::string& path, const std::string& size = "320 x 240")

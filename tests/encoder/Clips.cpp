@@ -14,33 +14,33 @@ TempDir& RunFolder()
     return folder;
 }
 
-fixtures::ClipSpec SpecFor(const std::string& name)
+fixtures::ClipSettings SettingsFor(const std::string& name)
 {
     if (name == "ntsc" || name == "silent") {
-        fixtures::ClipSpec clipSpec = fixtures::ClipFor("mp4");
-        clipSpec.width = 640;
-        clipSpec.height = 352;
+        fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp4");
+        clipSettings.width = 640;
+        clipSettings.height = 352;
         if (name == "ntsc")
-            clipSpec.frameRate = {30000, 1001};
+            clipSettings.frameRate = {30000, 1001};
         else
-            clipSpec.audioCodec.clear();
-        return clipSpec;
+            clipSettings.audioCodec.clear();
+        return clipSettings;
     }
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor(name);
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor(name);
     if (name != "3gp") {
-        clipSpec.width = 640;
-        clipSpec.height = 352;
+        clipSettings.width = 640;
+        clipSettings.height = 352;
     }
-    return clipSpec;
+    return clipSettings;
 }
 
-std::string FileNameFor(const std::string& name, const fixtures::ClipSpec& clipSpec)
+std::string FileNameFor(const std::string& name, const fixtures::ClipSettings& clipSettings)
 {
     static const std::map<std::string, std::string> extensions = {
         {"matroska", "mkv"}, {"mpeg", "mpg"}, {"asf", "wmv"}, {"ntsc", "mp4"}, {"silent", "mp4"},
     };
     const auto found = extensions.find(name);
-    return "clip-" + name + "." + (found == extensions.end() ? clipSpec.container : found->second);
+    return "clip-" + name + "." + (found == extensions.end() ? clipSettings.container : found->second);
 }
 
 } // namespace
@@ -51,10 +51,10 @@ const std::filesystem::path& Clip(const std::string& name)
     const auto found = made.find(name);
     if (found != made.end())
         return found->second;
-    fixtures::ClipSpec clipSpec = SpecFor(name);
-    clipSpec.seconds = ClipSeconds;
-    const std::filesystem::path path = RunFolder().path() / FileNameFor(name, clipSpec);
-    fixtures::MakeClip(path, clipSpec);
+    fixtures::ClipSettings clipSettings = SettingsFor(name);
+    clipSettings.seconds = ClipSeconds;
+    const std::filesystem::path path = RunFolder().path() / FileNameFor(name, clipSettings);
+    fixtures::MakeClip(path, clipSettings);
     return made.emplace(name, path).first->second;
 }
 

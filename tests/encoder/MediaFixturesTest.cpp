@@ -14,15 +14,15 @@ struct FixtureCase {
 
 class MediaFixture : public ::testing::TestWithParam<FixtureCase> {};
 
-TEST_P(MediaFixture, WritesAClipThatReadsBackAsSpecified)
+TEST_P(MediaFixture, WritesAClipThatReadsBackAsAsked)
 {
     const FixtureCase& c = GetParam();
     TempDir dir;
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor(c.container);
-    clipSpec.seconds = 1.5;
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor(c.container);
+    clipSettings.seconds = 1.5;
     const auto path = dir.path() / (std::string("clip.") + c.container);
 
-    fixtures::MakeClip(path, clipSpec);
+    fixtures::MakeClip(path, clipSettings);
     const fixtures::MediaInfo info = fixtures::ReadMedia(path);
 
     EXPECT_EQ(info.container, c.demuxer);
@@ -30,8 +30,8 @@ TEST_P(MediaFixture, WritesAClipThatReadsBackAsSpecified)
     if (*c.videoCodec) {
         ASSERT_NE(info.video(), nullptr);
         EXPECT_EQ(info.video()->codec, c.videoCodec);
-        EXPECT_EQ(info.video()->width, clipSpec.width);
-        EXPECT_EQ(info.video()->height, clipSpec.height);
+        EXPECT_EQ(info.video()->width, clipSettings.width);
+        EXPECT_EQ(info.video()->height, clipSettings.height);
         EXPECT_NEAR(info.video()->frameRate, 25.0, 0.01);
         EXPECT_NEAR(info.video()->packets, 38, 2);
     } else {
@@ -39,8 +39,8 @@ TEST_P(MediaFixture, WritesAClipThatReadsBackAsSpecified)
     }
     ASSERT_NE(info.audio(), nullptr);
     EXPECT_EQ(info.audio()->codec, c.audioCodec);
-    EXPECT_EQ(info.audio()->sampleRate, clipSpec.sampleRate);
-    EXPECT_EQ(info.audio()->channels, clipSpec.channels);
+    EXPECT_EQ(info.audio()->sampleRate, clipSettings.sampleRate);
+    EXPECT_EQ(info.audio()->channels, clipSettings.channels);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,16 +58,16 @@ INSTANTIATE_TEST_SUITE_P(
                       FixtureCase{"mp3", "mp3", "", "mp3"}),
     [](const auto& info) { return std::string(info.param.container); });
 
-TEST(MediaFixtureSpec, TakesAnNtscFrameRateAndMono)
+TEST(MediaFixtureSettings, TakesAnNtscFrameRateAndMono)
 {
     TempDir dir;
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("mp4");
-    clipSpec.frameRate = {30000, 1001};
-    clipSpec.width = 640;
-    clipSpec.height = 352;
-    clipSpec.channels = 1;
-    clipSpec.sampleRate = 48000;
-    fixtures::MakeClip(dir.path() / "ntsc.mp4", clipSpec);
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp4");
+    clipSettings.frameRate = {30000, 1001};
+    clipSettings.width = 640;
+    clipSettings.height = 352;
+    clipSettings.channels = 1;
+    clipSettings.sampleRate = 48000;
+    fixtures::MakeClip(dir.path() / "ntsc.mp4", clipSettings);
 
     const fixtures::MediaInfo info = fixtures::ReadMedia(dir.path() / "ntsc.mp4");
     ASSERT_NE(info.video(), nullptr);
@@ -78,18 +78,18 @@ TEST(MediaFixtureSpec, TakesAnNtscFrameRateAndMono)
     EXPECT_EQ(info.audio()->sampleRate, 48000);
 }
 
-TEST(MediaFixtureSpec, RefusesWhatTheLibrariesCannotWrite)
+TEST(MediaFixtureSettings, RefusesWhatTheLibrariesCannotWrite)
 {
     TempDir dir;
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("mp3");
-    clipSpec.sampleRate = 54000;
-    EXPECT_THROW(fixtures::MakeClip(dir.path() / "odd.mp3", clipSpec), std::runtime_error);
-    clipSpec = fixtures::ClipFor("avi");
-    clipSpec.videoCodec = "no-such-encoder";
-    EXPECT_THROW(fixtures::MakeClip(dir.path() / "odd.avi", clipSpec), std::runtime_error);
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp3");
+    clipSettings.sampleRate = 54000;
+    EXPECT_THROW(fixtures::MakeClip(dir.path() / "odd.mp3", clipSettings), std::runtime_error);
+    clipSettings = fixtures::ClipFor("avi");
+    clipSettings.videoCodec = "no-such-encoder";
+    EXPECT_THROW(fixtures::MakeClip(dir.path() / "odd.avi", clipSettings), std::runtime_error);
 }
 
-TEST(MediaFixtureSpec, ReadingSomethingThatIsNoMediaThrows)
+TEST(MediaFixtureSettings, ReadingSomethingThatIsNoMediaThrows)
 {
     TempDir dir;
     EXPECT_THROW(fixtures::ReadMedia(dir.write("notes.txt", "")), std::runtime_error);

@@ -141,12 +141,12 @@ TEST(EncoderOptions, AnOddSizeBecomesTheEvenSizeBelowIt)
 TEST(EncoderOptions, AnOddSourceKeepsItsSizeLessTheOddPixel)
 {
     const auto folder = OutputFolder("odd-source");
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
-    clipSpec.videoCodec = "rawvideo";
-    clipSpec.width = 321;
-    clipSpec.height = 241;
-    clipSpec.seconds = 1;
-    fixtures::MakeClip(folder / "odd.avi", clipSpec);
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("avi");
+    clipSettings.videoCodec = "rawvideo";
+    clipSettings.width = 321;
+    clipSettings.height = 241;
+    clipSettings.seconds = 1;
+    fixtures::MakeClip(folder / "odd.avi", clipSettings);
 
     const EncoderRun run = Convert(folder / "odd.avi", {"-vcodec", "mpeg4"}, folder / "out.mp4");
 
@@ -223,9 +223,9 @@ TEST(EncoderOptions, StartTimeAndFrameLimitTakeOnePictureFromThreeSecondsOn)
 TEST(EncoderOptions, ThumbnailOfAClipShorterThanTheStartTimeIsItsLastPicture)
 {
     const auto folder = OutputFolder("short-thumbnail");
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
-    clipSpec.seconds = 1.5;
-    fixtures::MakeClip(folder / "short.avi", clipSpec);
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("avi");
+    clipSettings.seconds = 1.5;
+    fixtures::MakeClip(folder / "short.avi", clipSettings);
 
     const EncoderRun run = Convert(folder / "short.avi",
                                    {"-f", "singlejpeg", "-ss", "3", "-vframes", "1", "-s", "320x240", "-an"},

@@ -194,9 +194,9 @@ TEST(EncoderRobustness, KilledMidwayLeavesAtMostItsPartialOutput)
 {
     const fs::path folder = OutputFolder("killed");
     const fs::path input = folder / "long.mp4";
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("mp4");
-    clipSpec.seconds = 30;
-    fixtures::MakeClip(input, clipSpec);
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp4");
+    clipSettings.seconds = 30;
+    fixtures::MakeClip(input, clipSettings);
     const fs::path output = folder / "out.mp4";
 
     QProcess encoder;

@@ -16,46 +16,46 @@ inline const TempDir& Folder()
     return folder;
 }
 
-// The clip `name` made from `clipSpec`, made on first use.
-inline std::string Clip(const std::string& name, const fixtures::ClipSpec& clipSpec)
+// The clip `name` made from `clipSettings`, made on first use.
+inline std::string Clip(const std::string& name, const fixtures::ClipSettings& clipSettings)
 {
     static std::map<std::string, std::string> made;
     const auto found = made.find(name);
     if (found != made.end())
         return found->second;
     const auto path = Folder().path() / name;
-    fixtures::MakeClip(path, clipSpec);
+    fixtures::MakeClip(path, clipSettings);
     return made[name] = path.string();
 }
 
 // An MPEG-4 AVI without sound: tiny and quick to make.
-inline fixtures::ClipSpec SilentAvi(int width, int height, AVRational rate, double seconds)
+inline fixtures::ClipSettings SilentAvi(int width, int height, AVRational rate, double seconds)
 {
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
-    clipSpec.audioCodec.clear();
-    clipSpec.width = width;
-    clipSpec.height = height;
-    clipSpec.frameRate = rate;
-    clipSpec.seconds = seconds;
-    return clipSpec;
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("avi");
+    clipSettings.audioCodec.clear();
+    clipSettings.width = width;
+    clipSettings.height = height;
+    clipSettings.frameRate = rate;
+    clipSettings.seconds = seconds;
+    return clipSettings;
 }
 
 // 640 x 352 at 25 fps for 90 seconds, MPEG-4 video and MP3 sound.
 inline std::string NinetySecondAvi()
 {
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("avi");
-    clipSpec.width = 640;
-    clipSpec.height = 352;
-    clipSpec.frameRate = {25, 1};
-    clipSpec.seconds = 90;
-    return Clip("clip.avi", clipSpec);
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("avi");
+    clipSettings.width = 640;
+    clipSettings.height = 352;
+    clipSettings.frameRate = {25, 1};
+    clipSettings.seconds = 90;
+    return Clip("clip.avi", clipSettings);
 }
 
 inline std::string Mp3()
 {
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("mp3");
-    clipSpec.seconds = 7;
-    return Clip("song.mp3", clipSpec);
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp3");
+    clipSettings.seconds = 7;
+    return Clip("song.mp3", clipSettings);
 }
 
 inline std::string RandomBytes()

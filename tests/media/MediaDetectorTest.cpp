@@ -42,10 +42,10 @@ TEST(MediaDetector, AnswersWithTheMediaTypesOfAnAvi)
 
 TEST(MediaDetector, GivesContainersWithoutRiffCodesTheirRiffEquivalents)
 {
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("matroska");
-    clipSpec.seconds = 0.5;
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("matroska");
+    clipSettings.seconds = 0.5;
     MediaDetector detector;
-    ASSERT_TRUE(detector.setFilename(clips::Clip("clip.mkv", clipSpec)));
+    ASSERT_TRUE(detector.setFilename(clips::Clip("clip.mkv", clipSettings)));
     ASSERT_EQ(detector.outputStreams(), 2);
     const auto video = detector.streamMediaType(0);
     ASSERT_TRUE(video && video->video);
@@ -57,10 +57,10 @@ TEST(MediaDetector, GivesContainersWithoutRiffCodesTheirRiffEquivalents)
 
 TEST(MediaDetector, AnMp4NamesItsCodecsByTheirOwnCodes)
 {
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("mp4");
-    clipSpec.seconds = 0.5;
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp4");
+    clipSettings.seconds = 0.5;
     TVFVideoInfo info(nullptr);
-    info.setFileName(clips::Clip("clip.mp4", clipSpec));
+    info.setFileName(clips::Clip("clip.mp4", clipSettings));
     info.Inspect();
     EXPECT_EQ(info.Video().FourCC, "avc1");
     EXPECT_EQ(info.Video().Codec, "H.264 / MPEG-4 AVC");
@@ -71,9 +71,9 @@ TEST(MediaDetector, AnMp4NamesItsCodecsByTheirOwnCodes)
 
 TEST(MediaDetector, MpegOneVideoIsReadAsAnMpegFormatBlock)
 {
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("mpeg");
-    clipSpec.seconds = 0.5;
-    const std::string clip = clips::Clip("clip.mpg", clipSpec);
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("mpeg");
+    clipSettings.seconds = 0.5;
+    const std::string clip = clips::Clip("clip.mpg", clipSettings);
     MediaDetector detector;
     ASSERT_TRUE(detector.setFilename(clip));
     const auto video = detector.streamMediaType(0);

@@ -129,9 +129,9 @@ TEST_F(VideoInfo, AnAudioOnlyFileHasNoPictureAndOneEntryPerAudioStream)
 
 TEST_F(VideoInfo, AWaveFileNamesItsPcmFormat)
 {
-    fixtures::ClipSpec clipSpec = fixtures::ClipFor("wav");
-    clipSpec.seconds = 1;
-    inspect(clips::Clip("tone.wav", clipSpec));
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("wav");
+    clipSettings.seconds = 1;
+    inspect(clips::Clip("tone.wav", clipSettings));
     ASSERT_EQ(info.AudioStreamCount(), 1);
     const TVFAudioStreamInfo& audio = info.AudioStream(0);
     EXPECT_EQ(audio.FormatName, "Microsoft PCM Format");

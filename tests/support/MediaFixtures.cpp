@@ -115,77 +115,77 @@ void OpenEncoder(Track& track, const AVCodec* codec, AVFormatContext* output, co
     Check(avcodec_parameters_from_context(track.stream->codecpar, track.codec.get()), "describe stream " + name);
 }
 
-Track MakeVideoTrack(const ClipSpec& clipSpec, AVFormatContext* output)
+Track MakeVideoTrack(const ClipSettings& clipSettings, AVFormatContext* output)
 {
-    const AVCodec* codec = FindEncoder(clipSpec.videoCodec);
+    const AVCodec* codec = FindEncoder(clipSettings.videoCodec);
     if (codec->supported_framerates) {
         bool found = false;
         for (const AVRational* rate = codec->supported_framerates; rate->num; ++rate)
-            found = found || av_cmp_q(*rate, clipSpec.frameRate) == 0;
+            found = found || av_cmp_q(*rate, clipSettings.frameRate) == 0;
         if (!found)
-            Fail(clipSpec.videoCodec + " cannot take the frame rate " + std::to_string(av_q2d(clipSpec.frameRate)));
+            Fail(clipSettings.videoCodec + " cannot take the frame rate " + std::to_string(av_q2d(clipSettings.frameRate)));
     }
     Track track;
     track.codec.reset(avcodec_alloc_context3(codec));
     AVCodecContext& context = *track.codec;
-    context.width = clipSpec.width;
-    context.height = clipSpec.height;
+    context.width = clipSettings.width;
+    context.height = clipSettings.height;
     context.pix_fmt = PictureFormatFor(codec);
-    context.time_base = av_inv_q(clipSpec.frameRate);
-    context.framerate = clipSpec.frameRate;
+    context.time_base = av_inv_q(clipSettings.frameRate);
+    context.framerate = clipSettings.frameRate;
     context.gop_size = 12;
     context.bit_rate = 800000;
     context.sample_aspect_ratio = {1, 1};
     if (codec->id == AV_CODEC_ID_H264)
         av_opt_set(context.priv_data, "preset", "ultrafast", 0);
-    OpenEncoder(track, codec, output, clipSpec.videoCodec);
-    track.stream->avg_frame_rate = clipSpec.frameRate;
+    OpenEncoder(track, codec, output, clipSettings.videoCodec);
+    track.stream->avg_frame_rate = clipSettings.frameRate;
 
     track.pattern = NewFrame();
     track.pattern->format = AV_PIX_FMT_YUV420P;
-    track.pattern->width = clipSpec.width;
-    track.pattern->height = clipSpec.height;
+    track.pattern->width = clipSettings.width;
+    track.pattern->height = clipSettings.height;
     Check(av_frame_get_buffer(track.pattern.get(), 0), "allocate the test picture");
     track.frame = NewFrame();
     track.frame->format = context.pix_fmt;
-    track.frame->width = clipSpec.width;
-    track.frame->height = clipSpec.height;
-    Check(av_frame_get_buffer(track.frame.get(), 0), "allocate the picture for " + clipSpec.videoCodec);
+    track.frame->width = clipSettings.width;
+    track.frame->height = clipSettings.height;
+    Check(av_frame_get_buffer(track.frame.get(), 0), "allocate the picture for " + clipSettings.videoCodec);
     if (context.pix_fmt != AV_PIX_FMT_YUV420P) {
-        track.scale.reset(sws_getContext(clipSpec.width, clipSpec.height, AV_PIX_FMT_YUV420P, clipSpec.width, clipSpec.height,
+        track.scale.reset(sws_getContext(clipSettings.width, clipSettings.height, AV_PIX_FMT_YUV420P, clipSettings.width, clipSettings.height,
                                          context.pix_fmt, SWS_BICUBIC, nullptr, nullptr, nullptr));
         if (!track.scale)
-            Fail("convert the test picture for " + clipSpec.videoCodec);
+            Fail("convert the test picture for " + clipSettings.videoCodec);
     }
     return track;
 }
 
-Track MakeAudioTrack(const ClipSpec& clipSpec, AVFormatContext* output)
+Track MakeAudioTrack(const ClipSettings& clipSettings, AVFormatContext* output)
 {
-    const AVCodec* codec = FindEncoder(clipSpec.audioCodec);
+    const AVCodec* codec = FindEncoder(clipSettings.audioCodec);
     if (codec->supported_samplerates) {
         bool found = false;
         for (const int* rate = codec->supported_samplerates; *rate; ++rate)
-            found = found || *rate == clipSpec.sampleRate;
+            found = found || *rate == clipSettings.sampleRate;
         if (!found)
-            Fail(clipSpec.audioCodec + " cannot take " + std::to_string(clipSpec.sampleRate) + " Hz");
+            Fail(clipSettings.audioCodec + " cannot take " + std::to_string(clipSettings.sampleRate) + " Hz");
     }
     Track track;
     track.codec.reset(avcodec_alloc_context3(codec));
     AVCodecContext& context = *track.codec;
-    context.sample_rate = clipSpec.sampleRate;
-    av_channel_layout_default(&context.ch_layout, clipSpec.channels);
+    context.sample_rate = clipSettings.sampleRate;
+    av_channel_layout_default(&context.ch_layout, clipSettings.channels);
     context.sample_fmt = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
-    context.time_base = {1, clipSpec.sampleRate};
-    context.bit_rate = clipSpec.channels > 1 ? 128000 : 64000;
-    OpenEncoder(track, codec, output, clipSpec.audioCodec);
+    context.time_base = {1, clipSettings.sampleRate};
+    context.bit_rate = clipSettings.channels > 1 ? 128000 : 64000;
+    OpenEncoder(track, codec, output, clipSettings.audioCodec);
 
     track.frame = NewFrame();
     track.frame->format = context.sample_fmt;
-    track.frame->sample_rate = clipSpec.sampleRate;
+    track.frame->sample_rate = clipSettings.sampleRate;
     track.frame->nb_samples = context.frame_size > 0 ? context.frame_size : 1024;
     Check(av_channel_layout_copy(&track.frame->ch_layout, &context.ch_layout), "copy the channel layout");
-    Check(av_frame_get_buffer(track.frame.get(), 0), "allocate the samples for " + clipSpec.audioCodec);
+    Check(av_frame_get_buffer(track.frame.get(), 0), "allocate the samples for " + clipSettings.audioCodec);
     return track;
 }
 
@@ -278,7 +278,7 @@ void EncodeNext(Track& track, AVFormatContext* output)
 
 } // namespace
 
-ClipSpec ClipFor(const std::string& container)
+ClipSettings ClipFor(const std::string& container)
 {
     static const std::map<std::string, std::pair<std::string, std::string>> codecs = {
         {"avi", {"mpeg4", "libmp3lame"}},  {"mp4", {"libx264", "aac"}},   {"mov", {"mpeg4", "aac"}},
@@ -289,38 +289,38 @@ ClipSpec ClipFor(const std::string& container)
     const auto found = codecs.find(container);
     if (found == codecs.end())
         Fail("no typical codecs known for container " + container);
-    ClipSpec clipSpec;
-    clipSpec.container = container;
-    clipSpec.videoCodec = found->second.first;
-    clipSpec.audioCodec = found->second.second;
+    ClipSettings clipSettings;
+    clipSettings.container = container;
+    clipSettings.videoCodec = found->second.first;
+    clipSettings.audioCodec = found->second.second;
     if (container == "3gp") {
-        clipSpec.width = 176;
-        clipSpec.height = 144;
-        clipSpec.sampleRate = 22050;
-        clipSpec.channels = 1;
+        clipSettings.width = 176;
+        clipSettings.height = 144;
+        clipSettings.sampleRate = 22050;
+        clipSettings.channels = 1;
     }
     if (container == "rm")
-        clipSpec.sampleRate = 48000;
-    return clipSpec;
+        clipSettings.sampleRate = 48000;
+    return clipSettings;
 }
 
-void MakeClip(const std::filesystem::path& out, const ClipSpec& clipSpec)
+void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings)
 {
     QuietLibraries();
     AVFormatContext* raw = nullptr;
-    Check(avformat_alloc_output_context2(&raw, nullptr, clipSpec.container.c_str(), out.c_str()),
-          "find muxer " + clipSpec.container);
+    Check(avformat_alloc_output_context2(&raw, nullptr, clipSettings.container.c_str(), out.c_str()),
+          "find muxer " + clipSettings.container);
     std::unique_ptr<AVFormatContext, OutputContextFree> output(raw);
     // AVI keeps no timestamps for sound; shifting all streams for the audio
     // encoder's priming would leave a hole after the first picture.
-    if (clipSpec.container == "avi")
+    if (clipSettings.container == "avi")
         output->avoid_negative_ts = AVFMT_AVOID_NEG_TS_DISABLED;
 
     std::vector<Track> tracks;
-    if (!clipSpec.videoCodec.empty())
-        tracks.push_back(MakeVideoTrack(clipSpec, output.get()));
-    if (!clipSpec.audioCodec.empty())
-        tracks.push_back(MakeAudioTrack(clipSpec, output.get()));
+    if (!clipSettings.videoCodec.empty())
+        tracks.push_back(MakeVideoTrack(clipSettings, output.get()));
+    if (!clipSettings.audioCodec.empty())
+        tracks.push_back(MakeAudioTrack(clipSettings, output.get()));
     if (tracks.empty())
         Fail("a clip needs a video or an audio codec");
 
@@ -331,7 +331,7 @@ void MakeClip(const std::filesystem::path& out, const ClipSpec& clipSpec)
     for (;;) {
         Track* earliest = nullptr;
         for (Track& track : tracks)
-            if (track.nextSeconds() < clipSpec.seconds && (!earliest || track.nextSeconds() < earliest->nextSeconds()))
+            if (track.nextSeconds() < clipSettings.seconds && (!earliest || track.nextSeconds() < earliest->nextSeconds()))
                 earliest = &track;
         if (!earliest)
             break;

@@ -14,7 +14,7 @@ extern "C" {
 
 namespace fixtures {
 
-struct ClipSpec {
+struct ClipSettings {
     std::string container;   // muxer name: "avi", "mp4", "mov", "matroska", "mpeg", "asf", "flv", "rm", "3gp", "wav", "mp3"
     std::string videoCodec;  // encoder name ("mpeg4", "libx264", "wmv2", ...); empty: no video
     int width = 320;
@@ -29,10 +29,10 @@ struct ClipSpec {
 // A clip of the given container with codecs that the container commonly
 // holds and that the libraries can write: "avi", "mp4", "mov", "matroska",
 // "mpeg", "asf", "flv", "rm", "3gp", "wav", "mp3".
-ClipSpec ClipFor(const std::string& container);
+ClipSettings ClipFor(const std::string& container);
 
 // Writes the clip; an existing file is replaced.
-void MakeClip(const std::filesystem::path& out, const ClipSpec& clipSpec);
+void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings);
 
 struct StreamInfo {
     std::string type;    // "video", "audio", "subtitle", "data", "attachment" or "unknown"

@@ -23,25 +23,25 @@ std::string CodecOrNone(const std::string& value)
     return value == "none" ? std::string() : value;
 }
 
-void Apply(fixtures::ClipSpec& clipSpec, const std::string& option, const std::string& value)
+void Apply(fixtures::ClipSettings& clipSettings, const std::string& option, const std::string& value)
 {
     if (option == "--seconds") {
-        clipSpec.seconds = std::stod(value);
+        clipSettings.seconds = std::stod(value);
     } else if (option == "--size") {
         const auto x = value.find('x');
-        clipSpec.width = std::stoi(value.substr(0, x));
-        clipSpec.height = std::stoi(value.substr(x + 1));
+        clipSettings.width = std::stoi(value.substr(0, x));
+        clipSettings.height = std::stoi(value.substr(x + 1));
     } else if (option == "--rate") {
         const auto slash = value.find('/');
-        clipSpec.frameRate = {std::stoi(value.substr(0, slash)), slash == std::string::npos ? 1 : std::stoi(value.substr(slash + 1))};
+        clipSettings.frameRate = {std::stoi(value.substr(0, slash)), slash == std::string::npos ? 1 : std::stoi(value.substr(slash + 1))};
     } else if (option == "--video") {
-        clipSpec.videoCodec = CodecOrNone(value);
+        clipSettings.videoCodec = CodecOrNone(value);
     } else if (option == "--audio") {
-        clipSpec.audioCodec = CodecOrNone(value);
+        clipSettings.audioCodec = CodecOrNone(value);
     } else if (option == "--sample-rate") {
-        clipSpec.sampleRate = std::stoi(value);
+        clipSettings.sampleRate = std::stoi(value);
     } else if (option == "--channels") {
-        clipSpec.channels = std::stoi(value);
+        clipSettings.channels = std::stoi(value);
     } else {
         throw std::invalid_argument("unknown option " + option);
     }
@@ -54,10 +54,10 @@ int main(int argc, char** argv)
     if (argc < 3 || argc % 2 == 0)
         return Usage();
     try {
-        fixtures::ClipSpec clipSpec = fixtures::ClipFor(argv[1]);
+        fixtures::ClipSettings clipSettings = fixtures::ClipFor(argv[1]);
         for (int i = 3; i + 1 < argc; i += 2)
-            Apply(clipSpec, argv[i], argv[i + 1]);
-        fixtures::MakeClip(argv[2], clipSpec);
+            Apply(clipSettings, argv[i], argv[i + 1]);
+        fixtures::MakeClip(argv[2], clipSettings);
     } catch (const std::exception& problem) {
         std::fprintf(stderr, "fixturegen: %s\n", problem.what());
         return 1;
