@@ -1,10 +1,10 @@
 #include "convert/ConversionQueue.h"
 
-#include "app/SharedState.h"
-#include "cmdline/TextRules.h"
-#include "convert/ConversionHost.h"
-#include "convert/ConversionState.h"
-#include "convert/ConvertTexts.h"
+#include "core/SharedState.h"
+#include "core/cmdline/TextRules.h"
+#include "core/ConversionHost.h"
+#include "core/ConversionState.h"
+#include "core/ConvertTexts.h"
 #include "convert/RunEncoder.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 // failed job once with other input options and adding the thumbnail run of
 // the PSP formats; then shows the closing message or hands over to the
 // power-off countdown. Runs on the worker thread and returns when done.
-#include "cmdline/CommandLineBuilder.h"
+#include "core/cmdline/CommandLineBuilder.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 #include "convert/ConversionRun.h"
 
-#include "app/SharedState.h"
-#include "convert/ConversionHost.h"
-#include "convert/EncoderName.h"
-#include "convert/KillProcessesByName.h"
+#include "core/SharedState.h"
+#include "core/ConversionHost.h"
+#include "core/EncoderName.h"
+#include "platform/KillProcessesByName.h"
 
 ConversionRun::ConversionRun(SharedState& shared, ConversionHost& host, QObject* parent)
     : QObject(parent)

@@ -4,7 +4,7 @@
 // Convert. Lives on the window's thread.
 #include "convert/BMDThread.h"
 #include "convert/ConversionQueue.h"
-#include "convert/ConversionState.h"
+#include "core/ConversionState.h"
 #include "convert/RunEncoder.h"
 #include "convert/StallWatch.h"
 

@@ -1,7 +1,7 @@
 #include "convert/HeadlessHost.h"
 
-#include "app/Messages.h"
-#include "app/RequiredFiles.h"
+#include "core/Messages.h"
+#include "core/RequiredFiles.h"
 
 #include <algorithm>
 

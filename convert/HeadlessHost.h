@@ -5,7 +5,7 @@
 // Calls from the worker and the stall watch meet under one lock; each
 // change is passed to `changed` (called with the lock released), so a
 // front end can draw it.
-#include "convert/ConversionHost.h"
+#include "core/ConversionHost.h"
 
 #include <functional>
 #include <mutex>

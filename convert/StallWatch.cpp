@@ -1,8 +1,8 @@
 #include "convert/StallWatch.h"
 
-#include "convert/ConversionState.h"
+#include "core/ConversionState.h"
 #include "convert/EncoderGrammar.h"
-#include "convert/OnThreadOf.h"
+#include "platform/OnThreadOf.h"
 
 StallWatch::StallWatch(ConversionState& state, std::function<std::string(int row)> frameCell,
                        std::function<void()> kill, QObject* parent)

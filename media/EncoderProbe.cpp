@@ -1,6 +1,6 @@
 #include "media/EncoderProbe.h"
 
-#include "convert/EncoderName.h"
+#include "core/EncoderName.h"
 #include "platform/ChildProcess.h"
 #include "platform/PumpMessages.h"
 

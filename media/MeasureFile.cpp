@@ -2,7 +2,7 @@
 
 #include "media/TVFVideoInfo.h"
 #include "media/VideoInfoText.h"
-#include "profiles/FormatCatalogue.h"
+#include "core/profiles/FormatCatalogue.h"
 
 #include <filesystem>
 

@@ -3,7 +3,7 @@
 // component first, and the encoder probe when the component reports no frame
 // size. The window and the command-line tool both measure through here.
 #include "media/EncoderProbe.h"
-#include "media/FileRow.h"
+#include "core/FileRow.h"
 
 #include <optional>
 #include <string>

@@ -4,14 +4,14 @@
 // Prints the queue's overhead as a ratio (target at most 1.10) and the
 // application's own CPU time while the encoder works (target under 5% of
 // one core). The encoder is the build's ridod2e.
-#include "app/Messages.h"
-#include "app/SharedState.h"
-#include "cmdline/CommandLineBuilder.h"
+#include "core/Messages.h"
+#include "core/SharedState.h"
+#include "core/cmdline/CommandLineBuilder.h"
 #include "convert/ConversionRun.h"
 #include "convert/HeadlessHost.h"
 #include "platform/ChildProcess.h"
-#include "profiles/FormatCatalogue.h"
-#include "profiles/FormatSwitch.h"
+#include "core/profiles/FormatCatalogue.h"
+#include "core/profiles/FormatSwitch.h"
 #include "support/MediaFixtures.h"
 
 #include <QCoreApplication>

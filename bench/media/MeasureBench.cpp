@@ -5,10 +5,10 @@
 // encoder probes. Target: under 30 ms per file beyond the pauses.
 //
 // Usage: bench_media_measure [APPDIR]   (default: the build's AppDir)
-#include "app/Application.h"
-#include "app/Messages.h"
-#include "app/TForm1.h"
-#include "media/AddFiles.h"
+#include "ui/Application.h"
+#include "core/Messages.h"
+#include "ui/TForm1.h"
+#include "ui/AddFiles.h"
 #include "media/MeasureFile.h"
 #include "platform/ChildProcess.h"
 #include "support/MediaFixtures.h"

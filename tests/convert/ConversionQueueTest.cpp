@@ -1,8 +1,8 @@
 #include "convert/ConversionRun.h"
-#include "convert/ConvertTexts.h"
-#include "fixtures/RecordingHost.h"
-#include "fixtures/RunnerHarness.h"
-#include "fixtures/StandInAppDir.h"
+#include "core/ConvertTexts.h"
+#include "RecordingHost.h"
+#include "RunnerHarness.h"
+#include "support/StandInAppDir.h"
 
 #include <QTest>
 #include <filesystem>

@@ -1,5 +1,5 @@
-#include "convert/ConvertTexts.h"
-#include "fixtures/RunnerHarness.h"
+#include "core/ConvertTexts.h"
+#include "RunnerHarness.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

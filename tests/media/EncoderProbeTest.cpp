@@ -1,5 +1,5 @@
 #include "media/EncoderProbe.h"
-#include "StandInEncoder.h"
+#include "support/ProbeStandIn.h"
 
 #include <QTimer>
 #include <csignal>

@@ -1,5 +1,5 @@
-#include "Clips.h"
-#include "StandInEncoder.h"
+#include "support/MediaClips.h"
+#include "support/ProbeStandIn.h"
 #include "media/MeasureFile.h"
 #include "media/TVFVideoInfo.h"
 

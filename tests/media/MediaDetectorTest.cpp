@@ -1,4 +1,4 @@
-#include "Clips.h"
+#include "support/MediaClips.h"
 #include "media/MediaDetector.h"
 #include "media/NameTables.h"
 #include "media/TVFVideoInfo.h"

@@ -1,13 +1,8 @@
-#include "Clips.h"
-#include "app/Application.h"
-#include "app/TForm1.h"
-#include "media/AddFiles.h"
+#include "support/MediaClips.h"
 #include "media/EncoderProbe.h"
 #include "media/MeasureFile.h"
-#include "support/FakeMessages.h"
 
-#include <QTableWidget>
-#include <QToolButton>
+#include <QString>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,20 +58,6 @@ TEST_F(RealEncoder, DescribesAVideoAsTheComponentDoes)
     const std::string clip = clips::NinetySecondAvi();
     probe.ProbeWithEncoder(clip);
     EXPECT_EQ(rows, (std::vector<Row>{{clip, "640 x 352", "25", "00:01:30"}}));
-}
-
-TEST_F(RealEncoder, AddFilesProbesAnMp3InTheWindow)
-{
-    FakeMessages messages;
-    Application app(AppDir(), messages);
-    const QString song = QString::fromStdString(clips::Mp3());
-    app.addFiles->setChooseFiles([&](QWidget*, const QStringList&) { return std::optional<QStringList>(QStringList{song}); });
-    app.Form1->AddFileButton->click();
-    ASSERT_EQ(app.Form1->ListView1->rowCount(), 1);
-    EXPECT_EQ(app.Form1->ListView1->item(0, 1)->text(), "0 x 0");
-    EXPECT_EQ(app.Form1->ListView1->item(0, 2)->text(), "0");
-    EXPECT_EQ(app.Form1->ListView1->item(0, 3)->text(), "00:00:07");
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // Records every message and answers confirmations as scripted.
-#include "app/Messages.h"
+#include "core/Messages.h"
 
 #include <string>
 #include <vector>

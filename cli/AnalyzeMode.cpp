@@ -1,0 +1,38 @@
+// --analyze: each file measured as Add Files measures it, one row a line.
+#include "cli/CliChoices.h"
+#include "cli/CliModes.h"
+
+#include "core/RequiredFiles.h"
+#include "media/MeasureFile.h"
+#include "platform/AppDir.h"
+#include "core/profiles/FormatCatalogue.h"
+
+#include <filesystem>
+#include <ostream>
+
+int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    const std::string appDir = platform::ExecutableDir();
+    for (const std::string& required : RequiredFilePaths(appDir)) {
+        std::error_code error;
+        if (!std::filesystem::exists(required, error)) {
+            err << "vantorel-cli: a required file is missing: " << required << '\n';
+            return kExitFailure;
+        }
+    }
+    // A separator row brings back the first format, as in the window.
+    const int format = IsSeparatorRow(options.format) ? 0 : options.format;
+    int status = kExitOk;
+    for (const std::string& file : options.files) {
+        const std::string path = FullPath(file);
+        const auto row = MeasureFile(path, appDir, format);
+        if (!row) {
+            err << "vantorel-cli: " << path << ": no row (the file is not there, or the encoder could not be started)\n";
+            status = kExitFailure;
+            continue;
+        }
+        out << row->caption << '\t' << row->cell(FileColumn::VideoSize) << '\t' << row->cell(FileColumn::FrameRate)
+            << '\t' << row->cell(FileColumn::Duration) << '\t' << row->cell(FileColumn::Output) << '\n';
+    }
+    return status;
+}

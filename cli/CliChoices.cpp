@@ -1,0 +1,61 @@
+#include "cli/CliChoices.h"
+
+#include "core/AppTexts.h"
+#include "core/cmdline/TextRules.h"
+#include "core/cmdline/Volume.h"
+#include "core/profiles/FormatSwitch.h"
+
+#include <QDir>
+#include <filesystem>
+
+namespace {
+
+std::string NotAnEntry(const char* optionName, const std::string& text, const OptionList& list, int format)
+{
+    std::string message = std::string(optionName) + " \"" + text + "\" is not an entry of the list for format "
+        + std::to_string(format) + "; ";
+    if (list.entries.empty())
+        return message + "the list has no entries for this format";
+    message += "the entries are:";
+    for (const std::string& entry : list.entries)
+        message += " \"" + entry + "\"";
+    return message;
+}
+
+// A relative directory means one below the current directory, as the shell reads it.
+std::string AbsoluteDirectory(const std::string& dir)
+{
+    const std::filesystem::path path(dir);
+    if (path.is_absolute())
+        return dir;
+    return (std::filesystem::current_path() / path).lexically_normal().string();
+}
+
+} // namespace
+
+CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
+{
+    CliChoices resolved;
+    ProfileState state = ProfileStateFor(options.format);
+    for (const auto& [option, text] : options.listChoices) {
+        OptionList& list = state.lists.*(option->list);
+        list.select(text);
+        if (list.selected < 0) {
+            resolved.error = NotAnEntry(option->name, text, list, state.formatIndex);
+            return resolved;
+        }
+    }
+    const std::string outputDir = options.outputDir
+        ? AbsoluteDirectory(*options.outputDir)
+        : QDir::homePath().toStdString() + texts::kDefaultOutputSubdir;
+    resolved.choices = TakeChoices(state, VolumeFactorText(options.volumePosition), outputDir, options.overwrite, appDir);
+    return resolved;
+}
+
+std::string FullPath(const std::string& file)
+{
+    const std::filesystem::path path(Trim(file));
+    if (path.is_absolute())
+        return path.string();
+    return (std::filesystem::current_path() / path).lexically_normal().string();
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The tool's modes, one file each. Each writes its results to `out`, its
+// complaints to `err`, and returns the exit status (0 done, 1 a file could
+// not be handled, 2 a usage error).
+#include "cli/CliOptions.h"
+
+#include <iosfwd>
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+int RunHelp(std::ostream& out);
+int RunListFormats(std::ostream& out);
+int RunShowProfile(const CliOptions& options, std::ostream& out);
+int RunDryRun(const CliOptions& options, std::ostream& out, std::ostream& err);
+int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err);
+// Converts the files as the window's queue does; 0 when every file is "Done".
+int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+// "vantorel-cli: <message>" and a hint at --help, for a usage error.
+int UsageError(const std::string& message, std::ostream& err);

@@ -1,0 +1,57 @@
+#pragma once
+// The command-line tool's arguments: one mode and the conversion choices.
+// The parser only checks the form of the arguments; whether a choice's text
+// is an entry of its list depends on the format and is checked by the mode.
+#include "core/profiles/OptionList.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// An option that selects an entry of one option list, e.g. --video-bitrate "1200 Kbps".
+struct ListChoiceOption {
+    const char* name;
+    OptionList OptionLists::*list;
+};
+
+inline constexpr std::array<ListChoiceOption, 10> kListChoiceOptions{{
+    {"--video-codec", &OptionLists::videoCodec},
+    {"--video-size", &OptionLists::videoSize},
+    {"--video-bitrate", &OptionLists::videoBitrate},
+    {"--frame-rate", &OptionLists::videoFramerate},
+    {"--audio-codec", &OptionLists::audioCodec},
+    {"--audio-bitrate", &OptionLists::audioBitrate},
+    {"--sampling-rate", &OptionLists::samplingRate},
+    {"--channels", &OptionLists::audioChannel},
+    {"--letterbox", &OptionLists::letterBox},
+    {"--mute", &OptionLists::muteAudio},
+}};
+
+enum class CliMode { None, Help, ListFormats, ShowProfile, DryRun, Analyze, Convert };
+
+struct CliOptions {
+    CliMode mode = CliMode::None;
+    int profileFormat = 0; // --show-profile N
+
+    // Choices, as the window would hold them.
+    int format = 0;
+    std::vector<std::pair<const ListChoiceOption*, std::string>> listChoices; // in the order given
+    int volumePosition = 5;
+    std::optional<std::string> outputDir; // nothing: the window's default
+    bool overwrite = false;
+    // The Video Size cell; nothing: "0 x 0" for a dry run, measured when converting.
+    std::optional<std::string> sourceSize;
+    bool choicesGiven = false;
+
+    int attempt = 1; // --attempt: which attempt's command lines a dry run prints
+    std::vector<std::string> files;
+};
+
+struct ParsedArguments {
+    CliOptions options;
+    std::string error; // empty when the arguments are usable
+};
+
+ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments);

@@ -1,0 +1,65 @@
+#include "cli/CliModes.h"
+
+#include <ostream>
+
+namespace {
+
+constexpr const char* kUsage = R"(Usage:
+  vantorel-cli --list-formats
+  vantorel-cli --show-profile N
+  vantorel-cli [choices] --dry-run [--attempt 1|2] FILE...
+  vantorel-cli [--format N] --analyze FILE...
+  vantorel-cli [choices] FILE...
+  vantorel-cli --help
+
+--list-formats      the 30 rows of the output-format list: index, TAB, text,
+                    TAB, format tag (empty for separators)
+--show-profile N    the option lists of a freshly started window switched to
+                    format N, one line a list: name, TAB, selected index (-1
+                    for none), then a TAB before each entry
+--dry-run FILE...   the encoder command lines of each file's first attempt,
+                    one a line (a PSP format adds its thumbnail line); nothing
+                    is written to disk, no directory is created
+--analyze FILE...   measures each file as Add Files does and prints its row:
+                    caption, TAB, Video Size, TAB, FrameRate, TAB, Duration,
+                    TAB, Output (the tag of --format)
+--attempt 2         with --dry-run: the lines of the second attempt instead
+FILE...             without a mode: converts the files one after another as
+                    the window does; a progress bar per file on standard
+                    error, then one line per file on standard output (the
+                    file, TAB, then its six cells: video size, frame rate,
+                    duration, output, progress, frames, TAB-separated), then
+                    the closing message. Ctrl-C stops the conversions.
+--                  ends the options (for a FILE whose name starts with -)
+
+Choices (texts are exact entries of the chosen format's lists):
+  --format N            output format index, 0 to 29 (default 0; a separator
+                        brings back format 0, as in the window)
+  --video-codec TEXT    --video-size TEXT    --video-bitrate TEXT
+  --frame-rate TEXT     --audio-codec TEXT   --audio-bitrate TEXT
+  --sampling-rate TEXT  --channels TEXT      --letterbox TEXT
+  --mute TEXT
+  --volume POS          volume slider position 0 to 10 (default 5, 100%)
+  --output-dir DIR      output directory (default: home + "/iPod Files")
+  --overwrite           overwrite an existing output file of the same name
+  --source-size TEXT    the file's "Video Size" cell (a dry run's default is
+                        "0 x 0"; converting measures each file without it)
+
+The encoder is looked up beside this tool. Exit status: 0 done (every file
+converted), 1 a file could not be handled (reported on standard error, or
+not "Done" after a conversion), 2 usage error.
+)";
+
+} // namespace
+
+int RunHelp(std::ostream& out)
+{
+    out << kUsage;
+    return kExitOk;
+}
+
+int UsageError(const std::string& message, std::ostream& err)
+{
+    err << "vantorel-cli: " << message << "\nTry 'vantorel-cli --help'.\n";
+    return kExitUsage;
+}

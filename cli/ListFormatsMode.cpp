@@ -1,0 +1,12 @@
+#include "cli/CliModes.h"
+
+#include "core/profiles/FormatCatalogue.h"
+
+#include <ostream>
+
+int RunListFormats(std::ostream& out)
+{
+    for (int index = 0; index < kFormatCount; ++index)
+        out << index << '\t' << FormatText(index) << '\t' << FormatTag(index) << '\n';
+    return kExitOk;
+}

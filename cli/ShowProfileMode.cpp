@@ -1,0 +1,20 @@
+#include "cli/CliModes.h"
+
+#include "core/profiles/FormatSwitch.h"
+#include "core/profiles/OptionListSlots.h"
+
+#include <ostream>
+
+int RunShowProfile(const CliOptions& options, std::ostream& out)
+{
+    const ProfileState state = ProfileStateFor(options.profileFormat);
+    for (std::size_t i = 0; i < kProfileListSlotCount; ++i) {
+        const OptionListSlot& slot = kOptionListSlots[i];
+        const OptionList& list = state.lists.*(slot.list);
+        out << slot.controlName << '\t' << list.selected;
+        for (const std::string& entry : list.entries)
+            out << '\t' << entry;
+        out << '\n';
+    }
+    return kExitOk;
+}

@@ -1,0 +1,18 @@
+#include "core/HelpLinks.h"
+
+#include "core/AppTexts.h"
+
+QUrl HelpFileUrl(const std::string& appDir)
+{
+    return QUrl::fromLocalFile(QString::fromStdString(appDir) + texts::kHelpFileName);
+}
+
+QUrl WebsiteUrl()
+{
+    return QUrl(texts::kWebsiteUrl);
+}
+
+QUrl SupportMailUrl()
+{
+    return QUrl(texts::kSupportMailUrl);
+}

@@ -1,0 +1,66 @@
+#include "core/SettingsFile.h"
+
+#include "platform/IniFile.h"
+#include "core/profiles/FormatCatalogue.h"
+
+namespace {
+
+constexpr const char* kFileName = "plumly.ini";
+constexpr const char* kGeneral = "General";
+constexpr const char* kOutputDir = "OutputDir";
+constexpr const char* kCheckBoxes = "CheckBoxes";
+constexpr const char* kOverwrite = "OverwriteExistingFile";
+constexpr const char* kShutDown = "ShutDown";
+constexpr const char* kCombo = "Combo";
+constexpr const char* kOutputFormat = "OutputFormat";
+constexpr const char* kLetterBox = "LetterBox";
+
+// The first separator row of the format list; an index outside the list is
+// no format either.
+bool IsNoFormat(int index)
+{
+    return index == 7 || index < 0 || index >= kFormatCount;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(const std::string& appDir)
+    : path_(appDir + kFileName)
+{
+}
+
+SettingsLoad SettingsFile::load(SettingsValues& values) const
+{
+    IniFile ini(path_);
+    if (!ini.exists())
+        return SettingsLoad::NoFile;
+    if (!ini.read()) {
+        ini.remove();
+        return SettingsLoad::Failed;
+    }
+    values.outputDir = ini.readString(kGeneral, kOutputDir, "");
+    values.overwrite = ini.readBool(kCheckBoxes, kOverwrite, true);
+    values.shutDown = ini.readBool(kCheckBoxes, kShutDown, true);
+    const int format = ini.readInteger(kCombo, kOutputFormat, 1);
+    if (IsNoFormat(format)) {
+        values.outputFormat = 0;
+        ini.remove();
+        return SettingsLoad::FormatReset;
+    }
+    values.outputFormat = format;
+    const int letterBox = ini.readInteger(kCombo, kLetterBox, 1);
+    values.letterBox = letterBox == 0 ? 0 : 1;
+    return SettingsLoad::Loaded;
+}
+
+bool SettingsFile::save(const SettingsValues& values) const
+{
+    IniFile ini(path_);
+    const bool written = (!ini.exists() || ini.read()) && ini.writeString(kGeneral, kOutputDir, values.outputDir)
+        && ini.writeBool(kCheckBoxes, kOverwrite, values.overwrite) && ini.writeBool(kCheckBoxes, kShutDown, values.shutDown)
+        && ini.writeInteger(kCombo, kOutputFormat, values.outputFormat)
+        && ini.writeInteger(kCombo, kLetterBox, values.letterBox) && ini.commit();
+    if (!written)
+        ini.remove();
+    return written;
+}

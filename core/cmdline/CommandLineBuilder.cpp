@@ -1,0 +1,157 @@
+#include "core/cmdline/CommandLineBuilder.h"
+
+#include "core/cmdline/CommandPieces.h"
+#include "core/cmdline/Letterbox.h"
+#include "core/cmdline/OptionArgs.h"
+#include "core/cmdline/OutputNaming.h"
+#include "core/cmdline/TextRules.h"
+#include "core/EncoderName.h"
+
+#include <array>
+#include <filesystem>
+#include <string_view>
+
+namespace {
+
+BuildResult Failure(BuildResult::Status status, std::string error)
+{
+    BuildResult result;
+    result.status = status;
+    result.error = std::move(error);
+    return result;
+}
+
+// The first path that cannot go inside the command line's double quotes.
+const std::string* QuotedPath(std::initializer_list<const std::string*> paths)
+{
+    for (const std::string* path : paths) {
+        if (path->find('"') != std::string::npos)
+            return path;
+    }
+    return nullptr;
+}
+
+bool EnsureDirectory(const std::string& dir)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(dir, error))
+        return true;
+    return !dir.empty() && std::filesystem::create_directory(dir, error) && !error;
+}
+
+// The plain size, or with bars when the letterbox is on for a video output.
+std::string FittedSizeArg(const ConversionChoices& choices, const JobInput& job)
+{
+    const std::string plain = SizeArg(choices.videoSize, job.sourceSize);
+    if (choices.letterBoxIndex != 1 || IsAudioOnlyOutput(job.outputExt))
+        return plain;
+    std::string fitted = plain;
+    switch (OrientationTest(job.sourceSize, plain)) {
+    case LetterboxMode::TopBottom:
+        fitted = TopBottomPads(job.sourceSize, plain);
+        break;
+    case LetterboxMode::LeftRight:
+        fitted = LeftRightPads(job.sourceSize, plain);
+        break;
+    case LetterboxMode::None:
+        break;
+    }
+    return fitted == kLetterboxError ? plain : fitted;
+}
+
+} // namespace
+
+bool IsAudioOnlyOutput(const std::string& outputExt)
+{
+    static constexpr std::array<std::string_view, 9> kAudioOnly{"mp3", "mp2", "m4a", "wav", "ogg",
+                                                                "aac", "wma", "ra", "ac3"};
+    for (std::string_view ext : kAudioOnly) {
+        if (outputExt == ext)
+            return true;
+    }
+    return false;
+}
+
+CommandLineBuilder::CommandLineBuilder(std::atomic<bool>& thumbnailPending, const std::atomic<bool>& retryPending,
+                                       BuilderDisk disk)
+    : thumbnailPending_(thumbnailPending)
+    , retryPending_(retryPending)
+    , disk_(std::move(disk))
+{
+}
+
+bool CommandLineBuilder::Taken(const std::string& path) const
+{
+    return PathExists(path) || (disk_.alsoTaken && disk_.alsoTaken(path));
+}
+
+std::string CommandLineBuilder::ChooseOutputPath(const ConversionChoices& choices, const std::string& dir,
+                                                 const JobInput& job) const
+{
+    const std::string base = BaseNameOf(FileNameOf(job.inputPath));
+    const std::string path = OutputPathFor(dir, base, job.outputExt);
+    // The encoder must never write over its own input, whatever the overwrite option says.
+    if (SameFile(path, job.inputPath) || (!choices.overwrite && Taken(path)))
+        return UniqueOutputName(dir, base, job.outputExt, [this](const std::string& candidate) { return Taken(candidate); });
+    return path;
+}
+
+BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choices, const JobInput& job)
+{
+    const std::string inputPath = Trim(job.inputPath);
+    const std::string dir = Trim(choices.outputDir);
+    if (const std::string* path = QuotedPath({&choices.appDir, &inputPath, &dir}))
+        return Failure(BuildResult::Status::UnsafePath, kQuotedPathError + *path);
+
+    PieceSet p;
+    p.encoderPrefix = '"' + choices.appDir + kEncoderName
+        + std::string(job.options.forceQuickTimeInput ? pieces::kEncoderTailQuickTime : pieces::kEncoderTail);
+    if (choices.profileFamily == kPspFamily)
+        p.title = PspTitleOf(FileNameOf(inputPath));
+    if (job.options.useAltReader)
+        p.encoderPrefix += pieces::kAltReaderPrefix;
+    if (disk_.createDirectory && !EnsureDirectory(dir))
+        return Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
+
+    const bool thumbnailRun = thumbnailPending_ && !retryPending_;
+    JobInput trimmedJob = job;
+    trimmedJob.inputPath = inputPath;
+    const std::string outputPath = thumbnailRun ? outputFilePath_ : ChooseOutputPath(choices, dir, trimmedJob);
+    p.inputArg = inputPath + '"';
+    p.outputArg = " \"" + outputPath + '"';
+    p.videoCodecArg = VideoCodecArg(choices.videoCodec);
+    p.audioCodecArg = AudioCodecArg(choices.audioCodec);
+    p.videoCodecText = Trim(choices.videoCodec);
+    p.sizeArg = FittedSizeArg(choices, job);
+    p.videoBitrateArg = VideoBitrateArg(choices.videoBitrate);
+    p.frameRateArg = FrameRateArg(choices.frameRate);
+    p.audioBitrateArg = AudioBitrateArg(choices.audioBitrate);
+    p.channelsArg = ChannelsArg(choices.channelIndex);
+
+    BuildResult result;
+    if (choices.muteIndex == 1) {
+        if (IsAudioOnlyOutput(job.outputExt))
+            result.resetMute = true;
+        else
+            p.muteArg = pieces::kMute;
+    }
+    p.samplingRateArg = SamplingRateArg(choices.samplingRate);
+    p.volumeArg = VolumeArg(choices.volumeFactor);
+    p.channelsArg += p.muteArg + p.volumeArg;
+
+    if (thumbnailRun) {
+        p.outputArg = ThumbnailOutputArg(p.outputArg);
+        result.commandLine = AssembleThumbnail(p);
+    } else {
+        outputFilePath_ = outputPath;
+        if (auto line = AssembleFormat(choices.formatIndex, p)) {
+            result.commandLine = std::move(*line);
+            if (HasThumbnailRun(choices.formatIndex))
+                thumbnailPending_ = true;
+        } else {
+            result.status = BuildResult::Status::NoAssembly;
+        }
+    }
+    pieces_ = std::move(p);
+    return result;
+}

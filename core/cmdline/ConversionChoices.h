@@ -1,0 +1,31 @@
+#pragma once
+// A snapshot of everything the command line reads from the window, taken on
+// the user-interface thread before each job, so the builder never touches a
+// widget.
+#include "core/profiles/ProfileState.h"
+
+#include <string>
+
+struct ConversionChoices {
+    int formatIndex = 0; // ComboOutputFormat's selection: chooses the assembly
+    std::string videoCodec;
+    std::string videoSize;
+    std::string videoBitrate;
+    std::string frameRate;
+    std::string audioCodec;
+    std::string audioBitrate;
+    std::string samplingRate;
+    int channelIndex = 0;   // 0 "Stereo", 1 "Mono", -1 none
+    int letterBoxIndex = 1; // 1 "LetterBox" turns the bars on
+    int muteIndex = 0;      // 1 "True" mutes video outputs
+    std::string volumeFactor = "50";
+    std::string outputDir;  // the text of Edit1
+    bool overwrite = false; // CheckBoxOverWrite
+    std::string profileFamily;
+    std::string appDir;     // where the encoder lies, ends in "/"
+};
+
+// The selected texts and indexes of the model's lists plus the values that
+// live outside it.
+ConversionChoices TakeChoices(const ProfileState& state, const std::string& volumeFactor,
+                              const std::string& outputDir, bool overwrite, const std::string& appDir);

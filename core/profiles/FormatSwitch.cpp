@@ -1,0 +1,57 @@
+#include "core/profiles/FormatSwitch.h"
+
+#include "core/profiles/FormatCatalogue.h"
+#include "core/profiles/Profiles.h"
+
+namespace {
+
+void ApplyProfile(int format, ProfileState& state)
+{
+    if (format <= 6)
+        ApplyIPodProfile(format, state);
+    else if (format <= 10)
+        ApplyZuneProfile(format, state);
+    else if (format <= 13)
+        ApplyPspProfile(format, state);
+    else if (format <= 16)
+        ApplyPs3Profile(format, state);
+    else if (format <= 19)
+        ApplyPhoneProfile(format, state);
+    else if (format <= 24)
+        ApplyAudioProfile(format, state);
+    else
+        ApplyGeneralVideoProfile(format, state);
+}
+
+} // namespace
+
+SwitchOutcome RunFormatSwitch(ProfileState& state)
+{
+    if (IsSeparatorRow(state.formatIndex)) {
+        state.formatIndex = state.selectedFormatIndex;
+        return SwitchOutcome::SeparatorRestored;
+    }
+    state.profileFamily.clear();
+    state.lists.audioChannel.selected = 0;
+    state.lists.muteAudio.selected = 0;
+    const bool inList = state.formatIndex >= 0 && state.formatIndex < kFormatCount;
+    if (inList)
+        ApplyProfile(state.formatIndex, state);
+    state.selectedFormatIndex = state.formatIndex;
+    return inList ? SwitchOutcome::Applied : SwitchOutcome::NoFormat;
+}
+
+ProfileState StartedProfileState()
+{
+    ProfileState state;
+    RunFormatSwitch(state);
+    return state;
+}
+
+ProfileState ProfileStateFor(int formatIndex)
+{
+    ProfileState state = StartedProfileState();
+    state.formatIndex = formatIndex;
+    RunFormatSwitch(state);
+    return state;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Powers the computer off through the login manager (systemd-logind's
+// PowerOff over D-Bus), without asking the user anything. Other programs may
+// still delay or veto it.
+#include "platform/PowerOff.h"
+
+#include <QDBusConnection>
+
+class LogindPowerOff : public PowerOff {
+public:
+    explicit LogindPowerOff(QDBusConnection bus = QDBusConnection::systemBus());
+    bool ShutDownComputer() override;
+
+private:
+    QDBusConnection bus_;
+};

@@ -1,0 +1,279 @@
+#include "core/profiles/FormatCatalogue.h"
+#include "core/profiles/FormatSwitch.h"
+#include "core/profiles/OptionListSlots.h"
+#include "support/TempDir.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string AppDir()
+{
+    return fs::canonical(qEnvironmentVariable("VANTOREL_APPDIR").toStdString()).string() + "/";
+}
+
+class Cli : public ::testing::Test {
+protected:
+    ToolRun Start(const QStringList& arguments)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", QString::fromStdString(home.path().string()));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(QString::fromStdString(work.path().string()));
+        process.start(QString::fromStdString(AppDir() + "vantorel-cli"), arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        ToolRun run;
+        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput().toStdString();
+        run.err = process.readAllStandardError().toStdString();
+        return run;
+    }
+
+    std::string Video(const std::string& name) { return work.write(name, "not decoded by a dry run").string(); }
+    QString OutDir() const { return QString::fromStdString(out.path().string()); }
+    std::string Out(const std::string& name) const { return out.path().string() + "/" + name; }
+
+    TempDir home;
+    TempDir work;
+    TempDir out;
+};
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "output ends in a newline";
+    return lines;
+}
+
+TEST_F(Cli, ListsTheThirtyFormatsWithTheirTags)
+{
+    const ToolRun run = Start({"--list-formats"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 30u);
+    for (int index = 0; index < 30; ++index)
+        EXPECT_EQ(lines[index], std::to_string(index) + "\t" + FormatText(index) + "\t" + FormatTag(index));
+    EXPECT_EQ(lines[0], "0\tiPod (320 x 240) Good Quality (*.mp4)\tMP4");
+    EXPECT_EQ(lines[7], "7\t              -----------------------------------------------------\t");
+    EXPECT_EQ(lines[27], "27\tMPEG - Mpeg Movie File (*.mpg)\tMPG");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(Cli, ShowsEveryProfileAsTheWindowWouldHoldIt)
+{
+    for (int format = 0; format < kFormatCount; ++format) {
+        const ToolRun run = Start({"--show-profile", QString::number(format)});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto lines = Lines(run.out);
+        ASSERT_EQ(lines.size(), 9u) << format;
+        const ProfileState state = ProfileStateFor(format);
+        for (std::size_t i = 0; i < 9; ++i) {
+            const OptionList& list = state.lists.*(kOptionListSlots[i].list);
+            std::string expected = std::string(kOptionListSlots[i].controlName) + "\t" + std::to_string(list.selected);
+            for (const auto& entry : list.entries)
+                expected += "\t" + entry;
+            EXPECT_EQ(lines[i], expected) << format;
+        }
+    }
+}
+
+TEST_F(Cli, ShowProfileOfThePhoneFormatSpellsItsListsExactly)
+{
+    const auto lines = Lines(Start({"--show-profile", "18"}).out);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[0], "ComboVideoCodec\t0\tMPEG4\tH263\tXVID");
+    EXPECT_EQ(lines[4], "ComboAudioCodec\t0\tamr_nb");
+    EXPECT_EQ(lines[6], "ComboAudioChannel\t1\tStereo\tMono");
+    EXPECT_EQ(lines[7], "ComboSamplingRate\t0\t8000  Hz\t16000 Hz");
+    EXPECT_EQ(lines[8], "ComboLetterBox\t1\tNone\tLetterBox");
+    EXPECT_EQ(Lines(Start({"--show-profile", "23"}).out)[0], "ComboVideoCodec\t-1");
+    EXPECT_EQ(Start({"--show-profile", "20"}).out, Start({"--show-profile", "0"}).out);
+}
+
+TEST_F(Cli, DryRunPrintsTheFirstAttemptsLine)
+{
+    const std::string input = Video("holiday.avi");
+    const ToolRun run = Start({"--output-dir", OutDir(), "--source-size", "640 x 352", "--dry-run",
+                           QString::fromStdString(input)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "\"" + AppDir() + "ridod2e\" -@ -y  -i \"" + input
+                  + "\" -vcodec \"mpeg4\"  -b \"1500\"  -acodec \"mpeg4aac\" -ab \"64\" -ar \"44100\" -ac \"2 (stereo)\" "
+                    "-s 320x176 -padtop 32 -padbottom 32 \"" + Out("holiday.mp4") + "\"\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(Cli, DryRunTakesTheChoices)
+{
+    const std::string input = Video("holiday.avi");
+    const ToolRun run = Start({"--format", "26", "--video-codec", "XVid", "--video-size", "320 x 240 (VGA)",
+                           "--video-bitrate", "512 Kbps", "--frame-rate", "Auto", "--audio-codec", "ac3",
+                           "--audio-bitrate", "64 Kbps", "--sampling-rate", "48000 Hz", "--channels", "Mono",
+                           "--letterbox", "None", "--mute", "True", "--volume", "10", "--output-dir", OutDir(),
+                           "--source-size", "640 x 352", "--dry-run", QString::fromStdString(input)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "\"" + AppDir() + "ridod2e\" -@ -y  -i \"" + input
+                  + "\" -vcodec \"xvid\"  -b \"512\"  -acodec \"ac3\"  -ab \"64\" -ar \"48000\" -ac \"1 (mono)\" -an  "
+                    "-vol_factor \"100\" -s 320x240 \"" + Out("holiday.avi") + "\"\n");
+}
+
+TEST_F(Cli, PspDryRunAddsTheThumbnailLine)
+{
+    const std::string input = Video("holiday.avi");
+    const auto lines = Lines(Start({"--format", "12", "--output-dir", OutDir(), "--dry-run", QString::fromStdString(input)}).out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find(" -f psp \"" + Out("holiday.mp4") + "\""), std::string::npos) << lines[0];
+    EXPECT_EQ(lines[1], "\"" + AppDir() + "ridod2e\" -@ -y  -i \"" + input
+                            + "\" -f singlejpeg -ss 3 -vframes 1  -s 368x208 -an  \"" + Out("holiday.THM") + "\"");
+}
+
+TEST_F(Cli, SecondAttemptChangesTheInputReader)
+{
+    const std::string mov = Video("movie.mov");
+    const std::string rm = Video("clip.rm");
+    const std::string avi = Video("clip.avi");
+    const std::string encoder = "\"" + AppDir() + "ridod2e\" -@ -y  ";
+    const auto first = Lines(Start({"--output-dir", OutDir(), "--dry-run", QString::fromStdString(rm)}).out);
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0].rfind(encoder + "-i \"DS:\\\\" + rm + "\"", 0), 0u) << first[0];
+
+    const auto second = Lines(Start({"--format", "13", "--attempt", "2", "--output-dir", OutDir(), "--dry-run",
+                                     QString::fromStdString(mov), QString::fromStdString(rm),
+                                     QString::fromStdString(avi)})
+                                  .out);
+    ASSERT_EQ(second.size(), 6u);
+    EXPECT_EQ(second[0].rfind(encoder + "-f qt -i \"" + mov + "\" -bitexact -title \"movie\"", 0), 0u) << second[0];
+    EXPECT_EQ(second[1].rfind(encoder + "-f qt -i \"" + mov + "\" -f singlejpeg", 0), 0u) << second[1];
+    EXPECT_EQ(second[2].rfind(encoder + "-i \"" + rm + "\" -bitexact", 0), 0u) << second[2];
+    EXPECT_EQ(second[4].rfind(encoder + "-i \"DS:\\\\" + avi + "\" -bitexact", 0), 0u) << second[4];
+    EXPECT_NE(second[5].find("\"" + Out("clip-1.THM") + "\""), std::string::npos) << second[5];
+}
+
+TEST_F(Cli, DryRunNumbersPastExistingAndEarlierOutputs)
+{
+    out.write("holiday.mp4", "x");
+    const std::string first = Video("holiday.avi");
+    fs::create_directory(work.path() / "more");
+    const std::string second = work.write("more/holiday.mkv", "x").string();
+    const auto lines = Lines(Start({"--output-dir", OutDir(), "--dry-run", QString::fromStdString(first),
+                                    QString::fromStdString(second)})
+                                 .out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find("\"" + Out("holiday-1.mp4") + "\""), std::string::npos);
+    EXPECT_NE(lines[1].find("\"" + Out("holiday-2.mp4") + "\""), std::string::npos);
+    const auto overwrite =
+        Lines(Start({"--overwrite", "--output-dir", OutDir(), "--dry-run", QString::fromStdString(first)}).out);
+    EXPECT_NE(overwrite.at(0).find("\"" + Out("holiday.mp4") + "\""), std::string::npos);
+}
+
+TEST_F(Cli, DryRunChangesNothingOnDisk)
+{
+    const std::string input = Video("holiday.avi");
+    const ToolRun run = Start({"--dry-run", QString::fromStdString(input)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string defaultDir = home.path().string() + "/iPod Files";
+    EXPECT_NE(run.out.find("\"" + defaultDir + "/holiday.mp4\""), std::string::npos) << run.out;
+    EXPECT_FALSE(fs::exists(defaultDir));
+    const ToolRun nested = Start({"--output-dir", OutDir() + "/a/b", "--dry-run", QString::fromStdString(input)});
+    EXPECT_EQ(nested.status, 0);
+    EXPECT_FALSE(fs::exists(out.path() / "a"));
+}
+
+TEST_F(Cli, RelativePathsAreReadFromTheCurrentDirectory)
+{
+    Video("holiday.avi");
+    const auto lines = Lines(Start({"--output-dir", "outputs", "--dry-run", "./holiday.avi"}).out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("-i \"" + work.path().string() + "/holiday.avi\""), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find("\"" + work.path().string() + "/outputs/holiday.mp4\""), std::string::npos) << lines[0];
+}
+
+TEST_F(Cli, APathHoldingADoubleQuoteIsRefused)
+{
+    const std::string quoted = Video("say \"hi\".avi");
+    const std::string plain = Video("plain.avi");
+    const ToolRun run = Start({"--output-dir", OutDir(), "--dry-run", QString::fromStdString(quoted),
+                           QString::fromStdString(plain)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("double quote"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(quoted), std::string::npos) << run.err;
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("plain.avi"), std::string::npos);
+    EXPECT_EQ(run.out.find("say"), std::string::npos);
+}
+
+TEST_F(Cli, AMissingFileIsReportedAndSkipped)
+{
+    const ToolRun run = Start({"--output-dir", OutDir(), "--dry-run", QString::fromStdString(Out("none.avi"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("none.avi"), std::string::npos);
+}
+
+TEST_F(Cli, UsageErrorsExitWithTwo)
+{
+    const std::string input = Video("holiday.avi");
+    const QString file = QString::fromStdString(input);
+    const QList<QStringList> cases = {
+        {},
+        {"--bogus"},
+        {"-x", "--list-formats"},
+        {"--format", "30", "--dry-run", file},
+        {"--format", "seven", "--dry-run", file},
+        {"--volume", "11", "--dry-run", file},
+        {"--attempt", "3", "--dry-run", file},
+        {"--dry-run"},
+        {"--attempt", "2", file},
+        {"--show-profile"},
+        {"--show-profile", "-1"},
+        {"--show-profile", "3", file},
+        {"--list-formats", "--format", "3"},
+        {"--list-formats", "--show-profile", "2"},
+        {"--overwrite=yes", "--dry-run", file},
+        {"--output-dir", "", "--dry-run", file},
+        {"--mute", "yes", "--dry-run", file},
+    };
+    for (const QStringList& arguments : cases) {
+        const ToolRun run = Start(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.out, "") << arguments.join(' ').toStdString();
+        EXPECT_NE(run.err.find("vantorel-cli: "), std::string::npos) << arguments.join(' ').toStdString();
+    }
+}
+
+TEST_F(Cli, AChoiceOutsideTheListNamesTheEntries)
+{
+    const ToolRun run = Start({"--format", "12", "--sampling-rate", "44100 Hz", "--dry-run",
+                           QString::fromStdString(Video("holiday.avi"))});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("\"24000 Hz\""), std::string::npos) << run.err;
+    const ToolRun audio = Start({"--format", "23", "--video-codec", "MPEG4", "--dry-run",
+                             QString::fromStdString(Video("song.wav"))});
+    EXPECT_EQ(audio.status, 2);
+    EXPECT_NE(audio.err.find("no entries"), std::string::npos) << audio.err;
+}
+
+TEST_F(Cli, HelpDescribesTheModes)
+{
+    const ToolRun run = Start({"--help"});
+    EXPECT_EQ(run.status, 0);
+    for (const char* text : {"--list-formats", "--show-profile", "--dry-run", "--attempt", "--source-size"})
+        EXPECT_NE(run.out.find(text), std::string::npos) << text;
+}
+
+} // namespace

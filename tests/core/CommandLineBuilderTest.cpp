@@ -1,0 +1,403 @@
+#include "core/cmdline/CommandLineBuilder.h"
+#include "core/profiles/FormatCatalogue.h"
+#include "core/profiles/FormatSwitch.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kAppDir = "/opt/v/";
+constexpr const char* kInput = "/videos/holiday.avi";
+constexpr const char* kPrefix = "\"/opt/v/ridod2e\" -@ -y  -i \"/videos/holiday.avi\"";
+
+class Builder : public ::testing::Test {
+protected:
+    // The window's defaults for a format, writing into the temporary output folder.
+    ConversionChoices ChoicesFor(int format) const
+    {
+        return TakeChoices(ProfileStateFor(format), "50", out.path().string(), false, kAppDir);
+    }
+
+    static std::string Ext(int format) { return FormatTag(format) == "MPG" ? "mpg" : Lower(FormatTag(format)); }
+    static std::string Lower(std::string text)
+    {
+        for (char& c : text)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    }
+
+    JobInput Job(const std::string& input, const std::string& ext, const std::string& size = "0 x 0",
+                 InputOptions options = {}) const
+    {
+        return {input, size, ext, options};
+    }
+
+    std::string Out(const std::string& name) const { return out.path().string() + "/" + name; }
+
+    TempDir out;
+    std::atomic<bool> thumbnailPending{false};
+    std::atomic<bool> retryPending{false};
+    CommandLineBuilder builder{thumbnailPending, retryPending};
+};
+
+// The example of the builder's documentation, on this platform.
+ConversionChoices ExampleChoices()
+{
+    ConversionChoices choices;
+    choices.formatIndex = 0;
+    choices.videoCodec = "MPEG4";
+    choices.videoSize = "320 x 240";
+    choices.videoBitrate = "1500 Kbps";
+    choices.frameRate = " Auto";
+    choices.audioCodec = "mpeg4aac";
+    choices.audioBitrate = "64 Kbps";
+    choices.samplingRate = "44100 Hz";
+    choices.channelIndex = 0;
+    choices.letterBoxIndex = 0;
+    choices.muteIndex = 0;
+    choices.volumeFactor = "50";
+    choices.outputDir = "/home/u/iPod Files";
+    choices.appDir = kAppDir;
+    return choices;
+}
+
+TEST(BuilderExample, PlainIPodLineByteForByte)
+{
+    std::atomic<bool> thumbnail{false}, retry{false};
+    CommandLineBuilder builder(thumbnail, retry, BuilderDisk{false, {}});
+    const BuildResult result = builder.BuildCommandLine(ExampleChoices(), {kInput, "0 x 0", "mp4", {}});
+    ASSERT_TRUE(result.ok()) << result.error;
+    EXPECT_EQ(result.commandLine,
+              "\"/opt/v/ridod2e\" -@ -y  -i \"/videos/holiday.avi\" -vcodec \"mpeg4\"  -b \"1500\"  -acodec "
+              "\"mpeg4aac\" -ab \"64\" -ar \"44100\" -ac \"2 (stereo)\" -s 320x240 \"/home/u/iPod Files/holiday.mp4\"");
+    EXPECT_EQ(builder.OutputFilePath(), "/home/u/iPod Files/holiday.mp4");
+    EXPECT_FALSE(thumbnail);
+}
+
+TEST(BuilderExample, FrameRateAndLetterboxLineByteForByte)
+{
+    std::atomic<bool> thumbnail{false}, retry{false};
+    CommandLineBuilder builder(thumbnail, retry, BuilderDisk{false, {}});
+    ConversionChoices choices = ExampleChoices();
+    choices.frameRate = "29.97 fps";
+    choices.letterBoxIndex = 1;
+    const BuildResult result = builder.BuildCommandLine(choices, {kInput, "640 x 352", "mp4", {}});
+    EXPECT_EQ(result.commandLine,
+              "\"/opt/v/ridod2e\" -@ -y  -i \"/videos/holiday.avi\" -vcodec \"mpeg4\"  -b \"1500\" -r \"29.97\"  "
+              "-acodec \"mpeg4aac\" -ab \"64\" -ar \"44100\" -ac \"2 (stereo)\" -s 320x176 -padtop 32 -padbottom 32 "
+              "\"/home/u/iPod Files/holiday.mp4\"");
+}
+
+TEST_F(Builder, EveryFormatAssemblyWithItsDefaults)
+{
+    const struct {
+        int format;
+        const char* middle;
+    } table[] = {
+        {0, " -vcodec \"mpeg4\"  -b \"1500\"  -acodec \"mpeg4aac\" -ab \"64\" -ar \"44100\" -ac \"2 (stereo)\" -s 320x240"},
+        {1, " -vcodec \"mpeg4\"  -b \"1200\"  -acodec \"mpeg4aac\" -ab \"64\" -ar \"44100\" -ac \"2 (stereo)\" -s 320x240"},
+        {2, " -vcodec \"mpeg4\"  -b \"512\"  -acodec \"mpeg4aac\" -ab \"64\" -ar \"44100\" -ac \"2 (stereo)\" -s 320x240"},
+        {3, " -vcodec \"mpeg4\"  -b \"2500\"  -acodec \"mpeg4aac\" -ab \"80\" -ar \"44100\" -ac \"2 (stereo)\" -s 640x480"},
+        {4, " -vcodec \"mpeg4\"  -b \"1200\"  -acodec \"mpeg4aac\" -ab \"80\" -ar \"44100\" -ac \"2 (stereo)\" -s 640x480"},
+        {5, " -vcodec \"mpeg4\"  -b \"512\"  -acodec \"mpeg4aac\" -ab \"80\" -ar \"44100\" -ac \"2 (stereo)\" -s 640x480"},
+        {6, " -vcodec \"mpeg4\"  -b \"2500\"  -acodec \"mpeg4aac\" -ab \"80\" -ar \"44100\" -ac \"2 (stereo)\" -s 640x480"},
+        {8, " -vcodec \"mpeg4\" -b \"1200\" -r \"29.97\"  -acodec \"mpeg4aac\" -ab \"128\" -ar \"44100\" -ac \"2 (stereo)\" "
+            "-s 320x240"},
+        {9, " -bitexact -vcodec \"h264\" -b \"1200\" -maxrate \"1500\" -bufsize \"1280\" -r \"29.97\" -acodec \"mpeg4aac\" "
+            "-ab \"128\" -ar \"48000\" -ac \"2 (stereo)\" -g \"250\"  -qscale \"25\"  -coder \"1\" -s 320x240"},
+        {10, " -id3v2 -vcodec \"wmv3x\" -b \"1200\"  -acodec \"wma7x\"  -ab \"128\" -ar \"48000\" -ac \"2 (stereo)\" "
+             "-s 320x240 -f xwmv "},
+        {12, " -vcodec \"xvid\" -b \"400\" -r \"29.97\"  -acodec \"mpeg4aac\" -ab \"64\" -ar \"24000\" -ac \"2 (stereo)\" "
+             "-s 368x208 -f psp"},
+        {13, " -bitexact -title \"holiday\" -vcodec \"h264\" -b \"400\" -maxrate \"1500\" -bufsize \"128\" -r \"29.97\"  "
+             "-acodec \"mpeg4aac\" -ab \"64\" -ar \"48000\" -ac \"2 (stereo)\" -g \"250\" -qscale \"25\" -coder \"1\"  "
+             "-s 368x208 -f psp"},
+        {14, " -bitexact -vcodec \"h264\" -b \"1200\" -maxrate \"3500\" -bufsize \"1280\"  -r \"29.97\" -acodec \"mpeg4aac\" "
+             "-ab \"80\" -ar \"44100\" -ac \"2 (stereo)\" -g \"250\"  -qscale \"25\"  -coder \"1\" -s 720x480"},
+        {15, " -bitexact -vcodec \"h264\" -b \"2000\" -maxrate \"3500\" -bufsize \"1280\"  -r \"29.97\" -acodec \"mpeg4aac\" "
+             "-ab \"256\" -ar \"44100\" -ac \"2 (stereo)\" -g \"250\"  -qscale \"25\"  -coder \"1\" -s 1280x720"},
+        {16, " -bitexact -vcodec \"h264\" -b \"2000\" -maxrate \"3500\" -bufsize \"1280\"  -r \"29.97\" -acodec \"mpeg4aac\" "
+             "-ab \"256\" -ar \"44100\" -ac \"2 (stereo)\" -g \"250\"  -qscale \"25\"  -coder \"1\" -s 1920x1072"},
+        {18, " -vcodec \"mpeg4\"  -b \"128\"  -bt \"60\"  -acodec \"amr_nb\" -ab \"48\" -ar \"8000 \" -ac \"1 (mono)\" "
+             "-s 176x144"},
+        {19, " -vcodec \"mpeg4\"  -b \"128\"  -bt \"60\"  -acodec \"amr_nb\" -ab \"48\" -ar \"8000 \" -ac \"1 (mono)\" "
+             "-s 176x144 -f 3gp"},
+        {21, " -acodec \"aac\" -ab \"128\" -ar \"44100\" -ac \"2 (stereo)\" -vn "},
+        {22, " -acodec \"mpeg4aac\" -ab \"128\" -ar \"48000\" -ac \"2 (stereo)\" -vn "},
+        {23, " -id3v1 -id3v2 -acodec \"mp3\" -ab \"192\" -ar \"48000\" -ac \"2 (stereo)\""},
+        {24, " -id3v2 -acodec \"wma7x\" -ab \"128\" -ar \"48000\" -ac \"2 (stereo)\" -vn -f xwmv"},
+        {26, " -vcodec \"mpeg4\"  -b \"1200\" -r \"29.97\"  -acodec \"mp3\"  -ab \"128\" -ar \"44100\" -ac \"2 (stereo)\""},
+        {27, " -vcodec \"mpeg1video\" -b \"1600\" -r \"25\" -acodec \"mp2\"  -ab \"128\" -ar \"44100\" -ac \"2 (stereo)\""},
+        {28, " -vcodec \"mpeg4_qt\" -b \"1200\"  -acodec \"mpeg4aac_qt\" -ab \"128\" -ar \"44100\" -ac \"2 (stereo)\" -f qt"},
+        {29, " -id3v2 -vcodec \"wmv3x\" -b \"1200\" -r \"29.97\"  -acodec \"wma7x\"  -ab \"128\" -ar \"44100\" "
+             "-ac \"2 (stereo)\" -f xwmv "},
+    };
+    ASSERT_EQ(std::size(table), 25u);
+    for (const auto& row : table) {
+        thumbnailPending = false;
+        const std::string ext = Ext(row.format);
+        const BuildResult result = builder.BuildCommandLine(ChoicesFor(row.format), Job(kInput, ext));
+        ASSERT_TRUE(result.ok()) << row.format;
+        EXPECT_EQ(result.commandLine, kPrefix + std::string(row.middle) + " \"" + Out("holiday." + ext) + "\"")
+            << "format " << row.format;
+        EXPECT_EQ(thumbnailPending.load(), row.format == 12 || row.format == 13) << row.format;
+    }
+}
+
+TEST_F(Builder, GeneralVideoFormatsSendTheSourceSizeForOriginalVideoSize)
+{
+    const BuildResult result = builder.BuildCommandLine(ChoicesFor(26), Job(kInput, "avi", "640 x 352"));
+    EXPECT_EQ(result.commandLine, std::string(kPrefix)
+                  + " -vcodec \"mpeg4\"  -b \"1200\" -r \"29.97\"  -acodec \"mp3\"  -ab \"128\" -ar \"44100\" "
+                    "-ac \"2 (stereo)\" -s 640x352 \"" + Out("holiday.avi") + "\"");
+}
+
+TEST_F(Builder, MissingOutputDirectoryIsCreated)
+{
+    const std::string dir = Out("new folder");
+    ConversionChoices choices = ChoicesFor(0);
+    choices.outputDir = "  " + dir + " ";
+    const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    ASSERT_TRUE(result.ok());
+    EXPECT_TRUE(fs::is_directory(dir));
+    EXPECT_EQ(builder.OutputFilePath(), dir + "/holiday.mp4");
+}
+
+TEST_F(Builder, ADirectoryThatCannotBeCreatedStopsWithTheMessageAndChangesNothing)
+{
+    ASSERT_TRUE(builder.BuildCommandLine(ChoicesFor(12), Job(kInput, "mp4")).ok());
+    const std::string recorded = builder.OutputFilePath();
+    const std::string pieces = builder.Pieces().outputArg;
+    thumbnailPending = false;
+    out.write("a file", "x");
+    for (const std::string& dir : {Out("missing/parent"), Out("a file"), std::string()}) {
+        ConversionChoices choices = ChoicesFor(12);
+        choices.outputDir = dir;
+        const BuildResult result = builder.BuildCommandLine(choices, Job("/videos/other.avi", "mp4"));
+        EXPECT_EQ(result.status, BuildResult::Status::DirectoryError) << dir;
+        EXPECT_EQ(result.error,
+                  "Fail to create directory. Please choose a different directory \n\rand give the directory a new name");
+        EXPECT_EQ(result.commandLine, "");
+        EXPECT_EQ(builder.OutputFilePath(), recorded);
+        EXPECT_EQ(builder.Pieces().outputArg, pieces);
+        EXPECT_FALSE(thumbnailPending);
+    }
+    EXPECT_FALSE(fs::exists(Out("missing")));
+}
+
+TEST_F(Builder, ExistingOutputIsNumberedUnlessOverwriting)
+{
+    out.write("holiday.mp4", "x");
+    EXPECT_TRUE(builder.BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4")).ok());
+    EXPECT_EQ(builder.OutputFilePath(), Out("holiday-1.mp4"));
+    out.write("holiday-1.mp4", "x");
+    const BuildResult second = builder.BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4"));
+    EXPECT_EQ(builder.OutputFilePath(), Out("holiday-2.mp4"));
+    EXPECT_NE(second.commandLine.find(" \"" + Out("holiday-2.mp4") + "\""), std::string::npos);
+
+    ConversionChoices overwrite = ChoicesFor(0);
+    overwrite.overwrite = true;
+    EXPECT_TRUE(builder.BuildCommandLine(overwrite, Job(kInput, "mp4")).ok());
+    EXPECT_EQ(builder.OutputFilePath(), Out("holiday.mp4"));
+}
+
+TEST_F(Builder, TheInputItselfIsNeverTheOutputEvenWhenOverwriting)
+{
+    const std::string input = out.write("clip.mp4", "video").string();
+    for (bool overwrite : {false, true}) {
+        ConversionChoices choices = ChoicesFor(0);
+        choices.overwrite = overwrite;
+        EXPECT_TRUE(builder.BuildCommandLine(choices, Job(input, "mp4")).ok());
+        EXPECT_EQ(builder.OutputFilePath(), Out("clip-1.mp4")) << overwrite;
+        choices.outputDir += "/";
+        EXPECT_TRUE(builder.BuildCommandLine(choices, Job(input, "mp4")).ok());
+        EXPECT_EQ(builder.OutputFilePath(), out.path().string() + "//clip-1.mp4") << overwrite;
+    }
+}
+
+TEST_F(Builder, AnInputWithANumberedNameIsNumberedOnce)
+{
+    const std::string input = out.write("clip-1.mp4", "video").string();
+    EXPECT_TRUE(builder.BuildCommandLine(ChoicesFor(0), Job(input, "mp4")).ok());
+    EXPECT_EQ(builder.OutputFilePath(), Out("clip-1-1.mp4"));
+}
+
+TEST_F(Builder, DirectoryTextEndingInASeparatorGivesTwoSeparators)
+{
+    ConversionChoices choices = ChoicesFor(0);
+    choices.outputDir = out.path().string() + "/";
+    const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    EXPECT_EQ(builder.OutputFilePath(), out.path().string() + "//holiday.mp4");
+    EXPECT_NE(result.commandLine.find(out.path().string() + "//holiday.mp4\""), std::string::npos);
+}
+
+TEST_F(Builder, SeveralDotsKeepTheBaseName)
+{
+    EXPECT_TRUE(builder.BuildCommandLine(ChoicesFor(0), Job("/videos/a.b.avi", "mp4")).ok());
+    EXPECT_EQ(builder.OutputFilePath(), Out("a.b.mp4"));
+}
+
+TEST_F(Builder, PspVideoIsFollowedByAThumbnailBesideIt)
+{
+    out.write("holiday.mp4", "x");
+    const ConversionChoices choices = ChoicesFor(12);
+    const BuildResult video = builder.BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352"));
+    ASSERT_TRUE(video.ok());
+    EXPECT_TRUE(thumbnailPending);
+    EXPECT_EQ(builder.OutputFilePath(), Out("holiday-1.mp4"));
+    const BuildResult thumbnail = builder.BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352"));
+    EXPECT_EQ(thumbnail.commandLine, std::string(kPrefix) + " -f singlejpeg -ss 3 -vframes 1  -s 368x204 -padtop 2 "
+                                                            "-padbottom 2 -an  \"" + Out("holiday-1.THM") + "\"");
+    EXPECT_EQ(builder.OutputFilePath(), Out("holiday-1.mp4"));
+    EXPECT_TRUE(thumbnailPending) << "the queue clears it, not the builder";
+}
+
+TEST_F(Builder, ThumbnailOfAnUnnumberedVideoIsNotNumberedAgainstIt)
+{
+    const ConversionChoices choices = ChoicesFor(13);
+    ASSERT_TRUE(builder.BuildCommandLine(choices, Job(kInput, "mp4")).ok());
+    out.write("holiday.mp4", "the video run wrote it");
+    const BuildResult thumbnail = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    EXPECT_EQ(thumbnail.commandLine, std::string(kPrefix) + " -f singlejpeg -ss 3 -vframes 1  -s 368x208 -an  \""
+                  + Out("holiday.THM") + "\"");
+}
+
+TEST_F(Builder, RetryBuildsTheFormatLineAgainEvenWithAThumbnailDue)
+{
+    const ConversionChoices choices = ChoicesFor(12);
+    const JobInput first = Job("/videos/movie.mov", "mp4");
+    ASSERT_TRUE(builder.BuildCommandLine(choices, first).ok());
+    retryPending = true;
+    JobInput second = first;
+    second.options = SecondAttemptOptions(first.inputPath, first.options);
+    const BuildResult retry = builder.BuildCommandLine(choices, second);
+    EXPECT_EQ(retry.commandLine.rfind("\"/opt/v/ridod2e\" -@ -y  -f qt -i \"/videos/movie.mov\" -vcodec \"xvid\"", 0), 0u)
+        << retry.commandLine;
+    retryPending = false;
+    const BuildResult thumbnail = builder.BuildCommandLine(choices, second);
+    EXPECT_EQ(thumbnail.commandLine.rfind("\"/opt/v/ridod2e\" -@ -y  -f qt -i \"/videos/movie.mov\" -f singlejpeg", 0), 0u);
+}
+
+TEST_F(Builder, RealMediaInputGoesThroughTheAlternativeReader)
+{
+    const std::string input = "/videos/clip.rm";
+    const BuildResult result =
+        builder.BuildCommandLine(ChoicesFor(0), Job(input, "mp4", "0 x 0", FirstAttemptOptions(input)));
+    EXPECT_EQ(result.commandLine.rfind("\"/opt/v/ridod2e\" -@ -y  -i \"DS:\\\\/videos/clip.rm\" -vcodec", 0), 0u)
+        << result.commandLine;
+    EXPECT_EQ(builder.Pieces().encoderPrefix, "\"/opt/v/ridod2e\" -@ -y  -i \"DS:\\\\");
+}
+
+TEST_F(Builder, MuteAddsNoAudioToVideoOutputsOnly)
+{
+    ConversionChoices choices = ChoicesFor(0);
+    choices.muteIndex = 1;
+    choices.volumeFactor = "100";
+    const BuildResult video = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    EXPECT_FALSE(video.resetMute);
+    EXPECT_NE(video.commandLine.find("-ac \"2 (stereo)\" -an  -vol_factor \"100\" -s 320x240"), std::string::npos)
+        << video.commandLine;
+
+    ConversionChoices audio = ChoicesFor(23);
+    audio.muteIndex = 1;
+    const BuildResult mp3 = builder.BuildCommandLine(audio, Job(kInput, "mp3"));
+    EXPECT_TRUE(mp3.resetMute);
+    EXPECT_EQ(mp3.commandLine.find(" -an "), std::string::npos);
+    EXPECT_EQ(builder.Pieces().muteArg, "");
+}
+
+TEST_F(Builder, AudioOnlyOutputsGetNoLetterbox)
+{
+    ConversionChoices choices = ChoicesFor(0);
+    ASSERT_EQ(choices.letterBoxIndex, 1);
+    builder.BuildCommandLine(choices, Job(kInput, "mp3", "640 x 352"));
+    EXPECT_EQ(builder.Pieces().sizeArg, " -s 320x240");
+    builder.BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352"));
+    EXPECT_EQ(builder.Pieces().sizeArg, " -s 320x176 -padtop 32 -padbottom 32");
+}
+
+TEST_F(Builder, LetterboxErrorFallsBackToThePlainSize)
+{
+    ConversionChoices choices = ChoicesFor(26);
+    choices.videoSize = "320 x 241";
+    builder.BuildCommandLine(choices, Job(kInput, "avi", "640 x 352"));
+    EXPECT_EQ(builder.Pieces().sizeArg, " -s 320x241");
+}
+
+TEST_F(Builder, PspAvcTitleOfANameWithoutAnExtensionIsTheWholeName)
+{
+    const ConversionChoices choices = ChoicesFor(13);
+    const struct {
+        const char* input;
+        const char* title;
+    } table[] = {{"/videos/movie.", "movie."}, {"/videos/plain", "plain"}, {"/videos/a.b.avi", "a.b"}};
+    for (const auto& row : table) {
+        thumbnailPending = false;
+        const BuildResult result = builder.BuildCommandLine(choices, Job(row.input, "mp4"));
+        EXPECT_NE(result.commandLine.find(" -bitexact -title \"" + std::string(row.title) + "\" -vcodec"),
+                  std::string::npos)
+            << result.commandLine;
+    }
+}
+
+TEST_F(Builder, APathHoldingADoubleQuoteIsRefusedAndNothingIsBuilt)
+{
+    ASSERT_TRUE(builder.BuildCommandLine(ChoicesFor(12), Job(kInput, "mp4")).ok());
+    thumbnailPending = false;
+    const std::string recorded = builder.OutputFilePath();
+    const std::string missing = Out("to be created");
+
+    ConversionChoices choices = ChoicesFor(12);
+    choices.outputDir = missing;
+    const BuildResult input = builder.BuildCommandLine(choices, Job("/videos/say \"hi\".avi", "mp4"));
+    EXPECT_EQ(input.status, BuildResult::Status::UnsafePath);
+    EXPECT_EQ(input.error, std::string(kQuotedPathError) + "/videos/say \"hi\".avi");
+    EXPECT_EQ(input.commandLine, "");
+
+    choices.outputDir = Out("quote\"dir");
+    EXPECT_EQ(builder.BuildCommandLine(choices, Job(kInput, "mp4")).status, BuildResult::Status::UnsafePath);
+    choices.outputDir = missing;
+    choices.appDir = "/opt/\"v\"/";
+    EXPECT_EQ(builder.BuildCommandLine(choices, Job(kInput, "mp4")).status, BuildResult::Status::UnsafePath);
+
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_FALSE(fs::exists(Out("quote\"dir")));
+    EXPECT_EQ(builder.OutputFilePath(), recorded);
+    EXPECT_FALSE(thumbnailPending);
+}
+
+TEST_F(Builder, ASeparatorIndexBuildsNoLine)
+{
+    ConversionChoices choices = ChoicesFor(0);
+    choices.formatIndex = 7;
+    const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    EXPECT_EQ(result.status, BuildResult::Status::NoAssembly);
+    EXPECT_EQ(result.commandLine, "");
+    EXPECT_EQ(builder.OutputFilePath(), Out("holiday.mp4"));
+}
+
+TEST_F(Builder, ADryRunCreatesNoDirectoryAndCountsPlannedOutputs)
+{
+    const std::string missing = Out("later");
+    CommandLineBuilder dry(thumbnailPending, retryPending,
+                           BuilderDisk{false, [&](const std::string& path) { return path == missing + "/holiday.mp4"; }});
+    ConversionChoices choices = ChoicesFor(0);
+    choices.outputDir = missing;
+    EXPECT_TRUE(dry.BuildCommandLine(choices, Job(kInput, "mp4")).ok());
+    EXPECT_EQ(dry.OutputFilePath(), missing + "/holiday-1.mp4");
+    EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST(AudioOnlyOutput, ByExtension)
+{
+    for (const char* ext : {"mp3", "mp2", "m4a", "wav", "ogg", "aac", "wma", "ra", "ac3"})
+        EXPECT_TRUE(IsAudioOnlyOutput(ext)) << ext;
+    for (const char* ext : {"mp4", "wmv", "3gp", "3g2", "avi", "mpg", "mov", "MP3", ""})
+        EXPECT_FALSE(IsAudioOnlyOutput(ext)) << ext;
+}
+
+} // namespace

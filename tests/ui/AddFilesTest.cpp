@@ -1,0 +1,246 @@
+#include "support/MediaClips.h"
+#include "support/ProbeStandIn.h"
+#include "ui/Application.h"
+#include "core/SharedState.h"
+#include "ui/TForm1.h"
+#include "ui/AddFiles.h"
+#include "core/OpenDialogFilter.h"
+#include "ui/TFormAnalyzingSplash.h"
+#include "media/TVFVideoInfo.h"
+#include "support/FakeMessages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Files the media-information component cannot read, so the stand-in
+// encoder measures them.
+class AddFiles : public ::testing::Test {
+protected:
+    QString file(const std::string& name) const
+    {
+        return QString::fromStdString(media.write(name, "no pictures in here\n").string());
+    }
+    QString missing(const std::string& name) const { return QString::fromStdString((media.path() / name).string()); }
+
+    void choose(const QStringList& files)
+    {
+        app.addFiles->setChooseFiles([this, files](QWidget*, const QStringList& filters) -> std::optional<QStringList> {
+            offeredFilters = filters;
+            ++dialogs;
+            return files;
+        });
+    }
+
+    QString cell(int row, int column) const { return form.ListView1->item(row, column)->text(); }
+
+    void expectEverythingReleased() const
+    {
+        EXPECT_FALSE(app.FormAnalyzingSplash->isVisible());
+        EXPECT_TRUE(form.AddFileButton->isEnabled());
+        EXPECT_TRUE(form.ConvertNowButton->isEnabled());
+        EXPECT_TRUE(form.ComboOutputFormat->isEnabled());
+        EXPECT_TRUE(form.ClearAllButton->isEnabled());
+        EXPECT_TRUE(form.AddFiles1->isEnabled());
+        EXPECT_FALSE(app.state.keepAnalyzing);
+        EXPECT_FALSE(app.state.analysisBusy);
+    }
+
+    StandInEncoder encoder{kClipDescription, ""};
+    TempDir media;
+    FakeMessages messages;
+    Application app{encoder.appDir(), messages};
+    TForm1& form = *app.Form1;
+    QStringList offeredFilters;
+    int dialogs = 0;
+};
+
+TEST_F(AddFiles, EachChosenFileBecomesATickedRowInTheDialogsOrder)
+{
+    choose({file("b.bin"), file("a.bin")});
+    form.AddFileButton->click();
+    ASSERT_EQ(form.ListView1->rowCount(), 2);
+    EXPECT_EQ(cell(0, 0), file("b.bin"));
+    EXPECT_EQ(cell(1, 0), file("a.bin"));
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(cell(row, 1), "320 x 240");
+        EXPECT_EQ(cell(row, 2), "25");
+        EXPECT_EQ(cell(row, 3), "00:01:23");
+        EXPECT_EQ(cell(row, 4), "MP4");
+        EXPECT_EQ(form.ListView1->item(row, 0)->checkState(), Qt::Checked);
+    }
+    EXPECT_EQ(offeredFilters, QtNameFilters(kOpenDialogFilter));
+    expectEverythingReleased();
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(AddFiles, AVideoTheComponentReadsNeedsNoEncoder)
+{
+    const QString clip = QString::fromStdString(clips::NinetySecondAvi());
+    choose({clip});
+    form.AddFileButton->click();
+    ASSERT_EQ(form.ListView1->rowCount(), 1);
+    EXPECT_EQ(cell(0, 0), clip);
+    EXPECT_EQ(cell(0, 1), "640 x 352");
+    EXPECT_EQ(cell(0, 2), "25");
+    EXPECT_EQ(cell(0, 3), "00:01:30");
+    EXPECT_EQ(cell(0, 4), "MP4");
+    EXPECT_TRUE(encoder.calls().empty());
+    EXPECT_EQ(app.addFiles->VideoInfo().FileFormat(), "AVI");
+}
+
+TEST_F(AddFiles, TheMenuEntryAddsFilesToo)
+{
+    choose({file("a.bin")});
+    form.AddFiles1->trigger();
+    EXPECT_EQ(form.ListView1->rowCount(), 1);
+}
+
+TEST_F(AddFiles, WhileFilesAreMeasuredTheSplashShowsTheFileAndTheControlsAreLocked)
+{
+    encoder.script("sleep 0.3\ncat \"$HERE/plain.txt\"\n");
+    choose({file("first clip.bin")});
+    bool checked = false;
+    QTimer::singleShot(200, [&] {
+        checked = true;
+        EXPECT_TRUE(app.FormAnalyzingSplash->isVisible());
+        EXPECT_EQ(app.FormAnalyzingSplash->Panel1->text(), "first clip.bin");
+        EXPECT_FALSE(form.AddFileButton->isEnabled());
+        EXPECT_FALSE(form.ConvertNowButton->isEnabled());
+        EXPECT_FALSE(form.ComboOutputFormat->isEnabled());
+        EXPECT_FALSE(form.AddFiles1->isEnabled());
+        EXPECT_TRUE(app.state.analysisBusy);
+        EXPECT_TRUE(app.state.keepAnalyzing);
+        EXPECT_FALSE(app.FormAnalyzingSplash->close());
+    });
+    form.AddFileButton->click();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(form.ListView1->rowCount(), 1);
+    expectEverythingReleased();
+}
+
+TEST_F(AddFiles, CancelDuringTheFirstOfThreeFilesAddsTheFirstOnly)
+{
+    encoder.script("sleep 0.3\ncat \"$HERE/plain.txt\"\n");
+    choose({file("a.bin"), file("b.bin"), file("c.bin")});
+    QTimer::singleShot(200, [&] { app.FormAnalyzingSplash->Button2->click(); });
+    form.AddFileButton->click();
+    ASSERT_EQ(form.ListView1->rowCount(), 1);
+    EXPECT_EQ(cell(0, 0), file("a.bin"));
+    EXPECT_EQ(encoder.calls().size(), 1u);
+    expectEverythingReleased();
+}
+
+TEST_F(AddFiles, CancellingTheDialogChangesNothing)
+{
+    app.addFiles->setChooseFiles([](QWidget*, const QStringList&) { return std::optional<QStringList>(); });
+    form.AddFileButton->click();
+    EXPECT_EQ(form.ListView1->rowCount(), 0);
+    EXPECT_TRUE(encoder.calls().empty());
+    expectEverythingReleased();
+}
+
+TEST_F(AddFiles, AMissingEncoderIsReportedAndNoDialogOpens)
+{
+    TempDir emptyAppDir;
+    Application bare(emptyAppDir.dir(), messages);
+    int opened = 0;
+    bare.addFiles->setChooseFiles([&](QWidget*, const QStringList&) {
+        ++opened;
+        return std::optional<QStringList>();
+    });
+    bare.Form1->AddFileButton->click();
+    EXPECT_EQ(opened, 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "A required file is missing!\nPlease re-install this software");
+    EXPECT_TRUE(bare.Form1->ComboOutputFormat->isEnabled());
+}
+
+TEST_F(AddFiles, AFileThatVanishedGetsNoRowAndNoOtherFilesValues)
+{
+    choose({file("a.bin"), missing("gone.avi"), file("c.bin")});
+    form.AddFileButton->click();
+    ASSERT_EQ(form.ListView1->rowCount(), 2);
+    EXPECT_EQ(cell(0, 0), file("a.bin"));
+    EXPECT_EQ(cell(1, 0), file("c.bin"));
+    EXPECT_EQ(encoder.calls().size(), 2u);
+}
+
+TEST_F(AddFiles, TheSameFileChosenTwiceGetsTwoRows)
+{
+    choose({file("a.bin"), file("a.bin")});
+    form.AddFileButton->click();
+    EXPECT_EQ(form.ListView1->rowCount(), 2);
+}
+
+TEST_F(AddFiles, AFileTheEncoderRejectsTwiceShowsUnknown)
+{
+    encoder.script("echo 'Unknown format'\n");
+    choose({file("noise.bin")});
+    form.AddFileButton->click();
+    ASSERT_EQ(form.ListView1->rowCount(), 1);
+    EXPECT_EQ(cell(0, 1), "Unknown");
+    EXPECT_EQ(cell(0, 2), "");
+    EXPECT_EQ(cell(0, 3), "");
+    EXPECT_EQ(form.ListView1->item(0, 0)->checkState(), Qt::Checked);
+    EXPECT_EQ(encoder.calls().size(), 2u);
+}
+
+TEST_F(AddFiles, TheNewestRowIsScrolledIntoView)
+{
+    form.show();
+    QStringList files;
+    for (int index = 0; index < 14; ++index)
+        files << file("clip" + std::to_string(index) + ".bin");
+    choose(files);
+    form.AddFileButton->click();
+    ASSERT_EQ(form.ListView1->rowCount(), 14);
+    const QRect last = form.ListView1->visualItemRect(form.ListView1->item(13, 0));
+    EXPECT_TRUE(form.ListView1->viewport()->rect().intersects(last));
+    const QRect first = form.ListView1->visualItemRect(form.ListView1->item(0, 0));
+    EXPECT_FALSE(form.ListView1->viewport()->rect().intersects(first));
+}
+
+TEST_F(AddFiles, TheOpenDialogAllowsSeveralFilesAndStartsOnTheFirstFilter)
+{
+    const QStringList filters = QtNameFilters(kOpenDialogFilter);
+    bool inspected = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        inspected = true;
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
+        EXPECT_EQ(dialog->nameFilters(), filters);
+        // The dialog shows the descriptions as written, without the pattern part.
+        EXPECT_EQ(dialog->selectedNameFilter(), "All Supported Files");
+        EXPECT_TRUE(dialog->testOption(QFileDialog::HideNameFilterDetails));
+        dialog->reject();
+    });
+    EXPECT_EQ(ChooseFilesWithDialog(&form, filters), std::nullopt);
+    EXPECT_TRUE(inspected);
+}
+
+TEST(AddFilesWithTheRealEncoder, ProbesAnMp3InTheWindow)
+{
+    FakeMessages messages;
+    Application app(qEnvironmentVariable("VANTOREL_APPDIR").toStdString(), messages);
+    const QString song = QString::fromStdString(clips::Mp3());
+    app.addFiles->setChooseFiles([&](QWidget*, const QStringList&) { return std::optional<QStringList>(QStringList{song}); });
+    app.Form1->AddFileButton->click();
+    ASSERT_EQ(app.Form1->ListView1->rowCount(), 1);
+    EXPECT_EQ(app.Form1->ListView1->item(0, 1)->text(), "0 x 0");
+    EXPECT_EQ(app.Form1->ListView1->item(0, 2)->text(), "0");
+    EXPECT_EQ(app.Form1->ListView1->item(0, 3)->text(), "00:00:07");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+} // namespace

@@ -1,0 +1,68 @@
+#include "ui/Application.h"
+#include "ui/TForm1.h"
+#include "ui/TFormAnalyzingSplash.h"
+#include "support/FakeMessages.h"
+#include "support/TempDir.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class AnalyzingSplash : public ::testing::Test {
+protected:
+    TempDir appDir;
+    FakeMessages messages;
+    Application app{appDir.dir(), messages};
+    TFormAnalyzingSplash& splash = *app.FormAnalyzingSplash;
+};
+
+TEST_F(AnalyzingSplash, LooksAsDesigned)
+{
+    EXPECT_EQ(splash.windowTitle(), "Analyzing Video Files");
+    EXPECT_EQ(splash.size(), QSize(275, 138));
+    EXPECT_EQ(splash.minimumSize(), splash.maximumSize());
+    EXPECT_EQ(splash.Label1->text(), "Analyzing Video File.......Please Wait.");
+    EXPECT_EQ(splash.Label1->font().pixelSize(), 13);
+    EXPECT_TRUE(splash.Panel1->font().bold());
+    EXPECT_EQ(splash.Panel1->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(splash.Button2->text(), "Cancel");
+    EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(splash.isModal());
+    EXPECT_FALSE(splash.isVisible());
+}
+
+TEST_F(AnalyzingSplash, IsShownCentredOnTheMainWindow)
+{
+    app.Form1->show();
+    splash.showCentred();
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_LE((splash.geometry().center() - app.Form1->frameGeometry().center()).manhattanLength(), 10);
+}
+
+TEST_F(AnalyzingSplash, CancelOnlyClearsKeepAnalyzing)
+{
+    app.state.keepAnalyzing = true;
+    app.state.analysisBusy = true;
+    splash.showCentred();
+    splash.Button2->click();
+    EXPECT_FALSE(app.state.keepAnalyzing);
+    EXPECT_TRUE(app.state.analysisBusy);
+    EXPECT_TRUE(splash.isVisible());
+}
+
+TEST_F(AnalyzingSplash, RefusesToCloseWhileTheAnalysisHoldsIt)
+{
+    app.state.analysisBusy = true;
+    splash.showCentred();
+    EXPECT_FALSE(splash.close());
+    QTest::keyClick(&splash, Qt::Key_Escape);
+    EXPECT_TRUE(splash.isVisible());
+    app.state.analysisBusy = false;
+    EXPECT_TRUE(splash.close());
+    EXPECT_FALSE(splash.isVisible());
+}
+
+} // namespace

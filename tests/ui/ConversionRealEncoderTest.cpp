@@ -1,0 +1,219 @@
+// The conversion in the main window with the real encoder on real clips.
+#include "ui/Application.h"
+#include "ui/TForm1.h"
+#include "ui/TForm4.h"
+#include "ui/ConversionBinding.h"
+#include "platform/PowerOff.h"
+#include "ui/TForm3.h"
+#include "core/profiles/FormatCatalogue.h"
+#include "ui/ProfileView.h"
+#include "support/FakeMessages.h"
+#include "support/MediaFixtures.h"
+#include "support/TempDir.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct FakePowerOff : PowerOff {
+    bool ShutDownComputer() override
+    {
+        ++requests;
+        return true;
+    }
+    int requests = 0;
+};
+
+// An AppDir whose encoder is the build's own.
+std::string LinkedAppDir(const TempDir& dir)
+{
+    const std::string encoder = qEnvironmentVariable("VANTOREL_APPDIR").toStdString() + "ridod2e";
+    fs::create_symlink(fs::canonical(encoder), dir.path() / "ridod2e");
+    return dir.dir();
+}
+
+class RealConversion : public ::testing::Test {
+protected:
+    RealConversion()
+    {
+        auto powerOff = std::make_unique<FakePowerOff>();
+        fakePowerOff = powerOff.get();
+        app.conversion->setPowerOff(std::move(powerOff));
+        app.conversion->countdown.TimerShutdown2().setInterval(5);
+        form.Edit1->setText(QString::fromStdString(outputDir()));
+        form.show();
+    }
+    ~RealConversion() override { EXPECT_TRUE(idle()); }
+
+    std::string outputDir() const { return (media.path() / "out").string(); }
+    std::string output(const std::string& name) const { return outputDir() + "/" + name; }
+
+    std::string clip(const std::string& name, double seconds = 2.0, int width = 320, int height = 240)
+    {
+        fixtures::ClipSettings clipSettings = fixtures::ClipFor("avi");
+        clipSettings.seconds = seconds;
+        clipSettings.width = width;
+        clipSettings.height = height;
+        const fs::path path = media.path() / name;
+        fixtures::MakeClip(path, clipSettings);
+        return path.string();
+    }
+    void addRow(const std::string& path, const std::string& size = "320 x 240")
+    {
+        const int row = form.ListView1->rowCount();
+        form.ListView1->insertRow(row);
+        auto* caption = new QTableWidgetItem(QString::fromStdString(path));
+        caption->setFlags(caption->flags() | Qt::ItemIsUserCheckable);
+        caption->setCheckState(Qt::Checked);
+        form.ListView1->setItem(row, 0, caption);
+        const QString tag = QString::fromStdString(FormatTag(form.ComboOutputFormat->currentIndex()));
+        const QStringList cells{QString::fromStdString(size), "25", "00:00:02", tag, "", ""};
+        for (int column = 0; column < cells.size(); ++column)
+            form.ListView1->setItem(row, column + 1, new QTableWidgetItem(cells[column]));
+    }
+    void selectFormat(int index)
+    {
+        form.ComboOutputFormat->setCurrentIndex(index);
+        form.profileView->ComboOutputFormatChange();
+    }
+    std::string progress(int row) const
+    {
+        const QTableWidgetItem* item = form.ListView1->item(row, 5);
+        return item != nullptr ? item->text().toStdString() : std::string();
+    }
+    bool idle() { return QTest::qWaitFor([this] { return !app.conversion->run.BMDThreadConvertNow->IsRunning(); }, 120000); }
+    bool convert()
+    {
+        form.ConvertNowButton->click();
+        return idle();
+    }
+    Texts shown() const
+    {
+        Texts texts;
+        for (const auto& item : messages.shown)
+            texts.push_back(item.text);
+        return texts;
+    }
+
+    TempDir appDirectory;
+    TempDir media;
+    FakeMessages messages;
+    Application app{LinkedAppDir(appDirectory), messages};
+    TForm1& form = *app.Form1;
+    FakePowerOff* fakePowerOff = nullptr;
+};
+
+TEST_F(RealConversion, ConvertsTheCheckedFilesThatStillExist)
+{
+    const std::string one = clip("one.avi");
+    const std::string two = clip("two.avi");
+    const std::string three = clip("three.avi");
+    addRow(one);
+    addRow(two);
+    addRow(three);
+    fs::remove(two);
+    ASSERT_TRUE(convert());
+
+    EXPECT_EQ(progress(0), "Done");
+    EXPECT_EQ(progress(1), "");
+    EXPECT_EQ(progress(2), "Done");
+    EXPECT_EQ(shown(), Texts{"All Conversion Jobs Done!"});
+    for (const char* name : {"one.mp4", "three.mp4"}) {
+        const fixtures::MediaInfo info = fixtures::ReadMedia(output(name));
+        ASSERT_NE(info.video(), nullptr) << name;
+        EXPECT_EQ(info.video()->codec, "mpeg4") << name;
+        EXPECT_EQ(info.video()->width, 320) << name;
+        EXPECT_EQ(info.video()->height, 240) << name;
+        ASSERT_NE(info.audio(), nullptr) << name;
+        EXPECT_EQ(info.audio()->codec, "aac") << name;
+        EXPECT_NEAR(info.duration, 2.0, 0.3) << name;
+    }
+    EXPECT_FALSE(fs::exists(output("two.mp4")));
+    EXPECT_FALSE(form.ListView1->item(0, 6)->text().isEmpty());
+    EXPECT_TRUE(form.statusPanelText(1).startsWith("Output File Size : "));
+}
+
+TEST_F(RealConversion, MakesAThumbnailBesideAPspVideo)
+{
+    selectFormat(12);
+    addRow(clip("holiday.avi", 4.0));
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(progress(0), "Done");
+    const fixtures::MediaInfo video = fixtures::ReadMedia(output("holiday.mp4"));
+    ASSERT_NE(video.video(), nullptr);
+    EXPECT_EQ(video.video()->codec, "mpeg4");
+    ASSERT_TRUE(fs::exists(output("holiday.THM")));
+    const fixtures::MediaInfo thumbnail = fixtures::ReadMedia(output("holiday.THM"));
+    ASSERT_NE(thumbnail.video(), nullptr);
+    EXPECT_EQ(thumbnail.video()->codec, "mjpeg");
+}
+
+TEST_F(RealConversion, StopAbortsTheRunningJobAndStartsNoCountdown)
+{
+    app.Form4->CheckBoxShutDown->setChecked(true);
+    messages.shown.clear();
+    selectFormat(16);
+    addRow(clip("long.avi", 20.0, 640, 480), "640 x 480");
+    addRow(clip("next.avi"));
+    form.ConvertNowButton->click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return progress(0).find('%') != std::string::npos; }, 60000));
+    form.StopConvertButton->click();
+    ASSERT_TRUE(idle());
+    const bool hadOutput = fs::exists(output("long.mp4"));
+    EXPECT_EQ(progress(0), hadOutput ? "Aborted" : "Failed");
+    EXPECT_EQ(progress(1), "");
+    EXPECT_EQ(shown(), Texts{"Stop all the file conversions?"});
+    EXPECT_FALSE(app.Form3->isVisible());
+    EXPECT_EQ(fakePowerOff->requests, 0);
+}
+
+TEST_F(RealConversion, CountsDownAfterAFullRunUntilDoNotTurnOff)
+{
+    app.Form4->CheckBoxShutDown->setChecked(true);
+    messages.shown.clear();
+    app.conversion->countdown.TimerShutdown2().setInterval(1000);
+    addRow(clip("one.avi"));
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(progress(0), "Done");
+    EXPECT_TRUE(shown().empty());
+    ASSERT_TRUE(app.Form3->isVisible());
+    EXPECT_TRUE(app.state.shutdownPending);
+    app.Form3->SpeedButton1->click();
+    EXPECT_FALSE(app.Form3->isVisible());
+    EXPECT_FALSE(app.state.shutdownPending);
+    EXPECT_EQ(fakePowerOff->requests, 0);
+}
+
+TEST_F(RealConversion, NoCountdownWhenEveryCheckedFileIsGone)
+{
+    app.Form4->CheckBoxShutDown->setChecked(true);
+    messages.shown.clear();
+    const std::string gone = clip("gone.avi");
+    addRow(gone);
+    fs::remove(gone);
+    ASSERT_TRUE(convert());
+    EXPECT_TRUE(shown().empty());
+    EXPECT_FALSE(app.Form3->isVisible());
+}
+
+TEST_F(RealConversion, SaysSoForAnEmptyListAndForNoCheckedRow)
+{
+    ASSERT_TRUE(convert());
+    addRow(clip("one.avi"));
+    form.ListView1->item(0, 0)->setCheckState(Qt::Unchecked);
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(shown(), (Texts{"There is no file to convert!", "Please check the checkbox of the file you want to convert!"}));
+}
+
+} // namespace

@@ -1,0 +1,72 @@
+#include "ui/Application.h"
+#include "ui/TForm1.h"
+#include "ui/FileListRows.h"
+#include "support/FakeMessages.h"
+#include "support/TempDir.h"
+
+#include <QComboBox>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FileListRows : public ::testing::Test {
+protected:
+    QString cell(int row, int column) const { return form.ListView1->item(row, column)->text(); }
+    bool ticked(int row) const { return form.ListView1->item(row, 0)->checkState() == Qt::Checked; }
+
+    TempDir appDir;
+    FakeMessages messages;
+    Application app{appDir.dir(), messages};
+    TForm1& form = *app.Form1;
+};
+
+TEST_F(FileListRows, ARowHoldsItsTextsUnchangedAndTheSelectedFormatsTag)
+{
+    AddFileRow(form, " /v/clip.avi ", "640 x 352", "25", "00:01:30");
+    ASSERT_EQ(form.ListView1->rowCount(), 1);
+    EXPECT_EQ(cell(0, 0), " /v/clip.avi ");
+    EXPECT_EQ(cell(0, 1), "640 x 352");
+    EXPECT_EQ(cell(0, 2), "25");
+    EXPECT_EQ(cell(0, 3), "00:01:30");
+    EXPECT_EQ(cell(0, 4), "MP4");
+    EXPECT_EQ(cell(0, 5), "");
+    EXPECT_EQ(cell(0, 6), "");
+    EXPECT_TRUE(ticked(0));
+    EXPECT_EQ(form.ListView1->item(0, 2)->textAlignment(), Qt::AlignCenter);
+}
+
+TEST_F(FileListRows, TheTagIsTheFormatSelectedWhenTheRowIsAdded)
+{
+    const struct {
+        const char* format;
+        const char* tag;
+    } cases[] = {
+        {"PS3 Video(720P) (*.mp4)", "MP4"},
+        {"Zune WMV Windows Media Video (*.wmv)", "WMV"},
+        {"3G2 - 3rd Generation Partnership Project 2 (*.3g2)", "3G2"},
+        {"MP3 - Mpeg Layer3 Audio File (*.mp3)", "MP3"},
+        {"MPEG - Mpeg Movie File (*.mpg)", "MPG"},
+    };
+    int row = 0;
+    for (const auto& item : cases) {
+        form.ComboOutputFormat->setCurrentIndex(form.ComboOutputFormat->findText(item.format));
+        AddFileRow(form, "/v/a.avi", "0 x 0", "0", "00:00:10");
+        EXPECT_EQ(cell(row++, 4), item.tag) << item.format;
+    }
+}
+
+TEST_F(FileListRows, AddingARowTicksOnlyTheNewRow)
+{
+    AddFileRow(form, "/v/a.avi", "Unknown", "", "");
+    AddFileRow(form, "/v/b.avi", "Unknown", "", "");
+    form.ListView1->item(0, 0)->setCheckState(Qt::Unchecked);
+    AddFileRow(form, "/v/c.avi", "Unknown", "", "");
+    EXPECT_FALSE(ticked(0));
+    EXPECT_TRUE(ticked(1));
+    EXPECT_TRUE(ticked(2));
+    EXPECT_EQ(cell(2, 2), "");
+    EXPECT_EQ(cell(2, 3), "");
+}
+
+} // namespace

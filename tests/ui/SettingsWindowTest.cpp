@@ -1,0 +1,289 @@
+#include "ui/Application.h"
+#include "ui/ShellBinder.h"
+#include "ui/TForm1.h"
+#include "ui/TForm4.h"
+#include "ui/ProfileView.h"
+#include "support/FakeMessages.h"
+#include "support/TempDir.h"
+#include "support/TextFile.h"
+#include "support/FileFaults.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+const char* const kQuestion =
+    "Your computer will automatically shutdown without warning\nafter all conversion jobs are completed. Do you want to continue?";
+
+// A run of the application over a settings file of the test's choosing.
+class SettingsWindow : public ::testing::Test {
+protected:
+    void start(const std::string& appDir)
+    {
+        app = std::make_unique<Application>(appDir, messages);
+        form = app->Form1.get();
+        options = app->Form4;
+    }
+    void startWith(const std::string& settings)
+    {
+        dir.write("plumly.ini", settings);
+        start(dir.dir());
+    }
+    std::filesystem::path ini() const { return dir.path() / "plumly.ini"; }
+    std::string outputFormat() const { return form->ComboOutputFormat->currentText().toStdString(); }
+
+    TempDir dir;
+    FakeMessages messages;
+    std::unique_ptr<Application> app;
+    TForm1* form = nullptr;
+    TForm4* options = nullptr;
+};
+
+TEST_F(SettingsWindow, WithoutAFileTheWindowKeepsItsDefaults)
+{
+    start(dir.dir());
+    form->show();
+    EXPECT_EQ(app->shell->settingsLoad(), SettingsLoad::NoFile);
+    EXPECT_EQ(form->Edit1->text(), QDir::homePath() + "/iPod Files");
+    EXPECT_FALSE(options->CheckBoxOverWrite->isChecked());
+    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+    EXPECT_EQ(form->ComboOutputFormat->currentIndex(), 0);
+    EXPECT_EQ(form->ComboLetterBox->currentText(), "LetterBox");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(std::filesystem::exists(ini()));
+}
+
+TEST_F(SettingsWindow, OnlyTheGeneralSectionChecksBothOptionsWithoutAQuestion)
+{
+    startWith("[General]\n");
+    form->show();
+    EXPECT_EQ(app->shell->settingsLoad(), SettingsLoad::Loaded);
+    EXPECT_TRUE(options->CheckBoxOverWrite->isChecked());
+    EXPECT_TRUE(options->CheckBoxShutDown->isChecked());
+    EXPECT_EQ(form->ComboOutputFormat->currentIndex(), 1);
+    EXPECT_EQ(outputFormat(), "iPod (320 x 240) Normal Quality (*.mp4)");
+    EXPECT_EQ(form->ComboLetterBox->currentText(), "LetterBox");
+    EXPECT_EQ(form->Edit1->text(), "");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(app->shell->loadedSettings(), (SettingsValues{"", true, true, 1, 1}));
+}
+
+TEST_F(SettingsWindow, AMissingOutputDirLeavesTheOutputDirectoryEmpty)
+{
+    startWith("[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=22\nLetterBox=0\n");
+    EXPECT_EQ(form->Edit1->text(), "");
+    EXPECT_EQ(form->ComboOutputFormat->currentIndex(), 22);
+    EXPECT_EQ(form->ComboLetterBox->currentText(), "None");
+    EXPECT_FALSE(options->CheckBoxOverWrite->isChecked());
+    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+}
+
+TEST_F(SettingsWindow, FormatSevenStartsWithFormatZeroDeletesTheFileAndWritesItAnewAtClose)
+{
+    startWith("[General]\nOutputDir=/srv/videos\n[CheckBoxes]\nOverwriteExistingFile=1\nShutDown=0\n"
+              "[Combo]\nOutputFormat=7\nLetterBox=0\n");
+    form->show();
+    EXPECT_EQ(app->shell->settingsLoad(), SettingsLoad::FormatReset);
+    EXPECT_EQ(form->ComboOutputFormat->currentIndex(), 0);
+    EXPECT_EQ(form->ComboLetterBox->currentText(), "LetterBox");
+    EXPECT_EQ(form->Edit1->text(), "/srv/videos");
+    EXPECT_TRUE(options->CheckBoxOverWrite->isChecked());
+    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+    EXPECT_FALSE(std::filesystem::exists(ini()));
+
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(ReadText(ini()), "[General]\nOutputDir=/srv/videos\n[CheckBoxes]\nOverwriteExistingFile=1\nShutDown=0\n"
+                               "[Combo]\nOutputFormat=0\nLetterBox=1\n");
+}
+
+TEST_F(SettingsWindow, StoredShutDownIsCheckedSilentlyAndCheckingByHandLaterAsks)
+{
+    startWith("[CheckBoxes]\nShutDown=1\nOverwriteExistingFile=0\n");
+    form->show();
+    EXPECT_TRUE(options->CheckBoxShutDown->isChecked());
+    EXPECT_TRUE(messages.shown.empty());
+
+    form->SetGeneralOptions1->trigger();
+    options->CheckBoxShutDown->click(); // unchecking asks nothing
+    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+    EXPECT_TRUE(messages.shown.empty());
+
+    messages.answer = false;
+    options->CheckBoxShutDown->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, "yesno");
+    EXPECT_EQ(messages.shown[0].text, kQuestion);
+    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+
+    messages.answer = true;
+    options->CheckBoxShutDown->click();
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(options->CheckBoxShutDown->isChecked());
+}
+
+TEST_F(SettingsWindow, WithoutAFileTheFirstCheckAfterTheWindowIsShownAsks)
+{
+    start(dir.dir());
+    form->show();
+    messages.answer = false;
+    options->CheckBoxShutDown->setChecked(true);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+}
+
+TEST_F(SettingsWindow, TheLoadSelectsCombosWithoutRunningTheirChangeHandlers)
+{
+    start(dir.dir());
+    QSignalSpy formatChanges(form->ComboOutputFormat, &QComboBox::currentIndexChanged);
+    QSignalSpy letterBoxChanges(form->ComboLetterBox, &QComboBox::currentIndexChanged);
+    app->shell->applySettings({"/x", false, false, 14, 0});
+    EXPECT_EQ(form->ComboOutputFormat->currentIndex(), 14);
+    EXPECT_EQ(form->ComboLetterBox->currentIndex(), 0);
+    EXPECT_EQ(formatChanges.count(), 0);
+    EXPECT_EQ(letterBoxChanges.count(), 0);
+    EXPECT_EQ(app->shell->windowSettings(), (SettingsValues{"/x", false, false, 14, 0}));
+}
+
+TEST_F(SettingsWindow, ClosingWithTheDialogOpenWritesItsCurrentStates)
+{
+    startWith("[General]\nOutputDir=/srv/in\n[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=3\n");
+    form->show();
+    form->SetGeneralOptions1->trigger();
+    ASSERT_TRUE(options->isVisible());
+    options->CheckBoxOverWrite->click();
+    options->CheckBoxShutDown->click(); // the question is answered Yes
+    form->ComboLetterBox->setCurrentIndex(0);
+    form->Edit1->setText("/srv/out");
+
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(options->isVisible());
+    EXPECT_EQ(ReadText(ini()), "[General]\nOutputDir=/srv/out\n[CheckBoxes]\nOverwriteExistingFile=1\nShutDown=1\n"
+                               "[Combo]\nOutputFormat=3\nLetterBox=0\n");
+}
+
+TEST_F(SettingsWindow, ARefusedCloseWritesNothing)
+{
+    start(dir.dir());
+    form->show();
+    app->state.isConverting = true;
+    EXPECT_FALSE(form->close());
+    app->state.isConverting = false;
+    EXPECT_FALSE(std::filesystem::exists(ini()));
+}
+
+TEST_F(SettingsWindow, WithOnlyGeneralTheCloseWritesAllFiveKeysInOrder)
+{
+    startWith("[General]\n");
+    form->show();
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(ReadText(ini()), "[General]\nOutputDir=\n[CheckBoxes]\nOverwriteExistingFile=1\nShutDown=1\n"
+                               "[Combo]\nOutputFormat=1\nLetterBox=1\n");
+}
+
+// The settings file is a folder: the write fails, no message, the application ends.
+TEST_F(SettingsWindow, AFailingWriteEndsTheApplicationSilentlyAndLeavesNoFile)
+{
+    std::filesystem::create_directory(ini());
+    start(dir.dir());
+    form->show();
+    QSignalSpy closing(form, &TForm1::closing);
+    QTimer::singleShot(0, form, [this] { form->close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(closing.count(), 1);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(ini()));
+    EXPECT_TRUE(OtherEntries(dir.path(), "plumly.ini").empty());
+}
+
+// AppDir lies under a file, so nothing can be created in it.
+TEST_F(SettingsWindow, AnAppDirThatCannotHoldFilesEndsTheApplicationSilently)
+{
+    const auto file = dir.write("file", "x");
+    start(file.string() + "/AppDir/");
+    form->show();
+    QTimer::singleShot(0, form, [this] { form->close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(OtherEntries(dir.path()), std::vector<std::string>{"file"});
+}
+
+// The disk refuses the new file: the old one is deleted, no part of the new one stays.
+TEST_F(SettingsWindow, AWriteThatRunsOutOfSpaceDeletesTheFile)
+{
+    startWith("[General]\nOutputDir=/srv/in\n");
+    form->show();
+    form->Edit1->setText(QString(300, 'd'));
+    {
+        FileSizeLimit limit(64);
+        EXPECT_TRUE(form->close());
+    }
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(OtherEntries(dir.path()).empty());
+}
+
+TEST_F(SettingsWindow, OptionsDialogHasItsCaptionSizeAndControls)
+{
+    start(dir.dir());
+    EXPECT_EQ(options->windowTitle(), "Additional Options");
+    EXPECT_EQ(options->size(), QSize(359, 198));
+    EXPECT_EQ(options->minimumSize(), options->maximumSize());
+    EXPECT_TRUE(options->windowFlags() & Qt::WindowStaysOnTopHint);
+    auto* group = options->findChild<QGroupBox*>();
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), " Additional Options ");
+    EXPECT_EQ(options->CheckBoxOverWrite->parent(), group);
+    EXPECT_EQ(options->CheckBoxShutDown->parent(), group);
+    EXPECT_EQ(options->CheckBoxOverWrite->text(), "Overwrite Existing File With The Same Name");
+    EXPECT_EQ(options->CheckBoxShutDown->text(), "Shut Down Computer After All Conversion Jobs Are Done ");
+    EXPECT_EQ(options->Button1->text(), "Done");
+    EXPECT_GT(options->Button1->y(), group->geometry().bottom());
+}
+
+TEST_F(SettingsWindow, TheMenuShowsTheDialogModelessCentredAndDoneHidesIt)
+{
+    start(dir.dir());
+    form->show();
+    form->SetGeneralOptions1->trigger();
+    EXPECT_TRUE(options->isVisible());
+    EXPECT_FALSE(options->isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    const QPoint offset = options->geometry().center() - form->geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+    options->Button1->click();
+    EXPECT_FALSE(options->isVisible());
+    options->CheckBoxOverWrite->setChecked(true);
+    EXPECT_TRUE(app->shell->windowSettings().overwrite);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SettingsWindow, TheRestoredFormatsProfileIsAppliedWhenTheWindowIsShown)
+{
+    startWith("[General]\nOutputDir=/srv/out\n[Combo]\nOutputFormat=23\nLetterBox=0\n");
+    EXPECT_EQ(form->ComboVideoCodec->count(), 3);
+    form->show();
+    EXPECT_EQ(form->ComboVideoCodec->count(), 0);
+    EXPECT_EQ(form->ComboAudioCodec->currentText(), "mp3");
+    EXPECT_EQ(form->ComboAudioBitrate->currentText(), "192 Kbps");
+    EXPECT_EQ(form->ComboLetterBox->currentText(), "None");
+    EXPECT_EQ(form->profileView->State().formatIndex, 23);
+    EXPECT_EQ(form->profileView->State().lists.letterBox.selected, 0);
+}
+
+} // namespace

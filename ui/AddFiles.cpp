@@ -1,0 +1,117 @@
+#include "ui/AddFiles.h"
+
+#include "ui/Application.h"
+#include "ui/BusyLock.h"
+#include "core/RequiredFiles.h"
+#include "core/SharedState.h"
+#include "ui/TForm1.h"
+#include "ui/FileListRows.h"
+#include "media/MeasureFile.h"
+#include "core/OpenDialogFilter.h"
+#include "ui/TFormAnalyzingSplash.h"
+#include "media/TVFVideoInfo.h"
+#include "platform/PumpMessages.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+// The pause before and after each file, in which the splash repaints and
+// Cancel can be pressed.
+constexpr int kPauseAroundFileMs = 100;
+
+} // namespace
+
+std::optional<QStringList> ChooseFilesWithDialog(QWidget* parent, const QStringList& nameFilters)
+{
+    QFileDialog dialog(parent);
+    dialog.setObjectName("OpenDialog1");
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(nameFilters);
+    dialog.selectNameFilter(nameFilters.value(0));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFiles();
+}
+
+AddFilesHandler::AddFilesHandler(SharedState& state, Messages& messages, TForm1& form, TFormAnalyzingSplash& splash,
+                                 BusyLock& busyLock)
+    : QObject(&form)
+    , state_(state)
+    , messages_(messages)
+    , form_(form)
+    , splash_(splash)
+    , busyLock_(busyLock)
+    , videoInfo_(new TVFVideoInfo(&form))
+    , chooseFiles_(ChooseFilesWithDialog)
+{
+}
+
+void AddFilesHandler::AddFiles()
+{
+    busyLock_.lock();
+    if (!CheckRequiredFiles(state_.appDir, messages_)) {
+        busyLock_.unlock();
+        return;
+    }
+    const auto files = chooseFiles_(&form_, QtNameFilters(kOpenDialogFilter));
+    if (!files || files->isEmpty()) {
+        busyLock_.unlock();
+        return;
+    }
+    StartAnalysis();
+    for (const QString& path : *files) {
+        splash_.Panel1->setText(QFileInfo(path).fileName());
+        // Cancel takes effect here, before the next file: the file under way
+        // when it was pressed has been finished and added.
+        if (!state_.keepAnalyzing)
+            break;
+        MeasureAndAdd(path);
+    }
+    EndAnalysis();
+}
+
+void AddFilesHandler::StartAnalysis()
+{
+    state_.analysisBusy = true;
+    splash_.showCentred();
+    form_.ConvertNowButton->setEnabled(false);
+    form_.AddFileButton->setEnabled(false);
+    state_.keepAnalyzing = true;
+}
+
+void AddFilesHandler::EndAnalysis()
+{
+    state_.analysisBusy = false;
+    splash_.close();
+    form_.ConvertNowButton->setEnabled(true);
+    form_.AddFileButton->setEnabled(true);
+    state_.keepAnalyzing = false;
+    busyLock_.unlock();
+}
+
+void AddFilesHandler::MeasureAndAdd(const QString& path)
+{
+    const int currentRowIndex = form_.ListView1->rowCount();
+    platform::PumpMessagesFor(kPauseAroundFileMs);
+    const auto row = MeasureFile(path.toStdString(), state_.appDir, form_.ComboOutputFormat->currentIndex(),
+                                 WaitStyle::KeepWindowAlive, *videoInfo_);
+    if (row)
+        AddFileRow(form_, row->caption, row->cell(FileColumn::VideoSize), row->cell(FileColumn::FrameRate),
+                   row->cell(FileColumn::Duration));
+    ScrollRowIntoView(*form_.ListView1, currentRowIndex);
+    platform::PumpMessagesFor(kPauseAroundFileMs);
+}
+
+AddFilesHandler* BindAddFiles(Application& app)
+{
+    auto* handler = new AddFilesHandler(app.state, app.messages, *app.Form1, *app.FormAnalyzingSplash, *app.busyLock);
+    QObject::connect(app.Form1->AddFileButton, &QToolButton::clicked, handler, &AddFilesHandler::AddFiles);
+    return handler;
+}

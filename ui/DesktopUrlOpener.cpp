@@ -1,0 +1,14 @@
+#include "ui/DesktopUrlOpener.h"
+
+#include <QDesktopServices>
+
+void DesktopUrlOpener::open(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+DesktopUrlOpener& DesktopUrlOpener::instance()
+{
+    static DesktopUrlOpener opener;
+    return opener;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Opens addresses with the desktop's default browser or mail program.
+#include "core/HelpLinks.h"
+
+class DesktopUrlOpener final : public UrlOpener {
+public:
+    void open(const QUrl& url) override;
+
+    // The one the application uses unless told otherwise.
+    static DesktopUrlOpener& instance();
+};

@@ -1,0 +1,20 @@
+#pragma once
+// The rows of the main window's file list: one ticked row per added file,
+// with its caption and six cells.
+#include "core/FileRow.h"
+
+#include <string>
+
+class QTableWidget;
+class TForm1;
+
+// Appends a row with the tag of the output format selected now. The texts
+// are stored unchanged.
+void AddFileRow(TForm1& form, const std::string& path, const std::string& size, const std::string& frameRate,
+                const std::string& duration);
+
+// Appends the row as given, ticked when the row says so.
+void AppendFileRow(QTableWidget& list, const FileRow& row);
+
+// Scrolls the row into view when it exists; a partly visible row is enough.
+void ScrollRowIntoView(QTableWidget& list, int row);

@@ -1,0 +1,53 @@
+#pragma once
+// The conversion's host in the main window: every call is carried out on the
+// window's thread, and the calling worker waits for it.
+#include "core/ConversionHost.h"
+
+#include <QObject>
+
+#include <string>
+
+class BusyLock;
+class ListCommands;
+class Messages;
+class ShutdownCountdown;
+class TForm1;
+class TForm4;
+
+class GuiConversionHost : public ConversionHost {
+public:
+    GuiConversionHost(TForm1& form1, TForm4& form4, BusyLock& busyLock, ListCommands& listCommands, Messages& messages,
+                      ShutdownCountdown& countdown, std::string appDir);
+
+    std::vector<FileRow> rows() override;
+    void setCell(int row, FileColumn column, const std::string& text) override;
+    std::string frameCell(int row) override;
+    void scrollToRow(int row) override;
+    void setProgressBar(int position) override;
+    void resetProgressBarSoon() override;
+    void setStatusPanel(const std::string& text) override;
+    void information(const std::string& text) override;
+    bool checkRequiredFiles() override;
+    void lock() override;
+    void unlock() override;
+    void setStartControlsEnabled(bool enabled) override;
+    bool shutdownChecked() override;
+    void startCountdown() override;
+    ConversionChoices choices() override;
+    void resetMuteAudio() override;
+
+private:
+    TForm1& form1_;
+    TForm4& form4_;
+    BusyLock& busyLock_;
+    ListCommands& listCommands_;
+    Messages& messages_;
+    ShutdownCountdown& countdown_;
+    std::string appDir_;
+    // On the window's thread: a reset is due only if the bar was not set since.
+    int barChanges_ = 0;
+    QObject barTimers_;
+};
+
+// How long the bar shows a finished job's position before it returns to 0.
+inline constexpr int kFullBarMs = 260;

@@ -1,0 +1,17 @@
+#pragma once
+// Message boxes on screen.
+#include "core/Messages.h"
+
+class QWidget;
+
+class GuiMessages : public Messages {
+public:
+    explicit GuiMessages(QWidget* parent = nullptr);
+    void setParent(QWidget* parent) { parent_ = parent; }
+    void information(const std::string& text) override;
+    bool confirmYesNo(const std::string& text) override;
+    bool confirmOkCancel(const std::string& caption, const std::string& text) override;
+
+private:
+    QWidget* parent_;
+};

@@ -1,0 +1,129 @@
+#include "ui/ProfileView.h"
+
+#include "ui/TForm1.h"
+#include "core/cmdline/Volume.h"
+#include "core/profiles/FormatCatalogue.h"
+#include "core/profiles/FormatSwitch.h"
+#include "core/profiles/OptionListSlots.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int kOutputColumn = 4;
+constexpr int kSwitchedDropDownRows = 25;
+
+QStringList ToQStringList(const std::vector<std::string>& entries)
+{
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(entries.size()));
+    for (const auto& entry : entries)
+        list.append(QString::fromStdString(entry));
+    return list;
+}
+
+} // namespace
+
+ProfileView::ProfileView(TForm1& form)
+    : QObject(&form)
+    , form_(form)
+    , volumeFactor_(kUnchangedVolumeFactor)
+{
+    model_.formatIndex = form_.ComboOutputFormat->currentIndex();
+    model_.selectedFormatIndex = model_.formatIndex;
+    for (const OptionListSlot& slot : kOptionListSlots) {
+        auto* combo = form_.findChild<QComboBox*>(slot.controlName);
+        Q_ASSERT(combo);
+        combos_.emplace_back(combo, slot.list);
+        const auto list = slot.list;
+        connect(combo, &QComboBox::activated, this, [this, list](int index) { OptionListActivated(list, index); });
+    }
+    connect(form_.ComboOutputFormat, &QComboBox::activated, this, &ProfileView::ComboOutputFormatActivated);
+    connect(form_.TrackBar1, &QSlider::valueChanged, this, &ProfileView::TrackBar1Change);
+}
+
+void ProfileView::ComboOutputFormatChange()
+{
+    ReadSelections();
+    const SwitchOutcome outcome = RunFormatSwitch(model_);
+    if (outcome == SwitchOutcome::Applied)
+        form_.ComboOutputFormat->setMaxVisibleItems(kSwitchedDropDownRows);
+    Mirror();
+    if (outcome == SwitchOutcome::Applied)
+        WriteOutputTags();
+}
+
+const ProfileState& ProfileView::State()
+{
+    ReadSelections();
+    return model_;
+}
+
+void ProfileView::ResetMuteAudio()
+{
+    model_.lists.muteAudio.selected = 0;
+    const QSignalBlocker blocker(form_.ComboMuteAudio);
+    form_.ComboMuteAudio->setCurrentIndex(0);
+}
+
+void ProfileView::ComboOutputFormatActivated(int index)
+{
+    // A pick of the format already in force is no change: the user's own
+    // choices in the option lists stay.
+    if (index == model_.selectedFormatIndex)
+        return;
+    ComboOutputFormatChange();
+}
+
+void ProfileView::OptionListActivated(OptionList OptionLists::*list, int index)
+{
+    (model_.lists.*list).selected = index;
+}
+
+void ProfileView::TrackBar1Change(int position)
+{
+    form_.Label14->setText(QString::fromStdString(VolumeLabelText(position)));
+    volumeFactor_ = VolumeFactorText(position);
+}
+
+void ProfileView::ReadSelections()
+{
+    model_.formatIndex = form_.ComboOutputFormat->currentIndex();
+    for (const auto& [combo, list] : combos_) {
+        OptionList& model = model_.lists.*list;
+        if (combo->count() == static_cast<int>(model.entries.size()))
+            model.selected = combo->currentIndex();
+    }
+}
+
+void ProfileView::Mirror()
+{
+    for (const auto& [combo, list] : combos_) {
+        const OptionList& model = model_.lists.*list;
+        const QSignalBlocker blocker(combo);
+        combo->clear();
+        combo->addItems(ToQStringList(model.entries));
+        combo->setCurrentIndex(model.selected);
+    }
+    const QSignalBlocker blocker(form_.ComboOutputFormat);
+    form_.ComboOutputFormat->setCurrentIndex(model_.formatIndex);
+}
+
+void ProfileView::WriteOutputTags()
+{
+    const QString tag = QString::fromStdString(FormatTag(model_.formatIndex));
+    QTableWidget* list = form_.ListView1;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        QTableWidgetItem* cell = list->item(row, kOutputColumn);
+        if (!cell) {
+            cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignCenter);
+            list->setItem(row, kOutputColumn, cell);
+        }
+        cell->setText(tag);
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+// Binds the application shell's own commands to the windows: the settings
+// file (loaded when made, right after Form4, and saved when the main window
+// closes), the Additional Options dialog, help, the web site, the about
+// box, the output folder chooser and the file list's commands.
+#include "ui/ListCommands.h"
+#include "core/SettingsFile.h"
+
+#include <QObject>
+
+class Application;
+class TFzBrowseDialog;
+class UrlOpener;
+
+class ShellBinder : public QObject {
+    Q_OBJECT
+public:
+    explicit ShellBinder(Application& app);
+
+    // What the start-up load found, and the five values the window holds after it.
+    SettingsLoad settingsLoad() const { return settingsLoad_; }
+    const SettingsValues& loadedSettings() const { return loadedSettings_; }
+
+    // The main window's five settings as they stand, and putting them back.
+    // Combo indexes are set with signals blocked: no format switch runs.
+    SettingsValues windowSettings() const;
+    void applySettings(const SettingsValues& values);
+
+    // Where help, the web site and the mail link are opened (the desktop's programs by default).
+    void setUrlOpener(UrlOpener& opener);
+
+    TFzBrowseDialog* BrowseForFolder1 = nullptr;
+    ListCommands listCommands;
+
+    void SetGeneralOptions1Click();
+    void OpenHelpFile1Click();
+    void VisitOurWebsite1Click();
+    void About1Click();
+    void ButtonBrowseForFolderClick();
+    // The main window closed: the settings are written; a failure is not reported.
+    void FormClose();
+
+private:
+    Application& app_;
+    SettingsFile settingsFile_;
+    SettingsLoad settingsLoad_ = SettingsLoad::NoFile;
+    SettingsValues loadedSettings_;
+    UrlOpener* opener_;
+};

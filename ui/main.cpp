@@ -1,0 +1,21 @@
+#include "core/AppTexts.h"
+#include "ui/Application.h"
+#include "ui/GuiMessages.h"
+#include "ui/TForm1.h"
+#include "ui/ConversionBinding.h"
+#include "platform/LogindPowerOff.h"
+#include "platform/AppDir.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(texts::kApplicationTitle);
+    GuiMessages messages;
+    Application app(platform::ExecutableDir(), messages);
+    messages.setParent(app.Form1.get());
+    app.conversion->setPowerOff(std::make_unique<LogindPowerOff>());
+    app.Form1->show();
+    return QApplication::exec();
+}
