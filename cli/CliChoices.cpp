@@ -1,6 +1,6 @@
 #include "cli/CliChoices.h"
 
-#include "core/AppTexts.h"
+#include "core/Texts.h"
 #include "core/cmdline/TextRules.h"
 #include "core/cmdline/Volume.h"
 #include "core/profiles/FormatSwitch.h"

@@ -4,7 +4,7 @@
 #include "core/Messages.h"
 #include "core/SharedState.h"
 #include "convert/ConversionRun.h"
-#include "core/ConvertTexts.h"
+#include "core/Texts.h"
 #include "convert/HeadlessHost.h"
 #include "media/MeasureFile.h"
 #include "platform/AppDir.h"
@@ -122,8 +122,8 @@ public:
             char byte;
             while (::read(interruptPipe[0], &byte, 1) == 1) {
             }
-            if (run.StopAccepted())
-                run.StopConvert();
+            if (run.stopAccepted())
+                run.stop();
         });
         struct sigaction action {};
         action.sa_handler = OnInterrupt;
@@ -193,8 +193,8 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
     ConversionRun run(shared, host);
     InterruptWatch interrupts(run);
     QEventLoop loop;
-    run.BMDThreadConvertNow->OnTerminate = [&loop](TBMDThreadBase*, TBMDExecuteThread*, void*&) { loop.quit(); };
-    run.ConvertNow();
+    run.worker->OnTerminate = [&loop](WorkerTaskBase*, WorkerThread*, void*&) { loop.quit(); };
+    run.start();
     loop.exec();
     host.changed = nullptr;
     host.jobStarted = nullptr;

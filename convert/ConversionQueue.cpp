@@ -4,8 +4,8 @@
 #include "core/cmdline/TextRules.h"
 #include "core/ConversionHost.h"
 #include "core/ConversionState.h"
-#include "core/ConvertTexts.h"
-#include "convert/RunEncoder.h"
+#include "core/Texts.h"
+#include "convert/EncoderRunner.h"
 
 #include <algorithm>
 #include <filesystem>

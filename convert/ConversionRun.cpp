@@ -11,42 +11,42 @@ ConversionRun::ConversionRun(SharedState& shared, ConversionHost& host, QObject*
           state, [&host](int row) { return host.frameCell(row); }, [] { KillProcessesByName(kEncoderName); }, this)
     , runner(shared, state, host, stallWatch)
     , queue(shared, state, host, runner)
-    , BMDThreadConvertNow(new TBMDThread(this))
+    , worker(new WorkerTask(this))
     , shared_(shared)
     , host_(host)
 {
-    BMDThreadConvertNow->setObjectName("BMDThreadConvertNow");
-    BMDThreadConvertNow->OnExecute = [this](TBMDThreadBase*, TBMDExecuteThread*, void*&) {
-        BMDThreadConvertNowExecute();
+    worker->setObjectName("BMDThreadConvertNow");
+    worker->OnExecute = [this](WorkerTaskBase*, WorkerThread*, void*&) {
+        runQueue();
     };
 }
 
 // The worker must be gone before the queue and the runner it uses.
 ConversionRun::~ConversionRun()
 {
-    delete BMDThreadConvertNow;
+    delete worker;
 }
 
-void ConversionRun::ConvertNow()
+void ConversionRun::start()
 {
-    BMDThreadConvertNow->Start();
+    worker->Start();
 }
 
-bool ConversionRun::StopAccepted() const
+bool ConversionRun::stopAccepted() const
 {
     return shared_.isConverting;
 }
 
-void ConversionRun::StopConvert()
+void ConversionRun::stop()
 {
     shared_.stopRequested = true;
     KillProcessesByName(kEncoderName);
-    BMDThreadConvertNow->Stop();
+    worker->Stop();
     host_.setProgressBar(0);
     shared_.stoppedByUser = true;
 }
 
-void ConversionRun::BMDThreadConvertNowExecute()
+void ConversionRun::runQueue()
 {
     queue.Run();
 }

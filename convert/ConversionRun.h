@@ -2,10 +2,10 @@
 // The conversion as the window (or the command-line tool) drives it: the
 // worker-thread component that runs the queue, the stall watch, and Stop
 // Convert. Lives on the window's thread.
-#include "convert/BMDThread.h"
+#include "convert/WorkerTask.h"
 #include "convert/ConversionQueue.h"
 #include "core/ConversionState.h"
-#include "convert/RunEncoder.h"
+#include "convert/EncoderRunner.h"
 #include "convert/StallWatch.h"
 
 #include <QObject>
@@ -23,18 +23,18 @@ public:
     StallWatch stallWatch;
     EncoderRunner runner;
     ConversionQueue queue;
-    TBMDThread* BMDThreadConvertNow;
+    WorkerTask* worker;
 
     // "Convert Now !": starts the queue unless it runs already.
-    void ConvertNow();
+    void start();
     // Stop Convert is accepted only while a job has reached the encoder.
-    bool StopAccepted() const;
+    bool stopAccepted() const;
     // Stop Convert once the user agreed: ends the encoder and the walk. The
     // flags stay set when the walk ended meanwhile, until the next run.
-    void StopConvert();
+    void stop();
 
 private:
-    void BMDThreadConvertNowExecute();
+    void runQueue();
 
     SharedState& shared_;
     ConversionHost& host_;

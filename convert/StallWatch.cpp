@@ -1,7 +1,7 @@
 #include "convert/StallWatch.h"
 
 #include "core/ConversionState.h"
-#include "convert/EncoderGrammar.h"
+#include "convert/EncoderOutputParser.h"
 #include "platform/OnThreadOf.h"
 
 StallWatch::StallWatch(ConversionState& state, std::function<std::string(int row)> frameCell,
@@ -14,7 +14,7 @@ StallWatch::StallWatch(ConversionState& state, std::function<std::string(int row
 {
     timer_.setObjectName("ConversionCountTimer");
     timer_.setInterval(kDefaultIntervalMs);
-    connect(&timer_, &QTimer::timeout, this, &StallWatch::ConversionCountTimerTimer);
+    connect(&timer_, &QTimer::timeout, this, &StallWatch::tick);
 }
 
 void StallWatch::setEnabled(bool enabled)
@@ -27,7 +27,7 @@ void StallWatch::setEnabled(bool enabled)
     });
 }
 
-void StallWatch::ConversionCountTimerTimer()
+void StallWatch::tick()
 {
     if (state_.LastFrameText() == state_.SampledFrameText())
         ++state_.StallTicks;

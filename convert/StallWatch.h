@@ -19,13 +19,13 @@ public:
     static constexpr int kDefaultIntervalMs = 2000;
     static constexpr int kStallTicks = 8;
 
-    // ConversionCountTimer.
-    QTimer& ConversionCountTimer() { return timer_; }
+    // timer.
+    QTimer& timer() { return timer_; }
     // Switches the timer from any thread; the switch happens on the timer's thread.
     void setEnabled(bool enabled);
 
     // One tick.
-    void ConversionCountTimerTimer();
+    void tick();
 
 private:
     ConversionState& state_;

@@ -1,6 +1,6 @@
 #include "core/HelpLinks.h"
 
-#include "core/AppTexts.h"
+#include "core/Texts.h"
 
 QUrl HelpFileUrl(const std::string& appDir)
 {

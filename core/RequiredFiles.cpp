@@ -1,6 +1,6 @@
 #include "core/RequiredFiles.h"
 
-#include "core/AppTexts.h"
+#include "core/Texts.h"
 #include "core/BuildPaths.h"
 #include "core/Messages.h"
 #include "core/EncoderName.h"

@@ -1,6 +1,6 @@
 #include "media/MeasureFile.h"
 
-#include "media/TVFVideoInfo.h"
+#include "media/MediaInfoInspector.h"
 #include "media/VideoInfoText.h"
 #include "core/profiles/FormatCatalogue.h"
 
@@ -19,9 +19,9 @@ FileRow MakeFileRow(const std::string& path, const std::string& size, const std:
     return row;
 }
 
-ComponentTexts ComponentRowTexts(const TVFVideoInfo& videoInfo)
+ComponentTexts ComponentRowTexts(const MediaInfoInspector& videoInfo)
 {
-    const TVFVideoStreamInfo& video = videoInfo.Video();
+    const VideoStreamInfo& video = videoInfo.Video();
     ComponentTexts texts;
     texts.size = std::to_string(video.Width) + " x " + std::to_string(video.Height);
     texts.frameRate = std::to_string(RoundHalfEven(video.FrameRate));
@@ -30,7 +30,7 @@ ComponentTexts ComponentRowTexts(const TVFVideoInfo& videoInfo)
 }
 
 std::optional<FileRow> MeasureFile(const std::string& path, const std::string& appDir, int formatIndex,
-                                   WaitStyle wait, TVFVideoInfo& videoInfo)
+                                   WaitStyle wait, MediaInfoInspector& videoInfo)
 {
     // A file that went away since it was chosen gets no row; the component
     // would otherwise still hold the previous file's values.
@@ -57,6 +57,6 @@ std::optional<FileRow> MeasureFile(const std::string& path, const std::string& a
 
 std::optional<FileRow> MeasureFile(const std::string& path, const std::string& appDir, int formatIndex, WaitStyle wait)
 {
-    TVFVideoInfo videoInfo(nullptr);
+    MediaInfoInspector videoInfo(nullptr);
     return MeasureFile(path, appDir, formatIndex, wait, videoInfo);
 }

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-class TVFVideoInfo;
+class MediaInfoInspector;
 
 // The row of a measured file: caption, size, frame rate, duration, the tag of
 // the output format at `formatIndex`, and empty Progress and Frames cells.
@@ -23,11 +23,11 @@ struct ComponentTexts {
     std::string frameRate;
     std::string duration;
 };
-ComponentTexts ComponentRowTexts(const TVFVideoInfo& videoInfo);
+ComponentTexts ComponentRowTexts(const MediaInfoInspector& videoInfo);
 
 // Empty when the file gets no row: it is no longer there, or the encoder
 // could not be started.
 std::optional<FileRow> MeasureFile(const std::string& path, const std::string& appDir, int formatIndex,
-                                   WaitStyle wait, TVFVideoInfo& videoInfo);
+                                   WaitStyle wait, MediaInfoInspector& videoInfo);
 std::optional<FileRow> MeasureFile(const std::string& path, const std::string& appDir, int formatIndex,
                                    WaitStyle wait = WaitStyle::Block);

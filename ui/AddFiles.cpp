@@ -4,12 +4,12 @@
 #include "ui/BusyLock.h"
 #include "core/RequiredFiles.h"
 #include "core/SharedState.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 #include "ui/FileListRows.h"
 #include "media/MeasureFile.h"
 #include "core/OpenDialogFilter.h"
-#include "ui/TFormAnalyzingSplash.h"
-#include "media/TVFVideoInfo.h"
+#include "ui/AnalysisProgressDialog.h"
+#include "media/MediaInfoInspector.h"
 #include "platform/PumpMessages.h"
 
 #include <QComboBox>
@@ -40,7 +40,7 @@ std::optional<QStringList> ChooseFilesWithDialog(QWidget* parent, const QStringL
     return dialog.selectedFiles();
 }
 
-AddFilesHandler::AddFilesHandler(SharedState& state, Messages& messages, TForm1& form, TFormAnalyzingSplash& splash,
+AddFilesHandler::AddFilesHandler(SharedState& state, Messages& messages, MainWindow& form, AnalysisProgressDialog& splash,
                                  BusyLock& busyLock)
     : QObject(&form)
     , state_(state)
@@ -48,7 +48,7 @@ AddFilesHandler::AddFilesHandler(SharedState& state, Messages& messages, TForm1&
     , form_(form)
     , splash_(splash)
     , busyLock_(busyLock)
-    , videoInfo_(new TVFVideoInfo(&form))
+    , videoInfo_(new MediaInfoInspector(&form))
     , chooseFiles_(ChooseFilesWithDialog)
 {
 }
@@ -67,7 +67,7 @@ void AddFilesHandler::AddFiles()
     }
     StartAnalysis();
     for (const QString& path : *files) {
-        splash_.Panel1->setText(QFileInfo(path).fileName());
+        splash_.fileNameLabel->setText(QFileInfo(path).fileName());
         // Cancel takes effect here, before the next file: the file under way
         // when it was pressed has been finished and added.
         if (!state_.keepAnalyzing)
@@ -81,8 +81,8 @@ void AddFilesHandler::StartAnalysis()
 {
     state_.analysisBusy = true;
     splash_.showCentred();
-    form_.ConvertNowButton->setEnabled(false);
-    form_.AddFileButton->setEnabled(false);
+    form_.convertButton->setEnabled(false);
+    form_.addFilesButton->setEnabled(false);
     state_.keepAnalyzing = true;
 }
 
@@ -90,28 +90,28 @@ void AddFilesHandler::EndAnalysis()
 {
     state_.analysisBusy = false;
     splash_.close();
-    form_.ConvertNowButton->setEnabled(true);
-    form_.AddFileButton->setEnabled(true);
+    form_.convertButton->setEnabled(true);
+    form_.addFilesButton->setEnabled(true);
     state_.keepAnalyzing = false;
     busyLock_.unlock();
 }
 
 void AddFilesHandler::MeasureAndAdd(const QString& path)
 {
-    const int currentRowIndex = form_.ListView1->rowCount();
+    const int currentRowIndex = form_.fileList->rowCount();
     platform::PumpMessagesFor(kPauseAroundFileMs);
-    const auto row = MeasureFile(path.toStdString(), state_.appDir, form_.ComboOutputFormat->currentIndex(),
+    const auto row = MeasureFile(path.toStdString(), state_.appDir, form_.formatCombo->currentIndex(),
                                  WaitStyle::KeepWindowAlive, *videoInfo_);
     if (row)
         AddFileRow(form_, row->caption, row->cell(FileColumn::VideoSize), row->cell(FileColumn::FrameRate),
                    row->cell(FileColumn::Duration));
-    ScrollRowIntoView(*form_.ListView1, currentRowIndex);
+    ScrollRowIntoView(*form_.fileList, currentRowIndex);
     platform::PumpMessagesFor(kPauseAroundFileMs);
 }
 
 AddFilesHandler* BindAddFiles(Application& app)
 {
-    auto* handler = new AddFilesHandler(app.state, app.messages, *app.Form1, *app.FormAnalyzingSplash, *app.busyLock);
-    QObject::connect(app.Form1->AddFileButton, &QToolButton::clicked, handler, &AddFilesHandler::AddFiles);
+    auto* handler = new AddFilesHandler(app.state, app.messages, *app.mainWindow, *app.analysisProgress, *app.busyLock);
+    QObject::connect(app.mainWindow->addFilesButton, &QToolButton::clicked, handler, &AddFilesHandler::AddFiles);
     return handler;
 }

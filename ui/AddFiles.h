@@ -10,9 +10,9 @@
 class Application;
 class BusyLock;
 class Messages;
-class TForm1;
-class TFormAnalyzingSplash;
-class TVFVideoInfo;
+class MainWindow;
+class AnalysisProgressDialog;
+class MediaInfoInspector;
 struct SharedState;
 
 class AddFilesHandler : public QObject {
@@ -21,7 +21,7 @@ public:
     // The chosen files in the dialog's order, or nothing when it is cancelled.
     using ChooseFiles = std::function<std::optional<QStringList>(QWidget* parent, const QStringList& nameFilters)>;
 
-    AddFilesHandler(SharedState& state, Messages& messages, TForm1& form, TFormAnalyzingSplash& splash, BusyLock& busyLock);
+    AddFilesHandler(SharedState& state, Messages& messages, MainWindow& form, AnalysisProgressDialog& splash, BusyLock& busyLock);
 
     void AddFiles();
 
@@ -29,7 +29,7 @@ public:
     void setChooseFiles(ChooseFiles choose) { chooseFiles_ = std::move(choose); }
 
     // The media-information component; its owner is the main window.
-    TVFVideoInfo& VideoInfo() { return *videoInfo_; }
+    MediaInfoInspector& VideoInfo() { return *videoInfo_; }
 
 private:
     void StartAnalysis();
@@ -38,10 +38,10 @@ private:
 
     SharedState& state_;
     Messages& messages_;
-    TForm1& form_;
-    TFormAnalyzingSplash& splash_;
+    MainWindow& form_;
+    AnalysisProgressDialog& splash_;
     BusyLock& busyLock_;
-    TVFVideoInfo* videoInfo_;
+    MediaInfoInspector* videoInfo_;
     ChooseFiles chooseFiles_;
 };
 

@@ -2,13 +2,13 @@
 
 #include "ui/BusyLock.h"
 #include "ui/ShellBinder.h"
-#include "ui/TForm1.h"
-#include "ui/TForm4.h"
-#include "ui/TFormAbout.h"
+#include "ui/MainWindow.h"
+#include "ui/AdditionalOptionsDialog.h"
+#include "ui/AboutDialog.h"
 #include "ui/ConversionBinding.h"
-#include "ui/TForm3.h"
+#include "ui/ShutdownWarningDialog.h"
 #include "ui/AddFiles.h"
-#include "ui/TFormAnalyzingSplash.h"
+#include "ui/AnalysisProgressDialog.h"
 #include "platform/RegScript.h"
 #include "ui/ProfileView.h"
 
@@ -16,23 +16,23 @@ Application::Application(const std::string& appDir, Messages& messages_)
     : messages(messages_)
 {
     state.appDir = appDir;
-    Form1 = std::make_unique<TForm1>(state);
+    mainWindow = std::make_unique<MainWindow>(state);
     platform::StartRegScript(state.appDir);
-    FormAnalyzingSplash = new TFormAnalyzingSplash(state, Form1.get());
-    FormAbout = new TFormAbout(Form1.get());
-    Form3 = new TForm3(Form1.get());
-    Form4 = new TForm4(state, messages, Form1.get());
+    analysisProgress = new AnalysisProgressDialog(state, mainWindow.get());
+    aboutDialog = new AboutDialog(mainWindow.get());
+    shutdownWarning = new ShutdownWarningDialog(mainWindow.get());
+    optionsDialog = new AdditionalOptionsDialog(state, messages, mainWindow.get());
     shell = std::make_unique<ShellBinder>(*this);
-    busyLock = std::make_unique<BusyLock>(*Form1, *Form4);
+    busyLock = std::make_unique<BusyLock>(*mainWindow, *optionsDialog);
     addFiles = BindAddFiles(*this);
     conversion = BindConversion(*this);
-    QObject::connect(Form1.get(), &TForm1::shown, Form1.get(), [this] { FormShow(); });
+    QObject::connect(mainWindow.get(), &MainWindow::shown, mainWindow.get(), [this] { onMainWindowShown(); });
 }
 
 Application::~Application() = default;
 
-void Application::FormShow()
+void Application::onMainWindowShown()
 {
     state.suppressShutdownConfirm = false;
-    Form1->profileView->ComboOutputFormatChange();
+    mainWindow->profileView->switchFormat();
 }

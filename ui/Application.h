@@ -7,11 +7,11 @@
 #include <string>
 
 class Messages;
-class TForm1;
-class TForm3;
-class TForm4;
-class TFormAbout;
-class TFormAnalyzingSplash;
+class MainWindow;
+class ShutdownWarningDialog;
+class AdditionalOptionsDialog;
+class AboutDialog;
+class AnalysisProgressDialog;
 class BusyLock;
 class AddFilesHandler;
 class ConversionBinding;
@@ -24,16 +24,16 @@ public:
 
     SharedState state;
     Messages& messages;
-    std::unique_ptr<TForm1> Form1;
-    TFormAnalyzingSplash* FormAnalyzingSplash = nullptr;
-    TFormAbout* FormAbout = nullptr;
-    TForm3* Form3 = nullptr;
-    TForm4* Form4 = nullptr;
+    std::unique_ptr<MainWindow> mainWindow;
+    AnalysisProgressDialog* analysisProgress = nullptr;
+    AboutDialog* aboutDialog = nullptr;
+    ShutdownWarningDialog* shutdownWarning = nullptr;
+    AdditionalOptionsDialog* optionsDialog = nullptr;
     std::unique_ptr<BusyLock> busyLock;
     std::unique_ptr<ShellBinder> shell; // settings, options dialog, help, about, folder chooser, list commands
     AddFilesHandler* addFiles = nullptr;
     std::unique_ptr<ConversionBinding> conversion;
 
 private:
-    void FormShow();
+    void onMainWindowShown();
 };

@@ -1,7 +1,7 @@
 #include "ui/BusyLock.h"
 
-#include "ui/TForm1.h"
-#include "ui/TForm4.h"
+#include "ui/MainWindow.h"
+#include "ui/AdditionalOptionsDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -9,7 +9,7 @@
 #include <QSlider>
 #include <QToolButton>
 
-BusyLock::BusyLock(TForm1& form1, TForm4& form4)
+BusyLock::BusyLock(MainWindow& form1, AdditionalOptionsDialog& form4)
     : form1_(form1)
     , form4_(form4)
 {
@@ -22,14 +22,14 @@ void BusyLock::unlock() { setEnabled(true); }
 void BusyLock::setEnabled(bool enabled)
 {
     const QList<QWidget*> widgets{
-        form1_.ComboOutputFormat, form1_.ComboVideoSize, form1_.ComboVideoBitrate, form1_.ComboVideoFramerate,
-        form1_.ComboAudioBitrate, form1_.ComboAudioChannel, form1_.ComboMuteAudio, form4_.CheckBoxOverWrite,
-        form4_.CheckBoxShutDown, form1_.ComboVideoCodec, form1_.ComboLetterBox, form1_.ComboSamplingRate,
-        form1_.ComboAudioCodec, form1_.ClearAllButton, form1_.RemoveButton, form1_.TrackBar1};
+        form1_.formatCombo, form1_.videoSizeCombo, form1_.videoBitrateCombo, form1_.frameRateCombo,
+        form1_.audioBitrateCombo, form1_.channelsCombo, form1_.muteAudioCombo, form4_.overwriteCheck,
+        form4_.shutdownCheck, form1_.videoCodecCombo, form1_.letterBoxCombo, form1_.samplingRateCombo,
+        form1_.audioCodecCombo, form1_.clearAllButton, form1_.removeButton, form1_.volumeSlider};
     for (auto* widget : widgets)
         widget->setEnabled(enabled);
-    const QList<QAction*> actions{form1_.AddFiles1, form1_.Convert1, form1_.Exit1, form1_.OpenHelpFile1,
-                                  form1_.VisitOurWebsite1, form1_.About1, form1_.SetGeneralOptions1};
+    const QList<QAction*> actions{form1_.addFilesAction, form1_.convertAction, form1_.exitAction, form1_.helpAction,
+                                  form1_.websiteAction, form1_.aboutAction, form1_.optionsAction};
     for (auto* action : actions)
         action->setEnabled(enabled);
 }

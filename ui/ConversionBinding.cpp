@@ -3,21 +3,21 @@
 #include "ui/Application.h"
 #include "core/Messages.h"
 #include "ui/ShellBinder.h"
-#include "ui/TForm1.h"
-#include "core/ConvertTexts.h"
+#include "ui/MainWindow.h"
+#include "core/Texts.h"
 #include "platform/PowerOff.h"
 
 #include <QCoreApplication>
 #include <QToolButton>
 
 ConversionBinding::ConversionBinding(Application& app)
-    : countdown(app.state, *app.Form3, [] { QCoreApplication::exit(0); })
-    , host(*app.Form1, *app.Form4, *app.busyLock, app.shell->listCommands, app.messages, countdown, app.state.appDir)
+    : countdown(app.state, *app.shutdownWarning, [] { QCoreApplication::exit(0); })
+    , host(*app.mainWindow, *app.optionsDialog, *app.busyLock, app.shell->listCommands, app.messages, countdown, app.state.appDir)
     , run(app.state, host)
     , app_(app)
 {
-    connect(app.Form1->ConvertNowButton, &QToolButton::clicked, this, &ConversionBinding::ConvertNowButtonClick);
-    connect(app.Form1->StopConvertButton, &QToolButton::clicked, this, &ConversionBinding::StopConvertButtonClick);
+    connect(app.mainWindow->convertButton, &QToolButton::clicked, this, &ConversionBinding::convertNow);
+    connect(app.mainWindow->stopButton, &QToolButton::clicked, this, &ConversionBinding::stopConversion);
 }
 
 // The worker goes first, while the window it reports to is still there.
@@ -29,18 +29,18 @@ void ConversionBinding::setPowerOff(std::unique_ptr<PowerOff> powerOff)
     countdown.setPowerOff(powerOff_.get());
 }
 
-void ConversionBinding::ConvertNowButtonClick()
+void ConversionBinding::convertNow()
 {
-    run.ConvertNow();
+    run.start();
 }
 
-void ConversionBinding::StopConvertButtonClick()
+void ConversionBinding::stopConversion()
 {
-    if (!run.StopAccepted())
+    if (!run.stopAccepted())
         return;
     if (!app_.messages.confirmOkCancel(texts::kConfirmCaption, texts::kStopQuestion))
         return;
-    run.StopConvert();
+    run.stop();
 }
 
 std::unique_ptr<ConversionBinding> BindConversion(Application& app)

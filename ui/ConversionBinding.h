@@ -27,8 +27,8 @@ public:
     // so that nothing but the application's own start-up can power off.
     void setPowerOff(std::unique_ptr<PowerOff> powerOff);
 
-    void ConvertNowButtonClick();
-    void StopConvertButtonClick();
+    void convertNow();
+    void stopConversion();
 
 private:
     Application& app_;

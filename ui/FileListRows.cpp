@@ -1,15 +1,15 @@
 #include "ui/FileListRows.h"
 
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 #include "media/MeasureFile.h"
 
 #include <QComboBox>
 #include <QTableWidget>
 
-void AddFileRow(TForm1& form, const std::string& path, const std::string& size, const std::string& frameRate,
+void AddFileRow(MainWindow& form, const std::string& path, const std::string& size, const std::string& frameRate,
                 const std::string& duration)
 {
-    AppendFileRow(*form.ListView1, MakeFileRow(path, size, frameRate, duration, form.ComboOutputFormat->currentIndex()));
+    AppendFileRow(*form.fileList, MakeFileRow(path, size, frameRate, duration, form.formatCombo->currentIndex()));
 }
 
 void AppendFileRow(QTableWidget& list, const FileRow& row)

@@ -6,11 +6,11 @@
 #include <string>
 
 class QTableWidget;
-class TForm1;
+class MainWindow;
 
 // Appends a row with the tag of the output format selected now. The texts
 // are stored unchanged.
-void AddFileRow(TForm1& form, const std::string& path, const std::string& size, const std::string& frameRate,
+void AddFileRow(MainWindow& form, const std::string& path, const std::string& size, const std::string& frameRate,
                 const std::string& duration);
 
 // Appends the row as given, ticked when the row says so.

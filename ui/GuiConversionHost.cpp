@@ -4,8 +4,8 @@
 #include "ui/ListCommands.h"
 #include "core/Messages.h"
 #include "core/RequiredFiles.h"
-#include "ui/TForm1.h"
-#include "ui/TForm4.h"
+#include "ui/MainWindow.h"
+#include "ui/AdditionalOptionsDialog.h"
 #include "platform/OnThreadOf.h"
 #include "ui/ShutdownCountdown.h"
 #include "ui/ProfileView.h"
@@ -34,7 +34,7 @@ QString CellText(const QTableWidget& list, int row, int column)
 
 } // namespace
 
-GuiConversionHost::GuiConversionHost(TForm1& form1, TForm4& form4, BusyLock& busyLock, ListCommands& listCommands,
+GuiConversionHost::GuiConversionHost(MainWindow& form1, AdditionalOptionsDialog& form4, BusyLock& busyLock, ListCommands& listCommands,
                                      Messages& messages, ShutdownCountdown& countdown, std::string appDir)
     : form1_(form1)
     , form4_(form4)
@@ -49,7 +49,7 @@ GuiConversionHost::GuiConversionHost(TForm1& form1, TForm4& form4, BusyLock& bus
 std::vector<FileRow> GuiConversionHost::rows()
 {
     return OnThreadOf(&form1_, [this] {
-        const QTableWidget& list = *form1_.ListView1;
+        const QTableWidget& list = *form1_.fileList;
         std::vector<FileRow> rows(static_cast<std::size_t>(list.rowCount()));
         for (int row = 0; row < list.rowCount(); ++row) {
             FileRow& out = rows[static_cast<std::size_t>(row)];
@@ -66,7 +66,7 @@ std::vector<FileRow> GuiConversionHost::rows()
 void GuiConversionHost::setCell(int row, FileColumn column, const std::string& text)
 {
     OnThreadOf(&form1_, [&] {
-        QTableWidget& list = *form1_.ListView1;
+        QTableWidget& list = *form1_.fileList;
         if (row < 0 || row >= list.rowCount())
             return;
         QTableWidgetItem* item = list.item(row, ListColumn(column));
@@ -82,7 +82,7 @@ void GuiConversionHost::setCell(int row, FileColumn column, const std::string& t
 std::string GuiConversionHost::frameCell(int row)
 {
     return OnThreadOf(&form1_, [&] {
-        const QTableWidget& list = *form1_.ListView1;
+        const QTableWidget& list = *form1_.fileList;
         if (row < 0 || row >= list.rowCount())
             return std::string();
         return CellText(list, row, ListColumn(FileColumn::Frames)).toStdString();
@@ -92,8 +92,8 @@ std::string GuiConversionHost::frameCell(int row)
 void GuiConversionHost::scrollToRow(int row)
 {
     OnThreadOf(&form1_, [&] {
-        if (QTableWidgetItem* item = form1_.ListView1->item(row, 0))
-            form1_.ListView1->scrollToItem(item, QAbstractItemView::EnsureVisible);
+        if (QTableWidgetItem* item = form1_.fileList->item(row, 0))
+            form1_.fileList->scrollToItem(item, QAbstractItemView::EnsureVisible);
     });
 }
 
@@ -102,7 +102,7 @@ void GuiConversionHost::setProgressBar(int position)
     // The bar holds values outside its range at its ends.
     OnThreadOf(&form1_, [&] {
         ++barChanges_;
-        form1_.ProgressBar1->setValue(std::clamp(position, 0, 100));
+        form1_.progressBar->setValue(std::clamp(position, 0, 100));
     });
 }
 
@@ -112,7 +112,7 @@ void GuiConversionHost::resetProgressBarSoon()
         const int due = ++barChanges_;
         QTimer::singleShot(kFullBarMs, &barTimers_, [this, due] {
             if (barChanges_ == due)
-                form1_.ProgressBar1->setValue(0);
+                form1_.progressBar->setValue(0);
         });
     });
 }
@@ -145,28 +145,28 @@ void GuiConversionHost::unlock()
 void GuiConversionHost::setStartControlsEnabled(bool enabled)
 {
     OnThreadOf(&form1_, [&] {
-        form1_.ConvertNowButton->setEnabled(enabled);
+        form1_.convertButton->setEnabled(enabled);
         listCommands_.setAutoPopup(enabled);
-        form1_.AddFileButton->setEnabled(enabled);
+        form1_.addFilesButton->setEnabled(enabled);
     });
 }
 
 bool GuiConversionHost::shutdownChecked()
 {
-    return OnThreadOf(&form1_, [this] { return form4_.CheckBoxShutDown->isChecked(); });
+    return OnThreadOf(&form1_, [this] { return form4_.shutdownCheck->isChecked(); });
 }
 
 void GuiConversionHost::startCountdown()
 {
-    OnThreadOf(&form1_, [this] { countdown_.Start(); });
+    OnThreadOf(&form1_, [this] { countdown_.start(); });
 }
 
 ConversionChoices GuiConversionHost::choices()
 {
     return OnThreadOf(&form1_, [this] {
         ProfileView& view = *form1_.profileView;
-        return TakeChoices(view.State(), view.VolumeFactor(), form1_.Edit1->text().toStdString(),
-                           form4_.CheckBoxOverWrite->isChecked(), appDir_);
+        return TakeChoices(view.State(), view.VolumeFactor(), form1_.outputDirEdit->text().toStdString(),
+                           form4_.overwriteCheck->isChecked(), appDir_);
     });
 }
 

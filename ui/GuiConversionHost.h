@@ -11,12 +11,12 @@ class BusyLock;
 class ListCommands;
 class Messages;
 class ShutdownCountdown;
-class TForm1;
-class TForm4;
+class MainWindow;
+class AdditionalOptionsDialog;
 
 class GuiConversionHost : public ConversionHost {
 public:
-    GuiConversionHost(TForm1& form1, TForm4& form4, BusyLock& busyLock, ListCommands& listCommands, Messages& messages,
+    GuiConversionHost(MainWindow& form1, AdditionalOptionsDialog& form4, BusyLock& busyLock, ListCommands& listCommands, Messages& messages,
                       ShutdownCountdown& countdown, std::string appDir);
 
     std::vector<FileRow> rows() override;
@@ -37,8 +37,8 @@ public:
     void resetMuteAudio() override;
 
 private:
-    TForm1& form1_;
-    TForm4& form4_;
+    MainWindow& form1_;
+    AdditionalOptionsDialog& form4_;
     BusyLock& busyLock_;
     ListCommands& listCommands_;
     Messages& messages_;

@@ -1,6 +1,6 @@
 #include "ui/GuiMessages.h"
 
-#include "core/AppTexts.h"
+#include "core/Texts.h"
 
 #include <QMessageBox>
 

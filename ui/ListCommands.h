@@ -10,24 +10,24 @@
 class QAction;
 class QMenu;
 class QPoint;
-class TForm1;
+class MainWindow;
 struct SharedState;
 
 class ListCommands : public QObject {
     Q_OBJECT
 public:
-    ListCommands(TForm1& form, SharedState& state);
+    ListCommands(MainWindow& form, SharedState& state);
 
-    QMenu* PopupListView1 = nullptr;
-    QAction* CheckAllItems1 = nullptr;
-    QAction* UncheckAllItems1 = nullptr;
-    QAction* DeleteSelectedItem1 = nullptr;
-    QAction* ClearAllItems1 = nullptr;
+    QMenu* contextMenu = nullptr;
+    QAction* checkAllAction = nullptr;
+    QAction* uncheckAllAction = nullptr;
+    QAction* removeSelectedAction = nullptr;
+    QAction* clearAllAction = nullptr;
 
-    void CheckAllItems1Click();
-    void UncheckAllItems1Click();
-    void DeleteSelectedItem1Click();
-    void ClearAllItems1Click();
+    void checkAll();
+    void uncheckAll();
+    void removeSelected();
+    void clearAll();
 
     // Whether a right click on the list opens the menu; any thread may switch it.
     void setAutoPopup(bool enabled) { autoPopup_ = enabled; }
@@ -35,9 +35,9 @@ public:
 
 private:
     void setAllChecked(bool checked);
-    void ListView1ContextPopup(const QPoint& position);
+    void showContextMenu(const QPoint& position);
 
-    TForm1& form_;
+    MainWindow& form_;
     SharedState& state_;
     std::atomic<bool> autoPopup_{true};
 };

@@ -1,6 +1,6 @@
 #include "ui/ProfileView.h"
 
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 #include "core/cmdline/Volume.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
@@ -28,30 +28,30 @@ QStringList ToQStringList(const std::vector<std::string>& entries)
 
 } // namespace
 
-ProfileView::ProfileView(TForm1& form)
+ProfileView::ProfileView(MainWindow& form)
     : QObject(&form)
     , form_(form)
     , volumeFactor_(kUnchangedVolumeFactor)
 {
-    model_.formatIndex = form_.ComboOutputFormat->currentIndex();
+    model_.formatIndex = form_.formatCombo->currentIndex();
     model_.selectedFormatIndex = model_.formatIndex;
     for (const OptionListSlot& slot : kOptionListSlots) {
         auto* combo = form_.findChild<QComboBox*>(slot.controlName);
         Q_ASSERT(combo);
         combos_.emplace_back(combo, slot.list);
         const auto list = slot.list;
-        connect(combo, &QComboBox::activated, this, [this, list](int index) { OptionListActivated(list, index); });
+        connect(combo, &QComboBox::activated, this, [this, list](int index) { optionPicked(list, index); });
     }
-    connect(form_.ComboOutputFormat, &QComboBox::activated, this, &ProfileView::ComboOutputFormatActivated);
-    connect(form_.TrackBar1, &QSlider::valueChanged, this, &ProfileView::TrackBar1Change);
+    connect(form_.formatCombo, &QComboBox::activated, this, &ProfileView::formatPicked);
+    connect(form_.volumeSlider, &QSlider::valueChanged, this, &ProfileView::volumeChanged);
 }
 
-void ProfileView::ComboOutputFormatChange()
+void ProfileView::switchFormat()
 {
     ReadSelections();
     const SwitchOutcome outcome = RunFormatSwitch(model_);
     if (outcome == SwitchOutcome::Applied)
-        form_.ComboOutputFormat->setMaxVisibleItems(kSwitchedDropDownRows);
+        form_.formatCombo->setMaxVisibleItems(kSwitchedDropDownRows);
     Mirror();
     if (outcome == SwitchOutcome::Applied)
         WriteOutputTags();
@@ -66,33 +66,33 @@ const ProfileState& ProfileView::State()
 void ProfileView::ResetMuteAudio()
 {
     model_.lists.muteAudio.selected = 0;
-    const QSignalBlocker blocker(form_.ComboMuteAudio);
-    form_.ComboMuteAudio->setCurrentIndex(0);
+    const QSignalBlocker blocker(form_.muteAudioCombo);
+    form_.muteAudioCombo->setCurrentIndex(0);
 }
 
-void ProfileView::ComboOutputFormatActivated(int index)
+void ProfileView::formatPicked(int index)
 {
     // A pick of the format already in force is no change: the user's own
     // choices in the option lists stay.
     if (index == model_.selectedFormatIndex)
         return;
-    ComboOutputFormatChange();
+    switchFormat();
 }
 
-void ProfileView::OptionListActivated(OptionList OptionLists::*list, int index)
+void ProfileView::optionPicked(OptionList OptionLists::*list, int index)
 {
     (model_.lists.*list).selected = index;
 }
 
-void ProfileView::TrackBar1Change(int position)
+void ProfileView::volumeChanged(int position)
 {
-    form_.Label14->setText(QString::fromStdString(VolumeLabelText(position)));
+    form_.volumeLabel->setText(QString::fromStdString(VolumeLabelText(position)));
     volumeFactor_ = VolumeFactorText(position);
 }
 
 void ProfileView::ReadSelections()
 {
-    model_.formatIndex = form_.ComboOutputFormat->currentIndex();
+    model_.formatIndex = form_.formatCombo->currentIndex();
     for (const auto& [combo, list] : combos_) {
         OptionList& model = model_.lists.*list;
         if (combo->count() == static_cast<int>(model.entries.size()))
@@ -109,14 +109,14 @@ void ProfileView::Mirror()
         combo->addItems(ToQStringList(model.entries));
         combo->setCurrentIndex(model.selected);
     }
-    const QSignalBlocker blocker(form_.ComboOutputFormat);
-    form_.ComboOutputFormat->setCurrentIndex(model_.formatIndex);
+    const QSignalBlocker blocker(form_.formatCombo);
+    form_.formatCombo->setCurrentIndex(model_.formatIndex);
 }
 
 void ProfileView::WriteOutputTags()
 {
     const QString tag = QString::fromStdString(FormatTag(model_.formatIndex));
-    QTableWidget* list = form_.ListView1;
+    QTableWidget* list = form_.fileList;
     for (int row = 0; row < list->rowCount(); ++row) {
         QTableWidgetItem* cell = list->item(row, kOutputColumn);
         if (!cell) {

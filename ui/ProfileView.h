@@ -1,9 +1,9 @@
 #pragma once
-// The main window's side of the output profiles: TForm1 holds one
+// The main window's side of the output profiles: MainWindow holds one
 // ProfileView, which holds the ProfileState model and mirrors it into the
 // option combo boxes with their signals blocked, so that a selection made by
 // code never runs a handler. Only a user's pick (QComboBox::activated) runs
-// one: an option list's pick updates the model, a pick in ComboOutputFormat
+// one: an option list's pick updates the model, a pick in formatCombo
 // runs the format switch. The volume slider's factor is kept here too.
 //
 // All members run on the user-interface thread.
@@ -15,22 +15,22 @@
 #include <vector>
 
 class QComboBox;
-class TForm1;
+class MainWindow;
 
 class ProfileView : public QObject {
     Q_OBJECT
 public:
     // Binds the window's combo boxes and slider; the model starts with the
     // format list's current selection as SelectedFormatIndex.
-    explicit ProfileView(TForm1& form);
+    explicit ProfileView(MainWindow& form);
 
-    // The format switch on the current selection of ComboOutputFormat: runs
+    // The format switch on the current selection of formatCombo: runs
     // at window creation, when the window is shown, and on a user's pick.
     // Selections made by code on the combo boxes (the settings load) are
     // read into the model first. An applied format refills the combo boxes
     // and writes its tag into the Output cell of every row; a separator
     // re-selects the previous format and changes nothing else.
-    void ComboOutputFormatChange();
+    void switchFormat();
 
     // The model, with the combo boxes' current selections read back first;
     // the conversion takes its snapshot of the choices from here.
@@ -39,19 +39,19 @@ public:
     // VolumeFactor: the slider's factor as text, "50" at the start.
     const std::string& VolumeFactor() const { return volumeFactor_; }
 
-    // Selects "False" in ComboMuteAudio, as the command line asks for an
+    // Selects "False" in muteAudioCombo, as the command line asks for an
     // audio-only output with mute on.
     void ResetMuteAudio();
 
 private:
-    void ComboOutputFormatActivated(int index);
-    void OptionListActivated(OptionList OptionLists::*list, int index);
-    void TrackBar1Change(int position);
+    void formatPicked(int index);
+    void optionPicked(OptionList OptionLists::*list, int index);
+    void volumeChanged(int position);
     void ReadSelections();
     void Mirror();
     void WriteOutputTags();
 
-    TForm1& form_;
+    MainWindow& form_;
     ProfileState model_;
     std::vector<std::pair<QComboBox*, OptionList OptionLists::*>> combos_;
     std::string volumeFactor_;

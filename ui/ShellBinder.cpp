@@ -1,13 +1,13 @@
 #include "ui/ShellBinder.h"
 
-#include "core/AppTexts.h"
+#include "core/Texts.h"
 #include "ui/Application.h"
 #include "ui/DesktopUrlOpener.h"
-#include "ui/FzShellFolders.h"
-#include "ui/TForm1.h"
-#include "ui/TForm4.h"
-#include "ui/TFormAbout.h"
-#include "ui/TFormAnalyzingSplash.h"
+#include "ui/FolderBrowseDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/AdditionalOptionsDialog.h"
+#include "ui/AboutDialog.h"
+#include "ui/AnalysisProgressDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,25 +17,25 @@
 #include <QToolButton>
 
 ShellBinder::ShellBinder(Application& app)
-    : listCommands(*app.Form1, app.state)
+    : listCommands(*app.mainWindow, app.state)
     , app_(app)
     , settingsFile_(app.state.appDir)
     , opener_(&DesktopUrlOpener::instance())
 {
-    TForm1& form = *app.Form1;
-    BrowseForFolder1 = new TFzBrowseDialog(&form);
-    BrowseForFolder1->setObjectName("BrowseForFolder1");
-    BrowseForFolder1->setFolderName(texts::kBrowseFolderName);
-    BrowseForFolder1->setHeadline(texts::kBrowseHeadline);
-    BrowseForFolder1->setOptions(TFzBrowseDialog::boContextHelp | TFzBrowseDialog::boDirsOnly
-                                 | TFzBrowseDialog::boNewDlgStyle);
+    MainWindow& form = *app.mainWindow;
+    folderDialog = new FolderBrowseDialog(&form);
+    folderDialog->setObjectName("BrowseForFolder1");
+    folderDialog->setFolderName(texts::kBrowseFolderName);
+    folderDialog->setHeadline(texts::kBrowseHeadline);
+    folderDialog->setOptions(FolderBrowseDialog::boContextHelp | FolderBrowseDialog::boDirsOnly
+                                 | FolderBrowseDialog::boNewDlgStyle);
 
-    connect(form.SetGeneralOptions1, &QAction::triggered, this, &ShellBinder::SetGeneralOptions1Click);
-    connect(form.OpenHelpFile1, &QAction::triggered, this, &ShellBinder::OpenHelpFile1Click);
-    connect(form.VisitOurWebsite1, &QAction::triggered, this, &ShellBinder::VisitOurWebsite1Click);
-    connect(form.About1, &QAction::triggered, this, &ShellBinder::About1Click);
-    connect(form.ButtonBrowseForFolder, &QToolButton::clicked, this, &ShellBinder::ButtonBrowseForFolderClick);
-    connect(&form, &TForm1::closing, this, &ShellBinder::FormClose);
+    connect(form.optionsAction, &QAction::triggered, this, &ShellBinder::showOptions);
+    connect(form.helpAction, &QAction::triggered, this, &ShellBinder::openHelp);
+    connect(form.websiteAction, &QAction::triggered, this, &ShellBinder::visitWebsite);
+    connect(form.aboutAction, &QAction::triggered, this, &ShellBinder::showAbout);
+    connect(form.browseFolderButton, &QToolButton::clicked, this, &ShellBinder::chooseOutputFolder);
+    connect(&form, &MainWindow::closing, this, &ShellBinder::saveSettings);
 
     SettingsValues values = windowSettings();
     settingsLoad_ = settingsFile_.load(values);
@@ -46,61 +46,61 @@ ShellBinder::ShellBinder(Application& app)
 
 SettingsValues ShellBinder::windowSettings() const
 {
-    const TForm1& form = *app_.Form1;
-    return {form.Edit1->text().toStdString(), app_.Form4->CheckBoxOverWrite->isChecked(),
-            app_.Form4->CheckBoxShutDown->isChecked(), form.ComboOutputFormat->currentIndex(),
-            form.ComboLetterBox->currentIndex()};
+    const MainWindow& form = *app_.mainWindow;
+    return {form.outputDirEdit->text().toStdString(), app_.optionsDialog->overwriteCheck->isChecked(),
+            app_.optionsDialog->shutdownCheck->isChecked(), form.formatCombo->currentIndex(),
+            form.letterBoxCombo->currentIndex()};
 }
 
 void ShellBinder::applySettings(const SettingsValues& values)
 {
-    TForm1& form = *app_.Form1;
-    form.Edit1->setText(QString::fromStdString(values.outputDir));
-    app_.Form4->CheckBoxOverWrite->setChecked(values.overwrite);
-    app_.Form4->CheckBoxShutDown->setChecked(values.shutDown);
-    const QSignalBlocker formatSignals(form.ComboOutputFormat);
-    form.ComboOutputFormat->setCurrentIndex(values.outputFormat);
-    const QSignalBlocker letterBoxSignals(form.ComboLetterBox);
-    form.ComboLetterBox->setCurrentIndex(values.letterBox);
+    MainWindow& form = *app_.mainWindow;
+    form.outputDirEdit->setText(QString::fromStdString(values.outputDir));
+    app_.optionsDialog->overwriteCheck->setChecked(values.overwrite);
+    app_.optionsDialog->shutdownCheck->setChecked(values.shutDown);
+    const QSignalBlocker formatSignals(form.formatCombo);
+    form.formatCombo->setCurrentIndex(values.outputFormat);
+    const QSignalBlocker letterBoxSignals(form.letterBoxCombo);
+    form.letterBoxCombo->setCurrentIndex(values.letterBox);
 }
 
 void ShellBinder::setUrlOpener(UrlOpener& opener)
 {
     opener_ = &opener;
-    app_.FormAbout->setUrlOpener(opener);
+    app_.aboutDialog->setUrlOpener(opener);
 }
 
-void ShellBinder::SetGeneralOptions1Click()
+void ShellBinder::showOptions()
 {
-    app_.Form4->show();
-    app_.Form4->raise();
-    app_.Form4->activateWindow();
+    app_.optionsDialog->show();
+    app_.optionsDialog->raise();
+    app_.optionsDialog->activateWindow();
 }
 
-void ShellBinder::OpenHelpFile1Click()
+void ShellBinder::openHelp()
 {
     opener_->open(HelpFileUrl(app_.state.appDir));
 }
 
-void ShellBinder::VisitOurWebsite1Click()
+void ShellBinder::visitWebsite()
 {
     opener_->open(WebsiteUrl());
 }
 
-void ShellBinder::About1Click()
+void ShellBinder::showAbout()
 {
-    app_.FormAbout->exec();
+    app_.aboutDialog->exec();
 }
 
-void ShellBinder::ButtonBrowseForFolderClick()
+void ShellBinder::chooseOutputFolder()
 {
-    if (app_.FormAnalyzingSplash->isVisible() || app_.state.isConverting)
+    if (app_.analysisProgress->isVisible() || app_.state.isConverting)
         return;
-    if (BrowseForFolder1->ShowDialog())
-        app_.Form1->Edit1->setText(BrowseForFolder1->FolderName());
+    if (folderDialog->ShowDialog())
+        app_.mainWindow->outputDirEdit->setText(folderDialog->FolderName());
 }
 
-void ShellBinder::FormClose()
+void ShellBinder::saveSettings()
 {
     settingsFile_.save(windowSettings());
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Binds the application shell's own commands to the windows: the settings
-// file (loaded when made, right after Form4, and saved when the main window
+// file (loaded when made, right after optionsDialog, and saved when the main window
 // closes), the Additional Options dialog, help, the web site, the about
 // box, the output folder chooser and the file list's commands.
 #include "ui/ListCommands.h"
@@ -9,7 +9,7 @@
 #include <QObject>
 
 class Application;
-class TFzBrowseDialog;
+class FolderBrowseDialog;
 class UrlOpener;
 
 class ShellBinder : public QObject {
@@ -29,16 +29,16 @@ public:
     // Where help, the web site and the mail link are opened (the desktop's programs by default).
     void setUrlOpener(UrlOpener& opener);
 
-    TFzBrowseDialog* BrowseForFolder1 = nullptr;
+    FolderBrowseDialog* folderDialog = nullptr;
     ListCommands listCommands;
 
-    void SetGeneralOptions1Click();
-    void OpenHelpFile1Click();
-    void VisitOurWebsite1Click();
-    void About1Click();
-    void ButtonBrowseForFolderClick();
+    void showOptions();
+    void openHelp();
+    void visitWebsite();
+    void showAbout();
+    void chooseOutputFolder();
     // The main window closed: the settings are written; a failure is not reported.
-    void FormClose();
+    void saveSettings();
 
 private:
     Application& app_;

@@ -2,12 +2,12 @@
 
 #include "core/SharedState.h"
 #include "platform/PowerOff.h"
-#include "ui/TForm3.h"
+#include "ui/ShutdownWarningDialog.h"
 
 #include <QLabel>
 #include <QToolButton>
 
-ShutdownCountdown::ShutdownCountdown(SharedState& shared, TForm3& form3, std::function<void()> endApplication,
+ShutdownCountdown::ShutdownCountdown(SharedState& shared, ShutdownWarningDialog& form3, std::function<void()> endApplication,
                                      QObject* parent)
     : QObject(parent)
     , shared_(shared)
@@ -18,11 +18,11 @@ ShutdownCountdown::ShutdownCountdown(SharedState& shared, TForm3& form3, std::fu
     timer_.setObjectName("TimerShutdown2");
     timer_.setInterval(kDefaultIntervalMs);
     form3_.watchShutdownPending(shared_.shutdownPending);
-    connect(&timer_, &QTimer::timeout, this, &ShutdownCountdown::TimerShutdown2Timer);
-    connect(form3_.SpeedButton1, &QToolButton::clicked, this, &ShutdownCountdown::SpeedButton1Click);
+    connect(&timer_, &QTimer::timeout, this, &ShutdownCountdown::tick);
+    connect(form3_.doNotTurnOffButton, &QToolButton::clicked, this, &ShutdownCountdown::cancelShutdown);
 }
 
-void ShutdownCountdown::Start()
+void ShutdownCountdown::start()
 {
     shared_.shutdownPending = true;
     shared_.shutdownCountdown = 0;
@@ -31,11 +31,11 @@ void ShutdownCountdown::Start()
     form3_.show();
 }
 
-void ShutdownCountdown::TimerShutdown2Timer()
+void ShutdownCountdown::tick()
 {
     const int count = ++shared_.shutdownCountdown;
-    form3_.Label2->setText(QString::number(count));
-    form3_.Label2->adjustSize();
+    form3_.secondsLabel->setText(QString::number(count));
+    form3_.secondsLabel->adjustSize();
     if (count != kSeconds)
         return;
     // One request only, even if the loop keeps running a little longer.
@@ -45,7 +45,7 @@ void ShutdownCountdown::TimerShutdown2Timer()
         powerOff_->ShutDownComputer();
 }
 
-void ShutdownCountdown::SpeedButton1Click()
+void ShutdownCountdown::cancelShutdown()
 {
     timer_.stop();
     shared_.shutdownPending = false;

@@ -9,31 +9,31 @@
 #include <functional>
 
 class PowerOff;
-class TForm3;
+class ShutdownWarningDialog;
 struct SharedState;
 
 class ShutdownCountdown : public QObject {
     Q_OBJECT
 public:
     // `endApplication` ends the event loop; `powerOff` may be none (nothing is powered off).
-    ShutdownCountdown(SharedState& shared, TForm3& form3, std::function<void()> endApplication,
+    ShutdownCountdown(SharedState& shared, ShutdownWarningDialog& form3, std::function<void()> endApplication,
                       QObject* parent = nullptr);
 
     static constexpr int kDefaultIntervalMs = 1000;
     static constexpr int kSeconds = 30;
 
-    QTimer& TimerShutdown2() { return timer_; }
+    QTimer& timer() { return timer_; }
     void setPowerOff(PowerOff* powerOff) { powerOff_ = powerOff; }
 
     // Start of the countdown, on the window's thread.
-    void Start();
-    void TimerShutdown2Timer();
+    void start();
+    void tick();
     // "Do Not Turn Off".
-    void SpeedButton1Click();
+    void cancelShutdown();
 
 private:
     SharedState& shared_;
-    TForm3& form3_;
+    ShutdownWarningDialog& form3_;
     std::function<void()> endApplication_;
     PowerOff* powerOff_ = nullptr;
     QTimer timer_;

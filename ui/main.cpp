@@ -1,7 +1,7 @@
-#include "core/AppTexts.h"
+#include "core/Texts.h"
 #include "ui/Application.h"
 #include "ui/GuiMessages.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 #include "ui/ConversionBinding.h"
 #include "platform/LogindPowerOff.h"
 #include "platform/AppDir.h"
@@ -14,8 +14,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(texts::kApplicationTitle);
     GuiMessages messages;
     Application app(platform::ExecutableDir(), messages);
-    messages.setParent(app.Form1.get());
+    messages.setParent(app.mainWindow.get());
     app.conversion->setPowerOff(std::make_unique<LogindPowerOff>());
-    app.Form1->show();
+    app.mainWindow->show();
     return QApplication::exec();
 }

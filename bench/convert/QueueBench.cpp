@@ -94,10 +94,10 @@ QueueTiming RunThroughTheQueue(const std::vector<FileRow>& rows, const fs::path&
     HeadlessHost host(rows, Choices(outputDir), messages);
     ConversionRun run(shared, host);
     QEventLoop loop;
-    run.BMDThreadConvertNow->OnTerminate = [&loop](TBMDThreadBase*, TBMDExecuteThread*, void*&) { loop.quit(); };
+    run.worker->OnTerminate = [&loop](WorkerTaskBase*, WorkerThread*, void*&) { loop.quit(); };
     const double cpuStart = CpuSeconds();
     const double start = Now();
-    run.ConvertNow();
+    run.start();
     loop.exec();
     const QueueTiming timing{Now() - start, CpuSeconds() - cpuStart};
     for (const FileRow& row : host.rows()) {

@@ -7,7 +7,7 @@
 // Usage: bench_media_measure [APPDIR]   (default: the build's AppDir)
 #include "ui/Application.h"
 #include "core/Messages.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 #include "ui/AddFiles.h"
 #include "media/MeasureFile.h"
 #include "platform/ChildProcess.h"
@@ -140,7 +140,7 @@ int main(int argc, char* argv[])
     }
     app.addFiles->setChooseFiles([&](QWidget*, const QStringList&) { return std::optional<QStringList>(chosen); });
     const auto start = std::chrono::steady_clock::now();
-    app.Form1->AddFileButton->click();
+    app.mainWindow->addFilesButton->click();
     const double windowMs = MsSince(start);
     const double beyondMs = (windowMs - kFiles * kPausesPerFileMs) / kFiles;
 
@@ -153,7 +153,7 @@ int main(int argc, char* argv[])
     std::printf("  rows without the window:              %8d of %d\n", directRows, kFiles);
     std::printf("  Add Files in the window, all files:   %8.0f ms (fixed pauses %.0f ms)\n", windowMs,
                 kFiles * kPausesPerFileMs);
-    std::printf("  rows in the window:                   %8d of %d\n", app.Form1->ListView1->rowCount(), kFiles);
+    std::printf("  rows in the window:                   %8d of %d\n", app.mainWindow->fileList->rowCount(), kFiles);
     std::printf("  per file beyond the pauses:           %8.2f ms  (target %.0f ms: %.2f of it)\n", beyondMs, kTargetMs,
                 beyondMs / kTargetMs);
     fs::remove_all(folder);

@@ -7,7 +7,7 @@
 #include <string>
 
 struct ConversionChoices {
-    int formatIndex = 0; // ComboOutputFormat's selection: chooses the assembly
+    int formatIndex = 0; // formatCombo's selection: chooses the assembly
     std::string videoCodec;
     std::string videoSize;
     std::string videoBitrate;
@@ -19,8 +19,8 @@ struct ConversionChoices {
     int letterBoxIndex = 1; // 1 "LetterBox" turns the bars on
     int muteIndex = 0;      // 1 "True" mutes video outputs
     std::string volumeFactor = "50";
-    std::string outputDir;  // the text of Edit1
-    bool overwrite = false; // CheckBoxOverWrite
+    std::string outputDir;  // the text of outputDirEdit
+    bool overwrite = false; // overwriteCheck
     std::string profileFamily;
     std::string appDir;     // where the encoder lies, ends in "/"
 };

@@ -10,7 +10,7 @@ inline constexpr const char* kPspFamily = "psp";
 
 struct ProfileState {
     OptionLists lists;
-    int formatIndex = 0;         // the selection of ComboOutputFormat
+    int formatIndex = 0;         // the selection of formatCombo
     int selectedFormatIndex = 0; // SelectedFormatIndex: the format the last switch applied
     std::string profileFamily;   // ProfileFamily: "psp" for the PSP and PS3 formats, else empty
 };

@@ -1,5 +1,5 @@
 #include "convert/ConversionRun.h"
-#include "core/ConvertTexts.h"
+#include "core/Texts.h"
 #include "RecordingHost.h"
 #include "RunnerHarness.h"
 #include "support/StandInAppDir.h"
@@ -34,15 +34,15 @@ struct QueueHarness {
         , run(shared, host)
     {
         shared.appDir = encoder.appDir();
-        run.stallWatch.ConversionCountTimer().setInterval(50);
+        run.stallWatch.timer().setInterval(50);
     }
 
     bool convert()
     {
-        run.ConvertNow();
+        run.start();
         return finish();
     }
-    bool finish() { return QTest::qWaitFor([this] { return !run.BMDThreadConvertNow->IsRunning(); }, 60000); }
+    bool finish() { return QTest::qWaitFor([this] { return !run.worker->IsRunning(); }, 60000); }
     std::string progress(int row) { return host.cellNow(row, FileColumn::Progress); }
     std::string input(int row) { return host.rows().at(row).caption; }
     Texts infos() const
@@ -275,11 +275,11 @@ TEST(ConversionQueue, StopEndsTheRunAndItsJobWithoutCountdown)
     QueueHarness harness(Inputs({"a.avi", "b.avi"}));
     harness.host.shutdown = true;
     harness.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
-    EXPECT_FALSE(harness.run.StopAccepted());
-    harness.run.ConvertNow();
+    EXPECT_FALSE(harness.run.stopAccepted());
+    harness.run.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() >= 2; }, 10000));
-    ASSERT_TRUE(harness.run.StopAccepted());
-    harness.run.StopConvert();
+    ASSERT_TRUE(harness.run.stopAccepted());
+    harness.run.stop();
     ASSERT_TRUE(harness.finish());
     EXPECT_EQ(harness.progress(0), "Aborted");
     EXPECT_EQ(harness.progress(1), "");
@@ -287,7 +287,7 @@ TEST(ConversionQueue, StopEndsTheRunAndItsJobWithoutCountdown)
     EXPECT_EQ(harness.host.countdowns, 0);
     EXPECT_TRUE(harness.infos().empty());
     EXPECT_FALSE(harness.shared.stoppedByUser);
-    EXPECT_TRUE(harness.run.BMDThreadConvertNow->EndedByStop());
+    EXPECT_TRUE(harness.run.worker->EndedByStop());
     EXPECT_EQ(harness.host.progressBar(), 0);
 }
 
@@ -295,7 +295,7 @@ TEST(ConversionQueue, AStopAgreedAfterTheWalkEndedIsClearedByTheNextRun)
 {
     QueueHarness harness(Inputs({"a.avi"}));
     harness.encoder.script(GoodRun());
-    harness.run.StopConvert();
+    harness.run.stop();
     EXPECT_TRUE(harness.shared.stopRequested);
     EXPECT_TRUE(harness.shared.stoppedByUser);
     ASSERT_TRUE(harness.convert());
@@ -309,9 +309,9 @@ TEST(ConversionQueue, AStopStillLetsADueThumbnailRun)
     QueueHarness harness(Inputs({"a.avi"}), kPspVideo);
     harness.encoder.script(1, Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
     harness.encoder.script(2, "print Input #0, avi, from '$IN':\nwrite 10\n");
-    harness.run.ConvertNow();
+    harness.run.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() >= 2; }, 10000));
-    harness.run.StopConvert();
+    harness.run.stop();
     ASSERT_TRUE(harness.finish());
     ASSERT_EQ(harness.encoder.calls().size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(harness.output("a.THM")));

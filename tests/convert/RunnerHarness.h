@@ -4,7 +4,7 @@
 // here, as on the window's thread).
 #include "core/SharedState.h"
 #include "core/ConversionState.h"
-#include "convert/RunEncoder.h"
+#include "convert/EncoderRunner.h"
 #include "convert/StallWatch.h"
 #include "core/EncoderName.h"
 #include "platform/KillProcessesByName.h"
@@ -51,7 +51,7 @@ struct RunnerHarness {
     {
         shared.appDir = encoder.appDir();
         state.OutputFilePath = encoder.outputDir() + "/clip.mp4";
-        watch.ConversionCountTimer().setInterval(stallIntervalMs);
+        watch.timer().setInterval(stallIntervalMs);
     }
 
     std::string commandLine() const

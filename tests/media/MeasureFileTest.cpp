@@ -1,7 +1,7 @@
 #include "support/MediaClips.h"
 #include "support/ProbeStandIn.h"
 #include "media/MeasureFile.h"
-#include "media/TVFVideoInfo.h"
+#include "media/MediaInfoInspector.h"
 
 #include <cstring>
 #include <fstream>
@@ -59,7 +59,7 @@ TEST_F(MeasureFileWithComponent, AFileOverAnHourShowsItsHours)
 
 TEST_F(MeasureFileWithComponent, AVanishedFileGetsNoRowAndRunsNoEncoder)
 {
-    TVFVideoInfo videoInfo(nullptr);
+    MediaInfoInspector videoInfo(nullptr);
     ASSERT_TRUE(MeasureFile(clips::NinetySecondAvi(), encoder.appDir(), 0, WaitStyle::Block, videoInfo));
     EXPECT_FALSE(MeasureFile((clips::Folder().path() / "gone.avi").string(), encoder.appDir(), 0, WaitStyle::Block, videoInfo));
     EXPECT_TRUE(encoder.calls().empty());
@@ -104,7 +104,7 @@ TEST_F(MeasureFileWithComponent, ASizeWithOneSideIsTakenFromTheComponent)
 
 TEST(ComponentRowTexts, PutsHoursBeforeMinutesAndSeconds)
 {
-    TVFVideoInfo videoInfo(nullptr);
+    MediaInfoInspector videoInfo(nullptr);
     videoInfo.setFileName(clips::Clip("short.avi", clips::SilentAvi(160, 120, {25, 1}, 2)));
     videoInfo.Inspect();
     const ComponentTexts texts = ComponentRowTexts(videoInfo);

@@ -1,7 +1,7 @@
 #include "support/MediaClips.h"
 #include "media/MediaDetector.h"
 #include "media/NameTables.h"
-#include "media/TVFVideoInfo.h"
+#include "media/MediaInfoInspector.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ TEST(MediaDetector, AnMp4NamesItsCodecsByTheirOwnCodes)
 {
     fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp4");
     clipSettings.seconds = 0.5;
-    TVFVideoInfo info(nullptr);
+    MediaInfoInspector info(nullptr);
     info.setFileName(clips::Clip("clip.mp4", clipSettings));
     info.Inspect();
     EXPECT_EQ(info.Video().FourCC, "avc1");
@@ -81,7 +81,7 @@ TEST(MediaDetector, MpegOneVideoIsReadAsAnMpegFormatBlock)
     EXPECT_EQ(FormatTypeLookup(video->formatType).analysis, FormatAnalysis::MpegVideo);
     EXPECT_EQ(SubtypeName(video->subtype).name, "MPEG1Payload");
 
-    TVFVideoInfo info(nullptr);
+    MediaInfoInspector info(nullptr);
     info.setFileName(clip);
     info.Inspect();
     EXPECT_EQ(info.Video().Width, 320);

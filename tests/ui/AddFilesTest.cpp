@@ -2,11 +2,11 @@
 #include "support/ProbeStandIn.h"
 #include "ui/Application.h"
 #include "core/SharedState.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 #include "ui/AddFiles.h"
 #include "core/OpenDialogFilter.h"
-#include "ui/TFormAnalyzingSplash.h"
-#include "media/TVFVideoInfo.h"
+#include "ui/AnalysisProgressDialog.h"
+#include "media/MediaInfoInspector.h"
 #include "support/FakeMessages.h"
 
 #include <QAction>
@@ -41,16 +41,16 @@ protected:
         });
     }
 
-    QString cell(int row, int column) const { return form.ListView1->item(row, column)->text(); }
+    QString cell(int row, int column) const { return form.fileList->item(row, column)->text(); }
 
     void expectEverythingReleased() const
     {
-        EXPECT_FALSE(app.FormAnalyzingSplash->isVisible());
-        EXPECT_TRUE(form.AddFileButton->isEnabled());
-        EXPECT_TRUE(form.ConvertNowButton->isEnabled());
-        EXPECT_TRUE(form.ComboOutputFormat->isEnabled());
-        EXPECT_TRUE(form.ClearAllButton->isEnabled());
-        EXPECT_TRUE(form.AddFiles1->isEnabled());
+        EXPECT_FALSE(app.analysisProgress->isVisible());
+        EXPECT_TRUE(form.addFilesButton->isEnabled());
+        EXPECT_TRUE(form.convertButton->isEnabled());
+        EXPECT_TRUE(form.formatCombo->isEnabled());
+        EXPECT_TRUE(form.clearAllButton->isEnabled());
+        EXPECT_TRUE(form.addFilesAction->isEnabled());
         EXPECT_FALSE(app.state.keepAnalyzing);
         EXPECT_FALSE(app.state.analysisBusy);
     }
@@ -59,7 +59,7 @@ protected:
     TempDir media;
     FakeMessages messages;
     Application app{encoder.appDir(), messages};
-    TForm1& form = *app.Form1;
+    MainWindow& form = *app.mainWindow;
     QStringList offeredFilters;
     int dialogs = 0;
 };
@@ -67,8 +67,8 @@ protected:
 TEST_F(AddFiles, EachChosenFileBecomesATickedRowInTheDialogsOrder)
 {
     choose({file("b.bin"), file("a.bin")});
-    form.AddFileButton->click();
-    ASSERT_EQ(form.ListView1->rowCount(), 2);
+    form.addFilesButton->click();
+    ASSERT_EQ(form.fileList->rowCount(), 2);
     EXPECT_EQ(cell(0, 0), file("b.bin"));
     EXPECT_EQ(cell(1, 0), file("a.bin"));
     for (int row = 0; row < 2; ++row) {
@@ -76,7 +76,7 @@ TEST_F(AddFiles, EachChosenFileBecomesATickedRowInTheDialogsOrder)
         EXPECT_EQ(cell(row, 2), "25");
         EXPECT_EQ(cell(row, 3), "00:01:23");
         EXPECT_EQ(cell(row, 4), "MP4");
-        EXPECT_EQ(form.ListView1->item(row, 0)->checkState(), Qt::Checked);
+        EXPECT_EQ(form.fileList->item(row, 0)->checkState(), Qt::Checked);
     }
     EXPECT_EQ(offeredFilters, QtNameFilters(kOpenDialogFilter));
     expectEverythingReleased();
@@ -87,8 +87,8 @@ TEST_F(AddFiles, AVideoTheComponentReadsNeedsNoEncoder)
 {
     const QString clip = QString::fromStdString(clips::NinetySecondAvi());
     choose({clip});
-    form.AddFileButton->click();
-    ASSERT_EQ(form.ListView1->rowCount(), 1);
+    form.addFilesButton->click();
+    ASSERT_EQ(form.fileList->rowCount(), 1);
     EXPECT_EQ(cell(0, 0), clip);
     EXPECT_EQ(cell(0, 1), "640 x 352");
     EXPECT_EQ(cell(0, 2), "25");
@@ -101,8 +101,8 @@ TEST_F(AddFiles, AVideoTheComponentReadsNeedsNoEncoder)
 TEST_F(AddFiles, TheMenuEntryAddsFilesToo)
 {
     choose({file("a.bin")});
-    form.AddFiles1->trigger();
-    EXPECT_EQ(form.ListView1->rowCount(), 1);
+    form.addFilesAction->trigger();
+    EXPECT_EQ(form.fileList->rowCount(), 1);
 }
 
 TEST_F(AddFiles, WhileFilesAreMeasuredTheSplashShowsTheFileAndTheControlsAreLocked)
@@ -112,19 +112,19 @@ TEST_F(AddFiles, WhileFilesAreMeasuredTheSplashShowsTheFileAndTheControlsAreLock
     bool checked = false;
     QTimer::singleShot(200, [&] {
         checked = true;
-        EXPECT_TRUE(app.FormAnalyzingSplash->isVisible());
-        EXPECT_EQ(app.FormAnalyzingSplash->Panel1->text(), "first clip.bin");
-        EXPECT_FALSE(form.AddFileButton->isEnabled());
-        EXPECT_FALSE(form.ConvertNowButton->isEnabled());
-        EXPECT_FALSE(form.ComboOutputFormat->isEnabled());
-        EXPECT_FALSE(form.AddFiles1->isEnabled());
+        EXPECT_TRUE(app.analysisProgress->isVisible());
+        EXPECT_EQ(app.analysisProgress->fileNameLabel->text(), "first clip.bin");
+        EXPECT_FALSE(form.addFilesButton->isEnabled());
+        EXPECT_FALSE(form.convertButton->isEnabled());
+        EXPECT_FALSE(form.formatCombo->isEnabled());
+        EXPECT_FALSE(form.addFilesAction->isEnabled());
         EXPECT_TRUE(app.state.analysisBusy);
         EXPECT_TRUE(app.state.keepAnalyzing);
-        EXPECT_FALSE(app.FormAnalyzingSplash->close());
+        EXPECT_FALSE(app.analysisProgress->close());
     });
-    form.AddFileButton->click();
+    form.addFilesButton->click();
     EXPECT_TRUE(checked);
-    EXPECT_EQ(form.ListView1->rowCount(), 1);
+    EXPECT_EQ(form.fileList->rowCount(), 1);
     expectEverythingReleased();
 }
 
@@ -132,9 +132,9 @@ TEST_F(AddFiles, CancelDuringTheFirstOfThreeFilesAddsTheFirstOnly)
 {
     encoder.script("sleep 0.3\ncat \"$HERE/plain.txt\"\n");
     choose({file("a.bin"), file("b.bin"), file("c.bin")});
-    QTimer::singleShot(200, [&] { app.FormAnalyzingSplash->Button2->click(); });
-    form.AddFileButton->click();
-    ASSERT_EQ(form.ListView1->rowCount(), 1);
+    QTimer::singleShot(200, [&] { app.analysisProgress->cancelButton->click(); });
+    form.addFilesButton->click();
+    ASSERT_EQ(form.fileList->rowCount(), 1);
     EXPECT_EQ(cell(0, 0), file("a.bin"));
     EXPECT_EQ(encoder.calls().size(), 1u);
     expectEverythingReleased();
@@ -143,8 +143,8 @@ TEST_F(AddFiles, CancelDuringTheFirstOfThreeFilesAddsTheFirstOnly)
 TEST_F(AddFiles, CancellingTheDialogChangesNothing)
 {
     app.addFiles->setChooseFiles([](QWidget*, const QStringList&) { return std::optional<QStringList>(); });
-    form.AddFileButton->click();
-    EXPECT_EQ(form.ListView1->rowCount(), 0);
+    form.addFilesButton->click();
+    EXPECT_EQ(form.fileList->rowCount(), 0);
     EXPECT_TRUE(encoder.calls().empty());
     expectEverythingReleased();
 }
@@ -158,18 +158,18 @@ TEST_F(AddFiles, AMissingEncoderIsReportedAndNoDialogOpens)
         ++opened;
         return std::optional<QStringList>();
     });
-    bare.Form1->AddFileButton->click();
+    bare.mainWindow->addFilesButton->click();
     EXPECT_EQ(opened, 0);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "A required file is missing!\nPlease re-install this software");
-    EXPECT_TRUE(bare.Form1->ComboOutputFormat->isEnabled());
+    EXPECT_TRUE(bare.mainWindow->formatCombo->isEnabled());
 }
 
 TEST_F(AddFiles, AFileThatVanishedGetsNoRowAndNoOtherFilesValues)
 {
     choose({file("a.bin"), missing("gone.avi"), file("c.bin")});
-    form.AddFileButton->click();
-    ASSERT_EQ(form.ListView1->rowCount(), 2);
+    form.addFilesButton->click();
+    ASSERT_EQ(form.fileList->rowCount(), 2);
     EXPECT_EQ(cell(0, 0), file("a.bin"));
     EXPECT_EQ(cell(1, 0), file("c.bin"));
     EXPECT_EQ(encoder.calls().size(), 2u);
@@ -178,20 +178,20 @@ TEST_F(AddFiles, AFileThatVanishedGetsNoRowAndNoOtherFilesValues)
 TEST_F(AddFiles, TheSameFileChosenTwiceGetsTwoRows)
 {
     choose({file("a.bin"), file("a.bin")});
-    form.AddFileButton->click();
-    EXPECT_EQ(form.ListView1->rowCount(), 2);
+    form.addFilesButton->click();
+    EXPECT_EQ(form.fileList->rowCount(), 2);
 }
 
 TEST_F(AddFiles, AFileTheEncoderRejectsTwiceShowsUnknown)
 {
     encoder.script("echo 'Unknown format'\n");
     choose({file("noise.bin")});
-    form.AddFileButton->click();
-    ASSERT_EQ(form.ListView1->rowCount(), 1);
+    form.addFilesButton->click();
+    ASSERT_EQ(form.fileList->rowCount(), 1);
     EXPECT_EQ(cell(0, 1), "Unknown");
     EXPECT_EQ(cell(0, 2), "");
     EXPECT_EQ(cell(0, 3), "");
-    EXPECT_EQ(form.ListView1->item(0, 0)->checkState(), Qt::Checked);
+    EXPECT_EQ(form.fileList->item(0, 0)->checkState(), Qt::Checked);
     EXPECT_EQ(encoder.calls().size(), 2u);
 }
 
@@ -202,12 +202,12 @@ TEST_F(AddFiles, TheNewestRowIsScrolledIntoView)
     for (int index = 0; index < 14; ++index)
         files << file("clip" + std::to_string(index) + ".bin");
     choose(files);
-    form.AddFileButton->click();
-    ASSERT_EQ(form.ListView1->rowCount(), 14);
-    const QRect last = form.ListView1->visualItemRect(form.ListView1->item(13, 0));
-    EXPECT_TRUE(form.ListView1->viewport()->rect().intersects(last));
-    const QRect first = form.ListView1->visualItemRect(form.ListView1->item(0, 0));
-    EXPECT_FALSE(form.ListView1->viewport()->rect().intersects(first));
+    form.addFilesButton->click();
+    ASSERT_EQ(form.fileList->rowCount(), 14);
+    const QRect last = form.fileList->visualItemRect(form.fileList->item(13, 0));
+    EXPECT_TRUE(form.fileList->viewport()->rect().intersects(last));
+    const QRect first = form.fileList->visualItemRect(form.fileList->item(0, 0));
+    EXPECT_FALSE(form.fileList->viewport()->rect().intersects(first));
 }
 
 TEST_F(AddFiles, TheOpenDialogAllowsSeveralFilesAndStartsOnTheFirstFilter)
@@ -235,11 +235,11 @@ TEST(AddFilesWithTheRealEncoder, ProbesAnMp3InTheWindow)
     Application app(qEnvironmentVariable("VANTOREL_APPDIR").toStdString(), messages);
     const QString song = QString::fromStdString(clips::Mp3());
     app.addFiles->setChooseFiles([&](QWidget*, const QStringList&) { return std::optional<QStringList>(QStringList{song}); });
-    app.Form1->AddFileButton->click();
-    ASSERT_EQ(app.Form1->ListView1->rowCount(), 1);
-    EXPECT_EQ(app.Form1->ListView1->item(0, 1)->text(), "0 x 0");
-    EXPECT_EQ(app.Form1->ListView1->item(0, 2)->text(), "0");
-    EXPECT_EQ(app.Form1->ListView1->item(0, 3)->text(), "00:00:07");
+    app.mainWindow->addFilesButton->click();
+    ASSERT_EQ(app.mainWindow->fileList->rowCount(), 1);
+    EXPECT_EQ(app.mainWindow->fileList->item(0, 1)->text(), "0 x 0");
+    EXPECT_EQ(app.mainWindow->fileList->item(0, 2)->text(), "0");
+    EXPECT_EQ(app.mainWindow->fileList->item(0, 3)->text(), "00:00:07");
     EXPECT_TRUE(messages.shown.empty());
 }
 

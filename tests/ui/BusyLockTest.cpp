@@ -1,7 +1,7 @@
 #include "ui/Application.h"
 #include "ui/BusyLock.h"
-#include "ui/TForm1.h"
-#include "ui/TForm4.h"
+#include "ui/MainWindow.h"
+#include "ui/AdditionalOptionsDialog.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 
@@ -27,15 +27,15 @@ TEST(BusyLock, DisablesExactlyItsSetAndUnlockEnablesIt)
     TempDir appDir;
     FakeMessages messages;
     Application app(appDir.dir(), messages);
-    TForm1& form = *app.Form1;
+    MainWindow& form = *app.mainWindow;
 
     app.busyLock->lock();
     for (const auto& name : kLockedWidgets)
         EXPECT_FALSE(form.findChild<QWidget*>(name)->isEnabled()) << name.toStdString();
     for (const auto& name : kLockedActions)
         EXPECT_FALSE(form.findChild<QAction*>(name)->isEnabled()) << name.toStdString();
-    EXPECT_FALSE(app.Form4->CheckBoxOverWrite->isEnabled());
-    EXPECT_FALSE(app.Form4->CheckBoxShutDown->isEnabled());
+    EXPECT_FALSE(app.optionsDialog->overwriteCheck->isEnabled());
+    EXPECT_FALSE(app.optionsDialog->shutdownCheck->isEnabled());
     for (const auto& name : kUntouched)
         EXPECT_TRUE(form.findChild<QWidget*>(name)->isEnabled()) << name.toStdString();
 
@@ -44,7 +44,7 @@ TEST(BusyLock, DisablesExactlyItsSetAndUnlockEnablesIt)
         EXPECT_TRUE(form.findChild<QWidget*>(name)->isEnabled()) << name.toStdString();
     for (const auto& name : kLockedActions)
         EXPECT_TRUE(form.findChild<QAction*>(name)->isEnabled()) << name.toStdString();
-    EXPECT_TRUE(app.Form4->CheckBoxShutDown->isEnabled());
+    EXPECT_TRUE(app.optionsDialog->shutdownCheck->isEnabled());
 }
 
 TEST(BusyLock, LeavesButtonsTheCallerDisabledAlone)
@@ -52,10 +52,10 @@ TEST(BusyLock, LeavesButtonsTheCallerDisabledAlone)
     TempDir appDir;
     FakeMessages messages;
     Application app(appDir.dir(), messages);
-    app.Form1->AddFileButton->setEnabled(false);
+    app.mainWindow->addFilesButton->setEnabled(false);
     app.busyLock->lock();
     app.busyLock->unlock();
-    EXPECT_FALSE(app.Form1->AddFileButton->isEnabled());
+    EXPECT_FALSE(app.mainWindow->addFilesButton->isEnabled());
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 // The conversion in the main window with the real encoder on real clips.
 #include "ui/Application.h"
-#include "ui/TForm1.h"
-#include "ui/TForm4.h"
+#include "ui/MainWindow.h"
+#include "ui/AdditionalOptionsDialog.h"
 #include "ui/ConversionBinding.h"
 #include "platform/PowerOff.h"
-#include "ui/TForm3.h"
+#include "ui/ShutdownWarningDialog.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "ui/ProfileView.h"
 #include "support/FakeMessages.h"
@@ -50,8 +50,8 @@ protected:
         auto powerOff = std::make_unique<FakePowerOff>();
         fakePowerOff = powerOff.get();
         app.conversion->setPowerOff(std::move(powerOff));
-        app.conversion->countdown.TimerShutdown2().setInterval(5);
-        form.Edit1->setText(QString::fromStdString(outputDir()));
+        app.conversion->countdown.timer().setInterval(5);
+        form.outputDirEdit->setText(QString::fromStdString(outputDir()));
         form.show();
     }
     ~RealConversion() override { EXPECT_TRUE(idle()); }
@@ -71,31 +71,31 @@ protected:
     }
     void addRow(const std::string& path, const std::string& size = "320 x 240")
     {
-        const int row = form.ListView1->rowCount();
-        form.ListView1->insertRow(row);
+        const int row = form.fileList->rowCount();
+        form.fileList->insertRow(row);
         auto* caption = new QTableWidgetItem(QString::fromStdString(path));
         caption->setFlags(caption->flags() | Qt::ItemIsUserCheckable);
         caption->setCheckState(Qt::Checked);
-        form.ListView1->setItem(row, 0, caption);
-        const QString tag = QString::fromStdString(FormatTag(form.ComboOutputFormat->currentIndex()));
+        form.fileList->setItem(row, 0, caption);
+        const QString tag = QString::fromStdString(FormatTag(form.formatCombo->currentIndex()));
         const QStringList cells{QString::fromStdString(size), "25", "00:00:02", tag, "", ""};
         for (int column = 0; column < cells.size(); ++column)
-            form.ListView1->setItem(row, column + 1, new QTableWidgetItem(cells[column]));
+            form.fileList->setItem(row, column + 1, new QTableWidgetItem(cells[column]));
     }
     void selectFormat(int index)
     {
-        form.ComboOutputFormat->setCurrentIndex(index);
-        form.profileView->ComboOutputFormatChange();
+        form.formatCombo->setCurrentIndex(index);
+        form.profileView->switchFormat();
     }
     std::string progress(int row) const
     {
-        const QTableWidgetItem* item = form.ListView1->item(row, 5);
+        const QTableWidgetItem* item = form.fileList->item(row, 5);
         return item != nullptr ? item->text().toStdString() : std::string();
     }
-    bool idle() { return QTest::qWaitFor([this] { return !app.conversion->run.BMDThreadConvertNow->IsRunning(); }, 120000); }
+    bool idle() { return QTest::qWaitFor([this] { return !app.conversion->run.worker->IsRunning(); }, 120000); }
     bool convert()
     {
-        form.ConvertNowButton->click();
+        form.convertButton->click();
         return idle();
     }
     Texts shown() const
@@ -110,7 +110,7 @@ protected:
     TempDir media;
     FakeMessages messages;
     Application app{LinkedAppDir(appDirectory), messages};
-    TForm1& form = *app.Form1;
+    MainWindow& form = *app.mainWindow;
     FakePowerOff* fakePowerOff = nullptr;
 };
 
@@ -140,7 +140,7 @@ TEST_F(RealConversion, ConvertsTheCheckedFilesThatStillExist)
         EXPECT_NEAR(info.duration, 2.0, 0.3) << name;
     }
     EXPECT_FALSE(fs::exists(output("two.mp4")));
-    EXPECT_FALSE(form.ListView1->item(0, 6)->text().isEmpty());
+    EXPECT_FALSE(form.fileList->item(0, 6)->text().isEmpty());
     EXPECT_TRUE(form.statusPanelText(1).startsWith("Output File Size : "));
 }
 
@@ -161,57 +161,57 @@ TEST_F(RealConversion, MakesAThumbnailBesideAPspVideo)
 
 TEST_F(RealConversion, StopAbortsTheRunningJobAndStartsNoCountdown)
 {
-    app.Form4->CheckBoxShutDown->setChecked(true);
+    app.optionsDialog->shutdownCheck->setChecked(true);
     messages.shown.clear();
     selectFormat(16);
     addRow(clip("long.avi", 20.0, 640, 480), "640 x 480");
     addRow(clip("next.avi"));
-    form.ConvertNowButton->click();
+    form.convertButton->click();
     ASSERT_TRUE(QTest::qWaitFor([this] { return progress(0).find('%') != std::string::npos; }, 60000));
-    form.StopConvertButton->click();
+    form.stopButton->click();
     ASSERT_TRUE(idle());
     const bool hadOutput = fs::exists(output("long.mp4"));
     EXPECT_EQ(progress(0), hadOutput ? "Aborted" : "Failed");
     EXPECT_EQ(progress(1), "");
     EXPECT_EQ(shown(), Texts{"Stop all the file conversions?"});
-    EXPECT_FALSE(app.Form3->isVisible());
+    EXPECT_FALSE(app.shutdownWarning->isVisible());
     EXPECT_EQ(fakePowerOff->requests, 0);
 }
 
 TEST_F(RealConversion, CountsDownAfterAFullRunUntilDoNotTurnOff)
 {
-    app.Form4->CheckBoxShutDown->setChecked(true);
+    app.optionsDialog->shutdownCheck->setChecked(true);
     messages.shown.clear();
-    app.conversion->countdown.TimerShutdown2().setInterval(1000);
+    app.conversion->countdown.timer().setInterval(1000);
     addRow(clip("one.avi"));
     ASSERT_TRUE(convert());
     EXPECT_EQ(progress(0), "Done");
     EXPECT_TRUE(shown().empty());
-    ASSERT_TRUE(app.Form3->isVisible());
+    ASSERT_TRUE(app.shutdownWarning->isVisible());
     EXPECT_TRUE(app.state.shutdownPending);
-    app.Form3->SpeedButton1->click();
-    EXPECT_FALSE(app.Form3->isVisible());
+    app.shutdownWarning->doNotTurnOffButton->click();
+    EXPECT_FALSE(app.shutdownWarning->isVisible());
     EXPECT_FALSE(app.state.shutdownPending);
     EXPECT_EQ(fakePowerOff->requests, 0);
 }
 
 TEST_F(RealConversion, NoCountdownWhenEveryCheckedFileIsGone)
 {
-    app.Form4->CheckBoxShutDown->setChecked(true);
+    app.optionsDialog->shutdownCheck->setChecked(true);
     messages.shown.clear();
     const std::string gone = clip("gone.avi");
     addRow(gone);
     fs::remove(gone);
     ASSERT_TRUE(convert());
     EXPECT_TRUE(shown().empty());
-    EXPECT_FALSE(app.Form3->isVisible());
+    EXPECT_FALSE(app.shutdownWarning->isVisible());
 }
 
 TEST_F(RealConversion, SaysSoForAnEmptyListAndForNoCheckedRow)
 {
     ASSERT_TRUE(convert());
     addRow(clip("one.avi"));
-    form.ListView1->item(0, 0)->setCheckState(Qt::Unchecked);
+    form.fileList->item(0, 0)->setCheckState(Qt::Unchecked);
     ASSERT_TRUE(convert());
     EXPECT_EQ(shown(), (Texts{"There is no file to convert!", "Please check the checkbox of the file you want to convert!"}));
 }

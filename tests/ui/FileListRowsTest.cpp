@@ -1,5 +1,5 @@
 #include "ui/Application.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 #include "ui/FileListRows.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
@@ -12,19 +12,19 @@ namespace {
 
 class FileListRows : public ::testing::Test {
 protected:
-    QString cell(int row, int column) const { return form.ListView1->item(row, column)->text(); }
-    bool ticked(int row) const { return form.ListView1->item(row, 0)->checkState() == Qt::Checked; }
+    QString cell(int row, int column) const { return form.fileList->item(row, column)->text(); }
+    bool ticked(int row) const { return form.fileList->item(row, 0)->checkState() == Qt::Checked; }
 
     TempDir appDir;
     FakeMessages messages;
     Application app{appDir.dir(), messages};
-    TForm1& form = *app.Form1;
+    MainWindow& form = *app.mainWindow;
 };
 
 TEST_F(FileListRows, ARowHoldsItsTextsUnchangedAndTheSelectedFormatsTag)
 {
     AddFileRow(form, " /v/clip.avi ", "640 x 352", "25", "00:01:30");
-    ASSERT_EQ(form.ListView1->rowCount(), 1);
+    ASSERT_EQ(form.fileList->rowCount(), 1);
     EXPECT_EQ(cell(0, 0), " /v/clip.avi ");
     EXPECT_EQ(cell(0, 1), "640 x 352");
     EXPECT_EQ(cell(0, 2), "25");
@@ -33,7 +33,7 @@ TEST_F(FileListRows, ARowHoldsItsTextsUnchangedAndTheSelectedFormatsTag)
     EXPECT_EQ(cell(0, 5), "");
     EXPECT_EQ(cell(0, 6), "");
     EXPECT_TRUE(ticked(0));
-    EXPECT_EQ(form.ListView1->item(0, 2)->textAlignment(), Qt::AlignCenter);
+    EXPECT_EQ(form.fileList->item(0, 2)->textAlignment(), Qt::AlignCenter);
 }
 
 TEST_F(FileListRows, TheTagIsTheFormatSelectedWhenTheRowIsAdded)
@@ -50,7 +50,7 @@ TEST_F(FileListRows, TheTagIsTheFormatSelectedWhenTheRowIsAdded)
     };
     int row = 0;
     for (const auto& item : cases) {
-        form.ComboOutputFormat->setCurrentIndex(form.ComboOutputFormat->findText(item.format));
+        form.formatCombo->setCurrentIndex(form.formatCombo->findText(item.format));
         AddFileRow(form, "/v/a.avi", "0 x 0", "0", "00:00:10");
         EXPECT_EQ(cell(row++, 4), item.tag) << item.format;
     }
@@ -60,7 +60,7 @@ TEST_F(FileListRows, AddingARowTicksOnlyTheNewRow)
 {
     AddFileRow(form, "/v/a.avi", "Unknown", "", "");
     AddFileRow(form, "/v/b.avi", "Unknown", "", "");
-    form.ListView1->item(0, 0)->setCheckState(Qt::Unchecked);
+    form.fileList->item(0, 0)->setCheckState(Qt::Unchecked);
     AddFileRow(form, "/v/c.avi", "Unknown", "", "");
     EXPECT_FALSE(ticked(0));
     EXPECT_TRUE(ticked(1));

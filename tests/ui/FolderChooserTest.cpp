@@ -1,8 +1,8 @@
 #include "ui/Application.h"
-#include "ui/FzShellFolders.h"
+#include "ui/FolderBrowseDialog.h"
 #include "ui/ShellBinder.h"
-#include "ui/TForm1.h"
-#include "ui/TFormAnalyzingSplash.h"
+#include "ui/MainWindow.h"
+#include "ui/AnalysisProgressDialog.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 
@@ -25,7 +25,7 @@
 
 namespace {
 
-using Dlg = TFzBrowseDialog;
+using Dlg = FolderBrowseDialog;
 
 QString Path(const std::filesystem::path& path)
 {
@@ -33,7 +33,7 @@ QString Path(const std::filesystem::path& path)
 }
 
 // Picks `folder` in the open browser and presses its OK button, as a user would.
-void ChooseFolder(TFzBrowseDialog* browser, const QString& folder)
+void ChooseFolder(FolderBrowseDialog* browser, const QString& folder)
 {
     QFileDialog* files = browser->BrowserFiles();
     files->setDirectory(QFileInfo(folder).absolutePath());
@@ -42,7 +42,7 @@ void ChooseFolder(TFzBrowseDialog* browser, const QString& folder)
 }
 
 // Makes the file dialog's view current on `folder`, which raises the selection change.
-void MakeCurrent(TFzBrowseDialog* browser, const QString& folder)
+void MakeCurrent(FolderBrowseDialog* browser, const QString& folder)
 {
     QFileDialog* files = browser->BrowserFiles();
     auto* view = files->findChild<QListView*>("listView");
@@ -61,7 +61,7 @@ protected:
     TempDir dir;
     QString out;
     QWidget owner;
-    TFzBrowseDialog dialog{&owner};
+    FolderBrowseDialog dialog{&owner};
 };
 
 TEST_F(BrowseDialogRun, ChoosingAFolderGivesItsPathAndDisplayName)
@@ -211,7 +211,7 @@ TEST_F(BrowseDialogRun, TheNewStyleIsResizableWithoutStatusLineOrHelpButton)
 TEST_F(BrowseDialogRun, TheClassicHelpButtonAsksForTheHelpTopic)
 {
     dialog.setOptions(Dlg::boShowHelp | Dlg::boContextHelp);
-    QSignalSpy help(&dialog, &TFzBrowseDialog::helpRequested);
+    QSignalSpy help(&dialog, &FolderBrowseDialog::helpRequested);
     bool enabledWithoutTopic = true;
     bool fixedSize = false;
     dialog.OnInitialise = [&](QObject*) {
@@ -240,7 +240,7 @@ TEST_F(BrowseDialogRun, WithoutContextHelpF1AsksForTheTopicAndTheTitleBarButtonG
 {
     dialog.setOptions(Dlg::boDirsOnly);
     dialog.setHelpContext(7);
-    QSignalSpy help(&dialog, &TFzBrowseDialog::helpRequested);
+    QSignalSpy help(&dialog, &FolderBrowseDialog::helpRequested);
     bool contextHelpButton = true;
     dialog.OnInitialise = [&](QObject*) {
         contextHelpButton = dialog.Handle()->windowFlags() & Qt::WindowContextHelpButtonHint;
@@ -292,7 +292,7 @@ protected:
     {
         std::filesystem::create_directories(dir.path() / "chosen");
         chosen = Path(dir.path() / "chosen");
-        browser = app.shell->BrowseForFolder1;
+        browser = app.shell->folderDialog;
         form.show();
     }
 
@@ -304,15 +304,15 @@ protected:
             ++opened;
             act();
         };
-        form.ButtonBrowseForFolder->click();
+        form.browseFolderButton->click();
         browser->OnInitialise = nullptr;
     }
 
     TempDir dir;
     FakeMessages messages;
     Application app{dir.dir(), messages};
-    TForm1& form = *app.Form1;
-    TFzBrowseDialog* browser = nullptr;
+    MainWindow& form = *app.mainWindow;
+    FolderBrowseDialog* browser = nullptr;
     QString chosen;
     int opened = 0;
 };
@@ -341,7 +341,7 @@ TEST_F(FolderButton, AChosenFolderBecomesTheOutputDirectoryAndIsPreselectedNextT
     });
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(typedFirst, "");
-    EXPECT_EQ(form.Edit1->text(), chosen);
+    EXPECT_EQ(form.outputDirEdit->text(), chosen);
 
     QStringList preselected;
     click([&] {
@@ -349,32 +349,32 @@ TEST_F(FolderButton, AChosenFolderBecomesTheOutputDirectoryAndIsPreselectedNextT
         browser->BrowserFiles()->reject();
     });
     EXPECT_EQ(preselected, QStringList{chosen});
-    EXPECT_EQ(form.Edit1->text(), chosen);
+    EXPECT_EQ(form.outputDirEdit->text(), chosen);
 }
 
 TEST_F(FolderButton, CancellingLeavesTheOutputDirectory)
 {
-    const QString before = form.Edit1->text();
+    const QString before = form.outputDirEdit->text();
     click([&] { browser->BrowserFiles()->reject(); });
     EXPECT_EQ(opened, 1);
-    EXPECT_EQ(form.Edit1->text(), before);
+    EXPECT_EQ(form.outputDirEdit->text(), before);
 }
 
 TEST_F(FolderButton, DoesNothingWhileFilesAreAnalysedOrConverted)
 {
     // Should the browser open anyway, it is closed at once so the test ends.
     const auto closeIfOpened = [&] { browser->BrowserFiles()->reject(); };
-    const QString before = form.Edit1->text();
-    app.FormAnalyzingSplash->show();
+    const QString before = form.outputDirEdit->text();
+    app.analysisProgress->show();
     click(closeIfOpened);
     EXPECT_EQ(opened, 0);
-    app.FormAnalyzingSplash->hide();
+    app.analysisProgress->hide();
 
     app.state.isConverting = true;
     click(closeIfOpened);
     EXPECT_EQ(opened, 0);
     app.state.isConverting = false;
-    EXPECT_EQ(form.Edit1->text(), before);
+    EXPECT_EQ(form.outputDirEdit->text(), before);
 
     click(closeIfOpened);
     EXPECT_EQ(opened, 1);

@@ -1,9 +1,9 @@
-#include "core/AppTexts.h"
+#include "core/Texts.h"
 #include "ui/Application.h"
 #include "core/HelpLinks.h"
 #include "ui/ShellBinder.h"
-#include "ui/TForm1.h"
-#include "ui/TFormAbout.h"
+#include "ui/MainWindow.h"
+#include "ui/AboutDialog.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 
@@ -34,14 +34,14 @@ protected:
     TempDir dir;
     FakeMessages messages;
     Application app{dir.dir(), messages};
-    TForm1& form = *app.Form1;
-    TFormAbout& about = *app.FormAbout;
+    MainWindow& form = *app.mainWindow;
+    AboutDialog& about = *app.aboutDialog;
     FakeUrlOpener urls;
 };
 
 TEST_F(HelpAndAbout, OpenHelpFileOpensHelpHtmlInAppDir)
 {
-    form.OpenHelpFile1->trigger();
+    form.helpAction->trigger();
     ASSERT_EQ(urls.opened.size(), 1u);
     EXPECT_EQ(urls.opened[0], QUrl::fromLocalFile(QString::fromStdString(dir.dir()) + "help.html"));
     EXPECT_TRUE(messages.shown.empty());
@@ -49,7 +49,7 @@ TEST_F(HelpAndAbout, OpenHelpFileOpensHelpHtmlInAppDir)
 
 TEST_F(HelpAndAbout, VisitWebsiteOpensTheMakersSite)
 {
-    form.VisitOurWebsite1->trigger();
+    form.websiteAction->trigger();
     ASSERT_EQ(urls.opened.size(), 1u);
     EXPECT_EQ(urls.opened[0], QUrl("https://www.example.com/kelvry/"));
 }
@@ -60,9 +60,9 @@ TEST_F(HelpAndAbout, AboutIsShownModallyAndOkClosesIt)
     bool modal = false;
     QTimer::singleShot(0, &about, [&] {
         modal = about.isVisible() && QApplication::activeModalWidget() == &about;
-        QTest::mouseClick(about.SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(about.okButton, Qt::LeftButton);
     });
-    form.About1->trigger();
+    form.aboutAction->trigger();
     EXPECT_TRUE(modal);
     EXPECT_FALSE(about.isVisible());
 }
@@ -73,33 +73,33 @@ TEST_F(HelpAndAbout, AboutBoxHasItsCaptionSizeAndControls)
     EXPECT_EQ(about.size(), QSize(359, 221));
     EXPECT_EQ(about.minimumSize(), about.maximumSize());
     EXPECT_EQ(about.parentWidget(), &form);
-    EXPECT_EQ(about.Image1->size(), QSize(32, 32));
-    EXPECT_LT(about.Image1->x(), 20);
-    EXPECT_LT(about.Image1->y(), 20);
-    EXPECT_FALSE(about.Image1->pixmap().isNull());
-    EXPECT_EQ(about.SpeedButton1->text(), "OK");
-    EXPECT_TRUE(about.SpeedButton1->font().bold());
-    EXPECT_EQ(about.Label2->text(), "Visit Kelvry Website  for More Softwares ");
-    EXPECT_EQ(about.Label3->text(), "Contact Support Department");
-    for (QLabel* link : {about.Label2, about.Label3}) {
+    EXPECT_EQ(about.logo->size(), QSize(32, 32));
+    EXPECT_LT(about.logo->x(), 20);
+    EXPECT_LT(about.logo->y(), 20);
+    EXPECT_FALSE(about.logo->pixmap().isNull());
+    EXPECT_EQ(about.okButton->text(), "OK");
+    EXPECT_TRUE(about.okButton->font().bold());
+    EXPECT_EQ(about.websiteLink->text(), "Visit Kelvry Website  for More Softwares ");
+    EXPECT_EQ(about.supportLink->text(), "Contact Support Department");
+    for (QLabel* link : {about.websiteLink, about.supportLink}) {
         EXPECT_TRUE(link->font().underline());
         EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     }
-    for (QFrame* divider : {about.Panel1, about.Panel3}) {
+    for (QFrame* divider : {about.outerPanel, about.innerPanel}) {
         EXPECT_EQ(divider->frameShape(), QFrame::HLine);
         EXPECT_EQ(divider->frameShadow(), QFrame::Sunken);
     }
-    EXPECT_LT(about.Panel1->y(), about.Label2->y());
-    EXPECT_GT(about.Panel3->y(), about.Label3->y());
+    EXPECT_LT(about.outerPanel->y(), about.websiteLink->y());
+    EXPECT_GT(about.innerPanel->y(), about.supportLink->y());
 }
 
 TEST_F(HelpAndAbout, AboutLinksOpenTheSiteAndASupportMail)
 {
     about.show();
-    QTest::mouseClick(about.Label2, Qt::LeftButton);
-    QTest::mouseClick(about.Label3, Qt::LeftButton);
-    QTest::mouseClick(about.Label3, Qt::RightButton);
+    QTest::mouseClick(about.websiteLink, Qt::LeftButton);
+    QTest::mouseClick(about.supportLink, Qt::LeftButton);
+    QTest::mouseClick(about.supportLink, Qt::RightButton);
     ASSERT_EQ(urls.opened.size(), 2u);
     EXPECT_EQ(urls.opened[0], QUrl("https://www.example.com/kelvry/"));
     EXPECT_EQ(urls.opened[1], QUrl("mailto:support@example.com"));
@@ -140,7 +140,7 @@ TEST(ShellTexts, AreExact)
         {texts::kOptionsGroup, " Additional Options "},
         {texts::kOverwriteOption, "Overwrite Existing File With The Same Name"},
         {texts::kShutDownOption, "Shut Down Computer After All Conversion Jobs Are Done "},
-        {texts::kDone, "Done"},
+        {texts::kDoneButton, "Done"},
         {texts::kShutDownQuestion, "Your computer will automatically shutdown without warning\nafter all conversion jobs "
                                    "are completed. Do you want to continue?"},
         {texts::kHelpFileName, "help.html"},

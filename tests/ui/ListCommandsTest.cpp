@@ -1,7 +1,7 @@
 #include "ui/Application.h"
 #include "ui/ListCommands.h"
 #include "ui/ShellBinder.h"
-#include "ui/TForm1.h"
+#include "ui/MainWindow.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 
@@ -49,21 +49,21 @@ protected:
     TempDir dir;
     FakeMessages messages;
     Application app{dir.dir(), messages};
-    TForm1& form = *app.Form1;
-    QTableWidget* list = form.ListView1;
+    MainWindow& form = *app.mainWindow;
+    QTableWidget* list = form.fileList;
     ListCommands& commands = app.shell->listCommands;
 };
 
 TEST_F(ListCommandsTest, MenuHoldsItsEntriesInOrder)
 {
-    const QList<QAction*> actions = commands.PopupListView1->actions();
+    const QList<QAction*> actions = commands.contextMenu->actions();
     ASSERT_EQ(actions.size(), 5);
     EXPECT_EQ(actions[0]->text(), "Check All Items");
     EXPECT_EQ(actions[1]->text(), "Uncheck All Items");
     EXPECT_TRUE(actions[2]->isSeparator());
     EXPECT_EQ(actions[3]->text(), "Remove Selected Item");
     EXPECT_EQ(actions[4]->text(), "Clear All Items");
-    EXPECT_EQ(commands.PopupListView1->objectName(), "PopupListView1");
+    EXPECT_EQ(commands.contextMenu->objectName(), "PopupListView1");
     EXPECT_EQ(list->contextMenuPolicy(), Qt::CustomContextMenu);
 }
 
@@ -71,10 +71,10 @@ TEST_F(ListCommandsTest, UncheckAllAndCheckAllSetEveryRow)
 {
     addRows({"/a.avi", "/b.avi", "/c.avi"});
     list->item(1, 0)->setCheckState(Qt::Unchecked);
-    commands.UncheckAllItems1->trigger();
+    commands.uncheckAllAction->trigger();
     EXPECT_EQ(checks(), (std::vector<Qt::CheckState>{Qt::Unchecked, Qt::Unchecked, Qt::Unchecked}));
     list->item(2, 0)->setCheckState(Qt::Checked);
-    commands.CheckAllItems1->trigger();
+    commands.checkAllAction->trigger();
     EXPECT_EQ(checks(), (std::vector<Qt::CheckState>{Qt::Checked, Qt::Checked, Qt::Checked}));
 }
 
@@ -82,7 +82,7 @@ TEST_F(ListCommandsTest, RemoveDeletesTheSelectedRowOnly)
 {
     addRows({"/a.avi", "/b.avi", "/c.avi"});
     select(1);
-    commands.DeleteSelectedItem1->trigger();
+    commands.removeSelectedAction->trigger();
     EXPECT_EQ(captions(), QStringList({"/a.avi", "/c.avi"}));
     EXPECT_EQ(list->item(1, 6)->text(), "6");
 }
@@ -91,8 +91,8 @@ TEST_F(ListCommandsTest, RemoveWithoutASelectedRowChangesNothing)
 {
     addRows({"/a.avi", "/b.avi"});
     list->clearSelection();
-    commands.DeleteSelectedItem1->trigger();
-    form.RemoveButton->click();
+    commands.removeSelectedAction->trigger();
+    form.removeButton->click();
     EXPECT_EQ(captions(), QStringList({"/a.avi", "/b.avi"}));
 }
 
@@ -100,16 +100,16 @@ TEST_F(ListCommandsTest, TheButtonsShareTheMenusHandlers)
 {
     addRows({"/a.avi", "/b.avi", "/c.avi"});
     select(0);
-    form.RemoveButton->click();
+    form.removeButton->click();
     EXPECT_EQ(captions(), QStringList({"/b.avi", "/c.avi"}));
-    form.ClearAllButton->click();
+    form.clearAllButton->click();
     EXPECT_EQ(list->rowCount(), 0);
     EXPECT_EQ(list->columnCount(), 7);
 }
 
 TEST_F(ListCommandsTest, ClearAllOnAnEmptyListDoesNothing)
 {
-    commands.ClearAllItems1->trigger();
+    commands.clearAllAction->trigger();
     EXPECT_EQ(list->rowCount(), 0);
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -119,13 +119,13 @@ TEST_F(ListCommandsTest, RemovingIsRefusedWhileFilesAreAnalysed)
     addRows({"/a.avi", "/b.avi"});
     select(0);
     app.state.analysisBusy = true;
-    commands.DeleteSelectedItem1->trigger();
-    commands.ClearAllItems1->trigger();
+    commands.removeSelectedAction->trigger();
+    commands.clearAllAction->trigger();
     EXPECT_EQ(captions(), QStringList({"/a.avi", "/b.avi"}));
-    commands.UncheckAllItems1->trigger();
+    commands.uncheckAllAction->trigger();
     EXPECT_EQ(checks(), (std::vector<Qt::CheckState>{Qt::Unchecked, Qt::Unchecked}));
     app.state.analysisBusy = false;
-    commands.DeleteSelectedItem1->trigger();
+    commands.removeSelectedAction->trigger();
     EXPECT_EQ(captions(), QStringList({"/b.avi"}));
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -134,18 +134,18 @@ TEST_F(ListCommandsTest, ARightClickOpensTheMenuUnlessItsPopupIsOff)
 {
     EXPECT_TRUE(commands.autoPopup());
     emit list->customContextMenuRequested(QPoint(10, 10));
-    EXPECT_TRUE(commands.PopupListView1->isVisible());
-    commands.PopupListView1->hide();
+    EXPECT_TRUE(commands.contextMenu->isVisible());
+    commands.contextMenu->hide();
 
     commands.setAutoPopup(false);
     EXPECT_FALSE(commands.autoPopup());
     emit list->customContextMenuRequested(QPoint(10, 10));
-    EXPECT_FALSE(commands.PopupListView1->isVisible());
+    EXPECT_FALSE(commands.contextMenu->isVisible());
 
     commands.setAutoPopup(true);
     emit list->customContextMenuRequested(QPoint(10, 10));
-    EXPECT_TRUE(commands.PopupListView1->isVisible());
-    commands.PopupListView1->hide();
+    EXPECT_TRUE(commands.contextMenu->isVisible());
+    commands.contextMenu->hide();
 }
 
 } // namespace

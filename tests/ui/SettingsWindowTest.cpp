@@ -1,7 +1,7 @@
 #include "ui/Application.h"
 #include "ui/ShellBinder.h"
-#include "ui/TForm1.h"
-#include "ui/TForm4.h"
+#include "ui/MainWindow.h"
+#include "ui/AdditionalOptionsDialog.h"
 #include "ui/ProfileView.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
@@ -35,8 +35,8 @@ protected:
     void start(const std::string& appDir)
     {
         app = std::make_unique<Application>(appDir, messages);
-        form = app->Form1.get();
-        options = app->Form4;
+        form = app->mainWindow.get();
+        options = app->optionsDialog;
     }
     void startWith(const std::string& settings)
     {
@@ -44,13 +44,13 @@ protected:
         start(dir.dir());
     }
     std::filesystem::path ini() const { return dir.path() / "plumly.ini"; }
-    std::string outputFormat() const { return form->ComboOutputFormat->currentText().toStdString(); }
+    std::string outputFormat() const { return form->formatCombo->currentText().toStdString(); }
 
     TempDir dir;
     FakeMessages messages;
     std::unique_ptr<Application> app;
-    TForm1* form = nullptr;
-    TForm4* options = nullptr;
+    MainWindow* form = nullptr;
+    AdditionalOptionsDialog* options = nullptr;
 };
 
 TEST_F(SettingsWindow, WithoutAFileTheWindowKeepsItsDefaults)
@@ -58,11 +58,11 @@ TEST_F(SettingsWindow, WithoutAFileTheWindowKeepsItsDefaults)
     start(dir.dir());
     form->show();
     EXPECT_EQ(app->shell->settingsLoad(), SettingsLoad::NoFile);
-    EXPECT_EQ(form->Edit1->text(), QDir::homePath() + "/iPod Files");
-    EXPECT_FALSE(options->CheckBoxOverWrite->isChecked());
-    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
-    EXPECT_EQ(form->ComboOutputFormat->currentIndex(), 0);
-    EXPECT_EQ(form->ComboLetterBox->currentText(), "LetterBox");
+    EXPECT_EQ(form->outputDirEdit->text(), QDir::homePath() + "/iPod Files");
+    EXPECT_FALSE(options->overwriteCheck->isChecked());
+    EXPECT_FALSE(options->shutdownCheck->isChecked());
+    EXPECT_EQ(form->formatCombo->currentIndex(), 0);
+    EXPECT_EQ(form->letterBoxCombo->currentText(), "LetterBox");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(std::filesystem::exists(ini()));
 }
@@ -72,12 +72,12 @@ TEST_F(SettingsWindow, OnlyTheGeneralSectionChecksBothOptionsWithoutAQuestion)
     startWith("[General]\n");
     form->show();
     EXPECT_EQ(app->shell->settingsLoad(), SettingsLoad::Loaded);
-    EXPECT_TRUE(options->CheckBoxOverWrite->isChecked());
-    EXPECT_TRUE(options->CheckBoxShutDown->isChecked());
-    EXPECT_EQ(form->ComboOutputFormat->currentIndex(), 1);
+    EXPECT_TRUE(options->overwriteCheck->isChecked());
+    EXPECT_TRUE(options->shutdownCheck->isChecked());
+    EXPECT_EQ(form->formatCombo->currentIndex(), 1);
     EXPECT_EQ(outputFormat(), "iPod (320 x 240) Normal Quality (*.mp4)");
-    EXPECT_EQ(form->ComboLetterBox->currentText(), "LetterBox");
-    EXPECT_EQ(form->Edit1->text(), "");
+    EXPECT_EQ(form->letterBoxCombo->currentText(), "LetterBox");
+    EXPECT_EQ(form->outputDirEdit->text(), "");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(app->shell->loadedSettings(), (SettingsValues{"", true, true, 1, 1}));
 }
@@ -85,11 +85,11 @@ TEST_F(SettingsWindow, OnlyTheGeneralSectionChecksBothOptionsWithoutAQuestion)
 TEST_F(SettingsWindow, AMissingOutputDirLeavesTheOutputDirectoryEmpty)
 {
     startWith("[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=22\nLetterBox=0\n");
-    EXPECT_EQ(form->Edit1->text(), "");
-    EXPECT_EQ(form->ComboOutputFormat->currentIndex(), 22);
-    EXPECT_EQ(form->ComboLetterBox->currentText(), "None");
-    EXPECT_FALSE(options->CheckBoxOverWrite->isChecked());
-    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+    EXPECT_EQ(form->outputDirEdit->text(), "");
+    EXPECT_EQ(form->formatCombo->currentIndex(), 22);
+    EXPECT_EQ(form->letterBoxCombo->currentText(), "None");
+    EXPECT_FALSE(options->overwriteCheck->isChecked());
+    EXPECT_FALSE(options->shutdownCheck->isChecked());
 }
 
 TEST_F(SettingsWindow, FormatSevenStartsWithFormatZeroDeletesTheFileAndWritesItAnewAtClose)
@@ -98,11 +98,11 @@ TEST_F(SettingsWindow, FormatSevenStartsWithFormatZeroDeletesTheFileAndWritesItA
               "[Combo]\nOutputFormat=7\nLetterBox=0\n");
     form->show();
     EXPECT_EQ(app->shell->settingsLoad(), SettingsLoad::FormatReset);
-    EXPECT_EQ(form->ComboOutputFormat->currentIndex(), 0);
-    EXPECT_EQ(form->ComboLetterBox->currentText(), "LetterBox");
-    EXPECT_EQ(form->Edit1->text(), "/srv/videos");
-    EXPECT_TRUE(options->CheckBoxOverWrite->isChecked());
-    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+    EXPECT_EQ(form->formatCombo->currentIndex(), 0);
+    EXPECT_EQ(form->letterBoxCombo->currentText(), "LetterBox");
+    EXPECT_EQ(form->outputDirEdit->text(), "/srv/videos");
+    EXPECT_TRUE(options->overwriteCheck->isChecked());
+    EXPECT_FALSE(options->shutdownCheck->isChecked());
     EXPECT_FALSE(std::filesystem::exists(ini()));
 
     EXPECT_TRUE(form->close());
@@ -114,25 +114,25 @@ TEST_F(SettingsWindow, StoredShutDownIsCheckedSilentlyAndCheckingByHandLaterAsks
 {
     startWith("[CheckBoxes]\nShutDown=1\nOverwriteExistingFile=0\n");
     form->show();
-    EXPECT_TRUE(options->CheckBoxShutDown->isChecked());
+    EXPECT_TRUE(options->shutdownCheck->isChecked());
     EXPECT_TRUE(messages.shown.empty());
 
-    form->SetGeneralOptions1->trigger();
-    options->CheckBoxShutDown->click(); // unchecking asks nothing
-    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+    form->optionsAction->trigger();
+    options->shutdownCheck->click(); // unchecking asks nothing
+    EXPECT_FALSE(options->shutdownCheck->isChecked());
     EXPECT_TRUE(messages.shown.empty());
 
     messages.answer = false;
-    options->CheckBoxShutDown->click();
+    options->shutdownCheck->click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, "yesno");
     EXPECT_EQ(messages.shown[0].text, kQuestion);
-    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+    EXPECT_FALSE(options->shutdownCheck->isChecked());
 
     messages.answer = true;
-    options->CheckBoxShutDown->click();
+    options->shutdownCheck->click();
     EXPECT_EQ(messages.shown.size(), 2u);
-    EXPECT_TRUE(options->CheckBoxShutDown->isChecked());
+    EXPECT_TRUE(options->shutdownCheck->isChecked());
 }
 
 TEST_F(SettingsWindow, WithoutAFileTheFirstCheckAfterTheWindowIsShownAsks)
@@ -140,19 +140,19 @@ TEST_F(SettingsWindow, WithoutAFileTheFirstCheckAfterTheWindowIsShownAsks)
     start(dir.dir());
     form->show();
     messages.answer = false;
-    options->CheckBoxShutDown->setChecked(true);
+    options->shutdownCheck->setChecked(true);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_FALSE(options->CheckBoxShutDown->isChecked());
+    EXPECT_FALSE(options->shutdownCheck->isChecked());
 }
 
 TEST_F(SettingsWindow, TheLoadSelectsCombosWithoutRunningTheirChangeHandlers)
 {
     start(dir.dir());
-    QSignalSpy formatChanges(form->ComboOutputFormat, &QComboBox::currentIndexChanged);
-    QSignalSpy letterBoxChanges(form->ComboLetterBox, &QComboBox::currentIndexChanged);
+    QSignalSpy formatChanges(form->formatCombo, &QComboBox::currentIndexChanged);
+    QSignalSpy letterBoxChanges(form->letterBoxCombo, &QComboBox::currentIndexChanged);
     app->shell->applySettings({"/x", false, false, 14, 0});
-    EXPECT_EQ(form->ComboOutputFormat->currentIndex(), 14);
-    EXPECT_EQ(form->ComboLetterBox->currentIndex(), 0);
+    EXPECT_EQ(form->formatCombo->currentIndex(), 14);
+    EXPECT_EQ(form->letterBoxCombo->currentIndex(), 0);
     EXPECT_EQ(formatChanges.count(), 0);
     EXPECT_EQ(letterBoxChanges.count(), 0);
     EXPECT_EQ(app->shell->windowSettings(), (SettingsValues{"/x", false, false, 14, 0}));
@@ -162,12 +162,12 @@ TEST_F(SettingsWindow, ClosingWithTheDialogOpenWritesItsCurrentStates)
 {
     startWith("[General]\nOutputDir=/srv/in\n[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=3\n");
     form->show();
-    form->SetGeneralOptions1->trigger();
+    form->optionsAction->trigger();
     ASSERT_TRUE(options->isVisible());
-    options->CheckBoxOverWrite->click();
-    options->CheckBoxShutDown->click(); // the question is answered Yes
-    form->ComboLetterBox->setCurrentIndex(0);
-    form->Edit1->setText("/srv/out");
+    options->overwriteCheck->click();
+    options->shutdownCheck->click(); // the question is answered Yes
+    form->letterBoxCombo->setCurrentIndex(0);
+    form->outputDirEdit->setText("/srv/out");
 
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(options->isVisible());
@@ -200,7 +200,7 @@ TEST_F(SettingsWindow, AFailingWriteEndsTheApplicationSilentlyAndLeavesNoFile)
     std::filesystem::create_directory(ini());
     start(dir.dir());
     form->show();
-    QSignalSpy closing(form, &TForm1::closing);
+    QSignalSpy closing(form, &MainWindow::closing);
     QTimer::singleShot(0, form, [this] { form->close(); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(closing.count(), 1);
@@ -226,7 +226,7 @@ TEST_F(SettingsWindow, AWriteThatRunsOutOfSpaceDeletesTheFile)
 {
     startWith("[General]\nOutputDir=/srv/in\n");
     form->show();
-    form->Edit1->setText(QString(300, 'd'));
+    form->outputDirEdit->setText(QString(300, 'd'));
     {
         FileSizeLimit limit(64);
         EXPECT_TRUE(form->close());
@@ -245,27 +245,27 @@ TEST_F(SettingsWindow, OptionsDialogHasItsCaptionSizeAndControls)
     auto* group = options->findChild<QGroupBox*>();
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->title(), " Additional Options ");
-    EXPECT_EQ(options->CheckBoxOverWrite->parent(), group);
-    EXPECT_EQ(options->CheckBoxShutDown->parent(), group);
-    EXPECT_EQ(options->CheckBoxOverWrite->text(), "Overwrite Existing File With The Same Name");
-    EXPECT_EQ(options->CheckBoxShutDown->text(), "Shut Down Computer After All Conversion Jobs Are Done ");
-    EXPECT_EQ(options->Button1->text(), "Done");
-    EXPECT_GT(options->Button1->y(), group->geometry().bottom());
+    EXPECT_EQ(options->overwriteCheck->parent(), group);
+    EXPECT_EQ(options->shutdownCheck->parent(), group);
+    EXPECT_EQ(options->overwriteCheck->text(), "Overwrite Existing File With The Same Name");
+    EXPECT_EQ(options->shutdownCheck->text(), "Shut Down Computer After All Conversion Jobs Are Done ");
+    EXPECT_EQ(options->doneButton->text(), "Done");
+    EXPECT_GT(options->doneButton->y(), group->geometry().bottom());
 }
 
 TEST_F(SettingsWindow, TheMenuShowsTheDialogModelessCentredAndDoneHidesIt)
 {
     start(dir.dir());
     form->show();
-    form->SetGeneralOptions1->trigger();
+    form->optionsAction->trigger();
     EXPECT_TRUE(options->isVisible());
     EXPECT_FALSE(options->isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     const QPoint offset = options->geometry().center() - form->geometry().center();
     EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
-    options->Button1->click();
+    options->doneButton->click();
     EXPECT_FALSE(options->isVisible());
-    options->CheckBoxOverWrite->setChecked(true);
+    options->overwriteCheck->setChecked(true);
     EXPECT_TRUE(app->shell->windowSettings().overwrite);
 }
 
@@ -276,12 +276,12 @@ namespace {
 TEST_F(SettingsWindow, TheRestoredFormatsProfileIsAppliedWhenTheWindowIsShown)
 {
     startWith("[General]\nOutputDir=/srv/out\n[Combo]\nOutputFormat=23\nLetterBox=0\n");
-    EXPECT_EQ(form->ComboVideoCodec->count(), 3);
+    EXPECT_EQ(form->videoCodecCombo->count(), 3);
     form->show();
-    EXPECT_EQ(form->ComboVideoCodec->count(), 0);
-    EXPECT_EQ(form->ComboAudioCodec->currentText(), "mp3");
-    EXPECT_EQ(form->ComboAudioBitrate->currentText(), "192 Kbps");
-    EXPECT_EQ(form->ComboLetterBox->currentText(), "None");
+    EXPECT_EQ(form->videoCodecCombo->count(), 0);
+    EXPECT_EQ(form->audioCodecCombo->currentText(), "mp3");
+    EXPECT_EQ(form->audioBitrateCombo->currentText(), "192 Kbps");
+    EXPECT_EQ(form->letterBoxCombo->currentText(), "None");
     EXPECT_EQ(form->profileView->State().formatIndex, 23);
     EXPECT_EQ(form->profileView->State().lists.letterBox.selected, 0);
 }

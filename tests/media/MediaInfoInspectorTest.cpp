@@ -1,5 +1,5 @@
 #include "support/MediaClips.h"
-#include "media/TVFVideoInfo.h"
+#include "media/MediaInfoInspector.h"
 
 #include <QObject>
 #include <cmath>
@@ -13,7 +13,7 @@ namespace {
 struct Events {
     std::vector<std::pair<std::string, QObject*>> raised;
 
-    void bind(TVFVideoInfo& info)
+    void bind(MediaInfoInspector& info)
     {
         info.OnStart = [this](QObject* sender) { raised.emplace_back("start", sender); };
         info.OnFinish = [this](QObject* sender) { raised.emplace_back("finish", sender); };
@@ -45,7 +45,7 @@ protected:
     }
 
     QObject owner;
-    TVFVideoInfo& info = *new TVFVideoInfo(&owner);
+    MediaInfoInspector& info = *new MediaInfoInspector(&owner);
     Events events;
 };
 
@@ -53,7 +53,7 @@ TEST_F(VideoInfo, DescribesAnAviWithVideoAndSound)
 {
     events.bind(info);
     inspect(clips::NinetySecondAvi());
-    const TVFVideoStreamInfo& video = info.Video();
+    const VideoStreamInfo& video = info.Video();
     EXPECT_EQ(video.Width, 640);
     EXPECT_EQ(video.Height, 352);
     EXPECT_DOUBLE_EQ(video.FrameRate, 25.0);
@@ -72,7 +72,7 @@ TEST_F(VideoInfo, DescribesAnAviWithVideoAndSound)
     EXPECT_EQ(info.VideoMajorType(), "Video");
     EXPECT_EQ(info.AudioMajorType(), "Audio");
     ASSERT_EQ(info.AudioStreamCount(), 1);
-    const TVFAudioStreamInfo& audio = info.AudioStream(0);
+    const AudioStreamInfo& audio = info.AudioStream(0);
     EXPECT_EQ(audio.FormatName, "MPEG-1 Layer 3 (MP3)");
     EXPECT_EQ(audio.SampleRate, "44100");
     EXPECT_EQ(audio.Channels, "2");
@@ -133,7 +133,7 @@ TEST_F(VideoInfo, AWaveFileNamesItsPcmFormat)
     clipSettings.seconds = 1;
     inspect(clips::Clip("tone.wav", clipSettings));
     ASSERT_EQ(info.AudioStreamCount(), 1);
-    const TVFAudioStreamInfo& audio = info.AudioStream(0);
+    const AudioStreamInfo& audio = info.AudioStream(0);
     EXPECT_EQ(audio.FormatName, "Microsoft PCM Format");
     EXPECT_EQ(audio.BitsPerSample, "16");
     EXPECT_EQ(audio.SampleBitRate, "7056");

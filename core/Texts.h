@@ -1,8 +1,10 @@
 #pragma once
-// The application shell's own texts, each in one place.
+// Every text the program shows (captions, messages, list entries and
+// cells), each in one place.
 
 namespace texts {
 
+// The window and its dialogs.
 inline constexpr const char* kApplicationTitle = "Kelvry Vantorel Converter";
 inline constexpr const char* kMainCaption = "Vantorel";
 inline constexpr const char* kInformationCaption = "Information";
@@ -13,7 +15,7 @@ inline constexpr const char* kOptionsCaption = "Additional Options";
 inline constexpr const char* kOptionsGroup = " Additional Options ";
 inline constexpr const char* kOverwriteOption = "Overwrite Existing File With The Same Name";
 inline constexpr const char* kShutDownOption = "Shut Down Computer After All Conversion Jobs Are Done ";
-inline constexpr const char* kDone = "Done";
+inline constexpr const char* kDoneButton = "Done";
 inline constexpr const char* kShutDownQuestion =
     "Your computer will automatically shutdown without warning\nafter all conversion jobs are completed. Do you want to continue?";
 
@@ -36,5 +38,27 @@ inline constexpr const char* kBrowseHeadline = "Choose the required output direc
 inline constexpr const char* kBrowseHelpButton = "&Help";
 inline constexpr const char* kInvalidSpecialFolderId = "Invalid special folder ID";
 inline constexpr const char* kRootFolderNotSupported = "Root folder not supported on this system";
+
+// Converting.
+inline constexpr const char* kNoFileToConvert = "There is no file to convert!";
+inline constexpr const char* kNothingChecked = "Please check the checkbox of the file you want to convert!";
+inline constexpr const char* kAllJobsDone = "All Conversion Jobs Done!";
+inline constexpr const char* kStopQuestion = "Stop all the file conversions?";
+inline constexpr const char* kConfirmCaption = "Confirm";
+
+// Progress cell outcomes.
+inline constexpr const char* kDone = "Done";
+inline constexpr const char* kFailed = "Failed";
+inline constexpr const char* kAborted = "Aborted";
+inline constexpr const char* kRescan = "Re-scan";
+
+// Status-bar panel 1: prefix + size + suffix.
+inline constexpr const char* kOutputSizePrefix = "Output File Size : ";
+inline constexpr const char* kOutputSizeSuffix = " KB";
+
+// The power-off warning window.
+inline constexpr const char* kWarningCaption = "Warning";
+inline constexpr const char* kTurnOffNotice = "Your PC will be turned off in 30 seconds";
+inline constexpr const char* kDoNotTurnOff = "Do Not Turn Off";
 
 } // namespace texts

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-struct TVFVideoStreamInfo {
+struct VideoStreamInfo {
     std::string Codec;           // codec description, or the code itself for MPEG formats
     std::string Duration;        // stream length by FormatSeconds
     std::string DurationMs;      // stream length in milliseconds
@@ -23,7 +23,7 @@ struct TVFVideoStreamInfo {
     std::int32_t AspectY = 0;
 };
 
-struct TVFAudioStreamInfo {
+struct AudioStreamInfo {
     std::string SampleBitRate; // bits per sample times samples per second, over 100
     std::string Channels;
     std::string SampleRate;
@@ -33,8 +33,8 @@ struct TVFAudioStreamInfo {
     std::string DurationMs;
 };
 
-using TVF_DVD_Titles = std::vector<std::string>;
+using DvdTitles = std::vector<std::string>;
 
-struct TVFDVDInfo {
-    TVF_DVD_Titles Titles;
+struct DvdInfo {
+    DvdTitles Titles;
 };

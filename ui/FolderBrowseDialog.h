@@ -1,5 +1,5 @@
 #pragma once
-// TFzBrowseDialog: a folder browser over a directory-only QFileDialog, with
+// FolderBrowseDialog: a folder browser over a directory-only QFileDialog, with
 // a text above the tree, an optional status line and help button, a root
 // folder given by a special-folder identifier, and events on set-up,
 // selection change and close. ShowDialog is modal; while it runs the
@@ -18,63 +18,63 @@ class QFileDialog;
 class QLabel;
 class QPushButton;
 
-class EFzShellFolders : public std::runtime_error {
+class FolderBrowseError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-class TFzBrowseDialog : public QObject {
+class FolderBrowseDialog : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Title READ Title WRITE setTitle)
     Q_PROPERTY(QString FolderName READ FolderName WRITE setFolderName)
     Q_PROPERTY(int RootFolderID READ RootFolderID WRITE setRootFolderID)
     Q_PROPERTY(QString Headline READ Headline WRITE setHeadline)
-    Q_PROPERTY(TFzBrowseDlgOptions Options READ Options WRITE setOptions)
+    Q_PROPERTY(BrowseOptions Options READ Options WRITE setOptions)
     Q_PROPERTY(int HelpContext READ HelpContext WRITE setHelpContext)
 
 public:
-    enum TFzBrowseDlgOption {
+    enum BrowseOption {
         boShowHelp = 1,     // a "&Help" button (classic style only)
         boContextHelp = 2,  // the title bar's help button; without it F1 asks for HelpContext
         boStatusText = 4,   // a status line filled from the events' StatusText
         boDirsOnly = 8,     // only file-system folders (every folder here is one)
         boNewDlgStyle = 16, // the resizable style
     };
-    Q_DECLARE_FLAGS(TFzBrowseDlgOptions, TFzBrowseDlgOption)
-    Q_FLAG(TFzBrowseDlgOptions)
+    Q_DECLARE_FLAGS(BrowseOptions, BrowseOption)
+    Q_FLAG(BrowseOptions)
 
-    using TNotifyEvent = std::function<void(QObject* sender)>;
-    using TFzBrowseSelChangeEvent = std::function<void(QObject* sender, const QString& folderName,
+    using NotifyEvent = std::function<void(QObject* sender)>;
+    using SelectionChangeEvent = std::function<void(QObject* sender, const QString& folderName,
                                                        const QString& displayName, QString& statusText, bool& okEnabled)>;
     // PIDL is the selected item's location.
-    using TFzBrowseSelChangeEventEx =
+    using SelectionChangeEventEx =
         std::function<void(QObject* sender, const QUrl& pidl, QString& statusText, bool& okEnabled)>;
 
-    explicit TFzBrowseDialog(QObject* owner = nullptr);
+    explicit FolderBrowseDialog(QObject* owner = nullptr);
 
     QString Title() const { return title_; }
     void setTitle(const QString& title) { title_ = title; }
     QString FolderName() const { return folderName_; }
     void setFolderName(const QString& folderName) { folderName_ = folderName; }
     int RootFolderID() const { return rootFolderId_; }
-    // Throws EFzShellFolders "Invalid special folder ID" for an identifier outside the table.
+    // Throws FolderBrowseError "Invalid special folder ID" for an identifier outside the table.
     void setRootFolderID(int id);
     QString Headline() const { return headline_; }
     void setHeadline(const QString& headline) { headline_ = headline; }
-    TFzBrowseDlgOptions Options() const { return options_; }
+    BrowseOptions Options() const { return options_; }
     // Keeps the set consistent: switching boNewDlgStyle on drops boShowHelp
     // and boStatusText; otherwise switching either of those on drops boNewDlgStyle.
-    void setOptions(TFzBrowseDlgOptions options);
+    void setOptions(BrowseOptions options);
     int HelpContext() const { return helpContext_; }
     void setHelpContext(int helpContext) { helpContext_ = helpContext; }
 
-    TNotifyEvent OnInitialise;
-    TFzBrowseSelChangeEvent OnSelChange;
-    TFzBrowseSelChangeEventEx OnSelChangeEx;
-    TNotifyEvent OnClose;
+    NotifyEvent OnInitialise;
+    SelectionChangeEvent OnSelChange;
+    SelectionChangeEventEx OnSelChangeEx;
+    NotifyEvent OnClose;
 
     // True with FolderName set to the chosen folder; false when cancelled.
-    // Throws EFzShellFolders "Root folder not supported on this system" when
+    // Throws FolderBrowseError "Root folder not supported on this system" when
     // the root identifier has no folder here.
     bool ShowDialog();
 
@@ -100,7 +100,7 @@ private:
     QString folderName_;
     int rootFolderId_ = 0;
     QString headline_;
-    TFzBrowseDlgOptions options_{boContextHelp, boDirsOnly};
+    BrowseOptions options_{boContextHelp, boDirsOnly};
     int helpContext_ = 0;
     QString displayName_;
     QString root_; // the root's folder while the browser is open; empty for the desktop
@@ -110,4 +110,4 @@ private:
     QLabel* statusLine_ = nullptr;
 };
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(TFzBrowseDialog::TFzBrowseDlgOptions)
+Q_DECLARE_OPERATORS_FOR_FLAGS(FolderBrowseDialog::BrowseOptions)

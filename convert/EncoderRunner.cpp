@@ -1,10 +1,10 @@
-#include "convert/RunEncoder.h"
+#include "convert/EncoderRunner.h"
 
 #include "core/SharedState.h"
 #include "core/ConversionHost.h"
 #include "core/ConversionState.h"
-#include "core/ConvertTexts.h"
-#include "convert/EncoderGrammar.h"
+#include "core/Texts.h"
+#include "convert/EncoderOutputParser.h"
 #include "core/EncoderName.h"
 #include "convert/FileSizeText.h"
 #include "platform/KillProcessesByName.h"

@@ -8,14 +8,14 @@
 class QLabel;
 class QToolButton;
 
-class TForm3 : public QDialog {
+class ShutdownWarningDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget* parent = nullptr);
+    explicit ShutdownWarningDialog(QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
+    QLabel* turnOffNotice = nullptr;
+    QLabel* secondsLabel = nullptr;
+    QToolButton* doNotTurnOffButton = nullptr;
 
     // The flag that keeps the window open while it is set.
     void watchShutdownPending(const std::atomic<bool>& pending) { shutdownPending_ = &pending; }
@@ -25,7 +25,7 @@ protected:
     void reject() override;
 
 private:
-    bool FormCloseQuery() const;
+    bool closeAllowed() const;
 
     const std::atomic<bool>* shutdownPending_ = nullptr;
 };

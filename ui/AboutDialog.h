@@ -8,25 +8,25 @@ class QLabel;
 class QPushButton;
 class UrlOpener;
 
-class TFormAbout : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormAbout(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 
     // Where the links are opened; the desktop's own programs until set.
     void setUrlOpener(UrlOpener& opener) { opener_ = &opener; }
 
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QFrame* Panel3 = nullptr;
-    QPushButton* SpeedButton1 = nullptr;
+    QLabel* logo = nullptr;
+    QLabel* titleLabel = nullptr;
+    QLabel* websiteLink = nullptr;
+    QLabel* supportLink = nullptr;
+    QFrame* outerPanel = nullptr;
+    QFrame* innerPanel = nullptr;
+    QPushButton* okButton = nullptr;
 
-    void SpeedButton1Click();
-    void Label2Click();
-    void Label3Click();
+    void closeBox();
+    void openWebsite();
+    void mailSupport();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,14 +9,14 @@ class QLabel;
 class QPushButton;
 struct SharedState;
 
-class TFormAnalyzingSplash : public QDialog {
+class AnalysisProgressDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormAnalyzingSplash(SharedState& state, QWidget* parent = nullptr);
+    explicit AnalysisProgressDialog(SharedState& state, QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QLabel* Panel1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QLabel* headline = nullptr;
+    QLabel* fileNameLabel = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     // Shows the splash without making it modal, centred on its parent.
     void showCentred();
@@ -28,7 +28,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Button2Click();
+    void cancelAnalysis();
 
     SharedState& state_;
 };

@@ -1,4 +1,4 @@
-#include "convert/EncoderGrammar.h"
+#include "convert/EncoderOutputParser.h"
 
 #include <array>
 #include <charconv>

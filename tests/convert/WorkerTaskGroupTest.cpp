@@ -1,4 +1,4 @@
-#include "convert/BMDThread.h"
+#include "convert/WorkerTask.h"
 
 #include <QTest>
 #include <atomic>
@@ -14,7 +14,7 @@ struct HeldMember {
     explicit HeldMember(int priority = 0)
     {
         component.UpdatePriority = priority;
-        component.OnExecute = [this](TBMDThreadBase*, TBMDExecuteThread* thread, void*&) {
+        component.OnExecute = [this](WorkerTaskBase*, WorkerThread* thread, void*&) {
             thread->SetPercent(percent);
             while (!release)
                 QThread::msleep(2);
@@ -31,26 +31,26 @@ struct HeldMember {
         return QTest::qWaitFor([this] { return !component.IsRunning(); }, 5000);
     }
 
-    TBMDThread component;
+    WorkerTask component;
     std::atomic<bool> release{false};
     int percent = 0;
 };
 
-TEST(BMDThreadGroup, FiresItsStartForTheFirstMemberAndItsEndForTheLast)
+TEST(WorkerTaskGroup, FiresItsStartForTheFirstMemberAndItsEndForTheLast)
 {
-    TBMDThreadGroup group;
+    WorkerTaskGroup group;
     HeldMember a, b;
     a.component.SetThreadGroup(&group);
     b.component.SetThreadGroup(&group);
     std::vector<std::string> events;
-    group.OnStart = [&](TBMDThreadBase* s, TBMDExecuteThread*, void*&) {
+    group.OnStart = [&](WorkerTaskBase* s, WorkerThread*, void*&) {
         events.push_back(s == &a.component ? "start a" : "start b");
     };
-    group.OnTerminate = [&](TBMDThreadBase* s, TBMDExecuteThread*, void*&) {
+    group.OnTerminate = [&](WorkerTaskBase* s, WorkerThread*, void*&) {
         events.push_back(s == &a.component ? "end a" : "end b");
     };
-    group.OnThreadStart = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { events.push_back("thread start"); };
-    group.OnThreadTerminate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { events.push_back("thread end"); };
+    group.OnThreadStart = [&](WorkerTaskBase*, WorkerThread*, void*&) { events.push_back("thread start"); };
+    group.OnThreadTerminate = [&](WorkerTaskBase*, WorkerThread*, void*&) { events.push_back("thread end"); };
 
     a.component.Start();
     b.component.Start();
@@ -64,9 +64,9 @@ TEST(BMDThreadGroup, FiresItsStartForTheFirstMemberAndItsEndForTheLast)
                                                 "end b"}));
 }
 
-TEST(BMDThreadGroup, ReportsOnlyTheRunningMemberWithTheHighestPriority)
+TEST(WorkerTaskGroup, ReportsOnlyTheRunningMemberWithTheHighestPriority)
 {
-    TBMDThreadGroup group;
+    WorkerTaskGroup group;
     HeldMember low(1), high(2);
     low.percent = 10;
     high.percent = 20;
@@ -77,8 +77,8 @@ TEST(BMDThreadGroup, ReportsOnlyTheRunningMemberWithTheHighestPriority)
     }
     std::map<int, int> threadUpdates;
     std::map<int, int> updates;
-    group.OnThreadUpdate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&, int percent) { ++threadUpdates[percent]; };
-    group.OnUpdate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&, int percent) { ++updates[percent]; };
+    group.OnThreadUpdate = [&](WorkerTaskBase*, WorkerThread*, void*&, int percent) { ++threadUpdates[percent]; };
+    group.OnUpdate = [&](WorkerTaskBase*, WorkerThread*, void*&, int percent) { ++updates[percent]; };
     low.component.Start();
     high.component.Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return threadUpdates[10] > 3 && threadUpdates[20] > 3; }, 3000));
@@ -90,9 +90,9 @@ TEST(BMDThreadGroup, ReportsOnlyTheRunningMemberWithTheHighestPriority)
     ASSERT_TRUE(QTest::qWaitFor([&] { return updates[10] > 0; }, 3000));
 }
 
-TEST(BMDThreadGroup, MembersOfEqualPriorityAllReport)
+TEST(WorkerTaskGroup, MembersOfEqualPriorityAllReport)
 {
-    TBMDThreadGroup group;
+    WorkerTaskGroup group;
     HeldMember a(1), b(1);
     a.percent = 30;
     b.percent = 40;
@@ -102,15 +102,15 @@ TEST(BMDThreadGroup, MembersOfEqualPriorityAllReport)
         member->component.SetUpdateEnabled(true);
     }
     std::map<int, int> updates;
-    group.OnUpdate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&, int percent) { ++updates[percent]; };
+    group.OnUpdate = [&](WorkerTaskBase*, WorkerThread*, void*&, int percent) { ++updates[percent]; };
     a.component.Start();
     b.component.Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return updates[30] > 0 && updates[40] > 0; }, 3000));
 }
 
-TEST(BMDThreadGroup, RefusesToJoinItselfOrAGroupBelowIt)
+TEST(WorkerTaskGroup, RefusesToJoinItselfOrAGroupBelowIt)
 {
-    TBMDThreadGroup top, middle, bottom;
+    WorkerTaskGroup top, middle, bottom;
     middle.SetThreadGroup(&top);
     bottom.SetThreadGroup(&middle);
     ASSERT_EQ(middle.ThreadGroup(), &top);
@@ -121,42 +121,42 @@ TEST(BMDThreadGroup, RefusesToJoinItselfOrAGroupBelowIt)
     top.SetThreadGroup(&bottom);
     EXPECT_EQ(top.ThreadGroup(), nullptr);
     EXPECT_FALSE(top.JoinGroup(&middle));
-    EXPECT_EQ(top.Members(), std::vector<TBMDThreadBase*>{&middle});
+    EXPECT_EQ(top.Members(), std::vector<WorkerTaskBase*>{&middle});
 }
 
-TEST(BMDThreadGroup, PassesStartsAndEndsUpToTheGroupsAbove)
+TEST(WorkerTaskGroup, PassesStartsAndEndsUpToTheGroupsAbove)
 {
-    TBMDThreadGroup top, sub;
+    WorkerTaskGroup top, sub;
     sub.SetThreadGroup(&top);
     HeldMember member;
     member.component.SetThreadGroup(&sub);
     int topStarts = 0;
     int topEnds = 0;
-    top.OnStart = [&](TBMDThreadBase* s, TBMDExecuteThread*, void*&) {
+    top.OnStart = [&](WorkerTaskBase* s, WorkerThread*, void*&) {
         EXPECT_EQ(s, &member.component);
         ++topStarts;
     };
-    top.OnTerminate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { ++topEnds; };
+    top.OnTerminate = [&](WorkerTaskBase*, WorkerThread*, void*&) { ++topEnds; };
     member.component.Start();
     EXPECT_EQ(sub.RunningCount(), 1);
     EXPECT_EQ(top.RunningCount(), 1);
-    EXPECT_EQ(top.Threads(), std::vector<TBMDThread*>{&member.component});
+    EXPECT_EQ(top.Threads(), std::vector<WorkerTask*>{&member.component});
     ASSERT_TRUE(member.finish());
     EXPECT_EQ(top.RunningCount(), 0);
     EXPECT_EQ(topStarts, 1);
     EXPECT_EQ(topEnds, 1);
 }
 
-TEST(BMDThreadGroup, CountsARunningMemberThatJoinsOrLeaves)
+TEST(WorkerTaskGroup, CountsARunningMemberThatJoinsOrLeaves)
 {
-    TBMDThreadGroup top, sub;
+    WorkerTaskGroup top, sub;
     HeldMember member;
     member.component.SetThreadGroup(&sub);
     member.component.Start();
     EXPECT_EQ(sub.RunningCount(), 1);
 
     int topEnds = 0;
-    top.OnTerminate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { ++topEnds; };
+    top.OnTerminate = [&](WorkerTaskBase*, WorkerThread*, void*&) { ++topEnds; };
     sub.SetThreadGroup(&top);
     EXPECT_EQ(top.RunningCount(), 1);
     sub.SetThreadGroup(nullptr);
@@ -167,37 +167,37 @@ TEST(BMDThreadGroup, CountsARunningMemberThatJoinsOrLeaves)
     EXPECT_EQ(sub.RunningCount(), 1);
 }
 
-TEST(BMDThreadGroup, StartsAndStopsEveryMemberInListOrder)
+TEST(WorkerTaskGroup, StartsAndStopsEveryMemberInListOrder)
 {
-    TBMDThreadGroup group;
-    std::vector<TBMDThread*> order;
-    TBMDThread a, b;
+    WorkerTaskGroup group;
+    std::vector<WorkerTask*> order;
+    WorkerTask a, b;
     for (auto* component : {&a, &b}) {
         component->SetThreadGroup(&group);
-        component->OnStart = [&order](TBMDThreadBase* s, TBMDExecuteThread*, void*&) {
-            order.push_back(static_cast<TBMDThread*>(s));
+        component->OnStart = [&order](WorkerTaskBase* s, WorkerThread*, void*&) {
+            order.push_back(static_cast<WorkerTask*>(s));
         };
-        component->OnExecute = [](TBMDThreadBase*, TBMDExecuteThread* thread, void*&) {
+        component->OnExecute = [](WorkerTaskBase*, WorkerThread* thread, void*&) {
             while (!thread->Terminated())
                 QThread::msleep(2);
         };
     }
     group.Start();
-    EXPECT_EQ(order, (std::vector<TBMDThread*>{&a, &b}));
+    EXPECT_EQ(order, (std::vector<WorkerTask*>{&a, &b}));
     EXPECT_TRUE(a.IsRunning() && b.IsRunning());
     group.Stop();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !group.IsRunning(); }, 5000));
     EXPECT_TRUE(a.EndedByStop() && b.EndedByStop());
 }
 
-TEST(BMDThreadGroup, TearingDownANestedGroupLeavesNoMemberPointingAtIt)
+TEST(WorkerTaskGroup, TearingDownANestedGroupLeavesNoMemberPointingAtIt)
 {
-    TBMDThreadGroup top;
+    WorkerTaskGroup top;
     HeldMember member;
     int topEnds = 0;
-    top.OnTerminate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { ++topEnds; };
+    top.OnTerminate = [&](WorkerTaskBase*, WorkerThread*, void*&) { ++topEnds; };
     {
-        TBMDThreadGroup sub;
+        WorkerTaskGroup sub;
         sub.SetThreadGroup(&top);
         member.component.SetThreadGroup(&sub);
         member.component.Start();

@@ -1,10 +1,10 @@
-#include "convert/EncoderGrammar.h"
+#include "convert/EncoderOutputParser.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(EncoderGrammar, ReadsAProgressReport)
+TEST(EncoderOutputParser, ReadsAProgressReport)
 {
     const auto values = ReadProgress("frame=123 fps=25 q=2.0 size=1234kB time=4.92 bitrate=2054.1kbits/s");
     EXPECT_EQ(values.frames, "123");
@@ -20,7 +20,7 @@ struct FrameCase {
     const char* frames;
 };
 
-TEST(EncoderGrammar, TakesTheFrameCountUpToTheNextBlank)
+TEST(EncoderOutputParser, TakesTheFrameCountUpToTheNextBlank)
 {
     const FrameCase cases[] = {
         {"frame=123 fps=25", "123"},
@@ -38,7 +38,7 @@ struct SizeCase {
     const char* size;
 };
 
-TEST(EncoderGrammar, FindsKBOnlyWithinThirteenCharacters)
+TEST(EncoderOutputParser, FindsKBOnlyWithinThirteenCharacters)
 {
     const SizeCase cases[] = {
         {"size=1234kB time=1.00 ", "1234"},
@@ -56,7 +56,7 @@ struct DurationCase {
     std::optional<int> seconds;
 };
 
-TEST(EncoderGrammar, ReadsDurationsInWholeSecondsAtLeastOne)
+TEST(EncoderOutputParser, ReadsDurationsInWholeSecondsAtLeastOne)
 {
     const DurationCase cases[] = {
         {"01:02:03.45, start: 0.000000", 3723},
@@ -78,7 +78,7 @@ struct TimeCase {
     std::optional<double> seconds;
 };
 
-TEST(EncoderGrammar, ReadsTimeAsDecimalSecondsEndingInABlank)
+TEST(EncoderOutputParser, ReadsTimeAsDecimalSecondsEndingInABlank)
 {
     const TimeCase cases[] = {
         {"time=4.92 bitrate=1", 4.92},
@@ -93,7 +93,7 @@ TEST(EncoderGrammar, ReadsTimeAsDecimalSecondsEndingInABlank)
         EXPECT_EQ(ReadProgress(item.line).timeSeconds, item.seconds) << item.line;
 }
 
-TEST(EncoderGrammar, RoundsHalvesToTheEvenNeighbourAndCapsTheText)
+TEST(EncoderOutputParser, RoundsHalvesToTheEvenNeighbourAndCapsTheText)
 {
     EXPECT_EQ(Percent(1, 8), 12);     // 12.5
     EXPECT_EQ(Percent(27, 200), 14);  // 13.5
@@ -102,7 +102,7 @@ TEST(EncoderGrammar, RoundsHalvesToTheEvenNeighbourAndCapsTheText)
     EXPECT_EQ(PercentText(-4), "-4%");
 }
 
-TEST(EncoderGrammar, TrimsBlanksAndControlCharacters)
+TEST(EncoderOutputParser, TrimsBlanksAndControlCharacters)
 {
     EXPECT_EQ(TrimControls(" \t12\r\n"), "12");
     EXPECT_EQ(TrimControls("   "), "");
@@ -114,7 +114,7 @@ struct ErrorCase {
     bool unsupported;
 };
 
-TEST(EncoderGrammar, FindsEachErrorWordOutsideEchoedPaths)
+TEST(EncoderOutputParser, FindsEachErrorWordOutsideEchoedPaths)
 {
     const ErrorCase cases[] = {
         {"xpxframe", true, false},
@@ -140,14 +140,14 @@ TEST(EncoderGrammar, FindsEachErrorWordOutsideEchoedPaths)
     }
 }
 
-TEST(EncoderGrammar, EmptiesEchoedPathsButKeepsTheRest)
+TEST(EncoderOutputParser, EmptiesEchoedPathsButKeepsTheRest)
 {
     EXPECT_EQ(WithoutEchoedPaths("Input #0, avi, from '/v/time 5 .avi':"), "Input #0, avi, from '':");
     EXPECT_EQ(WithoutEchoedPaths("Output #0, mp4, to '/o/it's.mp4':"), "Output #0, mp4, to '':");
     EXPECT_FALSE(ReadProgress(WithoutEchoedPaths("Input #0, avi, from '/v/time 5 .avi':")).timeSeconds);
 }
 
-TEST(EncoderGrammar, AcceptsOnlyAFirstLineBeginningWithInput)
+TEST(EncoderOutputParser, AcceptsOnlyAFirstLineBeginningWithInput)
 {
     EXPECT_TRUE(IsAcceptedFirstLine("Input #0, avi, from 'x':"));
     EXPECT_FALSE(IsAcceptedFirstLine(""));

@@ -1,6 +1,6 @@
-#include "ui/TForm4.h"
+#include "ui/AdditionalOptionsDialog.h"
 
-#include "core/AppTexts.h"
+#include "core/Texts.h"
 #include "core/Messages.h"
 #include "core/SharedState.h"
 
@@ -8,7 +8,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-TForm4::TForm4(SharedState& state, Messages& messages, QWidget* parent)
+AdditionalOptionsDialog::AdditionalOptionsDialog(SharedState& state, Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                           | Qt::WindowStaysOnTopHint)
     , state_(state)
@@ -24,28 +24,28 @@ TForm4::TForm4(SharedState& state, Messages& messages, QWidget* parent)
     auto* group = new QGroupBox(texts::kOptionsGroup, this);
     group->setObjectName("GroupBox1");
     group->setGeometry(8, 8, 343, 130);
-    CheckBoxOverWrite = new QCheckBox(texts::kOverwriteOption, group);
-    CheckBoxOverWrite->setObjectName("CheckBoxOverWrite");
-    CheckBoxOverWrite->setGeometry(10, 32, 327, 20);
-    CheckBoxShutDown = new QCheckBox(texts::kShutDownOption, group);
-    CheckBoxShutDown->setObjectName("CheckBoxShutDown");
-    CheckBoxShutDown->setGeometry(10, 72, 327, 20);
-    Button1 = new QPushButton(texts::kDone, this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(137, 152, 85, 30);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::hide);
+    overwriteCheck = new QCheckBox(texts::kOverwriteOption, group);
+    overwriteCheck->setObjectName("CheckBoxOverWrite");
+    overwriteCheck->setGeometry(10, 32, 327, 20);
+    shutdownCheck = new QCheckBox(texts::kShutDownOption, group);
+    shutdownCheck->setObjectName("CheckBoxShutDown");
+    shutdownCheck->setGeometry(10, 72, 327, 20);
+    doneButton = new QPushButton(texts::kDoneButton, this);
+    doneButton->setObjectName("Button1");
+    doneButton->setGeometry(137, 152, 85, 30);
+    connect(doneButton, &QPushButton::clicked, this, &QDialog::hide);
     // toggled fires only when the state really changes, as a click handler does.
-    connect(CheckBoxShutDown, &QCheckBox::toggled, this, &TForm4::CheckBoxShutDownClick);
+    connect(shutdownCheck, &QCheckBox::toggled, this, &AdditionalOptionsDialog::confirmShutdownChoice);
 }
 
-void TForm4::CheckBoxShutDownClick()
+void AdditionalOptionsDialog::confirmShutdownChoice()
 {
     if (state_.suppressShutdownConfirm) {
         state_.suppressShutdownConfirm = false;
         return;
     }
-    if (!CheckBoxShutDown->isChecked())
+    if (!shutdownCheck->isChecked())
         return;
     if (!messages_.confirmYesNo(texts::kShutDownQuestion))
-        CheckBoxShutDown->setChecked(false);
+        shutdownCheck->setChecked(false);
 }

@@ -1,6 +1,6 @@
-#include "ui/TFormAbout.h"
+#include "ui/AboutDialog.h"
 
-#include "core/AppTexts.h"
+#include "core/Texts.h"
 #include "ui/DesktopUrlOpener.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@ QFrame* MakeDivider(QWidget* parent, const char* name, int top)
 
 } // namespace
 
-TFormAbout::TFormAbout(QWidget* parent)
+AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , opener_(&DesktopUrlOpener::instance())
 {
@@ -32,33 +32,33 @@ TFormAbout::TFormAbout(QWidget* parent)
     setWindowTitle(texts::kAboutCaption);
     setFixedSize(359, 221);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName("Image1");
-    Image1->setGeometry(12, 12, 32, 32);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MediaPlay).pixmap(32, 32));
+    logo = new QLabel(this);
+    logo->setObjectName("Image1");
+    logo->setGeometry(12, 12, 32, 32);
+    logo->setPixmap(style()->standardIcon(QStyle::SP_MediaPlay).pixmap(32, 32));
 
-    Label1 = new QLabel(texts::kApplicationTitle, this);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(60, 20, 290, 17);
-    QFont title = Label1->font();
+    titleLabel = new QLabel(texts::kApplicationTitle, this);
+    titleLabel->setObjectName("Label1");
+    titleLabel->setGeometry(60, 20, 290, 17);
+    QFont title = titleLabel->font();
     title.setBold(true);
-    Label1->setFont(title);
+    titleLabel->setFont(title);
 
-    Panel1 = MakeDivider(this, "Panel1", 60);
-    Label2 = makeLink("Label2", texts::kWebsiteLink, 80);
-    Label3 = makeLink("Label3", texts::kSupportLink, 110);
-    Panel3 = MakeDivider(this, "Panel3", 142);
+    outerPanel = MakeDivider(this, "Panel1", 60);
+    websiteLink = makeLink("Label2", texts::kWebsiteLink, 80);
+    supportLink = makeLink("Label3", texts::kSupportLink, 110);
+    innerPanel = MakeDivider(this, "Panel3", 142);
 
-    SpeedButton1 = new QPushButton(texts::kAboutOk, this);
-    SpeedButton1->setObjectName("SpeedButton1");
-    SpeedButton1->setGeometry(137, 168, 85, 30);
-    QFont bold = SpeedButton1->font();
+    okButton = new QPushButton(texts::kAboutOk, this);
+    okButton->setObjectName("SpeedButton1");
+    okButton->setGeometry(137, 168, 85, 30);
+    QFont bold = okButton->font();
     bold.setBold(true);
-    SpeedButton1->setFont(bold);
-    connect(SpeedButton1, &QPushButton::clicked, this, &TFormAbout::SpeedButton1Click);
+    okButton->setFont(bold);
+    connect(okButton, &QPushButton::clicked, this, &AboutDialog::closeBox);
 }
 
-QLabel* TFormAbout::makeLink(const char* name, const QString& caption, int top)
+QLabel* AboutDialog::makeLink(const char* name, const QString& caption, int top)
 {
     auto* link = new QLabel(caption, this);
     link->setObjectName(name);
@@ -74,30 +74,30 @@ QLabel* TFormAbout::makeLink(const char* name, const QString& caption, int top)
     return link;
 }
 
-void TFormAbout::SpeedButton1Click()
+void AboutDialog::closeBox()
 {
     accept();
 }
 
-void TFormAbout::Label2Click()
+void AboutDialog::openWebsite()
 {
     opener_->open(WebsiteUrl());
 }
 
-void TFormAbout::Label3Click()
+void AboutDialog::mailSupport()
 {
     opener_->open(SupportMailUrl());
 }
 
-bool TFormAbout::eventFilter(QObject* watched, QEvent* event)
+bool AboutDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == Label2) {
-            Label2Click();
+        if (watched == websiteLink) {
+            openWebsite();
             return true;
         }
-        if (watched == Label3) {
-            Label3Click();
+        if (watched == supportLink) {
+            mailSupport();
             return true;
         }
     }

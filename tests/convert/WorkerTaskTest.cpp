@@ -1,4 +1,4 @@
-#include "convert/BMDThread.h"
+#include "convert/WorkerTask.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -20,18 +20,18 @@ struct Gate {
     }
 };
 
-bool WaitIdle(TBMDThreadBase& component, int ms = 5000)
+bool WaitIdle(WorkerTaskBase& component, int ms = 5000)
 {
     return QTest::qWaitFor([&] { return !component.IsRunning(); }, ms);
 }
 
-TEST(BMDThread, RunsTheWorkOnAnotherThreadAndReportsTheEndOnThisOne)
+TEST(WorkerTask, RunsTheWorkOnAnotherThreadAndReportsTheEndOnThisOne)
 {
-    TBMDThread component;
+    WorkerTask component;
     QThread* workThread = nullptr;
     QThread* endThread = nullptr;
-    component.OnExecute = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { workThread = QThread::currentThread(); };
-    component.OnTerminate = [&](TBMDThreadBase* sender, TBMDExecuteThread* thread, void*&) {
+    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*&) { workThread = QThread::currentThread(); };
+    component.OnTerminate = [&](WorkerTaskBase* sender, WorkerThread* thread, void*&) {
         endThread = QThread::currentThread();
         EXPECT_EQ(sender, &component);
         EXPECT_NE(thread, nullptr);
@@ -46,17 +46,17 @@ TEST(BMDThread, RunsTheWorkOnAnotherThreadAndReportsTheEndOnThisOne)
     EXPECT_FALSE(component.EndedByStop());
 }
 
-TEST(BMDThread, StartWhileRunningCreatesNoSecondThread)
+TEST(WorkerTask, StartWhileRunningCreatesNoSecondThread)
 {
-    TBMDThread component;
+    WorkerTask component;
     Gate gate;
     std::atomic<int> runs{0};
-    component.OnExecute = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) {
+    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*&) {
         ++runs;
         gate.wait();
     };
     component.Start();
-    TBMDExecuteThread* first = component.Thread();
+    WorkerThread* first = component.Thread();
     component.Start();
     EXPECT_EQ(component.Thread(), first);
     gate.open = true;
@@ -64,37 +64,37 @@ TEST(BMDThread, StartWhileRunningCreatesNoSecondThread)
     EXPECT_EQ(runs, 1);
 }
 
-TEST(BMDThread, PassesDataByReferenceThroughEveryEvent)
+TEST(WorkerTask, PassesDataByReferenceThroughEveryEvent)
 {
-    TBMDThread component;
+    WorkerTask component;
     int original = 1;
     int replaced = 2;
     void* seenByWork = nullptr;
     void* seenAtEnd = nullptr;
-    component.OnStart = [&](TBMDThreadBase*, TBMDExecuteThread*, void*& data) {
+    component.OnStart = [&](WorkerTaskBase*, WorkerThread*, void*& data) {
         EXPECT_EQ(data, &original);
         data = &replaced;
     };
-    component.OnExecute = [&](TBMDThreadBase*, TBMDExecuteThread*, void*& data) { seenByWork = data; };
-    component.OnTerminate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*& data) { seenAtEnd = data; };
+    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*& data) { seenByWork = data; };
+    component.OnTerminate = [&](WorkerTaskBase*, WorkerThread*, void*& data) { seenAtEnd = data; };
     component.StartWithData(&original);
     ASSERT_TRUE(WaitIdle(component));
     EXPECT_EQ(seenByWork, &replaced);
     EXPECT_EQ(seenAtEnd, &replaced);
 }
 
-TEST(BMDThread, StopOnAnIdleComponentDoesNothing)
+TEST(WorkerTask, StopOnAnIdleComponentDoesNothing)
 {
-    TBMDThread component;
+    WorkerTask component;
     component.Stop();
     EXPECT_FALSE(component.IsRunning());
     EXPECT_EQ(component.Thread(), nullptr);
 }
 
-TEST(BMDThread, StopAsksTheWorkToEndAndRecordsIt)
+TEST(WorkerTask, StopAsksTheWorkToEndAndRecordsIt)
 {
-    TBMDThread component;
-    component.OnExecute = [](TBMDThreadBase*, TBMDExecuteThread* thread, void*&) {
+    WorkerTask component;
+    component.OnExecute = [](WorkerTaskBase*, WorkerThread* thread, void*&) {
         while (!thread->Terminated())
             QThread::msleep(2);
     };
@@ -104,12 +104,12 @@ TEST(BMDThread, StopAsksTheWorkToEndAndRecordsIt)
     EXPECT_TRUE(component.EndedByStop());
 }
 
-TEST(BMDThread, StopResumesASuspendedThreadFirst)
+TEST(WorkerTask, StopResumesASuspendedThreadFirst)
 {
-    TBMDThread component;
+    WorkerTask component;
     std::atomic<bool> ran{false};
-    component.OnStart = [](TBMDThreadBase*, TBMDExecuteThread* thread, void*&) { thread->Suspend(); };
-    component.OnExecute = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { ran = true; };
+    component.OnStart = [](WorkerTaskBase*, WorkerThread* thread, void*&) { thread->Suspend(); };
+    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*&) { ran = true; };
     component.Start();
     QTest::qWait(50);
     EXPECT_FALSE(ran);
@@ -120,12 +120,12 @@ TEST(BMDThread, StopResumesASuspendedThreadFirst)
     EXPECT_TRUE(component.EndedByStop());
 }
 
-TEST(BMDThread, SuspendHoldsTheWorkAtItsNextCheckpoint)
+TEST(WorkerTask, SuspendHoldsTheWorkAtItsNextCheckpoint)
 {
-    TBMDThread component;
+    WorkerTask component;
     std::atomic<int> steps{0};
     Gate gate;
-    component.OnExecute = [&](TBMDThreadBase*, TBMDExecuteThread* thread, void*&) {
+    component.OnExecute = [&](WorkerTaskBase*, WorkerThread* thread, void*&) {
         gate.wait();
         thread->WaitWhileSuspended();
         ++steps;
@@ -140,18 +140,18 @@ TEST(BMDThread, SuspendHoldsTheWorkAtItsNextCheckpoint)
     EXPECT_EQ(steps, 1);
 }
 
-TEST(BMDThread, ReportsProgressOnlyWhenUpdatesAreEnabled)
+TEST(WorkerTask, ReportsProgressOnlyWhenUpdatesAreEnabled)
 {
-    TBMDThread component;
+    WorkerTask component;
     component.SetRefreshInterval(10);
     EXPECT_EQ(component.RefreshInterval(), 10u);
     Gate gate;
     std::vector<int> reported;
-    component.OnExecute = [&](TBMDThreadBase*, TBMDExecuteThread* thread, void*&) {
+    component.OnExecute = [&](WorkerTaskBase*, WorkerThread* thread, void*&) {
         thread->SetPercent(42);
         gate.wait();
     };
-    component.OnUpdate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&, int percent) {
+    component.OnUpdate = [&](WorkerTaskBase*, WorkerThread*, void*&, int percent) {
         EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
         reported.push_back(percent);
     };
@@ -172,13 +172,13 @@ TEST(BMDThread, ReportsProgressOnlyWhenUpdatesAreEnabled)
     EXPECT_EQ(reported.size(), count);
 }
 
-TEST(BMDThread, RunsTheUpdateTimerWithoutAnUpdateHandler)
+TEST(WorkerTask, RunsTheUpdateTimerWithoutAnUpdateHandler)
 {
-    TBMDThread component;
+    WorkerTask component;
     component.SetUpdateEnabled(true);
     component.SetRefreshInterval(5);
     Gate gate;
-    component.OnExecute = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { gate.wait(); };
+    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*&) { gate.wait(); };
     component.Start();
     EXPECT_TRUE(component.UpdateTimer().isActive());
     QTest::qWait(30);
@@ -186,11 +186,11 @@ TEST(BMDThread, RunsTheUpdateTimerWithoutAnUpdateHandler)
     ASSERT_TRUE(WaitIdle(component));
 }
 
-TEST(BMDThread, HasItsDefaults)
+TEST(WorkerTask, HasItsDefaults)
 {
-    TBMDThread component;
+    WorkerTask component;
     EXPECT_EQ(component.RefreshInterval(), 100u);
-    EXPECT_EQ(component.Priority(), TThreadPriority::tpNormal);
+    EXPECT_EQ(component.Priority(), ThreadPriority::tpNormal);
     EXPECT_FALSE(component.UpdateEnabled());
     EXPECT_EQ(component.UpdatePriority, 0);
     EXPECT_EQ(component.ThreadGroup(), nullptr);
@@ -198,31 +198,31 @@ TEST(BMDThread, HasItsDefaults)
     EXPECT_FALSE(component.UpdateTimer().isActive());
 }
 
-TEST(BMDThread, AppliesAPriorityToTheRunningThreadAtOnce)
+TEST(WorkerTask, AppliesAPriorityToTheRunningThreadAtOnce)
 {
-    TBMDThread component;
+    WorkerTask component;
     Gate gate;
-    component.OnExecute = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { gate.wait(); };
+    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*&) { gate.wait(); };
     component.Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return component.Thread()->isRunning(); }, 2000));
-    component.SetPriority(TThreadPriority::tpLowest);
+    component.SetPriority(ThreadPriority::tpLowest);
     EXPECT_EQ(component.Thread()->priority(), QThread::LowestPriority);
     gate.open = true;
     ASSERT_TRUE(WaitIdle(component));
 }
 
-TEST(BMDThread, DestroyingARunningComponentWaitsForItsThreadWithoutEndEvents)
+TEST(WorkerTask, DestroyingARunningComponentWaitsForItsThreadWithoutEndEvents)
 {
     std::atomic<bool> workEnded{false};
     bool terminateCalled = false;
     {
-        TBMDThread component;
-        component.OnExecute = [&](TBMDThreadBase*, TBMDExecuteThread* thread, void*&) {
+        WorkerTask component;
+        component.OnExecute = [&](WorkerTaskBase*, WorkerThread* thread, void*&) {
             while (!thread->Terminated())
                 QThread::msleep(2);
             workEnded = true;
         };
-        component.OnTerminate = [&](TBMDThreadBase*, TBMDExecuteThread*, void*&) { terminateCalled = true; };
+        component.OnTerminate = [&](WorkerTaskBase*, WorkerThread*, void*&) { terminateCalled = true; };
         component.Start();
     }
     EXPECT_TRUE(workEnded);

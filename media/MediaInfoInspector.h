@@ -3,7 +3,7 @@
 // detector and reports its container name, the names of its streams' types,
 // its video stream's properties and one entry per audio stream. It keeps the
 // results of the last inspection until the next one.
-#include "media/VideoInfoTypes.h"
+#include "media/StreamInfo.h"
 
 #include <QObject>
 #include <functional>
@@ -17,15 +17,15 @@ struct WaveFormatBlock;
 enum class FormatAnalysis;
 
 // A notification; the sender is the component's owner.
-using TNotifyEvent = std::function<void(QObject* sender)>;
+using NotifyEvent = std::function<void(QObject* sender)>;
 
-class TVFVideoInfo : public QObject {
+class MediaInfoInspector : public QObject {
     Q_OBJECT
 public:
     // The owner frees the component and is the sender of its events.
-    explicit TVFVideoInfo(QObject* owner);
+    explicit MediaInfoInspector(QObject* owner);
 
-    const TVFVideoStreamInfo& Video() const { return video_; }
+    const VideoStreamInfo& Video() const { return video_; }
     const std::string& FileFormat() const { return fileFormat_; }
     const std::string& OtherMajorType() const { return otherMajorType_; }
     const std::string& OtherSubType() const { return otherSubType_; }
@@ -35,8 +35,8 @@ public:
     const std::string& AudioSubType() const { return audioSubType_; }
     const std::string& FileName() const { return fileName_; }
     void setFileName(const std::string& fileName) { fileName_ = fileName; }
-    const TVFDVDInfo& DVDInfo() const { return dvdInfo_; }
-    void setDVDInfo(const TVFDVDInfo& info) { dvdInfo_ = info; }
+    const DvdInfo& DVDInfo() const { return dvdInfo_; }
+    void setDVDInfo(const DvdInfo& info) { dvdInfo_ = info; }
 
     // Lists that the component offers and nothing fills.
     const std::vector<std::string>& List_AudioCodecs() const { return audioCodecs_; }
@@ -47,16 +47,16 @@ public:
     const std::vector<std::string>& List_AudioOutputDevices() const { return audioOutputDevices_; }
     const std::vector<std::string>& List_TVTuners() const { return tvTuners_; }
 
-    TNotifyEvent OnStart;  // before an inspection
-    TNotifyEvent OnFinish; // after an inspection that did not fail with an error
-    TNotifyEvent OnError;  // when an inspection fails with an error
+    NotifyEvent OnStart;  // before an inspection
+    NotifyEvent OnFinish; // after an inspection that did not fail with an error
+    NotifyEvent OnError;  // when an inspection fails with an error
 
     // Inspects FileName. Never lets an error escape: an error ends the
     // inspection and raises OnError instead of OnFinish.
     void Inspect();
 
     int AudioStreamCount() const { return static_cast<int>(audioStreams_.size()); }
-    const TVFAudioStreamInfo& AudioStream(int index) const { return audioStreams_.at(static_cast<std::size_t>(index)); }
+    const AudioStreamInfo& AudioStream(int index) const { return audioStreams_.at(static_cast<std::size_t>(index)); }
 
 private:
     void InspectFile();
@@ -65,9 +65,9 @@ private:
     void AnalyseFormat(const MediaDetector& detector, int stream, const StreamMediaType& type);
     void AddAudioStream(const WaveFormatBlock& wave, std::optional<double> length);
     void AnalyseVideo(const MediaDetector& detector, int stream, const StreamMediaType& type, FormatAnalysis analysis);
-    void Raise(const TNotifyEvent& event);
+    void Raise(const NotifyEvent& event);
 
-    TVFVideoStreamInfo video_;
+    VideoStreamInfo video_;
     std::string fileFormat_;
     std::string otherMajorType_;
     std::string otherSubType_;
@@ -76,7 +76,7 @@ private:
     std::string audioMajorType_;
     std::string audioSubType_;
     std::string fileName_;
-    TVFDVDInfo dvdInfo_;
+    DvdInfo dvdInfo_;
     std::vector<std::string> audioCodecs_;
     std::vector<std::string> videoCodecs_;
     std::vector<std::string> directShowFilters_;
@@ -84,5 +84,5 @@ private:
     std::vector<std::string> audioCaptureDevices_;
     std::vector<std::string> audioOutputDevices_;
     std::vector<std::string> tvTuners_;
-    std::vector<TVFAudioStreamInfo> audioStreams_;
+    std::vector<AudioStreamInfo> audioStreams_;
 };

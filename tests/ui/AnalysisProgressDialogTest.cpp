@@ -1,6 +1,6 @@
 #include "ui/Application.h"
-#include "ui/TForm1.h"
-#include "ui/TFormAnalyzingSplash.h"
+#include "ui/MainWindow.h"
+#include "ui/AnalysisProgressDialog.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 
@@ -16,7 +16,7 @@ protected:
     TempDir appDir;
     FakeMessages messages;
     Application app{appDir.dir(), messages};
-    TFormAnalyzingSplash& splash = *app.FormAnalyzingSplash;
+    AnalysisProgressDialog& splash = *app.analysisProgress;
 };
 
 TEST_F(AnalyzingSplash, LooksAsDesigned)
@@ -24,11 +24,11 @@ TEST_F(AnalyzingSplash, LooksAsDesigned)
     EXPECT_EQ(splash.windowTitle(), "Analyzing Video Files");
     EXPECT_EQ(splash.size(), QSize(275, 138));
     EXPECT_EQ(splash.minimumSize(), splash.maximumSize());
-    EXPECT_EQ(splash.Label1->text(), "Analyzing Video File.......Please Wait.");
-    EXPECT_EQ(splash.Label1->font().pixelSize(), 13);
-    EXPECT_TRUE(splash.Panel1->font().bold());
-    EXPECT_EQ(splash.Panel1->frameShadow(), QFrame::Sunken);
-    EXPECT_EQ(splash.Button2->text(), "Cancel");
+    EXPECT_EQ(splash.headline->text(), "Analyzing Video File.......Please Wait.");
+    EXPECT_EQ(splash.headline->font().pixelSize(), 13);
+    EXPECT_TRUE(splash.fileNameLabel->font().bold());
+    EXPECT_EQ(splash.fileNameLabel->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(splash.cancelButton->text(), "Cancel");
     EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(splash.isModal());
     EXPECT_FALSE(splash.isVisible());
@@ -36,10 +36,10 @@ TEST_F(AnalyzingSplash, LooksAsDesigned)
 
 TEST_F(AnalyzingSplash, IsShownCentredOnTheMainWindow)
 {
-    app.Form1->show();
+    app.mainWindow->show();
     splash.showCentred();
     EXPECT_TRUE(splash.isVisible());
-    EXPECT_LE((splash.geometry().center() - app.Form1->frameGeometry().center()).manhattanLength(), 10);
+    EXPECT_LE((splash.geometry().center() - app.mainWindow->frameGeometry().center()).manhattanLength(), 10);
 }
 
 TEST_F(AnalyzingSplash, CancelOnlyClearsKeepAnalyzing)
@@ -47,7 +47,7 @@ TEST_F(AnalyzingSplash, CancelOnlyClearsKeepAnalyzing)
     app.state.keepAnalyzing = true;
     app.state.analysisBusy = true;
     splash.showCentred();
-    splash.Button2->click();
+    splash.cancelButton->click();
     EXPECT_FALSE(app.state.keepAnalyzing);
     EXPECT_TRUE(app.state.analysisBusy);
     EXPECT_TRUE(splash.isVisible());

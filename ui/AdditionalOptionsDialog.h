@@ -9,17 +9,17 @@ class QCheckBox;
 class QPushButton;
 struct SharedState;
 
-class TForm4 : public QDialog {
+class AdditionalOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    TForm4(SharedState& state, Messages& messages, QWidget* parent = nullptr);
+    AdditionalOptionsDialog(SharedState& state, Messages& messages, QWidget* parent = nullptr);
 
-    QCheckBox* CheckBoxOverWrite = nullptr;
-    QCheckBox* CheckBoxShutDown = nullptr;
-    QPushButton* Button1 = nullptr;
+    QCheckBox* overwriteCheck = nullptr;
+    QCheckBox* shutdownCheck = nullptr;
+    QPushButton* doneButton = nullptr;
 
     // Runs on every change of the shutdown box's state, by the user or by code.
-    void CheckBoxShutDownClick();
+    void confirmShutdownChoice();
 
 private:
     SharedState& state_;

@@ -1,45 +1,45 @@
-#include "convert/BMDThread.h"
+#include "convert/WorkerTask.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 
 namespace {
 
-QThread::Priority ToQtPriority(TThreadPriority priority)
+QThread::Priority ToQtPriority(ThreadPriority priority)
 {
     switch (priority) {
-    case TThreadPriority::tpIdle: return QThread::IdlePriority;
-    case TThreadPriority::tpLowest: return QThread::LowestPriority;
-    case TThreadPriority::tpLower: return QThread::LowPriority;
-    case TThreadPriority::tpNormal: return QThread::NormalPriority;
-    case TThreadPriority::tpHigher: return QThread::HighPriority;
-    case TThreadPriority::tpHighest: return QThread::HighestPriority;
-    case TThreadPriority::tpTimeCritical: return QThread::TimeCriticalPriority;
+    case ThreadPriority::tpIdle: return QThread::IdlePriority;
+    case ThreadPriority::tpLowest: return QThread::LowestPriority;
+    case ThreadPriority::tpLower: return QThread::LowPriority;
+    case ThreadPriority::tpNormal: return QThread::NormalPriority;
+    case ThreadPriority::tpHigher: return QThread::HighPriority;
+    case ThreadPriority::tpHighest: return QThread::HighestPriority;
+    case ThreadPriority::tpTimeCritical: return QThread::TimeCriticalPriority;
     }
     return QThread::NormalPriority;
 }
 
 } // namespace
 
-TBMDExecuteThread::TBMDExecuteThread(TBMDThread& owner, void* data)
+WorkerThread::WorkerThread(WorkerTask& owner, void* data)
     : Data(data)
     , owner_(owner)
 {
 }
 
-bool TBMDExecuteThread::Suspended() const
+bool WorkerThread::Suspended() const
 {
     std::lock_guard guard(suspendMutex_);
     return suspendCount_ > 0;
 }
 
-void TBMDExecuteThread::Suspend()
+void WorkerThread::Suspend()
 {
     std::lock_guard guard(suspendMutex_);
     ++suspendCount_;
 }
 
-void TBMDExecuteThread::Resume()
+void WorkerThread::Resume()
 {
     bool startNow = false;
     {
@@ -56,24 +56,24 @@ void TBMDExecuteThread::Resume()
         start(ToQtPriority(owner_.Priority()));
 }
 
-void TBMDExecuteThread::WaitWhileSuspended()
+void WorkerThread::WaitWhileSuspended()
 {
     std::unique_lock guard(suspendMutex_);
     resumed_.wait(guard, [this] { return suspendCount_ == 0; });
 }
 
-void TBMDExecuteThread::run()
+void WorkerThread::run()
 {
     WaitWhileSuspended();
     owner_.DoExecute();
 }
 
-TBMDThreadBase::TBMDThreadBase(QObject* parent)
+WorkerTaskBase::WorkerTaskBase(QObject* parent)
     : QObject(parent)
 {
 }
 
-void TBMDThreadBase::SetThreadGroup(TBMDThreadGroup* group)
+void WorkerTaskBase::SetThreadGroup(WorkerTaskGroup* group)
 {
     if (group == threadGroup_)
         return;
@@ -84,14 +84,14 @@ void TBMDThreadBase::SetThreadGroup(TBMDThreadGroup* group)
         threadGroup_ = group;
 }
 
-TBMDThread::TBMDThread(QObject* parent)
-    : TBMDThreadBase(parent)
+WorkerTask::WorkerTask(QObject* parent)
+    : WorkerTaskBase(parent)
 {
     updateTimer_.setInterval(100);
     connect(&updateTimer_, &QTimer::timeout, this, [this] { DoUpdate(); });
 }
 
-TBMDThread::~TBMDThread()
+WorkerTask::~WorkerTask()
 {
     updateTimer_.stop();
     if (thread_ != nullptr) {
@@ -105,24 +105,24 @@ TBMDThread::~TBMDThread()
     SetThreadGroup(nullptr);
 }
 
-unsigned TBMDThread::RefreshInterval() const
+unsigned WorkerTask::RefreshInterval() const
 {
     return static_cast<unsigned>(updateTimer_.interval());
 }
 
-void TBMDThread::SetRefreshInterval(unsigned milliseconds)
+void WorkerTask::SetRefreshInterval(unsigned milliseconds)
 {
     updateTimer_.setInterval(static_cast<int>(milliseconds));
 }
 
-void TBMDThread::SetPriority(TThreadPriority priority)
+void WorkerTask::SetPriority(ThreadPriority priority)
 {
     priority_ = priority;
     if (thread_ != nullptr && thread_->isRunning())
         thread_->setPriority(ToQtPriority(priority));
 }
 
-void TBMDThread::SetUpdateEnabled(bool enabled)
+void WorkerTask::SetUpdateEnabled(bool enabled)
 {
     if (enabled == updateEnabled_)
         return;
@@ -133,19 +133,19 @@ void TBMDThread::SetUpdateEnabled(bool enabled)
         updateTimer_.stop();
 }
 
-void TBMDThread::GroupThreadStarted(TBMDThreadGroup* group)
+void WorkerTask::GroupThreadStarted(WorkerTaskGroup* group)
 {
     if (IsRunning() && group != nullptr)
         group->NotifyThreadStarted(this, thread_, thread_->Data);
 }
 
-void TBMDThread::GroupThreadTerminated(TBMDThreadGroup* group)
+void WorkerTask::GroupThreadTerminated(WorkerTaskGroup* group)
 {
     if (!IsRunning() && group != nullptr && endingThread_ != nullptr)
         group->NotifyThreadTerminated(this, endingThread_, endingThread_->Data);
 }
 
-bool TBMDThread::JoinGroup(TBMDThreadGroup* group)
+bool WorkerTask::JoinGroup(WorkerTaskGroup* group)
 {
     if (IsRunning())
         group->NotifyThreadStarted(this, thread_, thread_->Data);
@@ -154,35 +154,35 @@ bool TBMDThread::JoinGroup(TBMDThreadGroup* group)
     return true;
 }
 
-void TBMDThread::LeaveGroup(TBMDThreadGroup* group)
+void WorkerTask::LeaveGroup(WorkerTaskGroup* group)
 {
     TellGroupOfEnd(group);
     std::lock_guard guard(group->lock_);
     std::erase(group->members_, this);
 }
 
-void TBMDThread::TellGroupOfEnd(TBMDThreadGroup* group)
+void WorkerTask::TellGroupOfEnd(WorkerTaskGroup* group)
 {
     if (IsRunning())
         group->NotifyThreadTerminated(this, thread_, thread_->Data);
 }
 
-std::vector<TBMDThread*> TBMDThread::ThreadsBelow() const
+std::vector<WorkerTask*> WorkerTask::ThreadsBelow() const
 {
-    return {const_cast<TBMDThread*>(this)};
+    return {const_cast<WorkerTask*>(this)};
 }
 
-void TBMDThread::Start()
+void WorkerTask::Start()
 {
     StartWithData(nullptr);
 }
 
-void TBMDThread::StartWithData(void* data)
+void WorkerTask::StartWithData(void* data)
 {
     if (thread_ != nullptr)
         return;
-    thread_ = new TBMDExecuteThread(*this, data);
-    TBMDExecuteThread* thread = thread_;
+    thread_ = new WorkerThread(*this, data);
+    WorkerThread* thread = thread_;
     connect(thread, &QThread::finished, this, [this, thread] { threadFinished(thread); }, Qt::QueuedConnection);
     endedByStop_ = false;
     GroupThreadStarted(ThreadGroup());
@@ -197,7 +197,7 @@ void TBMDThread::StartWithData(void* data)
         updateTimer_.stop();
 }
 
-void TBMDThread::Stop()
+void WorkerTask::Stop()
 {
     if (thread_ == nullptr)
         return;
@@ -205,21 +205,21 @@ void TBMDThread::Stop()
     thread_->Terminate();
 }
 
-void TBMDThread::Suspend()
+void WorkerTask::Suspend()
 {
     if (thread_ != nullptr)
         thread_->Suspend();
 }
 
-void TBMDThread::Resume()
+void WorkerTask::Resume()
 {
     if (thread_ != nullptr)
         thread_->Resume();
 }
 
-void TBMDThread::DoUpdate()
+void WorkerTask::DoUpdate()
 {
-    TBMDExecuteThread* thread = thread_;
+    WorkerThread* thread = thread_;
     if (thread == nullptr)
         return;
     if (ThreadGroup() != nullptr)
@@ -230,15 +230,15 @@ void TBMDThread::DoUpdate()
     }
 }
 
-void TBMDThread::DoExecute()
+void WorkerTask::DoExecute()
 {
-    TBMDExecuteThread* thread = static_cast<TBMDExecuteThread*>(QThread::currentThread());
+    WorkerThread* thread = static_cast<WorkerThread*>(QThread::currentThread());
     if (OnExecute)
         OnExecute(this, thread, thread->Data);
     endedByStop_ = thread->Terminated();
 }
 
-void TBMDThread::ThreadTerminated(TBMDExecuteThread* sender)
+void WorkerTask::ThreadTerminated(WorkerThread* sender)
 {
     updateTimer_.stop();
     thread_ = nullptr;
@@ -253,12 +253,12 @@ void TBMDThread::ThreadTerminated(TBMDExecuteThread* sender)
         updateTimer_.start();
 }
 
-void TBMDThread::ThreadDetached()
+void WorkerTask::ThreadDetached()
 {
     thread_ = nullptr;
 }
 
-void TBMDThread::threadFinished(TBMDExecuteThread* thread)
+void WorkerTask::threadFinished(WorkerThread* thread)
 {
     thread->wait();
     if (detached_)

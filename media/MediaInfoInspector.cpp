@@ -1,4 +1,4 @@
-#include "media/TVFVideoInfo.h"
+#include "media/MediaInfoInspector.h"
 
 #include "media/MediaDetector.h"
 #include "media/NameTables.h"
@@ -7,18 +7,18 @@
 #include <filesystem>
 #include <stdexcept>
 
-TVFVideoInfo::TVFVideoInfo(QObject* owner)
+MediaInfoInspector::MediaInfoInspector(QObject* owner)
     : QObject(owner)
 {
 }
 
-void TVFVideoInfo::Raise(const TNotifyEvent& event)
+void MediaInfoInspector::Raise(const NotifyEvent& event)
 {
     if (event)
         event(parent());
 }
 
-void TVFVideoInfo::Inspect()
+void MediaInfoInspector::Inspect()
 {
     Raise(OnStart);
     try {
@@ -30,7 +30,7 @@ void TVFVideoInfo::Inspect()
     Raise(OnFinish);
 }
 
-void TVFVideoInfo::InspectFile()
+void MediaInfoInspector::InspectFile()
 {
     audioStreams_.clear();
     std::error_code error;
@@ -62,7 +62,7 @@ void TVFVideoInfo::InspectFile()
         InspectStream(detector, stream);
 }
 
-void TVFVideoInfo::InspectStream(const MediaDetector& detector, int stream)
+void MediaInfoInspector::InspectStream(const MediaDetector& detector, int stream)
 {
     const auto type = detector.streamMediaType(stream);
     if (!type)
@@ -71,7 +71,7 @@ void TVFVideoInfo::InspectStream(const MediaDetector& detector, int stream)
     AnalyseFormat(detector, stream, *type);
 }
 
-void TVFVideoInfo::NameTypes(const StreamMediaType& type)
+void MediaInfoInspector::NameTypes(const StreamMediaType& type)
 {
     const auto store = [this](const NamedProperty& named) {
         switch (named.property) {
@@ -87,7 +87,7 @@ void TVFVideoInfo::NameTypes(const StreamMediaType& type)
     store(SubtypeName(type.subtype));
 }
 
-void TVFVideoInfo::AnalyseFormat(const MediaDetector& detector, int stream, const StreamMediaType& type)
+void MediaInfoInspector::AnalyseFormat(const MediaDetector& detector, int stream, const StreamMediaType& type)
 {
     const FormatTypeResult format = FormatTypeLookup(type.formatType);
     switch (format.analysis) {
@@ -104,9 +104,9 @@ void TVFVideoInfo::AnalyseFormat(const MediaDetector& detector, int stream, cons
     }
 }
 
-void TVFVideoInfo::AddAudioStream(const WaveFormatBlock& wave, std::optional<double> length)
+void MediaInfoInspector::AddAudioStream(const WaveFormatBlock& wave, std::optional<double> length)
 {
-    TVFAudioStreamInfo entry;
+    AudioStreamInfo entry;
     if (length) {
         const DurationTexts texts = StreamDurationTexts(*length);
         entry.Duration = texts.duration;
@@ -120,7 +120,7 @@ void TVFVideoInfo::AddAudioStream(const WaveFormatBlock& wave, std::optional<dou
     audioStreams_.push_back(entry);
 }
 
-void TVFVideoInfo::AnalyseVideo(const MediaDetector& detector, int stream, const StreamMediaType& type,
+void MediaInfoInspector::AnalyseVideo(const MediaDetector& detector, int stream, const StreamMediaType& type,
                                 FormatAnalysis analysis)
 {
     const std::optional<double> length = detector.streamLength(stream);

@@ -1,4 +1,4 @@
-#include "core/ConvertTexts.h"
+#include "core/Texts.h"
 #include "RunnerHarness.h"
 
 #include <chrono>
@@ -26,7 +26,7 @@ TEST_P(RunEncoderOutcome, JudgesTheRun)
     EXPECT_EQ(harness.progress(), item.progress);
     EXPECT_EQ(harness.state.RetryPending, item.retryPending);
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
-    EXPECT_FALSE(harness.watch.ConversionCountTimer().isActive());
+    EXPECT_FALSE(harness.watch.timer().isActive());
     EXPECT_FALSE(harness.state.ThumbnailRun);
     EXPECT_EQ(harness.host.progressBar(), 0);
 }

@@ -1,4 +1,4 @@
-#include "ui/FzShellFolders.h"
+#include "ui/FolderBrowseDialog.h"
 #include "platform/SpecialFolders.h"
 
 #include <QDir>
@@ -7,17 +7,17 @@
 
 namespace {
 
-using Dlg = TFzBrowseDialog;
+using Dlg = FolderBrowseDialog;
 
-TEST(FzBrowseDialog, StartsWithItsDefaults)
+TEST(FolderBrowseDialog, StartsWithItsDefaults)
 {
-    TFzBrowseDialog dialog;
+    FolderBrowseDialog dialog;
     EXPECT_EQ(dialog.Title(), "");
     EXPECT_EQ(dialog.FolderName(), "");
     EXPECT_EQ(dialog.RootFolderID(), 0);
     EXPECT_EQ(dialog.Headline(), "");
     EXPECT_EQ(dialog.Options().toInt(), 10);
-    EXPECT_EQ(dialog.Options(), Dlg::TFzBrowseDlgOptions(Dlg::boContextHelp | Dlg::boDirsOnly));
+    EXPECT_EQ(dialog.Options(), Dlg::BrowseOptions(Dlg::boContextHelp | Dlg::boDirsOnly));
     EXPECT_EQ(dialog.HelpContext(), 0);
     EXPECT_FALSE(dialog.OnInitialise);
     EXPECT_FALSE(dialog.OnSelChange);
@@ -26,16 +26,16 @@ TEST(FzBrowseDialog, StartsWithItsDefaults)
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
 
-TEST(FzBrowseDialog, PublishesItsPropertiesInOrder)
+TEST(FolderBrowseDialog, PublishesItsPropertiesInOrder)
 {
-    const QMetaObject& meta = TFzBrowseDialog::staticMetaObject;
+    const QMetaObject& meta = FolderBrowseDialog::staticMetaObject;
     QStringList names;
     for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
         names << meta.property(i).name();
     EXPECT_EQ(names, QStringList({"Title", "FolderName", "RootFolderID", "Headline", "Options", "HelpContext"}));
 }
 
-TEST(FzBrowseDialog, OptionMaskValues)
+TEST(FolderBrowseDialog, OptionMaskValues)
 {
     EXPECT_EQ(Dlg::boShowHelp, 1);
     EXPECT_EQ(Dlg::boContextHelp, 2);
@@ -44,7 +44,7 @@ TEST(FzBrowseDialog, OptionMaskValues)
     EXPECT_EQ(Dlg::boNewDlgStyle, 16);
 }
 
-TEST(FzBrowseDialog, SettingOptionsKeepsThemConsistent)
+TEST(FolderBrowseDialog, SettingOptionsKeepsThemConsistent)
 {
     const struct {
         int from;
@@ -66,19 +66,19 @@ TEST(FzBrowseDialog, SettingOptionsKeepsThemConsistent)
         {26, 31, 15},              // help and status switched on while new style stays requested
     };
     for (const auto& item : cases) {
-        TFzBrowseDialog dialog;
-        dialog.setOptions(Dlg::TFzBrowseDlgOptions::fromInt(item.from));
+        FolderBrowseDialog dialog;
+        dialog.setOptions(Dlg::BrowseOptions::fromInt(item.from));
         ASSERT_EQ(dialog.Options().toInt(), item.from);
-        dialog.setOptions(Dlg::TFzBrowseDlgOptions::fromInt(item.requested));
+        dialog.setOptions(Dlg::BrowseOptions::fromInt(item.requested));
         EXPECT_EQ(dialog.Options().toInt(), item.result) << item.from << " -> " << item.requested;
     }
 }
 
-TEST(FzBrowseDialog, SettingTheSameOptionsChangesNothing)
+TEST(FolderBrowseDialog, SettingTheSameOptionsChangesNothing)
 {
-    TFzBrowseDialog dialog;
-    dialog.setOptions(Dlg::TFzBrowseDlgOptions::fromInt(15));
-    dialog.setOptions(Dlg::TFzBrowseDlgOptions::fromInt(15));
+    FolderBrowseDialog dialog;
+    dialog.setOptions(Dlg::BrowseOptions::fromInt(15));
+    dialog.setOptions(Dlg::BrowseOptions::fromInt(15));
     EXPECT_EQ(dialog.Options().toInt(), 15);
 }
 
@@ -113,24 +113,24 @@ TEST(SpecialFolders, TableHoldsTheIdentifiersInOrder)
     }
 }
 
-TEST(FzBrowseDialog, AcceptsEveryIdentifierOfTheTable)
+TEST(FolderBrowseDialog, AcceptsEveryIdentifierOfTheTable)
 {
     for (const auto& [id, name] : kSpecialFolders) {
-        TFzBrowseDialog dialog;
+        FolderBrowseDialog dialog;
         EXPECT_NO_THROW(dialog.setRootFolderID(id)) << name;
         EXPECT_EQ(dialog.RootFolderID(), id) << name;
     }
 }
 
-TEST(FzBrowseDialog, RefusesAnyOtherRootIdentifier)
+TEST(FolderBrowseDialog, RefusesAnyOtherRootIdentifier)
 {
     for (int id : {-1, 0x0c, 0x0f, 0x29, 0x2a, 0x2c, 0x38, 0x39, 0x3a, 0x3c, 0x44, 0x46, 0xff, 0x8005}) {
-        TFzBrowseDialog dialog;
+        FolderBrowseDialog dialog;
         dialog.setRootFolderID(0x28);
         try {
             dialog.setRootFolderID(id);
             ADD_FAILURE() << id << " was accepted";
-        } catch (const EFzShellFolders& error) {
+        } catch (const FolderBrowseError& error) {
             EXPECT_STREQ(error.what(), "Invalid special folder ID") << id;
         }
         EXPECT_EQ(dialog.RootFolderID(), 0x28) << id;
@@ -145,16 +145,16 @@ TEST(SpecialFolders, MapsTheUsersFoldersToThisSystemsPlaces)
         EXPECT_FALSE(SpecialFolderPath(unsupported).has_value()) << unsupported;
 }
 
-TEST(FzBrowseDialog, ARootThisSystemLacksFailsWhenShown)
+TEST(FolderBrowseDialog, ARootThisSystemLacksFailsWhenShown)
 {
-    TFzBrowseDialog dialog;
+    FolderBrowseDialog dialog;
     dialog.setRootFolderID(0x0a); // the recycle bin
     int opened = 0;
     dialog.OnInitialise = [&](QObject*) { ++opened; };
     try {
         dialog.ShowDialog();
         ADD_FAILURE() << "the browser opened";
-    } catch (const EFzShellFolders& error) {
+    } catch (const FolderBrowseError& error) {
         EXPECT_STREQ(error.what(), "Root folder not supported on this system");
     }
     EXPECT_EQ(opened, 0);

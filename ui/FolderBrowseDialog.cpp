@@ -1,6 +1,6 @@
-#include "ui/FzShellFolders.h"
+#include "ui/FolderBrowseDialog.h"
 
-#include "core/AppTexts.h"
+#include "core/Texts.h"
 #include "platform/SpecialFolders.h"
 
 #include <QDialog>
@@ -39,39 +39,39 @@ QPushButton* OkButtonOf(QFileDialog* files)
 
 } // namespace
 
-TFzBrowseDialog::TFzBrowseDialog(QObject* owner)
+FolderBrowseDialog::FolderBrowseDialog(QObject* owner)
     : QObject(owner)
 {
 }
 
-void TFzBrowseDialog::setRootFolderID(int id)
+void FolderBrowseDialog::setRootFolderID(int id)
 {
     if (id == rootFolderId_)
         return;
     if (!IsSpecialFolderId(id))
-        throw EFzShellFolders(texts::kInvalidSpecialFolderId);
+        throw FolderBrowseError(texts::kInvalidSpecialFolderId);
     rootFolderId_ = id;
 }
 
-void TFzBrowseDialog::setOptions(TFzBrowseDlgOptions options)
+void FolderBrowseDialog::setOptions(BrowseOptions options)
 {
     if (options == options_)
         return;
-    const TFzBrowseDlgOptions switchedOn = options & ~options_;
+    const BrowseOptions switchedOn = options & ~options_;
     if (switchedOn & boNewDlgStyle)
-        options &= ~TFzBrowseDlgOptions(boShowHelp | boStatusText);
+        options &= ~BrowseOptions(boShowHelp | boStatusText);
     else if (switchedOn & (boShowHelp | boStatusText))
-        options &= ~TFzBrowseDlgOptions(boNewDlgStyle);
+        options &= ~BrowseOptions(boNewDlgStyle);
     options_ = options;
 }
 
-bool TFzBrowseDialog::ShowDialog()
+bool FolderBrowseDialog::ShowDialog()
 {
     root_.clear();
     if (rootFolderId_ != 0) {
         const auto path = SpecialFolderPath(rootFolderId_);
         if (!path)
-            throw EFzShellFolders(texts::kRootFolderNotSupported);
+            throw FolderBrowseError(texts::kRootFolderNotSupported);
         root_ = QString::fromStdString(*path);
     }
     auto* ownerWidget = qobject_cast<QWidget*>(parent());
@@ -96,7 +96,7 @@ bool TFzBrowseDialog::ShowDialog()
     return true;
 }
 
-void TFzBrowseDialog::buildBrowser()
+void FolderBrowseDialog::buildBrowser()
 {
     const bool newStyle = options_ & boNewDlgStyle;
     Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -126,7 +126,7 @@ void TFzBrowseDialog::buildBrowser()
                 files_->setDirectory(root_);
         });
     }
-    connect(files_, &QFileDialog::currentChanged, this, &TFzBrowseDialog::SelectionChanged);
+    connect(files_, &QFileDialog::currentChanged, this, &FolderBrowseDialog::SelectionChanged);
     connect(files_, &QDialog::accepted, window_, &QDialog::accept);
     connect(files_, &QDialog::rejected, window_, &QDialog::reject);
     layout->addWidget(files_);
@@ -140,7 +140,7 @@ void TFzBrowseDialog::buildBrowser()
         helpButton_ = new QPushButton(texts::kBrowseHelpButton, window_);
         helpButton_->setObjectName("HelpButton");
         helpButton_->setEnabled(helpContext_ != 0);
-        connect(helpButton_, &QPushButton::clicked, this, &TFzBrowseDialog::requestHelp);
+        connect(helpButton_, &QPushButton::clicked, this, &FolderBrowseDialog::requestHelp);
         bottom->addWidget(helpButton_);
     }
     layout->addLayout(bottom);
@@ -148,11 +148,11 @@ void TFzBrowseDialog::buildBrowser()
         layout->setSizeConstraint(QLayout::SetFixedSize);
     if (!(options_ & boContextHelp)) {
         auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window_);
-        connect(f1, &QShortcut::activated, this, &TFzBrowseDialog::requestHelp);
+        connect(f1, &QShortcut::activated, this, &FolderBrowseDialog::requestHelp);
     }
 }
 
-void TFzBrowseDialog::Initialised()
+void FolderBrowseDialog::Initialised()
 {
     const QFileInfo folder(folderName_);
     if (!folderName_.isEmpty() && folder.isDir() && (root_.isEmpty() || IsInside(folder.absoluteFilePath(), root_))) {
@@ -165,7 +165,7 @@ void TFzBrowseDialog::Initialised()
         OnInitialise(this);
 }
 
-void TFzBrowseDialog::SelectionChanged(const QString& path)
+void FolderBrowseDialog::SelectionChanged(const QString& path)
 {
     QPushButton* ok = OkButtonOf(files_);
     bool okEnabled = ok && ok->isEnabled();
@@ -180,7 +180,7 @@ void TFzBrowseDialog::SelectionChanged(const QString& path)
         statusLine_->setText(statusText);
 }
 
-void TFzBrowseDialog::requestHelp()
+void FolderBrowseDialog::requestHelp()
 {
     if (helpContext_ != 0)
         emit helpRequested(helpContext_);

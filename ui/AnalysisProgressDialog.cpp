@@ -1,0 +1,77 @@
+#include "ui/AnalysisProgressDialog.h"
+
+#include "core/SharedState.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kClientWidth = 275;
+constexpr int kClientHeight = 138;
+
+} // namespace
+
+AnalysisProgressDialog::AnalysisProgressDialog(SharedState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowStaysOnTopHint)
+    , state_(state)
+{
+    setObjectName("FormAnalyzingSplash");
+    setWindowTitle("Analyzing Video Files");
+    setFixedSize(kClientWidth, kClientHeight);
+
+    headline = new QLabel("Analyzing Video File.......Please Wait.", this);
+    headline->setObjectName("Label1");
+    QFont labelFont = headline->font();
+    labelFont.setPixelSize(13);
+    headline->setFont(labelFont);
+    headline->setGeometry(16, 14, 243, 20);
+
+    fileNameLabel = new QLabel(this);
+    fileNameLabel->setObjectName("Panel1");
+    fileNameLabel->setFrameShape(QFrame::Panel);
+    fileNameLabel->setFrameShadow(QFrame::Sunken);
+    fileNameLabel->setAlignment(Qt::AlignCenter);
+    QFont panelFont = fileNameLabel->font();
+    panelFont.setBold(true);
+    fileNameLabel->setFont(panelFont);
+    fileNameLabel->setGeometry(16, 44, 243, 41);
+
+    cancelButton = new QPushButton("Cancel", this);
+    cancelButton->setObjectName("Button2");
+    cancelButton->setGeometry(100, 98, 75, 25);
+    cancelButton->setAutoDefault(false);
+    connect(cancelButton, &QPushButton::clicked, this, [this] { cancelAnalysis(); });
+}
+
+void AnalysisProgressDialog::showCentred()
+{
+    if (const QWidget* owner = parentWidget()) {
+        const QRect frame = owner->frameGeometry();
+        move(frame.center() - rect().center());
+    }
+    show();
+    raise();
+}
+
+void AnalysisProgressDialog::cancelAnalysis()
+{
+    state_.keepAnalyzing = false;
+}
+
+void AnalysisProgressDialog::reject()
+{
+    // Escape closes a dialog without a close event; it is refused the same way.
+    if (!state_.analysisBusy)
+        QDialog::reject();
+}
+
+void AnalysisProgressDialog::closeEvent(QCloseEvent* event)
+{
+    if (state_.analysisBusy)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}

@@ -1,0 +1,319 @@
+#include "ui/MainWindow.h"
+
+#include "core/Texts.h"
+#include "core/SharedState.h"
+#include "core/profiles/FormatCatalogue.h"
+#include "ui/ProfileView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSlider>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kClientWidth = 765;
+constexpr int kClientHeight = 512;
+
+QToolButton* MakeBigButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap glyph, int left)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setIcon(parent->style()->standardIcon(glyph));
+    button->setIconSize(QSize(32, 32));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->setGeometry(left, 3, 82, 76);
+    return button;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, bool bold = false)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QComboBox* MakeCombo(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setGeometry(geometry);
+    return combo;
+}
+
+// One labelled drop-down list inside a settings group, row 0 to 3.
+QComboBox* MakeGroupCombo(QGroupBox* group, const char* name, const QString& label, int row, int labelWidth, int comboWidth)
+{
+    const int top = 22 + row * 26;
+    MakeLabel(group, label, QRect(10, top + 2, labelWidth, 17));
+    return MakeCombo(group, name, QRect(10 + labelWidth, top, comboWidth, 21));
+}
+
+} // namespace
+
+MainWindow::MainWindow(SharedState& state, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , state_(state)
+{
+    setObjectName("Form1");
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    setFont(font);
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    buildButtonRow(client);
+    buildFileList(client);
+    buildFormatRow(client);
+    buildVideoGroup(client);
+    buildAudioGroup(client);
+    buildGeneralGroup(client);
+    buildProgressRow(client);
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    createControls();
+}
+
+void MainWindow::buildButtonRow(QWidget* client)
+{
+    addFilesButton = MakeBigButton(client, "AddFileButton", "Add Files", QStyle::SP_FileDialogNewFolder, 12);
+    stopButton = MakeBigButton(client, "StopConvertButton", "Stop Convert", QStyle::SP_MediaStop, 108);
+    convertButton = MakeBigButton(client, "ConvertNowButton", "Convert Now !", QStyle::SP_MediaPlay, 204);
+    auto* divider = new QFrame(client);
+    divider->setObjectName("Panel1");
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    divider->setGeometry(309, 8, 3, 66);
+    removeButton = MakeBigButton(client, "RemoveButton", "Remove", QStyle::SP_DialogDiscardButton, 330);
+    clearAllButton = MakeBigButton(client, "ClearAllButton", "Clear All ", QStyle::SP_TrashIcon, 426);
+}
+
+void MainWindow::buildFileList(QWidget* client)
+{
+    fileList = new QTableWidget(0, 7, client);
+    fileList->setObjectName("ListView1");
+    fileList->setGeometry(4, 84, 753, 190);
+    fileList->setHorizontalHeaderLabels(
+        {"Video File Name", "Video Size", "FrameRate", "Duration", "Output", "Progress", "Frames"});
+    const int widths[] = {320, 90, 70, 60, 65, 57, 60};
+    for (int column = 0; column < 7; ++column)
+        fileList->setColumnWidth(column, widths[column]);
+    fileList->horizontalHeaderItem(0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    fileList->verticalHeader()->hide();
+    fileList->verticalHeader()->setDefaultSectionSize(18);
+    fileList->setShowGrid(true);
+    fileList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    fileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    fileList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fileList->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void MainWindow::buildFormatRow(QWidget* client)
+{
+    MakeLabel(client, "Output Format : ", QRect(7, 286, 98, 17), true)->setObjectName("Label2");
+    formatCombo = MakeCombo(client, "ComboOutputFormat", QRect(105, 282, 301, 24));
+    outputDirLabel = MakeLabel(client, "Output Directory : ", QRect(416, 286, 116, 17), true);
+    outputDirLabel->setObjectName("Label1");
+    outputDirLabel->installEventFilter(this);
+    outputDirEdit = new QLineEdit(client);
+    outputDirEdit->setObjectName("Edit1");
+    outputDirEdit->setGeometry(525, 282, 181, 24);
+    outputDirEdit->setReadOnly(true);
+    outputDirEdit->setEnabled(false);
+    browseFolderButton = new QToolButton(client);
+    browseFolderButton->setObjectName("ButtonBrowseForFolder");
+    browseFolderButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    browseFolderButton->setGeometry(711, 280, 40, 28);
+}
+
+void MainWindow::buildVideoGroup(QWidget* client)
+{
+    auto* group = new QGroupBox(" Video Settings ", client);
+    group->setObjectName("GroupBox1");
+    group->setGeometry(14, 315, 285, 133);
+    videoCodecCombo = MakeGroupCombo(group, "ComboVideoCodec", "Video Codec : ", 0, 105, 160);
+    videoSizeCombo = MakeGroupCombo(group, "ComboVideoSize", "Video Size : ", 1, 105, 160);
+    videoBitrateCombo = MakeGroupCombo(group, "ComboVideoBitrate", "Video Bitrate : ", 2, 105, 160);
+    frameRateCombo = MakeGroupCombo(group, "ComboVideoFramerate", "Video Framerate : ", 3, 105, 160);
+}
+
+void MainWindow::buildAudioGroup(QWidget* client)
+{
+    auto* group = new QGroupBox(" Audio Settings ", client);
+    group->setObjectName("GroupBox2");
+    group->setGeometry(309, 315, 219, 133);
+    audioCodecCombo = MakeGroupCombo(group, "ComboAudioCodec", "Audio Codec : ", 0, 98, 106);
+    audioBitrateCombo = MakeGroupCombo(group, "ComboAudioBitrate", "Audio Bitrate :", 1, 98, 106);
+    channelsCombo = MakeGroupCombo(group, "ComboAudioChannel", "Audio Channels :", 2, 98, 106);
+    samplingRateCombo = MakeGroupCombo(group, "ComboSamplingRate", "Sampling Rate : ", 3, 98, 106);
+    channelsCombo->addItems({"Stereo", "Mono"});
+    channelsCombo->setCurrentIndex(0);
+}
+
+void MainWindow::buildGeneralGroup(QWidget* client)
+{
+    auto* group = new QGroupBox(" General Settings ", client);
+    group->setObjectName("GroupBox3");
+    group->setGeometry(538, 315, 213, 133);
+    letterBoxCombo = MakeGroupCombo(group, "ComboLetterBox", "Video Zoom : ", 0, 90, 108);
+    letterBoxCombo->setToolTip("Add a letterbox to keep video aspect ratio");
+    muteAudioCombo = MakeGroupCombo(group, "ComboMuteAudio", "Mute Audio :", 1, 90, 108);
+    muteAudioCombo->addItems({"False", "True"});
+    muteAudioCombo->setCurrentIndex(0);
+    MakeLabel(group, "Volume : ", QRect(10, 84, 90, 17));
+    volumeSlider = new QSlider(Qt::Horizontal, group);
+    volumeSlider->setObjectName("TrackBar1");
+    volumeSlider->setGeometry(96, 78, 110, 26);
+    volumeSlider->setRange(0, 10);
+    volumeSlider->setPageStep(1);
+    volumeSlider->setTickPosition(QSlider::TicksBelow);
+    volumeSlider->setValue(5);
+    volumeSlider->setToolTip("100% is the original video volume");
+    volumeLabel = MakeLabel(group, "100%", QRect(136, 106, 40, 17));
+    volumeLabel->setObjectName("Label14");
+}
+
+void MainWindow::buildProgressRow(QWidget* client)
+{
+    progressBar = new QProgressBar(client);
+    progressBar->setObjectName("ProgressBar1");
+    progressBar->setGeometry(69, 462, 585, 16);
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    progressBar->setTextVisible(false);
+    smallStopButton = new QToolButton(client);
+    smallStopButton->setObjectName("ButtonStopSmall");
+    smallStopButton->setText("Stop");
+    smallStopButton->setGeometry(671, 456, 77, 28);
+    connect(smallStopButton, &QToolButton::clicked, stopButton, &QToolButton::click);
+
+    statusBarWidget = new QStatusBar(client);
+    statusBarWidget->setObjectName("StatusBar1");
+    statusBarWidget->setSizeGripEnabled(false);
+    statusBarWidget->setGeometry(0, kClientHeight - 22, kClientWidth, 22);
+    for (int width : {150, 200, 50}) {
+        auto* panel = new QLabel(statusBarWidget);
+        panel->setFixedWidth(width);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        statusBarWidget->addWidget(panel);
+        statusPanels_.append(panel);
+    }
+    statusPanels_[0]->setText("Ready");
+
+    lineBuffer = new QPlainTextEdit(client);
+    lineBuffer->setObjectName("Memo1");
+    lineBuffer->setGeometry(kClientWidth + 8, 0, 545, 89);
+}
+
+void MainWindow::buildMenus()
+{
+    auto addAction = [this](QMenu* menu, const char* name, const QString& text, QStyle::StandardPixmap glyph) {
+        auto* action = menu->addAction(style()->standardIcon(glyph), text);
+        action->setObjectName(name);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu("File");
+    addFilesAction = addAction(file, "AddFiles1", "Add Files", QStyle::SP_FileDialogNewFolder);
+    file->addSeparator();
+    convertAction = addAction(file, "Convert1", "Convert", QStyle::SP_MediaPlay);
+    file->addSeparator();
+    exitAction = addAction(file, "Exit1", "Exit", QStyle::SP_DialogCloseButton);
+    QMenu* options = menuBar()->addMenu("Options");
+    optionsAction = addAction(options, "SetGeneralOptions1", "Set Additional Options", QStyle::SP_FileDialogDetailedView);
+    QMenu* help = menuBar()->addMenu("Help");
+    helpAction = addAction(help, "OpenHelpFile1", "Open Help File", QStyle::SP_DialogHelpButton);
+    help->addSeparator();
+    websiteAction = addAction(help, "VisitOurWebsite1", "Visit Kelvry Website", QStyle::SP_DriveNetIcon);
+    help->addSeparator();
+    aboutAction = addAction(help, "About1", "About", QStyle::SP_MessageBoxInformation);
+
+    connect(addFilesAction, &QAction::triggered, addFilesButton, &QToolButton::click);
+    connect(convertAction, &QAction::triggered, convertButton, &QToolButton::click);
+    // Exit leaves the event loop at once, without a close request and without saving.
+    connect(exitAction, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+}
+
+void MainWindow::createControls()
+{
+    // Hints stay up for 30 seconds.
+    for (auto* widget : findChildren<QWidget*>())
+        widget->setToolTipDuration(30000);
+    letterBoxCombo->addItems({"None", "LetterBox"});
+    letterBoxCombo->setCurrentIndex(1);
+    for (int index = 0; index < kFormatCount; ++index)
+        formatCombo->addItem(QString::fromStdString(FormatText(index)));
+    formatCombo->setMaxVisibleItems(kFormatCount);
+    formatCombo->setCurrentIndex(0);
+    setWindowTitle(texts::kMainCaption);
+    outputDirEdit->setText(QDir::homePath() + texts::kDefaultOutputSubdir);
+    profileView = new ProfileView(*this);
+    profileView->switchFormat();
+    lineBuffer->hide();
+}
+
+void MainWindow::showOutputDirHint()
+{
+    outputDirLabel->setToolTip(outputDirEdit->text());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == outputDirLabel && event->type() == QEvent::Enter)
+        showOutputDirHint();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QString MainWindow::statusPanelText(int panel) const
+{
+    return statusPanels_.at(panel)->text();
+}
+
+void MainWindow::setStatusPanelText(int panel, const QString& text)
+{
+    statusPanels_.at(panel)->setText(text);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        emit shown();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (state_.isConverting || state_.shutdownPending) {
+        event->ignore();
+        return;
+    }
+    emit closing();
+    event->accept();
+}

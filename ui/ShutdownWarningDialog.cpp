@@ -1,0 +1,58 @@
+#include "ui/ShutdownWarningDialog.h"
+
+#include "core/Texts.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+QLabel* MakeBoldLabel(QWidget* parent, const char* name, const QString& text, const QPoint& at)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->adjustSize();
+    label->move(at);
+    return label;
+}
+
+} // namespace
+
+ShutdownWarningDialog::ShutdownWarningDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName("Form3");
+    setWindowTitle(texts::kWarningCaption);
+    setFixedSize(365, 186);
+    turnOffNotice = MakeBoldLabel(this, "Label1", texts::kTurnOffNotice, QPoint(51, 42));
+    secondsLabel = MakeBoldLabel(this, "Label2", "1", QPoint(177, 81));
+    secondsLabel->setStyleSheet("color: red;");
+    secondsLabel->setMinimumWidth(24);
+    doNotTurnOffButton = new QToolButton(this);
+    doNotTurnOffButton->setObjectName("SpeedButton1");
+    doNotTurnOffButton->setText(texts::kDoNotTurnOff);
+    doNotTurnOffButton->setGeometry(123, 123, 118, 43);
+}
+
+bool ShutdownWarningDialog::closeAllowed() const
+{
+    return shutdownPending_ == nullptr || !*shutdownPending_;
+}
+
+void ShutdownWarningDialog::closeEvent(QCloseEvent* event)
+{
+    if (closeAllowed())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void ShutdownWarningDialog::reject()
+{
+    if (closeAllowed())
+        QDialog::reject();
+}
