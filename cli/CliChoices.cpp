@@ -1,7 +1,7 @@
 #include "cli/CliChoices.h"
 
 #include "core/Texts.h"
-#include "core/cmdline/TextRules.h"
+#include "core/TextRules.h"
 #include "core/cmdline/Volume.h"
 #include "core/profiles/FormatSwitch.h"
 

@@ -1,8 +1,9 @@
 #include "cli/CliChoices.h"
 #include "cli/CliModes.h"
 
+#include "core/JobPlanner.h"
 #include "core/cmdline/CommandLineBuilder.h"
-#include "core/cmdline/TextRules.h"
+#include "core/TextRules.h"
 #include "platform/AppDir.h"
 #include "core/profiles/FormatCatalogue.h"
 
@@ -13,59 +14,51 @@
 
 namespace {
 
-// One job's runs as the conversion queue makes them, without running the
-// encoder: the first attempt, or the second, then the PSP thumbnail run.
+// One job's runs as a conversion makes them, without running the encoder:
+// the first attempt's (or, with --attempt 2, the retry's) and the thumbnail
+// run's that follows.
 class DryRun {
 public:
     DryRun(ConversionChoices choices, const CliOptions& options)
         : choices_(std::move(choices))
         , options_(options)
-        , builder_(thumbnailPending_, retryPending_, {false, [this](const std::string& path) { return written_.count(path) > 0; }})
+        , builder_({false, [this](const std::string& path) { return written_.count(path) > 0; }})
     {
     }
 
     // The job's command lines, or the builder's refusal in `error`.
     std::vector<std::string> Lines(const std::string& inputPath, std::string& error)
     {
-        JobInput job{inputPath, options_.sourceSize.value_or("0 x 0"), ToLower(FormatTag(choices_.formatIndex)),
-                     FirstAttemptOptions(inputPath)};
-        thumbnailPending_ = false;
-        retryPending_ = false;
+        JobInput job{inputPath, options_.sourceSize.value_or("0 x 0"), ToLower(FormatTag(choices_.formatIndex)), {}};
+        JobPlanner plan(inputPath);
         std::vector<std::string> lines;
-        if (!Build(job, lines, error))
-            return {};
-        if (options_.attempt == 2) {
-            lines.clear();
-            retryPending_ = true;
-            job.options = SecondAttemptOptions(inputPath, job.options);
-            if (!Build(job, lines, error))
+        std::string videoOutput;
+        for (auto run = plan.next(); run; run = plan.next()) {
+            job.options = run->options;
+            const BuildResult result = run->kind == RunKind::Thumbnail
+                ? builder_.BuildThumbnailCommandLine(choices_, job, videoOutput)
+                : builder_.BuildCommandLine(choices_, job);
+            if (result.resetMute)
+                choices_.muteIndex = 0;
+            if (!result.ok()) {
+                error = result.error;
                 return {};
-            retryPending_ = false;
+            }
+            if (run->kind != RunKind::Thumbnail)
+                videoOutput = result.outputPath;
+            // The second attempt is shown as if the first had failed.
+            const bool skipped = options_.attempt == 2 && run->kind == RunKind::FirstAttempt;
+            if (!skipped)
+                lines.push_back(result.commandLine);
+            plan.finished(skipped, result.thumbnailDue);
         }
-        if (thumbnailPending_ && !Build(job, lines, error))
-            return {};
-        written_.insert(builder_.OutputFilePath());
+        written_.insert(videoOutput);
         return lines;
     }
 
 private:
-    bool Build(const JobInput& job, std::vector<std::string>& lines, std::string& error)
-    {
-        const BuildResult result = builder_.BuildCommandLine(choices_, job);
-        if (result.resetMute)
-            choices_.muteIndex = 0;
-        if (!result.ok()) {
-            error = result.error;
-            return false;
-        }
-        lines.push_back(result.commandLine);
-        return true;
-    }
-
     ConversionChoices choices_;
     const CliOptions& options_;
-    std::atomic<bool> thumbnailPending_{false};
-    std::atomic<bool> retryPending_{false};
     // Outputs the earlier jobs of this run would have written: later jobs are numbered past them.
     std::set<std::string> written_;
     CommandLineBuilder builder_;

@@ -1,11 +1,11 @@
 #include "convert/ConversionQueue.h"
 
-#include "core/SharedState.h"
-#include "core/cmdline/TextRules.h"
-#include "core/ConversionHost.h"
-#include "core/ConversionState.h"
-#include "core/Texts.h"
 #include "convert/EncoderRunner.h"
+#include "core/ConversionHost.h"
+#include "core/JobPlanner.h"
+#include "core/SharedState.h"
+#include "core/TextRules.h"
+#include "core/Texts.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -27,24 +27,24 @@ public:
 
 } // namespace
 
-ConversionQueue::ConversionQueue(SharedState& shared, ConversionState& state, ConversionHost& host,
-                                 EncoderRunner& runner)
+ConversionQueue::ConversionQueue(SharedState& shared, ConversionHost& host, EncoderRunner& runner)
     : shared_(shared)
-    , state_(state)
     , host_(host)
     , runner_(runner)
-    , builder_(state.ThumbnailPending, state.RetryPending)
 {
+}
+
+bool ConversionQueue::stopped() const
+{
+    return shared_.stopRequested;
 }
 
 void ConversionQueue::Run()
 {
     host_.setProgressBar(0);
     shared_.isConverting = false;
-    shared_.stoppedByUser = false;
     shared_.stopRequested = false;
-    state_.RetryPending = false;
-    state_.AnyJobStarted = false;
+    anyJobStarted_ = false;
     if (!host_.checkRequiredFiles())
         return;
     try {
@@ -61,7 +61,6 @@ void ConversionQueue::walk()
     const auto rows = host_.rows();
     if (rows.empty()) {
         host_.information(texts::kNoFileToConvert);
-        state_.AnyJobStarted = false;
         return;
     }
     if (std::none_of(rows.begin(), rows.end(), [](const FileRow& row) { return row.checked; })) {
@@ -87,23 +86,20 @@ bool ConversionQueue::convertRow(int rowIndex)
     if (rowIndex >= static_cast<int>(rows.size()))
         return true;
     const FileRow& row = rows[rowIndex];
-    state_.OutputExt = ToLower(Trim(row.cell(FileColumn::Output)));
-    shared_.stopRequested = false;
-    JobInput job{Trim(row.caption), row.cell(FileColumn::VideoSize), state_.OutputExt, {}};
     host_.setProgressBar(0);
-    state_.SecondAttempt = false;
-    state_.CurrentRowIndex = rowIndex;
-    state_.ThumbnailPending = false;
-    state_.ThumbnailRun = false;
-    if (shared_.stoppedByUser) {
+    if (stopped()) {
         shared_.isConverting = false;
         return false;
     }
-    job.options = FirstAttemptOptions(job.inputPath);
-    const BuildResult first = build(job);
+    JobInput job{Trim(row.caption), row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
+    JobPlanner plan(job.inputPath);
+    job.options = plan.next()->options;
+    // Every row is built, checked or not: a missing output folder is made
+    // (or its failure ends the walk) before any file is looked at.
+    BuildResult built = build(job);
     if (!row.checked || !FileExists(job.inputPath))
         return true;
-    if (first.status == BuildResult::Status::UnsafePath) {
+    if (built.status == BuildResult::Status::UnsafePath) {
         host_.setCell(rowIndex, FileColumn::Progress, texts::kFailed);
         return true;
     }
@@ -111,51 +107,48 @@ bool ConversionQueue::convertRow(int rowIndex)
     shared_.isConverting = true;
     host_.lock();
     host_.scrollToRow(rowIndex);
-    if (shared_.stoppedByUser)
-        return false;
-    state_.SecondAttempt = false;
-    state_.AnyJobStarted = true;
-    runner_.RunEncoder(first.commandLine, rowIndex);
-    if (state_.ThumbnailPending && !state_.RetryPending)
-        runThumbnail(job, rowIndex);
-    if (shared_.stoppedByUser)
-        return false;
-
-    if (state_.RetryPending) {
-        if (FileExists(state_.OutputFilePath)) {
-            std::error_code error;
-            std::filesystem::remove(state_.OutputFilePath, error);
-        }
-        if (shared_.stoppedByUser)
+    anyJobStarted_ = true;
+    std::string videoOutput = built.outputPath;
+    for (auto run = plan.next(); run; run = plan.next()) {
+        if (stopped())
             return false;
-        job.options = SecondAttemptOptions(job.inputPath, job.options);
-        const BuildResult second = build(job);
-        host_.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
-        state_.SecondAttempt = true;
-        runner_.RunEncoder(second.commandLine, rowIndex);
-        state_.RetryPending = false;
-        if (state_.ThumbnailPending)
-            runThumbnail(job, rowIndex);
+        job.options = run->options;
+        if (run->kind == RunKind::SecondAttempt) {
+            // The first attempt's partial output goes before the retry.
+            if (FileExists(videoOutput)) {
+                std::error_code error;
+                std::filesystem::remove(videoOutput, error);
+            }
+            built = build(job);
+            videoOutput = built.outputPath;
+            host_.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
+        } else if (run->kind == RunKind::Thumbnail) {
+            built = buildThumbnail(job, videoOutput);
+        }
+        const RunOutcome outcome = runner_.RunEncoder({built.commandLine, rowIndex, videoOutput,
+                                                       run->kind == RunKind::SecondAttempt,
+                                                       run->kind == RunKind::Thumbnail});
+        plan.finished(outcome.retryDue, built.thumbnailDue);
     }
-    return true;
-}
-
-void ConversionQueue::runThumbnail(const JobInput& job, int rowIndex)
-{
-    const BuildResult thumbnail = build(job);
-    state_.ThumbnailRun = true;
-    runner_.RunEncoder(thumbnail.commandLine, rowIndex);
-    state_.ThumbnailPending = false;
+    return !stopped();
 }
 
 BuildResult ConversionQueue::build(const JobInput& job)
 {
-    BuildResult result = builder_.BuildCommandLine(host_.choices(), job);
+    return checked(builder_.BuildCommandLine(host_.choices(), job));
+}
+
+BuildResult ConversionQueue::buildThumbnail(const JobInput& job, const std::string& videoOutputPath)
+{
+    return checked(builder_.BuildThumbnailCommandLine(host_.choices(), job, videoOutputPath));
+}
+
+BuildResult ConversionQueue::checked(BuildResult result)
+{
     if (result.status == BuildResult::Status::DirectoryError)
         throw BuildFault(result.error);
     if (result.resetMute)
         host_.resetMuteAudio();
-    state_.OutputFilePath = builder_.OutputFilePath();
     return result;
 }
 
@@ -163,10 +156,7 @@ void ConversionQueue::endSteps()
 {
     host_.setStartControlsEnabled(true);
     shared_.isConverting = false;
-    state_.SecondAttempt = false;
-    state_.RetryPending = false;
     host_.unlock();
-    if (host_.shutdownChecked() && !shared_.stoppedByUser && state_.AnyJobStarted)
+    if (host_.shutdownChecked() && !stopped() && anyJobStarted_)
         host_.startCountdown();
-    shared_.stoppedByUser = false;
 }

@@ -1,29 +1,27 @@
 #include "convert/ConversionRun.h"
 
-#include "core/SharedState.h"
 #include "core/ConversionHost.h"
-#include "core/EncoderName.h"
-#include "platform/KillProcessesByName.h"
+#include "core/SharedState.h"
 
 ConversionRun::ConversionRun(SharedState& shared, ConversionHost& host, QObject* parent)
     : QObject(parent)
-    , stallWatch(
-          state, [&host](int row) { return host.frameCell(row); }, [] { KillProcessesByName(kEncoderName); }, this)
-    , runner(shared, state, host, stallWatch)
-    , queue(shared, state, host, runner)
+    , stallWatch([&host](int row) { return host.frameCell(row); }, this)
+    , runner(shared, host, stallWatch)
+    , queue(shared, host, runner)
     , worker(new WorkerTask(this))
     , shared_(shared)
     , host_(host)
 {
     worker->setObjectName("BMDThreadConvertNow");
-    worker->OnExecute = [this](WorkerTaskBase*, WorkerThread*, void*&) {
-        runQueue();
-    };
+    worker->OnExecute = [this](WorkerTaskBase*, WorkerThread*, void*&) { runQueue(); };
 }
 
-// The worker must be gone before the queue and the runner it uses.
+// The worker must be gone before the queue and the runner it uses; a walk
+// still under way is stopped rather than waited for.
 ConversionRun::~ConversionRun()
 {
+    if (worker->IsRunning())
+        shared_.stopRequested = true;
     delete worker;
 }
 
@@ -40,10 +38,8 @@ bool ConversionRun::stopAccepted() const
 void ConversionRun::stop()
 {
     shared_.stopRequested = true;
-    KillProcessesByName(kEncoderName);
     worker->Stop();
     host_.setProgressBar(0);
-    shared_.stoppedByUser = true;
 }
 
 void ConversionRun::runQueue()

@@ -1,12 +1,12 @@
 #pragma once
 // The conversion as the window (or the command-line tool) drives it: the
-// worker-thread component that runs the queue, the stall watch, and Stop
-// Convert. Lives on the window's thread.
-#include "convert/WorkerTask.h"
+// worker task that runs the queue, the stall watch, and Stop Convert. Lives
+// on the window's thread. Destroying it while it converts stops the
+// conversion first: the running encoder is ended and no further job starts.
 #include "convert/ConversionQueue.h"
-#include "core/ConversionState.h"
 #include "convert/EncoderRunner.h"
 #include "convert/StallWatch.h"
+#include "convert/WorkerTask.h"
 
 #include <QObject>
 
@@ -19,7 +19,6 @@ public:
     ConversionRun(SharedState& shared, ConversionHost& host, QObject* parent = nullptr);
     ~ConversionRun() override;
 
-    ConversionState state;
     StallWatch stallWatch;
     EncoderRunner runner;
     ConversionQueue queue;
@@ -30,7 +29,7 @@ public:
     // Stop Convert is accepted only while a job has reached the encoder.
     bool stopAccepted() const;
     // Stop Convert once the user agreed: ends the encoder and the walk. The
-    // flags stay set when the walk ended meanwhile, until the next run.
+    // request stays set when the walk ended meanwhile, until the next run.
     void stop();
 
 private:

@@ -1,22 +1,18 @@
 #include "convert/EncoderRunner.h"
 
-#include "core/SharedState.h"
-#include "core/ConversionHost.h"
-#include "core/ConversionState.h"
-#include "core/Texts.h"
 #include "convert/EncoderOutputParser.h"
-#include "core/EncoderName.h"
 #include "convert/FileSizeText.h"
-#include "platform/KillProcessesByName.h"
-#include "platform/OutputLines.h"
 #include "convert/StallWatch.h"
+#include "core/ConversionHost.h"
+#include "core/SharedState.h"
+#include "core/Texts.h"
+#include "platform/ChildOutputReader.h"
 #include "platform/ChildProcess.h"
+#include "platform/OutputLines.h"
 
-#include <csignal>
 #include <filesystem>
 
-struct EncoderRunner::Run {
-    int row = 0;
+struct EncoderRunner::Progress {
     bool encoderError = false;
     int durationSeconds = 0;
     bool firstLineDue = true;
@@ -30,164 +26,148 @@ bool FileExists(const std::string& path)
     return std::filesystem::exists(path, error);
 }
 
-// After the encoder was killed by its image name: make sure our own child is
-// gone too before the run is judged.
-void EnsureEnded(platform::ChildProcess& child)
+// Ends our own encoder (and what it started) and reaps it.
+void EndEncoder(platform::ChildProcess& child)
 {
-    if (child.running())
-        ::kill(child.pid(), SIGKILL);
+    child.kill();
     child.wait();
 }
 
 } // namespace
 
-EncoderRunner::EncoderRunner(SharedState& shared, ConversionState& state, ConversionHost& host, StallWatch& stallWatch)
+EncoderRunner::EncoderRunner(SharedState& shared, ConversionHost& host, StallWatch& stallWatch)
     : shared_(shared)
-    , state_(state)
     , host_(host)
     , stallWatch_(stallWatch)
 {
 }
 
-void EncoderRunner::RunEncoder(const std::string& commandLine, int rowIndex)
+bool EncoderRunner::interrupted() const
 {
-    shared_.stopRequested = false;
-    state_.RetryPending = false;
-    state_.StallDetected = false;
-    Run run;
-    run.row = rowIndex;
-
-    platform::ChildProcess child;
-    if (child.start(commandLine, shared_.appDir, shared_.appDir)) {
-        state_.StallTicks = 0;
-        state_.SetSampledFrameText("0");
-        state_.SetLastFrameText("2");
-        stallWatch_.setEnabled(true);
-        monitor(child, run);
-        judge(run);
-    }
-    if (!FileExists(state_.OutputFilePath))
-        setProgressCell(run, texts::kFailed);
-    stallWatch_.setEnabled(false);
-    state_.StallDetected = false;
-    state_.ThumbnailRun = false;
+    return shared_.stopRequested || stallWatch_.fired();
 }
 
-void EncoderRunner::monitor(platform::ChildProcess& child, Run& run)
+RunOutcome EncoderRunner::RunEncoder(const EncoderRun& run)
+{
+    RunOutcome outcome;
+    Progress progress;
+    platform::ChildProcess child;
+    if (child.start(run.commandLine, shared_.appDir, shared_.appDir)) {
+        stallWatch_.begin(run.row);
+        monitor(child, run, progress, outcome);
+        stallWatch_.end();
+        judge(run, progress, outcome);
+    }
+    if (!FileExists(run.outputPath))
+        setProgressCell(run, texts::kFailed);
+    return outcome;
+}
+
+void EncoderRunner::monitor(platform::ChildProcess& child, const EncoderRun& run, Progress& progress,
+                            RunOutcome& outcome)
 {
     OutputLines lines;
     LineVerdict verdict = LineVerdict::Continue;
-    while (verdict == LineVerdict::Continue) {
-        if (shared_.stopRequested) {
-            KillProcessesByName(kEncoderName);
-            EnsureEnded(child);
-            return;
+    const auto onChunk = [&](std::string_view chunk) {
+        for (const auto& line : lines.feed(chunk)) {
+            verdict = examine(line, run, progress, outcome);
+            if (verdict != LineVerdict::Continue)
+                return false;
         }
-        std::string chunk;
-        const auto status = child.read(chunk, kReadWaitMs);
-        if (status == platform::ChildProcess::ReadStatus::Timeout)
-            continue;
-        if (status == platform::ChildProcess::ReadStatus::Data) {
-            for (const auto& line : lines.feed(chunk)) {
-                verdict = examine(line, run);
-                if (verdict != LineVerdict::Continue)
-                    break;
-            }
-            continue;
-        }
+        return true;
+    };
+    const auto keepGoing = [this] { return !interrupted(); };
+    const platform::ReadEnd end = platform::ReadUntilVerdict(child, kReadWaitMs, keepGoing, onChunk);
+    if (end == platform::ReadEnd::OutputEnded) {
         if (const auto last = lines.finish())
-            verdict = examine(*last, run);
-        break;
+            verdict = examine(*last, run, progress, outcome);
     }
-    if (verdict == LineVerdict::EndAndKill) {
-        KillProcessesByName(kEncoderName);
-        EnsureEnded(child);
+    if (end == platform::ReadEnd::Interrupted || verdict == LineVerdict::EndAndKill) {
+        EndEncoder(child);
         return;
     }
     // The encoder ends by itself after these reports; its last words are
     // read and dropped so that it never waits on a full pipe, and a stop
     // request still ends it.
-    std::string ignored;
-    while (child.read(ignored, kReadWaitMs) != platform::ChildProcess::ReadStatus::End) {
-        ignored.clear();
-        if (shared_.stopRequested) {
-            KillProcessesByName(kEncoderName);
-            EnsureEnded(child);
-            return;
-        }
+    if (platform::ReadUntilVerdict(child, kReadWaitMs, keepGoing, [](std::string_view) { return true; })
+        == platform::ReadEnd::Interrupted) {
+        EndEncoder(child);
+        return;
     }
     child.wait();
 }
 
-EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, Run& run)
+EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, const EncoderRun& run, Progress& progress,
+                                                  RunOutcome& outcome)
 {
-    if (!state_.ThumbnailRun)
-        showProgress(line, run);
-    if (run.firstLineDue) {
-        run.firstLineDue = false;
+    if (!run.thumbnail)
+        showProgress(line, run, progress);
+    if (progress.firstLineDue) {
+        progress.firstLineDue = false;
         if (!IsAcceptedFirstLine(line)) {
-            run.encoderError = true;
-            state_.RetryPending = true;
+            progress.encoderError = true;
+            outcome.retryDue = true;
             return LineVerdict::EndWithoutKill;
         }
     }
     const ErrorWords words = FindErrorWords(line);
     if (words.found)
-        run.encoderError = true;
+        progress.encoderError = true;
     if (words.unsupportedCodec) {
-        state_.RetryPending = true;
+        outcome.retryDue = true;
         return LineVerdict::EndWithoutKill;
     }
-    if (run.encoderError) {
-        if (!state_.SecondAttempt)
-            state_.RetryPending = true;
+    if (progress.encoderError) {
+        if (!run.secondAttempt)
+            outcome.retryDue = true;
         return LineVerdict::EndAndKill;
     }
     return LineVerdict::Continue;
 }
 
-void EncoderRunner::showProgress(const std::string& line, Run& run)
+void EncoderRunner::showProgress(const std::string& line, const EncoderRun& run, Progress& progress)
 {
     const ProgressValues values = ReadProgress(WithoutEchoedPaths(line));
     if (values.frames) {
         host_.setCell(run.row, FileColumn::Frames, *values.frames);
-        state_.SetLastFrameText(TrimControls(*values.frames));
+        stallWatch_.noteFrames(*values.frames);
     }
     if (values.size)
         host_.setStatusPanel(std::string(texts::kOutputSizePrefix) + *values.size + texts::kOutputSizeSuffix);
     if (values.durationSeconds)
-        run.durationSeconds = *values.durationSeconds;
-    if (values.timeSeconds && run.durationSeconds > 0) {
-        const int percent = Percent(*values.timeSeconds, run.durationSeconds);
+        progress.durationSeconds = *values.durationSeconds;
+    if (values.timeSeconds && progress.durationSeconds > 0) {
+        const int percent = Percent(*values.timeSeconds, progress.durationSeconds);
         host_.setProgressBar(percent);
         setProgressCell(run, PercentText(percent));
     }
 }
 
-void EncoderRunner::judge(Run& run)
+void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, RunOutcome& outcome)
 {
-    const bool stopped = shared_.stopRequested;
-    if (!run.encoderError && state_.SecondAttempt && FileSizeText(state_.OutputFilePath) == "0")
+    outcome.stopped = shared_.stopRequested;
+    outcome.stalled = stallWatch_.fired();
+    if (!progress.encoderError && run.secondAttempt && FileSizeText(run.outputPath) == "0")
         setProgressCell(run, texts::kFailed);
-    if (!run.encoderError && !state_.RetryPending) {
-        const std::string size = FileSizeText(state_.OutputFilePath);
-        if (size == "0" || !FileExists(state_.OutputFilePath))
-            state_.RetryPending = true;
+    if (!progress.encoderError && !outcome.retryDue) {
+        const std::string size = FileSizeText(run.outputPath);
+        if (size == "0" || !FileExists(run.outputPath))
+            outcome.retryDue = true;
     }
-    if (!state_.RetryPending || run.encoderError)
+    if (!outcome.retryDue || progress.encoderError)
         setProgressCell(run, texts::kDone);
-    if (stopped)
+    if (outcome.stopped)
         setProgressCell(run, texts::kAborted);
-    if (!stopped && run.encoderError)
-        setProgressCell(run, state_.RetryPending ? std::string() : std::string(texts::kFailed));
-    if (state_.StallDetected)
+    if (!outcome.stopped && progress.encoderError)
+        setProgressCell(run, outcome.retryDue ? std::string() : std::string(texts::kFailed));
+    if (outcome.stalled)
         setProgressCell(run, texts::kFailed);
-    if (!stopped)
+    if (!outcome.stopped)
         host_.setProgressBar(100);
     host_.resetProgressBarSoon();
 }
 
-void EncoderRunner::setProgressCell(const Run& run, const std::string& text)
+void EncoderRunner::setProgressCell(const EncoderRun& run, const std::string& text)
 {
     host_.setCell(run.row, FileColumn::Progress, text);
 }

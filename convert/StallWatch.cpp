@@ -1,15 +1,11 @@
 #include "convert/StallWatch.h"
 
-#include "core/ConversionState.h"
-#include "convert/EncoderOutputParser.h"
+#include "core/TextRules.h"
 #include "platform/OnThreadOf.h"
 
-StallWatch::StallWatch(ConversionState& state, std::function<std::string(int row)> frameCell,
-                       std::function<void()> kill, QObject* parent)
+StallWatch::StallWatch(std::function<std::string(int row)> frameCell, QObject* parent)
     : QObject(parent)
-    , state_(state)
     , frameCell_(std::move(frameCell))
-    , kill_(std::move(kill))
     , timer_(this)
 {
     timer_.setObjectName("ConversionCountTimer");
@@ -17,26 +13,41 @@ StallWatch::StallWatch(ConversionState& state, std::function<std::string(int row
     connect(&timer_, &QTimer::timeout, this, &StallWatch::tick);
 }
 
-void StallWatch::setEnabled(bool enabled)
+void StallWatch::begin(int row)
 {
-    OnThreadOf(this, [this, enabled] {
-        if (enabled)
-            timer_.start();
-        else
-            timer_.stop();
-    });
+    row_ = row;
+    ticks_ = 0;
+    fired_ = false;
+    {
+        std::lock_guard guard(framesLock_);
+        sampledFrames_ = "0";
+        lastFrames_ = "2";
+    }
+    OnThreadOf(this, [this] { timer_.start(); });
+}
+
+void StallWatch::end()
+{
+    OnThreadOf(this, [this] { timer_.stop(); });
+}
+
+void StallWatch::noteFrames(const std::string& frames)
+{
+    std::lock_guard guard(framesLock_);
+    lastFrames_ = Trim(frames);
 }
 
 void StallWatch::tick()
 {
-    if (state_.LastFrameText() == state_.SampledFrameText())
-        ++state_.StallTicks;
+    const std::string sampled = Trim(frameCell_(row_));
+    std::lock_guard guard(framesLock_);
+    if (lastFrames_ == sampledFrames_)
+        ++ticks_;
     else
-        state_.StallTicks = 0;
-    if (state_.StallTicks == kStallTicks) {
-        state_.StallDetected = true;
-        kill_();
+        ticks_ = 0;
+    if (ticks_ == kStallTicks) {
+        fired_ = true;
         timer_.stop();
     }
-    state_.SetSampledFrameText(TrimControls(frameCell_(state_.CurrentRowIndex)));
+    sampledFrames_ = sampled;
 }

@@ -1,35 +1,47 @@
 #pragma once
-// The stall watch: a timer on the window's thread that kills the encoder
-// when the frame count of the current row stops moving for eight ticks.
+// The stall watch: a timer on the window's thread that notices when the
+// current job's frame count stops moving for eight ticks. It does not end
+// the encoder itself; the runner that owns the encoder sees `fired()` and
+// ends it.
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
+#include <mutex>
 #include <string>
-
-struct ConversionState;
 
 class StallWatch : public QObject {
     Q_OBJECT
 public:
-    // `frameCell` reads a row's Frames cell; `kill` ends the encoder.
-    StallWatch(ConversionState& state, std::function<std::string(int row)> frameCell,
-               std::function<void()> kill, QObject* parent = nullptr);
+    // `frameCell` reads a row's Frames cell on the window's thread.
+    explicit StallWatch(std::function<std::string(int row)> frameCell, QObject* parent = nullptr);
 
     static constexpr int kDefaultIntervalMs = 2000;
     static constexpr int kStallTicks = 8;
 
-    // timer.
+    // ConversionCountTimer.
     QTimer& timer() { return timer_; }
-    // Switches the timer from any thread; the switch happens on the timer's thread.
-    void setEnabled(bool enabled);
+
+    // From the worker: a run of `row` begins (the watch starts) or ends
+    // (it stops). Each switch happens on the timer's thread.
+    void begin(int row);
+    void end();
+    // From the worker: the frame count the encoder reported last.
+    void noteFrames(const std::string& frames);
+    // The watch found the run stalled since begin().
+    bool fired() const { return fired_; }
 
     // One tick.
     void tick();
 
 private:
-    ConversionState& state_;
     std::function<std::string(int)> frameCell_;
-    std::function<void()> kill_;
     QTimer timer_;
+    std::atomic<int> row_{0};
+    std::atomic<int> ticks_{0};
+    std::atomic<bool> fired_{false};
+    mutable std::mutex framesLock_;
+    std::string lastFrames_ = "2";
+    std::string sampledFrames_ = "0";
 };

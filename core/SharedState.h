@@ -8,11 +8,8 @@
 struct SharedState {
     std::string appDir;                              // executable's folder, ends in "/"
     std::atomic<bool> isConverting{false};           // a job reached the encoder
-    std::atomic<bool> stopRequested{false};          // Stop Convert: end the current encoder run
-    std::atomic<bool> stoppedByUser{false};          // Stop Convert: end the walk, no shutdown
+    std::atomic<bool> stopRequested{false};          // Stop Convert: end the encoder and the walk, no shutdown
     std::atomic<bool> shutdownPending{false};        // the power-off countdown runs
-    std::atomic<int> shutdownCountdown{0};           // seconds counted by the countdown
-    std::atomic<bool> suppressShutdownConfirm{true}; // the settings load checks the box silently
     std::atomic<bool> keepAnalyzing{false};          // the add-files loop may go on
     std::atomic<bool> analysisBusy{false};           // the analysing splash must not close
 };

@@ -1,19 +1,18 @@
 #include "media/EncoderProbe.h"
 
 #include "core/EncoderName.h"
+#include "core/TextRules.h"
+#include "platform/ChildOutputReader.h"
 #include "platform/ChildProcess.h"
+#include "platform/OutputLines.h"
 #include "platform/PumpMessages.h"
 
-#include <csignal>
 
 namespace {
 
 constexpr const char* kAltReaderPrefix = "DS:\\\\";
 // Longest wait for output before the window's events are processed again.
 constexpr int kOutputWaitSliceMs = 20;
-constexpr std::size_t kReadBytes = 4096;
-
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 // The text between a pair of double quotes under the Windows command-line
 // rules: quotes inside are escaped, and backslashes that end up before a
@@ -41,20 +40,9 @@ std::string QuotedArgument(const std::string& text)
 
 } // namespace
 
-std::string TrimBlanks(const std::string& text)
-{
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlankOrControl(text[begin]))
-        ++begin;
-    while (end > begin && IsBlankOrControl(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
-}
-
 std::string ProbeCommandLine(const std::string& path, bool altReaderPrefix)
 {
-    const std::string input = (altReaderPrefix ? kAltReaderPrefix : "") + TrimBlanks(path);
+    const std::string input = (altReaderPrefix ? kAltReaderPrefix : "") + Trim(path);
     return std::string("\"") + kEncoderName + "\" -@ -y  -i " + QuotedArgument(input);
 }
 
@@ -91,7 +79,7 @@ void EncoderProbe::RunProbe(const std::string& commandLine, bool lastAttempt)
     probeRetryNeeded_ = probeFailed_;
 
     if (!probeFailed_) {
-        values_ = ParseProbeOutput(lines_.lines());
+        values_ = ParseProbeOutput(lines_);
         addFileRow_(probeFilePath_, values_.sizeText, values_.frameRateText, values_.durationText);
     } else if (lastAttempt) {
         addFileRow_(probeFilePath_, "Unknown", "", "");
@@ -100,31 +88,32 @@ void EncoderProbe::RunProbe(const std::string& commandLine, bool lastAttempt)
 
 bool EncoderProbe::ReadUntilVerdict(platform::ChildProcess& encoder)
 {
-    using Status = platform::ChildProcess::ReadStatus;
     const bool keepWindowAlive = wait_ == WaitStyle::KeepWindowAlive;
+    OutputLines splitter;
+    bool anyOutput = false;
     lines_.clear();
-    while (true) {
-        std::string chunk;
-        const Status status = encoder.read(chunk, keepWindowAlive ? kOutputWaitSliceMs : -1, kReadBytes);
-        if (status == Status::Timeout) {
+    const auto keepGoing = [keepWindowAlive] {
+        if (keepWindowAlive)
             platform::PumpMessagesFor(0);
-            continue;
-        }
-        if (status == Status::End)
-            lines_.finish();
-        else
-            lines_.append(chunk);
-        // An encoder that ends without a word (it crashed, or was killed) has
-        // not described the input either.
-        const bool silent = status == Status::End && lines_.empty();
-        if (silent || ProbeRejected(lines_)) {
-            // Only this probe's own encoder is ended; others may be converting.
-            if (status != Status::End)
-                ::kill(encoder.pid(), SIGKILL);
-            encoder.wait();
-            return true;
-        }
-        if (status == Status::End)
-            return false;
+        return true;
+    };
+    const auto onChunk = [&](std::string_view chunk) {
+        anyOutput = true;
+        for (std::string& line : splitter.feed(chunk))
+            lines_.push_back(std::move(line));
+        return !ProbeRejected(lines_, splitter.partial());
+    };
+    const platform::ReadEnd end =
+        platform::ReadUntilVerdict(encoder, keepWindowAlive ? kOutputWaitSliceMs : -1, keepGoing, onChunk);
+    if (end == platform::ReadEnd::Verdict) {
+        // Only this probe's own encoder is ended; others may be converting.
+        encoder.kill();
+        encoder.wait();
+        return true;
     }
+    if (auto last = splitter.finish())
+        lines_.push_back(std::move(*last));
+    // An encoder that ends without a word (it crashed, or was killed) has
+    // not described the input either.
+    return !anyOutput || ProbeRejected(lines_, {});
 }

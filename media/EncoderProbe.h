@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 class ChildProcess;
@@ -21,9 +22,6 @@ enum class WaitStyle { KeepWindowAlive, Block };
 // `"ridod2e" -@ -y  -i "<path>"`, the path trimmed of blanks and control
 // characters at both ends; with the prefix, "DS:\\" goes before the path.
 std::string ProbeCommandLine(const std::string& path, bool altReaderPrefix);
-
-// Removes blanks and control characters from both ends.
-std::string TrimBlanks(const std::string& text);
 
 class EncoderProbe {
 public:
@@ -43,7 +41,8 @@ public:
     bool ProbeRetryNeeded() const { return probeRetryNeeded_; }
     const std::string& ProbeFilePath() const { return probeFilePath_; }
     const ProbeValues& Values() const { return values_; }
-    const LineBuffer& Lines() const { return lines_; }
+    // The complete lines of the last probe's output.
+    const std::vector<std::string>& Lines() const { return lines_; }
 
 private:
     // Reads the output until it ends or is rejected; true when rejected.
@@ -54,7 +53,7 @@ private:
     AddFileRow addFileRow_;
     std::string probeFilePath_;
     ProbeValues values_;
-    LineBuffer lines_;
+    std::vector<std::string> lines_;
     bool probeFailed_ = false;
     bool probeRetryNeeded_ = false;
 };

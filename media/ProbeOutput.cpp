@@ -60,51 +60,12 @@ void ReadVideoLine(const std::string& line, ProbeValues& values)
 
 } // namespace
 
-void LineBuffer::clear()
+bool ProbeRejected(const std::vector<std::string>& lines, std::string_view partial)
 {
-    lines_.clear();
-    partial_.clear();
-    pendingBreak_ = false;
-}
-
-void LineBuffer::append(std::string_view chunk)
-{
-    for (const char c : chunk) {
-        if (pendingBreak_) {
-            pendingBreak_ = false;
-            if (c == '\n')
-                continue;
-        }
-        if (c == '\n' || c == '\r') {
-            lines_.push_back(std::move(partial_));
-            partial_.clear();
-            pendingBreak_ = c == '\r';
-            continue;
-        }
-        partial_ += c;
-    }
-}
-
-void LineBuffer::finish()
-{
-    if (!partial_.empty()) {
-        lines_.push_back(std::move(partial_));
-        partial_.clear();
-    }
-    pendingBreak_ = false;
-}
-
-std::string_view LineBuffer::firstLine() const
-{
-    return lines_.empty() ? std::string_view(partial_) : std::string_view(lines_.front());
-}
-
-bool ProbeRejected(const LineBuffer& buffer)
-{
-    if (buffer.empty())
+    const std::string_view first = lines.empty() ? partial : std::string_view(lines.front());
+    if (lines.empty() && partial.empty())
         return false;
-    const std::string_view first = buffer.firstLine();
-    if (buffer.firstLineComplete() || first.size() >= kAcceptedStart.size())
+    if (!lines.empty() || first.size() >= kAcceptedStart.size())
         return first.substr(0, kAcceptedStart.size()) != kAcceptedStart;
     return first != kAcceptedStart.substr(0, first.size());
 }

@@ -3,6 +3,7 @@
 #include "platform/CommandLineSplit.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -82,8 +83,16 @@ bool ChildProcess::start(const std::string& commandLine, const std::string& work
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
 
+    // The child leads a process group of its own, so that killing it ends
+    // whatever it started as well, and nothing else.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+
     pid_t pid = -1;
-    const int result = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int result = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     // Our copy of the write end goes at once, so the read end ends with the child.
     close(fds[1]);
@@ -135,6 +144,12 @@ int ChildProcess::wait()
         exitStatus_ = result == pid_ && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     return exitStatus_;
+}
+
+void ChildProcess::kill()
+{
+    if (pid_ > 0 && !reaped_)
+        ::killpg(pid_, SIGKILL);
 }
 
 bool ChildProcess::running()

@@ -2,6 +2,7 @@
 // One child process started from a Windows-style command line, with its
 // standard output and standard error in one pipe. The object owns the pipe
 // and the process: the pipe closes and the process is reaped on every path.
+// The child leads its own process group.
 #include <string>
 #include <sys/types.h>
 
@@ -28,6 +29,10 @@ public:
     // Waits for the process to end; returns its exit status, or -1 when it
     // was killed by a signal or never started.
     int wait();
+
+    // Ends the process and everything it started (its process group) at
+    // once; nothing when it has ended already. wait() reaps it.
+    void kill();
 
     // True until the process has ended and been reaped.
     bool running();

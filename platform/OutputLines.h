@@ -15,6 +15,9 @@ public:
     // At the end of the output: the unfinished last line, if any.
     std::optional<std::string> finish();
 
+    // The unfinished last line as far as it has arrived.
+    const std::string& partial() const { return partial_; }
+
 private:
     std::string partial_;
     bool afterCarriageReturn_ = false;

@@ -2,16 +2,14 @@
 
 #include "core/Texts.h"
 #include "core/Messages.h"
-#include "core/SharedState.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 
-AdditionalOptionsDialog::AdditionalOptionsDialog(SharedState& state, Messages& messages, QWidget* parent)
+AdditionalOptionsDialog::AdditionalOptionsDialog(Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                           | Qt::WindowStaysOnTopHint)
-    , state_(state)
     , messages_(messages)
 {
     setObjectName("Form4");
@@ -40,8 +38,8 @@ AdditionalOptionsDialog::AdditionalOptionsDialog(SharedState& state, Messages& m
 
 void AdditionalOptionsDialog::confirmShutdownChoice()
 {
-    if (state_.suppressShutdownConfirm) {
-        state_.suppressShutdownConfirm = false;
+    if (confirmSuppressed_) {
+        confirmSuppressed_ = false;
         return;
     }
     if (!shutdownCheck->isChecked())

@@ -21,7 +21,7 @@ Application::Application(const std::string& appDir, Messages& messages_)
     analysisProgress = new AnalysisProgressDialog(state, mainWindow.get());
     aboutDialog = new AboutDialog(mainWindow.get());
     shutdownWarning = new ShutdownWarningDialog(mainWindow.get());
-    optionsDialog = new AdditionalOptionsDialog(state, messages, mainWindow.get());
+    optionsDialog = new AdditionalOptionsDialog(messages, mainWindow.get());
     shell = std::make_unique<ShellBinder>(*this);
     busyLock = std::make_unique<BusyLock>(*mainWindow, *optionsDialog);
     addFiles = BindAddFiles(*this);
@@ -33,6 +33,6 @@ Application::~Application() = default;
 
 void Application::onMainWindowShown()
 {
-    state.suppressShutdownConfirm = false;
+    optionsDialog->suppressNextConfirm(false);
     mainWindow->profileView->switchFormat();
 }

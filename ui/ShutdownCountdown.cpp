@@ -25,7 +25,7 @@ ShutdownCountdown::ShutdownCountdown(SharedState& shared, ShutdownWarningDialog&
 void ShutdownCountdown::start()
 {
     shared_.shutdownPending = true;
-    shared_.shutdownCountdown = 0;
+    seconds_ = 0;
     form3_.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     timer_.start();
     form3_.show();
@@ -33,7 +33,7 @@ void ShutdownCountdown::start()
 
 void ShutdownCountdown::tick()
 {
-    const int count = ++shared_.shutdownCountdown;
+    const int count = ++seconds_;
     form3_.secondsLabel->setText(QString::number(count));
     form3_.secondsLabel->adjustSize();
     if (count != kSeconds)

@@ -23,6 +23,8 @@ public:
     static constexpr int kSeconds = 30;
 
     QTimer& timer() { return timer_; }
+    // Seconds counted since the start.
+    int seconds() const { return seconds_; }
     void setPowerOff(PowerOff* powerOff) { powerOff_ = powerOff; }
 
     // Start of the countdown, on the window's thread.
@@ -37,4 +39,5 @@ private:
     std::function<void()> endApplication_;
     PowerOff* powerOff_ = nullptr;
     QTimer timer_;
+    int seconds_ = 0;
 };

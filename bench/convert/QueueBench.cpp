@@ -137,9 +137,7 @@ int main(int argc, char* argv[])
         rows.push_back(row);
     }
 
-    std::atomic<bool> thumbnailPending{false};
-    std::atomic<bool> retryPending{false};
-    CommandLineBuilder builder(thumbnailPending, retryPending);
+    const CommandLineBuilder builder;
     const ConversionChoices direct = Choices(root / "direct");
     std::vector<std::string> commandLines;
     for (const FileRow& row : rows) {

@@ -4,7 +4,7 @@
 #include "core/cmdline/Letterbox.h"
 #include "core/cmdline/OptionArgs.h"
 #include "core/cmdline/OutputNaming.h"
-#include "core/cmdline/TextRules.h"
+#include "core/TextRules.h"
 #include "core/EncoderName.h"
 
 #include <array>
@@ -72,11 +72,8 @@ bool IsAudioOnlyOutput(const std::string& outputExt)
     return false;
 }
 
-CommandLineBuilder::CommandLineBuilder(std::atomic<bool>& thumbnailPending, const std::atomic<bool>& retryPending,
-                                       BuilderDisk disk)
-    : thumbnailPending_(thumbnailPending)
-    , retryPending_(retryPending)
-    , disk_(std::move(disk))
+CommandLineBuilder::CommandLineBuilder(BuilderDisk disk)
+    : disk_(std::move(disk))
 {
 }
 
@@ -96,29 +93,25 @@ std::string CommandLineBuilder::ChooseOutputPath(const ConversionChoices& choice
     return path;
 }
 
-BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choices, const JobInput& job)
+bool CommandLineBuilder::CommonPieces(const ConversionChoices& choices, const JobInput& job, PieceSet& p,
+                                      BuildResult& failure) const
 {
-    const std::string inputPath = Trim(job.inputPath);
     const std::string dir = Trim(choices.outputDir);
-    if (const std::string* path = QuotedPath({&choices.appDir, &inputPath, &dir}))
-        return Failure(BuildResult::Status::UnsafePath, kQuotedPathError + *path);
-
-    PieceSet p;
+    if (const std::string* path = QuotedPath({&choices.appDir, &job.inputPath, &dir})) {
+        failure = Failure(BuildResult::Status::UnsafePath, kQuotedPathError + *path);
+        return false;
+    }
     p.encoderPrefix = '"' + choices.appDir + kEncoderName
         + std::string(job.options.forceQuickTimeInput ? pieces::kEncoderTailQuickTime : pieces::kEncoderTail);
     if (choices.profileFamily == kPspFamily)
-        p.title = PspTitleOf(FileNameOf(inputPath));
+        p.title = PspTitleOf(FileNameOf(job.inputPath));
     if (job.options.useAltReader)
         p.encoderPrefix += pieces::kAltReaderPrefix;
-    if (disk_.createDirectory && !EnsureDirectory(dir))
-        return Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
-
-    const bool thumbnailRun = thumbnailPending_ && !retryPending_;
-    JobInput trimmedJob = job;
-    trimmedJob.inputPath = inputPath;
-    const std::string outputPath = thumbnailRun ? outputFilePath_ : ChooseOutputPath(choices, dir, trimmedJob);
-    p.inputArg = inputPath + '"';
-    p.outputArg = " \"" + outputPath + '"';
+    if (disk_.createDirectory && !EnsureDirectory(dir)) {
+        failure = Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
+        return false;
+    }
+    p.inputArg = job.inputPath + '"';
     p.videoCodecArg = VideoCodecArg(choices.videoCodec);
     p.audioCodecArg = AudioCodecArg(choices.audioCodec);
     p.videoCodecText = Trim(choices.videoCodec);
@@ -127,31 +120,46 @@ BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choice
     p.frameRateArg = FrameRateArg(choices.frameRate);
     p.audioBitrateArg = AudioBitrateArg(choices.audioBitrate);
     p.channelsArg = ChannelsArg(choices.channelIndex);
-
-    BuildResult result;
-    if (choices.muteIndex == 1) {
-        if (IsAudioOnlyOutput(job.outputExt))
-            result.resetMute = true;
-        else
-            p.muteArg = pieces::kMute;
-    }
+    if (choices.muteIndex == 1 && !IsAudioOnlyOutput(job.outputExt))
+        p.muteArg = pieces::kMute;
     p.samplingRateArg = SamplingRateArg(choices.samplingRate);
     p.volumeArg = VolumeArg(choices.volumeFactor);
     p.channelsArg += p.muteArg + p.volumeArg;
+    return true;
+}
 
-    if (thumbnailRun) {
-        p.outputArg = ThumbnailOutputArg(p.outputArg);
-        result.commandLine = AssembleThumbnail(p);
+BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choices, const JobInput& job) const
+{
+    JobInput trimmedJob = job;
+    trimmedJob.inputPath = Trim(job.inputPath);
+    BuildResult result;
+    PieceSet p;
+    if (!CommonPieces(choices, trimmedJob, p, result))
+        return result;
+    result.resetMute = choices.muteIndex == 1 && IsAudioOnlyOutput(job.outputExt);
+    result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), trimmedJob);
+    p.outputArg = " \"" + result.outputPath + '"';
+    if (auto line = AssembleFormat(choices.formatIndex, p)) {
+        result.commandLine = std::move(*line);
+        result.thumbnailDue = HasThumbnailRun(choices.formatIndex);
     } else {
-        outputFilePath_ = outputPath;
-        if (auto line = AssembleFormat(choices.formatIndex, p)) {
-            result.commandLine = std::move(*line);
-            if (HasThumbnailRun(choices.formatIndex))
-                thumbnailPending_ = true;
-        } else {
-            result.status = BuildResult::Status::NoAssembly;
-        }
+        result.status = BuildResult::Status::NoAssembly;
     }
-    pieces_ = std::move(p);
+    return result;
+}
+
+BuildResult CommandLineBuilder::BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
+                                                          const std::string& videoOutputPath) const
+{
+    JobInput trimmedJob = job;
+    trimmedJob.inputPath = Trim(job.inputPath);
+    BuildResult result;
+    PieceSet p;
+    if (!CommonPieces(choices, trimmedJob, p, result))
+        return result;
+    result.resetMute = choices.muteIndex == 1 && IsAudioOnlyOutput(job.outputExt);
+    p.outputArg = ThumbnailOutputArg(" \"" + videoOutputPath + '"');
+    result.outputPath = p.outputArg.substr(2, p.outputArg.size() - 3); // without the blank and the quotes
+    result.commandLine = AssembleThumbnail(p);
     return result;
 }

@@ -1,19 +1,9 @@
 #pragma once
 // BuildCommandLine: one job (one row of the file list) and a snapshot of the
-// choices become the encoder's complete command line and the job's output
-// path. The builder owns the piece set and OutputFilePath between calls; the
-// conversion queue owns ThumbnailPending (the builder sets it for the PSP
-// formats, the queue clears it) and RetryPending (the builder only reads it).
-//
-// The queue's calls for one row:
-//   thumbnailPending = false;
-//   first  = BuildCommandLine(choices, {path, size, ext, FirstAttemptOptions(path)});
-//   ... run first.commandLine when the row is checked and its file exists ...
-//   if (thumbnailPending && !retryPending)   // the PSP thumbnail run
-//       BuildCommandLine(choices, same job)  -> the ".THM" command line
-//   if (retryPending)                        // delete OutputFilePath() first
-//       BuildCommandLine(choices, {path, size, ext, SecondAttemptOptions(path, first options)})
-//       ... run, retryPending = false, then the thumbnail call if thumbnailPending
+// choices become the encoder's complete command line, the job's output path
+// and whether a thumbnail run is due after it (the PSP formats). The
+// thumbnail run's line is built from the video's output path. Nothing is
+// kept between calls; the job planner says which run comes next.
 //
 // Runs on whichever thread the queue uses; it touches no widget. When a
 // result asks for it (resetMute) the caller selects "False" in the mute list.
@@ -21,7 +11,6 @@
 #include "core/cmdline/FormatAssembly.h"
 #include "core/cmdline/InputOptions.h"
 
-#include <atomic>
 #include <functional>
 #include <string>
 
@@ -53,8 +42,10 @@ struct BuildResult {
     };
     Status status = Status::Built;
     std::string commandLine;
-    std::string error;      // the message for DirectoryError and UnsafePath
-    bool resetMute = false; // mute was "True" for an audio-only output: select "False" again
+    std::string outputPath;    // the file the run writes (the video's, for a format run)
+    bool thumbnailDue = false; // the format adds a thumbnail run after the video
+    std::string error;         // the message for DirectoryError and UnsafePath
+    bool resetMute = false;    // mute was "True" for an audio-only output: select "False" again
 
     bool ok() const { return status == Status::Built; }
 };
@@ -71,30 +62,24 @@ struct BuilderDisk {
 
 class CommandLineBuilder {
 public:
-    CommandLineBuilder(std::atomic<bool>& thumbnailPending, const std::atomic<bool>& retryPending,
-                       BuilderDisk disk = BuilderDisk());
+    explicit CommandLineBuilder(BuilderDisk disk = BuilderDisk());
 
-    // Builds the command line of one run. With ThumbnailPending set and
-    // RetryPending clear it is the thumbnail run of the recorded video;
-    // otherwise the format's run, which records OutputFilePath (numbered when
-    // the name is taken and overwriting is off, and always when it would name
-    // the input itself). On DirectoryError and UnsafePath nothing changes:
-    // no directory, piece, path or flag.
-    BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& job);
+    // The format's run. Its output path is numbered when the name is taken
+    // and overwriting is off, and always when it would name the input
+    // itself. On DirectoryError and UnsafePath nothing is created.
+    BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& job) const;
 
-    // The output file of the job's video run, as the last format run recorded it.
-    const std::string& OutputFilePath() const { return outputFilePath_; }
-
-    // The pieces of the last build.
-    const PieceSet& Pieces() const { return pieces_; }
+    // The thumbnail run of the video written to `videoOutputPath`.
+    BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
+                                          const std::string& videoOutputPath) const;
 
 private:
+    // The pieces both runs share; false (and `failure` set) when the paths
+    // cannot be used or the output folder cannot be made.
+    bool CommonPieces(const ConversionChoices& choices, const JobInput& job, PieceSet& pieces,
+                      BuildResult& failure) const;
     bool Taken(const std::string& path) const;
     std::string ChooseOutputPath(const ConversionChoices& choices, const std::string& dir, const JobInput& job) const;
 
-    std::atomic<bool>& thumbnailPending_;
-    const std::atomic<bool>& retryPending_;
     BuilderDisk disk_;
-    PieceSet pieces_;
-    std::string outputFilePath_;
 };

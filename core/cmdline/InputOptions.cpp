@@ -1,6 +1,6 @@
 #include "core/cmdline/InputOptions.h"
 
-#include "core/cmdline/TextRules.h"
+#include "core/TextRules.h"
 
 #include <array>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "core/cmdline/OptionArgs.h"
 
 #include "core/cmdline/CommandPieces.h"
-#include "core/cmdline/TextRules.h"
+#include "core/TextRules.h"
 #include "core/cmdline/Volume.h"
 
 namespace {

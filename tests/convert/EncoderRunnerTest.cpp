@@ -21,13 +21,13 @@ TEST_P(RunEncoderOutcome, JudgesTheRun)
     const auto& item = GetParam();
     RunnerHarness harness;
     harness.encoder.script(item.script);
-    harness.state.SecondAttempt = item.secondAttempt;
+    harness.request.secondAttempt = item.secondAttempt;
     ASSERT_TRUE(harness.run());
     EXPECT_EQ(harness.progress(), item.progress);
-    EXPECT_EQ(harness.state.RetryPending, item.retryPending);
+    EXPECT_EQ(harness.outcome.retryDue, item.retryPending);
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
     EXPECT_FALSE(harness.watch.timer().isActive());
-    EXPECT_FALSE(harness.state.ThumbnailRun);
+    EXPECT_FALSE(harness.outcome.stalled);
     EXPECT_EQ(harness.host.progressBar(), 0);
 }
 
@@ -69,7 +69,6 @@ TEST(RunEncoder, ShowsFramesSizeAndPercentInOrder)
             bars.push_back(entry);
     }
     EXPECT_EQ(bars, (std::vector<std::string>{"bar 8", "bar 50", "bar 100", "bar 0"}));
-    EXPECT_EQ(harness.state.LastFrameText(), "750");
 }
 
 TEST(RunEncoder, ShowsHundredPercentWhenTheDurationIsUnknown)
@@ -122,9 +121,9 @@ TEST(RunEncoder, ConvertsAFileWhoseNameHoldsErrorWordsAndKeywords)
     const std::string input = harness.encoder.input("error: it failed at time 5 .avi");
     harness.encoder.script(GoodRun());
     ASSERT_TRUE(harness.run("\"" + harness.encoder.appDir() + "ridod2e\" -@ -y  -i \"" + input + "\" \""
-                            + harness.state.OutputFilePath + "\""));
+                            + harness.request.outputPath + "\""));
     EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"50%", "100%", "Done"}));
-    EXPECT_FALSE(harness.state.RetryPending);
+    EXPECT_FALSE(harness.outcome.retryDue);
 }
 
 class RunEncoderErrorWord : public ::testing::TestWithParam<const char*> {};
@@ -137,7 +136,7 @@ TEST_P(RunEncoderErrorWord, EndsTheRunAndKillsTheEncoder)
     ASSERT_TRUE(harness.run());
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
     EXPECT_EQ(harness.progress(), "");
-    EXPECT_TRUE(harness.state.RetryPending);
+    EXPECT_TRUE(harness.outcome.retryDue);
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
 }
 
@@ -151,8 +150,8 @@ TEST(RunEncoder, WaitsForTheEncoderToEndAfterAnUnsupportedCodec)
     harness.encoder.script(Header() + "print Unsupported codec for output stream #0.0\nsleep 500\nwrite 10\nexit 1\n");
     ASSERT_TRUE(harness.run());
     // The file written after the report proves the judgement waited.
-    EXPECT_EQ(std::filesystem::file_size(harness.state.OutputFilePath), 10u);
-    EXPECT_TRUE(harness.state.RetryPending);
+    EXPECT_EQ(std::filesystem::file_size(harness.request.outputPath), 10u);
+    EXPECT_TRUE(harness.outcome.retryDue);
     EXPECT_EQ(harness.progress(), "");
 }
 
@@ -161,25 +160,24 @@ TEST(RunEncoder, WaitsForTheEncoderToEndAfterARejectedFirstLine)
     RunnerHarness harness;
     harness.encoder.script("print Cannot understand the input\nsleep 500\nwrite 10\nexit 1\n");
     ASSERT_TRUE(harness.run());
-    EXPECT_EQ(std::filesystem::file_size(harness.state.OutputFilePath), 10u);
-    EXPECT_TRUE(harness.state.RetryPending);
+    EXPECT_EQ(std::filesystem::file_size(harness.request.outputPath), 10u);
+    EXPECT_TRUE(harness.outcome.retryDue);
 }
 
 TEST(RunEncoder, ThumbnailRunsSkipTheProgressGrammarButNotTheErrorWords)
 {
     RunnerHarness harness;
     harness.encoder.script(GoodRun());
-    harness.state.ThumbnailRun = true;
+    harness.request.thumbnail = true;
     ASSERT_TRUE(harness.run());
     EXPECT_TRUE(harness.host.cellHistory(0, FileColumn::Frames).empty());
     EXPECT_EQ(harness.host.progressHistory(0), std::vector<std::string>{"Done"});
     EXPECT_EQ(harness.host.statusPanel(), "");
-    EXPECT_FALSE(harness.state.ThumbnailRun);
 
     harness.encoder.script(ErrorRun());
-    harness.state.ThumbnailRun = true;
+    harness.request.thumbnail = true;
     ASSERT_TRUE(harness.run());
-    EXPECT_TRUE(harness.state.RetryPending);
+    EXPECT_TRUE(harness.outcome.retryDue);
 }
 
 TEST(RunEncoder, FailsARowWhoseEncoderCannotStart)
@@ -187,7 +185,7 @@ TEST(RunEncoder, FailsARowWhoseEncoderCannotStart)
     RunnerHarness harness;
     ASSERT_TRUE(harness.run("\"" + harness.encoder.appDir() + "missing-encoder\" -@ -y  -i \"x\" \"y\""));
     EXPECT_EQ(harness.progress(), "Failed");
-    EXPECT_FALSE(harness.state.RetryPending);
+    EXPECT_FALSE(harness.outcome.retryDue);
     EXPECT_EQ(harness.host.log(), std::vector<std::string>{"cell 0 4 Failed"});
 }
 
@@ -196,7 +194,8 @@ void StopAfterFirstReport(RunnerHarness& harness)
 {
     std::atomic<bool> done{false};
     std::thread worker([&] {
-        harness.runner.RunEncoder(harness.commandLine(), 0);
+        harness.request.commandLine = harness.commandLine();
+        harness.outcome = harness.runner.RunEncoder(harness.request);
         done = true;
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() == 1; }, 10000));
@@ -211,6 +210,7 @@ TEST(RunEncoder, KillsAnEncoderOnAStopRequest)
     harness.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
     StopAfterFirstReport(harness);
     EXPECT_EQ(harness.progress(), "Aborted");
+    EXPECT_TRUE(harness.outcome.stopped);
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
     const auto log = harness.host.log();
     EXPECT_EQ(std::count(log.begin(), log.end(), "bar 100"), 0);
@@ -238,8 +238,8 @@ TEST_P(RunEncoderStall, KillsAnEncoderWhoseFrameCountStopsMoving)
     harness.encoder.script(GetParam().script);
     ASSERT_TRUE(harness.run());
     EXPECT_EQ(harness.progress(), "Failed");
-    EXPECT_EQ(harness.state.RetryPending, GetParam().retryPending);
-    EXPECT_FALSE(harness.state.StallDetected);
+    EXPECT_EQ(harness.outcome.retryDue, GetParam().retryPending);
+    EXPECT_TRUE(harness.outcome.stalled);
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
 }
 

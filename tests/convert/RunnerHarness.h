@@ -3,11 +3,8 @@
 // worker thread while this thread processes events (the stall watch ticks
 // here, as on the window's thread).
 #include "core/SharedState.h"
-#include "core/ConversionState.h"
 #include "convert/EncoderRunner.h"
 #include "convert/StallWatch.h"
-#include "core/EncoderName.h"
-#include "platform/KillProcessesByName.h"
 #include "RecordingHost.h"
 #include "support/StandInAppDir.h"
 
@@ -46,29 +43,34 @@ inline bool StandInRunning(const std::string& appDir)
 struct RunnerHarness {
     explicit RunnerHarness(int stallIntervalMs = StallWatch::kDefaultIntervalMs)
         : host({Row(encoder.input("clip.avi"))}, ChoicesFor(0, encoder.outputDir(), encoder.appDir()))
-        , watch(state, [this](int row) { return host.frameCell(row); }, [] { KillProcessesByName(kEncoderName); })
-        , runner(shared, state, host, watch)
+        , watch([this](int row) { return host.frameCell(row); })
+        , runner(shared, host, watch)
     {
         shared.appDir = encoder.appDir();
-        state.OutputFilePath = encoder.outputDir() + "/clip.mp4";
+        request.outputPath = encoder.outputDir() + "/clip.mp4";
         watch.timer().setInterval(stallIntervalMs);
     }
 
     std::string commandLine() const
     {
         return "\"" + encoder.appDir() + "ridod2e\" -@ -y  -i \"" + encoder.appDir() + "clip.avi\" \""
-               + state.OutputFilePath + "\"";
+               + request.outputPath + "\"";
     }
 
-    bool run() { return RunOnWorker([this] { runner.RunEncoder(commandLine(), 0); }); }
-    bool run(const std::string& line) { return RunOnWorker([this, line] { runner.RunEncoder(line, 0); }); }
+    bool run() { return run(commandLine()); }
+    bool run(const std::string& line)
+    {
+        request.commandLine = line;
+        return RunOnWorker([this] { outcome = runner.RunEncoder(request); });
+    }
 
     std::string progress() { return host.cellNow(0, FileColumn::Progress); }
 
     StandInAppDir encoder;
     SharedState shared;
-    ConversionState state;
     RecordingHost host;
     StallWatch watch;
     EncoderRunner runner;
+    EncoderRun request;
+    RunOutcome outcome;
 };

@@ -39,9 +39,7 @@ protected:
     std::string Out(const std::string& name) const { return out.path().string() + "/" + name; }
 
     TempDir out;
-    std::atomic<bool> thumbnailPending{false};
-    std::atomic<bool> retryPending{false};
-    CommandLineBuilder builder{thumbnailPending, retryPending};
+    CommandLineBuilder builder;
 };
 
 // The example of the builder's documentation, on this platform.
@@ -67,21 +65,19 @@ ConversionChoices ExampleChoices()
 
 TEST(BuilderExample, PlainIPodLineByteForByte)
 {
-    std::atomic<bool> thumbnail{false}, retry{false};
-    CommandLineBuilder builder(thumbnail, retry, BuilderDisk{false, {}});
+    const CommandLineBuilder builder(BuilderDisk{false, {}});
     const BuildResult result = builder.BuildCommandLine(ExampleChoices(), {kInput, "0 x 0", "mp4", {}});
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(result.commandLine,
               "\"/opt/v/ridod2e\" -@ -y  -i \"/videos/holiday.avi\" -vcodec \"mpeg4\"  -b \"1500\"  -acodec "
               "\"mpeg4aac\" -ab \"64\" -ar \"44100\" -ac \"2 (stereo)\" -s 320x240 \"/home/u/iPod Files/holiday.mp4\"");
-    EXPECT_EQ(builder.OutputFilePath(), "/home/u/iPod Files/holiday.mp4");
-    EXPECT_FALSE(thumbnail);
+    EXPECT_EQ(result.outputPath, "/home/u/iPod Files/holiday.mp4");
+    EXPECT_FALSE(result.thumbnailDue);
 }
 
 TEST(BuilderExample, FrameRateAndLetterboxLineByteForByte)
 {
-    std::atomic<bool> thumbnail{false}, retry{false};
-    CommandLineBuilder builder(thumbnail, retry, BuilderDisk{false, {}});
+    const CommandLineBuilder builder(BuilderDisk{false, {}});
     ConversionChoices choices = ExampleChoices();
     choices.frameRate = "29.97 fps";
     choices.letterBoxIndex = 1;
@@ -138,13 +134,12 @@ TEST_F(Builder, EveryFormatAssemblyWithItsDefaults)
     };
     ASSERT_EQ(std::size(table), 25u);
     for (const auto& row : table) {
-        thumbnailPending = false;
         const std::string ext = Ext(row.format);
         const BuildResult result = builder.BuildCommandLine(ChoicesFor(row.format), Job(kInput, ext));
         ASSERT_TRUE(result.ok()) << row.format;
         EXPECT_EQ(result.commandLine, kPrefix + std::string(row.middle) + " \"" + Out("holiday." + ext) + "\"")
             << "format " << row.format;
-        EXPECT_EQ(thumbnailPending.load(), row.format == 12 || row.format == 13) << row.format;
+        EXPECT_EQ(result.thumbnailDue, row.format == 12 || row.format == 13) << row.format;
     }
 }
 
@@ -164,15 +159,11 @@ TEST_F(Builder, MissingOutputDirectoryIsCreated)
     const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
     ASSERT_TRUE(result.ok());
     EXPECT_TRUE(fs::is_directory(dir));
-    EXPECT_EQ(builder.OutputFilePath(), dir + "/holiday.mp4");
+    EXPECT_EQ(result.outputPath, dir + "/holiday.mp4");
 }
 
-TEST_F(Builder, ADirectoryThatCannotBeCreatedStopsWithTheMessageAndChangesNothing)
+TEST_F(Builder, ADirectoryThatCannotBeCreatedStopsWithTheMessageAndCreatesNothing)
 {
-    ASSERT_TRUE(builder.BuildCommandLine(ChoicesFor(12), Job(kInput, "mp4")).ok());
-    const std::string recorded = builder.OutputFilePath();
-    const std::string pieces = builder.Pieces().outputArg;
-    thumbnailPending = false;
     out.write("a file", "x");
     for (const std::string& dir : {Out("missing/parent"), Out("a file"), std::string()}) {
         ConversionChoices choices = ChoicesFor(12);
@@ -182,9 +173,8 @@ TEST_F(Builder, ADirectoryThatCannotBeCreatedStopsWithTheMessageAndChangesNothin
         EXPECT_EQ(result.error,
                   "Fail to create directory. Please choose a different directory \n\rand give the directory a new name");
         EXPECT_EQ(result.commandLine, "");
-        EXPECT_EQ(builder.OutputFilePath(), recorded);
-        EXPECT_EQ(builder.Pieces().outputArg, pieces);
-        EXPECT_FALSE(thumbnailPending);
+        EXPECT_EQ(result.outputPath, "");
+        EXPECT_FALSE(result.thumbnailDue);
     }
     EXPECT_FALSE(fs::exists(Out("missing")));
 }
@@ -192,17 +182,15 @@ TEST_F(Builder, ADirectoryThatCannotBeCreatedStopsWithTheMessageAndChangesNothin
 TEST_F(Builder, ExistingOutputIsNumberedUnlessOverwriting)
 {
     out.write("holiday.mp4", "x");
-    EXPECT_TRUE(builder.BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4")).ok());
-    EXPECT_EQ(builder.OutputFilePath(), Out("holiday-1.mp4"));
+    EXPECT_EQ(builder.BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4")).outputPath, Out("holiday-1.mp4"));
     out.write("holiday-1.mp4", "x");
     const BuildResult second = builder.BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4"));
-    EXPECT_EQ(builder.OutputFilePath(), Out("holiday-2.mp4"));
+    EXPECT_EQ(second.outputPath, Out("holiday-2.mp4"));
     EXPECT_NE(second.commandLine.find(" \"" + Out("holiday-2.mp4") + "\""), std::string::npos);
 
     ConversionChoices overwrite = ChoicesFor(0);
     overwrite.overwrite = true;
-    EXPECT_TRUE(builder.BuildCommandLine(overwrite, Job(kInput, "mp4")).ok());
-    EXPECT_EQ(builder.OutputFilePath(), Out("holiday.mp4"));
+    EXPECT_EQ(builder.BuildCommandLine(overwrite, Job(kInput, "mp4")).outputPath, Out("holiday.mp4"));
 }
 
 TEST_F(Builder, TheInputItselfIsNeverTheOutputEvenWhenOverwriting)
@@ -211,19 +199,18 @@ TEST_F(Builder, TheInputItselfIsNeverTheOutputEvenWhenOverwriting)
     for (bool overwrite : {false, true}) {
         ConversionChoices choices = ChoicesFor(0);
         choices.overwrite = overwrite;
-        EXPECT_TRUE(builder.BuildCommandLine(choices, Job(input, "mp4")).ok());
-        EXPECT_EQ(builder.OutputFilePath(), Out("clip-1.mp4")) << overwrite;
+        EXPECT_EQ(builder.BuildCommandLine(choices, Job(input, "mp4")).outputPath, Out("clip-1.mp4")) << overwrite;
         choices.outputDir += "/";
-        EXPECT_TRUE(builder.BuildCommandLine(choices, Job(input, "mp4")).ok());
-        EXPECT_EQ(builder.OutputFilePath(), out.path().string() + "//clip-1.mp4") << overwrite;
+        EXPECT_EQ(builder.BuildCommandLine(choices, Job(input, "mp4")).outputPath,
+                  out.path().string() + "//clip-1.mp4")
+            << overwrite;
     }
 }
 
 TEST_F(Builder, AnInputWithANumberedNameIsNumberedOnce)
 {
     const std::string input = out.write("clip-1.mp4", "video").string();
-    EXPECT_TRUE(builder.BuildCommandLine(ChoicesFor(0), Job(input, "mp4")).ok());
-    EXPECT_EQ(builder.OutputFilePath(), Out("clip-1-1.mp4"));
+    EXPECT_EQ(builder.BuildCommandLine(ChoicesFor(0), Job(input, "mp4")).outputPath, Out("clip-1-1.mp4"));
 }
 
 TEST_F(Builder, DirectoryTextEndingInASeparatorGivesTwoSeparators)
@@ -231,14 +218,13 @@ TEST_F(Builder, DirectoryTextEndingInASeparatorGivesTwoSeparators)
     ConversionChoices choices = ChoicesFor(0);
     choices.outputDir = out.path().string() + "/";
     const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
-    EXPECT_EQ(builder.OutputFilePath(), out.path().string() + "//holiday.mp4");
+    EXPECT_EQ(result.outputPath, out.path().string() + "//holiday.mp4");
     EXPECT_NE(result.commandLine.find(out.path().string() + "//holiday.mp4\""), std::string::npos);
 }
 
 TEST_F(Builder, SeveralDotsKeepTheBaseName)
 {
-    EXPECT_TRUE(builder.BuildCommandLine(ChoicesFor(0), Job("/videos/a.b.avi", "mp4")).ok());
-    EXPECT_EQ(builder.OutputFilePath(), Out("a.b.mp4"));
+    EXPECT_EQ(builder.BuildCommandLine(ChoicesFor(0), Job("/videos/a.b.avi", "mp4")).outputPath, Out("a.b.mp4"));
 }
 
 TEST_F(Builder, PspVideoIsFollowedByAThumbnailBesideIt)
@@ -247,38 +233,36 @@ TEST_F(Builder, PspVideoIsFollowedByAThumbnailBesideIt)
     const ConversionChoices choices = ChoicesFor(12);
     const BuildResult video = builder.BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352"));
     ASSERT_TRUE(video.ok());
-    EXPECT_TRUE(thumbnailPending);
-    EXPECT_EQ(builder.OutputFilePath(), Out("holiday-1.mp4"));
-    const BuildResult thumbnail = builder.BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352"));
+    EXPECT_TRUE(video.thumbnailDue);
+    EXPECT_EQ(video.outputPath, Out("holiday-1.mp4"));
+    const BuildResult thumbnail =
+        builder.BuildThumbnailCommandLine(choices, Job(kInput, "mp4", "640 x 352"), video.outputPath);
     EXPECT_EQ(thumbnail.commandLine, std::string(kPrefix) + " -f singlejpeg -ss 3 -vframes 1  -s 368x204 -padtop 2 "
                                                             "-padbottom 2 -an  \"" + Out("holiday-1.THM") + "\"");
-    EXPECT_EQ(builder.OutputFilePath(), Out("holiday-1.mp4"));
-    EXPECT_TRUE(thumbnailPending) << "the queue clears it, not the builder";
+    EXPECT_EQ(thumbnail.outputPath, Out("holiday-1.THM"));
+    EXPECT_FALSE(thumbnail.thumbnailDue);
 }
 
 TEST_F(Builder, ThumbnailOfAnUnnumberedVideoIsNotNumberedAgainstIt)
 {
     const ConversionChoices choices = ChoicesFor(13);
-    ASSERT_TRUE(builder.BuildCommandLine(choices, Job(kInput, "mp4")).ok());
+    const BuildResult video = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
     out.write("holiday.mp4", "the video run wrote it");
-    const BuildResult thumbnail = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    const BuildResult thumbnail = builder.BuildThumbnailCommandLine(choices, Job(kInput, "mp4"), video.outputPath);
     EXPECT_EQ(thumbnail.commandLine, std::string(kPrefix) + " -f singlejpeg -ss 3 -vframes 1  -s 368x208 -an  \""
                   + Out("holiday.THM") + "\"");
 }
 
-TEST_F(Builder, RetryBuildsTheFormatLineAgainEvenWithAThumbnailDue)
+TEST_F(Builder, TheRetryReadsAMovAsQuickTimeForTheVideoAndTheThumbnail)
 {
     const ConversionChoices choices = ChoicesFor(12);
     const JobInput first = Job("/videos/movie.mov", "mp4");
-    ASSERT_TRUE(builder.BuildCommandLine(choices, first).ok());
-    retryPending = true;
     JobInput second = first;
     second.options = SecondAttemptOptions(first.inputPath, first.options);
     const BuildResult retry = builder.BuildCommandLine(choices, second);
     EXPECT_EQ(retry.commandLine.rfind("\"/opt/v/ridod2e\" -@ -y  -f qt -i \"/videos/movie.mov\" -vcodec \"xvid\"", 0), 0u)
         << retry.commandLine;
-    retryPending = false;
-    const BuildResult thumbnail = builder.BuildCommandLine(choices, second);
+    const BuildResult thumbnail = builder.BuildThumbnailCommandLine(choices, second, retry.outputPath);
     EXPECT_EQ(thumbnail.commandLine.rfind("\"/opt/v/ridod2e\" -@ -y  -f qt -i \"/videos/movie.mov\" -f singlejpeg", 0), 0u);
 }
 
@@ -289,7 +273,6 @@ TEST_F(Builder, RealMediaInputGoesThroughTheAlternativeReader)
         builder.BuildCommandLine(ChoicesFor(0), Job(input, "mp4", "0 x 0", FirstAttemptOptions(input)));
     EXPECT_EQ(result.commandLine.rfind("\"/opt/v/ridod2e\" -@ -y  -i \"DS:\\\\/videos/clip.rm\" -vcodec", 0), 0u)
         << result.commandLine;
-    EXPECT_EQ(builder.Pieces().encoderPrefix, "\"/opt/v/ridod2e\" -@ -y  -i \"DS:\\\\");
 }
 
 TEST_F(Builder, MuteAddsNoAudioToVideoOutputsOnly)
@@ -307,25 +290,25 @@ TEST_F(Builder, MuteAddsNoAudioToVideoOutputsOnly)
     const BuildResult mp3 = builder.BuildCommandLine(audio, Job(kInput, "mp3"));
     EXPECT_TRUE(mp3.resetMute);
     EXPECT_EQ(mp3.commandLine.find(" -an "), std::string::npos);
-    EXPECT_EQ(builder.Pieces().muteArg, "");
 }
 
 TEST_F(Builder, AudioOnlyOutputsGetNoLetterbox)
 {
     ConversionChoices choices = ChoicesFor(0);
     ASSERT_EQ(choices.letterBoxIndex, 1);
-    builder.BuildCommandLine(choices, Job(kInput, "mp3", "640 x 352"));
-    EXPECT_EQ(builder.Pieces().sizeArg, " -s 320x240");
-    builder.BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352"));
-    EXPECT_EQ(builder.Pieces().sizeArg, " -s 320x176 -padtop 32 -padbottom 32");
+    EXPECT_NE(builder.BuildCommandLine(choices, Job(kInput, "mp3", "640 x 352")).commandLine.find(" -s 320x240 \""),
+              std::string::npos);
+    EXPECT_NE(builder.BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352")).commandLine.find(
+                  " -s 320x176 -padtop 32 -padbottom 32 \""),
+              std::string::npos);
 }
 
 TEST_F(Builder, LetterboxErrorFallsBackToThePlainSize)
 {
     ConversionChoices choices = ChoicesFor(26);
     choices.videoSize = "320 x 241";
-    builder.BuildCommandLine(choices, Job(kInput, "avi", "640 x 352"));
-    EXPECT_EQ(builder.Pieces().sizeArg, " -s 320x241");
+    EXPECT_NE(builder.BuildCommandLine(choices, Job(kInput, "avi", "640 x 352")).commandLine.find(" -s 320x241 \""),
+              std::string::npos);
 }
 
 TEST_F(Builder, PspAvcTitleOfANameWithoutAnExtensionIsTheWholeName)
@@ -336,7 +319,6 @@ TEST_F(Builder, PspAvcTitleOfANameWithoutAnExtensionIsTheWholeName)
         const char* title;
     } table[] = {{"/videos/movie.", "movie."}, {"/videos/plain", "plain"}, {"/videos/a.b.avi", "a.b"}};
     for (const auto& row : table) {
-        thumbnailPending = false;
         const BuildResult result = builder.BuildCommandLine(choices, Job(row.input, "mp4"));
         EXPECT_NE(result.commandLine.find(" -bitexact -title \"" + std::string(row.title) + "\" -vcodec"),
                   std::string::npos)
@@ -346,9 +328,6 @@ TEST_F(Builder, PspAvcTitleOfANameWithoutAnExtensionIsTheWholeName)
 
 TEST_F(Builder, APathHoldingADoubleQuoteIsRefusedAndNothingIsBuilt)
 {
-    ASSERT_TRUE(builder.BuildCommandLine(ChoicesFor(12), Job(kInput, "mp4")).ok());
-    thumbnailPending = false;
-    const std::string recorded = builder.OutputFilePath();
     const std::string missing = Out("to be created");
 
     ConversionChoices choices = ChoicesFor(12);
@@ -366,8 +345,6 @@ TEST_F(Builder, APathHoldingADoubleQuoteIsRefusedAndNothingIsBuilt)
 
     EXPECT_FALSE(fs::exists(missing));
     EXPECT_FALSE(fs::exists(Out("quote\"dir")));
-    EXPECT_EQ(builder.OutputFilePath(), recorded);
-    EXPECT_FALSE(thumbnailPending);
 }
 
 TEST_F(Builder, ASeparatorIndexBuildsNoLine)
@@ -377,18 +354,17 @@ TEST_F(Builder, ASeparatorIndexBuildsNoLine)
     const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
     EXPECT_EQ(result.status, BuildResult::Status::NoAssembly);
     EXPECT_EQ(result.commandLine, "");
-    EXPECT_EQ(builder.OutputFilePath(), Out("holiday.mp4"));
+    EXPECT_EQ(result.outputPath, Out("holiday.mp4"));
 }
 
 TEST_F(Builder, ADryRunCreatesNoDirectoryAndCountsPlannedOutputs)
 {
     const std::string missing = Out("later");
-    CommandLineBuilder dry(thumbnailPending, retryPending,
-                           BuilderDisk{false, [&](const std::string& path) { return path == missing + "/holiday.mp4"; }});
+    const CommandLineBuilder dry(
+        BuilderDisk{false, [&](const std::string& path) { return path == missing + "/holiday.mp4"; }});
     ConversionChoices choices = ChoicesFor(0);
     choices.outputDir = missing;
-    EXPECT_TRUE(dry.BuildCommandLine(choices, Job(kInput, "mp4")).ok());
-    EXPECT_EQ(dry.OutputFilePath(), missing + "/holiday-1.mp4");
+    EXPECT_EQ(dry.BuildCommandLine(choices, Job(kInput, "mp4")).outputPath, missing + "/holiday-1.mp4");
     EXPECT_FALSE(fs::exists(missing));
 }
 

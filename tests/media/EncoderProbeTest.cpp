@@ -33,8 +33,6 @@ TEST(ProbeCommandLine, QuotesAndTrailingBackslashesInAPathStayInsideTheArgument)
 {
     EXPECT_EQ(ProbeCommandLine(R"(/v/a"b.avi)", false), R"("ridod2e" -@ -y  -i "/v/a\"b.avi")");
     EXPECT_EQ(ProbeCommandLine(R"(/v/a\)", false), R"("ridod2e" -@ -y  -i "/v/a\\")");
-    EXPECT_EQ(TrimBlanks("  a b  "), "a b");
-    EXPECT_EQ(TrimBlanks(" \x01\x1f"), "");
 }
 
 TEST(EncoderProbe, AnAcceptedOutputBecomesOneRow)

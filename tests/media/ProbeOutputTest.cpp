@@ -1,3 +1,4 @@
+#include "platform/OutputLines.h"
 #include "media/ProbeOutput.h"
 
 #include <gtest/gtest.h>
@@ -94,77 +95,41 @@ TEST(ParseProbeOutput, AShortDurationIsCutAtTheLineEnd)
     EXPECT_EQ(ParseProbeOutput(Lines({"Duration: 01:02"})).durationText, "01:02:");
 }
 
-TEST(LineBuffer, JoinsALineSplitBetweenReads)
+TEST(ParseProbeOutput, ReadsLinesJoinedAcrossReads)
 {
-    LineBuffer buffer;
-    buffer.append("Input #0, avi, from 'a.avi':\n  Dura");
-    EXPECT_EQ(buffer.lines().size(), 1u);
-    buffer.append("tion: 00:01:23.45, start: 0.000000\n    Stream #0.0: Vid");
-    buffer.append("eo: mpeg4, 320x240, 25.00 fps\n");
-    buffer.finish();
-    ASSERT_EQ(buffer.lines().size(), 3u);
-    EXPECT_EQ(buffer.lines()[1], "  Duration: 00:01:23.45, start: 0.000000");
-    const auto values = ParseProbeOutput(buffer.lines());
+    OutputLines splitter;
+    std::vector<std::string> lines;
+    for (const char* chunk : {"Input #0, avi, from 'a.avi':\n  Dura", "tion: 00:01:23.45, start: 0.000000\n    Stream #0.0: Vid",
+                              "eo: mpeg4, 320x240, 25.00 fps\n"}) {
+        for (auto& line : splitter.feed(chunk))
+            lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 3u);
+    const auto values = ParseProbeOutput(lines);
     EXPECT_EQ(values.durationText, "00:01:23");
     EXPECT_EQ(values.sizeText, "320 x 240");
 }
 
-TEST(LineBuffer, TakesEveryKindOfLineBreakAndKeepsAnUnfinishedLastLine)
+TEST(ProbeRejected, JudgesTheFirstLineAsSoonAsItCan)
 {
-    LineBuffer buffer;
-    buffer.append("one\r");
-    buffer.append("\ntwo\rthree\n\nfour");
-    EXPECT_EQ(buffer.lines(), (std::vector<std::string>{"one", "two", "three", ""}));
-    buffer.finish();
-    EXPECT_EQ(buffer.lines().back(), "four");
-    buffer.clear();
-    EXPECT_TRUE(buffer.empty());
-}
-
-TEST(ProbeRejected, AcceptsOnlyOutputBeginningWithTheInputLine)
-{
-    LineBuffer accepted;
-    accepted.append("Input #0, avi, from 'a.avi':\n");
-    EXPECT_FALSE(ProbeRejected(accepted));
-
-    LineBuffer error;
-    error.append("Error while opening file /x.avi\n");
-    EXPECT_TRUE(ProbeRejected(error));
-
-    LineBuffer emptyFirstLine;
-    emptyFirstLine.append("\nInput #0, avi, from 'a.avi':\n");
-    EXPECT_TRUE(ProbeRejected(emptyFirstLine));
-
-    LineBuffer lowerCase;
-    lowerCase.append("input #0, avi\n");
-    EXPECT_TRUE(ProbeRejected(lowerCase));
-}
-
-TEST(ProbeRejected, AnEmptyBufferIsNotRejected)
-{
-    LineBuffer buffer;
-    EXPECT_FALSE(ProbeRejected(buffer));
-    buffer.finish();
-    EXPECT_FALSE(ProbeRejected(buffer));
-}
-
-TEST(ProbeRejected, AFirstLineStillArrivingIsJudgedWhenItCanBe)
-{
-    LineBuffer buffer;
-    buffer.append("Inpu");
-    EXPECT_FALSE(ProbeRejected(buffer));
-    buffer.append("t #0, avi");
-    EXPECT_FALSE(ProbeRejected(buffer));
-
-    LineBuffer wrong;
-    wrong.append("Inx");
-    EXPECT_TRUE(ProbeRejected(wrong));
-
-    LineBuffer shortOutput;
-    shortOutput.append("Input");
-    EXPECT_FALSE(ProbeRejected(shortOutput));
-    shortOutput.finish();
-    EXPECT_TRUE(ProbeRejected(shortOutput));
+    struct Case {
+        std::vector<std::string> lines;
+        std::string partial;
+        bool rejected;
+    };
+    const Case cases[] = {
+        {{"Input #0, avi, from 'a.avi':"}, "", false},
+        {{"Error while opening file /x.avi"}, "", true},
+        {{"", "Input #0, avi, from 'a.avi':"}, "", true}, // an empty first line
+        {{"input #0, avi"}, "", true},                    // the case counts
+        {{}, "", false},                                  // no output yet
+        {{}, "Inpu", false},                              // may still become the input line
+        {{}, "Input #0, avi", false},
+        {{}, "Inx", true},
+        {{"Input"}, "", true},                            // the output ended there
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ProbeRejected(c.lines, c.partial), c.rejected) << (c.lines.empty() ? c.partial : c.lines[0]);
 }
 
 } // namespace

@@ -227,7 +227,7 @@ TEST_F(ConversionWindow, CountsDownAndPowersOffAfterAFullRun)
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     guard.start(30000);
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_EQ(app.state.shutdownCountdown, 30);
+    EXPECT_EQ(app.conversion->countdown.seconds(), 30);
     EXPECT_EQ(form3.secondsLabel->text(), "30");
     EXPECT_EQ(fakePowerOff->requests, 1);
     EXPECT_EQ(closing.count(), 0);
@@ -238,12 +238,12 @@ TEST_F(ConversionWindow, DoNotTurnOffStopsTheCountdown)
 {
     app.conversion->countdown.timer().setInterval(5);
     app.conversion->countdown.start();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return app.state.shutdownCountdown >= 29; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return app.conversion->countdown.seconds() >= 29; }, 5000));
     form3.doNotTurnOffButton->click();
-    const int count = app.state.shutdownCountdown;
+    const int count = app.conversion->countdown.seconds();
     EXPECT_LT(count, 30);
     QTest::qWait(50);
-    EXPECT_EQ(app.state.shutdownCountdown, count);
+    EXPECT_EQ(app.conversion->countdown.seconds(), count);
     EXPECT_FALSE(form3.isVisible());
     EXPECT_FALSE(app.state.shutdownPending);
     EXPECT_EQ(fakePowerOff->requests, 0);
@@ -251,7 +251,7 @@ TEST_F(ConversionWindow, DoNotTurnOffStopsTheCountdown)
     // The next countdown starts from 0 again.
     app.conversion->countdown.timer().setInterval(1000);
     app.conversion->countdown.start();
-    EXPECT_EQ(app.state.shutdownCountdown, 0);
+    EXPECT_EQ(app.conversion->countdown.seconds(), 0);
     EXPECT_TRUE(form3.isVisible());
     form3.doNotTurnOffButton->click();
 }

@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
+#include "ui/AdditionalOptionsDialog.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 #include "support/TextFile.h"
@@ -48,7 +49,7 @@ TEST_F(MainWindowTest, FirstStartShowsTheFormDefaults)
     EXPECT_EQ(form.statusPanelText(0), "Ready");
     EXPECT_FALSE(form.lineBuffer->isVisible());
     EXPECT_FALSE(form.outputDirEdit->isEnabled());
-    EXPECT_FALSE(app.state.suppressShutdownConfirm);
+    EXPECT_FALSE(app.optionsDialog->confirmSuppressed());
 }
 
 TEST_F(MainWindowTest, HasAFixedClientAreaWithoutMaximizeBox)

@@ -1,4 +1,4 @@
-#include "core/cmdline/TextRules.h"
+#include "core/TextRules.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,5 +1,6 @@
 #pragma once
-// The small text operations the command-line pieces are made of.
+// The small text operations that command-line pieces, file-list cells and
+// the encoder's lines are read and made with.
 #include <optional>
 #include <string>
 #include <string_view>
