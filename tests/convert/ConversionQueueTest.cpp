@@ -313,4 +313,22 @@ TEST(ConversionQueue, AStopStartsNoFurtherRunNotEvenADueThumbnail)
     EXPECT_FALSE(std::filesystem::exists(harness.output("a.THM")));
 }
 
+TEST(ConversionQueue, DestroyingARunningConversionStopsItWithoutFurtherJobsOrMessages)
+{
+    StandInAppDir encoder;
+    encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
+    SharedState shared;
+    shared.appDir = encoder.appDir();
+    RecordingHost host(Inputs({"one.avi", "two.avi", "three.avi"})(encoder),
+                       ChoicesFor(0, encoder.outputDir(), encoder.appDir()));
+    auto run = std::make_unique<ConversionRun>(shared, host);
+    run->start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.progressHistory(0).size() >= 1; }, 10000));
+    run.reset();
+    EXPECT_EQ(encoder.calls().size(), 1u);
+    EXPECT_FALSE(StandInRunning(encoder.appDir()));
+    EXPECT_TRUE(host.messages.shown.empty());
+    EXPECT_EQ(host.countdowns, 0);
+}
+
 } // namespace
