@@ -1,6 +1,7 @@
 #pragma once
 // Turns decoded pictures into the encoder's: scaled to the planned picture
-// size, bars added, converted to the encoder's pixel format. A change of
+// size, bars added, converted to the encoder's pixel format, their pixel
+// shape set. A change of
 // size or format in the middle of the input rebuilds the filters; the
 // output keeps its size.
 #include "encoder/FilterChain.h"
@@ -15,7 +16,7 @@ public:
     struct Target {
         FrameGeometry geometry;
         AVPixelFormat format = AV_PIX_FMT_YUV420P;
-        bool squarePixels = false;
+        AVRational pixelAspect {0, 1};  // {0, 1}: the pictures keep their own
     };
 
     explicit VideoFilter(const Target& target);

@@ -135,11 +135,12 @@ Track MakeVideoTrack(const ClipSettings& clipSettings, AVFormatContext* output)
     context.framerate = clipSettings.frameRate;
     context.gop_size = 12;
     context.bit_rate = 800000;
-    context.sample_aspect_ratio = {1, 1};
+    context.sample_aspect_ratio = clipSettings.pixelAspect;
     if (codec->id == AV_CODEC_ID_H264)
         av_opt_set(context.priv_data, "preset", "ultrafast", 0);
     OpenEncoder(track, codec, output, clipSettings.videoCodec);
     track.stream->avg_frame_rate = clipSettings.frameRate;
+    track.stream->sample_aspect_ratio = clipSettings.pixelAspect;
 
     track.pattern = NewFrame();
     track.pattern->format = AV_PIX_FMT_YUV420P;
@@ -230,13 +231,13 @@ void PutSample(AVFrame& frame, int channel, int index, double value)
 }
 
 // A 440 Hz tone, a fifth higher on every further channel.
-void FillTone(AVFrame& frame, int64_t firstSample)
+void FillTone(AVFrame& frame, int64_t firstSample, double level)
 {
     for (int channel = 0; channel < frame.ch_layout.nb_channels; ++channel) {
         const double pitch = 440.0 * std::pow(1.5, channel);
         for (int i = 0; i < frame.nb_samples; ++i) {
             const double t = static_cast<double>(firstSample + i) / frame.sample_rate;
-            PutSample(frame, channel, i, 0.5 * std::sin(2 * M_PI * pitch * t));
+            PutSample(frame, channel, i, level * std::sin(2 * M_PI * pitch * t));
         }
     }
 }
@@ -255,7 +256,7 @@ void WritePackets(Track& track, AVFormatContext* output)
     }
 }
 
-void EncodeNext(Track& track, AVFormatContext* output)
+void EncodeNext(Track& track, AVFormatContext* output, double toneLevel)
 {
     AVFrame& frame = *track.frame;
     Check(av_frame_make_writable(&frame), "reuse a frame");
@@ -268,7 +269,7 @@ void EncodeNext(Track& track, AVFormatContext* output)
             Check(av_frame_copy(&frame, track.pattern.get()), "copy the test picture");
         frame.pts = track.next++;
     } else {
-        FillTone(frame, track.next);
+        FillTone(frame, track.next, toneLevel);
         frame.pts = track.next;
         track.next += frame.nb_samples;
     }
@@ -326,6 +327,9 @@ void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings
 
     if (!(output->oformat->flags & AVFMT_NOFILE))
         Check(avio_open(&output->pb, out.c_str(), AVIO_FLAG_WRITE), "create " + out.string());
+    // A muxer that cannot go back writes no index (nor a length) at the end.
+    if (!clipSettings.seekIndex && output->pb)
+        output->pb->seekable = 0;
     Check(avformat_write_header(output.get(), nullptr), "write the header of " + out.string());
 
     for (;;) {
@@ -335,7 +339,7 @@ void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings
                 earliest = &track;
         if (!earliest)
             break;
-        EncodeNext(*earliest, output.get());
+        EncodeNext(*earliest, output.get(), clipSettings.toneLevel);
     }
     for (Track& track : tracks) {
         Check(avcodec_send_frame(track.codec.get(), nullptr), "flush the encoder");
