@@ -5,6 +5,7 @@
 #include "encoder/Fault.h"
 #include "encoder/OutputMedia.h"
 #include "encoder/ProgressReporter.h"
+#include "encoder/SilentTrack.h"
 #include "encoder/VideoRoute.h"
 
 #include <memory>
@@ -58,6 +59,9 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, tick);
     if (takeAudio)
         audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, tick);
+    std::unique_ptr<SilentTrack> silence;
+    if (video && !audio && NeedsSoundTrack(muxer))
+        silence = std::make_unique<SilentTrack>(request, muxer, output);
     input.keepOnly(video ? video->inputStream() : -1, audio ? audio->inputStream() : -1);
 
     output.open(input.context()->metadata);
@@ -72,6 +76,8 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         else if (audio && packet->stream_index == audio->inputStream())
             audio->process(packet.get());
         av_packet_unref(packet.get());
+        if (silence)
+            silence->fillTo(video->seconds());
         report(false);
         if (video && video->done() && !audio)
             break;
@@ -80,6 +86,8 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         video->finish();
     if (audio)
         audio->finish();
+    if (silence)
+        silence->finish(video->seconds());
 
     if (video && video->frames() == 0)
         Fail("no picture of stream #0." + std::to_string(video->inputStream()) + " could be decoded");

@@ -30,6 +30,8 @@ public:
     // The -vframes limit is reached.
     bool done() const { return limit_ >= 0 && frames_ >= limit_; }
     int64_t frames() const { return frames_; }
+    // The length of the pictures encoded so far.
+    double seconds() const { return frames_ / av_q2d(encoding_.frameRate); }
     double quality() const { return quality_; }
 
 private:
