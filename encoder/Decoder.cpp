@@ -37,6 +37,11 @@ void Decoder::decode(const AVPacket* packet, const FrameSink& sink)
     drain(sink);
 }
 
+void Decoder::restart()
+{
+    avcodec_flush_buffers(context_.get());
+}
+
 void Decoder::drain(const FrameSink& sink)
 {
     // A damaged frame costs one failed call; a decoder that keeps failing is

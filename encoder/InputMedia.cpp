@@ -53,7 +53,7 @@ StreamSummary Describe(AVFormatContext* context, AVStream* stream)
 } // namespace
 
 InputMedia::InputMedia(const EncodeRequest& request)
-    : path_(request.input), alternativeReader_(request.alternativeReader)
+    : path_(request.input), inputFormat_(request.inputFormat), alternativeReader_(request.alternativeReader)
 {
     // A folder or a pipe would make the reader fail late or wait forever.
     std::error_code error;
@@ -62,7 +62,12 @@ InputMedia::InputMedia(const EncodeRequest& request)
         Fail(FaultKind::CannotOpenInput, "'" + path_ + "': it is a folder, not a file");
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         Fail(FaultKind::CannotOpenInput, "'" + path_ + "': it is not a regular file");
-    const AVInputFormat* demuxer = request.inputFormat.empty() ? nullptr : ChooseDemuxer(request.inputFormat);
+    open();
+}
+
+void InputMedia::open()
+{
+    const AVInputFormat* demuxer = inputFormat_.empty() ? nullptr : ChooseDemuxer(inputFormat_);
 
     Dictionary options;
     if (alternativeReader_) {
@@ -129,6 +134,8 @@ double InputMedia::start() const
 
 void InputMedia::keepOnly(int video, int audio)
 {
+    keptVideo_ = video;
+    keptAudio_ = audio;
     for (unsigned i = 0; i < context_->nb_streams; ++i) {
         const int index = static_cast<int>(i);
         context_->streams[i]->discard = index == video || index == audio ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
@@ -157,6 +164,15 @@ void InputMedia::seek(double seconds)
 {
     const auto target = static_cast<int64_t>(std::llround((start() + seconds) * AV_TIME_BASE));
     av_seek_frame(context_.get(), -1, target, AVSEEK_FLAG_BACKWARD);
+}
+
+void InputMedia::rewind()
+{
+    // Seeking back to the start can fail where seeking forward did (no
+    // index, damage): the file is opened afresh instead.
+    context_.reset();
+    open();
+    keepOnly(keptVideo_, keptAudio_);
 }
 
 } // namespace ridod2e

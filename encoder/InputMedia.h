@@ -41,10 +41,18 @@ public:
     // a file that cannot seek is read from its beginning.
     void seek(double seconds);
 
+    // Reads again from the beginning, the same streams.
+    void rewind();
+
 private:
+    void open();
+
     std::string path_;
+    std::string inputFormat_;
     bool alternativeReader_;
     InputContextPtr context_;
+    int keptVideo_ = -1;
+    int keptAudio_ = -1;
 };
 
 } // namespace ridod2e

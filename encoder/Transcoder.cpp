@@ -66,21 +66,34 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
 
     output.open(input.context()->metadata);
     console.print(OutputBlock(output.summary()));
-    if (request.startSeconds && *request.startSeconds > 0)
+    const bool seeks = request.startSeconds && *request.startSeconds > 0;
+    if (seeks)
         input.seek(*request.startSeconds);
 
     PacketPtr packet = NewPacket();
-    while (input.read(packet.get())) {
-        if (video && packet->stream_index == video->inputStream())
-            video->process(packet.get());
-        else if (audio && packet->stream_index == audio->inputStream())
-            audio->process(packet.get());
-        av_packet_unref(packet.get());
-        if (silence)
-            silence->fillTo(video->seconds());
-        report(false);
-        if (video && video->done() && !audio)
-            break;
+    const auto readToTheEnd = [&] {
+        while (input.read(packet.get())) {
+            if (video && packet->stream_index == video->inputStream())
+                video->process(packet.get());
+            else if (audio && packet->stream_index == audio->inputStream())
+                audio->process(packet.get());
+            av_packet_unref(packet.get());
+            if (silence)
+                silence->fillTo(video->seconds());
+            report(false);
+            if (video && video->done() && !audio)
+                break;
+        }
+    };
+    readToTheEnd();
+    // A seek that found no picture (past the end of a short clip, where a
+    // file without an index or a damaged one sent it, onto pictures that
+    // need an earlier key frame) is undone: the picture comes from reading
+    // the input from its beginning.
+    if (seeks && video && !audio && !video->drain()) {
+        input.rewind();
+        video->restart();
+        readToTheEnd();
     }
     if (video)
         video->finish();

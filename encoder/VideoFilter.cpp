@@ -29,6 +29,12 @@ std::string VideoFilter::description() const
     return filters;
 }
 
+void VideoFilter::restart()
+{
+    chain_.reset();
+    shape_ = {};
+}
+
 void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink)
 {
     if (frame && (frame->width <= 0 || frame->height <= 0 || frame->format < 0))

@@ -25,6 +25,9 @@ public:
     // pictures come out with their pts in the same time base.
     void filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink);
 
+    // After the end: ready for pictures again.
+    void restart();
+
     // The filters' text for a picture of the given pixel format.
     std::string description() const;
 

@@ -50,12 +50,26 @@ void VideoRoute::process(const AVPacket* packet)
     });
 }
 
-void VideoRoute::finish()
+bool VideoRoute::drain()
 {
-    if (!done()) {
+    if (!done() && !drained_) {
         process(nullptr);
         filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* picture) { onFiltered(picture); });
+        drained_ = true;
     }
+    return frames_ > 0 || hasSkipped_;
+}
+
+void VideoRoute::restart()
+{
+    decoder_.restart();
+    filter_.restart();
+    drained_ = false;
+}
+
+void VideoRoute::finish()
+{
+    drain();
     if (frames_ == 0 && hasSkipped_) {
         skipped_->pts = 0;
         encode(skipped_.get());

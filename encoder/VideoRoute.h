@@ -24,6 +24,11 @@ public:
 
     int inputStream() const { return inputStream_; }
     void process(const AVPacket* packet);
+    // Drains the decoder and the filters; false when not one picture came
+    // out of them (none encoded, none kept from before the start time).
+    bool drain();
+    // After drain: ready to take the input again from its beginning.
+    void restart();
     // Drains the decoder, the filters and the encoder.
     void finish();
 
@@ -53,6 +58,7 @@ private:
     double quality_ = 0;
     FramePtr skipped_;
     bool hasSkipped_ = false;
+    bool drained_ = false;
     PacketPtr packet_;
 };
 
