@@ -153,9 +153,18 @@ bool InputMedia::read(AVPacket* packet)
             av_packet_unref(packet);
             continue;
         }
+        // The byte reader marks a failed read as the end too: its own error
+        // tells the two apart.
+        const int readError = context_->pb ? context_->pb->error : 0;
+        if (readError < 0 && readError != AVERROR_EOF)
+            Fail("cannot read the input: " + LibraryReason(readError));
         if (code == AVERROR_EOF || (context_->pb && avio_feof(context_->pb)))
             return false;
-        if (!alternativeReader_ || ++errorsInARow > MaxReadErrorsInARow)
+        if (code == AVERROR(EAGAIN))
+            continue;
+        if (!alternativeReader_)
+            Fail("cannot read the input: " + LibraryReason(code));
+        if (++errorsInARow > MaxReadErrorsInARow)
             return false;
     }
 }

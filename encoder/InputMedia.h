@@ -33,8 +33,9 @@ public:
     void keepOnly(int video, int audio);
 
     // The next packet of the kept streams; false at the end of the input.
-    // A damaged stretch ends the input for the plain reader; the alternative
-    // reader reads on past it.
+    // A damaged stretch fails the plain reader ("cannot read the input");
+    // the alternative reader reads on past it. A failing read of the file
+    // itself fails both.
     bool read(AVPacket* packet);
 
     // Goes to the key frame at or before the time (seconds from the start);
