@@ -20,7 +20,9 @@ Decoder::Decoder(AVStream* stream, bool lenient)
     if (lenient)
         context_->err_recognition = 0;
     Dictionary options;
-    options.set("threads", "auto");
+    // A chained Ogg file starts its Theora stream again with new headers,
+    // which the decoder takes only without threads.
+    options.set("threads", codec->id == AV_CODEC_ID_THEORA ? "1" : "auto");
     const int opened = avcodec_open2(context_.get(), codec, options.address());
     if (opened < 0)
         Fail(FaultKind::UnsupportedCodec, "cannot decode " + name + " (" + LibraryReason(opened) + ")");

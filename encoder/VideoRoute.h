@@ -3,7 +3,8 @@
 // decoder, filters, constant frame rate, encoder, muxer. Pictures before the
 // start time (-ss) are skipped, but the last of them is kept: an input that
 // ends before the start time still gives its last picture, so a thumbnail
-// of a short clip is never empty.
+// of a short clip is never empty. The last picture lasts as long as the
+// input says it does.
 #include "encoder/Decoder.h"
 #include "encoder/EncodeRequest.h"
 #include "encoder/FrameRateKeeper.h"
@@ -13,6 +14,7 @@
 #include "encoder/VideoFilter.h"
 
 #include <functional>
+#include <optional>
 
 namespace ridod2e {
 
@@ -59,6 +61,9 @@ private:
     FramePtr skipped_;
     bool hasSkipped_ = false;
     bool drained_ = false;
+    FramePtr last_;                  // the last picture encoded
+    bool hasLast_ = false;
+    std::optional<double> lastEnd_;  // where it ends on the output timeline, when known
     PacketPtr packet_;
 };
 
