@@ -213,6 +213,22 @@ void PaintPattern(AVFrame& picture, int64_t index)
         }
 }
 
+double GetSample(const AVFrame& frame, int channel, int index)
+{
+    const auto format = static_cast<AVSampleFormat>(frame.format);
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int slot = planar ? index : index * frame.ch_layout.nb_channels + channel;
+    const uint8_t* data = frame.extended_data[planar ? channel : 0];
+    switch (av_get_packed_sample_fmt(format)) {
+    case AV_SAMPLE_FMT_S16: return reinterpret_cast<const int16_t*>(data)[slot] / 32768.0;
+    case AV_SAMPLE_FMT_S32: return reinterpret_cast<const int32_t*>(data)[slot] / 2147483648.0;
+    case AV_SAMPLE_FMT_FLT: return reinterpret_cast<const float*>(data)[slot];
+    case AV_SAMPLE_FMT_DBL: return reinterpret_cast<const double*>(data)[slot];
+    case AV_SAMPLE_FMT_U8: return (data[slot] - 128) / 128.0;
+    default: Fail(std::string("no level for sample format ") + av_get_sample_fmt_name(format));
+    }
+}
+
 void PutSample(AVFrame& frame, int channel, int index, double value)
 {
     const auto format = static_cast<AVSampleFormat>(frame.format);
@@ -383,6 +399,7 @@ MediaInfo ReadMedia(const std::filesystem::path& path)
         s.codec = avcodec_get_name(par.codec_id);
         s.width = par.width;
         s.height = par.height;
+        s.pixelAspect = av_guess_sample_aspect_ratio(input.get(), input->streams[i], nullptr);
         if (par.codec_type == AVMEDIA_TYPE_VIDEO) {
             const AVRational rate = av_guess_frame_rate(input.get(), input->streams[i], nullptr);
             s.frameRate = rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
@@ -419,6 +436,45 @@ MediaInfo ReadMedia(const std::filesystem::path& path)
     }
     info.duration = input->duration != AV_NOPTS_VALUE ? static_cast<double>(input->duration) / AV_TIME_BASE : longest;
     return info;
+}
+
+double SoundLevel(const std::filesystem::path& path)
+{
+    QuietLibraries();
+    AVFormatContext* raw = nullptr;
+    Check(avformat_open_input(&raw, path.c_str(), nullptr, nullptr), "open " + path.string());
+    InputContextPtr input(raw);
+    Check(avformat_find_stream_info(input.get(), nullptr), "read the streams of " + path.string());
+    const AVCodec* codec = nullptr;
+    const int stream = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+    Check(stream, "find the sound of " + path.string());
+    CodecContextPtr decoder(avcodec_alloc_context3(codec));
+    Check(avcodec_parameters_to_context(decoder.get(), input->streams[stream]->codecpar), "set up the decoder");
+    Check(avcodec_open2(decoder.get(), codec, nullptr), "open the decoder");
+
+    double sum = 0;
+    int64_t count = 0;
+    FramePtr frame = NewFrame();
+    const auto take = [&] {
+        while (avcodec_receive_frame(decoder.get(), frame.get()) >= 0) {
+            for (int c = 0; c < frame->ch_layout.nb_channels; ++c)
+                for (int i = 0; i < frame->nb_samples; ++i)
+                    sum += std::pow(GetSample(*frame, c, i), 2);
+            count += static_cast<int64_t>(frame->nb_samples) * frame->ch_layout.nb_channels;
+            av_frame_unref(frame.get());
+        }
+    };
+    PacketPtr packet(av_packet_alloc());
+    while (av_read_frame(input.get(), packet.get()) >= 0) {
+        if (packet->stream_index == stream && avcodec_send_packet(decoder.get(), packet.get()) >= 0)
+            take();
+        av_packet_unref(packet.get());
+    }
+    avcodec_send_packet(decoder.get(), nullptr);
+    take();
+    if (count == 0 || sum == 0)
+        Fail("no sound in " + path.string());
+    return 10 * std::log10(sum / count);
 }
 
 } // namespace fixtures

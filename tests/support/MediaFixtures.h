@@ -42,6 +42,7 @@ struct StreamInfo {
     std::string codec;   // libavcodec's codec name: "mpeg4", "h264", "aac", "amr_nb", ...
     int width = 0;
     int height = 0;
+    AVRational pixelAspect {0, 1};  // the stream's or the container's; 0/1 when unknown
     double frameRate = 0;  // frames per second; 0 when unknown
     int sampleRate = 0;
     int channels = 0;
@@ -64,5 +65,9 @@ struct MediaInfo {
 };
 
 MediaInfo ReadMedia(const std::filesystem::path& path);
+
+// The RMS level of the first audio stream's decoded sound, over all its
+// channels, in dB of full scale.
+double SoundLevel(const std::filesystem::path& path);
 
 } // namespace fixtures
