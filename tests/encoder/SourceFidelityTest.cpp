@@ -178,21 +178,25 @@ INSTANTIATE_TEST_SUITE_P(Clips, ThumbnailWhereSeekingFails,
 // The input comes through a descriptor that the encoder inherits: a pipe
 // whose writer closes it ends the input; a terminal whose other side closes
 // fails every further read with an input/output error.
-class InputThatStops : public ::testing::TestWithParam<bool> {};
+struct DescriptorRun {
+    bool finished = false;
+    bool killedFromOutside = false;  // by a test elsewhere that ends encoders by name
+    int exitCode = -1;
+    QStringList lines;
+};
 
-TEST_P(InputThatStops, EndsTheInputOrFailsWithTheReason)
+DescriptorRun ConvertFromDescriptor(bool terminal, const fs::path& output)
 {
-    const bool terminal = GetParam();
-    const fs::path output = OutputFolder(terminal ? "read-error-terminal" : "read-error-pipe") / "out.mp4";
     int ends[2] = {-1, -1};  // reading, writing
     if (terminal) {
-        ASSERT_EQ(openpty(&ends[0], &ends[1], nullptr, nullptr, nullptr), 0);
+        if (openpty(&ends[0], &ends[1], nullptr, nullptr, nullptr) != 0)
+            return {};
         termios raw {};
         tcgetattr(ends[1], &raw);
         cfmakeraw(&raw);
         tcsetattr(ends[1], TCSANOW, &raw);
-    } else {
-        ASSERT_EQ(pipe(ends), 0);
+    } else if (pipe(ends) != 0) {
+        return {};
     }
     fcntl(ends[0], F_SETFD, FD_CLOEXEC);
     fcntl(ends[1], F_SETFD, FD_CLOEXEC);
@@ -206,6 +210,7 @@ TEST_P(InputThatStops, EndsTheInputOrFailsWithTheReason)
     const bool started = encoder.waitForStarted();
     close(ends[0]);
     std::thread writer([writing = ends[1]] {
+        // A reader that is gone makes the write fail, not the test end.
         sigset_t pipeSignal;
         sigemptyset(&pipeSignal);
         sigaddset(&pipeSignal, SIGPIPE);
@@ -220,17 +225,32 @@ TEST_P(InputThatStops, EndsTheInputOrFailsWithTheReason)
         }
         close(writing);
     });
-    const bool finished = started && encoder.waitForFinished(120000);
+    DescriptorRun run;
+    run.finished = started && encoder.waitForFinished(120000);
     writer.join();
+    run.killedFromOutside = encoder.exitStatus() == QProcess::CrashExit && encoder.exitCode() == SIGKILL;
+    run.exitCode = encoder.exitCode();
+    run.lines = QString::fromUtf8(encoder.readAll()).trimmed().split('\n');
+    return run;
+}
 
-    ASSERT_TRUE(finished);
-    const QStringList lines = QString::fromUtf8(encoder.readAll()).trimmed().split('\n');
+class InputThatStops : public ::testing::TestWithParam<bool> {};
+
+TEST_P(InputThatStops, EndsTheInputOrFailsWithTheReason)
+{
+    const bool terminal = GetParam();
+    const fs::path output = OutputFolder(terminal ? "read-error-terminal" : "read-error-pipe") / "out.mp4";
+    DescriptorRun run = ConvertFromDescriptor(terminal, output);
+    for (int attempt = 1; attempt < 3 && run.killedFromOutside; ++attempt)
+        run = ConvertFromDescriptor(terminal, output);
+
+    ASSERT_TRUE(run.finished);
     if (terminal) {
-        EXPECT_EQ(encoder.exitCode(), 1);
-        EXPECT_EQ(lines.last().toStdString(), "error: cannot read the input: Input/output error");
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.lines.last().toStdString(), "error: cannot read the input: Input/output error");
         EXPECT_FALSE(fs::exists(output));
     } else {
-        EXPECT_EQ(encoder.exitCode(), 0) << lines.join('\n').toStdString();
+        EXPECT_EQ(run.exitCode, 0) << run.lines.join('\n').toStdString();
         ExpectMedia(output).lasts(ClipSeconds);
     }
 }
