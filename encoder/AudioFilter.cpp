@@ -62,7 +62,8 @@ void AudioFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
             const std::string source = "time_base=" + std::to_string(timeBase.num) + "/" + std::to_string(timeBase.den)
                 + ":sample_rate=" + std::to_string(shape.sampleRate) + ":sample_fmt="
                 + av_get_sample_fmt_name(static_cast<AVSampleFormat>(shape.format)) + ":channel_layout=" + shape.layout;
-            chain_ = std::make_unique<FilterChain>("abuffer", source, "abuffersink", description(first, frame->ch_layout.nb_channels),
+            chain_ = std::make_unique<FilterChain>("abuffer", source, "abuffersink",
+                                                   description(first, frame->ch_layout.nb_channels),
                                                    target_.frameSize);
             shape_ = shape;
         }

@@ -14,7 +14,7 @@ namespace ridod2e {
 namespace {
 
 // Consecutive unreadable stretches the alternative reader steps over before
-// it takes the file as ended.
+// it takes the file as ended, and consecutive requests to try again.
 constexpr int MaxReadErrorsInARow = 200;
 
 // "stereo" also for files that give only a channel count.
@@ -160,12 +160,12 @@ bool InputMedia::read(AVPacket* packet)
             Fail("cannot read the input: " + LibraryReason(readError));
         if (code == AVERROR_EOF || (context_->pb && avio_feof(context_->pb)))
             return false;
-        if (code == AVERROR(EAGAIN))
+        const bool again = code == AVERROR(EAGAIN);
+        if (++errorsInARow <= MaxReadErrorsInARow && (again || alternativeReader_))
             continue;
         if (!alternativeReader_)
             Fail("cannot read the input: " + LibraryReason(code));
-        if (++errorsInARow > MaxReadErrorsInARow)
-            return false;
+        return false;
     }
 }
 

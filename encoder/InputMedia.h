@@ -1,7 +1,8 @@
 #pragma once
 // The input file: opened with the plain reader, the alternative reader
-// (exhaustive probing, generated timestamps, corrupt packets dropped, read
-// errors stepped over) or a forced demuxer; its description; and its packets.
+// (exhaustive probing, generated timestamps, corrupt packets dropped,
+// damaged stretches stepped over) or a forced demuxer; its description; and
+// its packets.
 #include "encoder/Console.h"
 #include "encoder/EncodeRequest.h"
 #include "encoder/Libav.h"

@@ -1,9 +1,8 @@
 #pragma once
 // Turns decoded pictures into the encoder's: scaled to the planned picture
 // size, bars added, converted to the encoder's pixel format, their pixel
-// shape set. A change of
-// size or format in the middle of the input rebuilds the filters; the
-// output keeps its size.
+// shape set. A change of size or format in the middle of the input rebuilds
+// the filters; the output keeps its size.
 #include "encoder/FilterChain.h"
 #include "encoder/FrameGeometry.h"
 
