@@ -17,6 +17,11 @@ namespace {
 // it takes the file as ended, and consecutive requests to try again.
 constexpr int MaxReadErrorsInARow = 200;
 
+[[noreturn]] void FailReading(int code)
+{
+    Fail("cannot read the input: " + LibraryReason(code));
+}
+
 // "stereo" also for files that give only a channel count.
 std::string ChannelsText(const AVChannelLayout& layout)
 {
@@ -157,14 +162,14 @@ bool InputMedia::read(AVPacket* packet)
         // tells the two apart.
         const int readError = context_->pb ? context_->pb->error : 0;
         if (readError < 0 && readError != AVERROR_EOF)
-            Fail("cannot read the input: " + LibraryReason(readError));
+            FailReading(readError);
         if (code == AVERROR_EOF || (context_->pb && avio_feof(context_->pb)))
             return false;
         const bool again = code == AVERROR(EAGAIN);
         if (++errorsInARow <= MaxReadErrorsInARow && (again || alternativeReader_))
             continue;
         if (!alternativeReader_)
-            Fail("cannot read the input: " + LibraryReason(code));
+            FailReading(code);
         return false;
     }
 }
