@@ -105,11 +105,11 @@ AudioEncoding OpenAudioEncoder(const EncodeRequest& request, AVStream* source, c
     const AVCodec* codec = FindAudioEncoder(request.audioCodec, muxer);
 
     AudioEncoding encoding;
-    const int sourceRate = source->codecpar->sample_rate > 0 ? source->codecpar->sample_rate : 44100;
+    const int sourceRate = source && source->codecpar->sample_rate > 0 ? source->codecpar->sample_rate : 44100;
     encoding.sampleRate = request.sampleRate.value_or(sourceRate);
     if (const std::vector<int> rates = SampleRatesOf(codec); !rates.empty())
         encoding.sampleRate = NearestOf(rates, encoding.sampleRate);
-    const int givenChannels = source->codecpar->ch_layout.nb_channels;
+    const int givenChannels = source ? source->codecpar->ch_layout.nb_channels : 0;
     const int sourceChannels = givenChannels > 0 ? givenChannels : 2;
     encoding.layout = LayoutFor(codec, request.channels.value_or(std::min(sourceChannels, 8)));
     encoding.format = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;

@@ -24,6 +24,7 @@ struct AudioEncoding {
 };
 
 // Fails with "Unsupported codec" when the name has no audio encoder.
+// Without a source stream (silence), 44100 Hz stereo unless asked otherwise.
 AudioEncoding OpenAudioEncoder(const EncodeRequest& request, AVStream* source, const AVOutputFormat* muxer);
 
 // The entry of the list nearest the wanted value (the higher one on a tie).

@@ -21,13 +21,19 @@ bool AudioFilter::Shape::operator==(const Shape& other) const
 
 AudioFilter::AudioFilter(const Target& target) : target_(target) {}
 
-std::string AudioFilter::description(bool first) const
+std::string AudioFilter::description(bool first, int sourceChannels) const
 {
     // The first chain starts the output at time 0 (silence before a late
     // start); later chains, after a change of format, carry on.
     std::string filters = "atrim=start=0,aresample=" + std::to_string(target_.sampleRate) + ":async=1";
     if (first)
         filters += ":first_pts=0";
+    // Fewer channels are mixed in floating point, whatever the encoder
+    // takes: mixing straight into integer samples makes the resampler scale
+    // the whole mix down so that it cannot clip (8 dB for 5.1 to stereo), so
+    // each encoder's sample format would give the sound another level.
+    if (sourceChannels > target_.layout.nb_channels)
+        filters += ":ochl=" + LayoutName(target_.layout) + ":osf=flt";
     if (target_.volume != 1) {
         char volume[64];
         std::snprintf(volume, sizeof volume, ",volume=%.4f", target_.volume);
@@ -56,7 +62,8 @@ void AudioFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
             const std::string source = "time_base=" + std::to_string(timeBase.num) + "/" + std::to_string(timeBase.den)
                 + ":sample_rate=" + std::to_string(shape.sampleRate) + ":sample_fmt="
                 + av_get_sample_fmt_name(static_cast<AVSampleFormat>(shape.format)) + ":channel_layout=" + shape.layout;
-            chain_ = std::make_unique<FilterChain>("abuffer", source, "abuffersink", description(first),
+            chain_ = std::make_unique<FilterChain>("abuffer", source, "abuffersink",
+                                                   description(first, frame->ch_layout.nb_channels),
                                                    target_.frameSize);
             shape_ = shape;
         }

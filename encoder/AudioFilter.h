@@ -1,6 +1,7 @@
 #pragma once
 // Turns decoded sound into the encoder's: resampled to its rate, mixed to
-// its channels, scaled in volume, converted to its sample format and cut
+// its channels (centre and surround at -3 dB, the same level for every
+// encoder), scaled in volume, converted to its sample format and cut
 // into frames of the size it takes. Timestamps are honoured: a gap becomes
 // silence, an overlap is dropped, and sound before the start of the output
 // timeline is cut off.
@@ -40,7 +41,7 @@ private:
         std::string layout;
         bool operator==(const Shape& other) const;
     };
-    std::string description(bool first) const;
+    std::string description(bool first, int sourceChannels) const;
 
     Target target_;
     Shape shape_;

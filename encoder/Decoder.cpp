@@ -20,7 +20,9 @@ Decoder::Decoder(AVStream* stream, bool lenient)
     if (lenient)
         context_->err_recognition = 0;
     Dictionary options;
-    options.set("threads", "auto");
+    // A chained Ogg file starts its Theora stream again with new headers,
+    // which the decoder takes only without threads.
+    options.set("threads", codec->id == AV_CODEC_ID_THEORA ? "1" : "auto");
     const int opened = avcodec_open2(context_.get(), codec, options.address());
     if (opened < 0)
         Fail(FaultKind::UnsupportedCodec, "cannot decode " + name + " (" + LibraryReason(opened) + ")");
@@ -35,6 +37,11 @@ void Decoder::decode(const AVPacket* packet, const FrameSink& sink)
         avcodec_send_packet(context_.get(), packet);
     }
     drain(sink);
+}
+
+void Decoder::restart()
+{
+    avcodec_flush_buffers(context_.get());
 }
 
 void Decoder::drain(const FrameSink& sink)

@@ -19,6 +19,10 @@ public:
     // known, in the stream's time base.
     void decode(const AVPacket* packet, const FrameSink& sink);
 
+    // Forgets the packets it holds and the end of the stream, to decode the
+    // input again from another place.
+    void restart();
+
     int64_t frames() const { return frames_; }
     AVRational timeBase() const { return timeBase_; }
     const AVCodecContext& context() const { return *context_; }

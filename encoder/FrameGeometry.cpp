@@ -49,6 +49,24 @@ FrameGeometry PlanGeometry(FrameDimensions source, const std::optional<FrameDime
     return geometry;
 }
 
+AVRational OutputPixelAspect(FrameDimensions source, AVRational sourceAspect, const FrameGeometry& geometry,
+                             bool resized)
+{
+    constexpr AVRational square {1, 1};
+    if (geometry.hasBars())
+        return square;
+    if (!resized)
+        return {0, 1};
+    const bool known = sourceAspect.num > 0 && sourceAspect.den > 0 && source.width > 0 && source.height > 0;
+    if (!known || av_cmp_q(sourceAspect, square) == 0)
+        return square;
+    // Containers and codecs store the shape in bytes: at most 255:255.
+    AVRational aspect {};
+    av_reduce(&aspect.num, &aspect.den, int64_t {sourceAspect.num} * source.width * geometry.frameHeight(),
+              int64_t {sourceAspect.den} * source.height * geometry.frameWidth(), 255);
+    return aspect;
+}
+
 bool IsStandardH263Size(int width, int height)
 {
     return std::any_of(H263Sizes.begin(), H263Sizes.end(),

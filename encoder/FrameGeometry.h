@@ -8,6 +8,10 @@
 #include <optional>
 #include <string>
 
+extern "C" {
+#include <libavutil/rational.h>
+}
+
 namespace ridod2e {
 
 struct FrameGeometry {
@@ -22,6 +26,15 @@ struct FrameGeometry {
 
 FrameGeometry PlanGeometry(FrameDimensions source, const std::optional<FrameDimensions>& size, const Padding& bars,
                            bool evenSizes);
+
+// The output's sample aspect ratio; {0, 1}: the source's own, unchanged.
+// Bars mean that the picture was already placed for square pixels. A
+// picture of non-square pixels scaled to a requested size keeps its display
+// aspect: its pixels take the shape that gives it. A picture of square (or
+// unknown) pixels is stretched to the size asked for, as the size was
+// chosen for it.
+AVRational OutputPixelAspect(FrameDimensions source, AVRational sourceAspect, const FrameGeometry& geometry,
+                             bool resized);
 
 // The frame sizes that plain H.263 can code, and the wider range that H.263
 // version 2 (custom picture format) can.

@@ -14,8 +14,13 @@ namespace ridod2e {
 namespace {
 
 // Consecutive unreadable stretches the alternative reader steps over before
-// it takes the file as ended.
+// it takes the file as ended, and consecutive requests to try again.
 constexpr int MaxReadErrorsInARow = 200;
+
+[[noreturn]] void FailReading(int code)
+{
+    Fail("cannot read the input: " + LibraryReason(code));
+}
 
 // "stereo" also for files that give only a channel count.
 std::string ChannelsText(const AVChannelLayout& layout)
@@ -53,7 +58,7 @@ StreamSummary Describe(AVFormatContext* context, AVStream* stream)
 } // namespace
 
 InputMedia::InputMedia(const EncodeRequest& request)
-    : path_(request.input), alternativeReader_(request.alternativeReader)
+    : path_(request.input), inputFormat_(request.inputFormat), alternativeReader_(request.alternativeReader)
 {
     // A folder or a pipe would make the reader fail late or wait forever.
     std::error_code error;
@@ -62,7 +67,12 @@ InputMedia::InputMedia(const EncodeRequest& request)
         Fail(FaultKind::CannotOpenInput, "'" + path_ + "': it is a folder, not a file");
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         Fail(FaultKind::CannotOpenInput, "'" + path_ + "': it is not a regular file");
-    const AVInputFormat* demuxer = request.inputFormat.empty() ? nullptr : ChooseDemuxer(request.inputFormat);
+    open();
+}
+
+void InputMedia::open()
+{
+    const AVInputFormat* demuxer = inputFormat_.empty() ? nullptr : ChooseDemuxer(inputFormat_);
 
     Dictionary options;
     if (alternativeReader_) {
@@ -129,6 +139,8 @@ double InputMedia::start() const
 
 void InputMedia::keepOnly(int video, int audio)
 {
+    keptVideo_ = video;
+    keptAudio_ = audio;
     for (unsigned i = 0; i < context_->nb_streams; ++i) {
         const int index = static_cast<int>(i);
         context_->streams[i]->discard = index == video || index == audio ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
@@ -146,10 +158,19 @@ bool InputMedia::read(AVPacket* packet)
             av_packet_unref(packet);
             continue;
         }
+        // The byte reader marks a failed read as the end too: its own error
+        // tells the two apart.
+        const int readError = context_->pb ? context_->pb->error : 0;
+        if (readError < 0 && readError != AVERROR_EOF)
+            FailReading(readError);
         if (code == AVERROR_EOF || (context_->pb && avio_feof(context_->pb)))
             return false;
-        if (!alternativeReader_ || ++errorsInARow > MaxReadErrorsInARow)
-            return false;
+        const bool again = code == AVERROR(EAGAIN);
+        if (++errorsInARow <= MaxReadErrorsInARow && (again || alternativeReader_))
+            continue;
+        if (!alternativeReader_)
+            FailReading(code);
+        return false;
     }
 }
 
@@ -157,6 +178,15 @@ void InputMedia::seek(double seconds)
 {
     const auto target = static_cast<int64_t>(std::llround((start() + seconds) * AV_TIME_BASE));
     av_seek_frame(context_.get(), -1, target, AVSEEK_FLAG_BACKWARD);
+}
+
+void InputMedia::rewind()
+{
+    // Seeking back to the start can fail where seeking forward did (no
+    // index, damage): the file is opened afresh instead.
+    context_.reset();
+    open();
+    keepOnly(keptVideo_, keptAudio_);
 }
 
 } // namespace ridod2e

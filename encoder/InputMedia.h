@@ -1,7 +1,8 @@
 #pragma once
 // The input file: opened with the plain reader, the alternative reader
-// (exhaustive probing, generated timestamps, corrupt packets dropped, read
-// errors stepped over) or a forced demuxer; its description; and its packets.
+// (exhaustive probing, generated timestamps, corrupt packets dropped,
+// damaged stretches stepped over) or a forced demuxer; its description; and
+// its packets.
 #include "encoder/Console.h"
 #include "encoder/EncodeRequest.h"
 #include "encoder/Libav.h"
@@ -33,18 +34,27 @@ public:
     void keepOnly(int video, int audio);
 
     // The next packet of the kept streams; false at the end of the input.
-    // A damaged stretch ends the input for the plain reader; the alternative
-    // reader reads on past it.
+    // A damaged stretch fails the plain reader ("cannot read the input");
+    // the alternative reader reads on past it. A failing read of the file
+    // itself fails both.
     bool read(AVPacket* packet);
 
     // Goes to the key frame at or before the time (seconds from the start);
     // a file that cannot seek is read from its beginning.
     void seek(double seconds);
 
+    // Reads again from the beginning, the same streams.
+    void rewind();
+
 private:
+    void open();
+
     std::string path_;
+    std::string inputFormat_;
     bool alternativeReader_;
     InputContextPtr context_;
+    int keptVideo_ = -1;
+    int keptAudio_ = -1;
 };
 
 } // namespace ridod2e

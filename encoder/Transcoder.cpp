@@ -5,6 +5,7 @@
 #include "encoder/Fault.h"
 #include "encoder/OutputMedia.h"
 #include "encoder/ProgressReporter.h"
+#include "encoder/SilentTrack.h"
 #include "encoder/VideoRoute.h"
 
 #include <memory>
@@ -58,28 +59,48 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, tick);
     if (takeAudio)
         audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, tick);
+    std::unique_ptr<SilentTrack> silence;
+    if (video && !audio && NeedsSoundTrack(muxer))
+        silence = std::make_unique<SilentTrack>(request, muxer, output);
     input.keepOnly(video ? video->inputStream() : -1, audio ? audio->inputStream() : -1);
 
     output.open(input.context()->metadata);
     console.print(OutputBlock(output.summary()));
-    if (request.startSeconds && *request.startSeconds > 0)
+    const bool seeks = request.startSeconds && *request.startSeconds > 0;
+    if (seeks)
         input.seek(*request.startSeconds);
 
     PacketPtr packet = NewPacket();
-    while (input.read(packet.get())) {
-        if (video && packet->stream_index == video->inputStream())
-            video->process(packet.get());
-        else if (audio && packet->stream_index == audio->inputStream())
-            audio->process(packet.get());
-        av_packet_unref(packet.get());
-        report(false);
-        if (video && video->done() && !audio)
-            break;
+    const auto readToTheEnd = [&] {
+        while (input.read(packet.get())) {
+            if (video && packet->stream_index == video->inputStream())
+                video->process(packet.get());
+            else if (audio && packet->stream_index == audio->inputStream())
+                audio->process(packet.get());
+            av_packet_unref(packet.get());
+            if (silence)
+                silence->fillTo(video->seconds());
+            report(false);
+            if (video && video->done() && !audio)
+                break;
+        }
+    };
+    readToTheEnd();
+    // A seek that found no picture (past the end of a short clip, where a
+    // file without an index or a damaged one sent it, onto pictures that
+    // need an earlier key frame) is undone: the picture comes from reading
+    // the input from its beginning.
+    if (seeks && video && !audio && !video->drain()) {
+        input.rewind();
+        video->restart();
+        readToTheEnd();
     }
     if (video)
         video->finish();
     if (audio)
         audio->finish();
+    if (silence)
+        silence->finish(video->seconds());
 
     if (video && video->frames() == 0)
         Fail("no picture of stream #0." + std::to_string(video->inputStream()) + " could be decoded");

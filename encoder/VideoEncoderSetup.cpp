@@ -127,7 +127,8 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     if (!request.size && (sourceSize.width <= 0 || sourceSize.height <= 0))
         Fail("the picture size of stream #0." + std::to_string(source->index) + " is unknown; give -s");
     encoding.geometry = PlanGeometry(sourceSize, request.size, request.padding, NeedsEvenSizes(encoding.format));
-    encoding.squarePixels = request.size || encoding.geometry.hasBars();
+    const AVRational sourceAspect = av_guess_sample_aspect_ratio(input, source, nullptr);
+    encoding.pixelAspect = OutputPixelAspect(sourceSize, sourceAspect, encoding.geometry, request.size.has_value());
     const int width = encoding.geometry.frameWidth();
     const int height = encoding.geometry.frameHeight();
     if (av_image_check_size(width, height, 0, nullptr) < 0)
@@ -147,8 +148,7 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     context->pix_fmt = encoding.format;
     context->framerate = encoding.frameRate;
     context->time_base = av_inv_q(encoding.frameRate);
-    context->sample_aspect_ratio = encoding.squarePixels ? AVRational {1, 1}
-                                                         : av_guess_sample_aspect_ratio(input, source, nullptr);
+    context->sample_aspect_ratio = encoding.pixelAspect.num > 0 ? encoding.pixelAspect : sourceAspect;
     if (muxer->flags & AVFMT_GLOBALHEADER)
         context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     if (request.bitexact)

@@ -15,7 +15,7 @@ struct VideoEncoding {
     FrameGeometry geometry;
     AVPixelFormat format = AV_PIX_FMT_NONE;
     AVRational frameRate {25, 1};
-    bool squarePixels = false;  // the picture is stretched to the requested size
+    AVRational pixelAspect {0, 1};  // set on every picture; {0, 1}: the source's own
 };
 
 // Fails with "Unsupported codec" when the name has no video encoder, and

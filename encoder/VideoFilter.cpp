@@ -23,9 +23,16 @@ std::string VideoFilter::description() const
         filters += ",pad=" + std::to_string(g.frameWidth()) + ":" + std::to_string(g.frameHeight()) + ":"
             + std::to_string(g.bars.left) + ":" + std::to_string(g.bars.top) + ":black";
     filters += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(target_.format);
-    if (target_.squarePixels)
-        filters += ",setsar=1";
+    const AVRational aspect = target_.pixelAspect;
+    if (aspect.num > 0)
+        filters += ",setsar=" + std::to_string(aspect.num) + "/" + std::to_string(aspect.den);
     return filters;
+}
+
+void VideoFilter::restart()
+{
+    chain_.reset();
+    shape_ = {};
 }
 
 void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink)

@@ -1,8 +1,8 @@
 #pragma once
 // Turns decoded pictures into the encoder's: scaled to the planned picture
-// size, bars added, converted to the encoder's pixel format. A change of
-// size or format in the middle of the input rebuilds the filters; the
-// output keeps its size.
+// size, bars added, converted to the encoder's pixel format, their pixel
+// shape set. A change of size or format in the middle of the input rebuilds
+// the filters; the output keeps its size.
 #include "encoder/FilterChain.h"
 #include "encoder/FrameGeometry.h"
 
@@ -15,7 +15,7 @@ public:
     struct Target {
         FrameGeometry geometry;
         AVPixelFormat format = AV_PIX_FMT_YUV420P;
-        bool squarePixels = false;
+        AVRational pixelAspect {0, 1};  // {0, 1}: the pictures keep their own
     };
 
     explicit VideoFilter(const Target& target);
@@ -23,6 +23,9 @@ public:
     // Filters one picture with its pts in the time base (nullptr: the end);
     // pictures come out with their pts in the same time base.
     void filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink);
+
+    // After the end: ready for pictures again.
+    void restart();
 
     // The filters' text for a picture of the given pixel format.
     std::string description() const;

@@ -9,7 +9,7 @@ namespace {
 
 VideoFilter::Target FilterTarget(const VideoEncoding& encoding)
 {
-    return {encoding.geometry, encoding.format, encoding.squarePixels};
+    return {encoding.geometry, encoding.format, encoding.pixelAspect};
 }
 
 double QualityOf(const AVPacket& packet)
@@ -37,6 +37,7 @@ VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stre
       timelineStart_(input.start() + request.startSeconds.value_or(0)),
       limit_(request.maxVideoFrames.value_or(-1)),
       skipped_(NewFrame()),
+      last_(NewFrame()),
       packet_(NewPacket())
 {
 }
@@ -50,15 +51,38 @@ void VideoRoute::process(const AVPacket* packet)
     });
 }
 
-void VideoRoute::finish()
+bool VideoRoute::drain()
 {
-    if (!done()) {
+    if (!done() && !drained_) {
         process(nullptr);
         filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* picture) { onFiltered(picture); });
+        drained_ = true;
     }
+    return frames_ > 0 || hasSkipped_;
+}
+
+void VideoRoute::restart()
+{
+    decoder_.restart();
+    filter_.restart();
+    drained_ = false;
+}
+
+void VideoRoute::finish()
+{
+    drain();
     if (frames_ == 0 && hasSkipped_) {
         skipped_->pts = 0;
         encode(skipped_.get());
+    }
+    // The last picture stays for its own duration: at a low frame rate
+    // (a slide show) that is seconds of the video.
+    if (hasLast_ && lastEnd_) {
+        const FrameRateKeeper::Slots slots = keeper_.place(*lastEnd_ - 1 / av_q2d(encoding_.frameRate));
+        for (int64_t i = 0; i < slots.count && !done(); ++i) {
+            last_->pts = slots.first + i;
+            encode(last_.get());
+        }
     }
     encoding_.encoder->send(nullptr);
     drainEncoder();
@@ -80,9 +104,16 @@ void VideoRoute::onFiltered(AVFrame* picture)
         }
         slots = keeper_.place(seconds);
     }
+    lastEnd_.reset();
+    if (picture->pts != AV_NOPTS_VALUE && picture->pkt_duration > 0)
+        lastEnd_ = (picture->pts + picture->pkt_duration) * av_q2d(decoder_.timeBase()) - timelineStart_;
     for (int64_t i = 0; i < slots.count && !done(); ++i) {
         picture->pts = slots.first + i;
         encode(picture);
+    }
+    if (slots.count > 0) {
+        av_frame_unref(last_.get());
+        hasLast_ = av_frame_ref(last_.get(), picture) >= 0;
     }
 }
 

@@ -3,7 +3,8 @@
 // decoder, filters, constant frame rate, encoder, muxer. Pictures before the
 // start time (-ss) are skipped, but the last of them is kept: an input that
 // ends before the start time still gives its last picture, so a thumbnail
-// of a short clip is never empty.
+// of a short clip is never empty. The last picture lasts as long as the
+// input says it does.
 #include "encoder/Decoder.h"
 #include "encoder/EncodeRequest.h"
 #include "encoder/FrameRateKeeper.h"
@@ -13,6 +14,7 @@
 #include "encoder/VideoFilter.h"
 
 #include <functional>
+#include <optional>
 
 namespace ridod2e {
 
@@ -24,12 +26,19 @@ public:
 
     int inputStream() const { return inputStream_; }
     void process(const AVPacket* packet);
+    // Drains the decoder and the filters; false when not one picture came
+    // out of them (none encoded, none kept from before the start time).
+    bool drain();
+    // After drain: ready to take the input again from its beginning.
+    void restart();
     // Drains the decoder, the filters and the encoder.
     void finish();
 
     // The -vframes limit is reached.
     bool done() const { return limit_ >= 0 && frames_ >= limit_; }
     int64_t frames() const { return frames_; }
+    // The length of the pictures encoded so far.
+    double seconds() const { return frames_ / av_q2d(encoding_.frameRate); }
     double quality() const { return quality_; }
 
 private:
@@ -51,6 +60,10 @@ private:
     double quality_ = 0;
     FramePtr skipped_;
     bool hasSkipped_ = false;
+    bool drained_ = false;
+    FramePtr last_;                  // the last picture encoded
+    bool hasLast_ = false;
+    std::optional<double> lastEnd_;  // where it ends on the output timeline, when known
     PacketPtr packet_;
 };
 

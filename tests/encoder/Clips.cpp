@@ -1,6 +1,5 @@
 #include "Clips.h"
 
-#include "support/MediaFixtures.h"
 #include "support/TempDir.h"
 
 #include <map>
@@ -47,15 +46,20 @@ std::string FileNameFor(const std::string& name, const fixtures::ClipSettings& c
 
 const std::filesystem::path& Clip(const std::string& name)
 {
-    static std::map<std::string, std::filesystem::path> made;
-    const auto found = made.find(name);
-    if (found != made.end())
-        return found->second;
     fixtures::ClipSettings clipSettings = SettingsFor(name);
     clipSettings.seconds = ClipSeconds;
-    const std::filesystem::path path = RunFolder().path() / FileNameFor(name, clipSettings);
+    return Clip(FileNameFor(name, clipSettings), clipSettings);
+}
+
+const std::filesystem::path& Clip(const std::string& fileName, const fixtures::ClipSettings& clipSettings)
+{
+    static std::map<std::string, std::filesystem::path> made;
+    const auto found = made.find(fileName);
+    if (found != made.end())
+        return found->second;
+    const std::filesystem::path path = RunFolder().path() / fileName;
     fixtures::MakeClip(path, clipSettings);
-    return made.emplace(name, path).first->second;
+    return made.emplace(fileName, path).first->second;
 }
 
 std::filesystem::path OutputFolder(const std::string& name)

@@ -135,11 +135,12 @@ Track MakeVideoTrack(const ClipSettings& clipSettings, AVFormatContext* output)
     context.framerate = clipSettings.frameRate;
     context.gop_size = 12;
     context.bit_rate = 800000;
-    context.sample_aspect_ratio = {1, 1};
+    context.sample_aspect_ratio = clipSettings.pixelAspect;
     if (codec->id == AV_CODEC_ID_H264)
         av_opt_set(context.priv_data, "preset", "ultrafast", 0);
     OpenEncoder(track, codec, output, clipSettings.videoCodec);
     track.stream->avg_frame_rate = clipSettings.frameRate;
+    track.stream->sample_aspect_ratio = clipSettings.pixelAspect;
 
     track.pattern = NewFrame();
     track.pattern->format = AV_PIX_FMT_YUV420P;
@@ -212,6 +213,20 @@ void PaintPattern(AVFrame& picture, int64_t index)
         }
 }
 
+double GetSample(const AVFrame& frame, int channel, int index)
+{
+    const auto format = static_cast<AVSampleFormat>(frame.format);
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int slot = planar ? index : index * frame.ch_layout.nb_channels + channel;
+    const uint8_t* data = frame.extended_data[planar ? channel : 0];
+    // The decoders of the formats the tests measure give one of these.
+    switch (av_get_packed_sample_fmt(format)) {
+    case AV_SAMPLE_FMT_S16: return reinterpret_cast<const int16_t*>(data)[slot] / 32768.0;
+    case AV_SAMPLE_FMT_FLT: return reinterpret_cast<const float*>(data)[slot];
+    default: Fail(std::string("no level for sample format ") + av_get_sample_fmt_name(format));
+    }
+}
+
 void PutSample(AVFrame& frame, int channel, int index, double value)
 {
     const auto format = static_cast<AVSampleFormat>(frame.format);
@@ -230,13 +245,13 @@ void PutSample(AVFrame& frame, int channel, int index, double value)
 }
 
 // A 440 Hz tone, a fifth higher on every further channel.
-void FillTone(AVFrame& frame, int64_t firstSample)
+void FillTone(AVFrame& frame, int64_t firstSample, double level)
 {
     for (int channel = 0; channel < frame.ch_layout.nb_channels; ++channel) {
         const double pitch = 440.0 * std::pow(1.5, channel);
         for (int i = 0; i < frame.nb_samples; ++i) {
             const double t = static_cast<double>(firstSample + i) / frame.sample_rate;
-            PutSample(frame, channel, i, 0.5 * std::sin(2 * M_PI * pitch * t));
+            PutSample(frame, channel, i, level * std::sin(2 * M_PI * pitch * t));
         }
     }
 }
@@ -255,7 +270,7 @@ void WritePackets(Track& track, AVFormatContext* output)
     }
 }
 
-void EncodeNext(Track& track, AVFormatContext* output)
+void EncodeNext(Track& track, AVFormatContext* output, double toneLevel)
 {
     AVFrame& frame = *track.frame;
     Check(av_frame_make_writable(&frame), "reuse a frame");
@@ -268,7 +283,7 @@ void EncodeNext(Track& track, AVFormatContext* output)
             Check(av_frame_copy(&frame, track.pattern.get()), "copy the test picture");
         frame.pts = track.next++;
     } else {
-        FillTone(frame, track.next);
+        FillTone(frame, track.next, toneLevel);
         frame.pts = track.next;
         track.next += frame.nb_samples;
     }
@@ -326,6 +341,9 @@ void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings
 
     if (!(output->oformat->flags & AVFMT_NOFILE))
         Check(avio_open(&output->pb, out.c_str(), AVIO_FLAG_WRITE), "create " + out.string());
+    // A muxer that cannot go back writes no index (nor a length) at the end.
+    if (!clipSettings.seekIndex && output->pb)
+        output->pb->seekable = 0;
     Check(avformat_write_header(output.get(), nullptr), "write the header of " + out.string());
 
     for (;;) {
@@ -335,7 +353,7 @@ void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings
                 earliest = &track;
         if (!earliest)
             break;
-        EncodeNext(*earliest, output.get());
+        EncodeNext(*earliest, output.get(), clipSettings.toneLevel);
     }
     for (Track& track : tracks) {
         Check(avcodec_send_frame(track.codec.get(), nullptr), "flush the encoder");
@@ -379,6 +397,7 @@ MediaInfo ReadMedia(const std::filesystem::path& path)
         s.codec = avcodec_get_name(par.codec_id);
         s.width = par.width;
         s.height = par.height;
+        s.pixelAspect = av_guess_sample_aspect_ratio(input.get(), input->streams[i], nullptr);
         if (par.codec_type == AVMEDIA_TYPE_VIDEO) {
             const AVRational rate = av_guess_frame_rate(input.get(), input->streams[i], nullptr);
             s.frameRate = rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
@@ -415,6 +434,45 @@ MediaInfo ReadMedia(const std::filesystem::path& path)
     }
     info.duration = input->duration != AV_NOPTS_VALUE ? static_cast<double>(input->duration) / AV_TIME_BASE : longest;
     return info;
+}
+
+double SoundLevel(const std::filesystem::path& path)
+{
+    QuietLibraries();
+    AVFormatContext* raw = nullptr;
+    Check(avformat_open_input(&raw, path.c_str(), nullptr, nullptr), "open " + path.string());
+    InputContextPtr input(raw);
+    Check(avformat_find_stream_info(input.get(), nullptr), "read the streams of " + path.string());
+    const AVCodec* codec = nullptr;
+    const int stream = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+    Check(stream, "find the sound of " + path.string());
+    CodecContextPtr decoder(avcodec_alloc_context3(codec));
+    Check(avcodec_parameters_to_context(decoder.get(), input->streams[stream]->codecpar), "set up the decoder");
+    Check(avcodec_open2(decoder.get(), codec, nullptr), "open the decoder");
+
+    double sum = 0;
+    int64_t count = 0;
+    FramePtr frame = NewFrame();
+    const auto take = [&] {
+        while (avcodec_receive_frame(decoder.get(), frame.get()) >= 0) {
+            for (int c = 0; c < frame->ch_layout.nb_channels; ++c)
+                for (int i = 0; i < frame->nb_samples; ++i)
+                    sum += std::pow(GetSample(*frame, c, i), 2);
+            count += static_cast<int64_t>(frame->nb_samples) * frame->ch_layout.nb_channels;
+            av_frame_unref(frame.get());
+        }
+    };
+    PacketPtr packet(av_packet_alloc());
+    while (av_read_frame(input.get(), packet.get()) >= 0) {
+        if (packet->stream_index == stream && avcodec_send_packet(decoder.get(), packet.get()) >= 0)
+            take();
+        av_packet_unref(packet.get());
+    }
+    avcodec_send_packet(decoder.get(), nullptr);
+    take();
+    if (count == 0 || sum == 0)
+        Fail("no sound in " + path.string());
+    return 10 * std::log10(sum / count);
 }
 
 } // namespace fixtures

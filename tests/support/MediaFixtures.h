@@ -19,11 +19,14 @@ struct ClipSettings {
     std::string videoCodec;  // encoder name ("mpeg4", "libx264", "wmv2", ...); empty: no video
     int width = 320;
     int height = 240;
+    AVRational pixelAspect {1, 1};  // the shape of a pixel: 32:27 is a 16:9 picture at 720x480
     AVRational frameRate {25, 1};
     double seconds = 2.0;
     std::string audioCodec;  // encoder name ("aac", "libmp3lame", "ac3", ...); empty: no audio
     int sampleRate = 44100;
-    int channels = 2;
+    int channels = 2;        // 6: 5.1
+    double toneLevel = 0.5;  // peak of each channel's tone, 1 being full scale
+    bool seekIndex = true;   // false: written as to a pipe, without an index at the end (Matroska cues)
 };
 
 // A clip of the given container with codecs that the container commonly
@@ -39,6 +42,7 @@ struct StreamInfo {
     std::string codec;   // libavcodec's codec name: "mpeg4", "h264", "aac", "amr_nb", ...
     int width = 0;
     int height = 0;
+    AVRational pixelAspect {0, 1};  // the stream's or the container's; 0/1 when unknown
     double frameRate = 0;  // frames per second; 0 when unknown
     int sampleRate = 0;
     int channels = 0;
@@ -61,5 +65,9 @@ struct MediaInfo {
 };
 
 MediaInfo ReadMedia(const std::filesystem::path& path);
+
+// The RMS level of the first audio stream's decoded sound, over all its
+// channels, in dB of full scale.
+double SoundLevel(const std::filesystem::path& path);
 
 } // namespace fixtures

@@ -1,6 +1,7 @@
 // fixturegen: writes one test clip (moving pattern and sine tone).
 //   fixturegen <container> <out> [--seconds S] [--size WxH] [--rate N[/D]]
 //              [--video CODEC|none] [--audio CODEC|none] [--sample-rate HZ] [--channels N]
+//              [--pixel-aspect N:D] [--level PEAK] [--index yes|no]
 // The codecs default to the ones the container typically holds.
 #include "support/MediaFixtures.h"
 
@@ -13,7 +14,8 @@ namespace {
 int Usage()
 {
     std::fputs("usage: fixturegen <container> <out> [--seconds S] [--size WxH] [--rate N[/D]]\n"
-               "                  [--video CODEC|none] [--audio CODEC|none] [--sample-rate HZ] [--channels N]\n",
+               "                  [--video CODEC|none] [--audio CODEC|none] [--sample-rate HZ] [--channels N]\n"
+               "                  [--pixel-aspect N:D] [--level PEAK] [--index yes|no]\n",
                stderr);
     return 2;
 }
@@ -42,6 +44,13 @@ void Apply(fixtures::ClipSettings& clipSettings, const std::string& option, cons
         clipSettings.sampleRate = std::stoi(value);
     } else if (option == "--channels") {
         clipSettings.channels = std::stoi(value);
+    } else if (option == "--pixel-aspect") {
+        const auto colon = value.find(':');
+        clipSettings.pixelAspect = {std::stoi(value.substr(0, colon)), std::stoi(value.substr(colon + 1))};
+    } else if (option == "--level") {
+        clipSettings.toneLevel = std::stod(value);
+    } else if (option == "--index") {
+        clipSettings.seekIndex = value != "no";
     } else {
         throw std::invalid_argument("unknown option " + option);
     }
