@@ -1,5 +1,7 @@
 #include "convert/EncoderOutputParser.h"
 
+#include "core/TextRules.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -62,7 +64,7 @@ std::optional<double> TimeValue(std::string_view line, std::size_t keyAt)
     const auto blank = rest.find(' ');
     if (blank == std::string_view::npos)
         return std::nullopt;
-    return ReadDecimal(TrimControls(rest.substr(0, blank + 1)));
+    return ReadDecimal(Trim(rest.substr(0, blank + 1)));
 }
 
 // Empties the quoted text after `marker`, up to the line's last quote.
@@ -78,17 +80,6 @@ void EmptyQuoted(std::string& line, std::string_view marker)
 }
 
 } // namespace
-
-std::string TrimControls(std::string_view text)
-{
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && static_cast<unsigned char>(text[first]) <= ' ')
-        ++first;
-    while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ')
-        --last;
-    return std::string(text.substr(first, last - first));
-}
 
 std::optional<int> DurationSeconds(std::string_view field)
 {

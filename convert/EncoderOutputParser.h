@@ -27,9 +27,6 @@ int Percent(double timeSeconds, int durationSeconds);
 // The Progress cell text: the percentage with "%", at most 100.
 std::string PercentText(int percent);
 
-// Without blanks and control characters at either end.
-std::string TrimControls(std::string_view text);
-
 // The line with the paths the encoder echoes ("from '...'", "to '...'")
 // emptied, so that nothing inside a file name is taken for a keyword.
 std::string WithoutEchoedPaths(std::string_view line);

@@ -6,6 +6,9 @@
 
 enum class FileColumn { VideoSize = 0, FrameRate, Duration, Output, Progress, Frames };
 
+// The file list's table shows the caption in column 0 and the cells after it.
+constexpr int TableColumn(FileColumn column) { return static_cast<int>(column) + 1; }
+
 struct FileRow {
     std::string caption;
     std::array<std::string, 6> cells;

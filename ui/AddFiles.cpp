@@ -40,15 +40,15 @@ std::optional<QStringList> ChooseFilesWithDialog(QWidget* parent, const QStringL
     return dialog.selectedFiles();
 }
 
-AddFilesHandler::AddFilesHandler(SharedState& state, Messages& messages, MainWindow& form, AnalysisProgressDialog& splash,
+AddFilesHandler::AddFilesHandler(SharedState& state, Messages& messages, MainWindow& window, AnalysisProgressDialog& splash,
                                  BusyLock& busyLock)
-    : QObject(&form)
+    : QObject(&window)
     , state_(state)
     , messages_(messages)
-    , form_(form)
+    , window_(window)
     , splash_(splash)
     , busyLock_(busyLock)
-    , videoInfo_(new MediaInfoInspector(&form))
+    , videoInfo_(new MediaInfoInspector(&window))
     , chooseFiles_(ChooseFilesWithDialog)
 {
 }
@@ -60,7 +60,7 @@ void AddFilesHandler::AddFiles()
         busyLock_.unlock();
         return;
     }
-    const auto files = chooseFiles_(&form_, QtNameFilters(kOpenDialogFilter));
+    const auto files = chooseFiles_(&window_, QtNameFilters(kOpenDialogFilter));
     if (!files || files->isEmpty()) {
         busyLock_.unlock();
         return;
@@ -81,8 +81,8 @@ void AddFilesHandler::StartAnalysis()
 {
     state_.analysisBusy = true;
     splash_.showCentred();
-    form_.convertButton->setEnabled(false);
-    form_.addFilesButton->setEnabled(false);
+    window_.convertButton->setEnabled(false);
+    window_.addFilesButton->setEnabled(false);
     state_.keepAnalyzing = true;
 }
 
@@ -90,22 +90,22 @@ void AddFilesHandler::EndAnalysis()
 {
     state_.analysisBusy = false;
     splash_.close();
-    form_.convertButton->setEnabled(true);
-    form_.addFilesButton->setEnabled(true);
+    window_.convertButton->setEnabled(true);
+    window_.addFilesButton->setEnabled(true);
     state_.keepAnalyzing = false;
     busyLock_.unlock();
 }
 
 void AddFilesHandler::MeasureAndAdd(const QString& path)
 {
-    const int currentRowIndex = form_.fileList->rowCount();
+    const int currentRowIndex = window_.fileList->rowCount();
     platform::PumpMessagesFor(kPauseAroundFileMs);
-    const auto row = MeasureFile(path.toStdString(), state_.appDir, form_.formatCombo->currentIndex(),
+    const auto row = MeasureFile(path.toStdString(), state_.appDir, window_.formatCombo->currentIndex(),
                                  WaitStyle::KeepWindowAlive, *videoInfo_);
     if (row)
-        AddFileRow(form_, row->caption, row->cell(FileColumn::VideoSize), row->cell(FileColumn::FrameRate),
+        AddFileRow(window_, row->caption, row->cell(FileColumn::VideoSize), row->cell(FileColumn::FrameRate),
                    row->cell(FileColumn::Duration));
-    ScrollRowIntoView(*form_.fileList, currentRowIndex);
+    ScrollRowIntoView(*window_.fileList, currentRowIndex);
     platform::PumpMessagesFor(kPauseAroundFileMs);
 }
 

@@ -21,7 +21,7 @@ public:
     // The chosen files in the dialog's order, or nothing when it is cancelled.
     using ChooseFiles = std::function<std::optional<QStringList>(QWidget* parent, const QStringList& nameFilters)>;
 
-    AddFilesHandler(SharedState& state, Messages& messages, MainWindow& form, AnalysisProgressDialog& splash, BusyLock& busyLock);
+    AddFilesHandler(SharedState& state, Messages& messages, MainWindow& window, AnalysisProgressDialog& splash, BusyLock& busyLock);
 
     void AddFiles();
 
@@ -38,7 +38,7 @@ private:
 
     SharedState& state_;
     Messages& messages_;
-    MainWindow& form_;
+    MainWindow& window_;
     AnalysisProgressDialog& splash_;
     BusyLock& busyLock_;
     MediaInfoInspector* videoInfo_;

@@ -9,9 +9,9 @@
 #include <QSlider>
 #include <QToolButton>
 
-BusyLock::BusyLock(MainWindow& form1, AdditionalOptionsDialog& form4)
-    : form1_(form1)
-    , form4_(form4)
+BusyLock::BusyLock(MainWindow& window, AdditionalOptionsDialog& options)
+    : window_(window)
+    , options_(options)
 {
 }
 
@@ -22,14 +22,14 @@ void BusyLock::unlock() { setEnabled(true); }
 void BusyLock::setEnabled(bool enabled)
 {
     const QList<QWidget*> widgets{
-        form1_.formatCombo, form1_.videoSizeCombo, form1_.videoBitrateCombo, form1_.frameRateCombo,
-        form1_.audioBitrateCombo, form1_.channelsCombo, form1_.muteAudioCombo, form4_.overwriteCheck,
-        form4_.shutdownCheck, form1_.videoCodecCombo, form1_.letterBoxCombo, form1_.samplingRateCombo,
-        form1_.audioCodecCombo, form1_.clearAllButton, form1_.removeButton, form1_.volumeSlider};
+        window_.formatCombo, window_.videoSizeCombo, window_.videoBitrateCombo, window_.frameRateCombo,
+        window_.audioBitrateCombo, window_.channelsCombo, window_.muteAudioCombo, options_.overwriteCheck,
+        options_.shutdownCheck, window_.videoCodecCombo, window_.letterBoxCombo, window_.samplingRateCombo,
+        window_.audioCodecCombo, window_.clearAllButton, window_.removeButton, window_.volumeSlider};
     for (auto* widget : widgets)
         widget->setEnabled(enabled);
-    const QList<QAction*> actions{form1_.addFilesAction, form1_.convertAction, form1_.exitAction, form1_.helpAction,
-                                  form1_.websiteAction, form1_.aboutAction, form1_.optionsAction};
+    const QList<QAction*> actions{window_.addFilesAction, window_.convertAction, window_.exitAction, window_.helpAction,
+                                  window_.websiteAction, window_.aboutAction, window_.optionsAction};
     for (auto* action : actions)
         action->setEnabled(enabled);
 }

@@ -8,13 +8,13 @@ class AdditionalOptionsDialog;
 
 class BusyLock {
 public:
-    BusyLock(MainWindow& form1, AdditionalOptionsDialog& form4);
+    BusyLock(MainWindow& window, AdditionalOptionsDialog& options);
     void lock();
     void unlock();
 
 private:
     void setEnabled(bool enabled);
 
-    MainWindow& form1_;
-    AdditionalOptionsDialog& form4_;
+    MainWindow& window_;
+    AdditionalOptionsDialog& options_;
 };

@@ -25,9 +25,43 @@ void AppendFileRow(QTableWidget& list, const FileRow& row)
         auto* item = new QTableWidgetItem(QString::fromStdString(row.cells[cell]));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         item->setTextAlignment(Qt::AlignCenter);
-        list.setItem(index, static_cast<int>(cell) + 1, item);
+        list.setItem(index, TableColumn(static_cast<FileColumn>(cell)), item);
     }
     list.setUpdatesEnabled(true);
+}
+
+namespace {
+
+QString CellText(const QTableWidget& list, int row, int column)
+{
+    const QTableWidgetItem* item = list.item(row, column);
+    return item != nullptr ? item->text() : QString();
+}
+
+} // namespace
+
+FileRow ReadFileRow(const QTableWidget& list, int row)
+{
+    FileRow out;
+    out.caption = CellText(list, row, 0).toStdString();
+    const QTableWidgetItem* first = list.item(row, 0);
+    out.checked = first != nullptr && first->checkState() == Qt::Checked;
+    for (std::size_t cell = 0; cell < out.cells.size(); ++cell)
+        out.cells[cell] = CellText(list, row, TableColumn(static_cast<FileColumn>(cell))).toStdString();
+    return out;
+}
+
+void SetFileCell(QTableWidget& list, int row, FileColumn column, const std::string& text)
+{
+    if (row < 0 || row >= list.rowCount())
+        return;
+    QTableWidgetItem* item = list.item(row, TableColumn(column));
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignCenter);
+        list.setItem(row, TableColumn(column), item);
+    }
+    item->setText(QString::fromStdString(text));
 }
 
 void ScrollRowIntoView(QTableWidget& list, int row)

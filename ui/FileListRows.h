@@ -16,5 +16,11 @@ void AddFileRow(MainWindow& form, const std::string& path, const std::string& si
 // Appends the row as given, ticked when the row says so.
 void AppendFileRow(QTableWidget& list, const FileRow& row);
 
+// The row as the list shows it now.
+FileRow ReadFileRow(const QTableWidget& list, int row);
+
+// One cell of a row; a row that no longer exists is left alone.
+void SetFileCell(QTableWidget& list, int row, FileColumn column, const std::string& text);
+
 // Scrolls the row into view when it exists; a partly visible row is enough.
 void ScrollRowIntoView(QTableWidget& list, int row);

@@ -16,7 +16,7 @@ class AdditionalOptionsDialog;
 
 class GuiConversionHost : public ConversionHost {
 public:
-    GuiConversionHost(MainWindow& form1, AdditionalOptionsDialog& form4, BusyLock& busyLock, ListCommands& listCommands, Messages& messages,
+    GuiConversionHost(MainWindow& window, AdditionalOptionsDialog& options, BusyLock& busyLock, ListCommands& listCommands, Messages& messages,
                       ShutdownCountdown& countdown, std::string appDir);
 
     std::vector<FileRow> rows() override;
@@ -37,8 +37,8 @@ public:
     void resetMuteAudio() override;
 
 private:
-    MainWindow& form1_;
-    AdditionalOptionsDialog& form4_;
+    MainWindow& window_;
+    AdditionalOptionsDialog& options_;
     BusyLock& busyLock_;
     ListCommands& listCommands_;
     Messages& messages_;

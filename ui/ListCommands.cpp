@@ -9,11 +9,11 @@
 #include <QTableWidget>
 #include <QToolButton>
 
-ListCommands::ListCommands(MainWindow& form, SharedState& state)
-    : form_(form)
+ListCommands::ListCommands(MainWindow& window, SharedState& state)
+    : window_(window)
     , state_(state)
 {
-    contextMenu = new QMenu(form.fileList);
+    contextMenu = new QMenu(window.fileList);
     contextMenu->setObjectName("PopupListView1");
     const auto add = [this](const char* name, const char* text, void (ListCommands::*handler)()) {
         QAction* action = contextMenu->addAction(text);
@@ -27,14 +27,14 @@ ListCommands::ListCommands(MainWindow& form, SharedState& state)
     removeSelectedAction = add("DeleteSelectedItem1", texts::kRemoveSelectedItem, &ListCommands::removeSelected);
     clearAllAction = add("ClearAllItems1", texts::kClearAllItems, &ListCommands::clearAll);
 
-    connect(form.fileList, &QWidget::customContextMenuRequested, this, &ListCommands::showContextMenu);
-    connect(form.removeButton, &QToolButton::clicked, this, &ListCommands::removeSelected);
-    connect(form.clearAllButton, &QToolButton::clicked, this, &ListCommands::clearAll);
+    connect(window.fileList, &QWidget::customContextMenuRequested, this, &ListCommands::showContextMenu);
+    connect(window.removeButton, &QToolButton::clicked, this, &ListCommands::removeSelected);
+    connect(window.clearAllButton, &QToolButton::clicked, this, &ListCommands::clearAll);
 }
 
 void ListCommands::setAllChecked(bool checked)
 {
-    QTableWidget* list = form_.fileList;
+    QTableWidget* list = window_.fileList;
     for (int row = 0; row < list->rowCount(); ++row) {
         if (QTableWidgetItem* caption = list->item(row, 0))
             caption->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
@@ -55,20 +55,20 @@ void ListCommands::removeSelected()
 {
     if (state_.analysisBusy)
         return;
-    const QModelIndexList selected = form_.fileList->selectionModel()->selectedRows();
+    const QModelIndexList selected = window_.fileList->selectionModel()->selectedRows();
     if (!selected.isEmpty())
-        form_.fileList->removeRow(selected.first().row());
+        window_.fileList->removeRow(selected.first().row());
 }
 
 void ListCommands::clearAll()
 {
     if (state_.analysisBusy)
         return;
-    form_.fileList->setRowCount(0);
+    window_.fileList->setRowCount(0);
 }
 
 void ListCommands::showContextMenu(const QPoint& position)
 {
     if (autoPopup_)
-        contextMenu->popup(form_.fileList->viewport()->mapToGlobal(position));
+        contextMenu->popup(window_.fileList->viewport()->mapToGlobal(position));
 }

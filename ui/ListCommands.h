@@ -16,7 +16,7 @@ struct SharedState;
 class ListCommands : public QObject {
     Q_OBJECT
 public:
-    ListCommands(MainWindow& form, SharedState& state);
+    ListCommands(MainWindow& window, SharedState& state);
 
     QMenu* contextMenu = nullptr;
     QAction* checkAllAction = nullptr;
@@ -37,7 +37,7 @@ private:
     void setAllChecked(bool checked);
     void showContextMenu(const QPoint& position);
 
-    MainWindow& form_;
+    MainWindow& window_;
     SharedState& state_;
     std::atomic<bool> autoPopup_{true};
 };

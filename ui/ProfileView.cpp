@@ -28,22 +28,22 @@ QStringList ToQStringList(const std::vector<std::string>& entries)
 
 } // namespace
 
-ProfileView::ProfileView(MainWindow& form)
-    : QObject(&form)
-    , form_(form)
+ProfileView::ProfileView(MainWindow& window)
+    : QObject(&window)
+    , window_(window)
     , volumeFactor_(kUnchangedVolumeFactor)
 {
-    model_.formatIndex = form_.formatCombo->currentIndex();
+    model_.formatIndex = window_.formatCombo->currentIndex();
     model_.selectedFormatIndex = model_.formatIndex;
     for (const OptionListSlot& slot : kOptionListSlots) {
-        auto* combo = form_.findChild<QComboBox*>(slot.controlName);
+        auto* combo = window_.findChild<QComboBox*>(slot.controlName);
         Q_ASSERT(combo);
         combos_.emplace_back(combo, slot.list);
         const auto list = slot.list;
         connect(combo, &QComboBox::activated, this, [this, list](int index) { optionPicked(list, index); });
     }
-    connect(form_.formatCombo, &QComboBox::activated, this, &ProfileView::formatPicked);
-    connect(form_.volumeSlider, &QSlider::valueChanged, this, &ProfileView::volumeChanged);
+    connect(window_.formatCombo, &QComboBox::activated, this, &ProfileView::formatPicked);
+    connect(window_.volumeSlider, &QSlider::valueChanged, this, &ProfileView::volumeChanged);
 }
 
 void ProfileView::switchFormat()
@@ -51,7 +51,7 @@ void ProfileView::switchFormat()
     ReadSelections();
     const SwitchOutcome outcome = RunFormatSwitch(model_);
     if (outcome == SwitchOutcome::Applied)
-        form_.formatCombo->setMaxVisibleItems(kSwitchedDropDownRows);
+        window_.formatCombo->setMaxVisibleItems(kSwitchedDropDownRows);
     Mirror();
     if (outcome == SwitchOutcome::Applied)
         WriteOutputTags();
@@ -66,8 +66,8 @@ const ProfileState& ProfileView::State()
 void ProfileView::ResetMuteAudio()
 {
     model_.lists.muteAudio.selected = 0;
-    const QSignalBlocker blocker(form_.muteAudioCombo);
-    form_.muteAudioCombo->setCurrentIndex(0);
+    const QSignalBlocker blocker(window_.muteAudioCombo);
+    window_.muteAudioCombo->setCurrentIndex(0);
 }
 
 void ProfileView::formatPicked(int index)
@@ -86,13 +86,13 @@ void ProfileView::optionPicked(OptionList OptionLists::*list, int index)
 
 void ProfileView::volumeChanged(int position)
 {
-    form_.volumeLabel->setText(QString::fromStdString(VolumeLabelText(position)));
+    window_.volumeLabel->setText(QString::fromStdString(VolumeLabelText(position)));
     volumeFactor_ = VolumeFactorText(position);
 }
 
 void ProfileView::ReadSelections()
 {
-    model_.formatIndex = form_.formatCombo->currentIndex();
+    model_.formatIndex = window_.formatCombo->currentIndex();
     for (const auto& [combo, list] : combos_) {
         OptionList& model = model_.lists.*list;
         if (combo->count() == static_cast<int>(model.entries.size()))
@@ -109,14 +109,14 @@ void ProfileView::Mirror()
         combo->addItems(ToQStringList(model.entries));
         combo->setCurrentIndex(model.selected);
     }
-    const QSignalBlocker blocker(form_.formatCombo);
-    form_.formatCombo->setCurrentIndex(model_.formatIndex);
+    const QSignalBlocker blocker(window_.formatCombo);
+    window_.formatCombo->setCurrentIndex(model_.formatIndex);
 }
 
 void ProfileView::WriteOutputTags()
 {
     const QString tag = QString::fromStdString(FormatTag(model_.formatIndex));
-    QTableWidget* list = form_.fileList;
+    QTableWidget* list = window_.fileList;
     for (int row = 0; row < list->rowCount(); ++row) {
         QTableWidgetItem* cell = list->item(row, kOutputColumn);
         if (!cell) {

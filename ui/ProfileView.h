@@ -22,7 +22,7 @@ class ProfileView : public QObject {
 public:
     // Binds the window's combo boxes and slider; the model starts with the
     // format list's current selection as SelectedFormatIndex.
-    explicit ProfileView(MainWindow& form);
+    explicit ProfileView(MainWindow& window);
 
     // The format switch on the current selection of formatCombo: runs
     // at window creation, when the window is shown, and on a user's pick.
@@ -51,7 +51,7 @@ private:
     void Mirror();
     void WriteOutputTags();
 
-    MainWindow& form_;
+    MainWindow& window_;
     ProfileState model_;
     std::vector<std::pair<QComboBox*, OptionList OptionLists::*>> combos_;
     std::string volumeFactor_;

@@ -16,7 +16,7 @@ class ShutdownCountdown : public QObject {
     Q_OBJECT
 public:
     // `endApplication` ends the event loop; `powerOff` may be none (nothing is powered off).
-    ShutdownCountdown(SharedState& shared, ShutdownWarningDialog& form3, std::function<void()> endApplication,
+    ShutdownCountdown(SharedState& shared, ShutdownWarningDialog& dialog, std::function<void()> endApplication,
                       QObject* parent = nullptr);
 
     static constexpr int kDefaultIntervalMs = 1000;
@@ -35,7 +35,7 @@ public:
 
 private:
     SharedState& shared_;
-    ShutdownWarningDialog& form3_;
+    ShutdownWarningDialog& dialog_;
     std::function<void()> endApplication_;
     PowerOff* powerOff_ = nullptr;
     QTimer timer_;

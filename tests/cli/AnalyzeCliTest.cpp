@@ -1,5 +1,5 @@
 #include "support/MediaClips.h"
-#include "support/ProbeStandIn.h"
+#include "support/StandInAppDir.h"
 
 #include <QProcess>
 #include <filesystem>
@@ -35,7 +35,7 @@ protected:
         return run;
     }
 
-    StandInEncoder encoder{kClipDescription, ""};
+    StandInAppDir encoder{scripts::kClipDescription, ""};
 };
 
 TEST_F(AnalyzeCli, PrintsOneRowPerFile)

@@ -102,12 +102,6 @@ TEST(EncoderOutputParser, RoundsHalvesToTheEvenNeighbourAndCapsTheText)
     EXPECT_EQ(PercentText(-4), "-4%");
 }
 
-TEST(EncoderOutputParser, TrimsBlanksAndControlCharacters)
-{
-    EXPECT_EQ(TrimControls(" \t12\r\n"), "12");
-    EXPECT_EQ(TrimControls("   "), "");
-}
-
 struct ErrorCase {
     const char* line;
     bool found;

@@ -1,5 +1,5 @@
 #include "media/EncoderProbe.h"
-#include "support/ProbeStandIn.h"
+#include "support/StandInAppDir.h"
 
 #include <QTimer>
 #include <csignal>
@@ -37,7 +37,7 @@ TEST(ProbeCommandLine, QuotesAndTrailingBackslashesInAPathStayInsideTheArgument)
 
 TEST(EncoderProbe, AnAcceptedOutputBecomesOneRow)
 {
-    StandInEncoder encoder(kClipDescription, "");
+    StandInAppDir encoder(scripts::kClipDescription, "");
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
     probe.ProbeWithEncoder("  /videos/clip.avi ");
@@ -49,7 +49,7 @@ TEST(EncoderProbe, AnAcceptedOutputBecomesOneRow)
 
 TEST(EncoderProbe, ARejectedPlainProbeAsksForTheSecondOne)
 {
-    StandInEncoder encoder("Unknown format\n", kClipDescription);
+    StandInAppDir encoder("Unknown format\n", scripts::kClipDescription);
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
     probe.ProbeWithEncoder("/videos/clip.avi");
@@ -67,7 +67,7 @@ TEST(EncoderProbe, ARejectedPlainProbeAsksForTheSecondOne)
 
 TEST(EncoderProbe, TwoRejectionsGiveTheUnknownRow)
 {
-    StandInEncoder encoder("Error while opening file\n", "error: cannot read\n");
+    StandInAppDir encoder("Error while opening file\n", "error: cannot read\n");
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
     probe.ProbeWithEncoder("/v/noise.bin");
@@ -93,10 +93,10 @@ TEST(EncoderProbe, AnEncoderThatCannotStartAddsNothingAndAsksForNothing)
 
 TEST(EncoderProbe, LinesSplitBetweenReadsAreStillFound)
 {
-    StandInEncoder encoder("", "");
-    encoder.script("printf 'Input #0, avi, from x:\\n  Dura'; sleep 0.2\n"
-                   "printf 'tion: 01:02:03.45, start: 0.0\\n    Stream #0.0: Vid'; sleep 0.2\n"
-                   "printf 'eo: mpeg4, 640x352, 29.97 fps\\n'\n");
+    StandInAppDir encoder("", "");
+    encoder.script(scripts::Says("Input #0, avi, from x:\n  Dura") + "sleep 200\n"
+                   + scripts::Says("tion: 01:02:03.45, start: 0.0\n    Stream #0.0: Vid") + "sleep 200\n"
+                   + scripts::Says("eo: mpeg4, 640x352, 29.97 fps\n"));
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
     probe.ProbeWithEncoder("/v/x.avi");
@@ -105,11 +105,11 @@ TEST(EncoderProbe, LinesSplitBetweenReadsAreStillFound)
 
 TEST(EncoderProbe, AnAcceptedOutputWithoutDurationNeverTakesTheLastOne)
 {
-    StandInEncoder encoder(kClipDescription, "");
+    StandInAppDir encoder(scripts::kClipDescription, "");
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
     probe.ProbeWithEncoder("/v/a.avi");
-    encoder.script("printf 'Input #0, avi, from x:\\n    Stream #0.0: Video: mpeg4, 160x120, 10.00 fps\\n'\n");
+    encoder.script(scripts::Says("Input #0, avi, from x:\n    Stream #0.0: Video: mpeg4, 160x120, 10.00 fps\n"));
     probe.ProbeWithEncoder("/v/b.avi");
     ASSERT_EQ(run.rows.size(), 2u);
     EXPECT_EQ(run.rows[1], (Row{"/v/b.avi", "160 x 120", "10", "00:00:00"}));
@@ -117,7 +117,7 @@ TEST(EncoderProbe, AnAcceptedOutputWithoutDurationNeverTakesTheLastOne)
 
 TEST(EncoderProbe, AnEncoderThatEndsWithoutAWordHasNotMeasuredTheFile)
 {
-    StandInEncoder encoder("", kClipDescription);
+    StandInAppDir encoder("", scripts::kClipDescription);
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
     probe.ProbeWithEncoder("/v/a.avi");
@@ -130,8 +130,8 @@ TEST(EncoderProbe, AnEncoderThatEndsWithoutAWordHasNotMeasuredTheFile)
 
 TEST(EncoderProbe, AnEncoderKilledBeforeItSpeaksGivesTheUnknownRow)
 {
-    StandInEncoder encoder("", "");
-    encoder.script("kill -9 $$\n");
+    StandInAppDir encoder("", "");
+    encoder.script("die\n");
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
     probe.ProbeWithEncoder("/v/a.avi");
@@ -141,8 +141,8 @@ TEST(EncoderProbe, AnEncoderKilledBeforeItSpeaksGivesTheUnknownRow)
 
 TEST(EncoderProbe, ARejectingEncoderIsEndedAtOnce)
 {
-    StandInEncoder encoder("", "");
-    encoder.script("echo $$ > \"$HERE/pid.txt\"\nprintf 'Some banner\\n'\nexec sleep 60\n");
+    StandInAppDir encoder("", "");
+    encoder.script("pid pid.txt\nprint Some banner\nhang\n");
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
     probe.ProbeWithEncoder("/v/a.avi");
@@ -155,8 +155,8 @@ TEST(EncoderProbe, ARejectingEncoderIsEndedAtOnce)
 
 TEST(EncoderProbe, TheWindowKeepsProcessingEventsWhileTheEncoderThinks)
 {
-    StandInEncoder encoder(kClipDescription, "");
-    encoder.script("sleep 0.3\ncat \"$HERE/plain.txt\"\n");
+    StandInAppDir encoder(scripts::kClipDescription, "");
+    encoder.script("sleep 300\n" + scripts::Says(scripts::kClipDescription));
     int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });

@@ -1,5 +1,5 @@
 #include "support/MediaClips.h"
-#include "support/ProbeStandIn.h"
+#include "support/StandInAppDir.h"
 #include "media/MeasureFile.h"
 #include "media/MediaInfoInspector.h"
 
@@ -21,7 +21,7 @@ class MeasureFileWithComponent : public ::testing::Test {
 protected:
     // The stand-in encoder would describe every file as 320 x 240: a row
     // with other values came from the component.
-    StandInEncoder encoder{kClipDescription, ""};
+    StandInAppDir encoder{scripts::kClipDescription, ""};
 };
 
 TEST_F(MeasureFileWithComponent, ANinetySecondAviGivesItsSizeRateAndDuration)

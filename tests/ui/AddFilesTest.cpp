@@ -1,5 +1,5 @@
 #include "support/MediaClips.h"
-#include "support/ProbeStandIn.h"
+#include "support/StandInAppDir.h"
 #include "ui/Application.h"
 #include "core/SharedState.h"
 #include "ui/MainWindow.h"
@@ -55,7 +55,7 @@ protected:
         EXPECT_FALSE(app.state.analysisBusy);
     }
 
-    StandInEncoder encoder{kClipDescription, ""};
+    StandInAppDir encoder{scripts::kClipDescription, ""};
     TempDir media;
     FakeMessages messages;
     Application app{encoder.appDir(), messages};
@@ -107,7 +107,7 @@ TEST_F(AddFiles, TheMenuEntryAddsFilesToo)
 
 TEST_F(AddFiles, WhileFilesAreMeasuredTheSplashShowsTheFileAndTheControlsAreLocked)
 {
-    encoder.script("sleep 0.3\ncat \"$HERE/plain.txt\"\n");
+    encoder.script("sleep 300\n" + scripts::Says(scripts::kClipDescription));
     choose({file("first clip.bin")});
     bool checked = false;
     QTimer::singleShot(200, [&] {
@@ -130,7 +130,7 @@ TEST_F(AddFiles, WhileFilesAreMeasuredTheSplashShowsTheFileAndTheControlsAreLock
 
 TEST_F(AddFiles, CancelDuringTheFirstOfThreeFilesAddsTheFirstOnly)
 {
-    encoder.script("sleep 0.3\ncat \"$HERE/plain.txt\"\n");
+    encoder.script("sleep 300\n" + scripts::Says(scripts::kClipDescription));
     choose({file("a.bin"), file("b.bin"), file("c.bin")});
     QTimer::singleShot(200, [&] { app.analysisProgress->cancelButton->click(); });
     form.addFilesButton->click();

@@ -3,11 +3,10 @@
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/ConversionBinding.h"
-#include "platform/PowerOff.h"
 #include "ui/ShutdownWarningDialog.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "ui/ProfileView.h"
-#include "support/FakeMessages.h"
+#include "support/WindowFixture.h"
 #include "support/MediaFixtures.h"
 #include "support/TempDir.h"
 
@@ -26,15 +25,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-struct FakePowerOff : PowerOff {
-    bool ShutDownComputer() override
-    {
-        ++requests;
-        return true;
-    }
-    int requests = 0;
-};
-
 // An AppDir whose encoder is the build's own.
 std::string LinkedAppDir(const TempDir& dir)
 {
@@ -47,14 +37,10 @@ class RealConversion : public ::testing::Test {
 protected:
     RealConversion()
     {
-        auto powerOff = std::make_unique<FakePowerOff>();
-        fakePowerOff = powerOff.get();
-        app.conversion->setPowerOff(std::move(powerOff));
-        app.conversion->countdown.timer().setInterval(5);
         form.outputDirEdit->setText(QString::fromStdString(outputDir()));
         form.show();
     }
-    ~RealConversion() override { EXPECT_TRUE(idle()); }
+    ~RealConversion() override { EXPECT_TRUE(window.idle()); }
 
     std::string outputDir() const { return (media.path() / "out").string(); }
     std::string output(const std::string& name) const { return outputDir() + "/" + name; }
@@ -71,47 +57,29 @@ protected:
     }
     void addRow(const std::string& path, const std::string& size = "320 x 240")
     {
-        const int row = form.fileList->rowCount();
-        form.fileList->insertRow(row);
-        auto* caption = new QTableWidgetItem(QString::fromStdString(path));
-        caption->setFlags(caption->flags() | Qt::ItemIsUserCheckable);
-        caption->setCheckState(Qt::Checked);
-        form.fileList->setItem(row, 0, caption);
-        const QString tag = QString::fromStdString(FormatTag(form.formatCombo->currentIndex()));
-        const QStringList cells{QString::fromStdString(size), "25", "00:00:02", tag, "", ""};
-        for (int column = 0; column < cells.size(); ++column)
-            form.fileList->setItem(row, column + 1, new QTableWidgetItem(cells[column]));
+        window.addRow(path, {size, "25", "00:00:02", FormatTag(form.formatCombo->currentIndex()), "", ""});
     }
     void selectFormat(int index)
     {
         form.formatCombo->setCurrentIndex(index);
         form.profileView->switchFormat();
     }
-    std::string progress(int row) const
-    {
-        const QTableWidgetItem* item = form.fileList->item(row, 5);
-        return item != nullptr ? item->text().toStdString() : std::string();
-    }
-    bool idle() { return QTest::qWaitFor([this] { return !app.conversion->run.worker->IsRunning(); }, 120000); }
+    std::string progress(int row) const { return window.cell(row, FileColumn::Progress); }
+    bool idle() { return window.idle(); }
     bool convert()
     {
         form.convertButton->click();
         return idle();
     }
-    Texts shown() const
-    {
-        Texts texts;
-        for (const auto& item : messages.shown)
-            texts.push_back(item.text);
-        return texts;
-    }
+    Texts shown() const { return window.shown(); }
 
     TempDir appDirectory;
     TempDir media;
-    FakeMessages messages;
-    Application app{LinkedAppDir(appDirectory), messages};
-    MainWindow& form = *app.mainWindow;
-    FakePowerOff* fakePowerOff = nullptr;
+    WindowFixture window{LinkedAppDir(appDirectory)};
+    FakeMessages& messages = window.messages;
+    Application& app = window.app;
+    MainWindow& form = window.form;
+    FakePowerOff* fakePowerOff = window.powerOff;
 };
 
 TEST_F(RealConversion, ConvertsTheCheckedFilesThatStillExist)

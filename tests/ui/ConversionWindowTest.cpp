@@ -3,10 +3,9 @@
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/ConversionBinding.h"
-#include "platform/PowerOff.h"
 #include "ui/ShutdownWarningDialog.h"
 #include "support/StandInAppDir.h"
-#include "support/FakeMessages.h"
+#include "support/WindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,48 +26,23 @@ namespace {
 using namespace scripts;
 using Texts = std::vector<std::string>;
 
-struct FakePowerOff : PowerOff {
-    bool ShutDownComputer() override
-    {
-        ++requests;
-        return true;
-    }
-    int requests = 0;
-};
-
 class ConversionWindow : public ::testing::Test {
 protected:
     ConversionWindow()
     {
-        auto powerOff = std::make_unique<FakePowerOff>();
-        fakePowerOff = powerOff.get();
-        app.conversion->setPowerOff(std::move(powerOff));
         app.conversion->run.stallWatch.timer().setInterval(50);
-        app.conversion->countdown.timer().setInterval(5);
         form.outputDirEdit->setText(QString::fromStdString(encoder.outputDir()));
         form.show();
     }
-    ~ConversionWindow() override { EXPECT_TRUE(idle()); }
+    ~ConversionWindow() override { EXPECT_TRUE(window.idle()); }
 
     void addRow(const std::string& name, bool checked = true)
     {
-        const int row = form.fileList->rowCount();
-        form.fileList->insertRow(row);
-        auto* caption = new QTableWidgetItem(QString::fromStdString(encoder.input(name)));
-        caption->setFlags(caption->flags() | Qt::ItemIsUserCheckable);
-        caption->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-        form.fileList->setItem(row, 0, caption);
-        const QStringList cells{"640 x 352", "25", "00:01:00", "MP4", "", ""};
-        for (int column = 0; column < cells.size(); ++column)
-            form.fileList->setItem(row, column + 1, new QTableWidgetItem(cells[column]));
+        window.addRow(encoder.input(name), {"640 x 352", "25", "00:01:00", "MP4", "", ""}, checked);
     }
-    std::string cell(int row, int column) const
-    {
-        const QTableWidgetItem* item = form.fileList->item(row, column);
-        return item != nullptr ? item->text().toStdString() : std::string();
-    }
-    std::string progress(int row) const { return cell(row, 5); }
-    bool idle() { return QTest::qWaitFor([this] { return !app.conversion->run.worker->IsRunning(); }, 60000); }
+    std::string cell(int row, FileColumn column) const { return window.cell(row, column); }
+    std::string progress(int row) const { return cell(row, FileColumn::Progress); }
+    bool idle() { return window.idle(60000); }
     Texts shown() const
     {
         Texts texts;
@@ -79,11 +53,12 @@ protected:
     void checkShutDown() { app.optionsDialog->shutdownCheck->setChecked(true); }
 
     StandInAppDir encoder;
-    FakeMessages messages;
-    Application app{encoder.appDir(), messages};
-    MainWindow& form = *app.mainWindow;
+    WindowFixture window{encoder.appDir()};
+    FakeMessages& messages = window.messages;
+    Application& app = window.app;
+    MainWindow& form = window.form;
     ShutdownWarningDialog& form3 = *app.shutdownWarning;
-    FakePowerOff* fakePowerOff = nullptr;
+    FakePowerOff* fakePowerOff = window.powerOff;
 };
 
 TEST_F(ConversionWindow, ConvertNowConvertsTheCheckedRowsAndSaysSo)
@@ -98,7 +73,7 @@ TEST_F(ConversionWindow, ConvertNowConvertsTheCheckedRowsAndSaysSo)
     ASSERT_TRUE(idle());
     EXPECT_EQ(progress(0), "Done");
     EXPECT_EQ(progress(1), "");
-    EXPECT_EQ(cell(0, 6), "1500");
+    EXPECT_EQ(cell(0, FileColumn::Frames), "1500");
     EXPECT_EQ(form.statusPanelText(1), "Output File Size : 200 KB");
     EXPECT_TRUE(QTest::qWaitFor([this] { return form.progressBar->value() == 0; }, 2000));
     EXPECT_EQ(shown(), Texts{"Information: All Conversion Jobs Done!"});

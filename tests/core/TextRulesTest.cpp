@@ -1,0 +1,23 @@
+#include "core/TextRules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TextRules, ReadAndMakeTheTextsOfCellsAndPieces)
+{
+    EXPECT_EQ(Trim(" \t12\r\n"), "12");
+    EXPECT_EQ(Trim(" \x01\x1f"), "");
+    EXPECT_EQ(ToLower(" MP4 "), " mp4 ");
+    EXPECT_EQ(RemoveBlanks(" 320 x 240 "), "320x240");
+    EXPECT_EQ(NumberBeforeUnit("512 Kbps", 'K'), "512");
+    EXPECT_EQ(NumberBeforeUnit("K", 'K'), "");
+    EXPECT_EQ(FileNameOf("/v/a.b.avi"), "a.b.avi");
+    EXPECT_EQ(ExtensionOf("/v/a.b.AVI"), ".AVI");
+    EXPECT_EQ(ExtensionOf("/v/plain"), "");
+    EXPECT_EQ(ParseNumber(" 29.97 "), 29.97);
+    EXPECT_EQ(ParseNumber("29.97 fps"), std::nullopt);
+    EXPECT_EQ(NumberText(177.7777777777777), "177.777777777778");
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+#pragma once
+// The application's windows as a test drives them: messages recorded, a fake
+// power-off installed, the power-off countdown ticking fast, rows added the
+// way Add Files adds them, cells read back.
+#include "support/FakeMessages.h"
+#include "support/FakePowerOff.h"
+#include "ui/Application.h"
+#include "ui/ConversionBinding.h"
+#include "ui/FileListRows.h"
+#include "ui/MainWindow.h"
+
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class WindowFixture {
+public:
+    explicit WindowFixture(const std::string& appDir)
+        : app(appDir, messages)
+        , form(*app.mainWindow)
+    {
+        auto fake = std::make_unique<FakePowerOff>();
+        powerOff = fake.get();
+        app.conversion->setPowerOff(std::move(fake));
+        app.conversion->countdown.timer().setInterval(5);
+    }
+
+    void addRow(const std::string& path, const std::vector<std::string>& cells, bool checked = true)
+    {
+        FileRow row;
+        row.caption = path;
+        row.checked = checked;
+        for (std::size_t cell = 0; cell < row.cells.size() && cell < cells.size(); ++cell)
+            row.cells[cell] = cells[cell];
+        AppendFileRow(*form.fileList, row);
+    }
+
+    std::string cell(int row, FileColumn column) const
+    {
+        const QTableWidgetItem* item = form.fileList->item(row, TableColumn(column));
+        return item != nullptr ? item->text().toStdString() : std::string();
+    }
+
+    bool idle(int timeoutMs = 120000)
+    {
+        return QTest::qWaitFor([this] { return !app.conversion->run.worker->IsRunning(); }, timeoutMs);
+    }
+
+    // The texts of the messages shown so far.
+    std::vector<std::string> shown() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& item : messages.shown)
+            texts.push_back(item.text);
+        return texts;
+    }
+
+    FakeMessages messages;
+    Application app;
+    MainWindow& form;
+    FakePowerOff* powerOff = nullptr;
+};
