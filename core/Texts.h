@@ -1,6 +1,7 @@
 #pragma once
 // Every text the program shows (captions, messages, list entries and
 // cells), each in one place.
+#include <array>
 
 namespace texts {
 
@@ -38,6 +39,55 @@ inline constexpr const char* kBrowseHeadline = "Choose the required output direc
 inline constexpr const char* kBrowseHelpButton = "&Help";
 inline constexpr const char* kInvalidSpecialFolderId = "Invalid special folder ID";
 inline constexpr const char* kRootFolderNotSupported = "Root folder not supported on this system";
+
+// The main window's captions, labels and list entries.
+inline constexpr const char* kAddFilesCaption = "Add Files";
+inline constexpr const char* kStopConvertCaption = "Stop Convert";
+inline constexpr const char* kConvertNowCaption = "Convert Now !";
+inline constexpr const char* kRemoveCaption = "Remove";
+inline constexpr const char* kClearAllCaption = "Clear All ";
+inline constexpr const char* kOutputDirectoryLabel = "Output Directory : ";
+inline constexpr const char* kVideoSettingsGroup = " Video Settings ";
+inline constexpr const char* kVideoCodecLabel = "Video Codec : ";
+inline constexpr const char* kVideoSizeLabel = "Video Size : ";
+inline constexpr const char* kVideoBitrateLabel = "Video Bitrate : ";
+inline constexpr const char* kVideoFramerateLabel = "Video Framerate : ";
+inline constexpr const char* kAudioSettingsGroup = " Audio Settings ";
+inline constexpr const char* kAudioCodecLabel = "Audio Codec : ";
+inline constexpr const char* kAudioBitrateLabel = "Audio Bitrate :";
+inline constexpr const char* kAudioChannelsLabel = "Audio Channels :";
+inline constexpr const char* kSamplingRateLabel = "Sampling Rate : ";
+inline constexpr const char* kStereo = "Stereo";
+inline constexpr const char* kMono = "Mono";
+inline constexpr const char* kGeneralSettingsGroup = " General Settings ";
+inline constexpr const char* kVideoZoomLabel = "Video Zoom : ";
+inline constexpr const char* kLetterBoxHint = "Add a letterbox to keep video aspect ratio";
+inline constexpr const char* kMuteAudioLabel = "Mute Audio :";
+inline constexpr const char* kFalse = "False";
+inline constexpr const char* kTrue = "True";
+inline constexpr const char* kVolumeLabel = "Volume : ";
+inline constexpr const char* kVolumeHint = "100% is the original video volume";
+inline constexpr const char* kFullVolume = "100%";
+inline constexpr const char* kSmallStopCaption = "Stop";
+inline constexpr const char* kReady = "Ready";
+inline constexpr const char* kFileMenu = "File";
+inline constexpr const char* kConvertEntry = "Convert";
+inline constexpr const char* kExitEntry = "Exit";
+inline constexpr const char* kOptionsMenu = "Options";
+inline constexpr const char* kSetAdditionalOptionsEntry = "Set Additional Options";
+inline constexpr const char* kHelpMenu = "Help";
+inline constexpr const char* kOpenHelpFileEntry = "Open Help File";
+inline constexpr const char* kVisitWebsiteEntry = "Visit Kelvry Website";
+inline constexpr const char* kAboutEntry = "About";
+inline constexpr const char* kNone = "None";
+inline constexpr const char* kLetterBox = "LetterBox";
+inline constexpr std::array<const char*, 7> kColumnCaptions{"Video File Name", "Video Size", "FrameRate", "Duration",
+                                                            "Output",          "Progress",   "Frames"};
+
+// The analysing splash.
+inline constexpr const char* kAnalyzingCaption = "Analyzing Video Files";
+inline constexpr const char* kAnalyzingHeadline = "Analyzing Video File.......Please Wait.";
+inline constexpr const char* kCancel = "Cancel";
 
 // Converting.
 inline constexpr const char* kNoFileToConvert = "There is no file to convert!";

@@ -1,5 +1,7 @@
 #include "ui/AnalysisProgressDialog.h"
 
+#include "core/Texts.h"
+
 #include "core/SharedState.h"
 
 #include <QCloseEvent>
@@ -19,10 +21,10 @@ AnalysisProgressDialog::AnalysisProgressDialog(SharedState& state, QWidget* pare
     , state_(state)
 {
     setObjectName("FormAnalyzingSplash");
-    setWindowTitle("Analyzing Video Files");
+    setWindowTitle(texts::kAnalyzingCaption);
     setFixedSize(kClientWidth, kClientHeight);
 
-    headline = new QLabel("Analyzing Video File.......Please Wait.", this);
+    headline = new QLabel(texts::kAnalyzingHeadline, this);
     headline->setObjectName("Label1");
     QFont labelFont = headline->font();
     labelFont.setPixelSize(13);
@@ -39,7 +41,7 @@ AnalysisProgressDialog::AnalysisProgressDialog(SharedState& state, QWidget* pare
     fileNameLabel->setFont(panelFont);
     fileNameLabel->setGeometry(16, 44, 243, 41);
 
-    cancelButton = new QPushButton("Cancel", this);
+    cancelButton = new QPushButton(texts::kCancel, this);
     cancelButton->setObjectName("Button2");
     cancelButton->setGeometry(100, 98, 75, 25);
     cancelButton->setAutoDefault(false);

@@ -103,16 +103,16 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent)
 
 void MainWindow::buildButtonRow(QWidget* client)
 {
-    addFilesButton = MakeBigButton(client, "AddFileButton", "Add Files", QStyle::SP_FileDialogNewFolder, 12);
-    stopButton = MakeBigButton(client, "StopConvertButton", "Stop Convert", QStyle::SP_MediaStop, 108);
-    convertButton = MakeBigButton(client, "ConvertNowButton", "Convert Now !", QStyle::SP_MediaPlay, 204);
+    addFilesButton = MakeBigButton(client, "AddFileButton", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder, 12);
+    stopButton = MakeBigButton(client, "StopConvertButton", texts::kStopConvertCaption, QStyle::SP_MediaStop, 108);
+    convertButton = MakeBigButton(client, "ConvertNowButton", texts::kConvertNowCaption, QStyle::SP_MediaPlay, 204);
     auto* divider = new QFrame(client);
     divider->setObjectName("Panel1");
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Sunken);
     divider->setGeometry(309, 8, 3, 66);
-    removeButton = MakeBigButton(client, "RemoveButton", "Remove", QStyle::SP_DialogDiscardButton, 330);
-    clearAllButton = MakeBigButton(client, "ClearAllButton", "Clear All ", QStyle::SP_TrashIcon, 426);
+    removeButton = MakeBigButton(client, "RemoveButton", texts::kRemoveCaption, QStyle::SP_DialogDiscardButton, 330);
+    clearAllButton = MakeBigButton(client, "ClearAllButton", texts::kClearAllCaption, QStyle::SP_TrashIcon, 426);
 }
 
 void MainWindow::buildFileList(QWidget* client)
@@ -121,7 +121,7 @@ void MainWindow::buildFileList(QWidget* client)
     fileList->setObjectName("ListView1");
     fileList->setGeometry(4, 84, 753, 190);
     fileList->setHorizontalHeaderLabels(
-        {"Video File Name", "Video Size", "FrameRate", "Duration", "Output", "Progress", "Frames"});
+        {texts::kColumnCaptions.begin(), texts::kColumnCaptions.end()});
     const int widths[] = {320, 90, 70, 60, 65, 57, 60};
     for (int column = 0; column < 7; ++column)
         fileList->setColumnWidth(column, widths[column]);
@@ -139,7 +139,7 @@ void MainWindow::buildFormatRow(QWidget* client)
 {
     MakeLabel(client, "Output Format : ", QRect(7, 286, 98, 17), true)->setObjectName("Label2");
     formatCombo = MakeCombo(client, "ComboOutputFormat", QRect(105, 282, 301, 24));
-    outputDirLabel = MakeLabel(client, "Output Directory : ", QRect(416, 286, 116, 17), true);
+    outputDirLabel = MakeLabel(client, texts::kOutputDirectoryLabel, QRect(416, 286, 116, 17), true);
     outputDirLabel->setObjectName("Label1");
     outputDirLabel->installEventFilter(this);
     outputDirEdit = new QLineEdit(client);
@@ -155,39 +155,39 @@ void MainWindow::buildFormatRow(QWidget* client)
 
 void MainWindow::buildVideoGroup(QWidget* client)
 {
-    auto* group = new QGroupBox(" Video Settings ", client);
+    auto* group = new QGroupBox(texts::kVideoSettingsGroup, client);
     group->setObjectName("GroupBox1");
     group->setGeometry(14, 315, 285, 133);
-    videoCodecCombo = MakeGroupCombo(group, "ComboVideoCodec", "Video Codec : ", 0, 105, 160);
-    videoSizeCombo = MakeGroupCombo(group, "ComboVideoSize", "Video Size : ", 1, 105, 160);
-    videoBitrateCombo = MakeGroupCombo(group, "ComboVideoBitrate", "Video Bitrate : ", 2, 105, 160);
-    frameRateCombo = MakeGroupCombo(group, "ComboVideoFramerate", "Video Framerate : ", 3, 105, 160);
+    videoCodecCombo = MakeGroupCombo(group, "ComboVideoCodec", texts::kVideoCodecLabel, 0, 105, 160);
+    videoSizeCombo = MakeGroupCombo(group, "ComboVideoSize", texts::kVideoSizeLabel, 1, 105, 160);
+    videoBitrateCombo = MakeGroupCombo(group, "ComboVideoBitrate", texts::kVideoBitrateLabel, 2, 105, 160);
+    frameRateCombo = MakeGroupCombo(group, "ComboVideoFramerate", texts::kVideoFramerateLabel, 3, 105, 160);
 }
 
 void MainWindow::buildAudioGroup(QWidget* client)
 {
-    auto* group = new QGroupBox(" Audio Settings ", client);
+    auto* group = new QGroupBox(texts::kAudioSettingsGroup, client);
     group->setObjectName("GroupBox2");
     group->setGeometry(309, 315, 219, 133);
-    audioCodecCombo = MakeGroupCombo(group, "ComboAudioCodec", "Audio Codec : ", 0, 98, 106);
-    audioBitrateCombo = MakeGroupCombo(group, "ComboAudioBitrate", "Audio Bitrate :", 1, 98, 106);
-    channelsCombo = MakeGroupCombo(group, "ComboAudioChannel", "Audio Channels :", 2, 98, 106);
-    samplingRateCombo = MakeGroupCombo(group, "ComboSamplingRate", "Sampling Rate : ", 3, 98, 106);
-    channelsCombo->addItems({"Stereo", "Mono"});
+    audioCodecCombo = MakeGroupCombo(group, "ComboAudioCodec", texts::kAudioCodecLabel, 0, 98, 106);
+    audioBitrateCombo = MakeGroupCombo(group, "ComboAudioBitrate", texts::kAudioBitrateLabel, 1, 98, 106);
+    channelsCombo = MakeGroupCombo(group, "ComboAudioChannel", texts::kAudioChannelsLabel, 2, 98, 106);
+    samplingRateCombo = MakeGroupCombo(group, "ComboSamplingRate", texts::kSamplingRateLabel, 3, 98, 106);
+    channelsCombo->addItems({texts::kStereo, texts::kMono});
     channelsCombo->setCurrentIndex(0);
 }
 
 void MainWindow::buildGeneralGroup(QWidget* client)
 {
-    auto* group = new QGroupBox(" General Settings ", client);
+    auto* group = new QGroupBox(texts::kGeneralSettingsGroup, client);
     group->setObjectName("GroupBox3");
     group->setGeometry(538, 315, 213, 133);
-    letterBoxCombo = MakeGroupCombo(group, "ComboLetterBox", "Video Zoom : ", 0, 90, 108);
-    letterBoxCombo->setToolTip("Add a letterbox to keep video aspect ratio");
-    muteAudioCombo = MakeGroupCombo(group, "ComboMuteAudio", "Mute Audio :", 1, 90, 108);
-    muteAudioCombo->addItems({"False", "True"});
+    letterBoxCombo = MakeGroupCombo(group, "ComboLetterBox", texts::kVideoZoomLabel, 0, 90, 108);
+    letterBoxCombo->setToolTip(texts::kLetterBoxHint);
+    muteAudioCombo = MakeGroupCombo(group, "ComboMuteAudio", texts::kMuteAudioLabel, 1, 90, 108);
+    muteAudioCombo->addItems({texts::kFalse, texts::kTrue});
     muteAudioCombo->setCurrentIndex(0);
-    MakeLabel(group, "Volume : ", QRect(10, 84, 90, 17));
+    MakeLabel(group, texts::kVolumeLabel, QRect(10, 84, 90, 17));
     volumeSlider = new QSlider(Qt::Horizontal, group);
     volumeSlider->setObjectName("TrackBar1");
     volumeSlider->setGeometry(96, 78, 110, 26);
@@ -195,8 +195,8 @@ void MainWindow::buildGeneralGroup(QWidget* client)
     volumeSlider->setPageStep(1);
     volumeSlider->setTickPosition(QSlider::TicksBelow);
     volumeSlider->setValue(5);
-    volumeSlider->setToolTip("100% is the original video volume");
-    volumeLabel = MakeLabel(group, "100%", QRect(136, 106, 40, 17));
+    volumeSlider->setToolTip(texts::kVolumeHint);
+    volumeLabel = MakeLabel(group, texts::kFullVolume, QRect(136, 106, 40, 17));
     volumeLabel->setObjectName("Label14");
 }
 
@@ -210,7 +210,7 @@ void MainWindow::buildProgressRow(QWidget* client)
     progressBar->setTextVisible(false);
     smallStopButton = new QToolButton(client);
     smallStopButton->setObjectName("ButtonStopSmall");
-    smallStopButton->setText("Stop");
+    smallStopButton->setText(texts::kSmallStopCaption);
     smallStopButton->setGeometry(671, 456, 77, 28);
     connect(smallStopButton, &QToolButton::clicked, stopButton, &QToolButton::click);
 
@@ -226,7 +226,7 @@ void MainWindow::buildProgressRow(QWidget* client)
         statusBarWidget->addWidget(panel);
         statusPanels_.append(panel);
     }
-    statusPanels_[0]->setText("Ready");
+    statusPanels_[0]->setText(texts::kReady);
 
     lineBuffer = new QPlainTextEdit(client);
     lineBuffer->setObjectName("Memo1");
@@ -240,20 +240,20 @@ void MainWindow::buildMenus()
         action->setObjectName(name);
         return action;
     };
-    QMenu* file = menuBar()->addMenu("File");
-    addFilesAction = addAction(file, "AddFiles1", "Add Files", QStyle::SP_FileDialogNewFolder);
+    QMenu* file = menuBar()->addMenu(texts::kFileMenu);
+    addFilesAction = addAction(file, "AddFiles1", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder);
     file->addSeparator();
-    convertAction = addAction(file, "Convert1", "Convert", QStyle::SP_MediaPlay);
+    convertAction = addAction(file, "Convert1", texts::kConvertEntry, QStyle::SP_MediaPlay);
     file->addSeparator();
-    exitAction = addAction(file, "Exit1", "Exit", QStyle::SP_DialogCloseButton);
-    QMenu* options = menuBar()->addMenu("Options");
-    optionsAction = addAction(options, "SetGeneralOptions1", "Set Additional Options", QStyle::SP_FileDialogDetailedView);
-    QMenu* help = menuBar()->addMenu("Help");
-    helpAction = addAction(help, "OpenHelpFile1", "Open Help File", QStyle::SP_DialogHelpButton);
+    exitAction = addAction(file, "Exit1", texts::kExitEntry, QStyle::SP_DialogCloseButton);
+    QMenu* options = menuBar()->addMenu(texts::kOptionsMenu);
+    optionsAction = addAction(options, "SetGeneralOptions1", texts::kSetAdditionalOptionsEntry, QStyle::SP_FileDialogDetailedView);
+    QMenu* help = menuBar()->addMenu(texts::kHelpMenu);
+    helpAction = addAction(help, "OpenHelpFile1", texts::kOpenHelpFileEntry, QStyle::SP_DialogHelpButton);
     help->addSeparator();
-    websiteAction = addAction(help, "VisitOurWebsite1", "Visit Kelvry Website", QStyle::SP_DriveNetIcon);
+    websiteAction = addAction(help, "VisitOurWebsite1", texts::kVisitWebsiteEntry, QStyle::SP_DriveNetIcon);
     help->addSeparator();
-    aboutAction = addAction(help, "About1", "About", QStyle::SP_MessageBoxInformation);
+    aboutAction = addAction(help, "About1", texts::kAboutEntry, QStyle::SP_MessageBoxInformation);
 
     connect(addFilesAction, &QAction::triggered, addFilesButton, &QToolButton::click);
     connect(convertAction, &QAction::triggered, convertButton, &QToolButton::click);
@@ -266,7 +266,7 @@ void MainWindow::createControls()
     // Hints stay up for 30 seconds.
     for (auto* widget : findChildren<QWidget*>())
         widget->setToolTipDuration(30000);
-    letterBoxCombo->addItems({"None", "LetterBox"});
+    letterBoxCombo->addItems({texts::kNone, texts::kLetterBox});
     letterBoxCombo->setCurrentIndex(1);
     for (int index = 0; index < kFormatCount; ++index)
         formatCombo->addItem(QString::fromStdString(FormatText(index)));
