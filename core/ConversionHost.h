@@ -6,6 +6,7 @@
 // in the order they are made.
 #include "core/cmdline/ConversionChoices.h"
 #include "core/FileRow.h"
+#include "core/RunRecord.h"
 
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ public:
     virtual std::vector<FileRow> rows() = 0;
     // One cell of a row; a row that no longer exists is left alone.
     virtual void setCell(int row, FileColumn column, const std::string& text) = 0;
+    // Why the row's job did not end "Done"; empty clears it.
+    virtual void setReason(int row, const std::string& reason) = 0;
+    // A run of the encoder ended: an entry for the conversion log.
+    virtual void logRun(const RunRecord& record) = 0;
     // The Frames cell, read by the stall watch on the window's thread.
     virtual std::string frameCell(int row) = 0;
     // Brings the row into view.

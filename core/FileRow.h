@@ -1,6 +1,6 @@
 #pragma once
-// One row of the file list: the input path as caption, a check box, and the
-// six cells after it.
+// One row of the file list: the input path as caption, a check box, the
+// six cells after it, and why its last conversion did not end "Done".
 #include <array>
 #include <string>
 
@@ -13,6 +13,7 @@ struct FileRow {
     std::string caption;
     std::array<std::string, 6> cells;
     bool checked = true;
+    std::string reason; // empty when there is nothing to say
 
     std::string& cell(FileColumn column) { return cells[static_cast<std::size_t>(column)]; }
     const std::string& cell(FileColumn column) const { return cells[static_cast<std::size_t>(column)]; }

@@ -44,3 +44,8 @@ void JobPlanner::finished(bool retryDue, bool thumbnailDue)
         break;
     }
 }
+
+bool JobPlanner::retryLeft() const
+{
+    return step_ == Step::First || step_ == Step::ThumbnailAfterFirst;
+}

@@ -28,6 +28,9 @@ public:
     // attempt's command line; `retryDue` from the run's outcome.
     void finished(bool retryDue, bool thumbnailDue = false);
 
+    // Whether a failure of the run next() gives now would be tried again.
+    bool retryLeft() const;
+
 private:
     enum class Step { First, ThumbnailAfterFirst, Second, ThumbnailAfterSecond, Done };
 

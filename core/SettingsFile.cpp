@@ -40,7 +40,9 @@ SettingsLoad SettingsFile::load(SettingsValues& values) const
     }
     values.outputDir = ini.readString(kGeneral, kOutputDir, "");
     values.overwrite = ini.readBool(kCheckBoxes, kOverwrite, true);
-    values.shutDown = ini.readBool(kCheckBoxes, kShutDown, true);
+    // The power-off is armed by an explicit "1" only: a missing or damaged
+    // value must never switch the computer off unasked.
+    values.shutDown = ini.readString(kCheckBoxes, kShutDown, "") == "1";
     const int format = ini.readInteger(kCombo, kOutputFormat, 1);
     if (IsNoFormat(format)) {
         values.outputFormat = 0;

@@ -78,3 +78,35 @@ std::string NumberText(double value)
     std::snprintf(text, sizeof text, "%.15g", value);
     return text;
 }
+
+std::string ClockText(long long seconds)
+{
+    if (seconds < 0)
+        seconds = 0;
+    char text[48];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
+std::optional<long long> ClockSeconds(std::string_view text)
+{
+    long long total = 0;
+    int fields = 0;
+    std::string_view rest = text;
+    while (true) {
+        const auto colon = rest.find(':');
+        const std::string_view field = rest.substr(0, colon);
+        long long value = 0;
+        const auto [stop, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+        if (field.empty() || error != std::errc() || stop != field.data() + field.size() || value < 0)
+            return std::nullopt;
+        total = total * 60 + value;
+        ++fields;
+        if (colon == std::string_view::npos)
+            break;
+        rest.remove_prefix(colon + 1);
+    }
+    if (fields < 2 || fields > 3)
+        return std::nullopt;
+    return total;
+}

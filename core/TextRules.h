@@ -30,3 +30,9 @@ std::optional<double> ParseNumber(std::string_view text);
 
 // A number as decimal text with at most 15 significant digits (320, 177.777777777778).
 std::string NumberText(double value);
+
+// Whole seconds as "hh:mm:ss" (more hours widen the first field).
+std::string ClockText(long long seconds);
+
+// "hh:mm:ss" (or "mm:ss") as whole seconds; nothing for any other text.
+std::optional<long long> ClockSeconds(std::string_view text);

@@ -101,6 +101,44 @@ inline constexpr const char* kDone = "Done";
 inline constexpr const char* kFailed = "Failed";
 inline constexpr const char* kAborted = "Aborted";
 inline constexpr const char* kRescan = "Re-scan";
+inline constexpr const char* kIncomplete = "Incomplete";
+
+// Why a row did not end "Done": the row's hint, the conversion log and the
+// command-line tool's error stream.
+inline constexpr const char* kReasonStopped = "stopped";
+inline constexpr const char* kReasonNotStarted = "the encoder could not be started";
+inline constexpr const char* kReasonSignal = "the encoder ended with signal ";
+inline constexpr const char* kReasonStatus = "the encoder ended with status ";
+inline constexpr const char* kReasonStalled = "the encoder stopped making progress";
+inline constexpr const char* kReasonSilent = "the encoder did not describe the input";
+inline constexpr const char* kReasonFolder = "output folder cannot be created: ";
+inline constexpr const char* kReasonInputGone = "the input file no longer exists";
+inline constexpr const char* kReasonNotPlaced = "the output cannot be put in place: ";
+inline constexpr const char* kReasonHolds = "holds ";      // + what is there
+inline constexpr const char* kReasonHoldsOf = " of ";      // + what was due
+
+// What the check of a finished output finds wrong.
+inline constexpr const char* kOutputMissing = "no output file was written";
+inline constexpr const char* kOutputUnreadable = "the output cannot be read: ";
+inline constexpr const char* kOutputNoVideo = "the output holds no video";
+inline constexpr const char* kOutputNoAudio = "the output holds no audio";
+inline constexpr const char* kOutputNoPicture = "the thumbnail is no JPEG picture";
+inline constexpr const char* kOutputUndecodable = "the end of the output cannot be decoded";
+
+// The closing message when not every converted row is "Done".
+inline constexpr const char* kFileConverted = " file converted";
+inline constexpr const char* kFilesConverted = " files converted";
+inline constexpr const char* kIncompleteCount = " incomplete";
+inline constexpr const char* kFailedCount = " failed";
+inline constexpr const char* kSeeTheLog = ". See the conversion log.";
+
+// The conversion log window.
+inline constexpr const char* kConversionLogEntry = "Conversion Log";
+inline constexpr const char* kConversionLogCaption = "Conversion Log";
+inline constexpr const char* kLogCommandLine = "Command line: ";
+inline constexpr const char* kLogOutcome = "Outcome: ";
+inline constexpr const char* kLogReason = "Reason: ";
+inline constexpr const char* kLogLastLines = "The encoder's last lines:";
 
 // Status-bar panel 1: prefix + size + suffix.
 inline constexpr const char* kOutputSizePrefix = "Output File Size : ";

@@ -140,8 +140,10 @@ int ChildProcess::wait()
         do {
             result = waitpid(pid_, &status, 0);
         } while (result < 0 && errno == EINTR);
-        reaped_ = true;
-        exitStatus_ = result == pid_ && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        if (result == pid_)
+            noteEnd(status);
+        else
+            reaped_ = true;
     }
     return exitStatus_;
 }
@@ -158,11 +160,17 @@ bool ChildProcess::running()
         return false;
     int status = 0;
     if (waitpid(pid_, &status, WNOHANG) == pid_) {
-        reaped_ = true;
-        exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        noteEnd(status);
         return false;
     }
     return true;
+}
+
+void ChildProcess::noteEnd(int status)
+{
+    reaped_ = true;
+    exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    endSignal_ = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
 }
 
 void ChildProcess::closePipe()

@@ -30,6 +30,10 @@ public:
     // was killed by a signal or never started.
     int wait();
 
+    // After wait(): the signal that ended the process, 0 when it exited by
+    // itself (or never started).
+    int endSignal() const { return endSignal_; }
+
     // Ends the process and everything it started (its process group) at
     // once; nothing when it has ended already. wait() reaps it.
     void kill();
@@ -41,11 +45,13 @@ public:
 
 private:
     void closePipe();
+    void noteEnd(int waitStatus);
 
     pid_t pid_ = -1;
     int readFd_ = -1;
     bool reaped_ = false;
     int exitStatus_ = -1;
+    int endSignal_ = 0;
 };
 
 // The path the program token of a command line resolves to, or empty.

@@ -31,12 +31,17 @@ const std::string* QuotedPath(std::initializer_list<const std::string*> paths)
     return nullptr;
 }
 
-bool EnsureDirectory(const std::string& dir)
+// Empty when the directory is there or was made; else the system's words.
+std::string EnsureDirectory(const std::string& dir)
 {
     std::error_code error;
     if (std::filesystem::is_directory(dir, error))
-        return true;
-    return !dir.empty() && std::filesystem::create_directory(dir, error) && !error;
+        return {};
+    if (dir.empty())
+        return std::make_error_code(std::errc::no_such_file_or_directory).message();
+    if (std::filesystem::create_directory(dir, error) && !error)
+        return {};
+    return error ? error.message() : std::make_error_code(std::errc::file_exists).message();
 }
 
 // The plain size, or with bars when the letterbox is on for a video output.
@@ -82,14 +87,21 @@ bool CommandLineBuilder::Taken(const std::string& path) const
     return PathExists(path) || (disk_.alsoTaken && disk_.alsoTaken(path));
 }
 
+bool CommandLineBuilder::Reserved(const std::string& path) const
+{
+    return disk_.reserved && disk_.reserved(path);
+}
+
 std::string CommandLineBuilder::ChooseOutputPath(const ConversionChoices& choices, const std::string& dir,
                                                  const JobInput& job) const
 {
     const std::string base = BaseNameOf(FileNameOf(job.inputPath));
     const std::string path = OutputPathFor(dir, base, job.outputExt);
-    // The encoder must never write over its own input, whatever the overwrite option says.
-    if (SameFile(path, job.inputPath) || (!choices.overwrite && Taken(path)))
-        return UniqueOutputName(dir, base, job.outputExt, [this](const std::string& candidate) { return Taken(candidate); });
+    // The encoder must never write over its own input or another row's,
+    // whatever the overwrite option says.
+    if (SameFile(path, job.inputPath) || Reserved(path) || (!choices.overwrite && Taken(path)))
+        return UniqueOutputName(dir, base, job.outputExt,
+                                [this](const std::string& candidate) { return Taken(candidate) || Reserved(candidate); });
     return path;
 }
 
@@ -107,14 +119,18 @@ bool CommandLineBuilder::CommonPieces(const ConversionChoices& choices, const Jo
         p.title = PspTitleOf(FileNameOf(job.inputPath));
     if (job.options.useAltReader)
         p.encoderPrefix += pieces::kAltReaderPrefix;
-    if (disk_.createDirectory && !EnsureDirectory(dir)) {
-        failure = Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
-        return false;
+    if (disk_.createDirectory) {
+        if (std::string cause = EnsureDirectory(dir); !cause.empty()) {
+            failure = Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
+            failure.cause = std::move(cause);
+            return false;
+        }
     }
     p.inputArg = job.inputPath + '"';
     p.videoCodecArg = VideoCodecArg(choices.videoCodec);
     p.audioCodecArg = AudioCodecArg(choices.audioCodec);
     p.videoCodecText = Trim(choices.videoCodec);
+    p.audioCodecText = Trim(choices.audioCodec);
     p.sizeArg = FittedSizeArg(choices, job);
     p.videoBitrateArg = VideoBitrateArg(choices.videoBitrate);
     p.frameRateArg = FrameRateArg(choices.frameRate);
@@ -162,4 +178,13 @@ BuildResult CommandLineBuilder::BuildThumbnailCommandLine(const ConversionChoice
     result.outputPath = p.outputArg.substr(2, p.outputArg.size() - 3); // without the blank and the quotes
     result.commandLine = AssembleThumbnail(p);
     return result;
+}
+
+std::optional<std::string> WithOutputPath(const std::string& commandLine, const std::string& from,
+                                          const std::string& to)
+{
+    const std::string tail = " \"" + from + '"';
+    if (commandLine.size() < tail.size() || commandLine.compare(commandLine.size() - tail.size(), tail.size(), tail) != 0)
+        return std::nullopt;
+    return commandLine.substr(0, commandLine.size() - tail.size()) + " \"" + to + '"';
 }

@@ -12,6 +12,7 @@
 #include "core/cmdline/InputOptions.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // The message when the output directory cannot be created (a line feed and a carriage return inside).
@@ -45,6 +46,7 @@ struct BuildResult {
     std::string outputPath;    // the file the run writes (the video's, for a format run)
     bool thumbnailDue = false; // the format adds a thumbnail run after the video
     std::string error;         // the message for DirectoryError and UnsafePath
+    std::string cause;         // DirectoryError: why, in the system's words ("Permission denied")
     bool resetMute = false;    // mute was "True" for an audio-only output: select "False" again
 
     bool ok() const { return status == Status::Built; }
@@ -58,6 +60,10 @@ struct BuilderDisk {
     // Output paths to count as existing besides the files on disk, e.g. the
     // outputs a dry run's earlier jobs would have written.
     std::function<bool(const std::string& path)> alsoTaken;
+    // Paths no job may write, whatever the overwrite option says: the inputs
+    // of the list's rows and the outputs of this run's earlier jobs. They
+    // are numbered past like the job's own input.
+    std::function<bool(const std::string& path)> reserved;
 };
 
 class CommandLineBuilder {
@@ -66,7 +72,7 @@ public:
 
     // The format's run. Its output path is numbered when the name is taken
     // and overwriting is off, and always when it would name the input
-    // itself. On DirectoryError and UnsafePath nothing is created.
+    // itself or a reserved path. On DirectoryError and UnsafePath nothing is created.
     BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& job) const;
 
     // The thumbnail run of the video written to `videoOutputPath`.
@@ -79,7 +85,13 @@ private:
     bool CommonPieces(const ConversionChoices& choices, const JobInput& job, PieceSet& pieces,
                       BuildResult& failure) const;
     bool Taken(const std::string& path) const;
+    bool Reserved(const std::string& path) const;
     std::string ChooseOutputPath(const ConversionChoices& choices, const std::string& dir, const JobInput& job) const;
 
     BuilderDisk disk_;
 };
+
+// The command line with its output argument (its last, `from` in double
+// quotes) naming `to` instead; nothing when the line does not end so.
+std::optional<std::string> WithOutputPath(const std::string& commandLine, const std::string& from,
+                                          const std::string& to);

@@ -61,10 +61,16 @@ std::string Ps3(const PieceSet& p, std::string_view rates)
                     kGopWide, p.sizeArg});
 }
 
-std::string Phone(const PieceSet& p, std::string_view container)
+std::string Phone(const PieceSet& p, std::string_view audioCodec, std::string_view container)
 {
-    return Join(p, {p.videoCodecArg, p.videoBitrateArg, p.frameRateArg, kPhoneBt, kAmrNbCodec, p.audioBitrateArg,
+    return Join(p, {p.videoCodecArg, p.videoBitrateArg, p.frameRateArg, kPhoneBt, audioCodec, p.audioBitrateArg,
                     p.samplingRateArg, p.channelsArg, p.sizeArg, container});
+}
+
+// 3G2 offers AAC beside AMR: the selected codec, in the fixed piece's form.
+std::string PhoneAudioCodec(const PieceSet& p)
+{
+    return std::string(kAudioCodecHead) + p.audioCodecText + '"';
 }
 
 std::string Audio(const PieceSet& p, std::string_view codec, std::initializer_list<std::string_view> tail)
@@ -118,9 +124,9 @@ std::optional<std::string> AssembleFormat(int formatIndex, const PieceSet& p)
     case 15: case 16:
         return Ps3(p, kPs3RatesHd);
     case 18:
-        return Phone(p, {});
+        return Phone(p, kAmrNbCodec, {});
     case 19:
-        return Phone(p, k3gpContainer);
+        return Phone(p, PhoneAudioCodec(p), k3gpContainer);
     case 21:
         return Audio(p, kAacCodec, {kNoVideo});
     case 22:

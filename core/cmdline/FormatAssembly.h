@@ -19,6 +19,7 @@ struct PieceSet {
     std::string volumeArg;
     std::string muteArg;
     std::string videoCodecText;  // the video codec entry trimmed, case kept (WMV)
+    std::string audioCodecText;  // the audio codec entry trimmed (3G2)
     std::string title;           // the PSP title
 };
 

@@ -1,6 +1,7 @@
 #include "core/cmdline/OutputNaming.h"
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -45,4 +46,12 @@ bool SameFile(const std::string& a, const std::string& b)
     if (fs::equivalent(a, b, error))
         return true;
     return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
+}
+
+std::string PartialOutputPath(const std::string& target)
+{
+    const fs::path path(target);
+    const std::string name = "." + path.stem().string() + ".partial-" + std::to_string(getpid())
+        + path.extension().string();
+    return (path.parent_path() / name).string();
 }

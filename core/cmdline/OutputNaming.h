@@ -25,3 +25,8 @@ bool PathExists(const std::string& path);
 // Whether two paths name the same file: the same existing file, or the same
 // spelling once "." and ".." and doubled separators are resolved.
 bool SameFile(const std::string& a, const std::string& b);
+
+// Where a run writes before its output is judged good: a hidden name beside
+// `target` in the same folder, unique to this process, that keeps the
+// target's extension (the encoder may choose the container by it).
+std::string PartialOutputPath(const std::string& target);

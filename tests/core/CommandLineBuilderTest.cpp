@@ -1,9 +1,12 @@
 #include "core/cmdline/CommandLineBuilder.h"
+#include "core/cmdline/OutputNaming.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
+#include <set>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -65,7 +68,7 @@ ConversionChoices ExampleChoices()
 
 TEST(BuilderExample, PlainIPodLineByteForByte)
 {
-    const CommandLineBuilder builder(BuilderDisk{false, {}});
+    const CommandLineBuilder builder(BuilderDisk{false, {}, {}});
     const BuildResult result = builder.BuildCommandLine(ExampleChoices(), {kInput, "0 x 0", "mp4", {}});
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(result.commandLine,
@@ -77,7 +80,7 @@ TEST(BuilderExample, PlainIPodLineByteForByte)
 
 TEST(BuilderExample, FrameRateAndLetterboxLineByteForByte)
 {
-    const CommandLineBuilder builder(BuilderDisk{false, {}});
+    const CommandLineBuilder builder(BuilderDisk{false, {}, {}});
     ConversionChoices choices = ExampleChoices();
     choices.frameRate = "29.97 fps";
     choices.letterBoxIndex = 1;
@@ -120,7 +123,7 @@ TEST_F(Builder, EveryFormatAssemblyWithItsDefaults)
              "-ab \"256\" -ar \"44100\" -ac \"2 (stereo)\" -g \"250\"  -qscale \"25\"  -coder \"1\" -s 1920x1072"},
         {18, " -vcodec \"mpeg4\"  -b \"128\"  -bt \"60\"  -acodec \"amr_nb\" -ab \"48\" -ar \"8000 \" -ac \"1 (mono)\" "
              "-s 176x144"},
-        {19, " -vcodec \"mpeg4\"  -b \"128\"  -bt \"60\"  -acodec \"amr_nb\" -ab \"48\" -ar \"8000 \" -ac \"1 (mono)\" "
+        {19, " -vcodec \"mpeg4\"  -b \"128\"  -bt \"60\"  -acodec \"mpeg4aac\" -ab \"48\" -ar \"8000 \" -ac \"1 (mono)\" "
              "-s 176x144 -f 3gp"},
         {21, " -acodec \"aac\" -ab \"128\" -ar \"44100\" -ac \"2 (stereo)\" -vn "},
         {22, " -acodec \"mpeg4aac\" -ab \"128\" -ar \"48000\" -ac \"2 (stereo)\" -vn "},
@@ -175,8 +178,46 @@ TEST_F(Builder, ADirectoryThatCannotBeCreatedStopsWithTheMessageAndCreatesNothin
         EXPECT_EQ(result.commandLine, "");
         EXPECT_EQ(result.outputPath, "");
         EXPECT_FALSE(result.thumbnailDue);
+        EXPECT_FALSE(result.cause.empty()) << dir;
     }
     EXPECT_FALSE(fs::exists(Out("missing")));
+    ConversionChoices choices = ChoicesFor(0);
+    choices.outputDir = Out("missing/parent");
+    EXPECT_EQ(builder.BuildCommandLine(choices, Job(kInput, "mp4")).cause, "No such file or directory");
+}
+
+TEST_F(Builder, The3G2LineSendsTheSelectedAudioCodec)
+{
+    ConversionChoices choices = ChoicesFor(19);
+    choices.audioCodec = "amr_nb";
+    const std::string line = builder.BuildCommandLine(choices, Job(kInput, "3g2")).commandLine;
+    EXPECT_NE(line.find(" -bt \"60\"  -acodec \"amr_nb\" -ab \"48\""), std::string::npos) << line;
+    // 3GP offers AMR alone and keeps its fixed piece.
+    choices = ChoicesFor(18);
+    choices.audioCodec = "mpeg4aac";
+    EXPECT_NE(builder.BuildCommandLine(choices, Job(kInput, "3gp")).commandLine.find("-acodec \"amr_nb\""),
+              std::string::npos);
+}
+
+TEST_F(Builder, ReservedPathsAreNumberedPastEvenWhenOverwriting)
+{
+    out.write("holiday.mp4", "an input of another row");
+    const std::set<std::string> reserved{Out("holiday.mp4"), Out("holiday-1.mp4")};
+    const CommandLineBuilder guarded(BuilderDisk{true, {}, [&](const std::string& path) { return reserved.count(path) > 0; }});
+    for (bool overwrite : {false, true}) {
+        ConversionChoices choices = ChoicesFor(0);
+        choices.overwrite = overwrite;
+        EXPECT_EQ(guarded.BuildCommandLine(choices, Job(kInput, "mp4")).outputPath, Out("holiday-2.mp4")) << overwrite;
+    }
+}
+
+TEST(OutputPaths, TheRunWritesBesideTheTargetAndTheLineNamesItInstead)
+{
+    const std::string partial = PartialOutputPath("/out/a.b.mp4");
+    EXPECT_EQ(partial, "/out/.a.b.partial-" + std::to_string(getpid()) + ".mp4");
+    EXPECT_EQ(WithOutputPath("\"/e/ridod2e\" -i \"/in/a.avi\" -s 320x240 \"/out/a.mp4\"", "/out/a.mp4", "/out/.a.mp4"),
+              "\"/e/ridod2e\" -i \"/in/a.avi\" -s 320x240 \"/out/.a.mp4\"");
+    EXPECT_EQ(WithOutputPath("\"/e/ridod2e\" -i \"/out/a.mp4\" -vn", "/out/a.mp4", "/x"), std::nullopt);
 }
 
 TEST_F(Builder, ExistingOutputIsNumberedUnlessOverwriting)
@@ -361,7 +402,7 @@ TEST_F(Builder, ADryRunCreatesNoDirectoryAndCountsPlannedOutputs)
 {
     const std::string missing = Out("later");
     const CommandLineBuilder dry(
-        BuilderDisk{false, [&](const std::string& path) { return path == missing + "/holiday.mp4"; }});
+        BuilderDisk{false, [&](const std::string& path) { return path == missing + "/holiday.mp4"; }, {}});
     ConversionChoices choices = ChoicesFor(0);
     choices.outputDir = missing;
     EXPECT_EQ(dry.BuildCommandLine(choices, Job(kInput, "mp4")).outputPath, missing + "/holiday-1.mp4");

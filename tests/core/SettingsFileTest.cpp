@@ -62,7 +62,22 @@ TEST_F(SettingsFileTest, MissingKeysOfAnExistingFileTakeTheirOwnDefaults)
 {
     SettingsValues values = kWindowDefaults;
     EXPECT_EQ(loadFrom("[General]\n", values), SettingsLoad::Loaded);
-    EXPECT_EQ(values, (SettingsValues{"", true, true, 1, 1}));
+    EXPECT_EQ(values, (SettingsValues{"", true, false, 1, 1}));
+}
+
+TEST_F(SettingsFileTest, OnlyAnExplicitOneArmsThePowerOff)
+{
+    const struct {
+        const char* line;
+        bool armed;
+    } cases[] = {{"ShutDown=1\n", true}, {"ShutDown= 1 \n", true}, {"", false}, {"ShutDown=\n", false},
+                 {"ShutDown=2\n", false}, {"ShutDown=0x1\n", false}, {"ShutDown=1\x01\n", false},
+                 {"Shut\x01Down=1\n", false}};
+    for (const auto& c : cases) {
+        SettingsValues values = kWindowDefaults;
+        loadFrom(std::string("[CheckBoxes]\n") + c.line, values);
+        EXPECT_EQ(values.shutDown, c.armed) << c.line;
+    }
 }
 
 TEST_F(SettingsFileTest, AMissingOutputDirEmptiesTheOutputDirectory)
@@ -76,7 +91,7 @@ TEST_F(SettingsFileTest, ValuesThatAreNoNumbersReadAsTheKeysDefaults)
 {
     SettingsValues values = kWindowDefaults;
     loadFrom("[CheckBoxes]\nOverwriteExistingFile=yes\nShutDown=\n[Combo]\nOutputFormat=three\nLetterBox=none\n", values);
-    EXPECT_EQ(values, (SettingsValues{"", true, true, 1, 1}));
+    EXPECT_EQ(values, (SettingsValues{"", true, false, 1, 1}));
 }
 
 TEST_F(SettingsFileTest, LongValuesStartingWithZeroXAreHexadecimal)

@@ -18,6 +18,13 @@ TEST(TextRules, ReadAndMakeTheTextsOfCellsAndPieces)
     EXPECT_EQ(ParseNumber(" 29.97 "), 29.97);
     EXPECT_EQ(ParseNumber("29.97 fps"), std::nullopt);
     EXPECT_EQ(NumberText(177.7777777777777), "177.777777777778");
+    EXPECT_EQ(ClockText(20), "00:00:20");
+    EXPECT_EQ(ClockText(3723), "01:02:03");
+    EXPECT_EQ(ClockSeconds("00:01:00"), 60);
+    EXPECT_EQ(ClockSeconds("01:30"), 90);
+    EXPECT_EQ(ClockSeconds(""), std::nullopt);
+    EXPECT_EQ(ClockSeconds("Unknown"), std::nullopt);
+    EXPECT_EQ(ClockSeconds("00:-1:00"), std::nullopt);
 }
 
 } // namespace

@@ -1,0 +1,26 @@
+#pragma once
+// The check of a finished run's output: a run whose encoder ended well is
+// good only when its output opens, holds the streams it must and decodes to
+// its end. The media layer does the reading; the front ends hand one to the
+// conversion.
+#include <string>
+
+struct OutputCheck {
+    std::string outputPath;   // the file the run wrote
+    std::string inputPath;    // the file it was made from
+    bool still = false;       // a thumbnail: one JPEG picture
+    bool videoFormat = false; // video is due when the input has video
+    bool audioWanted = false; // audio is due when the input has audio
+};
+
+struct OutputFinding {
+    bool good = false;
+    std::string problem; // one line, when not good
+    double seconds = 0;  // how long the media lasts; 0 when unknown
+};
+
+class OutputVerifier {
+public:
+    virtual ~OutputVerifier() = default;
+    virtual OutputFinding verify(const OutputCheck& check) = 0;
+};
