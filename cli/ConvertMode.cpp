@@ -7,6 +7,7 @@
 #include "core/Texts.h"
 #include "convert/HeadlessHost.h"
 #include "media/MeasureFile.h"
+#include "media/MediaOutputVerifier.h"
 #include "platform/AppDir.h"
 
 #include <QCoreApplication>
@@ -190,7 +191,8 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
         if (current >= 0 && (row == current || row < 0) && current < static_cast<int>(rows.size()))
             progress.draw(rows[current], host.progressBar());
     };
-    ConversionRun run(shared, host);
+    MediaOutputVerifier verifier;
+    ConversionRun run(shared, host, verifier);
     InterruptWatch interrupts(run);
     QEventLoop loop;
     run.worker->OnTerminate = [&loop](WorkerTaskBase*, WorkerThread*, void*&) { loop.quit(); };
@@ -206,6 +208,11 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
         for (const std::string& cell : row.cells)
             out << '\t' << cell;
         out << '\n';
+        // Why a row did not end "Done", on the error stream beside its row.
+        if (!row.reason.empty()) {
+            out.flush();
+            err << "vantorel-cli: " << row.caption << ": " << row.reason << '\n' << std::flush;
+        }
         allDone = allDone && row.cell(FileColumn::Progress) == texts::kDone;
     }
     for (const std::string& text : messages.texts())

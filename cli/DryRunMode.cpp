@@ -3,10 +3,12 @@
 
 #include "core/JobPlanner.h"
 #include "core/cmdline/CommandLineBuilder.h"
+#include "core/cmdline/OutputNaming.h"
 #include "core/TextRules.h"
 #include "platform/AppDir.h"
 #include "core/profiles/FormatCatalogue.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <set>
@@ -22,8 +24,11 @@ public:
     DryRun(ConversionChoices choices, const CliOptions& options)
         : choices_(std::move(choices))
         , options_(options)
-        , builder_({false, [this](const std::string& path) { return written_.count(path) > 0; }})
+        , builder_({false, [this](const std::string& path) { return written_.count(path) > 0; },
+                    [this](const std::string& path) { return reserved(path); }})
     {
+        for (const std::string& file : options.files)
+            inputs_.push_back(FullPath(file));
     }
 
     // The job's command lines, or the builder's refusal in `error`.
@@ -57,7 +62,16 @@ public:
     }
 
 private:
+    // As in a conversion: no job writes over an input of the list or over
+    // an earlier job's output.
+    bool reserved(const std::string& path) const
+    {
+        return written_.count(path) > 0
+            || std::any_of(inputs_.begin(), inputs_.end(), [&path](const std::string& input) { return SameFile(path, input); });
+    }
+
     ConversionChoices choices_;
+    std::vector<std::string> inputs_;
     const CliOptions& options_;
     // Outputs the earlier jobs of this run would have written: later jobs are numbered past them.
     std::set<std::string> written_;

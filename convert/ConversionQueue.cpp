@@ -1,15 +1,16 @@
 #include "convert/ConversionQueue.h"
 
-#include "convert/EncoderRunner.h"
 #include "core/ConversionHost.h"
 #include "core/JobPlanner.h"
 #include "core/SharedState.h"
 #include "core/TextRules.h"
 #include "core/Texts.h"
+#include "core/cmdline/OutputNaming.h"
+
+#include <QDateTime>
 
 #include <algorithm>
 #include <filesystem>
-#include <stdexcept>
 
 namespace {
 
@@ -19,11 +20,10 @@ bool FileExists(const std::string& path)
     return !path.empty() && std::filesystem::exists(path, error);
 }
 
-// The output folder could not be created: the walk ends here.
-class BuildFault : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+std::string Now()
+{
+    return QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss").toStdString();
+}
 
 } // namespace
 
@@ -31,6 +31,7 @@ ConversionQueue::ConversionQueue(SharedState& shared, ConversionHost& host, Enco
     : shared_(shared)
     , host_(host)
     , runner_(runner)
+    , builder_(BuilderDisk{true, {}, [this](const std::string& path) { return reserved(path); }})
 {
 }
 
@@ -39,12 +40,20 @@ bool ConversionQueue::stopped() const
     return shared_.stopRequested;
 }
 
+bool ConversionQueue::reserved(const std::string& path) const
+{
+    return std::any_of(reserved_.begin(), reserved_.end(),
+                       [&path](const std::string& taken) { return SameFile(path, taken); });
+}
+
 void ConversionQueue::Run()
 {
     host_.setProgressBar(0);
     shared_.isConverting = false;
     shared_.stopRequested = false;
     anyJobStarted_ = false;
+    tally_ = {};
+    reserved_.clear();
     if (!host_.checkRequiredFiles())
         return;
     try {
@@ -67,8 +76,11 @@ void ConversionQueue::walk()
         host_.information(texts::kNothingChecked);
         return;
     }
-    for (int row = 0; row < static_cast<int>(rows.size()); ++row)
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         host_.setCell(row, FileColumn::Progress, std::string());
+        host_.setReason(row, std::string());
+        reserved_.push_back(Trim(rows[row].caption));
+    }
     host_.setStartControlsEnabled(false);
     const int rowCount = static_cast<int>(rows.size());
     for (int row = 0; row < rowCount; ++row) {
@@ -77,7 +89,7 @@ void ConversionQueue::walk()
     }
     if (host_.shutdownChecked())
         return;
-    host_.information(texts::kAllJobsDone);
+    host_.information(tally_.closingMessage());
 }
 
 bool ConversionQueue::convertRow(int rowIndex)
@@ -94,13 +106,25 @@ bool ConversionQueue::convertRow(int rowIndex)
     JobInput job{Trim(row.caption), row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
     JobPlanner plan(job.inputPath);
     job.options = plan.next()->options;
-    // Every row is built, checked or not: a missing output folder is made
-    // (or its failure ends the walk) before any file is looked at.
-    BuildResult built = build(job);
-    if (!row.checked || !FileExists(job.inputPath))
+    // One snapshot of the choices per job. Every row is built, checked or
+    // not: a missing output folder is made (or its failure ends the walk)
+    // before any file is looked at.
+    const ConversionChoices choices = host_.choices();
+    BuildResult built = noteMuteReset(builder_.BuildCommandLine(choices, job));
+    if (built.status == BuildResult::Status::DirectoryError) {
+        folderFailed(rowIndex, row.checked, built);
+        return false;
+    }
+    if (!row.checked)
         return true;
+    if (!FileExists(job.inputPath)) {
+        host_.setReason(rowIndex, texts::kReasonInputGone);
+        return true;
+    }
     if (built.status == BuildResult::Status::UnsafePath) {
         host_.setCell(rowIndex, FileColumn::Progress, texts::kFailed);
+        host_.setReason(rowIndex, built.error);
+        ++tally_.failed;
         return true;
     }
 
@@ -108,48 +132,93 @@ bool ConversionQueue::convertRow(int rowIndex)
     host_.lock();
     host_.scrollToRow(rowIndex);
     anyJobStarted_ = true;
+    const bool muted = choices.muteIndex == 1 && !IsAudioOnlyOutput(job.outputExt);
+    const int expectedSeconds = static_cast<int>(ClockSeconds(row.cell(FileColumn::Duration)).value_or(0));
     std::string videoOutput = built.outputPath;
+    bool videoPlaced = false; // this job's video lies under videoOutput
+    RunOutcome jobOutcome;
+    jobOutcome.reason = texts::kReasonStopped; // unless a run says otherwise
     for (auto run = plan.next(); run; run = plan.next()) {
         if (stopped())
-            return false;
+            break;
         job.options = run->options;
         if (run->kind == RunKind::SecondAttempt) {
-            // The first attempt's partial output goes before the retry.
-            if (FileExists(videoOutput)) {
+            // A good video whose thumbnail failed is this job's own: it goes
+            // before the retry. A file that was there before is never touched.
+            if (videoPlaced) {
                 std::error_code error;
                 std::filesystem::remove(videoOutput, error);
             }
-            built = build(job);
+            built = noteMuteReset(builder_.BuildCommandLine(choices, job));
             videoOutput = built.outputPath;
             host_.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
         } else if (run->kind == RunKind::Thumbnail) {
-            built = buildThumbnail(job, videoOutput);
+            built = noteMuteReset(builder_.BuildThumbnailCommandLine(choices, job, videoOutput));
         }
-        const RunOutcome outcome = runner_.RunEncoder({built.commandLine, rowIndex, videoOutput,
-                                                       run->kind == RunKind::SecondAttempt,
-                                                       run->kind == RunKind::Thumbnail});
+        if (built.status == BuildResult::Status::DirectoryError) {
+            folderFailed(rowIndex, true, built);
+            return false;
+        }
+        const bool thumbnail = run->kind == RunKind::Thumbnail;
+        if (!thumbnail) {
+            host_.setCell(rowIndex, FileColumn::Frames, std::string());
+            host_.setStatusPanel(std::string());
+        }
+        const EncoderRun request{.commandLine = built.commandLine,
+                                 .row = rowIndex,
+                                 .outputPath = built.outputPath,
+                                 .inputPath = job.inputPath,
+                                 .finalAttempt = !plan.retryLeft(),
+                                 .thumbnail = thumbnail,
+                                 .videoFormat = !IsAudioOnlyOutput(job.outputExt),
+                                 .audioWanted = !muted,
+                                 .expectedSeconds = expectedSeconds};
+        const RunOutcome outcome = runner_.RunEncoder(request);
+        log(rowIndex, request, outcome);
+        if (!thumbnail)
+            videoPlaced = outcome.verdict == RunVerdict::Done || outcome.verdict == RunVerdict::Incomplete;
+        // A good thumbnail leaves the job as its video ended.
+        if (!thumbnail || outcome.verdict != RunVerdict::Done)
+            jobOutcome = outcome;
         plan.finished(outcome.retryDue, built.thumbnailDue);
+    }
+    reserved_.push_back(videoOutput);
+    host_.setReason(rowIndex, jobOutcome.reason);
+    switch (jobOutcome.verdict) {
+    case RunVerdict::Done:
+        ++tally_.done;
+        break;
+    case RunVerdict::Incomplete:
+        ++tally_.incomplete;
+        break;
+    case RunVerdict::Failed:
+    case RunVerdict::Aborted:
+        ++tally_.failed;
+        break;
     }
     return !stopped();
 }
 
-BuildResult ConversionQueue::build(const JobInput& job)
+BuildResult ConversionQueue::noteMuteReset(BuildResult result)
 {
-    return checked(builder_.BuildCommandLine(host_.choices(), job));
-}
-
-BuildResult ConversionQueue::buildThumbnail(const JobInput& job, const std::string& videoOutputPath)
-{
-    return checked(builder_.BuildThumbnailCommandLine(host_.choices(), job, videoOutputPath));
-}
-
-BuildResult ConversionQueue::checked(BuildResult result)
-{
-    if (result.status == BuildResult::Status::DirectoryError)
-        throw BuildFault(result.error);
     if (result.resetMute)
         host_.resetMuteAudio();
     return result;
+}
+
+void ConversionQueue::folderFailed(int rowIndex, bool checked, const BuildResult& result)
+{
+    if (checked) {
+        host_.setCell(rowIndex, FileColumn::Progress, texts::kFailed);
+        host_.setReason(rowIndex, texts::kReasonFolder + result.cause);
+    }
+    host_.information(result.error);
+}
+
+void ConversionQueue::log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome)
+{
+    host_.logRun({rowIndex, Now(), request.inputPath, request.commandLine, VerdictText(outcome.verdict), outcome.reason,
+                  outcome.lastLines});
 }
 
 void ConversionQueue::endSteps()

@@ -5,10 +5,17 @@
 // the closing message or hands over to the power-off countdown. Runs on the
 // worker thread and returns when done. A stop request is looked at before
 // every step that would start an encoder.
+//
+// No job writes over a file that is the input of a row of the list, and no
+// two jobs of one run get the same output name. Every row that does not end
+// "Done" is given its reason, and every run of the encoder is logged.
+#include "convert/EncoderRunner.h"
+#include "core/BatchTally.h"
 #include "core/cmdline/CommandLineBuilder.h"
 
+#include <vector>
+
 class ConversionHost;
-class EncoderRunner;
 struct SharedState;
 
 class ConversionQueue {
@@ -21,11 +28,12 @@ private:
     void walk();
     // False when the walk must end here.
     bool convertRow(int rowIndex);
-    // Builds one run's command line from the choices shown now. Throws when
-    // the output folder cannot be created.
-    BuildResult build(const JobInput& job);
-    BuildResult buildThumbnail(const JobInput& job, const std::string& videoOutputPath);
-    BuildResult checked(BuildResult result);
+    // Selects "False" in the mute list again when the result asks for it.
+    BuildResult noteMuteReset(BuildResult result);
+    // The output folder cannot be made: says so and marks the row.
+    void folderFailed(int rowIndex, bool checked, const BuildResult& result);
+    void log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome);
+    bool reserved(const std::string& path) const;
     bool stopped() const;
     void endSteps();
 
@@ -34,4 +42,8 @@ private:
     EncoderRunner& runner_;
     CommandLineBuilder builder_;
     bool anyJobStarted_ = false;
+    BatchTally tally_;
+    // Paths this run's jobs must not write: the rows' inputs and the
+    // outputs of the jobs before.
+    std::vector<std::string> reserved_;
 };

@@ -3,10 +3,10 @@
 #include "core/ConversionHost.h"
 #include "core/SharedState.h"
 
-ConversionRun::ConversionRun(SharedState& shared, ConversionHost& host, QObject* parent)
+ConversionRun::ConversionRun(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, QObject* parent)
     : QObject(parent)
     , stallWatch([&host](int row) { return host.frameCell(row); }, this)
-    , runner(shared, host, stallWatch)
+    , runner(shared, host, stallWatch, verifier)
     , queue(shared, host, runner)
     , worker(new WorkerTask(this))
     , shared_(shared)

@@ -11,12 +11,14 @@
 #include <QObject>
 
 class ConversionHost;
+class OutputVerifier;
 struct SharedState;
 
 class ConversionRun : public QObject {
     Q_OBJECT
 public:
-    ConversionRun(SharedState& shared, ConversionHost& host, QObject* parent = nullptr);
+    // `verifier` judges each finished output.
+    ConversionRun(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, QObject* parent = nullptr);
     ~ConversionRun() override;
 
     StallWatch stallWatch;

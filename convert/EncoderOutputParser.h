@@ -2,6 +2,7 @@
 // What the encoder's console lines mean to a conversion run: the progress
 // values, the error words and the first-line test. Values that do not parse
 // are left out, so such a line changes nothing.
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,3 +43,7 @@ ErrorWords FindErrorWords(std::string_view line);
 
 // The first line of a run must begin with "Input #0,".
 bool IsAcceptedFirstLine(std::string_view line);
+
+// An error report as a reason for the user: the given paths (quoted or
+// bare) taken out, blanks tidied.
+std::string ReasonFromLine(std::string_view line, std::initializer_list<std::string> paths);

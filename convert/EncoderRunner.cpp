@@ -1,21 +1,29 @@
 #include "convert/EncoderRunner.h"
 
 #include "convert/EncoderOutputParser.h"
-#include "convert/FileSizeText.h"
 #include "convert/StallWatch.h"
 #include "core/ConversionHost.h"
+#include "core/OutputVerifier.h"
 #include "core/SharedState.h"
+#include "core/TextRules.h"
 #include "core/Texts.h"
+#include "core/cmdline/CommandLineBuilder.h"
+#include "core/cmdline/OutputNaming.h"
 #include "platform/ChildOutputReader.h"
 #include "platform/ChildProcess.h"
 #include "platform/OutputLines.h"
 
+#include <cmath>
+#include <deque>
 #include <filesystem>
 
 struct EncoderRunner::Progress {
     bool encoderError = false;
+    std::string errorLine; // the encoder's report that ended the run
     int durationSeconds = 0;
     bool firstLineDue = true;
+    std::string partialPath; // where the encoder writes
+    std::deque<std::string> lastLines;
 };
 
 namespace {
@@ -26,6 +34,12 @@ bool FileExists(const std::string& path)
     return std::filesystem::exists(path, error);
 }
 
+void Remove(const std::string& path)
+{
+    std::error_code error;
+    std::filesystem::remove(path, error);
+}
+
 // Ends our own encoder (and what it started) and reaps it.
 void EndEncoder(platform::ChildProcess& child)
 {
@@ -33,12 +47,40 @@ void EndEncoder(platform::ChildProcess& child)
     child.wait();
 }
 
+// "holds 00:00:20 of 00:01:00" when the output falls short of the input by
+// more than 2 seconds and 5 per cent; empty otherwise.
+std::string Shortfall(double heldSeconds, int expectedSeconds)
+{
+    const double missing = expectedSeconds - heldSeconds;
+    if (heldSeconds <= 0 || expectedSeconds <= 0 || missing <= 2.0 || missing <= 0.05 * expectedSeconds)
+        return {};
+    return texts::kReasonHolds + ClockText(static_cast<long long>(std::floor(heldSeconds))) + texts::kReasonHoldsOf
+        + ClockText(expectedSeconds);
+}
+
 } // namespace
 
-EncoderRunner::EncoderRunner(SharedState& shared, ConversionHost& host, StallWatch& stallWatch)
+const char* VerdictText(RunVerdict verdict)
+{
+    switch (verdict) {
+    case RunVerdict::Done:
+        return texts::kDone;
+    case RunVerdict::Incomplete:
+        return texts::kIncomplete;
+    case RunVerdict::Aborted:
+        return texts::kAborted;
+    case RunVerdict::Failed:
+        break;
+    }
+    return texts::kFailed;
+}
+
+EncoderRunner::EncoderRunner(SharedState& shared, ConversionHost& host, StallWatch& stallWatch,
+                             OutputVerifier& verifier)
     : shared_(shared)
     , host_(host)
     , stallWatch_(stallWatch)
+    , verifier_(verifier)
 {
 }
 
@@ -51,26 +93,29 @@ RunOutcome EncoderRunner::RunEncoder(const EncoderRun& run)
 {
     RunOutcome outcome;
     Progress progress;
+    progress.partialPath = PartialOutputPath(run.outputPath);
+    const auto line = WithOutputPath(run.commandLine, run.outputPath, progress.partialPath);
     platform::ChildProcess child;
-    if (child.start(run.commandLine, shared_.appDir, shared_.appDir)) {
-        stallWatch_.begin(run.row);
-        monitor(child, run, progress, outcome);
-        stallWatch_.end();
-        judge(run, progress, outcome);
-    }
-    if (!FileExists(run.outputPath))
+    if (!line || !child.start(*line, shared_.appDir, shared_.appDir)) {
+        // Nothing ran: no other reader would start it either.
+        outcome.reason = texts::kReasonNotStarted;
         setProgressCell(run, texts::kFailed);
+        return outcome;
+    }
+    stallWatch_.begin(run.row);
+    monitor(child, run, progress);
+    stallWatch_.end();
+    judge(run, progress, child, outcome);
     return outcome;
 }
 
-void EncoderRunner::monitor(platform::ChildProcess& child, const EncoderRun& run, Progress& progress,
-                            RunOutcome& outcome)
+void EncoderRunner::monitor(platform::ChildProcess& child, const EncoderRun& run, Progress& progress)
 {
     OutputLines lines;
     LineVerdict verdict = LineVerdict::Continue;
     const auto onChunk = [&](std::string_view chunk) {
         for (const auto& line : lines.feed(chunk)) {
-            verdict = examine(line, run, progress, outcome);
+            verdict = examine(line, run, progress);
             if (verdict != LineVerdict::Continue)
                 return false;
         }
@@ -80,49 +125,53 @@ void EncoderRunner::monitor(platform::ChildProcess& child, const EncoderRun& run
     const platform::ReadEnd end = platform::ReadUntilVerdict(child, kReadWaitMs, keepGoing, onChunk);
     if (end == platform::ReadEnd::OutputEnded) {
         if (const auto last = lines.finish())
-            verdict = examine(*last, run, progress, outcome);
+            verdict = examine(*last, run, progress);
     }
     if (end == platform::ReadEnd::Interrupted || verdict == LineVerdict::EndAndKill) {
         EndEncoder(child);
         return;
     }
     // The encoder ends by itself after these reports; its last words are
-    // read and dropped so that it never waits on a full pipe, and a stop
+    // kept for the log so that it never waits on a full pipe, and a stop
     // request still ends it.
-    if (platform::ReadUntilVerdict(child, kReadWaitMs, keepGoing, [](std::string_view) { return true; })
-        == platform::ReadEnd::Interrupted) {
+    const auto keepLines = [&](std::string_view chunk) {
+        for (const auto& line : lines.feed(chunk)) {
+            progress.lastLines.push_back(line);
+            if (progress.lastLines.size() > kLoggedLines)
+                progress.lastLines.pop_front();
+        }
+        return true;
+    };
+    if (platform::ReadUntilVerdict(child, kReadWaitMs, keepGoing, keepLines) == platform::ReadEnd::Interrupted) {
         EndEncoder(child);
         return;
     }
     child.wait();
 }
 
-EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, const EncoderRun& run, Progress& progress,
-                                                  RunOutcome& outcome)
+EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, const EncoderRun& run, Progress& progress)
 {
+    progress.lastLines.push_back(line);
+    if (progress.lastLines.size() > kLoggedLines)
+        progress.lastLines.pop_front();
     if (!run.thumbnail)
         showProgress(line, run, progress);
     if (progress.firstLineDue) {
         progress.firstLineDue = false;
         if (!IsAcceptedFirstLine(line)) {
             progress.encoderError = true;
-            outcome.retryDue = true;
+            progress.errorLine = line;
             return LineVerdict::EndWithoutKill;
         }
     }
     const ErrorWords words = FindErrorWords(line);
-    if (words.found)
+    if (words.found) {
         progress.encoderError = true;
-    if (words.unsupportedCodec) {
-        outcome.retryDue = true;
+        progress.errorLine = line;
+    }
+    if (words.unsupportedCodec)
         return LineVerdict::EndWithoutKill;
-    }
-    if (progress.encoderError) {
-        if (!run.secondAttempt)
-            outcome.retryDue = true;
-        return LineVerdict::EndAndKill;
-    }
-    return LineVerdict::Continue;
+    return progress.encoderError ? LineVerdict::EndAndKill : LineVerdict::Continue;
 }
 
 void EncoderRunner::showProgress(const std::string& line, const EncoderRun& run, Progress& progress)
@@ -136,6 +185,8 @@ void EncoderRunner::showProgress(const std::string& line, const EncoderRun& run,
         host_.setStatusPanel(std::string(texts::kOutputSizePrefix) + *values.size + texts::kOutputSizeSuffix);
     if (values.durationSeconds)
         progress.durationSeconds = *values.durationSeconds;
+    if (values.timeSeconds)
+        stallWatch_.noteTime(*values.timeSeconds);
     if (values.timeSeconds && progress.durationSeconds > 0) {
         const int percent = Percent(*values.timeSeconds, progress.durationSeconds);
         host_.setProgressBar(percent);
@@ -143,28 +194,83 @@ void EncoderRunner::showProgress(const std::string& line, const EncoderRun& run,
     }
 }
 
-void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, RunOutcome& outcome)
+std::string EncoderRunner::failure(const EncoderRun& run, platform::ChildProcess& child, const Progress& progress,
+                                   const RunOutcome& outcome) const
+{
+    if (outcome.stalled)
+        return texts::kReasonStalled;
+    if (progress.encoderError) {
+        const std::string reason
+            = ReasonFromLine(progress.errorLine, {progress.partialPath, run.outputPath, run.inputPath});
+        return reason.empty() ? std::string(texts::kReasonSilent) : reason;
+    }
+    if (child.endSignal() != 0)
+        return texts::kReasonSignal + std::to_string(child.endSignal());
+    // The encoder has been reaped already; this only reads its status.
+    const int status = child.wait();
+    return status == 0 ? std::string() : texts::kReasonStatus + std::to_string(status);
+}
+
+void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platform::ChildProcess& child,
+                          RunOutcome& outcome)
 {
     outcome.stopped = shared_.stopRequested;
     outcome.stalled = stallWatch_.fired();
-    if (!progress.encoderError && run.secondAttempt && FileSizeText(run.outputPath) == "0")
-        setProgressCell(run, texts::kFailed);
-    if (!progress.encoderError && !outcome.retryDue) {
-        const std::string size = FileSizeText(run.outputPath);
-        if (size == "0" || !FileExists(run.outputPath))
-            outcome.retryDue = true;
+    outcome.lastLines.assign(progress.lastLines.begin(), progress.lastLines.end());
+    if (outcome.stopped) {
+        // Stopped before it wrote anything, the job shows as failed.
+        const bool hadOutput = FileExists(progress.partialPath);
+        Remove(progress.partialPath);
+        outcome.verdict = hadOutput ? RunVerdict::Aborted : RunVerdict::Failed;
+        outcome.reason = texts::kReasonStopped;
+        outcome.retryDue = false;
+        setProgressCell(run, VerdictText(outcome.verdict));
+        host_.resetProgressBarSoon();
+        return;
     }
-    if (!outcome.retryDue || progress.encoderError)
-        setProgressCell(run, texts::kDone);
-    if (outcome.stopped)
-        setProgressCell(run, texts::kAborted);
-    if (!outcome.stopped && progress.encoderError)
-        setProgressCell(run, outcome.retryDue ? std::string() : std::string(texts::kFailed));
-    if (outcome.stalled)
-        setProgressCell(run, texts::kFailed);
-    if (!outcome.stopped)
-        host_.setProgressBar(100);
+    const std::string reason = failure(run, child, progress, outcome);
+    if (reason.empty())
+        accept(run, progress, outcome);
+    else
+        fail(run, reason, outcome);
+    host_.setProgressBar(100);
     host_.resetProgressBarSoon();
+}
+
+void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunOutcome& outcome)
+{
+    const OutputFinding finding
+        = verifier_.verify({progress.partialPath, run.inputPath, run.thumbnail, run.videoFormat, run.audioWanted});
+    if (!finding.good) {
+        fail(run, finding.problem, outcome);
+        return;
+    }
+    std::error_code error;
+    std::filesystem::rename(progress.partialPath, run.outputPath, error);
+    if (error) {
+        fail(run, texts::kReasonNotPlaced + error.message(), outcome);
+        return;
+    }
+    outcome.retryDue = false;
+    if (run.thumbnail) {
+        // The row keeps the video's outcome.
+        outcome.verdict = RunVerdict::Done;
+        return;
+    }
+    const int expected = run.expectedSeconds > 0 ? run.expectedSeconds : progress.durationSeconds;
+    outcome.reason = Shortfall(finding.seconds, expected);
+    outcome.verdict = outcome.reason.empty() ? RunVerdict::Done : RunVerdict::Incomplete;
+    setProgressCell(run, VerdictText(outcome.verdict));
+}
+
+void EncoderRunner::fail(const EncoderRun& run, const std::string& reason, RunOutcome& outcome)
+{
+    Remove(PartialOutputPath(run.outputPath));
+    outcome.verdict = RunVerdict::Failed;
+    outcome.reason = reason;
+    outcome.retryDue = !run.finalAttempt;
+    // A job that is tried again shows "Re-scan" next.
+    setProgressCell(run, outcome.retryDue ? std::string() : std::string(texts::kFailed));
 }
 
 void EncoderRunner::setProgressCell(const EncoderRun& run, const std::string& text)

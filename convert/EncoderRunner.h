@@ -5,9 +5,16 @@
 // the stall watch, and judges the outcome into the row's Progress cell.
 // Returns the outcome only when the run is over and the encoder has ended.
 // Only the encoder this runner started is ever killed.
+//
+// The encoder writes beside the output under a partial name; the file takes
+// the output's name only when the run is judged good (or incomplete), so a
+// failed or stopped run leaves nothing under that name and never harms a
+// file that was there before. What the run wrote is deleted otherwise.
 #include <string>
+#include <vector>
 
 class ConversionHost;
+class OutputVerifier;
 class StallWatch;
 struct SharedState;
 namespace platform {
@@ -15,24 +22,34 @@ class ChildProcess;
 }
 
 struct EncoderRun {
-    std::string commandLine;
+    std::string commandLine; // as built: its last argument is outputPath
     int row = 0;
-    // The job's video output: a run that leaves it missing or empty failed
-    // (for the thumbnail run too).
-    std::string outputPath;
-    bool secondAttempt = false;
-    bool thumbnail = false; // the thumbnail run shows no progress
+    std::string outputPath;  // the file the run makes: the video, or the thumbnail
+    std::string inputPath;
+    bool finalAttempt = false; // a failure of this run is not tried again
+    bool thumbnail = false;    // the thumbnail run shows no progress
+    bool videoFormat = true;   // the format holds video
+    bool audioWanted = true;   // the job is not muted
+    int expectedSeconds = 0;   // the row's Duration; 0 when unknown
 };
 
+enum class RunVerdict { Done, Incomplete, Failed, Aborted };
+
 struct RunOutcome {
+    RunVerdict verdict = RunVerdict::Failed;
     bool retryDue = false; // the job needs another attempt
     bool stalled = false;  // the stall watch ended the encoder
     bool stopped = false;  // a stop request ended it
+    std::string reason;    // one line, empty for Done
+    std::vector<std::string> lastLines; // the encoder's last lines
 };
+
+// The Progress cell text of a verdict.
+const char* VerdictText(RunVerdict verdict);
 
 class EncoderRunner {
 public:
-    EncoderRunner(SharedState& shared, ConversionHost& host, StallWatch& stallWatch);
+    EncoderRunner(SharedState& shared, ConversionHost& host, StallWatch& stallWatch, OutputVerifier& verifier);
 
     // Longest wait for output before the stop request and the stall watch
     // are looked at again.
@@ -44,14 +61,21 @@ private:
     struct Progress;
     enum class LineVerdict { Continue, EndAndKill, EndWithoutKill };
 
-    void monitor(platform::ChildProcess& child, const EncoderRun& run, Progress& progress, RunOutcome& outcome);
-    LineVerdict examine(const std::string& line, const EncoderRun& run, Progress& progress, RunOutcome& outcome);
+    void monitor(platform::ChildProcess& child, const EncoderRun& run, Progress& progress);
+    LineVerdict examine(const std::string& line, const EncoderRun& run, Progress& progress);
     void showProgress(const std::string& line, const EncoderRun& run, Progress& progress);
-    void judge(const EncoderRun& run, const Progress& progress, RunOutcome& outcome);
+    // Why the run failed; empty when the encoder ended well.
+    std::string failure(const EncoderRun& run, platform::ChildProcess& child, const Progress& progress,
+                        const RunOutcome& outcome) const;
+    void judge(const EncoderRun& run, const Progress& progress, platform::ChildProcess& child, RunOutcome& outcome);
+    // The verdict on an output the encoder ended well with, put in place.
+    void accept(const EncoderRun& run, const Progress& progress, RunOutcome& outcome);
+    void fail(const EncoderRun& run, const std::string& reason, RunOutcome& outcome);
     void setProgressCell(const EncoderRun& run, const std::string& text);
     bool interrupted() const;
 
     SharedState& shared_;
     ConversionHost& host_;
     StallWatch& stallWatch_;
+    OutputVerifier& verifier_;
 };

@@ -24,6 +24,12 @@ std::string HeadlessHost::statusPanel() const
     return statusPanel_;
 }
 
+std::vector<RunRecord> HeadlessHost::runLog() const
+{
+    std::lock_guard guard(lock_);
+    return runLog_;
+}
+
 std::vector<FileRow> HeadlessHost::rows()
 {
     std::lock_guard guard(lock_);
@@ -39,6 +45,23 @@ void HeadlessHost::setCell(int row, FileColumn column, const std::string& text)
         rows_[row].cell(column) = text;
     }
     notify(row);
+}
+
+void HeadlessHost::setReason(int row, const std::string& reason)
+{
+    {
+        std::lock_guard guard(lock_);
+        if (row < 0 || row >= static_cast<int>(rows_.size()))
+            return;
+        rows_[row].reason = reason;
+    }
+    notify(row);
+}
+
+void HeadlessHost::logRun(const RunRecord& record)
+{
+    std::lock_guard guard(lock_);
+    runLog_.push_back(record);
 }
 
 std::string HeadlessHost::frameCell(int row)

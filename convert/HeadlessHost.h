@@ -25,9 +25,13 @@ public:
 
     int progressBar() const;
     std::string statusPanel() const;
+    // The conversion log's entries so far.
+    std::vector<RunRecord> runLog() const;
 
     std::vector<FileRow> rows() override;
     void setCell(int row, FileColumn column, const std::string& text) override;
+    void setReason(int row, const std::string& reason) override;
+    void logRun(const RunRecord& record) override;
     std::string frameCell(int row) override;
     void scrollToRow(int row) override;
     void setProgressBar(int position) override;
@@ -52,4 +56,5 @@ private:
     Messages& messages_;
     int progressBar_ = 0;
     std::string statusPanel_;
+    std::vector<RunRecord> runLog_;
 };

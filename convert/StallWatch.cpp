@@ -22,6 +22,10 @@ void StallWatch::begin(int row)
         std::lock_guard guard(framesLock_);
         sampledFrames_ = "0";
         lastFrames_ = "2";
+        framesReported_ = false;
+        timeReported_ = false;
+        lastTime_ = 0;
+        sampledTime_ = -1;
     }
     OnThreadOf(this, [this] { timer_.start(); });
 }
@@ -35,16 +39,29 @@ void StallWatch::noteFrames(const std::string& frames)
 {
     std::lock_guard guard(framesLock_);
     lastFrames_ = Trim(frames);
+    framesReported_ = true;
+}
+
+void StallWatch::noteTime(double seconds)
+{
+    std::lock_guard guard(framesLock_);
+    lastTime_ = seconds;
+    timeReported_ = true;
 }
 
 void StallWatch::tick()
 {
     const std::string sampled = Trim(frameCell_(row_));
     std::lock_guard guard(framesLock_);
-    if (lastFrames_ == sampledFrames_)
+    const bool framesStill = lastFrames_ == sampledFrames_;
+    const bool timeStill = lastTime_ == sampledTime_;
+    const bool still = (framesReported_ || timeReported_) && (!framesReported_ || framesStill)
+        && (!timeReported_ || timeStill);
+    if (still)
         ++ticks_;
     else
         ticks_ = 0;
+    sampledTime_ = lastTime_;
     if (ticks_ == kStallTicks) {
         fired_ = true;
         timer_.stop();

@@ -1,6 +1,8 @@
 #pragma once
 // The stall watch: a timer on the window's thread that notices when the
-// current job's frame count stops moving for eight ticks. It does not end
+// current job's progress stops moving for eight ticks: the frame count, and
+// the time the encoder reports (audio-only outputs report no frames). A run
+// that has reported neither is never taken for stalled. It does not end
 // the encoder itself; the runner that owns the encoder sees `fired()` and
 // ends it.
 #include <QObject>
@@ -27,8 +29,9 @@ public:
     // (it stops). Each switch happens on the timer's thread.
     void begin(int row);
     void end();
-    // From the worker: the frame count the encoder reported last.
+    // From the worker: the frame count and the time the encoder reported last.
     void noteFrames(const std::string& frames);
+    void noteTime(double seconds);
     // The watch found the run stalled since begin().
     bool fired() const { return fired_; }
 
@@ -44,4 +47,8 @@ private:
     mutable std::mutex framesLock_;
     std::string lastFrames_ = "2";
     std::string sampledFrames_ = "0";
+    bool framesReported_ = false;
+    bool timeReported_ = false;
+    double lastTime_ = 0;
+    double sampledTime_ = -1;
 };

@@ -1,5 +1,7 @@
 #include "media/MediaDetector.h"
 
+#include "media/LibraryLog.h"
+
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -10,17 +12,6 @@ extern "C" {
 }
 
 namespace {
-
-// The application shows no library diagnostics; a file it cannot read is
-// reported through the component's properties.
-void QuietLibraryLog()
-{
-    static const bool quiet = [] {
-        av_log_set_level(AV_LOG_QUIET);
-        return true;
-    }();
-    (void)quiet;
-}
 
 bool IsOutputStream(const AVStream* stream)
 {

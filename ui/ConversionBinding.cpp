@@ -1,23 +1,32 @@
 #include "ui/ConversionBinding.h"
 
 #include "ui/Application.h"
+#include "ui/ConversionLogDialog.h"
+#include "core/TextRules.h"
 #include "core/Messages.h"
 #include "ui/ShellBinder.h"
 #include "ui/MainWindow.h"
 #include "core/Texts.h"
 #include "platform/PowerOff.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QTableWidget>
 #include <QToolButton>
 
 ConversionBinding::ConversionBinding(Application& app)
     : countdown(app.state, *app.shutdownWarning, [] { QCoreApplication::exit(0); })
-    , host(*app.mainWindow, *app.optionsDialog, *app.busyLock, app.shell->listCommands, app.messages, countdown, app.state.appDir)
-    , run(app.state, host)
+    , logDialog(new ConversionLogDialog(app.mainWindow.get()))
+    , host(*app.mainWindow, *app.optionsDialog, *app.busyLock, app.shell->listCommands, app.messages, countdown,
+           *logDialog, app.state.appDir)
+    , run(app.state, host, verifier)
     , app_(app)
 {
-    connect(app.mainWindow->convertButton, &QToolButton::clicked, this, &ConversionBinding::convertNow);
-    connect(app.mainWindow->stopButton, &QToolButton::clicked, this, &ConversionBinding::stopConversion);
+    MainWindow& form = *app.mainWindow;
+    connect(form.convertButton, &QToolButton::clicked, this, &ConversionBinding::convertNow);
+    connect(form.stopButton, &QToolButton::clicked, this, &ConversionBinding::stopConversion);
+    connect(form.conversionLogAction, &QAction::triggered, logDialog, &ConversionLogDialog::showLatest);
+    connect(form.fileList, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { showLogFor(row); });
 }
 
 // The worker goes first, while the window it reports to is still there.
@@ -41,6 +50,14 @@ void ConversionBinding::stopConversion()
     if (!app_.messages.confirmOkCancel(texts::kConfirmCaption, texts::kStopQuestion))
         return;
     run.stop();
+}
+
+void ConversionBinding::showLogFor(int row)
+{
+    const QTableWidgetItem* caption = app_.mainWindow->fileList->item(row, 0);
+    if (caption == nullptr)
+        return;
+    logDialog->showFor(Trim(caption->text().toStdString()));
 }
 
 std::unique_ptr<ConversionBinding> BindConversion(Application& app)

@@ -1,8 +1,10 @@
 #pragma once
 // Binds the conversion to the main window: "Convert Now !" starts the
 // worker, "Stop Convert" asks and stops, the stall watch and the power-off
-// countdown tick on the window's thread. Created once by the application.
+// countdown tick on the window's thread; the conversion log opens from the
+// File menu and from a double-clicked row. Created once by the application.
 #include "convert/ConversionRun.h"
+#include "media/MediaOutputVerifier.h"
 #include "ui/GuiConversionHost.h"
 #include "ui/ShutdownCountdown.h"
 
@@ -11,6 +13,7 @@
 #include <memory>
 
 class Application;
+class ConversionLogDialog;
 class PowerOff;
 
 class ConversionBinding : public QObject {
@@ -20,6 +23,8 @@ public:
     ~ConversionBinding() override;
 
     ShutdownCountdown countdown;
+    MediaOutputVerifier verifier;
+    ConversionLogDialog* logDialog;
     GuiConversionHost host;
     ConversionRun run;
 
@@ -29,6 +34,8 @@ public:
 
     void convertNow();
     void stopConversion();
+    // The log, with the latest run of the row's file selected.
+    void showLogFor(int row);
 
 private:
     Application& app_;

@@ -46,6 +46,7 @@ FileRow ReadFileRow(const QTableWidget& list, int row)
     out.caption = CellText(list, row, 0).toStdString();
     const QTableWidgetItem* first = list.item(row, 0);
     out.checked = first != nullptr && first->checkState() == Qt::Checked;
+    out.reason = first != nullptr ? first->toolTip().toStdString() : std::string();
     for (std::size_t cell = 0; cell < out.cells.size(); ++cell)
         out.cells[cell] = CellText(list, row, TableColumn(static_cast<FileColumn>(cell))).toStdString();
     return out;
@@ -62,6 +63,16 @@ void SetFileCell(QTableWidget& list, int row, FileColumn column, const std::stri
         list.setItem(row, TableColumn(column), item);
     }
     item->setText(QString::fromStdString(text));
+}
+
+void SetRowReason(QTableWidget& list, int row, const std::string& reason)
+{
+    if (row < 0 || row >= list.rowCount())
+        return;
+    for (int column = 0; column < list.columnCount(); ++column) {
+        if (QTableWidgetItem* item = list.item(row, column))
+            item->setToolTip(QString::fromStdString(reason));
+    }
 }
 
 void ScrollRowIntoView(QTableWidget& list, int row)

@@ -1,6 +1,7 @@
 #include "ui/GuiConversionHost.h"
 
 #include "ui/BusyLock.h"
+#include "ui/ConversionLogDialog.h"
 #include "ui/FileListRows.h"
 #include "ui/ListCommands.h"
 #include "core/Messages.h"
@@ -21,13 +22,15 @@
 #include <algorithm>
 
 GuiConversionHost::GuiConversionHost(MainWindow& window, AdditionalOptionsDialog& options, BusyLock& busyLock, ListCommands& listCommands,
-                                     Messages& messages, ShutdownCountdown& countdown, std::string appDir)
+                                     Messages& messages, ShutdownCountdown& countdown, ConversionLogDialog& log,
+                                     std::string appDir)
     : window_(window)
     , options_(options)
     , busyLock_(busyLock)
     , listCommands_(listCommands)
     , messages_(messages)
     , countdown_(countdown)
+    , log_(log)
     , appDir_(std::move(appDir))
 {
 }
@@ -46,6 +49,16 @@ std::vector<FileRow> GuiConversionHost::rows()
 void GuiConversionHost::setCell(int row, FileColumn column, const std::string& text)
 {
     OnThreadOf(&window_, [&] { SetFileCell(*window_.fileList, row, column, text); });
+}
+
+void GuiConversionHost::setReason(int row, const std::string& reason)
+{
+    OnThreadOf(&window_, [&] { SetRowReason(*window_.fileList, row, reason); });
+}
+
+void GuiConversionHost::logRun(const RunRecord& record)
+{
+    OnThreadOf(&window_, [&] { log_.add(record); });
 }
 
 std::string GuiConversionHost::frameCell(int row)

@@ -13,14 +13,17 @@ class Messages;
 class ShutdownCountdown;
 class MainWindow;
 class AdditionalOptionsDialog;
+class ConversionLogDialog;
 
 class GuiConversionHost : public ConversionHost {
 public:
     GuiConversionHost(MainWindow& window, AdditionalOptionsDialog& options, BusyLock& busyLock, ListCommands& listCommands, Messages& messages,
-                      ShutdownCountdown& countdown, std::string appDir);
+                      ShutdownCountdown& countdown, ConversionLogDialog& log, std::string appDir);
 
     std::vector<FileRow> rows() override;
     void setCell(int row, FileColumn column, const std::string& text) override;
+    void setReason(int row, const std::string& reason) override;
+    void logRun(const RunRecord& record) override;
     std::string frameCell(int row) override;
     void scrollToRow(int row) override;
     void setProgressBar(int position) override;
@@ -43,6 +46,7 @@ private:
     ListCommands& listCommands_;
     Messages& messages_;
     ShutdownCountdown& countdown_;
+    ConversionLogDialog& log_;
     std::string appDir_;
     // On the window's thread: a reset is due only if the bar was not set since.
     int barChanges_ = 0;

@@ -51,6 +51,7 @@ public:
     QPlainTextEdit* lineBuffer = nullptr;
     QAction* addFilesAction = nullptr;
     QAction* convertAction = nullptr;
+    QAction* conversionLogAction = nullptr;
     QAction* exitAction = nullptr;
     QAction* optionsAction = nullptr;
     QAction* helpAction = nullptr;

@@ -1,5 +1,5 @@
 // Twenty 2-second clips converted through the conversion queue (worker
-// thread, encoder runner, headless host) against the same twenty encoder
+// thread, encoder runner, the check of each output, headless host) against the same twenty encoder
 // runs started directly and read to the end, alternating in one run.
 // Prints the queue's overhead as a ratio (target at most 1.10) and the
 // application's own CPU time while the encoder works (target under 5% of
@@ -9,6 +9,7 @@
 #include "core/cmdline/CommandLineBuilder.h"
 #include "convert/ConversionRun.h"
 #include "convert/HeadlessHost.h"
+#include "media/MediaOutputVerifier.h"
 #include "platform/ChildProcess.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
@@ -92,7 +93,8 @@ QueueTiming RunThroughTheQueue(const std::vector<FileRow>& rows, const fs::path&
     shared.appDir = VANTOREL_APPDIR;
     SilentMessages messages;
     HeadlessHost host(rows, Choices(outputDir), messages);
-    ConversionRun run(shared, host);
+    MediaOutputVerifier verifier;
+    ConversionRun run(shared, host, verifier);
     QEventLoop loop;
     run.worker->OnTerminate = [&loop](WorkerTaskBase*, WorkerThread*, void*&) { loop.quit(); };
     const double cpuStart = CpuSeconds();

@@ -2,6 +2,9 @@
 #include "core/Texts.h"
 #include "RecordingHost.h"
 #include "RunnerHarness.h"
+#include "StandInVerifier.h"
+#include "core/cmdline/OutputNaming.h"
+#include "support/TextFile.h"
 #include "support/StandInAppDir.h"
 
 #include <QTest>
@@ -31,7 +34,7 @@ RowMaker Inputs(const Texts& names)
 struct QueueHarness {
     explicit QueueHarness(const RowMaker& rows, int format = 0, const std::string& outputSubdir = "out")
         : host(rows(encoder), ChoicesFor(format, encoder.appDir() + outputSubdir, encoder.appDir()))
-        , run(shared, host)
+        , run(shared, host, verifier)
     {
         shared.appDir = encoder.appDir();
         run.stallWatch.timer().setInterval(50);
@@ -72,6 +75,7 @@ struct QueueHarness {
     StandInAppDir encoder;
     SharedState shared;
     RecordingHost host;
+    StandInVerifier verifier;
     ConversionRun run;
 };
 
@@ -199,7 +203,7 @@ TEST(ConversionQueue, AFailedSecondAttemptIsNotRetried)
     ASSERT_TRUE(harness.convert());
     EXPECT_EQ(harness.encoder.calls().size(), 2u);
     EXPECT_EQ(harness.progress(0), "Failed");
-    EXPECT_EQ(harness.infos(), Texts{"All Conversion Jobs Done!"});
+    EXPECT_EQ(harness.infos(), Texts{"0 files converted, 1 failed. See the conversion log."});
 }
 
 TEST(ConversionQueue, AddsAThumbnailRunAfterAGoodVideoRun)
@@ -209,8 +213,9 @@ TEST(ConversionQueue, AddsAThumbnailRunAfterAGoodVideoRun)
     ASSERT_TRUE(harness.convert());
     const auto calls = harness.encoder.calls();
     ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0].back(), harness.output("clip.mp4"));
-    EXPECT_EQ(calls[1].back(), harness.output("clip.THM"));
+    EXPECT_EQ(calls[0].back(), PartialOutputPath(harness.output("clip.mp4")));
+    EXPECT_EQ(calls[1].back(), PartialOutputPath(harness.output("clip.THM")));
+    EXPECT_TRUE(std::filesystem::exists(harness.output("clip.mp4")));
     EXPECT_TRUE(std::filesystem::exists(harness.output("clip.THM")));
     EXPECT_EQ(harness.progress(0), "Done");
 }
@@ -224,7 +229,9 @@ TEST(ConversionQueue, RunsTheThumbnailAfterTheSecondAttemptWhateverItsOutcome)
     ASSERT_TRUE(harness.convert());
     const auto calls = harness.encoder.calls();
     ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[2].back(), harness.output("clip.THM"));
+    EXPECT_EQ(calls[2].back(), PartialOutputPath(harness.output("clip.THM")));
+    EXPECT_EQ(harness.progress(0), "Failed");
+    EXPECT_FALSE(std::filesystem::exists(harness.output("clip.mp4")));
 }
 
 TEST(ConversionQueue, FailsARowWhosePathCannotBePassedAndGoesOn)
@@ -233,16 +240,21 @@ TEST(ConversionQueue, FailsARowWhosePathCannotBePassedAndGoesOn)
     harness.encoder.script(GoodRun());
     ASSERT_TRUE(harness.convert());
     EXPECT_EQ(harness.progress(0), "Failed");
+    EXPECT_EQ(harness.host.rows().at(0).reason.rfind("A path holding a double quote", 0), 0u);
     EXPECT_EQ(harness.progress(1), "Done");
     ASSERT_EQ(harness.encoder.calls().size(), 1u);
-    EXPECT_EQ(harness.infos(), Texts{"All Conversion Jobs Done!"});
+    EXPECT_EQ(harness.infos(), Texts{"1 file converted, 1 failed. See the conversion log."});
 }
 
-TEST(ConversionQueue, EndsTheWalkSilentlyWhenTheOutputFolderCannotBeMade)
+TEST(ConversionQueue, SaysSoAndEndsTheWalkWhenTheOutputFolderCannotBeMade)
 {
     QueueHarness harness(Inputs({"a.avi", "b.avi"}), 0, "missing/parent/out");
     ASSERT_TRUE(harness.convert());
-    EXPECT_TRUE(harness.infos().empty());
+    EXPECT_EQ(harness.infos(),
+              Texts{"Fail to create directory. Please choose a different directory \n\rand give the directory a new name"});
+    EXPECT_EQ(harness.progress(0), "Failed");
+    EXPECT_EQ(harness.host.rows().at(0).reason, "output folder cannot be created: No such file or directory");
+    EXPECT_EQ(harness.progress(1), "");
     EXPECT_TRUE(harness.encoder.calls().empty());
     EXPECT_TRUE(harness.logHas("controls on"));
     EXPECT_TRUE(harness.logHas("unlock"));
@@ -281,6 +293,9 @@ TEST(ConversionQueue, StopEndsTheRunAndItsJobWithoutCountdown)
     harness.run.stop();
     ASSERT_TRUE(harness.finish());
     EXPECT_EQ(harness.progress(0), "Aborted");
+    EXPECT_EQ(harness.host.rows().at(0).reason, "stopped");
+    EXPECT_FALSE(std::filesystem::exists(harness.output("a.mp4")));
+    EXPECT_TRUE(std::filesystem::is_empty(harness.encoder.outputDir()));
     EXPECT_EQ(harness.progress(1), "");
     EXPECT_EQ(harness.encoder.calls().size(), 1u);
     EXPECT_EQ(harness.host.countdowns, 0);
@@ -321,7 +336,8 @@ TEST(ConversionQueue, DestroyingARunningConversionStopsItWithoutFurtherJobsOrMes
     shared.appDir = encoder.appDir();
     RecordingHost host(Inputs({"one.avi", "two.avi", "three.avi"})(encoder),
                        ChoicesFor(0, encoder.outputDir(), encoder.appDir()));
-    auto run = std::make_unique<ConversionRun>(shared, host);
+    StandInVerifier verifier;
+    auto run = std::make_unique<ConversionRun>(shared, host, verifier);
     run->start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.progressHistory(0).size() >= 1; }, 10000));
     run.reset();
@@ -330,5 +346,129 @@ TEST(ConversionQueue, DestroyingARunningConversionStopsItWithoutFurtherJobsOrMes
     EXPECT_TRUE(host.messages.shown.empty());
     EXPECT_EQ(host.countdowns, 0);
 }
+
+TEST(ConversionQueue, EveryRowThatIsNotDoneSaysWhyAndTheClosingMessageCounts)
+{
+    QueueHarness harness(Inputs({"good.avi", "bad.avi", "short.avi", "gone.avi"}));
+    std::filesystem::remove(harness.input(3));
+    harness.encoder.script(1, GoodRun());
+    harness.encoder.script(2, ErrorRun("error: cannot read the input: Input/output error"));
+    harness.encoder.script(3, ErrorRun("error: cannot read the input: Input/output error"));
+    harness.encoder.script(4, GoodRun());
+    harness.encoder.script(5, GoodRun());
+    // Only the third job's outputs fall short of the one minute the encoder reports.
+    harness.host.setCell(2, FileColumn::Duration, "00:01:00");
+    harness.host.setCell(0, FileColumn::Duration, "00:00:20");
+    harness.verifier.seconds = 20;
+    ASSERT_TRUE(harness.convert());
+
+    const auto rows = harness.host.rows();
+    EXPECT_EQ(harness.progress(0), "Done");
+    EXPECT_EQ(rows[0].reason, "");
+    EXPECT_EQ(harness.progress(1), "Failed");
+    EXPECT_EQ(rows[1].reason, "error: cannot read the input: Input/output error");
+    EXPECT_EQ(harness.progress(2), "Incomplete");
+    EXPECT_EQ(rows[2].reason, "holds 00:00:20 of 00:01:00");
+    EXPECT_TRUE(std::filesystem::exists(harness.output("short.mp4")));
+    EXPECT_EQ(harness.progress(3), "");
+    EXPECT_EQ(rows[3].reason, "the input file no longer exists");
+    EXPECT_EQ(harness.infos(), Texts{"1 file converted, 1 incomplete, 1 failed. See the conversion log."});
+
+    // One log entry per run of the encoder, with what it was told and said.
+    const auto log = harness.host.runLog();
+    ASSERT_EQ(log.size(), 4u);
+    Texts outcomes;
+    for (const auto& record : log)
+        outcomes.push_back(record.outcome);
+    EXPECT_EQ(outcomes, (Texts{"Done", "Failed", "Failed", "Incomplete"}));
+    EXPECT_EQ(log[1].file, harness.input(1));
+    EXPECT_EQ(log[1].reason, rows[1].reason);
+    EXPECT_NE(log[1].commandLine.find("\"" + harness.output("bad.mp4") + "\""), std::string::npos) << log[1].commandLine;
+    EXPECT_EQ(log[1].lastLines.back(), "error: cannot read the input: Input/output error");
+}
+
+TEST(ConversionQueue, EachJobStartsWithAFreshFramesCellAndSizeText)
+{
+    QueueHarness harness(Inputs({"a.avi", "b.avi"}));
+    harness.encoder.script(GoodRun());
+    ASSERT_TRUE(harness.convert());
+    Texts steps;
+    for (const auto& entry : harness.host.log()) {
+        if (entry.rfind("cell 1 5", 0) == 0 || entry.rfind("panel", 0) == 0)
+            steps.push_back(entry);
+    }
+    EXPECT_EQ(steps, (Texts{"panel ", "panel Output File Size : 100 KB", "panel Output File Size : 200 KB",
+                            "cell 1 5 ", "panel ", "cell 1 5 750", "panel Output File Size : 100 KB",
+                            "cell 1 5 1500", "panel Output File Size : 200 KB"}));
+}
+
+struct NothingLostCase {
+    const char* situation;
+    Texts inputs;          // in the output folder
+    Texts existing;        // files in the output folder before the run
+    std::string script;
+    Texts outputs;         // what each row's job wrote (the encoder's last argument, its partial name aside)
+};
+
+class ConversionQueueNothingLost : public ::testing::TestWithParam<NothingLostCase> {};
+
+// With overwriting on: no job writes over another row's input or over an
+// earlier job's output, and a failed job leaves an existing file as it was.
+TEST_P(ConversionQueueNothingLost, KeepsEveryFileThatIsNotTheJobsOwn)
+{
+    const auto& item = GetParam();
+    StandInAppDir encoder;
+    std::vector<FileRow> rows;
+    for (const auto& name : item.inputs)
+        rows.push_back(Row(WriteText(encoder.outputDir() + "/" + name, "input " + name)));
+    for (const auto& name : item.existing)
+        WriteText(encoder.outputDir() + "/" + name, "existing " + name);
+    SharedState shared;
+    shared.appDir = encoder.appDir();
+    ConversionChoices choices = ChoicesFor(0, encoder.outputDir(), encoder.appDir());
+    choices.overwrite = true;
+    RecordingHost host(rows, choices);
+    StandInVerifier verifier;
+    ConversionRun run(shared, host, verifier);
+    run.stallWatch.timer().setInterval(50);
+    encoder.script(item.script);
+    run.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !run.worker->IsRunning(); }, 60000));
+
+    Texts written;
+    for (const auto& call : encoder.calls()) {
+        const std::string name = std::filesystem::path(call.back()).filename().string();
+        if (std::find(written.begin(), written.end(), name) == written.end())
+            written.push_back(name);
+    }
+    Texts expected;
+    for (const auto& name : item.outputs)
+        expected.push_back(std::filesystem::path(PartialOutputPath(encoder.outputDir() + "/" + name)).filename().string());
+    EXPECT_EQ(written, expected);
+    for (const auto& name : item.inputs)
+        EXPECT_EQ(ReadText(encoder.outputDir() + "/" + name), "input " + name) << name;
+    for (const auto& name : item.existing) {
+        const bool replaced = std::find(item.outputs.begin(), item.outputs.end(), name) != item.outputs.end()
+            && host.rows().at(0).cell(FileColumn::Progress) == "Done";
+        EXPECT_EQ(ReadText(encoder.outputDir() + "/" + name) == "existing " + name, !replaced) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Overwriting, ConversionQueueNothingLost,
+    ::testing::Values(
+        NothingLostCase{"a failing job leaves the existing output", {"clip.avi"}, {"clip.mp4"}, ErrorRun(), {"clip.mp4"}},
+        NothingLostCase{"a killed job leaves the existing output", {"clip.avi"}, {"clip.mp4"},
+                        Header() + "write 100\ndie\n", {"clip.mp4"}},
+        NothingLostCase{"a good job replaces it", {"clip.avi"}, {"clip.mp4"}, GoodRun(), {"clip.mp4"}},
+        NothingLostCase{"another row's input is not written over", {"a.avi", "a.mp4"}, {}, GoodRun(),
+                        {"a-1.mp4", "a-2.mp4"}},
+        NothingLostCase{"two rows never share an output", {"a.avi", "a.mkv"}, {}, GoodRun(), {"a.mp4", "a-1.mp4"}}),
+    [](const auto& info) {
+        std::string name = info.param.situation;
+        for (char& c : name)
+            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
 
 } // namespace

@@ -1,30 +1,40 @@
 #include "core/Texts.h"
 #include "RunnerHarness.h"
+#include "support/TextFile.h"
 
 #include <chrono>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
 
 struct OutcomeCase {
     const char* situation;
-    bool secondAttempt;
+    bool finalAttempt;
     std::string script;
     const char* progress;
     bool retryPending;
+    const char* reason;
 };
 
 class RunEncoderOutcome : public ::testing::TestWithParam<OutcomeCase> {};
 
+// A run is good only when the encoder ended by itself with status 0 and the
+// check found its output good; only then does the output take its name.
+// Whatever a failed run wrote is gone.
 TEST_P(RunEncoderOutcome, JudgesTheRun)
 {
     const auto& item = GetParam();
     RunnerHarness harness;
     harness.encoder.script(item.script);
-    harness.request.secondAttempt = item.secondAttempt;
+    harness.request.finalAttempt = item.finalAttempt;
     ASSERT_TRUE(harness.run());
     EXPECT_EQ(harness.progress(), item.progress);
     EXPECT_EQ(harness.outcome.retryDue, item.retryPending);
+    EXPECT_EQ(harness.outcome.reason, item.reason);
+    const bool done = std::string(item.progress) == "Done";
+    EXPECT_EQ(harness.outcome.verdict, done ? RunVerdict::Done : RunVerdict::Failed);
+    EXPECT_EQ(harness.outputs(), done ? std::vector<std::string>{"clip.mp4"} : std::vector<std::string>{});
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
     EXPECT_FALSE(harness.watch.timer().isActive());
     EXPECT_FALSE(harness.outcome.stalled);
@@ -36,24 +46,111 @@ using namespace scripts;
 INSTANTIATE_TEST_SUITE_P(
     OutcomeTable, RunEncoderOutcome,
     ::testing::Values(
-        OutcomeCase{"first, output written", false, GoodRun(), "Done", false},
-        OutcomeCase{"first, output missing", false, Header() + Progress(750, 100, "30.00"), "Failed", true},
-        OutcomeCase{"first, output empty", false, Header() + Progress(750, 100, "30.00") + "write 0\n", "50%", true},
-        OutcomeCase{"first, error word", false, ErrorRun(), "", true},
-        OutcomeCase{"first, error word, no output", false, Header() + "print error: bad\nhang\n", "Failed", true},
-        OutcomeCase{"first, first line rejected", false, "print Unknown input\nwrite 10\nexit 1\n", "", true},
-        OutcomeCase{"first, empty first line", false, "print \nprint Input #0, avi, from '$IN':\nwrite 10\n", "", true},
-        OutcomeCase{"second, output written", true, GoodRun(), "Done", false},
-        OutcomeCase{"second, output empty", true, Header() + Progress(750, 100, "30.00") + "write 0\n", "Failed", true},
-        OutcomeCase{"second, error word", true, ErrorRun(), "Failed", false},
-        OutcomeCase{"second, unsupported codec", true,
-                    Header() + "write 10\nprint Unsupported codec (id=13) for input stream #0.0\nexit 1\n", "", true}),
+        OutcomeCase{"first, output written", false, GoodRun(), "Done", false, ""},
+        OutcomeCase{"first, output missing", false, Header() + Progress(750, 100, "30.00"), "", true,
+                    "no output file was written"},
+        OutcomeCase{"first, output empty", false, Header() + Progress(750, 100, "30.00") + "write 0\n", "", true,
+                    "the output is empty"},
+        OutcomeCase{"first, error word", false, ErrorRun(), "", true, "error: cannot encode stream #0.0"},
+        OutcomeCase{"first, first line rejected", false, "print Unknown input\nwrite 10\nexit 1\n", "", true,
+                    "Unknown input"},
+        OutcomeCase{"first, empty first line", false, "print \nprint Input #0, avi, from '$IN':\nwrite 10\n", "", true,
+                    "the encoder did not describe the input"},
+        OutcomeCase{"first, status 3", false, GoodRun() + "exit 3\n", "", true, "the encoder ended with status 3"},
+        OutcomeCase{"final, output written", true, GoodRun(), "Done", false, ""},
+        OutcomeCase{"final, output empty", true, Header() + Progress(750, 100, "30.00") + "write 0\n", "Failed", false,
+                    "the output is empty"},
+        OutcomeCase{"final, error word echoing the paths", true,
+                    Header() + "write 100\nprint Error while opening file '$IN': Permission denied\nhang\n", "Failed", false,
+                    "Error while opening file: Permission denied"},
+        OutcomeCase{"final, unsupported codec", true,
+                    Header() + "write 10\nprint Unsupported codec (id=13) for input stream #0.0\nexit 1\n", "Failed", false,
+                    "Unsupported codec (id=13) for input stream #0.0"},
+        OutcomeCase{"final, killed mid-run", true, Header() + Progress(10, 10, "6.00") + "write 100\ndie\n", "Failed",
+                    false, "the encoder ended with signal 9"},
+        OutcomeCase{"final, crashed mid-run", true, Header() + Progress(10, 10, "6.00") + "write 100\nsignal 11\n",
+                    "Failed", false, "the encoder ended with signal 11"}),
     [](const auto& info) {
         std::string name = info.param.situation;
         for (char& c : name)
             c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
         return name;
     });
+
+TEST(RunEncoder, WritesUnderAPartialNameAndChecksThatFile)
+{
+    RunnerHarness harness;
+    harness.encoder.script(GoodRun());
+    harness.request.videoFormat = false;
+    ASSERT_TRUE(harness.run());
+    const auto calls = harness.encoder.calls();
+    ASSERT_EQ(calls.size(), 1u);
+    const std::string partial = calls[0].back();
+    EXPECT_EQ(std::filesystem::path(partial).parent_path(), harness.encoder.outputDir());
+    EXPECT_EQ(std::filesystem::path(partial).extension(), ".mp4");
+    const auto checks = harness.verifier.checks();
+    ASSERT_EQ(checks.size(), 1u);
+    EXPECT_EQ(checks[0].outputPath, partial);
+    EXPECT_EQ(checks[0].inputPath, harness.request.inputPath);
+    EXPECT_FALSE(checks[0].videoFormat);
+    EXPECT_TRUE(checks[0].audioWanted);
+    EXPECT_EQ(harness.outputs(), std::vector<std::string>{"clip.mp4"});
+}
+
+TEST(RunEncoder, AFailedRunLeavesAFileThatWasThereBeforeAlone)
+{
+    RunnerHarness harness;
+    std::ofstream(harness.request.outputPath) << "the user's own file";
+    harness.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\ndie\n");
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(ReadText(harness.request.outputPath), "the user's own file");
+    harness.verifier.problem = "the output holds no audio";
+    harness.encoder.script(GoodRun());
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.outcome.reason, "the output holds no audio");
+    EXPECT_EQ(ReadText(harness.request.outputPath), "the user's own file");
+    EXPECT_EQ(harness.outputs(), std::vector<std::string>{"clip.mp4"});
+}
+
+TEST(RunEncoder, AGoodOutputShortOfTheInputIsIncompleteAndKept)
+{
+    const struct {
+        double held;
+        int expected;
+        const char* progress;
+        const char* reason;
+    } cases[] = {
+        {20, 60, "Incomplete", "holds 00:00:20 of 00:01:00"},
+        {57.5, 60, "Done", ""},   // 2.5 s short, but within 5 per cent
+        {598.5, 600, "Done", ""}, // within 5 per cent, but not 2 s short
+        {20, 0, "Incomplete", "holds 00:00:20 of 00:01:00"}, // the encoder's own figure stands in for the row's
+        {0, 60, "Done", ""},      // a length the check cannot tell
+    };
+    for (const auto& c : cases) {
+        RunnerHarness harness;
+        harness.encoder.script(GoodRun());
+        harness.verifier.seconds = c.held;
+        harness.request.expectedSeconds = c.expected;
+        ASSERT_TRUE(harness.run());
+        EXPECT_EQ(harness.progress(), c.progress) << c.held << " of " << c.expected;
+        EXPECT_EQ(harness.outcome.reason, c.reason) << c.held << " of " << c.expected;
+        EXPECT_FALSE(harness.outcome.retryDue);
+        EXPECT_EQ(harness.outputs(), std::vector<std::string>{"clip.mp4"});
+    }
+}
+
+TEST(RunEncoder, KeepsTheEncodersLastLinesForTheLog)
+{
+    RunnerHarness harness;
+    std::string script = Header();
+    for (int frame = 1; frame <= 30; ++frame)
+        script += Progress(frame, frame, std::to_string(frame) + ".00");
+    harness.encoder.script(script + "write 100\nprint error: the disk is full\nhang\n");
+    ASSERT_TRUE(harness.run());
+    ASSERT_EQ(harness.outcome.lastLines.size(), 20u);
+    EXPECT_EQ(harness.outcome.lastLines.back(), "error: the disk is full");
+    EXPECT_EQ(harness.outcome.lastLines.front().rfind("frame=12 ", 0), 0u) << harness.outcome.lastLines.front();
+}
 
 TEST(RunEncoder, ShowsFramesSizeAndPercentInOrder)
 {
@@ -95,7 +192,7 @@ TEST(RunEncoder, JoinsAReportSplitAcrossReads)
 TEST(RunEncoder, TakesALoneCarriageReturnAsALineEnd)
 {
     RunnerHarness harness;
-    harness.encoder.script(Header() + "raw frame=10 size=1kB time=6.00 \\rframe=20 size=2kB time=12.00 \\r\nwrite 10\n");
+    harness.encoder.script(Header() + "raw frame=10 size=1kB time=6.00 \\rframe=20 size=2kB time=12.00 \\r\nwrite 100\n");
     ASSERT_TRUE(harness.run());
     EXPECT_EQ(harness.host.cellHistory(0, FileColumn::Frames), (std::vector<std::string>{"10", "20"}));
     EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"10%", "20%", "Done"}));
@@ -144,24 +241,20 @@ INSTANTIATE_TEST_SUITE_P(EveryWord, RunEncoderErrorWord,
                          ::testing::Values("xpxframe", "clntcore.dll", "failed", "Unexpected", "error:",
                                            "Error while opening file", "exception encounter", "Unknown format"));
 
-TEST(RunEncoder, WaitsForTheEncoderToEndAfterAnUnsupportedCodec)
+TEST(RunEncoder, WaitsForTheEncoderToEndAfterAnUnsupportedCodecOrARejectedFirstLine)
 {
-    RunnerHarness harness;
-    harness.encoder.script(Header() + "print Unsupported codec for output stream #0.0\nsleep 500\nwrite 10\nexit 1\n");
-    ASSERT_TRUE(harness.run());
-    // The file written after the report proves the judgement waited.
-    EXPECT_EQ(std::filesystem::file_size(harness.request.outputPath), 10u);
-    EXPECT_TRUE(harness.outcome.retryDue);
-    EXPECT_EQ(harness.progress(), "");
-}
-
-TEST(RunEncoder, WaitsForTheEncoderToEndAfterARejectedFirstLine)
-{
-    RunnerHarness harness;
-    harness.encoder.script("print Cannot understand the input\nsleep 500\nwrite 10\nexit 1\n");
-    ASSERT_TRUE(harness.run());
-    EXPECT_EQ(std::filesystem::file_size(harness.request.outputPath), 10u);
-    EXPECT_TRUE(harness.outcome.retryDue);
+    for (const std::string report : {Header() + "print Unsupported codec for output stream #0.0\n",
+                                     std::string("print Cannot understand the input\n")}) {
+        RunnerHarness harness;
+        harness.encoder.script(report + "sleep 500\nwrite 10\npid ended\nexit 1\n");
+        ASSERT_TRUE(harness.run());
+        // The mark it leaves after its report proves the judgement waited;
+        // what it wrote is gone with the failed run.
+        EXPECT_TRUE(std::filesystem::exists(harness.encoder.file("ended"))) << report;
+        EXPECT_TRUE(harness.outcome.retryDue);
+        EXPECT_EQ(harness.progress(), "");
+        EXPECT_TRUE(harness.outputs().empty());
+    }
 }
 
 TEST(RunEncoder, ThumbnailRunsSkipTheProgressGrammarButNotTheErrorWords)
@@ -169,10 +262,14 @@ TEST(RunEncoder, ThumbnailRunsSkipTheProgressGrammarButNotTheErrorWords)
     RunnerHarness harness;
     harness.encoder.script(GoodRun());
     harness.request.thumbnail = true;
+    harness.request.outputPath = harness.encoder.outputDir() + "/clip.THM";
     ASSERT_TRUE(harness.run());
     EXPECT_TRUE(harness.host.cellHistory(0, FileColumn::Frames).empty());
-    EXPECT_EQ(harness.host.progressHistory(0), std::vector<std::string>{"Done"});
+    // A good thumbnail leaves the row as its video ended.
+    EXPECT_TRUE(harness.host.progressHistory(0).empty());
     EXPECT_EQ(harness.host.statusPanel(), "");
+    EXPECT_TRUE(harness.verifier.checks().at(0).still);
+    EXPECT_EQ(harness.outputs(), std::vector<std::string>{"clip.THM"});
 
     harness.encoder.script(ErrorRun());
     harness.request.thumbnail = true;
@@ -183,9 +280,11 @@ TEST(RunEncoder, ThumbnailRunsSkipTheProgressGrammarButNotTheErrorWords)
 TEST(RunEncoder, FailsARowWhoseEncoderCannotStart)
 {
     RunnerHarness harness;
-    ASSERT_TRUE(harness.run("\"" + harness.encoder.appDir() + "missing-encoder\" -@ -y  -i \"x\" \"y\""));
+    ASSERT_TRUE(harness.run("\"" + harness.encoder.appDir() + "missing-encoder\" -@ -y  -i \"x\" \""
+                            + harness.request.outputPath + "\""));
     EXPECT_EQ(harness.progress(), "Failed");
     EXPECT_FALSE(harness.outcome.retryDue);
+    EXPECT_EQ(harness.outcome.reason, "the encoder could not be started");
     EXPECT_EQ(harness.host.log(), std::vector<std::string>{"cell 0 4 Failed"});
 }
 
@@ -211,7 +310,9 @@ TEST(RunEncoder, KillsAnEncoderOnAStopRequest)
     StopAfterFirstReport(harness);
     EXPECT_EQ(harness.progress(), "Aborted");
     EXPECT_TRUE(harness.outcome.stopped);
+    EXPECT_EQ(harness.outcome.reason, "stopped");
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
+    EXPECT_TRUE(harness.outputs().empty());
     const auto log = harness.host.log();
     EXPECT_EQ(std::count(log.begin(), log.end(), "bar 100"), 0);
 }
@@ -227,38 +328,30 @@ TEST(RunEncoder, StopBeforeAnyOutputFileEndsAsFailed)
 struct StallCase {
     const char* situation;
     std::string script;
-    bool retryPending;
 };
 
 class RunEncoderStall : public ::testing::TestWithParam<StallCase> {};
 
-TEST_P(RunEncoderStall, KillsAnEncoderWhoseFrameCountStopsMoving)
+TEST_P(RunEncoderStall, KillsAnEncoderWhoseProgressStopsMoving)
 {
     RunnerHarness harness(20);
     harness.encoder.script(GetParam().script);
+    harness.request.finalAttempt = true;
     ASSERT_TRUE(harness.run());
     EXPECT_EQ(harness.progress(), "Failed");
-    EXPECT_EQ(harness.outcome.retryDue, GetParam().retryPending);
+    EXPECT_EQ(harness.outcome.reason, "the encoder stopped making progress");
     EXPECT_TRUE(harness.outcome.stalled);
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
+    EXPECT_TRUE(harness.outputs().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stalls, RunEncoderStall,
-    ::testing::Values(StallCase{"no output", scripts::Header() + scripts::Progress(5, 1, "1.00") + "hang\n", true},
-                      StallCase{"some output", scripts::Header() + scripts::Progress(5, 1, "1.00") + "write 50\nhang\n",
-                                false},
+    ::testing::Values(StallCase{"no output", scripts::Header() + scripts::Progress(5, 1, "1.00") + "hang\n"},
+                      StallCase{"some output", scripts::Header() + scripts::Progress(5, 1, "1.00") + "write 50\nhang\n"},
                       StallCase{"padded counts", scripts::Header()
                                                      + "print frame=   5 fps=25 size=1kB time=1.00 \n"
-                                                       "print frame=   6 fps=25 size=1kB time=2.00 \nhang\n",
-                                true}));
-
-TEST(RunEncoder, NeverStallsARunWithoutFrameReports)
-{
-    RunnerHarness harness(10);
-    harness.encoder.script(Header() + "print size=10kB time=1.00 \nsleep 600\nprint size=20kB time=2.00 \nwrite 10\n");
-    ASSERT_TRUE(harness.run());
-    EXPECT_EQ(harness.progress(), "Done");
-}
+                                                       "print frame=   6 fps=25 size=1kB time=2.00 \nhang\n"},
+                      StallCase{"audio only", scripts::Header() + "print size=10kB time=1.00 \nwrite 50\nhang\n"}));
 
 } // namespace

@@ -6,9 +6,11 @@
 #include "convert/EncoderRunner.h"
 #include "convert/StallWatch.h"
 #include "RecordingHost.h"
+#include "StandInVerifier.h"
 #include "support/StandInAppDir.h"
 
 #include <QTest>
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <functional>
@@ -44,10 +46,11 @@ struct RunnerHarness {
     explicit RunnerHarness(int stallIntervalMs = StallWatch::kDefaultIntervalMs)
         : host({Row(encoder.input("clip.avi"))}, ChoicesFor(0, encoder.outputDir(), encoder.appDir()))
         , watch([this](int row) { return host.frameCell(row); })
-        , runner(shared, host, watch)
+        , runner(shared, host, watch, verifier)
     {
         shared.appDir = encoder.appDir();
         request.outputPath = encoder.outputDir() + "/clip.mp4";
+        request.inputPath = encoder.appDir() + "clip.avi";
         watch.timer().setInterval(stallIntervalMs);
     }
 
@@ -65,11 +68,21 @@ struct RunnerHarness {
     }
 
     std::string progress() { return host.cellNow(0, FileColumn::Progress); }
+    // The files in the output folder.
+    std::vector<std::string> outputs() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(encoder.outputDir()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     StandInAppDir encoder;
     SharedState shared;
     RecordingHost host;
     StallWatch watch;
+    StandInVerifier verifier;
     EncoderRunner runner;
     EncoderRun request;
     RunOutcome outcome;

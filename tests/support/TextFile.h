@@ -1,5 +1,5 @@
 #pragma once
-// A whole file's bytes as text; empty when it cannot be read.
+// Whole files as text: read (empty when it cannot be read) and written.
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,4 +11,11 @@ inline std::string ReadText(const std::filesystem::path& file)
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+// Writes the text as the whole file; returns the file's path.
+inline std::string WriteText(const std::filesystem::path& file, const std::string& text)
+{
+    std::ofstream(file, std::ios::binary) << text;
+    return file.string();
 }

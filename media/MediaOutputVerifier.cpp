@@ -1,0 +1,222 @@
+#include "media/MediaOutputVerifier.h"
+
+#include "core/Texts.h"
+#include "media/LibraryLog.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/error.h>
+}
+
+namespace {
+
+struct InputClose {
+    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
+};
+struct DecoderFree {
+    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
+};
+struct PacketFree {
+    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
+};
+struct FrameFree {
+    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
+};
+using Input = std::unique_ptr<AVFormatContext, InputClose>;
+using Decoder = std::unique_ptr<AVCodecContext, DecoderFree>;
+
+// How much of the end is decoded.
+constexpr std::int64_t kTailMicroseconds = AV_TIME_BASE;
+
+std::string LibraryReason(int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return text;
+}
+
+// Opens a media file and reads its streams; the reason in `problem` when not.
+Input Open(const std::string& path, std::string* problem)
+{
+    AVFormatContext* raw = nullptr;
+    int result = avformat_open_input(&raw, path.c_str(), nullptr, nullptr);
+    Input input(raw);
+    if (result >= 0)
+        result = avformat_find_stream_info(input.get(), nullptr);
+    if (result < 0) {
+        if (problem != nullptr)
+            *problem = LibraryReason(result);
+        return nullptr;
+    }
+    return input;
+}
+
+bool IsPicture(const AVStream* stream)
+{
+    return stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO && (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0;
+}
+
+bool IsSound(const AVStream* stream)
+{
+    return stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+}
+
+bool Holds(const AVFormatContext* context, bool (*kind)(const AVStream*))
+{
+    return std::any_of(context->streams, context->streams + context->nb_streams, kind);
+}
+
+// The streams the input has; both false when the libraries cannot open it.
+struct InputStreams {
+    bool video = false;
+    bool audio = false;
+};
+
+InputStreams StreamsOf(const std::string& path)
+{
+    const Input input = Open(path, nullptr);
+    if (!input)
+        return {};
+    return {Holds(input.get(), IsPicture), Holds(input.get(), IsSound)};
+}
+
+// One decoder per stream that is decoded, with the packets it was given, the
+// frames it gave and where the stream's last packet ended.
+struct StreamTail {
+    Decoder decoder;
+    int packets = 0;
+    int frames = 0;
+    double endSeconds = 0;
+};
+
+void Drain(StreamTail& tail, AVFrame* frame)
+{
+    while (avcodec_receive_frame(tail.decoder.get(), frame) >= 0) {
+        ++tail.frames;
+        av_frame_unref(frame);
+    }
+}
+
+// Decodes the streams from a second before the end to the end. False when a
+// stream that has packets there gives no frame from them, or when nothing
+// at all is decoded there. A stream that ended earlier is not looked at.
+bool DecodeTail(AVFormatContext* context, double& heldSeconds)
+{
+    std::map<int, StreamTail> tails;
+    for (unsigned index = 0; index < context->nb_streams; ++index) {
+        const AVStream* stream = context->streams[index];
+        if (!IsPicture(stream) && !IsSound(stream))
+            continue;
+        const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+        if (codec == nullptr)
+            continue; // nothing here can decode it, so nothing can be said against it
+        Decoder decoder(avcodec_alloc_context3(codec));
+        if (!decoder || avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0)
+            return false;
+        decoder->thread_count = 1;
+        if (avcodec_open2(decoder.get(), codec, nullptr) < 0)
+            return false;
+        tails[static_cast<int>(index)].decoder = std::move(decoder);
+    }
+    const std::int64_t start = context->start_time == AV_NOPTS_VALUE ? 0 : context->start_time;
+    if (context->duration != AV_NOPTS_VALUE && context->duration > kTailMicroseconds)
+        av_seek_frame(context, -1, start + context->duration - kTailMicroseconds, AVSEEK_FLAG_BACKWARD);
+
+    const std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
+    const std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
+    if (!packet || !frame)
+        return false;
+    while (av_read_frame(context, packet.get()) >= 0) {
+        const auto found = tails.find(packet->stream_index);
+        if (found != tails.end()) {
+            StreamTail& tail = found->second;
+            ++tail.packets;
+            const AVStream* stream = context->streams[packet->stream_index];
+            const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+            if (stamp != AV_NOPTS_VALUE)
+                tail.endSeconds = std::max(tail.endSeconds, (stamp + packet->duration) * av_q2d(stream->time_base));
+            // A damaged packet shows as missing frames, not as an error here.
+            if (avcodec_send_packet(tail.decoder.get(), packet.get()) >= 0)
+                Drain(tail, frame.get());
+        }
+        av_packet_unref(packet.get());
+    }
+    heldSeconds = 0;
+    int frames = 0;
+    for (auto& [index, tail] : tails) {
+        avcodec_send_packet(tail.decoder.get(), nullptr);
+        Drain(tail, frame.get());
+        if (tail.packets > 0 && tail.frames == 0)
+            return false;
+        frames += tail.frames;
+        heldSeconds = std::max(heldSeconds, tail.endSeconds - static_cast<double>(start) / AV_TIME_BASE);
+    }
+    if (frames == 0 && !tails.empty())
+        return false;
+    if (heldSeconds <= 0 && context->duration != AV_NOPTS_VALUE)
+        heldSeconds = static_cast<double>(context->duration) / AV_TIME_BASE;
+    return true;
+}
+
+OutputFinding Problem(std::string problem)
+{
+    OutputFinding finding;
+    finding.problem = std::move(problem);
+    return finding;
+}
+
+OutputFinding CheckStill(AVFormatContext* context)
+{
+    const auto picture = std::find_if(context->streams, context->streams + context->nb_streams, IsPicture);
+    if (picture == context->streams + context->nb_streams || (*picture)->codecpar->codec_id != AV_CODEC_ID_MJPEG)
+        return Problem(texts::kOutputNoPicture);
+    double seconds = 0;
+    if (!DecodeTail(context, seconds))
+        return Problem(texts::kOutputNoPicture);
+    OutputFinding finding;
+    finding.good = true;
+    return finding;
+}
+
+OutputFinding CheckMedia(AVFormatContext* context, const OutputCheck& check)
+{
+    const bool video = Holds(context, IsPicture);
+    const bool audio = Holds(context, IsSound);
+    if (!video && !audio)
+        return Problem(check.videoFormat ? texts::kOutputNoVideo : texts::kOutputNoAudio);
+    const InputStreams input = StreamsOf(check.inputPath);
+    if (check.videoFormat && input.video && !video)
+        return Problem(texts::kOutputNoVideo);
+    if (check.audioWanted && input.audio && !audio)
+        return Problem(texts::kOutputNoAudio);
+    OutputFinding finding;
+    if (!DecodeTail(context, finding.seconds))
+        return Problem(texts::kOutputUndecodable);
+    finding.good = true;
+    return finding;
+}
+
+} // namespace
+
+MediaOutputVerifier::MediaOutputVerifier()
+{
+    QuietLibraryLog();
+}
+
+OutputFinding MediaOutputVerifier::verify(const OutputCheck& check)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(check.outputPath, error))
+        return Problem(texts::kOutputMissing);
+    std::string reason;
+    const Input output = Open(check.outputPath, &reason);
+    if (!output)
+        return Problem(texts::kOutputUnreadable + reason);
+    return check.still ? CheckStill(output.get()) : CheckMedia(output.get(), check);
+}
