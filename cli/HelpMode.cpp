@@ -29,7 +29,9 @@ FILE...             without a mode: converts the files one after another as
                     error, then one line per file on standard output (the
                     file, TAB, then its six cells: video size, frame rate,
                     duration, output, progress, frames, TAB-separated), then
-                    the closing message. Ctrl-C stops the conversions.
+                    the closing message. A file that does not end "Done" gets
+                    a line on standard error: "vantorel-cli: FILE: reason".
+                    Ctrl-C stops the conversions.
 --                  ends the options (for a FILE whose name starts with -)
 
 Choices (texts are exact entries of the chosen format's lists):

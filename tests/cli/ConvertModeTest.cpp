@@ -1,4 +1,6 @@
-#include "support/StandInAppDir.h"
+#include "CliRun.h"
+#include "core/cmdline/OutputNaming.h"
+#include "support/MediaClips.h"
 #include "support/MediaFixtures.h"
 #include "support/TempDir.h"
 
@@ -13,47 +15,12 @@ namespace {
 
 using namespace scripts;
 
-// vantorel-cli beside the stand-in encoder, run as a user runs it.
-struct CliRun {
-    CliRun() { std::filesystem::copy_file(VANTOREL_CLI, encoder.temp().path() / "vantorel-cli"); }
-
-    void start(QStringList arguments)
-    {
-        arguments.prepend(QString::fromStdString(encoder.outputDir()));
-        arguments.prepend("--output-dir");
-        process.setWorkingDirectory(QString::fromStdString(encoder.appDir()));
-        process.start(QString::fromStdString(encoder.appDir() + "vantorel-cli"), arguments);
-        ASSERT_TRUE(process.waitForStarted());
-    }
-    int finish()
-    {
-        EXPECT_TRUE(process.waitForFinished(60000));
-        out = process.readAllStandardOutput().toStdString();
-        err = process.readAllStandardError().toStdString();
-        return process.exitCode();
-    }
-    std::vector<std::string> outLines() const
-    {
-        std::vector<std::string> lines;
-        std::istringstream stream(out);
-        for (std::string line; std::getline(stream, line);)
-            lines.push_back(line);
-        return lines;
-    }
-    std::string path(const std::string& name) const { return encoder.appDir() + name; }
-
-    StandInAppDir encoder;
-    QProcess process;
-    std::string out;
-    std::string err;
-};
-
 TEST(ConvertMode, ConvertsEachFileAndPrintsItsRowAndTheClosingMessage)
 {
     CliRun cli;
     cli.encoder.input("a.avi");
     cli.encoder.input("b.avi");
-    cli.encoder.script(GoodRun());
+    cli.encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
     cli.start({"--source-size", "640 x 352", "a.avi", "b.avi"});
     EXPECT_EQ(cli.finish(), 0);
     EXPECT_EQ(cli.outLines(), (std::vector<std::string>{cli.path("a.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
@@ -65,20 +32,26 @@ TEST(ConvertMode, ConvertsEachFileAndPrintsItsRowAndTheClosingMessage)
     // The default iPod profile letterboxes the given source size.
     const auto first = cli.encoder.calls().at(0);
     EXPECT_NE(std::find(first.begin(), first.end(), "-padtop"), first.end());
-    EXPECT_EQ(first.back(), cli.encoder.outputDir() + "/a.mp4");
+    // The encoder writes beside the output and the file takes its name once judged good.
+    EXPECT_EQ(std::filesystem::path(first.back()).parent_path(), cli.encoder.outputDir());
+    EXPECT_EQ(std::filesystem::path(first.back()).extension(), ".mp4");
+    EXPECT_EQ(cli.err.find("vantorel-cli: "), std::string::npos) << cli.err;
 }
 
 TEST(ConvertMode, EndsWithStatusOneWhenAFileIsNotDone)
 {
     CliRun cli;
     cli.encoder.input("a.avi");
-    cli.encoder.script(GoodRun());
+    cli.encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
     cli.start({"--source-size", "0 x 0", "a.avi", "gone.avi"});
     EXPECT_EQ(cli.finish(), 1);
     const auto lines = cli.outLines();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1], cli.path("gone.avi") + "\t0 x 0\t\t\tMP4\t\t");
     EXPECT_EQ(lines[2], "All Conversion Jobs Done!");
+    EXPECT_NE(cli.err.find("\nvantorel-cli: " + cli.path("gone.avi") + ": the input file no longer exists\n"),
+              std::string::npos)
+        << cli.err;
 }
 
 TEST(ConvertMode, CtrlCStopsTheConversions)
@@ -96,6 +69,9 @@ TEST(ConvertMode, CtrlCStopsTheConversions)
     EXPECT_EQ(lines[0], cli.path("a.avi") + "\t0 x 0\t\t\tMP4\tAborted\t10");
     EXPECT_EQ(lines[1], cli.path("b.avi") + "\t0 x 0\t\t\tMP4\t\t");
     EXPECT_EQ(cli.encoder.calls().size(), 1u);
+    // Nothing is left under the output's name, nor under any other.
+    EXPECT_TRUE(std::filesystem::is_empty(cli.encoder.outputDir()));
+    EXPECT_NE(cli.err.find("vantorel-cli: " + cli.path("a.avi") + ": stopped\n"), std::string::npos) << cli.err;
 }
 
 TEST(ConvertMode, MeasuresEachFileAsAddFilesDoesWhenNoSourceSizeIsGiven)

@@ -51,6 +51,14 @@ inline std::string NinetySecondAvi()
     return Clip("clip.avi", clipSettings);
 }
 
+// Two seconds of H.264 and AAC in MP4: what a good conversion leaves.
+inline std::string TwoSecondMp4()
+{
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp4");
+    clipSettings.seconds = 2;
+    return Clip("two-seconds.mp4", clipSettings);
+}
+
 inline std::string Mp3()
 {
     fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp3");

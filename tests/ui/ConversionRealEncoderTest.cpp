@@ -138,8 +138,10 @@ TEST_F(RealConversion, StopAbortsTheRunningJobAndStartsNoCountdown)
     ASSERT_TRUE(QTest::qWaitFor([this] { return progress(0).find('%') != std::string::npos; }, 60000));
     form.stopButton->click();
     ASSERT_TRUE(idle());
-    const bool hadOutput = fs::exists(output("long.mp4"));
-    EXPECT_EQ(progress(0), hadOutput ? "Aborted" : "Failed");
+    // Nothing is left of the stopped job, under its name or any other.
+    EXPECT_TRUE(fs::is_empty(outputDir()));
+    EXPECT_TRUE(progress(0) == "Aborted" || progress(0) == "Failed") << progress(0);
+    EXPECT_EQ(form.fileList->item(0, 0)->toolTip(), "stopped");
     EXPECT_EQ(progress(1), "");
     EXPECT_EQ(shown(), Texts{"Stop all the file conversions?"});
     EXPECT_FALSE(app.shutdownWarning->isVisible());

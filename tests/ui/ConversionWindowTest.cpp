@@ -3,7 +3,9 @@
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/ConversionBinding.h"
+#include "ui/ConversionLogDialog.h"
 #include "ui/ShutdownWarningDialog.h"
+#include "support/MediaClips.h"
 #include "support/StandInAppDir.h"
 #include "support/WindowFixture.h"
 
@@ -13,6 +15,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -38,7 +43,7 @@ protected:
 
     void addRow(const std::string& name, bool checked = true)
     {
-        window.addRow(encoder.input(name), {"640 x 352", "25", "00:01:00", "MP4", "", ""}, checked);
+        window.addRow(encoder.input(name), {"640 x 352", "25", "00:00:02", "MP4", "", ""}, checked);
     }
     std::string cell(int row, FileColumn column) const { return window.cell(row, column); }
     std::string progress(int row) const { return cell(row, FileColumn::Progress); }
@@ -65,7 +70,7 @@ TEST_F(ConversionWindow, ConvertNowConvertsTheCheckedRowsAndSaysSo)
 {
     addRow("one.avi");
     addRow("two.avi", false);
-    encoder.script(GoodRun());
+    encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
     form.convertButton->click();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !form.convertButton->isEnabled(); }, 5000));
     EXPECT_FALSE(form.addFilesButton->isEnabled());
@@ -84,10 +89,74 @@ TEST_F(ConversionWindow, ConvertNowConvertsTheCheckedRowsAndSaysSo)
     EXPECT_TRUE(std::filesystem::exists(encoder.outputDir() + "/one.mp4"));
 }
 
+TEST_F(ConversionWindow, SaysWhyInTheRowsHintTheLogAndTheClosingMessage)
+{
+    addRow("good.avi");
+    addRow("bad.avi");
+    encoder.script(1, GoodMediaRun(clips::TwoSecondMp4()));
+    encoder.script(ErrorRun("error: cannot read the input: Input/output error"));
+    encoder.altScript(ErrorRun("error: cannot read the input: Input/output error"));
+    form.convertButton->click();
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(progress(0), "Done");
+    EXPECT_EQ(progress(1), "Failed");
+    for (int column = 0; column < form.fileList->columnCount(); ++column) {
+        EXPECT_EQ(form.fileList->item(0, column)->toolTip(), "");
+        EXPECT_EQ(form.fileList->item(1, column)->toolTip(), "error: cannot read the input: Input/output error");
+    }
+    EXPECT_EQ(shown(), Texts{"Information: 1 file converted, 1 failed. See the conversion log."});
+
+    // The File menu opens the log at the latest run.
+    ConversionLogDialog& log = *app.conversion->logDialog;
+    form.conversionLogAction->trigger();
+    ASSERT_TRUE(log.isVisible());
+    ASSERT_EQ(log.entries->count(), 3);
+    EXPECT_EQ(log.entries->currentRow(), 2);
+    EXPECT_TRUE(log.entries->item(2)->text().contains(
+        QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  Failed  bad\\.avi$")))
+        << log.entries->item(2)->text().toStdString();
+    const std::string details = log.details->toPlainText().toStdString();
+    EXPECT_NE(details.find("Command line: \"" + encoder.appDir() + "ridod2e\" -@ -y  -i \"DS:\\\\" + encoder.appDir()
+                           + "bad.avi\""),
+              std::string::npos)
+        << details;
+    EXPECT_NE(details.find("\"" + encoder.outputDir() + "/bad.mp4\"\n"), std::string::npos) << details;
+    EXPECT_NE(details.find("Outcome: Failed\nReason: error: cannot read the input: Input/output error\n"),
+              std::string::npos);
+    EXPECT_NE(details.find("\n    frame=10 fps=25 q=2.0 size=10kB time=1.00 bitrate=2054.1kbits/s\n"
+                           "    error: cannot read the input: Input/output error\n"),
+              std::string::npos)
+        << details;
+    log.hide();
+
+    // A double-clicked row opens it at that row's run.
+    emit form.fileList->cellDoubleClicked(0, 1);
+    ASSERT_TRUE(log.isVisible());
+    EXPECT_EQ(log.entries->currentRow(), 0);
+    EXPECT_NE(log.details->toPlainText().toStdString().find("Outcome: Done\n"), std::string::npos);
+    log.hide();
+}
+
+TEST_F(ConversionWindow, AnOutputFolderThatCannotBeMadeIsShownAndStopsTheRun)
+{
+    addRow("one.avi");
+    addRow("two.avi");
+    form.outputDirEdit->setText(QString::fromStdString(encoder.outputDir() + "/missing/out"));
+    form.convertButton->click();
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(shown(), Texts{"Information: Fail to create directory. Please choose a different directory \n\rand give "
+                             "the directory a new name"});
+    EXPECT_EQ(progress(0), "Failed");
+    EXPECT_EQ(form.fileList->item(0, 0)->toolTip(), "output folder cannot be created: No such file or directory");
+    EXPECT_EQ(progress(1), "");
+    EXPECT_TRUE(encoder.calls().empty());
+    EXPECT_TRUE(form.convertButton->isEnabled());
+}
+
 TEST_F(ConversionWindow, TheConvertMenuEntryClicksTheButton)
 {
     addRow("one.avi");
-    encoder.script(GoodRun());
+    encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
     form.convertAction->trigger();
     ASSERT_TRUE(idle());
     EXPECT_EQ(progress(0), "Done");
@@ -184,7 +253,7 @@ TEST_F(ConversionWindow, CountsDownAndPowersOffAfterAFullRun)
     addRow("one.avi");
     checkShutDown();
     messages.shown.clear();
-    encoder.script(GoodRun());
+    encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
     app.conversion->countdown.timer().setInterval(20);
     QSignalSpy closing(&form, &MainWindow::closing);
     form.convertButton->click();

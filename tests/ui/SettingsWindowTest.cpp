@@ -67,19 +67,20 @@ TEST_F(SettingsWindow, WithoutAFileTheWindowKeepsItsDefaults)
     EXPECT_FALSE(std::filesystem::exists(ini()));
 }
 
-TEST_F(SettingsWindow, OnlyTheGeneralSectionChecksBothOptionsWithoutAQuestion)
+// A missing ShutDown key never arms the power-off.
+TEST_F(SettingsWindow, OnlyTheGeneralSectionChecksOverwriteWithoutAQuestionAndLeavesShutDownOff)
 {
     startWith("[General]\n");
     form->show();
     EXPECT_EQ(app->shell->settingsLoad(), SettingsLoad::Loaded);
     EXPECT_TRUE(options->overwriteCheck->isChecked());
-    EXPECT_TRUE(options->shutdownCheck->isChecked());
+    EXPECT_FALSE(options->shutdownCheck->isChecked());
     EXPECT_EQ(form->formatCombo->currentIndex(), 1);
     EXPECT_EQ(outputFormat(), "iPod (320 x 240) Normal Quality (*.mp4)");
     EXPECT_EQ(form->letterBoxCombo->currentText(), "LetterBox");
     EXPECT_EQ(form->outputDirEdit->text(), "");
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(app->shell->loadedSettings(), (SettingsValues{"", true, true, 1, 1}));
+    EXPECT_EQ(app->shell->loadedSettings(), (SettingsValues{"", true, false, 1, 1}));
 }
 
 TEST_F(SettingsWindow, AMissingOutputDirLeavesTheOutputDirectoryEmpty)
@@ -190,7 +191,7 @@ TEST_F(SettingsWindow, WithOnlyGeneralTheCloseWritesAllFiveKeysInOrder)
     startWith("[General]\n");
     form->show();
     EXPECT_TRUE(form->close());
-    EXPECT_EQ(ReadText(ini()), "[General]\nOutputDir=\n[CheckBoxes]\nOverwriteExistingFile=1\nShutDown=1\n"
+    EXPECT_EQ(ReadText(ini()), "[General]\nOutputDir=\n[CheckBoxes]\nOverwriteExistingFile=1\nShutDown=0\n"
                                "[Combo]\nOutputFormat=1\nLetterBox=1\n");
 }
 

@@ -1,0 +1,43 @@
+#pragma once
+// vantorel-cli beside the stand-in encoder, run as a user runs it.
+#include "support/StandInAppDir.h"
+
+#include <QProcess>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+struct CliRun {
+    CliRun() { std::filesystem::copy_file(VANTOREL_CLI, encoder.temp().path() / "vantorel-cli"); }
+
+    void start(QStringList arguments)
+    {
+        arguments.prepend(QString::fromStdString(encoder.outputDir()));
+        arguments.prepend("--output-dir");
+        process.setWorkingDirectory(QString::fromStdString(encoder.appDir()));
+        process.start(QString::fromStdString(encoder.appDir() + "vantorel-cli"), arguments);
+        ASSERT_TRUE(process.waitForStarted());
+    }
+    int finish()
+    {
+        EXPECT_TRUE(process.waitForFinished(60000));
+        out = process.readAllStandardOutput().toStdString();
+        err = process.readAllStandardError().toStdString();
+        return process.exitCode();
+    }
+    std::vector<std::string> outLines() const
+    {
+        std::vector<std::string> lines;
+        std::istringstream stream(out);
+        for (std::string line; std::getline(stream, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    std::string path(const std::string& name) const { return encoder.appDir() + name; }
+
+    StandInAppDir encoder;
+    QProcess process;
+    std::string out;
+    std::string err;
+};

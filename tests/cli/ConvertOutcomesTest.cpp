@@ -1,0 +1,153 @@
+// What a conversion leaves behind when things go wrong, seen as a user of
+// vantorel-cli sees it: the rows, the reasons, the exit status and the files.
+#include "CliRun.h"
+#include "platform/ChildProcess.h"
+#include "support/MediaClips.h"
+#include "support/TextFile.h"
+
+#include <csignal>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using namespace scripts;
+
+// A process named like the encoder that vantorel-cli did not start: a copy
+// of sleep called "ridod2e" in a folder of its own. The test started it and
+// ends it.
+class Bystander {
+public:
+    Bystander()
+    {
+        fs::copy_file("/bin/sleep", dir_.path() / "ridod2e");
+        started_ = process_.start("\"" + dir_.dir() + "ridod2e\" 300", "", "");
+    }
+    ~Bystander()
+    {
+        process_.kill();
+        process_.wait();
+    }
+    bool running() { return started_ && process_.running(); }
+
+private:
+    TempDir dir_;
+    platform::ChildProcess process_;
+    bool started_ = false;
+};
+
+struct DyingCase {
+    const char* situation;
+    std::string script;
+    const char* reason;
+};
+
+class ConvertOutcomesDying : public ::testing::TestWithParam<DyingCase> {};
+
+TEST_P(ConvertOutcomesDying, AnEncoderThatDiesMidRunIsNeverDoneAndLeavesNothing)
+{
+    Bystander bystander;
+    CliRun cli;
+    cli.encoder.input("a.avi");
+    cli.encoder.script(GetParam().script);
+    cli.start({"--source-size", "0 x 0", "a.avi"});
+    EXPECT_EQ(cli.finish(), 1);
+    ASSERT_EQ(cli.outLines().size(), 2u);
+    EXPECT_EQ(cli.outLines()[0], cli.path("a.avi") + "\t0 x 0\t\t\tMP4\tFailed\t10");
+    EXPECT_EQ(cli.outLines()[1], "0 files converted, 1 failed. See the conversion log.");
+    EXPECT_NE(cli.err.find("vantorel-cli: " + cli.path("a.avi") + ": " + GetParam().reason + "\n"), std::string::npos)
+        << cli.err;
+    EXPECT_TRUE(fs::is_empty(cli.encoder.outputDir()));
+    EXPECT_EQ(cli.encoder.calls().size(), 2u);
+    EXPECT_TRUE(bystander.running());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Deaths, ConvertOutcomesDying,
+    ::testing::Values(
+        DyingCase{"killed", Header() + Progress(10, 10, "6.00") + "write 100\ndie\n", "the encoder ended with signal 9"},
+        DyingCase{"crashed", Header() + Progress(10, 10, "6.00") + "write 100\nsignal 11\n",
+                  "the encoder ended with signal 11"},
+        DyingCase{"failing", Header() + Progress(10, 10, "6.00") + "write 100\nprint error: cannot read the input: "
+                                                                  "Input/output error\nhang\n",
+                  "error: cannot read the input: Input/output error"}),
+    [](const auto& info) { return std::string(info.param.situation); });
+
+TEST(ConvertOutcomes, CtrlCEndsOnlyItsOwnEncoder)
+{
+    Bystander bystander;
+    CliRun cli;
+    cli.encoder.input("a.avi");
+    cli.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
+    cli.start({"--source-size", "0 x 0", "a.avi"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cli.process.readAllStandardError().contains("10%"); }, 10000));
+    ::kill(static_cast<pid_t>(cli.process.processId()), SIGINT);
+    EXPECT_EQ(cli.finish(), 1);
+    EXPECT_TRUE(fs::is_empty(cli.encoder.outputDir()));
+    EXPECT_TRUE(bystander.running());
+}
+
+// With overwriting on, the real encoder: an input that fails leaves the
+// existing output as it was, and a.mp4 in the list is converted, not
+// written over by a.avi's job.
+TEST(ConvertOutcomes, OverwritingNeverLosesAFile)
+{
+    TempDir work;
+    const std::string appDir = qEnvironmentVariable("VANTOREL_APPDIR").toStdString();
+    fs::copy_file(clips::TwoSecondMp4(), work.path() / "a.mp4");
+    fs::copy_file(clips::Clip("a.avi", clips::SilentAvi(320, 240, {25, 1}, 2)), work.path() / "a.avi");
+    fs::copy_file(clips::RandomBytes(), work.path() / "bad.avi");
+    WriteText(work.path() / "bad.mp4", "the user's own bad.mp4");
+    const std::string original = ReadText(work.path() / "a.mp4");
+    QProcess cli;
+    cli.setWorkingDirectory(QString::fromStdString(work.path().string()));
+    cli.start(QString::fromStdString(appDir + "vantorel-cli"),
+              {"--overwrite", "--output-dir", QString::fromStdString(work.path().string()), "a.avi", "a.mp4", "bad.avi"});
+    ASSERT_TRUE(cli.waitForFinished(120000));
+    const std::string out = cli.readAllStandardOutput().toStdString();
+    const std::string err = cli.readAllStandardError().toStdString();
+    EXPECT_EQ(cli.exitCode(), 1) << out << err;
+    EXPECT_EQ(ReadText(work.path() / "a.mp4"), original);
+    EXPECT_EQ(ReadText(work.path() / "bad.mp4"), "the user's own bad.mp4");
+    for (const char* made : {"a-1.mp4", "a-2.mp4"}) {
+        const fixtures::MediaInfo info = fixtures::ReadMedia(work.path() / made);
+        ASSERT_NE(info.video(), nullptr) << made;
+        EXPECT_NEAR(info.duration, 2.0, 0.3) << made;
+    }
+    EXPECT_NE(out.find("\tMP4\tFailed\t"), std::string::npos) << out;
+    EXPECT_NE(out.find("2 files converted, 1 failed. See the conversion log."), std::string::npos) << out;
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(work.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"a-1.mp4", "a-2.mp4", "a.avi", "a.mp4", "bad.avi", "bad.mp4"}));
+}
+
+// The real encoder on an MP3 cut to a third: it converts what is there and
+// says how much that is.
+TEST(ConvertOutcomes, ATruncatedInputIsIncompleteAndKept)
+{
+    TempDir work;
+    const std::string appDir = qEnvironmentVariable("VANTOREL_APPDIR").toStdString();
+    fixtures::ClipSettings song = fixtures::ClipFor("mp3");
+    song.seconds = 30;
+    fixtures::MakeClip(work.path() / "whole.mp3", song);
+    const std::string bytes = ReadText(work.path() / "whole.mp3");
+    WriteText(work.path() / "cut.mp3", bytes.substr(0, bytes.size() / 3));
+    QProcess cli;
+    cli.start(QString::fromStdString(appDir + "vantorel-cli"),
+              {"--format", "22", "--output-dir", QString::fromStdString((work.path() / "out").string()),
+               QString::fromStdString((work.path() / "cut.mp3").string())});
+    ASSERT_TRUE(cli.waitForFinished(120000));
+    const std::string out = cli.readAllStandardOutput().toStdString();
+    const std::string err = cli.readAllStandardError().toStdString();
+    EXPECT_EQ(cli.exitCode(), 1) << out << err;
+    EXPECT_NE(out.find("\t00:00:30\tM4A\tIncomplete\t"), std::string::npos) << out;
+    EXPECT_NE(out.find("0 files converted, 1 incomplete. See the conversion log."), std::string::npos) << out;
+    EXPECT_NE(err.find(": holds 00:00:"), std::string::npos) << err;
+    EXPECT_NE(err.find(" of 00:00:30\n"), std::string::npos) << err;
+    EXPECT_NEAR(fixtures::ReadMedia(work.path() / "out" / "cut.m4a").duration, 10.0, 0.5);
+}
+
+} // namespace
