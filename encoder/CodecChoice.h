@@ -15,6 +15,9 @@ namespace ridod2e {
 std::string EncoderNameFor(const std::string& commandLineName);
 bool IsAmrNb(const std::string& commandLineName);
 
+// "copy": the stream's packets go into the output unchanged.
+bool IsStreamCopy(const std::string& commandLineName);
+
 // The muxer for "-f" ("psp", "3gp", "xwmv", "qt", "singlejpeg" and the
 // libraries' own names), else for the output file's extension. Fails with a
 // reason when there is none.

@@ -7,6 +7,7 @@
 #include "encoder/Libav.h"
 
 #include <string>
+#include <vector>
 
 namespace ridod2e {
 
@@ -25,6 +26,9 @@ public:
     // art, and the best audio; -1 when there is none.
     int videoStream() const;
     int audioStream() const;
+
+    // The subtitle streams, which no output takes.
+    std::vector<int> subtitleStreams() const;
 
     // Seconds of the earliest timestamp; 0 when unknown.
     double start() const;

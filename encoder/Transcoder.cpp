@@ -59,6 +59,10 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
     if (takeAudio)
         audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, tick);
     input.keepOnly(video ? video->inputStream() : -1, audio ? audio->inputStream() : -1);
+    if (const std::vector<int> subtitles = input.subtitleStreams(); !subtitles.empty())
+        console.print(SubtitlesLeftOutLine(subtitles));
+    if (request.keepChapters)
+        output.keepChapters(input.context(), input.start() + request.startSeconds.value_or(0));
 
     output.open(input.context()->metadata);
     console.print(OutputBlock(output.summary()));

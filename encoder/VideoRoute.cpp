@@ -9,7 +9,7 @@ namespace {
 
 VideoFilter::Target FilterTarget(const VideoEncoding& encoding)
 {
-    return {encoding.geometry, encoding.format, encoding.squarePixels};
+    return {encoding.geometry, encoding.format, encoding.squarePixels, encoding.frameRate};
 }
 
 double QualityOf(const AVPacket& packet)
