@@ -24,6 +24,8 @@ struct ClipSettings {
     std::string audioCodec;  // encoder name ("aac", "libmp3lame", "ac3", ...); empty: no audio
     int sampleRate = 44100;
     int channels = 2;
+    int chapters = 0;        // chapters of equal length, titled "Chapter 1", "Chapter 2", ...
+    bool subtitles = false;  // a SubRip subtitle stream with one line a second
 };
 
 // A clip of the given container with codecs that the container commonly
@@ -53,6 +55,7 @@ struct MediaInfo {
     std::string brand;      // the ISO file's major brand ("isom", "3gp5", "qt  ", "MSNV"), else empty
     std::string title;      // the "title" tag, else empty
     double duration = 0;    // seconds: the container's own figure, else the longest stream's
+    int chapters = 0;
     std::vector<StreamInfo> streams;
 
     // The first stream of the type, or nullptr.
@@ -61,5 +64,15 @@ struct MediaInfo {
 };
 
 MediaInfo ReadMedia(const std::filesystem::path& path);
+
+// The first audio stream, decoded whole: its samples interleaved, in the
+// decoder's own sample format ("s16", "s32", "flt", ...).
+struct DecodedSound {
+    std::string sampleFormat;
+    int channels = 0;
+    std::vector<uint8_t> samples;
+};
+
+DecodedSound DecodeSound(const std::filesystem::path& path);
 
 } // namespace fixtures
