@@ -45,6 +45,11 @@ bool IsStreamCopy(const std::string& commandLineName)
     return Lower(commandLineName) == "copy";
 }
 
+bool IsPaletteVideo(const std::string& commandLineName, const AVOutputFormat* muxer)
+{
+    return commandLineName.empty() ? muxer->video_codec == AV_CODEC_ID_GIF : EncoderNameFor(commandLineName) == "gif";
+}
+
 bool IsAmrNb(const std::string& commandLineName)
 {
     const std::string name = Lower(commandLineName);

@@ -44,7 +44,7 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
 
     std::unique_ptr<VideoRoute> video;
     std::unique_ptr<AudioRoute> audio;
-    ProgressReporter reporter(console, takeVideo);
+    ProgressReporter reporter(console, takeVideo, takeVideo && IsPaletteVideo(request.videoCodec, muxer));
     const auto report = [&](bool last) {
         const int64_t frames = video ? video->frames() : 0;
         const double quality = video ? video->quality() : 0;

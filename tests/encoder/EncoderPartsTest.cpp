@@ -6,6 +6,7 @@
 #include "encoder/Console.h"
 #include "encoder/FrameGeometry.h"
 #include "encoder/FrameRateKeeper.h"
+#include "encoder/ProgressReporter.h"
 
 #include <gtest/gtest.h>
 
@@ -244,6 +245,20 @@ TEST(EncoderConsoleText, ProgressIsUnpadded)
     EXPECT_EQ(ProgressLine(audio), "size=80kB time=5.04 bitrate=130.0kbits/s");
     ProgressSnapshot start {true, 0, 0, 0, 0, 0};
     EXPECT_EQ(ProgressLine(start), "frame=0 fps=0 q=0.0 size=0kB time=0.00 bitrate=N/A");
+}
+
+TEST(EncoderConsoleText, GatheredPicturesGiveNoFrameCountUntilTheFirstIsEncoded)
+{
+    Console console(true);
+    ProgressReporter gif(console, true, true);
+    ::testing::internal::CaptureStdout();
+    gif.last(0, 0, 0, 0);
+    gif.last(5, 0, 2048, 0.4);
+    const std::string printed = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(printed.rfind("size=0kB time=0.00 bitrate=N/A\nframe=5 ", 0), 0u) << printed;
+    EXPECT_TRUE(IsPaletteVideo("gif", ChooseMuxer("", "a.gif")));
+    EXPECT_TRUE(IsPaletteVideo("", ChooseMuxer("", "a.gif")));
+    EXPECT_FALSE(IsPaletteVideo("h264", ChooseMuxer("", "a.mp4")));
 }
 
 TEST(EncoderConsoleText, EachFailureKindHasItsWord)
