@@ -4,7 +4,9 @@
 # and MKV, GIF, FLAC, Opus, OGG Vorbis, WAV) on a 60 s 640x352 clip, run by
 # ridod2e and by the Debian ffmpeg program with the same settings on the same
 # libraries, interleaved. Prints per job the median wall time of both and
-# their ratio (ours / ffmpeg, target <= 1.05), and the peak memory of both.
+# their ratio (ours / ffmpeg, target <= 1.05), the ratio of the processor
+# time both took (steadier than wall time on a shared machine), and the peak
+# memory of both.
 #   newer-formats-bench.sh <AppDir> <fixturegen> [rounds] [job ...]
 set -eu
 appdir=${1:?AppDir holding ridod2e}
@@ -38,10 +40,10 @@ clip="$work/clip60.avi"
 mkv="$work/clip60.mkv"
 "$fixturegen" matroska "$mkv" --seconds 60 --size 640x352 --audio aac
 
-# One run: prints "<wall seconds> <peak KiB>".
+# One run: prints "<wall seconds> <peak KiB> <processor seconds>".
 measure() {
-    /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
-    cat "$work/time.txt"
+    /usr/bin/time -f "%e %M %U %S" -o "$work/time.txt" "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
+    awk '{ printf "%s %s %.2f\n", $1, $2, $3 + $4 }' "$work/time.txt"
 }
 
 # The application's command line for the job, after the input.
@@ -107,14 +109,20 @@ while [ "$round" -le "$rounds" ]; do
     round=$((round + 1))
 done
 
-printf '%-8s %10s %10s %7s %12s %12s %7s\n' job ours_s ffmpeg_s ratio ours_KiB ffmpeg_KiB ratio
+printf '%-8s %9s %9s %6s %9s %9s %6s %10s %10s %6s\n' job ours_s ffmpeg_s ratio ours_cpu ffm_cpu ratio \
+    ours_KiB ffmpeg_KiB ratio
 for job in $jobs; do
     ours_time=$(cut -d' ' -f1 "$work/$job-ours.txt" | median)
     reference_time=$(cut -d' ' -f1 "$work/$job-reference.txt" | median)
+    ours_cpu=$(cut -d' ' -f3 "$work/$job-ours.txt" | median)
+    reference_cpu=$(cut -d' ' -f3 "$work/$job-reference.txt" | median)
     ours_memory=$(cut -d' ' -f2 "$work/$job-ours.txt" | sort -n | tail -1)
     reference_memory=$(cut -d' ' -f2 "$work/$job-reference.txt" | sort -n | tail -1)
-    awk -v job="$job" -v ot="$ours_time" -v rt="$reference_time" -v om="$ours_memory" -v rm="$reference_memory" \
-        'BEGIN { printf "%-8s %10.2f %10.2f %7.3f %12d %12d %7.3f\n", job, ot, rt, ot / (rt > 0 ? rt : 0.01), om, rm, om / rm }'
+    awk -v job="$job" -v ot="$ours_time" -v rt="$reference_time" -v oc="$ours_cpu" -v rc="$reference_cpu" \
+        -v om="$ours_memory" -v rm="$reference_memory" \
+        'function ratio(a, b) { return a / (b > 0 ? b : 0.01) }
+         BEGIN { printf "%-8s %9.2f %9.2f %6.3f %9.2f %9.2f %6.3f %10d %10d %6.3f\n", job, ot, rt, ratio(ot, rt),
+                 oc, rc, ratio(oc, rc), om, rm, om / rm }'
 done
 echo "targets: time ratio <= 1.05 (median wall time of $rounds interleaved rounds; copies and audio jobs last"
 echo "a fraction of a second, so their ratios mostly weigh the programs' start-up)"
