@@ -5,6 +5,7 @@
 #include "core/cmdline/OutputNaming.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <map>
@@ -55,7 +56,7 @@ std::vector<std::string> ShareOf(const std::vector<std::string>& files, Shard sh
 {
     std::vector<std::string> sorted;
     for (const std::string& file : files)
-        sorted.push_back(FullPath(file));
+        sorted.push_back(std::filesystem::path(FullPath(file)).lexically_normal().string());
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
 

@@ -11,6 +11,8 @@ struct AppPlaces {
     std::string encoderDir;  // the encoder and reg.sh; the encoder runs in it
     std::string helpDir;     // help.html
     std::string settingsDir; // plumly.ini; created when the settings are written
+
+    bool operator==(const AppPlaces&) const = default;
 };
 
 // Every place the one folder `dir`, which ends in "/".
