@@ -1,7 +1,7 @@
 #pragma once
 // The tool's modes, one file each. Each writes its results to `out`, its
 // complaints to `err`, and returns the exit status (0 done, 1 a file could
-// not be handled, 2 a usage error).
+// not be handled, 2 a usage error or an unreadable list of files).
 #include "cli/CliOptions.h"
 
 #include <iosfwd>
@@ -11,6 +11,8 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
 int RunHelp(std::ostream& out);
+// "vantorel-cli" and the version.
+int RunVersion(std::ostream& out);
 int RunListFormats(std::ostream& out);
 int RunShowProfile(const CliOptions& options, std::ostream& out);
 int RunDryRun(const CliOptions& options, std::ostream& out, std::ostream& err);

@@ -138,6 +138,7 @@ bool ConversionQueue::convertRow(int rowIndex)
     bool videoPlaced = false; // this job's video lies under videoOutput
     RunOutcome jobOutcome;
     jobOutcome.reason = texts::kReasonStopped; // unless a run says otherwise
+    host_.setOutputPath(rowIndex, videoOutput);
     for (auto run = plan.next(); run; run = plan.next()) {
         if (stopped())
             break;
@@ -151,6 +152,7 @@ bool ConversionQueue::convertRow(int rowIndex)
             }
             built = noteMuteReset(builder_.BuildCommandLine(choices, job));
             videoOutput = built.outputPath;
+            host_.setOutputPath(rowIndex, videoOutput);
             host_.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
         } else if (run->kind == RunKind::Thumbnail) {
             built = noteMuteReset(builder_.BuildThumbnailCommandLine(choices, job, videoOutput));

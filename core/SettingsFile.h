@@ -1,5 +1,6 @@
 #pragma once
-// "plumly.ini" in AppDir: the five choices kept between runs. Read once at
+// "plumly.ini" in the settings folder (AppDir when run from the build
+// folder): the five choices kept between runs. Read once at
 // start-up over the window's defaults, written once when the main window
 // closes.
 #include <string>
@@ -24,16 +25,16 @@ enum class SettingsLoad {
 
 class SettingsFile {
 public:
-    // `appDir` ends in a separator.
-    explicit SettingsFile(const std::string& appDir);
+    // `dir` ends in a separator.
+    explicit SettingsFile(const std::string& dir);
 
     const std::string& path() const { return path_; }
 
     // Puts the stored values over `values`, which hold the window's current
     // ones; keys missing from an existing file take their own defaults.
     SettingsLoad load(SettingsValues& values) const;
-    // Writes the five keys in their order, keeping the file's other lines. On
-    // failure the file is deleted where it can be; false then.
+    // Writes the five keys in their order, keeping the file's other lines;
+    // a missing folder is created first. On failure the file is deleted where it can be; false then.
     bool save(const SettingsValues& values) const;
 
 private:

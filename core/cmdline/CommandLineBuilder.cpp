@@ -8,6 +8,7 @@
 #include "core/EncoderName.h"
 
 #include <array>
+#include <optional>
 #include <filesystem>
 #include <string_view>
 
@@ -95,38 +96,41 @@ bool CommandLineBuilder::Reserved(const std::string& path) const
 std::string CommandLineBuilder::ChooseOutputPath(const ConversionChoices& choices, const std::string& dir,
                                                  const JobInput& job) const
 {
-    const std::string base = BaseNameOf(FileNameOf(job.inputPath));
+    const std::string inputPath = Trim(job.inputPath);
+    const std::string base = BaseNameOf(FileNameOf(inputPath));
     const std::string path = OutputPathFor(dir, base, job.outputExt);
     // The encoder must never write over its own input or another row's,
     // whatever the overwrite option says.
-    if (SameFile(path, job.inputPath) || Reserved(path) || (!choices.overwrite && Taken(path)))
+    if (SameFile(path, inputPath) || Reserved(path) || (!choices.overwrite && Taken(path)))
         return UniqueOutputName(dir, base, job.outputExt,
                                 [this](const std::string& candidate) { return Taken(candidate) || Reserved(candidate); });
     return path;
 }
 
-bool CommandLineBuilder::CommonPieces(const ConversionChoices& choices, const JobInput& job, PieceSet& p,
-                                      BuildResult& failure) const
+std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices& choices, const JobInput& job,
+                                                         BuildResult& result) const
 {
+    const std::string inputPath = Trim(job.inputPath);
     const std::string dir = Trim(choices.outputDir);
-    if (const std::string* path = QuotedPath({&choices.appDir, &job.inputPath, &dir})) {
-        failure = Failure(BuildResult::Status::UnsafePath, kQuotedPathError + *path);
-        return false;
+    if (const std::string* path = QuotedPath({&choices.appDir, &inputPath, &dir})) {
+        result = Failure(BuildResult::Status::UnsafePath, kQuotedPathError + *path);
+        return std::nullopt;
     }
+    PieceSet p;
     p.encoderPrefix = '"' + choices.appDir + kEncoderName
         + std::string(job.options.forceQuickTimeInput ? pieces::kEncoderTailQuickTime : pieces::kEncoderTail);
     if (choices.profileFamily == kPspFamily)
-        p.title = PspTitleOf(FileNameOf(job.inputPath));
+        p.title = PspTitleOf(FileNameOf(inputPath));
     if (job.options.useAltReader)
         p.encoderPrefix += pieces::kAltReaderPrefix;
     if (disk_.createDirectory) {
         if (std::string cause = EnsureDirectory(dir); !cause.empty()) {
-            failure = Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
-            failure.cause = std::move(cause);
-            return false;
+            result = Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
+            result.cause = std::move(cause);
+            return std::nullopt;
         }
     }
-    p.inputArg = job.inputPath + '"';
+    p.inputArg = inputPath + '"';
     p.videoCodecArg = VideoCodecArg(choices.videoCodec);
     p.audioCodecArg = AudioCodecArg(choices.audioCodec);
     p.videoCodecText = Trim(choices.videoCodec);
@@ -136,26 +140,27 @@ bool CommandLineBuilder::CommonPieces(const ConversionChoices& choices, const Jo
     p.frameRateArg = FrameRateArg(choices.frameRate);
     p.audioBitrateArg = AudioBitrateArg(choices.audioBitrate);
     p.channelsArg = ChannelsArg(choices.channelIndex);
-    if (choices.muteIndex == 1 && !IsAudioOnlyOutput(job.outputExt))
-        p.muteArg = pieces::kMute;
+    if (choices.muteIndex == 1) {
+        if (IsAudioOnlyOutput(job.outputExt))
+            result.resetMute = true;
+        else
+            p.muteArg = pieces::kMute;
+    }
     p.samplingRateArg = SamplingRateArg(choices.samplingRate);
     p.volumeArg = VolumeArg(choices.volumeFactor);
     p.channelsArg += p.muteArg + p.volumeArg;
-    return true;
+    return p;
 }
 
 BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choices, const JobInput& job) const
 {
-    JobInput trimmedJob = job;
-    trimmedJob.inputPath = Trim(job.inputPath);
     BuildResult result;
-    PieceSet p;
-    if (!CommonPieces(choices, trimmedJob, p, result))
+    std::optional<PieceSet> p = SharedPieces(choices, job, result);
+    if (!p)
         return result;
-    result.resetMute = choices.muteIndex == 1 && IsAudioOnlyOutput(job.outputExt);
-    result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), trimmedJob);
-    p.outputArg = " \"" + result.outputPath + '"';
-    if (auto line = AssembleFormat(choices.formatIndex, p)) {
+    result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), job);
+    p->outputArg = " \"" + result.outputPath + '"';
+    if (auto line = AssembleFormat(choices.formatIndex, *p)) {
         result.commandLine = std::move(*line);
         result.thumbnailDue = HasThumbnailRun(choices.formatIndex);
     } else {
@@ -167,16 +172,13 @@ BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choice
 BuildResult CommandLineBuilder::BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
                                                           const std::string& videoOutputPath) const
 {
-    JobInput trimmedJob = job;
-    trimmedJob.inputPath = Trim(job.inputPath);
     BuildResult result;
-    PieceSet p;
-    if (!CommonPieces(choices, trimmedJob, p, result))
+    std::optional<PieceSet> p = SharedPieces(choices, job, result);
+    if (!p)
         return result;
-    result.resetMute = choices.muteIndex == 1 && IsAudioOnlyOutput(job.outputExt);
-    p.outputArg = ThumbnailOutputArg(" \"" + videoOutputPath + '"');
-    result.outputPath = p.outputArg.substr(2, p.outputArg.size() - 3); // without the blank and the quotes
-    result.commandLine = AssembleThumbnail(p);
+    p->outputArg = ThumbnailOutputArg(" \"" + videoOutputPath + '"');
+    result.outputPath = p->outputArg.substr(2, p->outputArg.size() - 3); // without the blank and the quotes
+    result.commandLine = AssembleThumbnail(*p);
     return result;
 }
 

@@ -80,10 +80,11 @@ public:
                                           const std::string& videoOutputPath) const;
 
 private:
-    // The pieces both runs share; false (and `failure` set) when the paths
-    // cannot be used or the output folder cannot be made.
-    bool CommonPieces(const ConversionChoices& choices, const JobInput& job, PieceSet& pieces,
-                      BuildResult& failure) const;
+    // The pieces both runs share, read from the job with its input path
+    // trimmed. When a path cannot be used or the output folder cannot be
+    // made, `result` says why and there are none.
+    std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const JobInput& job,
+                                         BuildResult& result) const;
     bool Taken(const std::string& path) const;
     bool Reserved(const std::string& path) const;
     std::string ChooseOutputPath(const ConversionChoices& choices, const std::string& dir, const JobInput& job) const;

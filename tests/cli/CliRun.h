@@ -11,13 +11,16 @@
 struct CliRun {
     CliRun() { std::filesystem::copy_file(VANTOREL_CLI, encoder.temp().path() / "vantorel-cli"); }
 
-    void start(QStringList arguments)
+    // `input` goes to its standard input.
+    void start(QStringList arguments, const std::string& input = {})
     {
         arguments.prepend(QString::fromStdString(encoder.outputDir()));
         arguments.prepend("--output-dir");
         process.setWorkingDirectory(QString::fromStdString(encoder.appDir()));
         process.start(QString::fromStdString(encoder.appDir() + "vantorel-cli"), arguments);
         ASSERT_TRUE(process.waitForStarted());
+        process.write(input.data(), static_cast<qint64>(input.size()));
+        process.closeWriteChannel();
     }
     int finish()
     {

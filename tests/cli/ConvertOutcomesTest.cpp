@@ -56,8 +56,7 @@ TEST_P(ConvertOutcomesDying, AnEncoderThatDiesMidRunIsNeverDoneAndLeavesNothing)
     ASSERT_EQ(cli.outLines().size(), 2u);
     EXPECT_EQ(cli.outLines()[0], cli.path("a.avi") + "\t0 x 0\t\t\tMP4\tFailed\t10");
     EXPECT_EQ(cli.outLines()[1], "0 files converted, 1 failed. See the conversion log.");
-    EXPECT_NE(cli.err.find("vantorel-cli: " + cli.path("a.avi") + ": " + GetParam().reason + "\n"), std::string::npos)
-        << cli.err;
+    EXPECT_NE(cli.err.find("a.avi: Failed: " + std::string(GetParam().reason) + "\n"), std::string::npos) << cli.err;
     EXPECT_TRUE(fs::is_empty(cli.encoder.outputDir()));
     EXPECT_EQ(cli.encoder.calls().size(), 2u);
     EXPECT_TRUE(bystander.running());
@@ -81,7 +80,7 @@ TEST(ConvertOutcomes, CtrlCEndsOnlyItsOwnEncoder)
     cli.encoder.input("a.avi");
     cli.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
     cli.start({"--source-size", "0 x 0", "a.avi"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return cli.process.readAllStandardError().contains("10%"); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !fs::is_empty(cli.encoder.outputDir()); }, 10000));
     ::kill(static_cast<pid_t>(cli.process.processId()), SIGINT);
     EXPECT_EQ(cli.finish(), 1);
     EXPECT_TRUE(fs::is_empty(cli.encoder.outputDir()));
@@ -145,7 +144,7 @@ TEST(ConvertOutcomes, ATruncatedInputIsIncompleteAndKept)
     EXPECT_EQ(cli.exitCode(), 1) << out << err;
     EXPECT_NE(out.find("\t00:00:30\tM4A\tIncomplete\t"), std::string::npos) << out;
     EXPECT_NE(out.find("0 files converted, 1 incomplete. See the conversion log."), std::string::npos) << out;
-    EXPECT_NE(err.find(": holds 00:00:"), std::string::npos) << err;
+    EXPECT_NE(err.find("cut.mp3: Incomplete: holds 00:00:"), std::string::npos) << err;
     EXPECT_NE(err.find(" of 00:00:30\n"), std::string::npos) << err;
     EXPECT_NEAR(fixtures::ReadMedia(work.path() / "out" / "cut.m4a").duration, 10.0, 0.5);
 }
