@@ -166,23 +166,18 @@ bool IsAcceptedFirstLine(std::string_view line)
     return line.substr(0, kInputMarker.size()) == kInputMarker;
 }
 
-std::string ReasonFromLine(std::string_view line, std::initializer_list<std::string> paths)
+std::string ReasonFromLine(std::string_view line, std::initializer_list<EchoedPath> paths)
 {
     std::string text(line);
-    const auto erase = [&text](const std::string& piece) {
-        for (auto at = text.find(piece); !piece.empty() && at != std::string::npos; at = text.find(piece, at))
-            text.erase(at, piece.size());
-    };
-    for (const std::string& path : paths)
-        erase("'" + path + "'");
-    for (const std::string& path : paths)
-        erase(path);
+    for (const EchoedPath& echoed : paths) {
+        for (auto at = text.find(echoed.path); !echoed.path.empty() && at != std::string::npos;
+             at = text.find(echoed.path, at + echoed.shownAs.size()))
+            text.replace(at, echoed.path.size(), echoed.shownAs);
+    }
     std::string tidy;
     for (const char c : Trim(text)) {
         if (c == ' ' && !tidy.empty() && tidy.back() == ' ')
             continue;
-        if ((c == ':' || c == ',' || c == ';') && !tidy.empty() && tidy.back() == ' ')
-            tidy.pop_back();
         tidy.push_back(c);
     }
     return tidy;

@@ -44,6 +44,10 @@ ErrorWords FindErrorWords(std::string_view line);
 // The first line of a run must begin with "Input #0,".
 bool IsAcceptedFirstLine(std::string_view line);
 
-// An error report as a reason for the user: the given paths (quoted or
-// bare) taken out, blanks tidied.
-std::string ReasonFromLine(std::string_view line, std::initializer_list<std::string> paths);
+// An error report as a reason for the user: each echoed path shortened to
+// the file name given for it, blanks tidied.
+struct EchoedPath {
+    std::string path;
+    std::string shownAs;
+};
+std::string ReasonFromLine(std::string_view line, std::initializer_list<EchoedPath> paths);

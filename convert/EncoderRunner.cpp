@@ -200,8 +200,11 @@ std::string EncoderRunner::failure(const EncoderRun& run, platform::ChildProcess
     if (outcome.stalled)
         return texts::kReasonStalled;
     if (progress.encoderError) {
-        const std::string reason
-            = ReasonFromLine(progress.errorLine, {progress.partialPath, run.outputPath, run.inputPath});
+        // The partial name is shown as the output's own.
+        const std::string output = FileNameOf(run.outputPath);
+        const std::string reason = ReasonFromLine(
+            progress.errorLine,
+            {{progress.partialPath, output}, {run.outputPath, output}, {run.inputPath, FileNameOf(run.inputPath)}});
         return reason.empty() ? std::string(texts::kReasonSilent) : reason;
     }
     if (child.endSignal() != 0)

@@ -371,7 +371,7 @@ TEST(ConversionQueue, EveryRowThatIsNotDoneSaysWhyAndTheClosingMessageCounts)
     EXPECT_EQ(rows[2].reason, "holds 00:00:20 of 00:01:00");
     EXPECT_TRUE(std::filesystem::exists(harness.output("short.mp4")));
     EXPECT_EQ(harness.progress(3), "");
-    EXPECT_EQ(rows[3].reason, "the input file no longer exists");
+    EXPECT_EQ(rows[3].reason, "no such file");
     EXPECT_EQ(harness.infos(), Texts{"1 file converted, 1 incomplete, 1 failed. See the conversion log."});
 
     // One log entry per run of the encoder, with what it was told and said.
