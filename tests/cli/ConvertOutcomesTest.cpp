@@ -87,42 +87,6 @@ TEST(ConvertOutcomes, CtrlCEndsOnlyItsOwnEncoder)
     EXPECT_TRUE(bystander.running());
 }
 
-// With overwriting on, the real encoder: an input that fails leaves the
-// existing output as it was, and a.mp4 in the list is converted, not
-// written over by a.avi's job.
-TEST(ConvertOutcomes, OverwritingNeverLosesAFile)
-{
-    TempDir work;
-    const std::string appDir = qEnvironmentVariable("VANTOREL_APPDIR").toStdString();
-    fs::copy_file(clips::TwoSecondMp4(), work.path() / "a.mp4");
-    fs::copy_file(clips::Clip("a.avi", clips::SilentAvi(320, 240, {25, 1}, 2)), work.path() / "a.avi");
-    fs::copy_file(clips::RandomBytes(), work.path() / "bad.avi");
-    WriteText(work.path() / "bad.mp4", "the user's own bad.mp4");
-    const std::string original = ReadText(work.path() / "a.mp4");
-    QProcess cli;
-    cli.setWorkingDirectory(QString::fromStdString(work.path().string()));
-    cli.start(QString::fromStdString(appDir + "vantorel-cli"),
-              {"--overwrite", "--output-dir", QString::fromStdString(work.path().string()), "a.avi", "a.mp4", "bad.avi"});
-    ASSERT_TRUE(cli.waitForFinished(120000));
-    const std::string out = cli.readAllStandardOutput().toStdString();
-    const std::string err = cli.readAllStandardError().toStdString();
-    EXPECT_EQ(cli.exitCode(), 1) << out << err;
-    EXPECT_EQ(ReadText(work.path() / "a.mp4"), original);
-    EXPECT_EQ(ReadText(work.path() / "bad.mp4"), "the user's own bad.mp4");
-    for (const char* made : {"a-1.mp4", "a-2.mp4"}) {
-        const fixtures::MediaInfo info = fixtures::ReadMedia(work.path() / made);
-        ASSERT_NE(info.video(), nullptr) << made;
-        EXPECT_NEAR(info.duration, 2.0, 0.3) << made;
-    }
-    EXPECT_NE(out.find("\tMP4\tFailed\t"), std::string::npos) << out;
-    EXPECT_NE(out.find("2 files converted, 1 failed. See the conversion log."), std::string::npos) << out;
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(work.path()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"a-1.mp4", "a-2.mp4", "a.avi", "a.mp4", "bad.avi", "bad.mp4"}));
-}
-
 // The real encoder on an MP3 cut to a third: it converts what is there and
 // says how much that is.
 TEST(ConvertOutcomes, ATruncatedInputIsIncompleteAndKept)

@@ -5,7 +5,6 @@
 #include "support/TempDir.h"
 
 #include <filesystem>
-#include <set>
 #include <unistd.h>
 #include <gtest/gtest.h>
 
@@ -197,18 +196,6 @@ TEST_F(Builder, The3G2LineSendsTheSelectedAudioCodec)
     choices.audioCodec = "mpeg4aac";
     EXPECT_NE(builder.BuildCommandLine(choices, Job(kInput, "3gp")).commandLine.find("-acodec \"amr_nb\""),
               std::string::npos);
-}
-
-TEST_F(Builder, ReservedPathsAreNumberedPastEvenWhenOverwriting)
-{
-    out.write("holiday.mp4", "an input of another row");
-    const std::set<std::string> reserved{Out("holiday.mp4"), Out("holiday-1.mp4")};
-    const CommandLineBuilder guarded(BuilderDisk{true, {}, [&](const std::string& path) { return reserved.count(path) > 0; }});
-    for (bool overwrite : {false, true}) {
-        ConversionChoices choices = ChoicesFor(0);
-        choices.overwrite = overwrite;
-        EXPECT_EQ(guarded.BuildCommandLine(choices, Job(kInput, "mp4")).outputPath, Out("holiday-2.mp4")) << overwrite;
-    }
 }
 
 TEST(OutputPaths, TheRunWritesBesideTheTargetAndTheLineNamesItInstead)

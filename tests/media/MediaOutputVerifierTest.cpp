@@ -26,15 +26,10 @@ public:
         fixtures::ClipSettings sound = fixtures::ClipFor("mp3");
         sound.seconds = 6;
         fixtures::MakeClip(path("sound.mp3"), sound);
-        fixtures::ClipSettings program = fixtures::ClipFor("mpeg");
-        program.seconds = 6;
-        fixtures::MakeClip(path("program.mpg"), program);
 
         Cut("both.mp4", "cut.mp4", 0.5);
         Cut("sound.mp3", "cut.mp3", 0.33);
-        Damage("program.mpg", "damaged.mpg", 0.6);
         Damage("sound.mp3", "damaged.mp3", 0.6);
-        WriteText(path("empty.mp4"), "");
         WriteText(path("noise.THM"), std::string(4096, 'x'));
         Thumbnail("both.mp4", "picture.THM");
     }
@@ -47,17 +42,15 @@ private:
         const std::string bytes = ReadText(path(from));
         WriteText(path(to), bytes.substr(0, static_cast<std::size_t>(bytes.size() * share)));
     }
-    // Everything after `share` of the file overwritten with noise.
+    // Everything after `share` of the file replaced with noise.
     void Damage(const std::string& from, const std::string& to, double share) const
     {
-        std::string bytes = ReadText(path(from));
-        std::uint32_t state = 7;
-        for (std::size_t at = static_cast<std::size_t>(bytes.size() * share); at < bytes.size(); ++at) {
-            state = state * 1664525u + 1013904223u;
-            bytes[at] = static_cast<char>(state >> 24);
-        }
-        WriteText(path(to), bytes);
+        const std::string bytes = ReadText(path(from));
+        const std::size_t kept = static_cast<std::size_t>(bytes.size() * share);
+        WriteText(path(to), bytes.substr(0, kept) + ReadText(clips::RandomBytes()).substr(0, bytes.size() - kept));
     }
+
+    // One picture as the PSP thumbnail run makes it.
     void Thumbnail(const std::string& from, const std::string& to) const
     {
         const std::string appDir = qEnvironmentVariable("VANTOREL_APPDIR").toStdString();
@@ -94,11 +87,9 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
         {"sound.mp3", "both.mp4", false, true, true, "the output holds no video", 0},
         {"sound.mp3", "noise.THM", false, true, true, "", 6},        // an input it cannot read asks for nothing
         {"cut.mp4", "both.mp4", false, true, true, "the output cannot be read: ", 0},
-        {"empty.mp4", "both.mp4", false, true, true, "the output cannot be read: ", 0},
         {"gone.mp4", "both.mp4", false, true, true, "no output file was written", 0},
         // What decodes is what counts: a file cut short is good but says how little it holds.
         {"cut.mp3", "sound.mp3", false, false, true, "", 6 * 0.33},
-        {"damaged.mpg", "program.mpg", false, true, true, "", 6 * 0.6},
         {"damaged.mp3", "sound.mp3", false, false, true, "the end of the output cannot be decoded", 0},
         {"picture.THM", "both.mp4", true, true, true, "", 0},
         {"noise.THM", "both.mp4", true, true, true, "the output cannot be read: ", 0},

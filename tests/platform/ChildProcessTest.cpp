@@ -1,7 +1,6 @@
 #include "platform/ChildProcess.h"
 #include "support/TempDir.h"
 
-#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -30,19 +29,7 @@ TEST(ChildProcess, BothOutputStreamsShareOnePipeAndTheStatusComesBack)
     EXPECT_NE(output.find("out\n"), std::string::npos);
     EXPECT_NE(output.find("err\n"), std::string::npos);
     EXPECT_EQ(child.wait(), 3);
-    EXPECT_EQ(child.endSignal(), 0);
     EXPECT_FALSE(child.running());
-}
-
-TEST(ChildProcess, ReportsTheSignalThatEndedIt)
-{
-    for (const int signal : {SIGKILL, SIGSEGV}) {
-        platform::ChildProcess child;
-        ASSERT_TRUE(child.start("sh -c \"kill -" + std::to_string(signal) + " $$\"", "", ""));
-        ReadToEnd(child);
-        EXPECT_EQ(child.wait(), -1);
-        EXPECT_EQ(child.endSignal(), signal);
-    }
 }
 
 TEST(ChildProcess, RunsInTheWorkingDirectoryWithQuotedArguments)

