@@ -1,27 +1,21 @@
 #include "convert/StallWatch.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
+// Eight ticks without progress fire the watch: progress is the frame count
+// or, where there is none (audio), the reported time.
 TEST(StallWatch, FiresAfterEightTicksWithoutProgressOnceProgressWasReported)
 {
     const struct {
         const char* situation;
-        bool frames;      // frame counts are reported
-        bool framesMove;
-        bool time;        // times are reported
-        bool timeMoves;
-        bool fires;
+        bool frames, framesMove, time, timeMoves, fires;
     } cases[] = {
         {"nothing reported", false, false, false, false, false},
         {"audio moving", false, false, true, true, false},
         {"audio stuck", false, false, true, false, true},
-        {"video moving", true, true, true, true, false},
         {"video stuck", true, false, true, false, true},
-        {"frames without time, stuck", true, false, false, false, true},
-        {"frames without time, moving", true, true, false, false, false},
         {"unreadable frame counts, time moving", true, false, true, true, false},
     };
     for (const auto& c : cases) {
@@ -29,10 +23,8 @@ TEST(StallWatch, FiresAfterEightTicksWithoutProgressOnceProgressWasReported)
         StallWatch watch([&cell](int) { return cell; });
         watch.begin(0);
         for (int tick = 1; tick <= 20; ++tick) {
-            if (c.frames) {
-                cell = c.framesMove ? std::to_string(tick) : "5";
-                watch.noteFrames(cell);
-            }
+            if (c.frames)
+                watch.noteFrames(cell = c.framesMove ? std::to_string(tick) : "5");
             if (c.time)
                 watch.noteTime(c.timeMoves ? tick : 1.0);
             watch.tick();

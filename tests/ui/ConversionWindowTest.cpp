@@ -128,22 +128,6 @@ TEST_F(ConversionWindow, SaysWhyInTheRowsHintTheLogAndTheClosingMessage)
     log.hide();
 }
 
-TEST_F(ConversionWindow, AnOutputFolderThatCannotBeMadeIsShownAndStopsTheRun)
-{
-    addRow("one.avi");
-    addRow("two.avi");
-    form.outputDirEdit->setText(QString::fromStdString(encoder.outputDir() + "/missing/out"));
-    form.convertButton->click();
-    ASSERT_TRUE(idle());
-    EXPECT_EQ(shown(), Texts{"Information: Fail to create directory. Please choose a different directory \n\rand give "
-                             "the directory a new name"});
-    EXPECT_EQ(progress(0), "Failed");
-    EXPECT_EQ(form.fileList->item(0, 0)->toolTip(), "output folder cannot be created: No such file or directory");
-    EXPECT_EQ(progress(1), "");
-    EXPECT_TRUE(encoder.calls().empty());
-    EXPECT_TRUE(form.convertButton->isEnabled());
-}
-
 TEST_F(ConversionWindow, TheConvertMenuEntryClicksTheButton)
 {
     addRow("one.avi");
