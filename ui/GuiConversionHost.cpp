@@ -10,6 +10,7 @@
 #include "platform/OnThreadOf.h"
 #include "ui/ShutdownCountdown.h"
 #include "ui/ProfileView.h"
+#include "ui/StatusBarPanels.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -114,6 +115,7 @@ void GuiConversionHost::setStartControlsEnabled(bool enabled)
         window_.convertButton->setEnabled(enabled);
         listCommands_.setAutoPopup(enabled);
         window_.addFilesButton->setEnabled(enabled);
+        window_.statusPanels->setBatchRunning(!enabled);
     });
 }
 

@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
     Application app(platform::ExecutableDir(), messages);
     messages.setParent(app.mainWindow.get());
     app.conversion->setPowerOff(std::make_unique<LogindPowerOff>());
+    app.mainWindow->centreOnScreen();
     app.mainWindow->show();
     return QApplication::exec();
 }

@@ -34,8 +34,10 @@ protected:
 
     void choose(const QStringList& files)
     {
-        app.addFiles->setChooseFiles([this, files](QWidget*, const QStringList& filters) -> std::optional<QStringList> {
+        app.addFiles->setChooseFiles([this, files](QWidget*, const QStringList& filters,
+                                                   const QString& startFolder) -> std::optional<QStringList> {
             offeredFilters = filters;
+            startFolders << startFolder;
             ++dialogs;
             return files;
         });
@@ -61,6 +63,7 @@ protected:
     Application app{encoder.appDir(), messages};
     MainWindow& form = *app.mainWindow;
     QStringList offeredFilters;
+    QStringList startFolders;
     int dialogs = 0;
 };
 
@@ -78,7 +81,7 @@ TEST_F(AddFiles, EachChosenFileBecomesATickedRowInTheDialogsOrder)
         EXPECT_EQ(cell(row, 4), "MP4");
         EXPECT_EQ(form.fileList->item(row, 0)->checkState(), Qt::Checked);
     }
-    EXPECT_EQ(offeredFilters, QtNameFilters(kOpenDialogFilter));
+    EXPECT_EQ(offeredFilters, QtNameFilters(OfferedFilterEntries()));
     expectEverythingReleased();
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -142,7 +145,7 @@ TEST_F(AddFiles, CancelDuringTheFirstOfThreeFilesAddsTheFirstOnly)
 
 TEST_F(AddFiles, CancellingTheDialogChangesNothing)
 {
-    app.addFiles->setChooseFiles([](QWidget*, const QStringList&) { return std::optional<QStringList>(); });
+    app.addFiles->setChooseFiles([](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(); });
     form.addFilesButton->click();
     EXPECT_EQ(form.fileList->rowCount(), 0);
     EXPECT_TRUE(encoder.calls().empty());
@@ -154,7 +157,7 @@ TEST_F(AddFiles, AMissingEncoderIsReportedAndNoDialogOpens)
     TempDir emptyAppDir;
     Application bare(emptyAppDir.dir(), messages);
     int opened = 0;
-    bare.addFiles->setChooseFiles([&](QWidget*, const QStringList&) {
+    bare.addFiles->setChooseFiles([&](QWidget*, const QStringList&, const QString&) {
         ++opened;
         return std::optional<QStringList>();
     });
@@ -225,7 +228,7 @@ TEST_F(AddFiles, TheOpenDialogAllowsSeveralFilesAndStartsOnTheFirstFilter)
         EXPECT_TRUE(dialog->testOption(QFileDialog::HideNameFilterDetails));
         dialog->reject();
     });
-    EXPECT_EQ(ChooseFilesWithDialog(&form, filters), std::nullopt);
+    EXPECT_EQ(ChooseFilesWithDialog(&form, filters, QString()), std::nullopt);
     EXPECT_TRUE(inspected);
 }
 
@@ -234,7 +237,7 @@ TEST(AddFilesWithTheRealEncoder, ProbesAnMp3InTheWindow)
     FakeMessages messages;
     Application app(qEnvironmentVariable("VANTOREL_APPDIR").toStdString(), messages);
     const QString song = QString::fromStdString(clips::Mp3());
-    app.addFiles->setChooseFiles([&](QWidget*, const QStringList&) { return std::optional<QStringList>(QStringList{song}); });
+    app.addFiles->setChooseFiles([&](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(QStringList{song}); });
     app.mainWindow->addFilesButton->click();
     ASSERT_EQ(app.mainWindow->fileList->rowCount(), 1);
     EXPECT_EQ(app.mainWindow->fileList->item(0, 1)->text(), "0 x 0");
