@@ -11,6 +11,8 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
 int RunHelp(std::ostream& out);
+// "vantorel-cli" and the version.
+int RunVersion(std::ostream& out);
 int RunListFormats(std::ostream& out);
 int RunShowProfile(const CliOptions& options, std::ostream& out);
 int RunDryRun(const CliOptions& options, std::ostream& out, std::ostream& err);

@@ -23,6 +23,8 @@ const char* ModeName(CliMode mode)
     switch (mode) {
     case CliMode::Help:
         return "--help";
+    case CliMode::Version:
+        return "--version";
     case CliMode::ListFormats:
         return "--list-formats";
     case CliMode::ShowProfile:
@@ -65,6 +67,9 @@ const std::map<std::string, OptionRule, std::less<>>& OptionTable()
         table["--help"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
                                return SetMode(o, CliMode::Help);
                            }};
+        table["--version"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
+                                  return SetMode(o, CliMode::Version);
+                              }};
         table["--list-formats"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
                                        return SetMode(o, CliMode::ListFormats);
                                    }};

@@ -29,7 +29,7 @@ inline constexpr std::array<ListChoiceOption, 10> kListChoiceOptions{{
     {"--mute", &OptionLists::muteAudio},
 }};
 
-enum class CliMode { None, Help, ListFormats, ShowProfile, DryRun, Analyze, Convert };
+enum class CliMode { None, Help, Version, ListFormats, ShowProfile, DryRun, Analyze, Convert };
 
 struct CliOptions {
     CliMode mode = CliMode::None;

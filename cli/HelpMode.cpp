@@ -1,5 +1,7 @@
 #include "cli/CliModes.h"
 
+#include "core/ProgramVersion.h"
+
 #include <ostream>
 
 namespace {
@@ -11,6 +13,7 @@ constexpr const char* kUsage = R"(Usage:
   vantorel-cli [--format N] --analyze FILE...
   vantorel-cli [choices] FILE...
   vantorel-cli --help
+  vantorel-cli --version
 
 --list-formats      the 30 rows of the output-format list: index, TAB, text,
                     TAB, format tag (empty for separators)
@@ -55,6 +58,12 @@ not "Done" after a conversion), 2 usage error.
 int RunHelp(std::ostream& out)
 {
     out << kUsage;
+    return kExitOk;
+}
+
+int RunVersion(std::ostream& out)
+{
+    out << "vantorel-cli " << ProgramVersion() << '\n';
     return kExitOk;
 }
 

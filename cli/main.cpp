@@ -17,6 +17,9 @@ int main(int argc, char* argv[])
     case CliMode::Help:
         status = RunHelp(std::cout);
         break;
+    case CliMode::Version:
+        status = RunVersion(std::cout);
+        break;
     case CliMode::ListFormats:
         status = RunListFormats(std::cout);
         break;

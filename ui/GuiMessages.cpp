@@ -2,6 +2,7 @@
 
 #include "core/Texts.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 GuiMessages::GuiMessages(QWidget* parent)
@@ -9,22 +10,28 @@ GuiMessages::GuiMessages(QWidget* parent)
 {
 }
 
+QWidget* GuiMessages::owner() const
+{
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr && active->isVisible() ? active : parent_;
+}
+
 void GuiMessages::information(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, texts::kInformationCaption, QString::fromStdString(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, texts::kInformationCaption, QString::fromStdString(text), QMessageBox::Ok, owner());
     box.exec();
 }
 
 bool GuiMessages::confirmYesNo(const std::string& text)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+                    QMessageBox::Yes | QMessageBox::No, owner());
     return box.exec() == QMessageBox::Yes;
 }
 
 bool GuiMessages::confirmOkCancel(const std::string& caption, const std::string& text)
 {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok | QMessageBox::Cancel, parent_);
+                    QMessageBox::Ok | QMessageBox::Cancel, owner());
     return box.exec() == QMessageBox::Ok;
 }

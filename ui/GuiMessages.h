@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes on screen.
+// Message boxes on screen, each above the window the user is working in
+// (an always-on-top dialog included), else above the given parent.
 #include "core/Messages.h"
 
 class QWidget;
@@ -13,5 +14,7 @@ public:
     bool confirmOkCancel(const std::string& caption, const std::string& text) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* parent_;
 };

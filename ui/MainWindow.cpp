@@ -37,6 +37,7 @@ namespace {
 
 constexpr int kClientWidth = 765;
 constexpr int kClientHeight = 512;
+constexpr int kBigButtonWidth = 82;
 
 QToolButton* MakeBigButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap glyph, int left)
 {
@@ -47,7 +48,7 @@ QToolButton* MakeBigButton(QWidget* parent, const char* name, const QString& cap
     button->setIconSize(QSize(32, 32));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
-    button->setGeometry(left, 3, 82, 76);
+    button->setGeometry(left, 3, kBigButtonWidth, 76);
     return button;
 }
 
@@ -322,6 +323,9 @@ void MainWindow::fitLabels()
         field.setLeft(std::max(field.left(), label.right() + 1 + kGap));
         pair.field->setGeometry(field);
     }
+    // A big button grows to the right into the gap before its neighbour.
+    for (QToolButton* button : {addFilesButton, stopButton, convertButton, removeButton, clearAllButton})
+        button->resize(std::max(kBigButtonWidth, button->sizeHint().width()), button->height());
 }
 
 void MainWindow::centreOnScreen()
@@ -333,7 +337,8 @@ void MainWindow::centreOnScreen()
 
 bool MainWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange)
+    // The window's own font is set before its controls exist.
+    if (event->type() == QEvent::FontChange && clearAllButton != nullptr)
         fitLabels();
     return QMainWindow::event(event);
 }

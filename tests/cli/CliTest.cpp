@@ -1,10 +1,12 @@
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
 #include "core/profiles/OptionListSlots.h"
+#include "core/ProgramVersion.h"
 #include "support/TempDir.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -266,6 +268,14 @@ TEST_F(Cli, AChoiceOutsideTheListNamesTheEntries)
                              QString::fromStdString(Video("song.wav"))});
     EXPECT_EQ(audio.status, 2);
     EXPECT_NE(audio.err.find("no entries"), std::string::npos) << audio.err;
+}
+
+TEST_F(Cli, VersionIsTheBuildsOwn)
+{
+    const ToolRun run = Start({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, std::string("vantorel-cli ") + ProgramVersion() + "\n");
+    EXPECT_TRUE(QString(ProgramVersion()).contains(QRegularExpression("^\\d+\\.\\d+")));
 }
 
 TEST_F(Cli, HelpDescribesTheModes)

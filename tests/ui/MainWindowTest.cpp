@@ -68,14 +68,21 @@ TEST_F(MainWindowTest, PutsEveryControlWhereTheLayoutSays)
         QWidget* control;
         QRect geometry;
     } expected[] = {
-        {form.addFilesButton, {12, 3, 82, 76}},     {form.stopButton, {108, 3, 82, 76}},
-        {form.convertButton, {204, 3, 82, 76}}, {form.removeButton, {330, 3, 82, 76}},
-        {form.clearAllButton, {426, 3, 82, 76}},   {form.fileList, {4, 84, 753, 190}},
+        {form.fileList, {4, 84, 753, 190}},
         {form.browseFolderButton, {711, 280, 40, 28}},
         {form.progressBar, {69, 462, 585, 16}},   {form.smallStopButton, {671, 456, 77, 28}},
     };
     for (const auto& item : expected)
         EXPECT_EQ(item.control->geometry(), item.geometry) << item.control->objectName().toStdString();
+    // The big buttons are 82 wide unless their caption needs more.
+    const std::pair<QToolButton*, int> buttons[] = {{form.addFilesButton, 12}, {form.stopButton, 108},
+                                                    {form.convertButton, 204}, {form.removeButton, 330},
+                                                    {form.clearAllButton, 426}};
+    for (const auto& [button, left] : buttons) {
+        EXPECT_EQ(button->pos(), QPoint(left, 3));
+        EXPECT_EQ(button->height(), 76);
+        EXPECT_EQ(button->width(), std::max(82, button->sizeHint().width()));
+    }
     // The two fields give up room on their left to their labels where these need it.
     const std::tuple<QWidget*, int, int> fields[] = {{form.formatCombo, 105, 405}, {form.outputDirEdit, 525, 705}};
     for (const auto& [field, left, right] : fields) {

@@ -1,0 +1,6 @@
+#include "core/ProgramVersion.h"
+
+const char* ProgramVersion()
+{
+    return VANTOREL_VERSION;
+}
