@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
+#include "ui/FileListRows.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 #include "support/TextFile.h"
@@ -16,7 +17,10 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTableWidget>
+#include <QHelpEvent>
+#include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
@@ -60,6 +64,22 @@ TEST_F(MainWindowTest, HasAFixedClientAreaWithoutMaximizeBox)
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+TEST_F(MainWindowTest, StartsCentredAndShowsLongPathsWithTheirNamesAndInFull)
+{
+    form.centreOnScreen();
+    form.show();
+    // Centred up to the frame's margins.
+    EXPECT_LE((form.geometry().center() - form.screen()->availableGeometry().center()).manhattanLength(), 8);
+
+    const QString path = "/media/" + QString("long folder name/").repeated(12) + "holiday clip.avi";
+    AppendFileRow(*form.fileList, FileRow{path.toStdString(), {}, true});
+    EXPECT_EQ(form.fileList->textElideMode(), Qt::ElideMiddle);
+    const QRect cell = form.fileList->visualItemRect(form.fileList->item(0, 0));
+    QHelpEvent tip(QEvent::ToolTip, cell.center(), form.fileList->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(form.fileList->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), path);
 }
 
 TEST_F(MainWindowTest, PutsEveryControlWhereTheLayoutSays)
