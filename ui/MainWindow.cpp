@@ -149,6 +149,7 @@ void MainWindow::buildFileList(QWidget* client)
     fileList->setContextMenuPolicy(Qt::CustomContextMenu);
     // Tab leaves the list; a long path keeps its file name in sight.
     fileList->setTabKeyNavigation(false);
+    fileList->setWordWrap(false);
     fileList->setTextElideMode(Qt::ElideMiddle);
     fileList->viewport()->installEventFilter(this);
 }

@@ -76,6 +76,7 @@ TEST_F(MainWindowTest, StartsCentredAndShowsLongPathsWithTheirNamesAndInFull)
     const QString path = "/media/" + QString("long folder name/").repeated(12) + "holiday clip.avi";
     AppendFileRow(*form.fileList, FileRow{path.toStdString(), {}, true});
     EXPECT_EQ(form.fileList->textElideMode(), Qt::ElideMiddle);
+    EXPECT_FALSE(form.fileList->wordWrap());
     const QRect cell = form.fileList->visualItemRect(form.fileList->item(0, 0));
     QHelpEvent tip(QEvent::ToolTip, cell.center(), form.fileList->viewport()->mapToGlobal(cell.center()));
     QApplication::sendEvent(form.fileList->viewport(), &tip);
