@@ -101,6 +101,18 @@ inline constexpr const char* kAllJobsDone = "All Conversion Jobs Done!";
 inline constexpr const char* kStopQuestion = "Stop all the file conversions?";
 inline constexpr const char* kConfirmCaption = "Confirm";
 
+// How a batch gets on: "Converting 2 of 5", "12:34 left", "37% – Vantorel",
+// "5 converted, 1 failed, 2 not converted".
+inline constexpr const char* kConvertingPrefix = "Converting ";
+inline constexpr const char* kConvertingOf = " of ";
+inline constexpr const char* kTimeLeftSuffix = " left";
+inline constexpr const char* kNoEstimate = "\u2014";
+inline constexpr const char* kTitlePercentSeparator = "% \u2013 ";
+inline constexpr const char* kConvertedSuffix = " converted";
+inline constexpr const char* kFailedSuffix = " failed";
+inline constexpr const char* kNotConvertedSuffix = " not converted";
+inline constexpr const char* kOpenOutputFolder = "Open &Output Folder";
+
 // Progress cell outcomes.
 inline constexpr const char* kDone = "Done";
 inline constexpr const char* kFailed = "Failed";

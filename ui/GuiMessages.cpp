@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 GuiMessages::GuiMessages(QWidget* parent)
     : parent_(parent)
@@ -34,4 +35,13 @@ bool GuiMessages::confirmOkCancel(const std::string& caption, const std::string&
     QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok | QMessageBox::Cancel, owner());
     return box.exec() == QMessageBox::Ok;
+}
+
+bool GuiMessages::informationWithButton(const std::string& text, const std::string& button)
+{
+    QMessageBox box(QMessageBox::NoIcon, texts::kInformationCaption, QString::fromStdString(text), QMessageBox::Ok, owner());
+    QPushButton* extra = box.addButton(QString::fromStdString(button), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == extra;
 }

@@ -12,6 +12,7 @@ public:
     void information(const std::string& text) override;
     bool confirmYesNo(const std::string& text) override;
     bool confirmOkCancel(const std::string& caption, const std::string& text) override;
+    bool informationWithButton(const std::string& text, const std::string& button) override;
 
 private:
     QWidget* owner() const;

@@ -260,6 +260,7 @@ void MainWindow::buildMenus()
     addFilesAction = addAction(file, "AddFiles1", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder);
     file->addSeparator();
     convertAction = addAction(file, "Convert1", texts::kConvertEntry, QStyle::SP_MediaPlay);
+    openOutputFolderAction = addAction(file, "OpenOutputFolder1", texts::kOpenOutputFolder, QStyle::SP_DirOpenIcon);
     file->addSeparator();
     exitAction = addAction(file, "Exit1", texts::kExitEntry, QStyle::SP_DialogCloseButton);
     QMenu* options = menuBar()->addMenu(texts::kOptionsMenu);

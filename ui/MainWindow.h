@@ -57,6 +57,7 @@ public:
     QPlainTextEdit* lineBuffer = nullptr;
     QAction* addFilesAction = nullptr;
     QAction* convertAction = nullptr;
+    QAction* openOutputFolderAction = nullptr;
     QAction* exitAction = nullptr;
     QAction* optionsAction = nullptr;
     QAction* helpAction = nullptr;

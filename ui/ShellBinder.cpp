@@ -37,6 +37,7 @@ ShellBinder::ShellBinder(Application& app)
     connect(form.websiteAction, &QAction::triggered, this, &ShellBinder::visitWebsite);
     connect(form.aboutAction, &QAction::triggered, this, &ShellBinder::showAbout);
     connect(form.browseFolderButton, &QToolButton::clicked, this, &ShellBinder::chooseOutputFolder);
+    connect(form.openOutputFolderAction, &QAction::triggered, this, &ShellBinder::openOutputFolder);
     connect(&form, &MainWindow::closing, this, &ShellBinder::saveSettings);
     connect(form.statusPanels, &StatusBarPanels::powerOffClicked, this, &ShellBinder::showOptions);
     connect(app.optionsDialog->shutdownCheck, &QCheckBox::toggled, form.statusPanels, &StatusBarPanels::setPowerOffArmed);
@@ -105,6 +106,11 @@ void ShellBinder::chooseOutputFolder()
         return;
     if (folderDialog->ShowDialog())
         app_.mainWindow->outputDirEdit->setText(folderDialog->FolderName());
+}
+
+void ShellBinder::openOutputFolder()
+{
+    opener_->open(QUrl::fromLocalFile(app_.mainWindow->outputDirEdit->text()));
 }
 
 void ShellBinder::saveSettings()

@@ -40,6 +40,8 @@ public:
     void visitWebsite();
     void showAbout();
     void chooseOutputFolder();
+    // Shows the output directory in the desktop's file manager.
+    void openOutputFolder();
     // The main window closed: the settings are written; a failure is not reported.
     void saveSettings();
 

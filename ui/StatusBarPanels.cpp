@@ -10,6 +10,8 @@
 #include <QStatusBar>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPanelWidths[] = {150, 200, 50};
@@ -54,10 +56,17 @@ void StatusBarPanels::setText(int panel, const QString& text)
 {
     if (panel != 1) {
         texts_[panel]->setText(text);
+        fitWidth(panel);
         return;
     }
     conversionText_ = text;
     refreshSecondPanel();
+}
+
+void StatusBarPanels::fitWidth(int panel)
+{
+    // A panel keeps its width unless its text needs more.
+    panels_[panel]->setFixedWidth(std::max(kPanelWidths[panel], panels_[panel]->layout()->sizeHint().width()));
 }
 
 void StatusBarPanels::setPowerOffArmed(bool armed)
@@ -88,6 +97,7 @@ void StatusBarPanels::refreshSecondPanel()
     armedMark_->setVisible(armed_ && batchRunning_);
     panels_[1]->setToolTip(armed_ ? QString(texts::kPowerOffArmed) : QString());
     panels_[1]->setCursor(armed_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    fitWidth(1);
 }
 
 bool StatusBarPanels::eventFilter(QObject* watched, QEvent* event)

@@ -34,6 +34,7 @@ protected:
 
 private:
     void refreshSecondPanel();
+    void fitWidth(int panel);
 
     QWidget* panels_[3] = {};
     QLabel* texts_[3] = {};

@@ -3,6 +3,7 @@
 #include "ui/GuiMessages.h"
 #include "ui/MainWindow.h"
 #include "ui/ConversionBinding.h"
+#include "ui/DBusNotifier.h"
 #include "platform/LogindPowerOff.h"
 #include "platform/AppDir.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     Application app(platform::ExecutableDir(), messages);
     messages.setParent(app.mainWindow.get());
     app.conversion->setPowerOff(std::make_unique<LogindPowerOff>());
+    app.conversion->setNotifier(std::make_unique<DBusNotifier>());
     app.mainWindow->centreOnScreen();
     app.mainWindow->show();
     return QApplication::exec();
