@@ -4,7 +4,7 @@
 
 #include "core/RequiredFiles.h"
 #include "media/MeasureFile.h"
-#include "platform/AppDir.h"
+#include "core/AppPlaces.h"
 #include "core/profiles/FormatCatalogue.h"
 
 #include <filesystem>
@@ -12,7 +12,7 @@
 
 int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    const std::string appDir = platform::ExecutableDir();
+    const std::string appDir = CurrentAppPlaces().encoderDir;
     for (const std::string& required : RequiredFilePaths(appDir)) {
         std::error_code error;
         if (!std::filesystem::exists(required, error)) {

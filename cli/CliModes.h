@@ -1,7 +1,7 @@
 #pragma once
 // The tool's modes, one file each. Each writes its results to `out`, its
 // complaints to `err`, and returns the exit status (0 done, 1 a file could
-// not be handled, 2 a usage error).
+// not be handled, 2 a usage error or an unreadable list of files).
 #include "cli/CliOptions.h"
 
 #include <iosfwd>

@@ -8,6 +8,9 @@
 
 namespace {
 
+// More shares than this is a typing error rather than a farm.
+constexpr int kMaxShards = 1000000;
+
 std::optional<int> WholeNumberIn(const std::string& text, int low, int high)
 {
     int value = 0;
@@ -70,6 +73,31 @@ const std::map<std::string, OptionRule, std::less<>>& OptionTable()
         table["--version"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
                                   return SetMode(o, CliMode::Version);
                               }};
+        table["--files-from"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
+                                     if (value.empty())
+                                         return name + " needs a file (- for standard input)";
+                                     o.listFiles.push_back(value);
+                                     return std::string();
+                                 }};
+        table["--shard"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
+                                const auto slash = value.find('/');
+                                const auto count = WholeNumberIn(value.substr(slash + 1), 1, kMaxShards);
+                                const auto index = slash == std::string::npos
+                                    ? std::nullopt
+                                    : WholeNumberIn(value.substr(0, slash), 1, count.value_or(0));
+                                if (!count || !index)
+                                    return name + " needs K/N with 1 <= K <= N, not \"" + value + "\"";
+                                o.shard = Shard{*index, *count};
+                                return std::string();
+                            }};
+        table["--quiet"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
+                                o.quiet = true;
+                                return std::string();
+                            }};
+        table["--json"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
+                               o.json = true;
+                               return std::string();
+                           }};
         table["--list-formats"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
                                        return SetMode(o, CliMode::ListFormats);
                                    }};
@@ -138,10 +166,16 @@ const std::map<std::string, OptionRule, std::less<>>& OptionTable()
     return table;
 }
 
+// FILE arguments, or lists of them still to be read.
+bool FilesGiven(const CliOptions& options)
+{
+    return !options.files.empty() || !options.listFiles.empty();
+}
+
 // Measuring reads nothing but the output format, for the Output cell.
 std::string AnalyzeCombinationError(const CliOptions& options)
 {
-    if (options.files.empty())
+    if (!FilesGiven(options))
         return "--analyze needs at least one FILE";
     const bool otherChoices = !options.listChoices.empty() || options.volumePosition != 5 || options.outputDir
         || options.overwrite || options.sourceSize.has_value() || options.attempt != 1;
@@ -150,19 +184,22 @@ std::string AnalyzeCombinationError(const CliOptions& options)
 
 std::string CheckCombination(const CliOptions& options)
 {
+    if ((options.quiet || options.json) && options.mode != CliMode::Convert && options.mode != CliMode::None)
+        return "--quiet and --json go with converting";
     switch (options.mode) {
     case CliMode::None:
         return "no mode given";
     case CliMode::Convert:
         return options.attempt != 1 ? "--attempt goes with --dry-run" : std::string();
     case CliMode::DryRun:
-        return options.files.empty() ? "--dry-run needs at least one FILE" : std::string();
+        return FilesGiven(options) ? std::string() : "--dry-run needs at least one FILE";
     case CliMode::Analyze:
         return AnalyzeCombinationError(options);
     case CliMode::Help:
+    case CliMode::Version:
     case CliMode::ListFormats:
     case CliMode::ShowProfile:
-        if (!options.files.empty() || options.choicesGiven || options.attempt != 1)
+        if (FilesGiven(options) || options.shard || options.choicesGiven || options.attempt != 1)
             return std::string(ModeName(options.mode)) + " takes no FILE and no choices";
         return {};
     }
@@ -212,7 +249,7 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments)
             return parsed;
     }
     // FILEs without a mode are converted.
-    if (options.mode == CliMode::None && !options.files.empty())
+    if (options.mode == CliMode::None && FilesGiven(options))
         options.mode = CliMode::Convert;
     parsed.error = CheckCombination(options);
     return parsed;

@@ -31,6 +31,12 @@ inline constexpr std::array<ListChoiceOption, 10> kListChoiceOptions{{
 
 enum class CliMode { None, Help, Version, ListFormats, ShowProfile, DryRun, Analyze, Convert };
 
+// --shard K/N: the K-th of N shares of the file list (1 <= K <= N).
+struct Shard {
+    int index = 1;
+    int count = 1;
+};
+
 struct CliOptions {
     CliMode mode = CliMode::None;
     int profileFormat = 0; // --show-profile N
@@ -47,6 +53,12 @@ struct CliOptions {
 
     int attempt = 1; // --attempt: which attempt's command lines a dry run prints
     std::vector<std::string> files;
+    std::vector<std::string> listFiles; // --files-from, in the order given; "-" is standard input
+    std::optional<Shard> shard;
+
+    // How a conversion reports.
+    bool quiet = false; // only the rows
+    bool json = false;  // the rows as JSON objects
 };
 
 struct ParsedArguments {

@@ -1,5 +1,7 @@
 #include "cli/CliChoices.h"
 #include "cli/CliModes.h"
+#include "cli/ProgressDisplay.h"
+#include "cli/RunReporter.h"
 
 #include "core/Messages.h"
 #include "core/SharedState.h"
@@ -7,18 +9,17 @@
 #include "core/Texts.h"
 #include "convert/HeadlessHost.h"
 #include "media/MeasureFile.h"
-#include "platform/AppDir.h"
+#include "core/AppPlaces.h"
+#include "platform/SignalWatch.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QSocketNotifier>
 
 #include <csignal>
-#include <fcntl.h>
-#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <ostream>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
@@ -44,108 +45,6 @@ private:
     std::vector<std::string> texts_;
 };
 
-// One progress line per file on the error stream, redrawn in place.
-class ProgressLines {
-public:
-    explicit ProgressLines(std::ostream& err)
-        : err_(err)
-    {
-    }
-
-    // A new line for the row's job.
-    void begin(int row)
-    {
-        std::lock_guard guard(lock_);
-        if (current_ >= 0)
-            err_ << '\n';
-        current_ = row;
-        width_ = 0;
-    }
-
-    // Redraws the line of the current job.
-    void draw(const FileRow& file, int bar)
-    {
-        std::lock_guard guard(lock_);
-        constexpr int kWidth = 30;
-        const std::string& progress = file.cell(FileColumn::Progress);
-        const int filled = (progress == texts::kDone ? 100 : bar) * kWidth / 100;
-        std::string line = std::filesystem::path(file.caption).filename().string() + " ["
-                           + std::string(filled, '#') + std::string(kWidth - filled, '-') + "] "
-                           + progress;
-        const std::size_t shown = line.size();
-        if (line.size() < width_)
-            line.append(width_ - line.size(), ' ');
-        width_ = shown;
-        err_ << '\r' << line << std::flush;
-    }
-
-    // The row of the last line drawn, or -1.
-    int current() const
-    {
-        std::lock_guard guard(lock_);
-        return current_;
-    }
-
-    void finish()
-    {
-        std::lock_guard guard(lock_);
-        if (current_ >= 0)
-            err_ << '\n' << std::flush;
-        current_ = -1;
-    }
-
-private:
-    std::ostream& err_;
-    mutable std::mutex lock_;
-    int current_ = -1;
-    std::size_t width_ = 0;
-};
-
-// Ctrl-C acts as Stop Convert answered with OK. The signal only writes a
-// byte into a pipe; the stop itself runs on this thread.
-int interruptPipe[2] = {-1, -1};
-
-void OnInterrupt(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(interruptPipe[1], &byte, 1);
-}
-
-class InterruptWatch {
-public:
-    explicit InterruptWatch(ConversionRun& run)
-    {
-        if (pipe2(interruptPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-            return;
-        notifier_.emplace(interruptPipe[0], QSocketNotifier::Read);
-        QObject::connect(&*notifier_, &QSocketNotifier::activated, [&run] {
-            char byte;
-            while (::read(interruptPipe[0], &byte, 1) == 1) {
-            }
-            if (run.stopAccepted())
-                run.stop();
-        });
-        struct sigaction action {};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previous_);
-    }
-    ~InterruptWatch()
-    {
-        if (!notifier_)
-            return;
-        sigaction(SIGINT, &previous_, nullptr);
-        notifier_.reset();
-        close(interruptPipe[0]);
-        close(interruptPipe[1]);
-        interruptPipe[0] = interruptPipe[1] = -1;
-    }
-
-private:
-    std::optional<QSocketNotifier> notifier_;
-    struct sigaction previous_ {};
-};
-
 // A checked row per file, measured as Add Files measures it unless
 // --source-size gives its Video Size cell. A file that gets no measurement
 // still gets a row, so its result line shows it was not converted.
@@ -163,11 +62,28 @@ std::vector<FileRow> RowsFor(const CliOptions& options, const ConversionChoices&
     return rows;
 }
 
+// Standard error on a terminal gets lines redrawn in place; anywhere else
+// only whole lines.
+ProgressStyle StyleFor(const CliOptions& options)
+{
+    if (options.quiet)
+        return ProgressStyle::Quiet;
+    return ::isatty(STDERR_FILENO) == 1 ? ProgressStyle::Terminal : ProgressStyle::Log;
+}
+
+int TerminalColumns()
+{
+    winsize size{};
+    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
+}
+
 } // namespace
 
 int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    CliChoices resolved = ResolveChoices(options, platform::ExecutableDir());
+    CliChoices resolved = ResolveChoices(options, CurrentAppPlaces().encoderDir);
     if (!resolved.error.empty())
         return UsageError(resolved.error, err);
 
@@ -182,33 +98,33 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
     shared.appDir = resolved.choices.appDir;
     CollectedMessages messages;
     HeadlessHost host(RowsFor(options, resolved.choices), resolved.choices, messages);
-    ProgressLines progress(err);
-    host.jobStarted = [&](int row) { progress.begin(row); };
-    host.changed = [&](int row) {
-        const int current = progress.current();
-        const auto rows = host.rows();
-        if (current >= 0 && (row == current || row < 0) && current < static_cast<int>(rows.size()))
-            progress.draw(rows[current], host.progressBar());
-    };
+    ProgressDisplay display(err, StyleFor(options), TerminalColumns());
+    RunReporter reporter(host, display);
+    host.jobStarted = [&](int row) { reporter.jobStarted(row); };
+    host.changed = [&](int row) { reporter.changed(row); };
     ConversionRun run(shared, host);
-    InterruptWatch interrupts(run);
+    // Ctrl-C acts as Stop Convert answered with OK.
+    const platform::SignalWatch interrupts({SIGINT}, [&run] {
+        if (run.stopAccepted())
+            run.stop();
+    });
     QEventLoop loop;
     run.worker->OnTerminate = [&loop](WorkerTaskBase*, WorkerThread*, void*&) { loop.quit(); };
     run.start();
     loop.exec();
     host.changed = nullptr;
     host.jobStarted = nullptr;
-    progress.finish();
 
     bool allDone = true;
-    for (const FileRow& row : host.rows()) {
-        out << row.caption;
-        for (const std::string& cell : row.cells)
-            out << '\t' << cell;
-        out << '\n';
-        allDone = allDone && row.cell(FileColumn::Progress) == texts::kDone;
+    for (const RowReport& report : reporter.finish()) {
+        out << (options.json ? JsonLine(report) : TabLine(report)) << '\n';
+        allDone = allDone && report.row.cell(FileColumn::Progress) == texts::kDone;
     }
-    for (const std::string& text : messages.texts())
-        out << text << '\n';
+    // The closing message is no row: beside JSON rows it goes to standard error.
+    std::ostream& messageOut = options.json ? err : out;
+    for (const std::string& text : messages.texts()) {
+        if (!options.quiet)
+            messageOut << text << '\n';
+    }
     return allDone ? kExitOk : kExitFailure;
 }

@@ -4,7 +4,7 @@
 #include "core/JobPlanner.h"
 #include "core/cmdline/CommandLineBuilder.h"
 #include "core/TextRules.h"
-#include "platform/AppDir.h"
+#include "core/AppPlaces.h"
 #include "core/profiles/FormatCatalogue.h"
 
 #include <filesystem>
@@ -68,7 +68,7 @@ private:
 
 int RunDryRun(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    CliChoices resolved = ResolveChoices(options, platform::ExecutableDir());
+    CliChoices resolved = ResolveChoices(options, CurrentAppPlaces().encoderDir);
     if (!resolved.error.empty())
         return UsageError(resolved.error, err);
     DryRun dryRun(std::move(resolved.choices), options);

@@ -1,6 +1,6 @@
 #include "cli/CliModes.h"
 
-#include "core/ProgramVersion.h"
+#include "core/Version.h"
 
 #include <ostream>
 
@@ -9,9 +9,9 @@ namespace {
 constexpr const char* kUsage = R"(Usage:
   vantorel-cli --list-formats
   vantorel-cli --show-profile N
-  vantorel-cli [choices] --dry-run [--attempt 1|2] FILE...
-  vantorel-cli [--format N] --analyze FILE...
-  vantorel-cli [choices] FILE...
+  vantorel-cli [choices] [files] --dry-run [--attempt 1|2] FILE...
+  vantorel-cli [--format N] [files] --analyze FILE...
+  vantorel-cli [choices] [files] [--quiet] [--json] FILE...
   vantorel-cli --help
   vantorel-cli --version
 
@@ -28,12 +28,33 @@ constexpr const char* kUsage = R"(Usage:
                     TAB, Output (the tag of --format)
 --attempt 2         with --dry-run: the lines of the second attempt instead
 FILE...             without a mode: converts the files one after another as
-                    the window does; a progress bar per file on standard
-                    error, then one line per file on standard output (the
-                    file, TAB, then its six cells: video size, frame rate,
-                    duration, output, progress, frames, TAB-separated), then
-                    the closing message. Ctrl-C stops the conversions.
+                    the window does, then prints one line per file on
+                    standard output (the file, TAB, then its six cells: video
+                    size, frame rate, duration, output, progress, frames,
+                    TAB-separated), then the closing message. On a terminal,
+                    standard error shows one line per file, updated in place:
+                    name, percentage, speed as a multiple of real time, time
+                    left; elsewhere (a log) one line per finished file, such
+                    as "clip.avi: Done" or "clip.avi: Failed: <reason>".
+                    Ctrl-C stops the conversions.
+--quiet             with converting: nothing but the rows (no progress, no
+                    closing message)
+--json              with converting: each row as one JSON object a line on
+                    standard output (input, output, outcome, reason, frames,
+                    duration, seconds); the closing message goes to standard
+                    error
 --                  ends the options (for a FILE whose name starts with -)
+
+Files (with --dry-run, --analyze or converting):
+  --files-from LIST     the files named in LIST, one path a line, after the
+                        FILE arguments; - reads standard input; may be given
+                        more than once
+  --shard K/N           only the K-th of N shares (1 <= K <= N): the files
+                        sorted, each once, then every N-th from the K-th.
+                        Files whose outputs could take one name share a
+                        share, so N runs given the same list and the same
+                        --output-dir (on N machines) convert every file once
+                        with no clashing output names
 
 Choices (texts are exact entries of the chosen format's lists):
   --format N            output format index, 0 to 29 (default 0; a separator
@@ -48,9 +69,14 @@ Choices (texts are exact entries of the chosen format's lists):
   --source-size TEXT    the file's "Video Size" cell (a dry run's default is
                         "0 x 0"; converting measures each file without it)
 
-The encoder is looked up beside this tool. Exit status: 0 done (every file
-converted), 1 a file could not be handled (reported on standard error, or
-not "Done" after a conversion), 2 usage error.
+The encoder is looked up beside this tool, or where the installation put it
+(../libexec/vantorel/ from this tool's folder).
+
+Exit status:
+  0  done (every file converted)
+  1  a file could not be handled (reported on standard error, or not "Done"
+     after a conversion)
+  2  usage error, or a --files-from list that cannot be read
 )";
 
 } // namespace
@@ -63,7 +89,7 @@ int RunHelp(std::ostream& out)
 
 int RunVersion(std::ostream& out)
 {
-    out << "vantorel-cli " << ProgramVersion() << '\n';
+    out << "vantorel-cli " << kVersion << '\n';
     return kExitOk;
 }
 

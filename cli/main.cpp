@@ -2,6 +2,7 @@
 // command lines, for scripts and checks, on the application's own code.
 #include "cli/CliModes.h"
 #include "cli/CliOptions.h"
+#include "cli/FileList.h"
 
 #include <iostream>
 
@@ -11,7 +12,9 @@ int main(int argc, char* argv[])
     const ParsedArguments parsed = ParseCliArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty())
         return UsageError(parsed.error, std::cerr);
-    const CliOptions& options = parsed.options;
+    CliOptions options = parsed.options;
+    if (!GatherFiles(options, std::cin, std::cerr))
+        return kExitUsage;
     int status = kExitUsage;
     switch (options.mode) {
     case CliMode::Help:

@@ -109,6 +109,7 @@ bool ConversionQueue::convertRow(int rowIndex)
     host_.scrollToRow(rowIndex);
     anyJobStarted_ = true;
     std::string videoOutput = built.outputPath;
+    host_.setOutputPath(rowIndex, videoOutput);
     for (auto run = plan.next(); run; run = plan.next()) {
         if (stopped())
             return false;
@@ -121,6 +122,7 @@ bool ConversionQueue::convertRow(int rowIndex)
             }
             built = build(job);
             videoOutput = built.outputPath;
+            host_.setOutputPath(rowIndex, videoOutput);
             host_.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
         } else if (run->kind == RunKind::Thumbnail) {
             built = buildThumbnail(job, videoOutput);

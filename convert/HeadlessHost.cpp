@@ -7,6 +7,7 @@
 
 HeadlessHost::HeadlessHost(std::vector<FileRow> rows, ConversionChoices choices, Messages& messages)
     : rows_(std::move(rows))
+    , outputPaths_(rows_.size())
     , choices_(std::move(choices))
     , messages_(messages)
 {
@@ -107,6 +108,19 @@ void HeadlessHost::resetMuteAudio()
 {
     std::lock_guard guard(lock_);
     choices_.muteIndex = 0;
+}
+
+std::string HeadlessHost::outputPath(int row) const
+{
+    std::lock_guard guard(lock_);
+    return row >= 0 && row < static_cast<int>(outputPaths_.size()) ? outputPaths_[row] : std::string();
+}
+
+void HeadlessHost::setOutputPath(int row, const std::string& path)
+{
+    std::lock_guard guard(lock_);
+    if (row >= 0 && row < static_cast<int>(outputPaths_.size()))
+        outputPaths_[row] = path;
 }
 
 void HeadlessHost::notify(int row)

@@ -25,6 +25,8 @@ public:
 
     int progressBar() const;
     std::string statusPanel() const;
+    // The file the row's conversion wrote last; empty when none was named.
+    std::string outputPath(int row) const;
 
     std::vector<FileRow> rows() override;
     void setCell(int row, FileColumn column, const std::string& text) override;
@@ -42,12 +44,14 @@ public:
     void startCountdown() override;
     ConversionChoices choices() override;
     void resetMuteAudio() override;
+    void setOutputPath(int row, const std::string& path) override;
 
 private:
     void notify(int row);
 
     mutable std::mutex lock_;
     std::vector<FileRow> rows_;
+    std::vector<std::string> outputPaths_;
     ConversionChoices choices_;
     Messages& messages_;
     int progressBar_ = 0;

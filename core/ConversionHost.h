@@ -46,4 +46,7 @@ public:
     virtual ConversionChoices choices() = 0;
     // Selects "False" in the mute list again.
     virtual void resetMuteAudio() = 0;
+    // The file the row's conversion writes, named before each attempt; only
+    // a front end that reports it keeps it.
+    virtual void setOutputPath(int /*row*/, const std::string& /*path*/) {}
 };

@@ -3,6 +3,8 @@
 #include "platform/IniFile.h"
 #include "core/profiles/FormatCatalogue.h"
 
+#include <filesystem>
+
 namespace {
 
 constexpr const char* kFileName = "plumly.ini";
@@ -26,8 +28,8 @@ bool IsNoFormat(int index)
 
 } // namespace
 
-SettingsFile::SettingsFile(const std::string& appDir)
-    : path_(appDir + kFileName)
+SettingsFile::SettingsFile(const std::string& dir)
+    : path_(dir + kFileName)
 {
 }
 
@@ -64,6 +66,9 @@ SettingsLoad SettingsFile::load(SettingsValues& values, std::string& addFilesDir
 
 bool SettingsFile::save(const SettingsValues& values, const std::string& addFilesDir) const
 {
+    // The user's configuration folder may not hold ours yet.
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), error);
     IniFile ini(path_);
     const bool written = (!ini.exists() || ini.read()) && ini.writeString(kGeneral, kOutputDir, values.outputDir)
         && ini.writeBool(kCheckBoxes, kOverwrite, values.overwrite) && ini.writeBool(kCheckBoxes, kShutDown, values.shutDown)

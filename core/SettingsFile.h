@@ -1,7 +1,8 @@
 #pragma once
-// "plumly.ini" in AppDir: the five choices kept between runs, and the folder
-// the open dialog was last used in. Read once at start-up over the window's
-// defaults, written once when the main window closes.
+// "plumly.ini" in the settings folder (AppDir when run from the build
+// folder): the five choices kept between runs, and the folder the open
+// dialog was last used in. Read once at start-up over the window's defaults,
+// written once when the main window closes.
 #include <string>
 
 // The five values the file keeps, as the window holds them.
@@ -24,8 +25,8 @@ enum class SettingsLoad {
 
 class SettingsFile {
 public:
-    // `appDir` ends in a separator.
-    explicit SettingsFile(const std::string& appDir);
+    // `dir` ends in a separator.
+    explicit SettingsFile(const std::string& dir);
 
     const std::string& path() const { return path_; }
 
@@ -35,8 +36,8 @@ public:
     SettingsLoad load(SettingsValues& values) const;
     SettingsLoad load(SettingsValues& values, std::string& addFilesDir) const;
     // Writes the five keys in their order, then the recent folder when there
-    // is one, keeping the file's other lines. On failure the file is deleted
-    // where it can be; false then.
+    // is one, keeping the file's other lines; a missing folder is created
+    // first. On failure the file is deleted where it can be; false then.
     bool save(const SettingsValues& values, const std::string& addFilesDir = {}) const;
 
 private:

@@ -6,7 +6,7 @@
 #include <string>
 
 struct SharedState {
-    std::string appDir;                              // executable's folder, ends in "/"
+    std::string appDir;                              // the encoder's folder, ends in "/"
     std::atomic<bool> isConverting{false};           // a job reached the encoder
     std::atomic<bool> stopRequested{false};          // Stop Convert: end the encoder and the walk, no shutdown
     std::atomic<bool> shutdownPending{false};        // the power-off countdown runs

@@ -65,6 +65,12 @@ const AVCodec* FindAudioEncoder(const std::string& name, const AVOutputFormat* m
     return codec;
 }
 
+// Sound of more than 16 bits; lossless FLAC keeps up to 24 of them.
+bool HasDeepSamples(const AVCodecParameters& source)
+{
+    return source.bits_per_raw_sample > 16 || source.bits_per_coded_sample > 16;
+}
+
 AudioEncoding OpenAmrNb(const EncodeRequest& request)
 {
     AudioEncoding encoding;
@@ -113,6 +119,8 @@ AudioEncoding OpenAudioEncoder(const EncodeRequest& request, AVStream* source, c
     const int sourceChannels = givenChannels > 0 ? givenChannels : 2;
     encoding.layout = LayoutFor(codec, request.channels.value_or(std::min(sourceChannels, 8)));
     encoding.format = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
+    if (codec->id == AV_CODEC_ID_FLAC && HasDeepSamples(*source->codecpar))
+        encoding.format = AV_SAMPLE_FMT_S32;
 
     CodecContextPtr context(avcodec_alloc_context3(codec));
     if (!context)

@@ -33,9 +33,21 @@ std::string EncoderNameFor(const std::string& commandLineName)
         {"wmv3x", "wmv2"},            {"mpeg4aac", "aac"},     {"mpeg4aac_qt", "aac"}, {"aac", "aac"},
         {"mp3", "libmp3lame"},        {"mp2", "mp2"},          {"ac3", "ac3"},       {"pcm_s16le", "pcm_s16le"},
         {"wma7x", "wmav2"},
+        {"h265", "libx265"},          {"hevc", "libx265"},     {"av1", "libsvtav1"}, {"vp9", "libvpx-vp9"},
+        {"opus", "libopus"},          {"flac", "flac"},        {"vorbis", "libvorbis"}, {"gif", "gif"},
     };
     const auto found = encoders.find(Lower(commandLineName));
     return found == encoders.end() ? commandLineName : found->second;
+}
+
+bool IsStreamCopy(const std::string& commandLineName)
+{
+    return Lower(commandLineName) == "copy";
+}
+
+bool IsPaletteVideo(const std::string& commandLineName, const AVOutputFormat* muxer)
+{
+    return commandLineName.empty() ? muxer->video_codec == AV_CODEC_ID_GIF : EncoderNameFor(commandLineName) == "gif";
 }
 
 bool IsAmrNb(const std::string& commandLineName)
@@ -71,8 +83,10 @@ const AVInputFormat* ChooseDemuxer(const std::string& formatName)
 
 bool IsAudioOnlyContainer(const AVOutputFormat* muxer, const std::string& outputPath)
 {
-    static const std::set<std::string> audioExtensions = {"mp3", "mp2", "m4a", "wav", "ogg", "aac", "wma", "ra", "ac3"};
-    static const std::set<std::string> audioMuxers = {"mp3", "mp2", "adts", "wav", "ac3", "amr"};
+    // FLAC files may hold a cover picture, which is not the video.
+    static const std::set<std::string> audioExtensions = {"mp3", "mp2", "m4a", "wav", "ogg", "aac", "wma", "ra", "ac3",
+                                                          "flac", "opus"};
+    static const std::set<std::string> audioMuxers = {"mp3", "mp2", "adts", "wav", "ac3", "amr", "flac"};
     return muxer->video_codec == AV_CODEC_ID_NONE || audioMuxers.count(muxer->name)
         || audioExtensions.count(Extension(outputPath));
 }

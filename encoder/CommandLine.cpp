@@ -55,7 +55,8 @@ FrameDimensions SizeFromText(const std::string& option, const std::string& text)
     const bool read = x != std::string::npos
         && std::from_chars(size.data(), size.data() + x, width).ptr == size.data() + x
         && std::from_chars(size.data() + x + 1, end, height).ptr == end;
-    if (!read || width <= 0 || height <= 0 || width > 16384 || height > 16384)
+    // A side of 0 is no bound for -fit; ParseCommandLine holds it to that.
+    if (!read || width < 0 || height < 0 || width + height == 0 || width > 16384 || height > 16384)
         Fail(option + " takes a frame size such as 320x240, not '" + text + "'");
     return {width, height};
 }
@@ -71,6 +72,23 @@ double SecondsFromText(const std::string& option, const std::string& text)
 int PaddingFromText(const std::string& option, const std::string& text)
 {
     return WholeNumberWithin(option, text, 0, 8192).value_or(0);
+}
+
+bool FastStartFromText(const std::string& option, const std::string& text)
+{
+    const std::string flags = Trimmed(text);
+    if (!flags.empty() && flags != "+faststart" && flags != "faststart")
+        Fail(option + " takes +faststart, not '" + text + "'");
+    return !flags.empty();
+}
+
+// -fit needs a box, and only a box has a side without bound.
+void CheckSize(const EncodeRequest& request)
+{
+    if (request.fitInside && !request.size)
+        Fail("-fit needs -s with the size to fit inside, such as -s 1280x720 -fit");
+    if (!request.fitInside && request.size && (request.size->width == 0 || request.size->height == 0))
+        Fail("-s with a side of 0 needs -fit: that side then follows the picture's aspect");
 }
 
 // Sets the option that takes a value; false for an option it does not know.
@@ -98,7 +116,9 @@ bool ApplyValue(EncodeRequest& r, const std::string& option, const std::string& 
         if (const auto rate = NumberWithin(option, value, 0.5, 1000))
             r.frameRate = FrameRateFromText(*rate);
     } else if (option == "-s") {
-        if (!Trimmed(value).empty())
+        if (Trimmed(value) == "keep")
+            r.size.reset();
+        else if (!Trimmed(value).empty())
             r.size = SizeFromText(option, value);
     } else if (option == "-padtop")
         r.padding.top = PaddingFromText(option, value);
@@ -124,6 +144,12 @@ bool ApplyValue(EncodeRequest& r, const std::string& option, const std::string& 
             r.startSeconds = SecondsFromText(option, value);
     } else if (option == "-title")
         r.title = value;
+    else if (option == "-crf")
+        r.qualityFactor = NumberWithin(option, value, 0, 63);
+    else if (option == "-preset")
+        r.speedPreset = Trimmed(value);
+    else if (option == "-movflags")
+        r.fastStart = FastStartFromText(option, value);
     else
         return false;
     return true;
@@ -146,6 +172,10 @@ bool ApplySwitch(EncodeRequest& r, const std::string& option)
         r.noVideo = true;
     else if (option == "-an")
         r.noAudio = true;
+    else if (option == "-fit")
+        r.fitInside = true;
+    else if (option == "-chapters")
+        r.keepChapters = true;
     else
         return false;
     return true;
@@ -214,6 +244,7 @@ EncodeRequest ParseCommandLine(const std::vector<std::string>& arguments)
     }
     if (!inputSeen)
         Fail("no input file: give -i and the path of the file");
+    CheckSize(request);
     return request;
 }
 

@@ -94,6 +94,15 @@ std::string FaultLine(FaultKind kind, const std::string& reason)
     return "error: " + reason;
 }
 
+std::string SubtitlesLeftOutLine(const std::vector<int>& streams)
+{
+    std::string numbers;
+    for (const int stream : streams)
+        numbers += (numbers.empty() ? "#0." : ", #0.") + std::to_string(stream);
+    return (streams.size() == 1 ? "Subtitle stream " + numbers + " is" : "Subtitle streams " + numbers + " are")
+        + " left out: the output carries picture and sound only";
+}
+
 Console::Console(bool machineOutput) : machineOutput_(machineOutput) {}
 
 void Console::banner()

@@ -53,6 +53,8 @@ std::string InputBlock(const MediaSummary& input);
 std::string OutputBlock(const MediaSummary& output);
 std::string ProgressLine(const ProgressSnapshot& progress);
 std::string FaultLine(FaultKind kind, const std::string& reason);
+// A note, not a failure: the input's subtitle streams are not carried over.
+std::string SubtitlesLeftOutLine(const std::vector<int>& streams);
 
 // Writes whole lines to standard output and flushes after each, since the
 // reader is a pipe. Without machine output a progress report overwrites the

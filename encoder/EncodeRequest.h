@@ -33,6 +33,7 @@ struct EncodeRequest {
     std::string output;               // empty: describe the input and stop
     std::string outputFormat;         // -f after -i
 
+    // The codec name "copy": that stream's packets go over unchanged.
     std::string videoCodec;           // command-line codec names; empty: the container's default
     std::string audioCodec;
     bool noVideo = false;             // -vn
@@ -43,12 +44,15 @@ struct EncodeRequest {
     std::optional<int64_t> bufferSize;        // bits
     std::optional<int64_t> bitrateTolerance;  // bits
     std::optional<AVRational> frameRate;
-    std::optional<FrameDimensions> size;
+    std::optional<FrameDimensions> size;      // "-s keep" leaves it unset: the source's size
+    bool fitInside = false;                   // -fit: the picture fits inside size, aspect kept; 0 is no bound
     Padding padding;
     std::optional<int> gopSize;
     std::optional<double> qscale;
     std::optional<int> coder;                 // 0: CAVLC, 1: CABAC
     bool bitexact = false;
+    std::optional<double> qualityFactor;      // -crf
+    std::string speedPreset;                  // -preset; empty: the encoder's own
 
     std::optional<int64_t> audioBitrate;      // bits per second
     std::optional<int> sampleRate;
@@ -60,6 +64,8 @@ struct EncodeRequest {
     std::optional<std::string> title;
     bool id3v1 = false;
     bool id3v2 = false;
+    bool fastStart = false;                   // -movflags +faststart
+    bool keepChapters = false;                // -chapters
 };
 
 } // namespace ridod2e

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace ridod2e {
 namespace {
@@ -65,6 +66,23 @@ AVRational OutputPixelAspect(FrameDimensions source, AVRational sourceAspect, co
     av_reduce(&aspect.num, &aspect.den, int64_t {sourceAspect.num} * source.width * geometry.frameHeight(),
               int64_t {sourceAspect.den} * source.height * geometry.frameWidth(), 255);
     return aspect;
+}
+
+FrameDimensions FitInside(FrameDimensions source, AVRational pixelAspect, FrameDimensions box)
+{
+    const double aspect = pixelAspect.num > 0 && pixelAspect.den > 0 ? av_q2d(pixelAspect) : 1.0;
+    const double shownWidth = std::max(1, source.width) * aspect;
+    const double shownHeight = std::max(1, source.height);
+    double scale = HUGE_VAL;
+    if (box.width > 0)
+        scale = box.width / shownWidth;
+    if (box.height > 0)
+        scale = std::min(scale, box.height / shownHeight);
+    const auto even = [](double side, int bound) {
+        const int rounded = std::max(2, 2 * static_cast<int>(std::lround(side / 2)));
+        return bound > 0 ? std::min(rounded, std::max(2, bound - bound % 2)) : rounded;
+    };
+    return {even(shownWidth * scale, box.width), even(shownHeight * scale, box.height)};
 }
 
 bool IsStandardH263Size(int width, int height)

@@ -36,6 +36,11 @@ FrameGeometry PlanGeometry(FrameDimensions source, const std::optional<FrameDime
 AVRational OutputPixelAspect(FrameDimensions source, AVRational sourceAspect, const FrameGeometry& geometry,
                              bool resized);
 
+// The largest picture of the source's shape (its pixel aspect counted) that
+// fits inside the box, larger or smaller than the source; a side of 0 in the
+// box is no bound. Both sides even, at least 2.
+FrameDimensions FitInside(FrameDimensions source, AVRational pixelAspect, FrameDimensions box);
+
 // The frame sizes that plain H.263 can code, and the wider range that H.263
 // version 2 (custom picture format) can.
 bool IsStandardH263Size(int width, int height);

@@ -130,6 +130,15 @@ int InputMedia::audioStream() const
     return best >= 0 ? best : -1;
 }
 
+std::vector<int> InputMedia::subtitleStreams() const
+{
+    std::vector<int> streams;
+    for (unsigned i = 0; i < context_->nb_streams; ++i)
+        if (context_->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE)
+            streams.push_back(static_cast<int>(i));
+    return streams;
+}
+
 double InputMedia::start() const
 {
     if (context_->start_time == AV_NOPTS_VALUE)

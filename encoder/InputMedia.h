@@ -8,6 +8,7 @@
 #include "encoder/Libav.h"
 
 #include <string>
+#include <vector>
 
 namespace ridod2e {
 
@@ -26,6 +27,9 @@ public:
     // art, and the best audio; -1 when there is none.
     int videoStream() const;
     int audioStream() const;
+
+    // The subtitle streams, which no output takes.
+    std::vector<int> subtitleStreams() const;
 
     // Seconds of the earliest timestamp; 0 when unknown.
     double start() const;

@@ -3,10 +3,14 @@
 #include "encoder/Fault.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 
 extern "C" {
 #include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
 }
 
 namespace ridod2e {
@@ -22,6 +26,9 @@ bool IsContainerTag(const std::string& key)
 
 OutputMedia::OutputMedia(const EncodeRequest& request, const AVOutputFormat* muxer) : request_(request)
 {
+    const AVClass* muxerOptions = muxer->priv_class;
+    if (request.fastStart && !av_opt_find(&muxerOptions, "movflags", nullptr, 0, AV_OPT_SEARCH_FAKE_OBJ))
+        Fail("-movflags +faststart is for MP4 and QuickTime files, not for " + std::string(muxer->name) + " files");
     std::error_code error;
     if (std::filesystem::exists(request.output, error)) {
         if (std::filesystem::equivalent(request.input, request.output, error))
@@ -66,6 +73,63 @@ int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
     return stream->index;
 }
 
+int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
+{
+    AVStream* stream = avformat_new_stream(context_, nullptr);
+    if (!stream)
+        throw std::bad_alloc();
+    Check(avcodec_parameters_copy(stream->codecpar, source->codecpar),
+          "cannot describe the copy of stream #0." + std::to_string(source->index));
+    // The input container's tag may mean something else in this one; the
+    // muxer picks its own for the codec.
+    stream->codecpar->codec_tag = 0;
+    stream->time_base = source->time_base;
+    stream->sample_aspect_ratio = source->sample_aspect_ratio;
+    stream->disposition = source->disposition;
+    Check(av_dict_copy(&stream->metadata, source->metadata, 0), "cannot copy the tags of a stream");
+    // A phone's rotation and the like.
+    for (int i = 0; i < source->nb_side_data; ++i) {
+        const AVPacketSideData& data = source->side_data[i];
+        uint8_t* copy = av_stream_new_side_data(stream, data.type, data.size);
+        if (!copy)
+            throw std::bad_alloc();
+        std::memcpy(copy, data.data, data.size);
+    }
+    if (frameRate.num > 0) {
+        stream->avg_frame_rate = frameRate;
+        stream->r_frame_rate = frameRate;
+    }
+    frameRates_.push_back(frameRate);
+    return stream->index;
+}
+
+void OutputMedia::keepChapters(const AVFormatContext* input, double fromSeconds)
+{
+    for (unsigned i = 0; i < input->nb_chapters; ++i) {
+        const AVChapter& source = *input->chapters[i];
+        const int64_t offset = av_rescale_q(std::llround(fromSeconds * AV_TIME_BASE), AV_TIME_BASE_Q, source.time_base);
+        if (source.end - offset <= 0)
+            continue;
+        std::unique_ptr<AVChapter, decltype(&av_free)> chapter(static_cast<AVChapter*>(av_mallocz(sizeof(AVChapter))),
+                                                               &av_free);
+        auto** chapters = static_cast<AVChapter**>(
+            av_realloc_array(context_->chapters, context_->nb_chapters + 1, sizeof(AVChapter*)));
+        if (!chapters)
+            throw std::bad_alloc();
+        context_->chapters = chapters;
+        if (!chapter)
+            throw std::bad_alloc();
+        chapter->id = source.id;
+        chapter->time_base = source.time_base;
+        chapter->start = std::max<int64_t>(0, source.start - offset);
+        chapter->end = source.end - offset;
+        // The context frees its chapters and their tags from here on.
+        AVChapter* kept = chapter.release();
+        context_->chapters[context_->nb_chapters++] = kept;
+        Check(av_dict_copy(&kept->metadata, source.metadata, 0), "cannot copy the tags of a chapter");
+    }
+}
+
 void OutputMedia::setTags(const AVDictionary* inputTags)
 {
     const AVDictionaryEntry* tag = nullptr;
@@ -84,6 +148,8 @@ void OutputMedia::open(const AVDictionary* inputTags)
         options.set("id3v2_version", request_.id3v2 ? "3" : "0");
         options.set("write_id3v1", request_.id3v1 ? "1" : "0");
     }
+    if (request_.fastStart)
+        options.set("movflags", "+faststart");
     if (!(context_->oformat->flags & AVFMT_NOFILE)) {
         Check(avio_open(&context_->pb, request_.output.c_str(), AVIO_FLAG_WRITE),
               "cannot create the output file '" + request_.output + "'");

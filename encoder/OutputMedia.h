@@ -13,7 +13,8 @@ namespace ridod2e {
 
 class OutputMedia {
 public:
-    // Fails when the file exists and -y was not given, or is the input.
+    // Fails when the file exists and -y was not given, or is the input, or
+    // when fast start is asked of a container that has no index to move.
     OutputMedia(const EncodeRequest& request, const AVOutputFormat* muxer);
     ~OutputMedia();
     OutputMedia(const OutputMedia&) = delete;
@@ -22,6 +23,14 @@ public:
     // Adds a stream for the encoder; returns its index. frameRate is {0, 1}
     // for audio.
     int addStream(const StreamEncoder& encoder, AVRational frameRate);
+
+    // Adds a stream whose packets are the input stream's own; returns its
+    // index. frameRate is {0, 1} for audio.
+    int addCopiedStream(const AVStream* source, AVRational frameRate);
+
+    // Takes over the input's chapters, on a timeline that starts at the
+    // given second of the input; before open().
+    void keepChapters(const AVFormatContext* input, double fromSeconds);
 
     // Creates the file and writes its header, with the input's tags.
     void open(const AVDictionary* inputTags);

@@ -9,8 +9,12 @@ constexpr auto ReportInterval = std::chrono::milliseconds(400);
 
 } // namespace
 
-ProgressReporter::ProgressReporter(Console& console, bool video)
-    : console_(console), video_(video), started_(Clock::now()), lastReport_(started_)
+ProgressReporter::ProgressReporter(Console& console, bool video, bool picturesGatheredFirst)
+    : console_(console),
+      video_(video),
+      picturesGatheredFirst_(picturesGatheredFirst),
+      started_(Clock::now()),
+      lastReport_(started_)
 {
 }
 
@@ -30,7 +34,7 @@ void ProgressReporter::report(int64_t frames, double quality, int64_t bytes, dou
     const Clock::time_point now = Clock::now();
     const double elapsed = std::chrono::duration<double>(now - started_).count();
     ProgressSnapshot snapshot;
-    snapshot.video = video_;
+    snapshot.video = video_ && (frames > 0 || !picturesGatheredFirst_);
     snapshot.frames = frames;
     snapshot.framesPerSecond = elapsed > 0 ? frames / elapsed : 0;
     snapshot.quality = quality;

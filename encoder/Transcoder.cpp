@@ -45,7 +45,7 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
 
     std::unique_ptr<VideoRoute> video;
     std::unique_ptr<AudioRoute> audio;
-    ProgressReporter reporter(console, takeVideo);
+    ProgressReporter reporter(console, takeVideo, takeVideo && IsPaletteVideo(request.videoCodec, muxer));
     const auto report = [&](bool last) {
         const int64_t frames = video ? video->frames() : 0;
         const double quality = video ? video->quality() : 0;
@@ -63,6 +63,10 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
     if (video && !audio && NeedsSoundTrack(muxer))
         silence = std::make_unique<SilentTrack>(request, muxer, output);
     input.keepOnly(video ? video->inputStream() : -1, audio ? audio->inputStream() : -1);
+    if (const std::vector<int> subtitles = input.subtitleStreams(); !subtitles.empty())
+        console.print(SubtitlesLeftOutLine(subtitles));
+    if (request.keepChapters)
+        output.keepChapters(input.context(), input.start() + request.startSeconds.value_or(0));
 
     output.open(input.context()->metadata);
     console.print(OutputBlock(output.summary()));

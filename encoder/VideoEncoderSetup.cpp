@@ -2,6 +2,7 @@
 
 #include "encoder/CodecChoice.h"
 #include "encoder/Fault.h"
+#include "encoder/VideoCodecTuning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,6 +37,9 @@ AVPixelFormat PictureFormatFor(const AVCodec* codec)
 {
     if (!codec->pix_fmts)
         return AV_PIX_FMT_YUV420P;
+    // GIF pictures take the palette the filters make for the whole clip.
+    if (codec->id == AV_CODEC_ID_GIF)
+        return AV_PIX_FMT_PAL8;
     for (const AVPixelFormat* format = codec->pix_fmts; *format != AV_PIX_FMT_NONE; ++format)
         if (*format == AV_PIX_FMT_YUV420P || *format == AV_PIX_FMT_YUVJ420P)
             return *format;
@@ -83,9 +87,8 @@ void SetRateControl(AVCodecContext& context, const AVCodec* codec, const EncodeR
     if (request.videoBitrate) {
         // With a bitrate given, -qscale would override it: the bitrate wins.
         context.bit_rate = *request.videoBitrate;
-    } else if (x264) {
-        if (request.qscale)
-            options.set("crf", std::to_string(std::clamp(*request.qscale, 0.0, 51.0)).c_str());
+    } else if (HasQualityFactor(codec)) {
+        SetQualityFactor(context, codec, request, options);
     } else {
         const double fallback = codec->id == AV_CODEC_ID_MJPEG ? DefaultJpegQuantiser : DefaultQuantiser;
         context.flags |= AV_CODEC_FLAG_QSCALE;
@@ -124,11 +127,16 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     VideoEncoding encoding;
     encoding.format = PictureFormatFor(codec);
     const FrameDimensions sourceSize {source->codecpar->width, source->codecpar->height};
-    if (!request.size && (sourceSize.width <= 0 || sourceSize.height <= 0))
+    if ((!request.size || request.fitInside) && (sourceSize.width <= 0 || sourceSize.height <= 0))
         Fail("the picture size of stream #0." + std::to_string(source->index) + " is unknown; give -s");
-    encoding.geometry = PlanGeometry(sourceSize, request.size, request.padding, NeedsEvenSizes(encoding.format));
     const AVRational sourceAspect = av_guess_sample_aspect_ratio(input, source, nullptr);
-    encoding.pixelAspect = OutputPixelAspect(sourceSize, sourceAspect, encoding.geometry, request.size.has_value());
+    const std::optional<FrameDimensions> picture =
+        request.fitInside ? FitInside(sourceSize, sourceAspect, *request.size) : request.size;
+    encoding.geometry = PlanGeometry(sourceSize, picture, request.padding, NeedsEvenSizes(encoding.format));
+    // A fitted picture was sized for its display shape already: square pixels.
+    encoding.pixelAspect = request.fitInside
+        ? AVRational {1, 1}
+        : OutputPixelAspect(sourceSize, sourceAspect, encoding.geometry, request.size.has_value());
     const int width = encoding.geometry.frameWidth();
     const int height = encoding.geometry.frameHeight();
     if (av_image_check_size(width, height, 0, nullptr) < 0)
@@ -156,6 +164,7 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     Dictionary options;
     options.set("threads", "auto");
     SetRateControl(*context, codec, request, options);
+    TuneVideoCodec(codec, request, muxer, options, override);
     if (codec->id == AV_CODEC_ID_H264 && std::string(muxer->name) == "psp")
         options.set("profile", "main");
 

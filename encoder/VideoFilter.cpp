@@ -1,10 +1,35 @@
 #include "encoder/VideoFilter.h"
 
 extern "C" {
+#include <libavutil/mathematics.h>
 #include <libavutil/pixdesc.h>
 }
 
 namespace ridod2e {
+namespace {
+
+// The pictures are cut to the output's rate before they are held, then one
+// palette is made from all of them and each is drawn with it.
+std::string PaletteFilters(AVRational frameRate)
+{
+    std::string filters;
+    if (frameRate.num > 0 && frameRate.den > 0)
+        filters = ",fps=" + std::to_string(frameRate.num) + "/" + std::to_string(frameRate.den);
+    return filters + ",split[all][copy];[all]palettegen[palette];[copy][palette]paletteuse";
+}
+
+// Hands the chain's pictures on with their pts back in the input's time base.
+void Push(FilterChain& chain, AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink)
+{
+    const AVRational chainTimeBase = chain.outputTimeBase();
+    chain.push(frame, [&](AVFrame* picture) {
+        if (picture->pts != AV_NOPTS_VALUE)
+            picture->pts = av_rescale_q(picture->pts, chainTimeBase, timeBase);
+        sink(picture);
+    });
+}
+
+} // namespace
 
 bool VideoFilter::Shape::operator==(const Shape& other) const
 {
@@ -22,6 +47,8 @@ std::string VideoFilter::description() const
     if (g.hasBars())
         filters += ",pad=" + std::to_string(g.frameWidth()) + ":" + std::to_string(g.frameHeight()) + ":"
             + std::to_string(g.bars.left) + ":" + std::to_string(g.bars.top) + ":black";
+    if (target_.format == AV_PIX_FMT_PAL8)
+        return filters + ",setsar=1" + PaletteFilters(target_.frameRate);
     filters += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(target_.format);
     const AVRational aspect = target_.pixelAspect;
     if (aspect.num > 0)
@@ -43,7 +70,7 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
         const Shape shape {frame->width, frame->height, frame->format, frame->sample_aspect_ratio};
         if (!chain_ || !(shape == shape_)) {
             if (chain_)
-                chain_->push(nullptr, sink);
+                Push(*chain_, nullptr, timeBase, sink);
             const AVRational aspect = shape.aspect.num > 0 ? shape.aspect : AVRational {1, 1};
             const std::string source = "video_size=" + std::to_string(shape.width) + "x" + std::to_string(shape.height)
                 + ":pix_fmt=" + std::to_string(shape.format) + ":time_base=" + std::to_string(timeBase.num) + "/"
@@ -54,7 +81,7 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
         }
     }
     if (chain_)
-        chain_->push(frame, sink);
+        Push(*chain_, frame, timeBase, sink);
 }
 
 } // namespace ridod2e

@@ -2,7 +2,9 @@
 // Turns decoded pictures into the encoder's: scaled to the planned picture
 // size, bars added, converted to the encoder's pixel format, their pixel
 // shape set. A change of size or format in the middle of the input rebuilds
-// the filters; the output keeps its size.
+// the filters; the output keeps its size. Palette pictures (GIF) share one
+// palette made from the whole clip, so the filters hold every picture until
+// the end.
 #include "encoder/FilterChain.h"
 #include "encoder/FrameGeometry.h"
 
@@ -16,6 +18,7 @@ public:
         FrameGeometry geometry;
         AVPixelFormat format = AV_PIX_FMT_YUV420P;
         AVRational pixelAspect {0, 1};  // {0, 1}: the pictures keep their own
+        AVRational frameRate {0, 1};  // the rate a palette picture (GIF) is reduced to first
     };
 
     explicit VideoFilter(const Target& target);

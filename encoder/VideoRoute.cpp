@@ -9,7 +9,7 @@ namespace {
 
 VideoFilter::Target FilterTarget(const VideoEncoding& encoding)
 {
-    return {encoding.geometry, encoding.format, encoding.pixelAspect};
+    return {encoding.geometry, encoding.format, encoding.pixelAspect, encoding.frameRate};
 }
 
 double QualityOf(const AVPacket& packet)

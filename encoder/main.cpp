@@ -5,7 +5,9 @@
 #include "encoder/Console.h"
 #include "encoder/Fault.h"
 #include "encoder/InputMedia.h"
+#include "encoder/StreamCopy.h"
 #include "encoder/Transcoder.h"
+#include "encoder/Usage.h"
 
 #include <algorithm>
 #include <new>
@@ -26,11 +28,17 @@ int main(int argc, char** argv)
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     Console console(std::find(arguments.begin(), arguments.end(), "-@") != arguments.end());
     console.banner();
+    if (AsksForUsage(arguments)) {
+        console.print(UsageText());
+        return 0;
+    }
     try {
         const EncodeRequest request = ParseCommandLine(arguments);
         InputMedia input(request);
         console.print(InputBlock(input.summary()));
-        if (!request.output.empty())
+        if (!request.output.empty() && IsCopyJob(request))
+            CopyStreams(request, input, console);
+        else if (!request.output.empty())
             Transcode(request, input, console);
         return 0;
     } catch (const EncodeFault& fault) {

@@ -1,6 +1,8 @@
 #include "platform/AppDir.h"
 
+#include <QStandardPaths>
 #include <filesystem>
+#include <unistd.h>
 
 namespace platform {
 
@@ -18,6 +20,17 @@ std::string ExecutableDir()
     if (error)
         return WithTrailingSeparator(std::filesystem::current_path().string());
     return WithTrailingSeparator(exe.parent_path().string());
+}
+
+bool IsWritableDir(const std::string& dir)
+{
+    return ::access(dir.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string UserConfigDir(const std::string& name)
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return WithTrailingSeparator(base.toStdString()) + name + '/';
 }
 
 } // namespace platform

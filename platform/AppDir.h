@@ -1,6 +1,7 @@
 #pragma once
 // AppDir: the folder of the running executable, where the encoder, the help
-// file, the settings file and reg.sh are looked up. Always ends in "/".
+// file, the settings file and reg.sh are looked up when the program runs
+// from its build folder. Always ends in "/".
 #include <string>
 
 namespace platform {
@@ -10,5 +11,13 @@ std::string ExecutableDir();
 
 // Appends the separator when it is missing; an empty text stays empty.
 std::string WithTrailingSeparator(const std::string& dir);
+
+// Whether this process may create files in the folder.
+bool IsWritableDir(const std::string& dir);
+
+// The user's folder for the settings of the program `name`
+// ($XDG_CONFIG_HOME/name/, by default ~/.config/name/), with a trailing
+// separator; it is not created here.
+std::string UserConfigDir(const std::string& name);
 
 } // namespace platform

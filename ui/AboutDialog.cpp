@@ -1,6 +1,6 @@
 #include "ui/AboutDialog.h"
 
-#include "core/ProgramVersion.h"
+#include "core/Version.h"
 #include "core/Texts.h"
 #include "ui/DesktopUrlOpener.h"
 
@@ -45,7 +45,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     title.setBold(true);
     titleLabel->setFont(title);
 
-    versionLabel = new QLabel(texts::kVersionPrefix + QString(ProgramVersion()), this);
+    versionLabel = new QLabel(texts::kVersionPrefix + QString(kVersion), this);
     versionLabel->setObjectName("VersionLabel");
     versionLabel->setGeometry(60, 38, 290, 17);
 

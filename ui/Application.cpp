@@ -13,10 +13,11 @@
 #include "platform/RegScript.h"
 #include "ui/ProfileView.h"
 
-Application::Application(const std::string& appDir, Messages& messages_)
-    : messages(messages_)
+Application::Application(const AppPlaces& places_, Messages& messages_)
+    : places(places_)
+    , messages(messages_)
 {
-    state.appDir = appDir;
+    state.appDir = places.encoderDir;
     mainWindow = std::make_unique<MainWindow>(state);
     platform::StartRegScript(state.appDir);
     analysisProgress = new AnalysisProgressDialog(state, mainWindow.get());
@@ -30,6 +31,11 @@ Application::Application(const std::string& appDir, Messages& messages_)
     QObject::connect(conversion->batchStatus, &BatchStatus::openOutputFolderRequested, shell.get(),
                      &ShellBinder::openOutputFolder);
     QObject::connect(mainWindow.get(), &MainWindow::shown, mainWindow.get(), [this] { onMainWindowShown(); });
+}
+
+Application::Application(const std::string& appDir, Messages& messages_)
+    : Application(PlacesIn(appDir), messages_)
+{
 }
 
 Application::~Application() = default;

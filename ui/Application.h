@@ -1,6 +1,7 @@
 #pragma once
 // Start-up: the shared state, the five windows in their creation order, and
 // the bindings between them.
+#include "core/AppPlaces.h"
 #include "core/SharedState.h"
 
 #include <memory>
@@ -19,9 +20,12 @@ class ShellBinder;
 
 class Application {
 public:
+    Application(const AppPlaces& places, Messages& messages);
+    // Everything in the one folder `appDir`.
     Application(const std::string& appDir, Messages& messages);
     ~Application();
 
+    AppPlaces places;
     SharedState state;
     Messages& messages;
     std::unique_ptr<MainWindow> mainWindow;

@@ -20,7 +20,7 @@
 ShellBinder::ShellBinder(Application& app)
     : listCommands(*app.mainWindow, app.state)
     , app_(app)
-    , settingsFile_(app.state.appDir)
+    , settingsFile_(app.places.settingsDir)
     , opener_(&DesktopUrlOpener::instance())
 {
     MainWindow& form = *app.mainWindow;
@@ -87,7 +87,7 @@ void ShellBinder::showOptions()
 
 void ShellBinder::openHelp()
 {
-    opener_->open(HelpFileUrl(app_.state.appDir));
+    opener_->open(HelpFileUrl(app_.places.helpDir));
 }
 
 void ShellBinder::visitWebsite()

@@ -1,11 +1,13 @@
+#include "core/AppPlaces.h"
 #include "core/Texts.h"
+#include "core/Version.h"
 #include "ui/Application.h"
 #include "ui/GuiMessages.h"
 #include "ui/MainWindow.h"
 #include "ui/ConversionBinding.h"
 #include "ui/DBusNotifier.h"
 #include "platform/LogindPowerOff.h"
-#include "platform/AppDir.h"
+#include "platform/SignalWatch.h"
 
 #include <QApplication>
 
@@ -13,12 +15,21 @@ int main(int argc, char* argv[])
 {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(texts::kApplicationTitle);
+    QApplication::setApplicationVersion(kVersion);
+    // Docks and task bars find the menu entry's icon through it.
+    QGuiApplication::setDesktopFileName(kAppId);
     GuiMessages messages;
-    Application app(platform::ExecutableDir(), messages);
+    Application app(CurrentAppPlaces(), messages);
     messages.setParent(app.mainWindow.get());
     app.conversion->setPowerOff(std::make_unique<LogindPowerOff>());
     app.conversion->setNotifier(std::make_unique<DBusNotifier>());
     app.mainWindow->centreOnScreen();
     app.mainWindow->show();
+    // Ended by the session or by kill: the window closes as the user would
+    // close it (which keeps the settings), then the program ends.
+    const platform::SignalWatch ending({SIGTERM, SIGINT, SIGHUP}, [&app] {
+        app.mainWindow->close();
+        QCoreApplication::quit();
+    });
     return QApplication::exec();
 }

@@ -31,6 +31,15 @@ TEST_F(SettingsFileTest, LivesInAppDir)
     EXPECT_EQ(SettingsFile(dir.dir()).path(), dir.dir() + "plumly.ini");
 }
 
+TEST_F(SettingsFileTest, WritingCreatesAMissingFolder)
+{
+    const std::string folder = dir.dir() + "config/vantorel/";
+    ASSERT_TRUE(SettingsFile(folder).save(kWindowDefaults));
+    SettingsValues values;
+    EXPECT_EQ(SettingsFile(folder).load(values), SettingsLoad::Loaded);
+    EXPECT_EQ(values, kWindowDefaults);
+}
+
 TEST_F(SettingsFileTest, WithoutAFileTheWindowKeepsItsDefaults)
 {
     SettingsValues values = kWindowDefaults;

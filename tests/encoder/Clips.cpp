@@ -25,6 +25,15 @@ fixtures::ClipSettings SettingsFor(const std::string& name)
             clipSettings.audioCodec.clear();
         return clipSettings;
     }
+    if (name == "hd") {
+        fixtures::ClipSettings clipSettings = fixtures::ClipFor("matroska");
+        clipSettings.width = 1280;
+        clipSettings.height = 720;
+        clipSettings.audioCodec = "aac";
+        clipSettings.chapters = 2;
+        clipSettings.subtitles = true;
+        return clipSettings;
+    }
     fixtures::ClipSettings clipSettings = fixtures::ClipFor(name);
     if (name != "3gp") {
         clipSettings.width = 640;
@@ -36,7 +45,7 @@ fixtures::ClipSettings SettingsFor(const std::string& name)
 std::string FileNameFor(const std::string& name, const fixtures::ClipSettings& clipSettings)
 {
     static const std::map<std::string, std::string> extensions = {
-        {"matroska", "mkv"}, {"mpeg", "mpg"}, {"asf", "wmv"}, {"ntsc", "mp4"}, {"silent", "mp4"},
+        {"matroska", "mkv"}, {"hd", "mkv"}, {"mpeg", "mpg"}, {"asf", "wmv"}, {"ntsc", "mp4"}, {"silent", "mp4"},
     };
     const auto found = extensions.find(name);
     return "clip-" + name + "." + (found == extensions.end() ? clipSettings.container : found->second);

@@ -5,6 +5,7 @@
 //   "avi", "mp4", "mov", "matroska", "mpeg", "asf", "flv", "rm": video and audio
 //   "3gp": H.263 176x144 with AAC;  "ntsc": MP4 at 29.97 fps
 //   "wav", "mp3": audio only;  "silent": MP4 video without audio
+//   "hd": Matroska, H.264 1280x720 with AAC, two chapters and a subtitle stream
 #include "support/MediaFixtures.h"
 
 #include <filesystem>

@@ -95,6 +95,24 @@ INSTANTIATE_TEST_SUITE_P(ListRates, FrameRateFromList,
                                            RateCase{"15.0", 15, 1}, RateCase{"25", 25, 1}, RateCase{"30.0", 30, 1},
                                            RateCase{"11", 11, 1}));
 
+TEST(EncoderCommandLine, ReadsTheNewerOptions)
+{
+    const EncodeRequest r = Parse({"-i", "a.mkv", "-vcodec", "copy", "-acodec", "copy", "-crf", "23", "-preset",
+                                   "medium", "-s", "480x0", "-fit", "-movflags", "+faststart", "-chapters", "b.mp4"});
+
+    EXPECT_EQ(r.videoCodec, "copy");
+    EXPECT_EQ(r.audioCodec, "copy");
+    EXPECT_EQ(r.qualityFactor, 23.0);
+    EXPECT_EQ(r.speedPreset, "medium");
+    ASSERT_TRUE(r.size);
+    EXPECT_EQ(r.size->width, 480);
+    EXPECT_EQ(r.size->height, 0);
+    EXPECT_TRUE(r.fitInside);
+    EXPECT_TRUE(r.fastStart);
+    EXPECT_TRUE(r.keepChapters);
+    EXPECT_FALSE(Parse({"-i", "a", "-s", "320x240", "-s", "keep", "b.mp4"}).size);
+}
+
 TEST(EncoderCommandLine, TheAlternativeReaderPrefixLeavesThePath)
 {
     const EncodeRequest r = Parse({"-@", "-y", "-i", "DS:\\\\/videos/clip.rm"});
@@ -151,7 +169,12 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"SizeWithoutX", {"-i", "a", "-s", "320", "b.mp4"}, "-s takes a frame size"},
                       BadCase{"NoChannels", {"-i", "a", "-ac", "0", "b.mp4"}, "-ac 0 is out of range"},
                       BadCase{"TwoOutputs", {"-i", "a", "b.mp4", "c.mp4"}, "only one output file"},
-                      BadCase{"BadStartTime", {"-i", "a", "-ss", "soon", "b.mp4"}, "-ss takes a time"}),
+                      BadCase{"BadStartTime", {"-i", "a", "-ss", "soon", "b.mp4"}, "-ss takes a time"},
+                      BadCase{"QualityTooHigh", {"-i", "a", "-crf", "64", "b.mp4"}, "-crf 64 is out of range"},
+                      BadCase{"OtherMovFlags", {"-i", "a", "-movflags", "+frag_keyframe", "b.mp4"},
+                              "-movflags takes +faststart"},
+                      BadCase{"FitWithoutBox", {"-i", "a", "-fit", "b.mp4"}, "-fit needs -s"},
+                      BadCase{"ZeroSideWithoutFit", {"-i", "a", "-s", "0x240", "b.mp4"}, "needs -fit"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

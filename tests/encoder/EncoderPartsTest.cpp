@@ -6,6 +6,7 @@
 #include "encoder/Console.h"
 #include "encoder/FrameGeometry.h"
 #include "encoder/FrameRateKeeper.h"
+#include "encoder/ProgressReporter.h"
 
 #include <gtest/gtest.h>
 
@@ -142,7 +143,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CodecNameCase{"mpeg4aac", "aac"}, CodecNameCase{"mpeg4aac_qt", "aac"},
                       CodecNameCase{"aac", "aac"}, CodecNameCase{"mp3", "libmp3lame"}, CodecNameCase{"mp2", "mp2"},
                       CodecNameCase{"ac3", "ac3"}, CodecNameCase{"pcm_s16le", "pcm_s16le"},
-                      CodecNameCase{"wma7x", "wmav2"}));
+                      CodecNameCase{"wma7x", "wmav2"}, CodecNameCase{"h265", "libx265"},
+                      CodecNameCase{"av1", "libsvtav1"}, CodecNameCase{"vp9", "libvpx-vp9"},
+                      CodecNameCase{"opus", "libopus"}, CodecNameCase{"vorbis", "libvorbis"},
+                      CodecNameCase{"flac", "flac"}, CodecNameCase{"gif", "gif"}));
 
 TEST(EncoderCodecChoice, AmrNbGoesToOpencore)
 {
@@ -169,7 +173,39 @@ TEST(EncoderCodecChoice, AudioFilesAreKnownByContainerOrExtension)
     EXPECT_TRUE(IsAudioOnlyContainer(ChooseMuxer("", "a.aac"), "a.aac"));
     EXPECT_FALSE(IsAudioOnlyContainer(ChooseMuxer("xwmv", "a.wmv"), "a.wmv"));
     EXPECT_FALSE(IsAudioOnlyContainer(ChooseMuxer("", "a.m4v"), "a.m4v"));
+    EXPECT_TRUE(IsAudioOnlyContainer(ChooseMuxer("", "a.flac"), "a.flac"));
+    EXPECT_TRUE(IsAudioOnlyContainer(ChooseMuxer("", "a.opus"), "a.opus"));
+    EXPECT_FALSE(IsAudioOnlyContainer(ChooseMuxer("", "a.webm"), "a.webm"));
 }
+
+struct FitCase {
+    const char* name;
+    FrameDimensions source;
+    AVRational pixelAspect;
+    FrameDimensions box;
+    int width, height;
+};
+
+class FitInsideBox : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(FitInsideBox, KeepsTheAspectWithEvenSides)
+{
+    const FitCase& c = GetParam();
+    const FrameDimensions fitted = FitInside(c.source, c.pixelAspect, c.box);
+
+    EXPECT_EQ(fitted.width, c.width);
+    EXPECT_EQ(fitted.height, c.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FitInsideBox,
+    ::testing::Values(FitCase{"Smaller", {1280, 720}, {1, 1}, {640, 360}, 640, 360},
+                      FitCase{"WidthOnly", {640, 352}, {1, 1}, {480, 0}, 480, 264},
+                      FitCase{"Larger", {640, 352}, {1, 1}, {1920, 1080}, 1920, 1056},
+                      FitCase{"Portrait", {1080, 1920}, {1, 1}, {1280, 720}, 406, 720},
+                      FitCase{"WidePixels", {720, 576}, {16, 15}, {1280, 720}, 960, 720},
+                      FitCase{"UnknownAspect", {854, 480}, {0, 1}, {640, 360}, 640, 360}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EncoderConsoleText, InputBlockHasTheShapeTheApplicationReads)
 {
@@ -209,6 +245,20 @@ TEST(EncoderConsoleText, ProgressIsUnpadded)
     EXPECT_EQ(ProgressLine(audio), "size=80kB time=5.04 bitrate=130.0kbits/s");
     ProgressSnapshot start {true, 0, 0, 0, 0, 0};
     EXPECT_EQ(ProgressLine(start), "frame=0 fps=0 q=0.0 size=0kB time=0.00 bitrate=N/A");
+}
+
+TEST(EncoderConsoleText, GatheredPicturesGiveNoFrameCountUntilTheFirstIsEncoded)
+{
+    Console console(true);
+    ProgressReporter gif(console, true, true);
+    ::testing::internal::CaptureStdout();
+    gif.last(0, 0, 0, 0);
+    gif.last(5, 0, 2048, 0.4);
+    const std::string printed = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(printed.rfind("size=0kB time=0.00 bitrate=N/A\nframe=5 ", 0), 0u) << printed;
+    EXPECT_TRUE(IsPaletteVideo("gif", ChooseMuxer("", "a.gif")));
+    EXPECT_TRUE(IsPaletteVideo("", ChooseMuxer("", "a.gif")));
+    EXPECT_FALSE(IsPaletteVideo("h264", ChooseMuxer("", "a.mp4")));
 }
 
 TEST(EncoderConsoleText, EachFailureKindHasItsWord)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -26,7 +28,7 @@ bool BrandFits(const std::string& kind, const std::string& brand)
 
 } // namespace
 
-ExpectMedia::ExpectMedia(const std::filesystem::path& path) : name_(path.string())
+ExpectMedia::ExpectMedia(const std::filesystem::path& path) : path_(path), name_(path.string())
 {
     try {
         info_ = fixtures::ReadMedia(path);
@@ -124,6 +126,52 @@ ExpectMedia& ExpectMedia::title(const std::string& title)
     if (readable_) {
         EXPECT_EQ(info_.title, title) << name_;
     }
+    return *this;
+}
+
+ExpectMedia& ExpectMedia::chapters(int count)
+{
+    if (readable_) {
+        EXPECT_EQ(info_.chapters, count) << name_;
+    }
+    return *this;
+}
+
+ExpectMedia& ExpectMedia::noSubtitles()
+{
+    if (readable_) {
+        for (const fixtures::StreamInfo& stream : info_.streams)
+            EXPECT_NE(stream.type, "subtitle") << name_ << " holds subtitles";
+    }
+    return *this;
+}
+
+ExpectMedia& ExpectMedia::sameSoundAs(const std::filesystem::path& source)
+{
+    if (!readable_)
+        return *this;
+    const fixtures::DecodedSound ours = fixtures::DecodeSound(path_);
+    const fixtures::DecodedSound theirs = fixtures::DecodeSound(source);
+    EXPECT_FALSE(theirs.samples.empty()) << source << " holds no sound";
+    EXPECT_EQ(ours.sampleFormat, theirs.sampleFormat) << name_;
+    EXPECT_EQ(ours.channels, theirs.channels) << name_;
+    EXPECT_EQ(ours.samples.size(), theirs.samples.size()) << name_;
+    EXPECT_TRUE(ours.samples == theirs.samples) << name_ << " does not decode to the samples of " << source;
+    return *this;
+}
+
+ExpectMedia& ExpectMedia::loopsForever()
+{
+    // The application extension "NETSCAPE2.0" holds the loop count; 0 is
+    // for ever.
+    std::ifstream file(path_, std::ios::binary);
+    const std::string bytes {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const auto at = bytes.find("NETSCAPE2.0");
+    if (at == std::string::npos) {
+        ADD_FAILURE() << name_ << " has no loop count";
+        return *this;
+    }
+    EXPECT_EQ(bytes.substr(at + 11, 4), std::string("\x03\x01\x00\x00", 4)) << name_;
     return *this;
 }
 

@@ -2,6 +2,7 @@
 // Domain assertions on a media file, read through libavformat:
 //   ExpectMedia(path).container("mp4").video("mpeg4", 320, 240).frameRate(25)
 //       .audio("aac", 44100, 2).lasts(4.0);
+// (chapters, subtitles, the decoded sound and the GIF's looping likewise).
 // Each check adds a test failure naming the file when it does not hold.
 #include "support/MediaFixtures.h"
 
@@ -27,11 +28,18 @@ public:
     // The container's duration, within the tolerance.
     ExpectMedia& lasts(double seconds, double tolerance = 0.5);
     ExpectMedia& title(const std::string& title);
+    ExpectMedia& chapters(int count);
+    ExpectMedia& noSubtitles();
+    // The decoded sound is the source's, sample for sample.
+    ExpectMedia& sameSoundAs(const std::filesystem::path& source);
+    // An animated GIF that plays over and over.
+    ExpectMedia& loopsForever();
 
     bool readable() const { return readable_; }
     const fixtures::MediaInfo& info() const { return info_; }
 
 private:
+    std::filesystem::path path_;
     std::string name_;
     bool readable_ = false;
     fixtures::MediaInfo info_;

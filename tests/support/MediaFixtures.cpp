@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -291,6 +292,55 @@ void EncodeNext(Track& track, AVFormatContext* output, double toneLevel)
     WritePackets(track, output);
 }
 
+void AddChapters(AVFormatContext& output, const ClipSettings& clipSettings)
+{
+    const AVRational milliseconds {1, 1000};
+    const auto length = static_cast<int64_t>(clipSettings.seconds * 1000 / clipSettings.chapters);
+    for (int i = 0; i < clipSettings.chapters; ++i) {
+        auto* chapter = static_cast<AVChapter*>(av_mallocz(sizeof(AVChapter)));
+        auto** chapters = static_cast<AVChapter**>(
+            av_realloc_array(output.chapters, output.nb_chapters + 1, sizeof(AVChapter*)));
+        if (chapters)
+            output.chapters = chapters;
+        if (!chapter || !chapters) {
+            av_free(chapter);
+            Fail("add a chapter", AVERROR(ENOMEM));
+        }
+        chapter->id = i + 1;
+        chapter->time_base = milliseconds;
+        chapter->start = i * length;
+        chapter->end = (i + 1) * length;
+        output.chapters[output.nb_chapters++] = chapter;
+        av_dict_set(&chapter->metadata, "title", ("Chapter " + std::to_string(i + 1)).c_str(), 0);
+    }
+}
+
+AVStream* AddSubtitleStream(AVFormatContext& output)
+{
+    AVStream* stream = avformat_new_stream(&output, nullptr);
+    if (!stream)
+        Fail("add a subtitle stream", AVERROR(ENOMEM));
+    stream->codecpar->codec_type = AVMEDIA_TYPE_SUBTITLE;
+    stream->codecpar->codec_id = AV_CODEC_ID_SUBRIP;
+    stream->time_base = {1, 1000};
+    return stream;
+}
+
+// SubRip packets are the plain text of each line.
+void WriteSubtitles(AVFormatContext& output, AVStream& stream, double seconds)
+{
+    PacketPtr packet(av_packet_alloc());
+    for (int second = 0; second < static_cast<int>(seconds); ++second) {
+        const std::string text = "Line " + std::to_string(second + 1);
+        Check(av_new_packet(packet.get(), static_cast<int>(text.size())), "make a subtitle packet");
+        std::copy(text.begin(), text.end(), packet->data);
+        packet->pts = packet->dts = av_rescale_q(second, {1, 1}, stream.time_base);
+        packet->duration = av_rescale_q(800, {1, 1000}, stream.time_base);
+        packet->stream_index = stream.index;
+        Check(av_interleaved_write_frame(&output, packet.get()), "write a subtitle packet");
+    }
+}
+
 } // namespace
 
 ClipSettings ClipFor(const std::string& container)
@@ -338,6 +388,8 @@ void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings
         tracks.push_back(MakeAudioTrack(clipSettings, output.get()));
     if (tracks.empty())
         Fail("a clip needs a video or an audio codec");
+    AVStream* subtitles = clipSettings.subtitles ? AddSubtitleStream(*output) : nullptr;
+    AddChapters(*output, clipSettings);
 
     if (!(output->oformat->flags & AVFMT_NOFILE))
         Check(avio_open(&output->pb, out.c_str(), AVIO_FLAG_WRITE), "create " + out.string());
@@ -345,6 +397,8 @@ void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings
     if (!clipSettings.seekIndex && output->pb)
         output->pb->seekable = 0;
     Check(avformat_write_header(output.get(), nullptr), "write the header of " + out.string());
+    if (subtitles)
+        WriteSubtitles(*output, *subtitles, clipSettings.seconds);
 
     for (;;) {
         Track* earliest = nullptr;
@@ -384,6 +438,7 @@ MediaInfo ReadMedia(const std::filesystem::path& path)
 
     MediaInfo info;
     info.container = input->iformat->name;
+    info.chapters = static_cast<int>(input->nb_chapters);
     if (const AVDictionaryEntry* brand = av_dict_get(input->metadata, "major_brand", nullptr, 0))
         info.brand = brand->value;
     if (const AVDictionaryEntry* title = av_dict_get(input->metadata, "title", nullptr, 0))
@@ -436,7 +491,10 @@ MediaInfo ReadMedia(const std::filesystem::path& path)
     return info;
 }
 
-double SoundLevel(const std::filesystem::path& path)
+namespace {
+
+// Decodes the first audio stream of the file whole, handing each frame on.
+void DecodeFirstSound(const std::filesystem::path& path, const std::function<void(const AVFrame&)>& onFrame)
 {
     QuietLibraries();
     AVFormatContext* raw = nullptr;
@@ -448,31 +506,60 @@ double SoundLevel(const std::filesystem::path& path)
     Check(stream, "find the sound of " + path.string());
     CodecContextPtr decoder(avcodec_alloc_context3(codec));
     Check(avcodec_parameters_to_context(decoder.get(), input->streams[stream]->codecpar), "set up the decoder");
-    Check(avcodec_open2(decoder.get(), codec, nullptr), "open the decoder");
+    Check(avcodec_open2(decoder.get(), codec, nullptr), "open the decoder of " + path.string());
 
-    double sum = 0;
-    int64_t count = 0;
+    PacketPtr packet(av_packet_alloc());
     FramePtr frame = NewFrame();
-    const auto take = [&] {
+    const auto drain = [&] {
         while (avcodec_receive_frame(decoder.get(), frame.get()) >= 0) {
-            for (int c = 0; c < frame->ch_layout.nb_channels; ++c)
-                for (int i = 0; i < frame->nb_samples; ++i)
-                    sum += std::pow(GetSample(*frame, c, i), 2);
-            count += static_cast<int64_t>(frame->nb_samples) * frame->ch_layout.nb_channels;
+            onFrame(*frame);
             av_frame_unref(frame.get());
         }
     };
-    PacketPtr packet(av_packet_alloc());
     while (av_read_frame(input.get(), packet.get()) >= 0) {
         if (packet->stream_index == stream && avcodec_send_packet(decoder.get(), packet.get()) >= 0)
-            take();
+            drain();
         av_packet_unref(packet.get());
     }
     avcodec_send_packet(decoder.get(), nullptr);
-    take();
+    drain();
+}
+
+} // namespace
+
+double SoundLevel(const std::filesystem::path& path)
+{
+    double sum = 0;
+    int64_t count = 0;
+    DecodeFirstSound(path, [&](const AVFrame& frame) {
+        for (int c = 0; c < frame.ch_layout.nb_channels; ++c)
+            for (int i = 0; i < frame.nb_samples; ++i)
+                sum += std::pow(GetSample(frame, c, i), 2);
+        count += static_cast<int64_t>(frame.nb_samples) * frame.ch_layout.nb_channels;
+    });
     if (count == 0 || sum == 0)
         Fail("no sound in " + path.string());
     return 10 * std::log10(sum / count);
+}
+
+DecodedSound DecodeSound(const std::filesystem::path& path)
+{
+    DecodedSound sound;
+    DecodeFirstSound(path, [&](const AVFrame& frame) {
+        const auto format = static_cast<AVSampleFormat>(frame.format);
+        const int width = av_get_bytes_per_sample(format);
+        const int channels = frame.ch_layout.nb_channels;
+        const bool planar = av_sample_fmt_is_planar(format);
+        sound.sampleFormat = av_get_sample_fmt_name(av_get_packed_sample_fmt(format));
+        sound.channels = channels;
+        for (int i = 0; i < frame.nb_samples; ++i)
+            for (int c = 0; c < channels; ++c) {
+                const uint8_t* sample =
+                    frame.extended_data[planar ? c : 0] + static_cast<size_t>(planar ? i : i * channels + c) * width;
+                sound.samples.insert(sound.samples.end(), sample, sample + width);
+            }
+    });
+    return sound;
 }
 
 } // namespace fixtures

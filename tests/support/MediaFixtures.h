@@ -27,6 +27,8 @@ struct ClipSettings {
     int channels = 2;        // 6: 5.1
     double toneLevel = 0.5;  // peak of each channel's tone, 1 being full scale
     bool seekIndex = true;   // false: written as to a pipe, without an index at the end (Matroska cues)
+    int chapters = 0;        // chapters of equal length, titled "Chapter 1", "Chapter 2", ...
+    bool subtitles = false;  // a SubRip subtitle stream with one line a second
 };
 
 // A clip of the given container with codecs that the container commonly
@@ -57,6 +59,7 @@ struct MediaInfo {
     std::string brand;      // the ISO file's major brand ("isom", "3gp5", "qt  ", "MSNV"), else empty
     std::string title;      // the "title" tag, else empty
     double duration = 0;    // seconds: the container's own figure, else the longest stream's
+    int chapters = 0;
     std::vector<StreamInfo> streams;
 
     // The first stream of the type, or nullptr.
@@ -69,5 +72,15 @@ MediaInfo ReadMedia(const std::filesystem::path& path);
 // The RMS level of the first audio stream's decoded sound, over all its
 // channels, in dB of full scale.
 double SoundLevel(const std::filesystem::path& path);
+
+// The first audio stream, decoded whole: its samples interleaved, in the
+// decoder's own sample format ("s16", "s32", "flt", ...).
+struct DecodedSound {
+    std::string sampleFormat;
+    int channels = 0;
+    std::vector<uint8_t> samples;
+};
+
+DecodedSound DecodeSound(const std::filesystem::path& path);
 
 } // namespace fixtures

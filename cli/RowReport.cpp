@@ -1,0 +1,74 @@
+#include "cli/RowReport.h"
+
+#include "core/TextRules.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <filesystem>
+
+namespace {
+
+constexpr const char* kNotConverted = "Not converted";
+constexpr const char* kNoSuchFile = "no such file";
+
+QJsonValue TextOrNull(const std::string& text)
+{
+    return text.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(text));
+}
+
+// The Frames cell as a number; null when it holds none.
+QJsonValue FrameCount(const std::string& cell)
+{
+    bool number = false;
+    const qlonglong frames = QString::fromStdString(cell).toLongLong(&number);
+    return number ? QJsonValue(frames) : QJsonValue();
+}
+
+} // namespace
+
+RowReport ReportOf(const FileRow& row, const std::string& outputPath, double seconds)
+{
+    RowReport report{row, outputPath, {}, seconds};
+    std::error_code error;
+    if (!std::filesystem::exists(Trim(row.caption), error))
+        report.reason = kNoSuchFile;
+    return report;
+}
+
+std::string OutcomeOf(const RowReport& report)
+{
+    const std::string& progress = report.row.cell(FileColumn::Progress);
+    return progress.empty() ? kNotConverted : progress;
+}
+
+std::string TabLine(const RowReport& report)
+{
+    std::string line = report.row.caption;
+    for (const std::string& cell : report.row.cells)
+        line += '\t' + cell;
+    return line;
+}
+
+std::string JsonLine(const RowReport& report)
+{
+    const QJsonObject object{
+        {"input", QString::fromStdString(report.row.caption)},
+        {"output", TextOrNull(report.outputPath)},
+        {"outcome", QString::fromStdString(OutcomeOf(report))},
+        {"reason", TextOrNull(report.reason)},
+        {"frames", FrameCount(report.row.cell(FileColumn::Frames))},
+        {"duration", TextOrNull(report.row.cell(FileColumn::Duration))},
+        {"seconds", std::round(report.seconds * 1000) / 1000},
+    };
+    return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+}
+
+std::string VerdictLine(const RowReport& report)
+{
+    std::string line = FileNameOf(report.row.caption) + ": " + OutcomeOf(report);
+    if (!report.reason.empty())
+        line += ": " + report.reason;
+    return line;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Where the programs find the encoder, the help file and the settings file.
+// Run from the build folder (the encoder lies beside the executable), all
+// three are that folder, the settings too unless the folder is read-only. An
+// installed program finds the encoder and the help file where the
+// installation put them, relative to its own folder, and keeps its settings
+// in the user's configuration folder.
+#include <string>
+
+struct AppPlaces {
+    std::string encoderDir;  // the encoder and reg.sh; the encoder runs in it
+    std::string helpDir;     // help.html
+    std::string settingsDir; // plumly.ini; created when the settings are written
+
+    bool operator==(const AppPlaces&) const = default;
+};
+
+// Every place the one folder `dir`, which ends in "/".
+AppPlaces PlacesIn(const std::string& dir);
+
+// The places for a program in `executableDir`, with `configDir` the user's
+// folder for its settings. Both end in "/", and so do the places.
+AppPlaces FindAppPlaces(const std::string& executableDir, const std::string& configDir);
+
+// The places of the running program.
+AppPlaces CurrentAppPlaces();

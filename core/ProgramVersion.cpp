@@ -1,6 +1,0 @@
-#include "core/ProgramVersion.h"
-
-const char* ProgramVersion()
-{
-    return VANTOREL_VERSION;
-}
