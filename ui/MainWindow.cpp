@@ -319,7 +319,7 @@ void MainWindow::fitLabels()
     constexpr int kGap = 4;
     for (const LabelledField& pair : labelledFields_) {
         QRect label = pair.labelRect;
-        label.setWidth(std::max(label.width(), pair.label->sizeHint().width()));
+        label.setWidth(pair.label->sizeHint().width());
         pair.label->setGeometry(label);
         QRect field = pair.fieldRect;
         field.setLeft(std::max(field.left(), label.right() + 1 + kGap));
