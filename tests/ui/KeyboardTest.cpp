@@ -29,18 +29,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
-    // The formats the list holds, in order.
-    static std::vector<int> Formats(bool downwards)
-    {
-        std::vector<int> formats;
-        for (int index = 0; index < kFormatCount; ++index)
-            if (!IsSeparatorRow(index))
-                formats.push_back(index);
-        if (!downwards)
-            std::reverse(formats.begin(), formats.end());
-        return formats;
-    }
-
     StandInAppDir encoder;
     FakeMessages messages;
     Application app{encoder.appDir(), messages};
@@ -50,16 +38,19 @@ protected:
 TEST_F(Keyboard, ArrowKeysAndTheWheelReachEveryFormatAndStepOverTheSeparators)
 {
     QComboBox* list = form.formatCombo;
-    list->setFocus();
+    std::vector<int> formats;
+    for (int index = 0; index < kFormatCount; ++index)
+        if (!IsSeparatorRow(index))
+            formats.push_back(index);
     for (const bool downwards : {true, false}) {
         std::vector<int> visited{list->currentIndex()};
-        for (int step = 1; step < static_cast<int>(Formats(true).size()); ++step) {
+        for (std::size_t step = 1; step < formats.size(); ++step) {
             QTest::keyClick(list, downwards ? Qt::Key_Down : Qt::Key_Up);
             visited.push_back(list->currentIndex());
             // Each step is a pick: the format switch applies it.
             EXPECT_EQ(form.profileView->State().selectedFormatIndex, list->currentIndex());
         }
-        EXPECT_EQ(visited, Formats(downwards));
+        EXPECT_EQ(visited, downwards ? formats : std::vector<int>(formats.rbegin(), formats.rend()));
     }
     QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
@@ -88,7 +79,7 @@ TEST_F(Keyboard, TheOpenListStepsOverSeparatorsWhileAMousePickOfOneIsUndone)
     EXPECT_EQ(list->currentIndex(), 28);
 }
 
-TEST_F(Keyboard, CaptionsCarryMnemonicsAndCommandsTheirShortcuts)
+TEST_F(Keyboard, CaptionsCarryMnemonicsAndShowTheirTextsOtherwiseUnchanged)
 {
     const std::pair<QString, QString> captions[] = {
         {form.addFilesButton->text(), "Add Files"},   {form.stopButton->text(), "Stop Convert"},
@@ -101,10 +92,6 @@ TEST_F(Keyboard, CaptionsCarryMnemonicsAndCommandsTheirShortcuts)
         EXPECT_EQ(QString(shown).remove('&'), visible);
         EXPECT_FALSE(QKeySequence::mnemonic(shown).isEmpty()) << visible.toStdString();
     }
-    EXPECT_EQ(form.addFilesAction->shortcut(), QKeySequence("Ctrl+O"));
-    EXPECT_EQ(form.convertAction->shortcut(), QKeySequence("Ctrl+Return"));
-    EXPECT_EQ(form.helpAction->shortcut(), QKeySequence("F1"));
-    EXPECT_EQ(form.exitAction->shortcut(), QKeySequence("Ctrl+Q"));
 }
 
 TEST_F(Keyboard, KeysAddRemoveStopAndTabLeavesTheList)
