@@ -3,6 +3,8 @@
 #include "ui/Application.h"
 #include "ui/ConversionLogDialog.h"
 #include "core/TextRules.h"
+#include "ui/BatchStatus.h"
+#include "ui/DesktopNotifier.h"
 #include "core/Messages.h"
 #include "ui/ShellBinder.h"
 #include "ui/MainWindow.h"
@@ -20,8 +22,10 @@ ConversionBinding::ConversionBinding(Application& app)
     , host(*app.mainWindow, *app.optionsDialog, *app.busyLock, app.shell->listCommands, app.messages, countdown,
            *logDialog, app.state.appDir)
     , run(app.state, host, verifier)
+    , batchStatus(new BatchStatus(*app.mainWindow, app.messages))
     , app_(app)
 {
+    host.setBatchStatus(batchStatus);
     MainWindow& form = *app.mainWindow;
     connect(form.convertButton, &QToolButton::clicked, this, &ConversionBinding::convertNow);
     connect(form.stopButton, &QToolButton::clicked, this, &ConversionBinding::stopConversion);
@@ -36,6 +40,12 @@ void ConversionBinding::setPowerOff(std::unique_ptr<PowerOff> powerOff)
 {
     powerOff_ = std::move(powerOff);
     countdown.setPowerOff(powerOff_.get());
+}
+
+void ConversionBinding::setNotifier(std::unique_ptr<DesktopNotifier> notifier)
+{
+    notifier_ = std::move(notifier);
+    batchStatus->setNotifier(notifier_.get());
 }
 
 void ConversionBinding::convertNow()

@@ -14,6 +14,8 @@
 
 class Application;
 class ConversionLogDialog;
+class BatchStatus;
+class DesktopNotifier;
 class PowerOff;
 
 class ConversionBinding : public QObject {
@@ -27,10 +29,13 @@ public:
     ConversionLogDialog* logDialog;
     GuiConversionHost host;
     ConversionRun run;
+    BatchStatus* batchStatus;
 
     // The power-off that the countdown requests at its end; none by default,
     // so that nothing but the application's own start-up can power off.
     void setPowerOff(std::unique_ptr<PowerOff> powerOff);
+    // Where the end of a batch is told while the window is not active; none by default.
+    void setNotifier(std::unique_ptr<DesktopNotifier> notifier);
 
     void convertNow();
     void stopConversion();
@@ -40,6 +45,7 @@ public:
 private:
     Application& app_;
     std::unique_ptr<PowerOff> powerOff_;
+    std::unique_ptr<DesktopNotifier> notifier_;
 };
 
 std::unique_ptr<ConversionBinding> BindConversion(Application& app);
