@@ -122,7 +122,9 @@ void BatchStatus::finish()
     if (!running())
         return;
     ticker_.stop();
-    const int converted = static_cast<int>(std::count(outcomes_.begin(), outcomes_.end(), texts::kDone));
+    // An incomplete file was converted as far as its source allowed, and kept.
+    const int converted = static_cast<int>(std::count(outcomes_.begin(), outcomes_.end(), texts::kDone)
+                                           + std::count(outcomes_.begin(), outcomes_.end(), texts::kIncomplete));
     const int failed = static_cast<int>(std::count(outcomes_.begin(), outcomes_.end(), texts::kFailed));
     const int notConverted = static_cast<int>(outcomes_.size()) - converted - failed;
     const std::string summary = BatchSummaryText(converted, failed, notConverted);

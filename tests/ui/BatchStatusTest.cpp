@@ -1,3 +1,4 @@
+#include "support/MediaClips.h"
 #include "support/StandInAppDir.h"
 #include "support/WindowFixture.h"
 #include "core/HelpLinks.h"
@@ -43,13 +44,13 @@ protected:
         });
     }
 
-    // Converts two checked one-minute files, one that fails when `fail` is set.
+    // Converts two checked two-second files, one that fails when `fail` is set.
     void convertTwo(bool fail)
     {
         for (const char* name : {"one.avi", "two.avi"})
-            window.addRow(encoder.input(name), {"640 x 352", "25", "00:01:00", "MP4", "", ""});
-        encoder.script(1, GoodRun());
-        encoder.script(fail ? ErrorRun() : GoodRun());
+            window.addRow(encoder.input(name), {"640 x 352", "25", "00:00:02", "MP4", "", ""});
+        encoder.script(1, GoodMediaRun(clips::TwoSecondMp4()));
+        encoder.script(fail ? ErrorRun() : GoodMediaRun(clips::TwoSecondMp4()));
         form.convertButton->click();
         ASSERT_TRUE(window.idle(60000));
     }
