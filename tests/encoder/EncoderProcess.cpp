@@ -38,7 +38,6 @@ EncoderRun RunOnce(const std::vector<std::string>& arguments, int timeLimitMs)
         pending += chunk;
         for (auto end = pending.find('\n'); end != std::string::npos; end = pending.find('\n')) {
             run.lines.push_back(pending.substr(0, end));
-            run.lineTimes.push_back(clock.elapsed() / 1000.0);
             pending.erase(0, end + 1);
         }
     };
@@ -52,10 +51,8 @@ EncoderRun RunOnce(const std::vector<std::string>& arguments, int timeLimitMs)
         process.waitForFinished();
     }
     takeOutput();
-    if (!pending.empty()) {
+    if (!pending.empty())
         run.lines.push_back(pending);
-        run.lineTimes.push_back(clock.elapsed() / 1000.0);
-    }
     run.seconds = clock.elapsed() / 1000.0;
     run.crashed = process.exitStatus() == QProcess::CrashExit;
     run.exitCode = process.exitCode();

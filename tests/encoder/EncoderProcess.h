@@ -13,7 +13,6 @@ struct EncoderRun {
     int exitCode = -1;
     std::string output;      // standard output and standard error together
     std::vector<std::string> lines;
-    std::vector<double> lineTimes;  // seconds after the start at which each line arrived
     double seconds = 0;             // wall time of the run
 };
 
