@@ -5,6 +5,7 @@
 #include "support/StandInAppDir.h"
 
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -213,6 +214,20 @@ TEST(ConversionQueue, AddsAThumbnailRunAfterAGoodVideoRun)
     EXPECT_EQ(calls[1].back(), harness.output("clip.THM"));
     EXPECT_TRUE(std::filesystem::exists(harness.output("clip.THM")));
     EXPECT_EQ(harness.progress(0), "Done");
+}
+
+TEST(ConversionQueue, AThumbnailThatCannotBeMadeLeavesTheVideoDoneAndConvertsNothingAgain)
+{
+    QueueHarness harness(Inputs({"clip.avi"}), kPspVideo);
+    harness.encoder.script(1, GoodRun());
+    harness.encoder.script(2, ErrorRun("error: no picture to take"));
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.encoder.calls().size(), 2u);
+    EXPECT_EQ(harness.progress(0), "Done");
+    EXPECT_TRUE(std::filesystem::exists(harness.output("clip.mp4")));
+    EXPECT_TRUE(harness.logHas("reason 0 the thumbnail could not be made"));
+    const auto shown = harness.host.progressHistory(0);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "Re-scan"), 0);
 }
 
 TEST(ConversionQueue, RunsTheThumbnailAfterTheSecondAttemptWhateverItsOutcome)

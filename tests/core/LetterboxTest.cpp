@@ -38,6 +38,49 @@ TEST(Letterbox, WorkedResults)
     }
 }
 
+struct ShapedResult {
+    const char* source;
+    const char* displayAspect;
+    const char* target;
+    const char* piece;
+};
+
+// Pixels that are not square: the picture is fitted as it is shown.
+const ShapedResult kShapedResults[] = {
+    {"720 x 480", "16:9", " -s 320x240", " -s 320x180 -padtop 30 -padbottom 30"},
+    {"720 x 576", "16:9", " -s 320x240", " -s 320x180 -padtop 30 -padbottom 30"},
+    {"720 x 480", "4:3", " -s 320x240", " -s 320x240"},
+    {"480 x 576", "4:3", " -s 320x240", " -s 320x240"},
+    {"720 x 480", "15:11", " -s 320x240", " -s 320x236 -padtop 2 -padbottom 2"},
+    {"480 x 576", "4:3", " -s 368x208", " -s 276x208 -padleft 46 -padright 46"},
+    {"720 x 480", "16:9", " -s 368x208", " -s 368x208"},
+    {"720 x 480", "16:9", " -s 1280x720", " -s 1280x720"},
+    {"720 x 576", "16:9", " -s 640x480", " -s 640x360 -padtop 60 -padbottom 60"},
+    // A frame of the stored size holds the picture as it is: no bars.
+    {"720 x 480", "16:9", " -s 720x480", " -s 720x480"},
+    // A display aspect that cannot be read leaves the stored size.
+    {"720 x 480", "16-9", " -s 320x240", " -s 320x212 -padtop 14 -padbottom 14"},
+    {"720 x 480", "", " -s 320x240", " -s 320x212 -padtop 14 -padbottom 14"},
+};
+
+TEST(Letterbox, NonSquarePixelsFitAsShown)
+{
+    for (const ShapedResult& row : kShapedResults) {
+        std::string piece = row.target;
+        switch (OrientationTest(row.source, row.target, row.displayAspect)) {
+        case LetterboxMode::TopBottom:
+            piece = TopBottomPads(row.source, row.target, row.displayAspect);
+            break;
+        case LetterboxMode::LeftRight:
+            piece = LeftRightPads(row.source, row.target, row.displayAspect);
+            break;
+        case LetterboxMode::None:
+            break;
+        }
+        EXPECT_EQ(piece, row.piece) << row.source << " at " << row.displayAspect << " into" << row.target;
+    }
+}
+
 TEST(Letterbox, MakeEvenCutsAtTheDecimalPointThenEvensOut)
 {
     const struct {
