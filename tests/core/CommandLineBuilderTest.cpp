@@ -303,23 +303,6 @@ TEST_F(Builder, AudioOnlyOutputsGetNoLetterbox)
               std::string::npos);
 }
 
-TEST_F(Builder, ADisplayAspectShapesTheBarsButNotAnOriginalSize)
-{
-    JobInput dvd = Job(kInput, "mp4", "720 x 480");
-    dvd.displayAspect = "16:9";
-    const std::string ipod = builder.BuildCommandLine(ChoicesFor(0), dvd).commandLine;
-    EXPECT_NE(ipod.find(" -s 320x180 -padtop 30 -padbottom 30 \""), std::string::npos) << ipod;
-    // The PSP thumbnail is the video's picture, bars and all.
-    const BuildResult psp = builder.BuildCommandLine(ChoicesFor(12), dvd);
-    const std::string thumbnail = builder.BuildThumbnailCommandLine(ChoicesFor(12), dvd, psp.outputPath).commandLine;
-    EXPECT_NE(thumbnail.find(" -s 368x208 -an "), std::string::npos) << thumbnail;
-    ConversionChoices avi = ChoicesFor(26);
-    avi.letterBoxIndex = 1;
-    dvd.outputExt = "avi";
-    const std::string original = builder.BuildCommandLine(avi, dvd).commandLine;
-    EXPECT_NE(original.find(" -s 720x480 \""), std::string::npos) << original;
-}
-
 TEST_F(Builder, LetterboxErrorFallsBackToThePlainSize)
 {
     ConversionChoices choices = ChoicesFor(26);

@@ -76,17 +76,6 @@ TEST(ParseProbeOutput, TheLastVideoLineWins)
     EXPECT_EQ(values.frameRateText, "50");
 }
 
-TEST(ParseProbeOutput, ThePixelShapeAfterTheRateGivesTheDisplayAspect)
-{
-    const auto dvd = ParseProbeOutput(Lines({"Video: mpeg2video, 720x480, 29.97 fps [SAR 32:27 DAR 16:9]"}));
-    EXPECT_EQ(dvd.sizeText, "720 x 480");
-    EXPECT_EQ(dvd.frameRateText, "29.97");
-    EXPECT_EQ(dvd.displayAspect, "16:9");
-    EXPECT_EQ(ParseProbeOutput(Lines({"Video: h264, 640x480, 25.00 fps [SAR 1:1 DAR 4:3]"})).displayAspect, "");
-    EXPECT_EQ(ParseProbeOutput(Lines({"Video: h264, 640x480, 25.00 fps [SAR 8:9 DAR]"})).displayAspect, "");
-    EXPECT_EQ(ParseProbeOutput(Lines({"Video: mpeg4, 720x480, 25.00 fps"})).displayAspect, "");
-}
-
 TEST(ParseProbeOutput, FrameSizeFieldsWithoutAnXOrASideGiveZero)
 {
     EXPECT_EQ(ParseProbeOutput(Lines({"Video: mpeg4, 320, 25.00 fps"})).sizeText, "0 x 0");

@@ -536,16 +536,6 @@ void DecodeFirstSound(const std::filesystem::path& path, const std::function<voi
     });
 }
 
-// Whether a line of `count` luma samples, `step` apart, is all dark.
-bool DarkLine(const uint8_t* first, int count, int step)
-{
-    for (int i = 0; i < count; ++i) {
-        if (first[static_cast<ptrdiff_t>(i) * step] > 48)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 double SoundLevel(const std::filesystem::path& path)
@@ -590,21 +580,24 @@ PictureArea FirstPictureArea(const std::filesystem::path& path)
         const AVPixFmtDescriptor* format = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(frame.format));
         if (!format || (format->flags & AV_PIX_FMT_FLAG_RGB) || format->nb_components < 3)
             Fail("no luma plane in the pictures of " + path.string());
-        const uint8_t* luma = frame.data[0];
-        const int stride = frame.linesize[0];
+        // A line of `count` samples from (x, y), `step` apart, holding nothing brighter than black.
+        const auto dark = [&](int x, int y, int count, int step) {
+            const uint8_t* first = frame.data[0] + y * frame.linesize[0] + x;
+            for (int i = 0; i < count; ++i)
+                if (first[static_cast<ptrdiff_t>(i) * step] > 48)
+                    return false;
+            return true;
+        };
         int top = 0, bottom = frame.height, left = 0, right = frame.width;
-        while (top < bottom && DarkLine(luma + top * stride, frame.width, 1))
+        while (top < bottom && dark(0, top, frame.width, 1))
             ++top;
-        while (bottom > top && DarkLine(luma + (bottom - 1) * stride, frame.width, 1))
+        while (bottom > top && dark(0, bottom - 1, frame.width, 1))
             --bottom;
-        while (left < right && DarkLine(luma + left, frame.height, stride))
+        while (left < right && dark(left, 0, frame.height, frame.linesize[0]))
             ++left;
-        while (right > left && DarkLine(luma + right - 1, frame.height, stride))
+        while (right > left && dark(right - 1, 0, frame.height, frame.linesize[0]))
             --right;
-        area.width = right - left;
-        area.height = bottom - top;
-        area.frameWidth = frame.width;
-        area.frameHeight = frame.height;
+        area = {right - left, bottom - top, frame.width, frame.height};
         return false;
     });
     if (area.frameWidth == 0)
