@@ -104,6 +104,7 @@ bool ConversionQueue::convertRow(int rowIndex)
         return false;
     }
     JobInput job{Trim(row.caption), row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
+    job.displayAspect = row.displayAspect;
     JobPlanner plan(job.inputPath);
     job.options = plan.next()->options;
     // One snapshot of the choices per job. Every row is built, checked or
@@ -177,11 +178,17 @@ bool ConversionQueue::convertRow(int rowIndex)
                                  .expectedSeconds = expectedSeconds};
         const RunOutcome outcome = runner_.RunEncoder(request);
         log(rowIndex, request, outcome);
-        if (!thumbnail)
+        if (!thumbnail) {
             videoPlaced = outcome.verdict == RunVerdict::Done || outcome.verdict == RunVerdict::Incomplete;
-        // A good thumbnail leaves the job as its video ended.
-        if (!thumbnail || outcome.verdict != RunVerdict::Done)
             jobOutcome = outcome;
+        } else if (outcome.stopped) {
+            jobOutcome = outcome;
+        } else if (videoPlaced && outcome.verdict != RunVerdict::Done) {
+            // The video is made, so the job is: it keeps its outcome and
+            // says why the picture is missing.
+            host_.setCell(rowIndex, FileColumn::Progress, VerdictText(jobOutcome.verdict));
+            jobOutcome.reason += (jobOutcome.reason.empty() ? "" : "; ") + std::string(texts::kReasonNoThumbnail);
+        }
         plan.finished(outcome.retryDue, built.thumbnailDue);
     }
     reserved_.push_back(videoOutput);

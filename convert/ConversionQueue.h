@@ -4,7 +4,8 @@
 // runs the job planner gives (first attempt, thumbnail, retry); then shows
 // the closing message or hands over to the power-off countdown. Runs on the
 // worker thread and returns when done. A stop request is looked at before
-// every step that would start an encoder.
+// every step that would start an encoder. A PSP video that converted keeps
+// its outcome when its thumbnail cannot be made.
 //
 // No job writes over a file that is the input of a row of the list, and no
 // two jobs of one run get the same output name. Every row that does not end

@@ -19,7 +19,9 @@ public:
     virtual std::vector<FileRow> rows() = 0;
     // One cell of a row; a row that no longer exists is left alone.
     virtual void setCell(int row, FileColumn column, const std::string& text) = 0;
-    // Why the row's job did not end "Done"; empty clears it.
+    // Why the row's job did not end "Done", or what its outcome leaves
+    // unsaid (a "Done" video whose thumbnail could not be made); empty
+    // clears it.
     virtual void setReason(int row, const std::string& reason) = 0;
     // A run of the encoder ended: an entry for the conversion log.
     virtual void logRun(const RunRecord& record) = 0;

@@ -157,6 +157,9 @@ inline constexpr const char* kLogOutcome = "Outcome: ";
 inline constexpr const char* kLogReason = "Reason: ";
 inline constexpr const char* kLogLastLines = "The encoder's last lines:";
 
+// Why a "Done" PSP video has no thumbnail beside it.
+inline constexpr const char* kReasonNoThumbnail = "the thumbnail could not be made";
+
 // Status-bar panel 1: prefix + size + suffix.
 inline constexpr const char* kOutputSizePrefix = "Output File Size : ";
 inline constexpr const char* kOutputSizeSuffix = " KB";

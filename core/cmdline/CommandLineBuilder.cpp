@@ -45,19 +45,20 @@ std::string EnsureDirectory(const std::string& dir)
     return error ? error.message() : std::make_error_code(std::errc::file_exists).message();
 }
 
-// The plain size, or with bars when the letterbox is on for a video output.
+// The plain size, or with bars when the letterbox is on for a video output;
+// a picture of non-square pixels is fitted as it is shown.
 std::string FittedSizeArg(const ConversionChoices& choices, const JobInput& job)
 {
     const std::string plain = SizeArg(choices.videoSize, job.sourceSize);
     if (choices.letterBoxIndex != 1 || IsAudioOnlyOutput(job.outputExt))
         return plain;
     std::string fitted = plain;
-    switch (OrientationTest(job.sourceSize, plain)) {
+    switch (OrientationTest(job.sourceSize, plain, job.displayAspect)) {
     case LetterboxMode::TopBottom:
-        fitted = TopBottomPads(job.sourceSize, plain);
+        fitted = TopBottomPads(job.sourceSize, plain, job.displayAspect);
         break;
     case LetterboxMode::LeftRight:
-        fitted = LeftRightPads(job.sourceSize, plain);
+        fitted = LeftRightPads(job.sourceSize, plain, job.displayAspect);
         break;
     case LetterboxMode::None:
         break;

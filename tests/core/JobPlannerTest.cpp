@@ -37,9 +37,9 @@ TEST(JobPlanner, GivesTheRunsOfAJobInTheQueuesOrder)
         {"a.avi", false, {true, true}, "FSa!"},         // one retry only
         {"a.rmvb", false, {true}, "FaS!"},              // RealMedia starts with the other reader
         {"a.mov", false, {true}, "FSq!"},               // and a .mov is retried as QuickTime
-        {"a.avi", true, {false, false}, "FT"},          // the PSP thumbnail after a good video
+        {"a.avi", true, {false, false}, "FT!"},         // the PSP thumbnail after a good video
         {"a.avi", true, {true, false, false}, "FSa!Ta!"}, // after a failed one, behind the retry
-        {"a.avi", true, {false, true, false, false}, "FTSa!Ta!"}, // a failed thumbnail asks for the retry
+        {"a.avi", true, {false, true, false, false}, "FT!"}, // a failed thumbnail never converts again
         {"a.avi", true, {true, true, true}, "FSa!Ta!"}, // the retry's thumbnail comes whatever its outcome
     };
     for (const auto& c : cases)
