@@ -145,12 +145,8 @@ bool ConversionQueue::convertRow(int rowIndex)
             break;
         job.options = run->options;
         if (run->kind == RunKind::SecondAttempt) {
-            // A good video whose thumbnail failed is this job's own: it goes
-            // before the retry. A file that was there before is never touched.
-            if (videoPlaced) {
-                std::error_code error;
-                std::filesystem::remove(videoOutput, error);
-            }
+            // The failed first attempt left nothing under the output's name:
+            // a file there is not this job's and stays.
             built = noteMuteReset(builder_.BuildCommandLine(choices, job));
             videoOutput = built.outputPath;
             host_.setOutputPath(rowIndex, videoOutput);
