@@ -136,3 +136,19 @@ std::string LeftRightPads(const std::string& sourceSize, const std::string& size
 {
     return Pads(sourceSize, sizeArg, Bars::LeftRight);
 }
+
+std::string LetterboxedSize(const std::string& sourceSize, const std::string& sizeArg)
+{
+    std::string barred = sizeArg;
+    switch (OrientationTest(sourceSize, sizeArg)) {
+    case LetterboxMode::TopBottom:
+        barred = TopBottomPads(sourceSize, sizeArg);
+        break;
+    case LetterboxMode::LeftRight:
+        barred = LeftRightPads(sourceSize, sizeArg);
+        break;
+    case LetterboxMode::None:
+        break;
+    }
+    return barred == kLetterboxError ? sizeArg : barred;
+}
