@@ -1,4 +1,5 @@
 #include "ui/Application.h"
+#include "ui/BusyLock.h"
 #include "ui/MainWindow.h"
 #include "ui/ProfileView.h"
 #include "support/FakeMessages.h"
@@ -206,6 +207,29 @@ TEST_F(ProfileWindow, VolumeSliderShowsThePercentageAndSetsTheFactor)
         EXPECT_EQ(form.volumeLabel->text(), row.label) << row.position;
         EXPECT_EQ(view.VolumeFactor(), row.factor) << row.position;
     }
+}
+
+TEST_F(ProfileWindow, ACopyFormatDisablesWhatItDoesNotOfferThroughABusySpellUntilTheNextSwitch)
+{
+    form.show();
+    Pick(form.formatCombo, 33);
+    const QList<QWidget*> offered{form.muteAudioCombo, form.formatCombo};
+    const QList<QWidget*> withdrawn{form.videoCodecCombo, form.videoSizeCombo,  form.videoBitrateCombo,
+                                    form.frameRateCombo,  form.audioCodecCombo, form.audioBitrateCombo,
+                                    form.channelsCombo,   form.samplingRateCombo, form.letterBoxCombo,
+                                    form.volumeSlider};
+    app.busyLock->lock();
+    app.busyLock->unlock();
+    for (QWidget* widget : offered)
+        EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
+    for (QWidget* widget : withdrawn)
+        EXPECT_FALSE(widget->isEnabled()) << widget->objectName().toStdString();
+    EXPECT_EQ(form.videoCodecCombo->count(), 0);
+    EXPECT_EQ(form.letterBoxCombo->currentText(), "LetterBox");
+
+    Pick(form.formatCombo, 0);
+    for (QWidget* widget : withdrawn)
+        EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
 }
 
 } // namespace
