@@ -12,4 +12,11 @@ public:
     virtual bool confirmYesNo(const std::string& text) = 0;
     // "Confirm" box with a question icon, OK and Cancel; true for OK.
     virtual bool confirmOkCancel(const std::string& caption, const std::string& text) = 0;
+    // "Information" box with OK and one more button; true when that button
+    // was pressed. Where there is no such button, the plain box.
+    virtual bool informationWithButton(const std::string& text, const std::string& /*button*/)
+    {
+        information(text);
+        return false;
+    }
 };

@@ -46,12 +46,36 @@ std::vector<FilterEntry> FilterEntries(const std::string& windowsFilter)
 
 QStringList QtNameFilters(const std::string& windowsFilter)
 {
+    return QtNameFilters(FilterEntries(windowsFilter));
+}
+
+QStringList QtNameFilters(const std::vector<FilterEntry>& entries)
+{
     QStringList filters;
-    for (const auto& entry : FilterEntries(windowsFilter)) {
+    for (const auto& entry : entries) {
         QStringList patterns;
         for (const QString& pattern : QString::fromStdString(entry.patterns).split(';', Qt::SkipEmptyParts))
             patterns << pattern.trimmed();
         filters << QString::fromStdString(entry.description) + " (" + patterns.join(' ') + ")";
     }
     return filters;
+}
+
+std::vector<FilterEntry> OfferedFilterEntries()
+{
+    auto entries = FilterEntries(kOpenDialogFilter);
+    entries.front().patterns += ";*.mkv;*.webm;*.flv;*.m4v;*.ts;*.mts;*.ogv;*.opus;*.flac";
+    entries.push_back({"All Files (*)", "*"});
+    return entries;
+}
+
+std::vector<std::string> MediaExtensions()
+{
+    std::vector<std::string> extensions;
+    for (QString pattern : QString::fromStdString(OfferedFilterEntries().front().patterns).split(';', Qt::SkipEmptyParts)) {
+        pattern = pattern.trimmed().toLower();
+        if (pattern.startsWith("*."))
+            extensions.push_back(pattern.mid(2).toStdString());
+    }
+    return extensions;
 }

@@ -19,3 +19,12 @@ std::vector<FilterEntry> FilterEntries(const std::string& windowsFilter);
 // parentheses, blank-separated. The file dialog hides the pattern part, so
 // the descriptions show as written.
 QStringList QtNameFilters(const std::string& windowsFilter);
+QStringList QtNameFilters(const std::vector<FilterEntry>& entries);
+
+// What the open dialog offers: the entries above, the first one taking the
+// containers common today as well, and a last entry for every file.
+std::vector<FilterEntry> OfferedFilterEntries();
+
+// The extensions of the first offered entry, lower case, without "*.": what
+// counts as audio or video when a folder is dropped.
+std::vector<std::string> MediaExtensions();

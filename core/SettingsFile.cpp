@@ -16,6 +16,8 @@ constexpr const char* kShutDown = "ShutDown";
 constexpr const char* kCombo = "Combo";
 constexpr const char* kOutputFormat = "OutputFormat";
 constexpr const char* kLetterBox = "LetterBox";
+constexpr const char* kRecent = "Recent";
+constexpr const char* kAddFilesDir = "AddFilesDir";
 
 // The first separator row of the format list; an index outside the list is
 // no format either, nor a separator among today's formats. The older
@@ -36,6 +38,12 @@ SettingsFile::SettingsFile(const std::string& dir)
 
 SettingsLoad SettingsFile::load(SettingsValues& values) const
 {
+    std::string addFilesDir;
+    return load(values, addFilesDir);
+}
+
+SettingsLoad SettingsFile::load(SettingsValues& values, std::string& addFilesDir) const
+{
     IniFile ini(path_);
     if (!ini.exists())
         return SettingsLoad::NoFile;
@@ -46,6 +54,7 @@ SettingsLoad SettingsFile::load(SettingsValues& values) const
     values.outputDir = ini.readString(kGeneral, kOutputDir, "");
     values.overwrite = ini.readBool(kCheckBoxes, kOverwrite, true);
     values.shutDown = ini.readBool(kCheckBoxes, kShutDown, true);
+    addFilesDir = ini.readString(kRecent, kAddFilesDir, addFilesDir);
     const int format = ini.readInteger(kCombo, kOutputFormat, 1);
     if (IsNoFormat(format)) {
         values.outputFormat = 0;
@@ -58,7 +67,7 @@ SettingsLoad SettingsFile::load(SettingsValues& values) const
     return SettingsLoad::Loaded;
 }
 
-bool SettingsFile::save(const SettingsValues& values) const
+bool SettingsFile::save(const SettingsValues& values, const std::string& addFilesDir) const
 {
     // The user's configuration folder may not hold ours yet.
     std::error_code error;
@@ -67,7 +76,8 @@ bool SettingsFile::save(const SettingsValues& values) const
     const bool written = (!ini.exists() || ini.read()) && ini.writeString(kGeneral, kOutputDir, values.outputDir)
         && ini.writeBool(kCheckBoxes, kOverwrite, values.overwrite) && ini.writeBool(kCheckBoxes, kShutDown, values.shutDown)
         && ini.writeInteger(kCombo, kOutputFormat, values.outputFormat)
-        && ini.writeInteger(kCombo, kLetterBox, values.letterBox) && ini.commit();
+        && ini.writeInteger(kCombo, kLetterBox, values.letterBox)
+        && (addFilesDir.empty() || ini.writeString(kRecent, kAddFilesDir, addFilesDir)) && ini.commit();
     if (!written)
         ini.remove();
     return written;

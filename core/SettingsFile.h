@@ -1,8 +1,8 @@
 #pragma once
 // "plumly.ini" in the settings folder (AppDir when run from the build
-// folder): the five choices kept between runs. Read once at
-// start-up over the window's defaults, written once when the main window
-// closes.
+// folder): the five choices kept between runs, and the folder the open
+// dialog was last used in. Read once at start-up over the window's defaults,
+// written once when the main window closes.
 #include <string>
 
 // The five values the file keeps, as the window holds them.
@@ -18,7 +18,7 @@ struct SettingsValues {
 
 enum class SettingsLoad {
     NoFile,      // nothing read, the defaults stay
-    Loaded,      // all five values taken from the file
+    Loaded,      // all values taken from the file
     FormatReset, // the stored format was no format: format 0, file deleted, letterbox kept
     Failed,      // the file could not be read and was deleted; nothing changed
 };
@@ -32,10 +32,13 @@ public:
 
     // Puts the stored values over `values`, which hold the window's current
     // ones; keys missing from an existing file take their own defaults.
+    // `addFilesDir` is [Recent] AddFilesDir, kept when the file has none.
     SettingsLoad load(SettingsValues& values) const;
-    // Writes the five keys in their order, keeping the file's other lines;
-    // a missing folder is created first. On failure the file is deleted where it can be; false then.
-    bool save(const SettingsValues& values) const;
+    SettingsLoad load(SettingsValues& values, std::string& addFilesDir) const;
+    // Writes the five keys in their order, then the recent folder when there
+    // is one, keeping the file's other lines; a missing folder is created
+    // first. On failure the file is deleted where it can be; false then.
+    bool save(const SettingsValues& values, const std::string& addFilesDir = {}) const;
 
 private:
     std::string path_;

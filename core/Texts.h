@@ -35,17 +35,19 @@ inline constexpr const char* kRemoveSelectedItem = "Remove Selected Item";
 inline constexpr const char* kClearAllItems = "Clear All Items";
 
 inline constexpr const char* kBrowseFolderName = "Select Output Directory";
+inline constexpr const char* kBrowseTitle = "Choose the output folder";
 inline constexpr const char* kBrowseHeadline = "Choose the required output directory below :";
 inline constexpr const char* kBrowseHelpButton = "&Help";
 inline constexpr const char* kInvalidSpecialFolderId = "Invalid special folder ID";
 inline constexpr const char* kRootFolderNotSupported = "Root folder not supported on this system";
 
-// The main window's captions, labels and list entries.
-inline constexpr const char* kAddFilesCaption = "Add Files";
-inline constexpr const char* kStopConvertCaption = "Stop Convert";
-inline constexpr const char* kConvertNowCaption = "Convert Now !";
-inline constexpr const char* kRemoveCaption = "Remove";
-inline constexpr const char* kClearAllCaption = "Clear All ";
+// The main window's captions, labels and list entries. An "&" marks the
+// letter that Alt and the menus take; it is not shown.
+inline constexpr const char* kAddFilesCaption = "&Add Files";
+inline constexpr const char* kStopConvertCaption = "&Stop Convert";
+inline constexpr const char* kConvertNowCaption = "&Convert Now !";
+inline constexpr const char* kRemoveCaption = "&Remove";
+inline constexpr const char* kClearAllCaption = "C&lear All ";
 inline constexpr const char* kOutputDirectoryLabel = "Output Directory : ";
 inline constexpr const char* kVideoSettingsGroup = " Video Settings ";
 inline constexpr const char* kVideoCodecLabel = "Video Codec : ";
@@ -70,15 +72,18 @@ inline constexpr const char* kVolumeHint = "100% is the original video volume";
 inline constexpr const char* kFullVolume = "100%";
 inline constexpr const char* kSmallStopCaption = "Stop";
 inline constexpr const char* kReady = "Ready";
-inline constexpr const char* kFileMenu = "File";
-inline constexpr const char* kConvertEntry = "Convert";
-inline constexpr const char* kExitEntry = "Exit";
-inline constexpr const char* kOptionsMenu = "Options";
-inline constexpr const char* kSetAdditionalOptionsEntry = "Set Additional Options";
-inline constexpr const char* kHelpMenu = "Help";
-inline constexpr const char* kOpenHelpFileEntry = "Open Help File";
-inline constexpr const char* kVisitWebsiteEntry = "Visit Kelvry Website";
-inline constexpr const char* kAboutEntry = "About";
+inline constexpr const char* kOutputFormatLabel = "Output Format : ";
+inline constexpr const char* kPowerOffArmed = "Power off after the batch";
+inline constexpr const char* kVersionPrefix = "Version ";
+inline constexpr const char* kFileMenu = "&File";
+inline constexpr const char* kConvertEntry = "&Convert";
+inline constexpr const char* kExitEntry = "E&xit";
+inline constexpr const char* kOptionsMenu = "&Options";
+inline constexpr const char* kSetAdditionalOptionsEntry = "&Set Additional Options";
+inline constexpr const char* kHelpMenu = "&Help";
+inline constexpr const char* kOpenHelpFileEntry = "Open &Help File";
+inline constexpr const char* kVisitWebsiteEntry = "&Visit Kelvry Website";
+inline constexpr const char* kAboutEntry = "&About";
 inline constexpr const char* kNone = "None";
 inline constexpr const char* kLetterBox = "LetterBox";
 inline constexpr std::array<const char*, 7> kColumnCaptions{"Video File Name", "Video Size", "FrameRate", "Duration",
@@ -95,6 +100,18 @@ inline constexpr const char* kNothingChecked = "Please check the checkbox of the
 inline constexpr const char* kAllJobsDone = "All Conversion Jobs Done!";
 inline constexpr const char* kStopQuestion = "Stop all the file conversions?";
 inline constexpr const char* kConfirmCaption = "Confirm";
+
+// How a batch gets on: "Converting 2 of 5", "12:34 left", "37% – Vantorel",
+// "5 converted, 1 failed, 2 not converted".
+inline constexpr const char* kConvertingPrefix = "Converting ";
+inline constexpr const char* kConvertingOf = " of ";
+inline constexpr const char* kTimeLeftSuffix = " left";
+inline constexpr const char* kNoEstimate = "\u2014";
+inline constexpr const char* kTitlePercentSeparator = "% \u2013 ";
+inline constexpr const char* kConvertedSuffix = " converted";
+inline constexpr const char* kFailedSuffix = " failed";
+inline constexpr const char* kNotConvertedSuffix = " not converted";
+inline constexpr const char* kOpenOutputFolder = "Open &Output Folder";
 
 // Progress cell outcomes.
 inline constexpr const char* kDone = "Done";

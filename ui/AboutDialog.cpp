@@ -1,5 +1,6 @@
 #include "ui/AboutDialog.h"
 
+#include "core/Version.h"
 #include "core/Texts.h"
 #include "ui/DesktopUrlOpener.h"
 
@@ -43,6 +44,10 @@ AboutDialog::AboutDialog(QWidget* parent)
     QFont title = titleLabel->font();
     title.setBold(true);
     titleLabel->setFont(title);
+
+    versionLabel = new QLabel(texts::kVersionPrefix + QString(kVersion), this);
+    versionLabel->setObjectName("VersionLabel");
+    versionLabel->setGeometry(60, 38, 290, 17);
 
     outerPanel = MakeDivider(this, "Panel1", 60);
     websiteLink = makeLink("Label2", texts::kWebsiteLink, 80);

@@ -18,6 +18,7 @@ public:
 
     QLabel* logo = nullptr;
     QLabel* titleLabel = nullptr;
+    QLabel* versionLabel = nullptr;
     QLabel* websiteLink = nullptr;
     QLabel* supportLink = nullptr;
     QFrame* outerPanel = nullptr;

@@ -2,6 +2,9 @@
 
 #include "ui/Application.h"
 #include "ui/BusyLock.h"
+#include "ui/FileDropTarget.h"
+#include "ui/ShellBinder.h"
+#include "core/DroppedFiles.h"
 #include "core/RequiredFiles.h"
 #include "core/SharedState.h"
 #include "ui/MainWindow.h"
@@ -12,6 +15,7 @@
 #include "media/MediaInfoInspector.h"
 #include "platform/PumpMessages.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,9 +31,11 @@ constexpr int kPauseAroundFileMs = 100;
 
 } // namespace
 
-std::optional<QStringList> ChooseFilesWithDialog(QWidget* parent, const QStringList& nameFilters)
+std::optional<QStringList> ChooseFilesWithDialog(QWidget* parent, const QStringList& nameFilters, const QString& startFolder)
 {
     QFileDialog dialog(parent);
+    if (!startFolder.isEmpty())
+        dialog.setDirectory(startFolder);
     dialog.setObjectName("OpenDialog1");
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -41,7 +47,7 @@ std::optional<QStringList> ChooseFilesWithDialog(QWidget* parent, const QStringL
 }
 
 AddFilesHandler::AddFilesHandler(SharedState& state, Messages& messages, MainWindow& window, AnalysisProgressDialog& splash,
-                                 BusyLock& busyLock)
+                                 BusyLock& busyLock, QString& lastFolder)
     : QObject(&window)
     , state_(state)
     , messages_(messages)
@@ -49,18 +55,50 @@ AddFilesHandler::AddFilesHandler(SharedState& state, Messages& messages, MainWin
     , splash_(splash)
     , busyLock_(busyLock)
     , videoInfo_(new MediaInfoInspector(&window))
+    , lastFolder_(lastFolder)
     , chooseFiles_(ChooseFilesWithDialog)
 {
 }
 
 void AddFilesHandler::AddFiles()
 {
+    addChosen([this]() -> std::optional<QStringList> {
+        auto files = chooseFiles_(&window_, QtNameFilters(OfferedFilterEntries()), lastFolder_);
+        if (files && !files->isEmpty())
+            lastFolder_ = QFileInfo(files->first()).absolutePath();
+        return files;
+    });
+}
+
+void AddFilesHandler::AddDropped(const QStringList& paths)
+{
+    if (!acceptsFiles())
+        return;
+    addChosen([&]() -> std::optional<QStringList> {
+        std::vector<std::string> dropped;
+        for (const QString& path : paths)
+            dropped.push_back(path.toStdString());
+        QStringList files;
+        for (const std::string& file : ExpandDroppedPaths(dropped, MediaExtensions()))
+            files << QString::fromStdString(file);
+        return files;
+    });
+}
+
+bool AddFilesHandler::acceptsFiles() const
+{
+    return window_.addFilesButton->isEnabled() && window_.addFilesAction->isEnabled() && !state_.isConverting
+        && !state_.analysisBusy;
+}
+
+void AddFilesHandler::addChosen(const std::function<std::optional<QStringList>()>& choose)
+{
     busyLock_.lock();
     if (!CheckRequiredFiles(state_.appDir, messages_)) {
         busyLock_.unlock();
         return;
     }
-    const auto files = chooseFiles_(&window_, QtNameFilters(kOpenDialogFilter));
+    const auto files = choose();
     if (!files || files->isEmpty()) {
         busyLock_.unlock();
         return;
@@ -111,7 +149,9 @@ void AddFilesHandler::MeasureAndAdd(const QString& path)
 
 AddFilesHandler* BindAddFiles(Application& app)
 {
-    auto* handler = new AddFilesHandler(app.state, app.messages, *app.mainWindow, *app.analysisProgress, *app.busyLock);
+    auto* handler = new AddFilesHandler(app.state, app.messages, *app.mainWindow, *app.analysisProgress, *app.busyLock,
+                                        app.shell->recentAddFilesDir);
+    new FileDropTarget(*app.mainWindow, *handler);
     QObject::connect(app.mainWindow->addFilesButton, &QToolButton::clicked, handler, &AddFilesHandler::AddFiles);
     return handler;
 }

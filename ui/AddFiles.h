@@ -1,7 +1,8 @@
 #pragma once
 // Add Files: the open dialog, then each chosen file measured in turn behind
 // the analysing splash, each becoming one ticked row of the file list. Runs
-// on the window's thread and keeps the window alive while it waits.
+// on the window's thread and keeps the window alive while it waits. Files
+// and folders dropped onto the window are measured and added the same way.
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -19,11 +20,22 @@ class AddFilesHandler : public QObject {
     Q_OBJECT
 public:
     // The chosen files in the dialog's order, or nothing when it is cancelled.
-    using ChooseFiles = std::function<std::optional<QStringList>(QWidget* parent, const QStringList& nameFilters)>;
+    // The dialog opens in `startFolder` (its own choice when empty).
+    using ChooseFiles = std::function<std::optional<QStringList>(QWidget* parent, const QStringList& nameFilters,
+                                                                 const QString& startFolder)>;
 
-    AddFilesHandler(SharedState& state, Messages& messages, MainWindow& window, AnalysisProgressDialog& splash, BusyLock& busyLock);
+    // `lastFolder` is where the open dialog was last used; it is updated on every choice.
+    AddFilesHandler(SharedState& state, Messages& messages, MainWindow& window, AnalysisProgressDialog& splash, BusyLock& busyLock,
+                    QString& lastFolder);
 
     void AddFiles();
+
+    // Dropped files and folders: a folder stands for the audio and video files
+    // inside it, at any depth, sorted by path.
+    void AddDropped(const QStringList& paths);
+
+    // Whether files may be added now: not while files are measured or converted.
+    bool acceptsFiles() const;
 
     // Replaces the open dialog, so that files can be chosen without one.
     void setChooseFiles(ChooseFiles choose) { chooseFiles_ = std::move(choose); }
@@ -32,6 +44,7 @@ public:
     MediaInfoInspector& VideoInfo() { return *videoInfo_; }
 
 private:
+    void addChosen(const std::function<std::optional<QStringList>()>& choose);
     void StartAnalysis();
     void EndAnalysis();
     void MeasureAndAdd(const QString& path);
@@ -42,11 +55,12 @@ private:
     AnalysisProgressDialog& splash_;
     BusyLock& busyLock_;
     MediaInfoInspector* videoInfo_;
+    QString& lastFolder_;
     ChooseFiles chooseFiles_;
 };
 
 // The multi-select open dialog with the input-format filter, first entry selected.
-std::optional<QStringList> ChooseFilesWithDialog(QWidget* parent, const QStringList& nameFilters);
+std::optional<QStringList> ChooseFilesWithDialog(QWidget* parent, const QStringList& nameFilters, const QString& startFolder);
 
 // Makes the handler (owned by the main window) and binds the Add Files button to it.
 AddFilesHandler* BindAddFiles(Application& app);

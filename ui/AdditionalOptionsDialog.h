@@ -6,6 +6,7 @@
 
 class Messages;
 class QCheckBox;
+class QGroupBox;
 class QPushButton;
 
 class AdditionalOptionsDialog : public QDialog {
@@ -16,6 +17,7 @@ public:
     QCheckBox* overwriteCheck = nullptr;
     QCheckBox* shutdownCheck = nullptr;
     QPushButton* doneButton = nullptr;
+    QGroupBox* group = nullptr;
 
     // Runs on every change of the shutdown box's state, by the user or by code.
     void confirmShutdownChoice();
@@ -24,7 +26,12 @@ public:
     void suppressNextConfirm(bool suppressed) { confirmSuppressed_ = suppressed; }
     bool confirmSuppressed() const { return confirmSuppressed_; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    void fitCaptions();
+
     Messages& messages_;
     bool confirmSuppressed_ = true;
 };

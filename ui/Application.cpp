@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 
+#include "ui/BatchStatus.h"
 #include "ui/BusyLock.h"
 #include "ui/ShellBinder.h"
 #include "ui/MainWindow.h"
@@ -27,6 +28,8 @@ Application::Application(const AppPlaces& places_, Messages& messages_)
     busyLock = std::make_unique<BusyLock>(*mainWindow, *optionsDialog);
     addFiles = BindAddFiles(*this);
     conversion = BindConversion(*this);
+    QObject::connect(conversion->batchStatus, &BatchStatus::openOutputFolderRequested, shell.get(),
+                     &ShellBinder::openOutputFolder);
     QObject::connect(mainWindow.get(), &MainWindow::shown, mainWindow.get(), [this] { onMainWindowShown(); });
 }
 

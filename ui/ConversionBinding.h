@@ -11,6 +11,8 @@
 #include <memory>
 
 class Application;
+class BatchStatus;
+class DesktopNotifier;
 class PowerOff;
 
 class ConversionBinding : public QObject {
@@ -22,10 +24,13 @@ public:
     ShutdownCountdown countdown;
     GuiConversionHost host;
     ConversionRun run;
+    BatchStatus* batchStatus;
 
     // The power-off that the countdown requests at its end; none by default,
     // so that nothing but the application's own start-up can power off.
     void setPowerOff(std::unique_ptr<PowerOff> powerOff);
+    // Where the end of a batch is told while the window is not active; none by default.
+    void setNotifier(std::unique_ptr<DesktopNotifier> notifier);
 
     void convertNow();
     void stopConversion();
@@ -33,6 +38,7 @@ public:
 private:
     Application& app_;
     std::unique_ptr<PowerOff> powerOff_;
+    std::unique_ptr<DesktopNotifier> notifier_;
 };
 
 std::unique_ptr<ConversionBinding> BindConversion(Application& app);

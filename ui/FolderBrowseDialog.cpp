@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
@@ -158,6 +159,12 @@ void FolderBrowseDialog::Initialised()
     if (!folderName_.isEmpty() && folder.isDir() && (root_.isEmpty() || IsInside(folder.absoluteFilePath(), root_))) {
         files_->setDirectory(folder.absolutePath());
         files_->selectFile(folder.absoluteFilePath());
+    }
+    // The name field holds the preselected folder; selected, it gives way to
+    // a path typed over it.
+    if (auto* name = files_->findChild<QLineEdit*>("fileNameEdit")) {
+        name->setFocus();
+        name->selectAll();
     }
     if (!title_.isEmpty())
         window_->setWindowTitle(title_);

@@ -1,5 +1,6 @@
 #include "ui/GuiConversionHost.h"
 
+#include "ui/BatchStatus.h"
 #include "ui/BusyLock.h"
 #include "ui/FileListRows.h"
 #include "ui/ListCommands.h"
@@ -10,6 +11,7 @@
 #include "platform/OnThreadOf.h"
 #include "ui/ShutdownCountdown.h"
 #include "ui/ProfileView.h"
+#include "ui/StatusBarPanels.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -45,7 +47,11 @@ std::vector<FileRow> GuiConversionHost::rows()
 
 void GuiConversionHost::setCell(int row, FileColumn column, const std::string& text)
 {
-    OnThreadOf(&window_, [&] { SetFileCell(*window_.fileList, row, column, text); });
+    OnThreadOf(&window_, [&] {
+        SetFileCell(*window_.fileList, row, column, text);
+        if (batchStatus_ != nullptr)
+            batchStatus_->cellChanged(row, column, text);
+    });
 }
 
 std::string GuiConversionHost::frameCell(int row)
@@ -60,7 +66,11 @@ std::string GuiConversionHost::frameCell(int row)
 
 void GuiConversionHost::scrollToRow(int row)
 {
-    OnThreadOf(&window_, [&] { ScrollRowIntoView(*window_.fileList, row); });
+    OnThreadOf(&window_, [&] {
+        ScrollRowIntoView(*window_.fileList, row);
+        if (batchStatus_ != nullptr)
+            batchStatus_->jobStarted(row);
+    });
 }
 
 void GuiConversionHost::setProgressBar(int position)
@@ -90,7 +100,13 @@ void GuiConversionHost::setStatusPanel(const std::string& text)
 
 void GuiConversionHost::information(const std::string& text)
 {
-    OnThreadOf(&window_, [&] { messages_.information(text); });
+    // Once the batch has started, the message that comes is its closing one.
+    OnThreadOf(&window_, [&] {
+        if (batchStatus_ != nullptr && batchStatus_->running())
+            batchStatus_->showClosingMessage(text);
+        else
+            messages_.information(text);
+    });
 }
 
 bool GuiConversionHost::checkRequiredFiles()
@@ -114,6 +130,11 @@ void GuiConversionHost::setStartControlsEnabled(bool enabled)
         window_.convertButton->setEnabled(enabled);
         listCommands_.setAutoPopup(enabled);
         window_.addFilesButton->setEnabled(enabled);
+        window_.statusPanels->setBatchRunning(!enabled);
+        if (batchStatus_ != nullptr && !enabled)
+            batchStatus_->batchStarted(rows());
+        else if (batchStatus_ != nullptr)
+            batchStatus_->batchEnded();
     });
 }
 

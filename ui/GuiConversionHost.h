@@ -7,6 +7,7 @@
 
 #include <string>
 
+class BatchStatus;
 class BusyLock;
 class ListCommands;
 class Messages;
@@ -36,6 +37,9 @@ public:
     ConversionChoices choices() override;
     void resetMuteAudio() override;
 
+    // Told of the batch's start, jobs, progress cells and end; none by default.
+    void setBatchStatus(BatchStatus* status) { batchStatus_ = status; }
+
 private:
     MainWindow& window_;
     AdditionalOptionsDialog& options_;
@@ -44,6 +48,7 @@ private:
     Messages& messages_;
     ShutdownCountdown& countdown_;
     std::string appDir_;
+    BatchStatus* batchStatus_ = nullptr;
     // On the window's thread: a reset is due only if the bar was not set since.
     int barChanges_ = 0;
     QObject barTimers_;

@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes on screen.
+// Message boxes on screen, each above the window the user is working in
+// (an always-on-top dialog included), else above the given parent.
 #include "core/Messages.h"
 
 class QWidget;
@@ -11,7 +12,10 @@ public:
     void information(const std::string& text) override;
     bool confirmYesNo(const std::string& text) override;
     bool confirmOkCancel(const std::string& caption, const std::string& text) override;
+    bool informationWithButton(const std::string& text, const std::string& button) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* parent_;
 };

@@ -3,7 +3,9 @@
 #include "core/Texts.h"
 #include "core/SharedState.h"
 #include "core/profiles/FormatCatalogue.h"
+#include "ui/FormatComboBox.h"
 #include "ui/ProfileView.h"
+#include "ui/StatusBarPanels.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,22 +16,28 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScreen>
+#include <QShortcut>
 #include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
 constexpr int kClientWidth = 765;
 constexpr int kClientHeight = 512;
+constexpr int kBigButtonWidth = 82;
 
 QToolButton* MakeBigButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap glyph, int left)
 {
@@ -40,7 +48,7 @@ QToolButton* MakeBigButton(QWidget* parent, const char* name, const QString& cap
     button->setIconSize(QSize(32, 32));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
-    button->setGeometry(left, 3, 82, 76);
+    button->setGeometry(left, 3, kBigButtonWidth, 76);
     return button;
 }
 
@@ -56,26 +64,19 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, b
     return label;
 }
 
-QComboBox* MakeCombo(QWidget* parent, const char* name, const QRect& geometry)
+QComboBox* MakeCombo(QWidget* parent, const char* name, const QRect& geometry, QComboBox* combo = nullptr)
 {
-    auto* combo = new QComboBox(parent);
+    if (combo == nullptr)
+        combo = new QComboBox(parent);
     combo->setObjectName(name);
     combo->setGeometry(geometry);
     return combo;
 }
 
-// One labelled drop-down list inside a settings group, row 0 to 3.
-QComboBox* MakeGroupCombo(QGroupBox* group, const char* name, const QString& label, int row, int labelWidth, int comboWidth)
-{
-    const int top = 22 + row * 26;
-    MakeLabel(group, label, QRect(10, top + 2, labelWidth, 17));
-    return MakeCombo(group, name, QRect(10 + labelWidth, top, comboWidth, 21));
-}
-
 } // namespace
 
 MainWindow::MainWindow(SharedState& state, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , state_(state)
 {
@@ -97,8 +98,21 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent)
     buildGeneralGroup(client);
     buildProgressRow(client);
     buildMenus();
+    buildShortcuts();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     createControls();
+    fitLabels();
+}
+
+// One labelled drop-down list inside a settings group, row 0 to 3.
+QComboBox* MainWindow::makeGroupCombo(QGroupBox* group, const char* name, const QString& label, int row, int labelWidth,
+                                      int comboWidth)
+{
+    const int top = 22 + row * 26;
+    QLabel* caption = MakeLabel(group, label, QRect(10, top + 2, labelWidth, 17));
+    QComboBox* combo = MakeCombo(group, name, QRect(10 + labelWidth, top, comboWidth, 21));
+    labelledFields_.push_back({caption, combo, caption->geometry(), combo->geometry()});
+    return combo;
 }
 
 void MainWindow::buildButtonRow(QWidget* client)
@@ -133,12 +147,19 @@ void MainWindow::buildFileList(QWidget* client)
     fileList->setSelectionMode(QAbstractItemView::SingleSelection);
     fileList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fileList->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab leaves the list; a long path keeps its file name in sight.
+    fileList->setTabKeyNavigation(false);
+    fileList->setWordWrap(false);
+    fileList->setTextElideMode(Qt::ElideMiddle);
+    fileList->viewport()->installEventFilter(this);
 }
 
 void MainWindow::buildFormatRow(QWidget* client)
 {
-    MakeLabel(client, "Output Format : ", QRect(7, 286, 98, 17), true)->setObjectName("Label2");
-    formatCombo = MakeCombo(client, "ComboOutputFormat", QRect(105, 282, 301, 24));
+    QLabel* formatLabel = MakeLabel(client, texts::kOutputFormatLabel, QRect(7, 286, 98, 17), true);
+    formatLabel->setObjectName("Label2");
+    formatCombo = MakeCombo(client, "ComboOutputFormat", QRect(105, 282, 301, 24), new FormatComboBox(client));
+    labelledFields_.push_back({formatLabel, formatCombo, formatLabel->geometry(), formatCombo->geometry()});
     outputDirLabel = MakeLabel(client, texts::kOutputDirectoryLabel, QRect(416, 286, 116, 17), true);
     outputDirLabel->setObjectName("Label1");
     outputDirLabel->installEventFilter(this);
@@ -147,6 +168,7 @@ void MainWindow::buildFormatRow(QWidget* client)
     outputDirEdit->setGeometry(525, 282, 181, 24);
     outputDirEdit->setReadOnly(true);
     outputDirEdit->setEnabled(false);
+    labelledFields_.push_back({outputDirLabel, outputDirEdit, outputDirLabel->geometry(), outputDirEdit->geometry()});
     browseFolderButton = new QToolButton(client);
     browseFolderButton->setObjectName("ButtonBrowseForFolder");
     browseFolderButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
@@ -158,10 +180,10 @@ void MainWindow::buildVideoGroup(QWidget* client)
     auto* group = new QGroupBox(texts::kVideoSettingsGroup, client);
     group->setObjectName("GroupBox1");
     group->setGeometry(14, 315, 285, 133);
-    videoCodecCombo = MakeGroupCombo(group, "ComboVideoCodec", texts::kVideoCodecLabel, 0, 105, 160);
-    videoSizeCombo = MakeGroupCombo(group, "ComboVideoSize", texts::kVideoSizeLabel, 1, 105, 160);
-    videoBitrateCombo = MakeGroupCombo(group, "ComboVideoBitrate", texts::kVideoBitrateLabel, 2, 105, 160);
-    frameRateCombo = MakeGroupCombo(group, "ComboVideoFramerate", texts::kVideoFramerateLabel, 3, 105, 160);
+    videoCodecCombo = makeGroupCombo(group, "ComboVideoCodec", texts::kVideoCodecLabel, 0, 105, 160);
+    videoSizeCombo = makeGroupCombo(group, "ComboVideoSize", texts::kVideoSizeLabel, 1, 105, 160);
+    videoBitrateCombo = makeGroupCombo(group, "ComboVideoBitrate", texts::kVideoBitrateLabel, 2, 105, 160);
+    frameRateCombo = makeGroupCombo(group, "ComboVideoFramerate", texts::kVideoFramerateLabel, 3, 105, 160);
 }
 
 void MainWindow::buildAudioGroup(QWidget* client)
@@ -169,10 +191,10 @@ void MainWindow::buildAudioGroup(QWidget* client)
     auto* group = new QGroupBox(texts::kAudioSettingsGroup, client);
     group->setObjectName("GroupBox2");
     group->setGeometry(309, 315, 219, 133);
-    audioCodecCombo = MakeGroupCombo(group, "ComboAudioCodec", texts::kAudioCodecLabel, 0, 98, 106);
-    audioBitrateCombo = MakeGroupCombo(group, "ComboAudioBitrate", texts::kAudioBitrateLabel, 1, 98, 106);
-    channelsCombo = MakeGroupCombo(group, "ComboAudioChannel", texts::kAudioChannelsLabel, 2, 98, 106);
-    samplingRateCombo = MakeGroupCombo(group, "ComboSamplingRate", texts::kSamplingRateLabel, 3, 98, 106);
+    audioCodecCombo = makeGroupCombo(group, "ComboAudioCodec", texts::kAudioCodecLabel, 0, 98, 106);
+    audioBitrateCombo = makeGroupCombo(group, "ComboAudioBitrate", texts::kAudioBitrateLabel, 1, 98, 106);
+    channelsCombo = makeGroupCombo(group, "ComboAudioChannel", texts::kAudioChannelsLabel, 2, 98, 106);
+    samplingRateCombo = makeGroupCombo(group, "ComboSamplingRate", texts::kSamplingRateLabel, 3, 98, 106);
     channelsCombo->addItems({texts::kStereo, texts::kMono});
     channelsCombo->setCurrentIndex(0);
 }
@@ -182,15 +204,16 @@ void MainWindow::buildGeneralGroup(QWidget* client)
     auto* group = new QGroupBox(texts::kGeneralSettingsGroup, client);
     group->setObjectName("GroupBox3");
     group->setGeometry(538, 315, 213, 133);
-    letterBoxCombo = MakeGroupCombo(group, "ComboLetterBox", texts::kVideoZoomLabel, 0, 90, 108);
+    letterBoxCombo = makeGroupCombo(group, "ComboLetterBox", texts::kVideoZoomLabel, 0, 90, 108);
     letterBoxCombo->setToolTip(texts::kLetterBoxHint);
-    muteAudioCombo = MakeGroupCombo(group, "ComboMuteAudio", texts::kMuteAudioLabel, 1, 90, 108);
+    muteAudioCombo = makeGroupCombo(group, "ComboMuteAudio", texts::kMuteAudioLabel, 1, 90, 108);
     muteAudioCombo->addItems({texts::kFalse, texts::kTrue});
     muteAudioCombo->setCurrentIndex(0);
-    MakeLabel(group, texts::kVolumeLabel, QRect(10, 84, 90, 17));
+    QLabel* volumeCaption = MakeLabel(group, texts::kVolumeLabel, QRect(10, 84, 86, 17));
     volumeSlider = new QSlider(Qt::Horizontal, group);
     volumeSlider->setObjectName("TrackBar1");
     volumeSlider->setGeometry(96, 78, 110, 26);
+    labelledFields_.push_back({volumeCaption, volumeSlider, volumeCaption->geometry(), volumeSlider->geometry()});
     volumeSlider->setRange(0, 10);
     volumeSlider->setPageStep(1);
     volumeSlider->setTickPosition(QSlider::TicksBelow);
@@ -218,15 +241,8 @@ void MainWindow::buildProgressRow(QWidget* client)
     statusBarWidget->setObjectName("StatusBar1");
     statusBarWidget->setSizeGripEnabled(false);
     statusBarWidget->setGeometry(0, kClientHeight - 22, kClientWidth, 22);
-    for (int width : {150, 200, 50}) {
-        auto* panel = new QLabel(statusBarWidget);
-        panel->setFixedWidth(width);
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        statusBarWidget->addWidget(panel);
-        statusPanels_.append(panel);
-    }
-    statusPanels_[0]->setText(texts::kReady);
+    statusPanels = new StatusBarPanels(*statusBarWidget);
+    statusPanels->setText(0, texts::kReady);
 
     lineBuffer = new QPlainTextEdit(client);
     lineBuffer->setObjectName("Memo1");
@@ -244,6 +260,7 @@ void MainWindow::buildMenus()
     addFilesAction = addAction(file, "AddFiles1", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder);
     file->addSeparator();
     convertAction = addAction(file, "Convert1", texts::kConvertEntry, QStyle::SP_MediaPlay);
+    openOutputFolderAction = addAction(file, "OpenOutputFolder1", texts::kOpenOutputFolder, QStyle::SP_DirOpenIcon);
     file->addSeparator();
     exitAction = addAction(file, "Exit1", texts::kExitEntry, QStyle::SP_DialogCloseButton);
     QMenu* options = menuBar()->addMenu(texts::kOptionsMenu);
@@ -259,6 +276,22 @@ void MainWindow::buildMenus()
     connect(convertAction, &QAction::triggered, convertButton, &QToolButton::click);
     // Exit leaves the event loop at once, without a close request and without saving.
     connect(exitAction, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+}
+
+void MainWindow::buildShortcuts()
+{
+    addFilesAction->setShortcut(QKeySequence::Open);
+    convertAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    helpAction->setShortcut(QKeySequence(Qt::Key_F1));
+    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Buttons ignore clicks while disabled, so the keys follow the busy lock.
+    auto* remove = new QShortcut(QKeySequence::Delete, this);
+    connect(remove, &QShortcut::activated, removeButton, &QToolButton::click);
+    // Stop Convert asks first and does nothing outside a batch.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_Period)}) {
+        auto* stop = new QShortcut(keys, this);
+        connect(stop, &QShortcut::activated, stopButton, &QToolButton::click);
+    }
 }
 
 void MainWindow::createControls()
@@ -279,6 +312,49 @@ void MainWindow::createControls()
     lineBuffer->hide();
 }
 
+void MainWindow::fitLabels()
+{
+    // Each label takes the width its text needs; a field that would touch it
+    // gives up room on its left and keeps its right edge.
+    constexpr int kGap = 4;
+    for (const LabelledField& pair : labelledFields_) {
+        QRect label = pair.labelRect;
+        label.setWidth(pair.label->sizeHint().width());
+        pair.label->setGeometry(label);
+        QRect field = pair.fieldRect;
+        field.setLeft(std::max(field.left(), label.right() + 1 + kGap));
+        pair.field->setGeometry(field);
+    }
+    // A big button grows to the right into the gap before its neighbour.
+    for (QToolButton* button : {addFilesButton, stopButton, convertButton, removeButton, clearAllButton})
+        button->resize(std::max(kBigButtonWidth, button->sizeHint().width()), button->height());
+}
+
+void MainWindow::centreOnScreen()
+{
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // The window's own font is set before its controls exist.
+    if (event->type() == QEvent::FontChange && clearAllButton != nullptr)
+        fitLabels();
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::showPathTip(QHelpEvent* help)
+{
+    const QModelIndex index = fileList->indexAt(help->pos());
+    const QTableWidgetItem* item = fileList->item(index.row(), 0);
+    if (!index.isValid() || index.column() != 0 || item == nullptr || !item->toolTip().isEmpty())
+        return false;
+    QToolTip::showText(help->globalPos(), item->text(), fileList->viewport());
+    return true;
+}
+
 void MainWindow::showOutputDirHint()
 {
     outputDirLabel->setToolTip(outputDirEdit->text());
@@ -288,17 +364,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == outputDirLabel && event->type() == QEvent::Enter)
         showOutputDirHint();
+    if (watched == fileList->viewport() && event->type() == QEvent::ToolTip && showPathTip(static_cast<QHelpEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
 QString MainWindow::statusPanelText(int panel) const
 {
-    return statusPanels_.at(panel)->text();
+    return statusPanels->text(panel);
 }
 
 void MainWindow::setStatusPanelText(int panel, const QString& text)
 {
-    statusPanels_.at(panel)->setText(text);
+    statusPanels->setText(panel, text);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

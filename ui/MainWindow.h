@@ -2,10 +2,14 @@
 // The main window: builds its controls where the layout puts them and binds
 // their events. What the events do lives in the folders that own it.
 #include <QMainWindow>
+#include <QRect>
+
+#include <vector>
 
 class QAction;
 class QComboBox;
 class QGroupBox;
+class QHelpEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -15,6 +19,7 @@ class QStatusBar;
 class QTableWidget;
 class QToolButton;
 class ProfileView;
+class StatusBarPanels;
 struct SharedState;
 
 class MainWindow : public QMainWindow {
@@ -48,9 +53,11 @@ public:
     QProgressBar* progressBar = nullptr;
     QToolButton* smallStopButton = nullptr;
     QStatusBar* statusBarWidget = nullptr;
+    StatusBarPanels* statusPanels = nullptr;
     QPlainTextEdit* lineBuffer = nullptr;
     QAction* addFilesAction = nullptr;
     QAction* convertAction = nullptr;
+    QAction* openOutputFolderAction = nullptr;
     QAction* exitAction = nullptr;
     QAction* optionsAction = nullptr;
     QAction* helpAction = nullptr;
@@ -64,6 +71,9 @@ public:
     QString statusPanelText(int panel) const;
     void setStatusPanelText(int panel, const QString& text);
 
+    // Places the window in the middle of its screen.
+    void centreOnScreen();
+
 signals:
     // The window was shown for the first time.
     void shown();
@@ -71,6 +81,7 @@ signals:
     void closing();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -84,10 +95,24 @@ private:
     void buildGeneralGroup(QWidget* client);
     void buildProgressRow(QWidget* client);
     void buildMenus();
+    void buildShortcuts();
     void createControls();
+    void fitLabels();
     void showOutputDirHint();
+    // The full path of a file-list row whose caption cell has no tip of its own.
+    bool showPathTip(QHelpEvent* help);
+    QComboBox* makeGroupCombo(QGroupBox* group, const char* name, const QString& label, int row, int labelWidth,
+                              int comboWidth);
+
+    // A label and the field it names, with the places the layout gives them.
+    struct LabelledField {
+        QLabel* label;
+        QWidget* field;
+        QRect labelRect;
+        QRect fieldRect;
+    };
 
     SharedState& state_;
-    QList<class QLabel*> statusPanels_;
+    std::vector<LabelledField> labelledFields_;
     bool shownOnce_ = false;
 };

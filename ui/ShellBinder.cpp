@@ -8,6 +8,7 @@
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/AboutDialog.h"
 #include "ui/AnalysisProgressDialog.h"
+#include "ui/StatusBarPanels.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,6 +28,7 @@ ShellBinder::ShellBinder(Application& app)
     folderDialog->setObjectName("BrowseForFolder1");
     folderDialog->setFolderName(texts::kBrowseFolderName);
     folderDialog->setHeadline(texts::kBrowseHeadline);
+    folderDialog->setTitle(texts::kBrowseTitle);
     folderDialog->setOptions(FolderBrowseDialog::boContextHelp | FolderBrowseDialog::boDirsOnly
                                  | FolderBrowseDialog::boNewDlgStyle);
 
@@ -35,13 +37,19 @@ ShellBinder::ShellBinder(Application& app)
     connect(form.websiteAction, &QAction::triggered, this, &ShellBinder::visitWebsite);
     connect(form.aboutAction, &QAction::triggered, this, &ShellBinder::showAbout);
     connect(form.browseFolderButton, &QToolButton::clicked, this, &ShellBinder::chooseOutputFolder);
+    connect(form.openOutputFolderAction, &QAction::triggered, this, &ShellBinder::openOutputFolder);
     connect(&form, &MainWindow::closing, this, &ShellBinder::saveSettings);
+    connect(form.statusPanels, &StatusBarPanels::powerOffClicked, this, &ShellBinder::showOptions);
+    connect(app.optionsDialog->shutdownCheck, &QCheckBox::toggled, form.statusPanels, &StatusBarPanels::setPowerOffArmed);
 
     SettingsValues values = windowSettings();
-    settingsLoad_ = settingsFile_.load(values);
+    std::string addFilesDir;
+    settingsLoad_ = settingsFile_.load(values, addFilesDir);
+    recentAddFilesDir = QString::fromStdString(addFilesDir);
     if (settingsLoad_ == SettingsLoad::Loaded || settingsLoad_ == SettingsLoad::FormatReset)
         applySettings(values);
     loadedSettings_ = windowSettings();
+    form.statusPanels->setPowerOffArmed(app.optionsDialog->shutdownCheck->isChecked());
 }
 
 SettingsValues ShellBinder::windowSettings() const
@@ -100,7 +108,12 @@ void ShellBinder::chooseOutputFolder()
         app_.mainWindow->outputDirEdit->setText(folderDialog->FolderName());
 }
 
+void ShellBinder::openOutputFolder()
+{
+    opener_->open(QUrl::fromLocalFile(app_.mainWindow->outputDirEdit->text()));
+}
+
 void ShellBinder::saveSettings()
 {
-    settingsFile_.save(windowSettings());
+    settingsFile_.save(windowSettings(), recentAddFilesDir.toStdString());
 }

@@ -7,6 +7,7 @@
 #include "core/SettingsFile.h"
 
 #include <QObject>
+#include <QString>
 
 class Application;
 class FolderBrowseDialog;
@@ -17,11 +18,11 @@ class ShellBinder : public QObject {
 public:
     explicit ShellBinder(Application& app);
 
-    // What the start-up load found, and the five values the window holds after it.
+    // What the start-up load found, and the values the window holds after it.
     SettingsLoad settingsLoad() const { return settingsLoad_; }
     const SettingsValues& loadedSettings() const { return loadedSettings_; }
 
-    // The main window's five settings as they stand, and putting them back.
+    // The main window's settings as they stand, and putting them back.
     // Combo indexes are set with signals blocked: no format switch runs.
     SettingsValues windowSettings() const;
     void applySettings(const SettingsValues& values);
@@ -31,12 +32,16 @@ public:
 
     FolderBrowseDialog* folderDialog = nullptr;
     ListCommands listCommands;
+    // The folder the open dialog of Add Files was last used in; kept in the settings file.
+    QString recentAddFilesDir;
 
     void showOptions();
     void openHelp();
     void visitWebsite();
     void showAbout();
     void chooseOutputFolder();
+    // Shows the output directory in the desktop's file manager.
+    void openOutputFolder();
     // The main window closed: the settings are written; a failure is not reported.
     void saveSettings();
 

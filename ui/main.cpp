@@ -5,6 +5,7 @@
 #include "ui/GuiMessages.h"
 #include "ui/MainWindow.h"
 #include "ui/ConversionBinding.h"
+#include "ui/DBusNotifier.h"
 #include "platform/LogindPowerOff.h"
 #include "platform/SignalWatch.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char* argv[])
     Application app(CurrentAppPlaces(), messages);
     messages.setParent(app.mainWindow.get());
     app.conversion->setPowerOff(std::make_unique<LogindPowerOff>());
+    app.conversion->setNotifier(std::make_unique<DBusNotifier>());
+    app.mainWindow->centreOnScreen();
     app.mainWindow->show();
     // Ended by the session or by kill: the window closes as the user would
     // close it (which keeps the settings), then the program ends.

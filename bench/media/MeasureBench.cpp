@@ -138,7 +138,8 @@ int main(int argc, char* argv[])
         chosen << QString::fromStdString(audio ? clips.audios[static_cast<std::size_t>(index / 5)]
                                                : clips.videos[static_cast<std::size_t>(index - index / 5)]);
     }
-    app.addFiles->setChooseFiles([&](QWidget*, const QStringList&) { return std::optional<QStringList>(chosen); });
+    app.addFiles->setChooseFiles(
+        [&](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(chosen); });
     const auto start = std::chrono::steady_clock::now();
     app.mainWindow->addFilesButton->click();
     const double windowMs = MsSince(start);

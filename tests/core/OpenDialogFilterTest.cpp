@@ -1,5 +1,6 @@
 #include "core/OpenDialogFilter.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,6 +61,25 @@ TEST(OpenDialogFilter, BecomesQtNameFiltersWithBlankSeparatedPatterns)
     EXPECT_EQ(filters[7], "DV Video Files (*.dv, *.dif) (*.dv *.dif)");
     EXPECT_EQ(filters[17], "MPEG-4 Audio Files (*.m4a, *.mp4) (*.m4a *.mp4)");
     EXPECT_EQ(filters[23], "Windows Media Files(*.wma, *.wmv, *.asf, *.asx) (*.wma *.wmv *.asf *.asx)");
+}
+
+} // namespace
+
+namespace {
+
+TEST(OpenDialogFilter, OffersTodaysContainersAndEveryFileAroundTheFixedEntries)
+{
+    const auto fixed = FilterEntries(kOpenDialogFilter);
+    const auto offered = OfferedFilterEntries();
+    ASSERT_EQ(offered.size(), fixed.size() + 1);
+    EXPECT_EQ(offered[0].patterns, fixed[0].patterns + ";*.mkv;*.webm;*.flv;*.m4v;*.ts;*.mts;*.ogv;*.opus;*.flac");
+    EXPECT_EQ(QtNameFilters(std::vector<FilterEntry>(offered.begin() + 1, offered.end() - 1)),
+              QtNameFilters(std::vector<FilterEntry>(fixed.begin() + 1, fixed.end())));
+    EXPECT_EQ(QtNameFilters(offered).back(), "All Files (*) (*)");
+    const auto extensions = MediaExtensions();
+    for (const char* media : {"avi", "mjpeg", "swf", "mkv", "flac"})
+        EXPECT_NE(std::find(extensions.begin(), extensions.end(), media), extensions.end()) << media;
+    EXPECT_EQ(std::find(extensions.begin(), extensions.end(), "ape"), extensions.end());
 }
 
 } // namespace

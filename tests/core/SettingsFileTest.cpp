@@ -178,6 +178,19 @@ TEST_F(SettingsFileTest, WhatIsSavedIsLoadedBack)
     EXPECT_EQ(loaded, saved);
 }
 
+TEST_F(SettingsFileTest, TheOpenDialogsFolderIsKeptInItsOwnSectionAfterTheFive)
+{
+    const SettingsValues saved{"/srv/out", false, true, 3, 1};
+    ASSERT_TRUE(SettingsFile(dir.dir()).save(saved, "/srv/in"));
+    EXPECT_EQ(ReadText(ini()), "[General]\nOutputDir=/srv/out\n[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=1\n"
+                               "[Combo]\nOutputFormat=3\nLetterBox=1\n[Recent]\nAddFilesDir=/srv/in\n");
+    SettingsValues loaded = kWindowDefaults;
+    std::string folder;
+    EXPECT_EQ(SettingsFile(dir.dir()).load(loaded, folder), SettingsLoad::Loaded);
+    EXPECT_EQ(loaded, saved);
+    EXPECT_EQ(folder, "/srv/in");
+}
+
 TEST_F(SettingsFileTest, AFailingWriteDeletesTheFileAndLeavesNoPartOfTheNewOne)
 {
     dir.write("plumly.ini", "[General]\nOutputDir=/old\n");

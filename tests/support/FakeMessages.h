@@ -11,20 +11,27 @@ public:
         std::string kind;
         std::string caption;
         std::string text;
+        std::string button; // the extra button an information box offered
     };
 
-    void information(const std::string& text) override { shown.push_back({"information", "Information", text}); }
+    void information(const std::string& text) override { shown.push_back({"information", "Information", text, ""}); }
+    bool informationWithButton(const std::string& text, const std::string& button) override
+    {
+        shown.push_back({"information", "Information", text, button});
+        return pressButton;
+    }
     bool confirmYesNo(const std::string& text) override
     {
-        shown.push_back({"yesno", "Confirm", text});
+        shown.push_back({"yesno", "Confirm", text, ""});
         return answer;
     }
     bool confirmOkCancel(const std::string& caption, const std::string& text) override
     {
-        shown.push_back({"okcancel", caption, text});
+        shown.push_back({"okcancel", caption, text, ""});
         return answer;
     }
 
     std::vector<Shown> shown;
     bool answer = true;
+    bool pressButton = false; // whether the extra button of an information box is pressed
 };

@@ -8,14 +8,19 @@
 #include "ui/AnalysisProgressDialog.h"
 #include "media/MediaInfoInspector.h"
 #include "support/FakeMessages.h"
+#include "support/TextFile.h"
+#include "ui/ShellBinder.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -34,14 +39,31 @@ protected:
 
     void choose(const QStringList& files)
     {
-        app.addFiles->setChooseFiles([this, files](QWidget*, const QStringList& filters) -> std::optional<QStringList> {
+        app.addFiles->setChooseFiles([this, files](QWidget*, const QStringList& filters,
+                                                   const QString& startFolder) -> std::optional<QStringList> {
             offeredFilters = filters;
+            startFolders << startFolder;
             ++dialogs;
             return files;
         });
     }
 
     QString cell(int row, int column) const { return form.fileList->item(row, column)->text(); }
+
+    // Drags the paths over `target` and drops them there; true when both were welcome.
+    static bool drop(QWidget* target, const QStringList& paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    }
 
     void expectEverythingReleased() const
     {
@@ -61,6 +83,7 @@ protected:
     Application app{encoder.appDir(), messages};
     MainWindow& form = *app.mainWindow;
     QStringList offeredFilters;
+    QStringList startFolders;
     int dialogs = 0;
 };
 
@@ -78,7 +101,7 @@ TEST_F(AddFiles, EachChosenFileBecomesATickedRowInTheDialogsOrder)
         EXPECT_EQ(cell(row, 4), "MP4");
         EXPECT_EQ(form.fileList->item(row, 0)->checkState(), Qt::Checked);
     }
-    EXPECT_EQ(offeredFilters, QtNameFilters(kOpenDialogFilter));
+    EXPECT_EQ(offeredFilters, QtNameFilters(OfferedFilterEntries()));
     expectEverythingReleased();
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -142,7 +165,7 @@ TEST_F(AddFiles, CancelDuringTheFirstOfThreeFilesAddsTheFirstOnly)
 
 TEST_F(AddFiles, CancellingTheDialogChangesNothing)
 {
-    app.addFiles->setChooseFiles([](QWidget*, const QStringList&) { return std::optional<QStringList>(); });
+    app.addFiles->setChooseFiles([](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(); });
     form.addFilesButton->click();
     EXPECT_EQ(form.fileList->rowCount(), 0);
     EXPECT_TRUE(encoder.calls().empty());
@@ -154,7 +177,7 @@ TEST_F(AddFiles, AMissingEncoderIsReportedAndNoDialogOpens)
     TempDir emptyAppDir;
     Application bare(emptyAppDir.dir(), messages);
     int opened = 0;
-    bare.addFiles->setChooseFiles([&](QWidget*, const QStringList&) {
+    bare.addFiles->setChooseFiles([&](QWidget*, const QStringList&, const QString&) {
         ++opened;
         return std::optional<QStringList>();
     });
@@ -210,9 +233,9 @@ TEST_F(AddFiles, TheNewestRowIsScrolledIntoView)
     EXPECT_FALSE(form.fileList->viewport()->rect().intersects(first));
 }
 
-TEST_F(AddFiles, TheOpenDialogAllowsSeveralFilesAndStartsOnTheFirstFilter)
+TEST_F(AddFiles, TheOpenDialogAllowsSeveralFilesAndStartsOnTheFirstFilterInTheGivenFolder)
 {
-    const QStringList filters = QtNameFilters(kOpenDialogFilter);
+    const QStringList filters = QtNameFilters(OfferedFilterEntries());
     bool inspected = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -223,10 +246,69 @@ TEST_F(AddFiles, TheOpenDialogAllowsSeveralFilesAndStartsOnTheFirstFilter)
         // The dialog shows the descriptions as written, without the pattern part.
         EXPECT_EQ(dialog->selectedNameFilter(), "All Supported Files");
         EXPECT_TRUE(dialog->testOption(QFileDialog::HideNameFilterDetails));
+        EXPECT_EQ(dialog->directory().absolutePath() + "/", QString::fromStdString(media.dir()));
         dialog->reject();
     });
-    EXPECT_EQ(ChooseFilesWithDialog(&form, filters), std::nullopt);
+    EXPECT_EQ(ChooseFilesWithDialog(&form, filters, QString::fromStdString(media.dir())), std::nullopt);
     EXPECT_TRUE(inspected);
+}
+
+TEST_F(AddFiles, DroppedFilesAndFoldersAreMeasuredLikeChosenOnes)
+{
+    const QString single = file("single.bin");
+    const QString folder = QString::fromStdString((media.path() / "folder").string());
+    std::filesystem::create_directories(media.path() / "folder" / "sub");
+    media.write("folder/sub/b.mkv", "x");
+    media.write("folder/a.AVI", "x");
+    media.write("folder/notes.txt", "x");
+    media.write("folder/sub/cover.jpg", "x");
+    ASSERT_TRUE(drop(form.fileList->viewport(), {single}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.fileList->rowCount() == 1 && !app.state.analysisBusy; }));
+    ASSERT_TRUE(drop(&form, {folder}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.fileList->rowCount() == 3 && !app.state.analysisBusy; }));
+    const QStringList expected{single, folder + "/a.AVI", folder + "/sub/b.mkv"};
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(cell(row, 0), expected[row]);
+        EXPECT_EQ(cell(row, 1), "320 x 240");
+        EXPECT_EQ(cell(row, 3), "00:01:23");
+    }
+    EXPECT_EQ(encoder.calls().size(), 3u);
+    EXPECT_EQ(dialogs, 0);
+    expectEverythingReleased();
+}
+
+TEST_F(AddFiles, ADropIsRefusedWhileFilesAreConvertedOrMeasured)
+{
+    app.state.isConverting = true;
+    EXPECT_FALSE(drop(form.fileList->viewport(), {file("a.bin")}));
+    app.state.isConverting = false;
+    form.addFilesButton->setEnabled(false);
+    EXPECT_FALSE(drop(&form, {file("a.bin")}));
+    QTest::qWait(50);
+    EXPECT_EQ(form.fileList->rowCount(), 0);
+    EXPECT_TRUE(encoder.calls().empty());
+}
+
+TEST_F(AddFiles, TheOpenDialogStartsWhereItWasLastUsedAlsoInTheNextRun)
+{
+    choose({file("a.bin")});
+    form.addFilesButton->click();
+    form.addFilesButton->click();
+    const QString folder = QString::fromStdString(media.dir()).chopped(1);
+    EXPECT_EQ(startFolders, QStringList({"", folder}));
+    form.close();
+    EXPECT_NE(ReadText(encoder.file("plumly.ini")).find("[Recent]\nAddFilesDir=" + folder.toStdString() + "\n"),
+              std::string::npos);
+
+    Application next(encoder.appDir(), messages);
+    EXPECT_EQ(next.shell->recentAddFilesDir, folder);
+    QString nextStart;
+    next.addFiles->setChooseFiles([&](QWidget*, const QStringList&, const QString& startFolder) {
+        nextStart = startFolder;
+        return std::optional<QStringList>();
+    });
+    next.mainWindow->addFilesButton->click();
+    EXPECT_EQ(nextStart, folder);
 }
 
 TEST(AddFilesWithTheRealEncoder, ProbesAnMp3InTheWindow)
@@ -234,7 +316,7 @@ TEST(AddFilesWithTheRealEncoder, ProbesAnMp3InTheWindow)
     FakeMessages messages;
     Application app(qEnvironmentVariable("VANTOREL_APPDIR").toStdString(), messages);
     const QString song = QString::fromStdString(clips::Mp3());
-    app.addFiles->setChooseFiles([&](QWidget*, const QStringList&) { return std::optional<QStringList>(QStringList{song}); });
+    app.addFiles->setChooseFiles([&](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(QStringList{song}); });
     app.mainWindow->addFilesButton->click();
     ASSERT_EQ(app.mainWindow->fileList->rowCount(), 1);
     EXPECT_EQ(app.mainWindow->fileList->item(0, 1)->text(), "0 x 0");

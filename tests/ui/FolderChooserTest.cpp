@@ -321,7 +321,7 @@ TEST_F(FolderButton, TheMainWindowsBrowserIsSetUpAsGiven)
 {
     EXPECT_EQ(browser->objectName(), "BrowseForFolder1");
     EXPECT_EQ(browser->parent(), &form);
-    EXPECT_EQ(browser->Title(), "");
+    EXPECT_EQ(browser->Title(), "Choose the output folder");
     EXPECT_EQ(browser->FolderName(), "Select Output Directory");
     EXPECT_EQ(browser->RootFolderID(), 0);
     EXPECT_EQ(browser->Headline(), "Choose the required output directory below :");
@@ -344,11 +344,22 @@ TEST_F(FolderButton, AChosenFolderBecomesTheOutputDirectoryAndIsPreselectedNextT
     EXPECT_EQ(form.outputDirEdit->text(), chosen);
 
     QStringList preselected;
+    QString title;
+    QString nameText;
+    QString nameSelected;
     click([&] {
         preselected = browser->BrowserFiles()->selectedFiles();
+        title = browser->Handle()->windowTitle();
+        const auto* name = browser->BrowserFiles()->findChild<QLineEdit*>("fileNameEdit");
+        nameText = name->text();
+        nameSelected = name->selectedText();
         browser->BrowserFiles()->reject();
     });
     EXPECT_EQ(preselected, QStringList{chosen});
+    EXPECT_EQ(title, "Choose the output folder");
+    // Typing replaces the preselected name rather than adding to it.
+    EXPECT_FALSE(nameText.isEmpty());
+    EXPECT_EQ(nameSelected, nameText);
     EXPECT_EQ(form.outputDirEdit->text(), chosen);
 }
 

@@ -1,3 +1,4 @@
+#include "core/Version.h"
 #include "core/Texts.h"
 #include "ui/Application.h"
 #include "core/HelpLinks.h"
@@ -81,6 +82,7 @@ TEST_F(HelpAndAbout, AboutBoxHasItsCaptionSizeAndControls)
     EXPECT_TRUE(about.okButton->font().bold());
     EXPECT_EQ(about.websiteLink->text(), "Visit Kelvry Website  for More Softwares ");
     EXPECT_EQ(about.supportLink->text(), "Contact Support Department");
+    EXPECT_EQ(about.versionLabel->text(), QString("Version ") + kVersion);
     for (QLabel* link : {about.websiteLink, about.supportLink}) {
         EXPECT_TRUE(link->font().underline());
         EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(Qt::blue));

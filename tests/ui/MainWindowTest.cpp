@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
+#include "ui/FileListRows.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 #include "support/TextFile.h"
@@ -16,12 +17,16 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTableWidget>
+#include <QHelpEvent>
+#include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -61,22 +66,52 @@ TEST_F(MainWindowTest, HasAFixedClientAreaWithoutMaximizeBox)
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
 }
 
+TEST_F(MainWindowTest, StartsCentredAndShowsLongPathsWithTheirNamesAndInFull)
+{
+    form.centreOnScreen();
+    form.show();
+    // Centred up to the frame's margins.
+    EXPECT_LE((form.geometry().center() - form.screen()->availableGeometry().center()).manhattanLength(), 8);
+
+    const QString path = "/media/" + QString("long folder name/").repeated(12) + "holiday clip.avi";
+    AppendFileRow(*form.fileList, FileRow{path.toStdString(), {}, true});
+    EXPECT_EQ(form.fileList->textElideMode(), Qt::ElideMiddle);
+    EXPECT_FALSE(form.fileList->wordWrap());
+    const QRect cell = form.fileList->visualItemRect(form.fileList->item(0, 0));
+    QHelpEvent tip(QEvent::ToolTip, cell.center(), form.fileList->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(form.fileList->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), path);
+}
+
 TEST_F(MainWindowTest, PutsEveryControlWhereTheLayoutSays)
 {
     const struct {
         QWidget* control;
         QRect geometry;
     } expected[] = {
-        {form.addFilesButton, {12, 3, 82, 76}},     {form.stopButton, {108, 3, 82, 76}},
-        {form.convertButton, {204, 3, 82, 76}}, {form.removeButton, {330, 3, 82, 76}},
-        {form.clearAllButton, {426, 3, 82, 76}},   {form.fileList, {4, 84, 753, 190}},
-        {form.outputDirEdit, {525, 282, 181, 24}},         {form.browseFolderButton, {711, 280, 40, 28}},
+        {form.fileList, {4, 84, 753, 190}},
+        {form.browseFolderButton, {711, 280, 40, 28}},
         {form.progressBar, {69, 462, 585, 16}},   {form.smallStopButton, {671, 456, 77, 28}},
     };
     for (const auto& item : expected)
         EXPECT_EQ(item.control->geometry(), item.geometry) << item.control->objectName().toStdString();
-    EXPECT_EQ(form.formatCombo->geometry().topLeft(), QPoint(105, 282));
-    EXPECT_EQ(form.formatCombo->width(), 301);
+    // The big buttons are 82 wide unless their caption needs more.
+    const std::pair<QToolButton*, int> buttons[] = {{form.addFilesButton, 12}, {form.stopButton, 108},
+                                                    {form.convertButton, 204}, {form.removeButton, 330},
+                                                    {form.clearAllButton, 426}};
+    for (const auto& [button, left] : buttons) {
+        EXPECT_EQ(button->pos(), QPoint(left, 3));
+        EXPECT_EQ(button->height(), 76);
+        EXPECT_EQ(button->width(), std::max(82, button->sizeHint().width()));
+    }
+    // The two fields give up room on their left to their labels where these need it.
+    const std::tuple<QWidget*, int, int> fields[] = {{form.formatCombo, 105, 405}, {form.outputDirEdit, 525, 705}};
+    for (const auto& [field, left, right] : fields) {
+        EXPECT_EQ(field->geometry().right(), right);
+        EXPECT_GE(field->x(), left);
+        EXPECT_EQ(field->y(), 282);
+        EXPECT_EQ(field->height(), 24);
+    }
     const struct {
         const char* name;
         QRect geometry;

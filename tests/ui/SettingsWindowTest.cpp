@@ -7,6 +7,9 @@
 #include "support/TempDir.h"
 #include "support/TextFile.h"
 #include "support/FileFaults.h"
+#include "ui/ConversionBinding.h"
+#include "ui/GuiMessages.h"
+#include "ui/StatusBarPanels.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,8 +18,10 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -239,7 +244,10 @@ TEST_F(SettingsWindow, OptionsDialogHasItsCaptionSizeAndControls)
 {
     start(dir.dir());
     EXPECT_EQ(options->windowTitle(), "Additional Options");
-    EXPECT_EQ(options->size(), QSize(359, 198));
+    // Wider only where the font needs it for the captions.
+    EXPECT_EQ(options->height(), 198);
+    EXPECT_GE(options->width(), 359);
+    EXPECT_LE(options->width(), std::max(359, options->shutdownCheck->sizeHint().width() + 32));
     EXPECT_EQ(options->minimumSize(), options->maximumSize());
     EXPECT_TRUE(options->windowFlags() & Qt::WindowStaysOnTopHint);
     auto* group = options->findChild<QGroupBox*>();
@@ -284,6 +292,51 @@ TEST_F(SettingsWindow, TheRestoredFormatsProfileIsAppliedWhenTheWindowIsShown)
     EXPECT_EQ(form->letterBoxCombo->currentText(), "None");
     EXPECT_EQ(form->profileView->State().formatIndex, 23);
     EXPECT_EQ(form->profileView->State().lists.letterBox.selected, 0);
+}
+
+TEST_F(SettingsWindow, AnArmedPowerOffShowsInTheSecondPanelWhichOpensTheOptions)
+{
+    startWith("[CheckBoxes]\nShutDown=1\n");
+    form->show();
+    EXPECT_EQ(form->statusPanelText(1), "Power off after the batch");
+    QTest::mouseClick(form->statusPanels->panel(1), Qt::LeftButton);
+    EXPECT_TRUE(options->isVisible());
+
+    // During a batch the panel carries the conversion's text beside a mark.
+    GuiConversionHost& host = app->conversion->host;
+    host.setStartControlsEnabled(false);
+    host.setStatusPanel("Output File Size : 200 KB");
+    EXPECT_EQ(form->statusPanelText(1), "Output File Size : 200 KB");
+    EXPECT_EQ(form->statusPanels->panel(1)->toolTip(), "Power off after the batch");
+    host.setStartControlsEnabled(true);
+    EXPECT_EQ(form->statusPanelText(1), "Power off after the batch");
+
+    options->shutdownCheck->setChecked(false);
+    EXPECT_EQ(form->statusPanelText(1), "Output File Size : 200 KB");
+    options->hide();
+    QTest::mouseClick(form->statusPanels->panel(1), Qt::LeftButton);
+    EXPECT_FALSE(options->isVisible());
+}
+
+TEST(ShutdownQuestion, StandsAboveTheOptionsDialog)
+{
+    TempDir dir;
+    GuiMessages messages;
+    Application app(dir.dir(), messages);
+    messages.setParent(app.mainWindow.get());
+    app.mainWindow->show();
+    app.shell->showOptions();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.optionsDialog));
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        owner = box->parentWidget();
+        box->button(QMessageBox::No)->click();
+    });
+    app.optionsDialog->shutdownCheck->click();
+    EXPECT_EQ(owner, app.optionsDialog);
+    EXPECT_FALSE(app.optionsDialog->shutdownCheck->isChecked());
 }
 
 } // namespace

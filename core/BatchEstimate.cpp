@@ -1,0 +1,61 @@
+#include "core/BatchEstimate.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numeric>
+
+BatchEstimate::BatchEstimate(const std::vector<double>& durations)
+    : weights_(durations)
+    , done_(durations.size(), 0.0)
+{
+    double known = 0;
+    int knownCount = 0;
+    for (double duration : durations) {
+        if (duration > 0) {
+            known += duration;
+            ++knownCount;
+        }
+    }
+    const double standIn = knownCount > 0 ? known / knownCount : 1.0;
+    for (double& weight : weights_)
+        weight = weight > 0 ? weight : standIn;
+    totalWeight_ = std::accumulate(weights_.begin(), weights_.end(), 0.0);
+}
+
+double BatchEstimate::DurationCellSeconds(const std::string& cell)
+{
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    char end = 0;
+    if (std::sscanf(cell.c_str(), "%d:%d:%d%c", &hours, &minutes, &seconds, &end) != 3 || hours < 0 || minutes < 0
+        || seconds < 0)
+        return 0;
+    return hours * 3600.0 + minutes * 60.0 + seconds;
+}
+
+void BatchEstimate::setJobDone(int job, double part)
+{
+    if (job < 0 || job >= jobCount() || std::isnan(part))
+        return;
+    done_[static_cast<std::size_t>(job)] = std::clamp(part, 0.0, 1.0);
+}
+
+double BatchEstimate::batchDone() const
+{
+    if (totalWeight_ <= 0)
+        return 0;
+    double done = 0;
+    for (std::size_t job = 0; job < weights_.size(); ++job)
+        done += weights_[job] * done_[job];
+    return std::clamp(done / totalWeight_, 0.0, 1.0);
+}
+
+std::optional<int> BatchEstimate::secondsLeft(double elapsedSeconds) const
+{
+    const double done = batchDone();
+    if (elapsedSeconds < kMinElapsedSeconds || done < kMinBatchDone)
+        return std::nullopt;
+    return static_cast<int>(std::lround(elapsedSeconds * (1.0 - done) / done));
+}

@@ -1,0 +1,136 @@
+#include "ui/BatchStatus.h"
+
+#include "core/BatchStatusText.h"
+#include "core/Messages.h"
+#include "core/TextRules.h"
+#include "core/Texts.h"
+#include "ui/DesktopNotifier.h"
+#include "ui/MainWindow.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+namespace {
+
+// The time left is brought up to date this often while no progress comes.
+constexpr int kTickMs = 1000;
+
+bool FileExists(const std::string& path)
+{
+    std::error_code error;
+    return !path.empty() && std::filesystem::exists(path, error);
+}
+
+// "37%" as 0.37; nothing for any other text.
+std::optional<double> PercentOf(const std::string& cell)
+{
+    if (cell.size() < 2 || cell.back() != '%')
+        return std::nullopt;
+    try {
+        return std::stod(cell.substr(0, cell.size() - 1)) / 100.0;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+BatchStatus::BatchStatus(MainWindow& window, Messages& messages)
+    : QObject(&window)
+    , window_(window)
+    , messages_(messages)
+    , clock_([this] { return elapsed_.elapsed() / 1000.0; })
+{
+    ticker_.setInterval(kTickMs);
+    connect(&ticker_, &QTimer::timeout, this, &BatchStatus::refresh);
+}
+
+void BatchStatus::batchStarted(const std::vector<FileRow>& rows)
+{
+    jobRows_.clear();
+    std::vector<double> durations;
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const FileRow& file = rows[static_cast<std::size_t>(row)];
+        if (!file.checked || !FileExists(Trim(file.caption)))
+            continue;
+        jobRows_.push_back(row);
+        durations.push_back(BatchEstimate::DurationCellSeconds(file.cell(FileColumn::Duration)));
+    }
+    estimate_.emplace(durations);
+    outcomes_.assign(jobRows_.size(), std::string());
+    currentJob_ = -1;
+    elapsed_.start();
+    ticker_.start();
+    refresh();
+}
+
+int BatchStatus::jobOf(int row) const
+{
+    const auto found = std::find(jobRows_.begin(), jobRows_.end(), row);
+    return found == jobRows_.end() ? -1 : static_cast<int>(found - jobRows_.begin());
+}
+
+void BatchStatus::jobStarted(int row)
+{
+    if (!running())
+        return;
+    currentJob_ = jobOf(row);
+    refresh();
+}
+
+void BatchStatus::cellChanged(int row, FileColumn column, const std::string& text)
+{
+    const int job = jobOf(row);
+    if (!running() || column != FileColumn::Progress || job < 0)
+        return;
+    outcomes_[static_cast<std::size_t>(job)] = text;
+    if (const auto part = PercentOf(text))
+        estimate_->setJobDone(job, *part);
+    else
+        estimate_->setJobDone(job, text == texts::kDone || text == texts::kFailed ? 1.0 : 0.0);
+    refresh();
+}
+
+void BatchStatus::refresh()
+{
+    if (!running())
+        return;
+    const int shown = std::max(currentJob_, 0) + 1;
+    window_.setStatusPanelText(0, QString::fromStdString(ConvertingText(std::min(shown, estimate_->jobCount()),
+                                                                        estimate_->jobCount())));
+    window_.setStatusPanelText(2, QString::fromStdString(TimeLeftText(estimate_->secondsLeft(clock_()))));
+    const int percent = static_cast<int>(std::floor(estimate_->batchDone() * 100));
+    window_.setWindowTitle(QString::fromStdString(TitleWithPercent(percent, texts::kMainCaption)));
+    emit changed();
+}
+
+void BatchStatus::showClosingMessage(const std::string& text)
+{
+    finish();
+    if (messages_.informationWithButton(text, texts::kOpenOutputFolder))
+        emit openOutputFolderRequested();
+}
+
+void BatchStatus::batchEnded()
+{
+    finish();
+}
+
+void BatchStatus::finish()
+{
+    if (!running())
+        return;
+    ticker_.stop();
+    const int converted = static_cast<int>(std::count(outcomes_.begin(), outcomes_.end(), texts::kDone));
+    const int failed = static_cast<int>(std::count(outcomes_.begin(), outcomes_.end(), texts::kFailed));
+    const int notConverted = static_cast<int>(outcomes_.size()) - converted - failed;
+    const std::string summary = BatchSummaryText(converted, failed, notConverted);
+    estimate_.reset();
+    window_.setStatusPanelText(0, QString::fromStdString(summary));
+    window_.setStatusPanelText(2, QString());
+    window_.setWindowTitle(texts::kMainCaption);
+    emit changed();
+    if (notifier_ != nullptr && !window_.isActiveWindow())
+        notifier_->notify(texts::kMainCaption, QString::fromStdString(summary));
+}

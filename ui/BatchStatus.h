@@ -1,0 +1,69 @@
+#pragma once
+// What the window shows of a running batch as a whole: the status bar's
+// first panel ("Converting 2 of 5") and third panel ("12:34
+// left"), the overall percentage in the window title, and once the batch is
+// over what happened ("5 converted, 1 failed"), with a desktop notification
+// when the window is not the active one. The closing message gets a button
+// that opens the output folder. Fed by the conversion's host on the window's
+// thread.
+#include "core/BatchEstimate.h"
+#include "core/FileRow.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class DesktopNotifier;
+class Messages;
+class MainWindow;
+
+class BatchStatus : public QObject {
+    Q_OBJECT
+public:
+    BatchStatus(MainWindow& window, Messages& messages);
+
+    // Where the end of a batch is told while the window is not active; none by default.
+    void setNotifier(DesktopNotifier* notifier) { notifier_ = notifier; }
+
+    bool running() const { return estimate_.has_value(); }
+
+    // The rows as the batch starts: its jobs are the checked rows whose file exists.
+    void batchStarted(const std::vector<FileRow>& rows);
+    // A job reached the encoder.
+    void jobStarted(int row);
+    // A row's cell changed; the Progress cell tells how far its job is.
+    void cellChanged(int row, FileColumn column, const std::string& text);
+    // The closing message of the batch, with a button to open the output folder.
+    void showClosingMessage(const std::string& text);
+    // The batch is over (after its closing message, if any).
+    void batchEnded();
+
+    // Seconds since the batch started; tests replace the clock.
+    void setClock(std::function<double()> clock) { clock_ = std::move(clock); }
+
+signals:
+    void openOutputFolderRequested();
+    // The panels or the title changed.
+    void changed();
+
+private:
+    int jobOf(int row) const;
+    void refresh();
+    void finish();
+
+    MainWindow& window_;
+    Messages& messages_;
+    DesktopNotifier* notifier_ = nullptr;
+    std::optional<BatchEstimate> estimate_;
+    std::vector<int> jobRows_;
+    std::vector<std::string> outcomes_; // the Progress cell of each job
+    int currentJob_ = -1;
+    QElapsedTimer elapsed_;
+    std::function<double()> clock_;
+    QTimer ticker_;
+};
