@@ -156,20 +156,10 @@ TEST_F(Builder, TodaysFormatsWithTheirDefaultsAndWithChoices)
         {31, "640 x 352", nullptr,
          " -vcodec \"h264\" -crf \"23\" -preset \"medium\" -acodec \"aac\" -ab \"160\" -ac \"2 (stereo)\" -s keep "
          "-movflags +faststart -chapters"},
-        {31, "640 x 352", [](ConversionChoices& c) { c.videoCodec = "H.265 (HEVC)"; },
-         " -vcodec \"h265\" -crf \"28\" -preset \"medium\" -acodec \"aac\" -ab \"160\" -ac \"2 (stereo)\" -s keep "
-         "-movflags +faststart -chapters"},
         {31, "640 x 352",
          [](ConversionChoices& c) {
-             c.videoCodec = "AV1";
-             c.videoBitrate = "2500 Kbps";
-             c.frameRate = "25 fps";
-             c.samplingRate = "48000 Hz";
-             c.channelIndex = 1;
-             c.muteIndex = 1;
-             c.volumeFactor = "100";
-             c.videoSize = "1280 x 720";
-             c.letterBoxIndex = 0;
+             c.videoCodec = "AV1"; c.videoBitrate = "2500 Kbps"; c.frameRate = "25 fps"; c.samplingRate = "48000 Hz";
+             c.channelIndex = 1; c.muteIndex = 1; c.volumeFactor = "100"; c.videoSize = "1280 x 720"; c.letterBoxIndex = 0;
          },
          " -vcodec \"av1\" -b \"2500\" -preset \"8\" -r \"25\" -acodec \"aac\" -ab \"160\" -ar \"48000\" "
          "-ac \"1 (mono)\" -an  -vol_factor \"100\" -s 1280x720 -fit -movflags +faststart -chapters"},
@@ -187,16 +177,10 @@ TEST_F(Builder, TodaysFormatsWithTheirDefaultsAndWithChoices)
          " -vcodec \"copy\" -acodec \"copy\" -an  -movflags +faststart -chapters"},
         {34, "640 x 352", nullptr, " -vcodec \"copy\" -acodec \"copy\" -chapters"},
         {35, "640 x 352", nullptr, " -vcodec \"gif\" -r \"12\" -s 480x0 -fit -an"},
-        {35, "0 x 0",
-         [](ConversionChoices& c) {
-             c.videoSize = "Original";
-             c.frameRate = "25 fps";
-         },
+        {35, "0 x 0", [](ConversionChoices& c) { c.videoSize = "Original"; c.frameRate = "25 fps"; },
          " -vcodec \"gif\" -r \"25\" -s keep -an"},
         {37, "640 x 352", nullptr, " -acodec \"flac\" -ac \"2 (stereo)\" -vn -chapters"},
         {38, "640 x 352", nullptr, " -acodec \"opus\" -ab \"128\" -ac \"2 (stereo)\" -vn -chapters"},
-        {38, "640 x 352", [](ConversionChoices& c) { c.samplingRate = "24000 Hz"; },
-         " -acodec \"opus\" -ab \"128\" -ar \"24000\" -ac \"2 (stereo)\" -vn -chapters"},
         {39, "640 x 352", nullptr, " -acodec \"vorbis\" -ab \"160\" -ac \"2 (stereo)\" -vn -chapters"},
         {40, "640 x 352", nullptr, " -acodec \"pcm_s16le\" -ac \"2 (stereo)\" -vn"},
     };
