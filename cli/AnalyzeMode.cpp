@@ -32,7 +32,11 @@ int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err)
             continue;
         }
         out << row->caption << '\t' << row->cell(FileColumn::VideoSize) << '\t' << row->cell(FileColumn::FrameRate)
-            << '\t' << row->cell(FileColumn::Duration) << '\t' << row->cell(FileColumn::Output) << '\n';
+            << '\t' << row->cell(FileColumn::Duration) << '\t' << row->cell(FileColumn::Output);
+        // Pixels that are not square: how the picture is shown.
+        if (!row->displayAspect.empty())
+            out << '\t' << row->displayAspect;
+        out << '\n';
     }
     return status;
 }

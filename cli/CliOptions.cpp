@@ -21,6 +21,14 @@ std::optional<int> WholeNumberIn(const std::string& text, int low, int high)
     return value;
 }
 
+// "16:9": two positive whole numbers around a colon.
+bool IsDisplayAspect(const std::string& text)
+{
+    const auto colon = text.find(':');
+    return colon != std::string::npos && WholeNumberIn(text.substr(0, colon), 1, 65535)
+        && WholeNumberIn(text.substr(colon + 1), 1, 65535);
+}
+
 const char* ModeName(CliMode mode)
 {
     switch (mode) {
@@ -154,6 +162,13 @@ const std::map<std::string, OptionRule, std::less<>>& OptionTable()
                                       o.choicesGiven = true;
                                       return std::string();
                                   }};
+        table["--display-aspect"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
+                                         if (!IsDisplayAspect(value))
+                                             return name + " needs two whole numbers, such as 16:9";
+                                         o.displayAspect = value;
+                                         o.choicesGiven = true;
+                                         return std::string();
+                                     }};
         for (const ListChoiceOption& choice : kListChoiceOptions) {
             table[choice.name] = {true, [&choice](CliOptions& o, const std::string&, const std::string& value) {
                                       o.listChoices.emplace_back(&choice, value);
@@ -178,7 +193,7 @@ std::string AnalyzeCombinationError(const CliOptions& options)
     if (!FilesGiven(options))
         return "--analyze needs at least one FILE";
     const bool otherChoices = !options.listChoices.empty() || options.volumePosition != 5 || options.outputDir
-        || options.overwrite || options.sourceSize.has_value() || options.attempt != 1;
+        || options.overwrite || options.sourceSize.has_value() || !options.displayAspect.empty() || options.attempt != 1;
     return otherChoices ? "--analyze takes no choices but --format" : std::string();
 }
 

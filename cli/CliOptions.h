@@ -49,6 +49,9 @@ struct CliOptions {
     bool overwrite = false;
     // The Video Size cell; nothing: "0 x 0" for a dry run, measured when converting.
     std::optional<std::string> sourceSize;
+    // With --source-size: the picture's display aspect ("16:9") when its
+    // pixels are not square.
+    std::string displayAspect;
     bool choicesGiven = false;
 
     int attempt = 1; // --attempt: which attempt's command lines a dry run prints

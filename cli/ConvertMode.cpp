@@ -46,7 +46,7 @@ private:
 };
 
 // A checked row per file, measured as Add Files measures it unless
-// --source-size gives its Video Size cell. A file that gets no measurement
+// --source-size gives its Video Size cell (and --display-aspect its shape). A file that gets no measurement
 // still gets a row, so its result line shows it was not converted.
 std::vector<FileRow> RowsFor(const CliOptions& options, const ConversionChoices& choices)
 {
@@ -57,6 +57,8 @@ std::vector<FileRow> RowsFor(const CliOptions& options, const ConversionChoices&
         if (!options.sourceSize)
             measured = MeasureFile(path, choices.appDir, choices.formatIndex);
         FileRow row = measured ? *measured : MakeFileRow(path, options.sourceSize.value_or(""), "", "", choices.formatIndex);
+        if (!measured)
+            row.displayAspect = options.displayAspect;
         rows.push_back(row);
     }
     return rows;

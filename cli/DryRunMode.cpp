@@ -30,6 +30,7 @@ public:
     std::vector<std::string> Lines(const std::string& inputPath, std::string& error)
     {
         JobInput job{inputPath, options_.sourceSize.value_or("0 x 0"), ToLower(FormatTag(choices_.formatIndex)), {}};
+        job.displayAspect = options_.displayAspect;
         JobPlanner plan(inputPath);
         std::vector<std::string> lines;
         std::string videoOutput;

@@ -27,7 +27,8 @@ constexpr const char* kUsage = R"(Usage:
                     is written to disk, no directory is created
 --analyze FILE...   measures each file as Add Files does and prints its row:
                     caption, TAB, Video Size, TAB, FrameRate, TAB, Duration,
-                    TAB, Output (the tag of --format)
+                    TAB, Output (the tag of --format), and for a picture of
+                    non-square pixels TAB and its display aspect (16:9)
 --attempt 2         with --dry-run: the lines of the second attempt instead
 FILE...             without a mode: converts the files one after another as
                     the window does, then prints one line per file on
@@ -71,6 +72,8 @@ format does not offer takes no choice, nor --volume where it is disabled):
   --overwrite           overwrite an existing output file of the same name
   --source-size TEXT    the file's "Video Size" cell (a dry run's default is
                         "0 x 0"; converting measures each file without it)
+  --display-aspect W:H  with --source-size: the display aspect of a picture
+                        whose pixels are not square (720 x 480 at 16:9)
 
 The encoder is looked up beside this tool, or where the installation put it
 (../libexec/vantorel/ from this tool's folder).

@@ -19,6 +19,14 @@ bool FileExists(const std::string& path)
     return !path.empty() && std::filesystem::exists(path, error);
 }
 
+// A file with something in it.
+bool FileHolds(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return !error && size > 0;
+}
+
 // The output folder could not be created: the walk ends here.
 class BuildFault : public std::runtime_error {
 public:
@@ -92,6 +100,7 @@ bool ConversionQueue::convertRow(int rowIndex)
         return false;
     }
     JobInput job{Trim(row.caption), row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
+    job.displayAspect = row.displayAspect;
     JobPlanner plan(job.inputPath);
     job.options = plan.next()->options;
     // Every row is built, checked or not: a missing output folder is made
@@ -110,6 +119,7 @@ bool ConversionQueue::convertRow(int rowIndex)
     anyJobStarted_ = true;
     std::string videoOutput = built.outputPath;
     host_.setOutputPath(rowIndex, videoOutput);
+    bool videoDone = false;
     for (auto run = plan.next(); run; run = plan.next()) {
         if (stopped())
             return false;
@@ -130,9 +140,21 @@ bool ConversionQueue::convertRow(int rowIndex)
         const RunOutcome outcome = runner_.RunEncoder({built.commandLine, rowIndex, videoOutput,
                                                        run->kind == RunKind::SecondAttempt,
                                                        run->kind == RunKind::Thumbnail});
+        if (run->kind != RunKind::Thumbnail)
+            videoDone = outcome.done;
+        else if (videoDone && !outcome.stopped && !(outcome.done && FileHolds(built.outputPath)))
+            thumbnailMissing(rowIndex);
         plan.finished(outcome.retryDue, built.thumbnailDue);
     }
     return !stopped();
+}
+
+// The video is there, so the job is: the row stays "Done" and says why
+// the picture is missing.
+void ConversionQueue::thumbnailMissing(int rowIndex)
+{
+    host_.setCell(rowIndex, FileColumn::Progress, texts::kDone);
+    host_.setReason(rowIndex, texts::kReasonNoThumbnail);
 }
 
 BuildResult ConversionQueue::build(const JobInput& job)

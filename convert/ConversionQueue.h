@@ -4,7 +4,8 @@
 // runs the job planner gives (first attempt, thumbnail, retry); then shows
 // the closing message or hands over to the power-off countdown. Runs on the
 // worker thread and returns when done. A stop request is looked at before
-// every step that would start an encoder.
+// every step that would start an encoder. A PSP video that converted stays
+// "Done" when its thumbnail cannot be made.
 #include "core/cmdline/CommandLineBuilder.h"
 
 class ConversionHost;
@@ -26,6 +27,7 @@ private:
     BuildResult build(const JobInput& job);
     BuildResult buildThumbnail(const JobInput& job, const std::string& videoOutputPath);
     BuildResult checked(BuildResult result);
+    void thumbnailMissing(int rowIndex);
     bool stopped() const;
     void endSteps();
 

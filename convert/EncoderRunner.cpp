@@ -58,8 +58,10 @@ RunOutcome EncoderRunner::RunEncoder(const EncoderRun& run)
         stallWatch_.end();
         judge(run, progress, outcome);
     }
-    if (!FileExists(run.outputPath))
+    if (!FileExists(run.outputPath)) {
         setProgressCell(run, texts::kFailed);
+        outcome.done = false;
+    }
     return outcome;
 }
 
@@ -162,6 +164,7 @@ void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, RunOu
         setProgressCell(run, outcome.retryDue ? std::string() : std::string(texts::kFailed));
     if (outcome.stalled)
         setProgressCell(run, texts::kFailed);
+    outcome.done = !progress.encoderError && !outcome.retryDue && !outcome.stopped && !outcome.stalled;
     if (!outcome.stopped)
         host_.setProgressBar(100);
     host_.resetProgressBarSoon();

@@ -28,6 +28,7 @@ struct RunOutcome {
     bool retryDue = false; // the job needs another attempt
     bool stalled = false;  // the stall watch ended the encoder
     bool stopped = false;  // a stop request ended it
+    bool done = false;     // the run ended "Done"
 };
 
 class EncoderRunner {

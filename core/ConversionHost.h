@@ -46,6 +46,10 @@ public:
     virtual ConversionChoices choices() = 0;
     // Selects "False" in the mute list again.
     virtual void resetMuteAudio() = 0;
+    // What the row's outcome leaves unsaid, such as a "Done" video whose
+    // thumbnail could not be made; only a front end that shows reasons
+    // keeps it.
+    virtual void setReason(int /*row*/, const std::string& /*reason*/) {}
     // The file the row's conversion writes, named before each attempt; only
     // a front end that reports it keeps it.
     virtual void setOutputPath(int /*row*/, const std::string& /*path*/) {}

@@ -13,6 +13,10 @@ struct FileRow {
     std::string caption;
     std::array<std::string, 6> cells;
     bool checked = true;
+    // The picture's display aspect ("16:9") when its pixels are not square;
+    // empty when they are, or when nothing said. Not a cell: the Video Size
+    // cell shows the stored size.
+    std::string displayAspect = {};
 
     std::string& cell(FileColumn column) { return cells[static_cast<std::size_t>(column)]; }
     const std::string& cell(FileColumn column) const { return cells[static_cast<std::size_t>(column)]; }

@@ -31,13 +31,11 @@ void JobPlanner::finished(bool retryDue, bool thumbnailDue)
         thumbnailDue_ = thumbnailDue;
         step_ = retryDue ? Step::Second : thumbnailDue_ ? Step::ThumbnailAfterFirst : Step::Done;
         break;
-    case Step::ThumbnailAfterFirst:
-        step_ = retryDue ? Step::Second : Step::Done;
-        break;
     case Step::Second:
         thumbnailDue_ = thumbnailDue;
         step_ = thumbnailDue_ ? Step::ThumbnailAfterSecond : Step::Done;
         break;
+    case Step::ThumbnailAfterFirst:
     case Step::ThumbnailAfterSecond:
     case Step::Done:
         step_ = Step::Done;

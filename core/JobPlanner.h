@@ -1,10 +1,11 @@
 #pragma once
 // The runs of one job, in the order a conversion makes them: the first
 // attempt; after a good first attempt the thumbnail run when the format has
-// one; after a failed first attempt (or a failed thumbnail run) one retry
-// with the other input reader, then the thumbnail run again when due. The
-// conversion queue and the dry run both walk each job through this plan, so
-// the two can never differ.
+// one; after a failed first attempt one retry with the other input reader,
+// then the thumbnail run when due. A thumbnail run that fails asks for
+// nothing more: the video is made, and converting it again would not bring
+// a picture the thumbnail run could not find. The conversion queue and the
+// dry run both walk each job through this plan, so the two can never differ.
 #include "core/cmdline/InputOptions.h"
 
 #include <optional>
@@ -25,7 +26,8 @@ public:
     std::optional<PlannedRun> next() const;
 
     // The run that next() gave has ended. `thumbnailDue` comes from the
-    // attempt's command line; `retryDue` from the run's outcome.
+    // attempt's command line; `retryDue` from the run's outcome (a thumbnail
+    // run's is not looked at).
     void finished(bool retryDue, bool thumbnailDue = false);
 
 private:

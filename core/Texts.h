@@ -119,6 +119,9 @@ inline constexpr const char* kFailed = "Failed";
 inline constexpr const char* kAborted = "Aborted";
 inline constexpr const char* kRescan = "Re-scan";
 
+// Why a "Done" PSP video has no thumbnail beside it.
+inline constexpr const char* kReasonNoThumbnail = "the thumbnail could not be made";
+
 // Status-bar panel 1: prefix + size + suffix.
 inline constexpr const char* kOutputSizePrefix = "Output File Size : ";
 inline constexpr const char* kOutputSizeSuffix = " KB";

@@ -27,6 +27,18 @@ std::string DurationText(const std::optional<double>& seconds)
                   static_cast<int>(hundredths / 100 % 60), static_cast<int>(hundredths % 100));
 }
 
+// After the frame rate, so that the size and rate fields read as before.
+std::string PixelShape(const StreamSummary& stream)
+{
+    const AVRational pixel = stream.pixelAspect;
+    if (pixel.num <= 0 || pixel.den <= 0 || pixel.num == pixel.den || stream.width <= 0 || stream.height <= 0)
+        return {};
+    AVRational display {};
+    av_reduce(&display.num, &display.den, int64_t {stream.width} * pixel.num, int64_t {stream.height} * pixel.den,
+              1024 * 1024);
+    return Format(" [SAR %d:%d DAR %d:%d]", pixel.num, pixel.den, display.num, display.den);
+}
+
 std::string StreamLine(size_t index, const StreamSummary& stream)
 {
     const std::string head = Format("    Stream #0.%zu: ", index);
@@ -34,7 +46,8 @@ std::string StreamLine(size_t index, const StreamSummary& stream)
     case AVMEDIA_TYPE_VIDEO:
         if (stream.coverArt)
             return head + "Cover art: " + stream.codec + Format(", %dx%d", stream.width, stream.height);
-        return head + "Video: " + stream.codec + Format(", %dx%d, %.2f fps", stream.width, stream.height, stream.frameRate);
+        return head + "Video: " + stream.codec + Format(", %dx%d, %.2f fps", stream.width, stream.height, stream.frameRate)
+            + PixelShape(stream);
     case AVMEDIA_TYPE_AUDIO: {
         std::string line = head + "Audio: " + stream.codec + Format(", %d Hz, ", stream.sampleRate) + stream.channels;
         if (stream.bitRate > 0)

@@ -2,7 +2,8 @@
 // Everything the encoder prints, and the one place that prints it. The
 // application reads these lines from a pipe: the first line of a run that
 // understood its input begins with "Input #0,", durations read
-// "Duration: HH:MM:SS.hh", stream lines "Video: codec, WxH, R fps", progress
+// "Duration: HH:MM:SS.hh", stream lines "Video: codec, WxH, R fps" (then
+// " [SAR x:y DAR x:y]" for pixels that are not square), progress
 // reports "frame=N ... time=S " on lines of their own, and the error words
 // appear on failure lines only.
 #include "encoder/Fault.h"
@@ -15,6 +16,7 @@
 
 extern "C" {
 #include <libavutil/avutil.h>
+#include <libavutil/rational.h>
 }
 
 namespace ridod2e {
@@ -26,6 +28,7 @@ struct StreamSummary {
     int width = 0;
     int height = 0;
     double frameRate = 0;
+    AVRational pixelAspect {0, 1}; // the sample aspect ratio; 0: unknown
     int sampleRate = 0;
     std::string channels;       // "mono", "stereo", "5.1", ...
     int64_t bitRate = 0;        // bits per second; 0 when unknown

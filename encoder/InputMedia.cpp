@@ -48,6 +48,7 @@ StreamSummary Describe(AVFormatContext* context, AVStream* stream)
     if (par.codec_type == AVMEDIA_TYPE_VIDEO) {
         const AVRational rate = av_guess_frame_rate(context, stream, nullptr);
         summary.frameRate = rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
+        summary.pixelAspect = av_guess_sample_aspect_ratio(context, stream, nullptr);
     }
     summary.sampleRate = par.sample_rate;
     summary.channels = ChannelsText(par.ch_layout);

@@ -200,6 +200,8 @@ MediaSummary OutputMedia::summary() const
         stream.width = par.width;
         stream.height = par.height;
         stream.frameRate = frameRates_[i].num > 0 ? av_q2d(frameRates_[i]) : 0;
+        if (par.codec_type == AVMEDIA_TYPE_VIDEO)
+            stream.pixelAspect = av_guess_sample_aspect_ratio(context_, context_->streams[i], nullptr);
         stream.sampleRate = par.sample_rate;
         char layout[128] = {};
         av_channel_layout_describe(&par.ch_layout, layout, sizeof layout);

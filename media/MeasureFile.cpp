@@ -42,8 +42,11 @@ std::optional<FileRow> MeasureFile(const std::string& path, const std::string& a
     if (videoInfo.VideoMajorType() == "FILE NOT FOUND")
         return std::nullopt;
     const ComponentTexts texts = ComponentRowTexts(videoInfo);
-    if (texts.size != "0 x 0")
-        return MakeFileRow(path, texts.size, texts.frameRate, texts.duration, formatIndex);
+    if (texts.size != "0 x 0") {
+        FileRow row = MakeFileRow(path, texts.size, texts.frameRate, texts.duration, formatIndex);
+        row.displayAspect = videoInfo.Video().DisplayAspect;
+        return row;
+    }
 
     std::optional<FileRow> row;
     EncoderProbe probe(appDir, wait,
@@ -52,6 +55,8 @@ std::optional<FileRow> MeasureFile(const std::string& path, const std::string& a
     probe.ProbeWithEncoder(path);
     if (probe.ProbeRetryNeeded())
         probe.ProbeWithDsPrefix(path);
+    if (row && !probe.ProbeFailed())
+        row->displayAspect = probe.Values().displayAspect;
     return row;
 }
 

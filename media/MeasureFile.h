@@ -26,7 +26,8 @@ struct ComponentTexts {
 ComponentTexts ComponentRowTexts(const MediaInfoInspector& videoInfo);
 
 // Empty when the file gets no row: it is no longer there, or the encoder
-// could not be started.
+// could not be started. The row keeps the picture's display aspect when its
+// pixels are not square.
 std::optional<FileRow> MeasureFile(const std::string& path, const std::string& appDir, int formatIndex,
                                    WaitStyle wait, MediaInfoInspector& videoInfo);
 std::optional<FileRow> MeasureFile(const std::string& path, const std::string& appDir, int formatIndex,

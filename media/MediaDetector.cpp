@@ -143,6 +143,17 @@ std::optional<StreamMediaType> MediaDetector::streamMediaType(int index) const
     StreamMediaType type;
     if (codec->codec_type == AVMEDIA_TYPE_VIDEO) {
         VideoFormatBlock block;
+        // The container's pixel shape where it states one, else the stream's.
+        const AVRational sampleAspect =
+            av_guess_sample_aspect_ratio(input_->context, const_cast<AVStream*>(stream), nullptr);
+        if (HasNonSquarePixels(sampleAspect) && codec->width > 0 && codec->height > 0) {
+            int x = 0;
+            int y = 0;
+            av_reduce(&x, &y, std::int64_t{codec->width} * sampleAspect.num, std::int64_t{codec->height} * sampleAspect.den,
+                      std::numeric_limits<int>::max());
+            block.pictureAspectX = static_cast<std::uint32_t>(x);
+            block.pictureAspectY = static_cast<std::uint32_t>(y);
+        }
         block.width = codec->width;
         block.height = codec->height;
         block.compression = VideoCompression(codec);
@@ -158,18 +169,8 @@ std::optional<StreamMediaType> MediaDetector::streamMediaType(int index) const
             type.formatType = media_guid::kFormatMpeg2Video;
         } else {
             type.subtype = block.compression == 0 ? RgbSubtype(codec->bits_per_coded_sample) : FourCCGuid(block.compression);
-            type.formatType = media_guid::kFormatVideoInfo;
-            const AVRational sampleAspect = codec->sample_aspect_ratio;
-            if (HasNonSquarePixels(sampleAspect) && codec->width > 0 && codec->height > 0) {
-                // Non-square pixels travel in the header that carries the picture aspect.
-                type.formatType = media_guid::kFormatVideoInfo2;
-                int x = 0;
-                int y = 0;
-                av_reduce(&x, &y, std::int64_t{codec->width} * sampleAspect.num, std::int64_t{codec->height} * sampleAspect.den,
-                          std::numeric_limits<int>::max());
-                block.pictureAspectX = static_cast<std::uint32_t>(x);
-                block.pictureAspectY = static_cast<std::uint32_t>(y);
-            }
+            // Non-square pixels travel in the header that carries the picture aspect.
+            type.formatType = block.pictureAspectY != 0 ? media_guid::kFormatVideoInfo2 : media_guid::kFormatVideoInfo;
         }
         type.video = block;
     } else if (codec->codec_type == AVMEDIA_TYPE_AUDIO) {

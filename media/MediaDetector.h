@@ -17,7 +17,8 @@ struct VideoFormatBlock {
     std::uint32_t compression = 0; // FourCC, or 0 for uncompressed RGB
     std::uint32_t bitRate = 0;
     std::int64_t timePerFrame = 0; // in units of 100 ns
-    std::uint32_t pictureAspectX = 0; // VIDEOINFOHEADER2 only
+    // The picture's display aspect when its pixels are not square, else 0.
+    std::uint32_t pictureAspectX = 0;
     std::uint32_t pictureAspectY = 0;
 };
 

@@ -45,6 +45,7 @@ void MediaInfoInspector::InspectFile()
     video_.BitRate = 0.0;
     video_.FrameRate = 0.0;
     video_.AspectRatioText = "0";
+    video_.DisplayAspect.clear();
 
     const std::string extension = std::filesystem::path(fileName_).extension().string();
     if (const auto name = ContainerName(extension.empty() ? extension : extension.substr(1)))
@@ -142,6 +143,9 @@ void MediaInfoInspector::AnalyseVideo(const MediaDetector& detector, int stream,
     // A length or rate that cannot be fetched counts as zero frames.
     video_.FrameCount = static_cast<std::int32_t>(RoundHalfEven(length.value_or(0.0) * rate));
     video_.BitRate = block.bitRate;
+    video_.DisplayAspect = block.pictureAspectX != 0 && block.pictureAspectY != 0
+        ? std::to_string(block.pictureAspectX) + ":" + std::to_string(block.pictureAspectY)
+        : std::string();
     if (analysis == FormatAnalysis::MpegVideo || analysis == FormatAnalysis::Mpeg2Video) {
         video_.Codec = FourCCToText(block.compression);
     } else {

@@ -46,6 +46,23 @@ std::string FrameRateFromText(const std::string& text)
     return rate;
 }
 
+// The "DAR" of " [SAR x:y DAR x:y]", unless the pixels are square.
+std::string DisplayAspectOf(const std::string& line)
+{
+    const auto sar = line.find("[SAR ");
+    const auto dar = sar == std::string::npos ? sar : line.find(" DAR ", sar);
+    const auto end = dar == std::string::npos ? dar : line.find(']', dar);
+    if (end == std::string::npos)
+        return {};
+    const std::string pixel = line.substr(sar + 5, dar - sar - 5);
+    const std::string display = line.substr(dar + 5, end - dar - 5);
+    const auto colon = pixel.find(':');
+    if (colon == std::string::npos || pixel.substr(0, colon) == pixel.substr(colon + 1)
+        || display.find(':') == std::string::npos)
+        return {};
+    return display;
+}
+
 void ReadVideoLine(const std::string& line, ProbeValues& values)
 {
     // The text after "Video: "; a line with "Video:" but no blank after it is
@@ -56,6 +73,7 @@ void ReadVideoLine(const std::string& line, ProbeValues& values)
     const std::string size = CutField(rest);
     values.sizeText = SizeFromField(size);
     values.frameRateText = FrameRateFromText(rest);
+    values.displayAspect = DisplayAspectOf(line);
 }
 
 } // namespace

@@ -14,6 +14,9 @@ struct ProbeValues {
     std::string sizeText = "0 x 0";
     std::string frameRateText = "0";
     std::string durationText = "00:00:00";
+    // From " [SAR 32:27 DAR 16:9]" on the video line: the display aspect of
+    // a picture whose pixels are not square; empty otherwise.
+    std::string displayAspect;
 };
 
 // Reads the lines in order; a later line overwrites what an earlier one set,

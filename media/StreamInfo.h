@@ -21,6 +21,9 @@ struct VideoStreamInfo {
     std::int32_t FrameCount = 0;
     std::int32_t AspectX = 0; // -1 when the ratio is not recognised
     std::int32_t AspectY = 0;
+    // "16:9": the picture's shape on screen when its pixels are not square;
+    // empty when they are or nothing says.
+    std::string DisplayAspect;
 };
 
 struct AudioStreamInfo {

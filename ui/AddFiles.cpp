@@ -141,8 +141,7 @@ void AddFilesHandler::MeasureAndAdd(const QString& path)
     const auto row = MeasureFile(path.toStdString(), state_.appDir, window_.formatCombo->currentIndex(),
                                  WaitStyle::KeepWindowAlive, *videoInfo_);
     if (row)
-        AddFileRow(window_, row->caption, row->cell(FileColumn::VideoSize), row->cell(FileColumn::FrameRate),
-                   row->cell(FileColumn::Duration));
+        AppendFileRow(*window_.fileList, *row);
     ScrollRowIntoView(*window_.fileList, currentRowIndex);
     platform::PumpMessagesFor(kPauseAroundFileMs);
 }

@@ -6,6 +6,14 @@
 #include <QComboBox>
 #include <QTableWidget>
 
+namespace {
+
+// The Video Size cell keeps the display aspect of non-square pixels beside
+// the size it shows.
+constexpr int kDisplayAspectRole = Qt::UserRole;
+
+} // namespace
+
 void AddFileRow(MainWindow& form, const std::string& path, const std::string& size, const std::string& frameRate,
                 const std::string& duration)
 {
@@ -27,6 +35,8 @@ void AppendFileRow(QTableWidget& list, const FileRow& row)
         item->setTextAlignment(Qt::AlignCenter);
         list.setItem(index, TableColumn(static_cast<FileColumn>(cell)), item);
     }
+    list.item(index, TableColumn(FileColumn::VideoSize))
+        ->setData(kDisplayAspectRole, QString::fromStdString(row.displayAspect));
     list.setUpdatesEnabled(true);
 }
 
@@ -48,6 +58,8 @@ FileRow ReadFileRow(const QTableWidget& list, int row)
     out.checked = first != nullptr && first->checkState() == Qt::Checked;
     for (std::size_t cell = 0; cell < out.cells.size(); ++cell)
         out.cells[cell] = CellText(list, row, TableColumn(static_cast<FileColumn>(cell))).toStdString();
+    if (const QTableWidgetItem* size = list.item(row, TableColumn(FileColumn::VideoSize)))
+        out.displayAspect = size->data(kDisplayAspectRole).toString().toStdString();
     return out;
 }
 

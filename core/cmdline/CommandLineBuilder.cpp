@@ -41,13 +41,14 @@ bool EnsureDirectory(const std::string& dir)
     return !dir.empty() && std::filesystem::create_directory(dir, error) && !error;
 }
 
-// The plain size, or with bars when the letterbox is on for a video output.
+// The plain size, or with bars when the letterbox is on for a video output;
+// a picture of non-square pixels is fitted as it is shown.
 std::string FittedSizeArg(const ConversionChoices& choices, const JobInput& job)
 {
     const std::string plain = SizeArg(choices.videoSize, job.sourceSize);
     if (choices.letterBoxIndex != 1 || IsAudioOnlyOutput(job.outputExt))
         return plain;
-    return LetterboxedSize(job.sourceSize, plain);
+    return LetterboxedSize(job.sourceSize, plain, job.displayAspect);
 }
 
 } // namespace
@@ -123,7 +124,7 @@ std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices
     p.samplingRateArg = SamplingRateArg(choices.samplingRate);
     p.volumeArg = VolumeArg(choices.volumeFactor);
     p.channelsArg += p.muteArg + p.volumeArg;
-    p.newer = NewerPiecesFor(choices, job.sourceSize);
+    p.newer = NewerPiecesFor(choices, job.sourceSize, job.displayAspect);
     return p;
 }
 

@@ -32,6 +32,7 @@ struct JobInput {
     std::string sourceSize; // the row's "Video Size" cell ("640 x 352", "0 x 0", "Unknown")
     std::string outputExt;  // OutputExt: the row's Output cell, trimmed, in lower case
     InputOptions options;   // UseAltReader and ForceQuickTimeInput
+    std::string displayAspect = {}; // the row's display aspect ("16:9") when its pixels are not square
 };
 
 struct BuildResult {

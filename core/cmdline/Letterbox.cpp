@@ -44,6 +44,29 @@ std::optional<Size> ParseTarget(const std::string& sizeArg)
     return Size{*width, *height};
 }
 
+// "16:9": two positive whole numbers around a colon.
+std::optional<double> AspectOf(const std::string& displayAspect)
+{
+    const auto colon = displayAspect.find(':');
+    if (colon == std::string::npos)
+        return std::nullopt;
+    const auto x = ParseNumber(displayAspect.substr(0, colon));
+    const auto y = ParseNumber(displayAspect.substr(colon + 1));
+    if (!x || !y || *x <= 0 || *y <= 0)
+        return std::nullopt;
+    return *x / *y;
+}
+
+// The source as it is shown: widened or narrowed to its display aspect at
+// its stored height, unless the frame is the stored size itself.
+Size ShownSource(Size stored, const Size& target, const std::string& displayAspect)
+{
+    const auto aspect = AspectOf(displayAspect);
+    if (aspect && (stored.width != target.width || stored.height != target.height))
+        stored.width = stored.height * *aspect;
+    return stored;
+}
+
 std::optional<long long> WholeNumber(const std::string& text)
 {
     long long value = 0;
@@ -67,15 +90,16 @@ std::optional<long long> Bar(double frame, long long picture)
 
 enum class Bars { TopBottom, LeftRight };
 
-std::string Pads(const std::string& sourceSize, const std::string& sizeArg, Bars bars)
+std::string Pads(const std::string& sourceSize, const std::string& sizeArg, const std::string& displayAspect, Bars bars)
 {
-    const auto source = ParseSource(sourceSize);
-    if (!source || source->width == 0 || source->height == 0)
+    const auto stored = ParseSource(sourceSize);
+    if (!stored || stored->width == 0 || stored->height == 0)
         return kLetterboxError;
     const auto target = ParseTarget(sizeArg);
     if (!target)
         return kLetterboxError;
-    const double sourceRatio = source->width / source->height;
+    const Size source = ShownSource(*stored, *target, displayAspect);
+    const double sourceRatio = source.width / source.height;
     const bool topBottom = bars == Bars::TopBottom;
     const auto picture = topBottom ? MakeEven(target->width / sourceRatio) : MakeEven(sourceRatio * target->height);
     if (!picture)
@@ -110,15 +134,16 @@ std::optional<long long> MakeEven(double dimension)
     return whole;
 }
 
-LetterboxMode OrientationTest(const std::string& sourceSize, const std::string& sizeArg)
+LetterboxMode OrientationTest(const std::string& sourceSize, const std::string& sizeArg, const std::string& displayAspect)
 {
-    const auto source = ParseSource(sourceSize);
-    if (!source || source->width == 0 || source->height == 0)
+    const auto stored = ParseSource(sourceSize);
+    if (!stored || stored->width == 0 || stored->height == 0)
         return LetterboxMode::None;
     const auto target = ParseTarget(sizeArg);
     if (!target)
         return LetterboxMode::None;
-    const double sourceRatio = source->width / source->height;
+    const Size source = ShownSource(*stored, *target, displayAspect);
+    const double sourceRatio = source.width / source.height;
     const double targetRatio = target->width / target->height;
     if (sourceRatio > targetRatio)
         return LetterboxMode::TopBottom;
@@ -127,25 +152,25 @@ LetterboxMode OrientationTest(const std::string& sourceSize, const std::string& 
     return LetterboxMode::None;
 }
 
-std::string TopBottomPads(const std::string& sourceSize, const std::string& sizeArg)
+std::string TopBottomPads(const std::string& sourceSize, const std::string& sizeArg, const std::string& displayAspect)
 {
-    return Pads(sourceSize, sizeArg, Bars::TopBottom);
+    return Pads(sourceSize, sizeArg, displayAspect, Bars::TopBottom);
 }
 
-std::string LeftRightPads(const std::string& sourceSize, const std::string& sizeArg)
+std::string LeftRightPads(const std::string& sourceSize, const std::string& sizeArg, const std::string& displayAspect)
 {
-    return Pads(sourceSize, sizeArg, Bars::LeftRight);
+    return Pads(sourceSize, sizeArg, displayAspect, Bars::LeftRight);
 }
 
-std::string LetterboxedSize(const std::string& sourceSize, const std::string& sizeArg)
+std::string LetterboxedSize(const std::string& sourceSize, const std::string& sizeArg, const std::string& displayAspect)
 {
     std::string barred = sizeArg;
-    switch (OrientationTest(sourceSize, sizeArg)) {
+    switch (OrientationTest(sourceSize, sizeArg, displayAspect)) {
     case LetterboxMode::TopBottom:
-        barred = TopBottomPads(sourceSize, sizeArg);
+        barred = TopBottomPads(sourceSize, sizeArg, displayAspect);
         break;
     case LetterboxMode::LeftRight:
-        barred = LeftRightPads(sourceSize, sizeArg);
+        barred = LeftRightPads(sourceSize, sizeArg, displayAspect);
         break;
     case LetterboxMode::None:
         break;

@@ -68,7 +68,8 @@ std::string NewerSamplingRateArg(const std::string& text)
     return SamplingRateArg(trimmed);
 }
 
-std::string NewerSizeArg(const std::string& sizeText, const std::string& sourceSize, bool letterBox)
+std::string NewerSizeArg(const std::string& sizeText, const std::string& sourceSize, bool letterBox,
+                         const std::string& displayAspect)
 {
     const std::string text = Trim(ToLower(sizeText));
     if (text.empty())
@@ -80,7 +81,7 @@ std::string NewerSizeArg(const std::string& sizeText, const std::string& sourceS
             + "x0" + std::string(pieces::kFit);
     const std::string plain = std::string(pieces::kSizeHead) + RemoveBlanks(text);
     if (letterBox) {
-        const std::string barred = LetterboxedSize(sourceSize, plain);
+        const std::string barred = LetterboxedSize(sourceSize, plain, displayAspect);
         if (barred != plain)
             return barred;
     }
@@ -89,7 +90,8 @@ std::string NewerSizeArg(const std::string& sizeText, const std::string& sourceS
     return plain + std::string(pieces::kFit);
 }
 
-NewerPieces NewerPiecesFor(const ConversionChoices& choices, const std::string& sourceSize)
+NewerPieces NewerPiecesFor(const ConversionChoices& choices, const std::string& sourceSize,
+                           const std::string& displayAspect)
 {
     NewerPieces p;
     p.videoCodec = NewerCodecArg(pieces::kVideoCodecHead, choices.videoCodec);
@@ -98,6 +100,6 @@ NewerPieces NewerPiecesFor(const ConversionChoices& choices, const std::string& 
     p.frameRate = NewerFrameRateArg(choices.frameRate);
     p.audioCodec = NewerCodecArg(pieces::kAudioCodecHead, choices.audioCodec);
     p.samplingRate = NewerSamplingRateArg(choices.samplingRate);
-    p.size = NewerSizeArg(choices.videoSize, sourceSize, choices.letterBoxIndex == 1);
+    p.size = NewerSizeArg(choices.videoSize, sourceSize, choices.letterBoxIndex == 1, displayAspect);
     return p;
 }

@@ -27,8 +27,10 @@ std::string NewerSamplingRateArg(const std::string& text);
 
 // "Original" gives " -s keep"; "480 wide" gives " -s 480x0 -fit"; "1280 x 720"
 // gives " -s 1280x720 -fit", or with `letterBox` the letterbox pads for the
-// row's "Video Size" cell when the shapes differ.
-std::string NewerSizeArg(const std::string& sizeText, const std::string& sourceSize, bool letterBox);
+// row's "Video Size" cell (and display aspect) when the shapes differ.
+std::string NewerSizeArg(const std::string& sizeText, const std::string& sourceSize, bool letterBox,
+                         const std::string& displayAspect = {});
 
 // All of the above for one job.
-NewerPieces NewerPiecesFor(const ConversionChoices& choices, const std::string& sourceSize);
+NewerPieces NewerPiecesFor(const ConversionChoices& choices, const std::string& sourceSize,
+                           const std::string& displayAspect);

@@ -2,12 +2,14 @@
 #include "core/profiles/FormatSwitch.h"
 #include "core/profiles/OptionListSlots.h"
 #include "core/Version.h"
+#include "support/MediaFixtures.h"
 #include "support/TempDir.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -302,6 +304,85 @@ TEST_F(Cli, HelpDescribesTheModes)
     const ToolRun version = Start({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("vantorel-cli ") + kVersion + "\n");
+}
+
+// The fields of a line of TABs.
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::istringstream cells(line);
+    for (std::string field; std::getline(cells, field, '\t');)
+        fields.push_back(field);
+    return fields;
+}
+
+TEST_F(Cli, DvdAndSvcdPicturesKeepTheirShapeInEveryVideoFormat)
+{
+    const struct {
+        const char* name;
+        int width, height;
+        AVRational pixelAspect;
+        const char* displayAspect;
+    } sources[] = {{"ntsc-wide", 720, 480, {32, 27}, "16:9"}, {"ntsc", 720, 480, {8, 9}, "4:3"},
+                   {"svcd", 480, 576, {8, 5}, "4:3"}, {"pal-wide", 720, 576, {64, 45}, "16:9"}};
+    QStringList inputs;
+    for (const auto& source : sources) {
+        fixtures::ClipSettings clip = fixtures::ClipFor("mpeg");
+        clip.videoCodec = "mpeg2video";
+        clip.width = source.width;
+        clip.height = source.height;
+        clip.pixelAspect = source.pixelAspect;
+        clip.seconds = 1;
+        inputs << QString::fromStdString((work.path() / (std::string(source.name) + ".mpg")).string());
+        fixtures::MakeClip(inputs.back().toStdString(), clip);
+    }
+    const auto measured = Lines(Start(QStringList{"--analyze"} + inputs).out);
+    ASSERT_EQ(measured.size(), std::size(sources));
+    for (const auto& [format, extension] : {std::pair{0, "mp4"}, {12, "mp4"}, {26, "avi"}, {28, "mov"}}) {
+        const TempDir to;
+        const ToolRun run = Start(QStringList{"--format", QString::number(format), "--output-dir",
+                                              QString::fromStdString(to.dir())} + inputs);
+        ASSERT_EQ(run.status, 0) << run.out << run.err;
+        for (std::size_t i = 0; i < std::size(sources); ++i) {
+            const auto& source = sources[i];
+            EXPECT_EQ(Fields(measured[i]).back(), source.displayAspect);
+            const fs::path output = to.path() / (std::string(source.name) + "." + extension);
+            const fixtures::PictureArea area = fixtures::FirstPictureArea(output);
+            const AVRational pixel = fixtures::ReadMedia(output).video()->pixelAspect;
+            const double shown = (pixel.num > 0 ? av_q2d(pixel) : 1.0) * area.width / area.height;
+            EXPECT_NEAR(shown / (av_q2d(source.pixelAspect) * source.width / source.height), 1, 0.02)
+                << output << " shows " << area.width << "x" << area.height << " of " << area.frameWidth;
+            // A 4:3 picture fills the iPod's 4:3 frame.
+            if (format == 0 && std::string(source.name) == "svcd") {
+                EXPECT_EQ(area.width * area.height, 320 * 240);
+            }
+        }
+    }
+}
+
+TEST_F(Cli, EveryPspVideoThatConvertsGetsItsThumbnail)
+{
+    fixtures::ClipSettings silent = fixtures::ClipFor("avi");
+    silent.audioCodec.clear();
+    fixtures::ClipSettings oneSecond = fixtures::ClipFor("mp4");
+    oneSecond.seconds = 1;
+    fixtures::ClipSettings withoutCues = fixtures::ClipFor("matroska");
+    withoutCues.seconds = 6;
+    withoutCues.seekIndex = false;
+    QStringList inputs;
+    for (const auto& [name, clip] : {std::pair{"silent.avi", silent}, {"short.mp4", oneSecond}, {"nocues.mkv", withoutCues}}) {
+        inputs << QString::fromStdString((work.path() / name).string());
+        fixtures::MakeClip(inputs.back().toStdString(), clip);
+    }
+    const ToolRun run = Start(QStringList{"--format", "12", "--output-dir", OutDir()} + inputs);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    for (const std::string base : {"silent", "short", "nocues"}) {
+        const fixtures::MediaInfo video = fixtures::ReadMedia(Out(base + ".mp4"));
+        EXPECT_TRUE(video.video() && video.audio()) << base;
+        const fixtures::StreamInfo* thumbnail = fixtures::ReadMedia(Out(base + ".THM")).video();
+        ASSERT_NE(thumbnail, nullptr) << base;
+        EXPECT_EQ(thumbnail->codec + " " + std::to_string(thumbnail->packets), "mjpeg 1") << base;
+    }
 }
 
 } // namespace

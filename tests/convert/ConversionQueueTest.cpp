@@ -215,6 +215,17 @@ TEST(ConversionQueue, AddsAThumbnailRunAfterAGoodVideoRun)
     EXPECT_EQ(harness.progress(0), "Done");
 }
 
+TEST(ConversionQueue, AThumbnailThatCannotBeMadeLeavesTheVideoDoneAndConvertsNothingAgain)
+{
+    QueueHarness harness(Inputs({"clip.avi"}), kPspVideo);
+    harness.encoder.script(1, GoodRun());
+    harness.encoder.script(2, ErrorRun("error: no picture to take"));
+    ASSERT_TRUE(harness.convert());
+    EXPECT_EQ(harness.encoder.calls().size(), 2u);
+    EXPECT_EQ(harness.progress(0), "Done");
+    EXPECT_TRUE(harness.logHas("reason 0 the thumbnail could not be made"));
+}
+
 TEST(ConversionQueue, RunsTheThumbnailAfterTheSecondAttemptWhateverItsOutcome)
 {
     QueueHarness harness(Inputs({"clip.avi"}), kPspVideo);

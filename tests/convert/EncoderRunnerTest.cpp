@@ -25,6 +25,7 @@ TEST_P(RunEncoderOutcome, JudgesTheRun)
     ASSERT_TRUE(harness.run());
     EXPECT_EQ(harness.progress(), item.progress);
     EXPECT_EQ(harness.outcome.retryDue, item.retryPending);
+    EXPECT_EQ(harness.outcome.done, harness.progress() == "Done");
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
     EXPECT_FALSE(harness.watch.timer().isActive());
     EXPECT_FALSE(harness.outcome.stalled);

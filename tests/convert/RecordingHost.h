@@ -68,6 +68,11 @@ public:
         record("info " + text);
         HeadlessHost::information(text);
     }
+    void setReason(int row, const std::string& reason) override
+    {
+        record("reason " + std::to_string(row) + " " + reason);
+        HeadlessHost::setReason(row, reason);
+    }
     void scrollToRow(int row) override { record("scroll " + std::to_string(row)); }
     void lock() override { record("lock"); }
     void unlock() override { record("unlock"); }

@@ -37,7 +37,7 @@ TEST(JobPlanner, GivesTheRunsOfAJobInTheQueuesOrder)
         {"a.mov", false, {true}, "FSq"},                // and a .mov is retried as QuickTime
         {"a.avi", true, {false, false}, "FT"},          // the PSP thumbnail after a good video
         {"a.avi", true, {true, false, false}, "FSaTa"}, // after a failed one, behind the retry
-        {"a.avi", true, {false, true, false, false}, "FTSaTa"}, // a failed thumbnail asks for the retry
+        {"a.avi", true, {false, true, false, false}, "FT"}, // a failed thumbnail never converts again
         {"a.avi", true, {true, true, true}, "FSaTa"},   // the retry's thumbnail comes whatever its outcome
     };
     for (const auto& c : cases)

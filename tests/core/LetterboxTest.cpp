@@ -9,6 +9,7 @@ struct WorkedResult {
     const char* target;
     LetterboxMode mode;
     const char* piece;
+    const char* displayAspect = ""; // of a picture whose pixels are not square
 };
 
 const WorkedResult kWorkedResults[] = {
@@ -22,19 +23,29 @@ const WorkedResult kWorkedResults[] = {
     {"352 x 288", " -s 320x240", LetterboxMode::LeftRight, " -s 292x240 -padleft 14 -padright 14"},
     {"640 x 480", " -s 320x240", LetterboxMode::None, " -s 320x240"},
     {"1920 x 1080", " -s 640x480", LetterboxMode::TopBottom, " -s 640x360 -padtop 60 -padbottom 60"},
+    // Non-square pixels: fitted as shown, at the stored height.
+    {"720 x 480", " -s 320x240", LetterboxMode::TopBottom, " -s 320x180 -padtop 30 -padbottom 30", "16:9"},
+    {"720 x 576", " -s 640x480", LetterboxMode::TopBottom, " -s 640x360 -padtop 60 -padbottom 60", "16:9"},
+    {"720 x 480", " -s 320x240", LetterboxMode::TopBottom, " -s 320x236 -padtop 2 -padbottom 2", "15:11"},
+    {"720 x 480", " -s 320x240", LetterboxMode::None, " -s 320x240", "4:3"},
+    {"480 x 576", " -s 320x240", LetterboxMode::None, " -s 320x240", "4:3"},
+    {"480 x 576", " -s 368x208", LetterboxMode::LeftRight, " -s 276x208 -padleft 46 -padright 46", "4:3"},
+    {"720 x 480", " -s 368x208", LetterboxMode::TopBottom, " -s 368x208", "16:9"}, // a bar of 1 is none
+    {"720 x 480", " -s 720x480", LetterboxMode::None, " -s 720x480", "16:9"},      // the stored size itself
+    {"720 x 480", " -s 320x240", LetterboxMode::TopBottom, " -s 320x212 -padtop 14 -padbottom 14", "16-9"},
 };
 
 TEST(Letterbox, WorkedResults)
 {
     for (const WorkedResult& row : kWorkedResults) {
-        const LetterboxMode mode = OrientationTest(row.source, row.target);
-        EXPECT_EQ(mode, row.mode) << row.source;
+        const LetterboxMode mode = OrientationTest(row.source, row.target, row.displayAspect);
+        EXPECT_EQ(mode, row.mode) << row.source << " " << row.displayAspect;
         std::string piece = row.target;
         if (mode == LetterboxMode::TopBottom)
-            piece = TopBottomPads(row.source, row.target);
+            piece = TopBottomPads(row.source, row.target, row.displayAspect);
         else if (mode == LetterboxMode::LeftRight)
-            piece = LeftRightPads(row.source, row.target);
-        EXPECT_EQ(piece, row.piece) << row.source;
+            piece = LeftRightPads(row.source, row.target, row.displayAspect);
+        EXPECT_EQ(piece, row.piece) << row.source << " " << row.displayAspect;
     }
 }
 

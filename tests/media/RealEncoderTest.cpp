@@ -60,4 +60,18 @@ TEST_F(RealEncoder, DescribesAVideoAsTheComponentDoes)
     EXPECT_EQ(rows, (std::vector<Row>{{clip, "640 x 352", "25", "00:01:30"}}));
 }
 
+TEST_F(RealEncoder, TheProbeRecordsTheDisplayAspectOfNonSquarePixels)
+{
+    fixtures::ClipSettings dvd = fixtures::ClipFor("mpeg");
+    dvd.videoCodec = "mpeg2video";
+    dvd.width = 720;
+    dvd.height = 480;
+    dvd.pixelAspect = {32, 27};
+    dvd.seconds = 1;
+    probe.ProbeWithEncoder(clips::Clip("dvd.mpg", dvd));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].size, "720 x 480");
+    EXPECT_EQ(probe.Values().displayAspect, "16:9");
+}
+
 } // namespace

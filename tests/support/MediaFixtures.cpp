@@ -14,6 +14,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
 #include <libavutil/opt.h>
+#include <libavutil/pixdesc.h>
 #include <libswscale/swscale.h>
 }
 
@@ -493,8 +494,9 @@ MediaInfo ReadMedia(const std::filesystem::path& path)
 
 namespace {
 
-// Decodes the first audio stream of the file whole, handing each frame on.
-void DecodeFirstSound(const std::filesystem::path& path, const std::function<void(const AVFrame&)>& onFrame)
+// Decodes the first stream of the type, handing each frame on until the
+// handler says it has seen enough.
+void DecodeFirst(const std::filesystem::path& path, AVMediaType type, const std::function<bool(const AVFrame&)>& onFrame)
 {
     QuietLibraries();
     AVFormatContext* raw = nullptr;
@@ -502,27 +504,36 @@ void DecodeFirstSound(const std::filesystem::path& path, const std::function<voi
     InputContextPtr input(raw);
     Check(avformat_find_stream_info(input.get(), nullptr), "read the streams of " + path.string());
     const AVCodec* codec = nullptr;
-    const int stream = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-    Check(stream, "find the sound of " + path.string());
+    const int stream = av_find_best_stream(input.get(), type, -1, -1, &codec, 0);
+    Check(stream, std::string("find the ") + av_get_media_type_string(type) + " of " + path.string());
     CodecContextPtr decoder(avcodec_alloc_context3(codec));
     Check(avcodec_parameters_to_context(decoder.get(), input->streams[stream]->codecpar), "set up the decoder");
     Check(avcodec_open2(decoder.get(), codec, nullptr), "open the decoder of " + path.string());
 
     PacketPtr packet(av_packet_alloc());
     FramePtr frame = NewFrame();
+    bool more = true;
     const auto drain = [&] {
-        while (avcodec_receive_frame(decoder.get(), frame.get()) >= 0) {
-            onFrame(*frame);
+        while (more && avcodec_receive_frame(decoder.get(), frame.get()) >= 0) {
+            more = onFrame(*frame);
             av_frame_unref(frame.get());
         }
     };
-    while (av_read_frame(input.get(), packet.get()) >= 0) {
+    while (more && av_read_frame(input.get(), packet.get()) >= 0) {
         if (packet->stream_index == stream && avcodec_send_packet(decoder.get(), packet.get()) >= 0)
             drain();
         av_packet_unref(packet.get());
     }
     avcodec_send_packet(decoder.get(), nullptr);
     drain();
+}
+
+void DecodeFirstSound(const std::filesystem::path& path, const std::function<void(const AVFrame&)>& onFrame)
+{
+    DecodeFirst(path, AVMEDIA_TYPE_AUDIO, [&](const AVFrame& frame) {
+        onFrame(frame);
+        return true;
+    });
 }
 
 } // namespace
@@ -560,6 +571,38 @@ DecodedSound DecodeSound(const std::filesystem::path& path)
             }
     });
     return sound;
+}
+
+PictureArea FirstPictureArea(const std::filesystem::path& path)
+{
+    PictureArea area;
+    DecodeFirst(path, AVMEDIA_TYPE_VIDEO, [&](const AVFrame& frame) {
+        const AVPixFmtDescriptor* format = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(frame.format));
+        if (!format || (format->flags & AV_PIX_FMT_FLAG_RGB) || format->nb_components < 3)
+            Fail("no luma plane in the pictures of " + path.string());
+        // A line of `count` samples from (x, y), `step` apart, holding nothing brighter than black.
+        const auto dark = [&](int x, int y, int count, int step) {
+            const uint8_t* first = frame.data[0] + y * frame.linesize[0] + x;
+            for (int i = 0; i < count; ++i)
+                if (first[static_cast<ptrdiff_t>(i) * step] > 48)
+                    return false;
+            return true;
+        };
+        int top = 0, bottom = frame.height, left = 0, right = frame.width;
+        while (top < bottom && dark(0, top, frame.width, 1))
+            ++top;
+        while (bottom > top && dark(0, bottom - 1, frame.width, 1))
+            --bottom;
+        while (left < right && dark(left, 0, frame.height, frame.linesize[0]))
+            ++left;
+        while (right > left && dark(right - 1, 0, frame.height, frame.linesize[0]))
+            --right;
+        area = {right - left, bottom - top, frame.width, frame.height};
+        return false;
+    });
+    if (area.frameWidth == 0)
+        Fail("no picture in " + path.string());
+    return area;
 }
 
 } // namespace fixtures

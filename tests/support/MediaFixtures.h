@@ -83,4 +83,15 @@ struct DecodedSound {
 
 DecodedSound DecodeSound(const std::filesystem::path& path);
 
+// The part of the first decoded picture inside black bars: the rows and
+// columns at its edges that hold nothing brighter than black count as bars.
+struct PictureArea {
+    int width = 0;
+    int height = 0;
+    int frameWidth = 0;
+    int frameHeight = 0;
+};
+
+PictureArea FirstPictureArea(const std::filesystem::path& path);
+
 } // namespace fixtures

@@ -36,6 +36,19 @@ TEST_F(FileListRows, ARowHoldsItsTextsUnchangedAndTheSelectedFormatsTag)
     EXPECT_EQ(form.fileList->item(0, 2)->textAlignment(), Qt::AlignCenter);
 }
 
+TEST_F(FileListRows, TheVideoSizeCellShowsTheStoredSizeAndKeepsTheDisplayAspect)
+{
+    FileRow dvd;
+    dvd.caption = "/v/dvd.vob";
+    dvd.cell(FileColumn::VideoSize) = "720 x 480";
+    dvd.displayAspect = "16:9";
+    AppendFileRow(*form.fileList, dvd);
+    AddFileRow(form, "/v/clip.avi", "640 x 352", "25", "00:01:30");
+    EXPECT_EQ(cell(0, 1), "720 x 480");
+    EXPECT_EQ(ReadFileRow(*form.fileList, 0).displayAspect, "16:9");
+    EXPECT_EQ(ReadFileRow(*form.fileList, 1).displayAspect, "");
+}
+
 TEST_F(FileListRows, TheTagIsTheFormatSelectedWhenTheRowIsAdded)
 {
     const struct {
