@@ -3,6 +3,7 @@
 #include "core/Texts.h"
 #include "core/TextRules.h"
 #include "core/cmdline/Volume.h"
+#include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
 
 #include <QDir>
@@ -22,6 +23,12 @@ std::string NotAnEntry(const char* optionName, const std::string& text, const Op
     return message;
 }
 
+std::string NotOffered(const char* optionName, int format)
+{
+    return std::string(optionName) + " is not offered by format " + std::to_string(format) + " (\""
+        + FormatText(format) + "\"): the window shows it disabled";
+}
+
 // A relative directory means one below the current directory, as the shell reads it.
 std::string AbsoluteDirectory(const std::string& dir)
 {
@@ -39,11 +46,19 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
     ProfileState state = ProfileStateFor(options.format);
     for (const auto& [option, text] : options.listChoices) {
         OptionList& list = state.lists.*(option->list);
+        if (!list.enabled) {
+            resolved.error = NotOffered(option->name, state.formatIndex);
+            return resolved;
+        }
         list.select(text);
         if (list.selected < 0) {
             resolved.error = NotAnEntry(option->name, text, list, state.formatIndex);
             return resolved;
         }
+    }
+    if (!state.volumeEnabled && options.volumePosition != kDefaultVolumePosition) {
+        resolved.error = NotOffered("--volume", state.formatIndex);
+        return resolved;
     }
     const std::string outputDir = options.outputDir
         ? AbsoluteDirectory(*options.outputDir)

@@ -15,11 +15,13 @@ constexpr const char* kUsage = R"(Usage:
   vantorel-cli --help
   vantorel-cli --version
 
---list-formats      the 30 rows of the output-format list: index, TAB, text,
+--list-formats      the 41 rows of the output-format list: index, TAB, text,
                     TAB, format tag (empty for separators)
 --show-profile N    the option lists of a freshly started window switched to
                     format N, one line a list: name, TAB, selected index (-1
-                    for none), then a TAB before each entry
+                    for none), then a TAB before each entry; a list the
+                    format does not offer (disabled in the window) shows
+                    "disabled" in place of the index and no entries
 --dry-run FILE...   the encoder command lines of each file's first attempt,
                     one a line (a PSP format adds its thumbnail line); nothing
                     is written to disk, no directory is created
@@ -57,8 +59,9 @@ Files (with --dry-run, --analyze or converting):
                         --output-dir (on N machines) convert every file once
                         with no clashing output names
 
-Choices (texts are exact entries of the chosen format's lists):
-  --format N            output format index, 0 to 29 (default 0; a separator
+Choices (texts are exact entries of the chosen format's lists; a list the
+format does not offer takes no choice, nor --volume where it is disabled):
+  --format N            output format index, 0 to 40 (default 0; a separator
                         brings back format 0, as in the window)
   --video-codec TEXT    --video-size TEXT    --video-bitrate TEXT
   --frame-rate TEXT     --audio-codec TEXT   --audio-bitrate TEXT

@@ -20,10 +20,13 @@ constexpr const char* kRecent = "Recent";
 constexpr const char* kAddFilesDir = "AddFilesDir";
 
 // The first separator row of the format list; an index outside the list is
-// no format either.
+// no format either, nor a separator among today's formats. The older
+// separators are taken as stored: the window's format switch brings back
+// format 0 for them.
 bool IsNoFormat(int index)
 {
-    return index == 7 || index < 0 || index >= kFormatCount;
+    return index == 7 || index < 0 || index >= kFormatCount
+        || (index >= formats::kFirstNewer && IsSeparatorRow(index));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/BusyLock.h"
 
 #include "ui/MainWindow.h"
+#include "ui/ProfileView.h"
 #include "ui/AdditionalOptionsDialog.h"
 
 #include <QAction>
@@ -17,7 +18,12 @@ BusyLock::BusyLock(MainWindow& window, AdditionalOptionsDialog& options)
 
 void BusyLock::lock() { setEnabled(false); }
 
-void BusyLock::unlock() { setEnabled(true); }
+void BusyLock::unlock()
+{
+    setEnabled(true);
+    // The lists a format does not offer stay disabled.
+    window_.profileView->ShowEnabledStates();
+}
 
 void BusyLock::setEnabled(bool enabled)
 {

@@ -63,6 +63,13 @@ const ProfileState& ProfileView::State()
     return model_;
 }
 
+void ProfileView::ShowEnabledStates()
+{
+    for (const auto& [combo, list] : combos_)
+        combo->setEnabled((model_.lists.*list).enabled);
+    window_.volumeSlider->setEnabled(model_.volumeEnabled);
+}
+
 void ProfileView::ResetMuteAudio()
 {
     model_.lists.muteAudio.selected = 0;
@@ -109,6 +116,7 @@ void ProfileView::Mirror()
         combo->addItems(ToQStringList(model.entries));
         combo->setCurrentIndex(model.selected);
     }
+    ShowEnabledStates();
     const QSignalBlocker blocker(window_.formatCombo);
     window_.formatCombo->setCurrentIndex(model_.formatIndex);
 }

@@ -2,6 +2,7 @@
 
 #include "core/cmdline/CommandPieces.h"
 #include "core/cmdline/Letterbox.h"
+#include "core/cmdline/NewerOptionArgs.h"
 #include "core/cmdline/OptionArgs.h"
 #include "core/cmdline/OutputNaming.h"
 #include "core/TextRules.h"
@@ -52,26 +53,15 @@ std::string FittedSizeArg(const ConversionChoices& choices, const JobInput& job)
     const std::string plain = SizeArg(choices.videoSize, job.sourceSize);
     if (choices.letterBoxIndex != 1 || IsAudioOnlyOutput(job.outputExt))
         return plain;
-    std::string fitted = plain;
-    switch (OrientationTest(job.sourceSize, plain, job.displayAspect)) {
-    case LetterboxMode::TopBottom:
-        fitted = TopBottomPads(job.sourceSize, plain, job.displayAspect);
-        break;
-    case LetterboxMode::LeftRight:
-        fitted = LeftRightPads(job.sourceSize, plain, job.displayAspect);
-        break;
-    case LetterboxMode::None:
-        break;
-    }
-    return fitted == kLetterboxError ? plain : fitted;
+    return LetterboxedSize(job.sourceSize, plain, job.displayAspect);
 }
 
 } // namespace
 
 bool IsAudioOnlyOutput(const std::string& outputExt)
 {
-    static constexpr std::array<std::string_view, 9> kAudioOnly{"mp3", "mp2", "m4a", "wav", "ogg",
-                                                                "aac", "wma", "ra", "ac3"};
+    static constexpr std::array<std::string_view, 11> kAudioOnly{"mp3", "mp2", "m4a", "wav", "ogg", "aac",
+                                                                 "wma", "ra",  "ac3", "flac", "opus"};
     for (std::string_view ext : kAudioOnly) {
         if (outputExt == ext)
             return true;
@@ -150,6 +140,7 @@ std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices
     p.samplingRateArg = SamplingRateArg(choices.samplingRate);
     p.volumeArg = VolumeArg(choices.volumeFactor);
     p.channelsArg += p.muteArg + p.volumeArg;
+    p.newer = NewerPiecesFor(choices, job.sourceSize, job.displayAspect);
     return p;
 }
 

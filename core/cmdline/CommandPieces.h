@@ -63,6 +63,16 @@ inline constexpr std::string_view kMovVideoCodec = " -vcodec \"mpeg4_qt\"";     
 inline constexpr std::string_view kMovAudioCodec = " -acodec \"mpeg4aac_qt\"";                              // 22
 inline constexpr std::string_view kQtContainer = " -f qt";                                                  // 6
 
+// Today's formats.
+inline constexpr std::string_view kQualityHead = " -crf \"";                                 // 7
+inline constexpr std::string_view kPresetHead = " -preset \"";                               // 10
+inline constexpr std::string_view kKeepSize = " -s keep";                                    // 8
+inline constexpr std::string_view kFit = " -fit";                                            // 5
+inline constexpr std::string_view kStreamCopy = " -vcodec \"copy\" -acodec \"copy\"";          // 30
+inline constexpr std::string_view kFastStart = " -movflags +faststart";                      // 21
+inline constexpr std::string_view kChapters = " -chapters";                                  // 10
+inline constexpr std::string_view kNoAudioShort = " -an";                                    // 4
+
 // The PSP thumbnail run.
 inline constexpr std::string_view kThumbnailHead = " -f singlejpeg -ss 3 -vframes 1"; // 31
 inline constexpr std::string_view kThumbnailExtension = ".THM\"";                    // 5

@@ -1,6 +1,7 @@
 #include "core/cmdline/FormatAssembly.h"
 
 #include "core/cmdline/CommandPieces.h"
+#include "core/cmdline/NewerAssembly.h"
 
 #include <initializer_list>
 #include <string_view>
@@ -142,7 +143,7 @@ std::optional<std::string> AssembleFormat(int formatIndex, const PieceSet& p)
     case 28:
         return Mov(p);
     default:
-        return std::nullopt;
+        return AssembleNewerFormat(formatIndex, p);
     }
 }
 

@@ -4,6 +4,18 @@
 #include <optional>
 #include <string>
 
+// The pieces of today's formats: no blank at their end, and an "Auto"
+// entry sends nothing, so the encoder chooses.
+struct NewerPieces {
+    std::string videoCodec;   // " -vcodec \"h264\""
+    std::string quality;      // " -crf \"23\"", or " -b \"2000\"" for a fixed bitrate
+    std::string preset;       // " -preset \"medium\""
+    std::string frameRate;    // " -r \"25\""
+    std::string audioCodec;   // " -acodec \"aac\""
+    std::string samplingRate; // " -ar \"48000\""
+    std::string size;         // " -s keep", " -s 1280x720 -fit", or with letterbox pads
+};
+
 struct PieceSet {
     std::string encoderPrefix;   // quoted encoder path, switches, the opening quote of the input
     std::string inputArg;        // input path and closing quote
@@ -21,6 +33,7 @@ struct PieceSet {
     std::string videoCodecText;  // the video codec entry trimmed, case kept (WMV)
     std::string audioCodecText;  // the audio codec entry trimmed (3G2)
     std::string title;           // the PSP title
+    NewerPieces newer;
 };
 
 // The format's command line; nothing for a separator or an index outside the list.

@@ -161,3 +161,19 @@ std::string LeftRightPads(const std::string& sourceSize, const std::string& size
 {
     return Pads(sourceSize, sizeArg, displayAspect, Bars::LeftRight);
 }
+
+std::string LetterboxedSize(const std::string& sourceSize, const std::string& sizeArg, const std::string& displayAspect)
+{
+    std::string barred = sizeArg;
+    switch (OrientationTest(sourceSize, sizeArg, displayAspect)) {
+    case LetterboxMode::TopBottom:
+        barred = TopBottomPads(sourceSize, sizeArg, displayAspect);
+        break;
+    case LetterboxMode::LeftRight:
+        barred = LeftRightPads(sourceSize, sizeArg, displayAspect);
+        break;
+    case LetterboxMode::None:
+        break;
+    }
+    return barred == kLetterboxError ? sizeArg : barred;
+}

@@ -31,6 +31,12 @@ std::string TopBottomPads(const std::string& sourceSize, const std::string& size
 std::string LeftRightPads(const std::string& sourceSize, const std::string& sizeArg,
                           const std::string& displayAspect = {});
 
+// The size piece with bars when the source's shape differs from the
+// target's, else (same shape, unknown source, or the arithmetic failing)
+// the plain piece as it came.
+std::string LetterboxedSize(const std::string& sourceSize, const std::string& sizeArg,
+                            const std::string& displayAspect = {});
+
 // A picture dimension made even: cut at the decimal point (15 significant
 // digits), then an odd number ending in 1 goes up by one, any other odd
 // number down by one. Nothing when the number has no plain decimal form.

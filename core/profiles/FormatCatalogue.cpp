@@ -44,6 +44,17 @@ const std::array<FormatRow, kFormatCount>& Rows()
         {"MPEG - Mpeg Movie File (*.mpg)", "MPG"},
         {"MOV - QuickTime Video (*.mov)", "MOV"},
         {"WMV - Windows Media Video (*.wmv)", "WMV"},
+        {kSeparator, ""},
+        {"MP4 Video - H.264, H.265 or AV1 (*.mp4)", "MP4"},
+        {"WebM Video - VP9 and Opus (*.webm)", "WEBM"},
+        {"MP4 - Same Streams, No Re-encoding (*.mp4)", "MP4"},
+        {"MKV - Same Streams, No Re-encoding (*.mkv)", "MKV"},
+        {"GIF Animation (*.gif)", "GIF"},
+        {kSeparator, ""},
+        {"FLAC - Lossless Audio (*.flac)", "FLAC"},
+        {"Opus Audio (*.opus)", "OPUS"},
+        {"OGG Vorbis Audio (*.ogg)", "OGG"},
+        {"WAV - Uncompressed Audio (*.wav)", "WAV"},
     }};
     return rows;
 }
@@ -64,5 +75,5 @@ const std::string& FormatTag(int index)
 
 bool IsSeparatorRow(int index)
 {
-    return index == 7 || index == 11 || index == 17 || index == 20 || index == 25;
+    return index >= 0 && index < kFormatCount && Rows()[index].tag.empty();
 }

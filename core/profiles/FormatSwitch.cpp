@@ -1,6 +1,7 @@
 #include "core/profiles/FormatSwitch.h"
 
 #include "core/profiles/FormatCatalogue.h"
+#include "core/profiles/OptionListSlots.h"
 #include "core/profiles/Profiles.h"
 
 namespace {
@@ -19,8 +20,25 @@ void ApplyProfile(int format, ProfileState& state)
         ApplyPhoneProfile(format, state);
     else if (format <= 24)
         ApplyAudioProfile(format, state);
-    else
+    else if (format < formats::kFirstNewer)
         ApplyGeneralVideoProfile(format, state);
+    else if (format == formats::kMp4Copy || format == formats::kMkvCopy)
+        ApplyStreamCopyProfile(state);
+    else if (format == formats::kGif)
+        ApplyGifProfile(state);
+    else if (format < formats::kMp4Copy)
+        ApplyNewerVideoProfile(format, state);
+    else
+        ApplyNewerAudioProfile(format, state);
+}
+
+// Every list and the slider enabled again; only some of today's formats
+// disable what they do not use.
+void EnableAll(ProfileState& state)
+{
+    for (const OptionListSlot& slot : kOptionListSlots)
+        (state.lists.*slot.list).enabled = true;
+    state.volumeEnabled = true;
 }
 
 } // namespace
@@ -35,8 +53,10 @@ SwitchOutcome RunFormatSwitch(ProfileState& state)
     state.lists.audioChannel.selected = 0;
     state.lists.muteAudio.selected = 0;
     const bool inList = state.formatIndex >= 0 && state.formatIndex < kFormatCount;
-    if (inList)
+    if (inList) {
+        EnableAll(state);
         ApplyProfile(state.formatIndex, state);
+    }
     state.selectedFormatIndex = state.formatIndex;
     return inList ? SwitchOutcome::Applied : SwitchOutcome::NoFormat;
 }

@@ -39,6 +39,13 @@ struct OptionList {
         entries.clear();
         selected = -1;
     }
+
+    // The format offers no choice here: no entries, and the list disabled.
+    void withdraw()
+    {
+        clear();
+        enabled = false;
+    }
 };
 
 // The option lists of the main window that the profiles and the command line use.

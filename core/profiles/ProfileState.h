@@ -13,4 +13,5 @@ struct ProfileState {
     int formatIndex = 0;         // the selection of formatCombo
     int selectedFormatIndex = 0; // SelectedFormatIndex: the format the last switch applied
     std::string profileFamily;   // ProfileFamily: "psp" for the PSP and PS3 formats, else empty
+    bool volumeEnabled = true;   // the volume slider; off where the format sends no volume
 };

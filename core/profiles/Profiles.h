@@ -11,3 +11,7 @@ void ApplyPs3Profile(int format, ProfileState& state);          // 14, 15, 16
 void ApplyPhoneProfile(int format, ProfileState& state);        // 18 (3GP), 19 (3G2)
 void ApplyAudioProfile(int format, ProfileState& state);        // 21 to 24
 void ApplyGeneralVideoProfile(int format, ProfileState& state); // 26 to 29
+void ApplyNewerVideoProfile(int format, ProfileState& state);   // 31 (MP4), 32 (WebM)
+void ApplyStreamCopyProfile(ProfileState& state);               // 33, 34
+void ApplyGifProfile(ProfileState& state);                      // 35
+void ApplyNewerAudioProfile(int format, ProfileState& state);   // 37 to 40

@@ -1,5 +1,7 @@
 #include "core/profiles/SharedLists.h"
 
+#include "core/profiles/NewerEntries.h"
+
 const Entries& GenericVideoSizes()
 {
     static const Entries entries{
@@ -53,5 +55,17 @@ const Entries& WideSamplingRates()
 const Entries& FourRateSampling()
 {
     static const Entries entries{"22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz"};
+    return entries;
+}
+
+const Entries& OpusBitrates()
+{
+    static const Entries entries{"32 Kbps", "48 Kbps", "64 Kbps", "96 Kbps", "128 Kbps", "160 Kbps", "192 Kbps", "256 Kbps"};
+    return entries;
+}
+
+const Entries& OpusSamplingRates()
+{
+    static const Entries entries{kAutoEntry, "8000 Hz", "12000 Hz", "16000 Hz", "24000 Hz", "48000 Hz"};
     return entries;
 }

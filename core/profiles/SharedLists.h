@@ -14,3 +14,7 @@ const Entries& GenericSamplingRates();
 // Starts with "8000  Hz", two blanks, as the phone profiles spell it.
 const Entries& WideSamplingRates();
 const Entries& FourRateSampling();
+// Opus, in the WebM and the Opus formats: its bitrates and the rates it
+// codes, after "Auto".
+const Entries& OpusBitrates();
+const Entries& OpusSamplingRates();

@@ -63,17 +63,18 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-TEST_F(Cli, ListsTheThirtyFormatsWithTheirTags)
+TEST_F(Cli, ListsEveryFormatWithItsTag)
 {
     const ToolRun run = Start({"--list-formats"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 30u);
-    for (int index = 0; index < 30; ++index)
+    ASSERT_EQ(lines.size(), 41u);
+    for (int index = 0; index < 41; ++index)
         EXPECT_EQ(lines[index], std::to_string(index) + "\t" + FormatText(index) + "\t" + FormatTag(index));
     EXPECT_EQ(lines[0], "0\tiPod (320 x 240) Good Quality (*.mp4)\tMP4");
     EXPECT_EQ(lines[7], "7\t              -----------------------------------------------------\t");
     EXPECT_EQ(lines[27], "27\tMPEG - Mpeg Movie File (*.mpg)\tMPG");
+    EXPECT_EQ(lines[32], "32\tWebM Video - VP9 and Opus (*.webm)\tWEBM");
     EXPECT_EQ(run.err, "");
 }
 
@@ -87,7 +88,12 @@ TEST_F(Cli, ShowsEveryProfileAsTheWindowWouldHoldIt)
         const ProfileState state = ProfileStateFor(format);
         for (std::size_t i = 0; i < 9; ++i) {
             const OptionList& list = state.lists.*(kOptionListSlots[i].list);
-            std::string expected = std::string(kOptionListSlots[i].controlName) + "\t" + std::to_string(list.selected);
+            std::string expected = std::string(kOptionListSlots[i].controlName) + "\t";
+            if (!list.enabled) {
+                EXPECT_EQ(lines[i], expected + "disabled") << format;
+                continue;
+            }
+            expected += std::to_string(list.selected);
             for (const auto& entry : list.entries)
                 expected += "\t" + entry;
             EXPECT_EQ(lines[i], expected) << format;
@@ -236,7 +242,7 @@ TEST_F(Cli, UsageErrorsExitWithTwo)
         {},
         {"--bogus"},
         {"-x", "--list-formats"},
-        {"--format", "30", "--dry-run", file},
+        {"--format", "41", "--dry-run", file},
         {"--format", "seven", "--dry-run", file},
         {"--volume", "11", "--dry-run", file},
         {"--attempt", "3", "--dry-run", file},
@@ -278,6 +284,14 @@ TEST_F(Cli, AChoiceOutsideTheListNamesTheEntries)
                              QString::fromStdString(Video("song.wav"))});
     EXPECT_EQ(audio.status, 2);
     EXPECT_NE(audio.err.find("no entries"), std::string::npos) << audio.err;
+    // A list today's formats disable takes no choice, nor does a disabled volume slider.
+    for (const QStringList& choice : QList<QStringList>{{"--format", "33", "--channels", "Stereo"},
+                                                       {"--format", "37", "--letterbox", "None"},
+                                                       {"--format", "35", "--volume", "7"}}) {
+        const ToolRun refused = Start(choice + QStringList{"--dry-run", QString::fromStdString(Video("clip.mkv"))});
+        EXPECT_EQ(refused.status, 2) << choice.join(' ').toStdString();
+        EXPECT_NE(refused.err.find("is not offered by format"), std::string::npos) << refused.err;
+    }
 }
 
 TEST_F(Cli, HelpDescribesTheModes)

@@ -24,7 +24,8 @@ protected:
         return TakeChoices(ProfileStateFor(format), "50", out.path().string(), false, kAppDir);
     }
 
-    static std::string Ext(int format) { return FormatTag(format) == "MPG" ? "mpg" : Lower(FormatTag(format)); }
+    // The extension the queue takes from the Output cell.
+    static std::string Ext(int format) { return Lower(FormatTag(format)); }
     static std::string Lower(std::string text)
     {
         for (char& c : text)
@@ -142,6 +143,59 @@ TEST_F(Builder, EveryFormatAssemblyWithItsDefaults)
         EXPECT_EQ(result.commandLine, kPrefix + std::string(row.middle) + " \"" + Out("holiday." + ext) + "\"")
             << "format " << row.format;
         EXPECT_EQ(result.thumbnailDue, row.format == 12 || row.format == 13) << row.format;
+    }
+}
+
+TEST_F(Builder, TodaysFormatsWithTheirDefaultsAndWithChoices)
+{
+    using Change = void (*)(ConversionChoices&);
+    const struct {
+        int format;
+        const char* sourceSize;
+        Change change;
+        const char* middle;
+    } table[] = {
+        {31, "640 x 352", nullptr,
+         " -vcodec \"h264\" -crf \"23\" -preset \"medium\" -acodec \"aac\" -ab \"160\" -ac \"2 (stereo)\" -s keep "
+         "-movflags +faststart -chapters"},
+        {31, "640 x 352",
+         [](ConversionChoices& c) {
+             c.videoCodec = "AV1"; c.videoBitrate = "2500 Kbps"; c.frameRate = "25 fps"; c.samplingRate = "48000 Hz";
+             c.channelIndex = 1; c.muteIndex = 1; c.volumeFactor = "100"; c.videoSize = "1280 x 720"; c.letterBoxIndex = 0;
+         },
+         " -vcodec \"av1\" -b \"2500\" -preset \"8\" -r \"25\" -acodec \"aac\" -ab \"160\" -ar \"48000\" "
+         "-ac \"1 (mono)\" -an  -vol_factor \"100\" -s 1280x720 -fit -movflags +faststart -chapters"},
+        // The letterbox bars need the row's size; without it the encoder fits the picture itself.
+        {31, "640 x 352", [](ConversionChoices& c) { c.videoSize = "1280 x 720"; },
+         " -vcodec \"h264\" -crf \"23\" -preset \"medium\" -acodec \"aac\" -ab \"160\" -ac \"2 (stereo)\" "
+         "-s 1280x704 -padtop 8 -padbottom 8 -movflags +faststart -chapters"},
+        {31, "Unknown", [](ConversionChoices& c) { c.videoSize = "854 x 480"; },
+         " -vcodec \"h264\" -crf \"23\" -preset \"medium\" -acodec \"aac\" -ab \"160\" -ac \"2 (stereo)\" "
+         "-s 854x480 -fit -movflags +faststart -chapters"},
+        {32, "640 x 352", nullptr,
+         " -vcodec \"vp9\" -crf \"32\" -preset \"4\" -acodec \"opus\" -ab \"128\" -ac \"2 (stereo)\" -s keep -chapters"},
+        {33, "640 x 352", nullptr, " -vcodec \"copy\" -acodec \"copy\" -movflags +faststart -chapters"},
+        {33, "640 x 352", [](ConversionChoices& c) { c.muteIndex = 1; },
+         " -vcodec \"copy\" -acodec \"copy\" -an  -movflags +faststart -chapters"},
+        {34, "640 x 352", nullptr, " -vcodec \"copy\" -acodec \"copy\" -chapters"},
+        {35, "640 x 352", nullptr, " -vcodec \"gif\" -r \"12\" -s 480x0 -fit -an"},
+        {35, "0 x 0", [](ConversionChoices& c) { c.videoSize = "Original"; c.frameRate = "25 fps"; },
+         " -vcodec \"gif\" -r \"25\" -s keep -an"},
+        {37, "640 x 352", nullptr, " -acodec \"flac\" -ac \"2 (stereo)\" -vn -chapters"},
+        {38, "640 x 352", nullptr, " -acodec \"opus\" -ab \"128\" -ac \"2 (stereo)\" -vn -chapters"},
+        {39, "640 x 352", nullptr, " -acodec \"vorbis\" -ab \"160\" -ac \"2 (stereo)\" -vn -chapters"},
+        {40, "640 x 352", nullptr, " -acodec \"pcm_s16le\" -ac \"2 (stereo)\" -vn"},
+    };
+    for (const auto& row : table) {
+        ConversionChoices choices = ChoicesFor(row.format);
+        if (row.change)
+            row.change(choices);
+        const std::string ext = Ext(row.format);
+        const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, ext, row.sourceSize));
+        ASSERT_TRUE(result.ok()) << row.format;
+        EXPECT_EQ(result.commandLine, kPrefix + std::string(row.middle) + " \"" + Out("holiday." + ext) + "\"")
+            << "format " << row.format;
+        EXPECT_FALSE(result.thumbnailDue);
     }
 }
 
@@ -398,9 +452,9 @@ TEST_F(Builder, ADryRunCreatesNoDirectoryAndCountsPlannedOutputs)
 
 TEST(AudioOnlyOutput, ByExtension)
 {
-    for (const char* ext : {"mp3", "mp2", "m4a", "wav", "ogg", "aac", "wma", "ra", "ac3"})
+    for (const char* ext : {"mp3", "mp2", "m4a", "wav", "ogg", "aac", "wma", "ra", "ac3", "flac", "opus"})
         EXPECT_TRUE(IsAudioOnlyOutput(ext)) << ext;
-    for (const char* ext : {"mp4", "wmv", "3gp", "3g2", "avi", "mpg", "mov", "MP3", ""})
+    for (const char* ext : {"mp4", "wmv", "3gp", "3g2", "avi", "mpg", "mov", "webm", "mkv", "gif", "MP3", ""})
         EXPECT_FALSE(IsAudioOnlyOutput(ext)) << ext;
 }
 

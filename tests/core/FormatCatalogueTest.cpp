@@ -44,11 +44,22 @@ const CatalogueRow kRows[] = {
     {27, "MPEG - Mpeg Movie File (*.mpg)", "MPG"},
     {28, "MOV - QuickTime Video (*.mov)", "MOV"},
     {29, "WMV - Windows Media Video (*.wmv)", "WMV"},
+    {30, kSeparatorText, ""},
+    {31, "MP4 Video - H.264, H.265 or AV1 (*.mp4)", "MP4"},
+    {32, "WebM Video - VP9 and Opus (*.webm)", "WEBM"},
+    {33, "MP4 - Same Streams, No Re-encoding (*.mp4)", "MP4"},
+    {34, "MKV - Same Streams, No Re-encoding (*.mkv)", "MKV"},
+    {35, "GIF Animation (*.gif)", "GIF"},
+    {36, kSeparatorText, ""},
+    {37, "FLAC - Lossless Audio (*.flac)", "FLAC"},
+    {38, "Opus Audio (*.opus)", "OPUS"},
+    {39, "OGG Vorbis Audio (*.ogg)", "OGG"},
+    {40, "WAV - Uncompressed Audio (*.wav)", "WAV"},
 };
 
-TEST(FormatCatalogue, HasThirtyRowsInTheirFixedOrder)
+TEST(FormatCatalogue, HasTheThirtyRowsThenTodaysFormatsInTheirFixedOrder)
 {
-    ASSERT_EQ(kFormatCount, 30);
+    ASSERT_EQ(kFormatCount, 41);
     for (const CatalogueRow& row : kRows) {
         EXPECT_EQ(FormatText(row.index), row.text) << row.index;
         EXPECT_EQ(FormatTag(row.index), row.tag) << row.index;
@@ -65,8 +76,9 @@ TEST(FormatCatalogue, SeparatorIsFourteenBlanksAndFiftyThreeHyphens)
 TEST(FormatCatalogue, IndexesOutsideTheListHaveNoTextOrTag)
 {
     EXPECT_EQ(FormatText(-1), "");
-    EXPECT_EQ(FormatTag(30), "");
+    EXPECT_EQ(FormatTag(41), "");
     EXPECT_FALSE(IsSeparatorRow(-1));
+    EXPECT_FALSE(IsSeparatorRow(41));
 }
 
 } // namespace

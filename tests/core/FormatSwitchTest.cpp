@@ -23,7 +23,7 @@ TEST(FormatSwitch, StartsWithFormatZeroApplied)
 
 TEST(FormatSwitch, SeparatorBringsBackThePreviousFormatAndKeepsTheUsersChoices)
 {
-    for (int separator : {7, 11, 17, 20, 25}) {
+    for (int separator : {7, 11, 17, 20, 25, 30, 36}) {
         ProfileState state = SwitchedTo(StartedProfileState(), 13);
         state.lists.videoBitrate.select("768 Kbps");
         state.lists.audioChannel.select("Mono");

@@ -43,9 +43,29 @@ const Entries kPhoneSizes{"128 x 96 (SQCIF)", "160 x 120 (QVGA)", "176 x 144 (QC
 const Entries kPhoneBitrates{"48 Kbps", "64 Kbps", "96 Kbps", "128 Kbps", "256 Kbps", "512 Kbps"};
 const Entries kPhoneRates{"Auto", "11 fps", "14.985 fps", "15 fps"};
 
+// Today's formats.
+const Entries kNewerSizes{"Original", "1920 x 1080", "1280 x 720", "854 x 480", "640 x 360"};
+const Entries kNewerBitrates{"Auto (constant quality)", "500 Kbps", "1000 Kbps", "1500 Kbps", "2500 Kbps",
+                             "4000 Kbps", "6000 Kbps", "8000 Kbps"};
+const Entries kNewerRates{"Auto", "24 fps", "25 fps", "30 fps", "50 fps", "60 fps"};
+const Entries kOpusBitrates{"32 Kbps", "48 Kbps", "64 Kbps", "96 Kbps", "128 Kbps", "160 Kbps", "192 Kbps", "256 Kbps"};
+const Entries kOpusSampling{"Auto", "8000 Hz", "12000 Hz", "16000 Hz", "24000 Hz", "48000 Hz"};
+const Entries kAutoGenericSampling{"Auto", "11025 Hz", "12000 Hz", "16000 Hz", "22050 Hz", "32000 Hz", "44100 Hz",
+                                   "48000 Hz"};
+
 struct Expected {
     Entries entries;
     std::string selected; // empty: nothing selected
+    bool enabled = true;
+};
+
+// The controls whose entries never change, and the volume slider: which of
+// them the format leaves enabled.
+struct Enabled {
+    bool channel = true;
+    bool letterBox = true;
+    bool mute = true;
+    bool volume = true;
 };
 
 struct ProfileRow {
@@ -53,9 +73,14 @@ struct ProfileRow {
     Expected videoCodec, videoSize, videoBitrate, frameRate, audioCodec, audioBitrate, samplingRate;
     std::string channel;
     std::string family;
+    Enabled enabled{};
 };
 
 const Expected kNone{{}, ""};
+const Expected kOff{{}, "", false}; // withdrawn: empty and disabled
+const Enabled kStreamCopy{false, false, true, false};
+const Enabled kNoSound{false, false, false, false};
+const Enabled kSoundOnly{true, false, false, true};
 
 const std::vector<ProfileRow>& Rows()
 {
@@ -119,6 +144,25 @@ const std::vector<ProfileRow>& Rows()
         {29, {kWmvCodecs, "wmv3x"}, {kGenericSizes, "Original Video Size"}, {kGenericVideoBitrates, "1200 Kbps"},
          {kGenericRates, "29.97 fps"}, {{"wma7x"}, "wma7x"}, {kGenericAudioBitrates, "128 Kbps"},
          {kGenericSampling, "44100 Hz"}, "Stereo", ""},
+        {31, {{"H.264", "H.265 (HEVC)", "AV1"}, "H.264"}, {kNewerSizes, "Original"},
+         {kNewerBitrates, "Auto (constant quality)"}, {kNewerRates, "Auto"}, {{"AAC"}, "AAC"},
+         {{"96 Kbps", "128 Kbps", "160 Kbps", "192 Kbps", "256 Kbps", "320 Kbps"}, "160 Kbps"},
+         {{"Auto", "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz"}, "Auto"}, "Stereo", ""},
+        {32, {{"VP9"}, "VP9"}, {kNewerSizes, "Original"}, {kNewerBitrates, "Auto (constant quality)"},
+         {kNewerRates, "Auto"}, {{"Opus"}, "Opus"}, {kOpusBitrates, "128 Kbps"}, {kOpusSampling, "Auto"}, "Stereo", ""},
+        {33, kOff, kOff, kOff, kOff, kOff, kOff, kOff, "Stereo", "", kStreamCopy},
+        {34, kOff, kOff, kOff, kOff, kOff, kOff, kOff, "Stereo", "", kStreamCopy},
+        {35, {{"GIF"}, "GIF"}, {{"320 wide", "480 wide", "640 wide", "Original"}, "480 wide"}, kOff,
+         {{"10 fps", "12 fps", "15 fps", "20 fps", "25 fps"}, "12 fps"}, kOff, kOff, kOff, "Stereo", "", kNoSound},
+        {37, kOff, kOff, kOff, kOff, {{"FLAC"}, "FLAC"}, kOff,
+         {{"Auto", "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz", "96000 Hz"}, "Auto"}, "Stereo", "", kSoundOnly},
+        {38, kOff, kOff, kOff, kOff, {{"Opus"}, "Opus"}, {kOpusBitrates, "128 Kbps"}, {kOpusSampling, "Auto"},
+         "Stereo", "", kSoundOnly},
+        {39, kOff, kOff, kOff, kOff, {{"Vorbis"}, "Vorbis"},
+         {{"64 Kbps", "96 Kbps", "128 Kbps", "160 Kbps", "192 Kbps", "256 Kbps", "320 Kbps"}, "160 Kbps"},
+         {kAutoGenericSampling, "Auto"}, "Stereo", "", kSoundOnly},
+        {40, kOff, kOff, kOff, kOff, {{"PCM 16-bit"}, "PCM 16-bit"}, kOff, {kAutoGenericSampling, "Auto"}, "Stereo", "",
+         kSoundOnly},
     };
     return rows;
 }
@@ -127,18 +171,24 @@ void ExpectList(const OptionList& list, const Expected& expected, const char* na
 {
     EXPECT_EQ(list.entries, expected.entries) << name << " of format " << format;
     EXPECT_EQ(list.selectedText(), expected.selected) << name << " of format " << format;
-    if (expected.selected.empty())
+    if (expected.selected.empty()) {
         EXPECT_EQ(list.selected, -1) << name << " of format " << format;
+    }
+    EXPECT_EQ(list.enabled, expected.enabled) << name << " of format " << format;
 }
 
 TEST(ProfileTables, EveryFormatHasItsListsAndDefaults)
 {
-    ASSERT_EQ(Rows().size(), 25u);
+    ASSERT_EQ(Rows().size(), 34u);
     for (const ProfileRow& row : Rows()) {
-        // Start from a state where every switch has something to reset.
+        // Start from a state where every switch has something to reset:
+        // GIF's disabled lists, the phone profile's letterbox, mono, mute.
         ProfileState state = StartedProfileState();
-        state.formatIndex = 18;
-        RunFormatSwitch(state);
+        for (int format : {18, 35}) {
+            state.formatIndex = format;
+            RunFormatSwitch(state);
+        }
+        state.lists.audioChannel.select("Mono");
         state.lists.muteAudio.selected = 1;
         state.formatIndex = row.format;
         ASSERT_EQ(RunFormatSwitch(state), SwitchOutcome::Applied) << row.format;
@@ -153,6 +203,10 @@ TEST(ProfileTables, EveryFormatHasItsListsAndDefaults)
         EXPECT_EQ(lists.audioChannel.selectedText(), row.channel) << row.format;
         EXPECT_EQ(lists.audioChannel.entries, (Entries{"Stereo", "Mono"}));
         EXPECT_EQ(lists.muteAudio.selectedText(), "False") << row.format;
+        EXPECT_EQ(lists.audioChannel.enabled, row.enabled.channel) << row.format;
+        EXPECT_EQ(lists.letterBox.enabled, row.enabled.letterBox) << row.format;
+        EXPECT_EQ(lists.muteAudio.enabled, row.enabled.mute) << row.format;
+        EXPECT_EQ(state.volumeEnabled, row.enabled.volume) << row.format;
         EXPECT_EQ(state.profileFamily, row.family) << row.format;
         EXPECT_EQ(state.selectedFormatIndex, row.format);
         EXPECT_EQ(state.formatIndex, row.format);

@@ -125,9 +125,9 @@ TEST_F(SettingsFileTest, FormatSevenSelectsFormatZeroDeletesTheFileAndKeepsWhatW
     EXPECT_FALSE(std::filesystem::exists(ini()));
 }
 
-TEST_F(SettingsFileTest, AFormatOutsideTheListIsTreatedAsSevenIs)
+TEST_F(SettingsFileTest, AFormatOutsideTheListOrOnASeparatorOfTodaysFormatsIsTreatedAsSevenIs)
 {
-    for (const char* stored : {"-1", "30", "99", "0x7", "0x1E"}) {
+    for (const char* stored : {"-1", "41", "99", "0x7", "0x29", "30", "36", "0x1E"}) {
         SettingsValues values = kWindowDefaults;
         values.outputFormat = 5;
         EXPECT_EQ(loadFrom(std::string("[Combo]\nOutputFormat=") + stored + "\n", values), SettingsLoad::FormatReset)
@@ -137,9 +137,9 @@ TEST_F(SettingsFileTest, AFormatOutsideTheListIsTreatedAsSevenIs)
     }
 }
 
-TEST_F(SettingsFileTest, OtherSeparatorRowsAndTheEdgesOfTheListAreTakenAsStored)
+TEST_F(SettingsFileTest, TheOlderSeparatorRowsAndEveryFormatAreTakenAsStored)
 {
-    for (int stored : {0, 11, 17, 20, 25, 29}) {
+    for (int stored : {0, 11, 17, 20, 25, 29, 31, 35, 37, 40}) {
         SettingsValues values = kWindowDefaults;
         EXPECT_EQ(loadFrom("[Combo]\nOutputFormat=" + std::to_string(stored) + "\n", values), SettingsLoad::Loaded);
         EXPECT_EQ(values.outputFormat, stored);

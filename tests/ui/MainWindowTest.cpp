@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, FirstStartShowsTheFormDefaults)
     EXPECT_EQ(form.volumeSlider->value(), 5);
     EXPECT_EQ(form.volumeLabel->text(), "100%");
     EXPECT_EQ(form.outputDirEdit->text(), QDir::homePath() + "/iPod Files");
-    EXPECT_EQ(form.formatCombo->count(), 30);
+    EXPECT_EQ(form.formatCombo->count(), 41);
     EXPECT_EQ(form.formatCombo->currentText(), "iPod (320 x 240) Good Quality (*.mp4)");
     EXPECT_EQ(form.muteAudioCombo->currentText(), "False");
     EXPECT_EQ(form.channelsCombo->currentText(), "Stereo");

@@ -1,4 +1,5 @@
 #include "ui/Application.h"
+#include "ui/BusyLock.h"
 #include "ui/MainWindow.h"
 #include "ui/ProfileView.h"
 #include "support/FakeMessages.h"
@@ -206,6 +207,24 @@ TEST_F(ProfileWindow, VolumeSliderShowsThePercentageAndSetsTheFactor)
         EXPECT_EQ(form.volumeLabel->text(), row.label) << row.position;
         EXPECT_EQ(view.VolumeFactor(), row.factor) << row.position;
     }
+}
+
+TEST_F(ProfileWindow, ACopyFormatDisablesWhatItDoesNotOfferThroughABusySpellUntilTheNextSwitch)
+{
+    form.show();
+    Pick(form.formatCombo, 33);
+    const QList<QWidget*> withdrawn{form.videoCodecCombo, form.videoSizeCombo, form.videoBitrateCombo,
+                                    form.frameRateCombo, form.audioCodecCombo, form.audioBitrateCombo,
+                                    form.channelsCombo, form.samplingRateCombo, form.letterBoxCombo, form.volumeSlider};
+    app.busyLock->lock();
+    app.busyLock->unlock();
+    EXPECT_TRUE(form.muteAudioCombo->isEnabled());
+    for (QWidget* widget : withdrawn)
+        EXPECT_FALSE(widget->isEnabled()) << widget->objectName().toStdString();
+
+    Pick(form.formatCombo, 0);
+    for (QWidget* widget : withdrawn)
+        EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
 }
 
 } // namespace

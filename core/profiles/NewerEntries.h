@@ -1,0 +1,7 @@
+#pragma once
+// The list entries of today's formats that the command line reads by their
+// text rather than by a number in them.
+inline constexpr const char* kOriginalSizeEntry = "Original";          // the source's size, never scaled up
+inline constexpr const char* kAutoQualityEntry = "Auto (constant quality)"; // the codec's quality factor
+inline constexpr const char* kAutoEntry = "Auto";                      // frame rate and sampling rate: the source's
+inline constexpr const char* kWideSuffix = " wide";                    // "480 wide": the width alone bounds the picture
