@@ -133,9 +133,11 @@ bool ConversionQueue::convertRow(int rowIndex)
     host_.lock();
     host_.scrollToRow(rowIndex);
     anyJobStarted_ = true;
-    const bool muted = choices.muteIndex == 1 && !IsAudioOnlyOutput(job.outputExt);
     const int expectedSeconds = static_cast<int>(ClockSeconds(row.cell(FileColumn::Duration)).value_or(0));
     std::string videoOutput = built.outputPath;
+    // The streams the format run's output is to hold.
+    bool keepsVideo = built.keepsVideo;
+    bool keepsAudio = built.keepsAudio;
     bool videoPlaced = false; // this job's video lies under videoOutput
     RunOutcome jobOutcome;
     jobOutcome.reason = texts::kReasonStopped; // unless a run says otherwise
@@ -148,6 +150,8 @@ bool ConversionQueue::convertRow(int rowIndex)
             // The failed first attempt left nothing under the output's name:
             // a file there is not this job's and stays.
             built = noteMuteReset(builder_.BuildCommandLine(choices, job));
+            keepsVideo = built.keepsVideo;
+            keepsAudio = built.keepsAudio;
             videoOutput = built.outputPath;
             host_.setOutputPath(rowIndex, videoOutput);
             host_.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
@@ -169,8 +173,8 @@ bool ConversionQueue::convertRow(int rowIndex)
                                  .inputPath = job.inputPath,
                                  .finalAttempt = !plan.retryLeft(),
                                  .thumbnail = thumbnail,
-                                 .videoFormat = !IsAudioOnlyOutput(job.outputExt),
-                                 .audioWanted = !muted,
+                                 .videoFormat = keepsVideo,
+                                 .audioWanted = keepsAudio,
                                  .expectedSeconds = expectedSeconds};
         const RunOutcome outcome = runner_.RunEncoder(request);
         log(rowIndex, request, outcome);

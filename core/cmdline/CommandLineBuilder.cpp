@@ -155,6 +155,13 @@ BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choice
     if (auto line = AssembleFormat(choices.formatIndex, *p)) {
         result.commandLine = std::move(*line);
         result.thumbnailDue = HasThumbnailRun(choices.formatIndex);
+        // The switches between the input and the output say which streams
+        // the output keeps; an audio-only container keeps no picture.
+        const std::size_t head = p->encoderPrefix.size() + p->inputArg.size();
+        const std::string switches
+            = result.commandLine.substr(head, result.commandLine.size() - head - p->outputArg.size());
+        result.keepsVideo = !IsAudioOnlyOutput(job.outputExt) && switches.find(" -vn") == std::string::npos;
+        result.keepsAudio = switches.find(" -an") == std::string::npos;
     } else {
         result.status = BuildResult::Status::NoAssembly;
     }

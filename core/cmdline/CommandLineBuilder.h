@@ -46,6 +46,8 @@ struct BuildResult {
     std::string commandLine;
     std::string outputPath;    // the file the run writes (the video's, for a format run)
     bool thumbnailDue = false; // the format adds a thumbnail run after the video
+    bool keepsVideo = false;   // a format run: the output is to hold the input's picture
+    bool keepsAudio = false;   // and its sound (not muted, not a silent format)
     std::string error;         // the message for DirectoryError and UnsafePath
     std::string cause;         // DirectoryError: why, in the system's words ("Permission denied")
     bool resetMute = false;    // mute was "True" for an audio-only output: select "False" again

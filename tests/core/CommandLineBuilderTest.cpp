@@ -372,6 +372,13 @@ TEST_F(Builder, MuteAddsNoAudioToVideoOutputsOnly)
     const BuildResult mp3 = builder.BuildCommandLine(audio, Job(kInput, "mp3"));
     EXPECT_TRUE(mp3.resetMute);
     EXPECT_EQ(mp3.commandLine.find(" -an "), std::string::npos);
+
+    // The streams each output is to hold, for the check of the finished file.
+    const BuildResult gif = builder.BuildCommandLine(ChoicesFor(formats::kGif), Job(kInput, "gif"));
+    const BuildResult plain = builder.BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4"));
+    EXPECT_EQ((std::vector<bool>{video.keepsVideo, video.keepsAudio, mp3.keepsVideo, mp3.keepsAudio, gif.keepsVideo,
+                                 gif.keepsAudio, plain.keepsVideo, plain.keepsAudio}),
+              (std::vector<bool>{true, false, false, true, true, false, true, true}));
 }
 
 TEST_F(Builder, AudioOnlyOutputsGetNoLetterbox)
