@@ -5,12 +5,16 @@
 #include "encoder/Fault.h"
 #include "encoder/OutputMedia.h"
 #include "encoder/ProgressReporter.h"
+#include "encoder/StopSignals.h"
 #include "encoder/VideoRoute.h"
 
 #include <memory>
 
 namespace ridod2e {
 namespace {
+
+// How often the progress is looked at while the routes drain their encoders.
+constexpr std::chrono::milliseconds WhileDraining(100);
 
 bool TakesVideo(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer)
 {
@@ -35,6 +39,7 @@ bool TakesAudio(const EncodeRequest& request, const InputMedia& input, const AVO
 
 void Transcode(const EncodeRequest& request, InputMedia& input, Console& console)
 {
+    const StopSignals stopSignals;
     const AVOutputFormat* muxer = ChooseMuxer(request.outputFormat, request.output);
     OutputMedia output(request, muxer);
     const bool takeVideo = TakesVideo(request, input, muxer);
@@ -53,11 +58,21 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         else
             reporter.tick(frames, quality, output.bytes(), output.seconds());
     };
-    const auto tick = [&] { report(false); };
+    const auto tick = [&] {
+        stopSignals.check();
+        report(false);
+    };
+    // A route whose thread failed ends the conversion with that failure.
+    const auto rethrowFailures = [&] {
+        if (video)
+            video->rethrowFailure();
+        if (audio)
+            audio->rethrowFailure();
+    };
     if (takeVideo)
         video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, tick);
     if (takeAudio)
-        audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, tick);
+        audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output);
     input.keepOnly(video ? video->inputStream() : -1, audio ? audio->inputStream() : -1);
 
     output.open(input.context()->metadata);
@@ -72,7 +87,8 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         else if (audio && packet->stream_index == audio->inputStream())
             audio->process(packet.get());
         av_packet_unref(packet.get());
-        report(false);
+        rethrowFailures();
+        tick();
         if (video && video->done() && !audio)
             break;
     }
@@ -80,6 +96,13 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         video->finish();
     if (audio)
         audio->finish();
+    for (;;) {
+        const bool videoEnded = !video || video->waitFor(WhileDraining);
+        const bool audioEnded = !audio || audio->waitFor(WhileDraining);
+        if (videoEnded && audioEnded)
+            break;
+        tick();
+    }
 
     if (video && video->frames() == 0)
         Fail("no picture of stream #0." + std::to_string(video->inputStream()) + " could be decoded");

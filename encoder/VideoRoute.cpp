@@ -1,11 +1,17 @@
 #include "encoder/VideoRoute.h"
 
+#include "encoder/Fault.h"
+
 extern "C" {
 #include <libavutil/intreadwrite.h>
 }
 
 namespace ridod2e {
 namespace {
+
+// Pictures filtered but not yet encoded: enough to even out pictures that
+// take longer to encode than others.
+constexpr std::size_t PicturesInFlight = 4;
 
 VideoFilter::Target FilterTarget(const VideoEncoding& encoding)
 {
@@ -37,7 +43,13 @@ VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stre
       timelineStart_(input.start() + request.startSeconds.value_or(0)),
       limit_(request.maxVideoFrames.value_or(-1)),
       skipped_(NewFrame()),
-      packet_(NewPacket())
+      packet_(NewPacket()),
+      encoderThread_(
+          PicturesInFlight, [this](FramePtr& picture) { encode(picture); },
+          [this] {
+              encoding_.encoder->send(nullptr);
+              drainEncoder();
+          })
 {
 }
 
@@ -56,12 +68,11 @@ void VideoRoute::finish()
         process(nullptr);
         filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* picture) { onFiltered(picture); });
     }
-    if (frames_ == 0 && hasSkipped_) {
+    if (handedOn_ == 0 && hasSkipped_) {
         skipped_->pts = 0;
-        encode(skipped_.get());
+        handOn(std::move(skipped_));
     }
-    encoding_.encoder->send(nullptr);
-    drainEncoder();
+    encoderThread_.close();
 }
 
 void VideoRoute::onFiltered(AVFrame* picture)
@@ -81,17 +92,25 @@ void VideoRoute::onFiltered(AVFrame* picture)
         slots = keeper_.place(seconds);
     }
     for (int64_t i = 0; i < slots.count && !done(); ++i) {
-        picture->pts = slots.first + i;
-        encode(picture);
+        FramePtr copy = NewFrame();
+        Check(av_frame_ref(copy.get(), picture), "cannot keep a picture");
+        copy->pts = slots.first + i;
+        handOn(std::move(copy));
     }
 }
 
-void VideoRoute::encode(AVFrame* picture)
+void VideoRoute::handOn(FramePtr picture)
 {
-    encoding_.encoder->send(picture);
+    encoderThread_.put(std::move(picture));
+    ++handedOn_;
+    progress_();
+}
+
+void VideoRoute::encode(FramePtr& picture)
+{
+    encoding_.encoder->send(picture.get());
     ++frames_;
     drainEncoder();
-    progress_();
 }
 
 void VideoRoute::drainEncoder()
@@ -102,7 +121,6 @@ void VideoRoute::drainEncoder()
         if (packet_->duration <= 0)
             packet_->duration = 1;
         output_.write(packet_.get(), outputStream_, encoding_.encoder->timeBase());
-        progress_();
     }
 }
 
