@@ -1,9 +1,10 @@
 #pragma once
 // One stage of a conversion on a thread of its own, fed through a short
-// queue: the thread works on the items one at a time, in the order they were
-// put in, and finishes after the last. The queue holds a few items, so a
-// stage that falls behind holds up the one that feeds it instead of
-// gathering memory.
+// queue by one other thread: the stage works on the items one at a time, in
+// the order they were put in, and finishes after the last. The queue holds
+// a few items, so a stage that falls behind holds up the one that feeds it
+// instead of gathering memory; the feeder, once held up, is woken when half
+// the queue is free, not for every item.
 //
 // A failure ends the stage; the thread that feeds it or waits for it gets
 // the same exception. Destroying a stage that has not finished cancels it:
@@ -37,26 +38,29 @@ public:
             const std::lock_guard lock(mutex_);
             cancelled_ = true;
         }
-        changed_.notify_all();
+        itemOrEnd_.notify_all();
         thread_.join();
     }
 
     StageThread(const StageThread&) = delete;
     StageThread& operator=(const StageThread&) = delete;
 
-    // Waits for room in the queue. Rethrows the stage's failure.
+    // Waits while the queue is full. Rethrows the stage's failure.
     void put(Item item)
     {
         std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return items_.size() < capacity_ || ended_; });
+        if (items_.size() >= capacity_)
+            roomOrEnd_.wait(lock, [this] { return items_.size() <= capacity_ / 2 || ended_; });
         if (ended_) {
             lock.unlock();
             rethrowFailure();
             return;
         }
         items_.push_back(std::move(item));
+        const bool wasEmpty = items_.size() == 1;
         lock.unlock();
-        changed_.notify_all();
+        if (wasEmpty)
+            itemOrEnd_.notify_all();
     }
 
     // No more items: the stage works through the queue, then finishes.
@@ -66,7 +70,7 @@ public:
             const std::lock_guard lock(mutex_);
             closed_ = true;
         }
-        changed_.notify_all();
+        itemOrEnd_.notify_all();
     }
 
     // Waits at most the time for the stage to end; true when it has ended.
@@ -74,7 +78,7 @@ public:
     bool waitFor(std::chrono::milliseconds time)
     {
         std::unique_lock lock(mutex_);
-        const bool ended = changed_.wait_for(lock, time, [this] { return ended_; });
+        const bool ended = roomOrEnd_.wait_for(lock, time, [this] { return ended_; });
         lock.unlock();
         rethrowFailure();
         return ended;
@@ -111,7 +115,7 @@ private:
             const std::lock_guard lock(mutex_);
             ended_ = true;
         }
-        changed_.notify_all();
+        roomOrEnd_.notify_all();
     }
 
     // Takes the next item; false when the queue is closed and empty, or the
@@ -119,13 +123,15 @@ private:
     bool next(Item& item)
     {
         std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return !items_.empty() || closed_ || cancelled_; });
+        itemOrEnd_.wait(lock, [this] { return !items_.empty() || closed_ || cancelled_; });
         if (cancelled_ || items_.empty())
             return false;
         item = std::move(items_.front());
         items_.pop_front();
+        const bool halfFree = items_.size() == capacity_ / 2;
         lock.unlock();
-        changed_.notify_all();
+        if (halfFree)
+            roomOrEnd_.notify_all();
         return true;
     }
 
@@ -139,7 +145,8 @@ private:
     const Work work_;
     const Finish finish_;
     mutable std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable roomOrEnd_;  // the feeder and the waiters wait on it
+    std::condition_variable itemOrEnd_;  // the stage's thread waits on it
     std::deque<Item> items_;
     bool closed_ = false;
     bool cancelled_ = false;
