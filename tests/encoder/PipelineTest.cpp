@@ -150,12 +150,21 @@ INSTANTIATE_TEST_SUITE_P(
                                {AVMEDIA_TYPE_AUDIO}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Runs the encoder on a 20 s clip with sound into folder/out.mp4, the size
-// of the files it writes limited to the bytes given (0: no limit), and
-// gives what it printed until the first progress report.
-std::string StartLongJob(QProcess& encoder, const std::vector<std::string>& options, const fs::path& folder,
-                         rlim_t fileSizeLimit)
+struct StopCase {
+    const char* name;
+    std::vector<std::string> options;
+    rlim_t fileSizeLimit;  // bytes the encoder may write to a file; 0: no limit
+    bool terminate;        // SIGTERM after the first progress report
+    QProcess::ExitStatus status;
+    int code;
+    std::string failure;  // the end of the one line with an error word; empty: no such line
+};
+
+class PipelinedRunEnding : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(PipelinedRunEnding, EndsEveryThreadAndRemovesItsOutput)
 {
+    const StopCase& c = GetParam();
     static const fs::path input = [] {
         const fs::path path = OutputFolder("pipelined-input") / "long.mp4";
         fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp4");
@@ -163,65 +172,45 @@ std::string StartLongJob(QProcess& encoder, const std::vector<std::string>& opti
         fixtures::MakeClip(path, clipSettings);
         return path;
     }();
+    const fs::path folder = OutputFolder(std::string("pipelined-") + c.name);
+    QStringList arguments;
+    for (const std::string& argument : Arguments(input, c.options, folder / "out.mp4"))
+        arguments << QString::fromStdString(argument);
+    QProcess encoder;
     encoder.setProcessChannelMode(QProcess::MergedChannels);
-    encoder.setChildProcessModifier([fileSizeLimit] {
+    encoder.setChildProcessModifier([limit = c.fileSizeLimit ? c.fileSizeLimit : RLIM_INFINITY] {
         // A write past the limit fails instead of ending the program.
         std::signal(SIGXFSZ, SIG_IGN);
-        const rlim_t bytes = fileSizeLimit ? fileSizeLimit : RLIM_INFINITY;
-        const rlimit limit {bytes, bytes};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit fileSize {limit, limit};
+        setrlimit(RLIMIT_FSIZE, &fileSize);
     });
-    QStringList arguments;
-    for (const std::string& argument : Arguments(input, options, folder / "out.mp4"))
-        arguments << QString::fromStdString(argument);
+
     encoder.start(QString::fromStdString(EncoderPath()), arguments);
-    QByteArray printed;
-    while (encoder.waitForStarted() && !printed.contains("frame=") && encoder.waitForReadyRead(60000))
-        printed += encoder.readAll();
-    return printed.toStdString();
-}
-
-std::string RestOfTheOutput(QProcess& encoder)
-{
     std::string output;
-    while (encoder.state() != QProcess::NotRunning && encoder.waitForReadyRead(60000))
+    while (encoder.waitForReadyRead(60000)) {
         output += encoder.readAll().toStdString();
+        if (c.terminate && output.find("frame=") != std::string::npos && encoder.state() == QProcess::Running)
+            encoder.terminate();
+    }
     encoder.waitForFinished(60000);
-    return output + encoder.readAll().toStdString();
-}
-
-TEST(PipelinedRun, StoppedBySigtermEndsEveryThreadAndRemovesItsOutput)
-{
-    const fs::path folder = OutputFolder("pipelined-stop");
-    QProcess encoder;
-    std::string output = StartLongJob(encoder, {"-vcodec", "h264", "-s", "1280x720", "-acodec", "mpeg4aac"}, folder, 0);
-    ASSERT_NE(output.find("frame="), std::string::npos) << output;
-
-    encoder.terminate();
-    output += RestOfTheOutput(encoder);
+    output += encoder.readAll().toStdString();
 
     ASSERT_EQ(encoder.state(), QProcess::NotRunning) << "still running";
-    EXPECT_EQ(encoder.exitStatus(), QProcess::CrashExit);
-    EXPECT_EQ(encoder.exitCode(), SIGTERM);
-    EXPECT_TRUE(LinesWithErrorWords({output}).empty()) << output;
+    EXPECT_EQ(encoder.exitStatus(), c.status) << output;
+    EXPECT_EQ(encoder.exitCode(), c.code) << output;
+    EXPECT_EQ(LinesWithErrorWords({output}).empty(), c.failure.empty()) << output;
+    EXPECT_TRUE(output.ends_with(c.failure)) << output;
     EXPECT_TRUE(fs::is_empty(folder)) << output;
 }
 
-TEST(PipelinedRun, AWriteThatFailsOnARouteThreadEndsTheRunWithItsReason)
-{
-    const fs::path folder = OutputFolder("pipelined-failure");
-    QProcess encoder;
-    std::string output = StartLongJob(encoder, IPodOptions, folder, 300000);
-
-    output += RestOfTheOutput(encoder);
-
-    ASSERT_EQ(encoder.state(), QProcess::NotRunning) << "still running";
-    EXPECT_EQ(encoder.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(encoder.exitCode(), 1);
-    const std::string failure = "error: cannot write to '" + (folder / "out.mp4").string() + "' (File too large)\n";
-    EXPECT_EQ(output.substr(output.size() - std::min(output.size(), failure.size())), failure) << output;
-    EXPECT_TRUE(fs::is_empty(folder)) << output;
-}
+INSTANTIATE_TEST_SUITE_P(
+    Endings, PipelinedRunEnding,
+    ::testing::Values(StopCase {"Stopped",
+                                {"-vcodec", "h264", "-s", "1280x720", "-acodec", "mpeg4aac"},
+                                0, true, QProcess::CrashExit, SIGTERM, ""},
+                      StopCase {"WriteFails", IPodOptions, 300000, false, QProcess::NormalExit, 1,
+                                "/out-pipelined-WriteFails/out.mp4' (File too large)\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace encodertest
