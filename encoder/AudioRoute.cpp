@@ -25,7 +25,7 @@ AudioFilter::Target FilterTarget(const AudioEncoding& encoding, const EncodeRequ
 } // namespace
 
 AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
-                       OutputMedia& output)
+                       OutputMedia& output, bool ownThread)
     : output_(output),
       inputStream_(stream),
       decoder_(input.context()->streams[stream], input.alternativeReader()),
@@ -36,22 +36,29 @@ AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stre
                                   AV_TIME_BASE_Q, decoder_.timeBase())),
       longestGap_(av_rescale_q(10, {1, 1}, decoder_.timeBase())),
       longestStepBack_(av_rescale_q(1, {1, 1}, decoder_.timeBase())),
-      packet_(NewPacket()),
-      thread_(
-          PacketsInFlight, [this](PacketPtr& packet) { decode(packet.get()); }, [this] { drain(); })
+      packet_(NewPacket())
 {
+    if (ownThread)
+        thread_.emplace(PacketsInFlight, [this](PacketPtr& packet) { decode(packet.get()); }, [this] { drain(); });
 }
 
 void AudioRoute::process(const AVPacket* packet)
 {
+    if (!thread_) {
+        decode(packet);
+        return;
+    }
     PacketPtr copy = NewPacket();
     Check(av_packet_ref(copy.get(), packet), "cannot keep a packet");
-    thread_.put(std::move(copy));
+    thread_->put(std::move(copy));
 }
 
 void AudioRoute::finish()
 {
-    thread_.close();
+    if (thread_)
+        thread_->close();
+    else
+        drain();
 }
 
 void AudioRoute::decode(const AVPacket* packet)

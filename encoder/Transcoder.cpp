@@ -72,7 +72,7 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
     if (takeVideo)
         video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, tick);
     if (takeAudio)
-        audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output);
+        audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, takeVideo);
     input.keepOnly(video ? video->inputStream() : -1, audio ? audio->inputStream() : -1);
 
     output.open(input.context()->metadata);

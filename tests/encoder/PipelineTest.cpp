@@ -1,6 +1,7 @@
-// The encoder's routes work on threads of their own: each stream still gets
-// the packets that its parts give when they run one after the other, and a
-// stop or a failure on any thread ends the whole run without a half output.
+// The encoder's routes work on threads of their own when there are two:
+// each stream still gets the packets that its parts give when they run one
+// after the other, and a stop or a failure on any thread ends the whole run
+// without a half output.
 #include "Clips.h"
 #include "EncoderProcess.h"
 #include "support/MediaFixtures.h"
