@@ -91,13 +91,16 @@ for job in $jobs; do
         : > "$work/$job-$variant.txt"
     done
 done
+# Each round starts with the next program, so that none always runs first.
 round=1
+order=$variants
 while [ "$round" -le "$rounds" ]; do
     for job in $jobs; do
-        for variant in $variants; do
+        for variant in $order; do
             run "$job" "$variant" >> "$work/$job-$variant.txt"
         done
     done
+    order="$(echo "$order" | cut -d' ' -f2-) $(echo "$order" | cut -d' ' -f1)"
     round=$((round + 1))
 done
 
