@@ -1,9 +1,14 @@
 #include "encoder/AudioRoute.h"
 
+#include "encoder/Fault.h"
+
 #include <cmath>
 
 namespace ridod2e {
 namespace {
+
+// Packets read but not yet decoded: a few tenths of a second of sound.
+constexpr std::size_t PacketsInFlight = 32;
 
 AudioFilter::Target FilterTarget(const AudioEncoding& encoding, const EncodeRequest& request)
 {
@@ -20,9 +25,8 @@ AudioFilter::Target FilterTarget(const AudioEncoding& encoding, const EncodeRequ
 } // namespace
 
 AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
-                       OutputMedia& output, std::function<void()> progress)
+                       OutputMedia& output, bool ownThread)
     : output_(output),
-      progress_(std::move(progress)),
       inputStream_(stream),
       decoder_(input.context()->streams[stream], input.alternativeReader()),
       encoding_(OpenAudioEncoder(request, input.context()->streams[stream], muxer)),
@@ -34,16 +38,37 @@ AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stre
       longestStepBack_(av_rescale_q(1, {1, 1}, decoder_.timeBase())),
       packet_(NewPacket())
 {
+    if (ownThread)
+        thread_.emplace(PacketsInFlight, [this](PacketPtr& packet) { decode(packet.get()); }, [this] { drain(); });
 }
 
 void AudioRoute::process(const AVPacket* packet)
 {
-    decoder_.decode(packet, [this](AVFrame* frame) { onDecoded(frame); });
+    if (!thread_) {
+        decode(packet);
+        return;
+    }
+    PacketPtr copy = NewPacket();
+    Check(av_packet_ref(copy.get(), packet), "cannot keep a packet");
+    thread_->put(std::move(copy));
 }
 
 void AudioRoute::finish()
 {
-    process(nullptr);
+    if (thread_)
+        thread_->close();
+    else
+        drain();
+}
+
+void AudioRoute::decode(const AVPacket* packet)
+{
+    decoder_.decode(packet, [this](AVFrame* frame) { onDecoded(frame); });
+}
+
+void AudioRoute::drain()
+{
+    decode(nullptr);
     filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* frame) { encode(frame); });
     encoding_.encoder->send(nullptr);
     drainEncoder();
@@ -74,15 +99,12 @@ void AudioRoute::encode(AVFrame* frame)
     samples_ += frame->nb_samples;
     encoding_.encoder->send(frame);
     drainEncoder();
-    progress_();
 }
 
 void AudioRoute::drainEncoder()
 {
-    while (encoding_.encoder->receive(packet_.get())) {
+    while (encoding_.encoder->receive(packet_.get()))
         output_.write(packet_.get(), outputStream_, encoding_.encoder->timeBase());
-        progress_();
-    }
 }
 
 } // namespace ridod2e

@@ -5,37 +5,59 @@
 // or joined file's clock, ahead by more than ten seconds or back by more
 // than one, is closed up: the sound goes on where it was, rather than after
 // hours of silence or with everything up to the old time dropped.
+//
+// Beside a route of the pictures, all of it works on a thread of its own, a
+// few packets behind the thread that reads the input. Alone, it works on
+// the reading thread: a second thread would only wait for the first.
 #include "encoder/AudioEncoderSetup.h"
 #include "encoder/AudioFilter.h"
 #include "encoder/Decoder.h"
 #include "encoder/EncodeRequest.h"
 #include "encoder/InputMedia.h"
 #include "encoder/OutputMedia.h"
+#include "encoder/StageThread.h"
 
-#include <functional>
+#include <chrono>
+#include <optional>
 
 namespace ridod2e {
 
 class AudioRoute {
 public:
-    // Opens the decoder and the encoder and adds the output stream.
+    // Opens the decoder and the encoder and adds the output stream; with
+    // ownThread, starts the route's thread.
     AudioRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
-               OutputMedia& output, std::function<void()> progress);
+               OutputMedia& output, bool ownThread);
 
     int inputStream() const { return inputStream_; }
+    // On the reading thread: hands the packet to the route's thread,
+    // waiting while it is a few behind; without one, works on it at once.
     void process(const AVPacket* packet);
-    // Drains the decoder, the filters and the encoder.
+    // On the reading thread, at the end of the input: the route's thread,
+    // or this one without it, drains the decoder, filters and encoder.
     void finish();
 
+    // Waits at most the time for the route's thread to end; true when it
+    // has. This and rethrowFailure rethrow that thread's failure.
+    bool waitFor(std::chrono::milliseconds time) { return !thread_ || thread_->waitFor(time); }
+    void rethrowFailure() const
+    {
+        if (thread_)
+            thread_->rethrowFailure();
+    }
+
+    // Samples encoded; read it once the route's thread has ended.
     int64_t samples() const { return samples_; }
 
 private:
+    // On the route's thread, if it has one:
+    void decode(const AVPacket* packet);
+    void drain();
     void onDecoded(AVFrame* frame);
     void encode(AVFrame* frame);
     void drainEncoder();
 
     OutputMedia& output_;
-    std::function<void()> progress_;
     int inputStream_;
     Decoder decoder_;
     AudioEncoding encoding_;
@@ -50,6 +72,8 @@ private:
     int64_t next_ = 0;      // where the sound decoded so far ends
     int64_t samples_ = 0;
     PacketPtr packet_;
+    // Last: its thread is joined before anything it uses goes away.
+    std::optional<StageThread<PacketPtr>> thread_;
 };
 
 } // namespace ridod2e

@@ -29,4 +29,10 @@ void Check(int code, const std::string& step)
         Fail(step + " (" + LibraryReason(code) + ")");
 }
 
+void Check(int code, const char* step)
+{
+    if (code < 0)
+        Fail(step + (" (" + LibraryReason(code) + ")"));
+}
+
 } // namespace ridod2e

@@ -3,6 +3,7 @@
 // watches for, the reason tells the user what went wrong.
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 namespace ridod2e {
 
@@ -30,5 +31,16 @@ std::string LibraryReason(int code);
 
 // Fails with "<step> (<library reason>)" when code is negative.
 void Check(int code, const std::string& step);
+void Check(int code, const char* step);
+
+// The same for checks made on every frame or packet: the step's text is
+// only built when the check fails.
+template <typename DescribeStep>
+    requires std::is_invocable_r_v<std::string, DescribeStep>
+void Check(int code, DescribeStep&& describeStep)
+{
+    if (code < 0)
+        Check(code, describeStep());
+}
 
 } // namespace ridod2e

@@ -16,6 +16,14 @@ namespace ridod2e {
 struct InputContextClose {
     void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
 };
+// Closes the output file, if it was opened, and frees the muxer's context.
+struct OutputContextFree {
+    void operator()(AVFormatContext* context) const
+    {
+        avio_closep(&context->pb);
+        avformat_free_context(context);
+    }
+};
 struct CodecContextFree {
     void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
 };
@@ -30,6 +38,7 @@ struct FilterGraphFree {
 };
 
 using InputContextPtr = std::unique_ptr<AVFormatContext, InputContextClose>;
+using OutputContextPtr = std::unique_ptr<AVFormatContext, OutputContextFree>;
 using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFree>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFree>;

@@ -20,7 +20,7 @@ void LibavEncoder::send(AVFrame* frame)
     const int sent = avcodec_send_frame(context_.get(), frame);
     if (sent == AVERROR_EOF)
         return;
-    Check(sent, std::string("the ") + context_->codec->name + " encoder refused a frame");
+    Check(sent, [this] { return std::string("the ") + context_->codec->name + " encoder refused a frame"; });
 }
 
 bool LibavEncoder::receive(AVPacket* packet)
@@ -28,7 +28,7 @@ bool LibavEncoder::receive(AVPacket* packet)
     const int received = avcodec_receive_packet(context_.get(), packet);
     if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
         return false;
-    Check(received, std::string("the ") + context_->codec->name + " encoder stopped");
+    Check(received, [this] { return std::string("the ") + context_->codec->name + " encoder stopped"; });
     return true;
 }
 

@@ -36,8 +36,10 @@ OutputMedia::OutputMedia(const EncodeRequest& request, const AVOutputFormat* mux
         if (!request.overwrite)
             Fail("the output file '" + request.output + "' exists; give -y to replace it");
     }
-    Check(avformat_alloc_output_context2(&context_, muxer, nullptr, request.output.c_str()),
+    AVFormatContext* context = nullptr;
+    Check(avformat_alloc_output_context2(&context, muxer, nullptr, request.output.c_str()),
           "cannot prepare the " + std::string(muxer->name) + " container");
+    context_.reset(context);
     if (request.bitexact)
         context_->flags |= AVFMT_FLAG_BITEXACT;
     // AVI keeps no timestamps for sound: shifting every stream so that the
@@ -49,18 +51,16 @@ OutputMedia::OutputMedia(const EncodeRequest& request, const AVOutputFormat* mux
 
 OutputMedia::~OutputMedia()
 {
-    if (context_->pb)
-        avio_closep(&context_->pb);
+    context_.reset();
     if (created_ && !finished_) {
         std::error_code error;
         std::filesystem::remove(request_.output, error);
     }
-    avformat_free_context(context_);
 }
 
 int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
 {
-    AVStream* stream = avformat_new_stream(context_, nullptr);
+    AVStream* stream = avformat_new_stream(context_.get(), nullptr);
     if (!stream)
         throw std::bad_alloc();
     encoder.describe(stream->codecpar);
@@ -75,7 +75,7 @@ int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
 
 int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
 {
-    AVStream* stream = avformat_new_stream(context_, nullptr);
+    AVStream* stream = avformat_new_stream(context_.get(), nullptr);
     if (!stream)
         throw std::bad_alloc();
     Check(avcodec_parameters_copy(stream->codecpar, source->codecpar),
@@ -155,24 +155,27 @@ void OutputMedia::open(const AVDictionary* inputTags)
               "cannot create the output file '" + request_.output + "'");
         created_ = true;
     }
-    Check(avformat_write_header(context_, options.address()),
+    Check(avformat_write_header(context_.get(), options.address()),
           "cannot begin the " + std::string(context_->oformat->name) + " file '" + request_.output + "'");
 }
 
 void OutputMedia::write(AVPacket* packet, int stream, AVRational timeBase)
 {
+    const std::lock_guard lock(writing_);
     AVStream* target = context_->streams[stream];
     packet->stream_index = stream;
     av_packet_rescale_ts(packet, timeBase, target->time_base);
     const int64_t start = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
     if (start != AV_NOPTS_VALUE)
         seconds_ = std::max(seconds_, (start + packet->duration) * av_q2d(target->time_base));
-    Check(av_interleaved_write_frame(context_, packet), "cannot write to '" + request_.output + "'");
+    Check(av_interleaved_write_frame(context_.get(), packet),
+          [this] { return "cannot write to '" + request_.output + "'"; });
 }
 
 void OutputMedia::finish()
 {
-    Check(av_write_trailer(context_), "cannot finish '" + request_.output + "'");
+    const std::lock_guard lock(writing_);
+    Check(av_write_trailer(context_.get()), "cannot finish '" + request_.output + "'");
     if (context_->pb)
         Check(avio_closep(&context_->pb), "cannot close '" + request_.output + "'");
     finished_ = true;
@@ -180,11 +183,18 @@ void OutputMedia::finish()
 
 int64_t OutputMedia::bytes() const
 {
+    const std::lock_guard lock(writing_);
     if (context_->pb)
         return std::max<int64_t>(0, avio_tell(context_->pb));
     std::error_code error;
     const auto size = std::filesystem::file_size(request_.output, error);
     return error ? 0 : static_cast<int64_t>(size);
+}
+
+double OutputMedia::seconds() const
+{
+    const std::lock_guard lock(writing_);
+    return seconds_;
 }
 
 MediaSummary OutputMedia::summary() const
@@ -201,7 +211,7 @@ MediaSummary OutputMedia::summary() const
         stream.height = par.height;
         stream.frameRate = frameRates_[i].num > 0 ? av_q2d(frameRates_[i]) : 0;
         if (par.codec_type == AVMEDIA_TYPE_VIDEO)
-            stream.pixelAspect = av_guess_sample_aspect_ratio(context_, context_->streams[i], nullptr);
+            stream.pixelAspect = av_guess_sample_aspect_ratio(context_.get(), context_->streams[i], nullptr);
         stream.sampleRate = par.sample_rate;
         char layout[128] = {};
         av_channel_layout_describe(&par.ch_layout, layout, sizeof layout);

@@ -1,11 +1,15 @@
 #pragma once
 // The output file: its muxer, streams, tags and packets. A file that was
 // begun but not finished (the run failed) is removed when this goes, so a
-// failure never leaves a file that looks done.
+// failure never leaves a file that looks done. Once the file is open, the
+// streams' threads write their packets and the progress is read at the same
+// time: write, bytes and seconds take turns.
 #include "encoder/Console.h"
 #include "encoder/EncodeRequest.h"
+#include "encoder/Libav.h"
 #include "encoder/StreamEncoder.h"
 
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -35,24 +39,26 @@ public:
     // Creates the file and writes its header, with the input's tags.
     void open(const AVDictionary* inputTags);
 
-    // Writes one packet whose times are in the time base.
+    // Writes one packet whose times are in the time base; the muxer
+    // interleaves the streams by time.
     void write(AVPacket* packet, int stream, AVRational timeBase);
 
     // Writes the trailer and closes the file.
     void finish();
 
     int64_t bytes() const;
-    double seconds() const { return seconds_; }
+    double seconds() const;
     MediaSummary summary() const;
 
 private:
     void setTags(const AVDictionary* inputTags);
 
     const EncodeRequest& request_;
-    AVFormatContext* context_ = nullptr;
+    OutputContextPtr context_;
     std::vector<AVRational> frameRates_;
     bool created_ = false;
     bool finished_ = false;
+    mutable std::mutex writing_;
     double seconds_ = 0;
 };
 

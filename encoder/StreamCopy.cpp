@@ -4,6 +4,7 @@
 #include "encoder/Fault.h"
 #include "encoder/OutputMedia.h"
 #include "encoder/ProgressReporter.h"
+#include "encoder/StopSignals.h"
 #include "encoder/StreamCopyRoute.h"
 
 #include <optional>
@@ -94,8 +95,10 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
 
     ProgressReporter reporter(console, pictures.has_value());
     const auto frames = [&] { return pictures ? pictures->packets() : 0; };
+    const StopSignals stopSignals;
     PacketPtr packet = NewPacket();
     while (input.read(packet.get())) {
+        stopSignals.check();
         if (pictures && packet->stream_index == video)
             pictures->process(packet.get());
         else if (sound && packet->stream_index == audio)

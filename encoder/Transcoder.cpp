@@ -6,12 +6,16 @@
 #include "encoder/OutputMedia.h"
 #include "encoder/ProgressReporter.h"
 #include "encoder/SilentTrack.h"
+#include "encoder/StopSignals.h"
 #include "encoder/VideoRoute.h"
 
 #include <memory>
 
 namespace ridod2e {
 namespace {
+
+// How often the progress is looked at while the routes drain their encoders.
+constexpr std::chrono::milliseconds WhileDraining(100);
 
 bool TakesVideo(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer)
 {
@@ -36,6 +40,7 @@ bool TakesAudio(const EncodeRequest& request, const InputMedia& input, const AVO
 
 void Transcode(const EncodeRequest& request, InputMedia& input, Console& console)
 {
+    const StopSignals stopSignals;
     const AVOutputFormat* muxer = ChooseMuxer(request.outputFormat, request.output);
     OutputMedia output(request, muxer);
     const bool takeVideo = TakesVideo(request, input, muxer);
@@ -54,11 +59,21 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         else
             reporter.tick(frames, quality, output.bytes(), output.seconds());
     };
-    const auto tick = [&] { report(false); };
+    const auto tick = [&] {
+        stopSignals.check();
+        report(false);
+    };
+    // A route whose thread failed ends the conversion with that failure.
+    const auto rethrowFailures = [&] {
+        if (video)
+            video->rethrowFailure();
+        if (audio)
+            audio->rethrowFailure();
+    };
     if (takeVideo)
         video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, tick);
     if (takeAudio)
-        audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, tick);
+        audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, takeVideo);
     std::unique_ptr<SilentTrack> silence;
     if (video && !audio && NeedsSoundTrack(muxer))
         silence = std::make_unique<SilentTrack>(request, muxer, output);
@@ -84,7 +99,8 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
             av_packet_unref(packet.get());
             if (silence)
                 silence->fillTo(video->seconds());
-            report(false);
+            rethrowFailures();
+            tick();
             if (video && video->done() && !audio)
                 break;
         }
@@ -105,6 +121,13 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         audio->finish();
     if (silence)
         silence->finish(video->seconds());
+    for (;;) {
+        const bool videoEnded = !video || video->waitFor(WhileDraining);
+        const bool audioEnded = !audio || audio->waitFor(WhileDraining);
+        if (videoEnded && audioEnded)
+            break;
+        tick();
+    }
 
     if (video && video->frames() == 0)
         Fail("no picture of stream #0." + std::to_string(video->inputStream()) + " could be decoded");

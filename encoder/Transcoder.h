@@ -1,6 +1,9 @@
 #pragma once
 // One conversion: from the opened input to the output file the request
-// names, printing the output block and the progress reports.
+// names, printing the output block and the progress reports. This thread
+// reads the input and prints; the routes of the picture and the sound work
+// beside it on threads of their own. Throws StopRequested when SIGINT or
+// SIGTERM stopped it (see StopSignals.h).
 #include "encoder/Console.h"
 #include "encoder/EncodeRequest.h"
 #include "encoder/InputMedia.h"

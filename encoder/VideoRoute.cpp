@@ -1,11 +1,17 @@
 #include "encoder/VideoRoute.h"
 
+#include "encoder/Fault.h"
+
 extern "C" {
 #include <libavutil/intreadwrite.h>
 }
 
 namespace ridod2e {
 namespace {
+
+// Pictures filtered but not yet encoded: enough to even out pictures that
+// take longer to encode than others.
+constexpr std::size_t PicturesInFlight = 4;
 
 VideoFilter::Target FilterTarget(const VideoEncoding& encoding)
 {
@@ -38,7 +44,13 @@ VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stre
       limit_(request.maxVideoFrames.value_or(-1)),
       skipped_(NewFrame()),
       last_(NewFrame()),
-      packet_(NewPacket())
+      packet_(NewPacket()),
+      encoderThread_(
+          PicturesInFlight, [this](FramePtr& picture) { encode(picture); },
+          [this] {
+              encoding_.encoder->send(nullptr);
+              drainEncoder();
+          })
 {
 }
 
@@ -58,7 +70,7 @@ bool VideoRoute::drain()
         filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* picture) { onFiltered(picture); });
         drained_ = true;
     }
-    return frames_ > 0 || hasSkipped_;
+    return handedOn_ > 0 || hasSkipped_;
 }
 
 void VideoRoute::restart()
@@ -71,21 +83,16 @@ void VideoRoute::restart()
 void VideoRoute::finish()
 {
     drain();
-    if (frames_ == 0 && hasSkipped_) {
-        skipped_->pts = 0;
-        encode(skipped_.get());
-    }
+    if (handedOn_ == 0 && hasSkipped_)
+        handOn(skipped_.get(), 0);
     // The last picture stays for its own duration: at a low frame rate
     // (a slide show) that is seconds of the video.
     if (hasLast_ && lastEnd_) {
         const FrameRateKeeper::Slots slots = keeper_.place(*lastEnd_ - 1 / av_q2d(encoding_.frameRate));
-        for (int64_t i = 0; i < slots.count && !done(); ++i) {
-            last_->pts = slots.first + i;
-            encode(last_.get());
-        }
+        for (int64_t i = 0; i < slots.count && !done(); ++i)
+            handOn(last_.get(), slots.first + i);
     }
-    encoding_.encoder->send(nullptr);
-    drainEncoder();
+    encoderThread_.close();
 }
 
 void VideoRoute::onFiltered(AVFrame* picture)
@@ -107,22 +114,29 @@ void VideoRoute::onFiltered(AVFrame* picture)
     lastEnd_.reset();
     if (picture->pts != AV_NOPTS_VALUE && picture->pkt_duration > 0)
         lastEnd_ = (picture->pts + picture->pkt_duration) * av_q2d(decoder_.timeBase()) - timelineStart_;
-    for (int64_t i = 0; i < slots.count && !done(); ++i) {
-        picture->pts = slots.first + i;
-        encode(picture);
-    }
+    for (int64_t i = 0; i < slots.count && !done(); ++i)
+        handOn(picture, slots.first + i);
     if (slots.count > 0) {
         av_frame_unref(last_.get());
         hasLast_ = av_frame_ref(last_.get(), picture) >= 0;
     }
 }
 
-void VideoRoute::encode(AVFrame* picture)
+void VideoRoute::handOn(const AVFrame* picture, int64_t pts)
 {
-    encoding_.encoder->send(picture);
+    FramePtr copy = NewFrame();
+    Check(av_frame_ref(copy.get(), picture), "cannot keep a picture");
+    copy->pts = pts;
+    encoderThread_.put(std::move(copy));
+    ++handedOn_;
+    progress_();
+}
+
+void VideoRoute::encode(FramePtr& picture)
+{
+    encoding_.encoder->send(picture.get());
     ++frames_;
     drainEncoder();
-    progress_();
 }
 
 void VideoRoute::drainEncoder()
@@ -133,7 +147,6 @@ void VideoRoute::drainEncoder()
         if (packet_->duration <= 0)
             packet_->duration = 1;
         output_.write(packet_.get(), outputStream_, encoding_.encoder->timeBase());
-        progress_();
     }
 }
 

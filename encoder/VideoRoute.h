@@ -5,14 +5,21 @@
 // ends before the start time still gives its last picture, so a thumbnail
 // of a short clip is never empty. The last picture lasts as long as the
 // input says it does.
+//
+// The thread that reads the input decodes and filters; the encoder works on
+// a thread of its own, a few pictures behind, so that scaling one picture
+// and encoding the one before happen at the same time.
 #include "encoder/Decoder.h"
 #include "encoder/EncodeRequest.h"
 #include "encoder/FrameRateKeeper.h"
 #include "encoder/InputMedia.h"
 #include "encoder/OutputMedia.h"
+#include "encoder/StageThread.h"
 #include "encoder/VideoEncoderSetup.h"
 #include "encoder/VideoFilter.h"
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -20,30 +27,44 @@ namespace ridod2e {
 
 class VideoRoute {
 public:
-    // Opens the decoder and the encoder and adds the output stream.
+    // Opens the decoder and the encoder and adds the output stream. The
+    // progress is called on the reading thread for every picture handed on.
     VideoRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
                OutputMedia& output, std::function<void()> progress);
 
     int inputStream() const { return inputStream_; }
+    // On the reading thread: decodes and filters the packet and hands the
+    // pictures to the encoder's thread, waiting while it is a few behind.
     void process(const AVPacket* packet);
-    // Drains the decoder and the filters; false when not one picture came
-    // out of them (none encoded, none kept from before the start time).
+    // On the reading thread: drains the decoder and the filters; false when
+    // not one picture came out of them (none handed on, none kept from
+    // before the start time).
     bool drain();
     // After drain: ready to take the input again from its beginning.
     void restart();
-    // Drains the decoder, the filters and the encoder.
+    // On the reading thread, at the end of the input: drains the decoder and
+    // the filters; the encoder's thread then drains the encoder.
     void finish();
 
+    // Waits at most the time for the encoder's thread to end; true when it
+    // has. This and rethrowFailure rethrow that thread's failure.
+    bool waitFor(std::chrono::milliseconds time) { return encoderThread_.waitFor(time); }
+    void rethrowFailure() const { encoderThread_.rethrowFailure(); }
+
     // The -vframes limit is reached.
-    bool done() const { return limit_ >= 0 && frames_ >= limit_; }
+    bool done() const { return limit_ >= 0 && handedOn_ >= limit_; }
+    // Pictures encoded so far, and the last quantiser.
     int64_t frames() const { return frames_; }
-    // The length of the pictures encoded so far.
-    double seconds() const { return frames_ / av_q2d(encoding_.frameRate); }
     double quality() const { return quality_; }
+    // The length of the pictures handed on so far.
+    double seconds() const { return handedOn_ / av_q2d(encoding_.frameRate); }
 
 private:
     void onFiltered(AVFrame* picture);
-    void encode(AVFrame* picture);
+    // A new reference to the picture, with its place on the output's timeline.
+    void handOn(const AVFrame* picture, int64_t pts);
+    // On the encoder's thread:
+    void encode(FramePtr& picture);
     void drainEncoder();
 
     OutputMedia& output_;
@@ -56,15 +77,18 @@ private:
     int outputStream_;
     double timelineStart_;
     int64_t limit_;
-    int64_t frames_ = 0;
-    double quality_ = 0;
+    int64_t handedOn_ = 0;
+    std::atomic<int64_t> frames_ = 0;
+    std::atomic<double> quality_ = 0;
     FramePtr skipped_;
     bool hasSkipped_ = false;
     bool drained_ = false;
-    FramePtr last_;                  // the last picture encoded
+    FramePtr last_;                  // the last picture handed on
     bool hasLast_ = false;
     std::optional<double> lastEnd_;  // where it ends on the output timeline, when known
     PacketPtr packet_;
+    // Last: its thread is joined before anything it uses goes away.
+    StageThread<FramePtr> encoderThread_;
 };
 
 } // namespace ridod2e

@@ -5,6 +5,7 @@
 #include "encoder/Console.h"
 #include "encoder/Fault.h"
 #include "encoder/InputMedia.h"
+#include "encoder/StopSignals.h"
 #include "encoder/StreamCopy.h"
 #include "encoder/Transcoder.h"
 #include "encoder/Usage.h"
@@ -41,6 +42,8 @@ int main(int argc, char** argv)
         else if (!request.output.empty())
             Transcode(request, input, console);
         return 0;
+    } catch (const StopRequested& stop) {
+        EndBySignal(stop.signal());
     } catch (const EncodeFault& fault) {
         console.print(FaultLine(fault.kind(), fault.what()));
     } catch (const std::bad_alloc&) {

@@ -1,0 +1,36 @@
+#pragma once
+// While a conversion runs, SIGINT and SIGTERM ask it to stop instead of
+// ending the program on the spot: the conversion's threads end after the
+// item in hand and the output it began is removed (see OutputMedia). The
+// program then ends by the same signal, so whoever started it sees what
+// it saw before. A signal that was ignored when the program started stays
+// ignored; outside a conversion both keep their usual effect.
+#include <exception>
+
+namespace ridod2e {
+
+class StopRequested : public std::exception {
+public:
+    explicit StopRequested(int signal) : signal_(signal) {}
+    int signal() const { return signal_; }
+    const char* what() const noexcept override { return "stopped by a signal"; }
+
+private:
+    int signal_;
+};
+
+class StopSignals {
+public:
+    StopSignals();
+    ~StopSignals();
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+    // Throws StopRequested once a signal has asked to stop.
+    void check() const;
+};
+
+// Ends the program by the signal, as if it had not been caught.
+[[noreturn]] void EndBySignal(int signal);
+
+} // namespace ridod2e
