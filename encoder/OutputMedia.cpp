@@ -58,6 +58,16 @@ OutputMedia::~OutputMedia()
     }
 }
 
+int OutputMedia::registered(AVStream* stream, AVRational frameRate)
+{
+    if (frameRate.num > 0) {
+        stream->avg_frame_rate = frameRate;
+        stream->r_frame_rate = frameRate;
+    }
+    frameRates_.push_back(frameRate);
+    return stream->index;
+}
+
 int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
 {
     AVStream* stream = avformat_new_stream(context_.get(), nullptr);
@@ -65,12 +75,7 @@ int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
         throw std::bad_alloc();
     encoder.describe(stream->codecpar);
     stream->time_base = encoder.timeBase();
-    if (frameRate.num > 0) {
-        stream->avg_frame_rate = frameRate;
-        stream->r_frame_rate = frameRate;
-    }
-    frameRates_.push_back(frameRate);
-    return stream->index;
+    return registered(stream, frameRate);
 }
 
 int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
@@ -95,12 +100,7 @@ int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
             throw std::bad_alloc();
         std::memcpy(copy, data.data, data.size);
     }
-    if (frameRate.num > 0) {
-        stream->avg_frame_rate = frameRate;
-        stream->r_frame_rate = frameRate;
-    }
-    frameRates_.push_back(frameRate);
-    return stream->index;
+    return registered(stream, frameRate);
 }
 
 void OutputMedia::keepChapters(const AVFormatContext* input, double fromSeconds)

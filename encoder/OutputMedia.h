@@ -52,6 +52,8 @@ public:
 
 private:
     void setTags(const AVDictionary* inputTags);
+    // Records the new stream's frame rate; returns its index.
+    int registered(AVStream* stream, AVRational frameRate);
 
     const EncodeRequest& request_;
     OutputContextPtr context_;

@@ -15,23 +15,8 @@ fixturegen=${2:?path of the fixturegen program}
 rounds=${3:-5}
 earlier=${4:-}
 
-install_missing() {
-    missing=""
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
-    done
-    [ -z "$missing" ] && return 0
-    as_root=""
-    [ "$(id -u)" -eq 0 ] || as_root="sudo"
-    $as_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq $missing
-}
-install_missing ffmpeg time
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Copies under names of their own: a test elsewhere on the machine that
-# stops every "ridod2e" by name cannot end a measurement.
+. "$(dirname "$0")/bench-common.sh"
+# Copies under names of their own, so that their runs are easy to tell apart.
 cp "$appdir/ridod2e" "$work/ridod2e-ours"
 variants="ours reference"
 if [ -n "$earlier" ]; then

@@ -15,23 +15,8 @@ rounds=${3:-3}
 shift $(( $# < 3 ? $# : 3 ))
 jobs=${*:-"h264 h265 av1 webm mp4copy mkvcopy gif flac opus ogg wav"}
 
-install_missing() {
-    missing=""
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
-    done
-    [ -z "$missing" ] && return 0
-    as_root=""
-    [ "$(id -u)" -eq 0 ] || as_root="sudo"
-    $as_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq $missing
-}
-install_missing ffmpeg time
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# A copy under a name of its own: a test elsewhere on the machine that stops
-# every "ridod2e" by name cannot end a measurement.
+. "$(dirname "$0")/bench-common.sh"
+# A copy under a name of its own, so that its runs are easy to tell apart.
 encoder="$work/ridod2e-bench"
 cp "$appdir/ridod2e" "$encoder"
 clip="$work/clip60.avi"
