@@ -1,8 +1,9 @@
 #pragma once
 // "plumly.ini" in the settings folder (AppDir when run from the build
 // folder): the five choices kept between runs, how many files are converted
-// at the same time, and the folder the open dialog was last used in. Read once at start-up over the window's defaults,
-// written once when the main window closes.
+// at the same time, and the folder the open dialog was last used in. Read
+// once at start-up over the window's defaults, written once when the main
+// window closes.
 #include "core/JobsAtOnce.h"
 
 #include <string>
