@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "core/JobsAtOnce.h"
 #include "core/profiles/FormatCatalogue.h"
 
 #include <charconv>
@@ -106,6 +107,14 @@ const std::map<std::string, OptionRule, std::less<>>& OptionTable()
                                o.json = true;
                                return std::string();
                            }};
+        table["--jobs"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
+                               const auto jobs = ParseJobsAtOnce(value);
+                               if (!jobs)
+                                   return name + " needs a number from 1 to " + std::to_string(kMostJobsAtOnce)
+                                       + " or auto, not \"" + value + "\"";
+                               o.jobsAtOnce = *jobs;
+                               return std::string();
+                           }};
         table["--list-formats"] = {false, [](CliOptions& o, const std::string&, const std::string&) {
                                        return SetMode(o, CliMode::ListFormats);
                                    }};
@@ -201,6 +210,8 @@ std::string CheckCombination(const CliOptions& options)
 {
     if ((options.quiet || options.json) && options.mode != CliMode::Convert && options.mode != CliMode::None)
         return "--quiet and --json go with converting";
+    if (options.jobsAtOnce && options.mode != CliMode::Convert && options.mode != CliMode::None)
+        return "--jobs goes with converting";
     switch (options.mode) {
     case CliMode::None:
         return "no mode given";

@@ -62,6 +62,8 @@ struct CliOptions {
     // How a conversion reports.
     bool quiet = false; // only the rows
     bool json = false;  // the rows as JSON objects
+    // --jobs: files converted at the same time (1 to 8, or kAutoJobs).
+    std::optional<int> jobsAtOnce;
 };
 
 struct ParsedArguments {

@@ -104,7 +104,9 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
     ProgressDisplay display(err, StyleFor(options), TerminalColumns());
     RunReporter reporter(host, display);
     host.jobStarted = [&](int row) { reporter.jobStarted(row); };
+    host.jobFinished = [&](int row) { reporter.jobEnded(row); };
     host.changed = [&](int row) { reporter.changed(row); };
+    host.setJobsAtOnce(options.jobsAtOnce.value_or(1));
     MediaOutputVerifier verifier;
     ConversionRun run(shared, host, verifier);
     // Ctrl-C acts as Stop Convert answered with OK.
@@ -118,6 +120,7 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
     loop.exec();
     host.changed = nullptr;
     host.jobStarted = nullptr;
+    host.jobFinished = nullptr;
 
     bool allDone = true;
     for (const RowReport& report : reporter.finish()) {

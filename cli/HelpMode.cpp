@@ -11,7 +11,7 @@ constexpr const char* kUsage = R"(Usage:
   vantorel-cli --show-profile N
   vantorel-cli [choices] [files] --dry-run [--attempt 1|2] FILE...
   vantorel-cli [--format N] [files] --analyze FILE...
-  vantorel-cli [choices] [files] [--quiet] [--json] FILE...
+  vantorel-cli [choices] [files] [--jobs N|auto] [--quiet] [--json] FILE...
   vantorel-cli --help
   vantorel-cli --version
 
@@ -40,6 +40,13 @@ FILE...             without a mode: converts the files one after another as
                     left; elsewhere (a log) one line per finished file, such
                     as "clip.avi: Done" or "clip.avi: Failed: <reason>".
                     Ctrl-C stops the conversions.
+--jobs N|auto       with converting: up to N files (1 to 8) at the same time
+                    instead of one after another; auto starts another file
+                    while the running ones leave processor cores idle (sound
+                    only and standard-definition pictures take about one core
+                    each; H.264, H.265, AV1 and VP9 above 720 x 576 take all
+                    of them), never more files than cores. Files may finish
+                    in any order; the rows are printed in order at the end
 --quiet             with converting: nothing but the rows (no progress, no
                     closing message)
 --json              with converting: each row as one JSON object a line on

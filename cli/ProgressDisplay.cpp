@@ -74,6 +74,16 @@ void ProgressDisplay::progressed(const std::string& fileName, int percent, doubl
         draw(ProgressLine(fileName, percent, elapsedSeconds, mediaSeconds));
 }
 
+void ProgressDisplay::progressed(const std::vector<std::string>& progressLines)
+{
+    if (style_ != ProgressStyle::Terminal)
+        return;
+    std::string line;
+    for (const std::string& part : progressLines)
+        line += (line.empty() ? "" : "  |  ") + part;
+    draw(line);
+}
+
 void ProgressDisplay::finished(const RowReport& report)
 {
     if (style_ == ProgressStyle::Quiet)

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 enum class ProgressStyle { Terminal, Log, Quiet };
 
@@ -20,6 +21,8 @@ public:
     // The running job's percentage after `elapsedSeconds`; `mediaSeconds` is
     // the file's length, 0 when unknown.
     void progressed(const std::string& fileName, int percent, double elapsedSeconds, int mediaSeconds);
+    // Files converted at the same time: their progress lines side by side.
+    void progressed(const std::vector<std::string>& progressLines);
     // A row is over: its verdict.
     void finished(const RowReport& report);
 

@@ -6,7 +6,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -50,50 +49,85 @@ void RunReporter::jobStarted(int row)
 {
     std::lock_guard guard(lock_);
     const auto now = Clock::now();
-    finishRowsBefore(row, now);
-    current_ = row;
-    jobStart_ = attemptStart_ = now;
-    shownPercent_ = -1;
+    const auto rows = host_.rows();
+    for (int before = 0; before < row && before < static_cast<int>(rows.size()); ++before) {
+        if (!running_.count(before))
+            report(before, rows, now);
+    }
+    running_[row] = {now, now, -1, {}};
 }
 
 void RunReporter::changed(int row)
 {
     std::lock_guard guard(lock_);
-    if (current_ < 0 || row != current_)
+    const auto job = running_.find(row);
+    if (job == running_.end())
         return;
     const auto rows = host_.rows();
-    if (current_ >= static_cast<int>(rows.size()))
+    if (row >= static_cast<int>(rows.size()))
         return;
-    const FileRow& file = rows[current_];
+    const FileRow& file = rows[row];
     const std::string& progress = file.cell(FileColumn::Progress);
     const auto now = Clock::now();
     if (progress == texts::kRescan) {
-        attemptStart_ = now;
-        shownPercent_ = -1;
+        job->second.attemptStart = now;
+        job->second.shownPercent = -1;
     }
     // Redrawn when the percentage moves: its speed is told at the moment it was reached.
     const auto percent = PercentIn(progress);
-    if (percent && *percent != shownPercent_) {
-        shownPercent_ = *percent;
-        display_.progressed(FileNameOf(file.caption), *percent, SecondsBetween(attemptStart_, now),
-                            DurationSeconds(file.cell(FileColumn::Duration)));
+    if (percent && *percent != job->second.shownPercent) {
+        job->second.shownPercent = *percent;
+        job->second.line = ProgressLine(FileNameOf(file.caption), *percent,
+                                        SecondsBetween(job->second.attemptStart, now),
+                                        DurationSeconds(file.cell(FileColumn::Duration)));
+        draw();
     }
+}
+
+void RunReporter::jobEnded(int row)
+{
+    std::lock_guard guard(lock_);
+    report(row, host_.rows(), Clock::now());
 }
 
 std::vector<RowReport> RunReporter::finish()
 {
     std::lock_guard guard(lock_);
-    finishRowsBefore(static_cast<int>(host_.rows().size()), Clock::now());
-    current_ = -1;
-    return reports_;
+    const auto rows = host_.rows();
+    const auto now = Clock::now();
+    std::vector<RowReport> reports;
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        report(row, rows, now);
+        reports.push_back(*reports_[static_cast<std::size_t>(row)]);
+    }
+    return reports;
 }
 
-void RunReporter::finishRowsBefore(int row, Clock::time_point now)
+// The row's report, once: timed when its job ran.
+void RunReporter::report(int row, const std::vector<FileRow>& rows, Clock::time_point now)
 {
-    const auto rows = host_.rows();
-    for (int done = static_cast<int>(reports_.size()); done < row && done < static_cast<int>(rows.size()); ++done) {
-        const double seconds = done == current_ ? SecondsBetween(jobStart_, now) : 0;
-        reports_.push_back(ReportOf(rows[done], host_.outputPath(done), seconds));
-        display_.finished(reports_.back());
+    if (row < 0 || row >= static_cast<int>(rows.size()))
+        return;
+    if (reports_.size() < rows.size())
+        reports_.resize(rows.size());
+    auto& slot = reports_[static_cast<std::size_t>(row)];
+    if (slot)
+        return;
+    const auto job = running_.find(row);
+    const double seconds = job != running_.end() ? SecondsBetween(job->second.start, now) : 0;
+    if (job != running_.end())
+        running_.erase(job);
+    slot = ReportOf(rows[static_cast<std::size_t>(row)], host_.outputPath(row), seconds);
+    display_.finished(*slot);
+}
+
+// One running file shows as before; several side by side.
+void RunReporter::draw()
+{
+    std::vector<std::string> lines;
+    for (const auto& [row, job] : running_) {
+        if (!job.line.empty())
+            lines.push_back(job.line);
     }
+    display_.progressed(lines);
 }

@@ -1,13 +1,18 @@
 #pragma once
 // Follows a conversion for the tool: times each row's job, feeds the
-// progress display and makes each row's report once the row is over. Rows
-// end in order: a job that starts ends the rows before it, and the end of
-// the conversion ends the rest. Called from the conversion's threads.
+// progress display and makes each row's report once the row is over. A job
+// that starts ends the rows before it that never started; a job's own row
+// ends with it, and the end of the conversion ends the rest. Jobs that run
+// at the same time may end in any order; the reports come back in row
+// order. Called from the conversion's threads.
 #include "cli/ProgressDisplay.h"
 #include "cli/RowReport.h"
 
 #include <chrono>
+#include <map>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <vector>
 
 class HeadlessHost;
@@ -20,20 +25,26 @@ public:
     void jobStarted(int row);
     // A cell of the row changed (-1: the progress bar alone).
     void changed(int row);
+    // The job of this row is over.
+    void jobEnded(int row);
     // Once the conversion has ended: the reports of all rows, in order.
     std::vector<RowReport> finish();
 
 private:
     using Clock = std::chrono::steady_clock;
+    struct Job {
+        Clock::time_point start;
+        Clock::time_point attemptStart; // a second attempt starts its percentages again
+        int shownPercent = -1;
+        std::string line; // its progress line as last drawn
+    };
 
-    void finishRowsBefore(int row, Clock::time_point now);
+    void report(int row, const std::vector<FileRow>& rows, Clock::time_point now);
+    void draw();
 
     HeadlessHost& host_;
     ProgressDisplay& display_;
     std::mutex lock_;
-    int current_ = -1;
-    Clock::time_point jobStart_;
-    Clock::time_point attemptStart_; // a second attempt starts its percentages again
-    int shownPercent_ = -1;
-    std::vector<RowReport> reports_;
+    std::map<int, Job> running_; // by row
+    std::vector<std::optional<RowReport>> reports_; // by row, once over
 };

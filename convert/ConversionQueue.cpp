@@ -27,11 +27,21 @@ std::string Now()
 
 } // namespace
 
-ConversionQueue::ConversionQueue(SharedState& shared, ConversionHost& host, EncoderRunner& runner)
-    : shared_(shared)
+// One row's job from its first command line on.
+struct ConversionQueue::Job {
+    int row;
+    FileRow file;
+    JobInput input;
+    JobPlanner plan;
+    ConversionChoices choices;
+    BuildResult built; // the run to make next
+};
+
+ConversionQueue::ConversionQueue(SharedState& shared, ConversionHost& host, std::function<JobSlot(int index)> slot)
+    : cores(static_cast<int>(std::thread::hardware_concurrency()))
+    , shared_(shared)
     , host_(host)
-    , runner_(runner)
-    , builder_(BuilderDisk{true, {}, [this](const std::string& path) { return reserved(path); }})
+    , slot_(std::move(slot))
 {
 }
 
@@ -40,10 +50,11 @@ bool ConversionQueue::stopped() const
     return shared_.stopRequested;
 }
 
-bool ConversionQueue::reserved(const std::string& path) const
+bool ConversionQueue::reserved(const std::string& path, int row) const
 {
-    return std::any_of(reserved_.begin(), reserved_.end(),
-                       [&path](const std::string& taken) { return SameFile(path, taken); });
+    return std::any_of(reserved_.begin(), reserved_.end(), [&](const Reservation& taken) {
+        return taken.row != row && SameFile(path, taken.path);
+    });
 }
 
 void ConversionQueue::Run()
@@ -52,14 +63,20 @@ void ConversionQueue::Run()
     shared_.isConverting = false;
     shared_.stopRequested = false;
     anyJobStarted_ = false;
+    jobsAtOnce_ = 1;
+    display_.reset();
     tally_ = {};
     reserved_.clear();
+    walkEnded_ = false;
+    fault_ = nullptr;
     if (!host_.checkRequiredFiles())
         return;
     try {
         walk();
     } catch (const std::exception&) {
-        // A fault ends the walk without a message; the controls are released.
+        // A fault ends the walk without a message; the jobs under way end
+        // as they would, then the controls are released.
+        finishJobs();
         host_.unlock();
     }
     endSteps();
@@ -79,15 +96,31 @@ void ConversionQueue::walk()
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         host_.setCell(row, FileColumn::Progress, std::string());
         host_.setReason(row, std::string());
-        reserved_.push_back(Trim(rows[row].caption));
+        reserved_.push_back({Trim(rows[row].caption), -1});
     }
     host_.setStartControlsEnabled(false);
-    const int rowCount = static_cast<int>(rows.size());
-    for (int row = 0; row < rowCount; ++row) {
-        if (!convertRow(row))
-            return;
+    jobsAtOnce_ = host_.jobsAtOnce();
+    if (MostJobs(jobsAtOnce_, cores) > 1) {
+        std::vector<int> jobRows;
+        std::vector<double> durations;
+        for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+            if (rows[row].checked && FileExists(Trim(rows[row].caption))) {
+                jobRows.push_back(row);
+                durations.push_back(BatchEstimate::DurationCellSeconds(rows[row].cell(FileColumn::Duration)));
+            }
+        }
+        display_.emplace(host_, shared_, std::move(jobRows), durations);
     }
-    if (host_.shutdownChecked())
+    const int rowCount = static_cast<int>(rows.size());
+    bool walkedAll = true;
+    for (int row = 0; row < rowCount && walkedAll; ++row)
+        walkedAll = convertRow(row);
+    finishJobs();
+    if (fault_)
+        std::rethrow_exception(fault_);
+    if (display_ && !stopped())
+        host_.resetProgressBarSoon();
+    if (!walkedAll || walkEnded_ || host_.shutdownChecked())
         return;
     host_.information(tally_.closingMessage());
 }
@@ -98,42 +131,133 @@ bool ConversionQueue::convertRow(int rowIndex)
     if (rowIndex >= static_cast<int>(rows.size()))
         return true;
     const FileRow& row = rows[rowIndex];
-    host_.setProgressBar(0);
+    if (!display_)
+        host_.setProgressBar(0);
     if (stopped()) {
         shared_.isConverting = false;
         return false;
     }
-    JobInput job{Trim(row.caption), row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
-    job.displayAspect = row.displayAspect;
-    JobPlanner plan(job.inputPath);
-    job.options = plan.next()->options;
+    JobInput input{Trim(row.caption), row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
+    input.displayAspect = row.displayAspect;
+    Job job{rowIndex, row, input, JobPlanner(input.inputPath), {}, {}};
+    job.input.options = job.plan.next()->options;
     // One snapshot of the choices per job. Every row is built, checked or
     // not: a missing output folder is made (or its failure ends the walk)
     // before any file is looked at.
-    const ConversionChoices choices = host_.choices();
-    BuildResult built = noteMuteReset(builder_.BuildCommandLine(choices, job));
-    if (built.status == BuildResult::Status::DirectoryError) {
-        folderFailed(rowIndex, row.checked, built);
+    job.choices = host_.choices();
+    const bool runs = row.checked && FileExists(job.input.inputPath);
+    job.built = noteMuteReset(buildFor(rowIndex, job.choices, job.input, runs));
+    if (job.built.status == BuildResult::Status::DirectoryError) {
+        folderFailed(host_, rowIndex, row.checked, job.built);
         return false;
     }
     if (!row.checked)
         return true;
-    if (!FileExists(job.inputPath)) {
+    if (!FileExists(job.input.inputPath)) {
         host_.setReason(rowIndex, texts::kReasonInputGone);
+        if (display_)
+            display_->ended(rowIndex);
         return true;
     }
-    if (built.status == BuildResult::Status::UnsafePath) {
+    if (job.built.status == BuildResult::Status::UnsafePath) {
         host_.setCell(rowIndex, FileColumn::Progress, texts::kFailed);
-        host_.setReason(rowIndex, built.error);
-        ++tally_.failed;
+        host_.setReason(rowIndex, job.built.error);
+        {
+            std::lock_guard guard(lock_);
+            ++tally_.failed;
+        }
+        if (display_)
+            display_->ended(rowIndex);
         return true;
     }
+    if (display_)
+        return startBeside(job);
 
     shared_.isConverting = true;
     host_.lock();
     host_.scrollToRow(rowIndex);
     anyJobStarted_ = true;
-    const int expectedSeconds = static_cast<int>(ClockSeconds(row.cell(FileColumn::Duration)).value_or(0));
+    const JobSlot slot = slot_(0);
+    slot.host->begin(rowIndex, nullptr);
+    return runJob(job, *slot.host, *slot.runner);
+}
+
+bool ConversionQueue::startBeside(Job& job)
+{
+    const JobLoad load = LoadOf(job.choices, job.input.outputExt, job.input.sourceSize);
+    int index = 0;
+    {
+        std::unique_lock lock(lock_);
+        for (;;) {
+            reap();
+            if (walkEnded_ || stopped())
+                return false;
+            std::vector<JobLoad> loads;
+            for (const Running& running : running_)
+                loads.push_back(running.load);
+            if (MayStartJob(jobsAtOnce_, cores, loads, load))
+                break;
+            jobEnded_.wait(lock);
+        }
+        while (std::any_of(running_.begin(), running_.end(),
+                           [index](const Running& running) { return running.slot == index; }))
+            ++index;
+    }
+    shared_.isConverting = true;
+    host_.lock();
+    host_.scrollToRow(job.row);
+    anyJobStarted_ = true;
+    const JobSlot slot = slot_(index);
+    slot.host->begin(job.row, &*display_);
+    std::lock_guard guard(lock_);
+    running_.push_back({index, load, std::thread([this, job = std::move(job), slot, index]() mutable {
+                            bool goOn = false;
+                            try {
+                                goOn = runJob(job, *slot.host, *slot.runner);
+                            } catch (const std::exception&) {
+                                std::lock_guard guard(lock_);
+                                if (!fault_)
+                                    fault_ = std::current_exception();
+                            }
+                            {
+                                std::lock_guard guard(lock_);
+                                walkEnded_ = walkEnded_ || !goOn;
+                                for (Running& running : running_) {
+                                    if (running.slot == index)
+                                        running.over = true;
+                                }
+                            }
+                            jobEnded_.notify_all();
+                        })});
+    return true;
+}
+
+void ConversionQueue::reap()
+{
+    for (auto running = running_.begin(); running != running_.end();) {
+        if (!running->over) {
+            ++running;
+            continue;
+        }
+        running->thread.join();
+        running = running_.erase(running);
+    }
+}
+
+void ConversionQueue::finishJobs()
+{
+    std::unique_lock lock(lock_);
+    jobEnded_.wait(lock, [this] {
+        return std::all_of(running_.begin(), running_.end(), [](const Running& running) { return running.over; });
+    });
+    reap();
+}
+
+bool ConversionQueue::runJob(Job& job, JobHost& host, EncoderRunner& runner)
+{
+    const int rowIndex = job.row;
+    BuildResult& built = job.built;
+    const int expectedSeconds = static_cast<int>(ClockSeconds(job.file.cell(FileColumn::Duration)).value_or(0));
     std::string videoOutput = built.outputPath;
     // The streams the format run's output is to hold.
     bool keepsVideo = built.keepsVideo;
@@ -141,43 +265,44 @@ bool ConversionQueue::convertRow(int rowIndex)
     bool videoPlaced = false; // this job's video lies under videoOutput
     RunOutcome jobOutcome;
     jobOutcome.reason = texts::kReasonStopped; // unless a run says otherwise
-    host_.setOutputPath(rowIndex, videoOutput);
-    for (auto run = plan.next(); run; run = plan.next()) {
+    host.setOutputPath(rowIndex, videoOutput);
+    for (auto run = job.plan.next(); run; run = job.plan.next()) {
         if (stopped())
             break;
-        job.options = run->options;
+        job.input.options = run->options;
         if (run->kind == RunKind::SecondAttempt) {
             // The failed first attempt left nothing under the output's name:
             // a file there is not this job's and stays.
-            built = noteMuteReset(builder_.BuildCommandLine(choices, job));
+            built = noteMuteReset(buildFor(rowIndex, job.choices, job.input, true));
             keepsVideo = built.keepsVideo;
             keepsAudio = built.keepsAudio;
             videoOutput = built.outputPath;
-            host_.setOutputPath(rowIndex, videoOutput);
-            host_.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
+            host.setOutputPath(rowIndex, videoOutput);
+            host.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
         } else if (run->kind == RunKind::Thumbnail) {
-            built = noteMuteReset(builder_.BuildThumbnailCommandLine(choices, job, videoOutput));
+            built = noteMuteReset(CommandLineBuilder().BuildThumbnailCommandLine(job.choices, job.input, videoOutput));
         }
         if (built.status == BuildResult::Status::DirectoryError) {
-            folderFailed(rowIndex, true, built);
+            folderFailed(host, rowIndex, true, built);
+            host.jobEnded(rowIndex);
             return false;
         }
         const bool thumbnail = run->kind == RunKind::Thumbnail;
         if (!thumbnail) {
-            host_.setCell(rowIndex, FileColumn::Frames, std::string());
-            host_.setStatusPanel(std::string());
+            host.setCell(rowIndex, FileColumn::Frames, std::string());
+            host.setStatusPanel(std::string());
         }
         const EncoderRun request{.commandLine = built.commandLine,
                                  .row = rowIndex,
                                  .outputPath = built.outputPath,
-                                 .inputPath = job.inputPath,
-                                 .finalAttempt = !plan.retryLeft(),
+                                 .inputPath = job.input.inputPath,
+                                 .finalAttempt = !job.plan.retryLeft(),
                                  .thumbnail = thumbnail,
                                  .videoFormat = keepsVideo,
                                  .audioWanted = keepsAudio,
                                  .expectedSeconds = expectedSeconds};
-        const RunOutcome outcome = runner_.RunEncoder(request);
-        log(rowIndex, request, outcome);
+        const RunOutcome outcome = runner.RunEncoder(request);
+        log(host, rowIndex, request, outcome);
         if (!thumbnail) {
             videoPlaced = outcome.verdict == RunVerdict::Done || outcome.verdict == RunVerdict::Incomplete;
             jobOutcome = outcome;
@@ -186,26 +311,43 @@ bool ConversionQueue::convertRow(int rowIndex)
         } else if (videoPlaced && outcome.verdict != RunVerdict::Done) {
             // The video is made, so the job is: it keeps its outcome and
             // says why the picture is missing.
-            host_.setCell(rowIndex, FileColumn::Progress, VerdictText(jobOutcome.verdict));
+            host.setCell(rowIndex, FileColumn::Progress, VerdictText(jobOutcome.verdict));
             jobOutcome.reason += (jobOutcome.reason.empty() ? "" : "; ") + std::string(texts::kReasonNoThumbnail);
         }
-        plan.finished(outcome.retryDue, built.thumbnailDue);
+        job.plan.finished(outcome.retryDue, built.thumbnailDue);
     }
-    reserved_.push_back(videoOutput);
-    host_.setReason(rowIndex, jobOutcome.reason);
-    switch (jobOutcome.verdict) {
-    case RunVerdict::Done:
-        ++tally_.done;
-        break;
-    case RunVerdict::Incomplete:
-        ++tally_.incomplete;
-        break;
-    case RunVerdict::Failed:
-    case RunVerdict::Aborted:
-        ++tally_.failed;
-        break;
+    host.setReason(rowIndex, jobOutcome.reason);
+    {
+        std::lock_guard guard(lock_);
+        switch (jobOutcome.verdict) {
+        case RunVerdict::Done:
+            ++tally_.done;
+            break;
+        case RunVerdict::Incomplete:
+            ++tally_.incomplete;
+            break;
+        case RunVerdict::Failed:
+        case RunVerdict::Aborted:
+            ++tally_.failed;
+            break;
+        }
     }
+    host.jobEnded(rowIndex);
     return !stopped();
+}
+
+BuildResult ConversionQueue::buildFor(int rowIndex, const ConversionChoices& choices, const JobInput& job,
+                                      bool takesName)
+{
+    std::lock_guard guard(namesLock_);
+    const CommandLineBuilder builder(
+        BuilderDisk{true, {}, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }});
+    BuildResult built = builder.BuildCommandLine(choices, job);
+    if (takesName && !built.outputPath.empty()) {
+        std::erase_if(reserved_, [rowIndex](const Reservation& taken) { return taken.row == rowIndex; });
+        reserved_.push_back({built.outputPath, rowIndex});
+    }
+    return built;
 }
 
 BuildResult ConversionQueue::noteMuteReset(BuildResult result)
@@ -215,19 +357,19 @@ BuildResult ConversionQueue::noteMuteReset(BuildResult result)
     return result;
 }
 
-void ConversionQueue::folderFailed(int rowIndex, bool checked, const BuildResult& result)
+void ConversionQueue::folderFailed(ConversionHost& host, int rowIndex, bool checked, const BuildResult& result)
 {
     if (checked) {
-        host_.setCell(rowIndex, FileColumn::Progress, texts::kFailed);
-        host_.setReason(rowIndex, texts::kReasonFolder + result.cause);
+        host.setCell(rowIndex, FileColumn::Progress, texts::kFailed);
+        host.setReason(rowIndex, texts::kReasonFolder + result.cause);
     }
-    host_.information(result.error);
+    host.information(result.error);
 }
 
-void ConversionQueue::log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome)
+void ConversionQueue::log(ConversionHost& host, int rowIndex, const EncoderRun& request, const RunOutcome& outcome)
 {
-    host_.logRun({rowIndex, Now(), request.inputPath, request.commandLine, VerdictText(outcome.verdict), outcome.reason,
-                  outcome.lastLines});
+    host.logRun({rowIndex, Now(), request.inputPath, request.commandLine, VerdictText(outcome.verdict), outcome.reason,
+                 outcome.lastLines});
 }
 
 void ConversionQueue::endSteps()

@@ -1,50 +1,110 @@
 #pragma once
 // The conversion run: walks the job list from top to bottom and converts
-// every checked row whose file still exists, one job at a time, through the
-// runs the job planner gives (first attempt, thumbnail, retry); then shows
-// the closing message or hands over to the power-off countdown. Runs on the
-// worker thread and returns when done. A stop request is looked at before
-// every step that would start an encoder. A PSP video that converted keeps
-// its outcome when its thumbnail cannot be made.
+// every checked row whose file still exists through the runs the job planner
+// gives (first attempt, thumbnail, retry); then shows the closing message or
+// hands over to the power-off countdown. Runs on the worker thread and
+// returns when done. A stop request is looked at before every step that
+// would start an encoder. A PSP video that converted keeps its outcome when
+// its thumbnail cannot be made.
+//
+// One job runs at a time unless the host asks for more. Then each job runs
+// on a thread of its own with a runner (and stall watch) of its own, as many
+// at once as asked for ("Auto": as the cores allow), the progress bar shows
+// the batch, and rows may end in any order; the closing message and the
+// power-off countdown come after the last of them.
 //
 // No job writes over a file that is the input of a row of the list, and no
-// two jobs of one run get the same output name. Every row that does not end
-// "Done" is given its reason, and every run of the encoder is logged.
+// two jobs of one run get the same output name: a name is taken from the
+// moment a job is given it. Every row that does not end "Done" is given its
+// reason, and every run of the encoder is logged.
+#include "convert/BatchDisplay.h"
 #include "convert/EncoderRunner.h"
+#include "convert/JobHost.h"
 #include "core/BatchTally.h"
+#include "core/JobsAtOnce.h"
 #include "core/cmdline/CommandLineBuilder.h"
 
+#include <condition_variable>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <vector>
 
 class ConversionHost;
 struct SharedState;
 
+// A runner and the host its job reports through.
+struct JobSlot {
+    JobHost* host = nullptr;
+    EncoderRunner* runner = nullptr;
+};
+
 class ConversionQueue {
 public:
-    ConversionQueue(SharedState& shared, ConversionHost& host, EncoderRunner& runner);
+    // `slot(i)` gives the i-th runner, made on first asking; slot 0 serves
+    // the jobs that run one at a time.
+    ConversionQueue(SharedState& shared, ConversionHost& host, std::function<JobSlot(int index)> slot);
+
+    // The cores "Auto" may fill: the machine's.
+    int cores;
 
     void Run();
 
 private:
+    struct Job;
+    struct Running {
+        int slot;
+        JobLoad load;
+        std::thread thread;
+        bool over = false;
+    };
+    struct Reservation {
+        std::string path;
+        int row; // the job it was given to; -1 for a row's input
+    };
+
     void walk();
     // False when the walk must end here.
     bool convertRow(int rowIndex);
+    bool runJob(Job& job, JobHost& host, EncoderRunner& runner);
+    // Runs the job beside the others once a slot is free and the load
+    // allows; false when the walk ends instead.
+    bool startBeside(Job& job);
+    // Waits until every job started has ended.
+    void finishJobs();
+    // Joins the jobs that have ended; lock_ held.
+    void reap();
+    // The job's format run, its output name taken for it alone.
+    BuildResult buildFor(int rowIndex, const ConversionChoices& choices, const JobInput& job, bool takesName);
     // Selects "False" in the mute list again when the result asks for it.
     BuildResult noteMuteReset(BuildResult result);
     // The output folder cannot be made: says so and marks the row.
-    void folderFailed(int rowIndex, bool checked, const BuildResult& result);
-    void log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome);
-    bool reserved(const std::string& path) const;
+    void folderFailed(ConversionHost& host, int rowIndex, bool checked, const BuildResult& result);
+    void log(ConversionHost& host, int rowIndex, const EncoderRun& request, const RunOutcome& outcome);
+    // A path the job of `row` must not write; namesLock_ held.
+    bool reserved(const std::string& path, int row) const;
     bool stopped() const;
     void endSteps();
 
     SharedState& shared_;
     ConversionHost& host_;
-    EncoderRunner& runner_;
-    CommandLineBuilder builder_;
+    std::function<JobSlot(int)> slot_;
     bool anyJobStarted_ = false;
-    BatchTally tally_;
+    int jobsAtOnce_ = 1;
+    // While more than one job may run: what the bar and the panel show.
+    std::optional<BatchDisplay> display_;
+
+    std::mutex namesLock_;
     // Paths this run's jobs must not write: the rows' inputs and the
-    // outputs of the jobs before.
-    std::vector<std::string> reserved_;
+    // outputs of the other jobs.
+    std::vector<Reservation> reserved_;
+
+    std::mutex lock_;
+    std::condition_variable jobEnded_;
+    BatchTally tally_;
+    std::vector<Running> running_;
+    bool walkEnded_ = false;   // a job ended the walk
+    std::exception_ptr fault_; // what a job's thread failed with
 };

@@ -2,21 +2,39 @@
 
 #include "core/ConversionHost.h"
 #include "core/SharedState.h"
+#include "platform/OnThreadOf.h"
+
+// A job beside the first: its own stall watch, host and runner.
+struct ConversionRun::Slot {
+    Slot(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, int stallIntervalMs)
+        : watch([&host](int row) { return host.frameCell(row); })
+        , jobHost(host)
+        , runner(shared, jobHost, watch, verifier)
+    {
+        watch.timer().setInterval(stallIntervalMs);
+    }
+
+    StallWatch watch;
+    JobHost jobHost;
+    EncoderRunner runner;
+};
 
 ConversionRun::ConversionRun(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, QObject* parent)
     : QObject(parent)
     , stallWatch([&host](int row) { return host.frameCell(row); }, this)
-    , runner(shared, host, stallWatch, verifier)
-    , queue(shared, host, runner)
+    , jobHost(host)
+    , runner(shared, jobHost, stallWatch, verifier)
+    , queue(shared, host, [this](int index) { return slot(index); })
     , worker(new WorkerTask(this))
     , shared_(shared)
     , host_(host)
+    , verifier_(verifier)
 {
     worker->setObjectName("BMDThreadConvertNow");
     worker->OnExecute = [this](WorkerTaskBase*, WorkerThread*, void*&) { runQueue(); };
 }
 
-// The worker must be gone before the queue and the runner it uses; a walk
+// The worker must be gone before the queue and the runners it uses; a walk
 // still under way is stopped rather than waited for.
 ConversionRun::~ConversionRun()
 {
@@ -45,4 +63,17 @@ void ConversionRun::stop()
 void ConversionRun::runQueue()
 {
     queue.Run();
+}
+
+JobSlot ConversionRun::slot(int index)
+{
+    if (index == 0)
+        return {&jobHost, &runner};
+    // Made on this thread, so that the watch's timer ticks on it.
+    return OnThreadOf(this, [this, index] {
+        while (static_cast<int>(moreSlots_.size()) < index)
+            moreSlots_.push_back(std::make_unique<Slot>(shared_, host_, verifier_, stallWatch.timer().interval()));
+        Slot& more = *moreSlots_[static_cast<std::size_t>(index) - 1];
+        return JobSlot{&more.jobHost, &more.runner};
+    });
 }

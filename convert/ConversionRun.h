@@ -2,13 +2,21 @@
 // The conversion as the window (or the command-line tool) drives it: the
 // worker task that runs the queue, the stall watch, and Stop Convert. Lives
 // on the window's thread. Destroying it while it converts stops the
-// conversion first: the running encoder is ended and no further job starts.
+// conversion first: the running encoders are ended and no further job starts.
+//
+// Jobs that run beside the first get a runner and a stall watch of their
+// own, made on the window's thread when the queue first asks for them; their
+// watches tick as often as the first one's.
 #include "convert/ConversionQueue.h"
 #include "convert/EncoderRunner.h"
+#include "convert/JobHost.h"
 #include "convert/StallWatch.h"
 #include "convert/WorkerTask.h"
 
 #include <QObject>
+
+#include <memory>
+#include <vector>
 
 class ConversionHost;
 class OutputVerifier;
@@ -21,7 +29,9 @@ public:
     ConversionRun(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, QObject* parent = nullptr);
     ~ConversionRun() override;
 
+    // The first job's stall watch, host and runner.
     StallWatch stallWatch;
+    JobHost jobHost;
     EncoderRunner runner;
     ConversionQueue queue;
     WorkerTask* worker;
@@ -30,13 +40,18 @@ public:
     void start();
     // Stop Convert is accepted only while a job has reached the encoder.
     bool stopAccepted() const;
-    // Stop Convert once the user agreed: ends the encoder and the walk. The
+    // Stop Convert once the user agreed: ends the encoders and the walk. The
     // request stays set when the walk ended meanwhile, until the next run.
     void stop();
 
 private:
+    struct Slot;
+
     void runQueue();
+    JobSlot slot(int index);
 
     SharedState& shared_;
     ConversionHost& host_;
+    OutputVerifier& verifier_;
+    std::vector<std::unique_ptr<Slot>> moreSlots_; // the jobs beside the first
 };

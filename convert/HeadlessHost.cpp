@@ -146,6 +146,24 @@ void HeadlessHost::setOutputPath(int row, const std::string& path)
         outputPaths_[row] = path;
 }
 
+void HeadlessHost::setJobsAtOnce(int jobs)
+{
+    std::lock_guard guard(lock_);
+    jobsAtOnce_ = jobs;
+}
+
+int HeadlessHost::jobsAtOnce()
+{
+    std::lock_guard guard(lock_);
+    return jobsAtOnce_;
+}
+
+void HeadlessHost::jobEnded(int row)
+{
+    if (jobFinished)
+        jobFinished(row);
+}
+
 void HeadlessHost::notify(int row)
 {
     if (changed)

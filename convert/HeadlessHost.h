@@ -22,6 +22,11 @@ public:
     std::function<void(int row)> changed;
     // A job of this row reaches the encoder (the window scrolls it into view).
     std::function<void(int row)> jobStarted;
+    // The job of this row is over.
+    std::function<void(int row)> jobFinished;
+
+    // How many files are converted at the same time: 1 unless set.
+    void setJobsAtOnce(int jobs);
 
     int progressBar() const;
     std::string statusPanel() const;
@@ -49,6 +54,8 @@ public:
     ConversionChoices choices() override;
     void resetMuteAudio() override;
     void setOutputPath(int row, const std::string& path) override;
+    int jobsAtOnce() override;
+    void jobEnded(int row) override;
 
 private:
     void notify(int row);
@@ -61,4 +68,5 @@ private:
     int progressBar_ = 0;
     std::string statusPanel_;
     std::vector<RunRecord> runLog_;
+    int jobsAtOnce_ = 1;
 };

@@ -56,4 +56,10 @@ public:
     // The file the row's conversion writes, named before each attempt; only
     // a front end that reports it keeps it.
     virtual void setOutputPath(int /*row*/, const std::string& /*path*/) {}
+    // How many files the batch converts at the same time (1 to 8, or
+    // kAutoJobs), read as the batch starts.
+    virtual int jobsAtOnce() { return 1; }
+    // The job of the row is over, its outcome written; jobs that run at the
+    // same time may end in any order.
+    virtual void jobEnded(int /*row*/) {}
 };

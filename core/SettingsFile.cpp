@@ -18,6 +18,8 @@ constexpr const char* kOutputFormat = "OutputFormat";
 constexpr const char* kLetterBox = "LetterBox";
 constexpr const char* kRecent = "Recent";
 constexpr const char* kAddFilesDir = "AddFilesDir";
+constexpr const char* kJobs = "Jobs";
+constexpr const char* kAtOnce = "AtOnce";
 
 // The first separator row of the format list; an index outside the list is
 // no format either, nor a separator among today's formats. The older
@@ -57,6 +59,8 @@ SettingsLoad SettingsFile::load(SettingsValues& values, std::string& addFilesDir
     // value must never switch the computer off unasked.
     values.shutDown = ini.readString(kCheckBoxes, kShutDown, "") == "1";
     addFilesDir = ini.readString(kRecent, kAddFilesDir, addFilesDir);
+    // Anything but a number offered or "auto" keeps one file at a time.
+    values.jobsAtOnce = ParseJobsAtOnce(ini.readString(kJobs, kAtOnce, "")).value_or(1);
     const int format = ini.readInteger(kCombo, kOutputFormat, 1);
     if (IsNoFormat(format)) {
         values.outputFormat = 0;
@@ -79,6 +83,8 @@ bool SettingsFile::save(const SettingsValues& values, const std::string& addFile
         && ini.writeBool(kCheckBoxes, kOverwrite, values.overwrite) && ini.writeBool(kCheckBoxes, kShutDown, values.shutDown)
         && ini.writeInteger(kCombo, kOutputFormat, values.outputFormat)
         && ini.writeInteger(kCombo, kLetterBox, values.letterBox)
+        && ((values.jobsAtOnce == 1 && !ini.value(kJobs, kAtOnce))
+            || ini.writeString(kJobs, kAtOnce, JobsAtOnceText(values.jobsAtOnce)))
         && (addFilesDir.empty() || ini.writeString(kRecent, kAddFilesDir, addFilesDir)) && ini.commit();
     if (!written)
         ini.remove();

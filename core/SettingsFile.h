@@ -1,17 +1,21 @@
 #pragma once
 // "plumly.ini" in the settings folder (AppDir when run from the build
-// folder): the five choices kept between runs, and the folder the open
-// dialog was last used in. Read once at start-up over the window's defaults,
-// written once when the main window closes.
+// folder): the five choices kept between runs, how many files are converted
+// at the same time, and the folder the open dialog was last used in. Read
+// once at start-up over the window's defaults, written once when the main
+// window closes.
+#include "core/JobsAtOnce.h"
+
 #include <string>
 
-// The five values the file keeps, as the window holds them.
+// The values the file keeps, as the window holds them.
 struct SettingsValues {
     std::string outputDir;
     bool overwrite = false;
     bool shutDown = false;
     int outputFormat = 0;
     int letterBox = 1;
+    int jobsAtOnce = 1; // [Jobs] AtOnce: 1 to 8, or kAutoJobs
 
     bool operator==(const SettingsValues&) const = default;
 };
@@ -35,9 +39,10 @@ public:
     // `addFilesDir` is [Recent] AddFilesDir, kept when the file has none.
     SettingsLoad load(SettingsValues& values) const;
     SettingsLoad load(SettingsValues& values, std::string& addFilesDir) const;
-    // Writes the five keys in their order, then the recent folder when there
-    // is one, keeping the file's other lines; a missing folder is created
-    // first. On failure the file is deleted where it can be; false then.
+    // Writes the five keys in their order, then the number of files at once
+    // unless it is 1 and the file holds none, then the recent folder when
+    // there is one, keeping the file's other lines; a missing folder is
+    // created first. On failure the file is deleted where it can be; false then.
     bool save(const SettingsValues& values, const std::string& addFilesDir = {}) const;
 
 private:

@@ -17,6 +17,10 @@ inline constexpr const char* kOptionsGroup = " Additional Options ";
 inline constexpr const char* kOverwriteOption = "Overwrite Existing File With The Same Name";
 inline constexpr const char* kShutDownOption = "Shut Down Computer After All Conversion Jobs Are Done ";
 inline constexpr const char* kDoneButton = "Done";
+// "Convert up to [2] files at the same time".
+inline constexpr const char* kJobsAtOnceLead = "Convert up to";
+inline constexpr const char* kJobsAtOnceTail = "files at the same time";
+inline constexpr const char* kJobsAtOnceAuto = "Auto";
 inline constexpr const char* kShutDownQuestion =
     "Your computer will automatically shutdown without warning\nafter all conversion jobs are completed. Do you want to continue?";
 

@@ -1,11 +1,14 @@
 #include "ui/AdditionalOptionsDialog.h"
 
-#include "core/Texts.h"
+#include "core/JobsAtOnce.h"
 #include "core/Messages.h"
+#include "core/Texts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
@@ -15,6 +18,8 @@ namespace {
 constexpr QSize kClientSize(359, 198);
 constexpr int kGroupWidth = 343;
 constexpr int kCheckWidth = 327;
+constexpr int kJobsRowY = 100;
+constexpr int kJobsRowGap = 6;
 
 } // namespace
 
@@ -39,6 +44,14 @@ AdditionalOptionsDialog::AdditionalOptionsDialog(Messages& messages, QWidget* pa
     shutdownCheck = new QCheckBox(texts::kShutDownOption, group);
     shutdownCheck->setObjectName("CheckBoxShutDown");
     shutdownCheck->setGeometry(10, 72, kCheckWidth, 20);
+    jobsLead_ = new QLabel(texts::kJobsAtOnceLead, group);
+    jobsCombo = new QComboBox(group);
+    jobsCombo->setObjectName("ComboJobsAtOnce");
+    for (int jobs = 1; jobs <= kMostJobsAtOnce; ++jobs)
+        jobsCombo->addItem(QString::number(jobs), jobs);
+    jobsCombo->addItem(texts::kJobsAtOnceAuto, kAutoJobs);
+    jobsLead_->setBuddy(jobsCombo);
+    jobsTail_ = new QLabel(texts::kJobsAtOnceTail, group);
     doneButton = new QPushButton(texts::kDoneButton, this);
     doneButton->setObjectName("Button1");
     doneButton->setGeometry(137, 152, 85, 30);
@@ -48,11 +61,36 @@ AdditionalOptionsDialog::AdditionalOptionsDialog(Messages& messages, QWidget* pa
     fitCaptions();
 }
 
+int AdditionalOptionsDialog::jobsAtOnce() const
+{
+    return jobsCombo->currentData().toInt();
+}
+
+void AdditionalOptionsDialog::setJobsAtOnce(int jobs)
+{
+    const int index = jobsCombo->findData(jobs);
+    jobsCombo->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+// The lead, the list and the tail side by side, each as wide as it needs.
+int AdditionalOptionsDialog::placeJobsRow()
+{
+    int x = 10;
+    for (QWidget* part : {static_cast<QWidget*>(jobsLead_), static_cast<QWidget*>(jobsCombo),
+                          static_cast<QWidget*>(jobsTail_)}) {
+        const QSize size = part->sizeHint();
+        part->setGeometry(x, kJobsRowY + (jobsCombo->sizeHint().height() - size.height()) / 2, size.width(),
+                          size.height());
+        x += size.width() + kJobsRowGap;
+    }
+    return x - kJobsRowGap - 10;
+}
+
 void AdditionalOptionsDialog::fitCaptions()
 {
     // The dialog keeps its size unless a caption needs more room; then it
     // grows to the right, its Done button staying in the middle.
-    int needed = kCheckWidth;
+    int needed = std::max(kCheckWidth, placeJobsRow());
     for (QCheckBox* check : {overwriteCheck, shutdownCheck})
         needed = std::max(needed, check->sizeHint().width());
     for (QCheckBox* check : {overwriteCheck, shutdownCheck})

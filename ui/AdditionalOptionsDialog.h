@@ -1,12 +1,15 @@
 #pragma once
-// "Additional Options": the two options that the conversion reads directly.
+// "Additional Options": the options that the conversion reads directly.
 // Checking the shutdown option asks for confirmation, except once while the
-// settings load sets it (until the main window is first shown).
+// settings load sets it (until the main window is first shown). Below the
+// two check boxes: how many files are converted at the same time.
 #include <QDialog>
 
 class Messages;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 
 class AdditionalOptionsDialog : public QDialog {
@@ -16,8 +19,13 @@ public:
 
     QCheckBox* overwriteCheck = nullptr;
     QCheckBox* shutdownCheck = nullptr;
+    QComboBox* jobsCombo = nullptr; // "1" to "8", then "Auto"
     QPushButton* doneButton = nullptr;
     QGroupBox* group = nullptr;
+
+    // The files converted at the same time: 1 to 8, or kAutoJobs.
+    int jobsAtOnce() const;
+    void setJobsAtOnce(int jobs);
 
     // Runs on every change of the shutdown box's state, by the user or by code.
     void confirmShutdownChoice();
@@ -31,7 +39,11 @@ protected:
 
 private:
     void fitCaptions();
+    // Lays out "Convert up to [ ] files at the same time"; returns its width.
+    int placeJobsRow();
 
     Messages& messages_;
+    QLabel* jobsLead_ = nullptr;
+    QLabel* jobsTail_ = nullptr;
     bool confirmSuppressed_ = true;
 };

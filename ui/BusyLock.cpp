@@ -30,7 +30,7 @@ void BusyLock::setEnabled(bool enabled)
     const QList<QWidget*> widgets{
         window_.formatCombo, window_.videoSizeCombo, window_.videoBitrateCombo, window_.frameRateCombo,
         window_.audioBitrateCombo, window_.channelsCombo, window_.muteAudioCombo, options_.overwriteCheck,
-        options_.shutdownCheck, window_.videoCodecCombo, window_.letterBoxCombo, window_.samplingRateCombo,
+        options_.shutdownCheck, options_.jobsCombo, window_.videoCodecCombo, window_.letterBoxCombo, window_.samplingRateCombo,
         window_.audioCodecCombo, window_.clearAllButton, window_.removeButton, window_.volumeSlider};
     for (auto* widget : widgets)
         widget->setEnabled(enabled);

@@ -1,5 +1,5 @@
 #pragma once
-// Disables the main window's option controls, list buttons, the two
+// Disables the main window's option controls, list buttons, the
 // additional options and the menu entries while files are analysed or
 // converted. The Add Files, Convert, Stop and folder buttons and the file
 // list are the callers' business and are left alone.

@@ -174,3 +174,8 @@ void GuiConversionHost::resetMuteAudio()
 {
     OnThreadOf(&window_, [this] { window_.profileView->ResetMuteAudio(); });
 }
+
+int GuiConversionHost::jobsAtOnce()
+{
+    return OnThreadOf(&window_, [this] { return options_.jobsAtOnce(); });
+}

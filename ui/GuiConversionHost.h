@@ -39,6 +39,7 @@ public:
     void startCountdown() override;
     ConversionChoices choices() override;
     void resetMuteAudio() override;
+    int jobsAtOnce() override;
 
     // Told of the batch's start, jobs, progress cells and end; none by default.
     void setBatchStatus(BatchStatus* status) { batchStatus_ = status; }

@@ -57,7 +57,7 @@ SettingsValues ShellBinder::windowSettings() const
     const MainWindow& form = *app_.mainWindow;
     return {form.outputDirEdit->text().toStdString(), app_.optionsDialog->overwriteCheck->isChecked(),
             app_.optionsDialog->shutdownCheck->isChecked(), form.formatCombo->currentIndex(),
-            form.letterBoxCombo->currentIndex()};
+            form.letterBoxCombo->currentIndex(), app_.optionsDialog->jobsAtOnce()};
 }
 
 void ShellBinder::applySettings(const SettingsValues& values)
@@ -66,6 +66,7 @@ void ShellBinder::applySettings(const SettingsValues& values)
     form.outputDirEdit->setText(QString::fromStdString(values.outputDir));
     app_.optionsDialog->overwriteCheck->setChecked(values.overwrite);
     app_.optionsDialog->shutdownCheck->setChecked(values.shutDown);
+    app_.optionsDialog->setJobsAtOnce(values.jobsAtOnce);
     const QSignalBlocker formatSignals(form.formatCombo);
     form.formatCombo->setCurrentIndex(values.outputFormat);
     const QSignalBlocker letterBoxSignals(form.letterBoxCombo);

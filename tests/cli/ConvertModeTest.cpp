@@ -196,4 +196,32 @@ TEST(ConvertMode, RefusesAnAttemptWithoutDryRun)
     EXPECT_NE(cli.err.find("--attempt goes with --dry-run"), std::string::npos);
 }
 
+// Each stand-in waits for the second call: only files converted at the
+// same time can finish. The rows come in order whichever ends first.
+TEST(ConvertMode, JobsConvertSeveralFilesAtOnceAndPrintTheRowsInOrder)
+{
+    CliRun cli;
+    for (const char* name : {"a.avi", "b.avi", "c.avi"})
+        cli.encoder.input(name);
+    cli.encoder.script(Header("00:00:02.00") + Progress(25, 100, "1.00") + "await-calls 2\n" + Progress(1500, 200, "2.00") + "copy "
+                       + clips::TwoSecondMp4() + "\n");
+    cli.start({"--jobs", "2", "--source-size", "640 x 352", "a.avi", "b.avi", "c.avi"});
+    EXPECT_EQ(cli.finish(), 0);
+    EXPECT_EQ(cli.outLines(), (std::vector<std::string>{cli.path("a.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
+                                                         cli.path("b.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
+                                                         cli.path("c.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
+                                                         "All Conversion Jobs Done!"}));
+    EXPECT_EQ(cli.encoder.calls().size(), 3u);
+    for (const char* line : {"a.avi: Done\n", "b.avi: Done\n", "c.avi: Done\n"})
+        EXPECT_NE(cli.err.find(line), std::string::npos) << cli.err;
+
+    for (const QStringList& wrong : {QStringList{"--jobs", "0", "a.avi"}, QStringList{"--jobs", "9", "a.avi"},
+                                     QStringList{"--jobs", "two", "a.avi"}, QStringList{"--jobs", "2", "--dry-run", "a.avi"}}) {
+        CliRun refused;
+        refused.start(wrong);
+        EXPECT_EQ(refused.finish(), 2) << wrong.join(' ').toStdString();
+        EXPECT_NE(refused.err.find("--jobs"), std::string::npos) << refused.err;
+    }
+}
+
 } // namespace

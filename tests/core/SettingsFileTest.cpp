@@ -247,3 +247,46 @@ TEST_F(SettingsFileTest, AnUnreadableOldFileFailsTheWriteAndIsDeleted)
 }
 
 } // namespace
+
+namespace {
+
+// An old file has no [Jobs]: one file at a time, and a save that changes
+// nothing writes it again byte for byte. A number chosen is kept in its own
+// section, as is going back to 1.
+TEST_F(SettingsFileTest, TheFilesAtOnceKeepTheirOwnSectionOnceChosen)
+{
+    const std::string old = "[General]\nOutputDir=/srv/out\n[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n"
+                            "[Combo]\nOutputFormat=3\nLetterBox=1\n[Recent]\nAddFilesDir=/srv/in\n";
+    const struct {
+        std::string stored;
+        int jobs;
+    } cases[] = {{old, 1},
+                 {old + "[Jobs]\nAtOnce=2\n", 2},
+                 {old + "[Jobs]\nAtOnce=auto\n", kAutoJobs},
+                 {old + "[jobs]\natonce=Auto\n", kAutoJobs},
+                 {old + "[Jobs]\nAtOnce=9\n", 1},
+                 {old + "[Jobs]\nAtOnce=0\n", 1},
+                 {old + "[Jobs]\nAtOnce=two\n", 1}};
+    for (const auto& c : cases) {
+        SettingsValues values = kWindowDefaults;
+        values.jobsAtOnce = 4;
+        EXPECT_EQ(loadFrom(c.stored, values), SettingsLoad::Loaded);
+        EXPECT_EQ(values.jobsAtOnce, c.jobs) << c.stored;
+    }
+
+    SettingsValues values = kWindowDefaults;
+    std::string folder;
+    dir.write("plumly.ini", old);
+    ASSERT_EQ(SettingsFile(dir.dir()).load(values, folder), SettingsLoad::Loaded);
+    ASSERT_TRUE(SettingsFile(dir.dir()).save(values, folder));
+    EXPECT_EQ(ReadText(ini()), old);
+
+    values.jobsAtOnce = kAutoJobs;
+    ASSERT_TRUE(SettingsFile(dir.dir()).save(values, folder));
+    EXPECT_EQ(ReadText(ini()), old + "[Jobs]\nAtOnce=auto\n");
+    values.jobsAtOnce = 1;
+    ASSERT_TRUE(SettingsFile(dir.dir()).save(values, folder));
+    EXPECT_EQ(ReadText(ini()), old + "[Jobs]\nAtOnce=1\n");
+}
+
+} // namespace

@@ -1,0 +1,42 @@
+#pragma once
+// What the progress bar and the output-size panel show while several jobs
+// may run at once: the part of the whole batch done, each job weighing its
+// file's duration, and the output size of the jobs running now added up.
+// Called from the jobs' threads; each change reaches the host in the order
+// it was made. After a stop request the bar is left to Stop Convert.
+#include "core/BatchEstimate.h"
+
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class ConversionHost;
+struct SharedState;
+
+class BatchDisplay {
+public:
+    // The batch's jobs: their rows and their files' durations (0 when unknown).
+    BatchDisplay(ConversionHost& host, const SharedState& shared, std::vector<int> jobRows,
+                 const std::vector<double>& durations);
+
+    // The job of the row reports how far it is (0 to 100).
+    void percent(int row, int percent);
+    // The job of the row reports its output size panel text; empty: none yet.
+    void sizeText(int row, const std::string& panelText);
+    // The job of the row is over, or will not run after all.
+    void ended(int row);
+
+private:
+    int jobOf(int row) const;
+    void showBar();
+    void showSize();
+
+    ConversionHost& host_;
+    const SharedState& shared_;
+    std::mutex lock_;
+    std::vector<int> jobRows_;
+    BatchEstimate estimate_;
+    int shownPercent_ = -1;
+    std::map<int, long long> sizes_; // KB, by row, of the jobs that reported one
+};
