@@ -13,7 +13,7 @@ struct FileRow {
     std::string caption;
     std::array<std::string, 6> cells;
     bool checked = true;
-    std::string reason; // empty when there is nothing to say
+    std::string reason = {}; // empty when there is nothing to say
     // The picture's display aspect ("16:9") when its pixels are not square;
     // empty when they are, or when nothing said. Not a cell: the Video Size
     // cell shows the stored size.

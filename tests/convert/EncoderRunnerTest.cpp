@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(EveryWord, RunEncoderErrorWord,
 
 TEST(RunEncoder, WaitsForTheEncoderToEndAfterAnUnsupportedCodecOrARejectedFirstLine)
 {
-    for (const std::string report : {Header() + "print Unsupported codec for output stream #0.0\n",
+    for (const std::string& report : {Header() + "print Unsupported codec for output stream #0.0\n",
                                      std::string("print Cannot understand the input\n")}) {
         RunnerHarness harness;
         harness.encoder.script(report + "sleep 500\nwrite 10\npid ended\nexit 1\n");

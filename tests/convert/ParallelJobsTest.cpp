@@ -35,14 +35,7 @@ struct Batch {
     }
     bool finish() { return QTest::qWaitFor([this] { return !run.worker->IsRunning(); }, 60000); }
     std::string progress(int row) { return host.cellNow(row, FileColumn::Progress); }
-    Texts outputs() const
-    {
-        Texts names;
-        for (const auto& entry : std::filesystem::directory_iterator(encoder.outputDir()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    Texts outputs() const { return NamesIn(encoder.outputDir()); }
 
     StandInAppDir encoder;
     SharedState shared;

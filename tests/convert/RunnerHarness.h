@@ -69,14 +69,7 @@ struct RunnerHarness {
 
     std::string progress() { return host.cellNow(0, FileColumn::Progress); }
     // The files in the output folder.
-    std::vector<std::string> outputs() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(encoder.outputDir()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> outputs() const { return NamesIn(encoder.outputDir()); }
 
     StandInAppDir encoder;
     SharedState shared;

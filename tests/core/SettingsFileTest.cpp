@@ -214,7 +214,7 @@ TEST_F(SettingsFileTest, AFailingWriteDeletesTheFileAndLeavesNoPartOfTheNewOne)
         EXPECT_FALSE(SettingsFile(dir.dir()).save({std::string(200, 'd'), true, true, 3, 1}));
     }
     EXPECT_FALSE(std::filesystem::exists(ini()));
-    EXPECT_TRUE(OtherEntries(dir.path()).empty());
+    EXPECT_TRUE(NamesIn(dir.path()).empty());
 }
 
 TEST_F(SettingsFileTest, AFolderNamedLikeTheFileMakesTheWriteFailAndStays)
@@ -222,14 +222,14 @@ TEST_F(SettingsFileTest, AFolderNamedLikeTheFileMakesTheWriteFailAndStays)
     std::filesystem::create_directory(ini());
     EXPECT_FALSE(SettingsFile(dir.dir()).save(kWindowDefaults));
     EXPECT_TRUE(std::filesystem::is_directory(ini()));
-    EXPECT_TRUE(OtherEntries(dir.path(), "plumly.ini").empty());
+    EXPECT_TRUE(NamesIn(dir.path(), "plumly.ini").empty());
 }
 
 TEST_F(SettingsFileTest, AnAppDirThatCannotExistMakesTheWriteFail)
 {
     const auto file = dir.write("not-a-folder", "x");
     EXPECT_FALSE(SettingsFile(file.string() + "/sub/").save(kWindowDefaults));
-    EXPECT_EQ(OtherEntries(dir.path()), std::vector<std::string>{"not-a-folder"});
+    EXPECT_EQ(NamesIn(dir.path()), std::vector<std::string>{"not-a-folder"});
 }
 
 TEST_F(SettingsFileTest, AnOutputDirWithALineBreakFailsTheWriteInsteadOfAddingKeys)

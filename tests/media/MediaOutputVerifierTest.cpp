@@ -102,8 +102,9 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
         const std::string problem = c.problem;
         EXPECT_EQ(finding.good, problem.empty()) << c.output << ": " << finding.problem;
         EXPECT_EQ(finding.problem.substr(0, problem.size()), problem) << c.output;
-        if (c.seconds > 0)
+        if (c.seconds > 0) {
             EXPECT_NEAR(finding.seconds, c.seconds, 0.3) << c.output;
+        }
     }
 }
 

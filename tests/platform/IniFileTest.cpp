@@ -147,7 +147,7 @@ TEST_F(IniFileTest, AFailingCommitLeavesTheOldFileWholeAndNoOtherFile)
         EXPECT_FALSE(ini.commit());
     }
     EXPECT_EQ(ReadText(ini.path()), before);
-    EXPECT_TRUE(OtherEntries(dir.path(), "test.ini").empty());
+    EXPECT_TRUE(NamesIn(dir.path(), "test.ini").empty());
 }
 
 TEST_F(IniFileTest, ACommitOntoAFolderFails)
@@ -159,7 +159,7 @@ TEST_F(IniFileTest, ACommitOntoAFolderFails)
     ini.writeString("S", "k", "v");
     EXPECT_FALSE(ini.commit());
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_TRUE(OtherEntries(dir.path(), "folder.ini").empty());
+    EXPECT_TRUE(NamesIn(dir.path(), "folder.ini").empty());
 }
 
 TEST_F(IniFileTest, AFileThatCannotBeReadIsReported)

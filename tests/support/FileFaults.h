@@ -35,15 +35,3 @@ inline void MakeUnreadableFile(const std::filesystem::path& file)
 {
     std::filesystem::create_symlink("/proc/self/mem", file);
 }
-
-// The names in `dir` other than `keep`: what a write left behind.
-inline std::vector<std::string> OtherEntries(const std::filesystem::path& dir, const std::string& keep = "")
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        const auto name = entry.path().filename().string();
-        if (name != keep)
-            names.push_back(name);
-    }
-    return names;
-}

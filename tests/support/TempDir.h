@@ -1,10 +1,12 @@
 #pragma once
 // A fresh folder under the system's temporary directory, removed with its
 // contents when the object goes.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 class TempDir {
 public:
@@ -37,3 +39,16 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The names in `dir` but `except`, sorted: what a run left there.
+inline std::vector<std::string> NamesIn(const std::filesystem::path& dir, const std::string& except = "")
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const auto name = entry.path().filename().string();
+        if (name != except)
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}

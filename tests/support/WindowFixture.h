@@ -4,6 +4,7 @@
 // way Add Files adds them, cells read back.
 #include "support/FakeMessages.h"
 #include "support/FakePowerOff.h"
+#include "support/TempDir.h"
 #include "ui/Application.h"
 #include "ui/ConversionBinding.h"
 #include "ui/FileListRows.h"
@@ -15,6 +16,14 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+// An AppDir in `dir` whose encoder is the build's own.
+inline std::string LinkedAppDir(const TempDir& dir)
+{
+    const std::string encoder = qEnvironmentVariable("VANTOREL_APPDIR").toStdString() + "ridod2e";
+    std::filesystem::create_symlink(std::filesystem::canonical(encoder), dir.path() / "ridod2e");
+    return dir.dir();
+}
 
 class WindowFixture {
 public:

@@ -25,14 +25,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// An AppDir whose encoder is the build's own.
-std::string LinkedAppDir(const TempDir& dir)
-{
-    const std::string encoder = qEnvironmentVariable("VANTOREL_APPDIR").toStdString() + "ridod2e";
-    fs::create_symlink(fs::canonical(encoder), dir.path() / "ridod2e");
-    return dir.dir();
-}
-
 class RealConversion : public ::testing::Test {
 protected:
     RealConversion()

@@ -212,7 +212,7 @@ TEST_F(SettingsWindow, AFailingWriteEndsTheApplicationSilentlyAndLeavesNoFile)
     EXPECT_EQ(closing.count(), 1);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(std::filesystem::is_directory(ini()));
-    EXPECT_TRUE(OtherEntries(dir.path(), "plumly.ini").empty());
+    EXPECT_TRUE(NamesIn(dir.path(), "plumly.ini").empty());
 }
 
 // AppDir lies under a file, so nothing can be created in it.
@@ -224,7 +224,7 @@ TEST_F(SettingsWindow, AnAppDirThatCannotHoldFilesEndsTheApplicationSilently)
     QTimer::singleShot(0, form, [this] { form->close(); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(OtherEntries(dir.path()), std::vector<std::string>{"file"});
+    EXPECT_EQ(NamesIn(dir.path()), std::vector<std::string>{"file"});
 }
 
 // The disk refuses the new file: the old one is deleted, no part of the new one stays.
@@ -238,7 +238,7 @@ TEST_F(SettingsWindow, AWriteThatRunsOutOfSpaceDeletesTheFile)
         EXPECT_TRUE(form->close());
     }
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(OtherEntries(dir.path()).empty());
+    EXPECT_TRUE(NamesIn(dir.path()).empty());
 }
 
 TEST_F(SettingsWindow, OptionsDialogHasItsCaptionSizeAndControls)
