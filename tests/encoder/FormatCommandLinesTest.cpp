@@ -16,14 +16,7 @@ struct FormatCase {
     bool alternativeReader;
     const char* options;     // what the assembly puts between the input and the output
     const char* extension;
-    const char* container;
-    const char* videoCodec;  // "" for none
-    int width;
-    int height;
-    double frameRate;
-    const char* audioCodec;  // "" for none
-    int sampleRate;
-    int channels;
+    OutputStreams expected;
 };
 
 std::string CommandLine(const FormatCase& c, const std::filesystem::path& output)
@@ -48,15 +41,7 @@ TEST_P(FormatCommandLine, WritesTheFormatThatWasAskedFor)
     EXPECT_TRUE(LinesWithErrorWords(run.lines).empty()) << run.output;
 
     ExpectMedia media(output);
-    media.container(c.container);
-    if (*c.videoCodec)
-        media.video(c.videoCodec, c.width, c.height).frameRate(c.frameRate);
-    else
-        media.noVideo();
-    if (*c.audioCodec)
-        media.audio(c.audioCodec, c.sampleRate, c.channels);
-    else
-        media.noAudio();
+    media.streams(c.expected);
     if (std::string(c.extension) == "THM")
         media.videoPackets(1);
     else

@@ -175,4 +175,18 @@ ExpectMedia& ExpectMedia::loopsForever()
     return *this;
 }
 
+ExpectMedia& ExpectMedia::streams(const OutputStreams& expected)
+{
+    container(expected.container);
+    if (*expected.videoCodec)
+        video(expected.videoCodec, expected.width, expected.height).frameRate(expected.frameRate);
+    else
+        noVideo();
+    if (*expected.audioCodec)
+        audio(expected.audioCodec, expected.sampleRate, expected.channels);
+    else
+        noAudio();
+    return *this;
+}
+
 } // namespace encodertest

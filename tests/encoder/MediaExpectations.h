@@ -11,6 +11,18 @@
 
 namespace encodertest {
 
+// A format's output as a table row states it.
+struct OutputStreams {
+    const char* container;
+    const char* videoCodec; // "" for none
+    int width;
+    int height;
+    double frameRate;
+    const char* audioCodec; // "" for none
+    int sampleRate;
+    int channels;
+};
+
 class ExpectMedia {
 public:
     explicit ExpectMedia(const std::filesystem::path& path);
@@ -25,6 +37,8 @@ public:
     ExpectMedia& noVideo();
     ExpectMedia& audio(const std::string& codec, int sampleRate, int channels);
     ExpectMedia& noAudio();
+    // The container, and the video and audio streams or their absence.
+    ExpectMedia& streams(const OutputStreams& expected);
     // The container's duration, within the tolerance.
     ExpectMedia& lasts(double seconds, double tolerance = 0.5);
     ExpectMedia& title(const std::string& title);

@@ -22,14 +22,7 @@ struct NewerCase {
     const char* clip;
     const char* options;     // what the application puts between the input and the output
     const char* extension;
-    const char* container;
-    const char* videoCodec;  // "" for none
-    int width;
-    int height;
-    double frameRate;
-    const char* audioCodec;  // "" for none
-    int sampleRate;
-    int channels;
+    OutputStreams expected;
     int chapters;
 };
 
@@ -60,19 +53,11 @@ TEST_P(NewerFormat, WritesThePromisedStreams)
     EXPECT_TRUE(LinesWithErrorWords(run.lines).empty()) << run.output;
     const std::string& last = run.lines.back();
     EXPECT_TRUE(Holds(last, "size=") && Holds(last, "time=")) << last;
-    EXPECT_EQ(Holds(last, "frame="), *c.videoCodec != '\0') << last;
+    EXPECT_EQ(Holds(last, "frame="), *c.expected.videoCodec != '\0') << last;
 
     const fixtures::MediaInfo source = fixtures::ReadMedia(Clip(c.clip));
     ExpectMedia media(output);
-    media.container(c.container).lasts(source.duration).chapters(c.chapters).noSubtitles();
-    if (*c.videoCodec)
-        media.video(c.videoCodec, c.width, c.height).frameRate(c.frameRate);
-    else
-        media.noVideo();
-    if (*c.audioCodec)
-        media.audio(c.audioCodec, c.sampleRate, c.channels);
-    else
-        media.noAudio();
+    media.streams(c.expected).lasts(source.duration).chapters(c.chapters).noSubtitles();
 
     const std::string options = c.options;
     if (Holds(options, "-vcodec \"copy\""))
