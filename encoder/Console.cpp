@@ -1,6 +1,10 @@
 #include "encoder/Console.h"
 
+#include "encoder/StopSignals.h"
+
+#include <cerrno>
 #include <cinttypes>
+#include <csignal>
 #include <cmath>
 
 extern "C" {
@@ -129,14 +133,22 @@ void Console::print(const std::string& lines)
     std::fputs(lines.c_str(), stdout);
     if (!lines.empty() && lines.back() != '\n')
         std::fputc('\n', stdout);
-    std::fflush(stdout);
+    flush();
 }
 
 void Console::progress(const std::string& line, bool last)
 {
     std::fputs(line.c_str(), stdout);
     std::fputc(machineOutput_ || last ? '\n' : '\r', stdout);
-    std::fflush(stdout);
+    flush();
+}
+
+// A reader that closed its end (an application killed hard) no longer wants
+// the output, even where SIGPIPE is ignored and only the write fails.
+void Console::flush()
+{
+    if (std::fflush(stdout) != 0 && errno == EPIPE)
+        RequestStop(SIGPIPE);
 }
 
 } // namespace ridod2e

@@ -60,8 +60,9 @@ std::string FaultLine(FaultKind kind, const std::string& reason);
 std::string SubtitlesLeftOutLine(const std::vector<int>& streams);
 
 // Writes whole lines to standard output and flushes after each, since the
-// reader is a pipe. Without machine output a progress report overwrites the
-// previous one on a terminal and a banner comes first.
+// reader is a pipe; a reader that is gone asks the conversion to stop. Without
+// machine output a progress report overwrites the previous one on a terminal
+// and a banner comes first.
 class Console {
 public:
     explicit Console(bool machineOutput);
@@ -71,6 +72,8 @@ public:
     void progress(const std::string& line, bool last);
 
 private:
+    void flush();
+
     bool machineOutput_;
 };
 

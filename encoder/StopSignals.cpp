@@ -8,13 +8,15 @@
 namespace ridod2e {
 namespace {
 
-constexpr std::array<int, 2> Signals = {SIGINT, SIGTERM};
+// SIGPIPE: whoever read the progress is gone (the application was killed),
+// so the conversion is not wanted any more.
+constexpr std::array<int, 3> Signals = {SIGINT, SIGTERM, SIGPIPE};
 
 // Written by the handler, so a lock-free atomic.
 std::atomic<int> requested = 0;
 static_assert(std::atomic<int>::is_always_lock_free);
 
-extern "C" void RequestStop(int signal)
+extern "C" void OnStopSignal(int signal)
 {
     requested.store(signal);
 }
@@ -29,7 +31,7 @@ StopSignals::StopSignals()
         if (sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN)
             continue;
         action = {};
-        action.sa_handler = RequestStop;
+        action.sa_handler = OnStopSignal;
         action.sa_flags = SA_RESTART;
         sigemptyset(&action.sa_mask);
         sigaction(signal, &action, nullptr);
@@ -40,7 +42,7 @@ StopSignals::~StopSignals()
 {
     for (const int signal : Signals) {
         struct sigaction action {};
-        if (sigaction(signal, nullptr, &action) == 0 && action.sa_handler == RequestStop)
+        if (sigaction(signal, nullptr, &action) == 0 && action.sa_handler == OnStopSignal)
             std::signal(signal, SIG_DFL);
     }
 }
@@ -49,6 +51,11 @@ void StopSignals::check() const
 {
     if (const int signal = requested.load())
         throw StopRequested(signal);
+}
+
+void RequestStop(int signal)
+{
+    requested.store(signal);
 }
 
 void EndBySignal(int signal)

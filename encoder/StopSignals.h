@@ -1,6 +1,6 @@
 #pragma once
-// While a conversion runs, SIGINT and SIGTERM ask it to stop instead of
-// ending the program on the spot: the conversion's threads end after the
+// While a conversion runs, SIGINT, SIGTERM and SIGPIPE (the reader of its
+// progress is gone) ask it to stop instead of ending the program on the spot: the conversion's threads end after the
 // item in hand and the output it began is removed (see OutputMedia). The
 // program then ends by the same signal, so whoever started it sees what
 // it saw before. A signal that was ignored when the program started stays
@@ -29,6 +29,9 @@ public:
     // Throws StopRequested once a signal has asked to stop.
     void check() const;
 };
+
+// Asks the running conversion to stop as the signal would have.
+void RequestStop(int signal);
 
 // Ends the program by the signal, as if it had not been caught.
 [[noreturn]] void EndBySignal(int signal);

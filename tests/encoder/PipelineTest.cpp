@@ -164,16 +164,25 @@ struct StopCase {
 
 class PipelinedRunEnding : public ::testing::TestWithParam<StopCase> {};
 
+// Long enough to be stopped half way.
+const fs::path& TwentySecondClip()
+{
+    static const fs::path path = [] {
+        const fs::path clip = OutputFolder("pipelined-input") / "long.mp4";
+        fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp4");
+        clipSettings.seconds = 20;
+        fixtures::MakeClip(clip, clipSettings);
+        return clip;
+    }();
+    return path;
+}
+
+const std::vector<std::string> SlowOptions = {"-vcodec", "h264", "-s", "1280x720", "-acodec", "mpeg4aac"};
+
 TEST_P(PipelinedRunEnding, EndsEveryThreadAndRemovesItsOutput)
 {
     const StopCase& c = GetParam();
-    static const fs::path input = [] {
-        const fs::path path = OutputFolder("pipelined-input") / "long.mp4";
-        fixtures::ClipSettings clipSettings = fixtures::ClipFor("mp4");
-        clipSettings.seconds = 20;
-        fixtures::MakeClip(path, clipSettings);
-        return path;
-    }();
+    const fs::path& input = TwentySecondClip();
     const fs::path folder = OutputFolder(std::string("pipelined-") + c.name);
     QStringList arguments;
     for (const std::string& argument : Arguments(input, c.options, folder / "out.mp4"))
@@ -207,12 +216,30 @@ TEST_P(PipelinedRunEnding, EndsEveryThreadAndRemovesItsOutput)
 
 INSTANTIATE_TEST_SUITE_P(
     Endings, PipelinedRunEnding,
-    ::testing::Values(StopCase {"Stopped",
-                                {"-vcodec", "h264", "-s", "1280x720", "-acodec", "mpeg4aac"},
-                                0, true, QProcess::CrashExit, SIGTERM, ""},
+    ::testing::Values(StopCase {"Stopped", SlowOptions, 0, true, QProcess::CrashExit, SIGTERM, ""},
                       StopCase {"WriteFails", IPodOptions, 300000, false, QProcess::NormalExit, 1,
                                 "/out-pipelined-WriteFails/out.mp4' (File too large)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The reader of the progress goes away (the application killed hard), also
+// where SIGPIPE is ignored: the run stops, ends by SIGPIPE and leaves nothing.
+TEST(PipelinedRunReaderGone, StopsTheRunAndRemovesItsOutput)
+{
+    for (const bool pipeSignalIgnored : {false, true}) {
+        const fs::path folder = OutputFolder(pipeSignalIgnored ? "reader-gone-ignored" : "reader-gone");
+        QStringList arguments {"-c",
+                               QString(pipeSignalIgnored ? "trap '' PIPE; " : "")
+                                   + "\"$0\" \"$@\" | grep -q frame=; exit ${PIPESTATUS[0]}",
+                               QString::fromStdString(EncoderPath())};
+        for (const std::string& argument : Arguments(TwentySecondClip(), SlowOptions, folder / "out.mp4"))
+            arguments << QString::fromStdString(argument);
+        QProcess shell;
+        shell.start("bash", arguments);
+        ASSERT_TRUE(shell.waitForFinished(60000)) << pipeSignalIgnored;
+        EXPECT_EQ(shell.exitCode(), 128 + SIGPIPE) << pipeSignalIgnored;
+        EXPECT_TRUE(fs::is_empty(folder)) << pipeSignalIgnored;
+    }
+}
 
 } // namespace
 } // namespace encodertest
