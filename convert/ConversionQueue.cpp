@@ -300,11 +300,15 @@ bool ConversionQueue::runJob(Job& job, JobHost& host, EncoderRunner& runner)
                                  .thumbnail = thumbnail,
                                  .videoFormat = keepsVideo,
                                  .audioWanted = keepsAudio,
-                                 .expectedSeconds = expectedSeconds};
+                                 .expectedSeconds = expectedSeconds,
+                                 // A thumbnail always follows its video's name.
+                                 .replaceExisting = thumbnail || job.choices.overwrite};
         const RunOutcome outcome = runner.RunEncoder(request);
         log(host, rowIndex, request, outcome);
         if (!thumbnail) {
             videoPlaced = outcome.verdict == RunVerdict::Done || outcome.verdict == RunVerdict::Incomplete;
+            if (videoPlaced)
+                videoOutput = outcome.placedPath;
             jobOutcome = outcome;
         } else if (outcome.stopped) {
             jobOutcome = outcome;

@@ -13,9 +13,13 @@
 #include "platform/ChildProcess.h"
 #include "platform/OutputLines.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <deque>
 #include <filesystem>
+
+#include <fcntl.h>
 
 struct EncoderRunner::Progress {
     bool encoderError = false;
@@ -240,6 +244,41 @@ void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platf
     host_.resetProgressBarSoon();
 }
 
+namespace {
+
+// Gives the finished file the output's name, replacing what lies there.
+std::string Replace(const std::string& partial, const std::string& target, std::error_code& error)
+{
+    std::filesystem::rename(partial, target, error);
+    return target;
+}
+
+// Gives the finished file the output's name, or the next free numbered one
+// when a file took the name meanwhile; never replaces a file.
+std::string PlaceBeside(const std::string& partial, const std::string& target, std::error_code& error)
+{
+    const std::filesystem::path path(target);
+    const std::string dottedExtension = path.extension().string();
+    const std::string extension = dottedExtension.empty() ? "" : dottedExtension.substr(1);
+    std::string name = target;
+    for (;;) {
+        if (renameat2(AT_FDCWD, partial.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE) == 0)
+            return name;
+        const int cause = errno;
+        if (cause == EINVAL || cause == ENOSYS) {
+            // A file system that cannot refuse to replace: look first.
+            if (!PathExists(name))
+                return Replace(partial, name, error);
+        } else if (cause != EEXIST) {
+            error = std::error_code(cause, std::generic_category());
+            return name;
+        }
+        name = UniqueOutputName(path.parent_path().string(), path.stem().string(), extension, PathExists);
+    }
+}
+
+} // namespace
+
 void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunOutcome& outcome)
 {
     const OutputFinding finding
@@ -249,11 +288,14 @@ void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunO
         return;
     }
     std::error_code error;
-    std::filesystem::rename(progress.partialPath, run.outputPath, error);
+    outcome.placedPath = run.replaceExisting ? Replace(progress.partialPath, run.outputPath, error)
+                                             : PlaceBeside(progress.partialPath, run.outputPath, error);
     if (error) {
         fail(run, texts::kReasonNotPlaced + error.message(), outcome);
         return;
     }
+    if (outcome.placedPath != run.outputPath)
+        host_.setOutputPath(run.row, outcome.placedPath);
     outcome.retryDue = false;
     if (run.thumbnail) {
         // The row keeps the video's outcome.

@@ -31,6 +31,10 @@ struct EncoderRun {
     bool videoFormat = true;   // the format holds video
     bool audioWanted = true;   // the job is not muted
     int expectedSeconds = 0;   // the row's Duration; 0 when unknown
+    // Overwrite on: the output replaces a file of its name. Off: a file that
+    // took the name while the run went on (another program's) is kept, and
+    // the output takes the next free numbered name.
+    bool replaceExisting = true;
 };
 
 enum class RunVerdict { Done, Incomplete, Failed, Aborted };
@@ -42,6 +46,7 @@ struct RunOutcome {
     bool stopped = false;  // a stop request ended it
     std::string reason;    // one line, empty for Done
     std::vector<std::string> lastLines; // the encoder's last lines
+    std::string placedPath; // where a kept output lies: outputPath or the numbered name it had to take
 };
 
 // The Progress cell text of a verdict.

@@ -1,7 +1,9 @@
 #include "core/Texts.h"
 #include "RunnerHarness.h"
+#include "support/TextFile.h"
 
 #include <chrono>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -253,6 +255,27 @@ TEST(RunEncoder, StopBeforeAnyOutputFileEndsAsFailed)
     harness.encoder.script(Header() + Progress(10, 10, "6.00") + "hang\n");
     StopAfterFirstReport(harness);
     EXPECT_EQ(harness.progress(), "Failed");
+}
+
+// A file that takes the output's name while the run goes on (another
+// program's) is replaced only with overwrite on; else the output is numbered.
+TEST(RunEncoder, PlacesItsOutputBesideAFileThatTookTheNameMeanwhile)
+{
+    for (const bool replaceExisting : {false, true}) {
+        RunnerHarness harness;
+        harness.encoder.script(GoodRun());
+        harness.request.replaceExisting = replaceExisting;
+        const std::string theirs = harness.encoder.outputDir() + "/clip.mp4";
+        std::ofstream(theirs) << "theirs";
+        ASSERT_TRUE(harness.run());
+        EXPECT_EQ(harness.progress(), "Done") << replaceExisting;
+        const std::string placed = replaceExisting ? "clip.mp4" : "clip-1.mp4";
+        EXPECT_EQ(harness.outcome.placedPath, harness.encoder.outputDir() + "/" + placed);
+        const std::vector<std::string> expected
+            = replaceExisting ? std::vector<std::string>{"clip.mp4"} : std::vector<std::string>{"clip-1.mp4", "clip.mp4"};
+        EXPECT_EQ(harness.outputs(), expected);
+        EXPECT_EQ(ReadText(theirs) == "theirs", !replaceExisting);
+    }
 }
 
 struct StallCase {
