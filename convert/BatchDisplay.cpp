@@ -5,7 +5,6 @@
 #include "core/TextRules.h"
 #include "core/Texts.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
@@ -30,25 +29,18 @@ long long KilobytesIn(const std::string& panelText)
 
 } // namespace
 
-BatchDisplay::BatchDisplay(ConversionHost& host, const SharedState& shared, std::vector<int> jobRows,
-                           const std::vector<double>& durations)
+BatchDisplay::BatchDisplay(ConversionHost& host, const SharedState& shared, BatchJobs jobs)
     : host_(host)
     , shared_(shared)
-    , jobRows_(std::move(jobRows))
-    , estimate_(durations)
+    , jobs_(std::move(jobs))
+    , estimate_(jobs_.durations)
 {
-}
-
-int BatchDisplay::jobOf(int row) const
-{
-    const auto found = std::find(jobRows_.begin(), jobRows_.end(), row);
-    return found == jobRows_.end() ? -1 : static_cast<int>(found - jobRows_.begin());
 }
 
 void BatchDisplay::percent(int row, int percent)
 {
     std::lock_guard guard(lock_);
-    estimate_.setJobDone(jobOf(row), percent / 100.0);
+    estimate_.setJobDone(jobs_.jobOf(row), percent / 100.0);
     showBar();
 }
 
@@ -65,7 +57,7 @@ void BatchDisplay::sizeText(int row, const std::string& panelText)
 void BatchDisplay::ended(int row)
 {
     std::lock_guard guard(lock_);
-    estimate_.setJobDone(jobOf(row), 1.0);
+    estimate_.setJobDone(jobs_.jobOf(row), 1.0);
     // The panel keeps its figure until a running job reports again.
     sizes_.erase(row);
     showBar();

@@ -16,9 +16,7 @@ struct SharedState;
 
 class BatchDisplay {
 public:
-    // The batch's jobs: their rows and their files' durations (0 when unknown).
-    BatchDisplay(ConversionHost& host, const SharedState& shared, std::vector<int> jobRows,
-                 const std::vector<double>& durations);
+    BatchDisplay(ConversionHost& host, const SharedState& shared, BatchJobs jobs);
 
     // The job of the row reports how far it is (0 to 100).
     void percent(int row, int percent);
@@ -28,14 +26,13 @@ public:
     void ended(int row);
 
 private:
-    int jobOf(int row) const;
     void showBar();
     void showSize();
 
     ConversionHost& host_;
     const SharedState& shared_;
     std::mutex lock_;
-    std::vector<int> jobRows_;
+    BatchJobs jobs_;
     BatchEstimate estimate_;
     int shownPercent_ = -1;
     std::map<int, long long> sizes_; // KB, by row, of the jobs that reported one

@@ -10,15 +10,8 @@
 #include <QDateTime>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
-
-bool FileExists(const std::string& path)
-{
-    std::error_code error;
-    return !path.empty() && std::filesystem::exists(path, error);
-}
 
 std::string Now()
 {
@@ -100,17 +93,8 @@ void ConversionQueue::walk()
     }
     host_.setStartControlsEnabled(false);
     jobsAtOnce_ = host_.jobsAtOnce();
-    if (MostJobs(jobsAtOnce_, cores) > 1) {
-        std::vector<int> jobRows;
-        std::vector<double> durations;
-        for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-            if (rows[row].checked && FileExists(Trim(rows[row].caption))) {
-                jobRows.push_back(row);
-                durations.push_back(BatchEstimate::DurationCellSeconds(rows[row].cell(FileColumn::Duration)));
-            }
-        }
-        display_.emplace(host_, shared_, std::move(jobRows), durations);
-    }
+    if (MostJobs(jobsAtOnce_, cores) > 1)
+        display_.emplace(host_, shared_, JobsOf(rows));
     const int rowCount = static_cast<int>(rows.size());
     bool walkedAll = true;
     for (int row = 0; row < rowCount && walkedAll; ++row)
@@ -145,7 +129,7 @@ bool ConversionQueue::convertRow(int rowIndex)
     // not: a missing output folder is made (or its failure ends the walk)
     // before any file is looked at.
     job.choices = host_.choices();
-    const bool runs = row.checked && FileExists(job.input.inputPath);
+    const bool runs = IsJob(row);
     job.built = noteMuteReset(buildFor(rowIndex, job.choices, job.input, runs));
     if (job.built.status == BuildResult::Status::DirectoryError) {
         folderFailed(host_, rowIndex, row.checked, job.built);
@@ -153,7 +137,7 @@ bool ConversionQueue::convertRow(int rowIndex)
     }
     if (!row.checked)
         return true;
-    if (!FileExists(job.input.inputPath)) {
+    if (!runs) {
         host_.setReason(rowIndex, texts::kReasonInputGone);
         if (display_)
             display_->ended(rowIndex);
@@ -172,14 +156,19 @@ bool ConversionQueue::convertRow(int rowIndex)
     }
     if (display_)
         return startBeside(job);
+    const JobSlot slot = beginJob(rowIndex, 0);
+    return runJob(job, *slot.host, *slot.runner);
+}
 
+JobSlot ConversionQueue::beginJob(int row, int index)
+{
     shared_.isConverting = true;
     host_.lock();
-    host_.scrollToRow(rowIndex);
+    host_.scrollToRow(row);
     anyJobStarted_ = true;
-    const JobSlot slot = slot_(0);
-    slot.host->begin(rowIndex, nullptr);
-    return runJob(job, *slot.host, *slot.runner);
+    const JobSlot slot = slot_(index);
+    slot.host->begin(row, display_ ? &*display_ : nullptr);
+    return slot;
 }
 
 bool ConversionQueue::startBeside(Job& job)
@@ -203,12 +192,7 @@ bool ConversionQueue::startBeside(Job& job)
                            [index](const Running& running) { return running.slot == index; }))
             ++index;
     }
-    shared_.isConverting = true;
-    host_.lock();
-    host_.scrollToRow(job.row);
-    anyJobStarted_ = true;
-    const JobSlot slot = slot_(index);
-    slot.host->begin(job.row, &*display_);
+    const JobSlot slot = beginJob(job.row, index);
     std::lock_guard guard(lock_);
     running_.push_back({index, load, std::thread([this, job = std::move(job), slot, index]() mutable {
                             bool goOn = false;

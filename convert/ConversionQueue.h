@@ -68,6 +68,8 @@ private:
     void walk();
     // False when the walk must end here.
     bool convertRow(int rowIndex);
+    // The job of the row reaches the encoder through slot `index`.
+    JobSlot beginJob(int row, int index);
     bool runJob(Job& job, JobHost& host, EncoderRunner& runner);
     // Runs the job beside the others once a slot is free and the load
     // allows; false when the walk ends instead.

@@ -4,7 +4,7 @@
 #include "core/SharedState.h"
 #include "platform/OnThreadOf.h"
 
-// A job beside the first: its own stall watch, host and runner.
+// What one job runs with: its own stall watch, host and runner.
 struct ConversionRun::Slot {
     Slot(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, int stallIntervalMs)
         : watch([&host](int row) { return host.frameCell(row); })
@@ -21,15 +21,13 @@ struct ConversionRun::Slot {
 
 ConversionRun::ConversionRun(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, QObject* parent)
     : QObject(parent)
-    , stallWatch([&host](int row) { return host.frameCell(row); }, this)
-    , jobHost(host)
-    , runner(shared, jobHost, stallWatch, verifier)
     , queue(shared, host, [this](int index) { return slot(index); })
     , worker(new WorkerTask(this))
     , shared_(shared)
     , host_(host)
     , verifier_(verifier)
 {
+    slots_.push_back(std::make_unique<Slot>(shared, host, verifier, StallWatch::kDefaultIntervalMs));
     worker->setObjectName("BMDThreadConvertNow");
     worker->OnExecute = [this](WorkerTaskBase*, WorkerThread*, void*&) { runQueue(); };
 }
@@ -65,15 +63,22 @@ void ConversionRun::runQueue()
     queue.Run();
 }
 
+StallWatch& ConversionRun::stallWatch()
+{
+    return slots_.front()->watch;
+}
+
+// Only the walk asks, from its thread, so the list grows only while the walk
+// waits here.
 JobSlot ConversionRun::slot(int index)
 {
-    if (index == 0)
-        return {&jobHost, &runner};
-    // Made on this thread, so that the watch's timer ticks on it.
-    return OnThreadOf(this, [this, index] {
-        while (static_cast<int>(moreSlots_.size()) < index)
-            moreSlots_.push_back(std::make_unique<Slot>(shared_, host_, verifier_, stallWatch.timer().interval()));
-        Slot& more = *moreSlots_[static_cast<std::size_t>(index) - 1];
-        return JobSlot{&more.jobHost, &more.runner};
-    });
+    if (index >= static_cast<int>(slots_.size())) {
+        // Made on this object's thread, so that the watch's timer ticks on it.
+        OnThreadOf(this, [this, index] {
+            while (static_cast<int>(slots_.size()) <= index)
+                slots_.push_back(std::make_unique<Slot>(shared_, host_, verifier_, stallWatch().timer().interval()));
+        });
+    }
+    Slot& slot = *slots_[static_cast<std::size_t>(index)];
+    return JobSlot{&slot.jobHost, &slot.runner};
 }

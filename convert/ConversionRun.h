@@ -4,9 +4,9 @@
 // on the window's thread. Destroying it while it converts stops the
 // conversion first: the running encoders are ended and no further job starts.
 //
-// Jobs that run beside the first get a runner and a stall watch of their
-// own, made on the window's thread when the queue first asks for them; their
-// watches tick as often as the first one's.
+// Each job that runs at the same time as others has a runner and a stall
+// watch of its own, made on the window's thread when the queue first asks
+// for them; their watches tick as often as the first one's.
 #include "convert/ConversionQueue.h"
 #include "convert/EncoderRunner.h"
 #include "convert/JobHost.h"
@@ -29,10 +29,6 @@ public:
     ConversionRun(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, QObject* parent = nullptr);
     ~ConversionRun() override;
 
-    // The first job's stall watch, host and runner.
-    StallWatch stallWatch;
-    JobHost jobHost;
-    EncoderRunner runner;
     ConversionQueue queue;
     WorkerTask* worker;
 
@@ -44,6 +40,9 @@ public:
     // request stays set when the walk ended meanwhile, until the next run.
     void stop();
 
+    // The first job's stall watch; the others tick as often.
+    StallWatch& stallWatch();
+
 private:
     struct Slot;
 
@@ -53,5 +52,5 @@ private:
     SharedState& shared_;
     ConversionHost& host_;
     OutputVerifier& verifier_;
-    std::vector<std::unique_ptr<Slot>> moreSlots_; // the jobs beside the first
+    std::vector<std::unique_ptr<Slot>> slots_; // by index; the first made at once
 };

@@ -32,12 +32,6 @@ struct EncoderRunner::Progress {
 
 namespace {
 
-bool FileExists(const std::string& path)
-{
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
-
 void Remove(const std::string& path)
 {
     std::error_code error;
@@ -226,7 +220,7 @@ void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platf
     outcome.lastLines.assign(progress.lastLines.begin(), progress.lastLines.end());
     if (outcome.stopped) {
         // Stopped before it wrote anything, the job shows as failed.
-        const bool hadOutput = FileExists(progress.partialPath);
+        const bool hadOutput = PathExists(progress.partialPath);
         Remove(progress.partialPath);
         outcome.verdict = hadOutput ? RunVerdict::Aborted : RunVerdict::Failed;
         outcome.reason = texts::kReasonStopped;

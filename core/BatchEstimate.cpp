@@ -1,9 +1,38 @@
 #include "core/BatchEstimate.h"
 
+#include "core/TextRules.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <numeric>
+
+bool IsJob(const FileRow& row)
+{
+    std::error_code error;
+    const std::string path = Trim(row.caption);
+    return row.checked && !path.empty() && std::filesystem::exists(path, error);
+}
+
+int BatchJobs::jobOf(int row) const
+{
+    const auto found = std::find(rows.begin(), rows.end(), row);
+    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
+}
+
+BatchJobs JobsOf(const std::vector<FileRow>& rows)
+{
+    BatchJobs jobs;
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        if (!IsJob(rows[static_cast<std::size_t>(row)]))
+            continue;
+        jobs.rows.push_back(row);
+        jobs.durations.push_back(
+            BatchEstimate::DurationCellSeconds(rows[static_cast<std::size_t>(row)].cell(FileColumn::Duration)));
+    }
+    return jobs;
+}
 
 BatchEstimate::BatchEstimate(const std::vector<double>& durations)
     : weights_(durations)

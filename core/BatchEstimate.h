@@ -3,9 +3,24 @@
 // its file's duration (a job of unknown duration weighs the mean of the
 // known ones); the part of a job done is what the encoder reported of its
 // file. The rest is estimated from the elapsed time at the pace so far.
+#include "core/FileRow.h"
+
 #include <optional>
 #include <string>
 #include <vector>
+
+// Whether a conversion run makes a job of the row: it is checked and its file exists.
+bool IsJob(const FileRow& row);
+
+// The jobs a conversion run of the rows makes, in order.
+struct BatchJobs {
+    std::vector<int> rows;
+    std::vector<double> durations; // seconds, from the Duration cells; 0 when unknown
+
+    // The job of the row; -1 when the row makes none.
+    int jobOf(int row) const;
+};
+BatchJobs JobsOf(const std::vector<FileRow>& rows);
 
 class BatchEstimate {
 public:

@@ -2,25 +2,17 @@
 
 #include "core/BatchStatusText.h"
 #include "core/Messages.h"
-#include "core/TextRules.h"
 #include "core/Texts.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/MainWindow.h"
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 namespace {
 
 // The time left is brought up to date this often while no progress comes.
 constexpr int kTickMs = 1000;
-
-bool FileExists(const std::string& path)
-{
-    std::error_code error;
-    return !path.empty() && std::filesystem::exists(path, error);
-}
 
 // "37%" as 0.37; nothing for any other text.
 std::optional<double> PercentOf(const std::string& cell)
@@ -48,40 +40,26 @@ BatchStatus::BatchStatus(MainWindow& window, Messages& messages)
 
 void BatchStatus::batchStarted(const std::vector<FileRow>& rows)
 {
-    jobRows_.clear();
-    std::vector<double> durations;
-    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-        const FileRow& file = rows[static_cast<std::size_t>(row)];
-        if (!file.checked || !FileExists(Trim(file.caption)))
-            continue;
-        jobRows_.push_back(row);
-        durations.push_back(BatchEstimate::DurationCellSeconds(file.cell(FileColumn::Duration)));
-    }
-    estimate_.emplace(durations);
-    outcomes_.assign(jobRows_.size(), std::string());
+    jobs_ = JobsOf(rows);
+    estimate_.emplace(jobs_.durations);
+    outcomes_.assign(jobs_.rows.size(), std::string());
     currentJob_ = -1;
     elapsed_.start();
     ticker_.start();
     refresh();
 }
 
-int BatchStatus::jobOf(int row) const
-{
-    const auto found = std::find(jobRows_.begin(), jobRows_.end(), row);
-    return found == jobRows_.end() ? -1 : static_cast<int>(found - jobRows_.begin());
-}
-
 void BatchStatus::jobStarted(int row)
 {
     if (!running())
         return;
-    currentJob_ = jobOf(row);
+    currentJob_ = jobs_.jobOf(row);
     refresh();
 }
 
 void BatchStatus::cellChanged(int row, FileColumn column, const std::string& text)
 {
-    const int job = jobOf(row);
+    const int job = jobs_.jobOf(row);
     if (!running() || column != FileColumn::Progress || job < 0)
         return;
     outcomes_[static_cast<std::size_t>(job)] = text;

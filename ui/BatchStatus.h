@@ -52,7 +52,6 @@ signals:
     void changed();
 
 private:
-    int jobOf(int row) const;
     void refresh();
     void finish();
 
@@ -60,7 +59,7 @@ private:
     Messages& messages_;
     DesktopNotifier* notifier_ = nullptr;
     std::optional<BatchEstimate> estimate_;
-    std::vector<int> jobRows_;
+    BatchJobs jobs_;
     std::vector<std::string> outcomes_; // the Progress cell of each job
     int currentJob_ = -1;
     QElapsedTimer elapsed_;

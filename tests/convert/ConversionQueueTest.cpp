@@ -44,7 +44,7 @@ struct QueueHarness {
         , run(shared, host, verifier)
     {
         shared.appDir = encoder.appDir();
-        run.stallWatch.timer().setInterval(50);
+        run.stallWatch().timer().setInterval(50);
     }
 
     bool convert()

@@ -34,7 +34,7 @@ class ConversionWindow : public ::testing::Test {
 protected:
     ConversionWindow()
     {
-        app.conversion->run.stallWatch.timer().setInterval(50);
+        app.conversion->run.stallWatch().timer().setInterval(50);
         form.outputDirEdit->setText(QString::fromStdString(encoder.outputDir()));
         form.show();
     }
