@@ -119,7 +119,7 @@ AudioEncoding OpenAudioEncoder(const EncodeRequest& request, AVStream* source, c
     const int sourceChannels = givenChannels > 0 ? givenChannels : 2;
     encoding.layout = LayoutFor(codec, request.channels.value_or(std::min(sourceChannels, 8)));
     encoding.format = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
-    if (codec->id == AV_CODEC_ID_FLAC && HasDeepSamples(*source->codecpar))
+    if (codec->id == AV_CODEC_ID_FLAC && source && HasDeepSamples(*source->codecpar))
         encoding.format = AV_SAMPLE_FMT_S32;
 
     CodecContextPtr context(avcodec_alloc_context3(codec));

@@ -127,6 +127,12 @@ INSTANTIATE_TEST_SUITE_P(
                         return std::vector<std::string> {"-i", Clip("avi").string(), "-acodec", "vorbis7x", (f / "out.mp4").string()};
                     },
                     "Unsupported codec", "vorbis7x"},
+        FailureCase{"FlacSilenceInPsp",
+                    [](const fs::path& f) {
+                        return std::vector<std::string> {"-i", Clip("silent").string(), "-f", "psp", "-vcodec", "mpeg4",
+                                                         "-acodec", "flac", (f / "out.mp4").string()};
+                    },
+                    "error:", "cannot begin the psp file"},
         FailureCase{"H263AtASizeItLacks",
                     [](const fs::path& f) {
                         return std::vector<std::string> {"-i", Clip("avi").string(), "-vcodec", "h263", "-s", "202x150",
