@@ -106,7 +106,7 @@ void ConversionQueue::walk()
         host_.resetProgressBarSoon();
     if (!walkedAll || walkEnded_ || host_.shutdownChecked())
         return;
-    host_.information(tally_.closingMessage());
+    host_.closingMessage(tally_.closingMessage());
 }
 
 bool ConversionQueue::convertRow(int rowIndex)

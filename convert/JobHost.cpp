@@ -50,6 +50,7 @@ void JobHost::logRun(const RunRecord& record) { host_.logRun(record); }
 std::string JobHost::frameCell(int row) { return host_.frameCell(row); }
 void JobHost::scrollToRow(int row) { host_.scrollToRow(row); }
 void JobHost::information(const std::string& text) { host_.information(text); }
+void JobHost::closingMessage(const std::string& text) { host_.closingMessage(text); }
 bool JobHost::checkRequiredFiles() { return host_.checkRequiredFiles(); }
 void JobHost::lock() { host_.lock(); }
 void JobHost::unlock() { host_.unlock(); }

@@ -38,6 +38,8 @@ public:
     virtual void setStatusPanel(const std::string& text) = 0;
     // An "Information" message; returns once it is dismissed.
     virtual void information(const std::string& text) = 0;
+    // The message that closes a batch; a front end may add to it.
+    virtual void closingMessage(const std::string& text) { information(text); }
     // The required-files check, with its own message; true when all are there.
     virtual bool checkRequiredFiles() = 0;
     // The busy lock of the option controls and menu entries.

@@ -66,7 +66,8 @@ void BatchStatus::cellChanged(int row, FileColumn column, const std::string& tex
     if (const auto part = PercentOf(text))
         estimate_->setJobDone(job, *part);
     else
-        estimate_->setJobDone(job, text == texts::kDone || text == texts::kFailed ? 1.0 : 0.0);
+        estimate_->setJobDone(
+            job, text == texts::kDone || text == texts::kIncomplete || text == texts::kFailed ? 1.0 : 0.0);
     refresh();
 }
 

@@ -113,7 +113,11 @@ void GuiConversionHost::setStatusPanel(const std::string& text)
 
 void GuiConversionHost::information(const std::string& text)
 {
-    // Once the batch has started, the message that comes is its closing one.
+    OnThreadOf(&window_, [&] { messages_.information(text); });
+}
+
+void GuiConversionHost::closingMessage(const std::string& text)
+{
     OnThreadOf(&window_, [&] {
         if (batchStatus_ != nullptr && batchStatus_->running())
             batchStatus_->showClosingMessage(text);

@@ -31,6 +31,7 @@ public:
     void resetProgressBarSoon() override;
     void setStatusPanel(const std::string& text) override;
     void information(const std::string& text) override;
+    void closingMessage(const std::string& text) override;
     bool checkRequiredFiles() override;
     void lock() override;
     void unlock() override;

@@ -1,5 +1,6 @@
 #include "ui/ProfileView.h"
 
+#include "ui/FileListRows.h"
 #include "ui/MainWindow.h"
 #include "core/cmdline/Volume.h"
 #include "core/profiles/FormatCatalogue.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int kOutputColumn = 4;
 constexpr int kSwitchedDropDownRows = 25;
 
 QStringList ToQStringList(const std::vector<std::string>& entries)
@@ -123,15 +123,7 @@ void ProfileView::Mirror()
 
 void ProfileView::WriteOutputTags()
 {
-    const QString tag = QString::fromStdString(FormatTag(model_.formatIndex));
-    QTableWidget* list = window_.fileList;
-    for (int row = 0; row < list->rowCount(); ++row) {
-        QTableWidgetItem* cell = list->item(row, kOutputColumn);
-        if (!cell) {
-            cell = new QTableWidgetItem;
-            cell->setTextAlignment(Qt::AlignCenter);
-            list->setItem(row, kOutputColumn, cell);
-        }
-        cell->setText(tag);
-    }
+    const std::string tag = FormatTag(model_.formatIndex);
+    for (int row = 0; row < window_.fileList->rowCount(); ++row)
+        SetFileCell(*window_.fileList, row, FileColumn::Output, tag);
 }
