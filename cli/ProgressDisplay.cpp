@@ -1,23 +1,13 @@
 #include "cli/ProgressDisplay.h"
 
+#include "core/BatchStatusText.h"
+
 #include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <vector>
 
 namespace {
-
-// "0:07", "12:30", "1:02:03".
-std::string ClockText(double seconds)
-{
-    const long total = std::lround(seconds);
-    char text[32];
-    if (total >= 3600)
-        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", total / 3600, total / 60 % 60, total % 60);
-    else
-        std::snprintf(text, sizeof text, "%ld:%02ld", total / 60, total % 60);
-    return text;
-}
 
 // The byte offsets where UTF-8 characters begin, so a cut never splits one.
 std::vector<std::size_t> CharacterStarts(const std::string& text)
@@ -43,7 +33,7 @@ std::string ProgressLine(const std::string& fileName, int percent, double elapse
         line += speed;
     }
     if (percent < 100)
-        line += "  " + ClockText(elapsedSeconds * (100 - percent) / percent) + " left";
+        line += "  " + TimeLeftText(static_cast<int>(std::lround(elapsedSeconds * (100 - percent) / percent)));
     return line;
 }
 
@@ -66,12 +56,6 @@ ProgressDisplay::ProgressDisplay(std::ostream& err, ProgressStyle style, int col
     , style_(style)
     , columns_(columns)
 {
-}
-
-void ProgressDisplay::progressed(const std::string& fileName, int percent, double elapsedSeconds, int mediaSeconds)
-{
-    if (style_ == ProgressStyle::Terminal)
-        draw(ProgressLine(fileName, percent, elapsedSeconds, mediaSeconds));
 }
 
 void ProgressDisplay::progressed(const std::vector<std::string>& progressLines)

@@ -18,10 +18,7 @@ public:
     // `columns`: the terminal's width; lines are cut to fit it.
     ProgressDisplay(std::ostream& err, ProgressStyle style, int columns);
 
-    // The running job's percentage after `elapsedSeconds`; `mediaSeconds` is
-    // the file's length, 0 when unknown.
-    void progressed(const std::string& fileName, int percent, double elapsedSeconds, int mediaSeconds);
-    // Files converted at the same time: their progress lines side by side.
+    // The progress lines of the files converting now (see ProgressLine).
     void progressed(const std::vector<std::string>& progressLines);
     // A row is over: its verdict.
     void finished(const RowReport& report);
@@ -35,7 +32,8 @@ private:
     std::size_t drawn_ = 0; // the characters of the line now on the terminal
 };
 
-// "clip.avi  45%  2.5x  0:12 left"; the speed and the time left appear once
+// "clip.avi  45%  2.5x  0:12 left" after `elapsedSeconds`; `mediaSeconds` is
+// the file's length, 0 when unknown. The speed and the time left appear once
 // they can be told.
 std::string ProgressLine(const std::string& fileName, int percent, double elapsedSeconds, int mediaSeconds);
 

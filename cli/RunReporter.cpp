@@ -1,40 +1,16 @@
 #include "cli/RunReporter.h"
 
 #include "convert/HeadlessHost.h"
+#include "core/BatchEstimate.h"
 #include "core/TextRules.h"
 #include "core/Texts.h"
 
-#include <charconv>
-#include <cstdio>
 
 namespace {
 
 double SecondsBetween(std::chrono::steady_clock::time_point from, std::chrono::steady_clock::time_point to)
 {
     return std::chrono::duration<double>(to - from).count();
-}
-
-// A Progress cell that shows a percentage ("45%").
-std::optional<int> PercentIn(const std::string& cell)
-{
-    if (cell.empty() || cell.back() != '%')
-        return std::nullopt;
-    int percent = 0;
-    const char* end = cell.data() + cell.size() - 1;
-    if (std::from_chars(cell.data(), end, percent).ptr != end)
-        return std::nullopt;
-    return percent;
-}
-
-// The Duration cell ("00:01:30") in seconds; 0 when it holds none.
-int DurationSeconds(const std::string& cell)
-{
-    int hours = 0;
-    int minutes = 0;
-    int seconds = 0;
-    if (std::sscanf(cell.c_str(), "%d:%d:%d", &hours, &minutes, &seconds) != 3)
-        return 0;
-    return hours * 3600 + minutes * 60 + seconds;
 }
 
 } // namespace
@@ -79,7 +55,7 @@ void RunReporter::changed(int row)
         job->second.shownPercent = *percent;
         job->second.line = ProgressLine(FileNameOf(file.caption), *percent,
                                         SecondsBetween(job->second.attemptStart, now),
-                                        DurationSeconds(file.cell(FileColumn::Duration)));
+                                        static_cast<int>(BatchEstimate::DurationCellSeconds(file.cell(FileColumn::Duration))));
         draw();
     }
 }

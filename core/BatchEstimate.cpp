@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <numeric>
 
@@ -54,14 +53,10 @@ BatchEstimate::BatchEstimate(const std::vector<double>& durations)
 
 double BatchEstimate::DurationCellSeconds(const std::string& cell)
 {
-    int hours = 0;
-    int minutes = 0;
-    int seconds = 0;
-    char end = 0;
-    if (std::sscanf(cell.c_str(), "%d:%d:%d%c", &hours, &minutes, &seconds, &end) != 3 || hours < 0 || minutes < 0
-        || seconds < 0)
+    // A Duration cell always names the hours.
+    if (std::count(cell.begin(), cell.end(), ':') != 2)
         return 0;
-    return hours * 3600.0 + minutes * 60.0 + seconds;
+    return static_cast<double>(ClockSeconds(cell).value_or(0));
 }
 
 void BatchEstimate::setJobDone(int job, double part)

@@ -110,3 +110,14 @@ std::optional<long long> ClockSeconds(std::string_view text)
         return std::nullopt;
     return total;
 }
+
+std::optional<int> PercentIn(std::string_view cell)
+{
+    if (cell.size() < 2 || cell.back() != '%')
+        return std::nullopt;
+    int percent = 0;
+    const char* end = cell.data() + cell.size() - 1;
+    if (std::from_chars(cell.data(), end, percent).ptr != end)
+        return std::nullopt;
+    return percent;
+}

@@ -2,6 +2,7 @@
 
 #include "core/BatchStatusText.h"
 #include "core/Messages.h"
+#include "core/TextRules.h"
 #include "core/Texts.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/MainWindow.h"
@@ -13,18 +14,6 @@ namespace {
 
 // The time left is brought up to date this often while no progress comes.
 constexpr int kTickMs = 1000;
-
-// "37%" as 0.37; nothing for any other text.
-std::optional<double> PercentOf(const std::string& cell)
-{
-    if (cell.size() < 2 || cell.back() != '%')
-        return std::nullopt;
-    try {
-        return std::stod(cell.substr(0, cell.size() - 1)) / 100.0;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
 
 } // namespace
 
@@ -63,8 +52,8 @@ void BatchStatus::cellChanged(int row, FileColumn column, const std::string& tex
     if (!running() || column != FileColumn::Progress || job < 0)
         return;
     outcomes_[static_cast<std::size_t>(job)] = text;
-    if (const auto part = PercentOf(text))
-        estimate_->setJobDone(job, *part);
+    if (const auto percent = PercentIn(text))
+        estimate_->setJobDone(job, *percent / 100.0);
     else
         estimate_->setJobDone(
             job, text == texts::kDone || text == texts::kIncomplete || text == texts::kFailed ? 1.0 : 0.0);

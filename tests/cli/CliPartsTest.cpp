@@ -66,20 +66,20 @@ TEST(ProgressDisplay, ALogGetsOneWholeLinePerFileAndATerminalRedrawsInPlace)
     RowReport failed{{"/v/bad.avi", {"", "", "", "MP4", "Failed", ""}, true}, "", "cannot read the input", 0.2};
     std::ostringstream log;
     ProgressDisplay logDisplay(log, ProgressStyle::Log, 80);
-    logDisplay.progressed("clip.avi", 50, 1.0, 60);
+    logDisplay.progressed({ProgressLine("clip.avi", 50, 1.0, 60)});
     logDisplay.finished(done);
     logDisplay.finished(failed);
     EXPECT_EQ(log.str(), "clip.avi: Done\nbad.avi: Failed: cannot read the input\n");
 
     std::ostringstream terminal;
     ProgressDisplay terminalDisplay(terminal, ProgressStyle::Terminal, 80);
-    terminalDisplay.progressed("clip.avi", 50, 1.0, 60);
+    terminalDisplay.progressed({ProgressLine("clip.avi", 50, 1.0, 60)});
     terminalDisplay.finished(done);
     EXPECT_EQ(terminal.str(), "\rclip.avi  50%  30.0x  0:01 left\rclip.avi: Done                 \n");
 
     std::ostringstream quiet;
     ProgressDisplay quietDisplay(quiet, ProgressStyle::Quiet, 80);
-    quietDisplay.progressed("clip.avi", 50, 1.0, 60);
+    quietDisplay.progressed({ProgressLine("clip.avi", 50, 1.0, 60)});
     quietDisplay.finished(done);
     EXPECT_EQ(quiet.str(), "");
 }
