@@ -146,10 +146,7 @@ bool ConversionQueue::convertRow(int rowIndex)
     if (job.built.status == BuildResult::Status::UnsafePath) {
         host_.setCell(rowIndex, FileColumn::Progress, texts::kFailed);
         host_.setReason(rowIndex, job.built.error);
-        {
-            std::lock_guard guard(lock_);
-            ++tally_.failed;
-        }
+        count(RunVerdict::Failed);
         if (display_)
             display_->ended(rowIndex);
         return true;
@@ -305,23 +302,26 @@ bool ConversionQueue::runJob(Job& job, JobHost& host, EncoderRunner& runner)
         job.plan.finished(outcome.retryDue, built.thumbnailDue);
     }
     host.setReason(rowIndex, jobOutcome.reason);
-    {
-        std::lock_guard guard(lock_);
-        switch (jobOutcome.verdict) {
-        case RunVerdict::Done:
-            ++tally_.done;
-            break;
-        case RunVerdict::Incomplete:
-            ++tally_.incomplete;
-            break;
-        case RunVerdict::Failed:
-        case RunVerdict::Aborted:
-            ++tally_.failed;
-            break;
-        }
-    }
+    count(jobOutcome.verdict);
     host.jobEnded(rowIndex);
     return !stopped();
+}
+
+void ConversionQueue::count(RunVerdict verdict)
+{
+    std::lock_guard guard(lock_);
+    switch (verdict) {
+    case RunVerdict::Done:
+        ++tally_.done;
+        break;
+    case RunVerdict::Incomplete:
+        ++tally_.incomplete;
+        break;
+    case RunVerdict::Failed:
+    case RunVerdict::Aborted:
+        ++tally_.failed;
+        break;
+    }
 }
 
 BuildResult ConversionQueue::buildFor(int rowIndex, const ConversionChoices& choices, const JobInput& job,

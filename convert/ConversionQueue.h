@@ -78,6 +78,8 @@ private:
     void finishJobs();
     // Joins the jobs that have ended; lock_ held.
     void reap();
+    // A job's outcome in the closing message's counts.
+    void count(RunVerdict verdict);
     // The job's format run, its output name taken for it alone.
     BuildResult buildFor(int rowIndex, const ConversionChoices& choices, const JobInput& job, bool takesName);
     // Selects "False" in the mute list again when the result asks for it.

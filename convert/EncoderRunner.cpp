@@ -28,6 +28,14 @@ struct EncoderRunner::Progress {
     bool firstLineDue = true;
     std::string partialPath; // where the encoder writes
     std::deque<std::string> lastLines;
+
+    // Keeps the encoder's last lines for the log.
+    void keep(std::string line)
+    {
+        lastLines.push_back(std::move(line));
+        if (lastLines.size() > kLoggedLines)
+            lastLines.pop_front();
+    }
 };
 
 namespace {
@@ -133,11 +141,8 @@ void EncoderRunner::monitor(platform::ChildProcess& child, const EncoderRun& run
     // kept for the log so that it never waits on a full pipe, and a stop
     // request still ends it.
     const auto keepLines = [&](std::string_view chunk) {
-        for (const auto& line : lines.feed(chunk)) {
-            progress.lastLines.push_back(line);
-            if (progress.lastLines.size() > kLoggedLines)
-                progress.lastLines.pop_front();
-        }
+        for (const auto& line : lines.feed(chunk))
+            progress.keep(line);
         return true;
     };
     if (platform::ReadUntilVerdict(child, kReadWaitMs, keepGoing, keepLines) == platform::ReadEnd::Interrupted) {
@@ -149,9 +154,7 @@ void EncoderRunner::monitor(platform::ChildProcess& child, const EncoderRun& run
 
 EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, const EncoderRun& run, Progress& progress)
 {
-    progress.lastLines.push_back(line);
-    if (progress.lastLines.size() > kLoggedLines)
-        progress.lastLines.pop_front();
+    progress.keep(line);
     if (!run.thumbnail)
         showProgress(line, run, progress);
     if (progress.firstLineDue) {
@@ -233,7 +236,7 @@ void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platf
     if (reason.empty())
         accept(run, progress, outcome);
     else
-        fail(run, reason, outcome);
+        fail(run, progress, reason, outcome);
     host_.setProgressBar(100);
     host_.resetProgressBarSoon();
 }
@@ -278,14 +281,14 @@ void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunO
     const OutputFinding finding
         = verifier_.verify({progress.partialPath, run.inputPath, run.thumbnail, run.videoFormat, run.audioWanted});
     if (!finding.good) {
-        fail(run, finding.problem, outcome);
+        fail(run, progress, finding.problem, outcome);
         return;
     }
     std::error_code error;
     outcome.placedPath = run.replaceExisting ? Replace(progress.partialPath, run.outputPath, error)
                                              : PlaceBeside(progress.partialPath, run.outputPath, error);
     if (error) {
-        fail(run, texts::kReasonNotPlaced + error.message(), outcome);
+        fail(run, progress, texts::kReasonNotPlaced + error.message(), outcome);
         return;
     }
     if (outcome.placedPath != run.outputPath)
@@ -302,9 +305,10 @@ void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunO
     setProgressCell(run, VerdictText(outcome.verdict));
 }
 
-void EncoderRunner::fail(const EncoderRun& run, const std::string& reason, RunOutcome& outcome)
+void EncoderRunner::fail(const EncoderRun& run, const Progress& progress, const std::string& reason,
+                         RunOutcome& outcome)
 {
-    Remove(PartialOutputPath(run.outputPath));
+    Remove(progress.partialPath);
     outcome.verdict = RunVerdict::Failed;
     outcome.reason = reason;
     outcome.retryDue = !run.finalAttempt;

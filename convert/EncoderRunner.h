@@ -75,7 +75,7 @@ private:
     void judge(const EncoderRun& run, const Progress& progress, platform::ChildProcess& child, RunOutcome& outcome);
     // The verdict on an output the encoder ended well with, put in place.
     void accept(const EncoderRun& run, const Progress& progress, RunOutcome& outcome);
-    void fail(const EncoderRun& run, const std::string& reason, RunOutcome& outcome);
+    void fail(const EncoderRun& run, const Progress& progress, const std::string& reason, RunOutcome& outcome);
     void setProgressCell(const EncoderRun& run, const std::string& text);
     bool interrupted() const;
 

@@ -28,12 +28,10 @@ void JobPlanner::finished(bool retryDue, bool thumbnailDue)
 {
     switch (step_) {
     case Step::First:
-        thumbnailDue_ = thumbnailDue;
-        step_ = retryDue ? Step::Second : thumbnailDue_ ? Step::ThumbnailAfterFirst : Step::Done;
+        step_ = retryDue ? Step::Second : thumbnailDue ? Step::ThumbnailAfterFirst : Step::Done;
         break;
     case Step::Second:
-        thumbnailDue_ = thumbnailDue;
-        step_ = thumbnailDue_ ? Step::ThumbnailAfterSecond : Step::Done;
+        step_ = thumbnailDue ? Step::ThumbnailAfterSecond : Step::Done;
         break;
     case Step::ThumbnailAfterFirst:
     case Step::ThumbnailAfterSecond:

@@ -38,5 +38,4 @@ private:
 
     std::string inputPath_;
     Step step_ = Step::First;
-    bool thumbnailDue_ = false;
 };
