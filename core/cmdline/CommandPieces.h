@@ -1,6 +1,7 @@
 #pragma once
 // Every fixed text of the encoder's command line, blanks exact, in one place.
 // The figure after each is its length; a blank at either end is part of it.
+#include <string>
 #include <string_view>
 
 namespace pieces {
@@ -78,3 +79,9 @@ inline constexpr std::string_view kThumbnailHead = " -f singlejpeg -ss 3 -vframe
 inline constexpr std::string_view kThumbnailExtension = ".THM\"";                    // 5
 
 } // namespace pieces
+
+// A head that opens a quote (" -vcodec \""), the value, the closing quote.
+inline std::string Quoted(std::string_view head, const std::string& value)
+{
+    return std::string(head) + value + '"';
+}

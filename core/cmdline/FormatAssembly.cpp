@@ -10,61 +10,53 @@ namespace {
 
 using namespace pieces;
 
-std::string Join(const PieceSet& p, std::initializer_list<std::string_view> middle)
-{
-    std::string line = p.encoderPrefix + p.inputArg;
-    for (std::string_view piece : middle)
-        line += piece;
-    return line + p.outputArg;
-}
-
 std::string IPod(const PieceSet& p)
 {
-    return Join(p, {p.videoCodecArg, p.videoBitrateArg, p.frameRateArg, kMpeg4AacCodec, p.audioBitrateArg,
+    return JoinPieces(p, {p.videoCodecArg, p.videoBitrateArg, p.frameRateArg, kMpeg4AacCodec, p.audioBitrateArg,
                     p.samplingRateArg, p.channelsArg, p.sizeArg});
 }
 
 std::string ZuneMpeg4(const PieceSet& p)
 {
-    return Join(p, {kMpeg4Codec, p.videoBitrateArg, p.frameRateArg, kMpeg4AacCodec, p.audioBitrateArg,
+    return JoinPieces(p, {kMpeg4Codec, p.videoBitrateArg, p.frameRateArg, kMpeg4AacCodec, p.audioBitrateArg,
                     p.samplingRateArg, p.channelsArg, p.sizeArg});
 }
 
 std::string ZuneAvc(const PieceSet& p)
 {
-    return Join(p, {kBitexactH264, p.videoBitrateArg, kZuneAvcRates, kMpeg4AacCodec, p.audioBitrateArg,
+    return JoinPieces(p, {kBitexactH264, p.videoBitrateArg, kZuneAvcRates, kMpeg4AacCodec, p.audioBitrateArg,
                     p.samplingRateArg, p.channelsArg, kGopWide, p.sizeArg});
 }
 
 std::string Wmv(const PieceSet& p)
 {
     const std::string codec = '"' + p.videoCodecText + '"';
-    return Join(p, {kWmvCodecHead, codec, p.videoBitrateArg, p.frameRateArg, p.audioCodecArg, p.audioBitrateArg,
+    return JoinPieces(p, {kWmvCodecHead, codec, p.videoBitrateArg, p.frameRateArg, p.audioCodecArg, p.audioBitrateArg,
                     p.samplingRateArg, p.channelsArg, p.sizeArg, kXwmvTail});
 }
 
 std::string Psp(const PieceSet& p)
 {
-    return Join(p, {kXvidCodec, p.videoBitrateArg, p.frameRateArg, kMpeg4AacCodec, p.audioBitrateArg,
+    return JoinPieces(p, {kXvidCodec, p.videoBitrateArg, p.frameRateArg, kMpeg4AacCodec, p.audioBitrateArg,
                     p.samplingRateArg, p.channelsArg, p.sizeArg, kPspContainer});
 }
 
 std::string PspAvc(const PieceSet& p)
 {
-    return Join(p, {kTitleHead, p.title, "\"", kH264Codec, kPspAvcBitrate, kPspAvcMaxrate, kPspAvcBufsize,
+    return JoinPieces(p, {kTitleHead, p.title, "\"", kH264Codec, kPspAvcBitrate, kPspAvcMaxrate, kPspAvcBufsize,
                     kPspAvcRate, kMpeg4AacCodec, p.audioBitrateArg, p.samplingRateArg, p.channelsArg, kGopNarrow,
                     p.sizeArg, kPspContainer});
 }
 
 std::string Ps3(const PieceSet& p, std::string_view rates)
 {
-    return Join(p, {kBitexactH264, rates, kMpeg4AacCodec, p.audioBitrateArg, p.samplingRateArg, p.channelsArg,
+    return JoinPieces(p, {kBitexactH264, rates, kMpeg4AacCodec, p.audioBitrateArg, p.samplingRateArg, p.channelsArg,
                     kGopWide, p.sizeArg});
 }
 
 std::string Phone(const PieceSet& p, std::string_view audioCodec, std::string_view container)
 {
-    return Join(p, {p.videoCodecArg, p.videoBitrateArg, p.frameRateArg, kPhoneBt, audioCodec, p.audioBitrateArg,
+    return JoinPieces(p, {p.videoCodecArg, p.videoBitrateArg, p.frameRateArg, kPhoneBt, audioCodec, p.audioBitrateArg,
                     p.samplingRateArg, p.channelsArg, p.sizeArg, container});
 }
 
@@ -87,19 +79,19 @@ std::string Audio(const PieceSet& p, std::string_view codec, std::initializer_li
 
 std::string Avi(const PieceSet& p)
 {
-    return Join(p, {p.videoCodecArg, p.videoBitrateArg, p.frameRateArg, p.audioCodecArg, p.audioBitrateArg,
+    return JoinPieces(p, {p.videoCodecArg, p.videoBitrateArg, p.frameRateArg, p.audioCodecArg, p.audioBitrateArg,
                     p.samplingRateArg, p.channelsArg, p.sizeArg});
 }
 
 std::string Mpeg(const PieceSet& p)
 {
-    return Join(p, {kMpeg1Codec, kMpegBitrate, kMpegRate, p.audioCodecArg, p.audioBitrateArg, p.samplingRateArg,
+    return JoinPieces(p, {kMpeg1Codec, kMpegBitrate, kMpegRate, p.audioCodecArg, p.audioBitrateArg, p.samplingRateArg,
                     p.channelsArg, p.sizeArg});
 }
 
 std::string Mov(const PieceSet& p)
 {
-    return Join(p, {kMovVideoCodec, p.videoBitrateArg, p.frameRateArg, kMovAudioCodec, p.audioBitrateArg,
+    return JoinPieces(p, {kMovVideoCodec, p.videoBitrateArg, p.frameRateArg, kMovAudioCodec, p.audioBitrateArg,
                     p.samplingRateArg, p.channelsArg, p.sizeArg, kQtContainer});
 }
 
@@ -162,4 +154,15 @@ std::string AssembleThumbnail(const PieceSet& p)
 {
     return p.encoderPrefix + p.inputArg + std::string(kThumbnailHead) + " " + p.sizeArg + std::string(kMute)
         + p.outputArg;
+}
+
+std::string JoinPieces(const PieceSet& pieces, std::initializer_list<std::string_view> middle,
+                       std::initializer_list<std::string_view> tail)
+{
+    std::string line = pieces.encoderPrefix + pieces.inputArg;
+    for (const auto part : {middle, tail}) {
+        for (std::string_view piece : part)
+            line += piece;
+    }
+    return line + pieces.outputArg;
 }

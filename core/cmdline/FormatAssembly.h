@@ -1,8 +1,10 @@
 #pragma once
 // The piece set one build fills, and how each output format (and the PSP
 // thumbnail run) concatenates it into the encoder's command line.
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The pieces of today's formats: no blank at their end, and an "Auto"
 // entry sends nothing, so the encoder chooses.
@@ -35,6 +37,10 @@ struct PieceSet {
     std::string title;           // the PSP title
     NewerPieces newer;
 };
+
+// A command line: the encoder prefix and the input, the pieces in order, then the output.
+std::string JoinPieces(const PieceSet& pieces, std::initializer_list<std::string_view> middle,
+                       std::initializer_list<std::string_view> tail = {});
 
 // The format's command line; nothing for a separator or an index outside the list.
 std::optional<std::string> AssembleFormat(int formatIndex, const PieceSet& pieces);

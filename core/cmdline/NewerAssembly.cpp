@@ -12,28 +12,18 @@ using namespace pieces;
 
 using Pieces = std::initializer_list<std::string_view>;
 
-std::string Join(const PieceSet& p, Pieces middle, Pieces tail = {})
-{
-    std::string line = p.encoderPrefix + p.inputArg;
-    for (Pieces part : {middle, tail}) {
-        for (std::string_view piece : part)
-            line += piece;
-    }
-    return line + p.outputArg;
-}
-
 // Picture and sound coded anew, then what the container adds.
 std::string Video(const PieceSet& p, Pieces tail)
 {
     const NewerPieces& n = p.newer;
-    return Join(p, {n.videoCodec, n.quality, n.preset, n.frameRate, n.audioCodec, p.audioBitrateArg, n.samplingRate,
+    return JoinPieces(p, {n.videoCodec, n.quality, n.preset, n.frameRate, n.audioCodec, p.audioBitrateArg, n.samplingRate,
                     p.channelsArg, n.size},
                 tail);
 }
 
 std::string Audio(const PieceSet& p, Pieces tail)
 {
-    return Join(p, {p.newer.audioCodec, p.audioBitrateArg, p.newer.samplingRate, p.channelsArg, kNoVideoShort}, tail);
+    return JoinPieces(p, {p.newer.audioCodec, p.audioBitrateArg, p.newer.samplingRate, p.channelsArg, kNoVideoShort}, tail);
 }
 
 } // namespace
@@ -46,11 +36,11 @@ std::optional<std::string> AssembleNewerFormat(int formatIndex, const PieceSet& 
     case formats::kWebm:
         return Video(p, {kChapters});
     case formats::kMp4Copy:
-        return Join(p, {kStreamCopy, p.muteArg, kFastStart, kChapters});
+        return JoinPieces(p, {kStreamCopy, p.muteArg, kFastStart, kChapters});
     case formats::kMkvCopy:
-        return Join(p, {kStreamCopy, p.muteArg, kChapters});
+        return JoinPieces(p, {kStreamCopy, p.muteArg, kChapters});
     case formats::kGif:
-        return Join(p, {p.newer.videoCodec, p.newer.frameRate, p.newer.size, kNoAudioShort});
+        return JoinPieces(p, {p.newer.videoCodec, p.newer.frameRate, p.newer.size, kNoAudioShort});
     case formats::kFlac:
     case formats::kOpus:
     case formats::kOgg:

@@ -9,11 +9,6 @@
 
 namespace {
 
-std::string Quoted(std::string_view head, const std::string& value)
-{
-    return std::string(head) + value + '"';
-}
-
 bool EndsWith(const std::string& text, std::string_view end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;

@@ -9,11 +9,6 @@ namespace {
 constexpr const char* kOriginalVideoSize = "Original Video Size";
 constexpr const char* kFallbackDimensions = "176x144";
 
-std::string Quoted(std::string_view head, const std::string& value)
-{
-    return std::string(head) + value + '"';
-}
-
 // Width and height texts around the first "x"; without one the whole text is the width.
 std::pair<std::string, std::string> SplitAtX(const std::string& size)
 {
