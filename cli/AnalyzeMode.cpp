@@ -7,18 +7,14 @@
 #include "core/AppPlaces.h"
 #include "core/profiles/FormatCatalogue.h"
 
-#include <filesystem>
 #include <ostream>
 
 int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     const std::string appDir = CurrentAppPlaces().encoderDir;
-    for (const std::string& required : RequiredFilePaths(appDir)) {
-        std::error_code error;
-        if (!std::filesystem::exists(required, error)) {
-            err << "vantorel-cli: a required file is missing: " << required << '\n';
-            return kExitFailure;
-        }
+    if (const auto missing = MissingRequiredFile(appDir)) {
+        err << "vantorel-cli: a required file is missing: " << *missing << '\n';
+        return kExitFailure;
     }
     // A separator row brings back the first format, as in the window.
     const int format = IsSeparatorRow(options.format) ? 0 : options.format;

@@ -29,12 +29,12 @@ std::string NotOffered(const char* optionName, int format)
         + FormatText(format) + "\"): the window shows it disabled";
 }
 
-// A relative directory means one below the current directory, as the shell reads it.
-std::string AbsoluteDirectory(const std::string& dir)
+// A relative path means one below the current directory, as the shell reads it.
+std::string AbsolutePath(const std::string& text)
 {
-    const std::filesystem::path path(dir);
+    const std::filesystem::path path(text);
     if (path.is_absolute())
-        return dir;
+        return text;
     return (std::filesystem::current_path() / path).lexically_normal().string();
 }
 
@@ -61,7 +61,7 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
         return resolved;
     }
     const std::string outputDir = options.outputDir
-        ? AbsoluteDirectory(*options.outputDir)
+        ? AbsolutePath(*options.outputDir)
         : QDir::homePath().toStdString() + texts::kDefaultOutputSubdir;
     resolved.choices = TakeChoices(state, VolumeFactorText(options.volumePosition), outputDir, options.overwrite, appDir);
     return resolved;
@@ -69,8 +69,5 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
 
 std::string FullPath(const std::string& file)
 {
-    const std::filesystem::path path(Trim(file));
-    if (path.is_absolute())
-        return path.string();
-    return (std::filesystem::current_path() / path).lexically_normal().string();
+    return AbsolutePath(Trim(file));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The check that the encoder and the libraries it was linked against are
 // there before files are measured or converted. It never ends the program.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,9 @@ class Messages;
 // The files tested, in order: AppDir's encoder, then the two FFmpeg libraries
 // whose paths the build recorded.
 std::vector<std::string> RequiredFilePaths(const std::string& appDir);
+
+// The first of the files that does not exist; nothing when all do.
+std::optional<std::string> MissingRequiredFile(const std::string& appDir);
 
 // True when every file exists; otherwise shows the missing-file message once
 // and returns false.
