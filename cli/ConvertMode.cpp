@@ -103,8 +103,8 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
     HeadlessHost host(RowsFor(options, resolved.choices), resolved.choices, messages);
     ProgressDisplay display(err, StyleFor(options), TerminalColumns());
     RunReporter reporter(host, display);
-    host.jobStarted = [&](int row) { reporter.jobStarted(row); };
-    host.jobFinished = [&](int row) { reporter.jobEnded(row); };
+    host.onJobStarted = [&](int row) { reporter.jobStarted(row); };
+    host.onJobEnded = [&](int row) { reporter.jobEnded(row); };
     host.changed = [&](int row) { reporter.changed(row); };
     host.setJobsAtOnce(options.jobsAtOnce.value_or(1));
     MediaOutputVerifier verifier;
@@ -119,8 +119,8 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
     run.start();
     loop.exec();
     host.changed = nullptr;
-    host.jobStarted = nullptr;
-    host.jobFinished = nullptr;
+    host.onJobStarted = nullptr;
+    host.onJobEnded = nullptr;
 
     bool allDone = true;
     for (const RowReport& report : reporter.finish()) {

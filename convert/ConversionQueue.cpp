@@ -162,6 +162,7 @@ JobSlot ConversionQueue::beginJob(int row, int index)
     shared_.isConverting = true;
     host_.lock();
     host_.scrollToRow(row);
+    host_.jobStarted(row);
     anyJobStarted_ = true;
     const JobSlot slot = slot_(index);
     slot.host->begin(row, display_ ? &*display_ : nullptr);

@@ -71,10 +71,12 @@ std::string HeadlessHost::frameCell(int row)
     return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[row].cell(FileColumn::Frames) : std::string();
 }
 
-void HeadlessHost::scrollToRow(int row)
+void HeadlessHost::scrollToRow(int /*row*/) {}
+
+void HeadlessHost::jobStarted(int row)
 {
-    if (jobStarted)
-        jobStarted(row);
+    if (onJobStarted)
+        onJobStarted(row);
 }
 
 void HeadlessHost::setProgressBar(int position)
@@ -160,8 +162,8 @@ int HeadlessHost::jobsAtOnce()
 
 void HeadlessHost::jobEnded(int row)
 {
-    if (jobFinished)
-        jobFinished(row);
+    if (onJobEnded)
+        onJobEnded(row);
 }
 
 void HeadlessHost::notify(int row)

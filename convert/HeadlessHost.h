@@ -20,10 +20,10 @@ public:
 
     // A row's cell or the progress bar changed (row -1 for the bar alone).
     std::function<void(int row)> changed;
-    // A job of this row reaches the encoder (the window scrolls it into view).
-    std::function<void(int row)> jobStarted;
+    // A job of this row reaches the encoder.
+    std::function<void(int row)> onJobStarted;
     // The job of this row is over.
-    std::function<void(int row)> jobFinished;
+    std::function<void(int row)> onJobEnded;
 
     // How many files are converted at the same time: 1 unless set.
     void setJobsAtOnce(int jobs);
@@ -55,6 +55,7 @@ public:
     void resetMuteAudio() override;
     void setOutputPath(int row, const std::string& path) override;
     int jobsAtOnce() override;
+    void jobStarted(int row) override;
     void jobEnded(int row) override;
 
 private:

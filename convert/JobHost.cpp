@@ -61,3 +61,4 @@ ConversionChoices JobHost::choices() { return host_.choices(); }
 void JobHost::resetMuteAudio() { host_.resetMuteAudio(); }
 void JobHost::setOutputPath(int row, const std::string& path) { host_.setOutputPath(row, path); }
 int JobHost::jobsAtOnce() { return host_.jobsAtOnce(); }
+void JobHost::jobStarted(int row) { host_.jobStarted(row); }

@@ -35,6 +35,7 @@ public:
     void resetMuteAudio() override;
     void setOutputPath(int row, const std::string& path) override;
     int jobsAtOnce() override;
+    void jobStarted(int row) override;
     void jobEnded(int row) override;
 
 private:

@@ -61,6 +61,8 @@ public:
     // How many files the batch converts at the same time (1 to 8, or
     // kAutoJobs), read as the batch starts.
     virtual int jobsAtOnce() { return 1; }
+    // A job of the row reaches the encoder.
+    virtual void jobStarted(int /*row*/) {}
     // The job of the row is over, its outcome written; jobs that run at the
     // same time may end in any order.
     virtual void jobEnded(int /*row*/) {}

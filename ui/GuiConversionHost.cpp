@@ -79,8 +79,12 @@ std::string GuiConversionHost::frameCell(int row)
 
 void GuiConversionHost::scrollToRow(int row)
 {
+    OnThreadOf(&window_, [&] { ScrollRowIntoView(*window_.fileList, row); });
+}
+
+void GuiConversionHost::jobStarted(int row)
+{
     OnThreadOf(&window_, [&] {
-        ScrollRowIntoView(*window_.fileList, row);
         if (batchStatus_ != nullptr)
             batchStatus_->jobStarted(row);
     });

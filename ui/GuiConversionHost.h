@@ -27,6 +27,7 @@ public:
     void logRun(const RunRecord& record) override;
     std::string frameCell(int row) override;
     void scrollToRow(int row) override;
+    void jobStarted(int row) override;
     void setProgressBar(int position) override;
     void resetProgressBarSoon() override;
     void setStatusPanel(const std::string& text) override;
