@@ -4,7 +4,6 @@
 
 #include "core/SharedState.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -65,15 +64,8 @@ void AnalysisProgressDialog::cancelAnalysis()
 
 void AnalysisProgressDialog::reject()
 {
-    // Escape closes a dialog without a close event; it is refused the same way.
+    // Escape and the close button both end here: QDialog's close event
+    // rejects, and keeps the dialog open when this refuses.
     if (!state_.analysisBusy)
         QDialog::reject();
-}
-
-void AnalysisProgressDialog::closeEvent(QCloseEvent* event)
-{
-    if (state_.analysisBusy)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
 }

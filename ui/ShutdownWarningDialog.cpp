@@ -2,7 +2,6 @@
 
 #include "core/Texts.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -43,16 +42,10 @@ bool ShutdownWarningDialog::closeAllowed() const
     return shutdownPending_ == nullptr || !*shutdownPending_;
 }
 
-void ShutdownWarningDialog::closeEvent(QCloseEvent* event)
-{
-    if (closeAllowed())
-        event->accept();
-    else
-        event->ignore();
-}
-
 void ShutdownWarningDialog::reject()
 {
+    // Escape and the close button both end here: QDialog's close event
+    // rejects, and keeps the dialog open when this refuses.
     if (closeAllowed())
         QDialog::reject();
 }
