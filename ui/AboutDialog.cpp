@@ -60,7 +60,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     QFont bold = okButton->font();
     bold.setBold(true);
     okButton->setFont(bold);
-    connect(okButton, &QPushButton::clicked, this, &AboutDialog::closeBox);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QLabel* AboutDialog::makeLink(const char* name, const QString& caption, int top)
@@ -77,11 +77,6 @@ QLabel* AboutDialog::makeLink(const char* name, const QString& caption, int top)
     link->setCursor(Qt::PointingHandCursor);
     link->installEventFilter(this);
     return link;
-}
-
-void AboutDialog::closeBox()
-{
-    accept();
 }
 
 void AboutDialog::openWebsite()
