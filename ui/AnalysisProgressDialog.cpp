@@ -1,6 +1,7 @@
 #include "ui/AnalysisProgressDialog.h"
 
 #include "core/Texts.h"
+#include "ui/Fonts.h"
 
 #include "core/SharedState.h"
 
@@ -35,9 +36,7 @@ AnalysisProgressDialog::AnalysisProgressDialog(SharedState& state, QWidget* pare
     fileNameLabel->setFrameShape(QFrame::Panel);
     fileNameLabel->setFrameShadow(QFrame::Sunken);
     fileNameLabel->setAlignment(Qt::AlignCenter);
-    QFont panelFont = fileNameLabel->font();
-    panelFont.setBold(true);
-    fileNameLabel->setFont(panelFont);
+    SetBold(*fileNameLabel);
     fileNameLabel->setGeometry(16, 44, 243, 41);
 
     cancelButton = new QPushButton(texts::kCancel, this);

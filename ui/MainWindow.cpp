@@ -3,6 +3,7 @@
 #include "core/Texts.h"
 #include "core/SharedState.h"
 #include "core/profiles/FormatCatalogue.h"
+#include "ui/Fonts.h"
 #include "ui/FormatComboBox.h"
 #include "ui/ProfileView.h"
 #include "ui/StatusBarPanels.h"
@@ -56,11 +57,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, b
 {
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
+    if (bold)
+        SetBold(*label);
     return label;
 }
 

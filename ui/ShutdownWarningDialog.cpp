@@ -1,6 +1,7 @@
 #include "ui/ShutdownWarningDialog.h"
 
 #include "core/Texts.h"
+#include "ui/Fonts.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -11,9 +12,7 @@ QLabel* MakeBoldLabel(QWidget* parent, const char* name, const QString& text, co
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    SetBold(*label);
     label->adjustSize();
     label->move(at);
     return label;
