@@ -3,6 +3,7 @@
 #include "core/Version.h"
 #include "core/Texts.h"
 #include "ui/DesktopUrlOpener.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -41,9 +42,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     titleLabel = new QLabel(texts::kApplicationTitle, this);
     titleLabel->setObjectName("Label1");
     titleLabel->setGeometry(60, 20, 290, 17);
-    QFont title = titleLabel->font();
-    title.setBold(true);
-    titleLabel->setFont(title);
+    SetBold(*titleLabel);
 
     versionLabel = new QLabel(texts::kVersionPrefix + QString(kVersion), this);
     versionLabel->setObjectName("VersionLabel");
@@ -57,10 +56,8 @@ AboutDialog::AboutDialog(QWidget* parent)
     okButton = new QPushButton(texts::kAboutOk, this);
     okButton->setObjectName("SpeedButton1");
     okButton->setGeometry(137, 168, 85, 30);
-    QFont bold = okButton->font();
-    bold.setBold(true);
-    okButton->setFont(bold);
-    connect(okButton, &QPushButton::clicked, this, &AboutDialog::closeBox);
+    SetBold(*okButton);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QLabel* AboutDialog::makeLink(const char* name, const QString& caption, int top)
@@ -77,11 +74,6 @@ QLabel* AboutDialog::makeLink(const char* name, const QString& caption, int top)
     link->setCursor(Qt::PointingHandCursor);
     link->installEventFilter(this);
     return link;
-}
-
-void AboutDialog::closeBox()
-{
-    accept();
 }
 
 void AboutDialog::openWebsite()

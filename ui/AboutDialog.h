@@ -25,14 +25,12 @@ public:
     QFrame* innerPanel = nullptr;
     QPushButton* okButton = nullptr;
 
-    void closeBox();
-    void openWebsite();
-    void mailSupport();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void openWebsite();
+    void mailSupport();
     QLabel* makeLink(const char* name, const QString& caption, int top);
 
     UrlOpener* opener_;

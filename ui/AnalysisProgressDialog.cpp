@@ -1,10 +1,10 @@
 #include "ui/AnalysisProgressDialog.h"
 
 #include "core/Texts.h"
+#include "ui/Fonts.h"
 
 #include "core/SharedState.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -36,9 +36,7 @@ AnalysisProgressDialog::AnalysisProgressDialog(SharedState& state, QWidget* pare
     fileNameLabel->setFrameShape(QFrame::Panel);
     fileNameLabel->setFrameShadow(QFrame::Sunken);
     fileNameLabel->setAlignment(Qt::AlignCenter);
-    QFont panelFont = fileNameLabel->font();
-    panelFont.setBold(true);
-    fileNameLabel->setFont(panelFont);
+    SetBold(*fileNameLabel);
     fileNameLabel->setGeometry(16, 44, 243, 41);
 
     cancelButton = new QPushButton(texts::kCancel, this);
@@ -65,15 +63,8 @@ void AnalysisProgressDialog::cancelAnalysis()
 
 void AnalysisProgressDialog::reject()
 {
-    // Escape closes a dialog without a close event; it is refused the same way.
+    // Escape and the close button both end here: QDialog's close event
+    // rejects, and keeps the dialog open when this refuses.
     if (!state_.analysisBusy)
         QDialog::reject();
-}
-
-void AnalysisProgressDialog::closeEvent(QCloseEvent* event)
-{
-    if (state_.analysisBusy)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
 }

@@ -24,9 +24,6 @@ public:
 public slots:
     void reject() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void cancelAnalysis();
 

@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSlider>
 #include <QToolButton>
 
 BusyLock::BusyLock(MainWindow& window, AdditionalOptionsDialog& options)
@@ -16,22 +15,18 @@ BusyLock::BusyLock(MainWindow& window, AdditionalOptionsDialog& options)
 {
 }
 
-void BusyLock::lock() { setEnabled(false); }
+void BusyLock::lock() { setLocked(true); }
 
-void BusyLock::unlock()
-{
-    setEnabled(true);
-    // The lists a format does not offer stay disabled.
-    window_.profileView->ShowEnabledStates();
-}
+void BusyLock::unlock() { setLocked(false); }
 
-void BusyLock::setEnabled(bool enabled)
+void BusyLock::setLocked(bool locked)
 {
-    const QList<QWidget*> widgets{
-        window_.formatCombo, window_.videoSizeCombo, window_.videoBitrateCombo, window_.frameRateCombo,
-        window_.audioBitrateCombo, window_.channelsCombo, window_.muteAudioCombo, options_.overwriteCheck,
-        options_.shutdownCheck, options_.jobsCombo, window_.videoCodecCombo, window_.letterBoxCombo, window_.samplingRateCombo,
-        window_.audioCodecCombo, window_.clearAllButton, window_.removeButton, window_.volumeSlider};
+    // The option lists and the slider are the profile view's: unlocked, the
+    // ones a format does not offer stay disabled.
+    window_.profileView->setLocked(locked);
+    const bool enabled = !locked;
+    const QList<QWidget*> widgets{window_.formatCombo, options_.overwriteCheck, options_.shutdownCheck,
+                                  options_.jobsCombo, window_.clearAllButton, window_.removeButton};
     for (auto* widget : widgets)
         widget->setEnabled(enabled);
     const QList<QAction*> actions{window_.addFilesAction, window_.convertAction, window_.exitAction, window_.helpAction,

@@ -13,7 +13,7 @@ public:
     void unlock();
 
 private:
-    void setEnabled(bool enabled);
+    void setLocked(bool locked);
 
     MainWindow& window_;
     AdditionalOptionsDialog& options_;

@@ -1,9 +1,5 @@
 #include "ui/FileListRows.h"
 
-#include "ui/MainWindow.h"
-#include "media/MeasureFile.h"
-
-#include <QComboBox>
 #include <QTableWidget>
 
 namespace {
@@ -13,12 +9,6 @@ namespace {
 constexpr int kDisplayAspectRole = Qt::UserRole;
 
 } // namespace
-
-void AddFileRow(MainWindow& form, const std::string& path, const std::string& size, const std::string& frameRate,
-                const std::string& duration)
-{
-    AppendFileRow(*form.fileList, MakeFileRow(path, size, frameRate, duration, form.formatCombo->currentIndex()));
-}
 
 void AppendFileRow(QTableWidget& list, const FileRow& row)
 {

@@ -6,12 +6,6 @@
 #include <string>
 
 class QTableWidget;
-class MainWindow;
-
-// Appends a row with the tag of the output format selected now. The texts
-// are stored unchanged.
-void AddFileRow(MainWindow& form, const std::string& path, const std::string& size, const std::string& frameRate,
-                const std::string& duration);
 
 // Appends the row as given, ticked when the row says so.
 void AppendFileRow(QTableWidget& list, const FileRow& row);

@@ -3,6 +3,7 @@
 #include "core/Texts.h"
 #include "core/SharedState.h"
 #include "core/profiles/FormatCatalogue.h"
+#include "ui/Fonts.h"
 #include "ui/FormatComboBox.h"
 #include "ui/ProfileView.h"
 #include "ui/StatusBarPanels.h"
@@ -56,11 +57,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, b
 {
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
+    if (bold)
+        SetBold(*label);
     return label;
 }
 
@@ -162,12 +160,13 @@ void MainWindow::buildFormatRow(QWidget* client)
     labelledFields_.push_back({formatLabel, formatCombo, formatLabel->geometry(), formatCombo->geometry()});
     outputDirLabel = MakeLabel(client, texts::kOutputDirectoryLabel, QRect(416, 286, 116, 17), true);
     outputDirLabel->setObjectName("Label1");
-    outputDirLabel->installEventFilter(this);
     outputDirEdit = new QLineEdit(client);
     outputDirEdit->setObjectName("Edit1");
     outputDirEdit->setGeometry(525, 282, 181, 24);
     outputDirEdit->setReadOnly(true);
     outputDirEdit->setEnabled(false);
+    // The disabled field shows no hint of its own; its label names the whole folder.
+    connect(outputDirEdit, &QLineEdit::textChanged, outputDirLabel, &QWidget::setToolTip);
     labelledFields_.push_back({outputDirLabel, outputDirEdit, outputDirLabel->geometry(), outputDirEdit->geometry()});
     browseFolderButton = new QToolButton(client);
     browseFolderButton->setObjectName("ButtonBrowseForFolder");
@@ -356,15 +355,8 @@ bool MainWindow::showPathTip(QHelpEvent* help)
     return true;
 }
 
-void MainWindow::showOutputDirHint()
-{
-    outputDirLabel->setToolTip(outputDirEdit->text());
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == outputDirLabel && event->type() == QEvent::Enter)
-        showOutputDirHint();
     if (watched == fileList->viewport() && event->type() == QEvent::ToolTip && showPathTip(static_cast<QHelpEvent*>(event)))
         return true;
     return QMainWindow::eventFilter(watched, event);

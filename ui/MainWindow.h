@@ -99,7 +99,6 @@ private:
     void buildShortcuts();
     void createControls();
     void fitLabels();
-    void showOutputDirHint();
     // The full path of a file-list row whose caption cell has no tip of its own.
     bool showPathTip(QHelpEvent* help);
     QComboBox* makeGroupCombo(QGroupBox* group, const char* name, const QString& label, int row, int labelWidth,

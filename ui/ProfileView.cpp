@@ -63,11 +63,11 @@ const ProfileState& ProfileView::State()
     return model_;
 }
 
-void ProfileView::ShowEnabledStates()
+void ProfileView::setLocked(bool locked)
 {
     for (const auto& [combo, list] : combos_)
-        combo->setEnabled((model_.lists.*list).enabled);
-    window_.volumeSlider->setEnabled(model_.volumeEnabled);
+        combo->setEnabled(!locked && (model_.lists.*list).enabled);
+    window_.volumeSlider->setEnabled(!locked && model_.volumeEnabled);
 }
 
 void ProfileView::ResetMuteAudio()
@@ -116,7 +116,7 @@ void ProfileView::Mirror()
         combo->addItems(ToQStringList(model.entries));
         combo->setCurrentIndex(model.selected);
     }
-    ShowEnabledStates();
+    setLocked(false);
     const QSignalBlocker blocker(window_.formatCombo);
     window_.formatCombo->setCurrentIndex(model_.formatIndex);
 }

@@ -39,9 +39,10 @@ public:
     // VolumeFactor: the slider's factor as text, "50" at the start.
     const std::string& VolumeFactor() const { return volumeFactor_; }
 
-    // Enables each option combo box and the volume slider as the format in
-    // force offers it; the busy lock calls it when it gives the controls back.
-    void ShowEnabledStates();
+    // Locked: disables every option combo box and the volume slider.
+    // Unlocked: enables each as the format in force offers it. The busy lock
+    // calls it on both sides.
+    void setLocked(bool locked);
 
     // Selects "False" in muteAudioCombo, as the command line asks for an
     // audio-only output with mute on.

@@ -49,7 +49,6 @@ ShellBinder::ShellBinder(Application& app)
     if (settingsLoad_ == SettingsLoad::Loaded || settingsLoad_ == SettingsLoad::FormatReset)
         applySettings(values);
     loadedSettings_ = windowSettings();
-    form.statusPanels->setPowerOffArmed(app.optionsDialog->shutdownCheck->isChecked());
 }
 
 SettingsValues ShellBinder::windowSettings() const

@@ -1,8 +1,8 @@
 #include "ui/ShutdownWarningDialog.h"
 
 #include "core/Texts.h"
+#include "ui/Fonts.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -12,9 +12,7 @@ QLabel* MakeBoldLabel(QWidget* parent, const char* name, const QString& text, co
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    SetBold(*label);
     label->adjustSize();
     label->move(at);
     return label;
@@ -43,16 +41,10 @@ bool ShutdownWarningDialog::closeAllowed() const
     return shutdownPending_ == nullptr || !*shutdownPending_;
 }
 
-void ShutdownWarningDialog::closeEvent(QCloseEvent* event)
-{
-    if (closeAllowed())
-        event->accept();
-    else
-        event->ignore();
-}
-
 void ShutdownWarningDialog::reject()
 {
+    // Escape and the close button both end here: QDialog's close event
+    // rejects, and keeps the dialog open when this refuses.
     if (closeAllowed())
         QDialog::reject();
 }

@@ -21,7 +21,6 @@ public:
     void watchShutdownPending(const std::atomic<bool>& pending) { shutdownPending_ = &pending; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:

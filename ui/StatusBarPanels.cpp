@@ -81,11 +81,6 @@ void StatusBarPanels::setBatchRunning(bool running)
     refreshSecondPanel();
 }
 
-bool StatusBarPanels::powerOffShown() const
-{
-    return armed_;
-}
-
 QWidget* StatusBarPanels::panel(int index) const
 {
     return panels_[index];

@@ -21,7 +21,6 @@ public:
 
     void setPowerOffArmed(bool armed);
     void setBatchRunning(bool running);
-    bool powerOffShown() const;
 
     QWidget* panel(int index) const;
 

@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/FileListRows.h"
+#include "media/MeasureFile.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 
@@ -12,6 +13,13 @@ namespace {
 
 class FileListRows : public ::testing::Test {
 protected:
+    // A measured file's row as the window adds it: tagged with the format selected now.
+    void AddFileRow(MainWindow& window, const std::string& path, const std::string& size, const std::string& frameRate,
+                    const std::string& duration)
+    {
+        AppendFileRow(*window.fileList,
+                      MakeFileRow(path, size, frameRate, duration, window.formatCombo->currentIndex()));
+    }
     QString cell(int row, int column) const { return form.fileList->item(row, column)->text(); }
     bool ticked(int row) const { return form.fileList->item(row, 0)->checkState() == Qt::Checked; }
 
