@@ -3,7 +3,6 @@
 #include "encoder/Fault.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -107,7 +106,7 @@ void OutputMedia::keepChapters(const AVFormatContext* input, double fromSeconds)
 {
     for (unsigned i = 0; i < input->nb_chapters; ++i) {
         const AVChapter& source = *input->chapters[i];
-        const int64_t offset = av_rescale_q(std::llround(fromSeconds * AV_TIME_BASE), AV_TIME_BASE_Q, source.time_base);
+        const int64_t offset = InTimeBase(fromSeconds, source.time_base);
         if (source.end - offset <= 0)
             continue;
         std::unique_ptr<AVChapter, decltype(&av_free)> chapter(static_cast<AVChapter*>(av_mallocz(sizeof(AVChapter))),

@@ -9,7 +9,7 @@ bool StartOutput(const EncodeRequest& request, InputMedia& input, int video, int
     if (const std::vector<int> subtitles = input.subtitleStreams(); !subtitles.empty())
         console.print(SubtitlesLeftOutLine(subtitles));
     if (request.keepChapters)
-        output.keepChapters(input.context(), input.start() + request.startSeconds.value_or(0));
+        output.keepChapters(input.context(), TimelineStart(input, request));
 
     output.open(input.context()->metadata);
     console.print(OutputBlock(output.summary()));

@@ -75,7 +75,7 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
             CheckCopyable(input.context()->streams[stream], muxer);
 
     OutputMedia output(request, muxer);
-    const double timelineStart = input.start() + request.startSeconds.value_or(0);
+    const double timelineStart = TimelineStart(input, request);
     std::optional<StreamCopyRoute> pictures;
     std::optional<StreamCopyRoute> sound;
     if (video >= 0)

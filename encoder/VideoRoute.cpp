@@ -40,7 +40,7 @@ VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stre
       filter_(FilterTarget(encoding_)),
       keeper_(encoding_.frameRate),
       outputStream_(output.addStream(*encoding_.encoder, encoding_.frameRate)),
-      timelineStart_(input.start() + request.startSeconds.value_or(0)),
+      timelineStart_(TimelineStart(input, request)),
       limit_(request.maxVideoFrames.value_or(-1)),
       skipped_(NewFrame()),
       last_(NewFrame()),
