@@ -67,11 +67,17 @@ int OutputMedia::registered(AVStream* stream, AVRational frameRate)
     return stream->index;
 }
 
-int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
+AVStream* OutputMedia::newStream()
 {
     AVStream* stream = avformat_new_stream(context_.get(), nullptr);
     if (!stream)
         throw std::bad_alloc();
+    return stream;
+}
+
+int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
+{
+    AVStream* stream = newStream();
     encoder.describe(stream->codecpar);
     stream->time_base = encoder.timeBase();
     return registered(stream, frameRate);
@@ -79,9 +85,7 @@ int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
 
 int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
 {
-    AVStream* stream = avformat_new_stream(context_.get(), nullptr);
-    if (!stream)
-        throw std::bad_alloc();
+    AVStream* stream = newStream();
     Check(avcodec_parameters_copy(stream->codecpar, source->codecpar),
           "cannot describe the copy of stream #0." + std::to_string(source->index));
     // The input container's tag may mean something else in this one; the

@@ -19,7 +19,6 @@ void CheckCopyable(const AVStream* stream, const AVOutputFormat* muxer)
 StreamCopyRoute::StreamCopyRoute(InputMedia& input, int stream, OutputMedia& output, double timelineStart,
                                  int64_t maxPackets)
     : output_(output),
-      inputStream_(stream),
       timeBase_(input.context()->streams[stream]->time_base),
       outputStream_(output.addCopiedStream(
           input.context()->streams[stream],
