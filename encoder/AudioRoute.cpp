@@ -2,8 +2,6 @@
 
 #include "encoder/Fault.h"
 
-#include <cmath>
-
 namespace ridod2e {
 namespace {
 
@@ -32,8 +30,7 @@ AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stre
       encoding_(OpenAudioEncoder(request, input.context()->streams[stream], muxer)),
       filter_(FilterTarget(encoding_, request)),
       outputStream_(output.addStream(*encoding_.encoder, {0, 1})),
-      timelineStart_(av_rescale_q(std::llround((input.start() + request.startSeconds.value_or(0)) * AV_TIME_BASE),
-                                  AV_TIME_BASE_Q, decoder_.timeBase())),
+      timelineStart_(InTimeBase(TimelineStart(input, request), decoder_.timeBase())),
       longestGap_(av_rescale_q(10, {1, 1}, decoder_.timeBase())),
       longestStepBack_(av_rescale_q(1, {1, 1}, decoder_.timeBase())),
       packet_(NewPacket())

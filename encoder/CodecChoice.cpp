@@ -91,4 +91,9 @@ bool IsAudioOnlyContainer(const AVOutputFormat* muxer, const std::string& output
         || audioExtensions.count(Extension(outputPath));
 }
 
+bool KeepsVideo(const EncodeRequest& request, const AVOutputFormat* muxer)
+{
+    return !request.noVideo && !IsAudioOnlyContainer(muxer, request.output);
+}
+
 } // namespace ridod2e

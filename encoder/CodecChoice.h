@@ -1,6 +1,8 @@
 #pragma once
 // The names the command line uses for codecs and containers, and what the
 // libraries make of them.
+#include "encoder/EncodeRequest.h"
+
 #include <string>
 
 extern "C" {
@@ -31,5 +33,8 @@ const AVInputFormat* ChooseDemuxer(const std::string& formatName);
 
 // Audio files hold no picture, whether or not -vn was given.
 bool IsAudioOnlyContainer(const AVOutputFormat* muxer, const std::string& outputPath);
+
+// The output may take a picture: no -vn, and not an audio file.
+bool KeepsVideo(const EncodeRequest& request, const AVOutputFormat* muxer);
 
 } // namespace ridod2e

@@ -23,16 +23,10 @@ std::string LibraryReason(int code)
     return text;
 }
 
-void Check(int code, const std::string& step)
+void Check(int code, std::string_view step)
 {
     if (code < 0)
-        Fail(step + " (" + LibraryReason(code) + ")");
-}
-
-void Check(int code, const char* step)
-{
-    if (code < 0)
-        Fail(step + (" (" + LibraryReason(code) + ")"));
+        Fail(std::string(step) + " (" + LibraryReason(code) + ")");
 }
 
 } // namespace ridod2e

@@ -3,6 +3,7 @@
 // watches for, the reason tells the user what went wrong.
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace ridod2e {
@@ -30,8 +31,7 @@ private:
 std::string LibraryReason(int code);
 
 // Fails with "<step> (<library reason>)" when code is negative.
-void Check(int code, const std::string& step);
-void Check(int code, const char* step);
+void Check(int code, std::string_view step);
 
 // The same for checks made on every frame or packet: the step's text is
 // only built when the check fails.

@@ -199,4 +199,9 @@ void InputMedia::rewind()
     keepOnly(keptVideo_, keptAudio_);
 }
 
+double TimelineStart(const InputMedia& input, const EncodeRequest& request)
+{
+    return input.start() + request.startSeconds.value_or(0);
+}
+
 } // namespace ridod2e

@@ -61,4 +61,7 @@ private:
     int keptAudio_ = -1;
 };
 
+// The input's second that becomes the output's zero: its start, then -ss.
+double TimelineStart(const InputMedia& input, const EncodeRequest& request);
+
 } // namespace ridod2e

@@ -1,5 +1,6 @@
 #include "encoder/Libav.h"
 
+#include <cmath>
 #include <new>
 
 namespace ridod2e {
@@ -18,6 +19,11 @@ PacketPtr NewPacket()
     if (!packet)
         throw std::bad_alloc();
     return packet;
+}
+
+int64_t InTimeBase(double seconds, AVRational timeBase)
+{
+    return av_rescale_q(std::llround(seconds * AV_TIME_BASE), AV_TIME_BASE_Q, timeBase);
 }
 
 } // namespace ridod2e

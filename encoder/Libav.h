@@ -63,4 +63,8 @@ private:
 FramePtr NewFrame();
 PacketPtr NewPacket();
 
+// Seconds as a timestamp in the time base, rounded to the libraries'
+// microseconds first.
+int64_t InTimeBase(double seconds, AVRational timeBase);
+
 } // namespace ridod2e

@@ -3,7 +3,6 @@
 #include "encoder/Fault.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -68,11 +67,17 @@ int OutputMedia::registered(AVStream* stream, AVRational frameRate)
     return stream->index;
 }
 
-int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
+AVStream* OutputMedia::newStream()
 {
     AVStream* stream = avformat_new_stream(context_.get(), nullptr);
     if (!stream)
         throw std::bad_alloc();
+    return stream;
+}
+
+int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
+{
+    AVStream* stream = newStream();
     encoder.describe(stream->codecpar);
     stream->time_base = encoder.timeBase();
     return registered(stream, frameRate);
@@ -80,9 +85,7 @@ int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
 
 int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
 {
-    AVStream* stream = avformat_new_stream(context_.get(), nullptr);
-    if (!stream)
-        throw std::bad_alloc();
+    AVStream* stream = newStream();
     Check(avcodec_parameters_copy(stream->codecpar, source->codecpar),
           "cannot describe the copy of stream #0." + std::to_string(source->index));
     // The input container's tag may mean something else in this one; the
@@ -107,7 +110,7 @@ void OutputMedia::keepChapters(const AVFormatContext* input, double fromSeconds)
 {
     for (unsigned i = 0; i < input->nb_chapters; ++i) {
         const AVChapter& source = *input->chapters[i];
-        const int64_t offset = av_rescale_q(std::llround(fromSeconds * AV_TIME_BASE), AV_TIME_BASE_Q, source.time_base);
+        const int64_t offset = InTimeBase(fromSeconds, source.time_base);
         if (source.end - offset <= 0)
             continue;
         std::unique_ptr<AVChapter, decltype(&av_free)> chapter(static_cast<AVChapter*>(av_mallocz(sizeof(AVChapter))),

@@ -52,6 +52,8 @@ public:
 
 private:
     void setTags(const AVDictionary* inputTags);
+    // An empty stream of the file, for the caller to describe.
+    AVStream* newStream();
     // Records the new stream's frame rate; returns its index.
     int registered(AVStream* stream, AVRational frameRate);
 

@@ -4,6 +4,7 @@
 #include "encoder/Fault.h"
 #include "encoder/OutputMedia.h"
 #include "encoder/ProgressReporter.h"
+#include "encoder/StartOutput.h"
 #include "encoder/StopSignals.h"
 #include "encoder/StreamCopyRoute.h"
 
@@ -16,8 +17,7 @@ namespace {
 
 int CopiedVideo(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer)
 {
-    const bool taken = !request.noVideo && !IsAudioOnlyContainer(muxer, request.output);
-    return taken ? input.videoStream() : -1;
+    return KeepsVideo(request, muxer) ? input.videoStream() : -1;
 }
 
 int CopiedAudio(const EncodeRequest& request, const InputMedia& input)
@@ -75,23 +75,14 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
             CheckCopyable(input.context()->streams[stream], muxer);
 
     OutputMedia output(request, muxer);
-    const double timelineStart = input.start() + request.startSeconds.value_or(0);
+    const double timelineStart = TimelineStart(input, request);
     std::optional<StreamCopyRoute> pictures;
     std::optional<StreamCopyRoute> sound;
     if (video >= 0)
         pictures.emplace(input, video, output, timelineStart, request.maxVideoFrames.value_or(-1));
     if (audio >= 0)
         sound.emplace(input, audio, output, timelineStart, -1);
-    input.keepOnly(video, audio);
-    if (const std::vector<int> subtitles = input.subtitleStreams(); !subtitles.empty())
-        console.print(SubtitlesLeftOutLine(subtitles));
-    if (request.keepChapters)
-        output.keepChapters(input.context(), timelineStart);
-
-    output.open(input.context()->metadata);
-    console.print(OutputBlock(output.summary()));
-    if (request.startSeconds && *request.startSeconds > 0)
-        input.seek(*request.startSeconds);
+    StartOutput(request, input, video, audio, output, console);
 
     ProgressReporter reporter(console, pictures.has_value());
     const auto frames = [&] { return pictures ? pictures->packets() : 0; };

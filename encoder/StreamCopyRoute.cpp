@@ -4,7 +4,6 @@
 #include "encoder/VideoEncoderSetup.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace ridod2e {
 
@@ -20,14 +19,13 @@ void CheckCopyable(const AVStream* stream, const AVOutputFormat* muxer)
 StreamCopyRoute::StreamCopyRoute(InputMedia& input, int stream, OutputMedia& output, double timelineStart,
                                  int64_t maxPackets)
     : output_(output),
-      inputStream_(stream),
       timeBase_(input.context()->streams[stream]->time_base),
       outputStream_(output.addCopiedStream(
           input.context()->streams[stream],
           input.context()->streams[stream]->codecpar->codec_type == AVMEDIA_TYPE_VIDEO
               ? InputFrameRate(input.context(), input.context()->streams[stream])
               : AVRational {0, 1})),
-      shift_(av_rescale_q(std::llround(timelineStart * AV_TIME_BASE), AV_TIME_BASE_Q, timeBase_)),
+      shift_(InTimeBase(timelineStart, timeBase_)),
       limit_(maxPackets)
 {
 }

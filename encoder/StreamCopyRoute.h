@@ -17,7 +17,6 @@ public:
     // becomes the output's zero; maxPackets: -1 for no limit.
     StreamCopyRoute(InputMedia& input, int stream, OutputMedia& output, double timelineStart, int64_t maxPackets);
 
-    int inputStream() const { return inputStream_; }
     // Writes the packet; its fields are changed on the way.
     void process(AVPacket* packet);
 
@@ -26,7 +25,6 @@ public:
 
 private:
     OutputMedia& output_;
-    int inputStream_;
     AVRational timeBase_;
     int outputStream_;
     int64_t shift_;

@@ -6,6 +6,7 @@
 #include "encoder/OutputMedia.h"
 #include "encoder/ProgressReporter.h"
 #include "encoder/SilentTrack.h"
+#include "encoder/StartOutput.h"
 #include "encoder/StopSignals.h"
 #include "encoder/VideoRoute.h"
 
@@ -19,7 +20,7 @@ constexpr std::chrono::milliseconds WhileDraining(100);
 
 bool TakesVideo(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer)
 {
-    return !request.noVideo && !IsAudioOnlyContainer(muxer, request.output) && input.videoStream() >= 0
+    return KeepsVideo(request, muxer) && input.videoStream() >= 0
         && request.maxVideoFrames.value_or(1) > 0;
 }
 
@@ -77,17 +78,8 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
     std::unique_ptr<SilentTrack> silence;
     if (video && !audio && NeedsSoundTrack(muxer))
         silence = std::make_unique<SilentTrack>(request, muxer, output);
-    input.keepOnly(video ? video->inputStream() : -1, audio ? audio->inputStream() : -1);
-    if (const std::vector<int> subtitles = input.subtitleStreams(); !subtitles.empty())
-        console.print(SubtitlesLeftOutLine(subtitles));
-    if (request.keepChapters)
-        output.keepChapters(input.context(), input.start() + request.startSeconds.value_or(0));
-
-    output.open(input.context()->metadata);
-    console.print(OutputBlock(output.summary()));
-    const bool seeks = request.startSeconds && *request.startSeconds > 0;
-    if (seeks)
-        input.seek(*request.startSeconds);
+    const bool seeks = StartOutput(request, input, video ? video->inputStream() : -1,
+                                   audio ? audio->inputStream() : -1, output, console);
 
     PacketPtr packet = NewPacket();
     const auto readToTheEnd = [&] {

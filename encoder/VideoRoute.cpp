@@ -28,6 +28,20 @@ double QualityOf(const AVPacket& packet)
     return static_cast<double>(static_cast<int32_t>(AV_RL32(stats))) / FF_QP2LAMBDA;
 }
 
+// The slot now holds a reference to the picture, or nothing when that
+// reference cannot be made.
+void Keep(AVFrame* slot, const AVFrame* picture)
+{
+    av_frame_unref(slot);
+    if (av_frame_ref(slot, picture) < 0)
+        av_frame_unref(slot);
+}
+
+bool Holds(const AVFrame* slot)
+{
+    return slot->buf[0] != nullptr;
+}
+
 } // namespace
 
 VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
@@ -40,7 +54,7 @@ VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stre
       filter_(FilterTarget(encoding_)),
       keeper_(encoding_.frameRate),
       outputStream_(output.addStream(*encoding_.encoder, encoding_.frameRate)),
-      timelineStart_(input.start() + request.startSeconds.value_or(0)),
+      timelineStart_(TimelineStart(input, request)),
       limit_(request.maxVideoFrames.value_or(-1)),
       skipped_(NewFrame()),
       last_(NewFrame()),
@@ -70,7 +84,7 @@ bool VideoRoute::drain()
         filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* picture) { onFiltered(picture); });
         drained_ = true;
     }
-    return handedOn_ > 0 || hasSkipped_;
+    return handedOn_ > 0 || Holds(skipped_.get());
 }
 
 void VideoRoute::restart()
@@ -83,15 +97,12 @@ void VideoRoute::restart()
 void VideoRoute::finish()
 {
     drain();
-    if (handedOn_ == 0 && hasSkipped_)
+    if (handedOn_ == 0 && Holds(skipped_.get()))
         handOn(skipped_.get(), 0);
     // The last picture stays for its own duration: at a low frame rate
     // (a slide show) that is seconds of the video.
-    if (hasLast_ && lastEnd_) {
-        const FrameRateKeeper::Slots slots = keeper_.place(*lastEnd_ - 1 / av_q2d(encoding_.frameRate));
-        for (int64_t i = 0; i < slots.count && !done(); ++i)
-            handOn(last_.get(), slots.first + i);
-    }
+    if (Holds(last_.get()) && lastEnd_)
+        handOn(last_.get(), keeper_.place(*lastEnd_ - 1 / av_q2d(encoding_.frameRate)));
     encoderThread_.close();
 }
 
@@ -105,8 +116,7 @@ void VideoRoute::onFiltered(AVFrame* picture)
     } else {
         const double seconds = picture->pts * av_q2d(decoder_.timeBase()) - timelineStart_;
         if (seconds * av_q2d(encoding_.frameRate) < -0.5) {
-            av_frame_unref(skipped_.get());
-            hasSkipped_ = av_frame_ref(skipped_.get(), picture) >= 0;
+            Keep(skipped_.get(), picture);
             return;
         }
         slots = keeper_.place(seconds);
@@ -114,12 +124,9 @@ void VideoRoute::onFiltered(AVFrame* picture)
     lastEnd_.reset();
     if (picture->pts != AV_NOPTS_VALUE && picture->pkt_duration > 0)
         lastEnd_ = (picture->pts + picture->pkt_duration) * av_q2d(decoder_.timeBase()) - timelineStart_;
-    for (int64_t i = 0; i < slots.count && !done(); ++i)
-        handOn(picture, slots.first + i);
-    if (slots.count > 0) {
-        av_frame_unref(last_.get());
-        hasLast_ = av_frame_ref(last_.get(), picture) >= 0;
-    }
+    handOn(picture, slots);
+    if (slots.count > 0)
+        Keep(last_.get(), picture);
 }
 
 void VideoRoute::handOn(const AVFrame* picture, int64_t pts)
@@ -130,6 +137,12 @@ void VideoRoute::handOn(const AVFrame* picture, int64_t pts)
     encoderThread_.put(std::move(copy));
     ++handedOn_;
     progress_();
+}
+
+void VideoRoute::handOn(const AVFrame* picture, FrameRateKeeper::Slots slots)
+{
+    for (int64_t i = 0; i < slots.count && !done(); ++i)
+        handOn(picture, slots.first + i);
 }
 
 void VideoRoute::encode(FramePtr& picture)

@@ -63,6 +63,8 @@ private:
     void onFiltered(AVFrame* picture);
     // A new reference to the picture, with its place on the output's timeline.
     void handOn(const AVFrame* picture, int64_t pts);
+    // The picture once for each slot, up to the -vframes limit.
+    void handOn(const AVFrame* picture, FrameRateKeeper::Slots slots);
     // On the encoder's thread:
     void encode(FramePtr& picture);
     void drainEncoder();
@@ -80,11 +82,9 @@ private:
     int64_t handedOn_ = 0;
     std::atomic<int64_t> frames_ = 0;
     std::atomic<double> quality_ = 0;
-    FramePtr skipped_;
-    bool hasSkipped_ = false;
+    FramePtr skipped_;               // the last picture before the start time, if any
     bool drained_ = false;
-    FramePtr last_;                  // the last picture handed on
-    bool hasLast_ = false;
+    FramePtr last_;                  // the last picture handed on, if any
     std::optional<double> lastEnd_;  // where it ends on the output timeline, when known
     PacketPtr packet_;
     // Last: its thread is joined before anything it uses goes away.
