@@ -24,8 +24,7 @@ public:
     DryRun(ConversionChoices choices, const CliOptions& options)
         : choices_(std::move(choices))
         , options_(options)
-        , builder_({false, [this](const std::string& path) { return written_.count(path) > 0; },
-                    [this](const std::string& path) { return reserved(path); }})
+        , builder_({false, [this](const std::string& path) { return reserved(path); }})
     {
         for (const std::string& file : options.files)
             inputs_.push_back(FullPath(file));

@@ -330,7 +330,7 @@ BuildResult ConversionQueue::buildFor(int rowIndex, const ConversionChoices& cho
 {
     std::lock_guard guard(namesLock_);
     const CommandLineBuilder builder(
-        BuilderDisk{true, {}, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }});
+        BuilderDisk{true, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }});
     BuildResult built = builder.BuildCommandLine(choices, job);
     if (takesName && !built.outputPath.empty()) {
         std::erase_if(reserved_, [rowIndex](const Reservation& taken) { return taken.row == rowIndex; });

@@ -74,11 +74,6 @@ CommandLineBuilder::CommandLineBuilder(BuilderDisk disk)
 {
 }
 
-bool CommandLineBuilder::Taken(const std::string& path) const
-{
-    return PathExists(path) || (disk_.alsoTaken && disk_.alsoTaken(path));
-}
-
 bool CommandLineBuilder::Reserved(const std::string& path) const
 {
     return disk_.reserved && disk_.reserved(path);
@@ -92,9 +87,9 @@ std::string CommandLineBuilder::ChooseOutputPath(const ConversionChoices& choice
     const std::string path = OutputPathFor(dir, base, job.outputExt);
     // The encoder must never write over its own input or another row's,
     // whatever the overwrite option says.
-    if (SameFile(path, inputPath) || Reserved(path) || (!choices.overwrite && Taken(path)))
+    if (SameFile(path, inputPath) || Reserved(path) || (!choices.overwrite && PathExists(path)))
         return UniqueOutputName(dir, base, job.outputExt,
-                                [this](const std::string& candidate) { return Taken(candidate) || Reserved(candidate); });
+                                [this](const std::string& candidate) { return PathExists(candidate) || Reserved(candidate); });
     return path;
 }
 

@@ -60,9 +60,6 @@ struct BuilderDisk {
     // Create a missing output directory (one level). A dry run turns this
     // off: nothing on disk changes.
     bool createDirectory = true;
-    // Output paths to count as existing besides the files on disk, e.g. the
-    // outputs a dry run's earlier jobs would have written.
-    std::function<bool(const std::string& path)> alsoTaken;
     // Paths no job may write, whatever the overwrite option says: the inputs
     // of the list's rows and the outputs of this run's earlier jobs. They
     // are numbered past like the job's own input.
@@ -88,7 +85,6 @@ private:
     // made, `result` says why and there are none.
     std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const JobInput& job,
                                          BuildResult& result) const;
-    bool Taken(const std::string& path) const;
     bool Reserved(const std::string& path) const;
     std::string ChooseOutputPath(const ConversionChoices& choices, const std::string& dir, const JobInput& job) const;
 

@@ -68,7 +68,7 @@ ConversionChoices ExampleChoices()
 
 TEST(BuilderExample, PlainIPodLineByteForByte)
 {
-    const CommandLineBuilder builder(BuilderDisk{false, {}, {}});
+    const CommandLineBuilder builder(BuilderDisk{false, {}});
     const BuildResult result = builder.BuildCommandLine(ExampleChoices(), {kInput, "0 x 0", "mp4", {}});
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(result.commandLine,
@@ -80,7 +80,7 @@ TEST(BuilderExample, PlainIPodLineByteForByte)
 
 TEST(BuilderExample, FrameRateAndLetterboxLineByteForByte)
 {
-    const CommandLineBuilder builder(BuilderDisk{false, {}, {}});
+    const CommandLineBuilder builder(BuilderDisk{false, {}});
     ConversionChoices choices = ExampleChoices();
     choices.frameRate = "29.97 fps";
     choices.letterBoxIndex = 1;
@@ -450,7 +450,7 @@ TEST_F(Builder, ADryRunCreatesNoDirectoryAndCountsPlannedOutputs)
 {
     const std::string missing = Out("later");
     const CommandLineBuilder dry(
-        BuilderDisk{false, [&](const std::string& path) { return path == missing + "/holiday.mp4"; }, {}});
+        BuilderDisk{false, [&](const std::string& path) { return path == missing + "/holiday.mp4"; }});
     ConversionChoices choices = ChoicesFor(0);
     choices.outputDir = missing;
     EXPECT_EQ(dry.BuildCommandLine(choices, Job(kInput, "mp4")).outputPath, missing + "/holiday-1.mp4");
