@@ -50,9 +50,9 @@ FILE...             without a mode: converts the files one after another as
 --quiet             with converting: nothing but the rows (no progress, no
                     closing message)
 --json              with converting: each row as one JSON object a line on
-                    standard output (input, output, outcome, reason, frames,
-                    duration, seconds); the closing message goes to standard
-                    error
+                    standard output (input, output, outcome, reason,
+                    reason_code, frames, duration, seconds); the closing
+                    message goes to standard error
 --                  ends the options (for a FILE whose name starts with -)
 
 Files (with --dry-run, --analyze or converting):

@@ -164,10 +164,10 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
     return true;
 }
 
-OutputFinding Problem(std::string problem)
+OutputFinding Problem(ReasonCode code, std::string problem)
 {
     OutputFinding finding;
-    finding.problem = std::move(problem);
+    finding.problem = {code, std::move(problem)};
     return finding;
 }
 
@@ -175,10 +175,10 @@ OutputFinding CheckStill(AVFormatContext* context)
 {
     const auto picture = std::find_if(context->streams, context->streams + context->nb_streams, IsPicture);
     if (picture == context->streams + context->nb_streams || (*picture)->codecpar->codec_id != AV_CODEC_ID_MJPEG)
-        return Problem(texts::kOutputNoPicture);
+        return Problem(ReasonCode::OutputNoPicture, texts::kOutputNoPicture);
     double seconds = 0;
     if (!DecodeTail(context, seconds))
-        return Problem(texts::kOutputNoPicture);
+        return Problem(ReasonCode::OutputNoPicture, texts::kOutputNoPicture);
     OutputFinding finding;
     finding.good = true;
     return finding;
@@ -189,15 +189,16 @@ OutputFinding CheckMedia(AVFormatContext* context, const OutputCheck& check)
     const bool video = Holds(context, IsPicture);
     const bool audio = Holds(context, IsSound);
     if (!video && !audio)
-        return Problem(check.videoFormat ? texts::kOutputNoVideo : texts::kOutputNoAudio);
+        return check.videoFormat ? Problem(ReasonCode::OutputNoVideo, texts::kOutputNoVideo)
+                                 : Problem(ReasonCode::OutputNoAudio, texts::kOutputNoAudio);
     const InputStreams input = StreamsOf(check.inputPath);
     if (check.videoFormat && input.video && !video)
-        return Problem(texts::kOutputNoVideo);
+        return Problem(ReasonCode::OutputNoVideo, texts::kOutputNoVideo);
     if (check.audioWanted && input.audio && !audio)
-        return Problem(texts::kOutputNoAudio);
+        return Problem(ReasonCode::OutputNoAudio, texts::kOutputNoAudio);
     OutputFinding finding;
     if (!DecodeTail(context, finding.seconds))
-        return Problem(texts::kOutputUndecodable);
+        return Problem(ReasonCode::OutputUndecodable, texts::kOutputUndecodable);
     finding.good = true;
     return finding;
 }
@@ -213,10 +214,10 @@ OutputFinding MediaOutputVerifier::verify(const OutputCheck& check)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(check.outputPath, error))
-        return Problem(texts::kOutputMissing);
+        return Problem(ReasonCode::OutputMissing, texts::kOutputMissing);
     std::string reason;
     const Input output = Open(check.outputPath, &reason);
     if (!output)
-        return Problem(texts::kOutputUnreadable + reason);
+        return Problem(ReasonCode::OutputUnreadable, texts::kOutputUnreadable + reason);
     return check.still ? CheckStill(output.get()) : CheckMedia(output.get(), check);
 }

@@ -100,8 +100,8 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
         const OutputFinding finding
             = verifier.verify({files.path(c.output), files.path(c.input), c.still, c.videoFormat, c.audioWanted});
         const std::string problem = c.problem;
-        EXPECT_EQ(finding.good, problem.empty()) << c.output << ": " << finding.problem;
-        EXPECT_EQ(finding.problem.substr(0, problem.size()), problem) << c.output;
+        EXPECT_EQ(finding.good, problem.empty()) << c.output << ": " << finding.problem.text;
+        EXPECT_EQ(finding.problem.text.substr(0, problem.size()), problem) << c.output;
         if (c.seconds > 0) {
             EXPECT_NEAR(finding.seconds, c.seconds, 0.3) << c.output;
         }
