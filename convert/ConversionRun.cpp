@@ -10,11 +10,12 @@
 
 // What one job runs with: its own stall watch, reporter and runner.
 struct ConversionRun::Slot {
-    Slot(SharedState& shared, FileList& files, ConversionFrontEnd& frontEnd, OutputVerifier& verifier,
-         int stallIntervalMs)
-        : reporter(files, frontEnd)
-        , runner(shared, reporter, watch, verifier)
+    // The watch is a child of `run`, where its timer (ConversionCountTimer) is found by name.
+    Slot(ConversionRun& run, int stallIntervalMs)
+        : reporter(run.files_, run.frontEnd_)
+        , runner(run.shared_, reporter, watch, run.verifier_)
     {
+        watch.setParent(&run);
         watch.timer().setInterval(stallIntervalMs);
     }
 
@@ -33,7 +34,7 @@ ConversionRun::ConversionRun(SharedState& shared, FileList& files, ConversionFro
     , queue_(shared, files, frontEnd, [this](int index) { return slot(index); })
     , worker_(new WorkerTask(this))
 {
-    slots_.push_back(std::make_unique<Slot>(shared, files, frontEnd, verifier, StallWatch::kDefaultIntervalMs));
+    slots_.push_back(std::make_unique<Slot>(*this, StallWatch::kDefaultIntervalMs));
     worker_->setObjectName("BMDThreadConvertNow");
     worker_->onExecute = [this](WorkerTask*, WorkerThread*, void*&) { queue_.run(); };
     worker_->onTerminate = [this](WorkerTask*, WorkerThread*, void*&) { emit finished(); };
@@ -88,8 +89,7 @@ JobSlot ConversionRun::slot(int index)
         // Made on this object's thread, so that the watch's timer ticks on it.
         OnThreadOf(this, [this, index] {
             while (static_cast<int>(slots_.size()) <= index)
-                slots_.push_back(std::make_unique<Slot>(shared_, files_, frontEnd_, verifier_,
-                                                        stallWatch().timer().interval()));
+                slots_.push_back(std::make_unique<Slot>(*this, stallWatch().timer().interval()));
         });
     }
     Slot& slot = *slots_[static_cast<std::size_t>(index)];
