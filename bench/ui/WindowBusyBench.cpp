@@ -5,19 +5,16 @@
 // window thread's busy time (its CPU time) during the batch, median of
 // kRounds. `--save FILE` keeps the numbers; `--before FILE` prints each
 // against the numbers kept from an earlier build.
+#include "convert/WorkerTask.h"
 #include "core/Messages.h"
 #include "support/MediaFixtures.h"
 #include "support/StandInAppDir.h"
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/Application.h"
-#include "ui/ConversionBinding.h"
-#include "ui/FileListRows.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QLineEdit>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -80,23 +77,24 @@ Sample RunBatch(const StandInAppDir& encoder, const std::vector<std::string>& in
 {
     SilentMessages messages;
     Application app(encoder.appDir(), messages);
-    MainWindow& window = *app.mainWindow;
+    MainWindow& window = app.mainWindow();
     window.show();
-    window.outputDirEdit->setText(QString::fromStdString(encoder.outputDir()));
-    app.optionsDialog->setJobsAtOnce(jobsAtOnce);
+    window.setOutputDir(QString::fromStdString(encoder.outputDir()));
+    window.findChild<AdditionalOptionsDialog*>("Form4")->setJobsAtOnce(jobsAtOnce);
     for (const std::string& input : inputs) {
         FileRow row;
         row.caption = input;
         row.cell(FileColumn::VideoSize) = "320 x 240";
         row.cell(FileColumn::Duration) = "00:00:02";
         row.cell(FileColumn::Output) = "MP4";
-        AppendFileRow(*window.fileList, row);
+        app.files().append(row);
     }
-    const auto running = [&app] { return app.conversion->run.worker->IsRunning(); };
+    const WorkerTask* worker = window.findChild<WorkerTask*>("BMDThreadConvertNow");
+    const auto running = [worker] { return worker->isRunning(); };
 
     const double processStart = ProcessCpuSeconds();
     const double windowStart = ThreadCpuSeconds();
-    window.convertButton->click();
+    window.findChild<QToolButton*>("ConvertNowButton")->click();
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -107,9 +105,9 @@ Sample RunBatch(const StandInAppDir& encoder, const std::vector<std::string>& in
     loop.exec();
     const double windowCpu = ThreadCpuSeconds() - windowStart;
     const double processCpu = ProcessCpuSeconds() - processStart;
-    for (int row = 0; row < window.fileList->rowCount(); ++row) {
-        if (window.fileList->item(row, 5)->text() != "Done") {
-            std::fprintf(stderr, "row %d ended as \"%s\"\n", row, qPrintable(window.fileList->item(row, 5)->text()));
+    for (const FileRow& row : app.files().rows()) {
+        if (row.outcome != RowOutcome::Done) {
+            std::fprintf(stderr, "%s ended as \"%s\"\n", row.caption.c_str(), row.cell(FileColumn::Progress).c_str());
             std::exit(1);
         }
     }
