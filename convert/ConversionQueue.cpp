@@ -295,7 +295,7 @@ std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& r
                                  ClockSeconds(job.file.cell(FileColumn::Duration)).value_or(0)),
                              // A thumbnail always follows its video's name.
                              .replaceExisting = thumbnail || job.choices.overwrite};
-    const RunOutcome outcome = slot.runner->RunEncoder(request);
+    const RunOutcome outcome = slot.runner->runEncoder(request);
     log(job.row, request, outcome);
     return outcome;
 }

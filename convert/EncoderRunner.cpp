@@ -93,7 +93,7 @@ bool EncoderRunner::interrupted() const
     return shared_.stopRequested || stallWatch_.fired();
 }
 
-RunOutcome EncoderRunner::RunEncoder(const EncoderRun& run)
+RunOutcome EncoderRunner::runEncoder(const EncoderRun& run)
 {
     RunOutcome outcome;
     Progress progress;

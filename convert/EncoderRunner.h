@@ -56,7 +56,7 @@ public:
     // are looked at again.
     static constexpr int kReadWaitMs = 360;
 
-    RunOutcome RunEncoder(const EncoderRun& run);
+    RunOutcome runEncoder(const EncoderRun& run);
 
 private:
     struct Progress;

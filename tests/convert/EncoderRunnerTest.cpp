@@ -229,7 +229,7 @@ void StopAfterFirstReport(RunnerHarness& harness)
     std::atomic<bool> done{false};
     std::thread worker([&] {
         harness.request.commandLine = harness.commandLine();
-        harness.outcome = harness.runner.RunEncoder(harness.request);
+        harness.outcome = harness.runner.runEncoder(harness.request);
         done = true;
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return harness.files.history(0, FileColumn::Progress).size() == 1; }, 10000));

@@ -67,7 +67,7 @@ struct RunnerHarness {
     bool run(const std::string& line)
     {
         request.commandLine = line;
-        return RunOnWorker([this] { outcome = runner.RunEncoder(request); });
+        return RunOnWorker([this] { outcome = runner.runEncoder(request); });
     }
 
     std::string progress() const { return files.cell(0, FileColumn::Progress); }
