@@ -1,45 +1,44 @@
 #pragma once
-// A front end without a window that records every report as text, and a
-// file list that keeps each row's Progress and Frames cells as they changed.
+// A front end without a window that records every report and message as
+// text, and a file list that keeps each row's Progress and Frames cells as
+// they changed.
 #include "convert/HeadlessFrontEnd.h"
 #include "core/FileList.h"
 #include "core/profiles/FormatSwitch.h"
 #include "support/FakeMessages.h"
 
+#include <algorithm>
 #include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
 #include <vector>
 
-// "job 0", "run 0 2", "progress 0 8%", "bar 100", "bar reset", "size 2000",
-// "logged 0 Done", "ended 0 Failed no_such_file", "batch started", ...
+// "job 0", "run 0 2", "progress 0 8% 123 frames 1234 kB", "bar 100", "bar reset", "size 2000",
+// "logged 0 Done", "ended 0 Failed no_such_file", "batch started", "batch ended, countdown", ...
 inline std::string Described(const ConversionEvent& event)
 {
-    const auto number = [](const auto& value) { return value ? std::to_string(*value) : std::string("-"); };
-    if (std::holds_alternative<events::BatchStarted>(event))
-        return "batch started";
+    const auto text = [](const auto& value) { return value ? std::to_string(*value) : std::string("-"); };
+    const auto row = [](int index) { return " " + std::to_string(index); };
     if (const auto* job = std::get_if<events::JobStarted>(&event))
-        return "job " + std::to_string(job->row);
+        return "job" + row(job->row);
     if (const auto* run = std::get_if<events::RunStarted>(&event))
-        return "run " + std::to_string(run->row) + " " + (run->thumbnail ? "thumbnail" : std::to_string(run->attempt));
-    if (const auto* progress = std::get_if<events::Progressed>(&event))
-        return "progress " + std::to_string(progress->row) + " " + number(progress->percent) + "% "
-            + number(progress->frames) + " frames " + number(progress->kilobytes) + " kB";
+        return "run" + row(run->row) + " " + (run->thumbnail ? "thumbnail" : std::to_string(run->attempt));
+    if (const auto* p = std::get_if<events::Progressed>(&event))
+        return "progress" + row(p->row) + " " + text(p->percent) + "% " + text(p->frames) + " frames " + text(p->kilobytes) + " kB";
     if (const auto* bar = std::get_if<events::BarMoved>(&event))
         return "bar " + std::to_string(bar->position);
-    if (std::holds_alternative<events::BarResetSoon>(event))
-        return "bar reset";
     if (const auto* size = std::get_if<events::SizeShown>(&event))
-        return "size " + number(size->kilobytes);
+        return "size " + text(size->kilobytes);
     if (const auto* logged = std::get_if<events::RunLogged>(&event))
-        return "logged " + std::to_string(logged->record.row) + " " + logged->record.outcome;
+        return "logged" + row(logged->record.row) + " " + logged->record.outcome;
     if (const auto* ended = std::get_if<events::JobEnded>(&event))
-        return "ended " + std::to_string(ended->row) + " " + OutcomeText(ended->outcome) + " "
-            + ReasonCodeName(ended->reason.code);
-    if (std::holds_alternative<events::MuteReset>(event))
-        return "mute reset";
-    return std::get<events::BatchEnded>(event).countdown ? "batch ended, countdown" : "batch ended";
+        return "ended" + row(ended->row) + " " + OutcomeText(ended->outcome) + " " + ReasonCodeName(ended->reason.code);
+    if (const auto* ended = std::get_if<events::BatchEnded>(&event))
+        return ended->countdown ? "batch ended, countdown" : "batch ended";
+    return std::holds_alternative<events::BatchStarted>(event) ? "batch started"
+        : std::holds_alternative<events::BarResetSoon>(event)  ? "bar reset"
+                                                                : "mute reset";
 }
 
 class RecordedFiles : public FileListWatcher {
@@ -59,8 +58,8 @@ public:
         const auto found = history_.find({row, column});
         return found != history_.end() ? found->second : std::vector<std::string>{};
     }
-    std::string cell(int row, FileColumn column) const { return files.row(row).value_or(FileRow{}).cell(column); }
     FileRow row(int index) const { return files.row(index).value_or(FileRow{}); }
+    std::string cell(int index, FileColumn column) const { return row(index).cell(column); }
 
     void rowsAboutToBeInserted(int, int) override {}
     void rowsInserted() override {}
@@ -69,10 +68,10 @@ public:
     void rowsChanged(int first, int last) override
     {
         std::lock_guard guard(lock_);
-        for (int row = first; row <= last; ++row) {
+        for (int index = first; index <= last; ++index) {
             for (const FileColumn column : {FileColumn::Progress, FileColumn::Frames}) {
-                const std::string now = cell(row, column);
-                auto& texts = history_[{row, column}];
+                auto& texts = history_[{index, column}];
+                const std::string now = cell(index, column);
                 if (texts.empty() ? !now.empty() : texts.back() != now)
                     texts.push_back(now);
             }
@@ -95,7 +94,6 @@ public:
     bool shutdown = false;
     std::atomic<int> choicesTaken{0};
 
-    // Every report and message as text, in order; messages as "info TEXT".
     std::vector<std::string> log() const
     {
         std::lock_guard guard(lock_);
@@ -106,16 +104,12 @@ public:
         const auto entries = log();
         return std::find(entries.begin(), entries.end(), entry) != entries.end();
     }
-    // What the progress bar and the size panel show after the reports so far.
+    // The progress bar after the reports so far; a reset shows at once.
     int bar() const
     {
-        std::lock_guard guard(lock_);
-        return bar_;
-    }
-    std::string panel() const
-    {
-        std::lock_guard guard(lock_);
-        return panel_;
+        const auto entries = log();
+        const auto last = std::find_if(entries.rbegin(), entries.rend(), [](const auto& e) { return e.starts_with("bar "); });
+        return last == entries.rend() || *last == "bar reset" ? 0 : std::clamp(std::stoi(last->substr(4)), 0, 100);
     }
     std::vector<RunRecord> runLog() const
     {
@@ -125,26 +119,16 @@ public:
 
     void report(const ConversionEvent& event) override
     {
-        {
+        record(Described(event));
+        if (const auto* logged = std::get_if<events::RunLogged>(&event)) {
             std::lock_guard guard(lock_);
-            log_.push_back(Described(event));
-            if (const auto* moved = std::get_if<events::BarMoved>(&event))
-                bar_ = std::clamp(moved->position, 0, 100);
-            if (std::holds_alternative<events::BarResetSoon>(event))
-                bar_ = 0;
-            if (const auto* size = std::get_if<events::SizeShown>(&event))
-                panel_ = size->kilobytes ? "Output File Size : " + std::to_string(*size->kilobytes) + " KB" : "";
-            if (const auto* logged = std::get_if<events::RunLogged>(&event))
-                runLog_.push_back(logged->record);
+            runLog_.push_back(logged->record);
         }
         HeadlessFrontEnd::report(event);
     }
     void information(const std::string& text) override
     {
-        {
-            std::lock_guard guard(lock_);
-            log_.push_back("info " + text);
-        }
+        record("info " + text);
         HeadlessFrontEnd::information(text);
     }
     bool shutdownChecked() override { return shutdown; }
@@ -155,10 +139,14 @@ public:
     }
 
 private:
+    void record(std::string entry)
+    {
+        std::lock_guard guard(lock_);
+        log_.push_back(std::move(entry));
+    }
+
     mutable std::mutex lock_;
     std::vector<std::string> log_;
-    int bar_ = 0;
-    std::string panel_;
     std::vector<RunRecord> runLog_;
 };
 
@@ -170,9 +158,7 @@ inline ConversionChoices ChoicesFor(int format, const std::string& outputDir, co
 
 inline FileRow Row(const std::string& path, const std::string& output = "MP4", bool checked = true)
 {
-    FileRow row;
-    row.caption = path;
-    row.checked = checked;
+    FileRow row{path, {}, checked};
     row.cell(FileColumn::VideoSize) = "640 x 352";
     row.cell(FileColumn::Output) = output;
     return row;

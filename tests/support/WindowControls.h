@@ -3,9 +3,7 @@
 // that is not there fails the test.
 #include "core/FileRow.h"
 
-#include <QAbstractItemModel>
 #include <QComboBox>
-#include <QObject>
 #include <QTableView>
 
 #include <stdexcept>
@@ -14,54 +12,22 @@
 template <typename Control = QWidget>
 Control* Find(const QObject& window, const char* name)
 {
-    auto* control = window.findChild<Control*>(name);
-    if (control == nullptr)
-        throw std::runtime_error(std::string("no control named ") + name);
-    return control;
+    if (auto* control = window.findChild<Control*>(name))
+        return control;
+    throw std::runtime_error(std::string("no control named ") + name);
 }
 
-// The file list (ListView1) and what its rows show.
-inline QTableView* FileView(const QObject& form)
-{
-    return Find<QTableView>(form, "ListView1");
-}
-
-inline int RowCount(const QObject& form)
-{
-    return FileView(form)->model()->rowCount();
-}
-
-inline QModelIndex CellIndex(const QObject& form, int row, int column)
-{
-    return FileView(form)->model()->index(row, column);
-}
-
-// A cell by its table column (0: the caption).
-inline QString CellText(const QObject& form, int row, int column)
-{
-    return CellIndex(form, row, column).data().toString();
-}
-
-inline QString CellText(const QObject& form, int row, FileColumn column)
-{
-    return CellText(form, row, TableColumn(column));
-}
-
-inline bool Ticked(const QObject& form, int row)
-{
-    return CellIndex(form, row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked;
-}
-
-inline QString Hint(const QObject& form, int row, int column)
-{
-    return CellIndex(form, row, column).data(Qt::ToolTipRole).toString();
-}
-
+// The file list (ListView1) and what its rows show; column 0 is the caption.
+inline QTableView* FileView(const QObject& form) { return Find<QTableView>(form, "ListView1"); }
+inline int RowCount(const QObject& form) { return FileView(form)->model()->rowCount(); }
+inline QModelIndex CellIndex(const QObject& form, int row, int column) { return FileView(form)->model()->index(row, column); }
+inline QString CellText(const QObject& form, int row, int column) { return CellIndex(form, row, column).data().toString(); }
+inline QString CellText(const QObject& form, int row, FileColumn column) { return CellText(form, row, TableColumn(column)); }
+inline QString Hint(const QObject& form, int row, int column) { return CellIndex(form, row, column).data(Qt::ToolTipRole).toString(); }
 inline Qt::CheckState CheckState(const QObject& form, int row)
 {
     return static_cast<Qt::CheckState>(CellIndex(form, row, 0).data(Qt::CheckStateRole).toInt());
 }
-
 // A tick set or cleared by a click in the caption's check box.
 inline void SetCheckState(const QObject& form, int row, Qt::CheckState state)
 {
@@ -73,10 +39,4 @@ inline void Pick(QComboBox* combo, int index)
 {
     combo->setCurrentIndex(index);
     emit combo->activated(index);
-}
-
-// A user's pick of an output format.
-inline void PickFormat(const QObject& form, int index)
-{
-    Pick(Find<QComboBox>(form, "ComboOutputFormat"), index);
 }

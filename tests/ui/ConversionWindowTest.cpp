@@ -208,17 +208,16 @@ TEST_F(ConversionWindow, TheBarShowsAFinishedJobForAMomentUnlessSetAgain)
     EXPECT_EQ(moves.count(), 1);
     EXPECT_TRUE(QTest::qWaitFor([bar] { return bar->value() == 0; }, 2000));
 
-    for (const ConversionEvent& event :
-         {ConversionEvent(events::BarMoved{100}), ConversionEvent(events::BarResetSoon{}), ConversionEvent(events::BarMoved{40})})
-        frontEnd.report(event);
+    frontEnd.report(events::BarMoved{100});
+    frontEnd.report(events::BarResetSoon{});
+    frontEnd.report(events::BarMoved{40});
     QTest::qWait(kFullBarMs + 200);
     EXPECT_EQ(bar->value(), 40);
-    frontEnd.report(events::BarMoved{250});
-    frontEnd.showQueued();
-    EXPECT_EQ(bar->value(), 100);
-    frontEnd.report(events::BarMoved{-3});
-    frontEnd.showQueued();
-    EXPECT_EQ(bar->value(), 0);
+    for (const auto& [position, shown] : {std::pair{250, 100}, std::pair{-3, 0}}) {
+        frontEnd.report(events::BarMoved{position});
+        frontEnd.showQueued();
+        EXPECT_EQ(bar->value(), shown);
+    }
 }
 
 TEST_F(ConversionWindow, StopWhileNothingConvertsAsksNothing)

@@ -1,6 +1,9 @@
 #pragma once
 // Driving the folder browser as a user would, while it runs modal.
+#include "support/TempDir.h"
 #include "ui/FolderBrowseDialog.h"
+
+#include <gtest/gtest.h>
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -17,10 +20,7 @@
 
 using Dlg = FolderBrowseDialog;
 
-inline QString Path(const std::filesystem::path& path)
-{
-    return QString::fromStdString(path.string());
-}
+inline QString Path(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 // Runs `act` once, on the browser, as soon as it is up and set up; a
 // browser that never opens runs nothing.
@@ -58,3 +58,15 @@ inline void MakeCurrent(FolderBrowseDialog* browser, const QString& folder)
     auto* model = qobject_cast<QFileSystemModel*>(view->model());
     view->setCurrentIndex(model->index(folder));
 }
+
+// A browser of type Dialog, owned by a window, over a fresh folder that holds videos/out.
+template <typename Dialog>
+class BrowserRun : public ::testing::Test {
+protected:
+    void SetUp() override { std::filesystem::create_directories(dir.path() / "videos" / "out"); }
+
+    TempDir dir;
+    QString out = Path(dir.path() / "videos" / "out");
+    QWidget owner;
+    Dialog dialog{&owner};
+};

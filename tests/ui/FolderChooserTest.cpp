@@ -26,19 +26,7 @@
 
 namespace {
 
-class BrowseDialogRun : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::filesystem::create_directories(dir.path() / "videos" / "out");
-        out = Path(dir.path() / "videos" / "out");
-    }
-
-    TempDir dir;
-    QString out;
-    QWidget owner;
-    FolderBrowseDialog dialog{&owner};
-};
+using BrowseDialogRun = BrowserRun<FolderBrowseDialog>;
 
 TEST_F(BrowseDialogRun, CancellingKeepsTheFolderName)
 {

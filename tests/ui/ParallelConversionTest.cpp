@@ -51,7 +51,7 @@ protected:
     }
     void selectFormat(int index)
     {
-        PickFormat(form, index);
+        Pick(Find<QComboBox>(form, "ComboOutputFormat"), index);
     }
     std::string progress(int row) const { return window.cell(row, FileColumn::Progress); }
 

@@ -57,44 +57,41 @@ protected:
     AdditionalOptionsDialog* options = nullptr;
 };
 
-TEST_F(SettingsWindow, WithoutAFileTheWindowKeepsItsDefaults)
+// What the window shows after loading: without a file its defaults; a
+// missing ShutDown key never arms the power-off, a missing OverwriteExistingFile
+// checks it, both without a question.
+TEST_F(SettingsWindow, ShowsWhatTheFileHoldsAndTheDefaultsOfWhatItLacks)
 {
-    start(dir.dir());
-    form->show();
-    EXPECT_EQ(app->settings().settingsLoad(), SettingsLoad::NoFile);
-    EXPECT_EQ(Find<QLineEdit>(*form, "Edit1")->text(), QDir::homePath() + "/iPod Files");
-    EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxOverWrite")->isChecked());
-    EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
-    EXPECT_EQ(Find<QComboBox>(*form, "ComboOutputFormat")->currentIndex(), 0);
-    EXPECT_EQ(Find<QComboBox>(*form, "ComboLetterBox")->currentText(), "LetterBox");
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(std::filesystem::exists(ini()));
-}
-
-// A missing ShutDown key never arms the power-off.
-TEST_F(SettingsWindow, OnlyTheGeneralSectionChecksOverwriteWithoutAQuestionAndLeavesShutDownOff)
-{
-    startWith("[General]\n");
-    form->show();
-    EXPECT_EQ(app->settings().settingsLoad(), SettingsLoad::Loaded);
-    EXPECT_TRUE(Find<QCheckBox>(*options, "CheckBoxOverWrite")->isChecked());
-    EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
-    EXPECT_EQ(Find<QComboBox>(*form, "ComboOutputFormat")->currentIndex(), 1);
-    EXPECT_EQ(outputFormat(), "iPod (320 x 240) Normal Quality (*.mp4)");
-    EXPECT_EQ(Find<QComboBox>(*form, "ComboLetterBox")->currentText(), "LetterBox");
-    EXPECT_EQ(Find<QLineEdit>(*form, "Edit1")->text(), "");
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(app->settings().loadedSettings(), (SettingsValues{"", true, false, 1, 1}));
-}
-
-TEST_F(SettingsWindow, AMissingOutputDirLeavesTheOutputDirectoryEmpty)
-{
-    startWith("[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=22\nLetterBox=0\n");
-    EXPECT_EQ(Find<QLineEdit>(*form, "Edit1")->text(), "");
-    EXPECT_EQ(Find<QComboBox>(*form, "ComboOutputFormat")->currentIndex(), 22);
-    EXPECT_EQ(Find<QComboBox>(*form, "ComboLetterBox")->currentText(), "None");
-    EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxOverWrite")->isChecked());
-    EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
+    const struct {
+        const char* file; // none: no settings file
+        SettingsLoad load;
+        QString outputDir;
+        bool overwrite;
+        int format;
+        const char* letterBox;
+    } cases[] = {
+        {nullptr, SettingsLoad::NoFile, QDir::homePath() + "/iPod Files", false, 0, "LetterBox"},
+        {"[General]\n", SettingsLoad::Loaded, "", true, 1, "LetterBox"},
+        {"[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=22\nLetterBox=0\n",
+         SettingsLoad::Loaded, "", false, 22, "None"},
+    };
+    for (const auto& c : cases) {
+        if (c.file != nullptr)
+            dir.write("plumly.ini", c.file);
+        start(dir.dir());
+        form->show();
+        EXPECT_EQ(app->settings().settingsLoad(), c.load);
+        EXPECT_EQ(Find<QLineEdit>(*form, "Edit1")->text(), c.outputDir);
+        EXPECT_EQ(Find<QCheckBox>(*options, "CheckBoxOverWrite")->isChecked(), c.overwrite);
+        EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
+        EXPECT_EQ(Find<QComboBox>(*form, "ComboOutputFormat")->currentIndex(), c.format);
+        EXPECT_EQ(Find<QComboBox>(*form, "ComboLetterBox")->currentText(), c.letterBox);
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_EQ(std::filesystem::exists(ini()), c.file != nullptr);
+        const int letterBox = std::string(c.letterBox) == "None" ? 0 : 1;
+        EXPECT_EQ(app->settings().loadedSettings(),
+                  (SettingsValues{c.outputDir.toStdString(), c.overwrite, false, c.format, letterBox}));
+    }
 }
 
 TEST_F(SettingsWindow, FormatSevenStartsWithFormatZeroDeletesTheFileAndWritesItAnewAtClose)

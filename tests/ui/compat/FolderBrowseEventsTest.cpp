@@ -1,28 +1,14 @@
 #include "FolderBrowsing.h"
-#include "support/TempDir.h"
 #include "ui/compat/FolderBrowseDialogWithEvents.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QUrl>
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
 
-class BrowserEvents : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::filesystem::create_directories(dir.path() / "videos" / "out");
-        out = Path(dir.path() / "videos" / "out");
-    }
-
-    TempDir dir;
-    QString out;
-    QWidget owner;
-    FolderBrowseDialogWithEvents dialog{&owner};
-};
+using BrowserEvents = BrowserRun<FolderBrowseDialogWithEvents>;
 
 TEST_F(BrowserEvents, ChoosingAFolderGivesItsPathAndDisplayName)
 {
