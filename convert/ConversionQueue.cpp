@@ -7,6 +7,7 @@
 #include "core/TextRules.h"
 #include "core/Texts.h"
 #include "core/cmdline/OutputNaming.h"
+#include "platform/UsableCpus.h"
 
 #include <QDateTime>
 
@@ -44,7 +45,7 @@ ConversionQueue::ConversionQueue(SharedState& shared, FileList& files, Conversio
     , files_(files)
     , frontEnd_(frontEnd)
     , slot_(std::move(slot))
-    , cores_(static_cast<int>(std::thread::hardware_concurrency()))
+    , cores_(platform::UsableCpus())
 {
 }
 

@@ -51,7 +51,7 @@ public:
     ConversionQueue(SharedState& shared, FileList& files, ConversionFrontEnd& frontEnd,
                     std::function<JobSlot(int index)> slot);
 
-    // The cores "Auto" may fill: the machine's unless set.
+    // The cores "Auto" may fill: the processors this process may use, unless set.
     void setCores(int cores) { cores_ = cores; }
 
     void run();
