@@ -6,7 +6,7 @@
 // kRounds. `--save FILE` keeps the numbers; `--before FILE` prints each
 // against the numbers kept from an earlier build.
 #include "convert/WorkerTask.h"
-#include "core/Messages.h"
+#include "support/FakeMessages.h"
 #include "support/MediaFixtures.h"
 #include "support/StandInAppDir.h"
 #include "ui/AdditionalOptionsDialog.h"
@@ -32,13 +32,6 @@ namespace {
 constexpr int kJobs = 4;
 constexpr int kLines = 2500;
 constexpr int kRounds = 3;
-
-class SilentMessages : public Messages {
-public:
-    void information(const std::string&) override {}
-    bool confirmYesNo(const std::string&) override { return false; }
-    bool confirmOkCancel(const std::string&, const std::string&) override { return false; }
-};
 
 double ProcessCpuSeconds()
 {
@@ -75,7 +68,7 @@ struct Sample {
 // One batch in a fresh window; the rows are `inputs`, `jobsAtOnce` at a time.
 Sample RunBatch(const StandInAppDir& encoder, const std::vector<std::string>& inputs, int jobsAtOnce)
 {
-    SilentMessages messages;
+    FakeMessages messages;
     Application app(encoder.appDir(), messages);
     MainWindow& window = app.mainWindow();
     window.show();
