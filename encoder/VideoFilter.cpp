@@ -42,7 +42,11 @@ VideoFilter::VideoFilter(const Target& target) : target_(target) {}
 std::string VideoFilter::description() const
 {
     const FrameGeometry& g = target_.geometry;
-    std::string filters = "scale=" + std::to_string(g.pictureWidth) + ":" + std::to_string(g.pictureHeight)
+    std::string filters;
+    for (const std::string* steps : {&deinterlacing_, &target_.sourceSteps})
+        if (!steps->empty())
+            filters += *steps + ",";
+    filters += "scale=" + std::to_string(g.pictureWidth) + ":" + std::to_string(g.pictureHeight)
         + ":flags=bicubic";
     if (g.hasBars())
         filters += ",pad=" + std::to_string(g.frameWidth()) + ":" + std::to_string(g.frameHeight()) + ":"
