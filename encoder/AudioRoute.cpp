@@ -83,8 +83,15 @@ void AudioRoute::onDecoded(AVFrame* frame)
 
 void AudioRoute::encode(AVFrame* frame)
 {
-    if (frame->pts != AV_NOPTS_VALUE)
+    if (frame->pts != AV_NOPTS_VALUE) {
         frame->pts = av_rescale_q(frame->pts, filter_.outputTimeBase(), encoding_.encoder->timeBase());
+        // Filters set up again after a change of format start from the
+        // frame's own time, which may lie before the sound already encoded:
+        // the encoder's clock only goes on.
+        if (encodedTo_ != AV_NOPTS_VALUE && frame->pts < encodedTo_)
+            frame->pts = encodedTo_;
+        encodedTo_ = frame->pts + av_rescale_q(frame->nb_samples, {1, frame->sample_rate}, encoding_.encoder->timeBase());
+    }
     samples_ += frame->nb_samples;
     encoding_.encoder->send(frame);
     drainEncoder();

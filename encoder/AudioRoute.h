@@ -66,6 +66,7 @@ private:
     int64_t timelineStart_;  // in the input stream's time base
     ClockMender clock_;
     int64_t samples_ = 0;
+    int64_t encodedTo_ = AV_NOPTS_VALUE;  // where the sound encoded so far ends, in the encoder's time base
     PacketPtr packet_;
     // Last: its thread is joined before anything it uses goes away.
     std::optional<StageThread<PacketPtr>> thread_;

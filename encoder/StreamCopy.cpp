@@ -10,6 +10,7 @@
 #include "encoder/SubtitleRoute.h"
 #include "encoder/VideoEncoderSetup.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -35,9 +36,10 @@ bool Holds(const AVOutputFormat* muxer, const AVStream* stream)
     return avformat_query_codec(muxer, stream->codecpar->codec_id, FF_COMPLIANCE_UNOFFICIAL) == 1;
 }
 
-// The streams besides the picture and the main sound: every other sound
-// track, the subtitles (text ones turned into the container's text where it
-// cannot hold them as they are) and, in Matroska, the attached files.
+// The streams besides the picture, in the file's order: every sound track
+// (the main one among them), the subtitles (text ones turned into the
+// container's text where it cannot hold them as they are) and, in
+// Matroska, the attached files.
 struct FurtherStreams {
     std::vector<int> copied;
     std::vector<int> asText;
@@ -53,12 +55,11 @@ FurtherStreams SortFurtherStreams(const EncodeRequest& request, const InputMedia
         const int index = static_cast<int>(i);
         const AVStream* stream = context->streams[i];
         const AVMediaType type = stream->codecpar->codec_type;
-        if (index == video || index == audio || (type == AVMEDIA_TYPE_VIDEO && video < 0)
-            || (type == AVMEDIA_TYPE_AUDIO && request.noAudio))
+        if (index == video || (type == AVMEDIA_TYPE_VIDEO && video < 0) || (type == AVMEDIA_TYPE_AUDIO && request.noAudio))
             continue;
         const bool attachment = type == AVMEDIA_TYPE_ATTACHMENT && std::strcmp(muxer->name, "matroska") == 0;
         const bool track = type == AVMEDIA_TYPE_AUDIO || type == AVMEDIA_TYPE_SUBTITLE;
-        if (attachment || (track && Holds(muxer, stream)))
+        if (attachment || index == audio || (track && Holds(muxer, stream)))
             further.copied.push_back(index);
         else if (type == AVMEDIA_TYPE_SUBTITLE && input.isTextSubtitle(index)
                  && SubtitleRoute::TextCodecOf(muxer) != AV_CODEC_ID_NONE)
@@ -134,16 +135,11 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
     OutputMedia output(request, muxer);
     const double timelineStart = TimelineStart(input, request);
     std::optional<StreamCopyRoute> pictures;
-    std::optional<StreamCopyRoute> sound;
     std::vector<int> kept;
     if (video >= 0) {
         pictures.emplace(input, video, output, timelineStart, request.maxVideoFrames.value_or(-1),
                          DeclaredRate(input, video));
         kept.push_back(video);
-    }
-    if (audio >= 0) {
-        sound.emplace(input, audio, output, timelineStart, -1, AVRational {0, 1});
-        kept.push_back(audio);
     }
     std::vector<std::unique_ptr<StreamCopyRoute>> copies;
     for (const int stream : further.copied) {
@@ -171,8 +167,7 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
         const int stream = packet->stream_index;
         if (pictures && stream == video)
             pictures->process(packet.get());
-        else if (sound && stream == audio)
-            sound->process(packet.get());
+
         for (const auto& copy : copies)
             if (stream == copy->inputStream())
                 copy->process(packet.get());
@@ -181,10 +176,11 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
                 text->process(packet.get());
         av_packet_unref(packet.get());
         reporter.tick(frames(), 0, output.bytes(), output.seconds());
-        if (pictures && pictures->done() && !sound)
+        if (pictures && pictures->done() && audio < 0)
             break;
     }
-    if (frames() == 0 && (!sound || sound->packets() == 0))
+    const bool copiedAny = std::any_of(copies.begin(), copies.end(), [](const auto& copy) { return copy->packets() > 0; });
+    if (frames() == 0 && !copiedAny)
         Fail("no packet of '" + request.input + "' could be read");
     output.finish();
     reporter.last(frames(), 0, output.bytes(), output.seconds());
