@@ -8,6 +8,10 @@ namespace {
 // Pictures the detector looks at: a second of video, enough for its
 // judgement to settle on moving pictures.
 constexpr int PicturesToLookAt = 24;
+// The detector's own threshold takes the fine detail of some progressive
+// pictures (test patterns) for combing; real interlacing in motion combs
+// far more than this.
+constexpr const char* Detector = "idet=intl_thres=1.5";
 
 } // namespace
 
@@ -56,7 +60,7 @@ void FieldCheck::look(AVFrame* frame, AVRational timeBase)
             + ":pix_fmt=" + std::to_string(frame->format) + ":time_base=" + std::to_string(timeBase.num) + "/"
             + std::to_string(timeBase.den) + ":pixel_aspect=" + std::to_string(aspect.num) + "/"
             + std::to_string(aspect.den);
-        detector_ = std::make_unique<FilterChain>("buffer", source, "buffersink", "idet", 0);
+        detector_ = std::make_unique<FilterChain>("buffer", source, "buffersink", Detector, 0);
     }
     try {
         detector_->push(frame, [this](AVFrame* judged) { count(judged); });
