@@ -117,6 +117,16 @@ inline constexpr const char* kFailedSuffix = " failed";
 inline constexpr const char* kNotConvertedSuffix = " not converted";
 inline constexpr const char* kOpenOutputFolder = "Open &Output Folder";
 
+// The Video Size cell's tooltip for a picture a player turns or deinterlaces,
+// and the fields vantorel-cli --analyze adds for it.
+inline constexpr const char* kStoredAs = "Stored as ";  // + "1280 x 720"
+inline constexpr const char* kTurned = ", turned ";     // + degrees
+inline constexpr const char* kClockwise = "\u00b0 clockwise";
+inline constexpr const char* kInterlacedNote = "Interlaced";
+inline constexpr const char* kAnalyzeRotated = "rotated ";  // + degrees + " (stored " + size + ")"
+inline constexpr const char* kAnalyzeStored = " (stored ";
+inline constexpr const char* kAnalyzeInterlaced = "interlaced";
+
 // Progress cell outcomes.
 inline constexpr const char* kDone = "Done";
 inline constexpr const char* kFailed = "Failed";
