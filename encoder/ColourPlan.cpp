@@ -1,9 +1,6 @@
 #include "encoder/ColourPlan.h"
 
-#include <cstdio>
-
 extern "C" {
-#include <libavutil/mastering_display_metadata.h>
 #include <libavutil/pixdesc.h>
 }
 
@@ -43,12 +40,6 @@ ColourTags Described(const AVCodecParameters& source)
         tags.range = full ? AVCOL_RANGE_JPEG : AVCOL_RANGE_MPEG;
     }
     return tags;
-}
-
-// x265 counts chromaticity in 0.00002 and luminance in 0.0001 cd/m².
-int Units(AVRational value, int perUnit)
-{
-    return value.den > 0 ? static_cast<int>(av_q2d(value) * perUnit + 0.5) : 0;
 }
 
 } // namespace
@@ -98,30 +89,6 @@ void ApplyColourTags(AVCodecContext& context, const ColourTags& tags)
     context.color_trc = tags.transfer;
     context.colorspace = tags.matrix;
     context.color_range = tags.range;
-}
-
-std::string X265HdrParameters(const AVStream* source)
-{
-    std::string parameters;
-    size_t size = 0;
-    const auto* mastering = reinterpret_cast<const AVMasteringDisplayMetadata*>(
-        av_stream_get_side_data(source, AV_PKT_DATA_MASTERING_DISPLAY_METADATA, &size));
-    if (mastering && size >= sizeof(AVMasteringDisplayMetadata) && mastering->has_primaries && mastering->has_luminance) {
-        const auto& p = mastering->display_primaries;
-        char text[256];
-        // x265 lists green, blue, red; the metadata red, green, blue.
-        std::snprintf(text, sizeof text, ":master-display=G(%d,%d)B(%d,%d)R(%d,%d)WP(%d,%d)L(%d,%d)",
-                      Units(p[1][0], 50000), Units(p[1][1], 50000), Units(p[2][0], 50000), Units(p[2][1], 50000),
-                      Units(p[0][0], 50000), Units(p[0][1], 50000), Units(mastering->white_point[0], 50000),
-                      Units(mastering->white_point[1], 50000), Units(mastering->max_luminance, 10000),
-                      Units(mastering->min_luminance, 10000));
-        parameters += text;
-    }
-    const auto* light = reinterpret_cast<const AVContentLightMetadata*>(
-        av_stream_get_side_data(source, AV_PKT_DATA_CONTENT_LIGHT_LEVEL, &size));
-    if (light && size >= sizeof(AVContentLightMetadata))
-        parameters += ":max-cll=" + std::to_string(light->MaxCLL) + "," + std::to_string(light->MaxFALL);
-    return "hdr10=1" + parameters;
 }
 
 } // namespace ridod2e

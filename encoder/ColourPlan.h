@@ -41,8 +41,4 @@ AVPixelFormat HdrPictureFormat(const AVCodec* codec);
 // Sets the tags on the encoder's context.
 void ApplyColourTags(AVCodecContext& context, const ColourTags& tags);
 
-// The mastering display and light level of an HDR source in x265's
-// parameter form ("hdr10=1:master-display=...:max-cll=..."); empty without them.
-std::string X265HdrParameters(const AVStream* source);
-
 } // namespace ridod2e

@@ -54,14 +54,9 @@ void FieldCheck::take(AVFrame* frame, AVRational timeBase, const FilterChain::Si
 
 void FieldCheck::look(AVFrame* frame, AVRational timeBase)
 {
-    if (!detector_) {
-        const AVRational aspect = frame->sample_aspect_ratio.num > 0 ? frame->sample_aspect_ratio : AVRational {1, 1};
-        const std::string source = "video_size=" + std::to_string(frame->width) + "x" + std::to_string(frame->height)
-            + ":pix_fmt=" + std::to_string(frame->format) + ":time_base=" + std::to_string(timeBase.num) + "/"
-            + std::to_string(timeBase.den) + ":pixel_aspect=" + std::to_string(aspect.num) + "/"
-            + std::to_string(aspect.den);
-        detector_ = std::make_unique<FilterChain>("buffer", source, "buffersink", Detector, 0);
-    }
+    if (!detector_)
+        detector_ = std::make_unique<FilterChain>("buffer", PictureSourceArguments(*frame, timeBase), "buffersink",
+                                                  Detector, 0);
     try {
         detector_->push(frame, [this](AVFrame* judged) { count(judged); });
     } catch (const std::exception&) {

@@ -103,11 +103,12 @@ void OutputMedia::keepLabels(int index, const AVStream* source)
             av_dict_set(&stream->metadata, key, tag->value, 0);
 }
 
-void OutputMedia::keepSideData(int index, const AVStream* source, AVPacketSideDataType type)
+void OutputMedia::addSideData(int index, AVPacketSideDataType type, const std::vector<uint8_t>& data)
 {
-    for (int i = 0; i < source->nb_side_data; ++i)
-        if (source->side_data[i].type == type)
-            copySideData(context_->streams[index], source->side_data[i]);
+    if (data.empty())
+        return;
+    const AVPacketSideData side {const_cast<uint8_t*>(data.data()), data.size(), type};
+    copySideData(context_->streams[index], side);
 }
 
 void OutputMedia::copySideData(AVStream* stream, const AVPacketSideData& data)

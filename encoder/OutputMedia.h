@@ -41,8 +41,8 @@ public:
     // (default, forced, commentary...).
     void keepLabels(int stream, const AVStream* source);
 
-    // The stream takes the input stream's side data of the type, if any.
-    void keepSideData(int stream, const AVStream* source, AVPacketSideDataType type);
+    // The stream carries the side data; nothing when it is empty.
+    void addSideData(int stream, AVPacketSideDataType type, const std::vector<uint8_t>& data);
 
     // Takes over the input's chapters, on a timeline that starts at the
     // given second of the input; before open().

@@ -147,6 +147,8 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     const ColourPlan colour = PlanColour(*source->codecpar, codec, request, todays && !palette);
     encoding.format = colour.keepsHdr ? HdrPictureFormat(codec) : PictureFormatFor(codec);
     encoding.keepsHdr = colour.keepsHdr;
+    if (colour.keepsHdr)
+        encoding.hdr = ReadHdrMetadata(input, source);
     // Sizes and shapes are those of the picture a player shows.
     const Orientation orientation = OrientationOf(source);
     encoding.sourceSteps = orientation.filters;
@@ -194,7 +196,7 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     SetRateControl(*context, codec, request, options);
     TuneVideoCodec(codec, request, muxer, options, override);
     if (colour.keepsHdr && codec->id == AV_CODEC_ID_HEVC)
-        options.set("x265-params", ("log-level=none:" + X265HdrParameters(source)).c_str());
+        options.set("x265-params", ("log-level=none:" + X265HdrParameters(encoding.hdr)).c_str());
     if (codec->id == AV_CODEC_ID_H264 && std::string(muxer->name) == "psp")
         options.set("profile", "main");
 

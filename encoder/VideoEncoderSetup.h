@@ -4,6 +4,7 @@
 // pixel format and frame rate the codec accepts, and the rate control.
 #include "encoder/EncodeRequest.h"
 #include "encoder/FrameGeometry.h"
+#include "encoder/HdrMetadata.h"
 #include "encoder/StreamEncoder.h"
 
 #include <memory>
@@ -17,7 +18,8 @@ struct VideoEncoding {
     AVRational frameRate {25, 1};
     AVRational pixelAspect {0, 1};  // set on every picture; {0, 1}: the source's own
     std::string sourceSteps;        // the filters that turn the picture upright and map its colour
-    bool keepsHdr = false;          // the output stays HDR: the source's mastering metadata goes with it
+    bool keepsHdr = false;          // the output stays HDR, with the source's mastering metadata
+    HdrMetadata hdr;
 };
 
 // Fails with "Unsupported codec" when the name has no video encoder, and

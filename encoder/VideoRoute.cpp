@@ -69,9 +69,8 @@ VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stre
               drainEncoder();
           })
 {
-    if (encoding_.keepsHdr)
-        for (const auto type : {AV_PKT_DATA_MASTERING_DISPLAY_METADATA, AV_PKT_DATA_CONTENT_LIGHT_LEVEL})
-            output.keepSideData(outputStream_, input.context()->streams[stream], type);
+    output.addSideData(outputStream_, AV_PKT_DATA_MASTERING_DISPLAY_METADATA, encoding_.hdr.mastering);
+    output.addSideData(outputStream_, AV_PKT_DATA_CONTENT_LIGHT_LEVEL, encoding_.hdr.light);
 }
 
 void VideoRoute::process(const AVPacket* packet)
