@@ -168,8 +168,10 @@ Track MakeVideoTrack(const ClipSettings& clipSettings, AVFormatContext* output)
             av_stream_new_side_data(track.stream, AV_PKT_DATA_DISPLAYMATRIX, 9 * sizeof(int32_t)));
         if (!matrix)
             Fail("add the display matrix", AVERROR(ENOMEM));
-        // The matrix turns counter-clockwise.
-        av_display_rotation_set(matrix, -clipSettings.rotation);
+        // The MP4 reader gives back the matrix the writer was given turned the
+        // other way (as ffmpeg writes and reads a phone's clip): the angle
+        // set here is read as that many degrees clockwise.
+        av_display_rotation_set(matrix, clipSettings.rotation);
         av_display_matrix_flip(matrix, clipSettings.mirrored ? 1 : 0, 0);
     }
     if (clipSettings.interlaced) {

@@ -29,7 +29,7 @@ struct ClipSettings {
     bool seekIndex = true;   // false: written as to a pipe, without an index at the end (Matroska cues)
     int chapters = 0;        // chapters of equal length, titled "Chapter 1", "Chapter 2", ...
     bool subtitles = false;  // a SubRip subtitle stream with one line a second
-    int rotation = 0;        // degrees clockwise a player turns the picture (a display matrix)
+    int rotation = 0;        // degrees clockwise a player turns the picture of an MP4 (its display matrix)
     bool mirrored = false;   // the display matrix also flips it left to right
     bool hdr = false;        // 10-bit PQ with BT.2020 primaries and mastering metadata (libx265)
     bool interlaced = false; // two fields half a frame apart, top field first, flagged so
