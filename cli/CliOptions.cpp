@@ -166,6 +166,15 @@ const std::map<std::string, OptionRule, std::less<>>& OptionTable()
                                     o.choicesGiven = true;
                                     return std::string();
                                 }};
+        table["--audio-language"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
+                                         if (value.size() < 2 || value.size() > 8
+                                             || value.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")
+                                                 != std::string::npos)
+                                             return name + " needs a language code of letters, such as fra";
+                                         o.audioLanguage = value;
+                                         o.choicesGiven = true;
+                                         return std::string();
+                                     }};
         table["--source-size"] = {true, [](CliOptions& o, const std::string&, const std::string& value) {
                                       o.sourceSize = value;
                                       o.choicesGiven = true;

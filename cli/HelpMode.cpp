@@ -78,6 +78,8 @@ format does not offer takes no choice, nor --volume where it is disabled):
   --volume POS          volume slider position 0 to 10 (default 5, 100%)
   --output-dir DIR      output directory (default: home + "/iPod Files")
   --overwrite           overwrite an existing output file of the same name
+  --audio-language LANG the sound track outputs of one track take (such as fra);
+                        default: the file's default track
   --source-size TEXT    the file's "Video Size" cell (a dry run's default is
                         "0 x 0"; converting measures each file without it)
   --display-aspect W:H  with --source-size: the display aspect of a picture

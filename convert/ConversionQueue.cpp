@@ -33,9 +33,10 @@ struct ConversionQueue::Job {
     int attempt = 1;
     std::string videoOutput = {}; // where the job's video goes, or lies once placed
     bool videoPlaced = false;
-    // The streams the format run's output is to hold.
+    // The streams the format run's output is to hold, and what more of the input it keeps.
     bool keepsVideo = false;
     bool keepsAudio = false;
+    OutputPromises promises = {};
     RunOutcome outcome = {}; // the job's, as its runs make it
 };
 
@@ -246,6 +247,7 @@ bool ConversionQueue::runJob(Job& job, JobSlot slot)
     job.videoOutput = job.built.outputPath;
     job.keepsVideo = job.built.keepsVideo;
     job.keepsAudio = job.built.keepsAudio;
+    job.promises = job.built.promises;
     job.outcome.reason = {ReasonCode::Stopped, texts::kReasonStopped}; // unless a run says otherwise
     slot.reporter->outputNamed(job.videoOutput);
     for (auto run = job.plan.next(); run && !stopped(); run = job.plan.next()) {
@@ -276,6 +278,7 @@ std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& r
         job.attempt = 2;
         job.keepsVideo = job.built.keepsVideo;
         job.keepsAudio = job.built.keepsAudio;
+        job.promises = job.built.promises;
         job.videoOutput = job.built.outputPath;
         reporter.outputNamed(job.videoOutput);
         reporter.judged(RowOutcome::Rescan);
@@ -292,6 +295,7 @@ std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& r
                              .thumbnail = thumbnail,
                              .videoFormat = job.keepsVideo,
                              .audioWanted = job.keepsAudio,
+                             .promises = thumbnail ? OutputPromises() : job.promises,
                              .expectedSeconds = static_cast<int>(
                                  ClockSeconds(job.file.cell(FileColumn::Duration)).value_or(0)),
                              // A thumbnail always follows its video's name.

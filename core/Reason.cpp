@@ -15,6 +15,7 @@ const char* ReasonCodeName(ReasonCode code)
     case ReasonCode::NoSuchFile: return "no_such_file";
     case ReasonCode::NotPlaced: return "not_placed";
     case ReasonCode::Incomplete: return "incomplete";
+    case ReasonCode::Overlong: return "overlong";
     case ReasonCode::NoThumbnail: return "no_thumbnail";
     case ReasonCode::UnsafePath: return "unsafe_path";
     case ReasonCode::OutputMissing: return "output_missing";
@@ -23,6 +24,9 @@ const char* ReasonCodeName(ReasonCode code)
     case ReasonCode::OutputNoAudio: return "output_no_audio";
     case ReasonCode::OutputNoPicture: return "output_no_picture";
     case ReasonCode::OutputUndecodable: return "output_undecodable";
+    case ReasonCode::OutputLostTrack: return "output_lost_track";
+    case ReasonCode::OutputLostSubtitle: return "output_lost_subtitle";
+    case ReasonCode::OutputLostShape: return "output_lost_shape";
     }
     return "";
 }

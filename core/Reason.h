@@ -17,6 +17,7 @@ enum class ReasonCode {
     NoSuchFile,        // the input is gone
     NotPlaced,         // the output cannot be put in place
     Incomplete,        // the output falls short of the input
+    Overlong,          // the output's sound runs on past the input's length
     NoThumbnail,       // the thumbnail could not be made
     UnsafePath,        // a path the command line cannot carry
     OutputMissing,     // the check of the output: nothing written
@@ -25,6 +26,9 @@ enum class ReasonCode {
     OutputNoAudio,     // the output holds no audio
     OutputNoPicture,   // the thumbnail is no JPEG picture
     OutputUndecodable, // the end of the output cannot be decoded
+    OutputLostTrack,   // the output lost a sound track
+    OutputLostSubtitle, // the output lost a subtitle track
+    OutputLostShape,   // the output lost the picture's upright shape
 };
 
 struct Reason {

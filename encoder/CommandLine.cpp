@@ -148,6 +148,8 @@ bool ApplyValue(EncodeRequest& r, const std::string& option, const std::string& 
         r.qualityFactor = NumberWithin(option, value, 0, 63);
     else if (option == "-preset")
         r.speedPreset = Trimmed(value);
+    else if (option == "-alang")
+        r.audioLanguage = Trimmed(value);
     else if (option == "-movflags")
         r.fastStart = FastStartFromText(option, value);
     else
@@ -176,6 +178,8 @@ bool ApplySwitch(EncodeRequest& r, const std::string& option)
         r.fitInside = true;
     else if (option == "-chapters")
         r.keepChapters = true;
+    else if (option == "-tonemap")
+        r.toneMap = true;
     else
         return false;
     return true;

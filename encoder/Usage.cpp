@@ -47,6 +47,8 @@ Video
   -qscale Q          fixed quantiser (h264: the constant-quality factor when -crf is absent)
   -maxrate KBITS, -bufsize KBITS, -bt KBITS, -g FRAMES, -coder 0|1 (h264: CAVLC or CABAC)
   -vframes N         stop after N pictures
+  -tonemap           HDR (PQ, HLG) becomes SDR BT.709 also for h265, av1 and vp9, which
+                     otherwise keep it (10-bit, transfer, primaries, mastering metadata)
 
 Audio
   -acodec NAME       mpeg4aac, mpeg4aac_qt, aac, mp3, mp2, ac3, pcm_s16le, wma7x, amr_nb,
@@ -56,6 +58,7 @@ Audio
   -ar HZ             sample rate; a rate the codec lacks becomes the nearest one it has
   -ac N              channels ("2 (stereo)" reads as 2)
   -vol_factor N      volume N/50 (50 keeps it)
+  -alang LANG        the sound track in this language (such as fra) for outputs of one track
 
 Copying
   -vcodec copy, -acodec copy
@@ -65,7 +68,14 @@ Copying
                      options that would change a copied stream are refused. A stream the
                      container cannot hold ends the job before anything is written.
 
-Subtitle streams are left out of every output; a line says so.
+Every picture is turned upright as its display matrix says, deinterlaced when the
+stream says it is interlaced or a short look finds it so, and HDR is tone-mapped where the
+codec takes SDR. Outputs of one sound track take the input's default track (never a
+commentary while there is another). Today's formats (h265, av1, vp9, or h264 with -crf or
+-preset) keep every sound track with its language and title, carry text subtitles
+(mov_text in MP4, WebVTT in WebM) and describe their colour. Copies keep every stream the
+container holds (text subtitles become mov_text in MP4). A line names each subtitle or
+other stream left out.
 Containers by extension include .mp4, .m4a, .mov, .3gp, .avi, .mpg, .wmv, .wma, .mp3, .aac,
 .mkv, .webm, .gif, .flac, .opus, .ogg and .wav.
 )text";

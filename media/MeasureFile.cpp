@@ -6,6 +6,17 @@
 
 #include <filesystem>
 
+namespace {
+
+// "16:9" shown turned a quarter is "9:16".
+std::string Turned(const std::string& aspect)
+{
+    const auto colon = aspect.find(':');
+    return colon == std::string::npos ? aspect : aspect.substr(colon + 1) + ":" + aspect.substr(0, colon);
+}
+
+} // namespace
+
 FileRow MakeFileRow(const std::string& path, const std::string& size, const std::string& frameRate,
                     const std::string& duration, int formatIndex)
 {
@@ -23,7 +34,10 @@ ComponentTexts ComponentRowTexts(const MediaInfoInspector& videoInfo)
 {
     const VideoStreamInfo& video = videoInfo.Video();
     ComponentTexts texts;
-    texts.size = std::to_string(video.Width) + " x " + std::to_string(video.Height);
+    // The size a player shows: a turned picture's sides change places.
+    const bool sideways = video.Rotation == 90 || video.Rotation == 270;
+    texts.size = std::to_string(sideways ? video.Height : video.Width) + " x "
+        + std::to_string(sideways ? video.Width : video.Height);
     texts.frameRate = std::to_string(RoundHalfEven(video.FrameRate));
     texts.duration = video.Duration.size() == 5 ? "00:" + video.Duration : video.Duration;
     return texts;
@@ -43,8 +57,14 @@ std::optional<FileRow> MeasureFile(const std::string& path, const std::string& a
         return std::nullopt;
     const ComponentTexts texts = ComponentRowTexts(videoInfo);
     if (texts.size != "0 x 0") {
+        const VideoStreamInfo& video = videoInfo.Video();
         FileRow row = MakeFileRow(path, texts.size, texts.frameRate, texts.duration, formatIndex);
-        row.displayAspect = videoInfo.Video().DisplayAspect;
+        row.rotation = video.Rotation;
+        if (video.Rotation != 0)
+            row.storedSize = std::to_string(video.Width) + " x " + std::to_string(video.Height);
+        row.interlaced = video.Interlaced;
+        row.displayAspect = video.Rotation == 90 || video.Rotation == 270 ? Turned(video.DisplayAspect)
+                                                                          : video.DisplayAspect;
         return row;
     }
 
@@ -55,8 +75,13 @@ std::optional<FileRow> MeasureFile(const std::string& path, const std::string& a
     probe.ProbeWithEncoder(path);
     if (probe.ProbeRetryNeeded())
         probe.ProbeWithDsPrefix(path);
-    if (row && !probe.ProbeFailed())
-        row->displayAspect = probe.Values().displayAspect;
+    if (row && !probe.ProbeFailed()) {
+        const ProbeValues& values = probe.Values();
+        row->displayAspect = values.displayAspect;
+        row->rotation = values.rotation;
+        row->storedSize = values.storedSize;
+        row->interlaced = values.interlaced;
+    }
     return row;
 }
 

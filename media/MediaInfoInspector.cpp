@@ -46,6 +46,8 @@ void MediaInfoInspector::InspectFile()
     video_.FrameRate = 0.0;
     video_.AspectRatioText = "0";
     video_.DisplayAspect.clear();
+    video_.Rotation = 0;
+    video_.Interlaced = false;
 
     const std::string extension = std::filesystem::path(fileName_).extension().string();
     if (const auto name = ContainerName(extension.empty() ? extension : extension.substr(1)))
@@ -135,6 +137,8 @@ void MediaInfoInspector::AnalyseVideo(const MediaDetector& detector, int stream,
     const VideoFormatBlock& block = *type.video;
     video_.Width = block.width;
     video_.Height = block.height;
+    video_.Rotation = block.clockwiseTurn;
+    video_.Interlaced = block.interlaced;
     double rate = 0.0;
     if (const auto fetched = detector.frameRate(stream)) {
         rate = *fetched;

@@ -24,6 +24,10 @@ struct VideoStreamInfo {
     // "16:9": the picture's shape on screen when its pixels are not square;
     // empty when they are or nothing says.
     std::string DisplayAspect;
+    // How a player shows the stored Width x Height: turned clockwise by 0,
+    // 90, 180 or 270 degrees; and whether the stream says it is interlaced.
+    std::int32_t Rotation = 0;
+    bool Interlaced = false;
 };
 
 struct AudioStreamInfo {

@@ -5,6 +5,8 @@
 // two check boxes: how many files are converted at the same time.
 #include <QDialog>
 
+#include <string>
+
 class Messages;
 class QCheckBox;
 class QComboBox;
@@ -31,6 +33,11 @@ public:
     int jobsAtOnce() const;
     void setJobsAtOnce(int jobs);
 
+    // [General] AudioLanguage, which the settings file keeps and no control
+    // shows: the sound track one-track outputs prefer ("fra"); empty: the default track.
+    const std::string& audioLanguage() const { return audioLanguage_; }
+    void setAudioLanguage(const std::string& language) { audioLanguage_ = language; }
+
     // Runs on every change of the shutdown box's state, by the user or by code.
     void confirmShutdownChoice();
 
@@ -56,6 +63,7 @@ private:
     QCheckBox* shutdownCheck_ = nullptr;
     QComboBox* jobsCombo_ = nullptr; // "1" to "8", then "Auto"
     QPushButton* doneButton_ = nullptr;
+    std::string audioLanguage_;
     QLabel* jobsLead_ = nullptr;
     QLabel* jobsTail_ = nullptr;
     bool confirmSuppressed_ = true;

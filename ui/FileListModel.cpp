@@ -10,6 +10,17 @@ namespace {
 
 constexpr int kFrameMs = 16;
 
+// Why the row's job did not end "Done" on every cell; else on the Video Size
+// cell the stored size and the turn, or the interlacing, of the size shown.
+QVariant ToolTip(const FileRow& row, int column)
+{
+    if (!row.reason.empty())
+        return QString::fromStdString(row.reason.text);
+    if (column == TableColumn(FileColumn::VideoSize) && !row.pictureNote().empty())
+        return QString::fromStdString(row.pictureNote());
+    return {};
+}
+
 } // namespace
 
 FileListModel::FileListModel(FileList& files, QObject* parent)
@@ -51,7 +62,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return column == 0 ? QVariant() : QVariant(Qt::AlignCenter);
     case Qt::ToolTipRole:
-        return row->reason.empty() ? QVariant() : QVariant(QString::fromStdString(row->reason.text));
+        return ToolTip(*row, column);
     default:
         return {};
     }

@@ -29,7 +29,7 @@ SettingsBinder::SettingsBinder(const std::string& settingsDir, MainWindow& windo
 SettingsValues SettingsBinder::windowSettings() const
 {
     return {window_.outputDir().toStdString(), options_.overwrite(), options_.shutDown(), window_.formatIndex(),
-            window_.letterBoxIndex(), options_.jobsAtOnce()};
+            window_.letterBoxIndex(), options_.jobsAtOnce(), options_.audioLanguage()};
 }
 
 void SettingsBinder::applySettings(const SettingsValues& values)
@@ -38,6 +38,7 @@ void SettingsBinder::applySettings(const SettingsValues& values)
     options_.setOverwrite(values.overwrite);
     options_.setShutDown(values.shutDown);
     options_.setJobsAtOnce(values.jobsAtOnce);
+    options_.setAudioLanguage(values.audioLanguage);
     window_.setFormatIndex(values.outputFormat);
     window_.setLetterBoxIndex(values.letterBox);
 }

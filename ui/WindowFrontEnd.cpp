@@ -167,8 +167,11 @@ ConversionChoices WindowFrontEnd::choices()
 {
     return OnThreadOf(this, [this] {
         showQueued();
-        return TakeChoices(parts_.profile.state(), parts_.profile.volumeFactor(),
-                           parts_.window.outputDir().toStdString(), parts_.options.overwrite(), appDir_);
+        ConversionChoices choices = TakeChoices(parts_.profile.state(), parts_.profile.volumeFactor(),
+                                                parts_.window.outputDir().toStdString(), parts_.options.overwrite(),
+                                                appDir_);
+        choices.audioLanguage = parts_.options.audioLanguage();
+        return choices;
     });
 }
 

@@ -5,10 +5,13 @@
 #include "core/cmdline/NewerOptionArgs.h"
 #include "core/cmdline/OptionArgs.h"
 #include "core/cmdline/OutputNaming.h"
+#include "core/profiles/FormatCatalogue.h"
 #include "core/TextRules.h"
 #include "core/EncoderName.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <optional>
 #include <filesystem>
 #include <string_view>
@@ -54,6 +57,23 @@ std::string FittedSizeArg(const ConversionChoices& choices, const JobInput& job)
     if (choices.letterBoxIndex != 1 || IsAudioOnlyOutput(job.outputExt))
         return plain;
     return LetterboxedSize(job.sourceSize, plain, job.displayAspect);
+}
+
+// A language is a few plain letters ("fra", "en"); anything else in the
+// settings file is no language and asks for nothing.
+bool IsLanguageCode(const std::string& text)
+{
+    return text.size() >= 2 && text.size() <= 8
+        && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isalpha(c) != 0; });
+}
+
+// The line with the preferred sound track's language before its output.
+std::string WithAudioLanguage(std::string line, const std::string& outputArg, const std::string& language)
+{
+    const std::string code = Trim(language);
+    if (!IsLanguageCode(code))
+        return line;
+    return line.insert(line.size() - outputArg.size(), Quoted(pieces::kAudioLanguageHead, code));
 }
 
 } // namespace
@@ -148,7 +168,7 @@ BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choice
     result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), job);
     p->outputArg = " \"" + result.outputPath + '"';
     if (auto line = AssembleFormat(choices.formatIndex, *p)) {
-        result.commandLine = std::move(*line);
+        result.commandLine = WithAudioLanguage(std::move(*line), p->outputArg, choices.audioLanguage);
         result.thumbnailDue = HasThumbnailRun(choices.formatIndex);
         // The switches between the input and the output say which streams
         // the output keeps; an audio-only container keeps no picture.
@@ -157,6 +177,10 @@ BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choice
             = result.commandLine.substr(head, result.commandLine.size() - head - p->outputArg.size());
         result.keepsVideo = !IsAudioOnlyOutput(job.outputExt) && switches.find(" -vn") == std::string::npos;
         result.keepsAudio = switches.find(" -an") == std::string::npos;
+        result.promises.everyTrack = KeepsEveryTrack(choices.formatIndex);
+        result.promises.shape = result.keepsVideo
+            && (switches.find(pieces::kKeepSize) != std::string::npos || switches.find(pieces::kFit) != std::string::npos
+                || switches.find(pieces::kStreamCopy) != std::string::npos);
     } else {
         result.status = BuildResult::Status::NoAssembly;
     }

@@ -77,3 +77,9 @@ bool IsSeparatorRow(int index)
 {
     return index >= 0 && index < kFormatCount && Rows()[index].tag.empty();
 }
+
+bool KeepsEveryTrack(int index)
+{
+    return index == formats::kMp4Video || index == formats::kWebm || index == formats::kMp4Copy
+        || index == formats::kMkvCopy;
+}

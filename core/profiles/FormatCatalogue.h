@@ -28,3 +28,7 @@ const std::string& FormatText(int index);
 const std::string& FormatTag(int index);
 
 bool IsSeparatorRow(int index);
+
+// The MP4 and WebM rows and the copies keep every sound track and the
+// subtitles; the others keep one track.
+bool KeepsEveryTrack(int index);

@@ -24,6 +24,9 @@ void ApplyNewerAudioProfile(int format, ProfileState& state)
     lists.videoFramerate.withdraw();
     lists.letterBox.enabled = false;
     lists.muteAudio.enabled = false;
+    // Lossless sound and Opus keep the source's channels: mono stays mono.
+    if (format != formats::kOgg)
+        lists.audioChannel.fill(WithAuto(FixedChannelEntries()), kAutoEntry);
     switch (format) {
     case formats::kFlac:
         lists.audioCodec.fill({codecs::kFlac.text}, codecs::kFlac.text);

@@ -48,9 +48,12 @@ TEST_F(FileListRows, TheVideoSizeCellShowsTheStoredSizeAndKeepsTheDisplayAspect)
     dvd.caption = "/v/dvd.vob";
     dvd.cell(FileColumn::VideoSize) = "720 x 480";
     dvd.displayAspect = "16:9";
+    dvd.interlaced = true;
     app.files().append(dvd);
     AddFileRow(form, "/v/clip.avi", "640 x 352", "25", "00:01:30");
     EXPECT_EQ(cell(0, 1), "720 x 480");
+    EXPECT_EQ(Hint(form, 0, 1).toStdString(), dvd.pictureNote());
+    EXPECT_EQ(Hint(form, 1, 1), "");
     EXPECT_EQ(app.files().row(0)->displayAspect, "16:9");
     EXPECT_EQ(app.files().row(1)->displayAspect, "");
 }
