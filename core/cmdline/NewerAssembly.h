@@ -1,7 +1,7 @@
 #pragma once
 // How today's formats (the rows after the first thirty) put the piece set
 // together.
-#include "core/cmdline/FormatAssembly.h"
+#include "core/cmdline/PieceSet.h"
 
 #include <optional>
 #include <string>
