@@ -39,19 +39,23 @@ TEST_F(BrowseDialogRun, CancellingKeepsTheFolderName)
     EXPECT_EQ(dialog.handle(), nullptr);
 }
 
-TEST_F(BrowseDialogRun, AFolderNameThatNamesNoFolderSelectsNothing)
+TEST_F(BrowseDialogRun, AFolderNameThatNamesNoFolderSelectsNothingAndATitleReplacesTheCaption)
 {
     dialog.setFolderName("Select Output Directory");
+    dialog.setTitle("Where to?");
     QString shownDirectory;
     QString typed;
+    QString caption;
     const WhenUp up2(dialog, [&] {
         shownDirectory = dialog.browserFiles()->directory().absolutePath();
         typed = dialog.browserFiles()->findChild<QLineEdit*>("fileNameEdit")->text();
+        caption = dialog.handle()->windowTitle();
         dialog.browserFiles()->reject();
     });
     dialog.showDialog();
     EXPECT_EQ(shownDirectory, QDir::homePath());
     EXPECT_EQ(typed, "");
+    EXPECT_EQ(caption, "Where to?");
 }
 
 TEST_F(BrowseDialogRun, AnExistingFolderNameIsPreselected)
@@ -68,18 +72,6 @@ TEST_F(BrowseDialogRun, AnExistingFolderNameIsPreselected)
     EXPECT_EQ(shownDirectory, Path(dir.path() / "videos"));
     EXPECT_EQ(selected, QStringList{out});
     EXPECT_EQ(dialog.folderName(), out);
-}
-
-TEST_F(BrowseDialogRun, ATitleReplacesTheCaption)
-{
-    dialog.setTitle("Where to?");
-    QString caption;
-    const WhenUp up4(dialog, [&] {
-        caption = dialog.handle()->windowTitle();
-        dialog.browserFiles()->reject();
-    });
-    dialog.showDialog();
-    EXPECT_EQ(caption, "Where to?");
 }
 
 TEST_F(BrowseDialogRun, TheNewStyleIsResizableWithoutStatusLineOrHelpButton)
