@@ -59,11 +59,6 @@ bool ConversionRun::running() const
     return worker_->isRunning();
 }
 
-bool ConversionRun::endedByStop() const
-{
-    return worker_->endedByStop();
-}
-
 bool ConversionRun::stopAccepted() const
 {
     return shared_.isConverting;

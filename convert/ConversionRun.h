@@ -33,8 +33,6 @@ public:
     void start();
     // Whether the queue's worker runs.
     bool running() const;
-    // Whether the last run's work ended on a stop request.
-    bool endedByStop() const;
     // Stop Convert is accepted only while a job has reached the encoder.
     bool stopAccepted() const;
     // Stop Convert once the user agreed: ends the encoders and the walk. The

@@ -27,7 +27,6 @@ public:
 
     // The job of `row` begins; `display` shows the batch, or nullptr when the job runs alone.
     void begin(int row, BatchDisplay* display);
-    int row() const { return row_; }
 
     // A run begins: attempt 1 or 2, or the thumbnail run after the attempt.
     // An attempt starts with an empty Frames cell and no output size.

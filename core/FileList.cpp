@@ -107,11 +107,6 @@ void FileList::setOutputTags(const std::string& tag)
     edit(0, size() - 1, [&tag](FileRow& row) { row.cell(FileColumn::Output) = tag; });
 }
 
-void FileList::setCell(int index, FileColumn column, const std::string& text)
-{
-    edit(index, index, [&](FileRow& row) { row.cell(column) = text; });
-}
-
 void FileList::setPercent(int index, int percent)
 {
     edit(index, index, [percent](FileRow& row) {

@@ -44,7 +44,6 @@ public:
     void setAllChecked(bool checked);
     // The Output cell of every row: the tag of the format now chosen.
     void setOutputTags(const std::string& tag);
-    void setCell(int index, FileColumn column, const std::string& text);
 
     // The conversion's values; each writes the cell that shows it.
     void setPercent(int index, int percent);

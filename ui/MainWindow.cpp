@@ -404,11 +404,6 @@ void MainWindow::setBusy(bool busy)
         action->setEnabled(enabled);
 }
 
-int MainWindow::progress() const
-{
-    return progressBar_->value();
-}
-
 void MainWindow::setProgress(int position)
 {
     progressBar_->setValue(std::clamp(position, 0, 100));

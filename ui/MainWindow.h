@@ -54,7 +54,6 @@ public:
     // All and the menu entries.
     void setBusy(bool busy);
 
-    int progress() const;
     // The progress bar; values beyond its ends are held at them.
     void setProgress(int position);
     // Text of one status-bar panel (0 to 2).

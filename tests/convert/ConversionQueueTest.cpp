@@ -1,4 +1,5 @@
 #include "convert/ConversionRun.h"
+#include "convert/WorkerTask.h"
 #include "core/Texts.h"
 #include "RecordingFrontEnd.h"
 #include "RunnerHarness.h"
@@ -315,7 +316,7 @@ TEST(ConversionQueue, StopEndsTheRunAndItsJobWithoutCountdown)
     EXPECT_EQ(harness.encoder.calls().size(), 1u);
     EXPECT_EQ(harness.countdowns(), 0);
     EXPECT_TRUE(harness.infos().empty());
-    EXPECT_TRUE(harness.run.endedByStop());
+    EXPECT_TRUE(harness.run.findChild<WorkerTask*>("BMDThreadConvertNow")->endedByStop());
     EXPECT_EQ(harness.frontEnd.bar(), 0);
 }
 
@@ -364,16 +365,19 @@ TEST(ConversionQueue, DestroyingARunningConversionStopsItWithoutFurtherJobsOrMes
 
 TEST(ConversionQueue, EveryRowThatIsNotDoneSaysWhyAndTheClosingMessageCounts)
 {
-    QueueHarness harness(Inputs({"good.avi", "bad.avi", "short.avi", "gone.avi"}));
+    // Only the third job's outputs fall short of the one minute its row says it lasts.
+    QueueHarness harness([](const StandInAppDir& encoder) {
+        auto rows = Inputs({"good.avi", "bad.avi", "short.avi", "gone.avi"})(encoder);
+        rows[0].cell(FileColumn::Duration) = "00:00:20";
+        rows[2].cell(FileColumn::Duration) = "00:01:00";
+        return rows;
+    });
     std::filesystem::remove(harness.input(3));
     harness.encoder.script(1, GoodRun());
     harness.encoder.script(2, ErrorRun("error: cannot read the input: Input/output error"));
     harness.encoder.script(3, ErrorRun("error: cannot read the input: Input/output error"));
     harness.encoder.script(4, GoodRun());
     harness.encoder.script(5, GoodRun());
-    // Only the third job's outputs fall short of the one minute the encoder reports.
-    harness.files.files.setCell(2, FileColumn::Duration, "00:01:00");
-    harness.files.files.setCell(0, FileColumn::Duration, "00:00:20");
     harness.verifier.seconds = 20;
     ASSERT_TRUE(harness.convert());
 
