@@ -69,7 +69,7 @@ std::string SetMode(CliOptions& options, CliMode mode)
 
 std::string FormatIndexError(const std::string& name, const std::string& value)
 {
-    return name + " needs a format index from 0 to " + std::to_string(kFormatCount - 1) + ", not \"" + value + "\"";
+    return name + " needs a format index from 0 to " + std::to_string(FormatCount() - 1) + ", not \"" + value + "\"";
 }
 
 const std::map<std::string, OptionRule, std::less<>>& OptionTable()
@@ -119,7 +119,7 @@ const std::map<std::string, OptionRule, std::less<>>& OptionTable()
                                        return SetMode(o, CliMode::ListFormats);
                                    }};
         table["--show-profile"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
-                                       const auto index = WholeNumberIn(value, 0, kFormatCount - 1);
+                                       const auto index = WholeNumberIn(value, 0, FormatCount() - 1);
                                        if (!index)
                                            return FormatIndexError(name, value);
                                        o.profileFormat = *index;
@@ -139,7 +139,7 @@ const std::map<std::string, OptionRule, std::less<>>& OptionTable()
                                   return std::string();
                               }};
         table["--format"] = {true, [](CliOptions& o, const std::string& name, const std::string& value) {
-                                 const auto index = WholeNumberIn(value, 0, kFormatCount - 1);
+                                 const auto index = WholeNumberIn(value, 0, FormatCount() - 1);
                                  if (!index)
                                      return FormatIndexError(name, value);
                                  o.format = *index;

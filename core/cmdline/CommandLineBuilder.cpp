@@ -7,10 +7,12 @@
 #include "core/cmdline/OutputNaming.h"
 #include "core/TextRules.h"
 #include "core/EncoderName.h"
+#include "core/profiles/FormatCatalogue.h"
 
+#include <algorithm>
 #include <array>
-#include <optional>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -60,13 +62,14 @@ std::string FittedSizeArg(const ConversionChoices& choices, const JobInput& job)
 
 bool IsAudioOnlyOutput(const std::string& outputExt)
 {
-    static constexpr std::array<std::string_view, 11> kAudioOnly{"mp3", "mp2", "m4a", "wav", "ogg", "aac",
-                                                                 "wma", "ra",  "ac3", "flac", "opus"};
-    for (std::string_view ext : kAudioOnly) {
-        if (outputExt == ext)
-            return true;
-    }
-    return false;
+    // Sound alone, though no format of the list writes them.
+    static constexpr std::array<std::string_view, 3> kOtherSoundNames{"mp2", "ra", "ac3"};
+    if (std::find(kOtherSoundNames.begin(), kOtherSoundNames.end(), outputExt) != kOtherSoundNames.end())
+        return true;
+    const auto formats = Formats();
+    return std::any_of(formats.begin(), formats.end(), [&outputExt](const FormatSpec& format) {
+        return format.kind == FormatKind::AudioOnly && ToLower(std::string(format.tag)) == outputExt;
+    });
 }
 
 CommandLineBuilder::CommandLineBuilder(BuilderDisk disk)
@@ -147,19 +150,17 @@ BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choice
         return result;
     result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), job);
     p->outputArg = " \"" + result.outputPath + '"';
-    if (auto line = AssembleFormat(choices.formatIndex, *p)) {
-        result.commandLine = std::move(*line);
-        result.thumbnailDue = HasThumbnailRun(choices.formatIndex);
-        // The switches between the input and the output say which streams
-        // the output keeps; an audio-only container keeps no picture.
-        const std::size_t head = p->encoderPrefix.size() + p->inputArg.size();
-        const std::string switches
-            = result.commandLine.substr(head, result.commandLine.size() - head - p->outputArg.size());
-        result.keepsVideo = !IsAudioOnlyOutput(job.outputExt) && switches.find(" -vn") == std::string::npos;
-        result.keepsAudio = switches.find(" -an") == std::string::npos;
-    } else {
+    const FormatSpec* format = FormatAt(choices.formatIndex);
+    if (!format || !format->assemble) {
         result.status = BuildResult::Status::NoAssembly;
+        return result;
     }
+    result.commandLine = format->assemble(*p);
+    result.thumbnailDue = format->thumbnailRun;
+    // An audio-only container keeps no picture; muting or a format without
+    // sound keeps no sound.
+    result.keepsVideo = !IsAudioOnlyOutput(job.outputExt) && format->kind != FormatKind::AudioOnly;
+    result.keepsAudio = p->muteArg.empty() && format->kind != FormatKind::Animation;
     return result;
 }
 

@@ -80,7 +80,7 @@ TEST_F(Cli, ListsEveryFormatWithItsTag)
 
 TEST_F(Cli, ShowsEveryProfileAsTheWindowWouldHoldIt)
 {
-    for (int format = 0; format < kFormatCount; ++format) {
+    for (int format = 0; format < FormatCount(); ++format) {
         const ToolRun run = Start({"--show-profile", QString::number(format)});
         ASSERT_EQ(run.status, 0) << run.err;
         const auto lines = Lines(run.out);

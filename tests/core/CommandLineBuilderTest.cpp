@@ -374,7 +374,7 @@ TEST_F(Builder, MuteAddsNoAudioToVideoOutputsOnly)
     EXPECT_EQ(mp3.commandLine.find(" -an "), std::string::npos);
 
     // The streams each output is to hold, for the check of the finished file.
-    const BuildResult gif = builder.BuildCommandLine(ChoicesFor(formats::kGif), Job(kInput, "gif"));
+    const BuildResult gif = builder.BuildCommandLine(ChoicesFor(35), Job(kInput, "gif"));
     const BuildResult plain = builder.BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4"));
     EXPECT_EQ((std::vector<bool>{video.keepsVideo, video.keepsAudio, mp3.keepsVideo, mp3.keepsAudio, gif.keepsVideo,
                                  gif.keepsAudio, plain.keepsVideo, plain.keepsAudio}),
