@@ -21,11 +21,11 @@ FileRow MakeFileRow(const std::string& path, const std::string& size, const std:
 
 ComponentTexts ComponentRowTexts(const MediaInfoInspector& videoInfo)
 {
-    const VideoStreamInfo& video = videoInfo.Video();
+    const VideoStreamInfo& video = videoInfo.video();
     ComponentTexts texts;
-    texts.size = std::to_string(video.Width) + " x " + std::to_string(video.Height);
-    texts.frameRate = std::to_string(RoundHalfEven(video.FrameRate));
-    texts.duration = video.Duration.size() == 5 ? "00:" + video.Duration : video.Duration;
+    texts.size = std::to_string(video.width) + " x " + std::to_string(video.height);
+    texts.frameRate = std::to_string(RoundHalfEven(video.frameRate));
+    texts.duration = video.duration.size() == 5 ? "00:" + video.duration : video.duration;
     return texts;
 }
 
@@ -38,13 +38,13 @@ std::optional<FileRow> MeasureFile(const std::string& path, const std::string& a
     if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;
     videoInfo.setFileName(path);
-    videoInfo.Inspect();
-    if (videoInfo.VideoMajorType() == "FILE NOT FOUND")
+    videoInfo.inspect();
+    if (videoInfo.videoMajorType() == "FILE NOT FOUND")
         return std::nullopt;
     const ComponentTexts texts = ComponentRowTexts(videoInfo);
     if (texts.size != "0 x 0") {
         FileRow row = MakeFileRow(path, texts.size, texts.frameRate, texts.duration, formatIndex);
-        row.displayAspect = videoInfo.Video().DisplayAspect;
+        row.displayAspect = videoInfo.video().displayAspect;
         return row;
     }
 
