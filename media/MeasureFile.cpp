@@ -52,11 +52,11 @@ std::optional<FileRow> MeasureFile(const std::string& path, const std::string& a
     EncoderProbe probe(appDir, wait,
                        [&](const std::string& caption, const std::string& size, const std::string& frameRate,
                            const std::string& duration) { row = MakeFileRow(caption, size, frameRate, duration, formatIndex); });
-    probe.ProbeWithEncoder(path);
-    if (probe.ProbeRetryNeeded())
-        probe.ProbeWithDsPrefix(path);
-    if (row && !probe.ProbeFailed())
-        row->displayAspect = probe.Values().displayAspect;
+    probe.probeWithEncoder(path);
+    if (probe.probeRetryNeeded())
+        probe.probeWithDsPrefix(path);
+    if (row && !probe.probeFailed())
+        row->displayAspect = probe.values().displayAspect;
     return row;
 }
 

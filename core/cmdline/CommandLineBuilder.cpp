@@ -58,46 +58,32 @@ std::string FittedSizeArg(const ConversionChoices& choices, const JobInput& job)
     return LetterboxedSize(job.sourceSize, plain, job.displayAspect);
 }
 
-} // namespace
-
-bool IsAudioOnlyOutput(const std::string& outputExt)
+bool Reserved(const BuilderDisk& disk, const std::string& path)
 {
-    // Sound alone, though no format of the list writes them.
-    static constexpr std::array<std::string_view, 3> kOtherSoundNames{"mp2", "ra", "ac3"};
-    if (std::find(kOtherSoundNames.begin(), kOtherSoundNames.end(), outputExt) != kOtherSoundNames.end())
-        return true;
-    const auto formats = Formats();
-    return std::any_of(formats.begin(), formats.end(), [&outputExt](const FormatSpec& format) {
-        return format.kind == FormatKind::AudioOnly && ToLower(std::string(format.tag)) == outputExt;
-    });
+    return disk.reserved && disk.reserved(path);
 }
 
-CommandLineBuilder::CommandLineBuilder(BuilderDisk disk)
-    : disk_(std::move(disk))
-{
-}
-
-bool CommandLineBuilder::Reserved(const std::string& path) const
-{
-    return disk_.reserved && disk_.reserved(path);
-}
-
-std::string CommandLineBuilder::ChooseOutputPath(const ConversionChoices& choices, const std::string& dir,
-                                                 const JobInput& job) const
+std::string ChooseOutputPath(const ConversionChoices& choices, const std::string& dir, const JobInput& job,
+                             const BuilderDisk& disk)
 {
     const std::string inputPath = Trim(job.inputPath);
     const std::string base = BaseNameOf(FileNameOf(inputPath));
     const std::string path = OutputPathFor(dir, base, job.outputExt);
     // The encoder must never write over its own input or another row's,
     // whatever the overwrite option says.
-    if (SameFile(path, inputPath) || Reserved(path) || (!choices.overwrite && PathExists(path)))
-        return UniqueOutputName(dir, base, job.outputExt,
-                                [this](const std::string& candidate) { return PathExists(candidate) || Reserved(candidate); });
+    const auto taken = [&disk](const std::string& candidate) {
+        return PathExists(candidate) || Reserved(disk, candidate);
+    };
+    if (SameFile(path, inputPath) || Reserved(disk, path) || (!choices.overwrite && PathExists(path)))
+        return UniqueOutputName(dir, base, job.outputExt, taken);
     return path;
 }
 
-std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices& choices, const JobInput& job,
-                                                         BuildResult& result) const
+// The pieces both runs share, read from the job with its input path
+// trimmed. When a path cannot be used or the output folder cannot be made,
+// `result` says why and there are none.
+std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const JobInput& job, const BuilderDisk& disk,
+                                     BuildResult& result)
 {
     const std::string inputPath = Trim(job.inputPath);
     const std::string dir = Trim(choices.outputDir);
@@ -112,7 +98,7 @@ std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices
         p.title = PspTitleOf(FileNameOf(inputPath));
     if (job.options.useAltReader)
         p.encoderPrefix += pieces::kAltReaderPrefix;
-    if (disk_.createDirectory) {
+    if (disk.createDirectory) {
         if (std::string cause = EnsureDirectory(dir); !cause.empty()) {
             result = Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
             result.cause = std::move(cause);
@@ -142,13 +128,27 @@ std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices
     return p;
 }
 
-BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choices, const JobInput& job) const
+} // namespace
+
+bool IsAudioOnlyOutput(const std::string& outputExt)
+{
+    // Sound alone, though no format of the list writes them.
+    static constexpr std::array<std::string_view, 3> kOtherSoundNames{"mp2", "ra", "ac3"};
+    if (std::find(kOtherSoundNames.begin(), kOtherSoundNames.end(), outputExt) != kOtherSoundNames.end())
+        return true;
+    const auto formats = Formats();
+    return std::any_of(formats.begin(), formats.end(), [&outputExt](const FormatSpec& format) {
+        return format.kind == FormatKind::AudioOnly && ToLower(std::string(format.tag)) == outputExt;
+    });
+}
+
+BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& job, const BuilderDisk& disk)
 {
     BuildResult result;
-    std::optional<PieceSet> p = SharedPieces(choices, job, result);
+    std::optional<PieceSet> p = SharedPieces(choices, job, disk, result);
     if (!p)
         return result;
-    result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), job);
+    result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), job, disk);
     p->outputArg = " \"" + result.outputPath + '"';
     const FormatSpec* format = FormatAt(choices.formatIndex);
     if (!format || !format->assemble) {
@@ -164,11 +164,11 @@ BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choice
     return result;
 }
 
-BuildResult CommandLineBuilder::BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
-                                                          const std::string& videoOutputPath) const
+BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
+                                      const std::string& videoOutputPath, const BuilderDisk& disk)
 {
     BuildResult result;
-    std::optional<PieceSet> p = SharedPieces(choices, job, result);
+    std::optional<PieceSet> p = SharedPieces(choices, job, disk, result);
     if (!p)
         return result;
     p->outputArg = ThumbnailOutputArg(" \"" + videoOutputPath + '"');
