@@ -192,8 +192,9 @@ std::vector<CliOptionSpec> Rows()
          "while the running ones leave processor cores idle (sound\n"
          "only and standard-definition pictures take about one core\n"
          "each; H.264, H.265, AV1 and VP9 above 720 x 576 take all\n"
-         "of them), never more files than cores. Files may finish\n"
-         "in any order; the rows are printed in order at the end", Jobs},
+         "of them), never more files than the processors it may\n"
+         "use (as nproc counts them). Files may finish in any\n"
+         "order; the rows are printed in order at the end", Jobs},
         {"--quiet", "", false, Section::Modes,
          "with converting: nothing but the rows (no progress, no\n"
          "closing message)", [](CliOptions& o, const CliOptionSpec&, Text) { o.quiet = true; return std::string(); }},
