@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <ostream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -44,8 +45,6 @@ struct Columns {
     std::size_t help;
 };
 
-// Options without help, three to a line, each in a column of the help's width less the indent.
-constexpr std::size_t kGridColumn = 22;
 constexpr std::size_t kGridPerLine = 3;
 
 std::string Label(const CliOptionSpec& option)
@@ -70,13 +69,15 @@ void PrintOption(std::ostream& out, Columns columns, const std::string& label, c
     }
 }
 
+// Options without help, three to a line, in columns as wide as the room
+// between the indent and the help.
 void PrintGrid(std::ostream& out, Columns columns, std::vector<std::string>& labels)
 {
+    const std::size_t width = columns.help - columns.indent;
     for (std::size_t first = 0; first < labels.size(); first += kGridPerLine) {
-        std::string line(columns.indent, ' ');
+        std::string line;
         for (std::size_t i = first; i < std::min(first + kGridPerLine, labels.size()); ++i) {
-            if (i > first)
-                line.resize(columns.indent + (i - first) * kGridColumn, ' ');
+            line.resize(columns.indent + (i - first) * width, ' ');
             line += labels[i];
         }
         out << line << '\n';

@@ -1,7 +1,7 @@
 #pragma once
-// The piece set one build fills, and how each output format of the first
-// thirty rows (and the PSP thumbnail run) concatenates it into the encoder's
-// command line. The format catalogue names each row's assembly.
+// The piece set one build fills, and how the device, phone, audio and
+// general video formats (and the PSP thumbnail run) concatenate it into the
+// encoder's command line. The format catalogue names each row's assembly.
 #include <initializer_list>
 #include <string>
 #include <string_view>

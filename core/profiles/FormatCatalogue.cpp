@@ -13,7 +13,7 @@ using namespace offer;
 // Fourteen blanks and fifty-three hyphens.
 constexpr std::string_view kSeparator = "              -----------------------------------------------------";
 
-// The lists of today's formats that carry no choice for them.
+// What today's formats offer; the lists they leave out carry no choice for them.
 constexpr Offers kCopyOffers = kMute;
 constexpr Offers kGifOffers = kVideoCodec | kVideoSize | kFrameRate;
 constexpr Offers kLossyAudioOffers = kSound | kVolume;
