@@ -12,23 +12,15 @@ MediaInfoInspector::MediaInfoInspector(QObject* owner)
 {
 }
 
-void MediaInfoInspector::raise(const NotifyEvent& event)
+bool MediaInfoInspector::inspect()
 {
-    if (event)
-        event(parent());
-}
-
-void MediaInfoInspector::inspect()
-{
-    raise(onStart);
     reset();
     try {
         inspectFile();
     } catch (const std::exception&) {
-        raise(onError);
-        return;
+        return false;
     }
-    raise(onFinish);
+    return true;
 }
 
 // Nothing of the previous file may answer for this one: a file that went

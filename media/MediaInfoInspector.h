@@ -7,7 +7,6 @@
 #include "media/StreamInfo.h"
 
 #include <QObject>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,13 +16,10 @@ struct StreamMediaType;
 struct WaveFormatBlock;
 enum class FormatAnalysis;
 
-// A notification; the sender is the component's owner.
-using NotifyEvent = std::function<void(QObject* sender)>;
-
 class MediaInfoInspector : public QObject {
     Q_OBJECT
 public:
-    // The owner frees the component and is the sender of its events.
+    // The owner frees the component.
     explicit MediaInfoInspector(QObject* owner);
 
     const VideoStreamInfo& video() const { return video_; }
@@ -37,13 +33,9 @@ public:
     const std::string& fileName() const { return fileName_; }
     void setFileName(const std::string& fileName) { fileName_ = fileName; }
 
-    NotifyEvent onStart;  // before an inspection
-    NotifyEvent onFinish; // after an inspection that did not fail with an error
-    NotifyEvent onError;  // when an inspection fails with an error
-
     // Inspects fileName(). Never lets an error escape: an error ends the
-    // inspection and raises onError instead of onFinish.
-    void inspect();
+    // inspection, and the result is false.
+    bool inspect();
 
     int audioStreamCount() const { return static_cast<int>(audioStreams_.size()); }
     const AudioStreamInfo& audioStream(int index) const { return audioStreams_.at(static_cast<std::size_t>(index)); }
@@ -67,7 +59,6 @@ private:
     void analyseFormat(const MediaDetector& detector, int stream, const StreamMediaType& type);
     void addAudioStream(const WaveFormatBlock& wave, std::optional<double> length);
     void analyseVideo(const MediaDetector& detector, int stream, const StreamMediaType& type, FormatAnalysis analysis);
-    void raise(const NotifyEvent& event);
 
     VideoStreamInfo video_;
     Names names_;

@@ -14,7 +14,7 @@ namespace {
 struct Events {
     std::vector<std::pair<std::string, QObject*>> raised;
 
-    void bind(MediaInfoInspector& info)
+    void bind(MediaInfoComponent& info)
     {
         info.onStart = [this](QObject* sender) { raised.emplace_back("start", sender); };
         info.onFinish = [this](QObject* sender) { raised.emplace_back("finish", sender); };
@@ -46,7 +46,8 @@ protected:
     }
 
     QObject owner;
-    MediaInfoInspector& info = *new MediaInfoInspector(&owner);
+    // The component with its events, as the contract publishes it.
+    MediaInfoComponent& info = *new MediaInfoComponent(&owner);
     Events events;
 };
 
