@@ -142,6 +142,16 @@ std::string OutputDir(CliOptions& o, const CliOptionSpec& option, Text value)
     return {};
 }
 
+std::string AudioLanguage(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    if (value.size() < 2 || value.size() > 8
+        || value.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") != std::string::npos)
+        return option.name + " needs a language code of letters, such as fra";
+    o.audioLanguage = value;
+    o.choicesGiven = true;
+    return {};
+}
+
 std::string DisplayAspect(CliOptions& o, const CliOptionSpec& option, Text value)
 {
     if (!IsDisplayAspect(value))
@@ -227,6 +237,9 @@ std::vector<CliOptionSpec> Rows()
         {"--output-dir", "DIR", true, Section::Choices, "output directory (default: home + \"/iPod Files\")", OutputDir},
         {"--overwrite", "", false, Section::Choices, "overwrite an existing output file of the same name",
          [](CliOptions& o, const CliOptionSpec&, Text) { o.overwrite = o.choicesGiven = true; return std::string(); }},
+        {"--audio-language", "LANG", true, Section::Choices,
+         "the sound track outputs of one track take (such as fra);\n"
+         "default: the file's default track", AudioLanguage},
         {"--source-size", "TEXT", true, Section::Choices,
          "the file's \"Video Size\" cell (a dry run's default is\n"
          "\"0 x 0\"; converting measures each file without it)",

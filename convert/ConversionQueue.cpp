@@ -245,6 +245,7 @@ bool ConversionQueue::runJob(Job& job, JobHost& host, EncoderRunner& runner)
     // The streams the format run's output is to hold.
     bool keepsVideo = built.keepsVideo;
     bool keepsAudio = built.keepsAudio;
+    OutputPromises promises = built.promises;
     bool videoPlaced = false; // this job's video lies under videoOutput
     RunOutcome jobOutcome;
     jobOutcome.reason = texts::kReasonStopped; // unless a run says otherwise
@@ -259,6 +260,7 @@ bool ConversionQueue::runJob(Job& job, JobHost& host, EncoderRunner& runner)
             built = noteMuteReset(buildFor(rowIndex, job.choices, job.input, true));
             keepsVideo = built.keepsVideo;
             keepsAudio = built.keepsAudio;
+            promises = built.promises;
             videoOutput = built.outputPath;
             host.setOutputPath(rowIndex, videoOutput);
             host.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
@@ -283,6 +285,7 @@ bool ConversionQueue::runJob(Job& job, JobHost& host, EncoderRunner& runner)
                                  .thumbnail = thumbnail,
                                  .videoFormat = keepsVideo,
                                  .audioWanted = keepsAudio,
+                                 .promises = thumbnail ? OutputPromises() : promises,
                                  .expectedSeconds = expectedSeconds,
                                  // A thumbnail always follows its video's name.
                                  .replaceExisting = thumbnail || job.choices.overwrite};

@@ -54,14 +54,21 @@ void EndEncoder(platform::ChildProcess& child)
 }
 
 // "holds 00:00:20 of 00:01:00" when the output falls short of the input by
-// more than 2 seconds and 5 per cent; empty otherwise.
-std::string Shortfall(double heldSeconds, int expectedSeconds)
+// more than 2 seconds and 5 per cent, "holds 00:01:36 of sound from a
+// 00:00:08 source" when it runs over the row's measured Duration by as much
+// (sound made up for a broken clock; the encoder's figure for a file that
+// states no length is only an estimate and is not held against it); empty
+// otherwise.
+std::string Mismatch(double heldSeconds, int expectedSeconds, bool measured)
 {
-    const double missing = expectedSeconds - heldSeconds;
-    if (heldSeconds <= 0 || expectedSeconds <= 0 || missing <= 2.0 || missing <= 0.05 * expectedSeconds)
+    const double apart = std::fabs(expectedSeconds - heldSeconds);
+    const bool over = heldSeconds > expectedSeconds;
+    if (heldSeconds <= 0 || expectedSeconds <= 0 || apart <= 2.0 || apart <= 0.05 * expectedSeconds || (over && !measured))
         return {};
-    return texts::kReasonHolds + ClockText(static_cast<long long>(std::floor(heldSeconds))) + texts::kReasonHoldsOf
-        + ClockText(expectedSeconds);
+    const std::string held = ClockText(static_cast<long long>(std::floor(heldSeconds)));
+    if (over)
+        return texts::kReasonHolds + held + texts::kReasonHoldsFrom + ClockText(expectedSeconds) + texts::kReasonSource;
+    return texts::kReasonHolds + held + texts::kReasonHoldsOf + ClockText(expectedSeconds);
 }
 
 } // namespace
@@ -279,7 +286,8 @@ std::string PlaceBeside(const std::string& partial, const std::string& target, s
 void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunOutcome& outcome)
 {
     const OutputFinding finding
-        = verifier_.verify({progress.partialPath, run.inputPath, run.thumbnail, run.videoFormat, run.audioWanted});
+        = verifier_.verify({progress.partialPath, run.inputPath, run.thumbnail, run.videoFormat, run.audioWanted,
+                            run.promises});
     if (!finding.good) {
         fail(run, progress, finding.problem, outcome);
         return;
@@ -300,7 +308,7 @@ void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunO
         return;
     }
     const int expected = run.expectedSeconds > 0 ? run.expectedSeconds : progress.durationSeconds;
-    outcome.reason = Shortfall(finding.seconds, expected);
+    outcome.reason = Mismatch(finding.seconds, expected, run.expectedSeconds > 0);
     outcome.verdict = outcome.reason.empty() ? RunVerdict::Done : RunVerdict::Incomplete;
     setProgressCell(run, VerdictText(outcome.verdict));
 }

@@ -10,6 +10,8 @@
 // the output's name only when the run is judged good (or incomplete), so a
 // failed or stopped run leaves nothing under that name and never harms a
 // file that was there before. What the run wrote is deleted otherwise.
+#include "core/OutputVerifier.h"
+
 #include <string>
 #include <vector>
 
@@ -30,6 +32,7 @@ struct EncoderRun {
     bool thumbnail = false;    // the thumbnail run shows no progress
     bool videoFormat = true;   // the format holds video
     bool audioWanted = true;   // the job is not muted
+    OutputPromises promises = {}; // what more of the input the output keeps
     int expectedSeconds = 0;   // the row's Duration; 0 when unknown
     // Overwrite on: the output replaces a file of its name. Off: a file that
     // took the name while the run went on (another program's) is kept, and

@@ -5,12 +5,19 @@
 // conversion.
 #include <string>
 
+// What a format promises to keep of the input beyond picture and sound.
+struct OutputPromises {
+    bool everyTrack = false; // every sound track, and the subtitles the container holds
+    bool shape = false;      // the upright shape: a portrait input stays portrait
+};
+
 struct OutputCheck {
     std::string outputPath;   // the file the run wrote
     std::string inputPath;    // the file it was made from
     bool still = false;       // a thumbnail: one JPEG picture
     bool videoFormat = false; // video is due when the input has video
     bool audioWanted = false; // audio is due when the input has audio
+    OutputPromises promises = {};
 };
 
 struct OutputFinding {

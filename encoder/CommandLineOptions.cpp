@@ -215,6 +215,10 @@ constexpr CommandLineOption kOptions[] = {
     {"-coder", "0|1", Video, "h264: CAVLC (0) or CABAC (1)",
      [](EncodeRequest& r, Text o, Text v) { r.coder = WholeNumberWithin(o, v, 0, 1); }},
     {"-vframes", "N", Video, "stop after N pictures", SetFrameLimit},
+    {"-tonemap", nullptr, Video,
+     "HDR (PQ, HLG) becomes SDR BT.709 also for h265, av1 and vp9, which\n"
+     "otherwise keep it (10-bit, transfer, primaries, mastering metadata)",
+     [](EncodeRequest& r, Text, Text) { r.toneMap = true; }},
 
     {"-acodec", "NAME", Audio,
      "mpeg4aac, mpeg4aac_qt, aac, mp3, mp2, ac3, pcm_s16le, wma7x, amr_nb,\n"
@@ -228,6 +232,8 @@ constexpr CommandLineOption kOptions[] = {
      [](EncodeRequest& r, Text o, Text v) { r.channels = WholeNumberWithin(o, v, 1, 8); }},
     {"-vol_factor", "N", Audio, "volume N/50 (50 keeps it)",
      [](EncodeRequest& r, Text o, Text v) { r.volumeFactor = WholeNumberWithin(o, v, 0, 100000); }},
+    {"-alang", "LANG", Audio, "the sound track in this language (such as fra) for outputs of one track",
+     [](EncodeRequest& r, Text, Text v) { r.audioLanguage = Trimmed(v); }},
 };
 // clang-format on
 

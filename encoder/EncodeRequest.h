@@ -58,6 +58,8 @@ struct EncodeRequest {
     std::optional<int> sampleRate;
     std::optional<int> channels;
     std::optional<int> volumeFactor;          // 50 keeps the volume
+    std::string audioLanguage;                // -alang: the sound track a one-track output prefers
+    bool toneMap = false;                     // -tonemap: HDR becomes SDR whatever the codec
 
     std::optional<double> startSeconds;       // -ss
     std::optional<int64_t> maxVideoFrames;    // -vframes

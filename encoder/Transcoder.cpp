@@ -8,9 +8,12 @@
 #include "encoder/SilentTrack.h"
 #include "encoder/StartOutput.h"
 #include "encoder/StopSignals.h"
+#include "encoder/SubtitleRoute.h"
 #include "encoder/VideoRoute.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace ridod2e {
 namespace {
@@ -24,10 +27,15 @@ bool TakesVideo(const EncodeRequest& request, const InputMedia& input, const AVO
         && request.maxVideoFrames.value_or(1) > 0;
 }
 
-bool TakesAudio(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer)
+// Today's formats take every sound track; the others take one.
+std::vector<int> SoundTracks(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer)
 {
-    return !request.noAudio && input.audioStream() >= 0
-        && (muxer->audio_codec != AV_CODEC_ID_NONE || !request.audioCodec.empty());
+    if (request.noAudio || (muxer->audio_codec == AV_CODEC_ID_NONE && request.audioCodec.empty()))
+        return {};
+    if (IsTodaysFormat(request))
+        return input.streamsOf(AVMEDIA_TYPE_AUDIO);
+    const int track = input.audioStream(request.audioLanguage);
+    return track >= 0 ? std::vector<int> {track} : std::vector<int> {};
 }
 
 [[noreturn]] void FailNothingToTake(const EncodeRequest& request, const InputMedia& input)
@@ -35,6 +43,24 @@ bool TakesAudio(const EncodeRequest& request, const InputMedia& input, const AVO
     if (input.videoStream() < 0 && input.audioStream() < 0)
         Fail("'" + request.input + "' holds neither video nor audio");
     Fail("'" + request.input + "' holds nothing that can go into '" + request.output + "'");
+}
+
+// Today's video formats carry the text subtitles in the container's own
+// text format; the streams that are not taken are returned.
+std::vector<int> TakeSubtitles(const EncodeRequest& request, InputMedia& input, const AVOutputFormat* muxer,
+                               bool takesVideo, OutputMedia& output,
+                               std::vector<std::unique_ptr<SubtitleRoute>>& routes)
+{
+    std::vector<int> leftOut;
+    const bool carries = takesVideo && IsTodaysFormat(request) && SubtitleRoute::TextCodecOf(muxer) != AV_CODEC_ID_NONE;
+    for (const int stream : input.streamsOf(AVMEDIA_TYPE_SUBTITLE)) {
+        if (carries && input.isTextSubtitle(stream))
+            routes.push_back(
+                std::make_unique<SubtitleRoute>(input, stream, muxer, output, TimelineStart(input, request)));
+        else
+            leftOut.push_back(stream);
+    }
+    return leftOut;
 }
 
 } // namespace
@@ -45,12 +71,13 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
     const AVOutputFormat* muxer = ChooseMuxer(request.outputFormat, request.output);
     OutputMedia output(request, muxer);
     const bool takeVideo = TakesVideo(request, input, muxer);
-    const bool takeAudio = TakesAudio(request, input, muxer);
-    if (!takeVideo && !takeAudio)
+    const std::vector<int> soundTracks = SoundTracks(request, input, muxer);
+    if (!takeVideo && soundTracks.empty())
         FailNothingToTake(request, input);
 
     std::unique_ptr<VideoRoute> video;
-    std::unique_ptr<AudioRoute> audio;
+    std::vector<std::unique_ptr<AudioRoute>> audios;
+    std::vector<std::unique_ptr<SubtitleRoute>> subtitles;
     ProgressReporter reporter(console, takeVideo, takeVideo && IsPaletteVideo(request.videoCodec, muxer));
     const auto report = [&](bool last) {
         const int64_t frames = video ? video->frames() : 0;
@@ -68,32 +95,50 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
     const auto rethrowFailures = [&] {
         if (video)
             video->rethrowFailure();
-        if (audio)
+        for (const auto& audio : audios)
             audio->rethrowFailure();
     };
-    if (takeVideo)
+    std::vector<int> kept;
+    if (takeVideo) {
         video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, tick);
-    if (takeAudio)
-        audio = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer, output, takeVideo);
+        kept.push_back(video->inputStream());
+    }
+    const bool labelled = IsTodaysFormat(request);
+    for (const int track : soundTracks) {
+        audios.push_back(std::make_unique<AudioRoute>(request, input, track, muxer, output, takeVideo, labelled));
+        kept.push_back(track);
+    }
+    std::vector<std::string> notes;
+    const std::vector<int> leftOut = TakeSubtitles(request, input, muxer, takeVideo, output, subtitles);
+    for (const auto& subtitle : subtitles)
+        kept.push_back(subtitle->inputStream());
+    if (!leftOut.empty())
+        notes.push_back(LeftOutLine("Subtitle", leftOut, subtitles.empty() && !labelled
+                                                                ? "the output carries picture and sound only"
+                                                                : "the output keeps text subtitles only"));
     std::unique_ptr<SilentTrack> silence;
-    if (video && !audio && NeedsSoundTrack(muxer))
+    if (video && audios.empty() && NeedsSoundTrack(muxer))
         silence = std::make_unique<SilentTrack>(request, muxer, output);
-    const bool seeks = StartOutput(request, input, video ? video->inputStream() : -1,
-                                   audio ? audio->inputStream() : -1, output, console);
+    const bool seeks = StartOutput(request, input, kept, notes, output, console);
 
     PacketPtr packet = NewPacket();
     const auto readToTheEnd = [&] {
         while (input.read(packet.get())) {
-            if (video && packet->stream_index == video->inputStream())
+            const int stream = packet->stream_index;
+            if (video && stream == video->inputStream())
                 video->process(packet.get());
-            else if (audio && packet->stream_index == audio->inputStream())
-                audio->process(packet.get());
+            for (const auto& audio : audios)
+                if (stream == audio->inputStream())
+                    audio->process(packet.get());
+            for (const auto& subtitle : subtitles)
+                if (stream == subtitle->inputStream())
+                    subtitle->process(packet.get());
             av_packet_unref(packet.get());
             if (silence)
                 silence->fillTo(video->seconds());
             rethrowFailures();
             tick();
-            if (video && video->done() && !audio)
+            if (video && video->done() && audios.empty())
                 break;
         }
     };
@@ -102,29 +147,31 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
     // file without an index or a damaged one sent it, onto pictures that
     // need an earlier key frame) is undone: the picture comes from reading
     // the input from its beginning.
-    if (seeks && video && !audio && !video->drain()) {
+    if (seeks && video && audios.empty() && !video->drain()) {
         input.rewind();
         video->restart();
         readToTheEnd();
     }
     if (video)
         video->finish();
-    if (audio)
+    for (const auto& audio : audios)
         audio->finish();
     if (silence)
         silence->finish(video->seconds());
     for (;;) {
-        const bool videoEnded = !video || video->waitFor(WhileDraining);
-        const bool audioEnded = !audio || audio->waitFor(WhileDraining);
-        if (videoEnded && audioEnded)
+        bool ended = !video || video->waitFor(WhileDraining);
+        for (const auto& audio : audios)
+            ended = audio->waitFor(WhileDraining) && ended;
+        if (ended)
             break;
         tick();
     }
 
     if (video && video->frames() == 0)
         Fail("no picture of stream #0." + std::to_string(video->inputStream()) + " could be decoded");
-    if (audio && audio->samples() == 0)
-        Fail("no sound of stream #0." + std::to_string(audio->inputStream()) + " could be decoded");
+    // A further track may be empty; the first is the sound the output is for.
+    if (!audios.empty() && audios.front()->samples() == 0)
+        Fail("no sound of stream #0." + std::to_string(audios.front()->inputStream()) + " could be decoded");
     output.finish();
     report(true);
 }

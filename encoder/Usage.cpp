@@ -20,7 +20,14 @@ Copying
                      options that would change a copied stream are refused. A stream the
                      container cannot hold ends the job before anything is written.
 
-Subtitle streams are left out of every output; a line says so.
+Every picture is turned upright as its display matrix says, deinterlaced when the
+stream says it is interlaced or a short look finds it so, and HDR is tone-mapped where the
+codec takes SDR. Outputs of one sound track take the input's default track (never a
+commentary while there is another). Today's formats (h265, av1, vp9, or h264 with -crf or
+-preset) keep every sound track with its language and title, carry text subtitles
+(mov_text in MP4, WebVTT in WebM) and describe their colour. Copies keep every stream the
+container holds (text subtitles become mov_text in MP4). A line names each subtitle or
+other stream left out.
 Containers by extension include .mp4, .m4a, .mov, .3gp, .avi, .mpg, .wmv, .wma, .mp3, .aac,
 .mkv, .webm, .gif, .flac, .opus, .ogg and .wav.
 )text";

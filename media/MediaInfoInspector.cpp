@@ -129,6 +129,8 @@ void MediaInfoInspector::analyseVideo(const MediaDetector& detector, int stream,
     const VideoFormatBlock& block = *type.video;
     video_.width = block.width;
     video_.height = block.height;
+    video_.rotation = block.clockwiseTurn;
+    video_.interlaced = block.interlaced;
     double rate = 0.0;
     if (const auto fetched = detector.frameRate(stream)) {
         rate = *fetched;

@@ -2,8 +2,10 @@
 
 #include "core/Texts.h"
 #include "media/LibraryLog.h"
+#include "media/PictureShape.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -67,23 +69,65 @@ bool IsSound(const AVStream* stream)
     return stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
 }
 
-bool Holds(const AVFormatContext* context, bool (*kind)(const AVStream*))
-{
-    return std::any_of(context->streams, context->streams + context->nb_streams, kind);
-}
-
-// The streams the input has; both false when the libraries cannot open it.
-struct InputStreams {
+// The streams a file has and the shape of its picture; nothing when the
+// libraries cannot open it.
+struct StreamCount {
     bool video = false;
     bool audio = false;
+    int soundTracks = 0;
+    int subtitles = 0;
+    int textSubtitles = 0;
+    double shownAspect = 0; // the first picture's, as a player shows it; 0: none
 };
 
-InputStreams StreamsOf(const std::string& path)
+StreamCount CountStreams(const AVFormatContext* context)
+{
+    StreamCount count;
+    for (unsigned index = 0; index < context->nb_streams; ++index) {
+        const AVStream* stream = context->streams[index];
+        if (IsPicture(stream) && !count.video) {
+            count.video = true;
+            count.shownAspect = ShownAspect(stream);
+        }
+        count.soundTracks += IsSound(stream) ? 1 : 0;
+        if (stream->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
+            ++count.subtitles;
+            const AVCodecDescriptor* codec = avcodec_descriptor_get(stream->codecpar->codec_id);
+            count.textSubtitles += codec != nullptr && (codec->props & AV_CODEC_PROP_TEXT_SUB) ? 1 : 0;
+        }
+    }
+    count.audio = count.soundTracks > 0;
+    return count;
+}
+
+StreamCount StreamsOf(const std::string& path)
 {
     const Input input = Open(path, nullptr);
-    if (!input)
-        return {};
-    return {Holds(input.get(), IsPicture), Holds(input.get(), IsSound)};
+    return input ? CountStreams(input.get()) : StreamCount();
+}
+
+// Portrait and landscape told apart; a nearly square picture is either.
+bool SameShape(double input, double output)
+{
+    constexpr double kNearlySquare = 0.1;
+    if (input <= 0 || output <= 0 || std::fabs(input - 1) < kNearlySquare || std::fabs(output - 1) < kNearlySquare)
+        return true;
+    return (input > 1) == (output > 1);
+}
+
+// What the format promised to keep beyond picture and sound; empty when kept.
+std::string Broken(const OutputCheck& check, const StreamCount& input, const StreamCount& output)
+{
+    const OutputPromises& promises = check.promises;
+    if (promises.everyTrack && check.audioWanted && output.soundTracks < input.soundTracks)
+        return texts::kOutputLostTrack;
+    // Matroska holds every kind of subtitle; other containers text only.
+    const bool holdsAll = std::filesystem::path(check.outputPath).extension() == ".mkv";
+    if (promises.everyTrack && output.subtitles < (holdsAll ? input.subtitles : input.textSubtitles))
+        return texts::kOutputLostSubtitle;
+    if (promises.shape && input.video && !SameShape(input.shownAspect, output.shownAspect))
+        return texts::kOutputLostShape;
+    return {};
 }
 
 // One decoder per stream that is decoded, with the packets it was given, the
@@ -186,15 +230,16 @@ OutputFinding CheckStill(AVFormatContext* context)
 
 OutputFinding CheckMedia(AVFormatContext* context, const OutputCheck& check)
 {
-    const bool video = Holds(context, IsPicture);
-    const bool audio = Holds(context, IsSound);
-    if (!video && !audio)
+    const StreamCount output = CountStreams(context);
+    if (!output.video && !output.audio)
         return Problem(check.videoFormat ? texts::kOutputNoVideo : texts::kOutputNoAudio);
-    const InputStreams input = StreamsOf(check.inputPath);
-    if (check.videoFormat && input.video && !video)
+    const StreamCount input = StreamsOf(check.inputPath);
+    if (check.videoFormat && input.video && !output.video)
         return Problem(texts::kOutputNoVideo);
-    if (check.audioWanted && input.audio && !audio)
+    if (check.audioWanted && input.audio && !output.audio)
         return Problem(texts::kOutputNoAudio);
+    if (std::string broken = Broken(check, input, output); !broken.empty())
+        return Problem(std::move(broken));
     OutputFinding finding;
     if (!DecodeTail(context, finding.seconds))
         return Problem(texts::kOutputUndecodable);

@@ -22,6 +22,10 @@ struct VideoStreamInfo {
     // "16:9": the picture's shape on screen when its pixels are not square;
     // empty when they are or nothing says.
     std::string displayAspect;
+    // How a player shows the stored width x height: turned clockwise by 0,
+    // 90, 180 or 270 degrees; and whether the stream says it is interlaced.
+    std::int32_t rotation = 0;
+    bool interlaced = false;
 };
 
 struct AudioStreamInfo {

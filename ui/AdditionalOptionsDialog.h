@@ -5,6 +5,8 @@
 // two check boxes: how many files are converted at the same time.
 #include <QDialog>
 
+#include <string>
+
 class Messages;
 class QCheckBox;
 class QComboBox;
@@ -27,6 +29,11 @@ public:
     int jobsAtOnce() const;
     void setJobsAtOnce(int jobs);
 
+    // [General] AudioLanguage, which the settings file keeps and no control
+    // shows: the sound track one-track outputs prefer ("fra"); empty: the default track.
+    const std::string& audioLanguage() const { return audioLanguage_; }
+    void setAudioLanguage(const std::string& language) { audioLanguage_ = language; }
+
     // Runs on every change of the shutdown box's state, by the user or by code.
     void confirmShutdownChoice();
 
@@ -43,6 +50,7 @@ private:
     int placeJobsRow();
 
     Messages& messages_;
+    std::string audioLanguage_;
     QLabel* jobsLead_ = nullptr;
     QLabel* jobsTail_ = nullptr;
     bool confirmSuppressed_ = true;

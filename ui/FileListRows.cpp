@@ -25,8 +25,10 @@ void AppendFileRow(QTableWidget& list, const FileRow& row)
         item->setTextAlignment(Qt::AlignCenter);
         list.setItem(index, TableColumn(static_cast<FileColumn>(cell)), item);
     }
-    list.item(index, TableColumn(FileColumn::VideoSize))
-        ->setData(kDisplayAspectRole, QString::fromStdString(row.displayAspect));
+    QTableWidgetItem* size = list.item(index, TableColumn(FileColumn::VideoSize));
+    size->setData(kDisplayAspectRole, QString::fromStdString(row.displayAspect));
+    // The stored size and the turn, or the interlacing, of the size shown.
+    size->setToolTip(QString::fromStdString(row.pictureNote()));
     list.setUpdatesEnabled(true);
 }
 

@@ -173,8 +173,11 @@ ConversionChoices GuiConversionHost::choices()
 {
     return OnThreadOf(&window_, [this] {
         ProfileView& view = *window_.profileView;
-        return TakeChoices(view.State(), view.VolumeFactor(), window_.outputDirEdit->text().toStdString(),
-                           options_.overwriteCheck->isChecked(), appDir_);
+        ConversionChoices choices = TakeChoices(view.State(), view.VolumeFactor(),
+                                                window_.outputDirEdit->text().toStdString(),
+                                                options_.overwriteCheck->isChecked(), appDir_);
+        choices.audioLanguage = options_.audioLanguage();
+        return choices;
     });
 }
 

@@ -56,7 +56,8 @@ SettingsValues ShellBinder::windowSettings() const
     const MainWindow& form = *app_.mainWindow;
     return {form.outputDirEdit->text().toStdString(), app_.optionsDialog->overwriteCheck->isChecked(),
             app_.optionsDialog->shutdownCheck->isChecked(), form.formatCombo->currentIndex(),
-            form.letterBoxCombo->currentIndex(), app_.optionsDialog->jobsAtOnce()};
+            form.letterBoxCombo->currentIndex(), app_.optionsDialog->jobsAtOnce(),
+            app_.optionsDialog->audioLanguage()};
 }
 
 void ShellBinder::applySettings(const SettingsValues& values)
@@ -66,6 +67,7 @@ void ShellBinder::applySettings(const SettingsValues& values)
     app_.optionsDialog->overwriteCheck->setChecked(values.overwrite);
     app_.optionsDialog->shutdownCheck->setChecked(values.shutDown);
     app_.optionsDialog->setJobsAtOnce(values.jobsAtOnce);
+    app_.optionsDialog->setAudioLanguage(values.audioLanguage);
     const QSignalBlocker formatSignals(form.formatCombo);
     form.formatCombo->setCurrentIndex(values.outputFormat);
     const QSignalBlocker letterBoxSignals(form.letterBoxCombo);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -56,6 +57,31 @@ std::string FittedSizeArg(const ConversionChoices& choices, const JobInput& job)
     if (choices.letterBoxIndex != 1 || IsAudioOnlyOutput(job.outputExt))
         return plain;
     return LetterboxedSize(job.sourceSize, plain, job.displayAspect);
+}
+
+// A language is a few plain letters ("fra", "en"); anything else in the
+// settings file is no language and asks for nothing.
+bool IsLanguageCode(const std::string& text)
+{
+    return text.size() >= 2 && text.size() <= 8
+        && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isalpha(c) != 0; });
+}
+
+// The line with the preferred sound track's language before its output.
+std::string WithAudioLanguage(std::string line, const std::string& outputArg, const std::string& language)
+{
+    const std::string code = Trim(language);
+    if (!IsLanguageCode(code))
+        return line;
+    return line.insert(line.size() - outputArg.size(), Quoted(pieces::kAudioLanguageHead, code));
+}
+
+// The picture keeps the input's upright shape when the switches keep its
+// size, fit it inside a box, or copy it.
+bool KeepsShape(const std::string& switches)
+{
+    return switches.find(pieces::kKeepSize) != std::string::npos || switches.find(pieces::kFit) != std::string::npos
+        || switches.find(pieces::kStreamCopy) != std::string::npos;
 }
 
 bool Reserved(const BuilderDisk& disk, const std::string& path)
@@ -155,12 +181,16 @@ BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& j
         result.status = BuildResult::Status::NoAssembly;
         return result;
     }
-    result.commandLine = format->assemble(*p);
+    result.commandLine = WithAudioLanguage(format->assemble(*p), p->outputArg, choices.audioLanguage);
     result.thumbnailDue = format->thumbnailRun;
     // An audio-only container keeps no picture; muting or a format without
     // sound keeps no sound.
     result.keepsVideo = !IsAudioOnlyOutput(job.outputExt) && format->kind != FormatKind::AudioOnly;
     result.keepsAudio = p->muteArg.empty() && format->kind != FormatKind::Animation;
+    result.promises.everyTrack = format->keepsEveryTrack;
+    const std::size_t head = p->encoderPrefix.size() + p->inputArg.size();
+    result.promises.shape = result.keepsVideo
+        && KeepsShape(result.commandLine.substr(head, result.commandLine.size() - head - p->outputArg.size()));
     return result;
 }
 

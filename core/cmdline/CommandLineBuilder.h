@@ -10,6 +10,7 @@
 #include "core/cmdline/ConversionChoices.h"
 #include "core/cmdline/FormatAssembly.h"
 #include "core/cmdline/InputOptions.h"
+#include "core/OutputVerifier.h"
 
 #include <functional>
 #include <optional>
@@ -48,6 +49,7 @@ struct BuildResult {
     bool thumbnailDue = false; // the format adds a thumbnail run after the video
     bool keepsVideo = false;   // a format run: the output is to hold the input's picture
     bool keepsAudio = false;   // and its sound (not muted, not a silent format)
+    OutputPromises promises;   // and what more of the input it keeps
     std::string error;         // the message for DirectoryError and UnsafePath
     std::string cause;         // DirectoryError: why, in the system's words ("Permission denied")
     bool resetMute = false;    // mute was "True" for an audio-only output: select "False" again

@@ -33,6 +33,7 @@ struct FormatSpec {
     Offers offers = offer::kAll;
     std::string_view family = {}; // ProfileFamily while the format is in force ("psp")
     bool thumbnailRun = false;    // a ".THM" still picture follows the video
+    bool keepsEveryTrack = false; // every sound track and the subtitles, not one track
     bool settingsReset = false;   // a separator that, stored in the settings file, starts them afresh
 };
 

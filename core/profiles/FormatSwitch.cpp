@@ -32,7 +32,8 @@ SwitchOutcome RunFormatSwitch(ProfileState& state)
         return SwitchOutcome::SeparatorRestored;
     }
     state.profileFamily.clear();
-    state.lists.audioChannel.selected = 0;
+    // The fixed channel list; the lossless and Opus rows put "Auto" before it.
+    state.lists.audioChannel.fill(FixedChannelEntries(), FixedChannelEntries().front());
     state.lists.muteAudio.selected = 0;
     const FormatSpec* format = FormatAt(state.formatIndex);
     if (format)

@@ -17,6 +17,12 @@ void FillCodec(OptionList& list, const NewerCodec& codec)
     list.fill({codec.text}, codec.text);
 }
 
+// Lossless sound and Opus keep the source's channels: mono stays mono.
+void KeepSourceChannels(OptionLists& lists)
+{
+    lists.audioChannel.fill(WithAuto(FixedChannelEntries()), kAutoEntry);
+}
+
 } // namespace
 
 // FLAC and WAV are lossless: the sound decides the size, so they offer no bitrate.
@@ -24,6 +30,7 @@ void ApplyFlacProfile(ProfileState& state)
 {
     FillCodec(state.lists.audioCodec, codecs::kFlac);
     state.lists.samplingRate.fill({kAutoEntry, "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz", "96000 Hz"}, kAutoEntry);
+    KeepSourceChannels(state.lists);
 }
 
 void ApplyOpusProfile(ProfileState& state)
@@ -31,6 +38,7 @@ void ApplyOpusProfile(ProfileState& state)
     FillCodec(state.lists.audioCodec, codecs::kOpus);
     state.lists.audioBitrate.fill(OpusBitrates(), "128 Kbps");
     state.lists.samplingRate.fill(OpusSamplingRates(), kAutoEntry);
+    KeepSourceChannels(state.lists);
 }
 
 void ApplyOggProfile(ProfileState& state)
@@ -45,4 +53,5 @@ void ApplyWavProfile(ProfileState& state)
 {
     FillCodec(state.lists.audioCodec, codecs::kPcm16);
     state.lists.samplingRate.fill(WithAuto(GenericSamplingRates()), kAutoEntry);
+    KeepSourceChannels(state.lists);
 }

@@ -31,8 +31,8 @@ struct OptionListSlot {
     const char* controlName;
     OptionList OptionLists::*list;
     Offers offer;
-    // The window fills it once; a format that does not offer it only
-    // disables it, keeping its entries and selection.
+    // Its entries are the window's or the switch's, not a profile's: a format
+    // that does not offer it only disables it, keeping entries and selection.
     bool fixedEntries;
 };
 

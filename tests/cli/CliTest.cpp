@@ -151,6 +151,18 @@ TEST_F(Cli, PspDryRunAddsTheThumbnailLine)
                             + "\" -f singlejpeg -ss 3 -vframes 1  -s 368x208 -an  \"" + Out("holiday.THM") + "\"");
 }
 
+// --audio-language: the one sound track in that language; a text that is no
+// language is refused.
+TEST_F(Cli, AudioLanguageGoesBeforeTheOutput)
+{
+    const std::string input = Video("holiday.avi");
+    const auto lines = Lines(Start({"--audio-language", "fra", "--output-dir", OutDir(), "--dry-run",
+                                    QString::fromStdString(input)}).out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find(" -s 320x240 -alang \"fra\" \"" + Out("holiday.mp4") + "\""), std::string::npos) << lines[0];
+    EXPECT_NE(Start({"--audio-language", "fr -vn", "--dry-run", QString::fromStdString(input)}).status, 0);
+}
+
 TEST_F(Cli, SecondAttemptChangesTheInputReader)
 {
     const std::string mov = Video("movie.mov");

@@ -76,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Good but short of its input by more than 2 s and 5 per cent: kept, and says how much it holds.
         OutcomeCase{"short", false, GoodRun(), "Incomplete", false, "holds 00:00:20 of 00:01:00", 20, 60},
         OutcomeCase{"short of the encoder's figure", false, GoodRun(), "Incomplete", false, "holds 00:00:20 of 00:01:00", 20},
-        OutcomeCase{"within 5 per cent", false, GoodRun(), "Done", false, "", 57.5, 60}),
+        OutcomeCase{"within 5 per cent", false, GoodRun(), "Done", false, "", 57.5, 60},
+        // Longer than its source by as much: sound made up for a broken clock.
+        OutcomeCase{"longer than the source", false, GoodRun(), "Incomplete", false,
+                    "holds 00:01:36 of sound from a 00:00:08 source", 96, 8}),
     [](const auto& info) {
         std::string name = info.param.situation;
         for (char& c : name)

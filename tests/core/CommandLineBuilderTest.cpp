@@ -178,10 +178,16 @@ TEST_F(Builder, TodaysFormatsWithTheirDefaultsAndWithChoices)
         {35, "640 x 352", nullptr, " -vcodec \"gif\" -r \"12\" -s 480x0 -fit -an"},
         {35, "0 x 0", [](ConversionChoices& c) { c.videoSize = "Original"; c.frameRate = "25 fps"; },
          " -vcodec \"gif\" -r \"25\" -s keep -an"},
-        {37, "640 x 352", nullptr, " -acodec \"flac\" -ac \"2 (stereo)\" -vn -chapters"},
-        {38, "640 x 352", nullptr, " -acodec \"opus\" -ab \"128\" -ac \"2 (stereo)\" -vn -chapters"},
+        {37, "640 x 352", nullptr, " -acodec \"flac\" -vn -chapters"},
+        {37, "640 x 352", [](ConversionChoices& c) { c.channelIndex = 1; }, " -acodec \"flac\" -ac \"1 (mono)\" -vn -chapters"},
+        {38, "640 x 352", nullptr, " -acodec \"opus\" -ab \"128\" -vn -chapters"},
         {39, "640 x 352", nullptr, " -acodec \"vorbis\" -ab \"160\" -ac \"2 (stereo)\" -vn -chapters"},
-        {40, "640 x 352", nullptr, " -acodec \"pcm_s16le\" -ac \"2 (stereo)\" -vn"},
+        {40, "640 x 352", nullptr, " -acodec \"pcm_s16le\" -vn"},
+        // A preferred sound track's language goes last; a text that is no language does not.
+        {23, "0 x 0", [](ConversionChoices& c) { c.audioLanguage = "fra"; },
+         " -id3v1 -id3v2 -acodec \"mp3\" -ab \"192\" -ar \"48000\" -ac \"2 (stereo)\" -alang \"fra\""},
+        {23, "0 x 0", [](ConversionChoices& c) { c.audioLanguage = "fr\" -vn"; },
+         " -id3v1 -id3v2 -acodec \"mp3\" -ab \"192\" -ar \"48000\" -ac \"2 (stereo)\""},
     };
     for (const auto& row : table) {
         ConversionChoices choices = ChoicesFor(row.format);

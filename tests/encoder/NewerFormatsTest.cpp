@@ -58,7 +58,13 @@ TEST_P(NewerFormat, WritesThePromisedStreams)
 
     const fixtures::MediaInfo source = fixtures::ReadMedia(Clip(c.clip));
     ExpectMedia media(output);
-    media.streams(c.expected).lasts(source.duration).chapters(c.chapters).noSubtitles();
+    media.streams(c.expected).lasts(source.duration).chapters(c.chapters);
+    // The copies and today's MP4 keep the subtitle (as mov_text in MP4);
+    // WAV has no place for it.
+    const bool keepsSubtitle = std::string(c.clip) == "hd" && std::string(c.extension) != "wav";
+    const auto streams = fixtures::ReadMedia(output).streams;
+    EXPECT_EQ(std::count_if(streams.begin(), streams.end(), [](const auto& s) { return s.type == "subtitle"; }),
+              keepsSubtitle ? 1 : 0);
 
     const std::string options = c.options;
     if (Holds(options, "-vcodec \"copy\""))
@@ -67,7 +73,7 @@ TEST_P(NewerFormat, WritesThePromisedStreams)
         media.loopsForever();
     if (std::string(c.extension) == "flac")
         media.sameSoundAs(Clip(c.clip));
-    if (std::string(c.clip) == "hd") {
+    if (std::string(c.clip) == "hd" && !keepsSubtitle) {
         EXPECT_TRUE(std::any_of(run.lines.begin(), run.lines.end(),
                                 [](const std::string& line) { return line.rfind("Subtitle stream #0.2 is left out", 0) == 0; }))
             << run.output;

@@ -35,6 +35,29 @@ TEST_F(MeasureFileWithComponent, ANinetySecondAviGivesItsSizeRateAndDuration)
     EXPECT_EQ(MeasureFile(clip, encoder.appDir(), 23)->cell(FileColumn::Output), "MP3");
 }
 
+// What a player shows: a phone's clip stored on its side stands upright, and
+// the tooltip tells the stored size and the turn; interlacing is told too.
+TEST_F(MeasureFileWithComponent, ATurnedOrInterlacedPictureIsDescribedAsItIsShown)
+{
+    fixtures::ClipSettings phone = fixtures::ClipFor("mp4");
+    phone.width = 320;
+    phone.height = 176;
+    phone.rotation = 90;
+    const auto turned = MeasureFile(clips::Clip("phone.mp4", phone), encoder.appDir(), 0);
+    ASSERT_TRUE(turned);
+    EXPECT_EQ(turned->cell(FileColumn::VideoSize), "176 x 320");
+    EXPECT_EQ(turned->pictureNote(), "Stored as 320 x 176, turned 90\u00b0 clockwise");
+
+    fixtures::ClipSettings tv = fixtures::ClipFor("mpeg");
+    tv.videoCodec = "mpeg2video";
+    tv.interlaced = true;
+    const auto interlaced = MeasureFile(clips::Clip("tv.mpeg", tv), encoder.appDir(), 0);
+    ASSERT_TRUE(interlaced);
+    EXPECT_EQ(interlaced->cell(FileColumn::VideoSize), "320 x 240");
+    EXPECT_EQ(interlaced->pictureNote(), "Interlaced");
+    EXPECT_TRUE(encoder.calls().empty());
+}
+
 TEST_F(MeasureFileWithComponent, FrameRatesAreRoundedHalvesToEven)
 {
     const struct {

@@ -47,9 +47,9 @@ protected:
         fixtures::MakeClip(path, clipSettings);
         return path.string();
     }
-    void addRow(const std::string& path, const std::string& size = "320 x 240")
+    void addRow(const std::string& path, const std::string& size = "320 x 240", const std::string& duration = "00:00:02")
     {
-        window.addRow(path, {size, "25", "00:00:02", FormatTag(form.formatCombo->currentIndex()), "", ""});
+        window.addRow(path, {size, "25", duration, FormatTag(form.formatCombo->currentIndex()), "", ""});
     }
     void selectFormat(int index)
     {
@@ -107,7 +107,7 @@ TEST_F(RealConversion, ConvertsTheCheckedFilesThatStillExist)
 TEST_F(RealConversion, MakesAThumbnailBesideAPspVideo)
 {
     selectFormat(12);
-    addRow(clip("holiday.avi", 4.0));
+    addRow(clip("holiday.avi", 4.0), "320 x 240", "00:00:04");
     ASSERT_TRUE(convert());
     EXPECT_EQ(progress(0), "Done");
     const fixtures::MediaInfo video = fixtures::ReadMedia(output("holiday.mp4"));
