@@ -265,7 +265,7 @@ bool ConversionQueue::runJob(Job& job, JobHost& host, EncoderRunner& runner)
             host.setOutputPath(rowIndex, videoOutput);
             host.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
         } else if (run->kind == RunKind::Thumbnail) {
-            built = noteMuteReset(CommandLineBuilder().BuildThumbnailCommandLine(job.choices, job.input, videoOutput));
+            built = noteMuteReset(BuildThumbnailCommandLine(job.choices, job.input, videoOutput));
         }
         if (built.status == BuildResult::Status::DirectoryError) {
             folderFailed(host, rowIndex, true, built);
@@ -333,9 +333,8 @@ BuildResult ConversionQueue::buildFor(int rowIndex, const ConversionChoices& cho
                                       bool takesName)
 {
     std::lock_guard guard(namesLock_);
-    const CommandLineBuilder builder(
-        BuilderDisk{true, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }});
-    BuildResult built = builder.BuildCommandLine(choices, job);
+    const BuilderDisk disk{true, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }};
+    BuildResult built = BuildCommandLine(choices, job, disk);
     if (takesName && !built.outputPath.empty()) {
         std::erase_if(reserved_, [rowIndex](const Reservation& taken) { return taken.row == rowIndex; });
         reserved_.push_back({built.outputPath, rowIndex});

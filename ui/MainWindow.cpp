@@ -301,9 +301,9 @@ void MainWindow::createControls()
         widget->setToolTipDuration(30000);
     letterBoxCombo->addItems({texts::kNone, texts::kLetterBox});
     letterBoxCombo->setCurrentIndex(1);
-    for (int index = 0; index < kFormatCount; ++index)
+    for (int index = 0; index < FormatCount(); ++index)
         formatCombo->addItem(QString::fromStdString(FormatText(index)));
-    formatCombo->setMaxVisibleItems(kFormatCount);
+    formatCombo->setMaxVisibleItems(FormatCount());
     formatCombo->setCurrentIndex(0);
     setWindowTitle(texts::kMainCaption);
     outputDirEdit->setText(QDir::homePath() + texts::kDefaultOutputSubdir);

@@ -1,8 +1,8 @@
 #pragma once
-// The piece set one build fills, and how each output format (and the PSP
-// thumbnail run) concatenates it into the encoder's command line.
+// The piece set one build fills, and how the device, phone, audio and
+// general video formats (and the PSP thumbnail run) concatenate it into the
+// encoder's command line. The format catalogue names each row's assembly.
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,11 +42,25 @@ struct PieceSet {
 std::string JoinPieces(const PieceSet& pieces, std::initializer_list<std::string_view> middle,
                        std::initializer_list<std::string_view> tail = {});
 
-// The format's command line; nothing for a separator or an index outside the list.
-std::optional<std::string> AssembleFormat(int formatIndex, const PieceSet& pieces);
-
-// Whether the format's video run is followed by a thumbnail run (PSP and PSP AVC).
-bool HasThumbnailRun(int formatIndex);
+namespace assembly {
+std::string IPod(const PieceSet& pieces);
+std::string ZuneMpeg4(const PieceSet& pieces);
+std::string ZuneAvc(const PieceSet& pieces);
+std::string Wmv(const PieceSet& pieces); // the Zune WMV format and WMV
+std::string Psp(const PieceSet& pieces);
+std::string PspAvc(const PieceSet& pieces);
+std::string Ps3Video480(const PieceSet& pieces);
+std::string Ps3VideoHd(const PieceSet& pieces); // 720P and 1080P
+std::string Phone3gp(const PieceSet& pieces);
+std::string Phone3g2(const PieceSet& pieces);
+std::string Aac(const PieceSet& pieces);
+std::string M4a(const PieceSet& pieces);
+std::string Mp3(const PieceSet& pieces);
+std::string Wma(const PieceSet& pieces);
+std::string Avi(const PieceSet& pieces);
+std::string Mpeg(const PieceSet& pieces);
+std::string Mov(const PieceSet& pieces);
+} // namespace assembly
 
 // The video's output piece with its last five characters (".mp4" and the
 // closing quote) replaced by ".THM" and the quote.
