@@ -283,7 +283,7 @@ std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& r
         reporter.outputNamed(job.videoOutput);
         reporter.judged(RowOutcome::Rescan);
     } else if (thumbnail) {
-        job.built = noteMuteReset(CommandLineBuilder().BuildThumbnailCommandLine(job.choices, job.input, job.videoOutput));
+        job.built = noteMuteReset(BuildThumbnailCommandLine(job.choices, job.input, job.videoOutput));
     }
     if (job.built.status == BuildResult::Status::DirectoryError)
         return std::nullopt;
@@ -346,9 +346,8 @@ BuildResult ConversionQueue::buildFor(int rowIndex, const ConversionChoices& cho
                                       bool takesName)
 {
     std::lock_guard guard(namesLock_);
-    const CommandLineBuilder builder(
-        BuilderDisk{true, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }});
-    BuildResult built = builder.BuildCommandLine(choices, job);
+    const BuilderDisk disk{true, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }};
+    BuildResult built = BuildCommandLine(choices, job, disk);
     if (takesName && !built.outputPath.empty()) {
         std::erase_if(reserved_, [rowIndex](const Reservation& taken) { return taken.row == rowIndex; });
         reserved_.push_back({built.outputPath, rowIndex});

@@ -22,14 +22,13 @@ constexpr const char* kAddFilesDir = "AddFilesDir";
 constexpr const char* kJobs = "Jobs";
 constexpr const char* kAtOnce = "AtOnce";
 
-// The first separator row of the format list; an index outside the list is
-// no format either, nor a separator among today's formats. The older
+// An index outside the list, or a separator whose row says so. The other
 // separators are taken as stored: the window's format switch brings back
 // format 0 for them.
 bool IsNoFormat(int index)
 {
-    return index == 7 || index < 0 || index >= kFormatCount
-        || (index >= formats::kFirstNewer && IsSeparatorRow(index));
+    const FormatSpec* format = FormatAt(index);
+    return !format || format->settingsReset;
 }
 
 } // namespace

@@ -314,9 +314,9 @@ void MainWindow::createControls()
     QComboBox* letterBox = findChild<QComboBox*>("ComboLetterBox");
     letterBox->addItems({texts::kNone, texts::kLetterBox});
     letterBox->setCurrentIndex(1);
-    for (int index = 0; index < kFormatCount; ++index)
+    for (int index = 0; index < FormatCount(); ++index)
         formatCombo_->addItem(QString::fromStdString(FormatText(index)));
-    formatCombo_->setMaxVisibleItems(kFormatCount);
+    formatCombo_->setMaxVisibleItems(FormatCount());
     formatCombo_->setCurrentIndex(0);
     setWindowTitle(texts::kMainCaption);
     outputDirEdit_->setText(QDir::homePath() + texts::kDefaultOutputSubdir);

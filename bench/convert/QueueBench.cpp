@@ -141,11 +141,10 @@ int main(int argc, char* argv[])
         rows.push_back(row);
     }
 
-    const CommandLineBuilder builder;
     const ConversionChoices direct = Choices(root / "direct");
     std::vector<std::string> commandLines;
     for (const FileRow& row : rows) {
-        const auto result = builder.BuildCommandLine(
+        const auto result = BuildCommandLine(
             direct, {row.caption, row.cell(FileColumn::VideoSize), "mp4", FirstAttemptOptions(row.caption)});
         commandLines.push_back(result.commandLine);
     }

@@ -68,30 +68,15 @@ struct BuilderDisk {
     std::function<bool(const std::string& path)> reserved;
 };
 
-class CommandLineBuilder {
-public:
-    explicit CommandLineBuilder(BuilderDisk disk = BuilderDisk());
+// The format's run. Its output path is numbered when the name is taken and
+// overwriting is off, and always when it would name the input itself or a
+// reserved path. On DirectoryError and UnsafePath nothing is created.
+BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& job,
+                             const BuilderDisk& disk = BuilderDisk());
 
-    // The format's run. Its output path is numbered when the name is taken
-    // and overwriting is off, and always when it would name the input
-    // itself or a reserved path. On DirectoryError and UnsafePath nothing is created.
-    BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& job) const;
-
-    // The thumbnail run of the video written to `videoOutputPath`.
-    BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
-                                          const std::string& videoOutputPath) const;
-
-private:
-    // The pieces both runs share, read from the job with its input path
-    // trimmed. When a path cannot be used or the output folder cannot be
-    // made, `result` says why and there are none.
-    std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const JobInput& job,
-                                         BuildResult& result) const;
-    bool Reserved(const std::string& path) const;
-    std::string ChooseOutputPath(const ConversionChoices& choices, const std::string& dir, const JobInput& job) const;
-
-    BuilderDisk disk_;
-};
+// The thumbnail run of the video written to `videoOutputPath`.
+BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
+                                      const std::string& videoOutputPath, const BuilderDisk& disk = BuilderDisk());
 
 // The command line with its output argument (its last, `from` in double
 // quotes) naming `to` instead; nothing when the line does not end so.

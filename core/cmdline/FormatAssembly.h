@@ -1,16 +1,30 @@
 #pragma once
-// How each output format (and the PSP thumbnail run) concatenates the piece
-// set into the encoder's command line.
+// How the device, phone, audio and general video formats (and the PSP
+// thumbnail run) concatenate the piece set into the encoder's command line.
+// The format catalogue names each row's assembly.
 #include "core/cmdline/PieceSet.h"
 
-#include <optional>
 #include <string>
 
-// The format's command line; nothing for a separator or an index outside the list.
-std::optional<std::string> AssembleFormat(int formatIndex, const PieceSet& pieces);
-
-// Whether the format's video run is followed by a thumbnail run (PSP and PSP AVC).
-bool HasThumbnailRun(int formatIndex);
+namespace assembly {
+std::string IPod(const PieceSet& pieces);
+std::string ZuneMpeg4(const PieceSet& pieces);
+std::string ZuneAvc(const PieceSet& pieces);
+std::string Wmv(const PieceSet& pieces); // the Zune WMV format and WMV
+std::string Psp(const PieceSet& pieces);
+std::string PspAvc(const PieceSet& pieces);
+std::string Ps3Video480(const PieceSet& pieces);
+std::string Ps3VideoHd(const PieceSet& pieces); // 720P and 1080P
+std::string Phone3gp(const PieceSet& pieces);
+std::string Phone3g2(const PieceSet& pieces);
+std::string Aac(const PieceSet& pieces);
+std::string M4a(const PieceSet& pieces);
+std::string Mp3(const PieceSet& pieces);
+std::string Wma(const PieceSet& pieces);
+std::string Avi(const PieceSet& pieces);
+std::string Mpeg(const PieceSet& pieces);
+std::string Mov(const PieceSet& pieces);
+} // namespace assembly
 
 // The video's output piece with its last five characters (".mp4" and the
 // closing quote) replaced by ".THM" and the quote.

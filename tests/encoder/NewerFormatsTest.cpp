@@ -3,6 +3,7 @@
 // application sends for them, run through the real encoder and checked as a
 // player would see them; and a copy the container cannot hold.
 #include "Clips.h"
+#include "encoder/CommandLineOptions.h"
 #include "EncoderProcess.h"
 #include "MediaExpectations.h"
 
@@ -129,14 +130,17 @@ TEST(StreamCopy, RefusesAStreamTheContainerCannotHoldAndKeepsTheOldFile)
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "an earlier conversion");
 }
 
-TEST(EncoderUsage, NamesEveryNewerOption)
+TEST(EncoderUsage, NamesEveryOptionOfTheTableAndTheNewerCodecs)
 {
     const EncoderRun run = RunEncoder({"--help"});
 
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* piece : {"-crf N", "-preset NAME", "-vcodec copy, -acodec copy", "-s keep", "-fit",
-                              "-movflags +faststart", "-chapters", "h265", "av1", "vp9", "gif", "opus", "vorbis",
+    for (const ridod2e::CommandLineOption& option : ridod2e::CommandLineOptions()) {
+        const std::string shown = std::string("\n  ") + option.name + (option.value ? std::string(" ") + option.value : "");
+        EXPECT_TRUE(Holds(run.output, shown.c_str())) << shown;
+    }
+    for (const char* piece : {"-vcodec copy, -acodec copy", "-s keep", "h265", "av1", "vp9", "gif", "opus", "vorbis",
                               "flac"})
         EXPECT_TRUE(Holds(run.output, piece)) << piece;
     EXPECT_TRUE(LinesWithErrorWords(run.lines).empty()) << run.output;

@@ -88,6 +88,21 @@ TEST_F(MeasureFileWithComponent, AVanishedFileGetsNoRowAndRunsNoEncoder)
     EXPECT_TRUE(encoder.calls().empty());
 }
 
+TEST_F(MeasureFileWithComponent, AFileThatVanishesBetweenTwoAudioFilesCostsTheSecondNoRow)
+{
+    MediaInfoInspector videoInfo(nullptr);
+    const std::string song = clips::Mp3();
+    ASSERT_TRUE(MeasureFile(song, encoder.appDir(), 23, WaitStyle::Block, videoInfo));
+    // Gone after MeasureFile saw it and before the component looked.
+    videoInfo.setFileName((clips::Folder().path() / "vanished.mp3").string());
+    videoInfo.inspect();
+    const auto row = MeasureFile(clips::Clip("after-vanished.wav", fixtures::ClipFor("wav")), encoder.appDir(), 23,
+                                 WaitStyle::Block, videoInfo);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->cell(FileColumn::Output), "MP3");
+    EXPECT_EQ(encoder.calls().size(), 2u); // an audio file is measured by the encoder
+}
+
 TEST_F(MeasureFileWithComponent, AFileTheComponentCannotReadIsMeasuredByTheEncoder)
 {
     const std::string notes = clips::Folder().write("notes.dat", "no pictures in here\n").string();
@@ -129,9 +144,9 @@ TEST(ComponentRowTexts, PutsHoursBeforeMinutesAndSeconds)
 {
     MediaInfoInspector videoInfo(nullptr);
     videoInfo.setFileName(clips::Clip("short.avi", clips::SilentAvi(160, 120, {25, 1}, 2)));
-    videoInfo.Inspect();
+    videoInfo.inspect();
     const ComponentTexts texts = ComponentRowTexts(videoInfo);
-    EXPECT_EQ(videoInfo.Video().Duration, "00:02");
+    EXPECT_EQ(videoInfo.video().duration, "00:02");
     EXPECT_EQ(texts.duration, "00:00:02");
     EXPECT_EQ(texts.size, "160 x 120");
     EXPECT_EQ(texts.frameRate, "25");

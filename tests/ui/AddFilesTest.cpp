@@ -118,7 +118,7 @@ TEST_F(AddFiles, AVideoTheComponentReadsNeedsNoEncoder)
     EXPECT_EQ(cell(0, 3), "00:01:30");
     EXPECT_EQ(cell(0, 4), "MP4");
     EXPECT_TRUE(encoder.calls().empty());
-    EXPECT_EQ(Find<MediaInfoInspector>(form, "VideoInfo")->FileFormat(), "AVI");
+    EXPECT_EQ(Find<MediaInfoInspector>(form, "VideoInfo")->fileFormat(), "AVI");
 }
 
 TEST_F(AddFiles, TheMenuEntryAddsFilesToo)

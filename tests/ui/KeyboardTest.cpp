@@ -38,7 +38,7 @@ TEST_F(Keyboard, ArrowKeysAndTheWheelReachEveryFormatAndStepOverTheSeparators)
     QComboBox* list = Find<QComboBox>(form, "ComboOutputFormat");
     app.files().append({"a.avi", {}, true});
     std::vector<int> formats;
-    for (int index = 0; index < kFormatCount; ++index)
+    for (int index = 0; index < FormatCount(); ++index)
         if (!IsSeparatorRow(index))
             formats.push_back(index);
     for (const bool downwards : {true, false}) {
@@ -58,7 +58,7 @@ TEST_F(Keyboard, ArrowKeysAndTheWheelReachEveryFormatAndStepOverTheSeparators)
     EXPECT_EQ(list->currentIndex(), 8);
     EXPECT_EQ(Find<QComboBox>(form, "ComboAudioCodec")->currentText(), "mpeg4aac") << "the Zune profile is applied";
     QTest::keyClick(list, Qt::Key_End);
-    EXPECT_EQ(list->currentIndex(), kFormatCount - 1);
+    EXPECT_EQ(list->currentIndex(), FormatCount() - 1);
 }
 
 TEST_F(Keyboard, TheOpenListStepsOverSeparatorsWhileAMousePickOfOneIsUndone)
@@ -66,7 +66,7 @@ TEST_F(Keyboard, TheOpenListStepsOverSeparatorsWhileAMousePickOfOneIsUndone)
     QComboBox* list = Find<QComboBox>(form, "ComboOutputFormat");
     QTest::keyClick(list, Qt::Key_End);
     QTest::keyClick(list, Qt::Key_Up);
-    ASSERT_EQ(list->currentIndex(), kFormatCount - 2);
+    ASSERT_EQ(list->currentIndex(), FormatCount() - 2);
     list->showPopup();
     QAbstractItemView* popup = list->view();
     popup->setCurrentIndex(list->model()->index(26, 0));
@@ -75,7 +75,7 @@ TEST_F(Keyboard, TheOpenListStepsOverSeparatorsWhileAMousePickOfOneIsUndone)
     const QRect separator = popup->visualRect(list->model()->index(25, 0));
     QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, separator.center());
     EXPECT_FALSE(popup->isVisible());
-    EXPECT_EQ(list->currentIndex(), kFormatCount - 2);
+    EXPECT_EQ(list->currentIndex(), FormatCount() - 2);
 }
 
 TEST_F(Keyboard, CaptionsCarryMnemonicsAndShowTheirTextsOtherwiseUnchanged)

@@ -1,4 +1,4 @@
-#include "platform/KillProcessesByName.h"
+#include "platform/compat/KillProcessesByName.h"
 #include "platform/ChildProcess.h"
 #include "support/TempDir.h"
 

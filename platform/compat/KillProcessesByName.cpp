@@ -1,4 +1,4 @@
-#include "platform/KillProcessesByName.h"
+#include "platform/compat/KillProcessesByName.h"
 
 #include <cctype>
 #include <csignal>

@@ -1,4 +1,6 @@
 #pragma once
+// Kept for the stop step's published contract; nothing calls it, as it would end other users' encoders.
+//
 // Ends every running process whose executable has the given image name.
 // A process matches when the file-name part of its executable, or the whole
 // name as the system reports it, equals the image name with the letters a
