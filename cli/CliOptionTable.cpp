@@ -211,9 +211,9 @@ std::vector<CliOptionSpec> Rows()
          "closing message)", [](CliOptions& o, const CliOptionSpec&, Text) { o.quiet = true; return std::string(); }},
         {"--json", "", false, Section::Modes,
          "with converting: each row as one JSON object a line on\n"
-         "standard output (input, output, outcome, reason, frames,\n"
-         "duration, seconds); the closing message goes to standard\n"
-         "error", [](CliOptions& o, const CliOptionSpec&, Text) { o.json = true; return std::string(); }},
+         "standard output (input, output, outcome, reason,\n"
+         "reason_code, frames, duration, seconds); the closing\n"
+         "message goes to standard error", [](CliOptions& o, const CliOptionSpec&, Text) { o.json = true; return std::string(); }},
         {"--", "", false, Section::Modes, "ends the options (for a FILE whose name starts with -)", nullptr},
         {"--files-from", "LIST", true, Section::Files,
          "the files named in LIST, one path a line, after the\n"

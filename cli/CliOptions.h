@@ -1,7 +1,5 @@
 #pragma once
 // The command-line tool's arguments: one mode and the conversion choices.
-// The parser only checks the form of the arguments; whether a choice's text
-// is an entry of its list depends on the format and is checked by the mode.
 #include "core/profiles/OptionList.h"
 
 #include <array>
@@ -66,10 +64,3 @@ struct CliOptions {
     // --jobs: files converted at the same time (1 to 8, or kAutoJobs).
     std::optional<int> jobsAtOnce;
 };
-
-struct ParsedArguments {
-    CliOptions options;
-    std::string error; // empty when the arguments are usable
-};
-
-ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments);

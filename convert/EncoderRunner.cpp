@@ -1,9 +1,10 @@
 #include "convert/EncoderRunner.h"
 
 #include "convert/EncoderOutputParser.h"
+#include "convert/JobReporter.h"
 #include "convert/StallWatch.h"
-#include "core/ConversionHost.h"
 #include "core/OutputVerifier.h"
+#include "core/RunRecord.h"
 #include "core/SharedState.h"
 #include "core/TextRules.h"
 #include "core/Texts.h"
@@ -14,6 +15,7 @@
 #include "platform/OutputLines.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -59,7 +61,7 @@ void EndEncoder(platform::ChildProcess& child)
 // (sound made up for a broken clock; the encoder's figure for a file that
 // states no length is only an estimate and is not held against it); empty
 // otherwise.
-std::string Mismatch(double heldSeconds, int expectedSeconds, bool measured)
+Reason Mismatch(double heldSeconds, int expectedSeconds, bool measured)
 {
     const double apart = std::fabs(expectedSeconds - heldSeconds);
     const bool over = heldSeconds > expectedSeconds;
@@ -67,31 +69,28 @@ std::string Mismatch(double heldSeconds, int expectedSeconds, bool measured)
         return {};
     const std::string held = ClockText(static_cast<long long>(std::floor(heldSeconds)));
     if (over)
-        return texts::kReasonHolds + held + texts::kReasonHoldsFrom + ClockText(expectedSeconds) + texts::kReasonSource;
-    return texts::kReasonHolds + held + texts::kReasonHoldsOf + ClockText(expectedSeconds);
+        return {ReasonCode::Overlong,
+                texts::kReasonHolds + held + texts::kReasonHoldsFrom + ClockText(expectedSeconds) + texts::kReasonSource};
+    return {ReasonCode::Incomplete, texts::kReasonHolds + held + texts::kReasonHoldsOf + ClockText(expectedSeconds)};
+}
+
+// A count the encoder printed ("1234"); nothing for any other text.
+std::optional<long long> CountIn(const std::string& text)
+{
+    const std::string count = Trim(text);
+    long long value = 0;
+    const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), value);
+    if (count.empty() || error != std::errc() || end != count.data() + count.size())
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
 
-const char* VerdictText(RunVerdict verdict)
-{
-    switch (verdict) {
-    case RunVerdict::Done:
-        return texts::kDone;
-    case RunVerdict::Incomplete:
-        return texts::kIncomplete;
-    case RunVerdict::Aborted:
-        return texts::kAborted;
-    case RunVerdict::Failed:
-        break;
-    }
-    return texts::kFailed;
-}
-
-EncoderRunner::EncoderRunner(SharedState& shared, ConversionHost& host, StallWatch& stallWatch,
+EncoderRunner::EncoderRunner(SharedState& shared, JobReporter& reporter, StallWatch& stallWatch,
                              OutputVerifier& verifier)
     : shared_(shared)
-    , host_(host)
+    , reporter_(reporter)
     , stallWatch_(stallWatch)
     , verifier_(verifier)
 {
@@ -102,7 +101,7 @@ bool EncoderRunner::interrupted() const
     return shared_.stopRequested || stallWatch_.fired();
 }
 
-RunOutcome EncoderRunner::RunEncoder(const EncoderRun& run)
+RunOutcome EncoderRunner::runEncoder(const EncoderRun& run)
 {
     RunOutcome outcome;
     Progress progress;
@@ -111,11 +110,11 @@ RunOutcome EncoderRunner::RunEncoder(const EncoderRun& run)
     platform::ChildProcess child;
     if (!line || !child.start(*line, shared_.appDir, shared_.appDir)) {
         // Nothing ran: no other reader would start it either.
-        outcome.reason = texts::kReasonNotStarted;
-        setProgressCell(run, texts::kFailed);
+        outcome.reason = {ReasonCode::NotStarted, texts::kReasonNotStarted};
+        reporter_.judged(RowOutcome::Failed);
         return outcome;
     }
-    stallWatch_.begin(run.row);
+    stallWatch_.begin();
     monitor(child, run, progress);
     stallWatch_.end();
     judge(run, progress, child, outcome);
@@ -163,7 +162,7 @@ EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, const
 {
     progress.keep(line);
     if (!run.thumbnail)
-        showProgress(line, run, progress);
+        showProgress(line, progress);
     if (progress.firstLineDue) {
         progress.firstLineDue = false;
         if (!IsAcceptedFirstLine(line)) {
@@ -182,44 +181,50 @@ EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, const
     return progress.encoderError ? LineVerdict::EndAndKill : LineVerdict::Continue;
 }
 
-void EncoderRunner::showProgress(const std::string& line, const EncoderRun& run, Progress& progress)
+void EncoderRunner::showProgress(const std::string& line, Progress& progress)
 {
     const ProgressValues values = ReadProgress(WithoutEchoedPaths(line));
+    ProgressNumbers numbers;
     if (values.frames) {
-        host_.setCell(run.row, FileColumn::Frames, *values.frames);
+        numbers.framesReported = true;
+        numbers.frames = CountIn(*values.frames);
         stallWatch_.noteFrames(*values.frames);
     }
     if (values.size)
-        host_.setStatusPanel(std::string(texts::kOutputSizePrefix) + *values.size + texts::kOutputSizeSuffix);
+        numbers.kilobytes = CountIn(*values.size);
     if (values.durationSeconds)
         progress.durationSeconds = *values.durationSeconds;
+    numbers.seconds = values.timeSeconds;
     if (values.timeSeconds)
         stallWatch_.noteTime(*values.timeSeconds);
-    if (values.timeSeconds && progress.durationSeconds > 0) {
-        const int percent = Percent(*values.timeSeconds, progress.durationSeconds);
-        host_.setProgressBar(percent);
-        setProgressCell(run, PercentText(percent));
-    }
+    if (values.timeSeconds && progress.durationSeconds > 0)
+        numbers.percent = Percent(*values.timeSeconds, progress.durationSeconds);
+    if (numbers.framesReported || numbers.kilobytes || numbers.seconds)
+        reporter_.progressed(numbers);
 }
 
-std::string EncoderRunner::failure(const EncoderRun& run, platform::ChildProcess& child, const Progress& progress,
-                                   const RunOutcome& outcome) const
+Reason EncoderRunner::failure(const EncoderRun& run, platform::ChildProcess& child, const Progress& progress,
+                              const RunOutcome& outcome) const
 {
     if (outcome.stalled)
-        return texts::kReasonStalled;
+        return {ReasonCode::Stalled, texts::kReasonStalled};
     if (progress.encoderError) {
         // The partial name is shown as the output's own.
         const std::string output = FileNameOf(run.outputPath);
-        const std::string reason = ReasonFromLine(
+        std::string reason = ReasonFromLine(
             progress.errorLine,
             {{progress.partialPath, output}, {run.outputPath, output}, {run.inputPath, FileNameOf(run.inputPath)}});
-        return reason.empty() ? std::string(texts::kReasonSilent) : reason;
+        if (reason.empty())
+            return {ReasonCode::EncoderSilent, texts::kReasonSilent};
+        return {ReasonCode::EncoderError, std::move(reason)};
     }
     if (child.endSignal() != 0)
-        return texts::kReasonSignal + std::to_string(child.endSignal());
+        return {ReasonCode::EncoderSignal, texts::kReasonSignal + std::to_string(child.endSignal())};
     // The encoder has been reaped already; this only reads its status.
     const int status = child.wait();
-    return status == 0 ? std::string() : texts::kReasonStatus + std::to_string(status);
+    if (status == 0)
+        return {};
+    return {ReasonCode::EncoderStatus, texts::kReasonStatus + std::to_string(status)};
 }
 
 void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platform::ChildProcess& child,
@@ -232,20 +237,19 @@ void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platf
         // Stopped before it wrote anything, the job shows as failed.
         const bool hadOutput = PathExists(progress.partialPath);
         Remove(progress.partialPath);
-        outcome.verdict = hadOutput ? RunVerdict::Aborted : RunVerdict::Failed;
-        outcome.reason = texts::kReasonStopped;
+        outcome.verdict = hadOutput ? RowOutcome::Aborted : RowOutcome::Failed;
+        outcome.reason = {ReasonCode::Stopped, texts::kReasonStopped};
         outcome.retryDue = false;
-        setProgressCell(run, VerdictText(outcome.verdict));
-        host_.resetProgressBarSoon();
+        reporter_.judged(outcome.verdict);
+        reporter_.runEnded(true);
         return;
     }
-    const std::string reason = failure(run, child, progress, outcome);
+    Reason reason = failure(run, child, progress, outcome);
     if (reason.empty())
         accept(run, progress, outcome);
     else
-        fail(run, progress, reason, outcome);
-    host_.setProgressBar(100);
-    host_.resetProgressBarSoon();
+        fail(run, progress, std::move(reason), outcome);
+    reporter_.runEnded(false);
 }
 
 namespace {
@@ -296,35 +300,29 @@ void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunO
     outcome.placedPath = run.replaceExisting ? Replace(progress.partialPath, run.outputPath, error)
                                              : PlaceBeside(progress.partialPath, run.outputPath, error);
     if (error) {
-        fail(run, progress, texts::kReasonNotPlaced + error.message(), outcome);
+        fail(run, progress, {ReasonCode::NotPlaced, texts::kReasonNotPlaced + error.message()}, outcome);
         return;
     }
     if (outcome.placedPath != run.outputPath)
-        host_.setOutputPath(run.row, outcome.placedPath);
+        reporter_.outputNamed(outcome.placedPath);
     outcome.retryDue = false;
     if (run.thumbnail) {
         // The row keeps the video's outcome.
-        outcome.verdict = RunVerdict::Done;
+        outcome.verdict = RowOutcome::Done;
         return;
     }
     const int expected = run.expectedSeconds > 0 ? run.expectedSeconds : progress.durationSeconds;
     outcome.reason = Mismatch(finding.seconds, expected, run.expectedSeconds > 0);
-    outcome.verdict = outcome.reason.empty() ? RunVerdict::Done : RunVerdict::Incomplete;
-    setProgressCell(run, VerdictText(outcome.verdict));
+    outcome.verdict = outcome.reason.empty() ? RowOutcome::Done : RowOutcome::Incomplete;
+    reporter_.judged(outcome.verdict);
 }
 
-void EncoderRunner::fail(const EncoderRun& run, const Progress& progress, const std::string& reason,
-                         RunOutcome& outcome)
+void EncoderRunner::fail(const EncoderRun& run, const Progress& progress, Reason reason, RunOutcome& outcome)
 {
     Remove(progress.partialPath);
-    outcome.verdict = RunVerdict::Failed;
-    outcome.reason = reason;
+    outcome.verdict = RowOutcome::Failed;
+    outcome.reason = std::move(reason);
     outcome.retryDue = !run.finalAttempt;
     // A job that is tried again shows "Re-scan" next.
-    setProgressCell(run, outcome.retryDue ? std::string() : std::string(texts::kFailed));
-}
-
-void EncoderRunner::setProgressCell(const EncoderRun& run, const std::string& text)
-{
-    host_.setCell(run.row, FileColumn::Progress, text);
+    reporter_.judged(outcome.retryDue ? RowOutcome::None : RowOutcome::Failed);
 }

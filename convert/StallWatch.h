@@ -9,15 +9,13 @@
 #include <QTimer>
 
 #include <atomic>
-#include <functional>
 #include <mutex>
 #include <string>
 
 class StallWatch : public QObject {
     Q_OBJECT
 public:
-    // `frameCell` reads a row's Frames cell on the window's thread.
-    explicit StallWatch(std::function<std::string(int row)> frameCell, QObject* parent = nullptr);
+    explicit StallWatch(QObject* parent = nullptr);
 
     static constexpr int kDefaultIntervalMs = 2000;
     static constexpr int kStallTicks = 8;
@@ -25,9 +23,9 @@ public:
     // ConversionCountTimer.
     QTimer& timer() { return timer_; }
 
-    // From the worker: a run of `row` begins (the watch starts) or ends
-    // (it stops). Each switch happens on the timer's thread.
-    void begin(int row);
+    // From the worker: a run begins (the watch starts) or ends (it stops).
+    // Each switch happens on the timer's thread.
+    void begin();
     void end();
     // From the worker: the frame count and the time the encoder reported last.
     void noteFrames(const std::string& frames);
@@ -39,9 +37,7 @@ public:
     void tick();
 
 private:
-    std::function<std::string(int)> frameCell_;
     QTimer timer_;
-    std::atomic<int> row_{0};
     std::atomic<int> ticks_{0};
     std::atomic<bool> fired_{false};
     mutable std::mutex framesLock_;

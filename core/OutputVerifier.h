@@ -3,6 +3,8 @@
 // good only when its output opens, holds the streams it must and decodes to
 // its end. The media layer does the reading; the front ends hand one to the
 // conversion.
+#include "core/Reason.h"
+
 #include <string>
 
 // What a format promises to keep of the input beyond picture and sound.
@@ -22,7 +24,7 @@ struct OutputCheck {
 
 struct OutputFinding {
     bool good = false;
-    std::string problem; // one line, when not good
+    Reason problem; // when not good
     double seconds = 0;  // how long the media lasts; 0 when unknown
 };
 

@@ -11,9 +11,6 @@
 
 namespace ridod2e {
 
-// The prefix of an input token that asks for the alternative reader.
-inline constexpr const char* AlternativeReaderPrefix = "DS:\\\\";
-
 EncodeRequest ParseCommandLine(const std::vector<std::string>& arguments);
 
 } // namespace ridod2e

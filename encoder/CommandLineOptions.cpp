@@ -1,6 +1,5 @@
 #include "encoder/CommandLineOptions.h"
 
-#include "encoder/CommandLine.h"
 #include "encoder/Fault.h"
 
 #include <algorithm>

@@ -12,6 +12,9 @@ extern "C" {
 
 namespace ridod2e {
 
+// The prefix of an input token that asks for the alternative reader.
+inline constexpr const char* AlternativeReaderPrefix = "DS:\\\\";
+
 struct FrameDimensions {
     int width = 0;
     int height = 0;

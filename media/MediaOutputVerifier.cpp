@@ -116,17 +116,17 @@ bool SameShape(double input, double output)
 }
 
 // What the format promised to keep beyond picture and sound; empty when kept.
-std::string Broken(const OutputCheck& check, const StreamCount& input, const StreamCount& output)
+Reason Broken(const OutputCheck& check, const StreamCount& input, const StreamCount& output)
 {
     const OutputPromises& promises = check.promises;
     if (promises.everyTrack && check.audioWanted && output.soundTracks < input.soundTracks)
-        return texts::kOutputLostTrack;
+        return {ReasonCode::OutputLostTrack, texts::kOutputLostTrack};
     // Matroska holds every kind of subtitle; other containers text only.
     const bool holdsAll = std::filesystem::path(check.outputPath).extension() == ".mkv";
     if (promises.everyTrack && output.subtitles < (holdsAll ? input.subtitles : input.textSubtitles))
-        return texts::kOutputLostSubtitle;
+        return {ReasonCode::OutputLostSubtitle, texts::kOutputLostSubtitle};
     if (promises.shape && input.video && !SameShape(input.shownAspect, output.shownAspect))
-        return texts::kOutputLostShape;
+        return {ReasonCode::OutputLostShape, texts::kOutputLostShape};
     return {};
 }
 
@@ -208,10 +208,10 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
     return true;
 }
 
-OutputFinding Problem(std::string problem)
+OutputFinding Problem(ReasonCode code, std::string problem)
 {
     OutputFinding finding;
-    finding.problem = std::move(problem);
+    finding.problem = {code, std::move(problem)};
     return finding;
 }
 
@@ -219,10 +219,10 @@ OutputFinding CheckStill(AVFormatContext* context)
 {
     const auto picture = std::find_if(context->streams, context->streams + context->nb_streams, IsPicture);
     if (picture == context->streams + context->nb_streams || (*picture)->codecpar->codec_id != AV_CODEC_ID_MJPEG)
-        return Problem(texts::kOutputNoPicture);
+        return Problem(ReasonCode::OutputNoPicture, texts::kOutputNoPicture);
     double seconds = 0;
     if (!DecodeTail(context, seconds))
-        return Problem(texts::kOutputNoPicture);
+        return Problem(ReasonCode::OutputNoPicture, texts::kOutputNoPicture);
     OutputFinding finding;
     finding.good = true;
     return finding;
@@ -232,17 +232,18 @@ OutputFinding CheckMedia(AVFormatContext* context, const OutputCheck& check)
 {
     const StreamCount output = CountStreams(context);
     if (!output.video && !output.audio)
-        return Problem(check.videoFormat ? texts::kOutputNoVideo : texts::kOutputNoAudio);
+        return check.videoFormat ? Problem(ReasonCode::OutputNoVideo, texts::kOutputNoVideo)
+                                 : Problem(ReasonCode::OutputNoAudio, texts::kOutputNoAudio);
     const StreamCount input = StreamsOf(check.inputPath);
     if (check.videoFormat && input.video && !output.video)
-        return Problem(texts::kOutputNoVideo);
+        return Problem(ReasonCode::OutputNoVideo, texts::kOutputNoVideo);
     if (check.audioWanted && input.audio && !output.audio)
-        return Problem(texts::kOutputNoAudio);
-    if (std::string broken = Broken(check, input, output); !broken.empty())
-        return Problem(std::move(broken));
+        return Problem(ReasonCode::OutputNoAudio, texts::kOutputNoAudio);
+    if (Reason broken = Broken(check, input, output); !broken.empty())
+        return Problem(broken.code, std::move(broken.text));
     OutputFinding finding;
     if (!DecodeTail(context, finding.seconds))
-        return Problem(texts::kOutputUndecodable);
+        return Problem(ReasonCode::OutputUndecodable, texts::kOutputUndecodable);
     finding.good = true;
     return finding;
 }
@@ -258,10 +259,10 @@ OutputFinding MediaOutputVerifier::verify(const OutputCheck& check)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(check.outputPath, error))
-        return Problem(texts::kOutputMissing);
+        return Problem(ReasonCode::OutputMissing, texts::kOutputMissing);
     std::string reason;
     const Input output = Open(check.outputPath, &reason);
     if (!output)
-        return Problem(texts::kOutputUnreadable + reason);
+        return Problem(ReasonCode::OutputUnreadable, texts::kOutputUnreadable + reason);
     return check.still ? CheckStill(output.get()) : CheckMedia(output.get(), check);
 }

@@ -139,14 +139,3 @@ std::string AssembleThumbnail(const PieceSet& p)
     return p.encoderPrefix + p.inputArg + std::string(kThumbnailHead) + " " + p.sizeArg + std::string(kMute)
         + p.outputArg;
 }
-
-std::string JoinPieces(const PieceSet& pieces, std::initializer_list<std::string_view> middle,
-                       std::initializer_list<std::string_view> tail)
-{
-    std::string line = pieces.encoderPrefix + pieces.inputArg;
-    for (const auto part : {middle, tail}) {
-        for (std::string_view piece : part)
-            line += piece;
-    }
-    return line + pieces.outputArg;
-}

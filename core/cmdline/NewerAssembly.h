@@ -1,7 +1,7 @@
 #pragma once
 // How today's formats put the piece set together; the format catalogue
 // names each row's assembly.
-#include "core/cmdline/FormatAssembly.h"
+#include "core/cmdline/PieceSet.h"
 
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "core/profiles/FormatCatalogue.h"
 
+#include "core/cmdline/FormatAssembly.h"
 #include "core/cmdline/NewerAssembly.h"
 #include "core/profiles/Profiles.h"
 

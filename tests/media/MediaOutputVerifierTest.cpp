@@ -117,8 +117,8 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
             = verifier.verify({files.path(c.output), files.path(c.input), c.still, c.videoFormat, c.audioWanted,
                                c.promises});
         const std::string problem = c.problem;
-        EXPECT_EQ(finding.good, problem.empty()) << c.output << ": " << finding.problem;
-        EXPECT_EQ(finding.problem.substr(0, problem.size()), problem) << c.output;
+        EXPECT_EQ(finding.good, problem.empty()) << c.output << ": " << finding.problem.text;
+        EXPECT_EQ(finding.problem.text.substr(0, problem.size()), problem) << c.output;
         if (c.seconds > 0) {
             EXPECT_NEAR(finding.seconds, c.seconds, 0.3) << c.output;
         }

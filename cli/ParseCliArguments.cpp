@@ -1,4 +1,4 @@
-#include "cli/CliOptions.h"
+#include "cli/ParseCliArguments.h"
 
 #include "cli/CliOptionTable.h"
 
