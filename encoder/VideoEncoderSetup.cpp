@@ -142,9 +142,8 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
 {
     const AVCodec* codec = FindVideoEncoder(request, muxer);
     VideoEncoding encoding;
-    const bool todays = IsTodaysFormat(request);
     const bool palette = codec->id == AV_CODEC_ID_GIF;
-    const ColourPlan colour = PlanColour(*source->codecpar, codec, request, todays && !palette);
+    const ColourPlan colour = PlanColour(*source->codecpar, codec, request, request.keepAll && !palette);
     encoding.format = colour.keepsHdr ? HdrPictureFormat(codec) : PictureFormatFor(codec);
     encoding.keepsHdr = colour.keepsHdr;
     if (colour.keepsHdr)
@@ -174,7 +173,7 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     codec = H263ForSize(codec, encoding.geometry, override);
     if (codec->id == AV_CODEC_ID_MPEG4 && std::string(codec->name) == "libxvid" && std::string(muxer->name) == "avi")
         override.codecTag = MKTAG('X', 'V', 'I', 'D');
-    encoding.frameRate = RateFor(codec, request.frameRate.value_or(InputFrameRate(input, source, todays)));
+    encoding.frameRate = RateFor(codec, request.frameRate.value_or(InputFrameRate(input, source, request.keepAll)));
 
     CodecContextPtr context(avcodec_alloc_context3(codec));
     if (!context)

@@ -25,9 +25,9 @@ namespace fs = std::filesystem;
 // The rows' option pieces as the application builds them (Original size, defaults).
 const char* IPod = R"x( -vcodec "mpeg4"  -b "1500"  -acodec "mpeg4aac" -ab "64" -ar "44100" -ac "2 (stereo)")x";
 const char* Avi = R"x( -vcodec "mpeg4"  -b "1200" -r "29.97"  -acodec "mp3" -ab "128" -ar "44100" -ac "2 (stereo)")x";
-const char* Mp4 = R"x( -vcodec "h264" -crf "23" -preset "medium" -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters)x";
-const char* Mp4H265 = R"x( -vcodec "h265" -crf "28" -preset "medium" -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters)x";
-const char* Webm = R"x( -vcodec "vp9" -crf "32" -preset "4" -acodec "opus" -ab "128" -ac "2 (stereo)" -s keep -chapters)x";
+const char* Mp4 = R"x( -vcodec "h264" -crf "23" -preset "medium" -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters -keepall)x";
+const char* Mp4H265 = R"x( -vcodec "h265" -crf "28" -preset "medium" -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters -keepall)x";
+const char* Webm = R"x( -vcodec "vp9" -crf "32" -preset "4" -acodec "opus" -ab "128" -ac "2 (stereo)" -s keep -chapters -keepall)x";
 const char* Mp4Copy = R"x( -vcodec "copy" -acodec "copy" -movflags +faststart -chapters)x";
 const char* MkvCopy = R"x( -vcodec "copy" -acodec "copy" -chapters)x";
 const char* Gif = R"x( -vcodec "gif" -r "12" -s 480x0 -fit -an)x";
@@ -241,6 +241,12 @@ const std::vector<Case>& Cases()
         {"TracksMp4", Tracks, Mp4, "mp4", EveryTrack("aac", "mov_text")},
         {"TracksWebm", Tracks, Webm, "webm", EveryTrack("opus", "webvtt")},
         {"TracksIPod", Tracks, iPod + " -s 320x240", "mp4", DefaultTrack},
+        // Today's codec and quality factor without -keepall take one track, as the device rows do.
+        {"TracksH264WithoutKeepAll", Tracks, R"x( -vcodec "h264" -crf "23" -preset "medium" -acodec "aac" -s keep)x", "mp4",
+         [](const fs::path&, const fs::path& o) {
+             EXPECT_EQ(CountStreams(o, "audio"), 1);
+             EXPECT_EQ(CountStreams(o, "subtitle"), 0);
+         }},
     };
     return cases;
 }
