@@ -234,6 +234,10 @@ const std::vector<Case>& Cases()
              EXPECT_EQ(Probe(o, "v:0", "color_transfer"), "smpte2084");
              EXPECT_EQ(Probe(o, "v:0", "color_primaries"), "bt2020");
          }},
+        // "Tone-map to SDR" in the HDR Video list.
+        {"HdrToneMappedByH265", Hdr,
+         R"x( -vcodec "h265" -crf "28" -preset "medium" -tonemap -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters -keepall)x",
+         "mp4", SdrBt709},
         {"InterlacedMp4", Interlaced, Mp4, "mp4", Progressive},
         {"InterlacedWebm", Interlaced, Webm, "webm", Progressive},
         {"TracksMkvCopy", Tracks, MkvCopy, "mkv", EveryTrack("aac", "subrip")},
