@@ -125,10 +125,11 @@ AVRational InputFrameRate(AVFormatContext* input, AVStream* source, bool highSpe
         return guessed;
     if (within(source->avg_frame_rate, UsualHighestRate))
         return source->avg_frame_rate;
-    // Only a clip whose every figure says more is a high-speed one.
-    const AVRational high = within(guessed, HighestRate) ? guessed : source->avg_frame_rate;
-    if (!within(high, HighestRate))
+    // Only a clip whose every figure says more is a high-speed one; a
+    // millisecond clock (ASF, FLV) without an average rate is no rate at all.
+    if (!within(source->avg_frame_rate, HighestRate))
         return {25, 1};
+    const AVRational high = within(guessed, HighestRate) ? guessed : source->avg_frame_rate;
     if (highSpeed)
         return high;
     int every = 2;

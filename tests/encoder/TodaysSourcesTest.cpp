@@ -314,6 +314,13 @@ TEST(TodaysSources, ShapeTimeAndSoundAsTheSourceMadeThem)
     fixtures::ClipSettings fast = Video("mp4", 320, 240, 1);
     fast.frameRate = {200, 1};
     EXPECT_EQ(Probe(convert(clips::Clip("fast.mp4", fast), Mp4, "fast.mp4"), "v:0", "r_frame_rate"), "200/1");
+    // An ASF's millisecond clock (1000/1, no average) is no high speed:
+    // its two pictures a second apart are not spread over 1000 a second.
+    fixtures::ClipSettings slow = Video("asf", 84, 34, 2);
+    slow.frameRate = {1, 1};
+    slow.audioCodec.clear();
+    const fs::path slowWebm = convert(clips::Clip("slow.wmv", slow), Webm, "slow.webm");
+    EXPECT_EQ(Probe(slowWebm, "v:0", "r_frame_rate"), "25/1");
 
     // Chained Ogg: every chain's clock starts again; the sound is 8 s long,
     // and its FLAC passes flac -t.
