@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     app.mainWindow().show();
     // Ended by the session or by kill: the window closes as the user would
     // close it (which keeps the settings), then the program ends.
-    const platform::SignalWatch ending({SIGTERM, SIGINT, SIGHUP}, [&app] {
+    const platform::SignalWatch ending({SIGTERM, SIGINT, SIGHUP}, [&app](int) {
         app.mainWindow().close();
         QCoreApplication::quit();
     });
