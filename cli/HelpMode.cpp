@@ -16,8 +16,8 @@ constexpr const char* kSynopsis = R"(Usage:
   vantorel-cli [choices] [files] --dry-run [--attempt 1|2] FILE...
   vantorel-cli [--format N] [files] --analyze FILE...
   vantorel-cli [choices] [files] [-j N|auto] [--skip-existing] [--quiet] [--json] FILE...
-  vantorel-cli -h|--help
-  vantorel-cli -V|--version
+  vantorel-cli -h, --help
+  vantorel-cli -V, --version
 
 )";
 
