@@ -8,8 +8,10 @@
 #include "platform/LogindPowerOff.h"
 #include "platform/SignalWatch.h"
 #include "ui/StartArguments.h"
+#include "ui/Translation.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <iostream>
 
@@ -35,8 +37,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(kVersion);
     // Docks and task bars find the menu entry's icon through it.
     QGuiApplication::setDesktopFileName(kAppId);
+    const AppPlaces places = CurrentAppPlaces();
+    // The window speaks the user's language where a catalogue has it.
+    InstallTranslation(QString::fromStdString(places.helpDir), QLocale());
     GuiMessages messages;
-    Application app(CurrentAppPlaces(), messages);
+    Application app(places, messages);
     messages.setParent(&app.mainWindow());
     app.setPowerOff(std::make_unique<LogindPowerOff>());
     app.setNotifier(std::make_unique<DBusNotifier>());
