@@ -82,8 +82,8 @@ TEST(Translation, TheLocaleChoosesTheWindowsLanguageAndEnglishStaysExact)
         const char* duration;
     };
     const Case cases[] = {
-        {"de_DE.UTF-8", {"&Datei", "&Optionen", "&Hilfe"}, "&Dateien hinzufügen", "Dauer"},
-        {"fr_FR.UTF-8", {"&Fichier", "&Options", "&Aide"}, "&Ajouter des fichiers", "Durée"},
+        {"de_DE.UTF-8", {"&Datei", "&Optionen", "&Hilfe"}, "&Hinzufügen", "Dauer"},
+        {"fr_FR.UTF-8", {"&Fichier", "&Options", "&Aide"}, "&Ajouter", "Durée"},
         {"en_US.UTF-8", {"&File", "&Options", "&Help"}, "&Add Files", "Duration"},
     };
     for (const Case& c : cases) {

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>&amp;Add Files</source>
-        <translation>&amp;Dateien hinzufügen</translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>&amp;Convert Now !</source>
-        <translation>&amp;Jetzt umwandeln!</translation>
+        <translation>&amp;Umwandeln!</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>&amp;Stop Convert</source>
-        <translation>Umwandlung &amp;stoppen</translation>
+        <translation>&amp;Stoppen</translation>
     </message>
     <message>
         <source>&amp;Visit Kelvry Website</source>
@@ -237,7 +237,7 @@ Bitte installieren Sie dieses Programm neu</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation>Fortschritt</translation>
+        <translation>Stand</translation>
     </message>
     <message>
         <source>Ready</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>&amp;Add Files</source>
-        <translation>&amp;Ajouter des fichiers</translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>&amp;Convert Now !</source>
-        <translation>&amp;Convertir maintenant !</translation>
+        <translation>&amp;Convertir !</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -237,7 +237,7 @@ Veuillez réinstaller ce logiciel</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation>Progression</translation>
+        <translation>Progrès</translation>
     </message>
     <message>
         <source>Ready</source>
