@@ -133,6 +133,8 @@ inline constexpr const char* kFailed = "Failed";
 inline constexpr const char* kAborted = "Aborted";
 inline constexpr const char* kRescan = "Re-scan";
 inline constexpr const char* kIncomplete = "Incomplete";
+// vantorel-cli --skip-existing: the output is there already.
+inline constexpr const char* kSkipped = "Skipped";
 
 // Why a row did not end "Done": the row's hint, the conversion log and the
 // command-line tool's error stream.
@@ -166,6 +168,7 @@ inline constexpr const char* kFileConverted = " file converted";
 inline constexpr const char* kFilesConverted = " files converted";
 inline constexpr const char* kIncompleteCount = " incomplete";
 inline constexpr const char* kFailedCount = " failed";
+inline constexpr const char* kSkippedCount = " skipped";
 inline constexpr const char* kSeeTheLog = ". See the conversion log.";
 
 // The conversion log window.

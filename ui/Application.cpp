@@ -24,6 +24,7 @@
 #include "ui/WindowFrontEnd.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 Application::Application(const AppPlaces& places, Messages& messages)
     : places_(places)
@@ -116,4 +117,11 @@ void Application::setUrlOpener(UrlOpener& opener)
 void Application::setChooseFiles(AddFilesHandler::ChooseFiles choose)
 {
     addFiles_->setChooseFiles(std::move(choose));
+}
+
+void Application::addAtStart(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    QTimer::singleShot(0, addFiles_.get(), [this, paths] { addFiles_->addDropped(paths); });
 }

@@ -1,6 +1,7 @@
 #include "ui/GuiMessages.h"
 
 #include "core/Texts.h"
+#include "ui/Translation.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,28 +20,28 @@ QWidget* GuiMessages::owner() const
 
 void GuiMessages::information(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, texts::kInformationCaption, QString::fromStdString(text), QMessageBox::Ok, owner());
+    QMessageBox box(QMessageBox::NoIcon, Tr(texts::kInformationCaption), Tr(text), QMessageBox::Ok, owner());
     box.exec();
 }
 
 bool GuiMessages::confirmYesNo(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::Question, Tr(texts::kConfirmCaption), Tr(text),
                     QMessageBox::Yes | QMessageBox::No, owner());
     return box.exec() == QMessageBox::Yes;
 }
 
 bool GuiMessages::confirmOkCancel(const std::string& caption, const std::string& text)
 {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::Question, Tr(caption), Tr(text),
                     QMessageBox::Ok | QMessageBox::Cancel, owner());
     return box.exec() == QMessageBox::Ok;
 }
 
 bool GuiMessages::informationWithButton(const std::string& text, const std::string& button)
 {
-    QMessageBox box(QMessageBox::NoIcon, texts::kInformationCaption, QString::fromStdString(text), QMessageBox::Ok, owner());
-    QPushButton* extra = box.addButton(QString::fromStdString(button), QMessageBox::ActionRole);
+    QMessageBox box(QMessageBox::NoIcon, Tr(texts::kInformationCaption), Tr(text), QMessageBox::Ok, owner());
+    QPushButton* extra = box.addButton(Tr(button), QMessageBox::ActionRole);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
     return box.clickedButton() == extra;

@@ -3,6 +3,7 @@
 #include "core/FileList.h"
 #include "core/SharedState.h"
 #include "core/Texts.h"
+#include "ui/Translation.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
@@ -17,16 +18,16 @@ ListCommands::ListCommands(MainWindow& window, FileList& files, const SharedStat
     , contextMenu_(new QMenu(&window.fileView()))
 {
     contextMenu_->setObjectName("PopupListView1");
-    const auto add = [this](const char* name, const char* text, void (ListCommands::*handler)()) {
+    const auto add = [this](const char* name, const QString& text, void (ListCommands::*handler)()) {
         QAction* action = contextMenu_->addAction(text);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, handler);
     };
-    add("CheckAllItems1", texts::kCheckAllItems, &ListCommands::checkAll);
-    add("UncheckAllItems1", texts::kUncheckAllItems, &ListCommands::uncheckAll);
+    add("CheckAllItems1", Tr(texts::kCheckAllItems), &ListCommands::checkAll);
+    add("UncheckAllItems1", Tr(texts::kUncheckAllItems), &ListCommands::uncheckAll);
     contextMenu_->addSeparator();
-    add("DeleteSelectedItem1", texts::kRemoveSelectedItem, &ListCommands::removeSelected);
-    add("ClearAllItems1", texts::kClearAllItems, &ListCommands::clearAll);
+    add("DeleteSelectedItem1", Tr(texts::kRemoveSelectedItem), &ListCommands::removeSelected);
+    add("ClearAllItems1", Tr(texts::kClearAllItems), &ListCommands::clearAll);
 
     connect(&window.fileView(), &QWidget::customContextMenuRequested, this, &ListCommands::showContextMenu);
     connect(&window, &MainWindow::removeRequested, this, &ListCommands::removeSelected);

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "core/Texts.h"
+#include "ui/Translation.h"
 #include "core/SharedState.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "ui/Fonts.h"
@@ -115,16 +116,16 @@ QComboBox* MainWindow::makeGroupCombo(QGroupBox* group, const char* name, const 
 
 void MainWindow::buildButtonRow(QWidget* client)
 {
-    addFilesButton_ = MakeBigButton(client, "AddFileButton", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder, 12);
-    stopButton_ = MakeBigButton(client, "StopConvertButton", texts::kStopConvertCaption, QStyle::SP_MediaStop, 108);
-    convertButton_ = MakeBigButton(client, "ConvertNowButton", texts::kConvertNowCaption, QStyle::SP_MediaPlay, 204);
+    addFilesButton_ = MakeBigButton(client, "AddFileButton", Tr(texts::kAddFilesCaption), QStyle::SP_FileDialogNewFolder, 12);
+    stopButton_ = MakeBigButton(client, "StopConvertButton", Tr(texts::kStopConvertCaption), QStyle::SP_MediaStop, 108);
+    convertButton_ = MakeBigButton(client, "ConvertNowButton", Tr(texts::kConvertNowCaption), QStyle::SP_MediaPlay, 204);
     auto* divider = new QFrame(client);
     divider->setObjectName("Panel1");
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Sunken);
     divider->setGeometry(309, 8, 3, 66);
-    removeButton_ = MakeBigButton(client, "RemoveButton", texts::kRemoveCaption, QStyle::SP_DialogDiscardButton, 330);
-    clearAllButton_ = MakeBigButton(client, "ClearAllButton", texts::kClearAllCaption, QStyle::SP_TrashIcon, 426);
+    removeButton_ = MakeBigButton(client, "RemoveButton", Tr(texts::kRemoveCaption), QStyle::SP_DialogDiscardButton, 330);
+    clearAllButton_ = MakeBigButton(client, "ClearAllButton", Tr(texts::kClearAllCaption), QStyle::SP_TrashIcon, 426);
     connect(addFilesButton_, &QToolButton::clicked, this, &MainWindow::addFilesRequested);
     connect(stopButton_, &QToolButton::clicked, this, &MainWindow::stopRequested);
     connect(convertButton_, &QToolButton::clicked, this, &MainWindow::convertRequested);
@@ -159,11 +160,11 @@ void MainWindow::buildFileList(QWidget* client, QAbstractItemModel& files)
 
 void MainWindow::buildFormatRow(QWidget* client)
 {
-    QLabel* formatLabel = MakeLabel(client, texts::kOutputFormatLabel, QRect(7, 286, 98, 17), true);
+    QLabel* formatLabel = MakeLabel(client, Tr(texts::kOutputFormatLabel), QRect(7, 286, 98, 17), true);
     formatLabel->setObjectName("Label2");
     formatCombo_ = MakeCombo(client, "ComboOutputFormat", QRect(105, 282, 301, 24), new FormatComboBox(client));
     labelledFields_.push_back({formatLabel, formatCombo_, formatLabel->geometry(), formatCombo_->geometry()});
-    QLabel* outputDirLabel = MakeLabel(client, texts::kOutputDirectoryLabel, QRect(416, 286, 116, 17), true);
+    QLabel* outputDirLabel = MakeLabel(client, Tr(texts::kOutputDirectoryLabel), QRect(416, 286, 116, 17), true);
     outputDirLabel->setObjectName("Label1");
     outputDirEdit_ = new QLineEdit(client);
     outputDirEdit_->setObjectName("Edit1");
@@ -182,39 +183,39 @@ void MainWindow::buildFormatRow(QWidget* client)
 
 void MainWindow::buildVideoGroup(QWidget* client)
 {
-    auto* group = new QGroupBox(texts::kVideoSettingsGroup, client);
+    auto* group = new QGroupBox(Tr(texts::kVideoSettingsGroup), client);
     group->setObjectName("GroupBox1");
     group->setGeometry(14, 315, 285, 133);
-    makeGroupCombo(group, "ComboVideoCodec", texts::kVideoCodecLabel, 0, 105, 160);
-    makeGroupCombo(group, "ComboVideoSize", texts::kVideoSizeLabel, 1, 105, 160);
-    makeGroupCombo(group, "ComboVideoBitrate", texts::kVideoBitrateLabel, 2, 105, 160);
-    makeGroupCombo(group, "ComboVideoFramerate", texts::kVideoFramerateLabel, 3, 105, 160);
+    makeGroupCombo(group, "ComboVideoCodec", Tr(texts::kVideoCodecLabel), 0, 105, 160);
+    makeGroupCombo(group, "ComboVideoSize", Tr(texts::kVideoSizeLabel), 1, 105, 160);
+    makeGroupCombo(group, "ComboVideoBitrate", Tr(texts::kVideoBitrateLabel), 2, 105, 160);
+    makeGroupCombo(group, "ComboVideoFramerate", Tr(texts::kVideoFramerateLabel), 3, 105, 160);
 }
 
 void MainWindow::buildAudioGroup(QWidget* client)
 {
-    auto* group = new QGroupBox(texts::kAudioSettingsGroup, client);
+    auto* group = new QGroupBox(Tr(texts::kAudioSettingsGroup), client);
     group->setObjectName("GroupBox2");
     group->setGeometry(309, 315, 219, 133);
-    makeGroupCombo(group, "ComboAudioCodec", texts::kAudioCodecLabel, 0, 98, 106);
-    makeGroupCombo(group, "ComboAudioBitrate", texts::kAudioBitrateLabel, 1, 98, 106);
-    QComboBox* channels = makeGroupCombo(group, "ComboAudioChannel", texts::kAudioChannelsLabel, 2, 98, 106);
-    makeGroupCombo(group, "ComboSamplingRate", texts::kSamplingRateLabel, 3, 98, 106);
+    makeGroupCombo(group, "ComboAudioCodec", Tr(texts::kAudioCodecLabel), 0, 98, 106);
+    makeGroupCombo(group, "ComboAudioBitrate", Tr(texts::kAudioBitrateLabel), 1, 98, 106);
+    QComboBox* channels = makeGroupCombo(group, "ComboAudioChannel", Tr(texts::kAudioChannelsLabel), 2, 98, 106);
+    makeGroupCombo(group, "ComboSamplingRate", Tr(texts::kSamplingRateLabel), 3, 98, 106);
     channels->addItems({texts::kStereo, texts::kMono});
     channels->setCurrentIndex(0);
 }
 
 void MainWindow::buildGeneralGroup(QWidget* client)
 {
-    auto* group = new QGroupBox(texts::kGeneralSettingsGroup, client);
+    auto* group = new QGroupBox(Tr(texts::kGeneralSettingsGroup), client);
     group->setObjectName("GroupBox3");
     group->setGeometry(538, 315, 213, 133);
-    QComboBox* letterBox = makeGroupCombo(group, "ComboLetterBox", texts::kVideoZoomLabel, 0, 90, 108);
-    letterBox->setToolTip(texts::kLetterBoxHint);
-    QComboBox* muteAudio = makeGroupCombo(group, "ComboMuteAudio", texts::kMuteAudioLabel, 1, 90, 108);
+    QComboBox* letterBox = makeGroupCombo(group, "ComboLetterBox", Tr(texts::kVideoZoomLabel), 0, 90, 108);
+    letterBox->setToolTip(Tr(texts::kLetterBoxHint));
+    QComboBox* muteAudio = makeGroupCombo(group, "ComboMuteAudio", Tr(texts::kMuteAudioLabel), 1, 90, 108);
     muteAudio->addItems({texts::kFalse, texts::kTrue});
     muteAudio->setCurrentIndex(0);
-    QLabel* volumeCaption = MakeLabel(group, texts::kVolumeLabel, QRect(10, 84, 86, 17));
+    QLabel* volumeCaption = MakeLabel(group, Tr(texts::kVolumeLabel), QRect(10, 84, 86, 17));
     volumeSlider_ = new QSlider(Qt::Horizontal, group);
     volumeSlider_->setObjectName("TrackBar1");
     volumeSlider_->setGeometry(96, 78, 110, 26);
@@ -223,8 +224,8 @@ void MainWindow::buildGeneralGroup(QWidget* client)
     volumeSlider_->setPageStep(1);
     volumeSlider_->setTickPosition(QSlider::TicksBelow);
     volumeSlider_->setValue(5);
-    volumeSlider_->setToolTip(texts::kVolumeHint);
-    volumeLabel_ = MakeLabel(group, texts::kFullVolume, QRect(136, 106, 40, 17));
+    volumeSlider_->setToolTip(Tr(texts::kVolumeHint));
+    volumeLabel_ = MakeLabel(group, Tr(texts::kFullVolume), QRect(136, 106, 40, 17));
     volumeLabel_->setObjectName("Label14");
 }
 
@@ -238,7 +239,7 @@ void MainWindow::buildProgressRow(QWidget* client)
     progressBar_->setTextVisible(false);
     auto* smallStopButton = new QToolButton(client);
     smallStopButton->setObjectName("ButtonStopSmall");
-    smallStopButton->setText(texts::kSmallStopCaption);
+    smallStopButton->setText(Tr(texts::kSmallStopCaption));
     smallStopButton->setGeometry(671, 456, 77, 28);
     connect(smallStopButton, &QToolButton::clicked, stopButton_, &QToolButton::click);
 
@@ -247,7 +248,7 @@ void MainWindow::buildProgressRow(QWidget* client)
     statusBar->setSizeGripEnabled(false);
     statusBar->setGeometry(0, kClientHeight - 22, kClientWidth, 22);
     statusPanels_ = new StatusBarPanels(*statusBar);
-    statusPanels_->setText(0, texts::kReady);
+    statusPanels_->setText(0, Tr(texts::kReady));
 
     lineBuffer_ = new QPlainTextEdit(client);
     lineBuffer_->setObjectName("Memo1");
@@ -261,22 +262,22 @@ void MainWindow::buildMenus()
         action->setObjectName(name);
         return action;
     };
-    QMenu* file = menuBar()->addMenu(texts::kFileMenu);
-    addFilesAction_ = addAction(file, "AddFiles1", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder);
+    QMenu* file = menuBar()->addMenu(Tr(texts::kFileMenu));
+    addFilesAction_ = addAction(file, "AddFiles1", Tr(texts::kAddFilesCaption), QStyle::SP_FileDialogNewFolder);
     file->addSeparator();
-    convertAction_ = addAction(file, "Convert1", texts::kConvertEntry, QStyle::SP_MediaPlay);
+    convertAction_ = addAction(file, "Convert1", Tr(texts::kConvertEntry), QStyle::SP_MediaPlay);
     QAction* openOutputFolder = addAction(file, "OpenOutputFolder1", texts::kOpenOutputFolder, QStyle::SP_DirOpenIcon);
-    QAction* conversionLog = addAction(file, "ConversionLog1", texts::kConversionLogEntry, QStyle::SP_FileDialogContentsView);
+    QAction* conversionLog = addAction(file, "ConversionLog1", Tr(texts::kConversionLogEntry), QStyle::SP_FileDialogContentsView);
     file->addSeparator();
-    exitAction_ = addAction(file, "Exit1", texts::kExitEntry, QStyle::SP_DialogCloseButton);
-    QMenu* options = menuBar()->addMenu(texts::kOptionsMenu);
-    optionsAction_ = addAction(options, "SetGeneralOptions1", texts::kSetAdditionalOptionsEntry, QStyle::SP_FileDialogDetailedView);
-    QMenu* help = menuBar()->addMenu(texts::kHelpMenu);
-    helpAction_ = addAction(help, "OpenHelpFile1", texts::kOpenHelpFileEntry, QStyle::SP_DialogHelpButton);
+    exitAction_ = addAction(file, "Exit1", Tr(texts::kExitEntry), QStyle::SP_DialogCloseButton);
+    QMenu* options = menuBar()->addMenu(Tr(texts::kOptionsMenu));
+    optionsAction_ = addAction(options, "SetGeneralOptions1", Tr(texts::kSetAdditionalOptionsEntry), QStyle::SP_FileDialogDetailedView);
+    QMenu* help = menuBar()->addMenu(Tr(texts::kHelpMenu));
+    helpAction_ = addAction(help, "OpenHelpFile1", Tr(texts::kOpenHelpFileEntry), QStyle::SP_DialogHelpButton);
     help->addSeparator();
-    websiteAction_ = addAction(help, "VisitOurWebsite1", texts::kVisitWebsiteEntry, QStyle::SP_DriveNetIcon);
+    websiteAction_ = addAction(help, "VisitOurWebsite1", Tr(texts::kVisitWebsiteEntry), QStyle::SP_DriveNetIcon);
     help->addSeparator();
-    aboutAction_ = addAction(help, "About1", texts::kAboutEntry, QStyle::SP_MessageBoxInformation);
+    aboutAction_ = addAction(help, "About1", Tr(texts::kAboutEntry), QStyle::SP_MessageBoxInformation);
 
     connect(addFilesAction_, &QAction::triggered, addFilesButton_, &QToolButton::click);
     connect(convertAction_, &QAction::triggered, convertButton_, &QToolButton::click);

@@ -1,6 +1,7 @@
 #include "ui/StatusBarPanels.h"
 
 #include "core/Texts.h"
+#include "ui/Translation.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -88,9 +89,9 @@ QWidget* StatusBarPanels::panel(int index) const
 
 void StatusBarPanels::refreshSecondPanel()
 {
-    texts_[1]->setText(armed_ && !batchRunning_ ? QString(texts::kPowerOffArmed) : conversionText_);
+    texts_[1]->setText(armed_ && !batchRunning_ ? QString(Tr(texts::kPowerOffArmed)) : conversionText_);
     armedMark_->setVisible(armed_ && batchRunning_);
-    panels_[1]->setToolTip(armed_ ? QString(texts::kPowerOffArmed) : QString());
+    panels_[1]->setToolTip(armed_ ? QString(Tr(texts::kPowerOffArmed)) : QString());
     panels_[1]->setCursor(armed_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
     fitWidth(1);
 }
