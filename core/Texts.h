@@ -187,5 +187,7 @@ inline constexpr const char* kOutputSizeSuffix = " KB";
 inline constexpr const char* kWarningCaption = "Warning";
 inline constexpr const char* kTurnOffNotice = "Your PC will be turned off in 30 seconds";
 inline constexpr const char* kDoNotTurnOff = "Do Not Turn Off";
+inline constexpr const char* kPowerOffFailed = "The computer could not be powered off: "; // + why
+inline constexpr const char* kPowerOffNoReason = "the system gave no reason";
 
 } // namespace texts

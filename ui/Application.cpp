@@ -79,7 +79,7 @@ void Application::buildBinders()
 void Application::buildConversion()
 {
     MainWindow& window = *mainWindow_;
-    countdown_ = new ShutdownCountdown(state_, *shutdownWarning_, [] { QCoreApplication::exit(0); }, &window);
+    countdown_ = new ShutdownCountdown(state_, *shutdownWarning_, messages_, [] { QCoreApplication::exit(0); }, &window);
     countdown_->setObjectName("ShutdownCountdown");
     logDialog_ = new ConversionLogDialog(&window);
     batchStatus_ = new BatchStatus(window, messages_, &window);

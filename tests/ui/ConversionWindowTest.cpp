@@ -272,6 +272,22 @@ TEST_F(ConversionWindow, CountsDownAndPowersOffAfterAFullRun)
     countdown.cancelShutdown();
 }
 
+TEST_F(ConversionWindow, ARefusedPowerOffKeepsTheWindowAndSaysWhy)
+{
+    addRow("one.avi");
+    fakePowerOff->refusalText = "Interactive authentication required.";
+    QSignalSpy closing(&form, &MainWindow::closing);
+    countdown.start();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !app.state().shutdownPending; }, 5000));
+    EXPECT_EQ(fakePowerOff->requests, 1);
+    EXPECT_EQ(shown(), Texts{"Information: The computer could not be powered off: Interactive authentication required."});
+    EXPECT_FALSE(form3.isVisible());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(RowCount(form), 1);
+    EXPECT_EQ(closing.count(), 0);
+    EXPECT_TRUE(form.close());
+}
+
 TEST_F(ConversionWindow, DoNotTurnOffStopsTheCountdown)
 {
     Find<QTimer>(app.mainWindow(), "TimerShutdown2")->setInterval(5);
