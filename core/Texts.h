@@ -33,10 +33,11 @@ inline constexpr const char* kAboutOk = "OK";
 inline constexpr const char* kWebsiteLink = "Visit Kelvry Website  for More Softwares ";
 inline constexpr const char* kSupportLink = "Contact Support Department";
 
-inline constexpr const char* kCheckAllItems = "Check All Items";
-inline constexpr const char* kUncheckAllItems = "Uncheck All Items";
-inline constexpr const char* kRemoveSelectedItem = "Remove Selected Item";
-inline constexpr const char* kClearAllItems = "Clear All Items";
+// The list's context menu; "&" marks each entry's key.
+inline constexpr const char* kCheckAllItems = "&Check All Items";
+inline constexpr const char* kUncheckAllItems = "&Uncheck All Items";
+inline constexpr const char* kRemoveSelectedItem = "&Remove Selected Item";
+inline constexpr const char* kClearAllItems = "C&lear All Items";
 
 inline constexpr const char* kBrowseFolderName = "Select Output Directory";
 inline constexpr const char* kBrowseTitle = "Choose the output folder";
@@ -104,6 +105,11 @@ inline constexpr const char* kNothingChecked = "Please check the checkbox of the
 inline constexpr const char* kAllJobsDone = "All Conversion Jobs Done!";
 inline constexpr const char* kStopQuestion = "Stop all the file conversions?";
 inline constexpr const char* kConfirmCaption = "Confirm";
+inline constexpr const char* kStopBatchFirst = "Converting \u2014 stop the batch first";
+// A second Convert Now ! over rows converted already: count + the question.
+inline constexpr const char* kConvertAgainQuestion = " of the checked files were converted already. Convert them again?";
+inline constexpr const char* kConvertAgain = "Convert &Again";
+inline constexpr const char* kSkipThem = "&Skip Them";
 
 // How a batch gets on: "Converting 2 of 5", "12:34 left", "37% – Vantorel",
 // "5 converted, 1 failed, 2 not converted".
@@ -169,7 +175,7 @@ inline constexpr const char* kFailedCount = " failed";
 inline constexpr const char* kSeeTheLog = ". See the conversion log.";
 
 // The conversion log window.
-inline constexpr const char* kConversionLogEntry = "Conversion Log";
+inline constexpr const char* kConversionLogEntry = "Conversion &Log";
 inline constexpr const char* kConversionLogCaption = "Conversion Log";
 inline constexpr const char* kLogCommandLine = "Command line: ";
 inline constexpr const char* kLogOutcome = "Outcome: ";

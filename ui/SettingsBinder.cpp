@@ -24,6 +24,9 @@ SettingsBinder::SettingsBinder(const std::string& settingsDir, MainWindow& windo
     if (settingsLoad_ == SettingsLoad::Loaded || settingsLoad_ == SettingsLoad::FormatReset)
         applySettings(values);
     loadedSettings_ = windowSettings();
+    if (const auto placement = LoadWindowPlacement(settingsFile_.path()))
+        window.setSavedPlacement(*placement);
+    connect(&window, &MainWindow::shown, this, [this] { openedAt_ = window_.placement(); });
 }
 
 SettingsValues SettingsBinder::windowSettings() const
@@ -52,5 +55,10 @@ void SettingsBinder::showOptions()
 
 void SettingsBinder::saveSettings()
 {
-    settingsFile_.save(windowSettings(), recentAddFilesDir_.toStdString());
+    if (!settingsFile_.save(windowSettings(), recentAddFilesDir_.toStdString()))
+        return;
+    const WindowPlacement placement = window_.placement();
+    // A window left as it opened keeps an older file as it was.
+    if (placement != openedAt_ || HasWindowPlacement(settingsFile_.path()))
+        SaveWindowPlacement(settingsFile_.path(), placement);
 }
