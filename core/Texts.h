@@ -94,6 +94,17 @@ inline constexpr const char* kLetterBox = "LetterBox";
 inline constexpr std::array<const char*, 7> kColumnCaptions{"Video File Name", "Video Size", "FrameRate", "Duration",
                                                             "Output",          "Progress",   "Frames"};
 
+// Add Files: why a chosen file got no row (its name, a blank, the note),
+// and how many were in the list already.
+inline constexpr const char* kNotAddedHeadline = "These files were not added:";
+inline constexpr const char* kNoSuchFileNote = "does not exist";
+inline constexpr const char* kIsAFolderNote = "is a folder";
+inline constexpr const char* kIsEmptyNote = "is empty";
+inline constexpr const char* kNotMediaNote = "holds no picture or sound this program can read";
+inline constexpr const char* kSkippedPrefix = "Skipped ";              // + count
+inline constexpr const char* kAlreadyListedOne = " file already in the list";
+inline constexpr const char* kAlreadyListedMany = " files already in the list";
+
 // The analysing splash.
 inline constexpr const char* kAnalyzingCaption = "Analyzing Video Files";
 inline constexpr const char* kAnalyzingHeadline = "Analyzing Video File.......Please Wait.";
