@@ -123,7 +123,7 @@ TEST_F(ConversionWindow, SaysWhyInTheRowsHintTheLogAndTheClosingMessage)
     EXPECT_EQ(log.entries->currentRow(), 2);
     EXPECT_TRUE(log.entries->item(2)->text().endsWith("  Failed  bad.avi")) << log.entries->item(2)->text().toStdString();
     const std::string details = log.details->toPlainText().toStdString();
-    for (const std::string& part : {"Command line: \"" + encoder.appDir() + "ridod2e\" -@ -y  -i \"DS:\\\\",
+    for (const std::string& part : {"Command line: \"" + encoder.appDir() + "ridod2e\" -@ -y  -i \"" + encoder.input("bad.avi") + "\"",
                                     "\"" + encoder.outputDir() + "/bad.mp4\"\nOutcome: Failed\n"
                                     "Reason: error: cannot read the input: Input/output error\n",
                                     std::string("\n    error: cannot read the input: Input/output error\n")})
