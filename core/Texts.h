@@ -27,6 +27,9 @@ inline constexpr const char* kShutDownQuestion =
 inline constexpr const char* kHelpFileName = "help.html";
 inline constexpr const char* kWebsiteUrl = "https://www.example.com/kelvry/";
 inline constexpr const char* kSupportMailUrl = "mailto:support@example.com";
+// When the desktop has no program for the help file or the output folder: + the path.
+inline constexpr const char* kNoBrowserForHelp = "No web browser could be started to show the help file:\n";
+inline constexpr const char* kNoFileManager = "No file manager could be started to show the output folder:\n";
 
 inline constexpr const char* kAboutCaption = "About";
 inline constexpr const char* kAboutOk = "OK";

@@ -67,7 +67,7 @@ void Application::buildBinders()
 {
     MainWindow& window = *mainWindow_;
     busyLock_ = std::make_unique<BusyLock>(window, *profileView_, *optionsDialog_);
-    help_ = std::make_unique<HelpBinder>(window, *aboutDialog_, places_.helpDir);
+    help_ = std::make_unique<HelpBinder>(window, *aboutDialog_, messages_, places_.helpDir);
     folderChooser_ = std::make_unique<FolderChooser>(window, *analysisProgress_, state_);
     listCommands_ = std::make_unique<ListCommands>(window, files_, state_);
     addFiles_ = std::make_unique<AddFilesHandler>(
