@@ -102,8 +102,7 @@ void WindowFrontEnd::show(const ConversionEvent& event)
                        parts_.batchStatus.jobStarted(started.row);
                    },
                    [this](const events::RunStarted& run) {
-                       if (!run.thumbnail)
-                           parts_.batchStatus.attemptStarted(run.row, run.attempt);
+                       parts_.batchStatus.runStarted(run.row, run.attempt, run.thumbnail);
                    },
                    [this](const events::Progressed& progress) {
                        parts_.batchStatus.progressed(progress.row, *progress.percent);

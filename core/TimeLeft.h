@@ -1,0 +1,51 @@
+#pragma once
+// How long the rest of a batch will take, from what its jobs report. Each
+// job weighs its file's duration (as BatchEstimate weighs it); a job is
+// done in two stretches: the encoder's run, which its percentages measure,
+// and the tail after it (the end of the output, its check, the thumbnail),
+// which takes a share of the job's time that the jobs ended so far teach.
+// Times are seconds on any one clock.
+#include "core/BatchEstimate.h"
+
+#include <optional>
+#include <vector>
+
+class TimeLeft {
+public:
+    TimeLeft(const std::vector<double>& durations, double now);
+
+    // A run of the job began: the first attempt starts its clock, a second
+    // one starts its work afresh, a thumbnail run means the encoding is over.
+    void runStarted(int job, int attempt, bool thumbnail, double now);
+    // How far the encoder has got, 0 to 100 (or beyond).
+    void progressed(int job, int percent, double now);
+    // The job is over, whatever its outcome.
+    void jobEnded(int job, double now);
+
+    // The part of the batch's encoding done, 0 to 1: the window title's figure.
+    double batchDone() const { return estimate_.batchDone(); }
+    int jobCount() const { return estimate_.jobCount(); }
+    // Seconds left, or nothing until the work done and the time spent are
+    // enough to judge the pace by.
+    std::optional<int> secondsLeft(double now) const;
+
+    // The tail's share of a job's time until a job has ended.
+    static constexpr double kFirstTailShare = 0.12;
+
+private:
+    struct Job {
+        double part = 0; // of the encoding
+        std::optional<double> started;
+        std::optional<double> encoded; // when the encoder reached the end
+        bool ended = false;
+    };
+
+    double tailShare() const;
+    // The part of the job done by `now`, tail included.
+    double jobDone(const Job& job, double tail, double now) const;
+
+    BatchEstimate estimate_;
+    std::vector<Job> jobs_;
+    std::vector<double> tailShares_; // of the jobs ended so far
+    double start_;
+};
