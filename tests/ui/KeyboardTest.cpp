@@ -118,9 +118,11 @@ TEST_F(Keyboard, KeysAddRemoveStopAndTabLeavesTheList)
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_TRUE(messages.shown.empty());
     app.state().isConverting = true;
+    form.setBatchRunning(true);
     QTest::keyClick(&form, Qt::Key_Escape);
     QTest::keyClick(&form, Qt::Key_Period, Qt::ControlModifier);
     app.state().isConverting = false;
+    form.setBatchRunning(false);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].text, "Stop all the file conversions?");
 }
