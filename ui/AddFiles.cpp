@@ -2,6 +2,7 @@
 
 #include "core/DroppedFiles.h"
 #include "core/FileList.h"
+#include "core/Messages.h"
 #include "core/OpenDialogFilter.h"
 #include "core/RequiredFiles.h"
 #include "core/SharedState.h"

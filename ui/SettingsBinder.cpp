@@ -58,7 +58,12 @@ void SettingsBinder::saveSettings()
     if (!settingsFile_.save(windowSettings(), recentAddFilesDir_.toStdString()))
         return;
     const WindowPlacement placement = window_.placement();
-    // A window left as it opened keeps an older file as it was.
-    if (placement != openedAt_ || HasWindowPlacement(settingsFile_.path()))
+    // A window left at the size it opened with keeps an older file as it
+    // was; where the window manager put it is no reason to write.
+    const auto sized = [](WindowPlacement shape) {
+        shape.left = shape.top = 0;
+        return shape;
+    };
+    if ((openedAt_ && sized(placement) != sized(*openedAt_)) || HasWindowPlacement(settingsFile_.path()))
         SaveWindowPlacement(settingsFile_.path(), placement);
 }

@@ -3,8 +3,9 @@
 // when the binder is made (right after the dialog, the last window of the
 // start-up) and saved when the main window closes; the dialog opens from
 // the Options menu and from the status bar's power-off mark, which follows
-// the shutdown option. The window's place and size go into [Window] once
-// they differ from where it opened, or when the file has that section.
+// the shutdown option. The window's place, size and column widths go into
+// [Window] once its size or columns differ from how it opened, or when the
+// file has that section.
 #include "core/SettingsFile.h"
 #include "core/WindowPlacement.h"
 

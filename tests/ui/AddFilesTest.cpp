@@ -295,8 +295,8 @@ TEST_F(AddFiles, DroppedFilesAndFoldersAreMeasuredLikeChosenOnes)
     const QString single = file("single.bin");
     const QString folder = QString::fromStdString((media.path() / "folder").string());
     std::filesystem::create_directories(media.path() / "folder" / "sub");
-    media.write("folder/sub/b.mkv", "x");
-    media.write("folder/a.AVI", "x");
+    media.write("folder/sub/b.mkv", SilentWav());
+    media.write("folder/a.AVI", SilentWav());
     media.write("folder/notes.txt", "x");
     media.write("folder/sub/cover.jpg", "x");
     ASSERT_TRUE(drop(FileView(form)->viewport(), {single}));

@@ -53,11 +53,11 @@ TEST_F(ListCommandsTest, MenuHoldsItsEntriesInOrder)
 {
     const QList<QAction*> actions = menu->actions();
     ASSERT_EQ(actions.size(), 5);
-    EXPECT_EQ(actions[0]->text().remove(\'&\'), "Check All Items");
-    EXPECT_EQ(actions[1]->text().remove(\'&\'), "Uncheck All Items");
+    EXPECT_EQ(actions[0]->text().remove('&'), "Check All Items");
+    EXPECT_EQ(actions[1]->text().remove('&'), "Uncheck All Items");
     EXPECT_TRUE(actions[2]->isSeparator());
-    EXPECT_EQ(actions[3]->text().remove(\'&\'), "Remove Selected Item");
-    EXPECT_EQ(actions[4]->text().remove(\'&\'), "Clear All Items");
+    EXPECT_EQ(actions[3]->text().remove('&'), "Remove Selected Item");
+    EXPECT_EQ(actions[4]->text().remove('&'), "Clear All Items");
     EXPECT_EQ(list->contextMenuPolicy(), Qt::CustomContextMenu);
 }
 
@@ -105,6 +105,8 @@ TEST_F(ListCommandsTest, SeveralRowsGoAtOnceAndTheStatusPanelsStartAfresh)
     EXPECT_EQ(panels(), QStringList({"Ready", "", ""}));
 
     addRows({"/f.avi", "/g.avi"});
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     list->setFocus();
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(list, Qt::Key_Delete);
