@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -90,6 +92,21 @@ TEST_F(Keyboard, CaptionsCarryMnemonicsAndShowTheirTextsOtherwiseUnchanged)
     for (const auto& [shown, visible] : captions) {
         EXPECT_EQ(QString(shown).remove('&'), visible);
         EXPECT_FALSE(QKeySequence::mnemonic(shown).isEmpty()) << visible.toStdString();
+    }
+    // Every entry of every menu has a key of its own within its menu.
+    QList<QMenu*> menus{Find<QMenu>(form, "PopupListView1")};
+    for (QAction* title : form.menuBar()->actions())
+        menus << title->menu();
+    for (QMenu* menu : menus) {
+        QSet<QKeySequence> keys;
+        for (QAction* entry : menu->actions()) {
+            if (entry->isSeparator())
+                continue;
+            const QKeySequence key = QKeySequence::mnemonic(entry->text());
+            EXPECT_FALSE(key.isEmpty()) << entry->text().toStdString();
+            EXPECT_FALSE(keys.contains(key)) << entry->text().toStdString();
+            keys << key;
+        }
     }
 }
 
