@@ -25,6 +25,8 @@ void TimeLeft::runStarted(int job, int attempt, bool thumbnail, double now)
     Job& state = jobs_[static_cast<std::size_t>(job)];
     if (thumbnail) {
         state.encoded = state.encoded.value_or(now);
+        state.part = 1;
+        estimate_.setJobDone(job, 1);
         return;
     }
     if (!state.started)
@@ -34,6 +36,7 @@ void TimeLeft::runStarted(int job, int attempt, bool thumbnail, double now)
         state.encoded.reset();
         estimate_.setJobDone(job, 0);
     }
+    updateRunning();
 }
 
 void TimeLeft::progressed(int job, int percent, double now)
@@ -46,6 +49,7 @@ void TimeLeft::progressed(int job, int percent, double now)
     if (percent >= 100 && !state.encoded)
         state.encoded = now;
     estimate_.setJobDone(job, state.part);
+    updateRunning();
 }
 
 void TimeLeft::jobEnded(int job, double now)
@@ -53,44 +57,53 @@ void TimeLeft::jobEnded(int job, double now)
     if (job < 0 || job >= jobCount())
         return;
     Job& state = jobs_[static_cast<std::size_t>(job)];
-    if (state.started && state.encoded && now > *state.started)
-        tailShares_.push_back((now - *state.encoded) / (now - *state.started));
+    if (state.encoded)
+        tails_.push_back(now - *state.encoded);
     state.part = 1;
     state.ended = true;
     estimate_.setJobDone(job, 1);
 }
 
-double TimeLeft::tailShare() const
+void TimeLeft::updateRunning()
 {
-    if (tailShares_.empty())
-        return kFirstTailShare;
-    return std::clamp(std::accumulate(tailShares_.begin(), tailShares_.end(), 0.0) / tailShares_.size(), 0.0, 0.9);
+    const auto running = std::count_if(jobs_.begin(), jobs_.end(),
+                                       [](const Job& job) { return job.started && !job.ended; });
+    mostAtOnce_ = std::max(mostAtOnce_, static_cast<int>(running));
 }
 
-double TimeLeft::jobDone(const Job& job, double tail, double now) const
+double TimeLeft::tailSeconds() const
 {
-    if (job.ended)
-        return 1;
-    if (!job.encoded || !job.started)
-        return job.part * (1 - tail);
-    // The tail is expected to take its share of the job; its part grows with the time it has had.
-    const double expected = tail / (1 - tail) * (*job.encoded - *job.started);
-    const double tailPart = expected > 0 ? std::min(1 - kLeastTailLeft, (now - *job.encoded) / expected) : 0;
-    return (1 - tail) + tail * tailPart;
+    if (tails_.empty())
+        return kFirstTailSeconds;
+    return std::accumulate(tails_.begin(), tails_.end(), 0.0) / static_cast<double>(tails_.size());
 }
 
 std::optional<int> TimeLeft::secondsLeft(double now) const
 {
-    const double elapsed = now - start_;
-    const double tail = tailShare();
-    double total = 0;
-    double done = 0;
-    for (int job = 0; job < jobCount(); ++job) {
-        total += estimate_.weight(job);
-        done += estimate_.weight(job) * jobDone(jobs_[static_cast<std::size_t>(job)], tail, now);
+    // The encoders' pace: the seconds their runs took for the work they did.
+    double encodingSeconds = 0;
+    double encodedWork = 0;
+    double totalWork = 0;
+    for (int index = 0; index < jobCount(); ++index) {
+        const Job& job = jobs_[static_cast<std::size_t>(index)];
+        totalWork += estimate_.weight(index);
+        if (!job.started || (job.ended && !job.encoded))
+            continue;
+        encodingSeconds += job.encoded.value_or(now) - *job.started;
+        encodedWork += estimate_.weight(index) * job.part;
     }
-    const double part = total > 0 ? done / total : 0;
-    if (elapsed < BatchEstimate::kMinElapsedSeconds || part < BatchEstimate::kMinBatchDone)
+    if (now - start_ < BatchEstimate::kMinElapsedSeconds || totalWork <= 0
+        || encodedWork / totalWork < BatchEstimate::kMinBatchDone)
         return std::nullopt;
-    return static_cast<int>(std::lround(elapsed * (1.0 - part) / part));
+    const double secondsPerWork = encodingSeconds / encodedWork;
+    const double tail = tailSeconds();
+    double left = 0;
+    for (int index = 0; index < jobCount(); ++index) {
+        const Job& job = jobs_[static_cast<std::size_t>(index)];
+        if (job.ended)
+            continue;
+        left += estimate_.weight(index) * (1 - job.part) * secondsPerWork;
+        left += job.encoded ? std::max(tail - (now - *job.encoded), kLeastTailLeft * tail) : tail;
+    }
+    return static_cast<int>(std::lround(left / mostAtOnce_));
 }

@@ -1,10 +1,11 @@
 #pragma once
-// How long the rest of a batch will take, from what its jobs report. Each
-// job weighs its file's duration (as BatchEstimate weighs it); a job is
-// done in two stretches: the encoder's run, which its percentages measure,
-// and the tail after it (the end of the output, its check, the thumbnail),
-// which takes a share of the job's time that the jobs ended so far teach.
-// Times are seconds on any one clock.
+// How long the rest of a batch will take, from what its jobs report. A job
+// takes two stretches: the encoder's run, whose pace its percentages give
+// (each job weighs its file's duration, as BatchEstimate weighs it), and
+// the tail after it (the end of the output, its check, the thumbnail),
+// whose length hardly depends on the file and is learnt from the jobs that
+// ended. Jobs that run at the same time share the wait. Times are seconds
+// on any one clock.
 #include "core/BatchEstimate.h"
 
 #include <optional>
@@ -29,8 +30,8 @@ public:
     // enough to judge the pace by.
     std::optional<int> secondsLeft(double now) const;
 
-    // The tail's share of a job's time until a job has ended.
-    static constexpr double kFirstTailShare = 0.12;
+    // A job's tail until one has ended.
+    static constexpr double kFirstTailSeconds = 3.0;
 
 private:
     struct Job {
@@ -40,12 +41,12 @@ private:
         bool ended = false;
     };
 
-    double tailShare() const;
-    // The part of the job done by `now`, tail included.
-    double jobDone(const Job& job, double tail, double now) const;
+    double tailSeconds() const;
+    void updateRunning();
 
     BatchEstimate estimate_;
     std::vector<Job> jobs_;
-    std::vector<double> tailShares_; // of the jobs ended so far
+    std::vector<double> tails_; // of the jobs ended so far
     double start_;
+    int mostAtOnce_ = 1;
 };

@@ -20,10 +20,12 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <random>
@@ -92,6 +94,7 @@ std::pair<double, std::vector<Sample>> Convert(const std::vector<FileRow>& rows,
     BatchJobs jobs;
     std::vector<Sample> samples;
     double ended = 0;
+    std::map<int, std::array<double, 3>> phases; // per row: run started, encoder at the end, job ended
     frontEnd.onReport = [&](const ConversionEvent& event) {
         const std::lock_guard guard(lock);
         const double at = now();
@@ -102,15 +105,20 @@ std::pair<double, std::vector<Sample>> Convert(const std::vector<FileRow>& rows,
                            plain.emplace(jobs.durations);
                        },
                        [&](const events::RunStarted& run) {
+                           if (!phases.count(run.row))
+                               phases[run.row] = {at, 0, 0};
                            timeLeft->runStarted(jobs.jobOf(run.row), run.attempt, run.thumbnail, at);
                        },
                        [&](const events::Progressed& progress) {
                            if (!progress.percent)
                                return;
+                           if (*progress.percent >= 100 && phases[progress.row][1] == 0)
+                               phases[progress.row][1] = at;
                            timeLeft->progressed(jobs.jobOf(progress.row), *progress.percent, at);
                            plain->setJobDone(jobs.jobOf(progress.row), std::min(*progress.percent, 100) / 100.0);
                        },
                        [&](const events::JobEnded& job) {
+                           phases[job.row][2] = at;
                            timeLeft->jobEnded(jobs.jobOf(job.row), at);
                            plain->setJobDone(jobs.jobOf(job.row), 1.0);
                        },
@@ -127,6 +135,9 @@ std::pair<double, std::vector<Sample>> Convert(const std::vector<FileRow>& rows,
     QObject::connect(&run, &ConversionRun::finished, &loop, &QEventLoop::quit);
     run.start();
     loop.exec();
+    for (const auto& [row, times] : phases)
+        std::printf("    job %d: %.1f s encoding, %.1f s after it (%.0f %% of the job)\n", row, times[1] - times[0],
+                    times[2] - times[1], 100 * (times[2] - times[1]) / (times[2] - times[0]));
     for (const FileRow& row : files.rows()) {
         if (row.outcome != RowOutcome::Done) {
             std::fprintf(stderr, "%s ended as \"%s\"\n", row.caption.c_str(), row.cell(FileColumn::Progress).c_str());
