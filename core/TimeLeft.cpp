@@ -33,6 +33,7 @@ void TimeLeft::runStarted(int job, int attempt, bool thumbnail, double now)
         state.started = now;
     if (attempt > 1) {
         state.part = 0;
+        state.reported.reset();
         state.encoded.reset();
         estimate_.setJobDone(job, 0);
     }
@@ -46,6 +47,10 @@ void TimeLeft::progressed(int job, int percent, double now)
     Job& state = jobs_[static_cast<std::size_t>(job)];
     state.started = state.started.value_or(now);
     state.part = std::clamp(percent / 100.0, 0.0, 1.0);
+    if (!state.reported) {
+        state.reported = now;
+        state.reportedPart = state.part;
+    }
     if (percent >= 100 && !state.encoded)
         state.encoded = now;
     estimate_.setJobDone(job, state.part);
@@ -57,8 +62,8 @@ void TimeLeft::jobEnded(int job, double now)
     if (job < 0 || job >= jobCount())
         return;
     Job& state = jobs_[static_cast<std::size_t>(job)];
-    if (state.encoded)
-        tails_.push_back(now - *state.encoded);
+    if (state.started && state.encoded && *state.encoded > *state.started)
+        tailShares_.push_back((now - *state.encoded) / (*state.encoded - *state.started));
     state.part = 1;
     state.ended = true;
     estimate_.setJobDone(job, 1);
@@ -71,39 +76,50 @@ void TimeLeft::updateRunning()
     mostAtOnce_ = std::max(mostAtOnce_, static_cast<int>(running));
 }
 
-double TimeLeft::tailSeconds() const
+double TimeLeft::tailShare() const
 {
-    if (tails_.empty())
-        return kFirstTailSeconds;
-    return std::accumulate(tails_.begin(), tails_.end(), 0.0) / static_cast<double>(tails_.size());
+    if (tailShares_.empty())
+        return kFirstTailShare;
+    return std::accumulate(tailShares_.begin(), tailShares_.end(), 0.0) / static_cast<double>(tailShares_.size());
 }
 
 std::optional<int> TimeLeft::secondsLeft(double now) const
 {
-    // The encoders' pace: the seconds their runs took for the work they did.
+    // The encoders' pace since their first reports, and how long their heads took.
     double encodingSeconds = 0;
     double encodedWork = 0;
+    double headSeconds = 0;
+    int heads = 0;
     double totalWork = 0;
     for (int index = 0; index < jobCount(); ++index) {
         const Job& job = jobs_[static_cast<std::size_t>(index)];
         totalWork += estimate_.weight(index);
-        if (!job.started || (job.ended && !job.encoded))
+        if (!job.started || !job.reported)
             continue;
-        encodingSeconds += job.encoded.value_or(now) - *job.started;
-        encodedWork += estimate_.weight(index) * job.part;
+        headSeconds += *job.reported - *job.started;
+        ++heads;
+        encodingSeconds += job.encoded.value_or(now) - *job.reported;
+        encodedWork += estimate_.weight(index) * (job.part - job.reportedPart);
     }
-    if (now - start_ < BatchEstimate::kMinElapsedSeconds || totalWork <= 0
+    if (now - start_ < BatchEstimate::kMinElapsedSeconds || totalWork <= 0 || encodingSeconds <= 0
         || encodedWork / totalWork < BatchEstimate::kMinBatchDone)
         return std::nullopt;
     const double secondsPerWork = encodingSeconds / encodedWork;
-    const double tail = tailSeconds();
+    const double head = headSeconds / heads;
+    const double tail = tailShare();
     double left = 0;
     for (int index = 0; index < jobCount(); ++index) {
         const Job& job = jobs_[static_cast<std::size_t>(index)];
         if (job.ended)
             continue;
-        left += estimate_.weight(index) * (1 - job.part) * secondsPerWork;
-        left += job.encoded ? std::max(tail - (now - *job.encoded), kLeastTailLeft * tail) : tail;
+        const double encoding = estimate_.weight(index) * (1 - job.part) * secondsPerWork;
+        const double ran = job.started ? now - *job.started : 0;
+        const double headLeft = job.reported ? 0 : std::max(head - ran, 0.0);
+        // The tail's share is of the whole run before it, head included.
+        const double tailLength = tail * (job.encoded ? *job.encoded - *job.started : ran + headLeft + encoding);
+        const double tailLeft = job.encoded ? std::max(tailLength - (now - *job.encoded), kLeastTailLeft * tailLength)
+                                            : tailLength;
+        left += headLeft + encoding + tailLeft;
     }
     return static_cast<int>(std::lround(left / mostAtOnce_));
 }

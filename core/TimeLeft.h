@@ -1,11 +1,11 @@
 #pragma once
 // How long the rest of a batch will take, from what its jobs report. A job
-// takes two stretches: the encoder's run, whose pace its percentages give
-// (each job weighs its file's duration, as BatchEstimate weighs it), and
-// the tail after it (the end of the output, its check, the thumbnail),
-// whose length hardly depends on the file and is learnt from the jobs that
-// ended. Jobs that run at the same time share the wait. Times are seconds
-// on any one clock.
+// takes three stretches: the head until the encoder's first report (its
+// start, the reading of the input), the encoding, whose pace the reports
+// give (each job weighs its file's duration, as BatchEstimate weighs it),
+// and the tail after it (the end of the output, its check, the thumbnail),
+// a share of the job's run that the jobs ended so far teach. Jobs that run
+// at the same time share the wait. Times are seconds on any one clock.
 #include "core/BatchEstimate.h"
 
 #include <optional>
@@ -30,23 +30,25 @@ public:
     // enough to judge the pace by.
     std::optional<int> secondsLeft(double now) const;
 
-    // A job's tail until one has ended.
-    static constexpr double kFirstTailSeconds = 3.0;
+    // A job's tail, as a share of its run before it, until one has ended.
+    static constexpr double kFirstTailShare = 0.1;
 
 private:
     struct Job {
         double part = 0; // of the encoding
         std::optional<double> started;
+        std::optional<double> reported;  // when the first report came
+        double reportedPart = 0;         // and how far it said the encoding was
         std::optional<double> encoded; // when the encoder reached the end
         bool ended = false;
     };
 
-    double tailSeconds() const;
+    double tailShare() const;
     void updateRunning();
 
     BatchEstimate estimate_;
     std::vector<Job> jobs_;
-    std::vector<double> tails_; // of the jobs ended so far
+    std::vector<double> tailShares_; // of the jobs ended so far
     double start_;
     int mostAtOnce_ = 1;
 };

@@ -1,5 +1,5 @@
 // How far the time left that the window shows is from the real time left,
-// over the real encoder: one 720p H.264 file, and three of different
+// over the real encoder: one 720p H.264 file of a minute, and three of different
 // lengths with one and with two jobs at once, converted to PSP AVC (whose
 // thumbnail run adds to each job's tail). At 20, 50 and 80 % of each
 // batch's time it prints the estimate's error as a share of the real time
@@ -71,7 +71,9 @@ FileRow RowOf(const fs::path& file, int seconds)
     FileRow row;
     row.caption = file.string();
     row.cell(FileColumn::VideoSize) = "1280 x 720";
-    row.cell(FileColumn::Duration) = "00:00:" + std::string(seconds < 10 ? "0" : "") + std::to_string(seconds);
+    char duration[16];
+    std::snprintf(duration, sizeof duration, "00:%02d:%02d", seconds / 60, seconds % 60);
+    row.cell(FileColumn::Duration) = duration;
     return row;
 }
 
@@ -190,13 +192,13 @@ int main(int argc, char* argv[])
         fixtures::MakeClip(file, settings);
         return RowOf(file, seconds);
     };
-    const std::vector<FileRow> single{clip("single.mp4", 24)};
-    const std::vector<FileRow> three{clip("a.mp4", 12), clip("b.mp4", 6), clip("c.mp4", 9)};
+    const std::vector<FileRow> single{clip("single.mp4", 60)};
+    const std::vector<FileRow> three{clip("a.mp4", 30), clip("b.mp4", 15), clip("c.mp4", 20)};
     struct Case {
         const char* name;
         const std::vector<FileRow>& rows;
         int jobsAtOnce;
-    } cases[] = {{"one 24 s file, one job ", single, 1},
+    } cases[] = {{"one 60 s file, one job ", single, 1},
                  {"three files, one job   ", three, 1},
                  {"three files, two jobs  ", three, 2}};
 
