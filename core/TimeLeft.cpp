@@ -34,6 +34,7 @@ void TimeLeft::runStarted(int job, int attempt, bool thumbnail, double now)
     if (attempt > 1) {
         state.part = 0;
         state.reported.reset();
+        state.reports.clear();
         state.encoded.reset();
         estimate_.setJobDone(job, 0);
     }
@@ -47,10 +48,8 @@ void TimeLeft::progressed(int job, int percent, double now)
     Job& state = jobs_[static_cast<std::size_t>(job)];
     state.started = state.started.value_or(now);
     state.part = std::clamp(percent / 100.0, 0.0, 1.0);
-    if (!state.reported) {
-        state.reported = now;
-        state.reportedPart = state.part;
-    }
+    state.reported = state.reported.value_or(now);
+    state.reports.emplace_back(now, state.part);
     if (percent >= 100 && !state.encoded)
         state.encoded = now;
     estimate_.setJobDone(job, state.part);
@@ -90,19 +89,25 @@ std::optional<int> TimeLeft::secondsLeft(double now) const
     double encodedWork = 0;
     double headSeconds = 0;
     int heads = 0;
-    double totalWork = 0;
     for (int index = 0; index < jobCount(); ++index) {
         const Job& job = jobs_[static_cast<std::size_t>(index)];
-        totalWork += estimate_.weight(index);
         if (!job.started || !job.reported)
             continue;
         headSeconds += *job.reported - *job.started;
         ++heads;
-        encodingSeconds += job.encoded.value_or(now) - *job.reported;
-        encodedWork += estimate_.weight(index) * (job.part - job.reportedPart);
+        // The pace of the later half of the job's encoding so far.
+        const double end = job.encoded.value_or(now);
+        const double middle = *job.reported + (end - *job.reported) / 2;
+        const auto anchor = std::find_if(job.reports.begin(), job.reports.end(),
+                                         [&](const auto& report) { return report.first >= middle; });
+        const auto& [anchorTime, anchorPart] = anchor != job.reports.end() && anchor->second < job.part
+            ? *anchor
+            : job.reports.front();
+        encodingSeconds += end - anchorTime;
+        encodedWork += estimate_.weight(index) * (job.part - anchorPart);
     }
-    if (now - start_ < BatchEstimate::kMinElapsedSeconds || totalWork <= 0 || encodingSeconds <= 0
-        || encodedWork / totalWork < BatchEstimate::kMinBatchDone)
+    if (now - start_ < BatchEstimate::kMinElapsedSeconds || encodingSeconds <= 0 || encodedWork <= 0
+        || batchDone() < BatchEstimate::kMinBatchDone)
         return std::nullopt;
     const double secondsPerWork = encodingSeconds / encodedWork;
     const double head = headSeconds / heads;

@@ -2,13 +2,15 @@
 // How long the rest of a batch will take, from what its jobs report. A job
 // takes three stretches: the head until the encoder's first report (its
 // start, the reading of the input), the encoding, whose pace the reports
-// give (each job weighs its file's duration, as BatchEstimate weighs it),
+// of its later half give, past the encoder's slower start (each job weighs
+// its file's duration, as BatchEstimate weighs it),
 // and the tail after it (the end of the output, its check, the thumbnail),
 // a share of the job's run that the jobs ended so far teach. Jobs that run
 // at the same time share the wait. Times are seconds on any one clock.
 #include "core/BatchEstimate.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 class TimeLeft {
@@ -37,8 +39,8 @@ private:
     struct Job {
         double part = 0; // of the encoding
         std::optional<double> started;
-        std::optional<double> reported;  // when the first report came
-        double reportedPart = 0;         // and how far it said the encoding was
+        std::optional<double> reported;              // when the first report came
+        std::vector<std::pair<double, double>> reports; // when, and how far the encoding was
         std::optional<double> encoded; // when the encoder reached the end
         bool ended = false;
     };
