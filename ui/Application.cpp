@@ -68,7 +68,7 @@ void Application::buildBinders()
 {
     MainWindow& window = *mainWindow_;
     busyLock_ = std::make_unique<BusyLock>(window, *profileView_, *optionsDialog_);
-    help_ = std::make_unique<HelpBinder>(window, *aboutDialog_, places_.helpDir);
+    help_ = std::make_unique<HelpBinder>(window, *aboutDialog_, messages_, places_.helpDir);
     folderChooser_ = std::make_unique<FolderChooser>(window, *analysisProgress_, state_);
     listCommands_ = std::make_unique<ListCommands>(window, files_, state_);
     addFiles_ = std::make_unique<AddFilesHandler>(
@@ -80,7 +80,7 @@ void Application::buildBinders()
 void Application::buildConversion()
 {
     MainWindow& window = *mainWindow_;
-    countdown_ = new ShutdownCountdown(state_, *shutdownWarning_, [] { QCoreApplication::exit(0); }, &window);
+    countdown_ = new ShutdownCountdown(state_, *shutdownWarning_, messages_, [] { QCoreApplication::exit(0); }, &window);
     countdown_->setObjectName("ShutdownCountdown");
     logDialog_ = new ConversionLogDialog(&window);
     batchStatus_ = new BatchStatus(window, messages_, &window);

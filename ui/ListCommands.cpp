@@ -5,10 +5,14 @@
 #include "core/Texts.h"
 #include "ui/Translation.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusBarPanels.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QTableView>
+
+#include <algorithm>
+#include <vector>
 
 ListCommands::ListCommands(MainWindow& window, FileList& files, const SharedState& state, QObject* parent)
     : QObject(parent)
@@ -48,15 +52,24 @@ void ListCommands::removeSelected()
 {
     if (state_.analysisBusy)
         return;
-    const QModelIndexList selected = window_.fileView().selectionModel()->selectedRows();
-    if (!selected.isEmpty())
-        files_.remove(selected.first().row());
+    std::vector<int> rows;
+    for (const QModelIndex& index : window_.fileView().selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    if (rows.empty())
+        return;
+    // From the bottom up, so that the rows still to go keep their places.
+    std::sort(rows.rbegin(), rows.rend());
+    for (const int row : rows)
+        files_.remove(row);
+    window_.statusPanels().reset();
 }
 
 void ListCommands::clearAll()
 {
-    if (!state_.analysisBusy)
-        files_.clear();
+    if (state_.analysisBusy)
+        return;
+    files_.clear();
+    window_.statusPanels().reset();
 }
 
 void ListCommands::showContextMenu(const QPoint& position)

@@ -17,11 +17,13 @@ namespace {
 
 constexpr int kPanelWidths[] = {150, 200, 50};
 constexpr int kMarkSize = 14;
+constexpr int kNoticeMs = 6000;
 
 } // namespace
 
 StatusBarPanels::StatusBarPanels(QStatusBar& bar)
     : QObject(&bar)
+    , bar_(bar)
 {
     for (int index = 0; index < 3; ++index) {
         auto* frame = new QFrame(&bar);
@@ -68,6 +70,18 @@ void StatusBarPanels::fitWidth(int panel)
 {
     // A panel keeps its width unless its text needs more.
     panels_[panel]->setFixedWidth(std::max(kPanelWidths[panel], panels_[panel]->layout()->sizeHint().width()));
+}
+
+void StatusBarPanels::showNotice(const QString& text)
+{
+    bar_.showMessage(text, kNoticeMs);
+}
+
+void StatusBarPanels::reset()
+{
+    setText(0, texts::kReady);
+    setText(1, QString());
+    setText(2, QString());
 }
 
 void StatusBarPanels::setPowerOffArmed(bool armed)
