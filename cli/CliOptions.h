@@ -14,11 +14,12 @@ struct ListChoiceOption {
     OptionList OptionLists::*list;
 };
 
-inline constexpr std::array<ListChoiceOption, 10> kListChoiceOptions{{
+inline constexpr std::array<ListChoiceOption, 11> kListChoiceOptions{{
     {"--video-codec", &OptionLists::videoCodec},
     {"--video-size", &OptionLists::videoSize},
     {"--video-bitrate", &OptionLists::videoBitrate},
     {"--frame-rate", &OptionLists::videoFramerate},
+    {"--hdr", &OptionLists::hdr},
     {"--audio-codec", &OptionLists::audioCodec},
     {"--audio-bitrate", &OptionLists::audioBitrate},
     {"--sampling-rate", &OptionLists::samplingRate},

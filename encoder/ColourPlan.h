@@ -4,7 +4,7 @@
 // stays 10-bit with its transfer, primaries and mastering metadata; going
 // anywhere else it is tone-mapped to BT.709, as is a wide-gamut picture
 // converted to BT.709 primaries. Such outputs say BT.709. Outputs of
-// today's formats describe their colour always (the source's description,
+// today's formats (-keepall) describe their colour always (the source's description,
 // else the usual one for its size); the device formats' outputs of
 // ordinary pictures stay as they always were, with nothing said.
 #include "encoder/EncodeRequest.h"
@@ -31,7 +31,7 @@ struct ColourPlan {
 bool IsHdr(const AVCodecParameters& source);
 
 // describes: the output describes its colour whatever the source (today's
-// formats); the request's -tonemap turns HDR into SDR for any codec.
+// formats, -keepall); the request's -tonemap turns HDR into SDR for any codec.
 ColourPlan PlanColour(const AVCodecParameters& source, const AVCodec* codec, const EncodeRequest& request,
                       bool describes);
 

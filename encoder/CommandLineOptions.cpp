@@ -160,6 +160,11 @@ constexpr CommandLineOption kOptions[] = {
     {"-title", "TEXT", General, "the output's title tag", [](EncodeRequest& r, Text, Text v) { r.title = v; }},
     {"-id3v1", nullptr, General, "MP3: an ID3v1 tag", [](EncodeRequest& r, Text, Text) { r.id3v1 = true; }},
     {"-id3v2", nullptr, General, "MP3: an ID3v2 tag", [](EncodeRequest& r, Text, Text) { r.id3v2 = true; }},
+    {"-keepall", nullptr, General,
+     "one of today's formats: every sound track with its language and title,\n"
+     "text subtitles (mov_text in MP4, WebVTT in WebM), the colour description\n"
+     "and frame rates above 120 fps; without it one sound track",
+     [](EncodeRequest& r, Text, Text) { r.keepAll = true; }},
     {"-chapters", nullptr, General, "keep the input's chapters (MP4, MOV, MKV, WebM, OGG, Opus and FLAC hold them)",
      [](EncodeRequest& r, Text, Text) { r.keepChapters = true; }},
     {"-movflags", "+faststart", General,

@@ -63,6 +63,10 @@ struct EncodeRequest {
     std::optional<int> volumeFactor;          // 50 keeps the volume
     std::string audioLanguage;                // -alang: the sound track a one-track output prefers
     bool toneMap = false;                     // -tonemap: HDR becomes SDR whatever the codec
+    // -keepall: one of today's formats. Every sound track with its language
+    // and title, the text subtitles, the colour description, and frame rates
+    // above 120 fps; the device formats take one track and keep their bytes.
+    bool keepAll = false;
 
     std::optional<double> startSeconds;       // -ss
     std::optional<int64_t> maxVideoFrames;    // -vframes

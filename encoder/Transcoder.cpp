@@ -32,7 +32,7 @@ std::vector<int> SoundTracks(const EncodeRequest& request, const InputMedia& inp
 {
     if (request.noAudio || (muxer->audio_codec == AV_CODEC_ID_NONE && request.audioCodec.empty()))
         return {};
-    if (IsTodaysFormat(request))
+    if (request.keepAll)
         return input.streamsOf(AVMEDIA_TYPE_AUDIO);
     const int track = input.audioStream(request.audioLanguage);
     return track >= 0 ? std::vector<int> {track} : std::vector<int> {};
@@ -52,7 +52,7 @@ std::vector<int> TakeSubtitles(const EncodeRequest& request, InputMedia& input, 
                                std::vector<std::unique_ptr<SubtitleRoute>>& routes)
 {
     std::vector<int> leftOut;
-    const bool carries = takesVideo && IsTodaysFormat(request) && SubtitleRoute::TextCodecOf(muxer) != AV_CODEC_ID_NONE;
+    const bool carries = takesVideo && request.keepAll && SubtitleRoute::TextCodecOf(muxer) != AV_CODEC_ID_NONE;
     for (const int stream : input.streamsOf(AVMEDIA_TYPE_SUBTITLE)) {
         if (carries && input.isTextSubtitle(stream))
             routes.push_back(
@@ -103,7 +103,7 @@ void Transcode(const EncodeRequest& request, InputMedia& input, Console& console
         video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, tick);
         kept.push_back(video->inputStream());
     }
-    const bool labelled = IsTodaysFormat(request);
+    const bool labelled = request.keepAll;
     for (const int track : soundTracks) {
         audios.push_back(std::make_unique<AudioRoute>(request, input, track, muxer, output, takeVideo, labelled));
         kept.push_back(track);

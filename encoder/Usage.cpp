@@ -23,9 +23,9 @@ Copying
 Every picture is turned upright as its display matrix says, deinterlaced when the
 stream says it is interlaced or a short look finds it so, and HDR is tone-mapped where the
 codec takes SDR. Outputs of one sound track take the input's default track (never a
-commentary while there is another). Today's formats (h265, av1, vp9, or h264 with -crf or
--preset) keep every sound track with its language and title, carry text subtitles
-(mov_text in MP4, WebVTT in WebM) and describe their colour. Copies keep every stream the
+commentary while there is another). With -keepall every sound track goes over with its
+language and title, text subtitles are carried (mov_text in MP4, WebVTT in WebM) and the
+colour is described. Copies keep every stream the
 container holds (text subtitles become mov_text in MP4). A line names each subtitle or
 other stream left out.
 Containers by extension include .mp4, .m4a, .mov, .3gp, .avi, .mpg, .wmv, .wma, .mp3, .aac,

@@ -125,10 +125,11 @@ AVRational InputFrameRate(AVFormatContext* input, AVStream* source, bool highSpe
         return guessed;
     if (within(source->avg_frame_rate, UsualHighestRate))
         return source->avg_frame_rate;
-    // Only a clip whose every figure says more is a high-speed one.
-    const AVRational high = within(guessed, HighestRate) ? guessed : source->avg_frame_rate;
-    if (!within(high, HighestRate))
+    // Only a clip whose every figure says more is a high-speed one; a
+    // millisecond clock (ASF, FLV) without an average rate is no rate at all.
+    if (!within(source->avg_frame_rate, HighestRate))
         return {25, 1};
+    const AVRational high = within(guessed, HighestRate) ? guessed : source->avg_frame_rate;
     if (highSpeed)
         return high;
     int every = 2;
@@ -142,9 +143,8 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
 {
     const AVCodec* codec = FindVideoEncoder(request, muxer);
     VideoEncoding encoding;
-    const bool todays = IsTodaysFormat(request);
     const bool palette = codec->id == AV_CODEC_ID_GIF;
-    const ColourPlan colour = PlanColour(*source->codecpar, codec, request, todays && !palette);
+    const ColourPlan colour = PlanColour(*source->codecpar, codec, request, request.keepAll && !palette);
     encoding.format = colour.keepsHdr ? HdrPictureFormat(codec) : PictureFormatFor(codec);
     encoding.keepsHdr = colour.keepsHdr;
     if (colour.keepsHdr)
@@ -174,7 +174,7 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     codec = H263ForSize(codec, encoding.geometry, override);
     if (codec->id == AV_CODEC_ID_MPEG4 && std::string(codec->name) == "libxvid" && std::string(muxer->name) == "avi")
         override.codecTag = MKTAG('X', 'V', 'I', 'D');
-    encoding.frameRate = RateFor(codec, request.frameRate.value_or(InputFrameRate(input, source, todays)));
+    encoding.frameRate = RateFor(codec, request.frameRate.value_or(InputFrameRate(input, source, request.keepAll)));
 
     CodecContextPtr context(avcodec_alloc_context3(codec));
     if (!context)

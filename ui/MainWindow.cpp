@@ -123,11 +123,12 @@ MainWindow::MainWindow(SharedState& state, QAbstractItemModel& files, QWidget* p
     fitLabels();
 }
 
-// One labelled drop-down list inside a settings group, row 0 to 3.
+// One labelled drop-down list inside a settings group, row 0 to 3; a group
+// of five rows sets them closer.
 QComboBox* MainWindow::makeGroupCombo(QGroupBox* group, const char* name, const QString& label, int row, int labelWidth,
-                                      int comboWidth)
+                                      int comboWidth, int rows)
 {
-    const int top = 22 + row * 26;
+    const int top = rows > 4 ? 18 + row * 22 : 22 + row * 26;
     QLabel* caption = MakeLabel(group, label, QRect(10, top + 2, labelWidth, 17));
     QComboBox* combo = MakeCombo(group, name, QRect(10 + labelWidth, top, comboWidth, 21));
     labelledFields_.push_back({caption, combo, caption->geometry(), combo->geometry()});
@@ -214,10 +215,13 @@ void MainWindow::buildVideoGroup(QWidget* client)
     auto* group = new QGroupBox(Tr(texts::kVideoSettingsGroup), client);
     group->setObjectName("GroupBox1");
     growing_->place(group, QRect(14, 315, 285, 133), kMoveDown);
-    makeGroupCombo(group, "ComboVideoCodec", Tr(texts::kVideoCodecLabel), 0, 105, 160);
-    makeGroupCombo(group, "ComboVideoSize", Tr(texts::kVideoSizeLabel), 1, 105, 160);
-    makeGroupCombo(group, "ComboVideoBitrate", Tr(texts::kVideoBitrateLabel), 2, 105, 160);
-    makeGroupCombo(group, "ComboVideoFramerate", Tr(texts::kVideoFramerateLabel), 3, 105, 160);
+    constexpr int kRows = 5;
+    makeGroupCombo(group, "ComboVideoCodec", Tr(texts::kVideoCodecLabel), 0, 105, 160, kRows);
+    makeGroupCombo(group, "ComboVideoSize", Tr(texts::kVideoSizeLabel), 1, 105, 160, kRows);
+    makeGroupCombo(group, "ComboVideoBitrate", Tr(texts::kVideoBitrateLabel), 2, 105, 160, kRows);
+    makeGroupCombo(group, "ComboVideoFramerate", Tr(texts::kVideoFramerateLabel), 3, 105, 160, kRows);
+    QComboBox* hdr = makeGroupCombo(group, "ComboHdr", Tr(texts::kHdrLabel), 4, 105, 160, kRows);
+    hdr->setToolTip(Tr(texts::kHdrHint));
 }
 
 void MainWindow::buildAudioGroup(QWidget* client)

@@ -118,7 +118,7 @@ private:
     // The full path of a file-list row whose caption cell has no tip of its own.
     bool showPathTip(QHelpEvent* help);
     QComboBox* makeGroupCombo(QGroupBox* group, const char* name, const QString& label, int row, int labelWidth,
-                              int comboWidth);
+                              int comboWidth, int rows = 4);
 
     // A label and the field it names, with the places the layout gives them.
     struct LabelledField {

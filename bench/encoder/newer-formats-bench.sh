@@ -34,10 +34,10 @@ measure() {
 # The application's command line for the job, after the input.
 ours_options() {
     case $1 in
-    h264) echo -vcodec h264 -crf 23 -preset medium -acodec aac -ab 160 -ac 2 -s keep -movflags +faststart -chapters ;;
-    h265) echo -vcodec h265 -crf 28 -preset medium -acodec aac -ab 160 -ac 2 -s keep -movflags +faststart -chapters ;;
-    av1) echo -vcodec av1 -crf 35 -preset 8 -acodec aac -ab 160 -ac 2 -s keep -movflags +faststart -chapters ;;
-    webm) echo -vcodec vp9 -crf 32 -preset 4 -acodec opus -ab 128 -ac 2 -s keep -chapters ;;
+    h264) echo -vcodec h264 -crf 23 -preset medium -acodec aac -ab 160 -ac 2 -s keep -movflags +faststart -chapters -keepall ;;
+    h265) echo -vcodec h265 -crf 28 -preset medium -acodec aac -ab 160 -ac 2 -s keep -movflags +faststart -chapters -keepall ;;
+    av1) echo -vcodec av1 -crf 35 -preset 8 -acodec aac -ab 160 -ac 2 -s keep -movflags +faststart -chapters -keepall ;;
+    webm) echo -vcodec vp9 -crf 32 -preset 4 -acodec opus -ab 128 -ac 2 -s keep -chapters -keepall ;;
     mp4copy) echo -vcodec copy -acodec copy -movflags +faststart -chapters ;;
     mkvcopy) echo -vcodec copy -acodec copy -chapters ;;
     gif) echo -vcodec gif -r 12 -s 480x0 -fit -an ;;

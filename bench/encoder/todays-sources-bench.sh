@@ -27,7 +27,7 @@ $F -f lavfi -i testsrc2=size=1280x720:rate=25:duration=10 -c:v libx265 -preset u
 $F -f lavfi -i testsrc2=size=720x576:rate=50:duration=20 -vf interlace=scan=tff -c:v mpeg2video -flags +ildct+ilme \
     -top 1 -q:v 3 "$work/576i.mpg"
 
-h264="-vcodec h264 -crf 23 -preset medium -acodec aac -ab 160 -ac 2 -s keep -movflags +faststart -chapters"
+h264="-vcodec h264 -crf 23 -preset medium -acodec aac -ab 160 -ac 2 -s keep -movflags +faststart -chapters -keepall"
 ipod="-vcodec mpeg4 -b 1500 -acodec mpeg4aac -ab 64 -ar 44100 -ac 2 -s 320x176 -padtop 32 -padbottom 32"
 reference() {
     x264="-c:v libx264 -crf 23 -preset medium -c:a aac -b:a 160k -ac 2 -movflags +faststart"

@@ -10,6 +10,7 @@ ConversionChoices TakeChoices(const ProfileState& state, const std::string& volu
     choices.videoSize = lists.videoSize.selectedText();
     choices.videoBitrate = lists.videoBitrate.selectedText();
     choices.frameRate = lists.videoFramerate.selectedText();
+    choices.hdr = lists.hdr.selectedText();
     choices.audioCodec = lists.audioCodec.selectedText();
     choices.audioBitrate = lists.audioBitrate.selectedText();
     choices.samplingRate = lists.samplingRate.selectedText();

@@ -12,6 +12,7 @@ struct ConversionChoices {
     std::string videoSize;
     std::string videoBitrate;
     std::string frameRate;
+    std::string hdr;        // "Keep HDR" or "Tone-map to SDR" (today's video rows)
     std::string audioCodec;
     std::string audioBitrate;
     std::string samplingRate;

@@ -12,13 +12,14 @@ namespace {
 
 using Pieces = std::initializer_list<std::string_view>;
 
-// Picture and sound coded anew, then what the container adds.
+// Picture and sound coded anew, then what the container adds; the encoder
+// is told to keep every track, the colour description and high rates.
 std::string Video(const PieceSet& p, Pieces tail)
 {
     const NewerPieces& n = p.newer;
-    return JoinPieces(p, {n.videoCodec, n.quality, n.preset, n.frameRate, n.audioCodec, p.audioBitrateArg, n.samplingRate,
-                    p.channelsArg, n.size},
-                tail);
+    return JoinPieces(p, {n.videoCodec, n.quality, n.preset, n.toneMap, n.frameRate, n.audioCodec, p.audioBitrateArg,
+                          n.samplingRate, p.channelsArg, n.size},
+                      tail);
 }
 
 std::string Audio(const PieceSet& p, Pieces tail)
@@ -30,12 +31,12 @@ std::string Audio(const PieceSet& p, Pieces tail)
 
 std::string Mp4Video(const PieceSet& p)
 {
-    return Video(p, {kFastStart, kChapters});
+    return Video(p, {kFastStart, kChapters, kKeepAll});
 }
 
 std::string WebmVideo(const PieceSet& p)
 {
-    return Video(p, {kChapters});
+    return Video(p, {kChapters, kKeepAll});
 }
 
 std::string Mp4Copy(const PieceSet& p)

@@ -46,6 +46,11 @@ std::string PresetArg(const std::string& codecText)
     return Quoted(pieces::kPresetHead, codec->preset);
 }
 
+std::string ToneMapArg(const std::string& hdrText)
+{
+    return Trim(hdrText) == kToneMapEntry ? std::string(pieces::kToneMap) : std::string();
+}
+
 std::string NewerFrameRateArg(const std::string& text)
 {
     const std::string trimmed = Trim(text);
@@ -92,6 +97,7 @@ NewerPieces NewerPiecesFor(const ConversionChoices& choices, const std::string& 
     p.videoCodec = NewerCodecArg(pieces::kVideoCodecHead, choices.videoCodec);
     p.quality = QualityArg(choices.videoCodec, choices.videoBitrate);
     p.preset = PresetArg(choices.videoCodec);
+    p.toneMap = ToneMapArg(choices.hdr);
     p.frameRate = NewerFrameRateArg(choices.frameRate);
     p.audioCodec = NewerCodecArg(pieces::kAudioCodecHead, choices.audioCodec);
     p.samplingRate = NewerSamplingRateArg(choices.samplingRate);

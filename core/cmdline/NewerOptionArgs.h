@@ -19,6 +19,9 @@ std::string QualityArg(const std::string& codecText, const std::string& bitrateT
 // " -preset \"medium\"": the codec's speed preset; empty when it has none.
 std::string PresetArg(const std::string& codecText);
 
+// " -tonemap" for "Tone-map to SDR"; empty for "Keep HDR" or no entry.
+std::string ToneMapArg(const std::string& hdrText);
+
 // " -r \"25\"" for "25 fps"; empty for "Auto" or no entry.
 std::string NewerFrameRateArg(const std::string& text);
 

@@ -15,6 +15,7 @@ using namespace offer;
 constexpr std::string_view kSeparator = "              -----------------------------------------------------";
 
 // What today's formats offer; the lists they leave out carry no choice for them.
+constexpr Offers kTodaysVideoOffers = kAll | kHdr;
 constexpr Offers kCopyOffers = kMute;
 constexpr Offers kGifOffers = kVideoCodec | kVideoSize | kFrameRate;
 constexpr Offers kLossyAudioOffers = kSound | kVolume;
@@ -65,9 +66,9 @@ constexpr FormatSpec kFormats[] = {
     {"wmv", "WMV - Windows Media Video (*.wmv)", "WMV", Video, ApplyWmvProfile, assembly::Wmv},
     {.id = "divider-todays-video", .caption = kSeparator, .tag = "", .kind = Separator, .settingsReset = true},
     {.id = "mp4-video", .caption = "MP4 Video - H.264, H.265 or AV1 (*.mp4)", .tag = "MP4", .kind = Video,
-     .applyProfile = ApplyMp4VideoProfile, .assemble = assembly::Mp4Video, .keepsEveryTrack = true},
+     .applyProfile = ApplyMp4VideoProfile, .assemble = assembly::Mp4Video, .offers = kTodaysVideoOffers, .keepsEveryTrack = true},
     {.id = "webm", .caption = "WebM Video - VP9 and Opus (*.webm)", .tag = "WEBM", .kind = Video,
-     .applyProfile = ApplyWebmProfile, .assemble = assembly::WebmVideo, .keepsEveryTrack = true},
+     .applyProfile = ApplyWebmProfile, .assemble = assembly::WebmVideo, .offers = kTodaysVideoOffers, .keepsEveryTrack = true},
     {.id = "mp4-copy", .caption = "MP4 - Same Streams, No Re-encoding (*.mp4)", .tag = "MP4", .kind = StreamCopy,
      .assemble = assembly::Mp4Copy, .offers = kCopyOffers, .keepsEveryTrack = true},
     {.id = "mkv-copy", .caption = "MKV - Same Streams, No Re-encoding (*.mkv)", .tag = "MKV", .kind = StreamCopy,

@@ -4,4 +4,6 @@
 inline constexpr const char* kOriginalSizeEntry = "Original";          // the source's size, never scaled up
 inline constexpr const char* kAutoQualityEntry = "Auto (constant quality)"; // the codec's quality factor
 inline constexpr const char* kAutoEntry = "Auto";                      // frame rate and sampling rate: the source's
+inline constexpr const char* kKeepHdrEntry = "Keep HDR";              // H.265, AV1, VP9: HDR stays HDR
+inline constexpr const char* kToneMapEntry = "Tone-map to SDR";       // HDR becomes SDR BT.709 whatever the codec
 inline constexpr const char* kWideSuffix = " wide";                    // "480 wide": the width alone bounds the picture

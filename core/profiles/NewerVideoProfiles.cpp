@@ -14,6 +14,7 @@ void ApplyNewerPicture(OptionLists& lists)
                              "6000 Kbps", "8000 Kbps"},
                             kAutoQualityEntry);
     lists.videoFramerate.fill({kAutoEntry, "24 fps", "25 fps", "30 fps", "50 fps", "60 fps"}, kAutoEntry);
+    lists.hdr.fill({kKeepHdrEntry, kToneMapEntry}, kKeepHdrEntry);
 }
 
 } // namespace

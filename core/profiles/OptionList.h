@@ -62,6 +62,7 @@ struct OptionLists {
     OptionList videoSize;
     OptionList videoBitrate;
     OptionList videoFramerate;
+    OptionList hdr; // keep HDR or tone-map it, for today's video rows
     OptionList audioCodec;
     OptionList audioBitrate;
     OptionList audioChannel{FixedChannelEntries(), 0};

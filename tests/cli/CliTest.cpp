@@ -85,9 +85,9 @@ TEST_F(Cli, ShowsEveryProfileAsTheWindowWouldHoldIt)
         const ToolRun run = Start({"--show-profile", QString::number(format)});
         ASSERT_EQ(run.status, 0) << run.err;
         const auto lines = Lines(run.out);
-        ASSERT_EQ(lines.size(), 9u) << format;
+        ASSERT_EQ(lines.size(), kProfileListSlotCount) << format;
         const ProfileState state = ProfileStateFor(format);
-        for (std::size_t i = 0; i < 9; ++i) {
+        for (std::size_t i = 0; i < kProfileListSlotCount; ++i) {
             const OptionList& list = state.lists.*(kOptionListSlots[i].list);
             std::string expected = std::string(kOptionListSlots[i].controlName) + "\t";
             if (!list.enabled) {
@@ -105,12 +105,14 @@ TEST_F(Cli, ShowsEveryProfileAsTheWindowWouldHoldIt)
 TEST_F(Cli, ShowProfileOfThePhoneFormatSpellsItsListsExactly)
 {
     const auto lines = Lines(Start({"--show-profile", "18"}).out);
-    ASSERT_EQ(lines.size(), 9u);
+    ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[0], "ComboVideoCodec\t0\tMPEG4\tH263\tXVID");
     EXPECT_EQ(lines[4], "ComboAudioCodec\t0\tamr_nb");
     EXPECT_EQ(lines[6], "ComboAudioChannel\t1\tStereo\tMono");
     EXPECT_EQ(lines[7], "ComboSamplingRate\t0\t8000  Hz\t16000 Hz");
     EXPECT_EQ(lines[8], "ComboLetterBox\t1\tNone\tLetterBox");
+    EXPECT_EQ(lines[9], "ComboHdr\tdisabled");
+    EXPECT_EQ(Lines(Start({"--show-profile", "31"}).out)[9], "ComboHdr\t0\tKeep HDR\tTone-map to SDR");
     EXPECT_EQ(Lines(Start({"--show-profile", "23"}).out)[0], "ComboVideoCodec\t-1");
     EXPECT_EQ(Start({"--show-profile", "20"}).out, Start({"--show-profile", "0"}).out);
 }
@@ -161,6 +163,16 @@ TEST_F(Cli, AudioLanguageGoesBeforeTheOutput)
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_NE(lines[0].find(" -s 320x240 -alang \"fra\" \"" + Out("holiday.mp4") + "\""), std::string::npos) << lines[0];
     EXPECT_NE(Start({"--audio-language", "fr -vn", "--dry-run", QString::fromStdString(input)}).status, 0);
+}
+
+// --hdr: today's video rows tone-map HDR on request.
+TEST_F(Cli, HdrChoiceAsksTheEncoderToToneMap)
+{
+    const std::string input = Video("holiday.avi");
+    const auto lines = Lines(Start({"--format", "31", "--video-codec", "H.265 (HEVC)", "--hdr", "Tone-map to SDR",
+                                    "--output-dir", OutDir(), "--dry-run", QString::fromStdString(input)}).out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find(" -vcodec \"h265\" -crf \"28\" -preset \"medium\" -tonemap "), std::string::npos) << lines[0];
 }
 
 TEST_F(Cli, SecondAttemptChangesTheInputReader)
@@ -300,6 +312,7 @@ TEST_F(Cli, AChoiceOutsideTheListNamesTheEntries)
     // A list today's formats disable takes no choice, nor does a disabled volume slider.
     for (const QStringList& choice : QList<QStringList>{{"--format", "33", "--channels", "Stereo"},
                                                        {"--format", "37", "--letterbox", "None"},
+                                                       {"--format", "0", "--hdr", "Keep HDR"},
                                                        {"--format", "35", "--volume", "7"}}) {
         const ToolRun refused = Start(choice + QStringList{"--dry-run", QString::fromStdString(Video("clip.mkv"))});
         EXPECT_EQ(refused.status, 2) << choice.join(' ').toStdString();

@@ -154,23 +154,29 @@ TEST_F(Builder, TodaysFormatsWithTheirDefaultsAndWithChoices)
     } table[] = {
         {31, "640 x 352", nullptr,
          " -vcodec \"h264\" -crf \"23\" -preset \"medium\" -acodec \"aac\" -ab \"160\" -ac \"2 (stereo)\" -s keep "
-         "-movflags +faststart -chapters"},
+         "-movflags +faststart -chapters -keepall"},
         {31, "640 x 352",
          [](ConversionChoices& c) {
              c.videoCodec = "AV1"; c.videoBitrate = "2500 Kbps"; c.frameRate = "25 fps"; c.samplingRate = "48000 Hz";
              c.channelIndex = 1; c.muteIndex = 1; c.volumeFactor = "100"; c.videoSize = "1280 x 720"; c.letterBoxIndex = 0;
          },
          " -vcodec \"av1\" -b \"2500\" -preset \"8\" -r \"25\" -acodec \"aac\" -ab \"160\" -ar \"48000\" "
-         "-ac \"1 (mono)\" -an  -vol_factor \"100\" -s 1280x720 -fit -movflags +faststart -chapters"},
+         "-ac \"1 (mono)\" -an  -vol_factor \"100\" -s 1280x720 -fit -movflags +faststart -chapters -keepall"},
         // The letterbox bars need the row's size; without it the encoder fits the picture itself.
         {31, "640 x 352", [](ConversionChoices& c) { c.videoSize = "1280 x 720"; },
          " -vcodec \"h264\" -crf \"23\" -preset \"medium\" -acodec \"aac\" -ab \"160\" -ac \"2 (stereo)\" "
-         "-s 1280x704 -padtop 8 -padbottom 8 -movflags +faststart -chapters"},
+         "-s 1280x704 -padtop 8 -padbottom 8 -movflags +faststart -chapters -keepall"},
         {31, "Unknown", [](ConversionChoices& c) { c.videoSize = "854 x 480"; },
          " -vcodec \"h264\" -crf \"23\" -preset \"medium\" -acodec \"aac\" -ab \"160\" -ac \"2 (stereo)\" "
-         "-s 854x480 -fit -movflags +faststart -chapters"},
+         "-s 854x480 -fit -movflags +faststart -chapters -keepall"},
+        // H.265, AV1 and VP9 keep HDR unless the list asks for SDR.
+        {31, "640 x 352", [](ConversionChoices& c) { c.videoCodec = "H.265 (HEVC)"; c.hdr = "Tone-map to SDR"; },
+         " -vcodec \"h265\" -crf \"28\" -preset \"medium\" -tonemap -acodec \"aac\" -ab \"160\" -ac \"2 (stereo)\" "
+         "-s keep -movflags +faststart -chapters -keepall"},
+        {32, "640 x 352", [](ConversionChoices& c) { c.hdr = "Keep HDR"; },
+         " -vcodec \"vp9\" -crf \"32\" -preset \"4\" -acodec \"opus\" -ab \"128\" -ac \"2 (stereo)\" -s keep -chapters -keepall"},
         {32, "640 x 352", nullptr,
-         " -vcodec \"vp9\" -crf \"32\" -preset \"4\" -acodec \"opus\" -ab \"128\" -ac \"2 (stereo)\" -s keep -chapters"},
+         " -vcodec \"vp9\" -crf \"32\" -preset \"4\" -acodec \"opus\" -ab \"128\" -ac \"2 (stereo)\" -s keep -chapters -keepall"},
         {33, "640 x 352", nullptr, " -vcodec \"copy\" -acodec \"copy\" -movflags +faststart -chapters"},
         {33, "640 x 352", [](ConversionChoices& c) { c.muteIndex = 1; },
          " -vcodec \"copy\" -acodec \"copy\" -an  -movflags +faststart -chapters"},

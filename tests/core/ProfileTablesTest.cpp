@@ -200,6 +200,9 @@ TEST(ProfileTables, EveryFormatHasItsListsAndDefaults)
         ExpectList(lists.audioCodec, row.audioCodec, "audio codec", row.format);
         ExpectList(lists.audioBitrate, row.audioBitrate, "audio bitrate", row.format);
         ExpectList(lists.samplingRate, row.samplingRate, "sampling rate", row.format);
+        // Only today's video rows choose between keeping HDR and tone-mapping it.
+        const bool choosesHdr = row.format == 31 || row.format == 32;
+        ExpectList(lists.hdr, choosesHdr ? Expected{{"Keep HDR", "Tone-map to SDR"}, "Keep HDR"} : kOff, "HDR", row.format);
         EXPECT_EQ(lists.audioChannel.selectedText(), row.channel) << row.format;
         // The lossless rows and Opus keep the source's channels first.
         const bool keepsChannels = row.channel == "Auto";

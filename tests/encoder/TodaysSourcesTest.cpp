@@ -25,9 +25,9 @@ namespace fs = std::filesystem;
 // The rows' option pieces as the application builds them (Original size, defaults).
 const char* IPod = R"x( -vcodec "mpeg4"  -b "1500"  -acodec "mpeg4aac" -ab "64" -ar "44100" -ac "2 (stereo)")x";
 const char* Avi = R"x( -vcodec "mpeg4"  -b "1200" -r "29.97"  -acodec "mp3" -ab "128" -ar "44100" -ac "2 (stereo)")x";
-const char* Mp4 = R"x( -vcodec "h264" -crf "23" -preset "medium" -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters)x";
-const char* Mp4H265 = R"x( -vcodec "h265" -crf "28" -preset "medium" -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters)x";
-const char* Webm = R"x( -vcodec "vp9" -crf "32" -preset "4" -acodec "opus" -ab "128" -ac "2 (stereo)" -s keep -chapters)x";
+const char* Mp4 = R"x( -vcodec "h264" -crf "23" -preset "medium" -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters -keepall)x";
+const char* Mp4H265 = R"x( -vcodec "h265" -crf "28" -preset "medium" -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters -keepall)x";
+const char* Webm = R"x( -vcodec "vp9" -crf "32" -preset "4" -acodec "opus" -ab "128" -ac "2 (stereo)" -s keep -chapters -keepall)x";
 const char* Mp4Copy = R"x( -vcodec "copy" -acodec "copy" -movflags +faststart -chapters)x";
 const char* MkvCopy = R"x( -vcodec "copy" -acodec "copy" -chapters)x";
 const char* Gif = R"x( -vcodec "gif" -r "12" -s 480x0 -fit -an)x";
@@ -234,6 +234,10 @@ const std::vector<Case>& Cases()
              EXPECT_EQ(Probe(o, "v:0", "color_transfer"), "smpte2084");
              EXPECT_EQ(Probe(o, "v:0", "color_primaries"), "bt2020");
          }},
+        // "Tone-map to SDR" in the HDR Video list.
+        {"HdrToneMappedByH265", Hdr,
+         R"x( -vcodec "h265" -crf "28" -preset "medium" -tonemap -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters -keepall)x",
+         "mp4", SdrBt709},
         {"InterlacedMp4", Interlaced, Mp4, "mp4", Progressive},
         {"InterlacedWebm", Interlaced, Webm, "webm", Progressive},
         {"TracksMkvCopy", Tracks, MkvCopy, "mkv", EveryTrack("aac", "subrip")},
@@ -241,6 +245,12 @@ const std::vector<Case>& Cases()
         {"TracksMp4", Tracks, Mp4, "mp4", EveryTrack("aac", "mov_text")},
         {"TracksWebm", Tracks, Webm, "webm", EveryTrack("opus", "webvtt")},
         {"TracksIPod", Tracks, iPod + " -s 320x240", "mp4", DefaultTrack},
+        // Today's codec and quality factor without -keepall take one track, as the device rows do.
+        {"TracksH264WithoutKeepAll", Tracks, R"x( -vcodec "h264" -crf "23" -preset "medium" -acodec "aac" -s keep)x", "mp4",
+         [](const fs::path&, const fs::path& o) {
+             EXPECT_EQ(CountStreams(o, "audio"), 1);
+             EXPECT_EQ(CountStreams(o, "subtitle"), 0);
+         }},
     };
     return cases;
 }
@@ -304,6 +314,13 @@ TEST(TodaysSources, ShapeTimeAndSoundAsTheSourceMadeThem)
     fixtures::ClipSettings fast = Video("mp4", 320, 240, 1);
     fast.frameRate = {200, 1};
     EXPECT_EQ(Probe(convert(clips::Clip("fast.mp4", fast), Mp4, "fast.mp4"), "v:0", "r_frame_rate"), "200/1");
+    // An ASF's millisecond clock (1000/1, no average) is no high speed:
+    // its two pictures a second apart are not spread over 1000 a second.
+    fixtures::ClipSettings slow = Video("asf", 84, 34, 2);
+    slow.frameRate = {1, 1};
+    slow.audioCodec.clear();
+    const fs::path slowWebm = convert(clips::Clip("slow.wmv", slow), Webm, "slow.webm");
+    EXPECT_EQ(Probe(slowWebm, "v:0", "r_frame_rate"), "25/1");
 
     // Chained Ogg: every chain's clock starts again; the sound is 8 s long,
     // and its FLAC passes flac -t.

@@ -228,4 +228,24 @@ TEST_F(ProfileWindow, ACopyFormatDisablesWhatItDoesNotOfferThroughABusySpellUnti
         EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
 }
 
+// The HDR list is the video group's last row: offered by today's video
+// rows alone, and read by the command line from there.
+TEST_F(ProfileWindow, HdrListServesTodaysVideoRowsOnly)
+{
+    form.show();
+    QComboBox* hdr = Find<QComboBox>(form, "ComboHdr");
+    EXPECT_EQ(hdr->parentWidget()->objectName(), "GroupBox1");
+    EXPECT_FALSE(hdr->isEnabled());
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 31);
+    EXPECT_TRUE(hdr->isEnabled());
+    EXPECT_EQ(Items(hdr), (QStringList{"Keep HDR", "Tone-map to SDR"}));
+    Pick(hdr, "Tone-map to SDR");
+    EXPECT_EQ(view.state().lists.hdr.selectedText(), "Tone-map to SDR");
+    EXPECT_GT(hdr->y(), Find<QComboBox>(form, "ComboVideoFramerate")->geometry().bottom());
+    EXPECT_LE(hdr->geometry().bottom(), hdr->parentWidget()->height());
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 26);
+    EXPECT_FALSE(hdr->isEnabled());
+    EXPECT_EQ(hdr->count(), 0);
+}
+
 } // namespace

@@ -180,6 +180,14 @@ Bitte installieren Sie dieses Programm neu</translation>
 &#xd;und geben Sie ihm einen neuen Namen</translation>
     </message>
     <message>
+        <source>H.265, AV1 and VP9 keep an HDR source as HDR, or tone-map it to SDR</source>
+        <translation>H.265, AV1 und VP9 behalten eine HDR-Quelle als HDR oder wandeln sie in SDR um</translation>
+    </message>
+    <message>
+        <source>HDR Video : </source>
+        <translation>HDR-Video: </translation>
+    </message>
+    <message>
         <source>files at the same time</source>
         <translation>Dateien gleichzeitig umwandeln</translation>
     </message>

@@ -180,6 +180,14 @@ Veuillez réinstaller ce logiciel</translation>
 &#xd;et lui donner un nouveau nom</translation>
     </message>
     <message>
+        <source>H.265, AV1 and VP9 keep an HDR source as HDR, or tone-map it to SDR</source>
+        <translation>H.265, AV1 et VP9 gardent une source HDR en HDR, ou la convertissent en SDR</translation>
+    </message>
+    <message>
+        <source>HDR Video : </source>
+        <translation>Vidéo HDR : </translation>
+    </message>
+    <message>
         <source>files at the same time</source>
         <translation>fichiers à la fois</translation>
     </message>
