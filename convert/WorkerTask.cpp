@@ -96,9 +96,9 @@ WorkerTask::~WorkerTask()
     updateTimer_.stop();
     if (thread_ != nullptr) {
         detached_ = true;
+        thread_->Terminate();
         while (thread_->Suspended())
             thread_->Resume();
-        thread_->Terminate();
         while (thread_ != nullptr)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
@@ -201,8 +201,10 @@ void WorkerTask::Stop()
 {
     if (thread_ == nullptr)
         return;
-    thread_->Resume();
+    // The request comes first: a thread resumed before it could run its
+    // work to the end and pass for one that was not stopped.
     thread_->Terminate();
+    thread_->Resume();
 }
 
 void WorkerTask::Suspend()
