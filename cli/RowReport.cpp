@@ -32,7 +32,7 @@ RowReport ReportOf(const FileRow& row, const std::string& outputPath, double sec
 {
     RowReport report{row, outputPath, row.reason, seconds};
     std::error_code error;
-    if (report.reason.empty() && !std::filesystem::exists(Trim(row.caption), error))
+    if (report.reason.empty() && !std::filesystem::exists(row.caption, error))
         report.reason = texts::kReasonInputGone;
     return report;
 }

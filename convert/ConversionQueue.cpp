@@ -89,7 +89,7 @@ void ConversionQueue::walk()
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         host_.setCell(row, FileColumn::Progress, std::string());
         host_.setReason(row, std::string());
-        reserved_.push_back({Trim(rows[row].caption), -1});
+        reserved_.push_back({rows[row].caption, -1});
     }
     host_.setStartControlsEnabled(false);
     jobsAtOnce_ = host_.jobsAtOnce();
@@ -121,7 +121,7 @@ bool ConversionQueue::convertRow(int rowIndex)
         shared_.isConverting = false;
         return false;
     }
-    JobInput input{Trim(row.caption), row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
+    JobInput input{row.caption, row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
     input.displayAspect = row.displayAspect;
     Job job{rowIndex, row, input, JobPlanner(input.inputPath), {}, {}};
     job.input.options = job.plan.next()->options;

@@ -2,7 +2,6 @@
 
 #include "ui/Application.h"
 #include "ui/ConversionLogDialog.h"
-#include "core/TextRules.h"
 #include "ui/BatchStatus.h"
 #include "ui/DesktopNotifier.h"
 #include "core/Messages.h"
@@ -67,7 +66,7 @@ void ConversionBinding::showLogFor(int row)
     const QTableWidgetItem* caption = app_.mainWindow->fileList->item(row, 0);
     if (caption == nullptr)
         return;
-    logDialog->showFor(Trim(caption->text().toStdString()));
+    logDialog->showFor(caption->text().toStdString());
 }
 
 std::unique_ptr<ConversionBinding> BindConversion(Application& app)

@@ -166,7 +166,8 @@ void MainWindow::buildFormatRow(QWidget* client)
     outputDirEdit->setReadOnly(true);
     outputDirEdit->setEnabled(false);
     // The disabled field shows no hint of its own; its label names the whole folder.
-    connect(outputDirEdit, &QLineEdit::textChanged, outputDirLabel, &QWidget::setToolTip);
+    connect(outputDirEdit, &QLineEdit::textChanged, outputDirLabel,
+            [this](const QString& folder) { outputDirLabel->setToolTip(folder + '\n' + texts::kOutputDirectoryHint); });
     labelledFields_.push_back({outputDirLabel, outputDirEdit, outputDirLabel->geometry(), outputDirEdit->geometry()});
     browseFolderButton = new QToolButton(client);
     browseFolderButton->setObjectName("ButtonBrowseForFolder");

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -62,7 +63,8 @@ SettingsValues ShellBinder::windowSettings() const
 void ShellBinder::applySettings(const SettingsValues& values)
 {
     MainWindow& form = *app_.mainWindow;
-    form.outputDirEdit->setText(QString::fromStdString(values.outputDir));
+    form.outputDirEdit->setText(
+        QString::fromStdString(OutputDirUnder(values.outputDir, QDir::homePath().toStdString())));
     app_.optionsDialog->overwriteCheck->setChecked(values.overwrite);
     app_.optionsDialog->shutdownCheck->setChecked(values.shutDown);
     app_.optionsDialog->setJobsAtOnce(values.jobsAtOnce);

@@ -7,6 +7,7 @@
 #include "core/cmdline/OutputNaming.h"
 #include "core/TextRules.h"
 #include "core/EncoderName.h"
+#include "platform/CommandLineSplit.h"
 
 #include <array>
 #include <optional>
@@ -23,15 +24,6 @@ BuildResult Failure(BuildResult::Status status, std::string error)
     return result;
 }
 
-// The first path that cannot go inside the command line's double quotes.
-const std::string* QuotedPath(std::initializer_list<const std::string*> paths)
-{
-    for (const std::string* path : paths) {
-        if (path->find('"') != std::string::npos)
-            return path;
-    }
-    return nullptr;
-}
 
 // Empty when the directory is there or was made; else the system's words.
 std::string EnsureDirectory(const std::string& dir)
@@ -82,7 +74,7 @@ bool CommandLineBuilder::Reserved(const std::string& path) const
 std::string CommandLineBuilder::ChooseOutputPath(const ConversionChoices& choices, const std::string& dir,
                                                  const JobInput& job) const
 {
-    const std::string inputPath = Trim(job.inputPath);
+    const std::string& inputPath = job.inputPath;
     const std::string base = BaseNameOf(FileNameOf(inputPath));
     const std::string path = OutputPathFor(dir, base, job.outputExt);
     // The encoder must never write over its own input or another row's,
@@ -96,19 +88,18 @@ std::string CommandLineBuilder::ChooseOutputPath(const ConversionChoices& choice
 std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices& choices, const JobInput& job,
                                                          BuildResult& result) const
 {
-    const std::string inputPath = Trim(job.inputPath);
+    const std::string& inputPath = job.inputPath;
     const std::string dir = Trim(choices.outputDir);
-    if (const std::string* path = QuotedPath({&choices.appDir, &inputPath, &dir})) {
-        result = Failure(BuildResult::Status::UnsafePath, kQuotedPathError + *path);
+    // The program's own token knows no escape for a quote.
+    if (choices.appDir.find('"') != std::string::npos) {
+        result = Failure(BuildResult::Status::UnsafePath, kQuotedPathError + choices.appDir);
         return std::nullopt;
     }
     PieceSet p;
     p.encoderPrefix = '"' + choices.appDir + kEncoderName
         + std::string(job.options.forceQuickTimeInput ? pieces::kEncoderTailQuickTime : pieces::kEncoderTail);
     if (choices.profileFamily == kPspFamily)
-        p.title = PspTitleOf(FileNameOf(inputPath));
-    if (job.options.useAltReader)
-        p.encoderPrefix += pieces::kAltReaderPrefix;
+        p.title = platform::QuotedTail(PspTitleOf(FileNameOf(inputPath)));
     if (disk_.createDirectory) {
         if (std::string cause = EnsureDirectory(dir); !cause.empty()) {
             result = Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
@@ -116,7 +107,9 @@ std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices
             return std::nullopt;
         }
     }
-    p.inputArg = inputPath + '"';
+    // Names are data: quoted so that splitting gives each back exactly.
+    p.inputArg = platform::QuotedTail(
+        (job.options.useAltReader ? std::string(pieces::kAltReaderPrefix) : std::string()) + inputPath);
     p.videoCodecArg = VideoCodecArg(choices.videoCodec);
     p.audioCodecArg = AudioCodecArg(choices.audioCodec);
     p.videoCodecText = Trim(choices.videoCodec);
@@ -146,7 +139,7 @@ BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choice
     if (!p)
         return result;
     result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), job);
-    p->outputArg = " \"" + result.outputPath + '"';
+    p->outputArg = ' ' + platform::QuoteArgument(result.outputPath);
     if (auto line = AssembleFormat(choices.formatIndex, *p)) {
         result.commandLine = std::move(*line);
         result.thumbnailDue = HasThumbnailRun(choices.formatIndex);
@@ -170,8 +163,8 @@ BuildResult CommandLineBuilder::BuildThumbnailCommandLine(const ConversionChoice
     std::optional<PieceSet> p = SharedPieces(choices, job, result);
     if (!p)
         return result;
-    p->outputArg = ThumbnailOutputArg(" \"" + videoOutputPath + '"');
-    result.outputPath = p->outputArg.substr(2, p->outputArg.size() - 3); // without the blank and the quotes
+    result.outputPath = ThumbnailPathOf(videoOutputPath);
+    p->outputArg = ' ' + platform::QuoteArgument(result.outputPath);
     result.commandLine = AssembleThumbnail(*p);
     return result;
 }
@@ -179,8 +172,8 @@ BuildResult CommandLineBuilder::BuildThumbnailCommandLine(const ConversionChoice
 std::optional<std::string> WithOutputPath(const std::string& commandLine, const std::string& from,
                                           const std::string& to)
 {
-    const std::string tail = " \"" + from + '"';
+    const std::string tail = ' ' + platform::QuoteArgument(from);
     if (commandLine.size() < tail.size() || commandLine.compare(commandLine.size() - tail.size(), tail.size(), tail) != 0)
         return std::nullopt;
-    return commandLine.substr(0, commandLine.size() - tail.size()) + " \"" + to + '"';
+    return commandLine.substr(0, commandLine.size() - tail.size()) + ' ' + platform::QuoteArgument(to);
 }

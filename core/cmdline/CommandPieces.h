@@ -76,7 +76,7 @@ inline constexpr std::string_view kNoAudioShort = " -an";                       
 
 // The PSP thumbnail run.
 inline constexpr std::string_view kThumbnailHead = " -f singlejpeg -ss 3 -vframes 1"; // 31
-inline constexpr std::string_view kThumbnailExtension = ".THM\"";                    // 5
+inline constexpr std::string_view kThumbnailExtension = ".THM";                      // 4
 
 } // namespace pieces
 

@@ -20,7 +20,7 @@ struct NewerPieces {
 
 struct PieceSet {
     std::string encoderPrefix;   // quoted encoder path, switches, the opening quote of the input
-    std::string inputArg;        // input path and closing quote
+    std::string inputArg;        // the input token (DS:\\ and the path) quoted for its place, and the closing quote
     std::string outputArg;       // blank, quoted output path
     std::string videoCodecArg;
     std::string audioCodecArg;
@@ -34,7 +34,7 @@ struct PieceSet {
     std::string muteArg;
     std::string videoCodecText;  // the video codec entry trimmed, case kept (WMV)
     std::string audioCodecText;  // the audio codec entry trimmed (3G2)
-    std::string title;           // the PSP title
+    std::string title;           // the PSP title, quoted for its place, and its closing quote
     NewerPieces newer;
 };
 
@@ -48,9 +48,9 @@ std::optional<std::string> AssembleFormat(int formatIndex, const PieceSet& piece
 // Whether the format's video run is followed by a thumbnail run (PSP and PSP AVC).
 bool HasThumbnailRun(int formatIndex);
 
-// The video's output piece with its last five characters (".mp4" and the
-// closing quote) replaced by ".THM" and the quote.
-std::string ThumbnailOutputArg(const std::string& outputArg);
+// The video's output path with its last four characters (".mp4") replaced
+// by ".THM".
+std::string ThumbnailPathOf(const std::string& videoPath);
 
 // One still picture 3 seconds in, at the video's size; outputArg already
 // names the ".THM" file.

@@ -2,7 +2,10 @@
 #include "core/cmdline/OutputNaming.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
+#include "platform/CommandLineSplit.h"
 #include "support/TempDir.h"
+
+#include <algorithm>
 
 #include <filesystem>
 #include <unistd.h>
@@ -415,25 +418,62 @@ TEST_F(Builder, PspAvcTitleOfANameWithoutAnExtensionIsTheWholeName)
     }
 }
 
-TEST_F(Builder, APathHoldingADoubleQuoteIsRefusedAndNothingIsBuilt)
+TEST_F(Builder, OnlyAnEncoderFolderHoldingADoubleQuoteIsRefused)
 {
     const std::string missing = Out("to be created");
-
     ConversionChoices choices = ChoicesFor(12);
     choices.outputDir = missing;
-    const BuildResult input = builder.BuildCommandLine(choices, Job("/videos/say \"hi\".avi", "mp4"));
-    EXPECT_EQ(input.status, BuildResult::Status::UnsafePath);
-    EXPECT_EQ(input.error, std::string(kQuotedPathError) + "/videos/say \"hi\".avi");
-    EXPECT_EQ(input.commandLine, "");
-
-    choices.outputDir = Out("quote\"dir");
-    EXPECT_EQ(builder.BuildCommandLine(choices, Job(kInput, "mp4")).status, BuildResult::Status::UnsafePath);
-    choices.outputDir = missing;
     choices.appDir = "/opt/\"v\"/";
-    EXPECT_EQ(builder.BuildCommandLine(choices, Job(kInput, "mp4")).status, BuildResult::Status::UnsafePath);
-
+    const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    EXPECT_EQ(result.status, BuildResult::Status::UnsafePath);
+    EXPECT_EQ(result.error, std::string(kQuotedPathError) + "/opt/\"v\"/");
+    EXPECT_EQ(result.commandLine, "");
     EXPECT_FALSE(fs::exists(missing));
-    EXPECT_FALSE(fs::exists(Out("quote\"dir")));
+}
+
+// No name can add, remove or change an argument: splitting each line gives
+// back exactly the input, the output, the title and the thumbnail, and as
+// many arguments as an ordinary name gives.
+TEST(HostileNames, RoundTripThroughTheCommandLine)
+{
+    const CommandLineBuilder builder(BuilderDisk{false, {}});
+    const std::string names[] = {
+        "a b -vn c.x\\", "say \"hi\".avi", "\\\"\\\\\".avi", "-vn.avi", " lead and trail .avi ", "two\nlines\r.avi",
+        "100% %s%n.avi", "\xff\xfe bytes.avi", "tab\there.avi", "ends in a quote\"", "back\\slash\\\\.avi", "song.mp3 ",
+    };
+    for (const std::string folder : {"/srv/out", "/srv/out\\", "/srv/o\"ut"}) {
+        for (const bool alt : {false, true}) {
+            for (const int format : {0, 13, 23}) {
+                ConversionChoices choices = ExampleChoices();
+                choices.outputDir = folder;
+                choices.formatIndex = format;
+                choices.profileFamily = format == 13 ? kPspFamily : "";
+                const auto ordinary = platform::SplitCommandLine(
+                    builder.BuildCommandLine(choices, {"/in/plain.avi", "0 x 0", "mp4", {alt, false}}).commandLine);
+                for (const std::string& name : names) {
+                    const std::string input = "/in dir/" + name;
+                    const BuildResult built = builder.BuildCommandLine(choices, {input, "0 x 0", "mp4", {alt, false}});
+                    const auto args = platform::SplitCommandLine(built.commandLine);
+                    ASSERT_EQ(args.size(), ordinary.size()) << built.commandLine;
+                    const auto at = std::find(args.begin(), args.end(), "-i");
+                    ASSERT_NE(at, args.end());
+                    EXPECT_EQ(*(at + 1), (alt ? "DS:\\\\" : "") + input) << built.commandLine;
+                    EXPECT_EQ(args.back(), built.outputPath);
+                    EXPECT_EQ(built.outputPath, folder + "/" + BaseNameOf(name) + ".mp4");
+                    if (format == 13) {
+                        EXPECT_EQ(*(std::find(args.begin(), args.end(), "-title") + 1), PspTitleOf(name));
+                    }
+                    const auto renamed = WithOutputPath(built.commandLine, built.outputPath, folder + "/." + name);
+                    ASSERT_TRUE(renamed);
+                    EXPECT_EQ(platform::SplitCommandLine(*renamed).back(), folder + "/." + name);
+                    const BuildResult thumb = builder.BuildThumbnailCommandLine(choices, {input, "0 x 0", "mp4", {}},
+                                                                                 built.outputPath);
+                    EXPECT_EQ(platform::SplitCommandLine(thumb.commandLine).back(),
+                              folder + "/" + BaseNameOf(name) + ".THM");
+                }
+            }
+        }
+    }
 }
 
 TEST_F(Builder, ASeparatorIndexBuildsNoLine)

@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/FileListRows.h"
+#include "core/Texts.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 #include "support/TextFile.h"
@@ -144,7 +145,7 @@ TEST_F(MainWindowTest, HoveringTheOutputDirectoryLabelShowsTheDirectory)
     form.outputDirEdit->setText("/srv/new folder");
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(form.outputDirLabel, &enter);
-    EXPECT_EQ(form.outputDirLabel->toolTip(), "/srv/new folder");
+    EXPECT_EQ(form.outputDirLabel->toolTip(), QString("/srv/new folder\n") + texts::kOutputDirectoryHint);
 }
 
 TEST_F(MainWindowTest, CloseIsRefusedWhileConvertingOrCountingDown)

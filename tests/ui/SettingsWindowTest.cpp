@@ -88,6 +88,12 @@ TEST_F(SettingsWindow, OnlyTheGeneralSectionChecksOverwriteWithoutAQuestionAndLe
     EXPECT_EQ(app->shell->loadedSettings(), (SettingsValues{"", true, false, 1, 1}));
 }
 
+TEST_F(SettingsWindow, AnOutputDirWithoutItsFullPathLiesInTheHomeFolder)
+{
+    startWith("[General]\nOutputDir=Videos/out\n");
+    EXPECT_EQ(form->outputDirEdit->text(), QDir::homePath() + "/Videos/out");
+}
+
 TEST_F(SettingsWindow, AMissingOutputDirLeavesTheOutputDirectoryEmpty)
 {
     startWith("[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=22\nLetterBox=0\n");
