@@ -46,8 +46,10 @@ public:
             thread_->rethrowFailure();
     }
 
-    // Samples encoded; read it once the route's thread has ended.
-    int64_t samples() const { return samples_; }
+    // Sound after the start time came out of the decoder; read it once the
+    // route's thread has ended. A sound too short for the resampler (a few
+    // samples) encodes to nothing, as it does in other converters.
+    bool heardSound() const { return samples_ > 0 || (started_ && next_ > 0); }
 
 private:
     // On the route's thread, if it has one:

@@ -176,6 +176,8 @@ bool ApplySwitch(EncodeRequest& r, const std::string& option)
         r.fitInside = true;
     else if (option == "-chapters")
         r.keepChapters = true;
+    else if (option == "-allow-protocols")
+        r.allowProtocols = true;
     else
         return false;
     return true;

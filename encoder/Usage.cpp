@@ -17,6 +17,8 @@ General
   -@                 one progress report per line, no banner (for programs reading the output)
   -y                 replace an existing output file
   -i INPUT           the input file; "DS:\\" before the path picks the lenient reader
+  -allow-protocols   -i may also name an address the libraries can read (http:, pipe:,
+                     concat:, data:, ...); without it only a local file is read
   -f NAME            before -i: the reader ("qt": QuickTime/MP4); after it: the container
                      (psp, 3gp, xwmv, qt, singlejpeg, or a muxer name); else the output's extension
   -ss SECONDS        start this far into the input

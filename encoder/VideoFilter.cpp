@@ -1,5 +1,7 @@
 #include "encoder/VideoFilter.h"
 
+#include <algorithm>
+
 extern "C" {
 #include <libavutil/mathematics.h>
 #include <libavutil/pixdesc.h>
@@ -18,15 +20,20 @@ std::string PaletteFilters(AVRational frameRate)
     return filters + ",split[all][copy];[all]palettegen[palette];[copy][palette]paletteuse";
 }
 
-// Hands the chain's pictures on with their pts back in the input's time base.
-void Push(FilterChain& chain, AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink)
+// Hands the chain's pictures on with their pts back in the input's time
+// base. The end (no frame) closes the chain where the last picture ends.
+void Push(FilterChain& chain, AVFrame* frame, int64_t end, AVRational timeBase, const FilterChain::Sink& sink)
 {
     const AVRational chainTimeBase = chain.outputTimeBase();
-    chain.push(frame, [&](AVFrame* picture) {
+    const auto back = [&](AVFrame* picture) {
         if (picture->pts != AV_NOPTS_VALUE)
             picture->pts = av_rescale_q(picture->pts, chainTimeBase, timeBase);
         sink(picture);
-    });
+    };
+    if (!frame && end != AV_NOPTS_VALUE)
+        chain.close(end, back);
+    else
+        chain.push(frame, back);
 }
 
 } // namespace
@@ -60,6 +67,7 @@ void VideoFilter::restart()
 {
     chain_.reset();
     shape_ = {};
+    end_ = AV_NOPTS_VALUE;
 }
 
 void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink)
@@ -70,7 +78,7 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
         const Shape shape {frame->width, frame->height, frame->format, frame->sample_aspect_ratio};
         if (!chain_ || !(shape == shape_)) {
             if (chain_)
-                Push(*chain_, nullptr, timeBase, sink);
+                Push(*chain_, nullptr, end_, timeBase, sink);
             const AVRational aspect = shape.aspect.num > 0 ? shape.aspect : AVRational {1, 1};
             const std::string source = "video_size=" + std::to_string(shape.width) + "x" + std::to_string(shape.height)
                 + ":pix_fmt=" + std::to_string(shape.format) + ":time_base=" + std::to_string(timeBase.num) + "/"
@@ -80,8 +88,14 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
             shape_ = shape;
         }
     }
+    if (frame && frame->pts != AV_NOPTS_VALUE) {
+        int64_t duration = frame->pkt_duration;
+        if (duration <= 0 && target_.frameRate.num > 0)
+            duration = av_rescale_q(1, av_inv_q(target_.frameRate), timeBase);
+        end_ = std::max(end_ == AV_NOPTS_VALUE ? frame->pts : end_, frame->pts + std::max<int64_t>(duration, 1));
+    }
     if (chain_)
-        Push(*chain_, frame, timeBase, sink);
+        Push(*chain_, frame, end_, timeBase, sink);
 }
 
 } // namespace ridod2e

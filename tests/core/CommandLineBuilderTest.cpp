@@ -258,7 +258,15 @@ TEST_F(Builder, The3G2LineSendsTheSelectedAudioCodec)
 TEST(OutputPaths, TheRunWritesBesideTheTargetAndTheLineNamesItInstead)
 {
     const std::string partial = PartialOutputPath("/out/a.b.mp4");
-    EXPECT_EQ(partial, "/out/.a.b.partial-" + std::to_string(getpid()) + ".mp4");
+    EXPECT_TRUE(partial.starts_with("/out/.a.b.partial-") && partial.ends_with(".mp4")) << partial;
+    EXPECT_EQ(partial.size(), std::string("/out/.a.b.partial-").size() + 10 + 4);
+    EXPECT_NE(partial, PartialOutputPath("/out/a.b.mp4"));
+    EXPECT_EQ(partial.find(std::to_string(getpid())), std::string::npos);
+    // A stem as long as a name may be keeps its output name; the partial one is cut to fit.
+    const std::string stem = std::string(230, 'x') + "\xc3\xa9" + std::string(19, 'y');
+    const std::string longPartial = PartialOutputPath("/out/" + stem + ".mp4");
+    EXPECT_EQ(fs::path(longPartial).filename().string().size(), 254u);
+    EXPECT_TRUE(longPartial.starts_with("/out/." + std::string(230, 'x') + ".partial-")) << longPartial;
     EXPECT_EQ(WithOutputPath("\"/e/ridod2e\" -i \"/in/a.avi\" -s 320x240 \"/out/a.mp4\"", "/out/a.mp4", "/out/.a.mp4"),
               "\"/e/ridod2e\" -i \"/in/a.avi\" -s 320x240 \"/out/.a.mp4\"");
     EXPECT_EQ(WithOutputPath("\"/e/ridod2e\" -i \"/out/a.mp4\" -vn", "/out/a.mp4", "/x"), std::nullopt);
