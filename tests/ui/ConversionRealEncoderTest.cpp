@@ -140,6 +140,37 @@ TEST_F(RealConversion, StopAbortsTheRunningJobAndStartsNoCountdown)
     EXPECT_EQ(fakePowerOff->requests, 0);
 }
 
+// The watch at a quarter of its pace (4 s without progress) against a GIF
+// whose palette pass writes nothing for longer: its reports keep moving.
+TEST_F(RealConversion, AGifPalettePassIsNoStall)
+{
+    app.conversion->run.stallWatch().timer().setInterval(500);
+    selectFormat(35);
+    addRow(clip("long.avi", 30.0, 640, 480), "640 x 480");
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(progress(0), "Done") << form.fileList->item(0, 0)->toolTip().toStdString();
+    EXPECT_EQ(fixtures::ReadMedia(output("long.gif")).video()->codec, "gif");
+}
+
+// A source whose clock leaps forward by a quarter of an hour: the job ends,
+// well or by the stall watch, and leaves nothing half made.
+TEST_F(RealConversion, AGifOfASourceWhoseTimestampsLeapEndsWithinAMinute)
+{
+    app.conversion->run.stallWatch().timer().setInterval(250);
+    selectFormat(35);
+    const fs::path flv = media.path() / "leap.flv";
+    fixtures::ClipSettings clipSettings = fixtures::ClipFor("flv");
+    clipSettings.seconds = 4;
+    fixtures::MakeClip(flv, clipSettings);
+    fixtures::LeapTimestamps(flv, 50, 1000000);
+    addRow(flv.string());
+    form.convertButton->click();
+    ASSERT_TRUE(window.idle(60000));
+    EXPECT_TRUE(progress(0) == "Done" || progress(0) == "Failed") << progress(0);
+    for (const auto& entry : fs::directory_iterator(outputDir()))
+        EXPECT_EQ(entry.path(), output("leap.gif"));
+}
+
 TEST_F(RealConversion, CountsDownAfterAFullRunUntilDoNotTurnOff)
 {
     app.optionsDialog->shutdownCheck->setChecked(true);
