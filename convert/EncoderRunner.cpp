@@ -160,8 +160,7 @@ EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, const
     progress.keep(line);
     if (BeginsOutputBlock(line))
         progress.outputBegun = true;
-    if (!run.thumbnail)
-        showProgress(line, run, progress);
+    showProgress(line, run, progress);
     if (progress.firstLineDue) {
         progress.firstLineDue = false;
         if (!IsAcceptedFirstLine(line)) {
@@ -183,18 +182,21 @@ EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, const
 void EncoderRunner::showProgress(const std::string& line, const EncoderRun& run, Progress& progress)
 {
     const ProgressValues values = ReadProgress(WithoutEchoedPaths(line));
+    // The watch sees the thumbnail run's size and time too; it shows nothing.
+    if (values.size)
+        stallWatch_.noteSize(*values.size);
+    if (values.timeSeconds)
+        stallWatch_.noteTime(*values.timeSeconds);
+    if (run.thumbnail)
+        return;
     if (values.frames) {
         host_.setCell(run.row, FileColumn::Frames, *values.frames);
         stallWatch_.noteFrames(*values.frames);
     }
-    if (values.size) {
+    if (values.size)
         host_.setStatusPanel(std::string(texts::kOutputSizePrefix) + *values.size + texts::kOutputSizeSuffix);
-        stallWatch_.noteSize(*values.size);
-    }
     if (values.durationSeconds)
         progress.durationSeconds = *values.durationSeconds;
-    if (values.timeSeconds)
-        stallWatch_.noteTime(*values.timeSeconds);
     if (values.timeSeconds && progress.durationSeconds > 0) {
         const int percent = Percent(*values.timeSeconds, progress.durationSeconds);
         host_.setProgressBar(percent);

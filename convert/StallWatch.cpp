@@ -65,7 +65,7 @@ void StallWatch::tick()
     std::lock_guard guard(framesLock_);
     const bool moved = (framesReported_ && lastFrames_ != sampledFrames_) || (timeReported_ && lastTime_ != sampledTime_)
         || (sizeReported_ && lastSize_ != sampledSize_);
-    if ((framesReported_ || timeReported_ || sizeReported_) && !moved)
+    if (!moved)
         ++ticks_;
     else
         ticks_ = 0;

@@ -3,7 +3,7 @@
 // current job's progress stops moving for eight ticks: the frame count, the
 // time and the output size the encoder reports; any of them moving is
 // progress (audio-only outputs report no frames, a flush only a growing
-// size). A run that has reported none of them is never taken for stalled. It does not end
+// size). A run that reports nothing at all for as long is stalled too. It does not end
 // the encoder itself; the runner that owns the encoder sees `fired()` and
 // ends it.
 #include <QObject>

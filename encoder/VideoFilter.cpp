@@ -11,13 +11,18 @@ namespace ridod2e {
 namespace {
 
 // The pictures are cut to the output's rate before they are held, then one
-// palette is made from all of them and each is drawn with it.
+// palette is made from all of them and each is drawn with it. The palette
+// is made from colours of 6 bits a channel (the middle of each step): a
+// clip's millions of colours would make it take as long as the whole clip
+// again, in one call that reports nothing, for no colour one can see.
 std::string PaletteFilters(AVRational frameRate)
 {
     std::string filters;
     if (frameRate.num > 0 && frameRate.den > 0)
         filters = ",fps=" + std::to_string(frameRate.num) + "/" + std::to_string(frameRate.den);
-    return filters + ",split[all][copy];[all]palettegen[palette];[copy][palette]paletteuse";
+    const std::string step = "'bitand(val,252)+2'";
+    return filters + ",split[all][copy];[all]lutrgb=r=" + step + ":g=" + step + ":b=" + step
+        + ",palettegen[palette];[copy][palette]paletteuse";
 }
 
 // Hands the chain's pictures on with their pts back in the input's time

@@ -5,14 +5,15 @@
 namespace {
 
 // Eight ticks without progress fire the watch: progress is any movement of
-// the frame count, the reported time or the output size.
+// the frame count, the reported time or the output size; nothing reported
+// at all is no progress either.
 TEST(StallWatch, FiresAfterEightTicksWithoutProgressOnceProgressWasReported)
 {
     const struct {
         const char* situation;
         bool frames, framesMove, time, timeMoves, size, sizeGrows, fires;
     } cases[] = {
-        {"nothing reported", false, false, false, false, false, false, false},
+        {"nothing reported", false, false, false, false, false, false, true},
         {"audio moving", false, false, true, true, true, true, false},
         {"audio stuck", false, false, true, false, true, false, true},
         {"video stuck", true, false, true, false, true, false, true},
