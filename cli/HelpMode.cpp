@@ -45,8 +45,9 @@ FILE...             without a mode: converts the files one after another as
                     while the running ones leave processor cores idle (sound
                     only and standard-definition pictures take about one core
                     each; H.264, H.265, AV1 and VP9 above 720 x 576 take all
-                    of them), never more files than cores. Files may finish
-                    in any order; the rows are printed in order at the end
+                    of them), never more files than the processors it may
+                    use (as nproc counts them). Files may finish in any
+                    order; the rows are printed in order at the end
 --quiet             with converting: nothing but the rows (no progress, no
                     closing message)
 --json              with converting: each row as one JSON object a line on

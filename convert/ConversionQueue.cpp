@@ -6,6 +6,7 @@
 #include "core/TextRules.h"
 #include "core/Texts.h"
 #include "core/cmdline/OutputNaming.h"
+#include "platform/UsableCpus.h"
 
 #include <QDateTime>
 
@@ -31,7 +32,7 @@ struct ConversionQueue::Job {
 };
 
 ConversionQueue::ConversionQueue(SharedState& shared, ConversionHost& host, std::function<JobSlot(int index)> slot)
-    : cores(static_cast<int>(std::thread::hardware_concurrency()))
+    : cores(platform::UsableCpus())
     , shared_(shared)
     , host_(host)
     , slot_(std::move(slot))

@@ -47,7 +47,7 @@ public:
     // the jobs that run one at a time.
     ConversionQueue(SharedState& shared, ConversionHost& host, std::function<JobSlot(int index)> slot);
 
-    // The cores "Auto" may fill: the machine's.
+    // The cores "Auto" may fill: the processors this process may use.
     int cores;
 
     void Run();

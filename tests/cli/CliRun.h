@@ -16,8 +16,10 @@ struct CliRun {
     {
         arguments.prepend(QString::fromStdString(encoder.outputDir()));
         arguments.prepend("--output-dir");
+        arguments.prepend(QString::fromStdString(encoder.appDir() + "vantorel-cli"));
+        arguments = launcher + arguments;
         process.setWorkingDirectory(QString::fromStdString(encoder.appDir()));
-        process.start(QString::fromStdString(encoder.appDir() + "vantorel-cli"), arguments);
+        process.start(arguments.takeFirst(), arguments);
         ASSERT_TRUE(process.waitForStarted());
         process.write(input.data(), static_cast<qint64>(input.size()));
         process.closeWriteChannel();
@@ -39,6 +41,8 @@ struct CliRun {
     }
     std::string path(const std::string& name) const { return encoder.appDir() + name; }
 
+    // The program and arguments that start vantorel-cli (taskset -c 0), if any.
+    QStringList launcher;
     StandInAppDir encoder;
     QProcess process;
     std::string out;
