@@ -38,7 +38,7 @@ extern "C" void OnGraceOver(int)
 {
     if (leftoverSet.load())
         unlink(leftover);
-    const int signal = requested.load();
+    const int signal = requested.load() != 0 ? requested.load() : SIGTERM;
     std::signal(signal, SIG_DFL);
     raise(signal);
     _exit(128 + signal);
