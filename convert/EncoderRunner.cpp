@@ -19,7 +19,6 @@
 #include <deque>
 #include <filesystem>
 
-
 struct EncoderRunner::Progress {
     bool encoderError = false;
     std::string errorLine; // the encoder's report that ended the run
