@@ -5,6 +5,7 @@
 #include "core/RequiredFiles.h"
 #include "media/MeasureFile.h"
 #include "core/AppPlaces.h"
+#include "core/Texts.h"
 #include "core/profiles/FormatCatalogue.h"
 
 #include <ostream>
@@ -32,6 +33,11 @@ int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err)
         // Pixels that are not square: how the picture is shown.
         if (!row->displayAspect.empty())
             out << '\t' << row->displayAspect;
+        // A picture a player turns or deinterlaces: "rotated 90 (stored 1280 x 720)", "interlaced".
+        if (!row->storedSize.empty())
+            out << '\t' << texts::kAnalyzeRotated << row->rotation << texts::kAnalyzeStored << row->storedSize << ')';
+        if (row->interlaced)
+            out << '\t' << texts::kAnalyzeInterlaced;
         out << '\n';
     }
     return status;

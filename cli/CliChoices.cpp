@@ -63,6 +63,7 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
         ? AbsolutePath(*options.outputDir)
         : QDir::homePath().toStdString() + texts::kDefaultOutputSubdir;
     resolved.choices = TakeChoices(state, VolumeFactorText(options.volumePosition), outputDir, options.overwrite, appDir);
+    resolved.choices.audioLanguage = options.audioLanguage;
     return resolved;
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 // The command-line tool's arguments: one mode and the conversion choices.
-// The parser only checks the form of the arguments; whether a choice's text
-// is an entry of its list depends on the format and is checked by the mode.
 #include "core/profiles/OptionList.h"
 
 #include <array>
@@ -47,6 +45,7 @@ struct CliOptions {
     int volumePosition = 5;
     std::optional<std::string> outputDir; // nothing: the window's default
     bool overwrite = false;
+    std::string audioLanguage; // --audio-language: the sound track one-track outputs prefer
     // The Video Size cell; nothing: "0 x 0" for a dry run, measured when converting.
     std::optional<std::string> sourceSize;
     // With --source-size: the picture's display aspect ("16:9") when its
@@ -65,10 +64,3 @@ struct CliOptions {
     // --jobs: files converted at the same time (1 to 8, or kAutoJobs).
     std::optional<int> jobsAtOnce;
 };
-
-struct ParsedArguments {
-    CliOptions options;
-    std::string error; // empty when the arguments are usable
-};
-
-ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments);

@@ -3,11 +3,11 @@
 #include "cli/ProgressDisplay.h"
 #include "cli/RunReporter.h"
 
+#include "convert/ConversionRun.h"
+#include "convert/HeadlessFrontEnd.h"
+#include "core/FileList.h"
 #include "core/Messages.h"
 #include "core/SharedState.h"
-#include "convert/ConversionRun.h"
-#include "core/Texts.h"
-#include "convert/HeadlessHost.h"
 #include "media/MeasureFile.h"
 #include "media/MediaOutputVerifier.h"
 #include "core/AppPlaces.h"
@@ -100,32 +100,28 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
     SharedState shared;
     shared.appDir = resolved.choices.appDir;
     CollectedMessages messages;
-    HeadlessHost host(RowsFor(options, resolved.choices), resolved.choices, messages);
+    FileList files(RowsFor(options, resolved.choices));
+    HeadlessFrontEnd frontEnd(resolved.choices, messages, options.jobsAtOnce.value_or(1));
     ProgressDisplay display(err, StyleFor(options), TerminalColumns());
-    RunReporter reporter(host, display);
-    host.onJobStarted = [&](int row) { reporter.jobStarted(row); };
-    host.onJobEnded = [&](int row) { reporter.jobEnded(row); };
-    host.changed = [&](int row) { reporter.changed(row); };
-    host.setJobsAtOnce(options.jobsAtOnce.value_or(1));
+    RunReporter reporter(files, display);
+    frontEnd.onReport = [&reporter](const ConversionEvent& event) { reporter.report(event); };
     MediaOutputVerifier verifier;
-    ConversionRun run(shared, host, verifier);
+    ConversionRun run(shared, files, frontEnd, verifier);
     // Ctrl-C acts as Stop Convert answered with OK.
     const platform::SignalWatch interrupts({SIGINT}, [&run] {
         if (run.stopAccepted())
             run.stop();
     });
     QEventLoop loop;
-    run.worker->OnTerminate = [&loop](WorkerTaskBase*, WorkerThread*, void*&) { loop.quit(); };
+    QObject::connect(&run, &ConversionRun::finished, &loop, &QEventLoop::quit);
     run.start();
     loop.exec();
-    host.changed = nullptr;
-    host.onJobStarted = nullptr;
-    host.onJobEnded = nullptr;
+    frontEnd.onReport = nullptr;
 
     bool allDone = true;
     for (const RowReport& report : reporter.finish()) {
         out << (options.json ? JsonLine(report) : TabLine(report)) << '\n';
-        allDone = allDone && report.row.cell(FileColumn::Progress) == texts::kDone;
+        allDone = allDone && report.row.outcome == RowOutcome::Done;
     }
     // The closing message is no row: beside JSON rows it goes to standard error.
     std::ostream& messageOut = options.json ? err : out;

@@ -24,7 +24,7 @@ public:
     DryRun(ConversionChoices choices, const CliOptions& options)
         : choices_(std::move(choices))
         , options_(options)
-        , builder_({false, [this](const std::string& path) { return reserved(path); }})
+        , disk_({false, [this](const std::string& path) { return reserved(path); }})
     {
         for (const std::string& file : options.files)
             inputs_.push_back(FullPath(file));
@@ -41,8 +41,8 @@ public:
         for (auto run = plan.next(); run; run = plan.next()) {
             job.options = run->options;
             const BuildResult result = run->kind == RunKind::Thumbnail
-                ? builder_.BuildThumbnailCommandLine(choices_, job, videoOutput)
-                : builder_.BuildCommandLine(choices_, job);
+                ? BuildThumbnailCommandLine(choices_, job, videoOutput, disk_)
+                : BuildCommandLine(choices_, job, disk_);
             if (result.resetMute)
                 choices_.muteIndex = 0;
             if (!result.ok()) {
@@ -75,7 +75,7 @@ private:
     const CliOptions& options_;
     // Outputs the earlier jobs of this run would have written: later jobs are numbered past them.
     std::set<std::string> written_;
-    CommandLineBuilder builder_;
+    BuilderDisk disk_;
 };
 
 } // namespace

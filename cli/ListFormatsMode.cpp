@@ -6,7 +6,7 @@
 
 int RunListFormats(std::ostream& out)
 {
-    for (int index = 0; index < kFormatCount; ++index)
+    for (int index = 0; index < FormatCount(); ++index)
         out << index << '\t' << FormatText(index) << '\t' << FormatTag(index) << '\n';
     return kExitOk;
 }

@@ -18,22 +18,14 @@ QJsonValue TextOrNull(const std::string& text)
     return text.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(text));
 }
 
-// The Frames cell as a number; null when it holds none.
-QJsonValue FrameCount(const std::string& cell)
-{
-    bool number = false;
-    const qlonglong frames = QString::fromStdString(cell).toLongLong(&number);
-    return number ? QJsonValue(frames) : QJsonValue();
-}
-
 } // namespace
 
-RowReport ReportOf(const FileRow& row, const std::string& outputPath, double seconds)
+RowReport ReportOf(const FileRow& row, double seconds)
 {
-    RowReport report{row, outputPath, row.reason, seconds};
+    RowReport report{row, row.reason, seconds};
     std::error_code error;
     if (report.reason.empty() && !std::filesystem::exists(row.caption, error))
-        report.reason = texts::kReasonInputGone;
+        report.reason = {ReasonCode::NoSuchFile, texts::kReasonInputGone};
     return report;
 }
 
@@ -55,10 +47,11 @@ std::string JsonLine(const RowReport& report)
 {
     const QJsonObject object{
         {"input", QString::fromStdString(report.row.caption)},
-        {"output", TextOrNull(report.outputPath)},
+        {"output", TextOrNull(report.row.outputPath)},
         {"outcome", QString::fromStdString(OutcomeOf(report))},
-        {"reason", TextOrNull(report.reason)},
-        {"frames", FrameCount(report.row.cell(FileColumn::Frames))},
+        {"reason", TextOrNull(report.reason.text)},
+        {"reason_code", TextOrNull(ReasonCodeName(report.reason.code))},
+        {"frames", report.row.frames ? QJsonValue(static_cast<qint64>(*report.row.frames)) : QJsonValue()},
         {"duration", TextOrNull(report.row.cell(FileColumn::Duration))},
         {"seconds", std::round(report.seconds * 1000) / 1000},
     };
@@ -69,6 +62,6 @@ std::string VerdictLine(const RowReport& report)
 {
     std::string line = FileNameOf(report.row.caption) + ": " + OutcomeOf(report);
     if (!report.reason.empty())
-        line += ": " + report.reason;
+        line += ": " + report.reason.text;
     return line;
 }

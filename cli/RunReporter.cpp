@@ -1,10 +1,9 @@
 #include "cli/RunReporter.h"
 
-#include "convert/HeadlessHost.h"
-#include "core/BatchEstimate.h"
+#include "core/FileList.h"
 #include "core/TextRules.h"
-#include "core/Texts.h"
 
+#include <algorithm>
 
 namespace {
 
@@ -15,17 +14,29 @@ double SecondsBetween(std::chrono::steady_clock::time_point from, std::chrono::s
 
 } // namespace
 
-RunReporter::RunReporter(HeadlessHost& host, ProgressDisplay& display)
-    : host_(host)
+RunReporter::RunReporter(const FileList& files, ProgressDisplay& display)
+    : files_(files)
     , display_(display)
 {
 }
 
-void RunReporter::jobStarted(int row)
+void RunReporter::report(const ConversionEvent& event)
 {
     std::lock_guard guard(lock_);
+    if (const auto* started = std::get_if<events::JobStarted>(&event))
+        jobStarted(started->row);
+    else if (const auto* run = std::get_if<events::RunStarted>(&event))
+        runStarted(*run);
+    else if (const auto* progress = std::get_if<events::Progressed>(&event))
+        progressed(*progress);
+    else if (const auto* ended = std::get_if<events::JobEnded>(&event))
+        report(ended->row, files_.rows(), Clock::now());
+}
+
+void RunReporter::jobStarted(int row)
+{
     const auto now = Clock::now();
-    const auto rows = host_.rows();
+    const auto rows = files_.rows();
     for (int before = 0; before < row && before < static_cast<int>(rows.size()); ++before) {
         if (!running_.count(before))
             report(before, rows, now);
@@ -33,43 +44,36 @@ void RunReporter::jobStarted(int row)
     running_[row] = {now, now, -1, {}};
 }
 
-void RunReporter::changed(int row)
+void RunReporter::runStarted(const events::RunStarted& run)
 {
-    std::lock_guard guard(lock_);
-    const auto job = running_.find(row);
-    if (job == running_.end())
+    const auto job = running_.find(run.row);
+    if (job == running_.end() || run.attempt == 1 || run.thumbnail)
         return;
-    const auto rows = host_.rows();
-    if (row >= static_cast<int>(rows.size()))
-        return;
-    const FileRow& file = rows[row];
-    const std::string& progress = file.cell(FileColumn::Progress);
-    const auto now = Clock::now();
-    if (progress == texts::kRescan) {
-        job->second.attemptStart = now;
-        job->second.shownPercent = -1;
-    }
-    // Redrawn when the percentage moves: its speed is told at the moment it was reached.
-    const auto percent = PercentIn(progress);
-    if (percent && *percent != job->second.shownPercent) {
-        job->second.shownPercent = *percent;
-        job->second.line = ProgressLine(FileNameOf(file.caption), *percent,
-                                        SecondsBetween(job->second.attemptStart, now),
-                                        static_cast<int>(BatchEstimate::DurationCellSeconds(file.cell(FileColumn::Duration))));
-        draw();
-    }
+    job->second.attemptStart = Clock::now();
+    job->second.shownPercent = -1;
 }
 
-void RunReporter::jobEnded(int row)
+// Redrawn when the percentage moves: its speed is told at the moment it was reached.
+void RunReporter::progressed(const events::Progressed& progress)
 {
-    std::lock_guard guard(lock_);
-    report(row, host_.rows(), Clock::now());
+    const auto job = running_.find(progress.row);
+    const auto file = files_.row(progress.row);
+    if (job == running_.end() || !file || !progress.percent)
+        return;
+    // As the Progress cell shows it.
+    const int percent = std::min(*progress.percent, 100);
+    if (percent == job->second.shownPercent)
+        return;
+    job->second.shownPercent = percent;
+    job->second.line = ProgressLine(FileNameOf(file->caption), percent, SecondsBetween(job->second.attemptStart, Clock::now()),
+                                    static_cast<int>(BatchEstimate::DurationCellSeconds(file->cell(FileColumn::Duration))));
+    draw();
 }
 
 std::vector<RowReport> RunReporter::finish()
 {
     std::lock_guard guard(lock_);
-    const auto rows = host_.rows();
+    const auto rows = files_.rows();
     const auto now = Clock::now();
     std::vector<RowReport> reports;
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
@@ -93,7 +97,7 @@ void RunReporter::report(int row, const std::vector<FileRow>& rows, Clock::time_
     const double seconds = job != running_.end() ? SecondsBetween(job->second.start, now) : 0;
     if (job != running_.end())
         running_.erase(job);
-    slot = ReportOf(rows[static_cast<std::size_t>(row)], host_.outputPath(row), seconds);
+    slot = ReportOf(rows[static_cast<std::size_t>(row)], seconds);
     display_.finished(*slot);
 }
 

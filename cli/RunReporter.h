@@ -1,12 +1,13 @@
 #pragma once
-// Follows a conversion for the tool: times each row's job, feeds the
-// progress display and makes each row's report once the row is over. A job
-// that starts ends the rows before it that never started; a job's own row
-// ends with it, and the end of the conversion ends the rest. Jobs that run
-// at the same time may end in any order; the reports come back in row
-// order. Called from the conversion's threads.
+// Follows a conversion for the tool through its reports: times each row's
+// job, feeds the progress display and makes each row's report once the row
+// is over. A job that starts ends the rows before it that never started; a
+// job's own row ends with it, and the end of the conversion ends the rest.
+// Jobs that run at the same time may end in any order; the reports come
+// back in row order. Called from the conversion's threads.
 #include "cli/ProgressDisplay.h"
 #include "cli/RowReport.h"
+#include "core/ConversionEvent.h"
 
 #include <chrono>
 #include <map>
@@ -15,18 +16,13 @@
 #include <string>
 #include <vector>
 
-class HeadlessHost;
+class FileList;
 
 class RunReporter {
 public:
-    RunReporter(HeadlessHost& host, ProgressDisplay& display);
+    RunReporter(const FileList& files, ProgressDisplay& display);
 
-    // A job of this row reaches the encoder.
-    void jobStarted(int row);
-    // A cell of the row changed (-1: the progress bar alone).
-    void changed(int row);
-    // The job of this row is over.
-    void jobEnded(int row);
+    void report(const ConversionEvent& event);
     // Once the conversion has ended: the reports of all rows, in order.
     std::vector<RowReport> finish();
 
@@ -39,10 +35,13 @@ private:
         std::string line; // its progress line as last drawn
     };
 
+    void jobStarted(int row);
+    void runStarted(const events::RunStarted& run);
+    void progressed(const events::Progressed& progress);
     void report(int row, const std::vector<FileRow>& rows, Clock::time_point now);
     void draw();
 
-    HeadlessHost& host_;
+    const FileList& files_;
     ProgressDisplay& display_;
     std::mutex lock_;
     std::map<int, Job> running_; // by row

@@ -1,8 +1,8 @@
 // vantorel-cli: the output formats, their option lists and the encoder's
 // command lines, for scripts and checks, on the application's own code.
 #include "cli/CliModes.h"
-#include "cli/CliOptions.h"
 #include "cli/FileList.h"
+#include "cli/ParseCliArguments.h"
 
 #include <iostream>
 

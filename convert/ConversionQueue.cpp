@@ -1,6 +1,7 @@
 #include "convert/ConversionQueue.h"
 
-#include "core/ConversionHost.h"
+#include "core/ConversionFrontEnd.h"
+#include "core/FileList.h"
 #include "core/JobPlanner.h"
 #include "core/SharedState.h"
 #include "core/TextRules.h"
@@ -27,15 +28,25 @@ struct ConversionQueue::Job {
     FileRow file;
     JobInput input;
     JobPlanner plan;
-    ConversionChoices choices;
-    BuildResult built; // the run to make next
+    ConversionChoices choices = {};
+    BuildResult built = {}; // the run to make next
+    int attempt = 1;
+    std::string videoOutput = {}; // where the job's video goes, or lies once placed
+    bool videoPlaced = false;
+    // The streams the format run's output is to hold, and what more of the input it keeps.
+    bool keepsVideo = false;
+    bool keepsAudio = false;
+    OutputPromises promises = {};
+    RunOutcome outcome = {}; // the job's, as its runs make it
 };
 
-ConversionQueue::ConversionQueue(SharedState& shared, ConversionHost& host, std::function<JobSlot(int index)> slot)
-    : cores(platform::UsableCpus())
-    , shared_(shared)
-    , host_(host)
+ConversionQueue::ConversionQueue(SharedState& shared, FileList& files, ConversionFrontEnd& frontEnd,
+                                 std::function<JobSlot(int index)> slot)
+    : shared_(shared)
+    , files_(files)
+    , frontEnd_(frontEnd)
     , slot_(std::move(slot))
+    , cores_(platform::UsableCpus())
 {
 }
 
@@ -51,9 +62,9 @@ bool ConversionQueue::reserved(const std::string& path, int row) const
     });
 }
 
-void ConversionQueue::Run()
+void ConversionQueue::run()
 {
-    host_.setProgressBar(0);
+    frontEnd_.report(events::BarMoved{0});
     shared_.isConverting = false;
     shared_.stopRequested = false;
     anyJobStarted_ = false;
@@ -63,7 +74,7 @@ void ConversionQueue::Run()
     reserved_.clear();
     walkEnded_ = false;
     fault_ = nullptr;
-    if (!host_.checkRequiredFiles())
+    if (!frontEnd_.checkRequiredFiles())
         return;
     try {
         walk();
@@ -71,31 +82,30 @@ void ConversionQueue::Run()
         // A fault ends the walk without a message; the jobs under way end
         // as they would, then the controls are released.
         finishJobs();
-        host_.unlock();
     }
     endSteps();
 }
 
 void ConversionQueue::walk()
 {
-    const auto rows = host_.rows();
+    const auto rows = files_.rows();
     if (rows.empty()) {
-        host_.information(texts::kNoFileToConvert);
+        frontEnd_.information(texts::kNoFileToConvert);
         return;
     }
     if (std::none_of(rows.begin(), rows.end(), [](const FileRow& row) { return row.checked; })) {
-        host_.information(texts::kNothingChecked);
+        frontEnd_.information(texts::kNothingChecked);
         return;
     }
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-        host_.setCell(row, FileColumn::Progress, std::string());
-        host_.setReason(row, std::string());
+        files_.setOutcome(row, RowOutcome::None);
+        files_.setReason(row, {});
         reserved_.push_back({rows[row].caption, -1});
     }
-    host_.setStartControlsEnabled(false);
-    jobsAtOnce_ = host_.jobsAtOnce();
-    if (MostJobs(jobsAtOnce_, cores) > 1)
-        display_.emplace(host_, shared_, JobsOf(rows));
+    frontEnd_.report(events::BatchStarted{JobsOf(rows)});
+    jobsAtOnce_ = frontEnd_.jobsAtOnce();
+    if (MostJobs(jobsAtOnce_, cores_) > 1)
+        display_.emplace(frontEnd_, shared_, JobsOf(rows));
     const int rowCount = static_cast<int>(rows.size());
     bool walkedAll = true;
     for (int row = 0; row < rowCount && walkedAll; ++row)
@@ -104,69 +114,65 @@ void ConversionQueue::walk()
     if (fault_)
         std::rethrow_exception(fault_);
     if (display_ && !stopped())
-        host_.resetProgressBarSoon();
-    if (!walkedAll || walkEnded_ || host_.shutdownChecked())
+        frontEnd_.report(events::BarResetSoon{});
+    if (!walkedAll || walkEnded_ || frontEnd_.shutdownChecked())
         return;
-    host_.closingMessage(tally_.closingMessage());
+    frontEnd_.closingMessage(tally_.closingMessage());
 }
 
 bool ConversionQueue::convertRow(int rowIndex)
 {
-    const auto rows = host_.rows();
-    if (rowIndex >= static_cast<int>(rows.size()))
+    const auto found = files_.row(rowIndex);
+    if (!found)
         return true;
-    const FileRow& row = rows[rowIndex];
+    const FileRow& row = *found;
     if (!display_)
-        host_.setProgressBar(0);
+        frontEnd_.report(events::BarMoved{0});
     if (stopped()) {
         shared_.isConverting = false;
         return false;
     }
     JobInput input{row.caption, row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
     input.displayAspect = row.displayAspect;
-    Job job{rowIndex, row, input, JobPlanner(input.inputPath), {}, {}};
+    Job job{.row = rowIndex, .file = row, .input = input, .plan = JobPlanner(input.inputPath)};
     job.input.options = job.plan.next()->options;
     // One snapshot of the choices per job. Every row is built, checked or
     // not: a missing output folder is made (or its failure ends the walk)
     // before any file is looked at.
-    job.choices = host_.choices();
+    job.choices = frontEnd_.choices();
     const bool runs = IsJob(row);
     job.built = noteMuteReset(buildFor(rowIndex, job.choices, job.input, runs));
     if (job.built.status == BuildResult::Status::DirectoryError) {
-        folderFailed(host_, rowIndex, row.checked, job.built);
+        folderFailed(rowIndex, row.checked, job.built);
         return false;
     }
     if (!row.checked)
         return true;
     if (!runs) {
-        host_.setReason(rowIndex, texts::kReasonInputGone);
+        files_.setReason(rowIndex, {ReasonCode::NoSuchFile, texts::kReasonInputGone});
         if (display_)
             display_->ended(rowIndex);
         return true;
     }
     if (job.built.status == BuildResult::Status::UnsafePath) {
-        host_.setCell(rowIndex, FileColumn::Progress, texts::kFailed);
-        host_.setReason(rowIndex, job.built.error);
-        count(RunVerdict::Failed);
+        failRow(rowIndex, {ReasonCode::UnsafePath, job.built.error});
+        count(RowOutcome::Failed);
         if (display_)
             display_->ended(rowIndex);
         return true;
     }
     if (display_)
         return startBeside(job);
-    const JobSlot slot = beginJob(rowIndex, 0);
-    return runJob(job, *slot.host, *slot.runner);
+    return runJob(job, beginJob(rowIndex, 0));
 }
 
 JobSlot ConversionQueue::beginJob(int row, int index)
 {
     shared_.isConverting = true;
-    host_.lock();
-    host_.scrollToRow(row);
-    host_.jobStarted(row);
+    frontEnd_.report(events::JobStarted{row});
     anyJobStarted_ = true;
     const JobSlot slot = slot_(index);
-    slot.host->begin(row, display_ ? &*display_ : nullptr);
+    slot.reporter->begin(row, display_ ? &*display_ : nullptr);
     return slot;
 }
 
@@ -183,7 +189,7 @@ bool ConversionQueue::startBeside(Job& job)
             std::vector<JobLoad> loads;
             for (const Running& running : running_)
                 loads.push_back(running.load);
-            if (MayStartJob(jobsAtOnce_, cores, loads, load))
+            if (MayStartJob(jobsAtOnce_, cores_, loads, load))
                 break;
             jobEnded_.wait(lock);
         }
@@ -196,7 +202,7 @@ bool ConversionQueue::startBeside(Job& job)
     running_.push_back({index, load, std::thread([this, job = std::move(job), slot, index]() mutable {
                             bool goOn = false;
                             try {
-                                goOn = runJob(job, *slot.host, *slot.runner);
+                                goOn = runJob(job, slot);
                             } catch (const std::exception&) {
                                 std::lock_guard guard(lock_);
                                 if (!fault_)
@@ -236,91 +242,101 @@ void ConversionQueue::finishJobs()
     reap();
 }
 
-bool ConversionQueue::runJob(Job& job, JobHost& host, EncoderRunner& runner)
+bool ConversionQueue::runJob(Job& job, JobSlot slot)
 {
-    const int rowIndex = job.row;
-    BuildResult& built = job.built;
-    const int expectedSeconds = static_cast<int>(ClockSeconds(job.file.cell(FileColumn::Duration)).value_or(0));
-    std::string videoOutput = built.outputPath;
-    // The streams the format run's output is to hold.
-    bool keepsVideo = built.keepsVideo;
-    bool keepsAudio = built.keepsAudio;
-    bool videoPlaced = false; // this job's video lies under videoOutput
-    RunOutcome jobOutcome;
-    jobOutcome.reason = texts::kReasonStopped; // unless a run says otherwise
-    host.setOutputPath(rowIndex, videoOutput);
-    for (auto run = job.plan.next(); run; run = job.plan.next()) {
-        if (stopped())
-            break;
-        job.input.options = run->options;
-        if (run->kind == RunKind::SecondAttempt) {
-            // The failed first attempt left nothing under the output's name:
-            // a file there is not this job's and stays.
-            built = noteMuteReset(buildFor(rowIndex, job.choices, job.input, true));
-            keepsVideo = built.keepsVideo;
-            keepsAudio = built.keepsAudio;
-            videoOutput = built.outputPath;
-            host.setOutputPath(rowIndex, videoOutput);
-            host.setCell(rowIndex, FileColumn::Progress, texts::kRescan);
-        } else if (run->kind == RunKind::Thumbnail) {
-            built = noteMuteReset(CommandLineBuilder().BuildThumbnailCommandLine(job.choices, job.input, videoOutput));
-        }
-        if (built.status == BuildResult::Status::DirectoryError) {
-            folderFailed(host, rowIndex, true, built);
-            host.jobEnded(rowIndex);
+    job.videoOutput = job.built.outputPath;
+    job.keepsVideo = job.built.keepsVideo;
+    job.keepsAudio = job.built.keepsAudio;
+    job.promises = job.built.promises;
+    job.outcome.reason = {ReasonCode::Stopped, texts::kReasonStopped}; // unless a run says otherwise
+    slot.reporter->outputNamed(job.videoOutput);
+    for (auto run = job.plan.next(); run && !stopped(); run = job.plan.next()) {
+        const auto outcome = runOnce(job, *run, slot);
+        if (!outcome) {
+            folderFailed(job.row, true, job.built);
+            if (display_)
+                display_->ended(job.row);
             return false;
         }
-        const bool thumbnail = run->kind == RunKind::Thumbnail;
-        if (!thumbnail) {
-            host.setCell(rowIndex, FileColumn::Frames, std::string());
-            host.setStatusPanel(std::string());
-        }
-        const EncoderRun request{.commandLine = built.commandLine,
-                                 .row = rowIndex,
-                                 .outputPath = built.outputPath,
-                                 .inputPath = job.input.inputPath,
-                                 .finalAttempt = !job.plan.retryLeft(),
-                                 .thumbnail = thumbnail,
-                                 .videoFormat = keepsVideo,
-                                 .audioWanted = keepsAudio,
-                                 .expectedSeconds = expectedSeconds,
-                                 // A thumbnail always follows its video's name.
-                                 .replaceExisting = thumbnail || job.choices.overwrite};
-        const RunOutcome outcome = runner.RunEncoder(request);
-        log(host, rowIndex, request, outcome);
-        if (!thumbnail) {
-            videoPlaced = outcome.verdict == RunVerdict::Done || outcome.verdict == RunVerdict::Incomplete;
-            if (videoPlaced)
-                videoOutput = outcome.placedPath;
-            jobOutcome = outcome;
-        } else if (outcome.stopped) {
-            jobOutcome = outcome;
-        } else if (videoPlaced && outcome.verdict != RunVerdict::Done) {
-            // The video is made, so the job is: it keeps its outcome and
-            // says why the picture is missing.
-            host.setCell(rowIndex, FileColumn::Progress, VerdictText(jobOutcome.verdict));
-            jobOutcome.reason += (jobOutcome.reason.empty() ? "" : "; ") + std::string(texts::kReasonNoThumbnail);
-        }
-        job.plan.finished(outcome.retryDue, built.thumbnailDue);
+        fold(job, run->kind == RunKind::Thumbnail, *outcome, *slot.reporter);
+        job.plan.finished(outcome->retryDue, job.built.thumbnailDue);
     }
-    host.setReason(rowIndex, jobOutcome.reason);
-    count(jobOutcome.verdict);
-    host.jobEnded(rowIndex);
+    count(job.outcome.verdict);
+    slot.reporter->ended(job.outcome.verdict, job.outcome.reason);
     return !stopped();
 }
 
-void ConversionQueue::count(RunVerdict verdict)
+std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& run, JobSlot slot)
+{
+    JobReporter& reporter = *slot.reporter;
+    const bool thumbnail = run.kind == RunKind::Thumbnail;
+    job.input.options = run.options;
+    if (run.kind == RunKind::SecondAttempt) {
+        // The failed first attempt left nothing under the output's name:
+        // a file there is not this job's and stays.
+        job.built = noteMuteReset(buildFor(job.row, job.choices, job.input, true));
+        job.attempt = 2;
+        job.keepsVideo = job.built.keepsVideo;
+        job.keepsAudio = job.built.keepsAudio;
+        job.promises = job.built.promises;
+        job.videoOutput = job.built.outputPath;
+        reporter.outputNamed(job.videoOutput);
+        reporter.judged(RowOutcome::Rescan);
+    } else if (thumbnail) {
+        job.built = noteMuteReset(BuildThumbnailCommandLine(job.choices, job.input, job.videoOutput));
+    }
+    if (job.built.status == BuildResult::Status::DirectoryError)
+        return std::nullopt;
+    reporter.runStarted(job.attempt, thumbnail);
+    const EncoderRun request{.commandLine = job.built.commandLine,
+                             .outputPath = job.built.outputPath,
+                             .inputPath = job.input.inputPath,
+                             .finalAttempt = !job.plan.retryLeft(),
+                             .thumbnail = thumbnail,
+                             .videoFormat = job.keepsVideo,
+                             .audioWanted = job.keepsAudio,
+                             .promises = thumbnail ? OutputPromises() : job.promises,
+                             .expectedSeconds = static_cast<int>(
+                                 ClockSeconds(job.file.cell(FileColumn::Duration)).value_or(0)),
+                             // A thumbnail always follows its video's name.
+                             .replaceExisting = thumbnail || job.choices.overwrite};
+    const RunOutcome outcome = slot.runner->runEncoder(request);
+    log(job.row, request, outcome);
+    return outcome;
+}
+
+void ConversionQueue::fold(Job& job, bool thumbnail, const RunOutcome& outcome, JobReporter& reporter)
+{
+    if (!thumbnail) {
+        job.videoPlaced = outcome.verdict == RowOutcome::Done || outcome.verdict == RowOutcome::Incomplete;
+        if (job.videoPlaced)
+            job.videoOutput = outcome.placedPath;
+        job.outcome = outcome;
+    } else if (outcome.stopped) {
+        job.outcome = outcome;
+    } else if (job.videoPlaced && outcome.verdict != RowOutcome::Done) {
+        // The video is made, so the job is: it keeps its outcome and says
+        // why the picture is missing.
+        reporter.judged(job.outcome.verdict);
+        Reason& reason = job.outcome.reason;
+        if (reason.empty())
+            reason = {ReasonCode::NoThumbnail, texts::kReasonNoThumbnail};
+        else
+            reason.text += std::string("; ") + texts::kReasonNoThumbnail;
+    }
+}
+
+void ConversionQueue::count(RowOutcome verdict)
 {
     std::lock_guard guard(lock_);
     switch (verdict) {
-    case RunVerdict::Done:
+    case RowOutcome::Done:
         ++tally_.done;
         break;
-    case RunVerdict::Incomplete:
+    case RowOutcome::Incomplete:
         ++tally_.incomplete;
         break;
-    case RunVerdict::Failed:
-    case RunVerdict::Aborted:
+    default:
         ++tally_.failed;
         break;
     }
@@ -330,9 +346,8 @@ BuildResult ConversionQueue::buildFor(int rowIndex, const ConversionChoices& cho
                                       bool takesName)
 {
     std::lock_guard guard(namesLock_);
-    const CommandLineBuilder builder(
-        BuilderDisk{true, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }});
-    BuildResult built = builder.BuildCommandLine(choices, job);
+    const BuilderDisk disk{true, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }};
+    BuildResult built = BuildCommandLine(choices, job, disk);
     if (takesName && !built.outputPath.empty()) {
         std::erase_if(reserved_, [rowIndex](const Reservation& taken) { return taken.row == rowIndex; });
         reserved_.push_back({built.outputPath, rowIndex});
@@ -343,30 +358,33 @@ BuildResult ConversionQueue::buildFor(int rowIndex, const ConversionChoices& cho
 BuildResult ConversionQueue::noteMuteReset(BuildResult result)
 {
     if (result.resetMute)
-        host_.resetMuteAudio();
+        frontEnd_.report(events::MuteReset{});
     return result;
 }
 
-void ConversionQueue::folderFailed(ConversionHost& host, int rowIndex, bool checked, const BuildResult& result)
+void ConversionQueue::failRow(int rowIndex, Reason reason)
 {
-    if (checked) {
-        host.setCell(rowIndex, FileColumn::Progress, texts::kFailed);
-        host.setReason(rowIndex, texts::kReasonFolder + result.cause);
-    }
-    host.information(result.error);
+    files_.setOutcome(rowIndex, RowOutcome::Failed);
+    files_.setReason(rowIndex, reason);
+    frontEnd_.report(events::JobEnded{rowIndex, RowOutcome::Failed, std::move(reason)});
 }
 
-void ConversionQueue::log(ConversionHost& host, int rowIndex, const EncoderRun& request, const RunOutcome& outcome)
+void ConversionQueue::folderFailed(int rowIndex, bool checked, const BuildResult& result)
 {
-    host.logRun({rowIndex, Now(), request.inputPath, request.commandLine, VerdictText(outcome.verdict), outcome.reason,
-                 outcome.lastLines});
+    if (checked)
+        failRow(rowIndex, {ReasonCode::FolderNotMade, texts::kReasonFolder + result.cause});
+    frontEnd_.information(result.error);
+}
+
+void ConversionQueue::log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome)
+{
+    frontEnd_.report(events::RunLogged{{rowIndex, Now(), request.inputPath, request.commandLine,
+                                        OutcomeText(outcome.verdict), outcome.reason.text, outcome.lastLines}});
 }
 
 void ConversionQueue::endSteps()
 {
-    host_.setStartControlsEnabled(true);
     shared_.isConverting = false;
-    host_.unlock();
-    if (host_.shutdownChecked() && !stopped() && anyJobStarted_)
-        host_.startCountdown();
+    const bool countdown = frontEnd_.shutdownChecked() && !stopped() && anyJobStarted_;
+    frontEnd_.report(events::BatchEnded{countdown});
 }

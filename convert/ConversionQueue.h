@@ -1,17 +1,18 @@
 #pragma once
-// The conversion run: walks the job list from top to bottom and converts
+// The conversion run: walks the file list from top to bottom and converts
 // every checked row whose file still exists through the runs the job planner
 // gives (first attempt, thumbnail, retry); then shows the closing message or
 // hands over to the power-off countdown. Runs on the worker thread and
 // returns when done. A stop request is looked at before every step that
 // would start an encoder. A PSP video that converted keeps its outcome when
-// its thumbnail cannot be made.
+// its thumbnail cannot be made. What happens is written into the file list
+// and reported to the front end as it happens, never waiting for it.
 //
-// One job runs at a time unless the host asks for more. Then each job runs
-// on a thread of its own with a runner (and stall watch) of its own, as many
-// at once as asked for ("Auto": as the cores allow), the progress bar shows
-// the batch, and rows may end in any order; the closing message and the
-// power-off countdown come after the last of them.
+// One job runs at a time unless the front end asks for more. Then each job
+// runs on a thread of its own with a runner (and stall watch) of its own, as
+// many at once as asked for ("Auto": as the cores allow), the progress bar
+// shows the batch, and rows may end in any order; the closing message and
+// the power-off countdown come after the last of them.
 //
 // No job writes over a file that is the input of a row of the list, and no
 // two jobs of one run get the same output name: a name is taken from the
@@ -19,7 +20,7 @@
 // reason, and every run of the encoder is logged.
 #include "convert/BatchDisplay.h"
 #include "convert/EncoderRunner.h"
-#include "convert/JobHost.h"
+#include "convert/JobReporter.h"
 #include "core/BatchTally.h"
 #include "core/JobsAtOnce.h"
 #include "core/cmdline/CommandLineBuilder.h"
@@ -32,12 +33,14 @@
 #include <thread>
 #include <vector>
 
-class ConversionHost;
+class ConversionFrontEnd;
+class FileList;
+struct PlannedRun;
 struct SharedState;
 
-// A runner and the host its job reports through.
+// A runner and the reporter its job reports through.
 struct JobSlot {
-    JobHost* host = nullptr;
+    JobReporter* reporter = nullptr;
     EncoderRunner* runner = nullptr;
 };
 
@@ -45,12 +48,13 @@ class ConversionQueue {
 public:
     // `slot(i)` gives the i-th runner, made on first asking; slot 0 serves
     // the jobs that run one at a time.
-    ConversionQueue(SharedState& shared, ConversionHost& host, std::function<JobSlot(int index)> slot);
+    ConversionQueue(SharedState& shared, FileList& files, ConversionFrontEnd& frontEnd,
+                    std::function<JobSlot(int index)> slot);
 
-    // The cores "Auto" may fill: the processors this process may use.
-    int cores;
+    // The cores "Auto" may fill: the processors this process may use, unless set.
+    void setCores(int cores) { cores_ = cores; }
 
-    void Run();
+    void run();
 
 private:
     struct Job;
@@ -70,7 +74,13 @@ private:
     bool convertRow(int rowIndex);
     // The job of the row reaches the encoder through slot `index`.
     JobSlot beginJob(int row, int index);
-    bool runJob(Job& job, JobHost& host, EncoderRunner& runner);
+    // Every run of the job; false when the walk must end here.
+    bool runJob(Job& job, JobSlot slot);
+    // Builds and makes one run of the job; nothing when its output folder
+    // cannot be made.
+    std::optional<RunOutcome> runOnce(Job& job, const PlannedRun& run, JobSlot slot);
+    // What the run's outcome makes of the job's.
+    void fold(Job& job, bool thumbnail, const RunOutcome& outcome, JobReporter& reporter);
     // Runs the job beside the others once a slot is free and the load
     // allows; false when the walk ends instead.
     bool startBeside(Job& job);
@@ -79,22 +89,26 @@ private:
     // Joins the jobs that have ended; lock_ held.
     void reap();
     // A job's outcome in the closing message's counts.
-    void count(RunVerdict verdict);
+    void count(RowOutcome verdict);
     // The job's format run, its output name taken for it alone.
     BuildResult buildFor(int rowIndex, const ConversionChoices& choices, const JobInput& job, bool takesName);
-    // Selects "False" in the mute list again when the result asks for it.
+    // Chooses "False" in the mute list again when the result asks for it.
     BuildResult noteMuteReset(BuildResult result);
+    // The row fails without a run, for `reason`.
+    void failRow(int rowIndex, Reason reason);
     // The output folder cannot be made: says so and marks the row.
-    void folderFailed(ConversionHost& host, int rowIndex, bool checked, const BuildResult& result);
-    void log(ConversionHost& host, int rowIndex, const EncoderRun& request, const RunOutcome& outcome);
+    void folderFailed(int rowIndex, bool checked, const BuildResult& result);
+    void log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome);
     // A path the job of `row` must not write; namesLock_ held.
     bool reserved(const std::string& path, int row) const;
     bool stopped() const;
     void endSteps();
 
     SharedState& shared_;
-    ConversionHost& host_;
+    FileList& files_;
+    ConversionFrontEnd& frontEnd_;
     std::function<JobSlot(int)> slot_;
+    int cores_;
     bool anyJobStarted_ = false;
     int jobsAtOnce_ = 1;
     // While more than one job may run: what the bar and the panel show.

@@ -1,49 +1,62 @@
 #include "convert/ConversionRun.h"
 
-#include "core/ConversionHost.h"
+#include "convert/EncoderRunner.h"
+#include "convert/JobReporter.h"
+#include "convert/StallWatch.h"
+#include "convert/WorkerTask.h"
+#include "core/ConversionFrontEnd.h"
 #include "core/SharedState.h"
 #include "platform/OnThreadOf.h"
 
-// What one job runs with: its own stall watch, host and runner.
+// What one job runs with: its own stall watch, reporter and runner.
 struct ConversionRun::Slot {
-    Slot(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, int stallIntervalMs)
-        : watch([&host](int row) { return host.frameCell(row); })
-        , jobHost(host)
-        , runner(shared, jobHost, watch, verifier)
+    // The watch is a child of `run`, where its timer (ConversionCountTimer) is found by name.
+    Slot(ConversionRun& run, int stallIntervalMs)
+        : reporter(run.files_, run.frontEnd_)
+        , runner(run.shared_, reporter, watch, run.verifier_)
     {
+        watch.setParent(&run);
         watch.timer().setInterval(stallIntervalMs);
     }
 
     StallWatch watch;
-    JobHost jobHost;
+    JobReporter reporter;
     EncoderRunner runner;
 };
 
-ConversionRun::ConversionRun(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, QObject* parent)
+ConversionRun::ConversionRun(SharedState& shared, FileList& files, ConversionFrontEnd& frontEnd,
+                             OutputVerifier& verifier, QObject* parent)
     : QObject(parent)
-    , queue(shared, host, [this](int index) { return slot(index); })
-    , worker(new WorkerTask(this))
     , shared_(shared)
-    , host_(host)
+    , files_(files)
+    , frontEnd_(frontEnd)
     , verifier_(verifier)
+    , queue_(shared, files, frontEnd, [this](int index) { return slot(index); })
+    , worker_(new WorkerTask(this))
 {
-    slots_.push_back(std::make_unique<Slot>(shared, host, verifier, StallWatch::kDefaultIntervalMs));
-    worker->setObjectName("BMDThreadConvertNow");
-    worker->OnExecute = [this](WorkerTaskBase*, WorkerThread*, void*&) { runQueue(); };
+    slots_.push_back(std::make_unique<Slot>(*this, StallWatch::kDefaultIntervalMs));
+    worker_->setObjectName("BMDThreadConvertNow");
+    worker_->onExecute = [this](WorkerTask*, WorkerThread*, void*&) { queue_.run(); };
+    worker_->onTerminate = [this](WorkerTask*, WorkerThread*, void*&) { emit finished(); };
 }
 
 // The worker must be gone before the queue and the runners it uses; a walk
 // still under way is stopped rather than waited for.
 ConversionRun::~ConversionRun()
 {
-    if (worker->IsRunning())
+    if (worker_->isRunning())
         shared_.stopRequested = true;
-    delete worker;
+    delete worker_;
 }
 
 void ConversionRun::start()
 {
-    worker->Start();
+    worker_->start();
+}
+
+bool ConversionRun::running() const
+{
+    return worker_->isRunning();
 }
 
 bool ConversionRun::stopAccepted() const
@@ -54,13 +67,8 @@ bool ConversionRun::stopAccepted() const
 void ConversionRun::stop()
 {
     shared_.stopRequested = true;
-    worker->Stop();
-    host_.setProgressBar(0);
-}
-
-void ConversionRun::runQueue()
-{
-    queue.Run();
+    worker_->stop();
+    frontEnd_.report(events::BarMoved{0});
 }
 
 StallWatch& ConversionRun::stallWatch()
@@ -76,9 +84,9 @@ JobSlot ConversionRun::slot(int index)
         // Made on this object's thread, so that the watch's timer ticks on it.
         OnThreadOf(this, [this, index] {
             while (static_cast<int>(slots_.size()) <= index)
-                slots_.push_back(std::make_unique<Slot>(shared_, host_, verifier_, stallWatch().timer().interval()));
+                slots_.push_back(std::make_unique<Slot>(*this, stallWatch().timer().interval()));
         });
     }
     Slot& slot = *slots_[static_cast<std::size_t>(index)];
-    return JobSlot{&slot.jobHost, &slot.runner};
+    return JobSlot{&slot.reporter, &slot.runner};
 }

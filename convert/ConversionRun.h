@@ -8,32 +8,31 @@
 // watch of its own, made on the window's thread when the queue first asks
 // for them; their watches tick as often as the first one's.
 #include "convert/ConversionQueue.h"
-#include "convert/EncoderRunner.h"
-#include "convert/JobHost.h"
-#include "convert/StallWatch.h"
-#include "convert/WorkerTask.h"
 
 #include <QObject>
 
 #include <memory>
 #include <vector>
 
-class ConversionHost;
+class ConversionFrontEnd;
+class FileList;
 class OutputVerifier;
+class StallWatch;
+class WorkerTask;
 struct SharedState;
 
 class ConversionRun : public QObject {
     Q_OBJECT
 public:
     // `verifier` judges each finished output.
-    ConversionRun(SharedState& shared, ConversionHost& host, OutputVerifier& verifier, QObject* parent = nullptr);
+    ConversionRun(SharedState& shared, FileList& files, ConversionFrontEnd& frontEnd, OutputVerifier& verifier,
+                  QObject* parent = nullptr);
     ~ConversionRun() override;
-
-    ConversionQueue queue;
-    WorkerTask* worker;
 
     // "Convert Now !": starts the queue unless it runs already.
     void start();
+    // Whether the queue's worker runs.
+    bool running() const;
     // Stop Convert is accepted only while a job has reached the encoder.
     bool stopAccepted() const;
     // Stop Convert once the user agreed: ends the encoders and the walk. The
@@ -42,15 +41,23 @@ public:
 
     // The first job's stall watch; the others tick as often.
     StallWatch& stallWatch();
+    // The cores "Auto" may fill: the machine's unless set.
+    void setCores(int cores) { queue_.setCores(cores); }
+
+signals:
+    // The worker has ended, on this object's thread.
+    void finished();
 
 private:
     struct Slot;
 
-    void runQueue();
     JobSlot slot(int index);
 
     SharedState& shared_;
-    ConversionHost& host_;
+    FileList& files_;
+    ConversionFrontEnd& frontEnd_;
     OutputVerifier& verifier_;
+    ConversionQueue queue_;
+    WorkerTask* worker_;
     std::vector<std::unique_ptr<Slot>> slots_; // by index; the first made at once
 };

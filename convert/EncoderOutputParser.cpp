@@ -132,11 +132,6 @@ int Percent(double timeSeconds, int durationSeconds)
     return static_cast<int>(std::nearbyint(timeSeconds / durationSeconds * 100.0));
 }
 
-std::string PercentText(int percent)
-{
-    return std::to_string(percent > 100 ? 100 : percent) + "%";
-}
-
 std::string WithoutEchoedPaths(std::string_view line)
 {
     std::string text(line);

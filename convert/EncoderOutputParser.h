@@ -25,9 +25,6 @@ std::optional<int> DurationSeconds(std::string_view field);
 // time / duration as a whole percentage, halves to the even neighbour.
 int Percent(double timeSeconds, int durationSeconds);
 
-// The Progress cell text: the percentage with "%", at most 100.
-std::string PercentText(int percent);
-
 // The line with the paths the encoder echoes ("from '...'", "to '...'")
 // emptied, so that nothing inside a file name is taken for a keyword.
 std::string WithoutEchoedPaths(std::string_view line);

@@ -1,10 +1,11 @@
 #include "convert/EncoderRunner.h"
 
 #include "convert/EncoderOutputParser.h"
+#include "convert/JobReporter.h"
 #include "convert/OutputPlacement.h"
 #include "convert/StallWatch.h"
-#include "core/ConversionHost.h"
 #include "core/OutputVerifier.h"
+#include "core/RunRecord.h"
 #include "core/SharedState.h"
 #include "core/TextRules.h"
 #include "core/Texts.h"
@@ -14,6 +15,7 @@
 #include "platform/ChildProcess.h"
 #include "platform/OutputLines.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -56,37 +58,41 @@ void EndEncoder(platform::ChildProcess& child)
 }
 
 // "holds 00:00:20 of 00:01:00" when the output falls short of the input by
-// more than 2 seconds and 5 per cent; empty otherwise.
-std::string Shortfall(double heldSeconds, int expectedSeconds)
+// more than 2 seconds and 5 per cent, "holds 00:01:36 of sound from a
+// 00:00:08 source" when it runs over the row's measured Duration by as much
+// (sound made up for a broken clock; the encoder's figure for a file that
+// states no length is only an estimate and is not held against it); empty
+// otherwise.
+Reason Mismatch(double heldSeconds, int expectedSeconds, bool measured)
 {
-    const double missing = expectedSeconds - heldSeconds;
-    if (heldSeconds <= 0 || expectedSeconds <= 0 || missing <= 2.0 || missing <= 0.05 * expectedSeconds)
+    const double apart = std::fabs(expectedSeconds - heldSeconds);
+    const bool over = heldSeconds > expectedSeconds;
+    if (heldSeconds <= 0 || expectedSeconds <= 0 || apart <= 2.0 || apart <= 0.05 * expectedSeconds || (over && !measured))
         return {};
-    return texts::kReasonHolds + ClockText(static_cast<long long>(std::floor(heldSeconds))) + texts::kReasonHoldsOf
-        + ClockText(expectedSeconds);
+    const std::string held = ClockText(static_cast<long long>(std::floor(heldSeconds)));
+    if (over)
+        return {ReasonCode::Overlong,
+                texts::kReasonHolds + held + texts::kReasonHoldsFrom + ClockText(expectedSeconds) + texts::kReasonSource};
+    return {ReasonCode::Incomplete, texts::kReasonHolds + held + texts::kReasonHoldsOf + ClockText(expectedSeconds)};
+}
+
+// A count the encoder printed ("1234"); nothing for any other text.
+std::optional<long long> CountIn(const std::string& text)
+{
+    const std::string count = Trim(text);
+    long long value = 0;
+    const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), value);
+    if (count.empty() || error != std::errc() || end != count.data() + count.size())
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
 
-const char* VerdictText(RunVerdict verdict)
-{
-    switch (verdict) {
-    case RunVerdict::Done:
-        return texts::kDone;
-    case RunVerdict::Incomplete:
-        return texts::kIncomplete;
-    case RunVerdict::Aborted:
-        return texts::kAborted;
-    case RunVerdict::Failed:
-        break;
-    }
-    return texts::kFailed;
-}
-
-EncoderRunner::EncoderRunner(SharedState& shared, ConversionHost& host, StallWatch& stallWatch,
+EncoderRunner::EncoderRunner(SharedState& shared, JobReporter& reporter, StallWatch& stallWatch,
                              OutputVerifier& verifier)
     : shared_(shared)
-    , host_(host)
+    , reporter_(reporter)
     , stallWatch_(stallWatch)
     , verifier_(verifier)
 {
@@ -97,7 +103,7 @@ bool EncoderRunner::interrupted() const
     return shared_.stopRequested || stallWatch_.fired();
 }
 
-RunOutcome EncoderRunner::RunEncoder(const EncoderRun& run)
+RunOutcome EncoderRunner::runEncoder(const EncoderRun& run)
 {
     RunOutcome outcome;
     Progress progress;
@@ -106,11 +112,11 @@ RunOutcome EncoderRunner::RunEncoder(const EncoderRun& run)
     platform::ChildProcess child;
     if (!line || !child.start(*line, shared_.appDir, shared_.appDir)) {
         // Nothing ran: no other reader would start it either.
-        outcome.reason = texts::kReasonNotStarted;
-        setProgressCell(run, texts::kFailed);
+        outcome.reason = {ReasonCode::NotStarted, texts::kReasonNotStarted};
+        reporter_.judged(RowOutcome::Failed);
         return outcome;
     }
-    stallWatch_.begin(run.row);
+    stallWatch_.begin();
     monitor(child, run, progress);
     stallWatch_.end();
     judge(run, progress, child, outcome);
@@ -188,39 +194,45 @@ void EncoderRunner::showProgress(const std::string& line, const EncoderRun& run,
         stallWatch_.noteTime(*values.timeSeconds);
     if (run.thumbnail)
         return;
+    ProgressNumbers numbers;
     if (values.frames) {
-        host_.setCell(run.row, FileColumn::Frames, *values.frames);
+        numbers.framesReported = true;
+        numbers.frames = CountIn(*values.frames);
         stallWatch_.noteFrames(*values.frames);
     }
     if (values.size)
-        host_.setStatusPanel(std::string(texts::kOutputSizePrefix) + *values.size + texts::kOutputSizeSuffix);
+        numbers.kilobytes = CountIn(*values.size);
     if (values.durationSeconds)
         progress.durationSeconds = *values.durationSeconds;
-    if (values.timeSeconds && progress.durationSeconds > 0) {
-        const int percent = Percent(*values.timeSeconds, progress.durationSeconds);
-        host_.setProgressBar(percent);
-        setProgressCell(run, PercentText(percent));
-    }
+    numbers.seconds = values.timeSeconds;
+    if (values.timeSeconds && progress.durationSeconds > 0)
+        numbers.percent = Percent(*values.timeSeconds, progress.durationSeconds);
+    if (numbers.framesReported || numbers.kilobytes || numbers.seconds)
+        reporter_.progressed(numbers);
 }
 
-std::string EncoderRunner::failure(const EncoderRun& run, platform::ChildProcess& child, const Progress& progress,
-                                   const RunOutcome& outcome) const
+Reason EncoderRunner::failure(const EncoderRun& run, platform::ChildProcess& child, const Progress& progress,
+                              const RunOutcome& outcome) const
 {
     if (outcome.stalled)
-        return texts::kReasonStalled;
+        return {ReasonCode::Stalled, texts::kReasonStalled};
     if (progress.encoderError) {
         // The partial name is shown as the output's own.
         const std::string output = FileNameOf(run.outputPath);
-        const std::string reason = ReasonFromLine(
+        std::string reason = ReasonFromLine(
             progress.errorLine,
             {{progress.partialPath, output}, {run.outputPath, output}, {run.inputPath, FileNameOf(run.inputPath)}});
-        return reason.empty() ? std::string(texts::kReasonSilent) : reason;
+        if (reason.empty())
+            return {ReasonCode::EncoderSilent, texts::kReasonSilent};
+        return {ReasonCode::EncoderError, std::move(reason)};
     }
     if (child.endSignal() != 0)
-        return texts::kReasonSignal + std::to_string(child.endSignal());
+        return {ReasonCode::EncoderSignal, texts::kReasonSignal + std::to_string(child.endSignal())};
     // The encoder has been reaped already; this only reads its status.
     const int status = child.wait();
-    return status == 0 ? std::string() : texts::kReasonStatus + std::to_string(status);
+    if (status == 0)
+        return {};
+    return {ReasonCode::EncoderStatus, texts::kReasonStatus + std::to_string(status)};
 }
 
 void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platform::ChildProcess& child,
@@ -233,26 +245,26 @@ void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platf
         // Stopped before it wrote anything, the job shows as failed.
         const bool hadOutput = progress.outputBegun || PathExists(progress.partialPath);
         Remove(progress.partialPath);
-        outcome.verdict = hadOutput ? RunVerdict::Aborted : RunVerdict::Failed;
-        outcome.reason = texts::kReasonStopped;
+        outcome.verdict = hadOutput ? RowOutcome::Aborted : RowOutcome::Failed;
+        outcome.reason = {ReasonCode::Stopped, texts::kReasonStopped};
         outcome.retryDue = false;
-        setProgressCell(run, VerdictText(outcome.verdict));
-        host_.resetProgressBarSoon();
+        reporter_.judged(outcome.verdict);
+        reporter_.runEnded(true);
         return;
     }
-    const std::string reason = failure(run, child, progress, outcome);
+    Reason reason = failure(run, child, progress, outcome);
     if (reason.empty())
         accept(run, progress, outcome);
     else
-        fail(run, progress, reason, outcome);
-    host_.setProgressBar(100);
-    host_.resetProgressBarSoon();
+        fail(run, progress, std::move(reason), outcome);
+    reporter_.runEnded(false);
 }
 
 void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunOutcome& outcome)
 {
     const OutputFinding finding
-        = verifier_.verify({progress.partialPath, run.inputPath, run.thumbnail, run.videoFormat, run.audioWanted});
+        = verifier_.verify({progress.partialPath, run.inputPath, run.thumbnail, run.videoFormat, run.audioWanted,
+                            run.promises});
     if (!finding.good) {
         fail(run, progress, finding.problem, outcome);
         return;
@@ -260,35 +272,29 @@ void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunO
     std::error_code error;
     outcome.placedPath = PlaceOutput(progress.partialPath, run.outputPath, run.replaceExisting, error);
     if (error) {
-        fail(run, progress, texts::kReasonNotPlaced + error.message(), outcome);
+        fail(run, progress, {ReasonCode::NotPlaced, texts::kReasonNotPlaced + error.message()}, outcome);
         return;
     }
     if (outcome.placedPath != run.outputPath)
-        host_.setOutputPath(run.row, outcome.placedPath);
+        reporter_.outputNamed(outcome.placedPath);
     outcome.retryDue = false;
     if (run.thumbnail) {
         // The row keeps the video's outcome.
-        outcome.verdict = RunVerdict::Done;
+        outcome.verdict = RowOutcome::Done;
         return;
     }
     const int expected = run.expectedSeconds > 0 ? run.expectedSeconds : progress.durationSeconds;
-    outcome.reason = Shortfall(finding.seconds, expected);
-    outcome.verdict = outcome.reason.empty() ? RunVerdict::Done : RunVerdict::Incomplete;
-    setProgressCell(run, VerdictText(outcome.verdict));
+    outcome.reason = Mismatch(finding.seconds, expected, run.expectedSeconds > 0);
+    outcome.verdict = outcome.reason.empty() ? RowOutcome::Done : RowOutcome::Incomplete;
+    reporter_.judged(outcome.verdict);
 }
 
-void EncoderRunner::fail(const EncoderRun& run, const Progress& progress, const std::string& reason,
-                         RunOutcome& outcome)
+void EncoderRunner::fail(const EncoderRun& run, const Progress& progress, Reason reason, RunOutcome& outcome)
 {
     Remove(progress.partialPath);
-    outcome.verdict = RunVerdict::Failed;
-    outcome.reason = reason;
+    outcome.verdict = RowOutcome::Failed;
+    outcome.reason = std::move(reason);
     outcome.retryDue = !run.finalAttempt;
     // A job that is tried again shows "Re-scan" next.
-    setProgressCell(run, outcome.retryDue ? std::string() : std::string(texts::kFailed));
-}
-
-void EncoderRunner::setProgressCell(const EncoderRun& run, const std::string& text)
-{
-    host_.setCell(run.row, FileColumn::Progress, text);
+    reporter_.judged(outcome.retryDue ? RowOutcome::None : RowOutcome::Failed);
 }

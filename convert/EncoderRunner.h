@@ -1,8 +1,8 @@
 #pragma once
 // One run of the encoder for one job: starts it, reads its console output as
-// it comes, shows the progress in the job's row, the progress bar and the
-// status bar, ends the run on the encoder's error reports, a stop request or
-// the stall watch, and judges the outcome into the row's Progress cell.
+// it comes, reports the progress through the job's reporter, ends the run on
+// the encoder's error reports, a stop request or the stall watch, and judges
+// the outcome into the row's Progress cell.
 // Returns the outcome only when the run is over and the encoder has ended.
 // Only the encoder this runner started is ever killed.
 //
@@ -12,10 +12,13 @@
 // nothing under that name and never harms a file that was there before.
 // What the run wrote is deleted otherwise. The encoder is asked to end
 // (so that it removes what it began) before it is killed.
+#include "core/FileRow.h"
+#include "core/OutputVerifier.h"
+
 #include <string>
 #include <vector>
 
-class ConversionHost;
+class JobReporter;
 class OutputVerifier;
 class StallWatch;
 struct SharedState;
@@ -25,13 +28,13 @@ class ChildProcess;
 
 struct EncoderRun {
     std::string commandLine; // as built: its last argument is outputPath
-    int row = 0;
     std::string outputPath;  // the file the run makes: the video, or the thumbnail
     std::string inputPath;
     bool finalAttempt = false; // a failure of this run is not tried again
     bool thumbnail = false;    // the thumbnail run shows no progress
     bool videoFormat = true;   // the format holds video
     bool audioWanted = true;   // the job is not muted
+    OutputPromises promises = {}; // what more of the input the output keeps
     int expectedSeconds = 0;   // the row's Duration; 0 when unknown
     // Overwrite on: the output replaces a file of its name. Off: a file that
     // took the name while the run went on (another program's) is kept, and
@@ -39,30 +42,25 @@ struct EncoderRun {
     bool replaceExisting = true;
 };
 
-enum class RunVerdict { Done, Incomplete, Failed, Aborted };
-
 struct RunOutcome {
-    RunVerdict verdict = RunVerdict::Failed;
+    RowOutcome verdict = RowOutcome::Failed; // Done, Incomplete, Failed or Aborted
     bool retryDue = false; // the job needs another attempt
     bool stalled = false;  // the stall watch ended the encoder
     bool stopped = false;  // a stop request ended it
-    std::string reason;    // one line, empty for Done
+    Reason reason;         // empty for Done
     std::vector<std::string> lastLines; // the encoder's last lines
     std::string placedPath; // where a kept output lies: outputPath or the numbered name it had to take
 };
 
-// The Progress cell text of a verdict.
-const char* VerdictText(RunVerdict verdict);
-
 class EncoderRunner {
 public:
-    EncoderRunner(SharedState& shared, ConversionHost& host, StallWatch& stallWatch, OutputVerifier& verifier);
+    EncoderRunner(SharedState& shared, JobReporter& reporter, StallWatch& stallWatch, OutputVerifier& verifier);
 
     // Longest wait for output before the stop request and the stall watch
     // are looked at again.
     static constexpr int kReadWaitMs = 360;
 
-    RunOutcome RunEncoder(const EncoderRun& run);
+    RunOutcome runEncoder(const EncoderRun& run);
 
 private:
     struct Progress;
@@ -72,17 +70,16 @@ private:
     LineVerdict examine(const std::string& line, const EncoderRun& run, Progress& progress);
     void showProgress(const std::string& line, const EncoderRun& run, Progress& progress);
     // Why the run failed; empty when the encoder ended well.
-    std::string failure(const EncoderRun& run, platform::ChildProcess& child, const Progress& progress,
+    Reason failure(const EncoderRun& run, platform::ChildProcess& child, const Progress& progress,
                         const RunOutcome& outcome) const;
     void judge(const EncoderRun& run, const Progress& progress, platform::ChildProcess& child, RunOutcome& outcome);
     // The verdict on an output the encoder ended well with, put in place.
     void accept(const EncoderRun& run, const Progress& progress, RunOutcome& outcome);
-    void fail(const EncoderRun& run, const Progress& progress, const std::string& reason, RunOutcome& outcome);
-    void setProgressCell(const EncoderRun& run, const std::string& text);
+    void fail(const EncoderRun& run, const Progress& progress, Reason reason, RunOutcome& outcome);
     bool interrupted() const;
 
     SharedState& shared_;
-    ConversionHost& host_;
+    JobReporter& reporter_;
     StallWatch& stallWatch_;
     OutputVerifier& verifier_;
 };

@@ -3,9 +3,8 @@
 #include "core/TextRules.h"
 #include "platform/OnThreadOf.h"
 
-StallWatch::StallWatch(std::function<std::string(int row)> frameCell, QObject* parent)
+StallWatch::StallWatch(QObject* parent)
     : QObject(parent)
-    , frameCell_(std::move(frameCell))
     , timer_(this)
 {
     timer_.setObjectName("ConversionCountTimer");
@@ -13,9 +12,8 @@ StallWatch::StallWatch(std::function<std::string(int row)> frameCell, QObject* p
     connect(&timer_, &QTimer::timeout, this, &StallWatch::tick);
 }
 
-void StallWatch::begin(int row)
+void StallWatch::begin()
 {
-    row_ = row;
     ticks_ = 0;
     fired_ = false;
     {
@@ -61,7 +59,6 @@ void StallWatch::noteSize(const std::string& size)
 
 void StallWatch::tick()
 {
-    const std::string sampled = Trim(frameCell_(row_));
     std::lock_guard guard(framesLock_);
     const bool moved = (framesReported_ && lastFrames_ != sampledFrames_) || (timeReported_ && lastTime_ != sampledTime_)
         || (sizeReported_ && lastSize_ != sampledSize_);
@@ -75,5 +72,5 @@ void StallWatch::tick()
         fired_ = true;
         timer_.stop();
     }
-    sampledFrames_ = sampled;
+    sampledFrames_ = lastFrames_;
 }

@@ -10,15 +10,13 @@
 #include <QTimer>
 
 #include <atomic>
-#include <functional>
 #include <mutex>
 #include <string>
 
 class StallWatch : public QObject {
     Q_OBJECT
 public:
-    // `frameCell` reads a row's Frames cell on the window's thread.
-    explicit StallWatch(std::function<std::string(int row)> frameCell, QObject* parent = nullptr);
+    explicit StallWatch(QObject* parent = nullptr);
 
     static constexpr int kDefaultIntervalMs = 2000;
     static constexpr int kStallTicks = 8;
@@ -26,9 +24,9 @@ public:
     // ConversionCountTimer.
     QTimer& timer() { return timer_; }
 
-    // From the worker: a run of `row` begins (the watch starts) or ends
-    // (it stops). Each switch happens on the timer's thread.
-    void begin(int row);
+    // From the worker: a run begins (the watch starts) or ends (it stops).
+    // Each switch happens on the timer's thread.
+    void begin();
     void end();
     // From the worker: the frame count, the time and the size the encoder
     // reported last.
@@ -42,9 +40,7 @@ public:
     void tick();
 
 private:
-    std::function<std::string(int)> frameCell_;
     QTimer timer_;
-    std::atomic<int> row_{0};
     std::atomic<int> ticks_{0};
     std::atomic<bool> fired_{false};
     mutable std::mutex framesLock_;

@@ -22,24 +22,24 @@ QThread::Priority ToQtPriority(ThreadPriority priority)
 } // namespace
 
 WorkerThread::WorkerThread(WorkerTask& owner, void* data)
-    : Data(data)
+    : data(data)
     , owner_(owner)
 {
 }
 
-bool WorkerThread::Suspended() const
+bool WorkerThread::suspended() const
 {
     std::lock_guard guard(suspendMutex_);
     return suspendCount_ > 0;
 }
 
-void WorkerThread::Suspend()
+void WorkerThread::suspend()
 {
     std::lock_guard guard(suspendMutex_);
     ++suspendCount_;
 }
 
-void WorkerThread::Resume()
+void WorkerThread::resume()
 {
     bool startNow = false;
     {
@@ -53,10 +53,10 @@ void WorkerThread::Resume()
     }
     resumed_.notify_all();
     if (startNow)
-        start(ToQtPriority(owner_.Priority()));
+        start(ToQtPriority(owner_.priority()));
 }
 
-void WorkerThread::WaitWhileSuspended()
+void WorkerThread::waitWhileSuspended()
 {
     std::unique_lock guard(suspendMutex_);
     resumed_.wait(guard, [this] { return suspendCount_ == 0; });
@@ -64,31 +64,15 @@ void WorkerThread::WaitWhileSuspended()
 
 void WorkerThread::run()
 {
-    WaitWhileSuspended();
-    owner_.DoExecute();
-}
-
-WorkerTaskBase::WorkerTaskBase(QObject* parent)
-    : QObject(parent)
-{
-}
-
-void WorkerTaskBase::SetThreadGroup(WorkerTaskGroup* group)
-{
-    if (group == threadGroup_)
-        return;
-    if (threadGroup_ != nullptr)
-        LeaveGroup(threadGroup_);
-    threadGroup_ = nullptr;
-    if (group != nullptr && JoinGroup(group))
-        threadGroup_ = group;
+    waitWhileSuspended();
+    owner_.doExecute();
 }
 
 WorkerTask::WorkerTask(QObject* parent)
-    : WorkerTaskBase(parent)
+    : QObject(parent)
 {
     updateTimer_.setInterval(100);
-    connect(&updateTimer_, &QTimer::timeout, this, [this] { DoUpdate(); });
+    connect(&updateTimer_, &QTimer::timeout, this, [this] { doUpdate(); });
 }
 
 WorkerTask::~WorkerTask()
@@ -96,33 +80,32 @@ WorkerTask::~WorkerTask()
     updateTimer_.stop();
     if (thread_ != nullptr) {
         detached_ = true;
-        thread_->Terminate();
-        while (thread_->Suspended())
-            thread_->Resume();
+        thread_->requestTermination();
+        while (thread_->suspended())
+            thread_->resume();
         while (thread_ != nullptr)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-    SetThreadGroup(nullptr);
 }
 
-unsigned WorkerTask::RefreshInterval() const
+unsigned WorkerTask::refreshInterval() const
 {
     return static_cast<unsigned>(updateTimer_.interval());
 }
 
-void WorkerTask::SetRefreshInterval(unsigned milliseconds)
+void WorkerTask::setRefreshInterval(unsigned milliseconds)
 {
     updateTimer_.setInterval(static_cast<int>(milliseconds));
 }
 
-void WorkerTask::SetPriority(ThreadPriority priority)
+void WorkerTask::setPriority(ThreadPriority priority)
 {
     priority_ = priority;
     if (thread_ != nullptr && thread_->isRunning())
         thread_->setPriority(ToQtPriority(priority));
 }
 
-void WorkerTask::SetUpdateEnabled(bool enabled)
+void WorkerTask::setUpdateEnabled(bool enabled)
 {
     if (enabled == updateEnabled_)
         return;
@@ -133,51 +116,12 @@ void WorkerTask::SetUpdateEnabled(bool enabled)
         updateTimer_.stop();
 }
 
-void WorkerTask::GroupThreadStarted(WorkerTaskGroup* group)
+void WorkerTask::start()
 {
-    if (IsRunning() && group != nullptr)
-        group->NotifyThreadStarted(this, thread_, thread_->Data);
+    startWithData(nullptr);
 }
 
-void WorkerTask::GroupThreadTerminated(WorkerTaskGroup* group)
-{
-    if (!IsRunning() && group != nullptr && endingThread_ != nullptr)
-        group->NotifyThreadTerminated(this, endingThread_, endingThread_->Data);
-}
-
-bool WorkerTask::JoinGroup(WorkerTaskGroup* group)
-{
-    if (IsRunning())
-        group->NotifyThreadStarted(this, thread_, thread_->Data);
-    std::lock_guard guard(group->lock_);
-    group->members_.push_back(this);
-    return true;
-}
-
-void WorkerTask::LeaveGroup(WorkerTaskGroup* group)
-{
-    TellGroupOfEnd(group);
-    std::lock_guard guard(group->lock_);
-    std::erase(group->members_, this);
-}
-
-void WorkerTask::TellGroupOfEnd(WorkerTaskGroup* group)
-{
-    if (IsRunning())
-        group->NotifyThreadTerminated(this, thread_, thread_->Data);
-}
-
-std::vector<WorkerTask*> WorkerTask::ThreadsBelow() const
-{
-    return {const_cast<WorkerTask*>(this)};
-}
-
-void WorkerTask::Start()
-{
-    StartWithData(nullptr);
-}
-
-void WorkerTask::StartWithData(void* data)
+void WorkerTask::startWithData(void* data)
 {
     if (thread_ != nullptr)
         return;
@@ -185,77 +129,71 @@ void WorkerTask::StartWithData(void* data)
     WorkerThread* thread = thread_;
     connect(thread, &QThread::finished, this, [this, thread] { threadFinished(thread); }, Qt::QueuedConnection);
     endedByStop_ = false;
-    GroupThreadStarted(ThreadGroup());
-    if (OnStart) {
+    threadStarting(thread);
+    if (onStart) {
         std::lock_guard guard(lock_);
-        OnStart(this, thread, thread->Data);
+        onStart(this, thread, thread->data);
     }
-    thread->Resume();
+    thread->resume();
     if (updateEnabled_)
         updateTimer_.start();
     else
         updateTimer_.stop();
 }
 
-void WorkerTask::Stop()
+void WorkerTask::stop()
 {
     if (thread_ == nullptr)
         return;
     // The request comes first: a thread resumed before it could run its
     // work to the end and pass for one that was not stopped.
-    thread_->Terminate();
-    thread_->Resume();
+    thread_->requestTermination();
+    thread_->resume();
 }
 
-void WorkerTask::Suspend()
+void WorkerTask::suspend()
 {
     if (thread_ != nullptr)
-        thread_->Suspend();
+        thread_->suspend();
 }
 
-void WorkerTask::Resume()
+void WorkerTask::resume()
 {
     if (thread_ != nullptr)
-        thread_->Resume();
+        thread_->resume();
 }
 
-void WorkerTask::DoUpdate()
+void WorkerTask::doUpdate()
 {
     WorkerThread* thread = thread_;
-    if (thread == nullptr)
+    if (thread == nullptr || !onUpdate)
         return;
-    if (ThreadGroup() != nullptr)
-        ThreadGroup()->MemberUpdate(this, thread, thread->Data, UpdatePriority, thread->Percent());
-    if (OnUpdate) {
-        std::lock_guard guard(lock_);
-        OnUpdate(this, thread, thread->Data, thread->Percent());
-    }
+    std::lock_guard guard(lock_);
+    onUpdate(this, thread, thread->data, thread->percent());
 }
 
-void WorkerTask::DoExecute()
+void WorkerTask::doExecute()
 {
     WorkerThread* thread = static_cast<WorkerThread*>(QThread::currentThread());
-    if (OnExecute)
-        OnExecute(this, thread, thread->Data);
-    endedByStop_ = thread->Terminated();
+    if (onExecute)
+        onExecute(this, thread, thread->data);
+    endedByStop_ = thread->terminated();
 }
 
-void WorkerTask::ThreadTerminated(WorkerThread* sender)
+void WorkerTask::threadTerminated(WorkerThread* sender)
 {
     updateTimer_.stop();
     thread_ = nullptr;
-    endingThread_ = sender;
-    GroupThreadTerminated(ThreadGroup());
-    endingThread_ = nullptr;
-    if (OnTerminate) {
+    threadEnded(sender);
+    if (onTerminate) {
         std::lock_guard guard(lock_);
-        OnTerminate(this, sender, sender->Data);
+        onTerminate(this, sender, sender->data);
     }
     if (updateEnabled_)
         updateTimer_.start();
 }
 
-void WorkerTask::ThreadDetached()
+void WorkerTask::threadDetached()
 {
     thread_ = nullptr;
 }
@@ -264,8 +202,8 @@ void WorkerTask::threadFinished(WorkerThread* thread)
 {
     thread->wait();
     if (detached_)
-        ThreadDetached();
+        threadDetached();
     else
-        ThreadTerminated(thread);
+        threadTerminated(thread);
     delete thread;
 }

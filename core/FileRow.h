@@ -1,7 +1,12 @@
 #pragma once
 // One row of the file list: the input path as caption, a check box, the
-// six cells after it, and why its last conversion did not end "Done".
+// six cells after it, and what its last conversion made of it. The
+// Progress and Frames cells show the conversion's values, which the row
+// also keeps as values for whoever needs them.
+#include "core/Reason.h"
+
 #include <array>
+#include <optional>
 #include <string>
 
 enum class FileColumn { VideoSize = 0, FrameRate, Duration, Output, Progress, Frames };
@@ -9,15 +14,35 @@ enum class FileColumn { VideoSize = 0, FrameRate, Duration, Output, Progress, Fr
 // The file list's table shows the caption in column 0 and the cells after it.
 constexpr int TableColumn(FileColumn column) { return static_cast<int>(column) + 1; }
 
+// What the Progress cell says of the row's job once it is judged.
+enum class RowOutcome { None, Done, Incomplete, Failed, Aborted, Rescan };
+
+// "Done", "Incomplete", "Failed", "Aborted", "Re-scan"; empty for None.
+const char* OutcomeText(RowOutcome outcome);
+
 struct FileRow {
     std::string caption;
     std::array<std::string, 6> cells;
     bool checked = true;
-    std::string reason = {}; // empty when there is nothing to say
+    Reason reason = {}; // why its job did not end "Done"; empty when there is nothing to say
     // The picture's display aspect ("16:9") when its pixels are not square;
     // empty when they are, or when nothing said. Not a cell: the Video Size
     // cell shows the stored size.
     std::string displayAspect = {};
+    // How the stored picture is shown: the Video Size cell holds the size a
+    // player shows (720 x 1280 for a phone's upright clip stored as 1280 x
+    // 720); the stored size and the turn say the rest. Not cells: the cell's
+    // tooltip tells them, with "interlaced".
+    std::string storedSize = {}; // empty when the picture is not turned
+    int rotation = 0;            // degrees clockwise
+    bool interlaced = false;
+    RowOutcome outcome = RowOutcome::None;  // None while the Progress cell is empty or a percentage
+    std::optional<long long> frames = {};   // the Frames cell's count
+    std::string outputPath = {};            // the file its conversion writes; empty when none was named
+
+    // The Video Size cell's tooltip: "Stored as 1280 x 720, turned 90°
+    // clockwise" and "Interlaced", each on a line; empty when neither.
+    std::string pictureNote() const;
 
     std::string& cell(FileColumn column) { return cells[static_cast<std::size_t>(column)]; }
     const std::string& cell(FileColumn column) const { return cells[static_cast<std::size_t>(column)]; }

@@ -3,7 +3,15 @@
 // good only when its output opens, holds the streams it must and decodes to
 // its end. The media layer does the reading; the front ends hand one to the
 // conversion.
+#include "core/Reason.h"
+
 #include <string>
+
+// What a format promises to keep of the input beyond picture and sound.
+struct OutputPromises {
+    bool everyTrack = false; // every sound track, and the subtitles the container holds
+    bool shape = false;      // the upright shape: a portrait input stays portrait
+};
 
 struct OutputCheck {
     std::string outputPath;   // the file the run wrote
@@ -11,11 +19,12 @@ struct OutputCheck {
     bool still = false;       // a thumbnail: one JPEG picture
     bool videoFormat = false; // video is due when the input has video
     bool audioWanted = false; // audio is due when the input has audio
+    OutputPromises promises = {};
 };
 
 struct OutputFinding {
     bool good = false;
-    std::string problem; // one line, when not good
+    Reason problem; // when not good
     double seconds = 0;  // how long the media lasts; 0 when unknown
 };
 

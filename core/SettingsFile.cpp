@@ -10,6 +10,7 @@ namespace {
 constexpr const char* kFileName = "plumly.ini";
 constexpr const char* kGeneral = "General";
 constexpr const char* kOutputDir = "OutputDir";
+constexpr const char* kAudioLanguage = "AudioLanguage";
 constexpr const char* kCheckBoxes = "CheckBoxes";
 constexpr const char* kOverwrite = "OverwriteExistingFile";
 constexpr const char* kShutDown = "ShutDown";
@@ -21,14 +22,13 @@ constexpr const char* kAddFilesDir = "AddFilesDir";
 constexpr const char* kJobs = "Jobs";
 constexpr const char* kAtOnce = "AtOnce";
 
-// The first separator row of the format list; an index outside the list is
-// no format either, nor a separator among today's formats. The older
+// An index outside the list, or a separator whose row says so. The other
 // separators are taken as stored: the window's format switch brings back
 // format 0 for them.
 bool IsNoFormat(int index)
 {
-    return index == 7 || index < 0 || index >= kFormatCount
-        || (index >= formats::kFirstNewer && IsSeparatorRow(index));
+    const FormatSpec* format = FormatAt(index);
+    return !format || format->settingsReset;
 }
 
 } // namespace
@@ -61,6 +61,7 @@ SettingsLoad SettingsFile::load(SettingsValues& values, std::string& addFilesDir
         return SettingsLoad::Failed;
     }
     values.outputDir = ini.readString(kGeneral, kOutputDir, "");
+    values.audioLanguage = ini.readString(kGeneral, kAudioLanguage, "");
     values.overwrite = ini.readBool(kCheckBoxes, kOverwrite, true);
     // The power-off is armed by an explicit "1" only: a missing or damaged
     // value must never switch the computer off unasked.
@@ -87,6 +88,8 @@ bool SettingsFile::save(const SettingsValues& values, const std::string& addFile
     std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), error);
     IniFile ini(path_);
     const bool written = (!ini.exists() || ini.read()) && ini.writeString(kGeneral, kOutputDir, values.outputDir)
+        && ((values.audioLanguage.empty() && !ini.value(kGeneral, kAudioLanguage))
+            || ini.writeString(kGeneral, kAudioLanguage, values.audioLanguage))
         && ini.writeBool(kCheckBoxes, kOverwrite, values.overwrite) && ini.writeBool(kCheckBoxes, kShutDown, values.shutDown)
         && ini.writeInteger(kCombo, kOutputFormat, values.outputFormat)
         && ini.writeInteger(kCombo, kLetterBox, values.letterBox)

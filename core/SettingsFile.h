@@ -1,7 +1,8 @@
 #pragma once
 // "plumly.ini" in the settings folder (AppDir when run from the build
 // folder): the five choices kept between runs, how many files are converted
-// at the same time, and the folder the open dialog was last used in. Read
+// at the same time, the sound track's language one-track outputs prefer
+// (kept by hand in the file), and the folder the open dialog was last used in. Read
 // once at start-up over the window's defaults, written once when the main
 // window closes.
 #include "core/JobsAtOnce.h"
@@ -16,6 +17,7 @@ struct SettingsValues {
     int outputFormat = 0;
     int letterBox = 1;
     int jobsAtOnce = 1; // [Jobs] AtOnce: 1 to 8, or kAutoJobs
+    std::string audioLanguage = {}; // [General] AudioLanguage: the sound track one-track outputs prefer
 
     bool operator==(const SettingsValues&) const = default;
 };

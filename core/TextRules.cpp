@@ -111,13 +111,7 @@ std::optional<long long> ClockSeconds(std::string_view text)
     return total;
 }
 
-std::optional<int> PercentIn(std::string_view cell)
+std::string PercentText(int percent)
 {
-    if (cell.size() < 2 || cell.back() != '%')
-        return std::nullopt;
-    int percent = 0;
-    const char* end = cell.data() + cell.size() - 1;
-    if (std::from_chars(cell.data(), end, percent).ptr != end)
-        return std::nullopt;
-    return percent;
+    return std::to_string(percent > 100 ? 100 : percent) + "%";
 }

@@ -37,5 +37,5 @@ std::string ClockText(long long seconds);
 // "hh:mm:ss" (or "mm:ss") as whole seconds; nothing for any other text.
 std::optional<long long> ClockSeconds(std::string_view text);
 
-// A Progress cell's percentage ("45%" gives 45); nothing for any other text.
-std::optional<int> PercentIn(std::string_view cell);
+// The Progress cell's text of a percentage: "45%", at most "100%".
+std::string PercentText(int percent);

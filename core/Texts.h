@@ -120,6 +120,16 @@ inline constexpr const char* kFailedSuffix = " failed";
 inline constexpr const char* kNotConvertedSuffix = " not converted";
 inline constexpr const char* kOpenOutputFolder = "Open &Output Folder";
 
+// The Video Size cell's tooltip for a picture a player turns or deinterlaces,
+// and the fields vantorel-cli --analyze adds for it.
+inline constexpr const char* kStoredAs = "Stored as ";  // + "1280 x 720"
+inline constexpr const char* kTurned = ", turned ";     // + degrees
+inline constexpr const char* kClockwise = "\u00b0 clockwise";
+inline constexpr const char* kInterlacedNote = "Interlaced";
+inline constexpr const char* kAnalyzeRotated = "rotated ";  // + degrees + " (stored " + size + ")"
+inline constexpr const char* kAnalyzeStored = " (stored ";
+inline constexpr const char* kAnalyzeInterlaced = "interlaced";
+
 // Progress cell outcomes.
 inline constexpr const char* kDone = "Done";
 inline constexpr const char* kFailed = "Failed";
@@ -140,6 +150,8 @@ inline constexpr const char* kReasonInputGone = "no such file";
 inline constexpr const char* kReasonNotPlaced = "the output cannot be put in place: ";
 inline constexpr const char* kReasonHolds = "holds ";      // + what is there
 inline constexpr const char* kReasonHoldsOf = " of ";      // + what was due
+inline constexpr const char* kReasonHoldsFrom = " of sound from a "; // + the source's length, longer than it
+inline constexpr const char* kReasonSource = " source";
 
 // What the check of a finished output finds wrong.
 inline constexpr const char* kOutputMissing = "no output file was written";
@@ -148,6 +160,9 @@ inline constexpr const char* kOutputNoVideo = "the output holds no video";
 inline constexpr const char* kOutputNoAudio = "the output holds no audio";
 inline constexpr const char* kOutputNoPicture = "the thumbnail is no JPEG picture";
 inline constexpr const char* kOutputUndecodable = "the end of the output cannot be decoded";
+inline constexpr const char* kOutputLostTrack = "the output lost a sound track";
+inline constexpr const char* kOutputLostSubtitle = "the output lost a subtitle track";
+inline constexpr const char* kOutputLostShape = "the output lost the picture's upright shape";
 
 // The closing message when not every converted row is "Done".
 inline constexpr const char* kFileConverted = " file converted";

@@ -50,6 +50,16 @@ AVChannelLayout LayoutFor(const AVCodec* codec, int wanted)
     return layout;
 }
 
+// Without -ac the source's channels stay where they are the usual ones
+// (mono, stereo, 5.1); any other layout folds to stereo, or to 5.1 when it
+// has more channels than that.
+int UsualChannels(int source)
+{
+    if (source <= 2 || source == 6)
+        return source;
+    return source > 6 ? 6 : 2;
+}
+
 int64_t DefaultBitRate(int channels)
 {
     return std::min<int64_t>(64000 * channels, 192000);
@@ -117,7 +127,7 @@ AudioEncoding OpenAudioEncoder(const EncodeRequest& request, AVStream* source, c
         encoding.sampleRate = NearestOf(rates, encoding.sampleRate);
     const int givenChannels = source ? source->codecpar->ch_layout.nb_channels : 0;
     const int sourceChannels = givenChannels > 0 ? givenChannels : 2;
-    encoding.layout = LayoutFor(codec, request.channels.value_or(std::min(sourceChannels, 8)));
+    encoding.layout = LayoutFor(codec, request.channels.value_or(UsualChannels(sourceChannels)));
     encoding.format = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
     if (codec->id == AV_CODEC_ID_FLAC && source && HasDeepSamples(*source->codecpar))
         encoding.format = AV_SAMPLE_FMT_S32;

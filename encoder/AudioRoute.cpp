@@ -23,7 +23,7 @@ AudioFilter::Target FilterTarget(const AudioEncoding& encoding, const EncodeRequ
 } // namespace
 
 AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
-                       OutputMedia& output, bool ownThread)
+                       OutputMedia& output, bool ownThread, bool labelled)
     : output_(output),
       inputStream_(stream),
       decoder_(input.context()->streams[stream], input.alternativeReader()),
@@ -31,10 +31,11 @@ AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stre
       filter_(FilterTarget(encoding_, request)),
       outputStream_(output.addStream(*encoding_.encoder, {0, 1})),
       timelineStart_(InTimeBase(TimelineStart(input, request), decoder_.timeBase())),
-      longestGap_(av_rescale_q(10, {1, 1}, decoder_.timeBase())),
-      longestStepBack_(av_rescale_q(1, {1, 1}, decoder_.timeBase())),
+      clock_(ClockMender::Kind::Sound, decoder_.timeBase(), timelineStart_),
       packet_(NewPacket())
 {
+    if (labelled)
+        output.keepLabels(outputStream_, input.context()->streams[stream]);
     if (ownThread)
         thread_.emplace(PacketsInFlight, [this](PacketPtr& packet) { decode(packet.get()); }, [this] { drain(); });
 }
@@ -74,25 +75,24 @@ void AudioRoute::drain()
 void AudioRoute::onDecoded(AVFrame* frame)
 {
     if (frame->pts != AV_NOPTS_VALUE && frame->sample_rate > 0) {
-        frame->pts -= timelineStart_ + closedUp_;
-        // The first sound may start before the timeline (it is cut there),
-        // but not hours after it.
-        const bool jumped = started_ ? frame->pts - next_ > longestGap_ || next_ - frame->pts > longestStepBack_
-                                     : frame->pts > longestGap_;
-        if (jumped) {
-            closedUp_ += frame->pts - next_;
-            frame->pts = next_;
-        }
-        started_ = true;
-        next_ = frame->pts + av_rescale_q(frame->nb_samples, {1, frame->sample_rate}, decoder_.timeBase());
+        const int64_t duration = av_rescale_q(frame->nb_samples, {1, frame->sample_rate}, decoder_.timeBase());
+        frame->pts = clock_.mend(frame->pts, duration) - timelineStart_;
+        heard_ = heard_ || frame->pts + duration > 0;
     }
     filter_.filter(frame, decoder_.timeBase(), [this](AVFrame* filtered) { encode(filtered); });
 }
 
 void AudioRoute::encode(AVFrame* frame)
 {
-    if (frame->pts != AV_NOPTS_VALUE)
+    if (frame->pts != AV_NOPTS_VALUE) {
         frame->pts = av_rescale_q(frame->pts, filter_.outputTimeBase(), encoding_.encoder->timeBase());
+        // Filters set up again after a change of format start from the
+        // frame's own time, which may lie before the sound already encoded:
+        // the encoder's clock only goes on.
+        if (encodedTo_ != AV_NOPTS_VALUE && frame->pts < encodedTo_)
+            frame->pts = encodedTo_;
+        encodedTo_ = frame->pts + av_rescale_q(frame->nb_samples, {1, frame->sample_rate}, encoding_.encoder->timeBase());
+    }
     samples_ += frame->nb_samples;
     encoding_.encoder->send(frame);
     drainEncoder();

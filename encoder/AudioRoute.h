@@ -1,16 +1,15 @@
 #pragma once
 // The way of the sound from one input stream to one output stream:
 // decoder, filters (rate, channels, volume, format, frame size), encoder,
-// muxer. Sound before the start time (-ss) is cut off. A jump in a damaged
-// or joined file's clock, ahead by more than ten seconds or back by more
-// than one, is closed up: the sound goes on where it was, rather than after
-// hours of silence or with everything up to the old time dropped.
+// muxer. Sound before the start time (-ss) is cut off; a damaged or joined
+// file's clock is mended on the way in (see ClockMender.h).
 //
 // Beside a route of the pictures, all of it works on a thread of its own, a
 // few packets behind the thread that reads the input. Alone, it works on
 // the reading thread: a second thread would only wait for the first.
 #include "encoder/AudioEncoderSetup.h"
 #include "encoder/AudioFilter.h"
+#include "encoder/ClockMender.h"
 #include "encoder/Decoder.h"
 #include "encoder/EncodeRequest.h"
 #include "encoder/InputMedia.h"
@@ -24,10 +23,11 @@ namespace ridod2e {
 
 class AudioRoute {
 public:
-    // Opens the decoder and the encoder and adds the output stream; with
+    // Opens the decoder and the encoder and adds the output stream (with
+    // the input stream's language, title and marks when labelled); with
     // ownThread, starts the route's thread.
     AudioRoute(const EncodeRequest& request, InputMedia& input, int stream, const AVOutputFormat* muxer,
-               OutputMedia& output, bool ownThread);
+               OutputMedia& output, bool ownThread, bool labelled = false);
 
     int inputStream() const { return inputStream_; }
     // On the reading thread: hands the packet to the route's thread,
@@ -49,7 +49,7 @@ public:
     // Sound after the start time came out of the decoder; read it once the
     // route's thread has ended. A sound too short for the resampler (a few
     // samples) encodes to nothing, as it does in other converters.
-    bool heardSound() const { return samples_ > 0 || (started_ && next_ > 0); }
+    bool heardSound() const { return samples_ > 0 || heard_; }
 
 private:
     // On the route's thread, if it has one:
@@ -65,14 +65,11 @@ private:
     AudioEncoding encoding_;
     AudioFilter filter_;
     int outputStream_;
-    // In the input stream's time base:
-    int64_t timelineStart_;
-    int64_t longestGap_;
-    int64_t longestStepBack_;
-    bool started_ = false;
-    int64_t closedUp_ = 0;  // taken out of the timeline by closed gaps
-    int64_t next_ = 0;      // where the sound decoded so far ends
+    int64_t timelineStart_;  // in the input stream's time base
+    ClockMender clock_;
     int64_t samples_ = 0;
+    bool heard_ = false;  // sound after the start time was decoded
+    int64_t encodedTo_ = AV_NOPTS_VALUE;  // where the sound encoded so far ends, in the encoder's time base
     PacketPtr packet_;
     // Last: its thread is joined before anything it uses goes away.
     std::optional<StageThread<PacketPtr>> thread_;

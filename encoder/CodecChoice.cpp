@@ -91,6 +91,14 @@ bool IsAudioOnlyContainer(const AVOutputFormat* muxer, const std::string& output
         || audioExtensions.count(Extension(outputPath));
 }
 
+bool IsTodaysFormat(const EncodeRequest& request)
+{
+    const std::string encoder = EncoderNameFor(request.videoCodec);
+    if (encoder == "libx265" || encoder == "libsvtav1" || encoder == "libvpx-vp9")
+        return true;
+    return encoder == "libx264" && (request.qualityFactor || !request.speedPreset.empty());
+}
+
 bool KeepsVideo(const EncodeRequest& request, const AVOutputFormat* muxer)
 {
     return !request.noVideo && !IsAudioOnlyContainer(muxer, request.output);

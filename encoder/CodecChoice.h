@@ -34,6 +34,12 @@ const AVInputFormat* ChooseDemuxer(const std::string& formatName);
 // Audio files hold no picture, whether or not -vn was given.
 bool IsAudioOnlyContainer(const AVOutputFormat* muxer, const std::string& outputPath);
 
+// One of today's formats: coded by H.265, AV1 or VP9, or by H.264 with a
+// quality factor or speed preset, which the device formats never give. Its
+// output keeps every sound track and the text subtitles, describes its
+// colour and keeps a high-speed clip's frame rate.
+bool IsTodaysFormat(const EncodeRequest& request);
+
 // The output may take a picture: no -vn, and not an audio file.
 bool KeepsVideo(const EncodeRequest& request, const AVOutputFormat* muxer);
 

@@ -43,6 +43,20 @@ std::string PixelShape(const StreamSummary& stream)
     return Format(" [SAR %d:%d DAR %d:%d]", pixel.num, pixel.den, display.num, display.den);
 }
 
+// How the stored picture is shown, after everything else on the line.
+std::string PictureNotes(const StreamSummary& stream)
+{
+    std::string notes;
+    if (stream.turned != 0 || stream.mirrored) {
+        const bool swapped = stream.turned == 90 || stream.turned == 270;
+        notes += Format(" [turned %d%s, stored %dx%d]", stream.turned, stream.mirrored ? " mirrored" : "",
+                        swapped ? stream.height : stream.width, swapped ? stream.width : stream.height);
+    }
+    if (stream.interlaced)
+        notes += " [interlaced]";
+    return notes;
+}
+
 std::string StreamLine(size_t index, const StreamSummary& stream)
 {
     const std::string head = Format("    Stream #0.%zu: ", index);
@@ -51,7 +65,7 @@ std::string StreamLine(size_t index, const StreamSummary& stream)
         if (stream.coverArt)
             return head + "Cover art: " + stream.codec + Format(", %dx%d", stream.width, stream.height);
         return head + "Video: " + stream.codec + Format(", %dx%d, %.2f fps", stream.width, stream.height, stream.frameRate)
-            + PixelShape(stream);
+            + PixelShape(stream) + PictureNotes(stream);
     case AVMEDIA_TYPE_AUDIO: {
         std::string line = head + "Audio: " + stream.codec + Format(", %d Hz, ", stream.sampleRate) + stream.channels;
         if (stream.bitRate > 0)
@@ -111,13 +125,13 @@ std::string FaultLine(FaultKind kind, const std::string& reason)
     return "error: " + reason;
 }
 
-std::string SubtitlesLeftOutLine(const std::vector<int>& streams)
+std::string LeftOutLine(const std::string& kind, const std::vector<int>& streams, const std::string& why)
 {
     std::string numbers;
     for (const int stream : streams)
         numbers += (numbers.empty() ? "#0." : ", #0.") + std::to_string(stream);
-    return (streams.size() == 1 ? "Subtitle stream " + numbers + " is" : "Subtitle streams " + numbers + " are")
-        + " left out: the output carries picture and sound only";
+    return kind + (streams.size() == 1 ? " stream " + numbers + " is" : " streams " + numbers + " are")
+        + " left out: " + why;
 }
 
 Console::Console(bool machineOutput) : machineOutput_(machineOutput) {}

@@ -3,7 +3,8 @@
 // application reads these lines from a pipe: the first line of a run that
 // understood its input begins with "Input #0,", durations read
 // "Duration: HH:MM:SS.hh", stream lines "Video: codec, WxH, R fps" (then
-// " [SAR x:y DAR x:y]" for pixels that are not square), progress
+// " [SAR x:y DAR x:y]" for pixels that are not square,
+// then " [turned 90, stored 1280x720]" and " [interlaced]" where they apply), progress
 // reports "frame=N ... time=S " on lines of their own, and the error words
 // appear on failure lines only.
 #include "encoder/Fault.h"
@@ -29,6 +30,10 @@ struct StreamSummary {
     int height = 0;
     double frameRate = 0;
     AVRational pixelAspect {0, 1}; // the sample aspect ratio; 0: unknown
+    // A picture a player turns: width and height are the upright ones.
+    int turned = 0;             // degrees clockwise
+    bool mirrored = false;
+    bool interlaced = false;    // the stream says its pictures are
     int sampleRate = 0;
     std::string channels;       // "mono", "stereo", "5.1", ...
     int64_t bitRate = 0;        // bits per second; 0 when unknown
@@ -56,8 +61,10 @@ std::string InputBlock(const MediaSummary& input);
 std::string OutputBlock(const MediaSummary& output);
 std::string ProgressLine(const ProgressSnapshot& progress);
 std::string FaultLine(FaultKind kind, const std::string& reason);
-// A note, not a failure: the input's subtitle streams are not carried over.
-std::string SubtitlesLeftOutLine(const std::vector<int>& streams);
+// A note, not a failure: streams of the input the output does not carry,
+// and why ("Subtitle stream #0.2 is left out: the output carries picture
+// and sound only").
+std::string LeftOutLine(const std::string& kind, const std::vector<int>& streams, const std::string& why);
 
 // Writes whole lines to standard output and flushes after each, since the
 // reader is a pipe; a reader that is gone asks the conversion to stop. Without

@@ -12,6 +12,9 @@ extern "C" {
 
 namespace ridod2e {
 
+// The prefix of an input token that asks for the alternative reader.
+inline constexpr const char* AlternativeReaderPrefix = "DS:\\\\";
+
 struct FrameDimensions {
     int width = 0;
     int height = 0;
@@ -59,6 +62,8 @@ struct EncodeRequest {
     std::optional<int> sampleRate;
     std::optional<int> channels;
     std::optional<int> volumeFactor;          // 50 keeps the volume
+    std::string audioLanguage;                // -alang: the sound track a one-track output prefers
+    bool toneMap = false;                     // -tonemap: HDR becomes SDR whatever the codec
 
     std::optional<double> startSeconds;       // -ss
     std::optional<int64_t> maxVideoFrames;    // -vframes

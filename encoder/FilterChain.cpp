@@ -17,6 +17,15 @@ using InOutPtr = std::unique_ptr<AVFilterInOut, InOutFree>;
 
 } // namespace
 
+std::string PictureSourceArguments(const AVFrame& frame, AVRational timeBase)
+{
+    const AVRational aspect = frame.sample_aspect_ratio.num > 0 ? frame.sample_aspect_ratio : AVRational {1, 1};
+    return "video_size=" + std::to_string(frame.width) + "x" + std::to_string(frame.height)
+        + ":pix_fmt=" + std::to_string(frame.format) + ":time_base=" + std::to_string(timeBase.num) + "/"
+        + std::to_string(timeBase.den) + ":pixel_aspect=" + std::to_string(aspect.num) + "/"
+        + std::to_string(aspect.den);
+}
+
 FilterChain::FilterChain(const char* source, const std::string& sourceArguments, const char* sink,
                          const std::string& filters, int frameSize)
     : graph_(avfilter_graph_alloc()), out_(NewFrame())

@@ -8,6 +8,10 @@
 
 namespace ridod2e {
 
+// The "buffer" source's arguments for pictures shaped like the frame, with
+// their pts in the time base.
+std::string PictureSourceArguments(const AVFrame& frame, AVRational timeBase);
+
 class FilterChain {
 public:
     using Sink = std::function<void(AVFrame*)>;

@@ -2,11 +2,14 @@
 
 #include "encoder/CodecChoice.h"
 #include "encoder/Fault.h"
+#include "encoder/Orientation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
 extern "C" {
+#include <libavutil/avstring.h>
 #include <libavutil/channel_layout.h>
 }
 
@@ -57,7 +60,14 @@ StreamSummary Describe(AVFormatContext* context, AVStream* stream)
     if (par.codec_type == AVMEDIA_TYPE_VIDEO) {
         const AVRational rate = av_guess_frame_rate(context, stream, nullptr);
         summary.frameRate = rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
-        summary.pixelAspect = av_guess_sample_aspect_ratio(context, stream, nullptr);
+        const Orientation orientation = summary.coverArt ? Orientation {} : OrientationOf(stream);
+        const FrameDimensions shown = Upright(FrameDimensions {par.width, par.height}, orientation);
+        summary.width = shown.width;
+        summary.height = shown.height;
+        summary.pixelAspect = Upright(av_guess_sample_aspect_ratio(context, stream, nullptr), orientation);
+        summary.turned = orientation.clockwise;
+        summary.mirrored = orientation.mirrored;
+        summary.interlaced = par.field_order != AV_FIELD_UNKNOWN && par.field_order != AV_FIELD_PROGRESSIVE;
     }
     summary.sampleRate = par.sample_rate;
     summary.channels = ChannelsText(par.ch_layout);
@@ -152,19 +162,40 @@ int InputMedia::videoStream() const
     return best;
 }
 
-int InputMedia::audioStream() const
+int InputMedia::audioStream(const std::string& language) const
 {
-    const int best = av_find_best_stream(context_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-    return best >= 0 ? best : -1;
+    const std::vector<int> tracks = streamsOf(AVMEDIA_TYPE_AUDIO);
+    if (tracks.size() < 2)
+        return tracks.empty() ? -1 : tracks.front();
+    // The better track ranks higher: the language asked for, then the
+    // default mark; a commentary ranks last. The first of equals wins.
+    const auto rank = [&](int index) {
+        const AVStream* stream = context_->streams[index];
+        const AVDictionaryEntry* tag = av_dict_get(stream->metadata, "language", nullptr, 0);
+        const bool spoken = !language.empty() && tag && av_strcasecmp(tag->value, language.c_str()) == 0;
+        return (stream->disposition & AV_DISPOSITION_COMMENT ? 0 : 4) + (spoken ? 2 : 0)
+            + (stream->disposition & AV_DISPOSITION_DEFAULT ? 1 : 0);
+    };
+    int best = tracks.front();
+    for (const int track : tracks)
+        if (rank(track) > rank(best))
+            best = track;
+    return best;
 }
 
-std::vector<int> InputMedia::subtitleStreams() const
+std::vector<int> InputMedia::streamsOf(AVMediaType type) const
 {
     std::vector<int> streams;
     for (unsigned i = 0; i < context_->nb_streams; ++i)
-        if (context_->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE)
+        if (context_->streams[i]->codecpar->codec_type == type)
             streams.push_back(static_cast<int>(i));
     return streams;
+}
+
+bool InputMedia::isTextSubtitle(int stream) const
+{
+    const AVCodecDescriptor* descriptor = avcodec_descriptor_get(context_->streams[stream]->codecpar->codec_id);
+    return descriptor && (descriptor->props & AV_CODEC_PROP_TEXT_SUB);
 }
 
 double InputMedia::start() const
@@ -174,13 +205,12 @@ double InputMedia::start() const
     return static_cast<double>(context_->start_time) / AV_TIME_BASE;
 }
 
-void InputMedia::keepOnly(int video, int audio)
+void InputMedia::keepOnly(const std::vector<int>& streams)
 {
-    keptVideo_ = video;
-    keptAudio_ = audio;
+    kept_ = streams;
     for (unsigned i = 0; i < context_->nb_streams; ++i) {
-        const int index = static_cast<int>(i);
-        context_->streams[i]->discard = index == video || index == audio ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+        const bool kept = std::find(streams.begin(), streams.end(), static_cast<int>(i)) != streams.end();
+        context_->streams[i]->discard = kept ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
     }
 }
 
@@ -223,7 +253,7 @@ void InputMedia::rewind()
     // index, damage): the file is opened afresh instead.
     context_.reset();
     open();
-    keepOnly(keptVideo_, keptAudio_);
+    keepOnly(kept_);
 }
 
 double TimelineStart(const InputMedia& input, const EncodeRequest& request)

@@ -25,18 +25,24 @@ public:
     bool alternativeReader() const { return alternativeReader_; }
 
     // The streams a conversion takes: the largest picture that is not cover
-    // art, and the best audio; -1 when there is none.
+    // art, and the sound track of a one-track output (the one in the
+    // language asked for, else the default track, else the first; never a
+    // commentary while there is another); -1 when there is none.
     int videoStream() const;
-    int audioStream() const;
+    int audioStream(const std::string& language = {}) const;
 
-    // The subtitle streams, which no output takes.
-    std::vector<int> subtitleStreams() const;
+    // Every stream of the type, in the file's order.
+    std::vector<int> streamsOf(AVMediaType type) const;
+
+    // Subtitles that are text, which another container's text format can
+    // take; the others are pictures.
+    bool isTextSubtitle(int stream) const;
 
     // Seconds of the earliest timestamp; 0 when unknown.
     double start() const;
 
-    // From now on only these streams are read (-1: none of that type).
-    void keepOnly(int video, int audio);
+    // From now on only these streams are read (-1 stands for none).
+    void keepOnly(const std::vector<int>& streams);
 
     // The next packet of the kept streams; false at the end of the input.
     // A damaged stretch fails the plain reader ("cannot read the input");
@@ -59,8 +65,7 @@ private:
     bool alternativeReader_;
     bool allowProtocols_;
     InputContextPtr context_;
-    int keptVideo_ = -1;
-    int keptAudio_ = -1;
+    std::vector<int> kept_;
 };
 
 // The input's second that becomes the output's zero: its start, then -ss.

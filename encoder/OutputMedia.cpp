@@ -100,7 +100,43 @@ int OutputMedia::addStream(const StreamEncoder& encoder, AVRational frameRate)
     AVStream* stream = newStream();
     encoder.describe(stream->codecpar);
     stream->time_base = encoder.timeBase();
+    // Matroska takes the picture's shape from the stream, not from the codec.
+    if (std::strstr(context_->oformat->name, "matroska") || std::string(context_->oformat->name) == "webm")
+        stream->sample_aspect_ratio = stream->codecpar->sample_aspect_ratio;
     return registered(stream, frameRate);
+}
+
+int OutputMedia::addStream(const AVCodecContext& encoder)
+{
+    AVStream* stream = newStream();
+    Check(avcodec_parameters_from_context(stream->codecpar, &encoder), "cannot describe the output stream");
+    stream->time_base = encoder.time_base;
+    return registered(stream, {0, 1});
+}
+
+void OutputMedia::keepLabels(int index, const AVStream* source)
+{
+    AVStream* stream = context_->streams[index];
+    stream->disposition = source->disposition;
+    for (const char* key : {"language", "title"})
+        if (const AVDictionaryEntry* tag = av_dict_get(source->metadata, key, nullptr, 0))
+            av_dict_set(&stream->metadata, key, tag->value, 0);
+}
+
+void OutputMedia::addSideData(int index, AVPacketSideDataType type, const std::vector<uint8_t>& data)
+{
+    if (data.empty())
+        return;
+    const AVPacketSideData side {const_cast<uint8_t*>(data.data()), data.size(), type};
+    copySideData(context_->streams[index], side);
+}
+
+void OutputMedia::copySideData(AVStream* stream, const AVPacketSideData& data)
+{
+    uint8_t* copy = av_stream_new_side_data(stream, data.type, data.size);
+    if (!copy)
+        throw std::bad_alloc();
+    std::memcpy(copy, data.data, data.size);
 }
 
 int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
@@ -116,13 +152,8 @@ int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
     stream->disposition = source->disposition;
     Check(av_dict_copy(&stream->metadata, source->metadata, 0), "cannot copy the tags of a stream");
     // A phone's rotation and the like.
-    for (int i = 0; i < source->nb_side_data; ++i) {
-        const AVPacketSideData& data = source->side_data[i];
-        uint8_t* copy = av_stream_new_side_data(stream, data.type, data.size);
-        if (!copy)
-            throw std::bad_alloc();
-        std::memcpy(copy, data.data, data.size);
-    }
+    for (int i = 0; i < source->nb_side_data; ++i)
+        copySideData(stream, source->side_data[i]);
     return registered(stream, frameRate);
 }
 

@@ -32,9 +32,21 @@ public:
     // for audio.
     int addStream(const StreamEncoder& encoder, AVRational frameRate);
 
-    // Adds a stream whose packets are the input stream's own; returns its
-    // index. frameRate is {0, 1} for audio.
+    // Adds a stream for an encoder of libavcodec that is not a StreamEncoder
+    // (subtitles); returns its index.
+    int addStream(const AVCodecContext& encoder);
+
+    // Adds a stream whose packets are the input stream's own, with its tags,
+    // marks and side data; returns its index. frameRate is {0, 1} but for
+    // pictures.
     int addCopiedStream(const AVStream* source, AVRational frameRate);
+
+    // The stream takes the input stream's language, title and marks
+    // (default, forced, commentary...).
+    void keepLabels(int stream, const AVStream* source);
+
+    // The stream carries the side data; nothing when it is empty.
+    void addSideData(int stream, AVPacketSideDataType type, const std::vector<uint8_t>& data);
 
     // Takes over the input's chapters, on a timeline that starts at the
     // given second of the input; before open().
@@ -63,6 +75,7 @@ private:
     AVStream* newStream();
     // Records the new stream's frame rate; returns its index.
     int registered(AVStream* stream, AVRational frameRate);
+    void copySideData(AVStream* stream, const AVPacketSideData& data);
 
     const EncodeRequest& request_;
     std::unique_ptr<OutputFile> file_;

@@ -2,12 +2,12 @@
 
 namespace ridod2e {
 
-bool StartOutput(const EncodeRequest& request, InputMedia& input, int video, int audio, OutputMedia& output,
-                 Console& console)
+bool StartOutput(const EncodeRequest& request, InputMedia& input, const std::vector<int>& kept,
+                 const std::vector<std::string>& notes, OutputMedia& output, Console& console)
 {
-    input.keepOnly(video, audio);
-    if (const std::vector<int> subtitles = input.subtitleStreams(); !subtitles.empty())
-        console.print(SubtitlesLeftOutLine(subtitles));
+    input.keepOnly(kept);
+    for (const std::string& note : notes)
+        console.print(note);
     if (request.keepChapters)
         output.keepChapters(input.context(), TimelineStart(input, request));
 

@@ -1,6 +1,6 @@
 #pragma once
 // The steps that begin every conversion's output once its streams are added:
-// the input reads only the kept streams, the subtitles left out are noted,
+// the input reads only the kept streams, the streams left out are noted,
 // the chapters are taken over (-chapters), the file's header is written, the
 // output block is printed, and the input goes to -ss.
 #include "encoder/Console.h"
@@ -8,11 +8,14 @@
 #include "encoder/InputMedia.h"
 #include "encoder/OutputMedia.h"
 
+#include <string>
+#include <vector>
+
 namespace ridod2e {
 
-// video, audio: the input streams kept (-1: none of that type). Returns
-// whether the input went to a later start.
-bool StartOutput(const EncodeRequest& request, InputMedia& input, int video, int audio, OutputMedia& output,
-                 Console& console);
+// kept: the input streams the output takes; notes: the lines that say what
+// is left out. Returns whether the input went to a later start.
+bool StartOutput(const EncodeRequest& request, InputMedia& input, const std::vector<int>& kept,
+                 const std::vector<std::string>& notes, OutputMedia& output, Console& console);
 
 } // namespace ridod2e

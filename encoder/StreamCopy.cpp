@@ -7,8 +7,14 @@
 #include "encoder/StartOutput.h"
 #include "encoder/StopSignals.h"
 #include "encoder/StreamCopyRoute.h"
+#include "encoder/SubtitleRoute.h"
+#include "encoder/VideoEncoderSetup.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -22,7 +28,57 @@ int CopiedVideo(const EncodeRequest& request, const InputMedia& input, const AVO
 
 int CopiedAudio(const EncodeRequest& request, const InputMedia& input)
 {
-    return request.noAudio ? -1 : input.audioStream();
+    return request.noAudio ? -1 : input.audioStream(request.audioLanguage);
+}
+
+bool Holds(const AVOutputFormat* muxer, const AVStream* stream)
+{
+    return avformat_query_codec(muxer, stream->codecpar->codec_id, FF_COMPLIANCE_UNOFFICIAL) == 1;
+}
+
+// The streams besides the picture, in the file's order: every sound track
+// (the main one among them), the subtitles (text ones turned into the
+// container's text where it cannot hold them as they are) and, in
+// Matroska, the attached files.
+struct FurtherStreams {
+    std::vector<int> copied;
+    std::vector<int> asText;
+    std::vector<int> leftOut;
+};
+
+FurtherStreams SortFurtherStreams(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer,
+                                  int video, int audio)
+{
+    FurtherStreams further;
+    const AVFormatContext* context = input.context();
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const int index = static_cast<int>(i);
+        const AVStream* stream = context->streams[i];
+        const AVMediaType type = stream->codecpar->codec_type;
+        if (index == video || (type == AVMEDIA_TYPE_VIDEO && video < 0) || (type == AVMEDIA_TYPE_AUDIO && request.noAudio))
+            continue;
+        const bool attachment = type == AVMEDIA_TYPE_ATTACHMENT && std::strcmp(muxer->name, "matroska") == 0;
+        const bool track = type == AVMEDIA_TYPE_AUDIO || type == AVMEDIA_TYPE_SUBTITLE;
+        if (attachment || index == audio || (track && Holds(muxer, stream)))
+            further.copied.push_back(index);
+        else if (type == AVMEDIA_TYPE_SUBTITLE && input.isTextSubtitle(index)
+                 && SubtitleRoute::TextCodecOf(muxer) != AV_CODEC_ID_NONE)
+            further.asText.push_back(index);
+        else
+            further.leftOut.push_back(index);
+    }
+    return further;
+}
+
+// The rate the copy declares: the source's own, however high.
+AVRational DeclaredRate(InputMedia& input, int stream)
+{
+    AVStream* source = input.context()->streams[stream];
+    if (source->codecpar->codec_type != AVMEDIA_TYPE_VIDEO)
+        return {0, 1};
+    if (source->avg_frame_rate.num > 0 && source->avg_frame_rate.den > 0)
+        return source->avg_frame_rate;
+    return InputFrameRate(input.context(), source, true);
 }
 
 // Options that would change a copied stream cannot be honoured.
@@ -75,31 +131,56 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
         if (stream >= 0)
             CheckCopyable(input.context()->streams[stream], muxer, request.output);
 
+    const FurtherStreams further = SortFurtherStreams(request, input, muxer, video, audio);
+
     OutputMedia output(request, muxer);
     const double timelineStart = TimelineStart(input, request);
     std::optional<StreamCopyRoute> pictures;
-    std::optional<StreamCopyRoute> sound;
-    if (video >= 0)
-        pictures.emplace(input, video, output, timelineStart, request.maxVideoFrames.value_or(-1));
-    if (audio >= 0)
-        sound.emplace(input, audio, output, timelineStart, -1);
-    StartOutput(request, input, video, audio, output, console);
+    std::vector<int> kept;
+    if (video >= 0) {
+        pictures.emplace(input, video, output, timelineStart, request.maxVideoFrames.value_or(-1),
+                         DeclaredRate(input, video));
+        kept.push_back(video);
+    }
+    std::vector<std::unique_ptr<StreamCopyRoute>> copies;
+    for (const int stream : further.copied) {
+        copies.push_back(std::make_unique<StreamCopyRoute>(input, stream, output, timelineStart, -1,
+                                                           DeclaredRate(input, stream)));
+        kept.push_back(stream);
+    }
+    std::vector<std::unique_ptr<SubtitleRoute>> texts;
+    for (const int stream : further.asText) {
+        texts.push_back(std::make_unique<SubtitleRoute>(input, stream, muxer, output, timelineStart));
+        kept.push_back(stream);
+    }
+    std::vector<std::string> notes;
+    if (!further.leftOut.empty())
+        notes.push_back(LeftOutLine("Data", further.leftOut,
+                                    std::string(muxer->name) + " files do not hold that kind of stream"));
+    StartOutput(request, input, kept, notes, output, console);
 
     ProgressReporter reporter(console, pictures.has_value());
     const auto frames = [&] { return pictures ? pictures->packets() : 0; };
     PacketPtr packet = NewPacket();
     while (input.read(packet.get())) {
         stopSignals.check();
-        if (pictures && packet->stream_index == video)
+        const int stream = packet->stream_index;
+        if (pictures && stream == video)
             pictures->process(packet.get());
-        else if (sound && packet->stream_index == audio)
-            sound->process(packet.get());
+
+        for (const auto& copy : copies)
+            if (stream == copy->inputStream())
+                copy->process(packet.get());
+        for (const auto& text : texts)
+            if (stream == text->inputStream())
+                text->process(packet.get());
         av_packet_unref(packet.get());
         reporter.tick(frames(), 0, output.bytes(), output.seconds());
-        if (pictures && pictures->done() && !sound)
+        if (pictures && pictures->done() && audio < 0)
             break;
     }
-    if (frames() == 0 && (!sound || sound->packets() == 0))
+    const bool copiedAny = std::any_of(copies.begin(), copies.end(), [](const auto& copy) { return copy->packets() > 0; });
+    if (frames() == 0 && !copiedAny)
         Fail("no packet of '" + request.input + "' could be read");
     output.finish();
     reporter.last(frames(), 0, output.bytes(), output.seconds());

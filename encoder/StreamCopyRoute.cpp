@@ -1,7 +1,6 @@
 #include "encoder/StreamCopyRoute.h"
 
 #include "encoder/Fault.h"
-#include "encoder/VideoEncoderSetup.h"
 
 #include <algorithm>
 #include <cctype>
@@ -62,14 +61,11 @@ void CheckCopyable(const AVStream* stream, const AVOutputFormat* muxer, const st
 }
 
 StreamCopyRoute::StreamCopyRoute(InputMedia& input, int stream, OutputMedia& output, double timelineStart,
-                                 int64_t maxPackets)
+                                 int64_t maxPackets, AVRational frameRate)
     : output_(output),
+      inputStream_(stream),
       timeBase_(input.context()->streams[stream]->time_base),
-      outputStream_(output.addCopiedStream(
-          input.context()->streams[stream],
-          input.context()->streams[stream]->codecpar->codec_type == AVMEDIA_TYPE_VIDEO
-              ? InputFrameRate(input.context(), input.context()->streams[stream])
-              : AVRational {0, 1})),
+      outputStream_(output.addCopiedStream(input.context()->streams[stream], frameRate)),
       shift_(InTimeBase(timelineStart, timeBase_)),
       limit_(maxPackets)
 {

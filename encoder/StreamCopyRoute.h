@@ -17,9 +17,12 @@ void CheckCopyable(const AVStream* stream, const AVOutputFormat* muxer, const st
 class StreamCopyRoute {
 public:
     // Adds the output stream. timelineStart: the input's second that
-    // becomes the output's zero; maxPackets: -1 for no limit.
-    StreamCopyRoute(InputMedia& input, int stream, OutputMedia& output, double timelineStart, int64_t maxPackets);
+    // becomes the output's zero; maxPackets: -1 for no limit; frameRate: the
+    // rate the output declares, {0, 1} but for pictures.
+    StreamCopyRoute(InputMedia& input, int stream, OutputMedia& output, double timelineStart, int64_t maxPackets,
+                    AVRational frameRate);
 
+    int inputStream() const { return inputStream_; }
     // Writes the packet; its fields are changed on the way.
     void process(AVPacket* packet);
 
@@ -28,6 +31,7 @@ public:
 
 private:
     OutputMedia& output_;
+    int inputStream_;
     AVRational timeBase_;
     int outputStream_;
     int64_t shift_;

@@ -8,9 +8,12 @@
 #include "encoder/SilentTrack.h"
 #include "encoder/StartOutput.h"
 #include "encoder/StopSignals.h"
+#include "encoder/SubtitleRoute.h"
 #include "encoder/VideoRoute.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace ridod2e {
 namespace {
@@ -24,10 +27,15 @@ bool TakesVideo(const EncodeRequest& request, const InputMedia& input, const AVO
         && request.maxVideoFrames.value_or(1) > 0;
 }
 
-bool TakesAudio(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer)
+// Today's formats take every sound track; the others take one.
+std::vector<int> SoundTracks(const EncodeRequest& request, const InputMedia& input, const AVOutputFormat* muxer)
 {
-    return !request.noAudio && input.audioStream() >= 0
-        && (muxer->audio_codec != AV_CODEC_ID_NONE || !request.audioCodec.empty());
+    if (request.noAudio || (muxer->audio_codec == AV_CODEC_ID_NONE && request.audioCodec.empty()))
+        return {};
+    if (IsTodaysFormat(request))
+        return input.streamsOf(AVMEDIA_TYPE_AUDIO);
+    const int track = input.audioStream(request.audioLanguage);
+    return track >= 0 ? std::vector<int> {track} : std::vector<int> {};
 }
 
 [[noreturn]] void FailNothingToTake(const EncodeRequest& request, const InputMedia& input)
@@ -35,6 +43,24 @@ bool TakesAudio(const EncodeRequest& request, const InputMedia& input, const AVO
     if (input.videoStream() < 0 && input.audioStream() < 0)
         Fail("'" + request.input + "' holds neither video nor audio");
     Fail("'" + request.input + "' holds nothing that can go into '" + request.output + "'");
+}
+
+// Today's video formats carry the text subtitles in the container's own
+// text format; the streams that are not taken are returned.
+std::vector<int> TakeSubtitles(const EncodeRequest& request, InputMedia& input, const AVOutputFormat* muxer,
+                               bool takesVideo, OutputMedia& output,
+                               std::vector<std::unique_ptr<SubtitleRoute>>& routes)
+{
+    std::vector<int> leftOut;
+    const bool carries = takesVideo && IsTodaysFormat(request) && SubtitleRoute::TextCodecOf(muxer) != AV_CODEC_ID_NONE;
+    for (const int stream : input.streamsOf(AVMEDIA_TYPE_SUBTITLE)) {
+        if (carries && input.isTextSubtitle(stream))
+            routes.push_back(
+                std::make_unique<SubtitleRoute>(input, stream, muxer, output, TimelineStart(input, request)));
+        else
+            leftOut.push_back(stream);
+    }
+    return leftOut;
 }
 
 // One conversion, in the order it happens: the constructor opens the output
@@ -68,7 +94,8 @@ private:
     bool seeks_ = false;
     // After the output: the routes write into it.
     std::unique_ptr<VideoRoute> video_;
-    std::unique_ptr<AudioRoute> audio_;
+    std::vector<std::unique_ptr<AudioRoute>> audios_;
+    std::vector<std::unique_ptr<SubtitleRoute>> subtitles_;
     std::unique_ptr<SilentTrack> silence_;
 };
 
@@ -83,17 +110,30 @@ Transcoding::Transcoding(const EncodeRequest& request, InputMedia& input, Consol
       reporter_(console, takeVideo_, takeVideo_ && IsPaletteVideo(request.videoCodec, muxer_)),
       timelineStart_(TimelineStart(input, request))
 {
-    const bool takeAudio = TakesAudio(request, input, muxer_);
-    if (!takeVideo_ && !takeAudio)
+    const std::vector<int> soundTracks = SoundTracks(request, input, muxer_);
+    if (!takeVideo_ && soundTracks.empty())
         FailNothingToTake(request, input);
-    if (takeVideo_)
+    std::vector<int> kept;
+    if (takeVideo_) {
         video_ = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer_, output_, [this] { tick(); });
-    if (takeAudio)
-        audio_ = std::make_unique<AudioRoute>(request, input, input.audioStream(), muxer_, output_, takeVideo_);
-    if (video_ && !audio_ && NeedsSoundTrack(muxer_))
+        kept.push_back(video_->inputStream());
+    }
+    const bool labelled = IsTodaysFormat(request);
+    for (const int track : soundTracks) {
+        audios_.push_back(std::make_unique<AudioRoute>(request, input, track, muxer_, output_, takeVideo_, labelled));
+        kept.push_back(track);
+    }
+    std::vector<std::string> notes;
+    const std::vector<int> leftOut = TakeSubtitles(request, input, muxer_, takeVideo_, output_, subtitles_);
+    for (const auto& subtitle : subtitles_)
+        kept.push_back(subtitle->inputStream());
+    if (!leftOut.empty())
+        notes.push_back(LeftOutLine("Subtitle", leftOut, subtitles_.empty() && !labelled
+                                                                ? "the output carries picture and sound only"
+                                                                : "the output keeps text subtitles only"));
+    if (video_ && audios_.empty() && NeedsSoundTrack(muxer_))
         silence_ = std::make_unique<SilentTrack>(request, muxer_, output_);
-    seeks_ = StartOutput(request, input, video_ ? video_->inputStream() : -1, audio_ ? audio_->inputStream() : -1,
-                         output_, console);
+    seeks_ = StartOutput(request, input, kept, notes, output_, console);
 }
 
 void Transcoding::pump()
@@ -103,7 +143,7 @@ void Transcoding::pump()
     // file without an index or a damaged one sent it, onto pictures that
     // need an earlier key frame) is undone: the picture comes from reading
     // the input from its beginning.
-    if (seeks_ && video_ && !audio_ && !video_->drain()) {
+    if (seeks_ && video_ && audios_.empty() && !video_->drain()) {
         input_.rewind();
         video_->restart();
         readToTheEnd();
@@ -115,16 +155,21 @@ void Transcoding::readToTheEnd()
     PacketPtr packet = NewPacket();
     while (input_.read(packet.get())) {
         noteReached(*packet);
-        if (video_ && packet->stream_index == video_->inputStream())
+        const int stream = packet->stream_index;
+        if (video_ && stream == video_->inputStream())
             video_->process(packet.get());
-        else if (audio_ && packet->stream_index == audio_->inputStream())
-            audio_->process(packet.get());
+        for (const auto& audio : audios_)
+            if (stream == audio->inputStream())
+                audio->process(packet.get());
+        for (const auto& subtitle : subtitles_)
+            if (stream == subtitle->inputStream())
+                subtitle->process(packet.get());
         av_packet_unref(packet.get());
         if (silence_)
             silence_->fillTo(video_->seconds());
         rethrowFailures();
         tick();
-        if (video_ && video_->done() && !audio_)
+        if (video_ && video_->done() && audios_.empty())
             break;
     }
 }
@@ -140,14 +185,15 @@ void Transcoding::drain()
 {
     if (video_)
         video_->finish();
-    if (audio_)
-        audio_->finish();
+    for (const auto& audio : audios_)
+        audio->finish();
     if (silence_)
         silence_->finish(video_->seconds());
     for (;;) {
-        const bool videoEnded = !video_ || video_->waitFor(WhileDraining);
-        const bool audioEnded = !audio_ || audio_->waitFor(WhileDraining);
-        if (videoEnded && audioEnded)
+        bool ended = !video_ || video_->waitFor(WhileDraining);
+        for (const auto& audio : audios_)
+            ended = audio->waitFor(WhileDraining) && ended;
+        if (ended)
             break;
         tick();
     }
@@ -157,8 +203,9 @@ void Transcoding::finish()
 {
     if (video_ && video_->frames() == 0)
         Fail("no picture of stream #0." + std::to_string(video_->inputStream()) + " could be decoded");
-    if (audio_ && !audio_->heardSound())
-        Fail("no sound of stream #0." + std::to_string(audio_->inputStream()) + " could be decoded");
+    // A further track may be empty; the first is the sound the output is for.
+    if (!audios_.empty() && !audios_.front()->heardSound())
+        Fail("no sound of stream #0." + std::to_string(audios_.front()->inputStream()) + " could be decoded");
     output_.finish();
     report(true);
 }
@@ -183,8 +230,8 @@ void Transcoding::rethrowFailures() const
 {
     if (video_)
         video_->rethrowFailure();
-    if (audio_)
-        audio_->rethrowFailure();
+    for (const auto& audio : audios_)
+        audio->rethrowFailure();
 }
 
 } // namespace

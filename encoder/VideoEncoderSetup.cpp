@@ -1,7 +1,9 @@
 #include "encoder/VideoEncoderSetup.h"
 
 #include "encoder/CodecChoice.h"
+#include "encoder/ColourPlan.h"
 #include "encoder/Fault.h"
+#include "encoder/Orientation.h"
 #include "encoder/VideoCodecTuning.h"
 
 #include <algorithm>
@@ -19,6 +21,10 @@ namespace {
 // Quantiser for encoders told no bitrate: good quality, moderate size.
 constexpr double DefaultQuantiser = 4;
 constexpr double DefaultJpegQuantiser = 2;
+
+// Frame rates: the most a device format is given, and the most a rate can be.
+constexpr double UsualHighestRate = 120;
+constexpr double HighestRate = 1000;
 
 const AVCodec* FindVideoEncoder(const EncodeRequest& request, const AVOutputFormat* muxer)
 {
@@ -109,15 +115,26 @@ void SetRateControl(AVCodecContext& context, const AVCodec* codec, const EncodeR
 
 } // namespace
 
-AVRational InputFrameRate(AVFormatContext* input, AVStream* source)
+AVRational InputFrameRate(AVFormatContext* input, AVStream* source, bool highSpeed)
 {
-    const auto sensible = [](AVRational rate) {
-        return rate.num > 0 && rate.den > 0 && av_q2d(rate) >= 1 && av_q2d(rate) <= 120;
+    const auto within = [](AVRational rate, double highest) {
+        return rate.num > 0 && rate.den > 0 && av_q2d(rate) >= 1 && av_q2d(rate) <= highest;
     };
     const AVRational guessed = av_guess_frame_rate(input, source, nullptr);
-    if (sensible(guessed))
+    if (within(guessed, UsualHighestRate))
         return guessed;
-    return sensible(source->avg_frame_rate) ? source->avg_frame_rate : AVRational {25, 1};
+    if (within(source->avg_frame_rate, UsualHighestRate))
+        return source->avg_frame_rate;
+    // Only a clip whose every figure says more is a high-speed one.
+    const AVRational high = within(guessed, HighestRate) ? guessed : source->avg_frame_rate;
+    if (!within(high, HighestRate))
+        return {25, 1};
+    if (highSpeed)
+        return high;
+    int every = 2;
+    while (av_q2d(high) / every > UsualHighestRate)
+        ++every;
+    return av_mul_q(high, {1, every});
 }
 
 VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* input, AVStream* source,
@@ -125,11 +142,22 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
 {
     const AVCodec* codec = FindVideoEncoder(request, muxer);
     VideoEncoding encoding;
-    encoding.format = PictureFormatFor(codec);
-    const FrameDimensions sourceSize {source->codecpar->width, source->codecpar->height};
+    const bool todays = IsTodaysFormat(request);
+    const bool palette = codec->id == AV_CODEC_ID_GIF;
+    const ColourPlan colour = PlanColour(*source->codecpar, codec, request, todays && !palette);
+    encoding.format = colour.keepsHdr ? HdrPictureFormat(codec) : PictureFormatFor(codec);
+    encoding.keepsHdr = colour.keepsHdr;
+    if (colour.keepsHdr)
+        encoding.hdr = ReadHdrMetadata(input, source);
+    // Sizes and shapes are those of the picture a player shows.
+    const Orientation orientation = OrientationOf(source);
+    encoding.sourceSteps = orientation.filters;
+    if (!colour.filters.empty())
+        encoding.sourceSteps += (encoding.sourceSteps.empty() ? "" : ",") + colour.filters;
+    const FrameDimensions sourceSize = Upright(FrameDimensions {source->codecpar->width, source->codecpar->height}, orientation);
     if ((!request.size || request.fitInside) && (sourceSize.width <= 0 || sourceSize.height <= 0))
         Fail("the picture size of stream #0." + std::to_string(source->index) + " is unknown; give -s");
-    const AVRational sourceAspect = av_guess_sample_aspect_ratio(input, source, nullptr);
+    const AVRational sourceAspect = Upright(av_guess_sample_aspect_ratio(input, source, nullptr), orientation);
     const std::optional<FrameDimensions> picture =
         request.fitInside ? FitInside(sourceSize, sourceAspect, *request.size) : request.size;
     encoding.geometry = PlanGeometry(sourceSize, picture, request.padding, NeedsEvenSizes(encoding.format));
@@ -146,7 +174,7 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     codec = H263ForSize(codec, encoding.geometry, override);
     if (codec->id == AV_CODEC_ID_MPEG4 && std::string(codec->name) == "libxvid" && std::string(muxer->name) == "avi")
         override.codecTag = MKTAG('X', 'V', 'I', 'D');
-    encoding.frameRate = RateFor(codec, request.frameRate.value_or(InputFrameRate(input, source)));
+    encoding.frameRate = RateFor(codec, request.frameRate.value_or(InputFrameRate(input, source, todays)));
 
     CodecContextPtr context(avcodec_alloc_context3(codec));
     if (!context)
@@ -161,10 +189,14 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
         context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     if (request.bitexact)
         context->flags |= AV_CODEC_FLAG_BITEXACT;
+    if (colour.tags && !palette)
+        ApplyColourTags(*context, *colour.tags);
     Dictionary options;
     options.set("threads", "auto");
     SetRateControl(*context, codec, request, options);
     TuneVideoCodec(codec, request, muxer, options, override);
+    if (colour.keepsHdr && codec->id == AV_CODEC_ID_HEVC)
+        options.set("x265-params", ("log-level=none:" + X265HdrParameters(encoding.hdr)).c_str());
     if (codec->id == AV_CODEC_ID_H264 && std::string(muxer->name) == "psp")
         options.set("profile", "main");
 

@@ -4,6 +4,7 @@
 // pixel format and frame rate the codec accepts, and the rate control.
 #include "encoder/EncodeRequest.h"
 #include "encoder/FrameGeometry.h"
+#include "encoder/HdrMetadata.h"
 #include "encoder/StreamEncoder.h"
 
 #include <memory>
@@ -16,6 +17,9 @@ struct VideoEncoding {
     AVPixelFormat format = AV_PIX_FMT_NONE;
     AVRational frameRate {25, 1};
     AVRational pixelAspect {0, 1};  // set on every picture; {0, 1}: the source's own
+    std::string sourceSteps;        // the filters that turn the picture upright and map its colour
+    bool keepsHdr = false;          // the output stays HDR, with the source's mastering metadata
+    HdrMetadata hdr;
 };
 
 // Fails with "Unsupported codec" when the name has no video encoder, and
@@ -23,7 +27,10 @@ struct VideoEncoding {
 VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* input, AVStream* source,
                                const AVOutputFormat* muxer);
 
-// Without -r: the input's own rate, when it is a sensible one.
-AVRational InputFrameRate(AVFormatContext* input, AVStream* source);
+// Without -r: the input's own rate, when it is a sensible one. A high-speed
+// clip (more than 120 pictures a second) keeps its rate where highSpeed
+// says the codec and container take it; otherwise it gets half, a third...
+// of it, so the pictures dropped are spread evenly.
+AVRational InputFrameRate(AVFormatContext* input, AVStream* source, bool highSpeed = false);
 
 } // namespace ridod2e

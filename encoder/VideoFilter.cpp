@@ -54,7 +54,11 @@ VideoFilter::VideoFilter(const Target& target) : target_(target) {}
 std::string VideoFilter::description() const
 {
     const FrameGeometry& g = target_.geometry;
-    std::string filters = "scale=" + std::to_string(g.pictureWidth) + ":" + std::to_string(g.pictureHeight)
+    std::string filters;
+    for (const std::string* steps : {&deinterlacing_, &target_.sourceSteps})
+        if (!steps->empty())
+            filters += *steps + ",";
+    filters += "scale=" + std::to_string(g.pictureWidth) + ":" + std::to_string(g.pictureHeight)
         + ":flags=bicubic";
     if (g.hasBars())
         filters += ",pad=" + std::to_string(g.frameWidth()) + ":" + std::to_string(g.frameHeight()) + ":"
@@ -84,12 +88,8 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
         if (!chain_ || !(shape == shape_)) {
             if (chain_)
                 Push(*chain_, nullptr, end_, timeBase, sink);
-            const AVRational aspect = shape.aspect.num > 0 ? shape.aspect : AVRational {1, 1};
-            const std::string source = "video_size=" + std::to_string(shape.width) + "x" + std::to_string(shape.height)
-                + ":pix_fmt=" + std::to_string(shape.format) + ":time_base=" + std::to_string(timeBase.num) + "/"
-                + std::to_string(timeBase.den) + ":pixel_aspect=" + std::to_string(aspect.num) + "/"
-                + std::to_string(aspect.den);
-            chain_ = std::make_unique<FilterChain>("buffer", source, "buffersink", description(), 0);
+            chain_ = std::make_unique<FilterChain>("buffer", PictureSourceArguments(*frame, timeBase), "buffersink",
+                                                   description(), 0);
             shape_ = shape;
         }
     }

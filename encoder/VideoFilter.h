@@ -1,5 +1,6 @@
 #pragma once
-// Turns decoded pictures into the encoder's: scaled to the planned picture
+// Turns decoded pictures into the encoder's: deinterlaced, turned upright
+// and their colour mapped where the source asks for it, scaled to the planned picture
 // size, bars added, converted to the encoder's pixel format, their pixel
 // shape set. A change of size or format in the middle of the input rebuilds
 // the filters; the output keeps its size. Palette pictures (GIF) share one
@@ -19,6 +20,7 @@ public:
         AVPixelFormat format = AV_PIX_FMT_YUV420P;
         AVRational pixelAspect {0, 1};  // {0, 1}: the pictures keep their own
         AVRational frameRate {0, 1};  // the rate a palette picture (GIF) is reduced to first
+        std::string sourceSteps;      // before scaling: turning upright, colour mapping; empty: none
     };
 
     explicit VideoFilter(const Target& target);
@@ -29,6 +31,9 @@ public:
 
     // After the end: ready for pictures again.
     void restart();
+
+    // A deinterlacing step before every other; before the first picture.
+    void deinterlaceFirst(const std::string& filter) { deinterlacing_ = filter; }
 
     // The filters' text for a picture of the given pixel format.
     std::string description() const;
@@ -43,6 +48,7 @@ private:
     };
 
     Target target_;
+    std::string deinterlacing_;
     Shape shape_;
     int64_t end_ = AV_NOPTS_VALUE;  // where the pictures so far end, in their time base
     std::unique_ptr<FilterChain> chain_;

@@ -15,7 +15,7 @@ constexpr std::size_t PicturesInFlight = 4;
 
 VideoFilter::Target FilterTarget(const VideoEncoding& encoding)
 {
-    return {encoding.geometry, encoding.format, encoding.pixelAspect, encoding.frameRate};
+    return {encoding.geometry, encoding.format, encoding.pixelAspect, encoding.frameRate, encoding.sourceSteps};
 }
 
 double QualityOf(const AVPacket& packet)
@@ -52,9 +52,12 @@ VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stre
       decoder_(input.context()->streams[stream], input.alternativeReader()),
       encoding_(OpenVideoEncoder(request, input.context(), input.context()->streams[stream], muxer)),
       filter_(FilterTarget(encoding_)),
+      fieldCheck_(*input.context()->streams[stream]->codecpar,
+                  [this](const std::string& deinterlacing) { filter_.deinterlaceFirst(deinterlacing); }),
       keeper_(encoding_.frameRate),
       outputStream_(output.addStream(*encoding_.encoder, encoding_.frameRate)),
       timelineStart_(TimelineStart(input, request)),
+      clock_(ClockMender::Kind::Pictures, decoder_.timeBase(), InTimeBase(timelineStart_, decoder_.timeBase())),
       limit_(request.maxVideoFrames.value_or(-1)),
       skipped_(NewFrame()),
       last_(NewFrame()),
@@ -66,21 +69,22 @@ VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stre
               drainEncoder();
           })
 {
+    output.addSideData(outputStream_, AV_PKT_DATA_MASTERING_DISPLAY_METADATA, encoding_.hdr.mastering);
+    output.addSideData(outputStream_, AV_PKT_DATA_CONTENT_LIGHT_LEVEL, encoding_.hdr.light);
 }
 
 void VideoRoute::process(const AVPacket* packet)
 {
     if (done())
         return;
-    decoder_.decode(packet, [this](AVFrame* frame) {
-        filter_.filter(frame, decoder_.timeBase(), [this](AVFrame* picture) { onFiltered(picture); });
-    });
+    decoder_.decode(packet, [this](AVFrame* frame) { onDecoded(frame); });
 }
 
 bool VideoRoute::drain()
 {
     if (!done() && !drained_) {
         process(nullptr);
+        fieldCheck_.take(nullptr, decoder_.timeBase(), [this](AVFrame* picture) { toFilters(picture); });
         filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* picture) { onFiltered(picture); });
         drained_ = true;
     }
@@ -91,7 +95,20 @@ void VideoRoute::restart()
 {
     decoder_.restart();
     filter_.restart();
+    clock_.restart();
     drained_ = false;
+}
+
+void VideoRoute::onDecoded(AVFrame* frame)
+{
+    if (frame->pts != AV_NOPTS_VALUE)
+        frame->pts = clock_.mend(frame->pts, frame->pkt_duration);
+    fieldCheck_.take(frame, decoder_.timeBase(), [this](AVFrame* picture) { toFilters(picture); });
+}
+
+void VideoRoute::toFilters(AVFrame* picture)
+{
+    filter_.filter(picture, decoder_.timeBase(), [this](AVFrame* filtered) { onFiltered(filtered); });
 }
 
 void VideoRoute::finish()

@@ -1,6 +1,7 @@
 #pragma once
 // The way of the picture from one input stream to one output stream:
-// decoder, filters, constant frame rate, encoder, muxer. Pictures before the
+// decoder, mended clock, field check, filters, constant frame rate,
+// encoder, muxer. Pictures before the
 // start time (-ss) are skipped, but the last of them is kept: an input that
 // ends before the start time still gives its last picture, so a thumbnail
 // of a short clip is never empty. The last picture lasts as long as the
@@ -9,8 +10,10 @@
 // The thread that reads the input decodes and filters; the encoder works on
 // a thread of its own, a few pictures behind, so that scaling one picture
 // and encoding the one before happen at the same time.
+#include "encoder/ClockMender.h"
 #include "encoder/Decoder.h"
 #include "encoder/EncodeRequest.h"
+#include "encoder/FieldCheck.h"
 #include "encoder/FrameRateKeeper.h"
 #include "encoder/InputMedia.h"
 #include "encoder/OutputMedia.h"
@@ -60,6 +63,8 @@ public:
     double seconds() const { return handedOn_ / av_q2d(encoding_.frameRate); }
 
 private:
+    void onDecoded(AVFrame* frame);
+    void toFilters(AVFrame* picture);
     void onFiltered(AVFrame* picture);
     // A new reference to the picture, with its place on the output's timeline.
     void handOn(const AVFrame* picture, int64_t pts);
@@ -75,9 +80,11 @@ private:
     Decoder decoder_;
     VideoEncoding encoding_;
     VideoFilter filter_;
+    FieldCheck fieldCheck_;
     FrameRateKeeper keeper_;
     int outputStream_;
     double timelineStart_;
+    ClockMender clock_;
     int64_t limit_;
     int64_t handedOn_ = 0;
     std::atomic<int64_t> frames_ = 0;

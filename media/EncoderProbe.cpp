@@ -28,19 +28,19 @@ EncoderProbe::EncoderProbe(std::string appDir, WaitStyle wait, AddFileRow addFil
 {
 }
 
-void EncoderProbe::ProbeWithEncoder(const std::string& path)
+void EncoderProbe::probeWithEncoder(const std::string& path)
 {
     probeFilePath_ = path;
-    RunProbe(ProbeCommandLine(path, false), false);
+    runProbe(ProbeCommandLine(path, false), false);
 }
 
-void EncoderProbe::ProbeWithDsPrefix(const std::string& path)
+void EncoderProbe::probeWithDsPrefix(const std::string& path)
 {
     probeFilePath_ = path;
-    RunProbe(ProbeCommandLine(path, true), true);
+    runProbe(ProbeCommandLine(path, true), true);
 }
 
-void EncoderProbe::RunProbe(const std::string& commandLine, bool lastAttempt)
+void EncoderProbe::runProbe(const std::string& commandLine, bool lastAttempt)
 {
     probeFailed_ = false;
     probeRetryNeeded_ = false;
@@ -50,7 +50,7 @@ void EncoderProbe::RunProbe(const std::string& commandLine, bool lastAttempt)
     platform::ChildProcess encoder;
     if (!encoder.start(commandLine, "", appDir_))
         return;
-    probeFailed_ = ReadUntilVerdict(encoder);
+    probeFailed_ = readUntilVerdict(encoder);
     probeRetryNeeded_ = probeFailed_;
 
     if (!probeFailed_) {
@@ -61,7 +61,7 @@ void EncoderProbe::RunProbe(const std::string& commandLine, bool lastAttempt)
     }
 }
 
-bool EncoderProbe::ReadUntilVerdict(platform::ChildProcess& encoder)
+bool EncoderProbe::readUntilVerdict(platform::ChildProcess& encoder)
 {
     const bool keepWindowAlive = wait_ == WaitStyle::KeepWindowAlive;
     OutputLines splitter;

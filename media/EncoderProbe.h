@@ -31,22 +31,22 @@ public:
 
     EncoderProbe(std::string appDir, WaitStyle wait, AddFileRow addFileRow);
 
-    void ProbeWithEncoder(const std::string& path);
-    void ProbeWithDsPrefix(const std::string& path);
+    void probeWithEncoder(const std::string& path);
+    void probeWithDsPrefix(const std::string& path);
     // Runs the encoder and produces at most one row. An encoder that cannot
     // be started produces none and asks for no second probe.
-    void RunProbe(const std::string& commandLine, bool lastAttempt);
+    void runProbe(const std::string& commandLine, bool lastAttempt);
 
-    bool ProbeFailed() const { return probeFailed_; }
-    bool ProbeRetryNeeded() const { return probeRetryNeeded_; }
-    const std::string& ProbeFilePath() const { return probeFilePath_; }
-    const ProbeValues& Values() const { return values_; }
+    bool probeFailed() const { return probeFailed_; }
+    bool probeRetryNeeded() const { return probeRetryNeeded_; }
+    const std::string& probeFilePath() const { return probeFilePath_; }
+    const ProbeValues& values() const { return values_; }
     // The complete lines of the last probe's output.
-    const std::vector<std::string>& Lines() const { return lines_; }
+    const std::vector<std::string>& lines() const { return lines_; }
 
 private:
     // Reads the output until it ends or is rejected; true when rejected.
-    bool ReadUntilVerdict(platform::ChildProcess& encoder);
+    bool readUntilVerdict(platform::ChildProcess& encoder);
 
     std::string appDir_;
     WaitStyle wait_;

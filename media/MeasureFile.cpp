@@ -6,6 +6,17 @@
 
 #include <filesystem>
 
+namespace {
+
+// "16:9" shown turned a quarter is "9:16".
+std::string Turned(const std::string& aspect)
+{
+    const auto colon = aspect.find(':');
+    return colon == std::string::npos ? aspect : aspect.substr(colon + 1) + ":" + aspect.substr(0, colon);
+}
+
+} // namespace
+
 FileRow MakeFileRow(const std::string& path, const std::string& size, const std::string& frameRate,
                     const std::string& duration, int formatIndex)
 {
@@ -21,11 +32,14 @@ FileRow MakeFileRow(const std::string& path, const std::string& size, const std:
 
 ComponentTexts ComponentRowTexts(const MediaInfoInspector& videoInfo)
 {
-    const VideoStreamInfo& video = videoInfo.Video();
+    const VideoStreamInfo& video = videoInfo.video();
     ComponentTexts texts;
-    texts.size = std::to_string(video.Width) + " x " + std::to_string(video.Height);
-    texts.frameRate = std::to_string(RoundHalfEven(video.FrameRate));
-    texts.duration = video.Duration.size() == 5 ? "00:" + video.Duration : video.Duration;
+    // The size a player shows: a turned picture's sides change places.
+    const bool sideways = video.rotation == 90 || video.rotation == 270;
+    texts.size = std::to_string(sideways ? video.height : video.width) + " x "
+        + std::to_string(sideways ? video.width : video.height);
+    texts.frameRate = std::to_string(RoundHalfEven(video.frameRate));
+    texts.duration = video.duration.size() == 5 ? "00:" + video.duration : video.duration;
     return texts;
 }
 
@@ -38,13 +52,19 @@ std::optional<FileRow> MeasureFile(const std::string& path, const std::string& a
     if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;
     videoInfo.setFileName(path);
-    videoInfo.Inspect();
-    if (videoInfo.VideoMajorType() == "FILE NOT FOUND")
+    videoInfo.inspect();
+    if (videoInfo.videoMajorType() == "FILE NOT FOUND")
         return std::nullopt;
     const ComponentTexts texts = ComponentRowTexts(videoInfo);
     if (texts.size != "0 x 0") {
+        const VideoStreamInfo& video = videoInfo.video();
         FileRow row = MakeFileRow(path, texts.size, texts.frameRate, texts.duration, formatIndex);
-        row.displayAspect = videoInfo.Video().DisplayAspect;
+        row.rotation = video.rotation;
+        if (video.rotation != 0)
+            row.storedSize = std::to_string(video.width) + " x " + std::to_string(video.height);
+        row.interlaced = video.interlaced;
+        row.displayAspect = video.rotation == 90 || video.rotation == 270 ? Turned(video.displayAspect)
+                                                                          : video.displayAspect;
         return row;
     }
 
@@ -52,11 +72,16 @@ std::optional<FileRow> MeasureFile(const std::string& path, const std::string& a
     EncoderProbe probe(appDir, wait,
                        [&](const std::string& caption, const std::string& size, const std::string& frameRate,
                            const std::string& duration) { row = MakeFileRow(caption, size, frameRate, duration, formatIndex); });
-    probe.ProbeWithEncoder(path);
-    if (probe.ProbeRetryNeeded())
-        probe.ProbeWithDsPrefix(path);
-    if (row && !probe.ProbeFailed())
-        row->displayAspect = probe.Values().displayAspect;
+    probe.probeWithEncoder(path);
+    if (probe.probeRetryNeeded())
+        probe.probeWithDsPrefix(path);
+    if (row && !probe.probeFailed()) {
+        const ProbeValues& values = probe.values();
+        row->displayAspect = values.displayAspect;
+        row->rotation = values.rotation;
+        row->storedSize = values.storedSize;
+        row->interlaced = values.interlaced;
+    }
     return row;
 }
 

@@ -1,6 +1,7 @@
 #include "media/MediaDetector.h"
 
 #include "media/LibraryLog.h"
+#include "media/PictureShape.h"
 
 #include <cmath>
 #include <limits>
@@ -147,6 +148,8 @@ std::optional<StreamMediaType> MediaDetector::streamMediaType(int index) const
         }
         block.width = codec->width;
         block.height = codec->height;
+        block.clockwiseTurn = ClockwiseTurn(stream);
+        block.interlaced = IsInterlaced(stream);
         block.compression = VideoCompression(codec);
         block.bitRate = ClampToUint32(codec->bit_rate);
         if (const auto rate = frameRate(index))

@@ -20,6 +20,10 @@ struct VideoFormatBlock {
     // The picture's display aspect when its pixels are not square, else 0.
     std::uint32_t pictureAspectX = 0;
     std::uint32_t pictureAspectY = 0;
+    // How a player shows the stored picture: turned clockwise by 0, 90, 180
+    // or 270 degrees, and whether the stream says it is interlaced.
+    int clockwiseTurn = 0;
+    bool interlaced = false;
 };
 
 // The fields of a WAVEFORMATEX block.

@@ -2,8 +2,10 @@
 
 #include "core/Texts.h"
 #include "media/LibraryLog.h"
+#include "media/PictureShape.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -67,23 +69,65 @@ bool IsSound(const AVStream* stream)
     return stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
 }
 
-bool Holds(const AVFormatContext* context, bool (*kind)(const AVStream*))
-{
-    return std::any_of(context->streams, context->streams + context->nb_streams, kind);
-}
-
-// The streams the input has; both false when the libraries cannot open it.
-struct InputStreams {
+// The streams a file has and the shape of its picture; nothing when the
+// libraries cannot open it.
+struct StreamCount {
     bool video = false;
     bool audio = false;
+    int soundTracks = 0;
+    int subtitles = 0;
+    int textSubtitles = 0;
+    double shownAspect = 0; // the first picture's, as a player shows it; 0: none
 };
 
-InputStreams StreamsOf(const std::string& path)
+StreamCount CountStreams(const AVFormatContext* context)
+{
+    StreamCount count;
+    for (unsigned index = 0; index < context->nb_streams; ++index) {
+        const AVStream* stream = context->streams[index];
+        if (IsPicture(stream) && !count.video) {
+            count.video = true;
+            count.shownAspect = ShownAspect(stream);
+        }
+        count.soundTracks += IsSound(stream) ? 1 : 0;
+        if (stream->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
+            ++count.subtitles;
+            const AVCodecDescriptor* codec = avcodec_descriptor_get(stream->codecpar->codec_id);
+            count.textSubtitles += codec != nullptr && (codec->props & AV_CODEC_PROP_TEXT_SUB) ? 1 : 0;
+        }
+    }
+    count.audio = count.soundTracks > 0;
+    return count;
+}
+
+StreamCount StreamsOf(const std::string& path)
 {
     const Input input = Open(path, nullptr);
-    if (!input)
-        return {};
-    return {Holds(input.get(), IsPicture), Holds(input.get(), IsSound)};
+    return input ? CountStreams(input.get()) : StreamCount();
+}
+
+// Portrait and landscape told apart; a nearly square picture is either.
+bool SameShape(double input, double output)
+{
+    constexpr double kNearlySquare = 0.1;
+    if (input <= 0 || output <= 0 || std::fabs(input - 1) < kNearlySquare || std::fabs(output - 1) < kNearlySquare)
+        return true;
+    return (input > 1) == (output > 1);
+}
+
+// What the format promised to keep beyond picture and sound; empty when kept.
+Reason Broken(const OutputCheck& check, const StreamCount& input, const StreamCount& output)
+{
+    const OutputPromises& promises = check.promises;
+    if (promises.everyTrack && check.audioWanted && output.soundTracks < input.soundTracks)
+        return {ReasonCode::OutputLostTrack, texts::kOutputLostTrack};
+    // Matroska holds every kind of subtitle; other containers text only.
+    const bool holdsAll = std::filesystem::path(check.outputPath).extension() == ".mkv";
+    if (promises.everyTrack && output.subtitles < (holdsAll ? input.subtitles : input.textSubtitles))
+        return {ReasonCode::OutputLostSubtitle, texts::kOutputLostSubtitle};
+    if (promises.shape && input.video && !SameShape(input.shownAspect, output.shownAspect))
+        return {ReasonCode::OutputLostShape, texts::kOutputLostShape};
+    return {};
 }
 
 // One decoder per stream that is decoded, with the packets it was given, the
@@ -164,10 +208,10 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
     return true;
 }
 
-OutputFinding Problem(std::string problem)
+OutputFinding Problem(ReasonCode code, std::string problem)
 {
     OutputFinding finding;
-    finding.problem = std::move(problem);
+    finding.problem = {code, std::move(problem)};
     return finding;
 }
 
@@ -175,10 +219,10 @@ OutputFinding CheckStill(AVFormatContext* context)
 {
     const auto picture = std::find_if(context->streams, context->streams + context->nb_streams, IsPicture);
     if (picture == context->streams + context->nb_streams || (*picture)->codecpar->codec_id != AV_CODEC_ID_MJPEG)
-        return Problem(texts::kOutputNoPicture);
+        return Problem(ReasonCode::OutputNoPicture, texts::kOutputNoPicture);
     double seconds = 0;
     if (!DecodeTail(context, seconds))
-        return Problem(texts::kOutputNoPicture);
+        return Problem(ReasonCode::OutputNoPicture, texts::kOutputNoPicture);
     OutputFinding finding;
     finding.good = true;
     return finding;
@@ -186,18 +230,20 @@ OutputFinding CheckStill(AVFormatContext* context)
 
 OutputFinding CheckMedia(AVFormatContext* context, const OutputCheck& check)
 {
-    const bool video = Holds(context, IsPicture);
-    const bool audio = Holds(context, IsSound);
-    if (!video && !audio)
-        return Problem(check.videoFormat ? texts::kOutputNoVideo : texts::kOutputNoAudio);
-    const InputStreams input = StreamsOf(check.inputPath);
-    if (check.videoFormat && input.video && !video)
-        return Problem(texts::kOutputNoVideo);
-    if (check.audioWanted && input.audio && !audio)
-        return Problem(texts::kOutputNoAudio);
+    const StreamCount output = CountStreams(context);
+    if (!output.video && !output.audio)
+        return check.videoFormat ? Problem(ReasonCode::OutputNoVideo, texts::kOutputNoVideo)
+                                 : Problem(ReasonCode::OutputNoAudio, texts::kOutputNoAudio);
+    const StreamCount input = StreamsOf(check.inputPath);
+    if (check.videoFormat && input.video && !output.video)
+        return Problem(ReasonCode::OutputNoVideo, texts::kOutputNoVideo);
+    if (check.audioWanted && input.audio && !output.audio)
+        return Problem(ReasonCode::OutputNoAudio, texts::kOutputNoAudio);
+    if (Reason broken = Broken(check, input, output); !broken.empty())
+        return Problem(broken.code, std::move(broken.text));
     OutputFinding finding;
     if (!DecodeTail(context, finding.seconds))
-        return Problem(texts::kOutputUndecodable);
+        return Problem(ReasonCode::OutputUndecodable, texts::kOutputUndecodable);
     finding.good = true;
     return finding;
 }
@@ -213,10 +259,10 @@ OutputFinding MediaOutputVerifier::verify(const OutputCheck& check)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(check.outputPath, error))
-        return Problem(texts::kOutputMissing);
+        return Problem(ReasonCode::OutputMissing, texts::kOutputMissing);
     std::string reason;
     const Input output = Open(check.outputPath, &reason);
     if (!output)
-        return Problem(texts::kOutputUnreadable + reason);
+        return Problem(ReasonCode::OutputUnreadable, texts::kOutputUnreadable + reason);
     return check.still ? CheckStill(output.get()) : CheckMedia(output.get(), check);
 }

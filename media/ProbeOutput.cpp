@@ -74,6 +74,17 @@ void ReadVideoLine(const std::string& line, ProbeValues& values)
     values.sizeText = SizeFromField(size);
     values.frameRateText = FrameRateFromText(rest);
     values.displayAspect = DisplayAspectOf(line);
+    // " [turned 90, stored 1280x720]": the size above is the upright one.
+    values.rotation = 0;
+    values.storedSize.clear();
+    const auto turned = line.find(" [turned ");
+    const auto stored = line.find(", stored ", turned);
+    const auto end = line.find(']', stored);
+    if (turned != std::string::npos && stored != std::string::npos && end != std::string::npos) {
+        values.rotation = std::atoi(line.c_str() + turned + 9);
+        values.storedSize = SizeFromField(line.substr(stored + 9, end - stored - 9));
+    }
+    values.interlaced = line.find(" [interlaced]") != std::string::npos;
 }
 
 } // namespace

@@ -17,6 +17,11 @@ struct ProbeValues {
     // From " [SAR 32:27 DAR 16:9]" on the video line: the display aspect of
     // a picture whose pixels are not square; empty otherwise.
     std::string displayAspect;
+    // From " [turned 90, stored 1280x720]" and " [interlaced]": how the
+    // stored picture is shown (sizeText is the upright size).
+    int rotation = 0;
+    std::string storedSize; // "1280 x 720"; empty when not turned
+    bool interlaced = false;
 };
 
 // Reads the lines in order; a later line overwrites what an earlier one set,

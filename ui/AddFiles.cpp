@@ -1,27 +1,19 @@
 #include "ui/AddFiles.h"
 
-#include "ui/Application.h"
-#include "ui/BusyLock.h"
-#include "ui/FileDropTarget.h"
-#include "ui/ShellBinder.h"
 #include "core/DroppedFiles.h"
+#include "core/FileList.h"
+#include "core/OpenDialogFilter.h"
 #include "core/RequiredFiles.h"
 #include "core/SharedState.h"
-#include "ui/MainWindow.h"
-#include "ui/FileListRows.h"
 #include "media/MeasureFile.h"
-#include "core/OpenDialogFilter.h"
-#include "ui/AnalysisProgressDialog.h"
 #include "media/MediaInfoInspector.h"
 #include "platform/PumpMessages.h"
+#include "ui/AnalysisProgressDialog.h"
+#include "ui/BusyLock.h"
+#include "ui/MainWindow.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
-#include <QTableWidget>
-#include <QToolButton>
 
 namespace {
 
@@ -46,31 +38,28 @@ std::optional<QStringList> ChooseFilesWithDialog(QWidget* parent, const QStringL
     return dialog.selectedFiles();
 }
 
-AddFilesHandler::AddFilesHandler(SharedState& state, Messages& messages, MainWindow& window, AnalysisProgressDialog& splash,
-                                 BusyLock& busyLock, QString& lastFolder)
-    : QObject(&window)
-    , state_(state)
-    , messages_(messages)
-    , window_(window)
-    , splash_(splash)
-    , busyLock_(busyLock)
-    , videoInfo_(new MediaInfoInspector(&window))
+AddFilesHandler::AddFilesHandler(const Parts& parts, QString& lastFolder, QObject* parent)
+    : QObject(parent)
+    , parts_(parts)
+    , videoInfo_(new MediaInfoInspector(&parts.window))
     , lastFolder_(lastFolder)
     , chooseFiles_(ChooseFilesWithDialog)
 {
+    videoInfo_->setObjectName("VideoInfo");
+    connect(&parts.window, &MainWindow::addFilesRequested, this, &AddFilesHandler::addFiles);
 }
 
-void AddFilesHandler::AddFiles()
+void AddFilesHandler::addFiles()
 {
     addChosen([this]() -> std::optional<QStringList> {
-        auto files = chooseFiles_(&window_, QtNameFilters(OfferedFilterEntries()), lastFolder_);
+        auto files = chooseFiles_(&parts_.window, QtNameFilters(OfferedFilterEntries()), lastFolder_);
         if (files && !files->isEmpty())
             lastFolder_ = QFileInfo(files->first()).absolutePath();
         return files;
     });
 }
 
-void AddFilesHandler::AddDropped(const QStringList& paths)
+void AddFilesHandler::addDropped(const QStringList& paths)
 {
     if (!acceptsFiles())
         return;
@@ -87,70 +76,58 @@ void AddFilesHandler::AddDropped(const QStringList& paths)
 
 bool AddFilesHandler::acceptsFiles() const
 {
-    return window_.addFilesButton->isEnabled() && window_.addFilesAction->isEnabled() && !state_.isConverting
-        && !state_.analysisBusy;
+    return parts_.window.addFilesEnabled() && !parts_.state.isConverting && !parts_.state.analysisBusy;
 }
 
 void AddFilesHandler::addChosen(const std::function<std::optional<QStringList>()>& choose)
 {
-    busyLock_.lock();
-    if (!CheckRequiredFiles(state_.appDir, messages_)) {
-        busyLock_.unlock();
+    parts_.busyLock.lock();
+    if (!CheckRequiredFiles(parts_.state.appDir, parts_.messages)) {
+        parts_.busyLock.unlock();
         return;
     }
     const auto files = choose();
     if (!files || files->isEmpty()) {
-        busyLock_.unlock();
+        parts_.busyLock.unlock();
         return;
     }
-    StartAnalysis();
+    startAnalysis();
     for (const QString& path : *files) {
-        splash_.fileNameLabel->setText(QFileInfo(path).fileName());
+        parts_.splash.setFileName(QFileInfo(path).fileName());
         // Cancel takes effect here, before the next file: the file under way
         // when it was pressed has been finished and added.
-        if (!state_.keepAnalyzing)
+        if (!parts_.state.keepAnalyzing)
             break;
-        MeasureAndAdd(path);
+        measureAndAdd(path);
     }
-    EndAnalysis();
+    endAnalysis();
 }
 
-void AddFilesHandler::StartAnalysis()
+void AddFilesHandler::startAnalysis()
 {
-    state_.analysisBusy = true;
-    splash_.showCentred();
-    window_.convertButton->setEnabled(false);
-    window_.addFilesButton->setEnabled(false);
-    state_.keepAnalyzing = true;
+    parts_.state.analysisBusy = true;
+    parts_.splash.showCentred();
+    parts_.window.setStartControlsEnabled(false);
+    parts_.state.keepAnalyzing = true;
 }
 
-void AddFilesHandler::EndAnalysis()
+void AddFilesHandler::endAnalysis()
 {
-    state_.analysisBusy = false;
-    splash_.close();
-    window_.convertButton->setEnabled(true);
-    window_.addFilesButton->setEnabled(true);
-    state_.keepAnalyzing = false;
-    busyLock_.unlock();
+    parts_.state.analysisBusy = false;
+    parts_.splash.close();
+    parts_.window.setStartControlsEnabled(true);
+    parts_.state.keepAnalyzing = false;
+    parts_.busyLock.unlock();
 }
 
-void AddFilesHandler::MeasureAndAdd(const QString& path)
+void AddFilesHandler::measureAndAdd(const QString& path)
 {
-    const int currentRowIndex = window_.fileList->rowCount();
+    const int currentRowIndex = parts_.files.size();
     platform::PumpMessagesFor(kPauseAroundFileMs);
-    const auto row = MeasureFile(path.toStdString(), state_.appDir, window_.formatCombo->currentIndex(),
+    const auto row = MeasureFile(path.toStdString(), parts_.state.appDir, parts_.window.formatIndex(),
                                  WaitStyle::KeepWindowAlive, *videoInfo_);
     if (row)
-        AppendFileRow(*window_.fileList, *row);
-    ScrollRowIntoView(*window_.fileList, currentRowIndex);
+        parts_.files.append(*row);
+    parts_.window.scrollToRow(currentRowIndex);
     platform::PumpMessagesFor(kPauseAroundFileMs);
-}
-
-AddFilesHandler* BindAddFiles(Application& app)
-{
-    auto* handler = new AddFilesHandler(app.state, app.messages, *app.mainWindow, *app.analysisProgress, *app.busyLock,
-                                        app.shell->recentAddFilesDir);
-    new FileDropTarget(*app.mainWindow, *handler);
-    QObject::connect(app.mainWindow->addFilesButton, &QToolButton::clicked, handler, &AddFilesHandler::AddFiles);
-    return handler;
 }

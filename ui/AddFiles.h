@@ -8,12 +8,12 @@
 #include <functional>
 #include <optional>
 
-class Application;
-class BusyLock;
-class Messages;
-class MainWindow;
 class AnalysisProgressDialog;
+class BusyLock;
+class FileList;
+class MainWindow;
 class MediaInfoInspector;
+class Messages;
 struct SharedState;
 
 class AddFilesHandler : public QObject {
@@ -24,15 +24,24 @@ public:
     using ChooseFiles = std::function<std::optional<QStringList>(QWidget* parent, const QStringList& nameFilters,
                                                                  const QString& startFolder)>;
 
-    // `lastFolder` is where the open dialog was last used; it is updated on every choice.
-    AddFilesHandler(SharedState& state, Messages& messages, MainWindow& window, AnalysisProgressDialog& splash, BusyLock& busyLock,
-                    QString& lastFolder);
+    // What Add Files works with and on.
+    struct Parts {
+        SharedState& state;
+        Messages& messages;
+        MainWindow& window;
+        FileList& files;
+        AnalysisProgressDialog& splash;
+        BusyLock& busyLock;
+    };
 
-    void AddFiles();
+    // `lastFolder` is where the open dialog was last used; it is updated on every choice.
+    AddFilesHandler(const Parts& parts, QString& lastFolder, QObject* parent = nullptr);
+
+    void addFiles();
 
     // Dropped files and folders: a folder stands for the audio and video files
     // inside it, at any depth, sorted by path.
-    void AddDropped(const QStringList& paths);
+    void addDropped(const QStringList& paths);
 
     // Whether files may be added now: not while files are measured or converted.
     bool acceptsFiles() const;
@@ -40,20 +49,14 @@ public:
     // Replaces the open dialog, so that files can be chosen without one.
     void setChooseFiles(ChooseFiles choose) { chooseFiles_ = std::move(choose); }
 
-    // The media-information component; its owner is the main window.
-    MediaInfoInspector& VideoInfo() { return *videoInfo_; }
-
 private:
     void addChosen(const std::function<std::optional<QStringList>()>& choose);
-    void StartAnalysis();
-    void EndAnalysis();
-    void MeasureAndAdd(const QString& path);
+    void startAnalysis();
+    void endAnalysis();
+    void measureAndAdd(const QString& path);
 
-    SharedState& state_;
-    Messages& messages_;
-    MainWindow& window_;
-    AnalysisProgressDialog& splash_;
-    BusyLock& busyLock_;
+    Parts parts_;
+    // The media-information component (VideoInfo); its owner is the main window.
     MediaInfoInspector* videoInfo_;
     QString& lastFolder_;
     ChooseFiles chooseFiles_;
@@ -61,6 +64,3 @@ private:
 
 // The multi-select open dialog with the input-format filter, first entry selected.
 std::optional<QStringList> ChooseFilesWithDialog(QWidget* parent, const QStringList& nameFilters, const QString& startFolder);
-
-// Makes the handler (owned by the main window) and binds the Add Files button to it.
-AddFilesHandler* BindAddFiles(Application& app);

@@ -35,51 +35,79 @@ AdditionalOptionsDialog::AdditionalOptionsDialog(Messages& messages, QWidget* pa
     QFont formFont = font();
     formFont.setPointSize(8);
     setFont(formFont);
-    group = new QGroupBox(texts::kOptionsGroup, this);
-    group->setObjectName("GroupBox1");
-    group->setGeometry(8, 8, kGroupWidth, 130);
-    overwriteCheck = new QCheckBox(texts::kOverwriteOption, group);
-    overwriteCheck->setObjectName("CheckBoxOverWrite");
-    overwriteCheck->setGeometry(10, 32, kCheckWidth, 20);
-    shutdownCheck = new QCheckBox(texts::kShutDownOption, group);
-    shutdownCheck->setObjectName("CheckBoxShutDown");
-    shutdownCheck->setGeometry(10, 72, kCheckWidth, 20);
-    jobsLead_ = new QLabel(texts::kJobsAtOnceLead, group);
-    jobsCombo = new QComboBox(group);
-    jobsCombo->setObjectName("ComboJobsAtOnce");
+    group_ = new QGroupBox(texts::kOptionsGroup, this);
+    group_->setObjectName("GroupBox1");
+    group_->setGeometry(8, 8, kGroupWidth, 130);
+    overwriteCheck_ = new QCheckBox(texts::kOverwriteOption, group_);
+    overwriteCheck_->setObjectName("CheckBoxOverWrite");
+    overwriteCheck_->setGeometry(10, 32, kCheckWidth, 20);
+    shutdownCheck_ = new QCheckBox(texts::kShutDownOption, group_);
+    shutdownCheck_->setObjectName("CheckBoxShutDown");
+    shutdownCheck_->setGeometry(10, 72, kCheckWidth, 20);
+    jobsLead_ = new QLabel(texts::kJobsAtOnceLead, group_);
+    jobsCombo_ = new QComboBox(group_);
+    jobsCombo_->setObjectName("ComboJobsAtOnce");
     for (int jobs = 1; jobs <= kMostJobsAtOnce; ++jobs)
-        jobsCombo->addItem(QString::number(jobs), jobs);
-    jobsCombo->addItem(texts::kJobsAtOnceAuto, kAutoJobs);
-    jobsLead_->setBuddy(jobsCombo);
-    jobsTail_ = new QLabel(texts::kJobsAtOnceTail, group);
-    doneButton = new QPushButton(texts::kDoneButton, this);
-    doneButton->setObjectName("Button1");
-    doneButton->setGeometry(137, 152, 85, 30);
-    connect(doneButton, &QPushButton::clicked, this, &QDialog::hide);
+        jobsCombo_->addItem(QString::number(jobs), jobs);
+    jobsCombo_->addItem(texts::kJobsAtOnceAuto, kAutoJobs);
+    jobsLead_->setBuddy(jobsCombo_);
+    jobsTail_ = new QLabel(texts::kJobsAtOnceTail, group_);
+    doneButton_ = new QPushButton(texts::kDoneButton, this);
+    doneButton_->setObjectName("Button1");
+    doneButton_->setGeometry(137, 152, 85, 30);
+    connect(doneButton_, &QPushButton::clicked, this, &QDialog::hide);
     // toggled fires only when the state really changes, as a click handler does.
-    connect(shutdownCheck, &QCheckBox::toggled, this, &AdditionalOptionsDialog::confirmShutdownChoice);
+    connect(shutdownCheck_, &QCheckBox::toggled, this, &AdditionalOptionsDialog::confirmShutdownChoice);
+    connect(shutdownCheck_, &QCheckBox::toggled, this, &AdditionalOptionsDialog::shutDownToggled);
     fitCaptions();
+}
+
+bool AdditionalOptionsDialog::overwrite() const
+{
+    return overwriteCheck_->isChecked();
+}
+
+void AdditionalOptionsDialog::setOverwrite(bool overwrite)
+{
+    overwriteCheck_->setChecked(overwrite);
+}
+
+bool AdditionalOptionsDialog::shutDown() const
+{
+    return shutdownCheck_->isChecked();
+}
+
+void AdditionalOptionsDialog::setShutDown(bool shutDown)
+{
+    shutdownCheck_->setChecked(shutDown);
+}
+
+void AdditionalOptionsDialog::setBusy(bool busy)
+{
+    for (QWidget* option : {static_cast<QWidget*>(overwriteCheck_), static_cast<QWidget*>(shutdownCheck_),
+                            static_cast<QWidget*>(jobsCombo_)})
+        option->setEnabled(!busy);
 }
 
 int AdditionalOptionsDialog::jobsAtOnce() const
 {
-    return jobsCombo->currentData().toInt();
+    return jobsCombo_->currentData().toInt();
 }
 
 void AdditionalOptionsDialog::setJobsAtOnce(int jobs)
 {
-    const int index = jobsCombo->findData(jobs);
-    jobsCombo->setCurrentIndex(index >= 0 ? index : 0);
+    const int index = jobsCombo_->findData(jobs);
+    jobsCombo_->setCurrentIndex(index >= 0 ? index : 0);
 }
 
 // The lead, the list and the tail side by side, each as wide as it needs.
 int AdditionalOptionsDialog::placeJobsRow()
 {
     int x = 10;
-    for (QWidget* part : {static_cast<QWidget*>(jobsLead_), static_cast<QWidget*>(jobsCombo),
+    for (QWidget* part : {static_cast<QWidget*>(jobsLead_), static_cast<QWidget*>(jobsCombo_),
                           static_cast<QWidget*>(jobsTail_)}) {
         const QSize size = part->sizeHint();
-        part->setGeometry(x, kJobsRowY + (jobsCombo->sizeHint().height() - size.height()) / 2, size.width(),
+        part->setGeometry(x, kJobsRowY + (jobsCombo_->sizeHint().height() - size.height()) / 2, size.width(),
                           size.height());
         x += size.width() + kJobsRowGap;
     }
@@ -91,19 +119,19 @@ void AdditionalOptionsDialog::fitCaptions()
     // The dialog keeps its size unless a caption needs more room; then it
     // grows to the right, its Done button staying in the middle.
     int needed = std::max(kCheckWidth, placeJobsRow());
-    for (QCheckBox* check : {overwriteCheck, shutdownCheck})
+    for (QCheckBox* check : {overwriteCheck_, shutdownCheck_})
         needed = std::max(needed, check->sizeHint().width());
-    for (QCheckBox* check : {overwriteCheck, shutdownCheck})
+    for (QCheckBox* check : {overwriteCheck_, shutdownCheck_})
         check->resize(needed, check->height());
     const int extra = needed - kCheckWidth;
-    group->resize(kGroupWidth + extra, group->height());
+    group_->resize(kGroupWidth + extra, group_->height());
     setFixedSize(kClientSize.width() + extra, kClientSize.height());
-    doneButton->move((width() - doneButton->width()) / 2, doneButton->y());
+    doneButton_->move((width() - doneButton_->width()) / 2, doneButton_->y());
 }
 
 bool AdditionalOptionsDialog::event(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange && doneButton != nullptr)
+    if (event->type() == QEvent::FontChange && doneButton_ != nullptr)
         fitCaptions();
     return QDialog::event(event);
 }
@@ -114,8 +142,8 @@ void AdditionalOptionsDialog::confirmShutdownChoice()
         confirmSuppressed_ = false;
         return;
     }
-    if (!shutdownCheck->isChecked())
+    if (!shutdownCheck_->isChecked())
         return;
     if (!messages_.confirmYesNo(texts::kShutDownQuestion))
-        shutdownCheck->setChecked(false);
+        shutdownCheck_->setChecked(false);
 }

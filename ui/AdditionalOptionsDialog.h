@@ -5,6 +5,8 @@
 // two check boxes: how many files are converted at the same time.
 #include <QDialog>
 
+#include <string>
+
 class Messages;
 class QCheckBox;
 class QComboBox;
@@ -17,15 +19,24 @@ class AdditionalOptionsDialog : public QDialog {
 public:
     AdditionalOptionsDialog(Messages& messages, QWidget* parent = nullptr);
 
-    QCheckBox* overwriteCheck = nullptr;
-    QCheckBox* shutdownCheck = nullptr;
-    QComboBox* jobsCombo = nullptr; // "1" to "8", then "Auto"
-    QPushButton* doneButton = nullptr;
-    QGroupBox* group = nullptr;
+    // "Overwrite Existing File With The Same Name".
+    bool overwrite() const;
+    void setOverwrite(bool overwrite);
+    // "Shut Down Computer After All Conversion Jobs Are Done "; checking it
+    // asks for confirmation (see confirmShutdownChoice).
+    bool shutDown() const;
+    void setShutDown(bool shutDown);
+    // The busy lock's part of the dialog: both options and the jobs list.
+    void setBusy(bool busy);
 
     // The files converted at the same time: 1 to 8, or kAutoJobs.
     int jobsAtOnce() const;
     void setJobsAtOnce(int jobs);
+
+    // [General] AudioLanguage, which the settings file keeps and no control
+    // shows: the sound track one-track outputs prefer ("fra"); empty: the default track.
+    const std::string& audioLanguage() const { return audioLanguage_; }
+    void setAudioLanguage(const std::string& language) { audioLanguage_ = language; }
 
     // Runs on every change of the shutdown box's state, by the user or by code.
     void confirmShutdownChoice();
@@ -33,6 +44,10 @@ public:
     // The next check of the shutdown box asks nothing (the settings load).
     void suppressNextConfirm(bool suppressed) { confirmSuppressed_ = suppressed; }
     bool confirmSuppressed() const { return confirmSuppressed_; }
+
+signals:
+    // The shutdown option was checked or unchecked, by the user or by code.
+    void shutDownToggled(bool checked);
 
 protected:
     bool event(QEvent* event) override;
@@ -43,6 +58,12 @@ private:
     int placeJobsRow();
 
     Messages& messages_;
+    QGroupBox* group_ = nullptr;
+    QCheckBox* overwriteCheck_ = nullptr;
+    QCheckBox* shutdownCheck_ = nullptr;
+    QComboBox* jobsCombo_ = nullptr; // "1" to "8", then "Auto"
+    QPushButton* doneButton_ = nullptr;
+    std::string audioLanguage_;
     QLabel* jobsLead_ = nullptr;
     QLabel* jobsTail_ = nullptr;
     bool confirmSuppressed_ = true;

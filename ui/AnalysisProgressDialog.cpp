@@ -24,26 +24,31 @@ AnalysisProgressDialog::AnalysisProgressDialog(SharedState& state, QWidget* pare
     setWindowTitle(texts::kAnalyzingCaption);
     setFixedSize(kClientWidth, kClientHeight);
 
-    headline = new QLabel(texts::kAnalyzingHeadline, this);
-    headline->setObjectName("Label1");
-    QFont labelFont = headline->font();
+    headline_ = new QLabel(texts::kAnalyzingHeadline, this);
+    headline_->setObjectName("Label1");
+    QFont labelFont = headline_->font();
     labelFont.setPixelSize(13);
-    headline->setFont(labelFont);
-    headline->setGeometry(16, 14, 243, 20);
+    headline_->setFont(labelFont);
+    headline_->setGeometry(16, 14, 243, 20);
 
-    fileNameLabel = new QLabel(this);
-    fileNameLabel->setObjectName("Panel1");
-    fileNameLabel->setFrameShape(QFrame::Panel);
-    fileNameLabel->setFrameShadow(QFrame::Sunken);
-    fileNameLabel->setAlignment(Qt::AlignCenter);
-    SetBold(*fileNameLabel);
-    fileNameLabel->setGeometry(16, 44, 243, 41);
+    fileNameLabel_ = new QLabel(this);
+    fileNameLabel_->setObjectName("Panel1");
+    fileNameLabel_->setFrameShape(QFrame::Panel);
+    fileNameLabel_->setFrameShadow(QFrame::Sunken);
+    fileNameLabel_->setAlignment(Qt::AlignCenter);
+    SetBold(*fileNameLabel_);
+    fileNameLabel_->setGeometry(16, 44, 243, 41);
 
-    cancelButton = new QPushButton(texts::kCancel, this);
-    cancelButton->setObjectName("Button2");
-    cancelButton->setGeometry(100, 98, 75, 25);
-    cancelButton->setAutoDefault(false);
-    connect(cancelButton, &QPushButton::clicked, this, [this] { cancelAnalysis(); });
+    cancelButton_ = new QPushButton(texts::kCancel, this);
+    cancelButton_->setObjectName("Button2");
+    cancelButton_->setGeometry(100, 98, 75, 25);
+    cancelButton_->setAutoDefault(false);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelAnalysis(); });
+}
+
+void AnalysisProgressDialog::setFileName(const QString& name)
+{
+    fileNameLabel_->setText(name);
 }
 
 void AnalysisProgressDialog::showCentred()

@@ -14,12 +14,10 @@ class AnalysisProgressDialog : public QDialog {
 public:
     explicit AnalysisProgressDialog(SharedState& state, QWidget* parent = nullptr);
 
-    QLabel* headline = nullptr;
-    QLabel* fileNameLabel = nullptr;
-    QPushButton* cancelButton = nullptr;
-
     // Shows the splash without making it modal, centred on its parent.
     void showCentred();
+    // The file being measured.
+    void setFileName(const QString& name);
 
 public slots:
     void reject() override;
@@ -28,4 +26,7 @@ private:
     void cancelAnalysis();
 
     SharedState& state_;
+    QLabel* headline_ = nullptr;
+    QLabel* fileNameLabel_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };

@@ -1,47 +1,119 @@
 #include "ui/Application.h"
 
+#include "convert/ConversionRun.h"
+#include "platform/PowerOff.h"
+#include "platform/RegScript.h"
+#include "ui/AboutDialog.h"
+#include "ui/AdditionalOptionsDialog.h"
+#include "ui/AnalysisProgressDialog.h"
 #include "ui/BatchStatus.h"
 #include "ui/BusyLock.h"
-#include "ui/ShellBinder.h"
-#include "ui/MainWindow.h"
-#include "ui/AdditionalOptionsDialog.h"
-#include "ui/AboutDialog.h"
 #include "ui/ConversionBinding.h"
-#include "ui/ShutdownWarningDialog.h"
-#include "ui/AddFiles.h"
-#include "ui/AnalysisProgressDialog.h"
-#include "platform/RegScript.h"
+#include "ui/ConversionLogDialog.h"
+#include "ui/DesktopNotifier.h"
+#include "ui/FileDropTarget.h"
+#include "ui/FileListModel.h"
+#include "ui/FolderChooser.h"
+#include "ui/HelpBinder.h"
+#include "ui/ListCommands.h"
+#include "ui/MainWindow.h"
 #include "ui/ProfileView.h"
+#include "ui/SettingsBinder.h"
+#include "ui/ShutdownCountdown.h"
+#include "ui/ShutdownWarningDialog.h"
+#include "ui/WindowFrontEnd.h"
 
-Application::Application(const AppPlaces& places_, Messages& messages_)
-    : places(places_)
-    , messages(messages_)
+#include <QCoreApplication>
+
+Application::Application(const AppPlaces& places, Messages& messages)
+    : places_(places)
+    , messages_(messages)
 {
-    state.appDir = places.encoderDir;
-    mainWindow = std::make_unique<MainWindow>(state);
-    platform::StartRegScript(state.appDir);
-    analysisProgress = new AnalysisProgressDialog(state, mainWindow.get());
-    aboutDialog = new AboutDialog(mainWindow.get());
-    shutdownWarning = new ShutdownWarningDialog(mainWindow.get());
-    optionsDialog = new AdditionalOptionsDialog(messages, mainWindow.get());
-    shell = std::make_unique<ShellBinder>(*this);
-    busyLock = std::make_unique<BusyLock>(*mainWindow, *optionsDialog);
-    addFiles = BindAddFiles(*this);
-    conversion = BindConversion(*this);
-    QObject::connect(conversion->batchStatus, &BatchStatus::openOutputFolderRequested, shell.get(),
-                     &ShellBinder::openOutputFolder);
-    QObject::connect(mainWindow.get(), &MainWindow::shown, mainWindow.get(), [this] { onMainWindowShown(); });
+    state_.appDir = places_.encoderDir;
+    buildWindows();
+    buildBinders();
+    buildConversion();
 }
 
-Application::Application(const std::string& appDir, Messages& messages_)
-    : Application(PlacesIn(appDir), messages_)
+Application::Application(const std::string& appDir, Messages& messages)
+    : Application(PlacesIn(appDir), messages)
 {
 }
 
 Application::~Application() = default;
 
-void Application::onMainWindowShown()
+// The main window (whose creation runs the format switch and starts
+// "reg.bat"), then the other windows; the options dialog last, as its
+// settings load overwrites the window's defaults.
+void Application::buildWindows()
 {
-    optionsDialog->suppressNextConfirm(false);
-    mainWindow->profileView->switchFormat();
+    fileModel_ = std::make_unique<FileListModel>(files_);
+    mainWindow_ = std::make_unique<MainWindow>(state_, *fileModel_);
+    profileView_ = std::make_unique<ProfileView>(mainWindow_->profileControls(), files_);
+    profileView_->switchFormat();
+    platform::StartRegScript(state_.appDir);
+    analysisProgress_ = new AnalysisProgressDialog(state_, mainWindow_.get());
+    aboutDialog_ = new AboutDialog(mainWindow_.get());
+    shutdownWarning_ = new ShutdownWarningDialog(mainWindow_.get());
+    optionsDialog_ = new AdditionalOptionsDialog(messages_, mainWindow_.get());
+    settings_ = std::make_unique<SettingsBinder>(places_.settingsDir, *mainWindow_, *optionsDialog_);
+    QObject::connect(mainWindow_.get(), &MainWindow::shown, mainWindow_.get(), [this] {
+        optionsDialog_->suppressNextConfirm(false);
+        profileView_->switchFormat();
+    });
+}
+
+void Application::buildBinders()
+{
+    MainWindow& window = *mainWindow_;
+    busyLock_ = std::make_unique<BusyLock>(window, *profileView_, *optionsDialog_);
+    help_ = std::make_unique<HelpBinder>(window, *aboutDialog_, places_.helpDir);
+    folderChooser_ = std::make_unique<FolderChooser>(window, *analysisProgress_, state_);
+    listCommands_ = std::make_unique<ListCommands>(window, files_, state_);
+    addFiles_ = std::make_unique<AddFilesHandler>(
+        AddFilesHandler::Parts{state_, messages_, window, files_, *analysisProgress_, *busyLock_},
+        settings_->recentAddFilesDir());
+    new FileDropTarget(window, *addFiles_);
+}
+
+void Application::buildConversion()
+{
+    MainWindow& window = *mainWindow_;
+    countdown_ = new ShutdownCountdown(state_, *shutdownWarning_, [] { QCoreApplication::exit(0); }, &window);
+    countdown_->setObjectName("ShutdownCountdown");
+    logDialog_ = new ConversionLogDialog(&window);
+    batchStatus_ = new BatchStatus(window, messages_, &window);
+    batchStatus_->setObjectName("BatchStatus");
+    QObject::connect(batchStatus_, &BatchStatus::openOutputFolderRequested, help_.get(),
+                     &HelpBinder::openOutputFolder);
+    frontEnd_ = new WindowFrontEnd(WindowParts{window, *optionsDialog_, *profileView_, *busyLock_, *listCommands_,
+                                               *batchStatus_, *logDialog_, *countdown_, messages_},
+                                   state_.appDir, &window);
+    frontEnd_->setObjectName("ConversionFrontEnd");
+    run_ = std::make_unique<ConversionRun>(state_, files_, *frontEnd_, verifier_, &window);
+    // Once the run is over, all it reported shows at once.
+    QObject::connect(run_.get(), &ConversionRun::finished, frontEnd_, &WindowFrontEnd::showQueued);
+    conversion_ = std::make_unique<ConversionBinding>(window, *run_, files_, *logDialog_, messages_);
+}
+
+void Application::setPowerOff(std::unique_ptr<PowerOff> powerOff)
+{
+    powerOff_ = std::move(powerOff);
+    countdown_->setPowerOff(powerOff_.get());
+}
+
+void Application::setNotifier(std::unique_ptr<DesktopNotifier> notifier)
+{
+    notifier_ = std::move(notifier);
+    batchStatus_->setNotifier(notifier_.get());
+}
+
+void Application::setUrlOpener(UrlOpener& opener)
+{
+    help_->setUrlOpener(opener);
+}
+
+void Application::setChooseFiles(AddFilesHandler::ChooseFiles choose)
+{
+    addFiles_->setChooseFiles(std::move(choose));
 }

@@ -1,22 +1,40 @@
 #pragma once
-// Start-up: the shared state, the five windows in their creation order, and
-// the bindings between them.
+// Start-up, and the one place that builds the window: the shared state and
+// the file list, the five windows in their creation order, and every binder,
+// each given what it works with when it is made. Destroyed in the reverse
+// order, so that a conversion still under way stops before the window it
+// reports to goes.
 #include "core/AppPlaces.h"
+#include "core/FileList.h"
 #include "core/SharedState.h"
+#include "media/MediaOutputVerifier.h"
+#include "ui/AddFiles.h"
 
 #include <memory>
 #include <string>
 
-class Messages;
-class MainWindow;
-class ShutdownWarningDialog;
-class AdditionalOptionsDialog;
 class AboutDialog;
+class AdditionalOptionsDialog;
 class AnalysisProgressDialog;
+class BatchStatus;
 class BusyLock;
-class AddFilesHandler;
 class ConversionBinding;
-class ShellBinder;
+class ConversionLogDialog;
+class ConversionRun;
+class DesktopNotifier;
+class FileListModel;
+class FolderChooser;
+class HelpBinder;
+class ListCommands;
+class MainWindow;
+class Messages;
+class PowerOff;
+class ProfileView;
+class SettingsBinder;
+class ShutdownCountdown;
+class ShutdownWarningDialog;
+class UrlOpener;
+class WindowFrontEnd;
 
 class Application {
 public:
@@ -25,19 +43,56 @@ public:
     Application(const std::string& appDir, Messages& messages);
     ~Application();
 
-    AppPlaces places;
-    SharedState state;
-    Messages& messages;
-    std::unique_ptr<MainWindow> mainWindow;
-    AnalysisProgressDialog* analysisProgress = nullptr;
-    AboutDialog* aboutDialog = nullptr;
-    ShutdownWarningDialog* shutdownWarning = nullptr;
-    AdditionalOptionsDialog* optionsDialog = nullptr;
-    std::unique_ptr<BusyLock> busyLock;
-    std::unique_ptr<ShellBinder> shell; // settings, options dialog, help, about, folder chooser, list commands
-    AddFilesHandler* addFiles = nullptr;
-    std::unique_ptr<ConversionBinding> conversion;
+    MainWindow& mainWindow() const { return *mainWindow_; }
+    SharedState& state() { return state_; }
+    const SharedState& state() const { return state_; }
+    FileList& files() { return files_; }
+    BusyLock& busyLock() const { return *busyLock_; }
+    SettingsBinder& settings() const { return *settings_; }
+
+    // The power-off that the countdown requests at its end; none by default,
+    // so that nothing but the application's own start-up can power off.
+    void setPowerOff(std::unique_ptr<PowerOff> powerOff);
+    // Where the end of a batch is told while the window is not active; none by default.
+    void setNotifier(std::unique_ptr<DesktopNotifier> notifier);
+    // Where help, the web site and the mail link are opened (the desktop's programs by default).
+    void setUrlOpener(UrlOpener& opener);
+    // Replaces the open dialog of Add Files.
+    void setChooseFiles(AddFilesHandler::ChooseFiles choose);
 
 private:
-    void onMainWindowShown();
+    void buildWindows();
+    void buildBinders();
+    void buildConversion();
+
+    AppPlaces places_;
+    SharedState state_;
+    Messages& messages_;
+    FileList files_;
+    std::unique_ptr<FileListModel> fileModel_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    // Owned by the main window, where tests find them by name.
+    AnalysisProgressDialog* analysisProgress_ = nullptr;
+    AboutDialog* aboutDialog_ = nullptr;
+    ShutdownWarningDialog* shutdownWarning_ = nullptr;
+    AdditionalOptionsDialog* optionsDialog_ = nullptr;
+    ConversionLogDialog* logDialog_ = nullptr;
+    BatchStatus* batchStatus_ = nullptr;
+    ShutdownCountdown* countdown_ = nullptr;
+    WindowFrontEnd* frontEnd_ = nullptr;
+
+    std::unique_ptr<ProfileView> profileView_;
+    std::unique_ptr<SettingsBinder> settings_;
+    std::unique_ptr<BusyLock> busyLock_;
+    std::unique_ptr<HelpBinder> help_;
+    std::unique_ptr<FolderChooser> folderChooser_;
+    std::unique_ptr<ListCommands> listCommands_;
+    std::unique_ptr<AddFilesHandler> addFiles_;
+    std::unique_ptr<PowerOff> powerOff_;
+    std::unique_ptr<DesktopNotifier> notifier_;
+    MediaOutputVerifier verifier_;
+    // A child of the window too, where its worker and stall watch are found
+    // by name; it goes first, while what it reports to is still there.
+    std::unique_ptr<ConversionRun> run_;
+    std::unique_ptr<ConversionBinding> conversion_;
 };

@@ -2,7 +2,6 @@
 
 #include "core/BatchStatusText.h"
 #include "core/Messages.h"
-#include "core/TextRules.h"
 #include "core/Texts.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/MainWindow.h"
@@ -17,8 +16,8 @@ constexpr int kTickMs = 1000;
 
 } // namespace
 
-BatchStatus::BatchStatus(MainWindow& window, Messages& messages)
-    : QObject(&window)
+BatchStatus::BatchStatus(MainWindow& window, Messages& messages, QObject* parent)
+    : QObject(parent)
     , window_(window)
     , messages_(messages)
     , clock_([this] { return elapsed_.elapsed() / 1000.0; })
@@ -27,11 +26,11 @@ BatchStatus::BatchStatus(MainWindow& window, Messages& messages)
     connect(&ticker_, &QTimer::timeout, this, &BatchStatus::refresh);
 }
 
-void BatchStatus::batchStarted(const std::vector<FileRow>& rows)
+void BatchStatus::batchStarted(const BatchJobs& jobs)
 {
-    jobs_ = JobsOf(rows);
+    jobs_ = jobs;
     estimate_.emplace(jobs_.durations);
-    outcomes_.assign(jobs_.rows.size(), std::string());
+    outcomes_.assign(jobs_.rows.size(), RowOutcome::None);
     currentJob_ = -1;
     elapsed_.start();
     ticker_.start();
@@ -46,17 +45,32 @@ void BatchStatus::jobStarted(int row)
     refresh();
 }
 
-void BatchStatus::cellChanged(int row, FileColumn column, const std::string& text)
+void BatchStatus::attemptStarted(int row, int attempt)
 {
     const int job = jobs_.jobOf(row);
-    if (!running() || column != FileColumn::Progress || job < 0)
+    if (!running() || job < 0 || attempt == 1)
         return;
-    outcomes_[static_cast<std::size_t>(job)] = text;
-    if (const auto percent = PercentIn(text))
-        estimate_->setJobDone(job, *percent / 100.0);
-    else
-        estimate_->setJobDone(
-            job, text == texts::kDone || text == texts::kIncomplete || text == texts::kFailed ? 1.0 : 0.0);
+    estimate_->setJobDone(job, 0.0);
+    refresh();
+}
+
+void BatchStatus::progressed(int row, int percent)
+{
+    const int job = jobs_.jobOf(row);
+    if (!running() || job < 0)
+        return;
+    estimate_->setJobDone(job, std::min(percent, 100) / 100.0);
+    refresh();
+}
+
+void BatchStatus::jobEnded(int row, RowOutcome outcome)
+{
+    const int job = jobs_.jobOf(row);
+    if (!running() || job < 0)
+        return;
+    outcomes_[static_cast<std::size_t>(job)] = outcome;
+    const bool over = outcome == RowOutcome::Done || outcome == RowOutcome::Incomplete || outcome == RowOutcome::Failed;
+    estimate_->setJobDone(job, over ? 1.0 : 0.0);
     refresh();
 }
 
@@ -91,9 +105,9 @@ void BatchStatus::finish()
         return;
     ticker_.stop();
     // An incomplete file was converted as far as its source allowed, and kept.
-    const int converted = static_cast<int>(std::count(outcomes_.begin(), outcomes_.end(), texts::kDone)
-                                           + std::count(outcomes_.begin(), outcomes_.end(), texts::kIncomplete));
-    const int failed = static_cast<int>(std::count(outcomes_.begin(), outcomes_.end(), texts::kFailed));
+    const int converted = static_cast<int>(std::count(outcomes_.begin(), outcomes_.end(), RowOutcome::Done)
+                                           + std::count(outcomes_.begin(), outcomes_.end(), RowOutcome::Incomplete));
+    const int failed = static_cast<int>(std::count(outcomes_.begin(), outcomes_.end(), RowOutcome::Failed));
     const int notConverted = static_cast<int>(outcomes_.size()) - converted - failed;
     const std::string summary = BatchSummaryText(converted, failed, notConverted);
     estimate_.reset();

@@ -4,8 +4,8 @@
 // left"), the overall percentage in the window title, and once the batch is
 // over what happened ("5 converted, 1 failed"), with a desktop notification
 // when the window is not the active one. The closing message gets a button
-// that opens the output folder. Fed by the conversion's host on the window's
-// thread.
+// that opens the output folder. Fed by the conversion's events on the
+// window's thread.
 #include "core/BatchEstimate.h"
 #include "core/FileRow.h"
 
@@ -25,19 +25,21 @@ class MainWindow;
 class BatchStatus : public QObject {
     Q_OBJECT
 public:
-    BatchStatus(MainWindow& window, Messages& messages);
+    BatchStatus(MainWindow& window, Messages& messages, QObject* parent = nullptr);
 
     // Where the end of a batch is told while the window is not active; none by default.
     void setNotifier(DesktopNotifier* notifier) { notifier_ = notifier; }
 
     bool running() const { return estimate_.has_value(); }
 
-    // The rows as the batch starts: its jobs are the checked rows whose file exists.
-    void batchStarted(const std::vector<FileRow>& rows);
+    void batchStarted(const BatchJobs& jobs);
     // A job reached the encoder.
     void jobStarted(int row);
-    // A row's cell changed; the Progress cell tells how far its job is.
-    void cellChanged(int row, FileColumn column, const std::string& text);
+    // A second attempt of the row's job starts from nothing again.
+    void attemptStarted(int row, int attempt);
+    // How far the row's job is (0 to 100).
+    void progressed(int row, int percent);
+    void jobEnded(int row, RowOutcome outcome);
     // The closing message of the batch, with a button to open the output folder.
     void showClosingMessage(const std::string& text);
     // The batch is over (after its closing message, if any).
@@ -60,7 +62,7 @@ private:
     DesktopNotifier* notifier_ = nullptr;
     std::optional<BatchEstimate> estimate_;
     BatchJobs jobs_;
-    std::vector<std::string> outcomes_; // the Progress cell of each job
+    std::vector<RowOutcome> outcomes_; // of each job
     int currentJob_ = -1;
     QElapsedTimer elapsed_;
     std::function<double()> clock_;

@@ -3,12 +3,13 @@
 // additional options and the menu entries while files are analysed or
 // converted. The Add Files, Convert, Stop and folder buttons and the file
 // list are the callers' business and are left alone.
-class MainWindow;
 class AdditionalOptionsDialog;
+class MainWindow;
+class ProfileView;
 
 class BusyLock {
 public:
-    BusyLock(MainWindow& window, AdditionalOptionsDialog& options);
+    BusyLock(MainWindow& window, ProfileView& profile, AdditionalOptionsDialog& options);
     void lock();
     void unlock();
 
@@ -16,5 +17,6 @@ private:
     void setLocked(bool locked);
 
     MainWindow& window_;
+    ProfileView& profile_;
     AdditionalOptionsDialog& options_;
 };

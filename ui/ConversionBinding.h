@@ -1,41 +1,20 @@
 #pragma once
 // Binds the conversion to the main window: "Convert Now !" starts the
-// worker, "Stop Convert" asks and stops, the stall watch and the power-off
-// countdown tick on the window's thread; the conversion log opens from the
-// File menu and from a double-clicked row. Created once by the application.
-#include "convert/ConversionRun.h"
-#include "media/MediaOutputVerifier.h"
-#include "ui/GuiConversionHost.h"
-#include "ui/ShutdownCountdown.h"
-
+// worker, "Stop Convert" asks and stops; the conversion log opens from the
+// File menu and from a double-clicked row.
 #include <QObject>
 
-#include <memory>
-
-class Application;
 class ConversionLogDialog;
-class BatchStatus;
-class DesktopNotifier;
-class PowerOff;
+class ConversionRun;
+class FileList;
+class MainWindow;
+class Messages;
 
 class ConversionBinding : public QObject {
     Q_OBJECT
 public:
-    explicit ConversionBinding(Application& app);
-    ~ConversionBinding() override;
-
-    ShutdownCountdown countdown;
-    MediaOutputVerifier verifier;
-    ConversionLogDialog* logDialog;
-    GuiConversionHost host;
-    ConversionRun run;
-    BatchStatus* batchStatus;
-
-    // The power-off that the countdown requests at its end; none by default,
-    // so that nothing but the application's own start-up can power off.
-    void setPowerOff(std::unique_ptr<PowerOff> powerOff);
-    // Where the end of a batch is told while the window is not active; none by default.
-    void setNotifier(std::unique_ptr<DesktopNotifier> notifier);
+    ConversionBinding(MainWindow& window, ConversionRun& run, const FileList& files, ConversionLogDialog& log,
+                      Messages& messages, QObject* parent = nullptr);
 
     void convertNow();
     void stopConversion();
@@ -43,9 +22,8 @@ public:
     void showLogFor(int row);
 
 private:
-    Application& app_;
-    std::unique_ptr<PowerOff> powerOff_;
-    std::unique_ptr<DesktopNotifier> notifier_;
+    ConversionRun& run_;
+    const FileList& files_;
+    ConversionLogDialog& log_;
+    Messages& messages_;
 };
-
-std::unique_ptr<ConversionBinding> BindConversion(Application& app);

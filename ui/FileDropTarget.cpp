@@ -5,7 +5,7 @@
 
 #include <QDropEvent>
 #include <QMimeData>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QUrl>
 
@@ -13,13 +13,13 @@ FileDropTarget::FileDropTarget(MainWindow& window, AddFilesHandler& addFiles)
     : QObject(&window)
     , addFiles_(addFiles)
 {
-    for (QWidget* target : {static_cast<QWidget*>(&window), window.fileList->viewport()}) {
+    for (QWidget* target : {static_cast<QWidget*>(&window), window.fileView().viewport()}) {
         target->setAcceptDrops(true);
         target->installEventFilter(this);
     }
 }
 
-QStringList FileDropTarget::LocalPaths(const QMimeData* data)
+QStringList FileDropTarget::localPaths(const QMimeData* data)
 {
     QStringList paths;
     if (data == nullptr || !data->hasUrls())
@@ -33,7 +33,7 @@ QStringList FileDropTarget::LocalPaths(const QMimeData* data)
 
 bool FileDropTarget::welcomes(const QMimeData* data) const
 {
-    return addFiles_.acceptsFiles() && !LocalPaths(data).isEmpty();
+    return addFiles_.acceptsFiles() && !localPaths(data).isEmpty();
 }
 
 bool FileDropTarget::eventFilter(QObject* watched, QEvent* event)
@@ -63,6 +63,6 @@ void FileDropTarget::take(QDropEvent* drop)
         return;
     }
     drop->acceptProposedAction();
-    const QStringList paths = LocalPaths(drop->mimeData());
-    QTimer::singleShot(0, &addFiles_, [this, paths] { addFiles_.AddDropped(paths); });
+    const QStringList paths = localPaths(drop->mimeData());
+    QTimer::singleShot(0, &addFiles_, [this, paths] { addFiles_.addDropped(paths); });
 }

@@ -17,7 +17,7 @@ public:
     FileDropTarget(MainWindow& window, AddFilesHandler& addFiles);
 
     // The local files and folders the data names, in its order.
-    static QStringList LocalPaths(const QMimeData* data);
+    static QStringList localPaths(const QMimeData* data);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

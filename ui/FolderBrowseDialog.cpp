@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,12 +25,6 @@ bool IsInside(const QString& path, const QString& root)
     const QString folder = QDir::cleanPath(path);
     const QString top = QDir::cleanPath(root);
     return folder == top || folder.startsWith(top.endsWith('/') ? top : top + '/');
-}
-
-QString DisplayNameOf(const QString& path)
-{
-    const QString name = QFileInfo(path).fileName();
-    return name.isEmpty() ? path : name;
 }
 
 QPushButton* OkButtonOf(QFileDialog* files)
@@ -45,7 +40,13 @@ FolderBrowseDialog::FolderBrowseDialog(QObject* owner)
 {
 }
 
-void FolderBrowseDialog::setRootFolderID(int id)
+QString FolderBrowseDialog::displayNameOf(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? path : name;
+}
+
+void FolderBrowseDialog::setRootFolderId(int id)
 {
     if (id == rootFolderId_)
         return;
@@ -66,7 +67,7 @@ void FolderBrowseDialog::setOptions(BrowseOptions options)
     options_ = options;
 }
 
-bool FolderBrowseDialog::ShowDialog()
+bool FolderBrowseDialog::showDialog()
 {
     root_.clear();
     if (rootFolderId_ != 0) {
@@ -80,11 +81,10 @@ bool FolderBrowseDialog::ShowDialog()
     const QPointer<QDialog> browser = new QDialog(ownerWidget ? ownerWidget->window() : nullptr);
     window_ = browser;
     buildBrowser();
-    QTimer::singleShot(0, window_, [this] { Initialised(); });
+    QTimer::singleShot(0, window_, [this] { setUp(); });
     const bool chosen = window_->exec() == QDialog::Accepted;
     const QString chosenPath = chosen ? files_->selectedFiles().value(0) : QString();
-    if (OnClose)
-        OnClose(this);
+    closing();
     delete browser;
     window_ = nullptr;
     files_ = nullptr;
@@ -93,7 +93,7 @@ bool FolderBrowseDialog::ShowDialog()
     if (!chosen)
         return false;
     folderName_ = chosenPath;
-    displayName_ = DisplayNameOf(chosenPath);
+    displayName_ = displayNameOf(chosenPath);
     return true;
 }
 
@@ -127,7 +127,7 @@ void FolderBrowseDialog::buildBrowser()
                 files_->setDirectory(root_);
         });
     }
-    connect(files_, &QFileDialog::currentChanged, this, &FolderBrowseDialog::SelectionChanged);
+    connect(files_, &QFileDialog::currentChanged, this, &FolderBrowseDialog::selectionMoved);
     connect(files_, &QDialog::accepted, window_, &QDialog::accept);
     connect(files_, &QDialog::rejected, window_, &QDialog::reject);
     layout->addWidget(files_);
@@ -153,7 +153,7 @@ void FolderBrowseDialog::buildBrowser()
     }
 }
 
-void FolderBrowseDialog::Initialised()
+void FolderBrowseDialog::setUp()
 {
     const QFileInfo folder(folderName_);
     if (!folderName_.isEmpty() && folder.isDir() && (root_.isEmpty() || IsInside(folder.absoluteFilePath(), root_))) {
@@ -168,19 +168,15 @@ void FolderBrowseDialog::Initialised()
     }
     if (!title_.isEmpty())
         window_->setWindowTitle(title_);
-    if (OnInitialise)
-        OnInitialise(this);
+    initialised();
 }
 
-void FolderBrowseDialog::SelectionChanged(const QString& path)
+void FolderBrowseDialog::selectionMoved(const QString& path)
 {
     QPushButton* ok = OkButtonOf(files_);
     bool okEnabled = ok && ok->isEnabled();
     QString statusText;
-    if (OnSelChange)
-        OnSelChange(this, path, DisplayNameOf(path), statusText, okEnabled);
-    if (OnSelChangeEx)
-        OnSelChangeEx(this, QUrl::fromLocalFile(path), statusText, okEnabled);
+    selectionChanged(path, statusText, okEnabled);
     if (ok && okEnabled != ok->isEnabled())
         ok->setEnabled(okEnabled);
     if (options_ & boStatusText)

@@ -1,16 +1,13 @@
 #pragma once
 // FolderBrowseDialog: a folder browser over a directory-only QFileDialog, with
-// a text above the tree, an optional status line and help button, a root
-// folder given by a special-folder identifier, and events on set-up,
-// selection change and close. ShowDialog is modal; while it runs the
-// browser window is Handle() and its file dialog BrowserFiles(), so that
-// OnInitialise (or a test) can drive it.
+// a text above the tree, an optional status line and help button, and a root
+// folder given by a special-folder identifier. showDialog is modal; while it
+// runs the browser window is handle() and its file dialog browserFiles().
+// The browser's set-up, each change of selection and its close call
+// virtual steps that do nothing here (compat/ raises its events from them).
 #include <QFlags>
 #include <QObject>
 #include <QString>
-#include <QUrl>
-
-#include <functional>
 #include <stdexcept>
 
 class QDialog;
@@ -25,12 +22,12 @@ public:
 
 class FolderBrowseDialog : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QString Title READ Title WRITE setTitle)
-    Q_PROPERTY(QString FolderName READ FolderName WRITE setFolderName)
-    Q_PROPERTY(int RootFolderID READ RootFolderID WRITE setRootFolderID)
-    Q_PROPERTY(QString Headline READ Headline WRITE setHeadline)
-    Q_PROPERTY(BrowseOptions Options READ Options WRITE setOptions)
-    Q_PROPERTY(int HelpContext READ HelpContext WRITE setHelpContext)
+    Q_PROPERTY(QString Title READ title WRITE setTitle)
+    Q_PROPERTY(QString FolderName READ folderName WRITE setFolderName)
+    Q_PROPERTY(int RootFolderID READ rootFolderId WRITE setRootFolderId)
+    Q_PROPERTY(QString Headline READ headline WRITE setHeadline)
+    Q_PROPERTY(BrowseOptions Options READ options WRITE setOptions)
+    Q_PROPERTY(int HelpContext READ helpContext WRITE setHelpContext)
 
 public:
     enum BrowseOption {
@@ -43,57 +40,58 @@ public:
     Q_DECLARE_FLAGS(BrowseOptions, BrowseOption)
     Q_FLAG(BrowseOptions)
 
-    using NotifyEvent = std::function<void(QObject* sender)>;
-    using SelectionChangeEvent = std::function<void(QObject* sender, const QString& folderName,
-                                                       const QString& displayName, QString& statusText, bool& okEnabled)>;
-    // PIDL is the selected item's location.
-    using SelectionChangeEventEx =
-        std::function<void(QObject* sender, const QUrl& pidl, QString& statusText, bool& okEnabled)>;
-
     explicit FolderBrowseDialog(QObject* owner = nullptr);
+    ~FolderBrowseDialog() override = default;
 
-    QString Title() const { return title_; }
+    QString title() const { return title_; }
     void setTitle(const QString& title) { title_ = title; }
-    QString FolderName() const { return folderName_; }
+    QString folderName() const { return folderName_; }
     void setFolderName(const QString& folderName) { folderName_ = folderName; }
-    int RootFolderID() const { return rootFolderId_; }
+    int rootFolderId() const { return rootFolderId_; }
     // Throws FolderBrowseError "Invalid special folder ID" for an identifier outside the table.
-    void setRootFolderID(int id);
-    QString Headline() const { return headline_; }
+    void setRootFolderId(int id);
+    QString headline() const { return headline_; }
     void setHeadline(const QString& headline) { headline_ = headline; }
-    BrowseOptions Options() const { return options_; }
+    BrowseOptions options() const { return options_; }
     // Keeps the set consistent: switching boNewDlgStyle on drops boShowHelp
     // and boStatusText; otherwise switching either of those on drops boNewDlgStyle.
     void setOptions(BrowseOptions options);
-    int HelpContext() const { return helpContext_; }
+    int helpContext() const { return helpContext_; }
     void setHelpContext(int helpContext) { helpContext_ = helpContext; }
 
-    NotifyEvent OnInitialise;
-    SelectionChangeEvent OnSelChange;
-    SelectionChangeEventEx OnSelChangeEx;
-    NotifyEvent OnClose;
-
-    // True with FolderName set to the chosen folder; false when cancelled.
+    // True with folderName set to the chosen folder; false when cancelled.
     // Throws FolderBrowseError "Root folder not supported on this system" when
     // the root identifier has no folder here.
-    bool ShowDialog();
+    bool showDialog();
 
     // The chosen folder's display name after a successful choice.
-    QString DisplayName() const { return displayName_; }
+    QString displayName() const { return displayName_; }
     // The browser window while it is open, else null.
-    QDialog* Handle() const { return window_; }
-    QFileDialog* BrowserFiles() const { return files_; }
-    QPushButton* HelpButton() const { return helpButton_; }
-    QLabel* StatusLine() const { return statusLine_; }
+    QDialog* handle() const { return window_; }
+    QFileDialog* browserFiles() const { return files_; }
+    QPushButton* helpButton() const { return helpButton_; }
+    QLabel* statusLine() const { return statusLine_; }
+
+    // The name a folder is shown by.
+    static QString displayNameOf(const QString& path);
 
 signals:
     // The Help button or F1 asks for this help topic (never 0).
     void helpRequested(int helpContext);
 
+protected:
+    // The browser is set up and shown.
+    virtual void initialised() {}
+    // The selection moved to `path`; the status line and the OK button take
+    // what the step leaves in `statusText` and `okEnabled`.
+    virtual void selectionChanged(const QString& /*path*/, QString& /*statusText*/, bool& /*okEnabled*/) {}
+    // The browser is closing.
+    virtual void closing() {}
+
 private:
     void buildBrowser();
-    void Initialised();
-    void SelectionChanged(const QString& path);
+    void setUp();
+    void selectionMoved(const QString& path);
     void requestHelp();
 
     QString title_;

@@ -1,74 +1,65 @@
 #include "ui/ListCommands.h"
 
-#include "core/Texts.h"
+#include "core/FileList.h"
 #include "core/SharedState.h"
+#include "core/Texts.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QTableWidget>
-#include <QToolButton>
+#include <QTableView>
 
-ListCommands::ListCommands(MainWindow& window, SharedState& state)
-    : window_(window)
+ListCommands::ListCommands(MainWindow& window, FileList& files, const SharedState& state, QObject* parent)
+    : QObject(parent)
+    , window_(window)
+    , files_(files)
     , state_(state)
+    , contextMenu_(new QMenu(&window.fileView()))
 {
-    contextMenu = new QMenu(window.fileList);
-    contextMenu->setObjectName("PopupListView1");
+    contextMenu_->setObjectName("PopupListView1");
     const auto add = [this](const char* name, const char* text, void (ListCommands::*handler)()) {
-        QAction* action = contextMenu->addAction(text);
+        QAction* action = contextMenu_->addAction(text);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, handler);
-        return action;
     };
-    checkAllAction = add("CheckAllItems1", texts::kCheckAllItems, &ListCommands::checkAll);
-    uncheckAllAction = add("UncheckAllItems1", texts::kUncheckAllItems, &ListCommands::uncheckAll);
-    contextMenu->addSeparator();
-    removeSelectedAction = add("DeleteSelectedItem1", texts::kRemoveSelectedItem, &ListCommands::removeSelected);
-    clearAllAction = add("ClearAllItems1", texts::kClearAllItems, &ListCommands::clearAll);
+    add("CheckAllItems1", texts::kCheckAllItems, &ListCommands::checkAll);
+    add("UncheckAllItems1", texts::kUncheckAllItems, &ListCommands::uncheckAll);
+    contextMenu_->addSeparator();
+    add("DeleteSelectedItem1", texts::kRemoveSelectedItem, &ListCommands::removeSelected);
+    add("ClearAllItems1", texts::kClearAllItems, &ListCommands::clearAll);
 
-    connect(window.fileList, &QWidget::customContextMenuRequested, this, &ListCommands::showContextMenu);
-    connect(window.removeButton, &QToolButton::clicked, this, &ListCommands::removeSelected);
-    connect(window.clearAllButton, &QToolButton::clicked, this, &ListCommands::clearAll);
-}
-
-void ListCommands::setAllChecked(bool checked)
-{
-    QTableWidget* list = window_.fileList;
-    for (int row = 0; row < list->rowCount(); ++row) {
-        if (QTableWidgetItem* caption = list->item(row, 0))
-            caption->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-    }
+    connect(&window.fileView(), &QWidget::customContextMenuRequested, this, &ListCommands::showContextMenu);
+    connect(&window, &MainWindow::removeRequested, this, &ListCommands::removeSelected);
+    connect(&window, &MainWindow::clearAllRequested, this, &ListCommands::clearAll);
 }
 
 void ListCommands::checkAll()
 {
-    setAllChecked(true);
+    files_.setAllChecked(true);
 }
 
 void ListCommands::uncheckAll()
 {
-    setAllChecked(false);
+    files_.setAllChecked(false);
 }
 
 void ListCommands::removeSelected()
 {
     if (state_.analysisBusy)
         return;
-    const QModelIndexList selected = window_.fileList->selectionModel()->selectedRows();
+    const QModelIndexList selected = window_.fileView().selectionModel()->selectedRows();
     if (!selected.isEmpty())
-        window_.fileList->removeRow(selected.first().row());
+        files_.remove(selected.first().row());
 }
 
 void ListCommands::clearAll()
 {
-    if (state_.analysisBusy)
-        return;
-    window_.fileList->setRowCount(0);
+    if (!state_.analysisBusy)
+        files_.clear();
 }
 
 void ListCommands::showContextMenu(const QPoint& position)
 {
     if (autoPopup_)
-        contextMenu->popup(window_.fileList->viewport()->mapToGlobal(position));
+        contextMenu_->popup(window_.fileView().viewport()->mapToGlobal(position));
 }

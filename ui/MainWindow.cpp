@@ -5,7 +5,6 @@
 #include "core/profiles/FormatCatalogue.h"
 #include "ui/Fonts.h"
 #include "ui/FormatComboBox.h"
-#include "ui/ProfileView.h"
 #include "ui/StatusBarPanels.h"
 
 #include <QAction>
@@ -27,10 +26,11 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -73,7 +73,7 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, const QRect& geometry, Q
 
 } // namespace
 
-MainWindow::MainWindow(SharedState& state, QWidget* parent)
+MainWindow::MainWindow(SharedState& state, QAbstractItemModel& files, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , state_(state)
@@ -89,7 +89,7 @@ MainWindow::MainWindow(SharedState& state, QWidget* parent)
     setCentralWidget(client);
 
     buildButtonRow(client);
-    buildFileList(client);
+    buildFileList(client, files);
     buildFormatRow(client);
     buildVideoGroup(client);
     buildAudioGroup(client);
@@ -115,64 +115,71 @@ QComboBox* MainWindow::makeGroupCombo(QGroupBox* group, const char* name, const 
 
 void MainWindow::buildButtonRow(QWidget* client)
 {
-    addFilesButton = MakeBigButton(client, "AddFileButton", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder, 12);
-    stopButton = MakeBigButton(client, "StopConvertButton", texts::kStopConvertCaption, QStyle::SP_MediaStop, 108);
-    convertButton = MakeBigButton(client, "ConvertNowButton", texts::kConvertNowCaption, QStyle::SP_MediaPlay, 204);
+    addFilesButton_ = MakeBigButton(client, "AddFileButton", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder, 12);
+    stopButton_ = MakeBigButton(client, "StopConvertButton", texts::kStopConvertCaption, QStyle::SP_MediaStop, 108);
+    convertButton_ = MakeBigButton(client, "ConvertNowButton", texts::kConvertNowCaption, QStyle::SP_MediaPlay, 204);
     auto* divider = new QFrame(client);
     divider->setObjectName("Panel1");
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Sunken);
     divider->setGeometry(309, 8, 3, 66);
-    removeButton = MakeBigButton(client, "RemoveButton", texts::kRemoveCaption, QStyle::SP_DialogDiscardButton, 330);
-    clearAllButton = MakeBigButton(client, "ClearAllButton", texts::kClearAllCaption, QStyle::SP_TrashIcon, 426);
+    removeButton_ = MakeBigButton(client, "RemoveButton", texts::kRemoveCaption, QStyle::SP_DialogDiscardButton, 330);
+    clearAllButton_ = MakeBigButton(client, "ClearAllButton", texts::kClearAllCaption, QStyle::SP_TrashIcon, 426);
+    connect(addFilesButton_, &QToolButton::clicked, this, &MainWindow::addFilesRequested);
+    connect(stopButton_, &QToolButton::clicked, this, &MainWindow::stopRequested);
+    connect(convertButton_, &QToolButton::clicked, this, &MainWindow::convertRequested);
+    connect(removeButton_, &QToolButton::clicked, this, &MainWindow::removeRequested);
+    connect(clearAllButton_, &QToolButton::clicked, this, &MainWindow::clearAllRequested);
 }
 
-void MainWindow::buildFileList(QWidget* client)
+void MainWindow::buildFileList(QWidget* client, QAbstractItemModel& files)
 {
-    fileList = new QTableWidget(0, 7, client);
-    fileList->setObjectName("ListView1");
-    fileList->setGeometry(4, 84, 753, 190);
-    fileList->setHorizontalHeaderLabels(
-        {texts::kColumnCaptions.begin(), texts::kColumnCaptions.end()});
+    fileList_ = new QTableView(client);
+    fileList_->setObjectName("ListView1");
+    fileList_->setModel(&files);
+    fileList_->setGeometry(4, 84, 753, 190);
     const int widths[] = {320, 90, 70, 60, 65, 57, 60};
     for (int column = 0; column < 7; ++column)
-        fileList->setColumnWidth(column, widths[column]);
-    fileList->horizontalHeaderItem(0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    fileList->verticalHeader()->hide();
-    fileList->verticalHeader()->setDefaultSectionSize(18);
-    fileList->setShowGrid(true);
-    fileList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    fileList->setSelectionMode(QAbstractItemView::SingleSelection);
-    fileList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    fileList->setContextMenuPolicy(Qt::CustomContextMenu);
+        fileList_->setColumnWidth(column, widths[column]);
+    fileList_->verticalHeader()->hide();
+    fileList_->verticalHeader()->setDefaultSectionSize(18);
+    fileList_->setShowGrid(true);
+    fileList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    fileList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fileList_->setContextMenuPolicy(Qt::CustomContextMenu);
     // Tab leaves the list; a long path keeps its file name in sight.
-    fileList->setTabKeyNavigation(false);
-    fileList->setWordWrap(false);
-    fileList->setTextElideMode(Qt::ElideMiddle);
-    fileList->viewport()->installEventFilter(this);
+    fileList_->setTabKeyNavigation(false);
+    fileList_->setWordWrap(false);
+    fileList_->setTextElideMode(Qt::ElideMiddle);
+    fileList_->viewport()->installEventFilter(this);
+    connect(fileList_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit rowDoubleClicked(index.row()); });
 }
 
 void MainWindow::buildFormatRow(QWidget* client)
 {
     QLabel* formatLabel = MakeLabel(client, texts::kOutputFormatLabel, QRect(7, 286, 98, 17), true);
     formatLabel->setObjectName("Label2");
-    formatCombo = MakeCombo(client, "ComboOutputFormat", QRect(105, 282, 301, 24), new FormatComboBox(client));
-    labelledFields_.push_back({formatLabel, formatCombo, formatLabel->geometry(), formatCombo->geometry()});
-    outputDirLabel = MakeLabel(client, texts::kOutputDirectoryLabel, QRect(416, 286, 116, 17), true);
+    formatCombo_ = MakeCombo(client, "ComboOutputFormat", QRect(105, 282, 301, 24), new FormatComboBox(client));
+    labelledFields_.push_back({formatLabel, formatCombo_, formatLabel->geometry(), formatCombo_->geometry()});
+    QLabel* outputDirLabel = MakeLabel(client, texts::kOutputDirectoryLabel, QRect(416, 286, 116, 17), true);
     outputDirLabel->setObjectName("Label1");
-    outputDirEdit = new QLineEdit(client);
-    outputDirEdit->setObjectName("Edit1");
-    outputDirEdit->setGeometry(525, 282, 181, 24);
-    outputDirEdit->setReadOnly(true);
-    outputDirEdit->setEnabled(false);
+    outputDirEdit_ = new QLineEdit(client);
+    outputDirEdit_->setObjectName("Edit1");
+    outputDirEdit_->setGeometry(525, 282, 181, 24);
+    outputDirEdit_->setReadOnly(true);
+    outputDirEdit_->setEnabled(false);
     // The disabled field shows no hint of its own; its label names the whole folder.
-    connect(outputDirEdit, &QLineEdit::textChanged, outputDirLabel,
-            [this](const QString& folder) { outputDirLabel->setToolTip(folder + '\n' + texts::kOutputDirectoryHint); });
-    labelledFields_.push_back({outputDirLabel, outputDirEdit, outputDirLabel->geometry(), outputDirEdit->geometry()});
-    browseFolderButton = new QToolButton(client);
+    connect(outputDirEdit_, &QLineEdit::textChanged, outputDirLabel, [outputDirLabel](const QString& folder) {
+        outputDirLabel->setToolTip(folder + '\n' + texts::kOutputDirectoryHint);
+    });
+    labelledFields_.push_back({outputDirLabel, outputDirEdit_, outputDirLabel->geometry(), outputDirEdit_->geometry()});
+    auto* browseFolderButton = new QToolButton(client);
     browseFolderButton->setObjectName("ButtonBrowseForFolder");
     browseFolderButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     browseFolderButton->setGeometry(711, 280, 40, 28);
+    connect(browseFolderButton, &QToolButton::clicked, this, &MainWindow::browseFolderRequested);
 }
 
 void MainWindow::buildVideoGroup(QWidget* client)
@@ -180,10 +187,10 @@ void MainWindow::buildVideoGroup(QWidget* client)
     auto* group = new QGroupBox(texts::kVideoSettingsGroup, client);
     group->setObjectName("GroupBox1");
     group->setGeometry(14, 315, 285, 133);
-    videoCodecCombo = makeGroupCombo(group, "ComboVideoCodec", texts::kVideoCodecLabel, 0, 105, 160);
-    videoSizeCombo = makeGroupCombo(group, "ComboVideoSize", texts::kVideoSizeLabel, 1, 105, 160);
-    videoBitrateCombo = makeGroupCombo(group, "ComboVideoBitrate", texts::kVideoBitrateLabel, 2, 105, 160);
-    frameRateCombo = makeGroupCombo(group, "ComboVideoFramerate", texts::kVideoFramerateLabel, 3, 105, 160);
+    makeGroupCombo(group, "ComboVideoCodec", texts::kVideoCodecLabel, 0, 105, 160);
+    makeGroupCombo(group, "ComboVideoSize", texts::kVideoSizeLabel, 1, 105, 160);
+    makeGroupCombo(group, "ComboVideoBitrate", texts::kVideoBitrateLabel, 2, 105, 160);
+    makeGroupCombo(group, "ComboVideoFramerate", texts::kVideoFramerateLabel, 3, 105, 160);
 }
 
 void MainWindow::buildAudioGroup(QWidget* client)
@@ -191,12 +198,12 @@ void MainWindow::buildAudioGroup(QWidget* client)
     auto* group = new QGroupBox(texts::kAudioSettingsGroup, client);
     group->setObjectName("GroupBox2");
     group->setGeometry(309, 315, 219, 133);
-    audioCodecCombo = makeGroupCombo(group, "ComboAudioCodec", texts::kAudioCodecLabel, 0, 98, 106);
-    audioBitrateCombo = makeGroupCombo(group, "ComboAudioBitrate", texts::kAudioBitrateLabel, 1, 98, 106);
-    channelsCombo = makeGroupCombo(group, "ComboAudioChannel", texts::kAudioChannelsLabel, 2, 98, 106);
-    samplingRateCombo = makeGroupCombo(group, "ComboSamplingRate", texts::kSamplingRateLabel, 3, 98, 106);
-    channelsCombo->addItems({texts::kStereo, texts::kMono});
-    channelsCombo->setCurrentIndex(0);
+    makeGroupCombo(group, "ComboAudioCodec", texts::kAudioCodecLabel, 0, 98, 106);
+    makeGroupCombo(group, "ComboAudioBitrate", texts::kAudioBitrateLabel, 1, 98, 106);
+    QComboBox* channels = makeGroupCombo(group, "ComboAudioChannel", texts::kAudioChannelsLabel, 2, 98, 106);
+    makeGroupCombo(group, "ComboSamplingRate", texts::kSamplingRateLabel, 3, 98, 106);
+    channels->addItems({texts::kStereo, texts::kMono});
+    channels->setCurrentIndex(0);
 }
 
 void MainWindow::buildGeneralGroup(QWidget* client)
@@ -204,49 +211,49 @@ void MainWindow::buildGeneralGroup(QWidget* client)
     auto* group = new QGroupBox(texts::kGeneralSettingsGroup, client);
     group->setObjectName("GroupBox3");
     group->setGeometry(538, 315, 213, 133);
-    letterBoxCombo = makeGroupCombo(group, "ComboLetterBox", texts::kVideoZoomLabel, 0, 90, 108);
-    letterBoxCombo->setToolTip(texts::kLetterBoxHint);
-    muteAudioCombo = makeGroupCombo(group, "ComboMuteAudio", texts::kMuteAudioLabel, 1, 90, 108);
-    muteAudioCombo->addItems({texts::kFalse, texts::kTrue});
-    muteAudioCombo->setCurrentIndex(0);
+    QComboBox* letterBox = makeGroupCombo(group, "ComboLetterBox", texts::kVideoZoomLabel, 0, 90, 108);
+    letterBox->setToolTip(texts::kLetterBoxHint);
+    QComboBox* muteAudio = makeGroupCombo(group, "ComboMuteAudio", texts::kMuteAudioLabel, 1, 90, 108);
+    muteAudio->addItems({texts::kFalse, texts::kTrue});
+    muteAudio->setCurrentIndex(0);
     QLabel* volumeCaption = MakeLabel(group, texts::kVolumeLabel, QRect(10, 84, 86, 17));
-    volumeSlider = new QSlider(Qt::Horizontal, group);
-    volumeSlider->setObjectName("TrackBar1");
-    volumeSlider->setGeometry(96, 78, 110, 26);
-    labelledFields_.push_back({volumeCaption, volumeSlider, volumeCaption->geometry(), volumeSlider->geometry()});
-    volumeSlider->setRange(0, 10);
-    volumeSlider->setPageStep(1);
-    volumeSlider->setTickPosition(QSlider::TicksBelow);
-    volumeSlider->setValue(5);
-    volumeSlider->setToolTip(texts::kVolumeHint);
-    volumeLabel = MakeLabel(group, texts::kFullVolume, QRect(136, 106, 40, 17));
-    volumeLabel->setObjectName("Label14");
+    volumeSlider_ = new QSlider(Qt::Horizontal, group);
+    volumeSlider_->setObjectName("TrackBar1");
+    volumeSlider_->setGeometry(96, 78, 110, 26);
+    labelledFields_.push_back({volumeCaption, volumeSlider_, volumeCaption->geometry(), volumeSlider_->geometry()});
+    volumeSlider_->setRange(0, 10);
+    volumeSlider_->setPageStep(1);
+    volumeSlider_->setTickPosition(QSlider::TicksBelow);
+    volumeSlider_->setValue(5);
+    volumeSlider_->setToolTip(texts::kVolumeHint);
+    volumeLabel_ = MakeLabel(group, texts::kFullVolume, QRect(136, 106, 40, 17));
+    volumeLabel_->setObjectName("Label14");
 }
 
 void MainWindow::buildProgressRow(QWidget* client)
 {
-    progressBar = new QProgressBar(client);
-    progressBar->setObjectName("ProgressBar1");
-    progressBar->setGeometry(69, 462, 585, 16);
-    progressBar->setRange(0, 100);
-    progressBar->setValue(0);
-    progressBar->setTextVisible(false);
-    smallStopButton = new QToolButton(client);
+    progressBar_ = new QProgressBar(client);
+    progressBar_->setObjectName("ProgressBar1");
+    progressBar_->setGeometry(69, 462, 585, 16);
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    auto* smallStopButton = new QToolButton(client);
     smallStopButton->setObjectName("ButtonStopSmall");
     smallStopButton->setText(texts::kSmallStopCaption);
     smallStopButton->setGeometry(671, 456, 77, 28);
-    connect(smallStopButton, &QToolButton::clicked, stopButton, &QToolButton::click);
+    connect(smallStopButton, &QToolButton::clicked, stopButton_, &QToolButton::click);
 
-    statusBarWidget = new QStatusBar(client);
-    statusBarWidget->setObjectName("StatusBar1");
-    statusBarWidget->setSizeGripEnabled(false);
-    statusBarWidget->setGeometry(0, kClientHeight - 22, kClientWidth, 22);
-    statusPanels = new StatusBarPanels(*statusBarWidget);
-    statusPanels->setText(0, texts::kReady);
+    auto* statusBar = new QStatusBar(client);
+    statusBar->setObjectName("StatusBar1");
+    statusBar->setSizeGripEnabled(false);
+    statusBar->setGeometry(0, kClientHeight - 22, kClientWidth, 22);
+    statusPanels_ = new StatusBarPanels(*statusBar);
+    statusPanels_->setText(0, texts::kReady);
 
-    lineBuffer = new QPlainTextEdit(client);
-    lineBuffer->setObjectName("Memo1");
-    lineBuffer->setGeometry(kClientWidth + 8, 0, 545, 89);
+    lineBuffer_ = new QPlainTextEdit(client);
+    lineBuffer_->setObjectName("Memo1");
+    lineBuffer_->setGeometry(kClientWidth + 8, 0, 545, 89);
 }
 
 void MainWindow::buildMenus()
@@ -257,41 +264,47 @@ void MainWindow::buildMenus()
         return action;
     };
     QMenu* file = menuBar()->addMenu(texts::kFileMenu);
-    addFilesAction = addAction(file, "AddFiles1", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder);
+    addFilesAction_ = addAction(file, "AddFiles1", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder);
     file->addSeparator();
-    convertAction = addAction(file, "Convert1", texts::kConvertEntry, QStyle::SP_MediaPlay);
-    openOutputFolderAction = addAction(file, "OpenOutputFolder1", texts::kOpenOutputFolder, QStyle::SP_DirOpenIcon);
-    conversionLogAction = addAction(file, "ConversionLog1", texts::kConversionLogEntry, QStyle::SP_FileDialogContentsView);
+    convertAction_ = addAction(file, "Convert1", texts::kConvertEntry, QStyle::SP_MediaPlay);
+    QAction* openOutputFolder = addAction(file, "OpenOutputFolder1", texts::kOpenOutputFolder, QStyle::SP_DirOpenIcon);
+    QAction* conversionLog = addAction(file, "ConversionLog1", texts::kConversionLogEntry, QStyle::SP_FileDialogContentsView);
     file->addSeparator();
-    exitAction = addAction(file, "Exit1", texts::kExitEntry, QStyle::SP_DialogCloseButton);
+    exitAction_ = addAction(file, "Exit1", texts::kExitEntry, QStyle::SP_DialogCloseButton);
     QMenu* options = menuBar()->addMenu(texts::kOptionsMenu);
-    optionsAction = addAction(options, "SetGeneralOptions1", texts::kSetAdditionalOptionsEntry, QStyle::SP_FileDialogDetailedView);
+    optionsAction_ = addAction(options, "SetGeneralOptions1", texts::kSetAdditionalOptionsEntry, QStyle::SP_FileDialogDetailedView);
     QMenu* help = menuBar()->addMenu(texts::kHelpMenu);
-    helpAction = addAction(help, "OpenHelpFile1", texts::kOpenHelpFileEntry, QStyle::SP_DialogHelpButton);
+    helpAction_ = addAction(help, "OpenHelpFile1", texts::kOpenHelpFileEntry, QStyle::SP_DialogHelpButton);
     help->addSeparator();
-    websiteAction = addAction(help, "VisitOurWebsite1", texts::kVisitWebsiteEntry, QStyle::SP_DriveNetIcon);
+    websiteAction_ = addAction(help, "VisitOurWebsite1", texts::kVisitWebsiteEntry, QStyle::SP_DriveNetIcon);
     help->addSeparator();
-    aboutAction = addAction(help, "About1", texts::kAboutEntry, QStyle::SP_MessageBoxInformation);
+    aboutAction_ = addAction(help, "About1", texts::kAboutEntry, QStyle::SP_MessageBoxInformation);
 
-    connect(addFilesAction, &QAction::triggered, addFilesButton, &QToolButton::click);
-    connect(convertAction, &QAction::triggered, convertButton, &QToolButton::click);
+    connect(addFilesAction_, &QAction::triggered, addFilesButton_, &QToolButton::click);
+    connect(convertAction_, &QAction::triggered, convertButton_, &QToolButton::click);
+    connect(openOutputFolder, &QAction::triggered, this, &MainWindow::openOutputFolderRequested);
+    connect(conversionLog, &QAction::triggered, this, &MainWindow::conversionLogRequested);
+    connect(optionsAction_, &QAction::triggered, this, &MainWindow::optionsRequested);
+    connect(helpAction_, &QAction::triggered, this, &MainWindow::helpRequested);
+    connect(websiteAction_, &QAction::triggered, this, &MainWindow::websiteRequested);
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
     // Exit leaves the event loop at once, without a close request and without saving.
-    connect(exitAction, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    connect(exitAction_, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
 }
 
 void MainWindow::buildShortcuts()
 {
-    addFilesAction->setShortcut(QKeySequence::Open);
-    convertAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    helpAction->setShortcut(QKeySequence(Qt::Key_F1));
-    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addFilesAction_->setShortcut(QKeySequence::Open);
+    convertAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // Buttons ignore clicks while disabled, so the keys follow the busy lock.
     auto* remove = new QShortcut(QKeySequence::Delete, this);
-    connect(remove, &QShortcut::activated, removeButton, &QToolButton::click);
+    connect(remove, &QShortcut::activated, removeButton_, &QToolButton::click);
     // Stop Convert asks first and does nothing outside a batch.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_Period)}) {
         auto* stop = new QShortcut(keys, this);
-        connect(stop, &QShortcut::activated, stopButton, &QToolButton::click);
+        connect(stop, &QShortcut::activated, stopButton_, &QToolButton::click);
     }
 }
 
@@ -300,17 +313,16 @@ void MainWindow::createControls()
     // Hints stay up for 30 seconds.
     for (auto* widget : findChildren<QWidget*>())
         widget->setToolTipDuration(30000);
-    letterBoxCombo->addItems({texts::kNone, texts::kLetterBox});
-    letterBoxCombo->setCurrentIndex(1);
-    for (int index = 0; index < kFormatCount; ++index)
-        formatCombo->addItem(QString::fromStdString(FormatText(index)));
-    formatCombo->setMaxVisibleItems(kFormatCount);
-    formatCombo->setCurrentIndex(0);
+    QComboBox* letterBox = findChild<QComboBox*>("ComboLetterBox");
+    letterBox->addItems({texts::kNone, texts::kLetterBox});
+    letterBox->setCurrentIndex(1);
+    for (int index = 0; index < FormatCount(); ++index)
+        formatCombo_->addItem(QString::fromStdString(FormatText(index)));
+    formatCombo_->setMaxVisibleItems(FormatCount());
+    formatCombo_->setCurrentIndex(0);
     setWindowTitle(texts::kMainCaption);
-    outputDirEdit->setText(QDir::homePath() + texts::kDefaultOutputSubdir);
-    profileView = new ProfileView(*this);
-    profileView->switchFormat();
-    lineBuffer->hide();
+    outputDirEdit_->setText(QDir::homePath() + texts::kDefaultOutputSubdir);
+    lineBuffer_->hide();
 }
 
 void MainWindow::fitLabels()
@@ -327,8 +339,83 @@ void MainWindow::fitLabels()
         pair.field->setGeometry(field);
     }
     // A big button grows to the right into the gap before its neighbour.
-    for (QToolButton* button : {addFilesButton, stopButton, convertButton, removeButton, clearAllButton})
+    for (QToolButton* button : {addFilesButton_, stopButton_, convertButton_, removeButton_, clearAllButton_})
         button->resize(std::max(kBigButtonWidth, button->sizeHint().width()), button->height());
+}
+
+ProfileControls MainWindow::profileControls() const
+{
+    ProfileControls controls{formatCombo_, {}, volumeSlider_, volumeLabel_};
+    for (std::size_t slot = 0; slot < kOptionListSlots.size(); ++slot)
+        controls.lists[slot] = findChild<QComboBox*>(kOptionListSlots[slot].controlName);
+    return controls;
+}
+
+QString MainWindow::outputDir() const
+{
+    return outputDirEdit_->text();
+}
+
+void MainWindow::setOutputDir(const QString& folder)
+{
+    outputDirEdit_->setText(folder);
+}
+
+int MainWindow::formatIndex() const
+{
+    return formatCombo_->currentIndex();
+}
+
+void MainWindow::setFormatIndex(int index)
+{
+    const QSignalBlocker blocker(formatCombo_);
+    formatCombo_->setCurrentIndex(index);
+}
+
+int MainWindow::letterBoxIndex() const
+{
+    return findChild<QComboBox*>("ComboLetterBox")->currentIndex();
+}
+
+void MainWindow::setLetterBoxIndex(int index)
+{
+    QComboBox* letterBox = findChild<QComboBox*>("ComboLetterBox");
+    const QSignalBlocker blocker(letterBox);
+    letterBox->setCurrentIndex(index);
+}
+
+void MainWindow::setStartControlsEnabled(bool enabled)
+{
+    convertButton_->setEnabled(enabled);
+    addFilesButton_->setEnabled(enabled);
+}
+
+bool MainWindow::addFilesEnabled() const
+{
+    return addFilesButton_->isEnabled() && addFilesAction_->isEnabled();
+}
+
+void MainWindow::setBusy(bool busy)
+{
+    const bool enabled = !busy;
+    for (QWidget* widget : {static_cast<QWidget*>(formatCombo_), static_cast<QWidget*>(clearAllButton_),
+                            static_cast<QWidget*>(removeButton_)})
+        widget->setEnabled(enabled);
+    for (QAction* action :
+         {addFilesAction_, convertAction_, exitAction_, helpAction_, websiteAction_, aboutAction_, optionsAction_})
+        action->setEnabled(enabled);
+}
+
+void MainWindow::setProgress(int position)
+{
+    progressBar_->setValue(std::clamp(position, 0, 100));
+}
+
+void MainWindow::scrollToRow(int row)
+{
+    const QModelIndex index = fileList_->model()->index(row, 0);
+    if (index.isValid())
+        fileList_->scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
 void MainWindow::centreOnScreen()
@@ -341,36 +428,35 @@ void MainWindow::centreOnScreen()
 bool MainWindow::event(QEvent* event)
 {
     // The window's own font is set before its controls exist.
-    if (event->type() == QEvent::FontChange && clearAllButton != nullptr)
+    if (event->type() == QEvent::FontChange && clearAllButton_ != nullptr)
         fitLabels();
     return QMainWindow::event(event);
 }
 
 bool MainWindow::showPathTip(QHelpEvent* help)
 {
-    const QModelIndex index = fileList->indexAt(help->pos());
-    const QTableWidgetItem* item = fileList->item(index.row(), 0);
-    if (!index.isValid() || index.column() != 0 || item == nullptr || !item->toolTip().isEmpty())
+    const QModelIndex index = fileList_->indexAt(help->pos());
+    if (!index.isValid() || index.column() != 0 || !index.data(Qt::ToolTipRole).toString().isEmpty())
         return false;
-    QToolTip::showText(help->globalPos(), item->text(), fileList->viewport());
+    QToolTip::showText(help->globalPos(), index.data().toString(), fileList_->viewport());
     return true;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == fileList->viewport() && event->type() == QEvent::ToolTip && showPathTip(static_cast<QHelpEvent*>(event)))
+    if (watched == fileList_->viewport() && event->type() == QEvent::ToolTip && showPathTip(static_cast<QHelpEvent*>(event)))
         return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
 QString MainWindow::statusPanelText(int panel) const
 {
-    return statusPanels->text(panel);
+    return statusPanels_->text(panel);
 }
 
 void MainWindow::setStatusPanelText(int panel, const QString& text)
 {
-    statusPanels->setText(panel, text);
+    statusPanels_->setText(panel, text);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -1,11 +1,16 @@
 #pragma once
-// The main window: builds its controls where the layout puts them and binds
-// their events. What the events do lives in the folders that own it.
+// The main window: builds its controls where the layout puts them and tells
+// of their commands by signals. What the commands do lives in the binders
+// that the application connects to them; they reach the controls only
+// through the accessors below.
+#include "ui/ProfileControls.h"
+
 #include <QMainWindow>
 #include <QRect>
 
 #include <vector>
 
+class QAbstractItemModel;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -16,61 +21,46 @@ class QPlainTextEdit;
 class QProgressBar;
 class QSlider;
 class QStatusBar;
-class QTableWidget;
+class QTableView;
 class QToolButton;
-class ProfileView;
 class StatusBarPanels;
 struct SharedState;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(SharedState& state, QWidget* parent = nullptr);
+    // `files`: the model the file list shows.
+    MainWindow(SharedState& state, QAbstractItemModel& files, QWidget* parent = nullptr);
 
-    // Controls, by their form names.
-    QToolButton* addFilesButton = nullptr;
-    QToolButton* stopButton = nullptr;
-    QToolButton* convertButton = nullptr;
-    QToolButton* removeButton = nullptr;
-    QToolButton* clearAllButton = nullptr;
-    QTableWidget* fileList = nullptr;
-    QComboBox* formatCombo = nullptr;
-    QLabel* outputDirLabel = nullptr;
-    QLineEdit* outputDirEdit = nullptr;
-    QToolButton* browseFolderButton = nullptr;
-    QComboBox* videoCodecCombo = nullptr;
-    QComboBox* videoSizeCombo = nullptr;
-    QComboBox* videoBitrateCombo = nullptr;
-    QComboBox* frameRateCombo = nullptr;
-    QComboBox* audioCodecCombo = nullptr;
-    QComboBox* audioBitrateCombo = nullptr;
-    QComboBox* channelsCombo = nullptr;
-    QComboBox* samplingRateCombo = nullptr;
-    QComboBox* letterBoxCombo = nullptr;
-    QComboBox* muteAudioCombo = nullptr;
-    QSlider* volumeSlider = nullptr;
-    QLabel* volumeLabel = nullptr;
-    QProgressBar* progressBar = nullptr;
-    QToolButton* smallStopButton = nullptr;
-    QStatusBar* statusBarWidget = nullptr;
-    StatusBarPanels* statusPanels = nullptr;
-    QPlainTextEdit* lineBuffer = nullptr;
-    QAction* addFilesAction = nullptr;
-    QAction* convertAction = nullptr;
-    QAction* conversionLogAction = nullptr;
-    QAction* openOutputFolderAction = nullptr;
-    QAction* exitAction = nullptr;
-    QAction* optionsAction = nullptr;
-    QAction* helpAction = nullptr;
-    QAction* websiteAction = nullptr;
-    QAction* aboutAction = nullptr;
+    // The file list (ListView1).
+    QTableView& fileView() const { return *fileList_; }
+    ProfileControls profileControls() const;
+    StatusBarPanels& statusPanels() const { return *statusPanels_; }
 
-    // The option lists' model and the format switch (switchFormat).
-    ProfileView* profileView = nullptr;
+    QString outputDir() const;
+    void setOutputDir(const QString& folder);
+    // The selections of the format list and the letterbox list; set by code
+    // with their signals blocked, so that no format switch runs.
+    int formatIndex() const;
+    void setFormatIndex(int index);
+    int letterBoxIndex() const;
+    void setLetterBoxIndex(int index);
 
+    // "Add Files" and "Convert Now !", which the busy lock leaves alone.
+    void setStartControlsEnabled(bool enabled);
+    // Whether files may be added by the button and the menu entry.
+    bool addFilesEnabled() const;
+    // The busy lock's part of the window: the format list, Remove, Clear
+    // All and the menu entries.
+    void setBusy(bool busy);
+
+    // The progress bar; values beyond its ends are held at them.
+    void setProgress(int position);
     // Text of one status-bar panel (0 to 2).
     QString statusPanelText(int panel) const;
     void setStatusPanelText(int panel, const QString& text);
+    // Brings the row into view when it exists; a partly visible row is enough.
+    void scrollToRow(int row);
 
     // Places the window in the middle of its screen.
     void centreOnScreen();
@@ -80,6 +70,19 @@ signals:
     void shown();
     // A close request was granted; the settings are written now.
     void closing();
+    void addFilesRequested();
+    void convertRequested();
+    void stopRequested();
+    void removeRequested();
+    void clearAllRequested();
+    void browseFolderRequested();
+    void optionsRequested();
+    void helpRequested();
+    void websiteRequested();
+    void aboutRequested();
+    void openOutputFolderRequested();
+    void conversionLogRequested();
+    void rowDoubleClicked(int row);
 
 protected:
     bool event(QEvent* event) override;
@@ -89,7 +92,7 @@ protected:
 
 private:
     void buildButtonRow(QWidget* client);
-    void buildFileList(QWidget* client);
+    void buildFileList(QWidget* client, QAbstractItemModel& files);
     void buildFormatRow(QWidget* client);
     void buildVideoGroup(QWidget* client);
     void buildAudioGroup(QWidget* client);
@@ -115,4 +118,25 @@ private:
     SharedState& state_;
     std::vector<LabelledField> labelledFields_;
     bool shownOnce_ = false;
+
+    QToolButton* addFilesButton_ = nullptr;
+    QToolButton* stopButton_ = nullptr;
+    QToolButton* convertButton_ = nullptr;
+    QToolButton* removeButton_ = nullptr;
+    QToolButton* clearAllButton_ = nullptr;
+    QTableView* fileList_ = nullptr;
+    QComboBox* formatCombo_ = nullptr;
+    QLineEdit* outputDirEdit_ = nullptr;
+    QSlider* volumeSlider_ = nullptr;
+    QLabel* volumeLabel_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    StatusBarPanels* statusPanels_ = nullptr;
+    QPlainTextEdit* lineBuffer_ = nullptr;
+    QAction* addFilesAction_ = nullptr;
+    QAction* convertAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* optionsAction_ = nullptr;
+    QAction* helpAction_ = nullptr;
+    QAction* websiteAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "ui/ProfileView.h"
 
-#include "ui/FileListRows.h"
-#include "ui/MainWindow.h"
+#include "core/FileList.h"
 #include "core/cmdline/Volume.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
@@ -11,7 +10,6 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTableWidget>
 
 namespace {
 
@@ -28,38 +26,38 @@ QStringList ToQStringList(const std::vector<std::string>& entries)
 
 } // namespace
 
-ProfileView::ProfileView(MainWindow& window)
-    : QObject(&window)
-    , window_(window)
+ProfileView::ProfileView(const ProfileControls& controls, FileList& files, QObject* parent)
+    : QObject(parent)
+    , controls_(controls)
+    , files_(files)
     , volumeFactor_(kUnchangedVolumeFactor)
 {
-    model_.formatIndex = window_.formatCombo->currentIndex();
+    model_.formatIndex = controls_.format->currentIndex();
     model_.selectedFormatIndex = model_.formatIndex;
-    for (const OptionListSlot& slot : kOptionListSlots) {
-        auto* combo = window_.findChild<QComboBox*>(slot.controlName);
-        Q_ASSERT(combo);
-        combos_.emplace_back(combo, slot.list);
-        const auto list = slot.list;
+    for (std::size_t slot = 0; slot < kOptionListSlots.size(); ++slot) {
+        QComboBox* combo = controls_.lists[slot];
+        const auto list = kOptionListSlots[slot].list;
+        combos_.emplace_back(combo, list);
         connect(combo, &QComboBox::activated, this, [this, list](int index) { optionPicked(list, index); });
     }
-    connect(window_.formatCombo, &QComboBox::activated, this, &ProfileView::formatPicked);
-    connect(window_.volumeSlider, &QSlider::valueChanged, this, &ProfileView::volumeChanged);
+    connect(controls_.format, &QComboBox::activated, this, &ProfileView::formatPicked);
+    connect(controls_.volume, &QSlider::valueChanged, this, &ProfileView::volumeChanged);
 }
 
 void ProfileView::switchFormat()
 {
-    ReadSelections();
+    readSelections();
     const SwitchOutcome outcome = RunFormatSwitch(model_);
     if (outcome == SwitchOutcome::Applied)
-        window_.formatCombo->setMaxVisibleItems(kSwitchedDropDownRows);
-    Mirror();
+        controls_.format->setMaxVisibleItems(kSwitchedDropDownRows);
+    mirror();
     if (outcome == SwitchOutcome::Applied)
-        WriteOutputTags();
+        writeOutputTags();
 }
 
-const ProfileState& ProfileView::State()
+const ProfileState& ProfileView::state()
 {
-    ReadSelections();
+    readSelections();
     return model_;
 }
 
@@ -67,14 +65,18 @@ void ProfileView::setLocked(bool locked)
 {
     for (const auto& [combo, list] : combos_)
         combo->setEnabled(!locked && (model_.lists.*list).enabled);
-    window_.volumeSlider->setEnabled(!locked && model_.volumeEnabled);
+    controls_.volume->setEnabled(!locked && model_.volumeEnabled);
 }
 
-void ProfileView::ResetMuteAudio()
+void ProfileView::resetMuteAudio()
 {
     model_.lists.muteAudio.selected = 0;
-    const QSignalBlocker blocker(window_.muteAudioCombo);
-    window_.muteAudioCombo->setCurrentIndex(0);
+    for (const auto& [combo, list] : combos_) {
+        if (list == &OptionLists::muteAudio) {
+            const QSignalBlocker blocker(combo);
+            combo->setCurrentIndex(0);
+        }
+    }
 }
 
 void ProfileView::formatPicked(int index)
@@ -93,13 +95,13 @@ void ProfileView::optionPicked(OptionList OptionLists::*list, int index)
 
 void ProfileView::volumeChanged(int position)
 {
-    window_.volumeLabel->setText(QString::fromStdString(VolumeLabelText(position)));
+    controls_.volumeLabel->setText(QString::fromStdString(VolumeLabelText(position)));
     volumeFactor_ = VolumeFactorText(position);
 }
 
-void ProfileView::ReadSelections()
+void ProfileView::readSelections()
 {
-    model_.formatIndex = window_.formatCombo->currentIndex();
+    model_.formatIndex = controls_.format->currentIndex();
     for (const auto& [combo, list] : combos_) {
         OptionList& model = model_.lists.*list;
         if (combo->count() == static_cast<int>(model.entries.size()))
@@ -107,7 +109,7 @@ void ProfileView::ReadSelections()
     }
 }
 
-void ProfileView::Mirror()
+void ProfileView::mirror()
 {
     for (const auto& [combo, list] : combos_) {
         const OptionList& model = model_.lists.*list;
@@ -117,13 +119,11 @@ void ProfileView::Mirror()
         combo->setCurrentIndex(model.selected);
     }
     setLocked(false);
-    const QSignalBlocker blocker(window_.formatCombo);
-    window_.formatCombo->setCurrentIndex(model_.formatIndex);
+    const QSignalBlocker blocker(controls_.format);
+    controls_.format->setCurrentIndex(model_.formatIndex);
 }
 
-void ProfileView::WriteOutputTags()
+void ProfileView::writeOutputTags()
 {
-    const std::string tag = FormatTag(model_.formatIndex);
-    for (int row = 0; row < window_.fileList->rowCount(); ++row)
-        SetFileCell(*window_.fileList, row, FileColumn::Output, tag);
+    files_.setOutputTags(FormatTag(model_.formatIndex));
 }

@@ -1,30 +1,31 @@
 #pragma once
-// The main window's side of the output profiles: MainWindow holds one
-// ProfileView, which holds the ProfileState model and mirrors it into the
-// option combo boxes with their signals blocked, so that a selection made by
-// code never runs a handler. Only a user's pick (QComboBox::activated) runs
-// one: an option list's pick updates the model, a pick in formatCombo
-// runs the format switch. The volume slider's factor is kept here too.
+// The main window's side of the output profiles: holds the ProfileState
+// model and mirrors it into the option combo boxes with their signals
+// blocked, so that a selection made by code never runs a handler. Only a
+// user's pick (QComboBox::activated) runs one: an option list's pick updates
+// the model, a pick in the format list runs the format switch, which tags
+// every row of the file list. The volume slider's factor is kept here too.
 //
 // All members run on the user-interface thread.
 #include "core/profiles/ProfileState.h"
+#include "ui/ProfileControls.h"
 
 #include <QObject>
 #include <string>
 #include <utility>
 #include <vector>
 
+class FileList;
 class QComboBox;
-class MainWindow;
 
 class ProfileView : public QObject {
     Q_OBJECT
 public:
     // Binds the window's combo boxes and slider; the model starts with the
     // format list's current selection as SelectedFormatIndex.
-    explicit ProfileView(MainWindow& window);
+    ProfileView(const ProfileControls& controls, FileList& files, QObject* parent = nullptr);
 
-    // The format switch on the current selection of formatCombo: runs
+    // The format switch on the current selection of the format list: runs
     // at window creation, when the window is shown, and on a user's pick.
     // Selections made by code on the combo boxes (the settings load) are
     // read into the model first. An applied format refills the combo boxes
@@ -34,29 +35,30 @@ public:
 
     // The model, with the combo boxes' current selections read back first;
     // the conversion takes its snapshot of the choices from here.
-    const ProfileState& State();
+    const ProfileState& state();
 
     // VolumeFactor: the slider's factor as text, "50" at the start.
-    const std::string& VolumeFactor() const { return volumeFactor_; }
+    const std::string& volumeFactor() const { return volumeFactor_; }
 
     // Locked: disables every option combo box and the volume slider.
     // Unlocked: enables each as the format in force offers it. The busy lock
     // calls it on both sides.
     void setLocked(bool locked);
 
-    // Selects "False" in muteAudioCombo, as the command line asks for an
+    // Selects "False" in the mute list, as the command line asks for an
     // audio-only output with mute on.
-    void ResetMuteAudio();
+    void resetMuteAudio();
 
 private:
     void formatPicked(int index);
     void optionPicked(OptionList OptionLists::*list, int index);
     void volumeChanged(int position);
-    void ReadSelections();
-    void Mirror();
-    void WriteOutputTags();
+    void readSelections();
+    void mirror();
+    void writeOutputTags();
 
-    MainWindow& window_;
+    ProfileControls controls_;
+    FileList& files_;
     ProfileState model_;
     std::vector<std::pair<QComboBox*, OptionList OptionLists::*>> combos_;
     std::string volumeFactor_;

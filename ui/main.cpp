@@ -4,7 +4,6 @@
 #include "ui/Application.h"
 #include "ui/GuiMessages.h"
 #include "ui/MainWindow.h"
-#include "ui/ConversionBinding.h"
 #include "ui/DBusNotifier.h"
 #include "platform/LogindPowerOff.h"
 #include "platform/SignalWatch.h"
@@ -20,15 +19,15 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(kAppId);
     GuiMessages messages;
     Application app(CurrentAppPlaces(), messages);
-    messages.setParent(app.mainWindow.get());
-    app.conversion->setPowerOff(std::make_unique<LogindPowerOff>());
-    app.conversion->setNotifier(std::make_unique<DBusNotifier>());
-    app.mainWindow->centreOnScreen();
-    app.mainWindow->show();
+    messages.setParent(&app.mainWindow());
+    app.setPowerOff(std::make_unique<LogindPowerOff>());
+    app.setNotifier(std::make_unique<DBusNotifier>());
+    app.mainWindow().centreOnScreen();
+    app.mainWindow().show();
     // Ended by the session or by kill: the window closes as the user would
     // close it (which keeps the settings), then the program ends.
     const platform::SignalWatch ending({SIGTERM, SIGINT, SIGHUP}, [&app] {
-        app.mainWindow->close();
+        app.mainWindow().close();
         QCoreApplication::quit();
     });
     return QApplication::exec();

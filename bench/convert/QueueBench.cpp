@@ -1,5 +1,5 @@
 // Twenty 2-second clips converted through the conversion queue (worker
-// thread, encoder runner, the check of each output, headless host) against the same twenty encoder
+// thread, encoder runner, the check of each output, headless front end) against the same twenty encoder
 // runs started directly and read to the end, alternating in one run.
 // Prints the queue's overhead as a ratio (target at most 1.10) and the
 // application's own CPU time while the encoder works (target under 5% of
@@ -8,7 +8,8 @@
 #include "core/SharedState.h"
 #include "core/cmdline/CommandLineBuilder.h"
 #include "convert/ConversionRun.h"
-#include "convert/HeadlessHost.h"
+#include "convert/HeadlessFrontEnd.h"
+#include "core/FileList.h"
 #include "media/MediaOutputVerifier.h"
 #include "platform/ChildProcess.h"
 #include "core/profiles/FormatCatalogue.h"
@@ -92,18 +93,19 @@ QueueTiming RunThroughTheQueue(const std::vector<FileRow>& rows, const fs::path&
     SharedState shared;
     shared.appDir = VANTOREL_APPDIR;
     SilentMessages messages;
-    HeadlessHost host(rows, Choices(outputDir), messages);
+    FileList files(rows);
+    HeadlessFrontEnd frontEnd(Choices(outputDir), messages);
     MediaOutputVerifier verifier;
-    ConversionRun run(shared, host, verifier);
+    ConversionRun run(shared, files, frontEnd, verifier);
     QEventLoop loop;
-    run.worker->OnTerminate = [&loop](WorkerTaskBase*, WorkerThread*, void*&) { loop.quit(); };
+    QObject::connect(&run, &ConversionRun::finished, &loop, &QEventLoop::quit);
     const double cpuStart = CpuSeconds();
     const double start = Now();
     run.start();
     loop.exec();
     const QueueTiming timing{Now() - start, CpuSeconds() - cpuStart};
-    for (const FileRow& row : host.rows()) {
-        if (row.cell(FileColumn::Progress) != "Done") {
+    for (const FileRow& row : files.rows()) {
+        if (row.outcome != RowOutcome::Done) {
             std::fprintf(stderr, "%s ended as \"%s\"\n", row.caption.c_str(), row.cell(FileColumn::Progress).c_str());
             std::exit(1);
         }
@@ -139,11 +141,10 @@ int main(int argc, char* argv[])
         rows.push_back(row);
     }
 
-    const CommandLineBuilder builder;
     const ConversionChoices direct = Choices(root / "direct");
     std::vector<std::string> commandLines;
     for (const FileRow& row : rows) {
-        const auto result = builder.BuildCommandLine(
+        const auto result = BuildCommandLine(
             direct, {row.caption, row.cell(FileColumn::VideoSize), "mp4", FirstAttemptOptions(row.caption)});
         commandLines.push_back(result.commandLine);
     }

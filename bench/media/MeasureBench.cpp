@@ -14,7 +14,6 @@
 #include "support/MediaFixtures.h"
 
 #include <QApplication>
-#include <QTableWidget>
 #include <QToolButton>
 #include <algorithm>
 #include <chrono>
@@ -138,10 +137,10 @@ int main(int argc, char* argv[])
         chosen << QString::fromStdString(audio ? clips.audios[static_cast<std::size_t>(index / 5)]
                                                : clips.videos[static_cast<std::size_t>(index - index / 5)]);
     }
-    app.addFiles->setChooseFiles(
+    app.setChooseFiles(
         [&](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(chosen); });
     const auto start = std::chrono::steady_clock::now();
-    app.mainWindow->addFilesButton->click();
+    app.mainWindow().findChild<QToolButton*>("AddFileButton")->click();
     const double windowMs = MsSince(start);
     const double beyondMs = (windowMs - kFiles * kPausesPerFileMs) / kFiles;
 
@@ -154,7 +153,7 @@ int main(int argc, char* argv[])
     std::printf("  rows without the window:              %8d of %d\n", directRows, kFiles);
     std::printf("  Add Files in the window, all files:   %8.0f ms (fixed pauses %.0f ms)\n", windowMs,
                 kFiles * kPausesPerFileMs);
-    std::printf("  rows in the window:                   %8d of %d\n", app.mainWindow->fileList->rowCount(), kFiles);
+    std::printf("  rows in the window:                   %8d of %d\n", app.files().size(), kFiles);
     std::printf("  per file beyond the pauses:           %8.2f ms  (target %.0f ms: %.2f of it)\n", beyondMs, kTargetMs,
                 beyondMs / kTargetMs);
     fs::remove_all(folder);

@@ -7,11 +7,14 @@
 #include "core/cmdline/OutputNaming.h"
 #include "core/TextRules.h"
 #include "core/EncoderName.h"
+#include "core/profiles/FormatCatalogue.h"
 #include "platform/CommandLineSplit.h"
 
+#include <algorithm>
 #include <array>
-#include <optional>
+#include <cctype>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -48,45 +51,57 @@ std::string FittedSizeArg(const ConversionChoices& choices, const JobInput& job)
     return LetterboxedSize(job.sourceSize, plain, job.displayAspect);
 }
 
-} // namespace
-
-bool IsAudioOnlyOutput(const std::string& outputExt)
+// A language is a few plain letters ("fra", "en"); anything else in the
+// settings file is no language and asks for nothing.
+bool IsLanguageCode(const std::string& text)
 {
-    static constexpr std::array<std::string_view, 11> kAudioOnly{"mp3", "mp2", "m4a", "wav", "ogg", "aac",
-                                                                 "wma", "ra",  "ac3", "flac", "opus"};
-    for (std::string_view ext : kAudioOnly) {
-        if (outputExt == ext)
-            return true;
-    }
-    return false;
+    return text.size() >= 2 && text.size() <= 8
+        && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isalpha(c) != 0; });
 }
 
-CommandLineBuilder::CommandLineBuilder(BuilderDisk disk)
-    : disk_(std::move(disk))
+// The line with the preferred sound track's language before its output.
+std::string WithAudioLanguage(std::string line, const std::string& outputArg, const std::string& language)
 {
+    const std::string code = Trim(language);
+    if (!IsLanguageCode(code))
+        return line;
+    return line.insert(line.size() - outputArg.size(), Quoted(pieces::kAudioLanguageHead, code));
 }
 
-bool CommandLineBuilder::Reserved(const std::string& path) const
+// The picture keeps the input's upright shape when the switches keep its
+// size, fit it inside a box, or copy it.
+bool KeepsShape(const std::string& switches)
 {
-    return disk_.reserved && disk_.reserved(path);
+    return switches.find(pieces::kKeepSize) != std::string::npos || switches.find(pieces::kFit) != std::string::npos
+        || switches.find(pieces::kStreamCopy) != std::string::npos;
 }
 
-std::string CommandLineBuilder::ChooseOutputPath(const ConversionChoices& choices, const std::string& dir,
-                                                 const JobInput& job) const
+bool Reserved(const BuilderDisk& disk, const std::string& path)
+{
+    return disk.reserved && disk.reserved(path);
+}
+
+std::string ChooseOutputPath(const ConversionChoices& choices, const std::string& dir, const JobInput& job,
+                             const BuilderDisk& disk)
 {
     const std::string& inputPath = job.inputPath;
     const std::string base = BaseNameOf(FileNameOf(inputPath));
     const std::string path = OutputPathFor(dir, base, job.outputExt);
     // The encoder must never write over its own input or another row's,
     // whatever the overwrite option says.
-    if (SameFile(path, inputPath) || Reserved(path) || (!choices.overwrite && PathExists(path)))
-        return UniqueOutputName(dir, base, job.outputExt,
-                                [this](const std::string& candidate) { return PathExists(candidate) || Reserved(candidate); });
+    const auto taken = [&disk](const std::string& candidate) {
+        return PathExists(candidate) || Reserved(disk, candidate);
+    };
+    if (SameFile(path, inputPath) || Reserved(disk, path) || (!choices.overwrite && PathExists(path)))
+        return UniqueOutputName(dir, base, job.outputExt, taken);
     return path;
 }
 
-std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices& choices, const JobInput& job,
-                                                         BuildResult& result) const
+// The pieces both runs share, read from the job with its input path as it
+// is. When the encoder's path cannot be used or the output folder cannot be made,
+// `result` says why and there are none.
+std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const JobInput& job, const BuilderDisk& disk,
+                                     BuildResult& result)
 {
     const std::string& inputPath = job.inputPath;
     const std::string dir = Trim(choices.outputDir);
@@ -100,7 +115,7 @@ std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices
         + std::string(job.options.forceQuickTimeInput ? pieces::kEncoderTailQuickTime : pieces::kEncoderTail);
     if (choices.profileFamily == kPspFamily)
         p.title = platform::QuotedTail(PspTitleOf(FileNameOf(inputPath)));
-    if (disk_.createDirectory) {
+    if (disk.createDirectory) {
         if (std::string cause = EnsureDirectory(dir); !cause.empty()) {
             result = Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
             result.cause = std::move(cause);
@@ -132,35 +147,51 @@ std::optional<PieceSet> CommandLineBuilder::SharedPieces(const ConversionChoices
     return p;
 }
 
-BuildResult CommandLineBuilder::BuildCommandLine(const ConversionChoices& choices, const JobInput& job) const
+} // namespace
+
+bool IsAudioOnlyOutput(const std::string& outputExt)
+{
+    // Sound alone, though no format of the list writes them.
+    static constexpr std::array<std::string_view, 3> kOtherSoundNames{"mp2", "ra", "ac3"};
+    if (std::find(kOtherSoundNames.begin(), kOtherSoundNames.end(), outputExt) != kOtherSoundNames.end())
+        return true;
+    const auto formats = Formats();
+    return std::any_of(formats.begin(), formats.end(), [&outputExt](const FormatSpec& format) {
+        return format.kind == FormatKind::AudioOnly && ToLower(std::string(format.tag)) == outputExt;
+    });
+}
+
+BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& job, const BuilderDisk& disk)
 {
     BuildResult result;
-    std::optional<PieceSet> p = SharedPieces(choices, job, result);
+    std::optional<PieceSet> p = SharedPieces(choices, job, disk, result);
     if (!p)
         return result;
-    result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), job);
+    result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), job, disk);
     p->outputArg = ' ' + platform::QuoteArgument(result.outputPath);
-    if (auto line = AssembleFormat(choices.formatIndex, *p)) {
-        result.commandLine = std::move(*line);
-        result.thumbnailDue = HasThumbnailRun(choices.formatIndex);
-        // The switches between the input and the output say which streams
-        // the output keeps; an audio-only container keeps no picture.
-        const std::size_t head = p->encoderPrefix.size() + p->inputArg.size();
-        const std::string switches
-            = result.commandLine.substr(head, result.commandLine.size() - head - p->outputArg.size());
-        result.keepsVideo = !IsAudioOnlyOutput(job.outputExt) && switches.find(" -vn") == std::string::npos;
-        result.keepsAudio = switches.find(" -an") == std::string::npos;
-    } else {
+    const FormatSpec* format = FormatAt(choices.formatIndex);
+    if (!format || !format->assemble) {
         result.status = BuildResult::Status::NoAssembly;
+        return result;
     }
+    result.commandLine = WithAudioLanguage(format->assemble(*p), p->outputArg, choices.audioLanguage);
+    result.thumbnailDue = format->thumbnailRun;
+    // An audio-only container keeps no picture; muting or a format without
+    // sound keeps no sound.
+    result.keepsVideo = !IsAudioOnlyOutput(job.outputExt) && format->kind != FormatKind::AudioOnly;
+    result.keepsAudio = p->muteArg.empty() && format->kind != FormatKind::Animation;
+    result.promises.everyTrack = format->keepsEveryTrack;
+    const std::size_t head = p->encoderPrefix.size() + p->inputArg.size();
+    result.promises.shape = result.keepsVideo
+        && KeepsShape(result.commandLine.substr(head, result.commandLine.size() - head - p->outputArg.size()));
     return result;
 }
 
-BuildResult CommandLineBuilder::BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
-                                                          const std::string& videoOutputPath) const
+BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
+                                      const std::string& videoOutputPath, const BuilderDisk& disk)
 {
     BuildResult result;
-    std::optional<PieceSet> p = SharedPieces(choices, job, result);
+    std::optional<PieceSet> p = SharedPieces(choices, job, disk, result);
     if (!p)
         return result;
     result.outputPath = ThumbnailPathOf(videoOutputPath);

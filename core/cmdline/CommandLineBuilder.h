@@ -10,6 +10,7 @@
 #include "core/cmdline/ConversionChoices.h"
 #include "core/cmdline/FormatAssembly.h"
 #include "core/cmdline/InputOptions.h"
+#include "core/OutputVerifier.h"
 
 #include <functional>
 #include <optional>
@@ -28,7 +29,7 @@ bool IsAudioOnlyOutput(const std::string& outputExt);
 
 // One job as the queue hands it over.
 struct JobInput {
-    std::string inputPath;  // the row's caption, surrounding blanks removed
+    std::string inputPath;  // the row's caption, exactly
     std::string sourceSize; // the row's "Video Size" cell ("640 x 352", "0 x 0", "Unknown")
     std::string outputExt;  // OutputExt: the row's Output cell, trimmed, in lower case
     InputOptions options;   // UseAltReader and ForceQuickTimeInput
@@ -40,7 +41,7 @@ struct BuildResult {
         Built,          // commandLine is the line to run
         NoAssembly,     // the format index is a separator or outside the list: no line
         DirectoryError, // the output directory could not be created; error is kDirectoryCreateError
-        UnsafePath,     // the encoder's, the input's or the output directory's path holds a double quote
+        UnsafePath,     // the encoder's folder holds a double quote
     };
     Status status = Status::Built;
     std::string commandLine;
@@ -48,6 +49,7 @@ struct BuildResult {
     bool thumbnailDue = false; // the format adds a thumbnail run after the video
     bool keepsVideo = false;   // a format run: the output is to hold the input's picture
     bool keepsAudio = false;   // and its sound (not muted, not a silent format)
+    OutputPromises promises;   // and what more of the input it keeps
     std::string error;         // the message for DirectoryError and UnsafePath
     std::string cause;         // DirectoryError: why, in the system's words ("Permission denied")
     bool resetMute = false;    // mute was "True" for an audio-only output: select "False" again
@@ -66,32 +68,17 @@ struct BuilderDisk {
     std::function<bool(const std::string& path)> reserved;
 };
 
-class CommandLineBuilder {
-public:
-    explicit CommandLineBuilder(BuilderDisk disk = BuilderDisk());
+// The format's run. Its output path is numbered when the name is taken and
+// overwriting is off, and always when it would name the input itself or a
+// reserved path. On DirectoryError and UnsafePath nothing is created.
+BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& job,
+                             const BuilderDisk& disk = BuilderDisk());
 
-    // The format's run. Its output path is numbered when the name is taken
-    // and overwriting is off, and always when it would name the input
-    // itself or a reserved path. On DirectoryError and UnsafePath nothing is created.
-    BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& job) const;
+// The thumbnail run of the video written to `videoOutputPath`.
+BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
+                                      const std::string& videoOutputPath, const BuilderDisk& disk = BuilderDisk());
 
-    // The thumbnail run of the video written to `videoOutputPath`.
-    BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
-                                          const std::string& videoOutputPath) const;
-
-private:
-    // The pieces both runs share, read from the job with its input path
-    // trimmed. When a path cannot be used or the output folder cannot be
-    // made, `result` says why and there are none.
-    std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const JobInput& job,
-                                         BuildResult& result) const;
-    bool Reserved(const std::string& path) const;
-    std::string ChooseOutputPath(const ConversionChoices& choices, const std::string& dir, const JobInput& job) const;
-
-    BuilderDisk disk_;
-};
-
-// The command line with its output argument (its last, `from` in double
-// quotes) naming `to` instead; nothing when the line does not end so.
+// The command line with its output argument (its last, `from` quoted)
+// naming `to` instead; nothing when the line does not end so.
 std::optional<std::string> WithOutputPath(const std::string& commandLine, const std::string& from,
                                           const std::string& to);

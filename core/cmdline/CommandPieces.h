@@ -73,6 +73,7 @@ inline constexpr std::string_view kStreamCopy = " -vcodec \"copy\" -acodec \"cop
 inline constexpr std::string_view kFastStart = " -movflags +faststart";                      // 21
 inline constexpr std::string_view kChapters = " -chapters";                                  // 10
 inline constexpr std::string_view kNoAudioShort = " -an";                                    // 4
+inline constexpr std::string_view kAudioLanguageHead = " -alang \"";                          // 9
 
 // The PSP thumbnail run.
 inline constexpr std::string_view kThumbnailHead = " -f singlejpeg -ss 3 -vframes 1"; // 31

@@ -13,7 +13,12 @@ ConversionChoices TakeChoices(const ProfileState& state, const std::string& volu
     choices.audioCodec = lists.audioCodec.selectedText();
     choices.audioBitrate = lists.audioBitrate.selectedText();
     choices.samplingRate = lists.samplingRate.selectedText();
-    choices.channelIndex = lists.audioChannel.selected;
+    // The index into the fixed list; "Auto" (the source's channels) is none.
+    choices.channelIndex = -1;
+    const std::vector<std::string>& fixed = FixedChannelEntries();
+    for (std::size_t i = 0; i < fixed.size(); ++i)
+        if (lists.audioChannel.selectedText() == fixed[i])
+            choices.channelIndex = static_cast<int>(i);
     choices.letterBoxIndex = lists.letterBox.selected;
     choices.muteIndex = lists.muteAudio.selected;
     choices.volumeFactor = volumeFactor;

@@ -15,7 +15,7 @@ struct ConversionChoices {
     std::string audioCodec;
     std::string audioBitrate;
     std::string samplingRate;
-    int channelIndex = 0;   // 0 "Stereo", 1 "Mono", -1 none
+    int channelIndex = 0;   // 0 "Stereo", 1 "Mono", -1 none or "Auto"
     int letterBoxIndex = 1; // 1 "LetterBox" turns the bars on
     int muteIndex = 0;      // 1 "True" mutes video outputs
     std::string volumeFactor = "50";
@@ -23,6 +23,7 @@ struct ConversionChoices {
     bool overwrite = false; // overwriteCheck
     std::string profileFamily;
     std::string appDir;     // where the encoder lies, ends in "/"
+    std::string audioLanguage; // [General] AudioLanguage: the sound track one-track outputs prefer ("fra")
 };
 
 // The selected texts and indexes of the model's lists plus the values that

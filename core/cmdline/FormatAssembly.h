@@ -1,52 +1,30 @@
 #pragma once
-// The piece set one build fills, and how each output format (and the PSP
-// thumbnail run) concatenates it into the encoder's command line.
-#include <initializer_list>
-#include <optional>
+// How the device, phone, audio and general video formats (and the PSP
+// thumbnail run) concatenate the piece set into the encoder's command line.
+// The format catalogue names each row's assembly.
+#include "core/cmdline/PieceSet.h"
+
 #include <string>
-#include <string_view>
 
-// The pieces of today's formats: no blank at their end, and an "Auto"
-// entry sends nothing, so the encoder chooses.
-struct NewerPieces {
-    std::string videoCodec;   // " -vcodec \"h264\""
-    std::string quality;      // " -crf \"23\"", or " -b \"2000\"" for a fixed bitrate
-    std::string preset;       // " -preset \"medium\""
-    std::string frameRate;    // " -r \"25\""
-    std::string audioCodec;   // " -acodec \"aac\""
-    std::string samplingRate; // " -ar \"48000\""
-    std::string size;         // " -s keep", " -s 1280x720 -fit", or with letterbox pads
-};
-
-struct PieceSet {
-    std::string encoderPrefix;   // quoted encoder path, switches, the opening quote of the input
-    std::string inputArg;        // the input token (DS:\\ and the path) quoted for its place, and the closing quote
-    std::string outputArg;       // blank, quoted output path
-    std::string videoCodecArg;
-    std::string audioCodecArg;
-    std::string sizeArg;         // plain size, or size with letterbox pads
-    std::string videoBitrateArg;
-    std::string frameRateArg;
-    std::string audioBitrateArg;
-    std::string channelsArg;     // channels + mute + volume, as the assemblies use it
-    std::string samplingRateArg;
-    std::string volumeArg;
-    std::string muteArg;
-    std::string videoCodecText;  // the video codec entry trimmed, case kept (WMV)
-    std::string audioCodecText;  // the audio codec entry trimmed (3G2)
-    std::string title;           // the PSP title, quoted for its place, and its closing quote
-    NewerPieces newer;
-};
-
-// A command line: the encoder prefix and the input, the pieces in order, then the output.
-std::string JoinPieces(const PieceSet& pieces, std::initializer_list<std::string_view> middle,
-                       std::initializer_list<std::string_view> tail = {});
-
-// The format's command line; nothing for a separator or an index outside the list.
-std::optional<std::string> AssembleFormat(int formatIndex, const PieceSet& pieces);
-
-// Whether the format's video run is followed by a thumbnail run (PSP and PSP AVC).
-bool HasThumbnailRun(int formatIndex);
+namespace assembly {
+std::string IPod(const PieceSet& pieces);
+std::string ZuneMpeg4(const PieceSet& pieces);
+std::string ZuneAvc(const PieceSet& pieces);
+std::string Wmv(const PieceSet& pieces); // the Zune WMV format and WMV
+std::string Psp(const PieceSet& pieces);
+std::string PspAvc(const PieceSet& pieces);
+std::string Ps3Video480(const PieceSet& pieces);
+std::string Ps3VideoHd(const PieceSet& pieces); // 720P and 1080P
+std::string Phone3gp(const PieceSet& pieces);
+std::string Phone3g2(const PieceSet& pieces);
+std::string Aac(const PieceSet& pieces);
+std::string M4a(const PieceSet& pieces);
+std::string Mp3(const PieceSet& pieces);
+std::string Wma(const PieceSet& pieces);
+std::string Avi(const PieceSet& pieces);
+std::string Mpeg(const PieceSet& pieces);
+std::string Mov(const PieceSet& pieces);
+} // namespace assembly
 
 // The video's output path with its last four characters (".mp4") replaced
 // by ".THM".

@@ -1,14 +1,14 @@
 #include "core/cmdline/NewerAssembly.h"
 
 #include "core/cmdline/CommandPieces.h"
-#include "core/profiles/FormatCatalogue.h"
 
 #include <initializer_list>
 #include <string_view>
 
-namespace {
-
 using namespace pieces;
+
+namespace assembly {
+namespace {
 
 using Pieces = std::initializer_list<std::string_view>;
 
@@ -28,26 +28,40 @@ std::string Audio(const PieceSet& p, Pieces tail)
 
 } // namespace
 
-std::optional<std::string> AssembleNewerFormat(int formatIndex, const PieceSet& p)
+std::string Mp4Video(const PieceSet& p)
 {
-    switch (formatIndex) {
-    case formats::kMp4Video:
-        return Video(p, {kFastStart, kChapters});
-    case formats::kWebm:
-        return Video(p, {kChapters});
-    case formats::kMp4Copy:
-        return JoinPieces(p, {kStreamCopy, p.muteArg, kFastStart, kChapters});
-    case formats::kMkvCopy:
-        return JoinPieces(p, {kStreamCopy, p.muteArg, kChapters});
-    case formats::kGif:
-        return JoinPieces(p, {p.newer.videoCodec, p.newer.frameRate, p.newer.size, kNoAudioShort});
-    case formats::kFlac:
-    case formats::kOpus:
-    case formats::kOgg:
-        return Audio(p, {kChapters});
-    case formats::kWav: // WAV holds no chapters
-        return Audio(p, {});
-    default:
-        return std::nullopt;
-    }
+    return Video(p, {kFastStart, kChapters});
 }
+
+std::string WebmVideo(const PieceSet& p)
+{
+    return Video(p, {kChapters});
+}
+
+std::string Mp4Copy(const PieceSet& p)
+{
+    return JoinPieces(p, {kStreamCopy, p.muteArg, kFastStart, kChapters});
+}
+
+std::string MkvCopy(const PieceSet& p)
+{
+    return JoinPieces(p, {kStreamCopy, p.muteArg, kChapters});
+}
+
+std::string Gif(const PieceSet& p)
+{
+    return JoinPieces(p, {p.newer.videoCodec, p.newer.frameRate, p.newer.size, kNoAudioShort});
+}
+
+std::string ChapteredAudio(const PieceSet& p)
+{
+    return Audio(p, {kChapters});
+}
+
+// WAV holds no chapters.
+std::string Wav(const PieceSet& p)
+{
+    return Audio(p, {});
+}
+
+} // namespace assembly

@@ -1,10 +1,16 @@
 #pragma once
-// How today's formats (the rows after the first thirty) put the piece set
-// together.
-#include "core/cmdline/FormatAssembly.h"
+// How today's formats put the piece set together; the format catalogue
+// names each row's assembly.
+#include "core/cmdline/PieceSet.h"
 
-#include <optional>
 #include <string>
 
-// The line for one of today's formats; nothing for any other index.
-std::optional<std::string> AssembleNewerFormat(int formatIndex, const PieceSet& pieces);
+namespace assembly {
+std::string Mp4Video(const PieceSet& pieces);
+std::string WebmVideo(const PieceSet& pieces);
+std::string Mp4Copy(const PieceSet& pieces);
+std::string MkvCopy(const PieceSet& pieces);
+std::string Gif(const PieceSet& pieces);
+std::string ChapteredAudio(const PieceSet& pieces); // FLAC, Opus, OGG
+std::string Wav(const PieceSet& pieces);
+} // namespace assembly

@@ -3,7 +3,7 @@
 // are taken from the texts as for the other formats ("2000 Kbps", "25 fps",
 // "48000 Hz"); codec texts go through the codec table.
 #include "core/cmdline/ConversionChoices.h"
-#include "core/cmdline/FormatAssembly.h"
+#include "core/cmdline/PieceSet.h"
 
 #include <string>
 #include <string_view>

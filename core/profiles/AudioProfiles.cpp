@@ -1,34 +1,45 @@
 #include "core/profiles/Profiles.h"
 #include "core/profiles/SharedLists.h"
 
-void ApplyAudioProfile(int format, ProfileState& state)
+namespace {
+
+// Audio outputs have no picture: the video lists stay empty (and enabled).
+void ClearPicture(OptionLists& lists)
 {
-    OptionLists& lists = state.lists;
-    // Audio outputs have no picture: the video lists stay empty (and enabled).
     lists.videoCodec.clear();
     lists.videoSize.clear();
     lists.videoBitrate.clear();
     lists.videoFramerate.clear();
-    switch (format) {
-    case 21: // AAC
-        lists.audioCodec.fill({"aac"}, "aac");
-        lists.audioBitrate.fill(GenericAudioBitrates(), "128 Kbps");
-        lists.samplingRate.fill(GenericSamplingRates(), "44100 Hz");
-        break;
-    case 22: // M4A
-        lists.audioCodec.fill({"mpeg4aac"}, "mpeg4aac");
-        lists.audioBitrate.fill(GenericAudioBitrates(), "128 Kbps");
-        lists.samplingRate.fill(GenericSamplingRates(), "48000 Hz");
-        break;
-    case 23: // MP3
-        lists.audioCodec.fill({"mp3"}, "mp3");
-        lists.audioBitrate.fill(WideAudioBitrates(), "192 Kbps");
-        lists.samplingRate.fill(FourRateSampling(), "48000 Hz");
-        break;
-    default: // WMA
-        lists.audioCodec.fill({"wma7x"}, "wma7x");
-        lists.audioBitrate.fill(WideAudioBitrates(), "128 Kbps");
-        lists.samplingRate.fill(WideSamplingRates(), "48000 Hz");
-        break;
-    }
+}
+
+void ApplySound(ProfileState& state, const char* codec, const Entries& bitrates, const char* bitrate,
+                const Entries& samplingRates, const char* samplingRate)
+{
+    OptionLists& lists = state.lists;
+    ClearPicture(lists);
+    lists.audioCodec.fill({codec}, codec);
+    lists.audioBitrate.fill(bitrates, bitrate);
+    lists.samplingRate.fill(samplingRates, samplingRate);
+}
+
+} // namespace
+
+void ApplyAacProfile(ProfileState& state)
+{
+    ApplySound(state, "aac", GenericAudioBitrates(), "128 Kbps", GenericSamplingRates(), "44100 Hz");
+}
+
+void ApplyM4aProfile(ProfileState& state)
+{
+    ApplySound(state, "mpeg4aac", GenericAudioBitrates(), "128 Kbps", GenericSamplingRates(), "48000 Hz");
+}
+
+void ApplyMp3Profile(ProfileState& state)
+{
+    ApplySound(state, "mp3", WideAudioBitrates(), "192 Kbps", FourRateSampling(), "48000 Hz");
+}
+
+void ApplyWmaProfile(ProfileState& state)
+{
+    ApplySound(state, "wma7x", WideAudioBitrates(), "128 Kbps", WideSamplingRates(), "48000 Hz");
 }

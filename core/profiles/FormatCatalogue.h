@@ -1,30 +1,54 @@
 #pragma once
-// The output-format list: 41 rows in a fixed order, seven of them separators.
-// The index is what the settings file stores and what the command line
-// switches on; the tag is what the file list's Output column shows, and in
-// lower case the output file's extension.
+// The output-format list as one table, a FormatSpec per row in the list's
+// fixed order. The index is what the settings file stores and the window's
+// list shows; the id names a row whatever its place. Code that needs to know
+// something about a format asks its row, never compares indexes.
+#include "core/profiles/OptionListSlots.h"
+
+#include <span>
 #include <string>
+#include <string_view>
 
-inline constexpr int kFormatCount = 41;
+struct PieceSet;
+struct ProfileState;
 
-// The rows after the first thirty: today's formats.
-namespace formats {
-inline constexpr int kFirstNewer = 30; // the separator that opens them
-inline constexpr int kMp4Video = 31;
-inline constexpr int kWebm = 32;
-inline constexpr int kMp4Copy = 33;
-inline constexpr int kMkvCopy = 34;
-inline constexpr int kGif = 35;
-inline constexpr int kFlac = 37;
-inline constexpr int kOpus = 38;
-inline constexpr int kOgg = 39;
-inline constexpr int kWav = 40;
-} // namespace formats
+enum class FormatKind {
+    Separator,  // only divides the groups; cannot stay selected
+    Video,      // picture and sound coded anew
+    AudioOnly,  // sound only: no picture, no letterbox
+    StreamCopy, // the streams go over as they are
+    Animation,  // a picture without sound
+};
 
-// The row's text as the format list shows it.
-const std::string& FormatText(int index);
+struct FormatSpec {
+    std::string_view id;
+    std::string_view caption; // the row's text in the format list
+    std::string_view tag;     // the Output column; in lower case the output's extension
+    FormatKind kind;
+    // Fills the lists the format offers (and selects in them); nothing for
+    // a separator or a format with nothing to fill.
+    void (*applyProfile)(ProfileState& state) = nullptr;
+    // The format's command line from the pieces of one job.
+    std::string (*assemble)(const PieceSet& pieces) = nullptr;
+    Offers offers = offer::kAll;
+    std::string_view family = {}; // ProfileFamily while the format is in force ("psp")
+    bool thumbnailRun = false;    // a ".THM" still picture follows the video
+    bool keepsEveryTrack = false; // every sound track and the subtitles, not one track
+    bool settingsReset = false;   // a separator that, stored in the settings file, starts them afresh
+};
+
+// Every row, in the list's order.
+std::span<const FormatSpec> Formats();
+
+int FormatCount();
+
+// The row at `index`; nothing outside the list.
+const FormatSpec* FormatAt(int index);
+
+// The row's text as the format list shows it; empty outside the list.
+std::string FormatText(int index);
 
 // "MP4", "WMV", ...; empty for separators and indexes outside the list.
-const std::string& FormatTag(int index);
+std::string FormatTag(int index);
 
 bool IsSeparatorRow(int index);

@@ -2,43 +2,25 @@
 
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/OptionListSlots.h"
-#include "core/profiles/Profiles.h"
 
 namespace {
 
-void ApplyProfile(int format, ProfileState& state)
+// The lists the format offers are enabled; the others are disabled, and
+// emptied unless their entries are fixed. Then the profile fills its lists.
+void ApplyFormat(const FormatSpec& format, ProfileState& state)
 {
-    if (format <= 6)
-        ApplyIPodProfile(format, state);
-    else if (format <= 10)
-        ApplyZuneProfile(format, state);
-    else if (format <= 13)
-        ApplyPspProfile(format, state);
-    else if (format <= 16)
-        ApplyPs3Profile(format, state);
-    else if (format <= 19)
-        ApplyPhoneProfile(format, state);
-    else if (format <= 24)
-        ApplyAudioProfile(format, state);
-    else if (format < formats::kFirstNewer)
-        ApplyGeneralVideoProfile(format, state);
-    else if (format == formats::kMp4Copy || format == formats::kMkvCopy)
-        ApplyStreamCopyProfile(state);
-    else if (format == formats::kGif)
-        ApplyGifProfile(state);
-    else if (format < formats::kMp4Copy)
-        ApplyNewerVideoProfile(format, state);
-    else
-        ApplyNewerAudioProfile(format, state);
-}
-
-// Every list and the slider enabled again; only some of today's formats
-// disable what they do not use.
-void EnableAll(ProfileState& state)
-{
-    for (const OptionListSlot& slot : kOptionListSlots)
-        (state.lists.*slot.list).enabled = true;
-    state.volumeEnabled = true;
+    for (const OptionListSlot& slot : kOptionListSlots) {
+        OptionList& list = state.lists.*slot.list;
+        const bool offered = (format.offers & slot.offer) != 0;
+        if (offered || slot.fixedEntries)
+            list.enabled = offered;
+        else
+            list.withdraw();
+    }
+    state.volumeEnabled = (format.offers & offer::kVolume) != 0;
+    if (format.applyProfile)
+        format.applyProfile(state);
+    state.profileFamily = format.family;
 }
 
 } // namespace
@@ -50,15 +32,14 @@ SwitchOutcome RunFormatSwitch(ProfileState& state)
         return SwitchOutcome::SeparatorRestored;
     }
     state.profileFamily.clear();
-    state.lists.audioChannel.selected = 0;
+    // The fixed channel list; the lossless and Opus rows put "Auto" before it.
+    state.lists.audioChannel.fill(FixedChannelEntries(), FixedChannelEntries().front());
     state.lists.muteAudio.selected = 0;
-    const bool inList = state.formatIndex >= 0 && state.formatIndex < kFormatCount;
-    if (inList) {
-        EnableAll(state);
-        ApplyProfile(state.formatIndex, state);
-    }
+    const FormatSpec* format = FormatAt(state.formatIndex);
+    if (format)
+        ApplyFormat(*format, state);
     state.selectedFormatIndex = state.formatIndex;
-    return inList ? SwitchOutcome::Applied : SwitchOutcome::NoFormat;
+    return format ? SwitchOutcome::Applied : SwitchOutcome::NoFormat;
 }
 
 ProfileState StartedProfileState()

@@ -1,4 +1,3 @@
-#include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/NewerCodecs.h"
 #include "core/profiles/NewerEntries.h"
 #include "core/profiles/Profiles.h"
@@ -13,38 +12,46 @@ Entries WithAuto(const Entries& rates)
     return entries;
 }
 
+void FillCodec(OptionList& list, const NewerCodec& codec)
+{
+    list.fill({codec.text}, codec.text);
+}
+
+// Lossless sound and Opus keep the source's channels: mono stays mono.
+void KeepSourceChannels(OptionLists& lists)
+{
+    lists.audioChannel.fill(WithAuto(FixedChannelEntries()), kAutoEntry);
+}
+
 } // namespace
 
-void ApplyNewerAudioProfile(int format, ProfileState& state)
+// FLAC and WAV are lossless: the sound decides the size, so they offer no bitrate.
+void ApplyFlacProfile(ProfileState& state)
 {
-    OptionLists& lists = state.lists;
-    lists.videoCodec.withdraw();
-    lists.videoSize.withdraw();
-    lists.videoBitrate.withdraw();
-    lists.videoFramerate.withdraw();
-    lists.letterBox.enabled = false;
-    lists.muteAudio.enabled = false;
-    switch (format) {
-    case formats::kFlac:
-        lists.audioCodec.fill({codecs::kFlac.text}, codecs::kFlac.text);
-        lists.audioBitrate.withdraw(); // lossless: the sound decides the size
-        lists.samplingRate.fill({kAutoEntry, "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz", "96000 Hz"}, kAutoEntry);
-        break;
-    case formats::kOpus:
-        lists.audioCodec.fill({codecs::kOpus.text}, codecs::kOpus.text);
-        lists.audioBitrate.fill(OpusBitrates(), "128 Kbps");
-        lists.samplingRate.fill(OpusSamplingRates(), kAutoEntry);
-        break;
-    case formats::kOgg:
-        lists.audioCodec.fill({codecs::kVorbis.text}, codecs::kVorbis.text);
-        lists.audioBitrate.fill({"64 Kbps", "96 Kbps", "128 Kbps", "160 Kbps", "192 Kbps", "256 Kbps", "320 Kbps"},
-                                "160 Kbps");
-        lists.samplingRate.fill(WithAuto(GenericSamplingRates()), kAutoEntry);
-        break;
-    default: // WAV
-        lists.audioCodec.fill({codecs::kPcm16.text}, codecs::kPcm16.text);
-        lists.audioBitrate.withdraw();
-        lists.samplingRate.fill(WithAuto(GenericSamplingRates()), kAutoEntry);
-        break;
-    }
+    FillCodec(state.lists.audioCodec, codecs::kFlac);
+    state.lists.samplingRate.fill({kAutoEntry, "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz", "96000 Hz"}, kAutoEntry);
+    KeepSourceChannels(state.lists);
+}
+
+void ApplyOpusProfile(ProfileState& state)
+{
+    FillCodec(state.lists.audioCodec, codecs::kOpus);
+    state.lists.audioBitrate.fill(OpusBitrates(), "128 Kbps");
+    state.lists.samplingRate.fill(OpusSamplingRates(), kAutoEntry);
+    KeepSourceChannels(state.lists);
+}
+
+void ApplyOggProfile(ProfileState& state)
+{
+    FillCodec(state.lists.audioCodec, codecs::kVorbis);
+    state.lists.audioBitrate.fill({"64 Kbps", "96 Kbps", "128 Kbps", "160 Kbps", "192 Kbps", "256 Kbps", "320 Kbps"},
+                                  "160 Kbps");
+    state.lists.samplingRate.fill(WithAuto(GenericSamplingRates()), kAutoEntry);
+}
+
+void ApplyWavProfile(ProfileState& state)
+{
+    FillCodec(state.lists.audioCodec, codecs::kPcm16);
+    state.lists.samplingRate.fill(WithAuto(GenericSamplingRates()), kAutoEntry);
+    KeepSourceChannels(state.lists);
 }

@@ -1,4 +1,3 @@
-#include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/NewerCodecs.h"
 #include "core/profiles/NewerEntries.h"
 #include "core/profiles/Profiles.h"
@@ -6,62 +5,44 @@
 
 namespace {
 
-// The lists that carry sound; a format without sound offers none of them.
-void WithdrawSound(OptionLists& lists)
+// The picture lists MP4 and WebM share.
+void ApplyNewerPicture(OptionLists& lists)
 {
-    lists.audioCodec.withdraw();
-    lists.audioBitrate.withdraw();
-    lists.samplingRate.withdraw();
-    lists.audioChannel.enabled = false;
-}
-
-} // namespace
-
-void ApplyNewerVideoProfile(int format, ProfileState& state)
-{
-    OptionLists& lists = state.lists;
     lists.videoSize.fill({kOriginalSizeEntry, "1920 x 1080", "1280 x 720", "854 x 480", "640 x 360"},
                          kOriginalSizeEntry);
     lists.videoBitrate.fill({kAutoQualityEntry, "500 Kbps", "1000 Kbps", "1500 Kbps", "2500 Kbps", "4000 Kbps",
                              "6000 Kbps", "8000 Kbps"},
                             kAutoQualityEntry);
     lists.videoFramerate.fill({kAutoEntry, "24 fps", "25 fps", "30 fps", "50 fps", "60 fps"}, kAutoEntry);
-    if (format == formats::kMp4Video) {
-        lists.videoCodec.fill({codecs::kH264.text, codecs::kH265.text, codecs::kAv1.text}, codecs::kH264.text);
-        lists.audioCodec.fill({codecs::kAac.text}, codecs::kAac.text);
-        lists.audioBitrate.fill({"96 Kbps", "128 Kbps", "160 Kbps", "192 Kbps", "256 Kbps", "320 Kbps"}, "160 Kbps");
-        lists.samplingRate.fill({kAutoEntry, "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz"}, kAutoEntry);
-    } else {
-        lists.videoCodec.fill({codecs::kVp9.text}, codecs::kVp9.text);
-        lists.audioCodec.fill({codecs::kOpus.text}, codecs::kOpus.text);
-        lists.audioBitrate.fill(OpusBitrates(), "128 Kbps");
-        lists.samplingRate.fill(OpusSamplingRates(), kAutoEntry);
-    }
 }
 
-void ApplyStreamCopyProfile(ProfileState& state)
+} // namespace
+
+void ApplyMp4VideoProfile(ProfileState& state)
 {
-    // The streams go over as they are: nothing to choose but leaving the sound out.
     OptionLists& lists = state.lists;
-    lists.videoCodec.withdraw();
-    lists.videoSize.withdraw();
-    lists.videoBitrate.withdraw();
-    lists.videoFramerate.withdraw();
-    WithdrawSound(lists);
-    lists.letterBox.enabled = false;
-    state.volumeEnabled = false;
+    ApplyNewerPicture(lists);
+    lists.videoCodec.fill({codecs::kH264.text, codecs::kH265.text, codecs::kAv1.text}, codecs::kH264.text);
+    lists.audioCodec.fill({codecs::kAac.text}, codecs::kAac.text);
+    lists.audioBitrate.fill({"96 Kbps", "128 Kbps", "160 Kbps", "192 Kbps", "256 Kbps", "320 Kbps"}, "160 Kbps");
+    lists.samplingRate.fill({kAutoEntry, "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz"}, kAutoEntry);
+}
+
+void ApplyWebmProfile(ProfileState& state)
+{
+    OptionLists& lists = state.lists;
+    ApplyNewerPicture(lists);
+    lists.videoCodec.fill({codecs::kVp9.text}, codecs::kVp9.text);
+    lists.audioCodec.fill({codecs::kOpus.text}, codecs::kOpus.text);
+    lists.audioBitrate.fill(OpusBitrates(), "128 Kbps");
+    lists.samplingRate.fill(OpusSamplingRates(), kAutoEntry);
 }
 
 void ApplyGifProfile(ProfileState& state)
 {
+    // A width alone bounds the picture: there is no frame to put bars in.
     OptionLists& lists = state.lists;
     lists.videoCodec.fill({codecs::kGif.text}, codecs::kGif.text);
     lists.videoSize.fill({"320 wide", "480 wide", "640 wide", kOriginalSizeEntry}, "480 wide");
-    lists.videoBitrate.withdraw();
     lists.videoFramerate.fill({"10 fps", "12 fps", "15 fps", "20 fps", "25 fps"}, "12 fps");
-    WithdrawSound(lists);
-    // A width alone bounds the picture: there is no frame to put bars in.
-    lists.letterBox.enabled = false;
-    lists.muteAudio.enabled = false;
-    state.volumeEnabled = false;
 }

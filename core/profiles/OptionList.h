@@ -48,6 +48,14 @@ struct OptionList {
     }
 };
 
+// "Stereo", "Mono": the channel list of every format but those that keep the
+// source's channels ("Auto" first); the command line reads the index into it.
+inline const std::vector<std::string>& FixedChannelEntries()
+{
+    static const std::vector<std::string> entries{"Stereo", "Mono"};
+    return entries;
+}
+
 // The option lists of the main window that the profiles and the command line use.
 struct OptionLists {
     OptionList videoCodec;
@@ -56,7 +64,7 @@ struct OptionLists {
     OptionList videoFramerate;
     OptionList audioCodec;
     OptionList audioBitrate;
-    OptionList audioChannel{{"Stereo", "Mono"}, 0};
+    OptionList audioChannel{FixedChannelEntries(), 0};
     OptionList samplingRate;
     OptionList letterBox{{"None", "LetterBox"}, 1};
     OptionList muteAudio{{"False", "True"}, 0};

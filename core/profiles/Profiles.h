@@ -1,17 +1,40 @@
 #pragma once
-// The option set of each profile family. Each function fills the lists its
-// family names (and the channel, letterbox or family value it sets) for the
-// format index given; lists it does not name keep entries and selection.
+// The option set of each format. A profile fills the lists its format
+// offers (and selects the channel or letterbox where it says so); the format
+// switch has already withdrawn the lists the format does not offer. Lists a
+// profile does not name keep their entries and selection.
 #include "core/profiles/ProfileState.h"
 
-void ApplyIPodProfile(int format, ProfileState& state);         // 0 to 6
-void ApplyZuneProfile(int format, ProfileState& state);         // 8, 9, 10
-void ApplyPspProfile(int format, ProfileState& state);          // 12, 13
-void ApplyPs3Profile(int format, ProfileState& state);          // 14, 15, 16
-void ApplyPhoneProfile(int format, ProfileState& state);        // 18 (3GP), 19 (3G2)
-void ApplyAudioProfile(int format, ProfileState& state);        // 21 to 24
-void ApplyGeneralVideoProfile(int format, ProfileState& state); // 26 to 29
-void ApplyNewerVideoProfile(int format, ProfileState& state);   // 31 (MP4), 32 (WebM)
-void ApplyStreamCopyProfile(ProfileState& state);               // 33, 34
-void ApplyGifProfile(ProfileState& state);                      // 35
-void ApplyNewerAudioProfile(int format, ProfileState& state);   // 37 to 40
+// The three values in which the iPod formats differ.
+struct IPodParameters {
+    const char* frameSize;
+    const char* videoBitrate;
+    const char* audioBitrate;
+};
+
+void ApplyIPodProfile(const IPodParameters& parameters, ProfileState& state);
+void ApplyZuneMpeg4Profile(ProfileState& state);
+void ApplyZuneAvcProfile(ProfileState& state);
+void ApplyZuneWmvProfile(ProfileState& state);
+void ApplyPspProfile(ProfileState& state);
+void ApplyPspAvcProfile(ProfileState& state);
+void ApplyPs3Video480Profile(ProfileState& state);
+void ApplyPs3Video720Profile(ProfileState& state);
+void ApplyPs3Video1080Profile(ProfileState& state);
+void Apply3gpProfile(ProfileState& state);
+void Apply3g2Profile(ProfileState& state);
+void ApplyAacProfile(ProfileState& state);
+void ApplyM4aProfile(ProfileState& state);
+void ApplyMp3Profile(ProfileState& state);
+void ApplyWmaProfile(ProfileState& state);
+void ApplyAviProfile(ProfileState& state);
+void ApplyMpegProfile(ProfileState& state);
+void ApplyMovProfile(ProfileState& state);
+void ApplyWmvProfile(ProfileState& state);
+void ApplyMp4VideoProfile(ProfileState& state);
+void ApplyWebmProfile(ProfileState& state);
+void ApplyGifProfile(ProfileState& state);
+void ApplyFlacProfile(ProfileState& state);
+void ApplyOpusProfile(ProfileState& state);
+void ApplyOggProfile(ProfileState& state);
+void ApplyWavProfile(ProfileState& state);

@@ -62,8 +62,9 @@ TEST(ProgressDisplay, LinesTellWhatIsKnown)
 
 TEST(ProgressDisplay, ALogGetsOneWholeLinePerFileAndATerminalRedrawsInPlace)
 {
-    RowReport done{{"/v/clip.avi", {"", "", "", "MP4", "Done", "10"}, true}, "/o/clip.mp4", "", 1.5};
-    RowReport failed{{"/v/bad.avi", {"", "", "", "MP4", "Failed", ""}, true}, "", "cannot read the input", 0.2};
+    RowReport done{{"/v/clip.avi", {"", "", "", "MP4", "Done", "10"}, true}, {}, 1.5};
+    RowReport failed{{"/v/bad.avi", {"", "", "", "MP4", "Failed", ""}, true},
+                     {ReasonCode::EncoderError, "cannot read the input"}, 0.2};
     std::ostringstream log;
     ProgressDisplay logDisplay(log, ProgressStyle::Log, 80);
     logDisplay.progressed({ProgressLine("clip.avi", 50, 1.0, 60)});

@@ -1,3 +1,4 @@
+#include "cli/CliOptionTable.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
 #include "core/profiles/OptionListSlots.h"
@@ -80,7 +81,7 @@ TEST_F(Cli, ListsEveryFormatWithItsTag)
 
 TEST_F(Cli, ShowsEveryProfileAsTheWindowWouldHoldIt)
 {
-    for (int format = 0; format < kFormatCount; ++format) {
+    for (int format = 0; format < FormatCount(); ++format) {
         const ToolRun run = Start({"--show-profile", QString::number(format)});
         ASSERT_EQ(run.status, 0) << run.err;
         const auto lines = Lines(run.out);
@@ -148,6 +149,18 @@ TEST_F(Cli, PspDryRunAddsTheThumbnailLine)
     EXPECT_NE(lines[0].find(" -f psp \"" + Out("holiday.mp4") + "\""), std::string::npos) << lines[0];
     EXPECT_EQ(lines[1], "\"" + AppDir() + "ridod2e\" -@ -y  -i \"" + input
                             + "\" -f singlejpeg -ss 3 -vframes 1  -s 368x208 -an  \"" + Out("holiday.THM") + "\"");
+}
+
+// --audio-language: the one sound track in that language; a text that is no
+// language is refused.
+TEST_F(Cli, AudioLanguageGoesBeforeTheOutput)
+{
+    const std::string input = Video("holiday.avi");
+    const auto lines = Lines(Start({"--audio-language", "fra", "--output-dir", OutDir(), "--dry-run",
+                                    QString::fromStdString(input)}).out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find(" -s 320x240 -alang \"fra\" \"" + Out("holiday.mp4") + "\""), std::string::npos) << lines[0];
+    EXPECT_NE(Start({"--audio-language", "fr -vn", "--dry-run", QString::fromStdString(input)}).status, 0);
 }
 
 TEST_F(Cli, SecondAttemptChangesTheInputReader)
@@ -292,13 +305,22 @@ TEST_F(Cli, AChoiceOutsideTheListNamesTheEntries)
     }
 }
 
-TEST_F(Cli, HelpDescribesTheModes)
+TEST_F(Cli, HelpListsEveryOptionOfTheTableAndCountsTheFormats)
 {
     const ToolRun run = Start({"--help"});
     EXPECT_EQ(run.status, 0);
-    for (const char* text : {"--list-formats", "--show-profile", "--dry-run", "--attempt", "--source-size", "--version",
-                             "--files-from", "--shard", "--quiet", "--json", "Exit status:"})
-        EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    for (const CliOptionSpec& option : CliOptionTable()) {
+        const std::string label = option.argument.empty() ? option.name : option.name + " " + option.argument;
+        // At the start of a line or a column, or in the synopsis.
+        const auto shown = [&run](const std::string& start) { return run.out.find(start) != std::string::npos; };
+        EXPECT_TRUE(shown("\n" + label) || shown("  " + label) || shown("vantorel-cli " + label)) << label;
+        if (!option.help.empty())
+            EXPECT_NE(run.out.find(option.help.substr(0, option.help.find('\n'))), std::string::npos) << label;
+    }
+    const std::string rows = std::to_string(FormatCount());
+    EXPECT_NE(run.out.find("the " + rows + " rows"), std::string::npos);
+    EXPECT_NE(run.out.find("index, 0 to " + std::to_string(FormatCount() - 1)), std::string::npos);
+    EXPECT_NE(run.out.find("Exit status:"), std::string::npos);
     const ToolRun version = Start({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("vantorel-cli ") + kVersion + "\n");

@@ -155,10 +155,12 @@ TEST(ConvertMode, JsonRowsForToolsAndQuietRows)
     EXPECT_EQ(rows[0]["output"].toString().toStdString(), cli.encoder.outputDir() + "/a.mp4");
     EXPECT_EQ(rows[0]["outcome"].toString(), "Done");
     EXPECT_TRUE(rows[0]["reason"].isNull());
+    EXPECT_TRUE(rows[0]["reason_code"].isNull());
     EXPECT_EQ(rows[0]["frames"].toInt(), 1500);
     EXPECT_GE(rows[0]["seconds"].toDouble(-1), 0);
     EXPECT_EQ(rows[1]["outcome"].toString(), "Not converted");
     EXPECT_EQ(rows[1]["reason"].toString(), "no such file");
+    EXPECT_EQ(rows[1]["reason_code"].toString(), "no_such_file");
     EXPECT_TRUE(rows[1]["output"].isNull());
     EXPECT_TRUE(rows[1]["frames"].isNull());
 

@@ -1,6 +1,7 @@
 #include "convert/ConversionRun.h"
+#include "convert/WorkerTask.h"
 #include "core/Texts.h"
-#include "RecordingHost.h"
+#include "RecordingFrontEnd.h"
 #include "RunnerHarness.h"
 #include "StandInVerifier.h"
 #include "support/TextFile.h"
@@ -48,8 +49,9 @@ ConversionChoices Overwriting(ConversionChoices choices, bool overwrite)
 struct QueueHarness {
     explicit QueueHarness(const RowMaker& rows, int format = 0, const std::string& outputSubdir = "out",
                           bool overwrite = false)
-        : host(rows(encoder), Overwriting(ChoicesFor(format, encoder.appDir() + outputSubdir, encoder.appDir()), overwrite))
-        , run(shared, host, verifier)
+        : files(rows(encoder))
+        , frontEnd(Overwriting(ChoicesFor(format, encoder.appDir() + outputSubdir, encoder.appDir()), overwrite))
+        , run(shared, files.files, frontEnd, verifier)
     {
         shared.appDir = encoder.appDir();
         run.stallWatch().timer().setInterval(50);
@@ -60,13 +62,20 @@ struct QueueHarness {
         run.start();
         return finish();
     }
-    bool finish() { return QTest::qWaitFor([this] { return !run.worker->IsRunning(); }, 60000); }
-    std::string progress(int row) { return host.cellNow(row, FileColumn::Progress); }
-    std::string input(int row) { return host.rows().at(row).caption; }
+    bool finish() { return QTest::qWaitFor([this] { return !run.running(); }, 60000); }
+    std::string progress(int row) const { return files.cell(row, FileColumn::Progress); }
+    Texts progressHistory(int row) const { return files.history(row, FileColumn::Progress); }
+    std::string input(int row) const { return files.row(row).caption; }
+    Reason reason(int row) const { return files.row(row).reason; }
+    long countdowns() const
+    {
+        const auto log = frontEnd.log();
+        return std::count(log.begin(), log.end(), "batch ended, countdown");
+    }
     Texts infos() const
     {
         Texts texts;
-        for (const auto& shown : host.messages.shown)
+        for (const auto& shown : frontEnd.messages.shown)
             texts.push_back(shown.text);
         return texts;
     }
@@ -81,15 +90,12 @@ struct QueueHarness {
         }
         return arguments;
     }
-    bool logHas(const std::string& entry) const
-    {
-        const auto log = host.log();
-        return std::find(log.begin(), log.end(), entry) != log.end();
-    }
+    bool logHas(const std::string& entry) const { return frontEnd.logHas(entry); }
 
     StandInAppDir encoder;
     SharedState shared;
-    RecordingHost host;
+    RecordedFiles files;
+    RecordingFrontEnd frontEnd;
     StandInVerifier verifier;
     ConversionRun run;
 };
@@ -109,9 +115,9 @@ TEST(ConversionQueue, ConvertsEveryCheckedRowWhoseFileStillExists)
     EXPECT_TRUE(std::filesystem::exists(harness.output("three.mp4")));
     EXPECT_EQ(harness.encoder.calls().size(), 2u);
     EXPECT_EQ(harness.infos(), Texts{"All Conversion Jobs Done!"});
-    EXPECT_EQ(harness.host.choicesTaken, 3);  // every row is built, present or not
+    EXPECT_EQ(harness.frontEnd.choicesTaken, 3);  // every row is built, present or not
     EXPECT_FALSE(harness.shared.isConverting);
-    EXPECT_EQ(harness.host.countdowns, 0);
+    EXPECT_EQ(harness.countdowns(), 0);
 }
 
 TEST(ConversionQueue, LocksAndReleasesTheControlsInOrder)
@@ -120,12 +126,11 @@ TEST(ConversionQueue, LocksAndReleasesTheControlsInOrder)
     harness.encoder.script(GoodRun());
     ASSERT_TRUE(harness.convert());
     Texts steps;
-    for (const auto& entry : harness.host.log()) {
-        if (entry == "lock" || entry == "unlock" || entry.rfind("controls", 0) == 0 || entry.rfind("scroll", 0) == 0
-            || entry.rfind("info", 0) == 0)
+    for (const auto& entry : harness.frontEnd.log()) {
+        if (entry.rfind("batch", 0) == 0 || entry.rfind("job", 0) == 0 || entry.rfind("info", 0) == 0)
             steps.push_back(entry);
     }
-    EXPECT_EQ(steps, (Texts{"controls off", "lock", "scroll 0", "info All Conversion Jobs Done!", "controls on", "unlock"}));
+    EXPECT_EQ(steps, (Texts{"batch started", "job 0", "info All Conversion Jobs Done!", "batch ended"}));
 }
 
 TEST(ConversionQueue, BuildsUncheckedRowsButDoesNotConvertThem)
@@ -135,31 +140,27 @@ TEST(ConversionQueue, BuildsUncheckedRowsButDoesNotConvertThem)
     });
     harness.encoder.script(GoodRun());
     ASSERT_TRUE(harness.convert());
-    EXPECT_EQ(harness.host.choicesTaken, 2);
+    EXPECT_EQ(harness.frontEnd.choicesTaken, 2);
     EXPECT_EQ(harness.progress(0), "");
     EXPECT_EQ(harness.progress(1), "Done");
     EXPECT_EQ(harness.encoder.calls().size(), 1u);
 }
 
-TEST(ConversionQueue, SaysSoWhenTheListIsEmpty)
+// A list with no row to convert says so and starts no encoder nor countdown.
+TEST(ConversionQueue, SaysSoWhenTheListIsEmptyOrNoRowIsChecked)
 {
-    QueueHarness harness(Inputs({}));
-    harness.host.shutdown = true;
-    ASSERT_TRUE(harness.convert());
-    EXPECT_EQ(harness.infos(), Texts{"There is no file to convert!"});
-    EXPECT_TRUE(harness.logHas("controls on"));
-    EXPECT_EQ(harness.host.countdowns, 0);
-}
-
-TEST(ConversionQueue, SaysSoWhenNoRowIsChecked)
-{
-    QueueHarness harness([](const StandInAppDir& encoder) {
-        return std::vector<FileRow>{Row(encoder.input("a.avi"), "MP4", false)};
-    });
-    ASSERT_TRUE(harness.convert());
-    EXPECT_EQ(harness.infos(), Texts{"Please check the checkbox of the file you want to convert!"});
-    EXPECT_TRUE(harness.encoder.calls().empty());
-    EXPECT_EQ(harness.host.choicesTaken, 0);
+    for (const bool empty : {true, false}) {
+        QueueHarness harness([empty](const StandInAppDir& encoder) {
+            return empty ? std::vector<FileRow>{} : std::vector<FileRow>{Row(encoder.input("a.avi"), "MP4", false)};
+        });
+        harness.frontEnd.shutdown = true;
+        ASSERT_TRUE(harness.convert());
+        EXPECT_EQ(harness.infos(), Texts{empty ? "There is no file to convert!"
+                                               : "Please check the checkbox of the file you want to convert!"});
+        EXPECT_TRUE(harness.encoder.calls().empty());
+        EXPECT_EQ(harness.frontEnd.choicesTaken, 0);
+        EXPECT_TRUE(harness.logHas("batch ended"));
+    }
 }
 
 TEST(ConversionQueue, StopsAtAMissingRequiredFileWithoutTheEndSteps)
@@ -168,8 +169,7 @@ TEST(ConversionQueue, StopsAtAMissingRequiredFileWithoutTheEndSteps)
     std::filesystem::remove(harness.encoder.appDir() + "ridod2e");
     ASSERT_TRUE(harness.convert());
     EXPECT_EQ(harness.infos(), Texts{"A required file is missing!\nPlease re-install this software"});
-    EXPECT_FALSE(harness.logHas("controls on"));
-    EXPECT_FALSE(harness.logHas("unlock"));
+    EXPECT_FALSE(harness.logHas("batch ended"));
 }
 
 struct RetryCase {
@@ -195,9 +195,10 @@ TEST_P(ConversionQueueRetry, RetriesOnceWithOtherInputOptions)
     EXPECT_EQ(inputs[0].rfind("DS:\\\\", 0) == 0, item.firstAlt) << inputs[0];
     EXPECT_EQ(inputs[1].rfind("DS:\\\\", 0) == 0, item.secondAlt) << inputs[1];
     EXPECT_EQ(std::find(calls[1].begin(), calls[1].end(), "qt") != calls[1].end(), item.secondQuickTime);
-    EXPECT_EQ(harness.host.progressHistory(0).back(), "Done");
-    const auto history = harness.host.progressHistory(0);
+    const auto history = harness.progressHistory(0);
+    EXPECT_EQ(history.back(), "Done");
     EXPECT_NE(std::find(history.begin(), history.end(), "Re-scan"), history.end());
+    EXPECT_TRUE(harness.logHas("run 0 2"));
 }
 
 INSTANTIATE_TEST_SUITE_P(ByExtension, ConversionQueueRetry,
@@ -243,7 +244,7 @@ TEST(ConversionQueue, AThumbnailThatCannotBeMadeLeavesTheVideoDoneAndConvertsNot
     ASSERT_TRUE(harness.convert());
     EXPECT_EQ(harness.encoder.calls().size(), 2u);
     EXPECT_EQ(harness.progress(0), "Done");
-    EXPECT_TRUE(harness.logHas("reason 0 the thumbnail could not be made"));
+    EXPECT_EQ(harness.reason(0), (Reason{ReasonCode::NoThumbnail, "the thumbnail could not be made"}));
 }
 
 TEST(ConversionQueue, RunsTheThumbnailAfterTheSecondAttemptWhateverItsOutcome)
@@ -283,55 +284,51 @@ TEST(ConversionQueue, SaysSoAndEndsTheWalkWhenTheOutputFolderCannotBeMade)
     EXPECT_EQ(harness.infos(),
               Texts{"Fail to create directory. Please choose a different directory \n\rand give the directory a new name"});
     EXPECT_EQ(harness.progress(0), "Failed");
-    EXPECT_EQ(harness.host.rows().at(0).reason, "output folder cannot be created: No such file or directory");
+    EXPECT_EQ(harness.reason(0),
+              (Reason{ReasonCode::FolderNotMade, "output folder cannot be created: No such file or directory"}));
     EXPECT_EQ(harness.progress(1), "");
     EXPECT_TRUE(harness.encoder.calls().empty());
-    EXPECT_TRUE(harness.logHas("controls on"));
-    EXPECT_TRUE(harness.logHas("unlock"));
+    EXPECT_TRUE(harness.logHas("batch ended"));
     EXPECT_FALSE(harness.shared.isConverting);
 }
 
+// With the power-off option the countdown takes the closing message's
+// place, once a job has reached the encoder.
 TEST(ConversionQueue, HandsOverToTheCountdownInsteadOfTheClosingMessage)
 {
-    QueueHarness harness(Inputs({"a.avi"}));
-    harness.host.shutdown = true;
-    harness.encoder.script(GoodRun());
-    ASSERT_TRUE(harness.convert());
-    EXPECT_TRUE(harness.infos().empty());
-    EXPECT_EQ(harness.host.countdowns, 1);
-}
-
-TEST(ConversionQueue, StartsNoCountdownWhenNoJobReachedTheEncoder)
-{
-    QueueHarness harness(Inputs({"a.avi"}));
-    harness.host.shutdown = true;
-    std::filesystem::remove(harness.input(0));
-    ASSERT_TRUE(harness.convert());
-    EXPECT_TRUE(harness.infos().empty());
-    EXPECT_EQ(harness.host.countdowns, 0);
+    for (const bool inputThere : {true, false}) {
+        QueueHarness harness(Inputs({"a.avi"}));
+        harness.frontEnd.shutdown = true;
+        harness.encoder.script(GoodRun());
+        if (!inputThere)
+            std::filesystem::remove(harness.input(0));
+        ASSERT_TRUE(harness.convert());
+        EXPECT_TRUE(harness.infos().empty());
+        EXPECT_EQ(harness.countdowns(), inputThere ? 1 : 0);
+    }
 }
 
 TEST(ConversionQueue, StopEndsTheRunAndItsJobWithoutCountdown)
 {
     QueueHarness harness(Inputs({"a.avi", "b.avi"}));
-    harness.host.shutdown = true;
+    harness.frontEnd.shutdown = true;
     harness.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
     EXPECT_FALSE(harness.run.stopAccepted());
     harness.run.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() >= 2; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !harness.progressHistory(0).empty(); }, 10000));
     ASSERT_TRUE(harness.run.stopAccepted());
     harness.run.stop();
     ASSERT_TRUE(harness.finish());
     EXPECT_EQ(harness.progress(0), "Aborted");
-    EXPECT_EQ(harness.host.rows().at(0).reason, "stopped");
+    EXPECT_EQ(harness.reason(0), (Reason{ReasonCode::Stopped, "stopped"}));
     EXPECT_FALSE(std::filesystem::exists(harness.output("a.mp4")));
     EXPECT_TRUE(std::filesystem::is_empty(harness.encoder.outputDir()));
     EXPECT_EQ(harness.progress(1), "");
     EXPECT_EQ(harness.encoder.calls().size(), 1u);
-    EXPECT_EQ(harness.host.countdowns, 0);
+    EXPECT_EQ(harness.countdowns(), 0);
     EXPECT_TRUE(harness.infos().empty());
-    EXPECT_TRUE(harness.run.worker->EndedByStop());
-    EXPECT_EQ(harness.host.progressBar(), 0);
+    EXPECT_TRUE(harness.run.findChild<WorkerTask*>("BMDThreadConvertNow")->endedByStop());
+    EXPECT_EQ(harness.frontEnd.bar(), 0);
 }
 
 TEST(ConversionQueue, AStopAgreedAfterTheWalkEndedIsClearedByTheNextRun)
@@ -351,7 +348,7 @@ TEST(ConversionQueue, AStopStartsNoFurtherRunNotEvenADueThumbnail)
     harness.encoder.script(1, Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
     harness.encoder.script(2, "print Input #0, avi, from '$IN':\nwrite 10\n");
     harness.run.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() >= 2; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !harness.progressHistory(0).empty(); }, 10000));
     harness.run.stop();
     ASSERT_TRUE(harness.finish());
     EXPECT_EQ(harness.encoder.calls().size(), 1u);
@@ -364,61 +361,64 @@ TEST(ConversionQueue, DestroyingARunningConversionStopsItWithoutFurtherJobsOrMes
     encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
     SharedState shared;
     shared.appDir = encoder.appDir();
-    RecordingHost host(Inputs({"one.avi", "two.avi", "three.avi"})(encoder),
-                       ChoicesFor(0, encoder.outputDir(), encoder.appDir()));
+    RecordedFiles files(Inputs({"one.avi", "two.avi", "three.avi"})(encoder));
+    RecordingFrontEnd frontEnd(ChoicesFor(0, encoder.outputDir(), encoder.appDir()));
     StandInVerifier verifier;
-    auto run = std::make_unique<ConversionRun>(shared, host, verifier);
+    auto run = std::make_unique<ConversionRun>(shared, files.files, frontEnd, verifier);
     run->start();
-    // The first job's encoder has reported (the row's first text is the blank of the start).
-    ASSERT_TRUE(QTest::qWaitFor([&] { return host.progressHistory(0).size() >= 2; }, 10000));
+    // The first job's encoder has reported.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !files.history(0, FileColumn::Progress).empty(); }, 10000));
     run.reset();
     EXPECT_EQ(encoder.calls().size(), 1u);
     EXPECT_FALSE(StandInRunning(encoder.appDir()));
-    EXPECT_TRUE(host.messages.shown.empty());
-    EXPECT_EQ(host.countdowns, 0);
+    EXPECT_TRUE(frontEnd.messages.shown.empty());
+    EXPECT_FALSE(frontEnd.logHas("batch ended, countdown"));
 }
 
 TEST(ConversionQueue, EveryRowThatIsNotDoneSaysWhyAndTheClosingMessageCounts)
 {
-    QueueHarness harness(Inputs({"good.avi", "bad.avi", "short.avi", "gone.avi"}));
+    // Only the third job's outputs fall short of the one minute its row says it lasts.
+    QueueHarness harness([](const StandInAppDir& encoder) {
+        auto rows = Inputs({"good.avi", "bad.avi", "short.avi", "gone.avi"})(encoder);
+        rows[0].cell(FileColumn::Duration) = "00:00:20";
+        rows[2].cell(FileColumn::Duration) = "00:01:00";
+        return rows;
+    });
     std::filesystem::remove(harness.input(3));
     harness.encoder.script(1, GoodRun());
     harness.encoder.script(2, ErrorRun("error: cannot read the input: Input/output error"));
     harness.encoder.script(3, ErrorRun("error: cannot read the input: Input/output error"));
     harness.encoder.script(4, GoodRun());
     harness.encoder.script(5, GoodRun());
-    // Only the third job's outputs fall short of the one minute the encoder reports.
-    harness.host.setCell(2, FileColumn::Duration, "00:01:00");
-    harness.host.setCell(0, FileColumn::Duration, "00:00:20");
     harness.verifier.seconds = 20;
     ASSERT_TRUE(harness.convert());
 
-    const auto rows = harness.host.rows();
+    const auto rows = harness.files.files.rows();
     EXPECT_EQ(harness.progress(0), "Done");
-    EXPECT_EQ(rows[0].reason, "");
+    EXPECT_EQ(rows[0].reason, Reason{});
     EXPECT_EQ(harness.progress(1), "Failed");
-    EXPECT_EQ(rows[1].reason, "error: cannot read the input: Input/output error");
+    EXPECT_EQ(rows[1].reason, (Reason{ReasonCode::EncoderError, "error: cannot read the input: Input/output error"}));
     EXPECT_EQ(harness.progress(2), "Incomplete");
-    EXPECT_EQ(rows[2].reason, "holds 00:00:20 of 00:01:00");
+    EXPECT_EQ(rows[2].reason, (Reason{ReasonCode::Incomplete, "holds 00:00:20 of 00:01:00"}));
     EXPECT_TRUE(std::filesystem::exists(harness.output("short.mp4")));
     EXPECT_EQ(harness.progress(3), "");
-    EXPECT_EQ(rows[3].reason, "no such file");
+    EXPECT_EQ(rows[3].reason, (Reason{ReasonCode::NoSuchFile, "no such file"}));
+    EXPECT_TRUE(harness.logHas("ended 1 Failed encoder_error"));
     EXPECT_EQ(harness.infos(), Texts{"1 file converted, 1 incomplete, 1 failed. See the conversion log."});
 
     // One log entry per run of the encoder, with what it was told and said.
-    const auto log = harness.host.runLog();
+    const auto log = harness.frontEnd.runLog();
     ASSERT_EQ(log.size(), 4u);
     Texts outcomes;
     for (const auto& record : log)
         outcomes.push_back(record.outcome);
     EXPECT_EQ(outcomes, (Texts{"Done", "Failed", "Failed", "Incomplete"}));
     EXPECT_EQ(log[1].file, harness.input(1));
-    EXPECT_EQ(log[1].reason, rows[1].reason);
+    EXPECT_EQ(log[1].reason, rows[1].reason.text);
     EXPECT_NE(log[1].commandLine.find("\"" + harness.output("bad.mp4") + "\""), std::string::npos) << log[1].commandLine;
     EXPECT_EQ(log[1].lastLines.back(), "error: cannot read the input: Input/output error");
-    // Each attempt starts with an empty Frames cell and size text.
-    const auto frames = harness.host.cellHistory(2, FileColumn::Frames);
-    EXPECT_EQ(frames, (Texts{"", "750", "1500"}));
+    // Each attempt starts with an empty Frames cell.
+    EXPECT_EQ(harness.files.history(1, FileColumn::Frames), (Texts{"10", "", "10"}));
 }
 
 // The output folder as "name=what": "input", "existing" or "made" (by the stand-in).

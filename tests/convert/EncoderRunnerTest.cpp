@@ -15,6 +15,7 @@ struct OutcomeCase {
     const char* progress;
     bool retryPending;
     const char* reason;
+    const char* code;     // the reason's
     double held = 0;      // how long the check finds the output; 0 unknown
     int expected = 0;     // the row's Duration; 0: the encoder's own figure (60 s)
 };
@@ -35,14 +36,15 @@ TEST_P(RunEncoderOutcome, JudgesTheRun)
     ASSERT_TRUE(harness.run());
     EXPECT_EQ(harness.progress(), item.progress);
     EXPECT_EQ(harness.outcome.retryDue, item.retryPending);
-    EXPECT_EQ(harness.outcome.reason, item.reason);
+    EXPECT_EQ(harness.outcome.reason.text, item.reason);
+    EXPECT_STREQ(ReasonCodeName(harness.outcome.reason.code), item.code);
     const bool kept = std::string(item.progress) == "Done" || std::string(item.progress) == "Incomplete";
     EXPECT_EQ(harness.outputs(), kept ? std::vector<std::string>{"clip.mp4"} : std::vector<std::string>{});
     for (const auto& check : harness.verifier.checks())
         EXPECT_EQ(check.outputPath, harness.encoder.calls().back().back());
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
     EXPECT_FALSE(harness.watch.timer().isActive());
-    EXPECT_EQ(harness.host.progressBar(), 0);
+    EXPECT_EQ(harness.frontEnd.bar(), 0);
 }
 
 using namespace scripts;
@@ -50,33 +52,37 @@ using namespace scripts;
 INSTANTIATE_TEST_SUITE_P(
     OutcomeTable, RunEncoderOutcome,
     ::testing::Values(
-        OutcomeCase{"first, output written", false, GoodRun(), "Done", false, ""},
+        OutcomeCase{"first, output written", false, GoodRun(), "Done", false, "", ""},
         OutcomeCase{"first, output missing", false, Header() + Progress(750, 100, "30.00"), "", true,
-                    "no output file was written"},
+                    "no output file was written", "output_missing"},
         OutcomeCase{"first, output empty", false, Header() + Progress(750, 100, "30.00") + "write 0\n", "", true,
-                    "the output is empty"},
-        OutcomeCase{"first, error word", false, ErrorRun(), "", true, "error: cannot encode stream #0.0"},
+                    "the output is empty", "output_unreadable"},
+        OutcomeCase{"first, error word", false, ErrorRun(), "", true, "error: cannot encode stream #0.0", "encoder_error"},
         OutcomeCase{"first, first line rejected", false, "print Unknown input\nwrite 10\nexit 1\n", "", true,
-                    "Unknown input"},
+                    "Unknown input", "encoder_error"},
         OutcomeCase{"first, empty first line", false, "print \nprint Input #0, avi, from '$IN':\nwrite 10\n", "", true,
-                    "the encoder did not describe the input"},
-        OutcomeCase{"final, output written", true, GoodRun(), "Done", false, ""},
+                    "the encoder did not describe the input", "encoder_silent"},
+        OutcomeCase{"final, output written", true, GoodRun(), "Done", false, "", ""},
         OutcomeCase{"final, output empty", true, Header() + Progress(750, 100, "30.00") + "write 0\n", "Failed", false,
-                    "the output is empty"},
+                    "the output is empty", "output_unreadable"},
         OutcomeCase{"final, error word echoing the input", true,
                     Header() + "write 100\nprint Error while opening file '$IN': Permission denied\nhang\n", "Failed", false,
-                    "Error while opening file 'clip.avi': Permission denied"},
+                    "Error while opening file 'clip.avi': Permission denied", "encoder_error"},
         OutcomeCase{"final, unsupported codec", true,
                     Header() + "write 10\nprint Unsupported codec (id=13) for input stream #0.0\nexit 1\n", "Failed", false,
-                    "Unsupported codec (id=13) for input stream #0.0"},
+                    "Unsupported codec (id=13) for input stream #0.0", "encoder_error"},
         OutcomeCase{"final, killed mid-run", true, Header() + Progress(10, 10, "6.00") + "write 100\ndie\n", "Failed",
-                    false, "the encoder ended with signal 9"},
+                    false, "the encoder ended with signal 9", "encoder_signal"},
         OutcomeCase{"final, crashed mid-run", true, Header() + Progress(10, 10, "6.00") + "write 100\nsignal 11\n",
-                    "Failed", false, "the encoder ended with signal 11"},
+                    "Failed", false, "the encoder ended with signal 11", "encoder_signal"},
         // Good but short of its input by more than 2 s and 5 per cent: kept, and says how much it holds.
-        OutcomeCase{"short", false, GoodRun(), "Incomplete", false, "holds 00:00:20 of 00:01:00", 20, 60},
-        OutcomeCase{"short of the encoder's figure", false, GoodRun(), "Incomplete", false, "holds 00:00:20 of 00:01:00", 20},
-        OutcomeCase{"within 5 per cent", false, GoodRun(), "Done", false, "", 57.5, 60}),
+        OutcomeCase{"short", false, GoodRun(), "Incomplete", false, "holds 00:00:20 of 00:01:00", "incomplete", 20, 60},
+        OutcomeCase{"short of the encoder's figure", false, GoodRun(), "Incomplete", false, "holds 00:00:20 of 00:01:00",
+                    "incomplete", 20},
+        OutcomeCase{"within 5 per cent", false, GoodRun(), "Done", false, "", "", 57.5, 60},
+        // Longer than its source by as much: sound made up for a broken clock.
+        OutcomeCase{"longer than the source", false, GoodRun(), "Incomplete", false,
+                    "holds 00:01:36 of sound from a 00:00:08 source", "overlong", 96, 8}),
     [](const auto& info) {
         std::string name = info.param.situation;
         for (char& c : name)
@@ -89,15 +95,13 @@ TEST(RunEncoder, ShowsFramesSizeAndPercentInOrder)
     RunnerHarness harness;
     harness.encoder.script(Header() + Progress(123, 1234, "4.92") + Progress(750, 2000, "30.00") + "write 100\n");
     ASSERT_TRUE(harness.run());
-    EXPECT_EQ(harness.host.cellHistory(0, FileColumn::Frames), (std::vector<std::string>{"123", "750"}));
-    EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"8%", "50%", "Done"}));
-    EXPECT_EQ(harness.host.statusPanel(), "Output File Size : 2000 KB");
-    std::vector<std::string> bars;
-    for (const auto& entry : harness.host.log()) {
-        if (entry.rfind("bar ", 0) == 0)
-            bars.push_back(entry);
-    }
-    EXPECT_EQ(bars, (std::vector<std::string>{"bar 8", "bar 50", "bar 100", "bar 0"}));
+    EXPECT_EQ(harness.files.history(0, FileColumn::Frames), (std::vector<std::string>{"123", "750"}));
+    EXPECT_EQ(harness.files.history(0, FileColumn::Progress), (std::vector<std::string>{"8%", "50%", "Done"}));
+    // The front end is told the numbers.
+    EXPECT_EQ(harness.frontEnd.log(),
+              (std::vector<std::string>{"progress 0 8% 123 frames 1234 kB", "size 1234", "bar 8",
+                                        "progress 0 50% 750 frames 2000 kB", "size 2000", "bar 50", "bar 100",
+                                        "bar reset"}));
 }
 
 TEST(RunEncoder, ShowsHundredPercentWhenTheDurationIsUnknown)
@@ -105,8 +109,8 @@ TEST(RunEncoder, ShowsHundredPercentWhenTheDurationIsUnknown)
     RunnerHarness harness;
     harness.encoder.script(Header("N/A") + Progress(75, 10, "3.00") + "write 10\n");
     ASSERT_TRUE(harness.run());
-    EXPECT_EQ(harness.host.progressHistory(0).front(), "100%");
-    const auto log = harness.host.log();
+    EXPECT_EQ(harness.files.history(0, FileColumn::Progress).front(), "100%");
+    const auto log = harness.frontEnd.log();
     EXPECT_NE(std::find(log.begin(), log.end(), "bar 300"), log.end());
 }
 
@@ -116,9 +120,9 @@ TEST(RunEncoder, JoinsAReportSplitAcrossReads)
     harness.encoder.script(Header() + "raw frame=321 fps=25 q=2.0 si\nsleep 400\nraw ze=4321kB time=45.00 bitrate=1kbits/s\\n\n"
                            + "write 100\n");
     ASSERT_TRUE(harness.run());
-    EXPECT_EQ(harness.host.cellHistory(0, FileColumn::Frames), std::vector<std::string>{"321"});
-    EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"75%", "Done"}));
-    EXPECT_EQ(harness.host.statusPanel(), "Output File Size : 4321 KB");
+    EXPECT_EQ(harness.files.history(0, FileColumn::Frames), std::vector<std::string>{"321"});
+    EXPECT_EQ(harness.files.history(0, FileColumn::Progress), (std::vector<std::string>{"75%", "Done"}));
+    EXPECT_TRUE(harness.frontEnd.logHas("size 4321"));
 }
 
 TEST(RunEncoder, TakesALoneCarriageReturnAsALineEnd)
@@ -126,8 +130,8 @@ TEST(RunEncoder, TakesALoneCarriageReturnAsALineEnd)
     RunnerHarness harness;
     harness.encoder.script(Header() + "raw frame=10 size=1kB time=6.00 \\rframe=20 size=2kB time=12.00 \\r\nwrite 100\n");
     ASSERT_TRUE(harness.run());
-    EXPECT_EQ(harness.host.cellHistory(0, FileColumn::Frames), (std::vector<std::string>{"10", "20"}));
-    EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"10%", "20%", "Done"}));
+    EXPECT_EQ(harness.files.history(0, FileColumn::Frames), (std::vector<std::string>{"10", "20"}));
+    EXPECT_EQ(harness.files.history(0, FileColumn::Progress), (std::vector<std::string>{"10%", "20%", "Done"}));
 }
 
 TEST(RunEncoder, SkipsLinesThatDoNotParseAndGoesOn)
@@ -140,8 +144,8 @@ TEST(RunEncoder, SkipsLinesThatDoNotParseAndGoesOn)
                            "print timecode missing\n"                        // "time" without a number
                            + Progress(125, 50, "5.00") + "write 100\n");
     ASSERT_TRUE(harness.run());
-    EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"50%", "Done"}));
-    EXPECT_EQ(harness.host.cellHistory(0, FileColumn::Frames), (std::vector<std::string>{"5", "125"}));
+    EXPECT_EQ(harness.files.history(0, FileColumn::Progress), (std::vector<std::string>{"50%", "Done"}));
+    EXPECT_EQ(harness.files.history(0, FileColumn::Frames), (std::vector<std::string>{"5", "125"}));
 }
 
 TEST(RunEncoder, ConvertsAFileWhoseNameHoldsErrorWordsAndKeywords)
@@ -151,7 +155,7 @@ TEST(RunEncoder, ConvertsAFileWhoseNameHoldsErrorWordsAndKeywords)
     harness.encoder.script(GoodRun());
     ASSERT_TRUE(harness.run("\"" + harness.encoder.appDir() + "ridod2e\" -@ -y  -i \"" + input + "\" \""
                             + harness.request.outputPath + "\""));
-    EXPECT_EQ(harness.host.progressHistory(0), (std::vector<std::string>{"50%", "100%", "Done"}));
+    EXPECT_EQ(harness.files.history(0, FileColumn::Progress), (std::vector<std::string>{"50%", "100%", "Done"}));
     EXPECT_FALSE(harness.outcome.retryDue);
 }
 
@@ -196,10 +200,10 @@ TEST(RunEncoder, ThumbnailRunsSkipTheProgressGrammarButNotTheErrorWords)
     harness.request.thumbnail = true;
     harness.request.outputPath = harness.encoder.outputDir() + "/clip.THM";
     ASSERT_TRUE(harness.run());
-    EXPECT_TRUE(harness.host.cellHistory(0, FileColumn::Frames).empty());
+    EXPECT_TRUE(harness.files.history(0, FileColumn::Frames).empty());
     // A good thumbnail leaves the row as its video ended.
-    EXPECT_TRUE(harness.host.progressHistory(0).empty());
-    EXPECT_EQ(harness.host.statusPanel(), "");
+    EXPECT_TRUE(harness.files.history(0, FileColumn::Progress).empty());
+    EXPECT_EQ(harness.frontEnd.log(), (std::vector<std::string>{"bar 100", "bar reset"}));
     EXPECT_TRUE(harness.verifier.checks().at(0).still);
     EXPECT_EQ(harness.outputs(), std::vector<std::string>{"clip.THM"});
 
@@ -216,8 +220,9 @@ TEST(RunEncoder, FailsARowWhoseEncoderCannotStart)
                             + harness.request.outputPath + "\""));
     EXPECT_EQ(harness.progress(), "Failed");
     EXPECT_FALSE(harness.outcome.retryDue);
-    EXPECT_EQ(harness.outcome.reason, "the encoder could not be started");
-    EXPECT_EQ(harness.host.log(), std::vector<std::string>{"cell 0 4 Failed"});
+    EXPECT_EQ(harness.outcome.reason.text, "the encoder could not be started");
+    EXPECT_TRUE(harness.frontEnd.log().empty());
+    EXPECT_EQ(harness.files.history(0, FileColumn::Progress), std::vector<std::string>{"Failed"});
 }
 
 // Runs the encoder on a worker thread and asks it to stop after its first progress report.
@@ -226,10 +231,10 @@ void StopAfterFirstReport(RunnerHarness& harness)
     std::atomic<bool> done{false};
     std::thread worker([&] {
         harness.request.commandLine = harness.commandLine();
-        harness.outcome = harness.runner.RunEncoder(harness.request);
+        harness.outcome = harness.runner.runEncoder(harness.request);
         done = true;
     });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return harness.host.progressHistory(0).size() == 1; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return harness.files.history(0, FileColumn::Progress).size() == 1; }, 10000));
     harness.shared.stopRequested = true;
     ASSERT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 10000));
     worker.join();
@@ -242,10 +247,10 @@ TEST(RunEncoder, KillsAnEncoderOnAStopRequest)
     StopAfterFirstReport(harness);
     EXPECT_EQ(harness.progress(), "Aborted");
     EXPECT_TRUE(harness.outcome.stopped);
-    EXPECT_EQ(harness.outcome.reason, "stopped");
+    EXPECT_EQ(harness.outcome.reason.text, "stopped");
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
     EXPECT_TRUE(harness.outputs().empty());
-    const auto log = harness.host.log();
+    const auto log = harness.frontEnd.log();
     EXPECT_EQ(std::count(log.begin(), log.end(), "bar 100"), 0);
 }
 
@@ -291,7 +296,7 @@ TEST(RunEncoder, PlacesOnlyARegularFileOfItsOwn)
     harness.request.finalAttempt = true;
     ASSERT_TRUE(harness.run());
     EXPECT_EQ(harness.progress(), "Failed");
-    EXPECT_EQ(harness.outcome.reason, "the output cannot be put in place: Operation not permitted");
+    EXPECT_EQ(harness.outcome.reason.text, "the output cannot be put in place: Operation not permitted");
     EXPECT_EQ(ReadText(victim), "thesis");
     EXPECT_TRUE(harness.outputs().empty());
 }
@@ -336,7 +341,7 @@ TEST_P(RunEncoderStall, KillsAnEncoderWhoseProgressStopsMoving)
     harness.request.finalAttempt = true;
     ASSERT_TRUE(harness.run());
     EXPECT_EQ(harness.progress(), "Failed");
-    EXPECT_EQ(harness.outcome.reason, "the encoder stopped making progress");
+    EXPECT_EQ(harness.outcome.reason.text, "the encoder stopped making progress");
     EXPECT_TRUE(harness.outcome.stalled);
     EXPECT_FALSE(StandInRunning(harness.encoder.appDir()));
     EXPECT_TRUE(harness.outputs().empty());

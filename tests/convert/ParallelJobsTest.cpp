@@ -1,7 +1,7 @@
 // Several jobs at once with the stand-in encoder: each stand-in that awaits
 // the others' calls can only finish when they run at the same time.
 #include "convert/ConversionRun.h"
-#include "RecordingHost.h"
+#include "RecordingFrontEnd.h"
 #include "RunnerHarness.h"
 #include "StandInVerifier.h"
 #include "core/JobsAtOnce.h"
@@ -19,12 +19,12 @@ using Texts = std::vector<std::string>;
 
 struct Batch {
     Batch(const Texts& names, int jobs, int format = 0)
-        : host(Rows(encoder, names), ChoicesFor(format, encoder.outputDir(), encoder.appDir()))
-        , run(shared, host, verifier)
+        : files(Rows(encoder, names))
+        , frontEnd(ChoicesFor(format, encoder.outputDir(), encoder.appDir()), jobs)
+        , run(shared, files.files, frontEnd, verifier)
     {
         shared.appDir = encoder.appDir();
-        host.setJobsAtOnce(jobs);
-        run.queue.cores = 2;
+        run.setCores(2);
     }
     static std::vector<FileRow> Rows(const StandInAppDir& encoder, const Texts& names)
     {
@@ -33,13 +33,14 @@ struct Batch {
             rows.push_back(Row(encoder.input(name), name.ends_with(".mp3") ? "MP3" : "MP4"));
         return rows;
     }
-    bool finish() { return QTest::qWaitFor([this] { return !run.worker->IsRunning(); }, 60000); }
-    std::string progress(int row) { return host.cellNow(row, FileColumn::Progress); }
+    bool finish() { return QTest::qWaitFor([this] { return !run.running(); }, 60000); }
+    std::string progress(int row) const { return files.cell(row, FileColumn::Progress); }
     Texts outputs() const { return NamesIn(encoder.outputDir()); }
 
     StandInAppDir encoder;
     SharedState shared;
-    RecordingHost host;
+    RecordedFiles files;
+    RecordingFrontEnd frontEnd;
     StandInVerifier verifier;
     ConversionRun run;
 };
@@ -64,10 +65,10 @@ TEST(ParallelJobs, TwoAtOnceConvertEveryRowUnderNamesOfTheirOwnAndCloseAfterTheL
         EXPECT_NE(checks[1].outputPath, checks[2].outputPath);
         EXPECT_NE(checks[0].outputPath, checks[2].outputPath);
         // The closing message comes once, after every row is done; the bar shows the batch.
-        const auto log = batch.host.log();
+        const auto log = batch.frontEnd.log();
         const auto message = std::find(log.begin(), log.end(), "info All Conversion Jobs Done!");
         ASSERT_NE(message, log.end());
-        EXPECT_EQ(std::count_if(message, log.end(), [](const std::string& entry) { return entry.rfind("cell", 0) == 0; }),
+        EXPECT_EQ(std::count_if(message, log.end(), [](const std::string& entry) { return entry.rfind("ended", 0) == 0; }),
                   0);
         // Up to its end the bar only grows: it shows no job's own percentage.
         const auto full = std::find(log.begin(), message, "bar 100");
@@ -91,7 +92,7 @@ TEST(ParallelJobs, AStopEndsEveryRunningJobAndOnlyTheEncodersTheyStarted)
     ASSERT_TRUE(bystander.start("\"" + other.appDir() + "ridod2e\" -i x \"y\"", other.appDir(), other.appDir()));
 
     Batch batch({"a.avi", "b.avi", "c.avi"}, 2);
-    batch.host.shutdown = true;
+    batch.frontEnd.shutdown = true;
     batch.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
     batch.run.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return batch.progress(0) == "10%" && batch.progress(1) == "10%"; }, 20000));
@@ -105,9 +106,9 @@ TEST(ParallelJobs, AStopEndsEveryRunningJobAndOnlyTheEncodersTheyStarted)
     EXPECT_TRUE(batch.outputs().empty());
     EXPECT_FALSE(StandInRunning(batch.encoder.appDir()));
     EXPECT_TRUE(StandInRunning(other.appDir()));
-    EXPECT_TRUE(batch.host.messages.shown.empty());
-    EXPECT_EQ(batch.host.countdowns, 0);
-    EXPECT_EQ(batch.host.progressBar(), 0);
+    EXPECT_TRUE(batch.frontEnd.messages.shown.empty());
+    EXPECT_FALSE(batch.frontEnd.logHas("batch ended, countdown"));
+    EXPECT_EQ(batch.frontEnd.bar(), 0);
     bystander.kill();
     bystander.wait();
 }

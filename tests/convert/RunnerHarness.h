@@ -1,11 +1,12 @@
 #pragma once
-// One encoder runner over a recording host and a stand-in AppDir, run on a
-// worker thread while this thread processes events (the stall watch ticks
-// here, as on the window's thread).
+// One encoder runner over a recording front end and a stand-in AppDir, run
+// on a worker thread while this thread processes events (the stall watch
+// ticks here, as on the window's thread).
 #include "core/SharedState.h"
 #include "convert/EncoderRunner.h"
+#include "convert/JobReporter.h"
 #include "convert/StallWatch.h"
-#include "RecordingHost.h"
+#include "RecordingFrontEnd.h"
 #include "StandInVerifier.h"
 #include "support/StandInAppDir.h"
 
@@ -44,10 +45,12 @@ inline bool StandInRunning(const std::string& appDir)
 
 struct RunnerHarness {
     explicit RunnerHarness(int stallIntervalMs = StallWatch::kDefaultIntervalMs)
-        : host({Row(encoder.input("clip.avi"))}, ChoicesFor(0, encoder.outputDir(), encoder.appDir()))
-        , watch([this](int row) { return host.frameCell(row); })
-        , runner(shared, host, watch, verifier)
+        : files({Row(encoder.input("clip.avi"))})
+        , frontEnd(ChoicesFor(0, encoder.outputDir(), encoder.appDir()))
+        , reporter(files.files, frontEnd)
+        , runner(shared, reporter, watch, verifier)
     {
+        reporter.begin(0, nullptr);
         shared.appDir = encoder.appDir();
         request.outputPath = encoder.outputDir() + "/clip.mp4";
         request.inputPath = encoder.appDir() + "clip.avi";
@@ -64,16 +67,18 @@ struct RunnerHarness {
     bool run(const std::string& line)
     {
         request.commandLine = line;
-        return RunOnWorker([this] { outcome = runner.RunEncoder(request); });
+        return RunOnWorker([this] { outcome = runner.runEncoder(request); });
     }
 
-    std::string progress() { return host.cellNow(0, FileColumn::Progress); }
+    std::string progress() const { return files.cell(0, FileColumn::Progress); }
     // The files in the output folder.
     std::vector<std::string> outputs() const { return NamesIn(encoder.outputDir()); }
 
     StandInAppDir encoder;
     SharedState shared;
-    RecordingHost host;
+    RecordedFiles files;
+    RecordingFrontEnd frontEnd;
+    JobReporter reporter;
     StallWatch watch;
     StandInVerifier verifier;
     EncoderRunner runner;

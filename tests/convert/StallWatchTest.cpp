@@ -22,12 +22,11 @@ TEST(StallWatch, FiresAfterEightTicksWithoutProgressOnceProgressWasReported)
         {"a palette pass: no frames, the time moving", false, false, true, true, true, false, false},
     };
     for (const auto& c : cases) {
-        std::string cell;
-        StallWatch watch([&cell](int) { return cell; });
-        watch.begin(0);
+        StallWatch watch;
+        watch.begin();
         for (int tick = 1; tick <= 20; ++tick) {
             if (c.frames)
-                watch.noteFrames(cell = c.framesMove ? std::to_string(tick) : "5");
+                watch.noteFrames(c.framesMove ? std::to_string(tick) : "5");
             if (c.time)
                 watch.noteTime(c.timeMoves ? tick : 1.0);
             if (c.size)

@@ -17,8 +17,11 @@ public:
         checks_.push_back(check);
         std::error_code error;
         const auto size = std::filesystem::file_size(check.outputPath, error);
-        const std::string found = error ? "no output file was written" : size == 0 ? "the output is empty" : "";
-        return {found.empty(), found, seconds};
+        if (error)
+            return {false, {ReasonCode::OutputMissing, "no output file was written"}, seconds};
+        if (size == 0)
+            return {false, {ReasonCode::OutputUnreadable, "the output is empty"}, seconds};
+        return {true, {}, seconds};
     }
     std::vector<OutputCheck> checks() const
     {

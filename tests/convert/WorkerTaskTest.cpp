@@ -20,9 +20,9 @@ struct Gate {
     }
 };
 
-bool WaitIdle(WorkerTaskBase& component, int ms = 5000)
+bool WaitIdle(WorkerTask& component, int ms = 5000)
 {
-    return QTest::qWaitFor([&] { return !component.IsRunning(); }, ms);
+    return QTest::qWaitFor([&] { return !component.isRunning(); }, ms);
 }
 
 TEST(WorkerTask, RunsTheWorkOnAnotherThreadAndReportsTheEndOnThisOne)
@@ -30,20 +30,20 @@ TEST(WorkerTask, RunsTheWorkOnAnotherThreadAndReportsTheEndOnThisOne)
     WorkerTask component;
     QThread* workThread = nullptr;
     QThread* endThread = nullptr;
-    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*&) { workThread = QThread::currentThread(); };
-    component.OnTerminate = [&](WorkerTaskBase* sender, WorkerThread* thread, void*&) {
+    component.onExecute = [&](WorkerTask*, WorkerThread*, void*&) { workThread = QThread::currentThread(); };
+    component.onTerminate = [&](WorkerTask* sender, WorkerThread* thread, void*&) {
         endThread = QThread::currentThread();
         EXPECT_EQ(sender, &component);
         EXPECT_NE(thread, nullptr);
-        EXPECT_FALSE(component.IsRunning());
+        EXPECT_FALSE(component.isRunning());
     };
-    component.Start();
-    EXPECT_TRUE(component.IsRunning());
+    component.start();
+    EXPECT_TRUE(component.isRunning());
     ASSERT_TRUE(WaitIdle(component));
     EXPECT_NE(workThread, QThread::currentThread());
     EXPECT_NE(workThread, nullptr);
     EXPECT_EQ(endThread, QThread::currentThread());
-    EXPECT_FALSE(component.EndedByStop());
+    EXPECT_FALSE(component.endedByStop());
 }
 
 TEST(WorkerTask, StartWhileRunningCreatesNoSecondThread)
@@ -51,14 +51,14 @@ TEST(WorkerTask, StartWhileRunningCreatesNoSecondThread)
     WorkerTask component;
     Gate gate;
     std::atomic<int> runs{0};
-    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*&) {
+    component.onExecute = [&](WorkerTask*, WorkerThread*, void*&) {
         ++runs;
         gate.wait();
     };
-    component.Start();
-    WorkerThread* first = component.Thread();
-    component.Start();
-    EXPECT_EQ(component.Thread(), first);
+    component.start();
+    WorkerThread* first = component.workerThread();
+    component.start();
+    EXPECT_EQ(component.workerThread(), first);
     gate.open = true;
     ASSERT_TRUE(WaitIdle(component));
     EXPECT_EQ(runs, 1);
@@ -71,53 +71,45 @@ TEST(WorkerTask, PassesDataByReferenceThroughEveryEvent)
     int replaced = 2;
     void* seenByWork = nullptr;
     void* seenAtEnd = nullptr;
-    component.OnStart = [&](WorkerTaskBase*, WorkerThread*, void*& data) {
+    component.onStart = [&](WorkerTask*, WorkerThread*, void*& data) {
         EXPECT_EQ(data, &original);
         data = &replaced;
     };
-    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*& data) { seenByWork = data; };
-    component.OnTerminate = [&](WorkerTaskBase*, WorkerThread*, void*& data) { seenAtEnd = data; };
-    component.StartWithData(&original);
+    component.onExecute = [&](WorkerTask*, WorkerThread*, void*& data) { seenByWork = data; };
+    component.onTerminate = [&](WorkerTask*, WorkerThread*, void*& data) { seenAtEnd = data; };
+    component.startWithData(&original);
     ASSERT_TRUE(WaitIdle(component));
     EXPECT_EQ(seenByWork, &replaced);
     EXPECT_EQ(seenAtEnd, &replaced);
 }
 
-TEST(WorkerTask, StopOnAnIdleComponentDoesNothing)
-{
-    WorkerTask component;
-    component.Stop();
-    EXPECT_FALSE(component.IsRunning());
-    EXPECT_EQ(component.Thread(), nullptr);
-}
-
 TEST(WorkerTask, StopAsksTheWorkToEndAndRecordsIt)
 {
     WorkerTask component;
-    component.OnExecute = [](WorkerTaskBase*, WorkerThread* thread, void*&) {
-        while (!thread->Terminated())
+    component.onExecute = [](WorkerTask*, WorkerThread* thread, void*&) {
+        while (!thread->terminated())
             QThread::msleep(2);
     };
-    component.Start();
-    component.Stop();
+    component.start();
+    component.stop();
     ASSERT_TRUE(WaitIdle(component));
-    EXPECT_TRUE(component.EndedByStop());
+    EXPECT_TRUE(component.endedByStop());
 }
 
 TEST(WorkerTask, StopResumesASuspendedThreadFirst)
 {
     WorkerTask component;
     std::atomic<bool> ran{false};
-    component.OnStart = [](WorkerTaskBase*, WorkerThread* thread, void*&) { thread->Suspend(); };
-    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*&) { ran = true; };
-    component.Start();
+    component.onStart = [](WorkerTask*, WorkerThread* thread, void*&) { thread->suspend(); };
+    component.onExecute = [&](WorkerTask*, WorkerThread*, void*&) { ran = true; };
+    component.start();
     QTest::qWait(50);
     EXPECT_FALSE(ran);
-    EXPECT_TRUE(component.Thread()->Suspended());
-    component.Stop();
+    EXPECT_TRUE(component.workerThread()->suspended());
+    component.stop();
     ASSERT_TRUE(WaitIdle(component));
     EXPECT_TRUE(ran);
-    EXPECT_TRUE(component.EndedByStop());
+    EXPECT_TRUE(component.endedByStop());
 }
 
 TEST(WorkerTask, SuspendHoldsTheWorkAtItsNextCheckpoint)
@@ -125,17 +117,17 @@ TEST(WorkerTask, SuspendHoldsTheWorkAtItsNextCheckpoint)
     WorkerTask component;
     std::atomic<int> steps{0};
     Gate gate;
-    component.OnExecute = [&](WorkerTaskBase*, WorkerThread* thread, void*&) {
+    component.onExecute = [&](WorkerTask*, WorkerThread* thread, void*&) {
         gate.wait();
-        thread->WaitWhileSuspended();
+        thread->waitWhileSuspended();
         ++steps;
     };
-    component.Start();
-    component.Suspend();
+    component.start();
+    component.suspend();
     gate.open = true;
     QTest::qWait(50);
     EXPECT_EQ(steps, 0);
-    component.Resume();
+    component.resume();
     ASSERT_TRUE(WaitIdle(component));
     EXPECT_EQ(steps, 1);
 }
@@ -143,70 +135,66 @@ TEST(WorkerTask, SuspendHoldsTheWorkAtItsNextCheckpoint)
 TEST(WorkerTask, ReportsProgressOnlyWhenUpdatesAreEnabled)
 {
     WorkerTask component;
-    component.SetRefreshInterval(10);
-    EXPECT_EQ(component.RefreshInterval(), 10u);
+    component.setRefreshInterval(10);
+    EXPECT_EQ(component.refreshInterval(), 10u);
     Gate gate;
     std::vector<int> reported;
-    component.OnExecute = [&](WorkerTaskBase*, WorkerThread* thread, void*&) {
-        thread->SetPercent(42);
+    component.onExecute = [&](WorkerTask*, WorkerThread* thread, void*&) {
+        thread->setPercent(42);
         gate.wait();
     };
-    component.OnUpdate = [&](WorkerTaskBase*, WorkerThread*, void*&, int percent) {
+    component.onUpdate = [&](WorkerTask*, WorkerThread*, void*&, int percent) {
         EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
         reported.push_back(percent);
     };
-    component.Start();
+    component.start();
     QTest::qWait(80);
     EXPECT_TRUE(reported.empty());
-    EXPECT_FALSE(component.UpdateTimer().isActive());
+    EXPECT_FALSE(component.updateTimer().isActive());
 
-    component.SetUpdateEnabled(true);
-    EXPECT_TRUE(component.UpdateTimer().isActive());
+    component.setUpdateEnabled(true);
+    EXPECT_TRUE(component.updateTimer().isActive());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !reported.empty() && reported.back() == 42; }, 2000));
     gate.open = true;
     ASSERT_TRUE(WaitIdle(component));
     // The timer goes on after the end; ticks without a thread report nothing.
     const auto count = reported.size();
-    EXPECT_TRUE(component.UpdateTimer().isActive());
+    EXPECT_TRUE(component.updateTimer().isActive());
     QTest::qWait(60);
     EXPECT_EQ(reported.size(), count);
-}
 
-TEST(WorkerTask, RunsTheUpdateTimerWithoutAnUpdateHandler)
-{
-    WorkerTask component;
-    component.SetUpdateEnabled(true);
-    component.SetRefreshInterval(5);
-    Gate gate;
-    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*&) { gate.wait(); };
-    component.Start();
-    EXPECT_TRUE(component.UpdateTimer().isActive());
+    // Without a handler the timer runs all the same.
+    component.onUpdate = nullptr;
+    gate.open = false;
+    component.start();
+    EXPECT_TRUE(component.updateTimer().isActive());
     QTest::qWait(30);
     gate.open = true;
     ASSERT_TRUE(WaitIdle(component));
 }
 
-TEST(WorkerTask, HasItsDefaults)
+TEST(WorkerTask, HasItsDefaultsAndStopWhileIdleDoesNothing)
 {
     WorkerTask component;
-    EXPECT_EQ(component.RefreshInterval(), 100u);
-    EXPECT_EQ(component.Priority(), ThreadPriority::tpNormal);
-    EXPECT_FALSE(component.UpdateEnabled());
-    EXPECT_EQ(component.UpdatePriority, 0);
-    EXPECT_EQ(component.ThreadGroup(), nullptr);
-    EXPECT_EQ(component.SynchroMethods(), nullptr);
-    EXPECT_FALSE(component.UpdateTimer().isActive());
+    component.stop();
+    EXPECT_FALSE(component.isRunning());
+    EXPECT_EQ(component.workerThread(), nullptr);
+    EXPECT_EQ(component.refreshInterval(), 100u);
+    EXPECT_EQ(component.priority(), ThreadPriority::tpNormal);
+    EXPECT_FALSE(component.updateEnabled());
+    EXPECT_EQ(component.synchroMethods(), nullptr);
+    EXPECT_FALSE(component.updateTimer().isActive());
 }
 
 TEST(WorkerTask, AppliesAPriorityToTheRunningThreadAtOnce)
 {
     WorkerTask component;
     Gate gate;
-    component.OnExecute = [&](WorkerTaskBase*, WorkerThread*, void*&) { gate.wait(); };
-    component.Start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return component.Thread()->isRunning(); }, 2000));
-    component.SetPriority(ThreadPriority::tpLowest);
-    EXPECT_EQ(component.Thread()->priority(), QThread::LowestPriority);
+    component.onExecute = [&](WorkerTask*, WorkerThread*, void*&) { gate.wait(); };
+    component.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return component.workerThread()->isRunning(); }, 2000));
+    component.setPriority(ThreadPriority::tpLowest);
+    EXPECT_EQ(component.workerThread()->priority(), QThread::LowestPriority);
     gate.open = true;
     ASSERT_TRUE(WaitIdle(component));
 }
@@ -217,13 +205,13 @@ TEST(WorkerTask, DestroyingARunningComponentWaitsForItsThreadWithoutEndEvents)
     bool terminateCalled = false;
     {
         WorkerTask component;
-        component.OnExecute = [&](WorkerTaskBase*, WorkerThread* thread, void*&) {
-            while (!thread->Terminated())
+        component.onExecute = [&](WorkerTask*, WorkerThread* thread, void*&) {
+            while (!thread->terminated())
                 QThread::msleep(2);
             workEnded = true;
         };
-        component.OnTerminate = [&](WorkerTaskBase*, WorkerThread*, void*&) { terminateCalled = true; };
-        component.Start();
+        component.onTerminate = [&](WorkerTask*, WorkerThread*, void*&) { terminateCalled = true; };
+        component.start();
     }
     EXPECT_TRUE(workEnded);
     EXPECT_FALSE(terminateCalled);

@@ -45,7 +45,6 @@ protected:
     std::string Out(const std::string& name) const { return out.path().string() + "/" + name; }
 
     TempDir out;
-    CommandLineBuilder builder;
 };
 
 // The example of the builder's documentation, on this platform.
@@ -71,8 +70,7 @@ ConversionChoices ExampleChoices()
 
 TEST(BuilderExample, PlainIPodLineByteForByte)
 {
-    const CommandLineBuilder builder(BuilderDisk{false, {}});
-    const BuildResult result = builder.BuildCommandLine(ExampleChoices(), {kInput, "0 x 0", "mp4", {}});
+    const BuildResult result = BuildCommandLine(ExampleChoices(), {kInput, "0 x 0", "mp4", {}}, BuilderDisk{false, {}});
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(result.commandLine,
               "\"/opt/v/ridod2e\" -@ -y  -i \"/videos/holiday.avi\" -vcodec \"mpeg4\"  -b \"1500\"  -acodec "
@@ -83,11 +81,10 @@ TEST(BuilderExample, PlainIPodLineByteForByte)
 
 TEST(BuilderExample, FrameRateAndLetterboxLineByteForByte)
 {
-    const CommandLineBuilder builder(BuilderDisk{false, {}});
     ConversionChoices choices = ExampleChoices();
     choices.frameRate = "29.97 fps";
     choices.letterBoxIndex = 1;
-    const BuildResult result = builder.BuildCommandLine(choices, {kInput, "640 x 352", "mp4", {}});
+    const BuildResult result = BuildCommandLine(choices, {kInput, "640 x 352", "mp4", {}}, BuilderDisk{false, {}});
     EXPECT_EQ(result.commandLine,
               "\"/opt/v/ridod2e\" -@ -y  -i \"/videos/holiday.avi\" -vcodec \"mpeg4\"  -b \"1500\" -r \"29.97\"  "
               "-acodec \"mpeg4aac\" -ab \"64\" -ar \"44100\" -ac \"2 (stereo)\" -s 320x176 -padtop 32 -padbottom 32 "
@@ -141,7 +138,7 @@ TEST_F(Builder, EveryFormatAssemblyWithItsDefaults)
     ASSERT_EQ(std::size(table), 25u);
     for (const auto& row : table) {
         const std::string ext = Ext(row.format);
-        const BuildResult result = builder.BuildCommandLine(ChoicesFor(row.format), Job(kInput, ext));
+        const BuildResult result = BuildCommandLine(ChoicesFor(row.format), Job(kInput, ext));
         ASSERT_TRUE(result.ok()) << row.format;
         EXPECT_EQ(result.commandLine, kPrefix + std::string(row.middle) + " \"" + Out("holiday." + ext) + "\"")
             << "format " << row.format;
@@ -184,17 +181,23 @@ TEST_F(Builder, TodaysFormatsWithTheirDefaultsAndWithChoices)
         {35, "640 x 352", nullptr, " -vcodec \"gif\" -r \"12\" -s 480x0 -fit -an"},
         {35, "0 x 0", [](ConversionChoices& c) { c.videoSize = "Original"; c.frameRate = "25 fps"; },
          " -vcodec \"gif\" -r \"25\" -s keep -an"},
-        {37, "640 x 352", nullptr, " -acodec \"flac\" -ac \"2 (stereo)\" -vn -chapters"},
-        {38, "640 x 352", nullptr, " -acodec \"opus\" -ab \"128\" -ac \"2 (stereo)\" -vn -chapters"},
+        {37, "640 x 352", nullptr, " -acodec \"flac\" -vn -chapters"},
+        {37, "640 x 352", [](ConversionChoices& c) { c.channelIndex = 1; }, " -acodec \"flac\" -ac \"1 (mono)\" -vn -chapters"},
+        {38, "640 x 352", nullptr, " -acodec \"opus\" -ab \"128\" -vn -chapters"},
         {39, "640 x 352", nullptr, " -acodec \"vorbis\" -ab \"160\" -ac \"2 (stereo)\" -vn -chapters"},
-        {40, "640 x 352", nullptr, " -acodec \"pcm_s16le\" -ac \"2 (stereo)\" -vn"},
+        {40, "640 x 352", nullptr, " -acodec \"pcm_s16le\" -vn"},
+        // A preferred sound track's language goes last; a text that is no language does not.
+        {23, "0 x 0", [](ConversionChoices& c) { c.audioLanguage = "fra"; },
+         " -id3v1 -id3v2 -acodec \"mp3\" -ab \"192\" -ar \"48000\" -ac \"2 (stereo)\" -alang \"fra\""},
+        {23, "0 x 0", [](ConversionChoices& c) { c.audioLanguage = "fr\" -vn"; },
+         " -id3v1 -id3v2 -acodec \"mp3\" -ab \"192\" -ar \"48000\" -ac \"2 (stereo)\""},
     };
     for (const auto& row : table) {
         ConversionChoices choices = ChoicesFor(row.format);
         if (row.change)
             row.change(choices);
         const std::string ext = Ext(row.format);
-        const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, ext, row.sourceSize));
+        const BuildResult result = BuildCommandLine(choices, Job(kInput, ext, row.sourceSize));
         ASSERT_TRUE(result.ok()) << row.format;
         EXPECT_EQ(result.commandLine, kPrefix + std::string(row.middle) + " \"" + Out("holiday." + ext) + "\"")
             << "format " << row.format;
@@ -204,7 +207,7 @@ TEST_F(Builder, TodaysFormatsWithTheirDefaultsAndWithChoices)
 
 TEST_F(Builder, GeneralVideoFormatsSendTheSourceSizeForOriginalVideoSize)
 {
-    const BuildResult result = builder.BuildCommandLine(ChoicesFor(26), Job(kInput, "avi", "640 x 352"));
+    const BuildResult result = BuildCommandLine(ChoicesFor(26), Job(kInput, "avi", "640 x 352"));
     EXPECT_EQ(result.commandLine, std::string(kPrefix)
                   + " -vcodec \"mpeg4\"  -b \"1200\" -r \"29.97\"  -acodec \"mp3\"  -ab \"128\" -ar \"44100\" "
                     "-ac \"2 (stereo)\" -s 640x352 \"" + Out("holiday.avi") + "\"");
@@ -215,7 +218,7 @@ TEST_F(Builder, MissingOutputDirectoryIsCreated)
     const std::string dir = Out("new folder");
     ConversionChoices choices = ChoicesFor(0);
     choices.outputDir = "  " + dir + " ";
-    const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    const BuildResult result = BuildCommandLine(choices, Job(kInput, "mp4"));
     ASSERT_TRUE(result.ok());
     EXPECT_TRUE(fs::is_directory(dir));
     EXPECT_EQ(result.outputPath, dir + "/holiday.mp4");
@@ -227,7 +230,7 @@ TEST_F(Builder, ADirectoryThatCannotBeCreatedStopsWithTheMessageAndCreatesNothin
     for (const std::string& dir : {Out("missing/parent"), Out("a file"), std::string()}) {
         ConversionChoices choices = ChoicesFor(12);
         choices.outputDir = dir;
-        const BuildResult result = builder.BuildCommandLine(choices, Job("/videos/other.avi", "mp4"));
+        const BuildResult result = BuildCommandLine(choices, Job("/videos/other.avi", "mp4"));
         EXPECT_EQ(result.status, BuildResult::Status::DirectoryError) << dir;
         EXPECT_EQ(result.error,
                   "Fail to create directory. Please choose a different directory \n\rand give the directory a new name");
@@ -239,19 +242,19 @@ TEST_F(Builder, ADirectoryThatCannotBeCreatedStopsWithTheMessageAndCreatesNothin
     EXPECT_FALSE(fs::exists(Out("missing")));
     ConversionChoices choices = ChoicesFor(0);
     choices.outputDir = Out("missing/parent");
-    EXPECT_EQ(builder.BuildCommandLine(choices, Job(kInput, "mp4")).cause, "No such file or directory");
+    EXPECT_EQ(BuildCommandLine(choices, Job(kInput, "mp4")).cause, "No such file or directory");
 }
 
 TEST_F(Builder, The3G2LineSendsTheSelectedAudioCodec)
 {
     ConversionChoices choices = ChoicesFor(19);
     choices.audioCodec = "amr_nb";
-    const std::string line = builder.BuildCommandLine(choices, Job(kInput, "3g2")).commandLine;
+    const std::string line = BuildCommandLine(choices, Job(kInput, "3g2")).commandLine;
     EXPECT_NE(line.find(" -bt \"60\"  -acodec \"amr_nb\" -ab \"48\""), std::string::npos) << line;
     // 3GP offers AMR alone and keeps its fixed piece.
     choices = ChoicesFor(18);
     choices.audioCodec = "mpeg4aac";
-    EXPECT_NE(builder.BuildCommandLine(choices, Job(kInput, "3gp")).commandLine.find("-acodec \"amr_nb\""),
+    EXPECT_NE(BuildCommandLine(choices, Job(kInput, "3gp")).commandLine.find("-acodec \"amr_nb\""),
               std::string::npos);
 }
 
@@ -275,15 +278,15 @@ TEST(OutputPaths, TheRunWritesBesideTheTargetAndTheLineNamesItInstead)
 TEST_F(Builder, ExistingOutputIsNumberedUnlessOverwriting)
 {
     out.write("holiday.mp4", "x");
-    EXPECT_EQ(builder.BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4")).outputPath, Out("holiday-1.mp4"));
+    EXPECT_EQ(BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4")).outputPath, Out("holiday-1.mp4"));
     out.write("holiday-1.mp4", "x");
-    const BuildResult second = builder.BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4"));
+    const BuildResult second = BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4"));
     EXPECT_EQ(second.outputPath, Out("holiday-2.mp4"));
     EXPECT_NE(second.commandLine.find(" \"" + Out("holiday-2.mp4") + "\""), std::string::npos);
 
     ConversionChoices overwrite = ChoicesFor(0);
     overwrite.overwrite = true;
-    EXPECT_EQ(builder.BuildCommandLine(overwrite, Job(kInput, "mp4")).outputPath, Out("holiday.mp4"));
+    EXPECT_EQ(BuildCommandLine(overwrite, Job(kInput, "mp4")).outputPath, Out("holiday.mp4"));
 }
 
 TEST_F(Builder, TheInputItselfIsNeverTheOutputEvenWhenOverwriting)
@@ -292,9 +295,9 @@ TEST_F(Builder, TheInputItselfIsNeverTheOutputEvenWhenOverwriting)
     for (bool overwrite : {false, true}) {
         ConversionChoices choices = ChoicesFor(0);
         choices.overwrite = overwrite;
-        EXPECT_EQ(builder.BuildCommandLine(choices, Job(input, "mp4")).outputPath, Out("clip-1.mp4")) << overwrite;
+        EXPECT_EQ(BuildCommandLine(choices, Job(input, "mp4")).outputPath, Out("clip-1.mp4")) << overwrite;
         choices.outputDir += "/";
-        EXPECT_EQ(builder.BuildCommandLine(choices, Job(input, "mp4")).outputPath,
+        EXPECT_EQ(BuildCommandLine(choices, Job(input, "mp4")).outputPath,
                   out.path().string() + "//clip-1.mp4")
             << overwrite;
     }
@@ -303,33 +306,33 @@ TEST_F(Builder, TheInputItselfIsNeverTheOutputEvenWhenOverwriting)
 TEST_F(Builder, AnInputWithANumberedNameIsNumberedOnce)
 {
     const std::string input = out.write("clip-1.mp4", "video").string();
-    EXPECT_EQ(builder.BuildCommandLine(ChoicesFor(0), Job(input, "mp4")).outputPath, Out("clip-1-1.mp4"));
+    EXPECT_EQ(BuildCommandLine(ChoicesFor(0), Job(input, "mp4")).outputPath, Out("clip-1-1.mp4"));
 }
 
 TEST_F(Builder, DirectoryTextEndingInASeparatorGivesTwoSeparators)
 {
     ConversionChoices choices = ChoicesFor(0);
     choices.outputDir = out.path().string() + "/";
-    const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    const BuildResult result = BuildCommandLine(choices, Job(kInput, "mp4"));
     EXPECT_EQ(result.outputPath, out.path().string() + "//holiday.mp4");
     EXPECT_NE(result.commandLine.find(out.path().string() + "//holiday.mp4\""), std::string::npos);
 }
 
 TEST_F(Builder, SeveralDotsKeepTheBaseName)
 {
-    EXPECT_EQ(builder.BuildCommandLine(ChoicesFor(0), Job("/videos/a.b.avi", "mp4")).outputPath, Out("a.b.mp4"));
+    EXPECT_EQ(BuildCommandLine(ChoicesFor(0), Job("/videos/a.b.avi", "mp4")).outputPath, Out("a.b.mp4"));
 }
 
 TEST_F(Builder, PspVideoIsFollowedByAThumbnailBesideIt)
 {
     out.write("holiday.mp4", "x");
     const ConversionChoices choices = ChoicesFor(12);
-    const BuildResult video = builder.BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352"));
+    const BuildResult video = BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352"));
     ASSERT_TRUE(video.ok());
     EXPECT_TRUE(video.thumbnailDue);
     EXPECT_EQ(video.outputPath, Out("holiday-1.mp4"));
     const BuildResult thumbnail =
-        builder.BuildThumbnailCommandLine(choices, Job(kInput, "mp4", "640 x 352"), video.outputPath);
+        BuildThumbnailCommandLine(choices, Job(kInput, "mp4", "640 x 352"), video.outputPath);
     EXPECT_EQ(thumbnail.commandLine, std::string(kPrefix) + " -f singlejpeg -ss 3 -vframes 1  -s 368x204 -padtop 2 "
                                                             "-padbottom 2 -an  \"" + Out("holiday-1.THM") + "\"");
     EXPECT_EQ(thumbnail.outputPath, Out("holiday-1.THM"));
@@ -339,9 +342,9 @@ TEST_F(Builder, PspVideoIsFollowedByAThumbnailBesideIt)
 TEST_F(Builder, ThumbnailOfAnUnnumberedVideoIsNotNumberedAgainstIt)
 {
     const ConversionChoices choices = ChoicesFor(13);
-    const BuildResult video = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    const BuildResult video = BuildCommandLine(choices, Job(kInput, "mp4"));
     out.write("holiday.mp4", "the video run wrote it");
-    const BuildResult thumbnail = builder.BuildThumbnailCommandLine(choices, Job(kInput, "mp4"), video.outputPath);
+    const BuildResult thumbnail = BuildThumbnailCommandLine(choices, Job(kInput, "mp4"), video.outputPath);
     EXPECT_EQ(thumbnail.commandLine, std::string(kPrefix) + " -f singlejpeg -ss 3 -vframes 1  -s 368x208 -an  \""
                   + Out("holiday.THM") + "\"");
 }
@@ -352,10 +355,10 @@ TEST_F(Builder, TheRetryReadsAMovAsQuickTimeForTheVideoAndTheThumbnail)
     const JobInput first = Job("/videos/movie.mov", "mp4");
     JobInput second = first;
     second.options = SecondAttemptOptions(first.inputPath, first.options);
-    const BuildResult retry = builder.BuildCommandLine(choices, second);
+    const BuildResult retry = BuildCommandLine(choices, second);
     EXPECT_EQ(retry.commandLine.rfind("\"/opt/v/ridod2e\" -@ -y  -f qt -i \"/videos/movie.mov\" -vcodec \"xvid\"", 0), 0u)
         << retry.commandLine;
-    const BuildResult thumbnail = builder.BuildThumbnailCommandLine(choices, second, retry.outputPath);
+    const BuildResult thumbnail = BuildThumbnailCommandLine(choices, second, retry.outputPath);
     EXPECT_EQ(thumbnail.commandLine.rfind("\"/opt/v/ridod2e\" -@ -y  -f qt -i \"/videos/movie.mov\" -f singlejpeg", 0), 0u);
 }
 
@@ -363,7 +366,7 @@ TEST_F(Builder, RealMediaInputGoesThroughTheAlternativeReader)
 {
     const std::string input = "/videos/clip.rm";
     const BuildResult result =
-        builder.BuildCommandLine(ChoicesFor(0), Job(input, "mp4", "0 x 0", FirstAttemptOptions(input)));
+        BuildCommandLine(ChoicesFor(0), Job(input, "mp4", "0 x 0", FirstAttemptOptions(input)));
     EXPECT_EQ(result.commandLine.rfind("\"/opt/v/ridod2e\" -@ -y  -i \"DS:\\\\/videos/clip.rm\" -vcodec", 0), 0u)
         << result.commandLine;
 }
@@ -373,20 +376,20 @@ TEST_F(Builder, MuteAddsNoAudioToVideoOutputsOnly)
     ConversionChoices choices = ChoicesFor(0);
     choices.muteIndex = 1;
     choices.volumeFactor = "100";
-    const BuildResult video = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    const BuildResult video = BuildCommandLine(choices, Job(kInput, "mp4"));
     EXPECT_FALSE(video.resetMute);
     EXPECT_NE(video.commandLine.find("-ac \"2 (stereo)\" -an  -vol_factor \"100\" -s 320x240"), std::string::npos)
         << video.commandLine;
 
     ConversionChoices audio = ChoicesFor(23);
     audio.muteIndex = 1;
-    const BuildResult mp3 = builder.BuildCommandLine(audio, Job(kInput, "mp3"));
+    const BuildResult mp3 = BuildCommandLine(audio, Job(kInput, "mp3"));
     EXPECT_TRUE(mp3.resetMute);
     EXPECT_EQ(mp3.commandLine.find(" -an "), std::string::npos);
 
     // The streams each output is to hold, for the check of the finished file.
-    const BuildResult gif = builder.BuildCommandLine(ChoicesFor(formats::kGif), Job(kInput, "gif"));
-    const BuildResult plain = builder.BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4"));
+    const BuildResult gif = BuildCommandLine(ChoicesFor(35), Job(kInput, "gif"));
+    const BuildResult plain = BuildCommandLine(ChoicesFor(0), Job(kInput, "mp4"));
     EXPECT_EQ((std::vector<bool>{video.keepsVideo, video.keepsAudio, mp3.keepsVideo, mp3.keepsAudio, gif.keepsVideo,
                                  gif.keepsAudio, plain.keepsVideo, plain.keepsAudio}),
               (std::vector<bool>{true, false, false, true, true, false, true, true}));
@@ -396,9 +399,9 @@ TEST_F(Builder, AudioOnlyOutputsGetNoLetterbox)
 {
     ConversionChoices choices = ChoicesFor(0);
     ASSERT_EQ(choices.letterBoxIndex, 1);
-    EXPECT_NE(builder.BuildCommandLine(choices, Job(kInput, "mp3", "640 x 352")).commandLine.find(" -s 320x240 \""),
+    EXPECT_NE(BuildCommandLine(choices, Job(kInput, "mp3", "640 x 352")).commandLine.find(" -s 320x240 \""),
               std::string::npos);
-    EXPECT_NE(builder.BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352")).commandLine.find(
+    EXPECT_NE(BuildCommandLine(choices, Job(kInput, "mp4", "640 x 352")).commandLine.find(
                   " -s 320x176 -padtop 32 -padbottom 32 \""),
               std::string::npos);
 }
@@ -407,7 +410,7 @@ TEST_F(Builder, LetterboxErrorFallsBackToThePlainSize)
 {
     ConversionChoices choices = ChoicesFor(26);
     choices.videoSize = "320 x 241";
-    EXPECT_NE(builder.BuildCommandLine(choices, Job(kInput, "avi", "640 x 352")).commandLine.find(" -s 320x241 \""),
+    EXPECT_NE(BuildCommandLine(choices, Job(kInput, "avi", "640 x 352")).commandLine.find(" -s 320x241 \""),
               std::string::npos);
 }
 
@@ -419,7 +422,7 @@ TEST_F(Builder, PspAvcTitleOfANameWithoutAnExtensionIsTheWholeName)
         const char* title;
     } table[] = {{"/videos/movie.", "movie."}, {"/videos/plain", "plain"}, {"/videos/a.b.avi", "a.b"}};
     for (const auto& row : table) {
-        const BuildResult result = builder.BuildCommandLine(choices, Job(row.input, "mp4"));
+        const BuildResult result = BuildCommandLine(choices, Job(row.input, "mp4"));
         EXPECT_NE(result.commandLine.find(" -bitexact -title \"" + std::string(row.title) + "\" -vcodec"),
                   std::string::npos)
             << result.commandLine;
@@ -432,7 +435,7 @@ TEST_F(Builder, OnlyAnEncoderFolderHoldingADoubleQuoteIsRefused)
     ConversionChoices choices = ChoicesFor(12);
     choices.outputDir = missing;
     choices.appDir = "/opt/\"v\"/";
-    const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    const BuildResult result = BuildCommandLine(choices, Job(kInput, "mp4"));
     EXPECT_EQ(result.status, BuildResult::Status::UnsafePath);
     EXPECT_EQ(result.error, std::string(kQuotedPathError) + "/opt/\"v\"/");
     EXPECT_EQ(result.commandLine, "");
@@ -444,7 +447,7 @@ TEST_F(Builder, OnlyAnEncoderFolderHoldingADoubleQuoteIsRefused)
 // many arguments as an ordinary name gives.
 TEST(HostileNames, RoundTripThroughTheCommandLine)
 {
-    const CommandLineBuilder builder(BuilderDisk{false, {}});
+    const BuilderDisk disk{false, {}};
     const std::string names[] = {
         "a b -vn c.x\\", "say \"hi\".avi", "\\\"\\\\\".avi", "-vn.avi", " lead and trail .avi ", "two\nlines\r.avi",
         "100% %s%n.avi", "\xff\xfe bytes.avi", "tab\there.avi", "ends in a quote\"", "back\\slash\\\\.avi", "song.mp3 ",
@@ -457,10 +460,10 @@ TEST(HostileNames, RoundTripThroughTheCommandLine)
                 choices.formatIndex = format;
                 choices.profileFamily = format == 13 ? kPspFamily : "";
                 const auto ordinary = platform::SplitCommandLine(
-                    builder.BuildCommandLine(choices, {"/in/plain.avi", "0 x 0", "mp4", {alt, false}}).commandLine);
+                    BuildCommandLine(choices, {"/in/plain.avi", "0 x 0", "mp4", {alt, false}}, disk).commandLine);
                 for (const std::string& name : names) {
                     const std::string input = "/in dir/" + name;
-                    const BuildResult built = builder.BuildCommandLine(choices, {input, "0 x 0", "mp4", {alt, false}});
+                    const BuildResult built = BuildCommandLine(choices, {input, "0 x 0", "mp4", {alt, false}}, disk);
                     const auto args = platform::SplitCommandLine(built.commandLine);
                     ASSERT_EQ(args.size(), ordinary.size()) << built.commandLine;
                     const auto at = std::find(args.begin(), args.end(), "-i");
@@ -474,8 +477,8 @@ TEST(HostileNames, RoundTripThroughTheCommandLine)
                     const auto renamed = WithOutputPath(built.commandLine, built.outputPath, folder + "/." + name);
                     ASSERT_TRUE(renamed);
                     EXPECT_EQ(platform::SplitCommandLine(*renamed).back(), folder + "/." + name);
-                    const BuildResult thumb = builder.BuildThumbnailCommandLine(choices, {input, "0 x 0", "mp4", {}},
-                                                                                 built.outputPath);
+                    const BuildResult thumb = BuildThumbnailCommandLine(choices, {input, "0 x 0", "mp4", {}}, built.outputPath,
+                                                                         disk);
                     EXPECT_EQ(platform::SplitCommandLine(thumb.commandLine).back(),
                               folder + "/" + BaseNameOf(name) + ".THM");
                 }
@@ -488,7 +491,7 @@ TEST_F(Builder, ASeparatorIndexBuildsNoLine)
 {
     ConversionChoices choices = ChoicesFor(0);
     choices.formatIndex = 7;
-    const BuildResult result = builder.BuildCommandLine(choices, Job(kInput, "mp4"));
+    const BuildResult result = BuildCommandLine(choices, Job(kInput, "mp4"));
     EXPECT_EQ(result.status, BuildResult::Status::NoAssembly);
     EXPECT_EQ(result.commandLine, "");
     EXPECT_EQ(result.outputPath, Out("holiday.mp4"));
@@ -497,11 +500,10 @@ TEST_F(Builder, ASeparatorIndexBuildsNoLine)
 TEST_F(Builder, ADryRunCreatesNoDirectoryAndCountsPlannedOutputs)
 {
     const std::string missing = Out("later");
-    const CommandLineBuilder dry(
-        BuilderDisk{false, [&](const std::string& path) { return path == missing + "/holiday.mp4"; }});
+    const BuilderDisk dry{false, [&](const std::string& path) { return path == missing + "/holiday.mp4"; }};
     ConversionChoices choices = ChoicesFor(0);
     choices.outputDir = missing;
-    EXPECT_EQ(dry.BuildCommandLine(choices, Job(kInput, "mp4")).outputPath, missing + "/holiday-1.mp4");
+    EXPECT_EQ(BuildCommandLine(choices, Job(kInput, "mp4"), dry).outputPath, missing + "/holiday-1.mp4");
     EXPECT_FALSE(fs::exists(missing));
 }
 

@@ -155,13 +155,13 @@ const std::vector<ProfileRow>& Rows()
         {35, {{"GIF"}, "GIF"}, {{"320 wide", "480 wide", "640 wide", "Original"}, "480 wide"}, kOff,
          {{"10 fps", "12 fps", "15 fps", "20 fps", "25 fps"}, "12 fps"}, kOff, kOff, kOff, "Stereo", "", kNoSound},
         {37, kOff, kOff, kOff, kOff, {{"FLAC"}, "FLAC"}, kOff,
-         {{"Auto", "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz", "96000 Hz"}, "Auto"}, "Stereo", "", kSoundOnly},
+         {{"Auto", "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz", "96000 Hz"}, "Auto"}, "Auto", "", kSoundOnly},
         {38, kOff, kOff, kOff, kOff, {{"Opus"}, "Opus"}, {kOpusBitrates, "128 Kbps"}, {kOpusSampling, "Auto"},
-         "Stereo", "", kSoundOnly},
+         "Auto", "", kSoundOnly},
         {39, kOff, kOff, kOff, kOff, {{"Vorbis"}, "Vorbis"},
          {{"64 Kbps", "96 Kbps", "128 Kbps", "160 Kbps", "192 Kbps", "256 Kbps", "320 Kbps"}, "160 Kbps"},
          {kAutoGenericSampling, "Auto"}, "Stereo", "", kSoundOnly},
-        {40, kOff, kOff, kOff, kOff, {{"PCM 16-bit"}, "PCM 16-bit"}, kOff, {kAutoGenericSampling, "Auto"}, "Stereo", "",
+        {40, kOff, kOff, kOff, kOff, {{"PCM 16-bit"}, "PCM 16-bit"}, kOff, {kAutoGenericSampling, "Auto"}, "Auto", "",
          kSoundOnly},
     };
     return rows;
@@ -201,7 +201,9 @@ TEST(ProfileTables, EveryFormatHasItsListsAndDefaults)
         ExpectList(lists.audioBitrate, row.audioBitrate, "audio bitrate", row.format);
         ExpectList(lists.samplingRate, row.samplingRate, "sampling rate", row.format);
         EXPECT_EQ(lists.audioChannel.selectedText(), row.channel) << row.format;
-        EXPECT_EQ(lists.audioChannel.entries, (Entries{"Stereo", "Mono"}));
+        // The lossless rows and Opus keep the source's channels first.
+        const bool keepsChannels = row.channel == "Auto";
+        EXPECT_EQ(lists.audioChannel.entries, keepsChannels ? (Entries{"Auto", "Stereo", "Mono"}) : (Entries{"Stereo", "Mono"}));
         EXPECT_EQ(lists.muteAudio.selectedText(), "False") << row.format;
         EXPECT_EQ(lists.audioChannel.enabled, row.enabled.channel) << row.format;
         EXPECT_EQ(lists.letterBox.enabled, row.enabled.letterBox) << row.format;

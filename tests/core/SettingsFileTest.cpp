@@ -206,6 +206,21 @@ TEST_F(SettingsFileTest, TheOpenDialogsFolderIsKeptInItsOwnSectionAfterTheFive)
     EXPECT_EQ(folder, "/srv/in");
 }
 
+// The preferred sound track's language is kept by hand in [General]; a
+// file without it gets none.
+TEST_F(SettingsFileTest, TheAudioLanguageIsReadAndKeptWhereItWas)
+{
+    dir.write("plumly.ini", "[General]\nOutputDir=/out\nAudioLanguage=fra\n");
+    SettingsValues loaded = kWindowDefaults;
+    EXPECT_EQ(SettingsFile(dir.dir()).load(loaded), SettingsLoad::Loaded);
+    EXPECT_EQ(loaded.audioLanguage, "fra");
+    EXPECT_TRUE(SettingsFile(dir.dir()).save(loaded));
+    EXPECT_NE(ReadText(ini()).find("[General]\nOutputDir=/out\nAudioLanguage=fra\n"), std::string::npos);
+    loaded.audioLanguage.clear();
+    EXPECT_TRUE(SettingsFile(dir.dir()).save(loaded));
+    EXPECT_NE(ReadText(ini()).find("AudioLanguage=\n"), std::string::npos);
+}
+
 TEST_F(SettingsFileTest, AFailingWriteDeletesTheFileAndLeavesNoPartOfTheNewOne)
 {
     dir.write("plumly.ini", "[General]\nOutputDir=/old\n");

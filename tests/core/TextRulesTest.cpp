@@ -25,6 +25,9 @@ TEST(TextRules, ReadAndMakeTheTextsOfCellsAndPieces)
     EXPECT_EQ(ClockSeconds(""), std::nullopt);
     EXPECT_EQ(ClockSeconds("Unknown"), std::nullopt);
     EXPECT_EQ(ClockSeconds("00:-1:00"), std::nullopt);
+    EXPECT_EQ(PercentText(8), "8%");
+    EXPECT_EQ(PercentText(300), "100%");
+    EXPECT_EQ(PercentText(-4), "-4%");
 }
 
 } // namespace

@@ -43,7 +43,7 @@ Hashes PacketsIn(const fs::path& path, AVMediaType type)
 {
     InputMedia file(ParseCommandLine({"-i", path.string()}));
     const int stream = type == AVMEDIA_TYPE_VIDEO ? file.videoStream() : file.audioStream();
-    file.keepOnly(stream, -1);
+    file.keepOnly({stream});
     Hashes hashes;
     for (PacketPtr packet = NewPacket(); file.read(packet.get()); av_packet_unref(packet.get()))
         hashes.push_back(HashOf(*packet));
@@ -60,7 +60,7 @@ Hashes EncodedOneAfterTheOther(const EncodeRequest& request, AVMediaType type)
     const bool video = type == AVMEDIA_TYPE_VIDEO;
     const int index = video ? input.videoStream() : input.audioStream();
     AVStream* source = input.context()->streams[index];
-    input.keepOnly(index, -1);
+    input.keepOnly({index});
     Decoder decoder(source, false);
     VideoEncoding videoEncoding;
     AudioEncoding audioEncoding;

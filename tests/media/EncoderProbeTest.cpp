@@ -42,9 +42,9 @@ TEST(EncoderProbe, AnAcceptedOutputBecomesOneRow)
     StandInAppDir encoder(scripts::kClipDescription, "");
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
-    probe.ProbeWithEncoder("  /videos/clip.avi ");
-    EXPECT_FALSE(probe.ProbeFailed());
-    EXPECT_FALSE(probe.ProbeRetryNeeded());
+    probe.probeWithEncoder("  /videos/clip.avi ");
+    EXPECT_FALSE(probe.probeFailed());
+    EXPECT_FALSE(probe.probeRetryNeeded());
     EXPECT_EQ(run.rows, (std::vector<Row>{{"  /videos/clip.avi ", "320 x 240", "25", "00:01:23"}}));
     EXPECT_EQ(encoder.calls(), (std::vector<std::vector<std::string>>{{"-@", "-y", "-i", "  /videos/clip.avi "}}));
 }
@@ -54,13 +54,13 @@ TEST(EncoderProbe, ARejectedPlainProbeAsksForTheSecondOne)
     StandInAppDir encoder("Unknown format\n", scripts::kClipDescription);
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
-    probe.ProbeWithEncoder("/videos/clip.avi");
-    EXPECT_TRUE(probe.ProbeFailed());
-    EXPECT_TRUE(probe.ProbeRetryNeeded());
+    probe.probeWithEncoder("/videos/clip.avi");
+    EXPECT_TRUE(probe.probeFailed());
+    EXPECT_TRUE(probe.probeRetryNeeded());
     EXPECT_TRUE(run.rows.empty());
 
-    probe.ProbeWithDsPrefix("/videos/clip.avi");
-    EXPECT_FALSE(probe.ProbeFailed());
+    probe.probeWithDsPrefix("/videos/clip.avi");
+    EXPECT_FALSE(probe.probeFailed());
     EXPECT_EQ(run.rows, (std::vector<Row>{{"/videos/clip.avi", "320 x 240", "25", "00:01:23"}}));
     const auto calls = encoder.calls();
     ASSERT_EQ(calls.size(), 2u);
@@ -72,9 +72,9 @@ TEST(EncoderProbe, TwoRejectionsGiveTheUnknownRow)
     StandInAppDir encoder("Error while opening file\n", "error: cannot read\n");
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
-    probe.ProbeWithEncoder("/v/noise.bin");
-    probe.ProbeWithDsPrefix("/v/noise.bin");
-    EXPECT_TRUE(probe.ProbeFailed());
+    probe.probeWithEncoder("/v/noise.bin");
+    probe.probeWithDsPrefix("/v/noise.bin");
+    EXPECT_TRUE(probe.probeFailed());
     EXPECT_EQ(run.rows, (std::vector<Row>{{"/v/noise.bin", "Unknown", "", ""}}));
 }
 
@@ -86,10 +86,10 @@ TEST(EncoderProbe, AnEncoderThatCannotStartAddsNothingAndAsksForNothing)
     const char* path = std::getenv("PATH");
     const std::string savedPath = path ? path : "";
     setenv("PATH", emptyAppDir.path().c_str(), 1);
-    probe.ProbeWithEncoder("/v/clip.avi");
+    probe.probeWithEncoder("/v/clip.avi");
     setenv("PATH", savedPath.c_str(), 1);
-    EXPECT_FALSE(probe.ProbeFailed());
-    EXPECT_FALSE(probe.ProbeRetryNeeded());
+    EXPECT_FALSE(probe.probeFailed());
+    EXPECT_FALSE(probe.probeRetryNeeded());
     EXPECT_TRUE(run.rows.empty());
 }
 
@@ -101,7 +101,7 @@ TEST(EncoderProbe, LinesSplitBetweenReadsAreStillFound)
                    + scripts::Says("eo: mpeg4, 640x352, 29.97 fps\n"));
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
-    probe.ProbeWithEncoder("/v/x.avi");
+    probe.probeWithEncoder("/v/x.avi");
     EXPECT_EQ(run.rows, (std::vector<Row>{{"/v/x.avi", "640 x 352", "29.97", "01:02:03"}}));
 }
 
@@ -110,9 +110,9 @@ TEST(EncoderProbe, AnAcceptedOutputWithoutDurationNeverTakesTheLastOne)
     StandInAppDir encoder(scripts::kClipDescription, "");
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
-    probe.ProbeWithEncoder("/v/a.avi");
+    probe.probeWithEncoder("/v/a.avi");
     encoder.script(scripts::Says("Input #0, avi, from x:\n    Stream #0.0: Video: mpeg4, 160x120, 10.00 fps\n"));
-    probe.ProbeWithEncoder("/v/b.avi");
+    probe.probeWithEncoder("/v/b.avi");
     ASSERT_EQ(run.rows.size(), 2u);
     EXPECT_EQ(run.rows[1], (Row{"/v/b.avi", "160 x 120", "10", "00:00:00"}));
 }
@@ -122,11 +122,11 @@ TEST(EncoderProbe, AnEncoderThatEndsWithoutAWordHasNotMeasuredTheFile)
     StandInAppDir encoder("", scripts::kClipDescription);
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
-    probe.ProbeWithEncoder("/v/a.avi");
-    EXPECT_TRUE(probe.ProbeFailed());
-    EXPECT_TRUE(probe.ProbeRetryNeeded());
+    probe.probeWithEncoder("/v/a.avi");
+    EXPECT_TRUE(probe.probeFailed());
+    EXPECT_TRUE(probe.probeRetryNeeded());
     EXPECT_TRUE(run.rows.empty());
-    probe.ProbeWithDsPrefix("/v/a.avi");
+    probe.probeWithDsPrefix("/v/a.avi");
     EXPECT_EQ(run.rows, (std::vector<Row>{{"/v/a.avi", "320 x 240", "25", "00:01:23"}}));
 }
 
@@ -136,8 +136,8 @@ TEST(EncoderProbe, AnEncoderKilledBeforeItSpeaksGivesTheUnknownRow)
     encoder.script("die\n");
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
-    probe.ProbeWithEncoder("/v/a.avi");
-    probe.ProbeWithDsPrefix("/v/a.avi");
+    probe.probeWithEncoder("/v/a.avi");
+    probe.probeWithDsPrefix("/v/a.avi");
     EXPECT_EQ(run.rows, (std::vector<Row>{{"/v/a.avi", "Unknown", "", ""}}));
 }
 
@@ -147,8 +147,8 @@ TEST(EncoderProbe, ARejectingEncoderIsEndedAtOnce)
     encoder.script("pid pid.txt\nprint Some banner\nhang\n");
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::Block, run.sink());
-    probe.ProbeWithEncoder("/v/a.avi");
-    EXPECT_TRUE(probe.ProbeRetryNeeded());
+    probe.probeWithEncoder("/v/a.avi");
+    EXPECT_TRUE(probe.probeRetryNeeded());
     pid_t pid = 0;
     std::ifstream(encoder.file("pid.txt")) >> pid;
     ASSERT_GT(pid, 0);
@@ -165,7 +165,7 @@ TEST(EncoderProbe, TheWindowKeepsProcessingEventsWhileTheEncoderThinks)
     timer.start(10);
     ProbeRun run;
     EncoderProbe probe(encoder.appDir(), WaitStyle::KeepWindowAlive, run.sink());
-    probe.ProbeWithEncoder("/v/a.avi");
+    probe.probeWithEncoder("/v/a.avi");
     EXPECT_EQ(run.rows.size(), 1u);
     EXPECT_GE(ticks, 5);
 }

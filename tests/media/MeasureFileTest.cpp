@@ -35,6 +35,29 @@ TEST_F(MeasureFileWithComponent, ANinetySecondAviGivesItsSizeRateAndDuration)
     EXPECT_EQ(MeasureFile(clip, encoder.appDir(), 23)->cell(FileColumn::Output), "MP3");
 }
 
+// What a player shows: a phone's clip stored on its side stands upright, and
+// the tooltip tells the stored size and the turn; interlacing is told too.
+TEST_F(MeasureFileWithComponent, ATurnedOrInterlacedPictureIsDescribedAsItIsShown)
+{
+    fixtures::ClipSettings phone = fixtures::ClipFor("mp4");
+    phone.width = 320;
+    phone.height = 176;
+    phone.rotation = 90;
+    const auto turned = MeasureFile(clips::Clip("phone.mp4", phone), encoder.appDir(), 0);
+    ASSERT_TRUE(turned);
+    EXPECT_EQ(turned->cell(FileColumn::VideoSize), "176 x 320");
+    EXPECT_EQ(turned->pictureNote(), "Stored as 320 x 176, turned 90\u00b0 clockwise");
+
+    fixtures::ClipSettings tv = fixtures::ClipFor("mpeg");
+    tv.videoCodec = "mpeg2video";
+    tv.interlaced = true;
+    const auto interlaced = MeasureFile(clips::Clip("tv.mpeg", tv), encoder.appDir(), 0);
+    ASSERT_TRUE(interlaced);
+    EXPECT_EQ(interlaced->cell(FileColumn::VideoSize), "320 x 240");
+    EXPECT_EQ(interlaced->pictureNote(), "Interlaced");
+    EXPECT_TRUE(encoder.calls().empty());
+}
+
 TEST_F(MeasureFileWithComponent, FrameRatesAreRoundedHalvesToEven)
 {
     const struct {
@@ -63,6 +86,21 @@ TEST_F(MeasureFileWithComponent, AVanishedFileGetsNoRowAndRunsNoEncoder)
     ASSERT_TRUE(MeasureFile(clips::NinetySecondAvi(), encoder.appDir(), 0, WaitStyle::Block, videoInfo));
     EXPECT_FALSE(MeasureFile((clips::Folder().path() / "gone.avi").string(), encoder.appDir(), 0, WaitStyle::Block, videoInfo));
     EXPECT_TRUE(encoder.calls().empty());
+}
+
+TEST_F(MeasureFileWithComponent, AFileThatVanishesBetweenTwoAudioFilesCostsTheSecondNoRow)
+{
+    MediaInfoInspector videoInfo(nullptr);
+    const std::string song = clips::Mp3();
+    ASSERT_TRUE(MeasureFile(song, encoder.appDir(), 23, WaitStyle::Block, videoInfo));
+    // Gone after MeasureFile saw it and before the component looked.
+    videoInfo.setFileName((clips::Folder().path() / "vanished.mp3").string());
+    videoInfo.inspect();
+    const auto row = MeasureFile(clips::Clip("after-vanished.wav", fixtures::ClipFor("wav")), encoder.appDir(), 23,
+                                 WaitStyle::Block, videoInfo);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->cell(FileColumn::Output), "MP3");
+    EXPECT_EQ(encoder.calls().size(), 2u); // an audio file is measured by the encoder
 }
 
 TEST_F(MeasureFileWithComponent, AFileTheComponentCannotReadIsMeasuredByTheEncoder)
@@ -106,9 +144,9 @@ TEST(ComponentRowTexts, PutsHoursBeforeMinutesAndSeconds)
 {
     MediaInfoInspector videoInfo(nullptr);
     videoInfo.setFileName(clips::Clip("short.avi", clips::SilentAvi(160, 120, {25, 1}, 2)));
-    videoInfo.Inspect();
+    videoInfo.inspect();
     const ComponentTexts texts = ComponentRowTexts(videoInfo);
-    EXPECT_EQ(videoInfo.Video().Duration, "00:02");
+    EXPECT_EQ(videoInfo.video().duration, "00:02");
     EXPECT_EQ(texts.duration, "00:00:02");
     EXPECT_EQ(texts.size, "160 x 120");
     EXPECT_EQ(texts.frameRate, "25");

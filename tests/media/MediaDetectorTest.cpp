@@ -61,12 +61,12 @@ TEST(MediaDetector, AnMp4NamesItsCodecsByTheirOwnCodes)
     clipSettings.seconds = 0.5;
     MediaInfoInspector info(nullptr);
     info.setFileName(clips::Clip("clip.mp4", clipSettings));
-    info.Inspect();
-    EXPECT_EQ(info.Video().FourCC, "avc1");
-    EXPECT_EQ(info.Video().Codec, "H.264 / MPEG-4 AVC");
-    EXPECT_EQ(info.FileFormat(), "MPEG 4");
-    ASSERT_EQ(info.AudioStreamCount(), 1);
-    EXPECT_EQ(info.AudioStream(0).FormatName, "AAC");
+    info.inspect();
+    EXPECT_EQ(info.video().fourCC, "avc1");
+    EXPECT_EQ(info.video().codec, "H.264 / MPEG-4 AVC");
+    EXPECT_EQ(info.fileFormat(), "MPEG 4");
+    ASSERT_EQ(info.audioStreamCount(), 1);
+    EXPECT_EQ(info.audioStream(0).formatName, "AAC");
 }
 
 TEST(MediaDetector, MpegOneVideoIsReadAsAnMpegFormatBlock)
@@ -83,15 +83,15 @@ TEST(MediaDetector, MpegOneVideoIsReadAsAnMpegFormatBlock)
 
     MediaInfoInspector info(nullptr);
     info.setFileName(clip);
-    info.Inspect();
-    EXPECT_EQ(info.Video().Width, 320);
-    EXPECT_EQ(info.Video().Codec, "mpg1");
-    EXPECT_EQ(info.Video().FourCC, "");
-    EXPECT_EQ(info.VideoSubType(), "MPEG1Payload");
-    EXPECT_EQ(info.FileFormat(), "MPEG 1/2");
-    ASSERT_EQ(info.AudioStreamCount(), 1);
-    EXPECT_EQ(info.AudioStream(0).FormatName, "MPEG-1 layer 1, 2");
-    EXPECT_EQ(info.AudioSubType(), "MPEG1AudioPayload");
+    info.inspect();
+    EXPECT_EQ(info.video().width, 320);
+    EXPECT_EQ(info.video().codec, "mpg1");
+    EXPECT_EQ(info.video().fourCC, "");
+    EXPECT_EQ(info.videoSubType(), "MPEG1Payload");
+    EXPECT_EQ(info.fileFormat(), "MPEG 1/2");
+    ASSERT_EQ(info.audioStreamCount(), 1);
+    EXPECT_EQ(info.audioStream(0).formatName, "MPEG-1 layer 1, 2");
+    EXPECT_EQ(info.audioSubType(), "MPEG1AudioPayload");
 }
 
 TEST(MediaDetector, AFileItCannotOpenHasNoStreams)

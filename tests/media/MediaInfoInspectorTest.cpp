@@ -1,5 +1,6 @@
 #include "support/MediaClips.h"
 #include "media/MediaInfoInspector.h"
+#include "media/compat/MediaInfoComponent.h"
 
 #include <QObject>
 #include <cmath>
@@ -13,11 +14,11 @@ namespace {
 struct Events {
     std::vector<std::pair<std::string, QObject*>> raised;
 
-    void bind(MediaInfoInspector& info)
+    void bind(MediaInfoComponent& info)
     {
-        info.OnStart = [this](QObject* sender) { raised.emplace_back("start", sender); };
-        info.OnFinish = [this](QObject* sender) { raised.emplace_back("finish", sender); };
-        info.OnError = [this](QObject* sender) { raised.emplace_back("error", sender); };
+        info.onStart = [this](QObject* sender) { raised.emplace_back("start", sender); };
+        info.onFinish = [this](QObject* sender) { raised.emplace_back("finish", sender); };
+        info.onError = [this](QObject* sender) { raised.emplace_back("error", sender); };
     }
 };
 
@@ -41,11 +42,12 @@ protected:
     void inspect(const std::string& file)
     {
         info.setFileName(file);
-        info.Inspect();
+        info.inspect();
     }
 
     QObject owner;
-    MediaInfoInspector& info = *new MediaInfoInspector(&owner);
+    // The component with its events, as the contract publishes it.
+    MediaInfoComponent& info = *new MediaInfoComponent(&owner);
     Events events;
 };
 
@@ -53,31 +55,31 @@ TEST_F(VideoInfo, DescribesAnAviWithVideoAndSound)
 {
     events.bind(info);
     inspect(clips::NinetySecondAvi());
-    const VideoStreamInfo& video = info.Video();
-    EXPECT_EQ(video.Width, 640);
-    EXPECT_EQ(video.Height, 352);
-    EXPECT_DOUBLE_EQ(video.FrameRate, 25.0);
-    EXPECT_EQ(video.Duration, "01:30");
+    const VideoStreamInfo& video = info.video();
+    EXPECT_EQ(video.width, 640);
+    EXPECT_EQ(video.height, 352);
+    EXPECT_DOUBLE_EQ(video.frameRate, 25.0);
+    EXPECT_EQ(video.duration, "01:30");
     const fixtures::MediaInfo written = fixtures::ReadMedia(clips::NinetySecondAvi());
     ASSERT_NE(written.video(), nullptr);
     // The container's own length may count one frame more than it holds.
-    EXPECT_NEAR(video.FrameCount, written.video()->packets, 1);
-    EXPECT_EQ(video.FrameCount, std::lround(std::stod(video.DurationMs) / 40.0));
-    EXPECT_EQ(video.FourCC, "FMP4");
-    EXPECT_EQ(video.Codec, "FFmpeg MPEG-4");
-    EXPECT_EQ(video.AspectRatioText, "1.8182");
-    EXPECT_EQ(video.AspectX, -1);
-    EXPECT_GT(video.BitRate, 0.0);
-    EXPECT_EQ(info.FileFormat(), "AVI");
-    EXPECT_EQ(info.VideoMajorType(), "Video");
-    EXPECT_EQ(info.AudioMajorType(), "Audio");
-    ASSERT_EQ(info.AudioStreamCount(), 1);
-    const AudioStreamInfo& audio = info.AudioStream(0);
-    EXPECT_EQ(audio.FormatName, "MPEG-1 Layer 3 (MP3)");
-    EXPECT_EQ(audio.SampleRate, "44100");
-    EXPECT_EQ(audio.Channels, "2");
-    EXPECT_EQ(audio.Duration.substr(0, 4), "01:3");
-    EXPECT_EQ(info.OtherSubType(), "UnKnown ");
+    EXPECT_NEAR(video.frameCount, written.video()->packets, 1);
+    EXPECT_EQ(video.frameCount, std::lround(std::stod(video.durationMs) / 40.0));
+    EXPECT_EQ(video.fourCC, "FMP4");
+    EXPECT_EQ(video.codec, "FFmpeg MPEG-4");
+    EXPECT_EQ(video.aspectRatioText, "1.8182");
+    EXPECT_EQ(video.aspectX, -1);
+    EXPECT_GT(video.bitRate, 0.0);
+    EXPECT_EQ(info.fileFormat(), "AVI");
+    EXPECT_EQ(info.videoMajorType(), "Video");
+    EXPECT_EQ(info.audioMajorType(), "Audio");
+    ASSERT_EQ(info.audioStreamCount(), 1);
+    const AudioStreamInfo& audio = info.audioStream(0);
+    EXPECT_EQ(audio.formatName, "MPEG-1 Layer 3 (MP3)");
+    EXPECT_EQ(audio.sampleRate, "44100");
+    EXPECT_EQ(audio.channels, "2");
+    EXPECT_EQ(audio.duration.substr(0, 4), "01:3");
+    EXPECT_EQ(info.otherSubType(), "UnKnown ");
     EXPECT_EQ(events.raised, (std::vector<std::pair<std::string, QObject*>>{{"start", &owner}, {"finish", &owner}}));
 }
 
@@ -95,10 +97,10 @@ TEST_F(VideoInfo, AspectByFrameSize)
     for (const auto& item : cases) {
         const std::string name = std::to_string(item.width) + "x" + std::to_string(item.height) + ".avi";
         inspect(clips::Clip(name, clips::SilentAvi(item.width, item.height, {25, 1}, 0.2)));
-        EXPECT_EQ(info.Video().AspectRatioText, item.text) << name;
-        EXPECT_EQ(info.Video().AspectX, item.x) << name;
-        EXPECT_EQ(info.Video().AspectY, item.y) << name;
-        EXPECT_DOUBLE_EQ(info.Video().AspectRatio, double(item.width) / item.height) << name;
+        EXPECT_EQ(info.video().aspectRatioText, item.text) << name;
+        EXPECT_EQ(info.video().aspectX, item.x) << name;
+        EXPECT_EQ(info.video().aspectY, item.y) << name;
+        EXPECT_DOUBLE_EQ(info.video().aspectRatio, double(item.width) / item.height) << name;
     }
 }
 
@@ -111,20 +113,20 @@ TEST_F(VideoInfo, FrameRatesWithFractions)
     for (const auto& item : cases) {
         const std::string name = "rate" + std::to_string(item.rate.num) + ".avi";
         inspect(clips::Clip(name, clips::SilentAvi(160, 120, item.rate, 1)));
-        EXPECT_NEAR(info.Video().FrameRate, item.expected, 0.001) << name;
+        EXPECT_NEAR(info.video().frameRate, item.expected, 0.001) << name;
     }
 }
 
 TEST_F(VideoInfo, AnAudioOnlyFileHasNoPictureAndOneEntryPerAudioStream)
 {
     inspect(clips::Mp3());
-    EXPECT_EQ(info.Video().Width, 0);
-    EXPECT_EQ(info.Video().Height, 0);
-    EXPECT_EQ(info.Video().Duration, "0");
-    ASSERT_EQ(info.AudioStreamCount(), 1);
-    EXPECT_EQ(info.AudioStream(0).FormatName, "MPEG-1 Layer 3 (MP3)");
-    EXPECT_EQ(info.AudioStream(0).Duration, "00:07");
-    EXPECT_EQ(info.AudioMajorType(), "Audio");
+    EXPECT_EQ(info.video().width, 0);
+    EXPECT_EQ(info.video().height, 0);
+    EXPECT_EQ(info.video().duration, "0");
+    ASSERT_EQ(info.audioStreamCount(), 1);
+    EXPECT_EQ(info.audioStream(0).formatName, "MPEG-1 Layer 3 (MP3)");
+    EXPECT_EQ(info.audioStream(0).duration, "00:07");
+    EXPECT_EQ(info.audioMajorType(), "Audio");
 }
 
 TEST_F(VideoInfo, AWaveFileNamesItsPcmFormat)
@@ -132,25 +134,32 @@ TEST_F(VideoInfo, AWaveFileNamesItsPcmFormat)
     fixtures::ClipSettings clipSettings = fixtures::ClipFor("wav");
     clipSettings.seconds = 1;
     inspect(clips::Clip("tone.wav", clipSettings));
-    ASSERT_EQ(info.AudioStreamCount(), 1);
-    const AudioStreamInfo& audio = info.AudioStream(0);
-    EXPECT_EQ(audio.FormatName, "Microsoft PCM Format");
-    EXPECT_EQ(audio.BitsPerSample, "16");
-    EXPECT_EQ(audio.SampleBitRate, "7056");
-    EXPECT_EQ(audio.Duration, "00:01");
-    EXPECT_EQ(info.AudioSubType(), "PCM");
+    ASSERT_EQ(info.audioStreamCount(), 1);
+    const AudioStreamInfo& audio = info.audioStream(0);
+    EXPECT_EQ(audio.formatName, "Microsoft PCM Format");
+    EXPECT_EQ(audio.bitsPerSample, "16");
+    EXPECT_EQ(audio.sampleBitRate, "7056");
+    EXPECT_EQ(audio.duration, "00:01");
+    EXPECT_EQ(info.audioSubType(), "PCM");
 }
 
-TEST_F(VideoInfo, AMissingFileLeavesTheVideoAsItWas)
+TEST_F(VideoInfo, AMissingFileLeavesNothingOfThePreviousFile)
 {
     events.bind(info);
     inspect(clips::NinetySecondAvi());
     inspect((clips::Folder().path() / "missing.avi").string());
-    EXPECT_EQ(info.VideoMajorType(), "FILE NOT FOUND");
-    EXPECT_EQ(info.Video().Width, 640);
-    EXPECT_EQ(info.Video().Duration, "01:30");
-    EXPECT_EQ(info.AudioStreamCount(), 0);
+    EXPECT_EQ(info.videoMajorType(), "FILE NOT FOUND");
+    EXPECT_EQ(info.video().width, 0);
+    EXPECT_EQ(info.video().duration, "0");
+    EXPECT_EQ(info.video().codec, "");
+    EXPECT_EQ(info.fileFormat(), "");
+    EXPECT_EQ(info.audioMajorType(), "");
+    EXPECT_EQ(info.audioStreamCount(), 0);
     EXPECT_EQ(events.raised.back(), (std::pair<std::string, QObject*>{"finish", &owner}));
+    // Nor does the next file keep anything of the missing one.
+    inspect(clips::Mp3());
+    EXPECT_EQ(info.videoMajorType(), "");
+    EXPECT_EQ(info.audioMajorType(), "Audio");
 }
 
 TEST_F(VideoInfo, AFileTheLibrariesCannotOpenIsAnError)
@@ -158,10 +167,10 @@ TEST_F(VideoInfo, AFileTheLibrariesCannotOpenIsAnError)
     events.bind(info);
     inspect(clips::NinetySecondAvi());
     inspect(clips::Folder().write("notes.bin", "no pictures in here\n").string());
-    EXPECT_EQ(info.VideoMajorType(), "ERROR");
-    EXPECT_EQ(info.Video().Width, 0);
-    EXPECT_EQ(info.Video().Height, 0);
-    EXPECT_EQ(info.Video().Duration, "0");
+    EXPECT_EQ(info.videoMajorType(), "ERROR");
+    EXPECT_EQ(info.video().width, 0);
+    EXPECT_EQ(info.video().height, 0);
+    EXPECT_EQ(info.video().duration, "0");
     EXPECT_EQ(events.raised.back().first, "finish");
 }
 
@@ -170,21 +179,21 @@ TEST_F(VideoInfo, TheContainerNameComesFromTheExtension)
     const auto copy = clips::Folder().path() / "copy.Mkv";
     std::filesystem::copy_file(clips::NinetySecondAvi(), copy, std::filesystem::copy_options::overwrite_existing);
     inspect(copy.string());
-    EXPECT_EQ(info.FileFormat(), "Matroska");
+    EXPECT_EQ(info.fileFormat(), "Matroska");
     const auto other = clips::Folder().path() / "copy.flv";
     std::filesystem::copy_file(clips::NinetySecondAvi(), other, std::filesystem::copy_options::overwrite_existing);
     inspect(other.string());
-    EXPECT_EQ(info.FileFormat(), "Matroska");
+    EXPECT_EQ(info.fileFormat(), "");
 }
 
 TEST_F(VideoInfo, ACodeWithoutDecoderIsNamedFromTheTable)
 {
     const std::string source = clips::Clip("small.avi", clips::SilentAvi(320, 240, {25, 1}, 0.2));
     inspect(PatchedAvi(source, "xiwave.avi", "XWV3", 240));
-    EXPECT_EQ(info.Video().FourCC, "XWV3");
-    EXPECT_EQ(info.Video().Codec, "XiWave Video");
-    EXPECT_EQ(info.OtherSubType(), "UnKnown ");
-    EXPECT_EQ(info.VideoSubType(), "");
+    EXPECT_EQ(info.video().fourCC, "XWV3");
+    EXPECT_EQ(info.video().codec, "XiWave Video");
+    EXPECT_EQ(info.otherSubType(), "UnKnown ");
+    EXPECT_EQ(info.videoSubType(), "");
 }
 
 TEST_F(VideoInfo, AFrameWithoutHeightEndsTheInspectionWithAnError)
@@ -192,9 +201,19 @@ TEST_F(VideoInfo, AFrameWithoutHeightEndsTheInspectionWithAnError)
     events.bind(info);
     const std::string source = clips::Clip("small.avi", clips::SilentAvi(320, 240, {25, 1}, 0.2));
     inspect(PatchedAvi(source, "flat.avi", "XWV3", 0));
-    EXPECT_EQ(info.Video().Width, 320);
-    EXPECT_EQ(info.Video().Height, 0);
+    EXPECT_EQ(info.video().width, 320);
+    EXPECT_EQ(info.video().height, 0);
     EXPECT_EQ(events.raised, (std::vector<std::pair<std::string, QObject*>>{{"start", &owner}, {"error", &owner}}));
+}
+
+TEST(MediaInfoComponent, InspectsAsTheInspectorAndKeepsItsListsEmpty)
+{
+    MediaInfoComponent component(nullptr);
+    component.setFileName(clips::NinetySecondAvi());
+    component.inspect();
+    EXPECT_EQ(component.video().width, 640);
+    EXPECT_TRUE(component.audioCodecs().empty() && component.videoCaptureDevices().empty()
+                && component.tvTuners().empty() && component.dvdInfo().titles.empty());
 }
 
 } // namespace

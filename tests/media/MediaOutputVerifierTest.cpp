@@ -27,6 +27,14 @@ public:
         sound.seconds = 6;
         fixtures::MakeClip(path("sound.mp3"), sound);
 
+        fixtures::ClipSettings tracks = fixtures::ClipFor("matroska");
+        tracks.audioLanguages = {"eng", "fra"};
+        tracks.subtitles = true;
+        fixtures::MakeClip(path("tracks.mkv"), tracks);
+        fixtures::ClipSettings portrait = both;
+        portrait.rotation = 90;
+        fixtures::MakeClip(path("portrait.mp4"), portrait);
+
         Cut("both.mp4", "cut.mp4", 0.5);
         Cut("sound.mp3", "cut.mp3", 0.33);
         Damage("sound.mp3", "damaged.mp3", 0.6);
@@ -78,6 +86,7 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
         bool audioWanted;
         const char* problem; // empty: good
         double seconds;
+        OutputPromises promises = {};
     } cases[] = {
         {"both.mp4", "both.mp4", false, true, true, "", 3},
         {"sound.mp3", "both.mp4", false, false, true, "", 6},
@@ -94,14 +103,22 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
         {"picture.THM", "both.mp4", true, true, true, "", 0},
         {"noise.THM", "both.mp4", true, true, true, "the output cannot be read: ", 0},
         {"both.mp4", "both.mp4", true, true, true, "the thumbnail is no JPEG picture", 0},
+        // Every track and the upright shape, where the format promises them.
+        {"tracks.mkv", "tracks.mkv", false, true, true, "", 2, {true, true}},
+        {"both.mp4", "tracks.mkv", false, true, true, "the output lost a sound track", 0, {true, false}},
+        {"both.mp4", "tracks.mkv", false, true, true, "", 3, {false, true}},
+        {"both.mp4", "tracks.mkv", false, true, false, "the output lost a subtitle track", 0, {true, false}},
+        {"portrait.mp4", "portrait.mp4", false, true, true, "", 3, {false, true}},
+        {"both.mp4", "portrait.mp4", false, true, true, "the output lost the picture's upright shape", 0, {false, true}},
     };
     MediaOutputVerifier verifier;
     for (const auto& c : cases) {
         const OutputFinding finding
-            = verifier.verify({files.path(c.output), files.path(c.input), c.still, c.videoFormat, c.audioWanted});
+            = verifier.verify({files.path(c.output), files.path(c.input), c.still, c.videoFormat, c.audioWanted,
+                               c.promises});
         const std::string problem = c.problem;
-        EXPECT_EQ(finding.good, problem.empty()) << c.output << ": " << finding.problem;
-        EXPECT_EQ(finding.problem.substr(0, problem.size()), problem) << c.output;
+        EXPECT_EQ(finding.good, problem.empty()) << c.output << ": " << finding.problem.text;
+        EXPECT_EQ(finding.problem.text.substr(0, problem.size()), problem) << c.output;
         if (c.seconds > 0) {
             EXPECT_NEAR(finding.seconds, c.seconds, 0.3) << c.output;
         }

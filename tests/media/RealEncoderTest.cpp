@@ -39,11 +39,11 @@ TEST_F(RealEncoder, AnMp3GoesThroughTheProbe)
 TEST_F(RealEncoder, RandomBytesAreRejectedTwiceAndShowUnknown)
 {
     const std::string noise = clips::RandomBytes();
-    probe.ProbeWithEncoder(noise);
-    EXPECT_TRUE(probe.ProbeRetryNeeded());
+    probe.probeWithEncoder(noise);
+    EXPECT_TRUE(probe.probeRetryNeeded());
     EXPECT_TRUE(rows.empty());
-    probe.ProbeWithDsPrefix(noise);
-    EXPECT_TRUE(probe.ProbeFailed());
+    probe.probeWithDsPrefix(noise);
+    EXPECT_TRUE(probe.probeFailed());
     EXPECT_EQ(rows, (std::vector<Row>{{noise, "Unknown", "", ""}}));
 
     const auto row = MeasureFile(noise, AppDir(), 0);
@@ -56,7 +56,7 @@ TEST_F(RealEncoder, RandomBytesAreRejectedTwiceAndShowUnknown)
 TEST_F(RealEncoder, DescribesAVideoAsTheComponentDoes)
 {
     const std::string clip = clips::NinetySecondAvi();
-    probe.ProbeWithEncoder(clip);
+    probe.probeWithEncoder(clip);
     EXPECT_EQ(rows, (std::vector<Row>{{clip, "640 x 352", "25", "00:01:30"}}));
 }
 
@@ -68,10 +68,10 @@ TEST_F(RealEncoder, TheProbeRecordsTheDisplayAspectOfNonSquarePixels)
     dvd.height = 480;
     dvd.pixelAspect = {32, 27};
     dvd.seconds = 1;
-    probe.ProbeWithEncoder(clips::Clip("dvd.mpg", dvd));
+    probe.probeWithEncoder(clips::Clip("dvd.mpg", dvd));
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].size, "720 x 480");
-    EXPECT_EQ(probe.Values().displayAspect, "16:9");
+    EXPECT_EQ(probe.values().displayAspect, "16:9");
 }
 
 } // namespace

@@ -15,6 +15,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/display.h>
 #include <libavutil/opt.h>
 #include <libavutil/pixdesc.h>
 #include <libswscale/swscale.h>
@@ -75,8 +76,12 @@ struct Track {
     AVStream* stream = nullptr;
     FramePtr frame;
     FramePtr pattern;  // YUV 4:2:0 picture, converted when the encoder wants another format
+    FramePtr laterField; // interlaced: the picture half a frame later, whose rows give the bottom field
     std::unique_ptr<SwsContext, ScaleFree> scale;
     int64_t next = 0;
+    double level = 1;   // the tone's share of the clip's level
+    int64_t leapAt = -1; // the frame from which the clock runs ahead, and by how much
+    int64_t leap = 0;
 
     double nextSeconds() const { return next * av_q2d(codec->time_base); }
 };
@@ -142,9 +147,42 @@ Track MakeVideoTrack(const ClipSettings& clipSettings, AVFormatContext* output)
     context.sample_aspect_ratio = clipSettings.pixelAspect;
     if (codec->id == AV_CODEC_ID_H264)
         av_opt_set(context.priv_data, "preset", "ultrafast", 0);
+    if (clipSettings.hdr) {
+        context.pix_fmt = AV_PIX_FMT_YUV420P10LE;
+        context.color_primaries = AVCOL_PRI_BT2020;
+        context.color_trc = AVCOL_TRC_SMPTE2084;
+        context.colorspace = AVCOL_SPC_BT2020_NCL;
+        context.color_range = AVCOL_RANGE_MPEG;
+        av_opt_set(context.priv_data, "preset", "ultrafast", 0);
+        av_opt_set(context.priv_data, "x265-params",
+                   "log-level=none:master-display=G(13250,34500)B(7500,3000)R(34000,16000)WP(15635,16450)L(10000000,1)"
+                   ":max-cll=1000,400", 0);
+    }
+    if (clipSettings.interlaced) {
+        context.flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
+        context.field_order = AV_FIELD_TT;
+    }
     OpenEncoder(track, codec, output, clipSettings.videoCodec);
     track.stream->avg_frame_rate = clipSettings.frameRate;
     track.stream->sample_aspect_ratio = clipSettings.pixelAspect;
+    if (clipSettings.rotation != 0 || clipSettings.mirrored) {
+        auto* matrix = reinterpret_cast<int32_t*>(
+            av_stream_new_side_data(track.stream, AV_PKT_DATA_DISPLAYMATRIX, 9 * sizeof(int32_t)));
+        if (!matrix)
+            Fail("add the display matrix", AVERROR(ENOMEM));
+        // The MP4 reader gives back the matrix the writer was given turned the
+        // other way (as ffmpeg writes and reads a phone's clip): the angle
+        // set here is read as that many degrees clockwise.
+        av_display_rotation_set(matrix, clipSettings.rotation);
+        av_display_matrix_flip(matrix, clipSettings.mirrored ? 1 : 0, 0);
+    }
+    if (clipSettings.interlaced) {
+        track.laterField = NewFrame();
+        track.laterField->format = AV_PIX_FMT_YUV420P;
+        track.laterField->width = clipSettings.width;
+        track.laterField->height = clipSettings.height;
+        Check(av_frame_get_buffer(track.laterField.get(), 0), "allocate the later field");
+    }
 
     track.pattern = NewFrame();
     track.pattern->format = AV_PIX_FMT_YUV420P;
@@ -279,15 +317,30 @@ void EncodeNext(Track& track, AVFormatContext* output, double toneLevel)
     AVFrame& frame = *track.frame;
     Check(av_frame_make_writable(&frame), "reuse a frame");
     if (track.codec->codec_type == AVMEDIA_TYPE_VIDEO) {
-        PaintPattern(*track.pattern, track.next);
+        if (track.laterField) {
+            // Each field is its own moment: the moving pattern combs.
+            PaintPattern(*track.pattern, 2 * track.next);
+            PaintPattern(*track.laterField, 2 * track.next + 1);
+            for (int plane = 0; plane < 3; ++plane) {
+                const int rows = plane == 0 ? frame.height : (frame.height + 1) / 2;
+                for (int y = 1; y < rows; y += 2)
+                    std::copy_n(track.laterField->data[plane] + y * track.laterField->linesize[plane],
+                                track.pattern->linesize[plane], track.pattern->data[plane] + y * track.pattern->linesize[plane]);
+            }
+            frame.interlaced_frame = 1;
+            frame.top_field_first = 1;
+        } else {
+            PaintPattern(*track.pattern, track.next);
+        }
         if (track.scale)
             sws_scale(track.scale.get(), track.pattern->data, track.pattern->linesize, 0, frame.height, frame.data,
                       frame.linesize);
         else
             Check(av_frame_copy(&frame, track.pattern.get()), "copy the test picture");
-        frame.pts = track.next++;
+        frame.pts = track.next + (track.leapAt >= 0 && track.next >= track.leapAt ? track.leap : 0);
+        ++track.next;
     } else {
-        FillTone(frame, track.next, toneLevel);
+        FillTone(frame, track.next, toneLevel * track.level);
         frame.pts = track.next;
         track.next += frame.nb_samples;
     }
@@ -351,7 +404,7 @@ ClipSettings ClipFor(const std::string& container)
     static const std::map<std::string, std::pair<std::string, std::string>> codecs = {
         {"avi", {"mpeg4", "libmp3lame"}},  {"mp4", {"libx264", "aac"}},   {"mov", {"mpeg4", "aac"}},
         {"matroska", {"libx264", "ac3"}},  {"mpeg", {"mpeg1video", "mp2"}}, {"asf", {"wmv2", "wmav2"}},
-        {"flv", {"flv", "libmp3lame"}},    {"rm", {"rv10", "ac3"}},       {"3gp", {"h263", "aac"}},
+        {"flv", {"flv", "libmp3lame"}},    {"rm", {"rv10", "ac3"}},       {"3gp", {"h263", "aac"}}, {"ogg", {"", "libvorbis"}},
         {"wav", {"", "pcm_s16le"}},        {"mp3", {"", "libmp3lame"}},
     };
     const auto found = codecs.find(container);
@@ -413,8 +466,23 @@ void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings
     std::vector<Track> tracks;
     if (!clipSettings.videoCodec.empty())
         tracks.push_back(MakeVideoTrack(clipSettings, output.get()));
-    if (!clipSettings.audioCodec.empty())
+    if (!clipSettings.audioCodec.empty() && clipSettings.audioLanguages.empty())
         tracks.push_back(MakeAudioTrack(clipSettings, output.get()));
+    double level = 1;
+    for (const std::string& language : clipSettings.audioLanguages) {
+        tracks.push_back(MakeAudioTrack(clipSettings, output.get()));
+        AVStream* stream = tracks.back().stream;
+        av_dict_set(&stream->metadata, "language", language.c_str(), 0);
+        av_dict_set(&stream->metadata, "title", ("Sound " + language).c_str(), 0);
+        stream->disposition = language == clipSettings.audioLanguages.back() ? AV_DISPOSITION_DEFAULT : 0;
+        tracks.back().level = level;
+        level /= 2;
+    }
+    if (clipSettings.clockLeap > 0 && !clipSettings.videoCodec.empty()) {
+        Track& video = tracks.front();
+        video.leapAt = static_cast<int64_t>(clipSettings.seconds * av_q2d(clipSettings.frameRate) / 2);
+        video.leap = av_rescale_q(static_cast<int64_t>(clipSettings.clockLeap * 1000), {1, 1000}, video.codec->time_base);
+    }
     if (tracks.empty())
         Fail("a clip needs a video or an audio codec");
     AVStream* subtitles = clipSettings.subtitles ? AddSubtitleStream(*output) : nullptr;

@@ -29,11 +29,19 @@ struct ClipSettings {
     bool seekIndex = true;   // false: written as to a pipe, without an index at the end (Matroska cues)
     int chapters = 0;        // chapters of equal length, titled "Chapter 1", "Chapter 2", ...
     bool subtitles = false;  // a SubRip subtitle stream with one line a second
+    int rotation = 0;        // degrees clockwise a player turns the picture of an MP4 (its display matrix)
+    bool mirrored = false;   // the display matrix also flips it left to right
+    bool hdr = false;        // 10-bit PQ with BT.2020 primaries and mastering metadata (libx265)
+    bool interlaced = false; // two fields half a frame apart, top field first, flagged so
+    // One sound track per language ("eng", "fra"), each half as loud as the
+    // one before it; the last is the default track.
+    std::vector<std::string> audioLanguages = {};
+    double clockLeap = 0;    // seconds the pictures' clock jumps ahead at the clip's middle (a flipped bit)
 };
 
 // A clip of the given container with codecs that the container commonly
 // holds and that the libraries can write: "avi", "mp4", "mov", "matroska",
-// "mpeg", "asf", "flv", "rm", "3gp", "wav", "mp3".
+// "mpeg", "asf", "flv", "rm", "3gp", "wav", "mp3", "ogg".
 ClipSettings ClipFor(const std::string& container);
 
 // Writes the clip; an existing file is replaced.

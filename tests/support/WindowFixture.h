@@ -2,16 +2,16 @@
 // The application's windows as a test drives them: messages recorded, a fake
 // power-off installed, the power-off countdown ticking fast, rows added the
 // way Add Files adds them, cells read back.
+#include "convert/WorkerTask.h"
 #include "support/FakeMessages.h"
 #include "support/FakePowerOff.h"
 #include "support/TempDir.h"
+#include "support/WindowControls.h"
 #include "ui/Application.h"
-#include "ui/ConversionBinding.h"
-#include "ui/FileListRows.h"
 #include "ui/MainWindow.h"
 
-#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -29,12 +29,12 @@ class WindowFixture {
 public:
     explicit WindowFixture(const std::string& appDir)
         : app(appDir, messages)
-        , form(*app.mainWindow)
+        , form(app.mainWindow())
     {
         auto fake = std::make_unique<FakePowerOff>();
         powerOff = fake.get();
-        app.conversion->setPowerOff(std::move(fake));
-        app.conversion->countdown.timer().setInterval(5);
+        app.setPowerOff(std::move(fake));
+        Find<QTimer>(form, "TimerShutdown2")->setInterval(5);
     }
 
     void addRow(const std::string& path, const std::vector<std::string>& cells, bool checked = true)
@@ -44,18 +44,15 @@ public:
         row.checked = checked;
         for (std::size_t cell = 0; cell < row.cells.size() && cell < cells.size(); ++cell)
             row.cells[cell] = cells[cell];
-        AppendFileRow(*form.fileList, row);
+        app.files().append(row);
     }
 
-    std::string cell(int row, FileColumn column) const
-    {
-        const QTableWidgetItem* item = form.fileList->item(row, TableColumn(column));
-        return item != nullptr ? item->text().toStdString() : std::string();
-    }
+    std::string cell(int row, FileColumn column) const { return CellText(form, row, column).toStdString(); }
 
     bool idle(int timeoutMs = 120000)
     {
-        return QTest::qWaitFor([this] { return !app.conversion->run.worker->IsRunning(); }, timeoutMs);
+        const WorkerTask* worker = Find<WorkerTask>(form, "BMDThreadConvertNow");
+        return QTest::qWaitFor([worker] { return !worker->isRunning(); }, timeoutMs);
     }
 
     // The texts of the messages shown so far.

@@ -9,7 +9,8 @@
 #include "media/MediaInfoInspector.h"
 #include "support/FakeMessages.h"
 #include "support/TextFile.h"
-#include "ui/ShellBinder.h"
+#include "support/WindowControls.h"
+#include "ui/SettingsBinder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -39,7 +39,7 @@ protected:
 
     void choose(const QStringList& files)
     {
-        app.addFiles->setChooseFiles([this, files](QWidget*, const QStringList& filters,
+        app.setChooseFiles([this, files](QWidget*, const QStringList& filters,
                                                    const QString& startFolder) -> std::optional<QStringList> {
             offeredFilters = filters;
             startFolders << startFolder;
@@ -48,7 +48,7 @@ protected:
         });
     }
 
-    QString cell(int row, int column) const { return form.fileList->item(row, column)->text(); }
+    QString cell(int row, int column) const { return CellText(form, row, column); }
 
     // Drags the paths over `target` and drops them there; true when both were welcome.
     static bool drop(QWidget* target, const QStringList& paths)
@@ -67,21 +67,21 @@ protected:
 
     void expectEverythingReleased() const
     {
-        EXPECT_FALSE(app.analysisProgress->isVisible());
-        EXPECT_TRUE(form.addFilesButton->isEnabled());
-        EXPECT_TRUE(form.convertButton->isEnabled());
-        EXPECT_TRUE(form.formatCombo->isEnabled());
-        EXPECT_TRUE(form.clearAllButton->isEnabled());
-        EXPECT_TRUE(form.addFilesAction->isEnabled());
-        EXPECT_FALSE(app.state.keepAnalyzing);
-        EXPECT_FALSE(app.state.analysisBusy);
+        EXPECT_FALSE(Find<AnalysisProgressDialog>(app.mainWindow(), "FormAnalyzingSplash")->isVisible());
+        EXPECT_TRUE(Find<QToolButton>(form, "AddFileButton")->isEnabled());
+        EXPECT_TRUE(Find<QToolButton>(form, "ConvertNowButton")->isEnabled());
+        EXPECT_TRUE(Find<QComboBox>(form, "ComboOutputFormat")->isEnabled());
+        EXPECT_TRUE(Find<QToolButton>(form, "ClearAllButton")->isEnabled());
+        EXPECT_TRUE(Find<QAction>(form, "AddFiles1")->isEnabled());
+        EXPECT_FALSE(app.state().keepAnalyzing);
+        EXPECT_FALSE(app.state().analysisBusy);
     }
 
     StandInAppDir encoder{scripts::kClipDescription, ""};
     TempDir media;
     FakeMessages messages;
     Application app{encoder.appDir(), messages};
-    MainWindow& form = *app.mainWindow;
+    MainWindow& form = app.mainWindow();
     QStringList offeredFilters;
     QStringList startFolders;
     int dialogs = 0;
@@ -90,8 +90,8 @@ protected:
 TEST_F(AddFiles, EachChosenFileBecomesATickedRowInTheDialogsOrder)
 {
     choose({file("b.bin"), file("a.bin")});
-    form.addFilesButton->click();
-    ASSERT_EQ(form.fileList->rowCount(), 2);
+    Find<QToolButton>(form, "AddFileButton")->click();
+    ASSERT_EQ(RowCount(form), 2);
     EXPECT_EQ(cell(0, 0), file("b.bin"));
     EXPECT_EQ(cell(1, 0), file("a.bin"));
     for (int row = 0; row < 2; ++row) {
@@ -99,7 +99,7 @@ TEST_F(AddFiles, EachChosenFileBecomesATickedRowInTheDialogsOrder)
         EXPECT_EQ(cell(row, 2), "25");
         EXPECT_EQ(cell(row, 3), "00:01:23");
         EXPECT_EQ(cell(row, 4), "MP4");
-        EXPECT_EQ(form.fileList->item(row, 0)->checkState(), Qt::Checked);
+        EXPECT_EQ(CheckState(form, row), Qt::Checked);
     }
     EXPECT_EQ(offeredFilters, QtNameFilters(OfferedFilterEntries()));
     expectEverythingReleased();
@@ -110,22 +110,22 @@ TEST_F(AddFiles, AVideoTheComponentReadsNeedsNoEncoder)
 {
     const QString clip = QString::fromStdString(clips::NinetySecondAvi());
     choose({clip});
-    form.addFilesButton->click();
-    ASSERT_EQ(form.fileList->rowCount(), 1);
+    Find<QToolButton>(form, "AddFileButton")->click();
+    ASSERT_EQ(RowCount(form), 1);
     EXPECT_EQ(cell(0, 0), clip);
     EXPECT_EQ(cell(0, 1), "640 x 352");
     EXPECT_EQ(cell(0, 2), "25");
     EXPECT_EQ(cell(0, 3), "00:01:30");
     EXPECT_EQ(cell(0, 4), "MP4");
     EXPECT_TRUE(encoder.calls().empty());
-    EXPECT_EQ(app.addFiles->VideoInfo().FileFormat(), "AVI");
+    EXPECT_EQ(Find<MediaInfoInspector>(form, "VideoInfo")->fileFormat(), "AVI");
 }
 
 TEST_F(AddFiles, TheMenuEntryAddsFilesToo)
 {
     choose({file("a.bin")});
-    form.addFilesAction->trigger();
-    EXPECT_EQ(form.fileList->rowCount(), 1);
+    Find<QAction>(form, "AddFiles1")->trigger();
+    EXPECT_EQ(RowCount(form), 1);
 }
 
 TEST_F(AddFiles, WhileFilesAreMeasuredTheSplashShowsTheFileAndTheControlsAreLocked)
@@ -135,19 +135,19 @@ TEST_F(AddFiles, WhileFilesAreMeasuredTheSplashShowsTheFileAndTheControlsAreLock
     bool checked = false;
     QTimer::singleShot(200, [&] {
         checked = true;
-        EXPECT_TRUE(app.analysisProgress->isVisible());
-        EXPECT_EQ(app.analysisProgress->fileNameLabel->text(), "first clip.bin");
-        EXPECT_FALSE(form.addFilesButton->isEnabled());
-        EXPECT_FALSE(form.convertButton->isEnabled());
-        EXPECT_FALSE(form.formatCombo->isEnabled());
-        EXPECT_FALSE(form.addFilesAction->isEnabled());
-        EXPECT_TRUE(app.state.analysisBusy);
-        EXPECT_TRUE(app.state.keepAnalyzing);
-        EXPECT_FALSE(app.analysisProgress->close());
+        EXPECT_TRUE(Find<AnalysisProgressDialog>(app.mainWindow(), "FormAnalyzingSplash")->isVisible());
+        EXPECT_EQ(Find<QLabel>(app.mainWindow(), "Panel1")->text(), "first clip.bin");
+        EXPECT_FALSE(Find<QToolButton>(form, "AddFileButton")->isEnabled());
+        EXPECT_FALSE(Find<QToolButton>(form, "ConvertNowButton")->isEnabled());
+        EXPECT_FALSE(Find<QComboBox>(form, "ComboOutputFormat")->isEnabled());
+        EXPECT_FALSE(Find<QAction>(form, "AddFiles1")->isEnabled());
+        EXPECT_TRUE(app.state().analysisBusy);
+        EXPECT_TRUE(app.state().keepAnalyzing);
+        EXPECT_FALSE(Find<AnalysisProgressDialog>(app.mainWindow(), "FormAnalyzingSplash")->close());
     });
-    form.addFilesButton->click();
+    Find<QToolButton>(form, "AddFileButton")->click();
     EXPECT_TRUE(checked);
-    EXPECT_EQ(form.fileList->rowCount(), 1);
+    EXPECT_EQ(RowCount(form), 1);
     expectEverythingReleased();
 }
 
@@ -155,9 +155,9 @@ TEST_F(AddFiles, CancelDuringTheFirstOfThreeFilesAddsTheFirstOnly)
 {
     encoder.script("sleep 300\n" + scripts::Says(scripts::kClipDescription));
     choose({file("a.bin"), file("b.bin"), file("c.bin")});
-    QTimer::singleShot(200, [&] { app.analysisProgress->cancelButton->click(); });
-    form.addFilesButton->click();
-    ASSERT_EQ(form.fileList->rowCount(), 1);
+    QTimer::singleShot(200, [&] { Find<QPushButton>(app.mainWindow(), "Button2")->click(); });
+    Find<QToolButton>(form, "AddFileButton")->click();
+    ASSERT_EQ(RowCount(form), 1);
     EXPECT_EQ(cell(0, 0), file("a.bin"));
     EXPECT_EQ(encoder.calls().size(), 1u);
     expectEverythingReleased();
@@ -165,9 +165,9 @@ TEST_F(AddFiles, CancelDuringTheFirstOfThreeFilesAddsTheFirstOnly)
 
 TEST_F(AddFiles, CancellingTheDialogChangesNothing)
 {
-    app.addFiles->setChooseFiles([](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(); });
-    form.addFilesButton->click();
-    EXPECT_EQ(form.fileList->rowCount(), 0);
+    app.setChooseFiles([](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(); });
+    Find<QToolButton>(form, "AddFileButton")->click();
+    EXPECT_EQ(RowCount(form), 0);
     EXPECT_TRUE(encoder.calls().empty());
     expectEverythingReleased();
 }
@@ -177,22 +177,22 @@ TEST_F(AddFiles, AMissingEncoderIsReportedAndNoDialogOpens)
     TempDir emptyAppDir;
     Application bare(emptyAppDir.dir(), messages);
     int opened = 0;
-    bare.addFiles->setChooseFiles([&](QWidget*, const QStringList&, const QString&) {
+    bare.setChooseFiles([&](QWidget*, const QStringList&, const QString&) {
         ++opened;
         return std::optional<QStringList>();
     });
-    bare.mainWindow->addFilesButton->click();
+    Find<QToolButton>(bare.mainWindow(), "AddFileButton")->click();
     EXPECT_EQ(opened, 0);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "A required file is missing!\nPlease re-install this software");
-    EXPECT_TRUE(bare.mainWindow->formatCombo->isEnabled());
+    EXPECT_TRUE(Find<QComboBox>(bare.mainWindow(), "ComboOutputFormat")->isEnabled());
 }
 
 TEST_F(AddFiles, AFileThatVanishedGetsNoRowAndNoOtherFilesValues)
 {
     choose({file("a.bin"), missing("gone.avi"), file("c.bin")});
-    form.addFilesButton->click();
-    ASSERT_EQ(form.fileList->rowCount(), 2);
+    Find<QToolButton>(form, "AddFileButton")->click();
+    ASSERT_EQ(RowCount(form), 2);
     EXPECT_EQ(cell(0, 0), file("a.bin"));
     EXPECT_EQ(cell(1, 0), file("c.bin"));
     EXPECT_EQ(encoder.calls().size(), 2u);
@@ -201,20 +201,20 @@ TEST_F(AddFiles, AFileThatVanishedGetsNoRowAndNoOtherFilesValues)
 TEST_F(AddFiles, TheSameFileChosenTwiceGetsTwoRows)
 {
     choose({file("a.bin"), file("a.bin")});
-    form.addFilesButton->click();
-    EXPECT_EQ(form.fileList->rowCount(), 2);
+    Find<QToolButton>(form, "AddFileButton")->click();
+    EXPECT_EQ(RowCount(form), 2);
 }
 
 TEST_F(AddFiles, AFileTheEncoderRejectsTwiceShowsUnknown)
 {
     encoder.script("echo 'Unknown format'\n");
     choose({file("noise.bin")});
-    form.addFilesButton->click();
-    ASSERT_EQ(form.fileList->rowCount(), 1);
+    Find<QToolButton>(form, "AddFileButton")->click();
+    ASSERT_EQ(RowCount(form), 1);
     EXPECT_EQ(cell(0, 1), "Unknown");
     EXPECT_EQ(cell(0, 2), "");
     EXPECT_EQ(cell(0, 3), "");
-    EXPECT_EQ(form.fileList->item(0, 0)->checkState(), Qt::Checked);
+    EXPECT_EQ(CheckState(form, 0), Qt::Checked);
     EXPECT_EQ(encoder.calls().size(), 2u);
 }
 
@@ -225,12 +225,12 @@ TEST_F(AddFiles, TheNewestRowIsScrolledIntoView)
     for (int index = 0; index < 14; ++index)
         files << file("clip" + std::to_string(index) + ".bin");
     choose(files);
-    form.addFilesButton->click();
-    ASSERT_EQ(form.fileList->rowCount(), 14);
-    const QRect last = form.fileList->visualItemRect(form.fileList->item(13, 0));
-    EXPECT_TRUE(form.fileList->viewport()->rect().intersects(last));
-    const QRect first = form.fileList->visualItemRect(form.fileList->item(0, 0));
-    EXPECT_FALSE(form.fileList->viewport()->rect().intersects(first));
+    Find<QToolButton>(form, "AddFileButton")->click();
+    ASSERT_EQ(RowCount(form), 14);
+    const QRect last = FileView(form)->visualRect(CellIndex(form, 13, 0));
+    EXPECT_TRUE(FileView(form)->viewport()->rect().intersects(last));
+    const QRect first = FileView(form)->visualRect(CellIndex(form, 0, 0));
+    EXPECT_FALSE(FileView(form)->viewport()->rect().intersects(first));
 }
 
 TEST_F(AddFiles, TheOpenDialogAllowsSeveralFilesAndStartsOnTheFirstFilterInTheGivenFolder)
@@ -262,10 +262,10 @@ TEST_F(AddFiles, DroppedFilesAndFoldersAreMeasuredLikeChosenOnes)
     media.write("folder/a.AVI", "x");
     media.write("folder/notes.txt", "x");
     media.write("folder/sub/cover.jpg", "x");
-    ASSERT_TRUE(drop(form.fileList->viewport(), {single}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.fileList->rowCount() == 1 && !app.state.analysisBusy; }));
+    ASSERT_TRUE(drop(FileView(form)->viewport(), {single}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return RowCount(form) == 1 && !app.state().analysisBusy; }));
     ASSERT_TRUE(drop(&form, {folder}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.fileList->rowCount() == 3 && !app.state.analysisBusy; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return RowCount(form) == 3 && !app.state().analysisBusy; }));
     const QStringList expected{single, folder + "/a.AVI", folder + "/sub/b.mkv"};
     for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(cell(row, 0), expected[row]);
@@ -279,21 +279,21 @@ TEST_F(AddFiles, DroppedFilesAndFoldersAreMeasuredLikeChosenOnes)
 
 TEST_F(AddFiles, ADropIsRefusedWhileFilesAreConvertedOrMeasured)
 {
-    app.state.isConverting = true;
-    EXPECT_FALSE(drop(form.fileList->viewport(), {file("a.bin")}));
-    app.state.isConverting = false;
-    form.addFilesButton->setEnabled(false);
+    app.state().isConverting = true;
+    EXPECT_FALSE(drop(FileView(form)->viewport(), {file("a.bin")}));
+    app.state().isConverting = false;
+    Find<QToolButton>(form, "AddFileButton")->setEnabled(false);
     EXPECT_FALSE(drop(&form, {file("a.bin")}));
     QTest::qWait(50);
-    EXPECT_EQ(form.fileList->rowCount(), 0);
+    EXPECT_EQ(RowCount(form), 0);
     EXPECT_TRUE(encoder.calls().empty());
 }
 
 TEST_F(AddFiles, TheOpenDialogStartsWhereItWasLastUsedAlsoInTheNextRun)
 {
     choose({file("a.bin")});
-    form.addFilesButton->click();
-    form.addFilesButton->click();
+    Find<QToolButton>(form, "AddFileButton")->click();
+    Find<QToolButton>(form, "AddFileButton")->click();
     const QString folder = QString::fromStdString(media.dir()).chopped(1);
     EXPECT_EQ(startFolders, QStringList({"", folder}));
     form.close();
@@ -301,13 +301,13 @@ TEST_F(AddFiles, TheOpenDialogStartsWhereItWasLastUsedAlsoInTheNextRun)
               std::string::npos);
 
     Application next(encoder.appDir(), messages);
-    EXPECT_EQ(next.shell->recentAddFilesDir, folder);
+    EXPECT_EQ(next.settings().recentAddFilesDir(), folder);
     QString nextStart;
-    next.addFiles->setChooseFiles([&](QWidget*, const QStringList&, const QString& startFolder) {
+    next.setChooseFiles([&](QWidget*, const QStringList&, const QString& startFolder) {
         nextStart = startFolder;
         return std::optional<QStringList>();
     });
-    next.mainWindow->addFilesButton->click();
+    Find<QToolButton>(next.mainWindow(), "AddFileButton")->click();
     EXPECT_EQ(nextStart, folder);
 }
 
@@ -316,12 +316,12 @@ TEST(AddFilesWithTheRealEncoder, ProbesAnMp3InTheWindow)
     FakeMessages messages;
     Application app(qEnvironmentVariable("VANTOREL_APPDIR").toStdString(), messages);
     const QString song = QString::fromStdString(clips::Mp3());
-    app.addFiles->setChooseFiles([&](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(QStringList{song}); });
-    app.mainWindow->addFilesButton->click();
-    ASSERT_EQ(app.mainWindow->fileList->rowCount(), 1);
-    EXPECT_EQ(app.mainWindow->fileList->item(0, 1)->text(), "0 x 0");
-    EXPECT_EQ(app.mainWindow->fileList->item(0, 2)->text(), "0");
-    EXPECT_EQ(app.mainWindow->fileList->item(0, 3)->text(), "00:00:07");
+    app.setChooseFiles([&](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(QStringList{song}); });
+    Find<QToolButton>(app.mainWindow(), "AddFileButton")->click();
+    ASSERT_EQ(RowCount(app.mainWindow()), 1);
+    EXPECT_EQ(CellText(app.mainWindow(), 0, 1), "0 x 0");
+    EXPECT_EQ(CellText(app.mainWindow(), 0, 2), "0");
+    EXPECT_EQ(CellText(app.mainWindow(), 0, 3), "00:00:07");
     EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -4,7 +4,6 @@
 #include "core/HelpLinks.h"
 #include "ui/BatchStatus.h"
 #include "ui/DesktopNotifier.h"
-#include "ui/ShellBinder.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -32,12 +31,12 @@ class BatchStatusWindow : public ::testing::Test {
 protected:
     BatchStatusWindow()
     {
-        form.outputDirEdit->setText(QString::fromStdString(encoder.outputDir()));
+        Find<QLineEdit>(form, "Edit1")->setText(QString::fromStdString(encoder.outputDir()));
         auto notifier = std::make_unique<FakeNotifier>();
         notes = notifier.get();
-        app.conversion->setNotifier(std::move(notifier));
-        app.shell->setUrlOpener(opener);
-        QObject::connect(app.conversion->batchStatus, &BatchStatus::changed, [this] {
+        app.setNotifier(std::move(notifier));
+        app.setUrlOpener(opener);
+        QObject::connect(Find<BatchStatus>(form, "BatchStatus"), &BatchStatus::changed, [this] {
             const QStringList now{form.statusPanelText(0), form.statusPanelText(2), form.windowTitle()};
             if (seen.isEmpty() || seen.back() != now)
                 seen << now;
@@ -51,7 +50,7 @@ protected:
             window.addRow(encoder.input(name), {"640 x 352", "25", "00:00:02", "MP4", "", ""});
         encoder.script(1, GoodMediaRun(clips::TwoSecondMp4()));
         encoder.script(fail ? ErrorRun() : GoodMediaRun(clips::TwoSecondMp4()));
-        form.convertButton->click();
+        Find<QToolButton>(form, "ConvertNowButton")->click();
         ASSERT_TRUE(window.idle(60000));
     }
 
@@ -98,7 +97,7 @@ TEST_F(BatchStatusWindow, TheClosingMessagesButtonAndTheMenuOpenTheOutputFolderA
     convertTwo(false);
     EXPECT_EQ(form.statusPanelText(0), "2 converted, 0 failed");
     EXPECT_TRUE(notes->told.isEmpty());
-    form.openOutputFolderAction->trigger();
+    Find<QAction>(form, "OpenOutputFolder1")->trigger();
     const QUrl folder = QUrl::fromLocalFile(QString::fromStdString(encoder.outputDir()));
     EXPECT_EQ(opener.opened, QList<QUrl>({folder, folder}));
 }

@@ -4,10 +4,10 @@
 #include "ui/AdditionalOptionsDialog.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
+#include "support/WindowControls.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QTableWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -27,24 +27,24 @@ TEST(BusyLock, DisablesExactlyItsSetAndUnlockEnablesIt)
     TempDir appDir;
     FakeMessages messages;
     Application app(appDir.dir(), messages);
-    MainWindow& form = *app.mainWindow;
+    MainWindow& form = app.mainWindow();
 
-    app.busyLock->lock();
+    app.busyLock().lock();
     for (const auto& name : kLockedWidgets)
         EXPECT_FALSE(form.findChild<QWidget*>(name)->isEnabled()) << name.toStdString();
     for (const auto& name : kLockedActions)
         EXPECT_FALSE(form.findChild<QAction*>(name)->isEnabled()) << name.toStdString();
-    EXPECT_FALSE(app.optionsDialog->overwriteCheck->isEnabled());
-    EXPECT_FALSE(app.optionsDialog->shutdownCheck->isEnabled());
+    EXPECT_FALSE(Find<QCheckBox>(app.mainWindow(), "CheckBoxOverWrite")->isEnabled());
+    EXPECT_FALSE(Find<QCheckBox>(app.mainWindow(), "CheckBoxShutDown")->isEnabled());
     for (const auto& name : kUntouched)
         EXPECT_TRUE(form.findChild<QWidget*>(name)->isEnabled()) << name.toStdString();
 
-    app.busyLock->unlock();
+    app.busyLock().unlock();
     for (const auto& name : kLockedWidgets + kUntouched)
         EXPECT_TRUE(form.findChild<QWidget*>(name)->isEnabled()) << name.toStdString();
     for (const auto& name : kLockedActions)
         EXPECT_TRUE(form.findChild<QAction*>(name)->isEnabled()) << name.toStdString();
-    EXPECT_TRUE(app.optionsDialog->shutdownCheck->isEnabled());
+    EXPECT_TRUE(Find<QCheckBox>(app.mainWindow(), "CheckBoxShutDown")->isEnabled());
 }
 
 TEST(BusyLock, LeavesButtonsTheCallerDisabledAlone)
@@ -52,10 +52,10 @@ TEST(BusyLock, LeavesButtonsTheCallerDisabledAlone)
     TempDir appDir;
     FakeMessages messages;
     Application app(appDir.dir(), messages);
-    app.mainWindow->addFilesButton->setEnabled(false);
-    app.busyLock->lock();
-    app.busyLock->unlock();
-    EXPECT_FALSE(app.mainWindow->addFilesButton->isEnabled());
+    Find<QToolButton>(app.mainWindow(), "AddFileButton")->setEnabled(false);
+    app.busyLock().lock();
+    app.busyLock().unlock();
+    EXPECT_FALSE(Find<QToolButton>(app.mainWindow(), "AddFileButton")->isEnabled());
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
-#include "ui/ConversionBinding.h"
 #include "ui/ShutdownWarningDialog.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "ui/ProfileView.h"
@@ -13,8 +12,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -29,7 +28,7 @@ class RealConversion : public ::testing::Test {
 protected:
     RealConversion()
     {
-        form.outputDirEdit->setText(QString::fromStdString(outputDir()));
+        Find<QLineEdit>(form, "Edit1")->setText(QString::fromStdString(outputDir()));
         form.show();
     }
     ~RealConversion() override { EXPECT_TRUE(window.idle()); }
@@ -47,20 +46,19 @@ protected:
         fixtures::MakeClip(path, clipSettings);
         return path.string();
     }
-    void addRow(const std::string& path, const std::string& size = "320 x 240")
+    void addRow(const std::string& path, const std::string& size = "320 x 240", const std::string& duration = "00:00:02")
     {
-        window.addRow(path, {size, "25", "00:00:02", FormatTag(form.formatCombo->currentIndex()), "", ""});
+        window.addRow(path, {size, "25", duration, FormatTag(Find<QComboBox>(form, "ComboOutputFormat")->currentIndex()), "", ""});
     }
     void selectFormat(int index)
     {
-        form.formatCombo->setCurrentIndex(index);
-        form.profileView->switchFormat();
+        Pick(Find<QComboBox>(form, "ComboOutputFormat"), index);
     }
     std::string progress(int row) const { return window.cell(row, FileColumn::Progress); }
     bool idle() { return window.idle(); }
     bool convert()
     {
-        form.convertButton->click();
+        Find<QToolButton>(form, "ConvertNowButton")->click();
         return idle();
     }
     Texts shown() const { return window.shown(); }
@@ -100,14 +98,14 @@ TEST_F(RealConversion, ConvertsTheCheckedFilesThatStillExist)
         EXPECT_NEAR(info.duration, 2.0, 0.3) << name;
     }
     EXPECT_FALSE(fs::exists(output("two.mp4")));
-    EXPECT_FALSE(form.fileList->item(0, 6)->text().isEmpty());
+    EXPECT_FALSE(CellText(form, 0, 6).isEmpty());
     EXPECT_TRUE(form.statusPanelText(1).startsWith("Output File Size : "));
 }
 
 TEST_F(RealConversion, MakesAThumbnailBesideAPspVideo)
 {
     selectFormat(12);
-    addRow(clip("holiday.avi", 4.0));
+    addRow(clip("holiday.avi", 4.0), "320 x 240", "00:00:04");
     ASSERT_TRUE(convert());
     EXPECT_EQ(progress(0), "Done");
     const fixtures::MediaInfo video = fixtures::ReadMedia(output("holiday.mp4"));
@@ -121,22 +119,22 @@ TEST_F(RealConversion, MakesAThumbnailBesideAPspVideo)
 
 TEST_F(RealConversion, StopAbortsTheRunningJobAndStartsNoCountdown)
 {
-    app.optionsDialog->shutdownCheck->setChecked(true);
+    Find<QCheckBox>(app.mainWindow(), "CheckBoxShutDown")->setChecked(true);
     messages.shown.clear();
     selectFormat(16);
     addRow(clip("long.avi", 20.0, 640, 480), "640 x 480");
     addRow(clip("next.avi"));
-    form.convertButton->click();
+    Find<QToolButton>(form, "ConvertNowButton")->click();
     ASSERT_TRUE(QTest::qWaitFor([this] { return progress(0).find('%') != std::string::npos; }, 60000));
-    form.stopButton->click();
+    Find<QToolButton>(form, "StopConvertButton")->click();
     ASSERT_TRUE(idle());
     // Nothing is left of the stopped job, under its name or any other.
     EXPECT_TRUE(fs::is_empty(outputDir()));
     EXPECT_TRUE(progress(0) == "Aborted" || progress(0) == "Failed") << progress(0);
-    EXPECT_EQ(form.fileList->item(0, 0)->toolTip(), "stopped");
+    EXPECT_EQ(Hint(form, 0, 0), "stopped");
     EXPECT_EQ(progress(1), "");
     EXPECT_EQ(shown(), Texts{"Stop all the file conversions?"});
-    EXPECT_FALSE(app.shutdownWarning->isVisible());
+    EXPECT_FALSE(Find<ShutdownWarningDialog>(app.mainWindow(), "Form3")->isVisible());
     EXPECT_EQ(fakePowerOff->requests, 0);
 }
 
@@ -144,11 +142,11 @@ TEST_F(RealConversion, StopAbortsTheRunningJobAndStartsNoCountdown)
 // whose palette pass writes nothing for longer: its reports keep moving.
 TEST_F(RealConversion, AGifPalettePassIsNoStall)
 {
-    app.conversion->run.stallWatch().timer().setInterval(500);
+    Find<QTimer>(app.mainWindow(), "ConversionCountTimer")->setInterval(500);
     selectFormat(35);
     addRow(clip("long.avi", 30.0, 640, 480), "640 x 480");
     ASSERT_TRUE(convert());
-    EXPECT_EQ(progress(0), "Done") << form.fileList->item(0, 0)->toolTip().toStdString();
+    EXPECT_EQ(progress(0), "Done") << Hint(form, 0, 0).toStdString();
     EXPECT_EQ(fixtures::ReadMedia(output("long.gif")).video()->codec, "gif");
 }
 
@@ -156,7 +154,7 @@ TEST_F(RealConversion, AGifPalettePassIsNoStall)
 // well or by the stall watch, and leaves nothing half made.
 TEST_F(RealConversion, AGifOfASourceWhoseTimestampsLeapEndsWithinAMinute)
 {
-    app.conversion->run.stallWatch().timer().setInterval(250);
+    Find<QTimer>(app.mainWindow(), "ConversionCountTimer")->setInterval(250);
     selectFormat(35);
     const fs::path flv = media.path() / "leap.flv";
     fixtures::ClipSettings clipSettings = fixtures::ClipFor("flv");
@@ -164,7 +162,7 @@ TEST_F(RealConversion, AGifOfASourceWhoseTimestampsLeapEndsWithinAMinute)
     fixtures::MakeClip(flv, clipSettings);
     fixtures::LeapTimestamps(flv, 50, 1000000);
     addRow(flv.string());
-    form.convertButton->click();
+    Find<QToolButton>(form, "ConvertNowButton")->click();
     ASSERT_TRUE(window.idle(60000));
     EXPECT_TRUE(progress(0) == "Done" || progress(0) == "Failed") << progress(0);
     for (const auto& entry : fs::directory_iterator(outputDir()))
@@ -173,38 +171,38 @@ TEST_F(RealConversion, AGifOfASourceWhoseTimestampsLeapEndsWithinAMinute)
 
 TEST_F(RealConversion, CountsDownAfterAFullRunUntilDoNotTurnOff)
 {
-    app.optionsDialog->shutdownCheck->setChecked(true);
+    Find<QCheckBox>(app.mainWindow(), "CheckBoxShutDown")->setChecked(true);
     messages.shown.clear();
-    app.conversion->countdown.timer().setInterval(1000);
+    Find<QTimer>(app.mainWindow(), "TimerShutdown2")->setInterval(1000);
     addRow(clip("one.avi"));
     ASSERT_TRUE(convert());
     EXPECT_EQ(progress(0), "Done");
     EXPECT_TRUE(shown().empty());
-    ASSERT_TRUE(app.shutdownWarning->isVisible());
-    EXPECT_TRUE(app.state.shutdownPending);
-    app.shutdownWarning->doNotTurnOffButton->click();
-    EXPECT_FALSE(app.shutdownWarning->isVisible());
-    EXPECT_FALSE(app.state.shutdownPending);
+    ASSERT_TRUE(Find<ShutdownWarningDialog>(app.mainWindow(), "Form3")->isVisible());
+    EXPECT_TRUE(app.state().shutdownPending);
+    Find<ShutdownWarningDialog>(app.mainWindow(), "Form3")->doNotTurnOffButton->click();
+    EXPECT_FALSE(Find<ShutdownWarningDialog>(app.mainWindow(), "Form3")->isVisible());
+    EXPECT_FALSE(app.state().shutdownPending);
     EXPECT_EQ(fakePowerOff->requests, 0);
 }
 
 TEST_F(RealConversion, NoCountdownWhenEveryCheckedFileIsGone)
 {
-    app.optionsDialog->shutdownCheck->setChecked(true);
+    Find<QCheckBox>(app.mainWindow(), "CheckBoxShutDown")->setChecked(true);
     messages.shown.clear();
     const std::string gone = clip("gone.avi");
     addRow(gone);
     fs::remove(gone);
     ASSERT_TRUE(convert());
     EXPECT_TRUE(shown().empty());
-    EXPECT_FALSE(app.shutdownWarning->isVisible());
+    EXPECT_FALSE(Find<ShutdownWarningDialog>(app.mainWindow(), "Form3")->isVisible());
 }
 
 TEST_F(RealConversion, SaysSoForAnEmptyListAndForNoCheckedRow)
 {
     ASSERT_TRUE(convert());
     addRow(clip("one.avi"));
-    form.fileList->item(0, 0)->setCheckState(Qt::Unchecked);
+    SetCheckState(form, 0, Qt::Unchecked);
     ASSERT_TRUE(convert());
     EXPECT_EQ(shown(), (Texts{"There is no file to convert!", "Please check the checkbox of the file you want to convert!"}));
 }

@@ -1,10 +1,10 @@
 #include "ui/Application.h"
-#include "ui/ShellBinder.h"
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
-#include "ui/ConversionBinding.h"
 #include "ui/ConversionLogDialog.h"
+#include "ui/ShutdownCountdown.h"
 #include "ui/ShutdownWarningDialog.h"
+#include "ui/WindowFrontEnd.h"
 #include "support/MediaClips.h"
 #include "support/StandInAppDir.h"
 #include "support/WindowFixture.h"
@@ -16,10 +16,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
-#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -34,8 +34,8 @@ class ConversionWindow : public ::testing::Test {
 protected:
     ConversionWindow()
     {
-        app.conversion->run.stallWatch().timer().setInterval(50);
-        form.outputDirEdit->setText(QString::fromStdString(encoder.outputDir()));
+        Find<QTimer>(app.mainWindow(), "ConversionCountTimer")->setInterval(50);
+        Find<QLineEdit>(form, "Edit1")->setText(QString::fromStdString(encoder.outputDir()));
         form.show();
     }
     ~ConversionWindow() override { EXPECT_TRUE(window.idle()); }
@@ -54,14 +54,24 @@ protected:
             texts.push_back(item.caption + ": " + item.text);
         return texts;
     }
-    void checkShutDown() { app.optionsDialog->shutdownCheck->setChecked(true); }
+    void checkShutDown() { Find<QCheckBox>(app.mainWindow(), "CheckBoxShutDown")->setChecked(true); }
+    // Whether a right click on the file list opens its menu (which closes again).
+    bool contextMenuOpens()
+    {
+        emit FileView(form)->customContextMenuRequested(QPoint(5, 5));
+        QMenu* menu = Find<QMenu>(form, "PopupListView1");
+        const bool opened = menu->isVisible();
+        menu->hide();
+        return opened;
+    }
 
     StandInAppDir encoder;
     WindowFixture window{encoder.appDir()};
     FakeMessages& messages = window.messages;
     Application& app = window.app;
     MainWindow& form = window.form;
-    ShutdownWarningDialog& form3 = *app.shutdownWarning;
+    ShutdownWarningDialog& form3 = *Find<ShutdownWarningDialog>(form, "Form3");
+    ShutdownCountdown& countdown = *Find<ShutdownCountdown>(form, "ShutdownCountdown");
     FakePowerOff* fakePowerOff = window.powerOff;
 };
 
@@ -70,21 +80,21 @@ TEST_F(ConversionWindow, ConvertNowConvertsTheCheckedRowsAndSaysSo)
     addRow("one.avi");
     addRow("two.avi", false);
     encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
-    form.convertButton->click();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !form.convertButton->isEnabled(); }, 5000));
-    EXPECT_FALSE(form.addFilesButton->isEnabled());
-    EXPECT_FALSE(app.shell->listCommands.autoPopup());
+    Find<QToolButton>(form, "ConvertNowButton")->click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Find<QToolButton>(form, "ConvertNowButton")->isEnabled(); }, 5000));
+    EXPECT_FALSE(Find<QToolButton>(form, "AddFileButton")->isEnabled());
+    EXPECT_FALSE(contextMenuOpens());
     ASSERT_TRUE(idle());
     EXPECT_EQ(progress(0), "Done");
     EXPECT_EQ(progress(1), "");
     EXPECT_EQ(cell(0, FileColumn::Frames), "1500");
     EXPECT_EQ(form.statusPanelText(1), "Output File Size : 200 KB");
-    EXPECT_TRUE(QTest::qWaitFor([this] { return form.progressBar->value() == 0; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Find<QProgressBar>(form, "ProgressBar1")->value() == 0; }, 2000));
     EXPECT_EQ(shown(), Texts{"Information: All Conversion Jobs Done!"});
-    EXPECT_TRUE(form.convertButton->isEnabled());
-    EXPECT_TRUE(form.addFilesButton->isEnabled());
-    EXPECT_TRUE(form.formatCombo->isEnabled());
-    EXPECT_TRUE(app.shell->listCommands.autoPopup());
+    EXPECT_TRUE(Find<QToolButton>(form, "ConvertNowButton")->isEnabled());
+    EXPECT_TRUE(Find<QToolButton>(form, "AddFileButton")->isEnabled());
+    EXPECT_TRUE(Find<QComboBox>(form, "ComboOutputFormat")->isEnabled());
+    EXPECT_TRUE(contextMenuOpens());
     EXPECT_TRUE(std::filesystem::exists(encoder.outputDir() + "/one.mp4"));
 }
 
@@ -95,19 +105,19 @@ TEST_F(ConversionWindow, SaysWhyInTheRowsHintTheLogAndTheClosingMessage)
     encoder.script(1, GoodMediaRun(clips::TwoSecondMp4()));
     encoder.script(ErrorRun("error: cannot read the input: Input/output error"));
     encoder.altScript(ErrorRun("error: cannot read the input: Input/output error"));
-    form.convertButton->click();
+    Find<QToolButton>(form, "ConvertNowButton")->click();
     ASSERT_TRUE(idle());
     EXPECT_EQ(progress(0), "Done");
     EXPECT_EQ(progress(1), "Failed");
-    for (int column = 0; column < form.fileList->columnCount(); ++column) {
-        EXPECT_EQ(form.fileList->item(0, column)->toolTip(), "");
-        EXPECT_EQ(form.fileList->item(1, column)->toolTip(), "error: cannot read the input: Input/output error");
+    for (int column = 0; column < FileView(form)->model()->columnCount(); ++column) {
+        EXPECT_EQ(Hint(form, 0, column), "");
+        EXPECT_EQ(Hint(form, 1, column), "error: cannot read the input: Input/output error");
     }
     EXPECT_EQ(shown(), Texts{"Information: 1 file converted, 1 failed. See the conversion log."});
 
     // The File menu opens the log at the latest run, in full.
-    ConversionLogDialog& log = *app.conversion->logDialog;
-    form.conversionLogAction->trigger();
+    ConversionLogDialog& log = *Find<ConversionLogDialog>(form, "ConversionLogDialog");
+    Find<QAction>(form, "ConversionLog1")->trigger();
     ASSERT_TRUE(log.isVisible());
     ASSERT_EQ(log.entries->count(), 3);
     EXPECT_EQ(log.entries->currentRow(), 2);
@@ -121,7 +131,7 @@ TEST_F(ConversionWindow, SaysWhyInTheRowsHintTheLogAndTheClosingMessage)
     log.hide();
 
     // A double-clicked row opens it at that row's run.
-    emit form.fileList->cellDoubleClicked(0, 1);
+    emit FileView(form)->doubleClicked(CellIndex(form, 0, 1));
     ASSERT_TRUE(log.isVisible());
     EXPECT_EQ(log.entries->currentRow(), 0);
     EXPECT_NE(log.details->toPlainText().toStdString().find("Outcome: Done\n"), std::string::npos);
@@ -132,7 +142,7 @@ TEST_F(ConversionWindow, TheConvertMenuEntryClicksTheButton)
 {
     addRow("one.avi");
     encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
-    form.convertAction->trigger();
+    Find<QAction>(form, "Convert1")->trigger();
     ASSERT_TRUE(idle());
     EXPECT_EQ(progress(0), "Done");
 }
@@ -141,17 +151,18 @@ TEST_F(ConversionWindow, LocksTheOptionsAndRefusesToCloseWhileAJobRuns)
 {
     addRow("one.avi");
     encoder.script(Header() + Progress(10, 10, "6.00") + "sleep 700\nwrite 10\n");
-    form.convertButton->click();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return progress(0) == "10%"; }, 10000));
-    EXPECT_FALSE(form.formatCombo->isEnabled());
-    EXPECT_FALSE(form.exitAction->isEnabled());
-    EXPECT_FALSE(app.optionsDialog->shutdownCheck->isEnabled());
-    EXPECT_EQ(form.progressBar->value(), 10);
+    Find<QToolButton>(form, "ConvertNowButton")->click();
+    // The window shows the job's reports at its next frame.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Find<QProgressBar>(form, "ProgressBar1")->value() == 10; }, 10000));
+    EXPECT_EQ(progress(0), "10%");
+    EXPECT_FALSE(Find<QComboBox>(form, "ComboOutputFormat")->isEnabled());
+    EXPECT_FALSE(Find<QAction>(form, "Exit1")->isEnabled());
+    EXPECT_FALSE(Find<QCheckBox>(app.mainWindow(), "CheckBoxShutDown")->isEnabled());
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
     ASSERT_TRUE(idle());
-    EXPECT_TRUE(form.formatCombo->isEnabled());
-    EXPECT_TRUE(form.exitAction->isEnabled());
+    EXPECT_TRUE(Find<QComboBox>(form, "ComboOutputFormat")->isEnabled());
+    EXPECT_TRUE(Find<QAction>(form, "Exit1")->isEnabled());
 }
 
 TEST_F(ConversionWindow, StopAsksAndAbortsTheRunningJob)
@@ -160,67 +171,75 @@ TEST_F(ConversionWindow, StopAsksAndAbortsTheRunningJob)
     addRow("two.avi");
     checkShutDown();
     encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
-    form.convertButton->click();
+    Find<QToolButton>(form, "ConvertNowButton")->click();
     ASSERT_TRUE(QTest::qWaitFor([this] { return progress(0) == "10%"; }, 10000));
     messages.shown.clear();
 
     messages.answer = false;
-    form.stopButton->click();
+    Find<QToolButton>(form, "StopConvertButton")->click();
     EXPECT_EQ(shown(), Texts{"Confirm: Stop all the file conversions?"});
     QTest::qWait(100);
     EXPECT_EQ(progress(0), "10%");
 
     messages.answer = true;
-    form.smallStopButton->click();
+    Find<QToolButton>(form, "ButtonStopSmall")->click();
     ASSERT_TRUE(idle());
     EXPECT_EQ(progress(0), "Aborted");
     EXPECT_EQ(progress(1), "");
-    EXPECT_EQ(form.progressBar->value(), 0);
+    EXPECT_EQ(Find<QProgressBar>(form, "ProgressBar1")->value(), 0);
     EXPECT_EQ(shown().size(), 2u);  // the two questions, no closing message
     EXPECT_FALSE(form3.isVisible());
-    EXPECT_FALSE(app.state.shutdownPending);
-    EXPECT_TRUE(form.convertButton->isEnabled());
+    EXPECT_FALSE(app.state().shutdownPending);
+    EXPECT_TRUE(Find<QToolButton>(form, "ConvertNowButton")->isEnabled());
 }
 
 TEST_F(ConversionWindow, TheBarShowsAFinishedJobForAMomentUnlessSetAgain)
 {
-    GuiConversionHost& host = app.conversion->host;
-    host.setProgressBar(100);
-    host.resetProgressBarSoon();
-    EXPECT_EQ(form.progressBar->value(), 100);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return form.progressBar->value() == 0; }, 2000));
+    WindowFrontEnd& frontEnd = *Find<WindowFrontEnd>(form, "ConversionFrontEnd");
+    QProgressBar* bar = Find<QProgressBar>(form, "ProgressBar1");
+    QSignalSpy moves(bar, &QProgressBar::valueChanged);
+    // The reports of one frame show at once, each bar position folded into the last.
+    for (const int position : {10, 50, 100})
+        frontEnd.report(events::BarMoved{position});
+    frontEnd.report(events::BarResetSoon{});
+    EXPECT_EQ(bar->value(), 0);
+    frontEnd.showQueued();
+    EXPECT_EQ(bar->value(), 100);
+    EXPECT_EQ(moves.count(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([bar] { return bar->value() == 0; }, 2000));
 
-    host.setProgressBar(100);
-    host.resetProgressBarSoon();
-    host.setProgressBar(40);
+    frontEnd.report(events::BarMoved{100});
+    frontEnd.report(events::BarResetSoon{});
+    frontEnd.report(events::BarMoved{40});
     QTest::qWait(kFullBarMs + 200);
-    EXPECT_EQ(form.progressBar->value(), 40);
-    host.setProgressBar(250);
-    EXPECT_EQ(form.progressBar->value(), 100);
-    host.setProgressBar(-3);
-    EXPECT_EQ(form.progressBar->value(), 0);
+    EXPECT_EQ(bar->value(), 40);
+    for (const auto& [position, shown] : {std::pair{250, 100}, std::pair{-3, 0}}) {
+        frontEnd.report(events::BarMoved{position});
+        frontEnd.showQueued();
+        EXPECT_EQ(bar->value(), shown);
+    }
 }
 
 TEST_F(ConversionWindow, StopWhileNothingConvertsAsksNothing)
 {
-    form.stopButton->click();
+    Find<QToolButton>(form, "StopConvertButton")->click();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(app.state.stopRequested);
+    EXPECT_FALSE(app.state().stopRequested);
 }
 
 TEST_F(ConversionWindow, SaysSoForAnEmptyListOrNoCheckedRow)
 {
     checkShutDown();
     messages.shown.clear();
-    form.convertButton->click();
+    Find<QToolButton>(form, "ConvertNowButton")->click();
     ASSERT_TRUE(idle());
     addRow("one.avi", false);
-    form.convertButton->click();
+    Find<QToolButton>(form, "ConvertNowButton")->click();
     ASSERT_TRUE(idle());
     EXPECT_EQ(shown(), (Texts{"Information: There is no file to convert!",
                               "Information: Please check the checkbox of the file you want to convert!"}));
     EXPECT_FALSE(form3.isVisible());
-    EXPECT_TRUE(form.convertButton->isEnabled());
+    EXPECT_TRUE(Find<QToolButton>(form, "ConvertNowButton")->isEnabled());
 }
 
 TEST_F(ConversionWindow, CountsDownAndPowersOffAfterAFullRun)
@@ -229,13 +248,13 @@ TEST_F(ConversionWindow, CountsDownAndPowersOffAfterAFullRun)
     checkShutDown();
     messages.shown.clear();
     encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
-    app.conversion->countdown.timer().setInterval(20);
+    Find<QTimer>(app.mainWindow(), "TimerShutdown2")->setInterval(20);
     QSignalSpy closing(&form, &MainWindow::closing);
-    form.convertButton->click();
+    Find<QToolButton>(form, "ConvertNowButton")->click();
     ASSERT_TRUE(QTest::qWaitFor([this] { return form3.isVisible(); }, 30000));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(form3.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(app.state.shutdownPending);
+    EXPECT_TRUE(app.state().shutdownPending);
     EXPECT_FALSE(form.close());
     form3.close();
     EXPECT_TRUE(form3.isVisible());
@@ -246,33 +265,33 @@ TEST_F(ConversionWindow, CountsDownAndPowersOffAfterAFullRun)
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     guard.start(30000);
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_EQ(app.conversion->countdown.seconds(), 30);
+    EXPECT_EQ(countdown.seconds(), 30);
     EXPECT_EQ(form3.secondsLabel->text(), "30");
     EXPECT_EQ(fakePowerOff->requests, 1);
     EXPECT_EQ(closing.count(), 0);
-    app.conversion->countdown.cancelShutdown();
+    countdown.cancelShutdown();
 }
 
 TEST_F(ConversionWindow, DoNotTurnOffStopsTheCountdown)
 {
-    app.conversion->countdown.timer().setInterval(5);
-    app.conversion->countdown.start();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return app.conversion->countdown.seconds() >= 29; }, 5000));
-    form3.doNotTurnOffButton->click();
-    const int count = app.conversion->countdown.seconds();
+    Find<QTimer>(app.mainWindow(), "TimerShutdown2")->setInterval(5);
+    countdown.start();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return countdown.seconds() >= 29; }, 5000));
+    Find<QToolButton>(form3, "SpeedButton1")->click();
+    const int count = countdown.seconds();
     EXPECT_LT(count, 30);
     QTest::qWait(50);
-    EXPECT_EQ(app.conversion->countdown.seconds(), count);
+    EXPECT_EQ(countdown.seconds(), count);
     EXPECT_FALSE(form3.isVisible());
-    EXPECT_FALSE(app.state.shutdownPending);
+    EXPECT_FALSE(app.state().shutdownPending);
     EXPECT_EQ(fakePowerOff->requests, 0);
 
     // The next countdown starts from 0 again.
-    app.conversion->countdown.timer().setInterval(1000);
-    app.conversion->countdown.start();
-    EXPECT_EQ(app.conversion->countdown.seconds(), 0);
+    Find<QTimer>(app.mainWindow(), "TimerShutdown2")->setInterval(1000);
+    countdown.start();
+    EXPECT_EQ(countdown.seconds(), 0);
     EXPECT_TRUE(form3.isVisible());
-    form3.doNotTurnOffButton->click();
+    Find<QToolButton>(form3, "SpeedButton1")->click();
 }
 
 TEST_F(ConversionWindow, NoCountdownWhenNoJobReachedTheEncoder)
@@ -281,11 +300,11 @@ TEST_F(ConversionWindow, NoCountdownWhenNoJobReachedTheEncoder)
     std::filesystem::remove(encoder.appDir() + "gone.avi");
     checkShutDown();
     messages.shown.clear();
-    form.convertButton->click();
+    Find<QToolButton>(form, "ConvertNowButton")->click();
     ASSERT_TRUE(idle());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(form3.isVisible());
-    EXPECT_FALSE(app.state.shutdownPending);
+    EXPECT_FALSE(app.state().shutdownPending);
 }
 
 TEST(CountdownWindow, ShowsItsTextsWhereTheLayoutSays)

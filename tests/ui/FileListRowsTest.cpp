@@ -1,12 +1,11 @@
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
-#include "ui/FileListRows.h"
 #include "media/MeasureFile.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
+#include "support/WindowControls.h"
 
 #include <QComboBox>
-#include <QTableWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,22 +16,21 @@ protected:
     void AddFileRow(MainWindow& window, const std::string& path, const std::string& size, const std::string& frameRate,
                     const std::string& duration)
     {
-        AppendFileRow(*window.fileList,
-                      MakeFileRow(path, size, frameRate, duration, window.formatCombo->currentIndex()));
+        app.files().append(MakeFileRow(path, size, frameRate, duration, window.formatIndex()));
     }
-    QString cell(int row, int column) const { return form.fileList->item(row, column)->text(); }
-    bool ticked(int row) const { return form.fileList->item(row, 0)->checkState() == Qt::Checked; }
+    QString cell(int row, int column) const { return CellText(form, row, column); }
+    bool ticked(int row) const { return CheckState(form, row) == Qt::Checked; }
 
     TempDir appDir;
     FakeMessages messages;
     Application app{appDir.dir(), messages};
-    MainWindow& form = *app.mainWindow;
+    MainWindow& form = app.mainWindow();
 };
 
 TEST_F(FileListRows, ARowHoldsItsTextsUnchangedAndTheSelectedFormatsTag)
 {
     AddFileRow(form, " /v/clip.avi ", "640 x 352", "25", "00:01:30");
-    ASSERT_EQ(form.fileList->rowCount(), 1);
+    ASSERT_EQ(RowCount(form), 1);
     EXPECT_EQ(cell(0, 0), " /v/clip.avi ");
     EXPECT_EQ(cell(0, 1), "640 x 352");
     EXPECT_EQ(cell(0, 2), "25");
@@ -41,7 +39,7 @@ TEST_F(FileListRows, ARowHoldsItsTextsUnchangedAndTheSelectedFormatsTag)
     EXPECT_EQ(cell(0, 5), "");
     EXPECT_EQ(cell(0, 6), "");
     EXPECT_TRUE(ticked(0));
-    EXPECT_EQ(form.fileList->item(0, 2)->textAlignment(), Qt::AlignCenter);
+    EXPECT_EQ(CellIndex(form, 0, 2).data(Qt::TextAlignmentRole).toInt(), Qt::AlignCenter);
 }
 
 TEST_F(FileListRows, TheVideoSizeCellShowsTheStoredSizeAndKeepsTheDisplayAspect)
@@ -50,11 +48,14 @@ TEST_F(FileListRows, TheVideoSizeCellShowsTheStoredSizeAndKeepsTheDisplayAspect)
     dvd.caption = "/v/dvd.vob";
     dvd.cell(FileColumn::VideoSize) = "720 x 480";
     dvd.displayAspect = "16:9";
-    AppendFileRow(*form.fileList, dvd);
+    dvd.interlaced = true;
+    app.files().append(dvd);
     AddFileRow(form, "/v/clip.avi", "640 x 352", "25", "00:01:30");
     EXPECT_EQ(cell(0, 1), "720 x 480");
-    EXPECT_EQ(ReadFileRow(*form.fileList, 0).displayAspect, "16:9");
-    EXPECT_EQ(ReadFileRow(*form.fileList, 1).displayAspect, "");
+    EXPECT_EQ(Hint(form, 0, 1).toStdString(), dvd.pictureNote());
+    EXPECT_EQ(Hint(form, 1, 1), "");
+    EXPECT_EQ(app.files().row(0)->displayAspect, "16:9");
+    EXPECT_EQ(app.files().row(1)->displayAspect, "");
 }
 
 TEST_F(FileListRows, TheTagIsTheFormatSelectedWhenTheRowIsAdded)
@@ -71,7 +72,7 @@ TEST_F(FileListRows, TheTagIsTheFormatSelectedWhenTheRowIsAdded)
     };
     int row = 0;
     for (const auto& item : cases) {
-        form.formatCombo->setCurrentIndex(form.formatCombo->findText(item.format));
+        Find<QComboBox>(form, "ComboOutputFormat")->setCurrentIndex(Find<QComboBox>(form, "ComboOutputFormat")->findText(item.format));
         AddFileRow(form, "/v/a.avi", "0 x 0", "0", "00:00:10");
         EXPECT_EQ(cell(row++, 4), item.tag) << item.format;
     }
@@ -81,7 +82,7 @@ TEST_F(FileListRows, AddingARowTicksOnlyTheNewRow)
 {
     AddFileRow(form, "/v/a.avi", "Unknown", "", "");
     AddFileRow(form, "/v/b.avi", "Unknown", "", "");
-    form.fileList->item(0, 0)->setCheckState(Qt::Unchecked);
+    SetCheckState(form, 0, Qt::Unchecked);
     AddFileRow(form, "/v/c.avi", "Unknown", "", "");
     EXPECT_FALSE(ticked(0));
     EXPECT_TRUE(ticked(1));

@@ -1,10 +1,11 @@
-#include "ui/Application.h"
-#include "ui/FolderBrowseDialog.h"
-#include "ui/ShellBinder.h"
-#include "ui/MainWindow.h"
-#include "ui/AnalysisProgressDialog.h"
+#include "FolderBrowsing.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
+#include "support/WindowControls.h"
+#include "ui/AnalysisProgressDialog.h"
+#include "ui/Application.h"
+#include "ui/FolderBrowseDialog.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -25,99 +26,36 @@
 
 namespace {
 
-using Dlg = FolderBrowseDialog;
-
-QString Path(const std::filesystem::path& path)
-{
-    return QString::fromStdString(path.string());
-}
-
-// Picks `folder` in the open browser and presses its OK button, as a user would.
-void ChooseFolder(FolderBrowseDialog* browser, const QString& folder)
-{
-    QFileDialog* files = browser->BrowserFiles();
-    files->setDirectory(QFileInfo(folder).absolutePath());
-    files->selectFile(folder);
-    files->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->click();
-}
-
-// Makes the file dialog's view current on `folder`, which raises the selection change.
-void MakeCurrent(FolderBrowseDialog* browser, const QString& folder)
-{
-    QFileDialog* files = browser->BrowserFiles();
-    auto* view = files->findChild<QListView*>("listView");
-    auto* model = qobject_cast<QFileSystemModel*>(view->model());
-    view->setCurrentIndex(model->index(folder));
-}
-
-class BrowseDialogRun : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::filesystem::create_directories(dir.path() / "videos" / "out");
-        out = Path(dir.path() / "videos" / "out");
-    }
-
-    TempDir dir;
-    QString out;
-    QWidget owner;
-    FolderBrowseDialog dialog{&owner};
-};
-
-TEST_F(BrowseDialogRun, ChoosingAFolderGivesItsPathAndDisplayName)
-{
-    std::vector<std::string> events;
-    dialog.setHeadline("Pick one :");
-    dialog.OnInitialise = [&](QObject* sender) {
-        events.push_back("initialise");
-        EXPECT_EQ(sender, &dialog);
-        QDialog* window = dialog.Handle();
-        ASSERT_NE(window, nullptr);
-        EXPECT_TRUE(window->isVisible());
-        EXPECT_TRUE(window->isModal());
-        EXPECT_EQ(window->parentWidget(), &owner);
-        EXPECT_FALSE(window->windowTitle().isEmpty());
-        EXPECT_EQ(window->findChild<QLabel*>("Headline")->text(), "Pick one :");
-        EXPECT_EQ(dialog.BrowserFiles()->fileMode(), QFileDialog::Directory);
-        EXPECT_TRUE(dialog.BrowserFiles()->testOption(QFileDialog::ShowDirsOnly));
-        ChooseFolder(&dialog, out);
-    };
-    dialog.OnClose = [&](QObject* sender) {
-        events.push_back("close");
-        EXPECT_EQ(sender, &dialog);
-        EXPECT_NE(dialog.Handle(), nullptr);
-    };
-    EXPECT_TRUE(dialog.ShowDialog());
-    EXPECT_EQ(dialog.FolderName(), out);
-    EXPECT_EQ(dialog.DisplayName(), "out");
-    EXPECT_EQ(dialog.Handle(), nullptr);
-    EXPECT_EQ(events, (std::vector<std::string>{"initialise", "close"}));
-}
+using BrowseDialogRun = BrowserRun<FolderBrowseDialog>;
 
 TEST_F(BrowseDialogRun, CancellingKeepsTheFolderName)
 {
     dialog.setFolderName("Select Output Directory");
-    dialog.OnInitialise = [&](QObject*) {
-        dialog.BrowserFiles()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-    };
-    EXPECT_FALSE(dialog.ShowDialog());
-    EXPECT_EQ(dialog.FolderName(), "Select Output Directory");
-    EXPECT_EQ(dialog.Handle(), nullptr);
+    const WhenUp up1(dialog, [&] {
+        dialog.browserFiles()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    EXPECT_FALSE(dialog.showDialog());
+    EXPECT_EQ(dialog.folderName(), "Select Output Directory");
+    EXPECT_EQ(dialog.handle(), nullptr);
 }
 
-TEST_F(BrowseDialogRun, AFolderNameThatNamesNoFolderSelectsNothing)
+TEST_F(BrowseDialogRun, AFolderNameThatNamesNoFolderSelectsNothingAndATitleReplacesTheCaption)
 {
     dialog.setFolderName("Select Output Directory");
+    dialog.setTitle("Where to?");
     QString shownDirectory;
     QString typed;
-    dialog.OnInitialise = [&](QObject*) {
-        shownDirectory = dialog.BrowserFiles()->directory().absolutePath();
-        typed = dialog.BrowserFiles()->findChild<QLineEdit*>("fileNameEdit")->text();
-        dialog.BrowserFiles()->reject();
-    };
-    dialog.ShowDialog();
+    QString caption;
+    const WhenUp up2(dialog, [&] {
+        shownDirectory = dialog.browserFiles()->directory().absolutePath();
+        typed = dialog.browserFiles()->findChild<QLineEdit*>("fileNameEdit")->text();
+        caption = dialog.handle()->windowTitle();
+        dialog.browserFiles()->reject();
+    });
+    dialog.showDialog();
     EXPECT_EQ(shownDirectory, QDir::homePath());
     EXPECT_EQ(typed, "");
+    EXPECT_EQ(caption, "Where to?");
 }
 
 TEST_F(BrowseDialogRun, AnExistingFolderNameIsPreselected)
@@ -125,65 +63,15 @@ TEST_F(BrowseDialogRun, AnExistingFolderNameIsPreselected)
     dialog.setFolderName(out);
     QString shownDirectory;
     QStringList selected;
-    dialog.OnInitialise = [&](QObject*) {
-        shownDirectory = dialog.BrowserFiles()->directory().absolutePath();
-        selected = dialog.BrowserFiles()->selectedFiles();
-        dialog.BrowserFiles()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->click();
-    };
-    EXPECT_TRUE(dialog.ShowDialog());
+    const WhenUp up3(dialog, [&] {
+        shownDirectory = dialog.browserFiles()->directory().absolutePath();
+        selected = dialog.browserFiles()->selectedFiles();
+        dialog.browserFiles()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->click();
+    });
+    EXPECT_TRUE(dialog.showDialog());
     EXPECT_EQ(shownDirectory, Path(dir.path() / "videos"));
     EXPECT_EQ(selected, QStringList{out});
-    EXPECT_EQ(dialog.FolderName(), out);
-}
-
-TEST_F(BrowseDialogRun, ATitleReplacesTheCaption)
-{
-    dialog.setTitle("Where to?");
-    QString caption;
-    dialog.OnInitialise = [&](QObject*) {
-        caption = dialog.Handle()->windowTitle();
-        dialog.BrowserFiles()->reject();
-    };
-    dialog.ShowDialog();
-    EXPECT_EQ(caption, "Where to?");
-}
-
-TEST_F(BrowseDialogRun, SelectionChangesRaiseBothEventsAndApplyTheirAnswers)
-{
-    dialog.setOptions(Dlg::boStatusText | Dlg::boDirsOnly);
-    std::vector<std::string> events;
-    bool okStartedEnabled = false;
-    dialog.OnSelChange = [&](QObject* sender, const QString& folderName, const QString& displayName, QString& statusText,
-                             bool& okEnabled) {
-        EXPECT_EQ(sender, &dialog);
-        events.push_back("change " + folderName.toStdString() + " " + displayName.toStdString());
-        okStartedEnabled = okEnabled;
-        EXPECT_EQ(statusText, "");
-        statusText = "first";
-    };
-    dialog.OnSelChangeEx = [&](QObject*, const QUrl& pidl, QString& statusText, bool& okEnabled) {
-        events.push_back("changeEx " + pidl.toLocalFile().toStdString() + " " + statusText.toStdString());
-        statusText = "Folder: " + QFileInfo(pidl.toLocalFile()).fileName();
-        okEnabled = false;
-    };
-    bool okEnabledAfter = true;
-    QString status;
-    bool statusVisible = false;
-    dialog.OnInitialise = [&](QObject*) {
-        dialog.BrowserFiles()->setDirectory(Path(dir.path() / "videos"));
-        MakeCurrent(&dialog, out);
-        okEnabledAfter = dialog.BrowserFiles()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->isEnabled();
-        status = dialog.StatusLine()->text();
-        statusVisible = dialog.StatusLine()->isVisible();
-        dialog.BrowserFiles()->reject();
-    };
-    dialog.ShowDialog();
-    const std::string path = out.toStdString();
-    EXPECT_EQ(events, (std::vector<std::string>{"change " + path + " out", "changeEx " + path + " first"}));
-    EXPECT_TRUE(okStartedEnabled);
-    EXPECT_FALSE(okEnabledAfter);
-    EXPECT_EQ(status, "Folder: out");
-    EXPECT_TRUE(statusVisible);
+    EXPECT_EQ(dialog.folderName(), out);
 }
 
 TEST_F(BrowseDialogRun, TheNewStyleIsResizableWithoutStatusLineOrHelpButton)
@@ -194,14 +82,14 @@ TEST_F(BrowseDialogRun, TheNewStyleIsResizableWithoutStatusLineOrHelpButton)
     bool statusVisible = true;
     QPushButton* help = nullptr;
     bool contextHelpButton = false;
-    dialog.OnInitialise = [&](QObject*) {
-        resizable = dialog.Handle()->isSizeGripEnabled() && dialog.Handle()->minimumSize() != dialog.Handle()->maximumSize();
-        statusVisible = dialog.StatusLine()->isVisible();
-        help = dialog.HelpButton();
-        contextHelpButton = dialog.Handle()->windowFlags() & Qt::WindowContextHelpButtonHint;
-        dialog.BrowserFiles()->reject();
-    };
-    dialog.ShowDialog();
+    const WhenUp up5(dialog, [&] {
+        resizable = dialog.handle()->isSizeGripEnabled() && dialog.handle()->minimumSize() != dialog.handle()->maximumSize();
+        statusVisible = dialog.statusLine()->isVisible();
+        help = dialog.helpButton();
+        contextHelpButton = dialog.handle()->windowFlags() & Qt::WindowContextHelpButtonHint;
+        dialog.browserFiles()->reject();
+    });
+    dialog.showDialog();
     EXPECT_TRUE(resizable);
     EXPECT_FALSE(statusVisible);
     EXPECT_EQ(help, nullptr);
@@ -214,24 +102,24 @@ TEST_F(BrowseDialogRun, TheClassicHelpButtonAsksForTheHelpTopic)
     QSignalSpy help(&dialog, &FolderBrowseDialog::helpRequested);
     bool enabledWithoutTopic = true;
     bool fixedSize = false;
-    dialog.OnInitialise = [&](QObject*) {
-        ASSERT_NE(dialog.HelpButton(), nullptr);
-        EXPECT_EQ(dialog.HelpButton()->text(), "&Help");
-        enabledWithoutTopic = dialog.HelpButton()->isEnabled();
-        fixedSize = dialog.Handle()->minimumSize() == dialog.Handle()->maximumSize();
-        dialog.BrowserFiles()->reject();
-    };
-    dialog.ShowDialog();
+    const WhenUp up6(dialog, [&] {
+        ASSERT_NE(dialog.helpButton(), nullptr);
+        EXPECT_EQ(dialog.helpButton()->text(), "&Help");
+        enabledWithoutTopic = dialog.helpButton()->isEnabled();
+        fixedSize = dialog.handle()->minimumSize() == dialog.handle()->maximumSize();
+        dialog.browserFiles()->reject();
+    });
+    dialog.showDialog();
     EXPECT_FALSE(enabledWithoutTopic);
     EXPECT_TRUE(fixedSize);
 
     dialog.setHelpContext(42);
-    dialog.OnInitialise = [&](QObject*) {
-        EXPECT_TRUE(dialog.HelpButton()->isEnabled());
-        dialog.HelpButton()->click();
-        dialog.BrowserFiles()->reject();
-    };
-    dialog.ShowDialog();
+    const WhenUp up7(dialog, [&] {
+        EXPECT_TRUE(dialog.helpButton()->isEnabled());
+        dialog.helpButton()->click();
+        dialog.browserFiles()->reject();
+    });
+    dialog.showDialog();
     ASSERT_EQ(help.count(), 1);
     EXPECT_EQ(help.at(0).at(0).toInt(), 42);
 }
@@ -242,13 +130,13 @@ TEST_F(BrowseDialogRun, WithoutContextHelpF1AsksForTheTopicAndTheTitleBarButtonG
     dialog.setHelpContext(7);
     QSignalSpy help(&dialog, &FolderBrowseDialog::helpRequested);
     bool contextHelpButton = true;
-    dialog.OnInitialise = [&](QObject*) {
-        contextHelpButton = dialog.Handle()->windowFlags() & Qt::WindowContextHelpButtonHint;
-        QApplication::setActiveWindow(dialog.Handle());
-        QTest::keyClick(dialog.BrowserFiles()->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_F1);
-        dialog.BrowserFiles()->reject();
-    };
-    dialog.ShowDialog();
+    const WhenUp up8(dialog, [&] {
+        contextHelpButton = dialog.handle()->windowFlags() & Qt::WindowContextHelpButtonHint;
+        QApplication::setActiveWindow(dialog.handle());
+        QTest::keyClick(dialog.browserFiles()->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_F1);
+        dialog.browserFiles()->reject();
+    });
+    dialog.showDialog();
     EXPECT_FALSE(contextHelpButton);
     ASSERT_EQ(help.count(), 1);
     EXPECT_EQ(help.at(0).at(0).toInt(), 7);
@@ -256,18 +144,18 @@ TEST_F(BrowseDialogRun, WithoutContextHelpF1AsksForTheTopicAndTheTitleBarButtonG
 
 TEST_F(BrowseDialogRun, TheRootKeepsTheBrowserInsideIt)
 {
-    dialog.setRootFolderID(0x28); // the user's home
+    dialog.setRootFolderId(0x28); // the user's home
     QString first;
     QString afterGoingUp;
     QList<QUrl> sidebar;
-    dialog.OnInitialise = [&](QObject*) {
-        first = dialog.BrowserFiles()->directory().absolutePath();
-        sidebar = dialog.BrowserFiles()->sidebarUrls();
-        dialog.BrowserFiles()->findChild<QToolButton*>("toParentButton")->click();
-        afterGoingUp = dialog.BrowserFiles()->directory().absolutePath();
-        dialog.BrowserFiles()->reject();
-    };
-    dialog.ShowDialog();
+    const WhenUp up9(dialog, [&] {
+        first = dialog.browserFiles()->directory().absolutePath();
+        sidebar = dialog.browserFiles()->sidebarUrls();
+        dialog.browserFiles()->findChild<QToolButton*>("toParentButton")->click();
+        afterGoingUp = dialog.browserFiles()->directory().absolutePath();
+        dialog.browserFiles()->reject();
+    });
+    dialog.showDialog();
     EXPECT_EQ(first, QDir::homePath());
     EXPECT_EQ(afterGoingUp, QDir::homePath());
     EXPECT_EQ(sidebar, QList<QUrl>{QUrl::fromLocalFile(QDir::homePath())});
@@ -277,12 +165,12 @@ TEST_F(BrowseDialogRun, WithoutARootTheBrowserGoesAbove)
 {
     dialog.setFolderName(out);
     QString afterGoingUp;
-    dialog.OnInitialise = [&](QObject*) {
-        dialog.BrowserFiles()->findChild<QToolButton*>("toParentButton")->click();
-        afterGoingUp = dialog.BrowserFiles()->directory().absolutePath();
-        dialog.BrowserFiles()->reject();
-    };
-    dialog.ShowDialog();
+    const WhenUp up10(dialog, [&] {
+        dialog.browserFiles()->findChild<QToolButton*>("toParentButton")->click();
+        afterGoingUp = dialog.browserFiles()->directory().absolutePath();
+        dialog.browserFiles()->reject();
+    });
+    dialog.showDialog();
     EXPECT_EQ(afterGoingUp, Path(dir.path()));
 }
 
@@ -292,7 +180,7 @@ protected:
     {
         std::filesystem::create_directories(dir.path() / "chosen");
         chosen = Path(dir.path() / "chosen");
-        browser = app.shell->folderDialog;
+        browser = Find<FolderBrowseDialog>(form, "BrowseForFolder1");
         form.show();
     }
 
@@ -300,18 +188,17 @@ protected:
     void click(const std::function<void()>& act)
     {
         opened = 0;
-        browser->OnInitialise = [&, act](QObject*) {
+        const WhenUp up11(*browser, [&, act] {
             ++opened;
             act();
-        };
-        form.browseFolderButton->click();
-        browser->OnInitialise = nullptr;
+        });
+        Find<QToolButton>(form, "ButtonBrowseForFolder")->click();
     }
 
     TempDir dir;
     FakeMessages messages;
     Application app{dir.dir(), messages};
-    MainWindow& form = *app.mainWindow;
+    MainWindow& form = app.mainWindow();
     FolderBrowseDialog* browser = nullptr;
     QString chosen;
     int opened = 0;
@@ -321,71 +208,68 @@ TEST_F(FolderButton, TheMainWindowsBrowserIsSetUpAsGiven)
 {
     EXPECT_EQ(browser->objectName(), "BrowseForFolder1");
     EXPECT_EQ(browser->parent(), &form);
-    EXPECT_EQ(browser->Title(), "Choose the output folder");
-    EXPECT_EQ(browser->FolderName(), "Select Output Directory");
-    EXPECT_EQ(browser->RootFolderID(), 0);
-    EXPECT_EQ(browser->Headline(), "Choose the required output directory below :");
-    EXPECT_EQ(browser->Options().toInt(), 2 | 8 | 16);
-    EXPECT_EQ(browser->HelpContext(), 0);
-    EXPECT_FALSE(browser->OnSelChange);
-    EXPECT_FALSE(browser->OnSelChangeEx);
-    EXPECT_FALSE(browser->OnClose);
+    EXPECT_EQ(browser->title(), "Choose the output folder");
+    EXPECT_EQ(browser->folderName(), "Select Output Directory");
+    EXPECT_EQ(browser->rootFolderId(), 0);
+    EXPECT_EQ(browser->headline(), "Choose the required output directory below :");
+    EXPECT_EQ(browser->options().toInt(), 2 | 8 | 16);
+    EXPECT_EQ(browser->helpContext(), 0);
 }
 
 TEST_F(FolderButton, AChosenFolderBecomesTheOutputDirectoryAndIsPreselectedNextTime)
 {
     QString typedFirst = "unset";
     click([&] {
-        typedFirst = browser->BrowserFiles()->findChild<QLineEdit*>("fileNameEdit")->text();
+        typedFirst = browser->browserFiles()->findChild<QLineEdit*>("fileNameEdit")->text();
         ChooseFolder(browser, chosen);
     });
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(typedFirst, "");
-    EXPECT_EQ(form.outputDirEdit->text(), chosen);
+    EXPECT_EQ(Find<QLineEdit>(form, "Edit1")->text(), chosen);
 
     QStringList preselected;
     QString title;
     QString nameText;
     QString nameSelected;
     click([&] {
-        preselected = browser->BrowserFiles()->selectedFiles();
-        title = browser->Handle()->windowTitle();
-        const auto* name = browser->BrowserFiles()->findChild<QLineEdit*>("fileNameEdit");
+        preselected = browser->browserFiles()->selectedFiles();
+        title = browser->handle()->windowTitle();
+        const auto* name = browser->browserFiles()->findChild<QLineEdit*>("fileNameEdit");
         nameText = name->text();
         nameSelected = name->selectedText();
-        browser->BrowserFiles()->reject();
+        browser->browserFiles()->reject();
     });
     EXPECT_EQ(preselected, QStringList{chosen});
     EXPECT_EQ(title, "Choose the output folder");
     // Typing replaces the preselected name rather than adding to it.
     EXPECT_FALSE(nameText.isEmpty());
     EXPECT_EQ(nameSelected, nameText);
-    EXPECT_EQ(form.outputDirEdit->text(), chosen);
+    EXPECT_EQ(Find<QLineEdit>(form, "Edit1")->text(), chosen);
 }
 
 TEST_F(FolderButton, CancellingLeavesTheOutputDirectory)
 {
-    const QString before = form.outputDirEdit->text();
-    click([&] { browser->BrowserFiles()->reject(); });
+    const QString before = Find<QLineEdit>(form, "Edit1")->text();
+    click([&] { browser->browserFiles()->reject(); });
     EXPECT_EQ(opened, 1);
-    EXPECT_EQ(form.outputDirEdit->text(), before);
+    EXPECT_EQ(Find<QLineEdit>(form, "Edit1")->text(), before);
 }
 
 TEST_F(FolderButton, DoesNothingWhileFilesAreAnalysedOrConverted)
 {
     // Should the browser open anyway, it is closed at once so the test ends.
-    const auto closeIfOpened = [&] { browser->BrowserFiles()->reject(); };
-    const QString before = form.outputDirEdit->text();
-    app.analysisProgress->show();
+    const auto closeIfOpened = [&] { browser->browserFiles()->reject(); };
+    const QString before = Find<QLineEdit>(form, "Edit1")->text();
+    Find<AnalysisProgressDialog>(app.mainWindow(), "FormAnalyzingSplash")->show();
     click(closeIfOpened);
     EXPECT_EQ(opened, 0);
-    app.analysisProgress->hide();
+    Find<AnalysisProgressDialog>(app.mainWindow(), "FormAnalyzingSplash")->hide();
 
-    app.state.isConverting = true;
+    app.state().isConverting = true;
     click(closeIfOpened);
     EXPECT_EQ(opened, 0);
-    app.state.isConverting = false;
-    EXPECT_EQ(form.outputDirEdit->text(), before);
+    app.state().isConverting = false;
+    EXPECT_EQ(Find<QLineEdit>(form, "Edit1")->text(), before);
 
     click(closeIfOpened);
     EXPECT_EQ(opened, 1);

@@ -2,11 +2,11 @@
 #include "core/Texts.h"
 #include "ui/Application.h"
 #include "core/HelpLinks.h"
-#include "ui/ShellBinder.h"
 #include "ui/MainWindow.h"
 #include "ui/AboutDialog.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
+#include "support/WindowControls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,19 +30,19 @@ public:
 
 class HelpAndAbout : public ::testing::Test {
 protected:
-    void SetUp() override { app.shell->setUrlOpener(urls); }
+    void SetUp() override { app.setUrlOpener(urls); }
 
     TempDir dir;
     FakeMessages messages;
     Application app{dir.dir(), messages};
-    MainWindow& form = *app.mainWindow;
-    AboutDialog& about = *app.aboutDialog;
+    MainWindow& form = app.mainWindow();
+    AboutDialog& about = *Find<AboutDialog>(app.mainWindow(), "FormAbout");
     FakeUrlOpener urls;
 };
 
 TEST_F(HelpAndAbout, OpenHelpFileOpensHelpHtmlInAppDir)
 {
-    form.helpAction->trigger();
+    Find<QAction>(form, "OpenHelpFile1")->trigger();
     ASSERT_EQ(urls.opened.size(), 1u);
     EXPECT_EQ(urls.opened[0], QUrl::fromLocalFile(QString::fromStdString(dir.dir()) + "help.html"));
     EXPECT_TRUE(messages.shown.empty());
@@ -50,7 +50,7 @@ TEST_F(HelpAndAbout, OpenHelpFileOpensHelpHtmlInAppDir)
 
 TEST_F(HelpAndAbout, VisitWebsiteOpensTheMakersSite)
 {
-    form.websiteAction->trigger();
+    Find<QAction>(form, "VisitOurWebsite1")->trigger();
     ASSERT_EQ(urls.opened.size(), 1u);
     EXPECT_EQ(urls.opened[0], QUrl("https://www.example.com/kelvry/"));
 }
@@ -63,7 +63,7 @@ TEST_F(HelpAndAbout, AboutIsShownModallyAndOkClosesIt)
         modal = about.isVisible() && QApplication::activeModalWidget() == &about;
         QTest::mouseClick(about.okButton, Qt::LeftButton);
     });
-    form.aboutAction->trigger();
+    Find<QAction>(form, "About1")->trigger();
     EXPECT_TRUE(modal);
     EXPECT_FALSE(about.isVisible());
 }

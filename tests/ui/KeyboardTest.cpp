@@ -3,16 +3,14 @@
 #include "support/StandInAppDir.h"
 #include "ui/AddFiles.h"
 #include "ui/Application.h"
-#include "ui/FileListRows.h"
+#include "support/WindowControls.h"
 #include "ui/MainWindow.h"
-#include "ui/ProfileView.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QMenuBar>
-#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -32,14 +30,15 @@ protected:
     StandInAppDir encoder;
     FakeMessages messages;
     Application app{encoder.appDir(), messages};
-    MainWindow& form = *app.mainWindow;
+    MainWindow& form = app.mainWindow();
 };
 
 TEST_F(Keyboard, ArrowKeysAndTheWheelReachEveryFormatAndStepOverTheSeparators)
 {
-    QComboBox* list = form.formatCombo;
+    QComboBox* list = Find<QComboBox>(form, "ComboOutputFormat");
+    app.files().append({"a.avi", {}, true});
     std::vector<int> formats;
-    for (int index = 0; index < kFormatCount; ++index)
+    for (int index = 0; index < FormatCount(); ++index)
         if (!IsSeparatorRow(index))
             formats.push_back(index);
     for (const bool downwards : {true, false}) {
@@ -48,7 +47,7 @@ TEST_F(Keyboard, ArrowKeysAndTheWheelReachEveryFormatAndStepOverTheSeparators)
             QTest::keyClick(list, downwards ? Qt::Key_Down : Qt::Key_Up);
             visited.push_back(list->currentIndex());
             // Each step is a pick: the format switch applies it.
-            EXPECT_EQ(form.profileView->State().selectedFormatIndex, list->currentIndex());
+            EXPECT_EQ(CellText(form, 0, FileColumn::Output).toStdString(), FormatTag(list->currentIndex()));
         }
         EXPECT_EQ(visited, downwards ? formats : std::vector<int>(formats.rbegin(), formats.rend()));
     }
@@ -57,17 +56,17 @@ TEST_F(Keyboard, ArrowKeysAndTheWheelReachEveryFormatAndStepOverTheSeparators)
     list->setCurrentIndex(6);
     QApplication::sendEvent(list, &wheel);
     EXPECT_EQ(list->currentIndex(), 8);
-    EXPECT_EQ(form.audioCodecCombo->currentText(), "mpeg4aac") << "the Zune profile is applied";
+    EXPECT_EQ(Find<QComboBox>(form, "ComboAudioCodec")->currentText(), "mpeg4aac") << "the Zune profile is applied";
     QTest::keyClick(list, Qt::Key_End);
-    EXPECT_EQ(list->currentIndex(), kFormatCount - 1);
+    EXPECT_EQ(list->currentIndex(), FormatCount() - 1);
 }
 
 TEST_F(Keyboard, TheOpenListStepsOverSeparatorsWhileAMousePickOfOneIsUndone)
 {
-    QComboBox* list = form.formatCombo;
+    QComboBox* list = Find<QComboBox>(form, "ComboOutputFormat");
     QTest::keyClick(list, Qt::Key_End);
     QTest::keyClick(list, Qt::Key_Up);
-    ASSERT_EQ(list->currentIndex(), kFormatCount - 2);
+    ASSERT_EQ(list->currentIndex(), FormatCount() - 2);
     list->showPopup();
     QAbstractItemView* popup = list->view();
     popup->setCurrentIndex(list->model()->index(26, 0));
@@ -76,17 +75,17 @@ TEST_F(Keyboard, TheOpenListStepsOverSeparatorsWhileAMousePickOfOneIsUndone)
     const QRect separator = popup->visualRect(list->model()->index(25, 0));
     QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, separator.center());
     EXPECT_FALSE(popup->isVisible());
-    EXPECT_EQ(list->currentIndex(), kFormatCount - 2);
+    EXPECT_EQ(list->currentIndex(), FormatCount() - 2);
 }
 
 TEST_F(Keyboard, CaptionsCarryMnemonicsAndShowTheirTextsOtherwiseUnchanged)
 {
     const std::pair<QString, QString> captions[] = {
-        {form.addFilesButton->text(), "Add Files"},   {form.stopButton->text(), "Stop Convert"},
-        {form.convertButton->text(), "Convert Now !"}, {form.removeButton->text(), "Remove"},
-        {form.clearAllButton->text(), "Clear All "},   {form.menuBar()->actions().at(0)->text(), "File"},
+        {Find<QToolButton>(form, "AddFileButton")->text(), "Add Files"},   {Find<QToolButton>(form, "StopConvertButton")->text(), "Stop Convert"},
+        {Find<QToolButton>(form, "ConvertNowButton")->text(), "Convert Now !"}, {Find<QToolButton>(form, "RemoveButton")->text(), "Remove"},
+        {Find<QToolButton>(form, "ClearAllButton")->text(), "Clear All "},   {form.menuBar()->actions().at(0)->text(), "File"},
         {form.menuBar()->actions().at(1)->text(), "Options"}, {form.menuBar()->actions().at(2)->text(), "Help"},
-        {form.exitAction->text(), "Exit"},             {form.aboutAction->text(), "About"},
+        {Find<QAction>(form, "Exit1")->text(), "Exit"},             {Find<QAction>(form, "About1")->text(), "About"},
     };
     for (const auto& [shown, visible] : captions) {
         EXPECT_EQ(QString(shown).remove('&'), visible);
@@ -97,7 +96,7 @@ TEST_F(Keyboard, CaptionsCarryMnemonicsAndShowTheirTextsOtherwiseUnchanged)
 TEST_F(Keyboard, KeysAddRemoveStopAndTabLeavesTheList)
 {
     int dialogs = 0;
-    app.addFiles->setChooseFiles([&](QWidget*, const QStringList&, const QString&) {
+    app.setChooseFiles([&](QWidget*, const QStringList&, const QString&) {
         ++dialogs;
         return std::optional<QStringList>();
     });
@@ -105,23 +104,23 @@ TEST_F(Keyboard, KeysAddRemoveStopAndTabLeavesTheList)
     EXPECT_EQ(dialogs, 1);
 
     for (const char* name : {"a.avi", "b.avi"})
-        AppendFileRow(*form.fileList, FileRow{name, {}, true});
-    form.fileList->setFocus();
-    form.fileList->selectRow(0);
-    QTest::keyClick(form.fileList, Qt::Key_Delete);
-    ASSERT_EQ(form.fileList->rowCount(), 1);
-    EXPECT_EQ(form.fileList->item(0, 0)->text(), "b.avi");
-    QTest::keyClick(form.fileList, Qt::Key_Tab);
-    EXPECT_NE(QApplication::focusWidget(), form.fileList);
+        app.files().append({name, {}, true});
+    FileView(form)->setFocus();
+    FileView(form)->selectRow(0);
+    QTest::keyClick(FileView(form), Qt::Key_Delete);
+    ASSERT_EQ(RowCount(form), 1);
+    EXPECT_EQ(CellText(form, 0, 0), "b.avi");
+    QTest::keyClick(FileView(form), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), FileView(form));
 
     // Outside a batch Escape asks nothing; during one it asks the Stop question.
     messages.answer = false;
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_TRUE(messages.shown.empty());
-    app.state.isConverting = true;
+    app.state().isConverting = true;
     QTest::keyClick(&form, Qt::Key_Escape);
     QTest::keyClick(&form, Qt::Key_Period, Qt::ControlModifier);
-    app.state.isConverting = false;
+    app.state().isConverting = false;
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].text, "Stop all the file conversions?");
 }

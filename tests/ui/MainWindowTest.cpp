@@ -1,10 +1,10 @@
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
-#include "ui/FileListRows.h"
 #include "core/Texts.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
+#include "support/WindowControls.h"
 #include "support/TextFile.h"
 
 #include <QAction>
@@ -17,7 +17,6 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QTableWidget>
 #include <QHelpEvent>
 #include <QScreen>
 #include <QTimer>
@@ -36,26 +35,26 @@ protected:
     TempDir appDir;
     FakeMessages messages;
     Application app{appDir.dir(), messages};
-    ::MainWindow& form = *app.mainWindow;
+    ::MainWindow& form = app.mainWindow();
 };
 
 TEST_F(MainWindowTest, FirstStartShowsTheFormDefaults)
 {
     form.show();
     EXPECT_EQ(form.windowTitle(), "Vantorel");
-    EXPECT_EQ(form.letterBoxCombo->currentText(), "LetterBox");
-    EXPECT_EQ(form.letterBoxCombo->count(), 2);
-    EXPECT_EQ(form.volumeSlider->value(), 5);
-    EXPECT_EQ(form.volumeLabel->text(), "100%");
-    EXPECT_EQ(form.outputDirEdit->text(), QDir::homePath() + "/iPod Files");
-    EXPECT_EQ(form.formatCombo->count(), 41);
-    EXPECT_EQ(form.formatCombo->currentText(), "iPod (320 x 240) Good Quality (*.mp4)");
-    EXPECT_EQ(form.muteAudioCombo->currentText(), "False");
-    EXPECT_EQ(form.channelsCombo->currentText(), "Stereo");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboLetterBox")->currentText(), "LetterBox");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboLetterBox")->count(), 2);
+    EXPECT_EQ(Find<QSlider>(form, "TrackBar1")->value(), 5);
+    EXPECT_EQ(Find<QLabel>(form, "Label14")->text(), "100%");
+    EXPECT_EQ(Find<QLineEdit>(form, "Edit1")->text(), QDir::homePath() + "/iPod Files");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboOutputFormat")->count(), 41);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboOutputFormat")->currentText(), "iPod (320 x 240) Good Quality (*.mp4)");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboMuteAudio")->currentText(), "False");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboAudioChannel")->currentText(), "Stereo");
     EXPECT_EQ(form.statusPanelText(0), "Ready");
-    EXPECT_FALSE(form.lineBuffer->isVisible());
-    EXPECT_FALSE(form.outputDirEdit->isEnabled());
-    EXPECT_FALSE(app.optionsDialog->confirmSuppressed());
+    EXPECT_FALSE(Find<QPlainTextEdit>(form, "Memo1")->isVisible());
+    EXPECT_FALSE(Find<QLineEdit>(form, "Edit1")->isEnabled());
+    EXPECT_FALSE(Find<AdditionalOptionsDialog>(app.mainWindow(), "Form4")->confirmSuppressed());
 }
 
 TEST_F(MainWindowTest, HasAFixedClientAreaWithoutMaximizeBox)
@@ -75,12 +74,12 @@ TEST_F(MainWindowTest, StartsCentredAndShowsLongPathsWithTheirNamesAndInFull)
     EXPECT_LE((form.geometry().center() - form.screen()->availableGeometry().center()).manhattanLength(), 8);
 
     const QString path = "/media/" + QString("long folder name/").repeated(12) + "holiday clip.avi";
-    AppendFileRow(*form.fileList, FileRow{path.toStdString(), {}, true});
-    EXPECT_EQ(form.fileList->textElideMode(), Qt::ElideMiddle);
-    EXPECT_FALSE(form.fileList->wordWrap());
-    const QRect cell = form.fileList->visualItemRect(form.fileList->item(0, 0));
-    QHelpEvent tip(QEvent::ToolTip, cell.center(), form.fileList->viewport()->mapToGlobal(cell.center()));
-    QApplication::sendEvent(form.fileList->viewport(), &tip);
+    app.files().append({path.toStdString(), {}, true});
+    EXPECT_EQ(FileView(form)->textElideMode(), Qt::ElideMiddle);
+    EXPECT_FALSE(FileView(form)->wordWrap());
+    const QRect cell = FileView(form)->visualRect(CellIndex(form, 0, 0));
+    QHelpEvent tip(QEvent::ToolTip, cell.center(), FileView(form)->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(FileView(form)->viewport(), &tip);
     EXPECT_EQ(QToolTip::text(), path);
 }
 
@@ -90,23 +89,23 @@ TEST_F(MainWindowTest, PutsEveryControlWhereTheLayoutSays)
         QWidget* control;
         QRect geometry;
     } expected[] = {
-        {form.fileList, {4, 84, 753, 190}},
-        {form.browseFolderButton, {711, 280, 40, 28}},
-        {form.progressBar, {69, 462, 585, 16}},   {form.smallStopButton, {671, 456, 77, 28}},
+        {FileView(form), {4, 84, 753, 190}},
+        {Find<QToolButton>(form, "ButtonBrowseForFolder"), {711, 280, 40, 28}},
+        {Find<QProgressBar>(form, "ProgressBar1"), {69, 462, 585, 16}},   {Find<QToolButton>(form, "ButtonStopSmall"), {671, 456, 77, 28}},
     };
     for (const auto& item : expected)
         EXPECT_EQ(item.control->geometry(), item.geometry) << item.control->objectName().toStdString();
     // The big buttons are 82 wide unless their caption needs more.
-    const std::pair<QToolButton*, int> buttons[] = {{form.addFilesButton, 12}, {form.stopButton, 108},
-                                                    {form.convertButton, 204}, {form.removeButton, 330},
-                                                    {form.clearAllButton, 426}};
+    const std::pair<QToolButton*, int> buttons[] = {{Find<QToolButton>(form, "AddFileButton"), 12}, {Find<QToolButton>(form, "StopConvertButton"), 108},
+                                                    {Find<QToolButton>(form, "ConvertNowButton"), 204}, {Find<QToolButton>(form, "RemoveButton"), 330},
+                                                    {Find<QToolButton>(form, "ClearAllButton"), 426}};
     for (const auto& [button, left] : buttons) {
         EXPECT_EQ(button->pos(), QPoint(left, 3));
         EXPECT_EQ(button->height(), 76);
         EXPECT_EQ(button->width(), std::max(82, button->sizeHint().width()));
     }
     // The two fields give up room on their left to their labels where these need it.
-    const std::tuple<QWidget*, int, int> fields[] = {{form.formatCombo, 105, 405}, {form.outputDirEdit, 525, 705}};
+    const std::tuple<QWidget*, int, int> fields[] = {{Find<QComboBox>(form, "ComboOutputFormat"), 105, 405}, {Find<QLineEdit>(form, "Edit1"), 525, 705}};
     for (const auto& [field, left, right] : fields) {
         EXPECT_EQ(field->geometry().right(), right);
         EXPECT_GE(field->x(), left);
@@ -122,19 +121,19 @@ TEST_F(MainWindowTest, PutsEveryControlWhereTheLayoutSays)
     const int widths[] = {320, 90, 70, 60, 65, 57, 60};
     const char* captions[] = {"Video File Name", "Video Size", "FrameRate", "Duration", "Output", "Progress", "Frames"};
     for (int column = 0; column < 7; ++column) {
-        EXPECT_EQ(form.fileList->columnWidth(column), widths[column]);
-        EXPECT_EQ(form.fileList->horizontalHeaderItem(column)->text(), captions[column]);
+        EXPECT_EQ(FileView(form)->columnWidth(column), widths[column]);
+        EXPECT_EQ(FileView(form)->model()->headerData(column, Qt::Horizontal).toString(), captions[column]);
     }
 }
 
 TEST_F(MainWindowTest, SmallButtonAndMenuEntriesClickTheirButtons)
 {
-    QSignalSpy stop(form.stopButton, &QToolButton::clicked);
-    QSignalSpy add(form.addFilesButton, &QToolButton::clicked);
-    QSignalSpy convert(form.convertButton, &QToolButton::clicked);
-    form.smallStopButton->click();
-    form.addFilesAction->trigger();
-    form.convertAction->trigger();
+    QSignalSpy stop(Find<QToolButton>(form, "StopConvertButton"), &QToolButton::clicked);
+    QSignalSpy add(Find<QToolButton>(form, "AddFileButton"), &QToolButton::clicked);
+    QSignalSpy convert(Find<QToolButton>(form, "ConvertNowButton"), &QToolButton::clicked);
+    Find<QToolButton>(form, "ButtonStopSmall")->click();
+    Find<QAction>(form, "AddFiles1")->trigger();
+    Find<QAction>(form, "Convert1")->trigger();
     EXPECT_EQ(stop.count(), 1);
     EXPECT_EQ(add.count(), 1);
     EXPECT_EQ(convert.count(), 1);
@@ -142,25 +141,25 @@ TEST_F(MainWindowTest, SmallButtonAndMenuEntriesClickTheirButtons)
 
 TEST_F(MainWindowTest, HoveringTheOutputDirectoryLabelShowsTheDirectory)
 {
-    form.outputDirEdit->setText("/srv/new folder");
+    Find<QLineEdit>(form, "Edit1")->setText("/srv/new folder");
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(form.outputDirLabel, &enter);
-    EXPECT_EQ(form.outputDirLabel->toolTip(), QString("/srv/new folder\n") + texts::kOutputDirectoryHint);
+    QApplication::sendEvent(Find<QLabel>(form, "Label1"), &enter);
+    EXPECT_EQ(Find<QLabel>(form, "Label1")->toolTip(), QString("/srv/new folder\n") + texts::kOutputDirectoryHint);
 }
 
 TEST_F(MainWindowTest, CloseIsRefusedWhileConvertingOrCountingDown)
 {
     form.show();
     QSignalSpy closing(&form, &MainWindow::closing);
-    app.state.isConverting = true;
+    app.state().isConverting = true;
     EXPECT_FALSE(form.close());
-    app.state.isConverting = false;
-    app.state.shutdownPending = true;
+    app.state().isConverting = false;
+    app.state().shutdownPending = true;
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(closing.count(), 0);
     EXPECT_TRUE(messages.shown.empty());
-    app.state.shutdownPending = false;
+    app.state().shutdownPending = false;
     EXPECT_TRUE(form.close());
     EXPECT_EQ(closing.count(), 1);
 }
@@ -170,10 +169,10 @@ TEST_F(MainWindowTest, ExitEndsAtOnceWithoutWritingSettings)
     const std::string before = "[General]\nOutputDir=/keep/me\n[Combo]\nOutputFormat=3\n";
     const auto settings = appDir.write("plumly.ini", before);
     form.show();
-    form.letterBoxCombo->setCurrentIndex(0);
-    form.outputDirEdit->setText("/changed");
+    Find<QComboBox>(form, "ComboLetterBox")->setCurrentIndex(0);
+    Find<QLineEdit>(form, "Edit1")->setText("/changed");
     QSignalSpy closing(&form, &MainWindow::closing);
-    QTimer::singleShot(0, form.exitAction, &QAction::trigger);
+    QTimer::singleShot(0, Find<QAction>(form, "Exit1"), &QAction::trigger);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(closing.count(), 0);
     EXPECT_EQ(ReadText(settings), before);

@@ -2,7 +2,6 @@
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/Application.h"
 #include "ui/BusyLock.h"
-#include "ui/ConversionBinding.h"
 #include "ui/MainWindow.h"
 #include "ui/ProfileView.h"
 #include "core/JobsAtOnce.h"
@@ -10,11 +9,11 @@
 #include "support/TempDir.h"
 #include "support/TextFile.h"
 #include "support/WindowFixture.h"
+#include "ui/WindowFrontEnd.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
@@ -30,8 +29,8 @@ class ParallelConversion : public ::testing::Test {
 protected:
     ParallelConversion()
     {
-        form.outputDirEdit->setText(QString::fromStdString(outputDir()));
-        app.optionsDialog->setJobsAtOnce(2);
+        Find<QLineEdit>(form, "Edit1")->setText(QString::fromStdString(outputDir()));
+        Find<AdditionalOptionsDialog>(app.mainWindow(), "Form4")->setJobsAtOnce(2);
         form.show();
     }
 
@@ -52,8 +51,7 @@ protected:
     }
     void selectFormat(int index)
     {
-        form.formatCombo->setCurrentIndex(index);
-        form.profileView->switchFormat();
+        Pick(Find<QComboBox>(form, "ComboOutputFormat"), index);
     }
     std::string progress(int row) const { return window.cell(row, FileColumn::Progress); }
 
@@ -68,7 +66,7 @@ TEST_F(ParallelConversion, TwoFilesAtOnceAreBothConvertedUnderNamesOfTheirOwn)
 {
     clip("one", 2, 320, 240);
     clip("two", 2, 320, 240);
-    form.convertButton->click();
+    Find<QToolButton>(form, "ConvertNowButton")->click();
     ASSERT_TRUE(window.idle());
     EXPECT_EQ(window.shown(), Texts{"All Conversion Jobs Done!"});
     for (int row = 0; row < 2; ++row) {
@@ -91,18 +89,18 @@ TEST_F(ParallelConversion, StopEndsBothRunningFilesAndLeavesNothing)
     clip("one", 20, 640, 480);
     clip("two", 20, 640, 480);
     clip("three", 2, 320, 240);
-    form.convertButton->click();
+    Find<QToolButton>(form, "ConvertNowButton")->click();
     ASSERT_TRUE(QTest::qWaitFor([this] {
         return progress(0).find('%') != std::string::npos && progress(1).find('%') != std::string::npos;
     }, 60000));
-    form.stopButton->click();
+    Find<QToolButton>(form, "StopConvertButton")->click();
     ASSERT_TRUE(window.idle());
     for (int row = 0; row < 2; ++row)
         EXPECT_TRUE(progress(row) == "Aborted" || progress(row) == "Failed") << row << " " << progress(row);
     EXPECT_EQ(progress(2), "");
     EXPECT_TRUE(fs::is_empty(outputDir()));
     EXPECT_EQ(window.shown(), Texts{"Stop all the file conversions?"});
-    EXPECT_EQ(form.progressBar->value(), 0);
+    EXPECT_EQ(Find<QProgressBar>(form, "ProgressBar1")->value(), 0);
 }
 
 // A settings file from before the choice converts one file at a time, and
@@ -116,21 +114,21 @@ TEST(FilesAtOnceSetting, AnOldSettingsFileKeepsOneAtATime)
     FakeMessages messages;
     {
         Application app(dir.dir(), messages);
-        EXPECT_EQ(app.optionsDialog->jobsCombo->currentText(), "1");
-        EXPECT_EQ(app.conversion->host.jobsAtOnce(), 1);
-        EXPECT_EQ(app.optionsDialog->jobsCombo->count(), kMostJobsAtOnce + 1);
-        EXPECT_EQ(app.optionsDialog->jobsCombo->itemText(kMostJobsAtOnce), "Auto");
-        app.mainWindow->close();
+        EXPECT_EQ(Find<QComboBox>(app.mainWindow(), "ComboJobsAtOnce")->currentText(), "1");
+        EXPECT_EQ(Find<WindowFrontEnd>(app.mainWindow(), "ConversionFrontEnd")->jobsAtOnce(), 1);
+        EXPECT_EQ(Find<QComboBox>(app.mainWindow(), "ComboJobsAtOnce")->count(), kMostJobsAtOnce + 1);
+        EXPECT_EQ(Find<QComboBox>(app.mainWindow(), "ComboJobsAtOnce")->itemText(kMostJobsAtOnce), "Auto");
+        app.mainWindow().close();
     }
     EXPECT_EQ(ReadText(dir.path() / "plumly.ini"), old);
     {
         Application app(dir.dir(), messages);
-        app.optionsDialog->jobsCombo->setCurrentIndex(kMostJobsAtOnce);
-        EXPECT_EQ(app.conversion->host.jobsAtOnce(), kAutoJobs);
-        app.mainWindow->close();
+        Find<QComboBox>(app.mainWindow(), "ComboJobsAtOnce")->setCurrentIndex(kMostJobsAtOnce);
+        EXPECT_EQ(Find<WindowFrontEnd>(app.mainWindow(), "ConversionFrontEnd")->jobsAtOnce(), kAutoJobs);
+        app.mainWindow().close();
     }
     Application app(dir.dir(), messages);
-    EXPECT_EQ(app.optionsDialog->jobsCombo->currentText(), "Auto");
+    EXPECT_EQ(Find<QComboBox>(app.mainWindow(), "ComboJobsAtOnce")->currentText(), "Auto");
 }
 
 } // namespace

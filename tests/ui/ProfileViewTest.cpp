@@ -1,14 +1,17 @@
-#include "ui/Application.h"
+#include "core/FileList.h"
+#include "core/SharedState.h"
+#include "support/FakeMessages.h"
+#include "support/WindowControls.h"
+#include "ui/AdditionalOptionsDialog.h"
 #include "ui/BusyLock.h"
+#include "ui/FileListModel.h"
 #include "ui/MainWindow.h"
 #include "ui/ProfileView.h"
-#include "support/FakeMessages.h"
-#include "support/TempDir.h"
+#include "support/WindowControls.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QSlider>
-#include <QTableWidget>
 #include <QTest>
 #include "support/VolumeTable.h"
 
@@ -24,14 +27,16 @@ QStringList Items(const QComboBox* combo)
     return items;
 }
 
+// The main window's option lists as the application binds them, the format switch run once.
 class ProfileWindow : public ::testing::Test {
 protected:
-    // A user's pick in a drop-down list: the selection moves, then the list reports the activation.
-    static void Pick(QComboBox* combo, int index)
+    ProfileWindow()
     {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
+        view.switchFormat();
+        QObject::connect(&form, &MainWindow::shown, [this] { view.switchFormat(); });
     }
+
+    static void Pick(QComboBox* combo, int index) { ::Pick(combo, index); }
     static void Pick(QComboBox* combo, const QString& text)
     {
         const int index = combo->findText(text);
@@ -41,81 +46,77 @@ protected:
 
     void AddRow(const QString& path, const QString& tag, bool checked)
     {
-        const int row = form.fileList->rowCount();
-        form.fileList->insertRow(row);
-        auto* caption = new QTableWidgetItem(path);
-        caption->setFlags(caption->flags() | Qt::ItemIsUserCheckable);
-        caption->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-        form.fileList->setItem(row, 0, caption);
-        if (!tag.isEmpty())
-            form.fileList->setItem(row, 4, new QTableWidgetItem(tag));
+        FileRow row{path.toStdString(), {}, checked};
+        row.cell(FileColumn::Output) = tag.toStdString();
+        files.append(row);
     }
 
     QStringList OutputCells() const
     {
         QStringList cells;
-        for (int row = 0; row < form.fileList->rowCount(); ++row) {
-            const QTableWidgetItem* cell = form.fileList->item(row, 4);
-            cells.append(cell ? cell->text() : QString("<none>"));
-        }
+        for (int row = 0; row < RowCount(form); ++row)
+            cells.append(CellText(form, row, FileColumn::Output));
         return cells;
     }
 
-    TempDir appDir;
+    SharedState state;
+    FileList files;
+    FileListModel model{files};
+    MainWindow form{state, model};
+    ProfileView view{form.profileControls(), files};
     FakeMessages messages;
-    Application app{appDir.dir(), messages};
-    MainWindow& form = *app.mainWindow;
-    ProfileView& view = *form.profileView;
+    AdditionalOptionsDialog options{messages, &form};
+    BusyLock busyLock{form, view, options};
 };
 
 TEST_F(ProfileWindow, CreationAppliesFormatZeroToTheLists)
 {
-    EXPECT_EQ(form.videoCodecCombo->currentText(), "MPEG4");
-    EXPECT_EQ(Items(form.videoSizeCombo), QStringList{"320 x 240"});
-    EXPECT_EQ(form.videoBitrateCombo->currentText(), "1500 Kbps");
-    EXPECT_EQ(form.frameRateCombo->currentText(), "Auto");
-    EXPECT_EQ(form.audioBitrateCombo->currentText(), "64 Kbps");
-    EXPECT_EQ(form.samplingRateCombo->currentText(), "44100 Hz");
-    EXPECT_EQ(form.formatCombo->maxVisibleItems(), 25);
-    EXPECT_EQ(view.State().selectedFormatIndex, 0);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoCodec")->currentText(), "MPEG4");
+    EXPECT_EQ(Items(Find<QComboBox>(form, "ComboVideoSize")), QStringList{"320 x 240"});
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoBitrate")->currentText(), "1500 Kbps");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoFramerate")->currentText(), "Auto");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboAudioBitrate")->currentText(), "64 Kbps");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboSamplingRate")->currentText(), "44100 Hz");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboOutputFormat")->maxVisibleItems(), 25);
+    EXPECT_EQ(view.state().selectedFormatIndex, 0);
 }
 
 TEST_F(ProfileWindow, SwitchingTo3gpSelectsMonoAndLetterbox)
 {
     form.show();
-    Pick(form.letterBoxCombo, "None");
-    Pick(form.formatCombo, 18);
-    EXPECT_EQ(form.channelsCombo->currentText(), "Mono");
-    EXPECT_EQ(form.letterBoxCombo->currentText(), "LetterBox");
-    EXPECT_EQ(form.audioCodecCombo->currentText(), "amr_nb");
-    EXPECT_EQ(form.samplingRateCombo->currentText(), "8000  Hz");
-    EXPECT_EQ(view.State().lists.audioChannel.selectedText(), "Mono");
+    Pick(Find<QComboBox>(form, "ComboLetterBox"), "None");
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 18);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboAudioChannel")->currentText(), "Mono");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboLetterBox")->currentText(), "LetterBox");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboAudioCodec")->currentText(), "amr_nb");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboSamplingRate")->currentText(), "8000  Hz");
+    EXPECT_EQ(view.state().lists.audioChannel.selectedText(), "Mono");
 }
 
 TEST_F(ProfileWindow, From3gpToAacShowsStereoAndKeepsTheLetterbox)
 {
     form.show();
-    Pick(form.formatCombo, 18);
-    Pick(form.formatCombo, 21);
-    EXPECT_EQ(form.channelsCombo->currentText(), "Stereo");
-    EXPECT_EQ(form.letterBoxCombo->currentText(), "LetterBox");
-    EXPECT_EQ(form.videoCodecCombo->count(), 0);
-    EXPECT_EQ(form.videoCodecCombo->currentIndex(), -1);
-    EXPECT_TRUE(form.videoCodecCombo->isEnabled());
-    EXPECT_EQ(form.audioCodecCombo->currentText(), "aac");
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 18);
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 21);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboAudioChannel")->currentText(), "Stereo");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboLetterBox")->currentText(), "LetterBox");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoCodec")->count(), 0);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoCodec")->currentIndex(), -1);
+    EXPECT_TRUE(Find<QComboBox>(form, "ComboVideoCodec")->isEnabled());
+    EXPECT_EQ(Find<QComboBox>(form, "ComboAudioCodec")->currentText(), "aac");
 }
 
 TEST_F(ProfileWindow, SeparatorBringsBackThePreviousFormatWithTheUsersChoices)
 {
     form.show();
-    Pick(form.formatCombo, 18);
-    Pick(form.videoBitrateCombo, "512 Kbps");
-    Pick(form.channelsCombo, "Stereo");
-    Pick(form.formatCombo, 20);
-    EXPECT_EQ(form.formatCombo->currentIndex(), 18);
-    EXPECT_EQ(form.videoBitrateCombo->currentText(), "512 Kbps");
-    EXPECT_EQ(form.channelsCombo->currentText(), "Stereo");
-    const ProfileState& state = view.State();
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 18);
+    Pick(Find<QComboBox>(form, "ComboVideoBitrate"), "512 Kbps");
+    Pick(Find<QComboBox>(form, "ComboAudioChannel"), "Stereo");
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 20);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboOutputFormat")->currentIndex(), 18);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoBitrate")->currentText(), "512 Kbps");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboAudioChannel")->currentText(), "Stereo");
+    const ProfileState& state = view.state();
     EXPECT_EQ(state.formatIndex, 18);
     EXPECT_EQ(state.lists.videoBitrate.selectedText(), "512 Kbps");
     EXPECT_EQ(state.lists.audioChannel.selectedText(), "Stereo");
@@ -123,10 +124,10 @@ TEST_F(ProfileWindow, SeparatorBringsBackThePreviousFormatWithTheUsersChoices)
 
 TEST_F(ProfileWindow, SeparatorKeepsThePspFamily)
 {
-    Pick(form.formatCombo, 14);
-    Pick(form.formatCombo, 17);
-    EXPECT_EQ(view.State().profileFamily, "psp");
-    EXPECT_EQ(form.formatCombo->currentIndex(), 14);
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 14);
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 17);
+    EXPECT_EQ(view.state().profileFamily, "psp");
+    EXPECT_EQ(Find<QComboBox>(form, "ComboOutputFormat")->currentIndex(), 14);
 }
 
 TEST_F(ProfileWindow, RowsOutputCellsFollowEachSwitch)
@@ -135,94 +136,94 @@ TEST_F(ProfileWindow, RowsOutputCellsFollowEachSwitch)
     AddRow("/videos/a.avi", "MP4", true);
     AddRow("/videos/b.avi", "MP4", false);
     AddRow("/videos/c.avi", "", true);
-    Pick(form.formatCombo, 23);
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 23);
     EXPECT_EQ(OutputCells(), (QStringList{"MP3", "MP3", "MP3"}));
-    EXPECT_EQ(form.fileList->item(2, 4)->textAlignment(), int(Qt::AlignCenter));
-    Pick(form.formatCombo, 25);
+    EXPECT_EQ(CellIndex(form, 2, 4).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 25);
     EXPECT_EQ(OutputCells(), (QStringList{"MP3", "MP3", "MP3"}));
-    Pick(form.formatCombo, 10);
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 10);
     EXPECT_EQ(OutputCells(), (QStringList{"WMV", "WMV", "WMV"}));
-    EXPECT_EQ(form.fileList->item(1, 0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(CheckState(form, 1), Qt::Unchecked);
 }
 
 TEST_F(ProfileWindow, ASelectionMadeByCodeRunsNoSwitchUntilTheWindowIsShown)
 {
     // As the settings load restores the format and the letterbox before the window shows.
-    form.formatCombo->setCurrentIndex(12);
-    form.letterBoxCombo->setCurrentIndex(0);
-    EXPECT_EQ(form.videoBitrateCombo->currentText(), "1500 Kbps");
+    Find<QComboBox>(form, "ComboOutputFormat")->setCurrentIndex(12);
+    Find<QComboBox>(form, "ComboLetterBox")->setCurrentIndex(0);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoBitrate")->currentText(), "1500 Kbps");
     form.show();
-    EXPECT_EQ(form.videoBitrateCombo->currentText(), "400 Kbps");
-    EXPECT_EQ(Items(form.samplingRateCombo), QStringList{"24000 Hz"});
-    EXPECT_EQ(form.letterBoxCombo->currentText(), "None");
-    EXPECT_EQ(view.State().profileFamily, "psp");
-    EXPECT_EQ(view.State().lists.letterBox.selected, 0);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoBitrate")->currentText(), "400 Kbps");
+    EXPECT_EQ(Items(Find<QComboBox>(form, "ComboSamplingRate")), QStringList{"24000 Hz"});
+    EXPECT_EQ(Find<QComboBox>(form, "ComboLetterBox")->currentText(), "None");
+    EXPECT_EQ(view.state().profileFamily, "psp");
+    EXPECT_EQ(view.state().lists.letterBox.selected, 0);
 }
 
 TEST_F(ProfileWindow, KeyboardChoicesReachTheModel)
 {
     form.show();
-    form.videoBitrateCombo->setFocus();
-    QTest::keyClick(form.videoBitrateCombo, Qt::Key_Up);
-    EXPECT_EQ(form.videoBitrateCombo->currentText(), "1200 Kbps");
-    EXPECT_EQ(view.State().lists.videoBitrate.selectedText(), "1200 Kbps");
-    QTest::keyClick(form.formatCombo, Qt::Key_Down);
-    EXPECT_EQ(form.formatCombo->currentIndex(), 1);
-    EXPECT_EQ(form.videoBitrateCombo->currentText(), "1200 Kbps");
-    QTest::keyClick(form.formatCombo, Qt::Key_Down);
-    EXPECT_EQ(form.videoBitrateCombo->currentText(), "512 Kbps");
+    Find<QComboBox>(form, "ComboVideoBitrate")->setFocus();
+    QTest::keyClick(Find<QComboBox>(form, "ComboVideoBitrate"), Qt::Key_Up);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoBitrate")->currentText(), "1200 Kbps");
+    EXPECT_EQ(view.state().lists.videoBitrate.selectedText(), "1200 Kbps");
+    QTest::keyClick(Find<QComboBox>(form, "ComboOutputFormat"), Qt::Key_Down);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboOutputFormat")->currentIndex(), 1);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoBitrate")->currentText(), "1200 Kbps");
+    QTest::keyClick(Find<QComboBox>(form, "ComboOutputFormat"), Qt::Key_Down);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoBitrate")->currentText(), "512 Kbps");
 }
 
 TEST_F(ProfileWindow, PickingTheFormatInForceKeepsTheUsersChoices)
 {
     form.show();
-    Pick(form.videoBitrateCombo, "2500 Kbps");
-    Pick(form.formatCombo, 0);
-    EXPECT_EQ(form.videoBitrateCombo->currentText(), "2500 Kbps");
+    Pick(Find<QComboBox>(form, "ComboVideoBitrate"), "2500 Kbps");
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 0);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboVideoBitrate")->currentText(), "2500 Kbps");
 }
 
 TEST_F(ProfileWindow, SwitchResetsMuteToFalse)
 {
-    Pick(form.muteAudioCombo, "True");
-    EXPECT_EQ(view.State().lists.muteAudio.selected, 1);
-    Pick(form.formatCombo, 26);
-    EXPECT_EQ(form.muteAudioCombo->currentText(), "False");
+    Pick(Find<QComboBox>(form, "ComboMuteAudio"), "True");
+    EXPECT_EQ(view.state().lists.muteAudio.selected, 1);
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 26);
+    EXPECT_EQ(Find<QComboBox>(form, "ComboMuteAudio")->currentText(), "False");
 }
 
 TEST_F(ProfileWindow, ResetMuteAudioSelectsFalse)
 {
-    Pick(form.formatCombo, 23);
-    Pick(form.muteAudioCombo, "True");
-    view.ResetMuteAudio();
-    EXPECT_EQ(form.muteAudioCombo->currentText(), "False");
-    EXPECT_EQ(view.State().lists.muteAudio.selected, 0);
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 23);
+    Pick(Find<QComboBox>(form, "ComboMuteAudio"), "True");
+    view.resetMuteAudio();
+    EXPECT_EQ(Find<QComboBox>(form, "ComboMuteAudio")->currentText(), "False");
+    EXPECT_EQ(view.state().lists.muteAudio.selected, 0);
 }
 
 TEST_F(ProfileWindow, VolumeSliderShowsThePercentageAndSetsTheFactor)
 {
-    EXPECT_EQ(view.VolumeFactor(), "50");
+    EXPECT_EQ(view.volumeFactor(), "50");
     for (const auto& row : kVolumeTable) {
-        form.volumeSlider->setValue(row.position == 5 ? 4 : 5);
-        form.volumeSlider->setValue(row.position);
-        EXPECT_EQ(form.volumeLabel->text(), row.label) << row.position;
-        EXPECT_EQ(view.VolumeFactor(), row.factor) << row.position;
+        Find<QSlider>(form, "TrackBar1")->setValue(row.position == 5 ? 4 : 5);
+        Find<QSlider>(form, "TrackBar1")->setValue(row.position);
+        EXPECT_EQ(Find<QLabel>(form, "Label14")->text(), row.label) << row.position;
+        EXPECT_EQ(view.volumeFactor(), row.factor) << row.position;
     }
 }
 
 TEST_F(ProfileWindow, ACopyFormatDisablesWhatItDoesNotOfferThroughABusySpellUntilTheNextSwitch)
 {
     form.show();
-    Pick(form.formatCombo, 33);
-    const QList<QWidget*> withdrawn{form.videoCodecCombo, form.videoSizeCombo, form.videoBitrateCombo,
-                                    form.frameRateCombo, form.audioCodecCombo, form.audioBitrateCombo,
-                                    form.channelsCombo, form.samplingRateCombo, form.letterBoxCombo, form.volumeSlider};
-    app.busyLock->lock();
-    app.busyLock->unlock();
-    EXPECT_TRUE(form.muteAudioCombo->isEnabled());
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 33);
+    const QList<QWidget*> withdrawn{Find<QComboBox>(form, "ComboVideoCodec"), Find<QComboBox>(form, "ComboVideoSize"), Find<QComboBox>(form, "ComboVideoBitrate"),
+                                    Find<QComboBox>(form, "ComboVideoFramerate"), Find<QComboBox>(form, "ComboAudioCodec"), Find<QComboBox>(form, "ComboAudioBitrate"),
+                                    Find<QComboBox>(form, "ComboAudioChannel"), Find<QComboBox>(form, "ComboSamplingRate"), Find<QComboBox>(form, "ComboLetterBox"), Find<QSlider>(form, "TrackBar1")};
+    busyLock.lock();
+    busyLock.unlock();
+    EXPECT_TRUE(Find<QComboBox>(form, "ComboMuteAudio")->isEnabled());
     for (QWidget* widget : withdrawn)
         EXPECT_FALSE(widget->isEnabled()) << widget->objectName().toStdString();
 
-    Pick(form.formatCombo, 0);
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 0);
     for (QWidget* widget : withdrawn)
         EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
 }

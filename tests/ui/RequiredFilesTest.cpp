@@ -16,7 +16,7 @@ TEST(RequiredFiles, EachMissingFileStopsTheActionWithTheMessage)
         TempDir appDir;
         FakeMessages messages;
         Application app(appDir.dir(), messages);
-        app.mainWindow->show();
+        app.mainWindow().show();
         std::vector<std::string> paths;
         for (std::size_t i = 0; i < names.size(); ++i) {
             paths.push_back(appDir.dir() + names[i]);
@@ -27,7 +27,7 @@ TEST(RequiredFiles, EachMissingFileStopsTheActionWithTheMessage)
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].caption, "Information");
         EXPECT_EQ(messages.shown[0].text, "A required file is missing!\nPlease re-install this software");
-        EXPECT_TRUE(app.mainWindow->isVisible());
+        EXPECT_TRUE(app.mainWindow().isVisible());
     }
 }
 

@@ -1,13 +1,12 @@
 #include "ui/Application.h"
-#include "ui/ShellBinder.h"
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
-#include "ui/ProfileView.h"
+#include "ui/SettingsBinder.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
+#include "support/WindowControls.h"
 #include "support/TextFile.h"
 #include "support/FileFaults.h"
-#include "ui/ConversionBinding.h"
 #include "ui/GuiMessages.h"
 #include "ui/StatusBarPanels.h"
 
@@ -40,8 +39,8 @@ protected:
     void start(const std::string& appDir)
     {
         app = std::make_unique<Application>(appDir, messages);
-        form = app->mainWindow.get();
-        options = app->optionsDialog;
+        form = &app->mainWindow();
+        options = Find<AdditionalOptionsDialog>(*form, "Form4");
     }
     void startWith(const std::string& settings)
     {
@@ -49,7 +48,7 @@ protected:
         start(dir.dir());
     }
     std::filesystem::path ini() const { return dir.path() / "plumly.ini"; }
-    std::string outputFormat() const { return form->formatCombo->currentText().toStdString(); }
+    std::string outputFormat() const { return Find<QComboBox>(*form, "ComboOutputFormat")->currentText().toStdString(); }
 
     TempDir dir;
     FakeMessages messages;
@@ -58,50 +57,44 @@ protected:
     AdditionalOptionsDialog* options = nullptr;
 };
 
-TEST_F(SettingsWindow, WithoutAFileTheWindowKeepsItsDefaults)
+// What the window shows after loading: without a file its defaults; a
+// missing ShutDown key never arms the power-off, a missing OverwriteExistingFile
+// checks it, both without a question.
+TEST_F(SettingsWindow, ShowsWhatTheFileHoldsAndTheDefaultsOfWhatItLacks)
 {
-    start(dir.dir());
-    form->show();
-    EXPECT_EQ(app->shell->settingsLoad(), SettingsLoad::NoFile);
-    EXPECT_EQ(form->outputDirEdit->text(), QDir::homePath() + "/iPod Files");
-    EXPECT_FALSE(options->overwriteCheck->isChecked());
-    EXPECT_FALSE(options->shutdownCheck->isChecked());
-    EXPECT_EQ(form->formatCombo->currentIndex(), 0);
-    EXPECT_EQ(form->letterBoxCombo->currentText(), "LetterBox");
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(std::filesystem::exists(ini()));
-}
-
-// A missing ShutDown key never arms the power-off.
-TEST_F(SettingsWindow, OnlyTheGeneralSectionChecksOverwriteWithoutAQuestionAndLeavesShutDownOff)
-{
-    startWith("[General]\n");
-    form->show();
-    EXPECT_EQ(app->shell->settingsLoad(), SettingsLoad::Loaded);
-    EXPECT_TRUE(options->overwriteCheck->isChecked());
-    EXPECT_FALSE(options->shutdownCheck->isChecked());
-    EXPECT_EQ(form->formatCombo->currentIndex(), 1);
-    EXPECT_EQ(outputFormat(), "iPod (320 x 240) Normal Quality (*.mp4)");
-    EXPECT_EQ(form->letterBoxCombo->currentText(), "LetterBox");
-    EXPECT_EQ(form->outputDirEdit->text(), "");
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(app->shell->loadedSettings(), (SettingsValues{"", true, false, 1, 1}));
-}
-
-TEST_F(SettingsWindow, AnOutputDirWithoutItsFullPathLiesInTheHomeFolder)
-{
-    startWith("[General]\nOutputDir=Videos/out\n");
-    EXPECT_EQ(form->outputDirEdit->text(), QDir::homePath() + "/Videos/out");
-}
-
-TEST_F(SettingsWindow, AMissingOutputDirLeavesTheOutputDirectoryEmpty)
-{
-    startWith("[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=22\nLetterBox=0\n");
-    EXPECT_EQ(form->outputDirEdit->text(), "");
-    EXPECT_EQ(form->formatCombo->currentIndex(), 22);
-    EXPECT_EQ(form->letterBoxCombo->currentText(), "None");
-    EXPECT_FALSE(options->overwriteCheck->isChecked());
-    EXPECT_FALSE(options->shutdownCheck->isChecked());
+    const struct {
+        const char* file; // none: no settings file
+        SettingsLoad load;
+        QString outputDir;
+        bool overwrite;
+        int format;
+        const char* letterBox;
+    } cases[] = {
+        {nullptr, SettingsLoad::NoFile, QDir::homePath() + "/iPod Files", false, 0, "LetterBox"},
+        {"[General]\n", SettingsLoad::Loaded, "", true, 1, "LetterBox"},
+        {"[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=22\nLetterBox=0\n",
+         SettingsLoad::Loaded, "", false, 22, "None"},
+        // A folder named without its full path lies in the home folder.
+        {"[General]\nOutputDir=Videos/out\n", SettingsLoad::Loaded, QDir::homePath() + "/Videos/out", true, 1,
+         "LetterBox"},
+    };
+    for (const auto& c : cases) {
+        if (c.file != nullptr)
+            dir.write("plumly.ini", c.file);
+        start(dir.dir());
+        form->show();
+        EXPECT_EQ(app->settings().settingsLoad(), c.load);
+        EXPECT_EQ(Find<QLineEdit>(*form, "Edit1")->text(), c.outputDir);
+        EXPECT_EQ(Find<QCheckBox>(*options, "CheckBoxOverWrite")->isChecked(), c.overwrite);
+        EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
+        EXPECT_EQ(Find<QComboBox>(*form, "ComboOutputFormat")->currentIndex(), c.format);
+        EXPECT_EQ(Find<QComboBox>(*form, "ComboLetterBox")->currentText(), c.letterBox);
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_EQ(std::filesystem::exists(ini()), c.file != nullptr);
+        const int letterBox = std::string(c.letterBox) == "None" ? 0 : 1;
+        EXPECT_EQ(app->settings().loadedSettings(),
+                  (SettingsValues{c.outputDir.toStdString(), c.overwrite, false, c.format, letterBox}));
+    }
 }
 
 TEST_F(SettingsWindow, FormatSevenStartsWithFormatZeroDeletesTheFileAndWritesItAnewAtClose)
@@ -109,12 +102,12 @@ TEST_F(SettingsWindow, FormatSevenStartsWithFormatZeroDeletesTheFileAndWritesItA
     startWith("[General]\nOutputDir=/srv/videos\n[CheckBoxes]\nOverwriteExistingFile=1\nShutDown=0\n"
               "[Combo]\nOutputFormat=7\nLetterBox=0\n");
     form->show();
-    EXPECT_EQ(app->shell->settingsLoad(), SettingsLoad::FormatReset);
-    EXPECT_EQ(form->formatCombo->currentIndex(), 0);
-    EXPECT_EQ(form->letterBoxCombo->currentText(), "LetterBox");
-    EXPECT_EQ(form->outputDirEdit->text(), "/srv/videos");
-    EXPECT_TRUE(options->overwriteCheck->isChecked());
-    EXPECT_FALSE(options->shutdownCheck->isChecked());
+    EXPECT_EQ(app->settings().settingsLoad(), SettingsLoad::FormatReset);
+    EXPECT_EQ(Find<QComboBox>(*form, "ComboOutputFormat")->currentIndex(), 0);
+    EXPECT_EQ(Find<QComboBox>(*form, "ComboLetterBox")->currentText(), "LetterBox");
+    EXPECT_EQ(Find<QLineEdit>(*form, "Edit1")->text(), "/srv/videos");
+    EXPECT_TRUE(Find<QCheckBox>(*options, "CheckBoxOverWrite")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
     EXPECT_FALSE(std::filesystem::exists(ini()));
 
     EXPECT_TRUE(form->close());
@@ -126,25 +119,25 @@ TEST_F(SettingsWindow, StoredShutDownIsCheckedSilentlyAndCheckingByHandLaterAsks
 {
     startWith("[CheckBoxes]\nShutDown=1\nOverwriteExistingFile=0\n");
     form->show();
-    EXPECT_TRUE(options->shutdownCheck->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
     EXPECT_TRUE(messages.shown.empty());
 
-    form->optionsAction->trigger();
-    options->shutdownCheck->click(); // unchecking asks nothing
-    EXPECT_FALSE(options->shutdownCheck->isChecked());
+    Find<QAction>(*form, "SetGeneralOptions1")->trigger();
+    Find<QCheckBox>(*options, "CheckBoxShutDown")->click(); // unchecking asks nothing
+    EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
     EXPECT_TRUE(messages.shown.empty());
 
     messages.answer = false;
-    options->shutdownCheck->click();
+    Find<QCheckBox>(*options, "CheckBoxShutDown")->click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, "yesno");
     EXPECT_EQ(messages.shown[0].text, kQuestion);
-    EXPECT_FALSE(options->shutdownCheck->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
 
     messages.answer = true;
-    options->shutdownCheck->click();
+    Find<QCheckBox>(*options, "CheckBoxShutDown")->click();
     EXPECT_EQ(messages.shown.size(), 2u);
-    EXPECT_TRUE(options->shutdownCheck->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
 }
 
 TEST_F(SettingsWindow, WithoutAFileTheFirstCheckAfterTheWindowIsShownAsks)
@@ -152,34 +145,34 @@ TEST_F(SettingsWindow, WithoutAFileTheFirstCheckAfterTheWindowIsShownAsks)
     start(dir.dir());
     form->show();
     messages.answer = false;
-    options->shutdownCheck->setChecked(true);
+    Find<QCheckBox>(*options, "CheckBoxShutDown")->setChecked(true);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_FALSE(options->shutdownCheck->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(*options, "CheckBoxShutDown")->isChecked());
 }
 
 TEST_F(SettingsWindow, TheLoadSelectsCombosWithoutRunningTheirChangeHandlers)
 {
     start(dir.dir());
-    QSignalSpy formatChanges(form->formatCombo, &QComboBox::currentIndexChanged);
-    QSignalSpy letterBoxChanges(form->letterBoxCombo, &QComboBox::currentIndexChanged);
-    app->shell->applySettings({"/x", false, false, 14, 0});
-    EXPECT_EQ(form->formatCombo->currentIndex(), 14);
-    EXPECT_EQ(form->letterBoxCombo->currentIndex(), 0);
+    QSignalSpy formatChanges(Find<QComboBox>(*form, "ComboOutputFormat"), &QComboBox::currentIndexChanged);
+    QSignalSpy letterBoxChanges(Find<QComboBox>(*form, "ComboLetterBox"), &QComboBox::currentIndexChanged);
+    app->settings().applySettings({"/x", false, false, 14, 0});
+    EXPECT_EQ(Find<QComboBox>(*form, "ComboOutputFormat")->currentIndex(), 14);
+    EXPECT_EQ(Find<QComboBox>(*form, "ComboLetterBox")->currentIndex(), 0);
     EXPECT_EQ(formatChanges.count(), 0);
     EXPECT_EQ(letterBoxChanges.count(), 0);
-    EXPECT_EQ(app->shell->windowSettings(), (SettingsValues{"/x", false, false, 14, 0}));
+    EXPECT_EQ(app->settings().windowSettings(), (SettingsValues{"/x", false, false, 14, 0}));
 }
 
 TEST_F(SettingsWindow, ClosingWithTheDialogOpenWritesItsCurrentStates)
 {
     startWith("[General]\nOutputDir=/srv/in\n[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=3\n");
     form->show();
-    form->optionsAction->trigger();
+    Find<QAction>(*form, "SetGeneralOptions1")->trigger();
     ASSERT_TRUE(options->isVisible());
-    options->overwriteCheck->click();
-    options->shutdownCheck->click(); // the question is answered Yes
-    form->letterBoxCombo->setCurrentIndex(0);
-    form->outputDirEdit->setText("/srv/out");
+    Find<QCheckBox>(*options, "CheckBoxOverWrite")->click();
+    Find<QCheckBox>(*options, "CheckBoxShutDown")->click(); // the question is answered Yes
+    Find<QComboBox>(*form, "ComboLetterBox")->setCurrentIndex(0);
+    Find<QLineEdit>(*form, "Edit1")->setText("/srv/out");
 
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(options->isVisible());
@@ -191,9 +184,9 @@ TEST_F(SettingsWindow, ARefusedCloseWritesNothing)
 {
     start(dir.dir());
     form->show();
-    app->state.isConverting = true;
+    app->state().isConverting = true;
     EXPECT_FALSE(form->close());
-    app->state.isConverting = false;
+    app->state().isConverting = false;
     EXPECT_FALSE(std::filesystem::exists(ini()));
 }
 
@@ -238,7 +231,7 @@ TEST_F(SettingsWindow, AWriteThatRunsOutOfSpaceDeletesTheFile)
 {
     startWith("[General]\nOutputDir=/srv/in\n");
     form->show();
-    form->outputDirEdit->setText(QString(300, 'd'));
+    Find<QLineEdit>(*form, "Edit1")->setText(QString(300, 'd'));
     {
         FileSizeLimit limit(64);
         EXPECT_TRUE(form->close());
@@ -254,34 +247,34 @@ TEST_F(SettingsWindow, OptionsDialogHasItsCaptionSizeAndControls)
     // Wider only where the font needs it for the captions.
     EXPECT_EQ(options->height(), 198);
     EXPECT_GE(options->width(), 359);
-    EXPECT_LE(options->width(), std::max(359, options->shutdownCheck->sizeHint().width() + 32));
+    EXPECT_LE(options->width(), std::max(359, Find<QCheckBox>(*options, "CheckBoxShutDown")->sizeHint().width() + 32));
     EXPECT_EQ(options->minimumSize(), options->maximumSize());
     EXPECT_TRUE(options->windowFlags() & Qt::WindowStaysOnTopHint);
     auto* group = options->findChild<QGroupBox*>();
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->title(), " Additional Options ");
-    EXPECT_EQ(options->overwriteCheck->parent(), group);
-    EXPECT_EQ(options->shutdownCheck->parent(), group);
-    EXPECT_EQ(options->overwriteCheck->text(), "Overwrite Existing File With The Same Name");
-    EXPECT_EQ(options->shutdownCheck->text(), "Shut Down Computer After All Conversion Jobs Are Done ");
-    EXPECT_EQ(options->doneButton->text(), "Done");
-    EXPECT_GT(options->doneButton->y(), group->geometry().bottom());
+    EXPECT_EQ(Find<QCheckBox>(*options, "CheckBoxOverWrite")->parent(), group);
+    EXPECT_EQ(Find<QCheckBox>(*options, "CheckBoxShutDown")->parent(), group);
+    EXPECT_EQ(Find<QCheckBox>(*options, "CheckBoxOverWrite")->text(), "Overwrite Existing File With The Same Name");
+    EXPECT_EQ(Find<QCheckBox>(*options, "CheckBoxShutDown")->text(), "Shut Down Computer After All Conversion Jobs Are Done ");
+    EXPECT_EQ(Find<QPushButton>(*options, "Button1")->text(), "Done");
+    EXPECT_GT(Find<QPushButton>(*options, "Button1")->y(), group->geometry().bottom());
 }
 
 TEST_F(SettingsWindow, TheMenuShowsTheDialogModelessCentredAndDoneHidesIt)
 {
     start(dir.dir());
     form->show();
-    form->optionsAction->trigger();
+    Find<QAction>(*form, "SetGeneralOptions1")->trigger();
     EXPECT_TRUE(options->isVisible());
     EXPECT_FALSE(options->isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     const QPoint offset = options->geometry().center() - form->geometry().center();
     EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
-    options->doneButton->click();
+    Find<QPushButton>(*options, "Button1")->click();
     EXPECT_FALSE(options->isVisible());
-    options->overwriteCheck->setChecked(true);
-    EXPECT_TRUE(app->shell->windowSettings().overwrite);
+    Find<QCheckBox>(*options, "CheckBoxOverWrite")->setChecked(true);
+    EXPECT_TRUE(app->settings().windowSettings().overwrite);
 }
 
 } // namespace
@@ -291,14 +284,13 @@ namespace {
 TEST_F(SettingsWindow, TheRestoredFormatsProfileIsAppliedWhenTheWindowIsShown)
 {
     startWith("[General]\nOutputDir=/srv/out\n[Combo]\nOutputFormat=23\nLetterBox=0\n");
-    EXPECT_EQ(form->videoCodecCombo->count(), 3);
+    EXPECT_EQ(Find<QComboBox>(*form, "ComboVideoCodec")->count(), 3);
     form->show();
-    EXPECT_EQ(form->videoCodecCombo->count(), 0);
-    EXPECT_EQ(form->audioCodecCombo->currentText(), "mp3");
-    EXPECT_EQ(form->audioBitrateCombo->currentText(), "192 Kbps");
-    EXPECT_EQ(form->letterBoxCombo->currentText(), "None");
-    EXPECT_EQ(form->profileView->State().formatIndex, 23);
-    EXPECT_EQ(form->profileView->State().lists.letterBox.selected, 0);
+    EXPECT_EQ(Find<QComboBox>(*form, "ComboVideoCodec")->count(), 0);
+    EXPECT_EQ(Find<QComboBox>(*form, "ComboAudioCodec")->currentText(), "mp3");
+    EXPECT_EQ(Find<QComboBox>(*form, "ComboAudioBitrate")->currentText(), "192 Kbps");
+    EXPECT_EQ(Find<QComboBox>(*form, "ComboLetterBox")->currentText(), "None");
+    EXPECT_EQ(Find<QComboBox>(*form, "ComboOutputFormat")->currentIndex(), 23);
 }
 
 TEST_F(SettingsWindow, AnArmedPowerOffShowsInTheSecondPanelWhichOpensTheOptions)
@@ -306,22 +298,22 @@ TEST_F(SettingsWindow, AnArmedPowerOffShowsInTheSecondPanelWhichOpensTheOptions)
     startWith("[CheckBoxes]\nShutDown=1\n");
     form->show();
     EXPECT_EQ(form->statusPanelText(1), "Power off after the batch");
-    QTest::mouseClick(form->statusPanels->panel(1), Qt::LeftButton);
+    QTest::mouseClick(form->statusPanels().panel(1), Qt::LeftButton);
     EXPECT_TRUE(options->isVisible());
 
     // During a batch the panel carries the conversion's text beside a mark.
-    GuiConversionHost& host = app->conversion->host;
-    host.setStartControlsEnabled(false);
-    host.setStatusPanel("Output File Size : 200 KB");
+    StatusBarPanels& panels = form->statusPanels();
+    panels.setBatchRunning(true);
+    form->setStatusPanelText(1, "Output File Size : 200 KB");
     EXPECT_EQ(form->statusPanelText(1), "Output File Size : 200 KB");
-    EXPECT_EQ(form->statusPanels->panel(1)->toolTip(), "Power off after the batch");
-    host.setStartControlsEnabled(true);
+    EXPECT_EQ(panels.panel(1)->toolTip(), "Power off after the batch");
+    panels.setBatchRunning(false);
     EXPECT_EQ(form->statusPanelText(1), "Power off after the batch");
 
-    options->shutdownCheck->setChecked(false);
+    Find<QCheckBox>(*options, "CheckBoxShutDown")->setChecked(false);
     EXPECT_EQ(form->statusPanelText(1), "Output File Size : 200 KB");
     options->hide();
-    QTest::mouseClick(form->statusPanels->panel(1), Qt::LeftButton);
+    QTest::mouseClick(form->statusPanels().panel(1), Qt::LeftButton);
     EXPECT_FALSE(options->isVisible());
 }
 
@@ -330,10 +322,10 @@ TEST(ShutdownQuestion, StandsAboveTheOptionsDialog)
     TempDir dir;
     GuiMessages messages;
     Application app(dir.dir(), messages);
-    messages.setParent(app.mainWindow.get());
-    app.mainWindow->show();
-    app.shell->showOptions();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(app.optionsDialog));
+    messages.setParent(&app.mainWindow());
+    app.mainWindow().show();
+    app.settings().showOptions();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Find<AdditionalOptionsDialog>(app.mainWindow(), "Form4")));
     QWidget* owner = nullptr;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -341,9 +333,9 @@ TEST(ShutdownQuestion, StandsAboveTheOptionsDialog)
         owner = box->parentWidget();
         box->button(QMessageBox::No)->click();
     });
-    app.optionsDialog->shutdownCheck->click();
-    EXPECT_EQ(owner, app.optionsDialog);
-    EXPECT_FALSE(app.optionsDialog->shutdownCheck->isChecked());
+    Find<QCheckBox>(app.mainWindow(), "CheckBoxShutDown")->click();
+    EXPECT_EQ(owner, Find<AdditionalOptionsDialog>(app.mainWindow(), "Form4"));
+    EXPECT_FALSE(Find<QCheckBox>(app.mainWindow(), "CheckBoxShutDown")->isChecked());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
+#include "support/WindowControls.h"
 #include "ui/AboutDialog.h"
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/Application.h"
@@ -50,9 +51,9 @@ TEST(WindowTidy, NoCaptionIsClippedOrTouchesItsNeighbourAtTheDefaultFontAndOneSi
     FakeMessages messages;
     Application app(appDir.dir(), messages);
     for (const int pointSize : {8, 9}) {
-        ExpectNothingClippedOrTouching(*app.mainWindow, pointSize);
-        ExpectNothingClippedOrTouching(*app.optionsDialog, pointSize);
-        ExpectNothingClippedOrTouching(*app.aboutDialog, pointSize);
+        ExpectNothingClippedOrTouching(app.mainWindow(), pointSize);
+        ExpectNothingClippedOrTouching(*Find<AdditionalOptionsDialog>(app.mainWindow(), "Form4"), pointSize);
+        ExpectNothingClippedOrTouching(*Find<AboutDialog>(app.mainWindow(), "FormAbout"), pointSize);
     }
 }
 

@@ -1,0 +1,270 @@
+#include "cli/CliOptionTable.h"
+
+#include "core/JobsAtOnce.h"
+#include "core/profiles/FormatCatalogue.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+namespace {
+
+// More shares than this is a typing error rather than a farm.
+constexpr int kMaxShards = 1000000;
+
+using Text = const std::string&;
+using Section = UsageSection;
+
+std::optional<int> WholeNumberIn(Text text, int low, int high)
+{
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// "16:9": two positive whole numbers around a colon.
+bool IsDisplayAspect(Text text)
+{
+    const auto colon = text.find(':');
+    return colon != std::string::npos && WholeNumberIn(text.substr(0, colon), 1, 65535)
+        && WholeNumberIn(text.substr(colon + 1), 1, 65535);
+}
+
+std::string LastFormat()
+{
+    return std::to_string(FormatCount() - 1);
+}
+
+std::optional<int> FormatIndex(Text value)
+{
+    return WholeNumberIn(value, 0, FormatCount() - 1);
+}
+
+std::string FormatIndexError(const CliOptionSpec& option, Text value)
+{
+    return option.name + " needs a format index from 0 to " + LastFormat() + ", not \"" + value + "\"";
+}
+
+std::string SetMode(CliOptions& o, const CliOptionSpec& option, Text)
+{
+    if (o.mode != CliMode::None && o.mode != option.mode)
+        return ModeOptionName(o.mode) + " and " + option.name + " cannot be combined";
+    o.mode = option.mode;
+    return {};
+}
+
+std::string ShowProfile(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    const auto index = FormatIndex(value);
+    if (!index)
+        return FormatIndexError(option, value);
+    o.profileFormat = *index;
+    return SetMode(o, option, value);
+}
+
+std::string Attempt(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    const auto attempt = WholeNumberIn(value, 1, 2);
+    if (!attempt)
+        return option.name + " needs 1 or 2, not \"" + value + "\"";
+    o.attempt = *attempt;
+    return {};
+}
+
+std::string Jobs(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    const auto jobs = ParseJobsAtOnce(value);
+    if (!jobs)
+        return option.name + " needs a number from 1 to " + std::to_string(kMostJobsAtOnce) + " or auto, not \"" + value
+            + "\"";
+    o.jobsAtOnce = *jobs;
+    return {};
+}
+
+std::string FilesFrom(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    if (value.empty())
+        return option.name + " needs a file (- for standard input)";
+    o.listFiles.push_back(value);
+    return {};
+}
+
+std::string ShardOf(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    const auto slash = value.find('/');
+    const auto count = WholeNumberIn(value.substr(slash + 1), 1, kMaxShards);
+    const auto index = slash == std::string::npos ? std::nullopt : WholeNumberIn(value.substr(0, slash), 1, count.value_or(0));
+    if (!count || !index)
+        return option.name + " needs K/N with 1 <= K <= N, not \"" + value + "\"";
+    o.shard = Shard{*index, *count};
+    return {};
+}
+
+// The choices; each marks that choices were given.
+std::string Format(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    const auto index = FormatIndex(value);
+    if (!index)
+        return FormatIndexError(option, value);
+    o.format = *index;
+    o.choicesGiven = true;
+    return {};
+}
+
+std::string ListChoice(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    const auto choice = std::find_if(kListChoiceOptions.begin(), kListChoiceOptions.end(),
+                                     [&option](const ListChoiceOption& list) { return option.name == list.name; });
+    o.listChoices.emplace_back(&*choice, value);
+    o.choicesGiven = true;
+    return {};
+}
+
+std::string Volume(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    const auto position = WholeNumberIn(value, 0, 10);
+    if (!position)
+        return option.name + " needs a slider position from 0 to 10, not \"" + value + "\"";
+    o.volumePosition = *position;
+    o.choicesGiven = true;
+    return {};
+}
+
+std::string OutputDir(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    if (value.empty())
+        return option.name + " needs a directory";
+    o.outputDir = value;
+    o.choicesGiven = true;
+    return {};
+}
+
+std::string AudioLanguage(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    if (value.size() < 2 || value.size() > 8
+        || value.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") != std::string::npos)
+        return option.name + " needs a language code of letters, such as fra";
+    o.audioLanguage = value;
+    o.choicesGiven = true;
+    return {};
+}
+
+std::string DisplayAspect(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    if (!IsDisplayAspect(value))
+        return option.name + " needs two whole numbers, such as 16:9";
+    o.displayAspect = value;
+    o.choicesGiven = true;
+    return {};
+}
+
+std::vector<CliOptionSpec> Rows()
+{
+    // clang-format off
+    std::vector<CliOptionSpec> rows{
+        {"--help", "", false, Section::Synopsis, "", SetMode, CliMode::Help},
+        {"--version", "", false, Section::Synopsis, "", SetMode, CliMode::Version},
+        {"--list-formats", "", false, Section::Modes,
+         "the " + std::to_string(FormatCount()) + " rows of the output-format list: index, TAB, text,\n"
+         "TAB, format tag (empty for separators)", SetMode, CliMode::ListFormats},
+        {"--show-profile", "N", true, Section::Modes,
+         "the option lists of a freshly started window switched to\n"
+         "format N, one line a list: name, TAB, selected index (-1\n"
+         "for none), then a TAB before each entry; a list the\n"
+         "format does not offer (disabled in the window) shows\n"
+         "\"disabled\" in place of the index and no entries", ShowProfile, CliMode::ShowProfile},
+        {"--dry-run", "FILE...", false, Section::Modes,
+         "the encoder command lines of each file's first attempt,\n"
+         "one a line (a PSP format adds its thumbnail line); nothing\n"
+         "is written to disk, no directory is created", SetMode, CliMode::DryRun},
+        {"--analyze", "FILE...", false, Section::Modes,
+         "measures each file as Add Files does and prints its row:\n"
+         "caption, TAB, Video Size, TAB, FrameRate, TAB, Duration,\n"
+         "TAB, Output (the tag of --format), and for a picture of\n"
+         "non-square pixels TAB and its display aspect (16:9)", SetMode, CliMode::Analyze},
+        {"--attempt", "2", true, Section::Modes, "with --dry-run: the lines of the second attempt instead", Attempt},
+        {"FILE...", "", false, Section::Modes,
+         "without a mode: converts the files one after another as\n"
+         "the window does, then prints one line per file on\n"
+         "standard output (the file, TAB, then its six cells: video\n"
+         "size, frame rate, duration, output, progress, frames,\n"
+         "TAB-separated), then the closing message. On a terminal,\n"
+         "standard error shows one line per file, updated in place:\n"
+         "name, percentage, speed as a multiple of real time, time\n"
+         "left; elsewhere (a log) one line per finished file, such\n"
+         "as \"clip.avi: Done\" or \"clip.avi: Failed: <reason>\".\n"
+         "Ctrl-C stops the conversions.", nullptr},
+        {"--jobs", "N|auto", true, Section::Modes,
+         "with converting: up to N files (1 to 8) at the same time\n"
+         "instead of one after another; auto starts another file\n"
+         "while the running ones leave processor cores idle (sound\n"
+         "only and standard-definition pictures take about one core\n"
+         "each; H.264, H.265, AV1 and VP9 above 720 x 576 take all\n"
+         "of them), never more files than the processors it may\n"
+         "use (as nproc counts them). Files may finish in any\n"
+         "order; the rows are printed in order at the end", Jobs},
+        {"--quiet", "", false, Section::Modes,
+         "with converting: nothing but the rows (no progress, no\n"
+         "closing message)", [](CliOptions& o, const CliOptionSpec&, Text) { o.quiet = true; return std::string(); }},
+        {"--json", "", false, Section::Modes,
+         "with converting: each row as one JSON object a line on\n"
+         "standard output (input, output, outcome, reason,\n"
+         "reason_code, frames, duration, seconds); the closing\n"
+         "message goes to standard error", [](CliOptions& o, const CliOptionSpec&, Text) { o.json = true; return std::string(); }},
+        {"--", "", false, Section::Modes, "ends the options (for a FILE whose name starts with -)", nullptr},
+        {"--files-from", "LIST", true, Section::Files,
+         "the files named in LIST, one path a line, after the\n"
+         "FILE arguments; - reads standard input; may be given\n"
+         "more than once", FilesFrom},
+        {"--shard", "K/N", true, Section::Files,
+         "only the K-th of N shares (1 <= K <= N): the files\n"
+         "sorted, each once, then every N-th from the K-th.\n"
+         "Files whose outputs could take one name share a\n"
+         "share, so N runs given the same list and the same\n"
+         "--output-dir (on N machines) convert every file once\n"
+         "with no clashing output names", ShardOf},
+        {"--format", "N", true, Section::Choices,
+         "output format index, 0 to " + LastFormat() + " (default 0; a separator\n"
+         "brings back format 0, as in the window)", Format},
+    };
+    for (const ListChoiceOption& list : kListChoiceOptions)
+        rows.push_back({list.name, "TEXT", true, Section::Choices, "", ListChoice});
+    rows.insert(rows.end(), {
+        {"--volume", "POS", true, Section::Choices, "volume slider position 0 to 10 (default 5, 100%)", Volume},
+        {"--output-dir", "DIR", true, Section::Choices, "output directory (default: home + \"/iPod Files\")", OutputDir},
+        {"--overwrite", "", false, Section::Choices, "overwrite an existing output file of the same name",
+         [](CliOptions& o, const CliOptionSpec&, Text) { o.overwrite = o.choicesGiven = true; return std::string(); }},
+        {"--audio-language", "LANG", true, Section::Choices,
+         "the sound track outputs of one track take (such as fra);\n"
+         "default: the file's default track", AudioLanguage},
+        {"--source-size", "TEXT", true, Section::Choices,
+         "the file's \"Video Size\" cell (a dry run's default is\n"
+         "\"0 x 0\"; converting measures each file without it)",
+         [](CliOptions& o, const CliOptionSpec&, Text value) { o.sourceSize = value; o.choicesGiven = true; return std::string(); }},
+        {"--display-aspect", "W:H", true, Section::Choices,
+         "with --source-size: the display aspect of a picture\n"
+         "whose pixels are not square (720 x 480 at 16:9)", DisplayAspect},
+    });
+    // clang-format on
+    return rows;
+}
+
+} // namespace
+
+const std::vector<CliOptionSpec>& CliOptionTable()
+{
+    static const std::vector<CliOptionSpec> table = Rows();
+    return table;
+}
+
+std::string ModeOptionName(CliMode mode)
+{
+    for (const CliOptionSpec& option : CliOptionTable()) {
+        if (mode != CliMode::None && option.mode == mode)
+            return option.name;
+    }
+    return {};
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Help and about: the help file, the maker's web site, the about box, and
+// the output folder shown in the desktop's file manager.
+#include <QObject>
+
+#include <string>
+
+class AboutDialog;
+class MainWindow;
+class UrlOpener;
+
+class HelpBinder : public QObject {
+    Q_OBJECT
+public:
+    HelpBinder(MainWindow& window, AboutDialog& about, std::string helpDir, QObject* parent = nullptr);
+
+    // Where help, the web site and the mail link are opened (the desktop's programs by default).
+    void setUrlOpener(UrlOpener& opener);
+
+    void openHelp();
+    void visitWebsite();
+    void showAbout();
+    void openOutputFolder();
+
+private:
+    MainWindow& window_;
+    AboutDialog& about_;
+    std::string helpDir_;
+    UrlOpener* opener_;
+};

@@ -1,0 +1,58 @@
+#include "ui/SettingsBinder.h"
+
+#include "ui/AdditionalOptionsDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/StatusBarPanels.h"
+
+#include <QDir>
+
+SettingsBinder::SettingsBinder(const std::string& settingsDir, MainWindow& window, AdditionalOptionsDialog& options,
+                               QObject* parent)
+    : QObject(parent)
+    , window_(window)
+    , options_(options)
+    , settingsFile_(settingsDir)
+{
+    connect(&window, &MainWindow::optionsRequested, this, &SettingsBinder::showOptions);
+    connect(&window, &MainWindow::closing, this, &SettingsBinder::saveSettings);
+    connect(&window.statusPanels(), &StatusBarPanels::powerOffClicked, this, &SettingsBinder::showOptions);
+    connect(&options, &AdditionalOptionsDialog::shutDownToggled, &window.statusPanels(),
+            &StatusBarPanels::setPowerOffArmed);
+
+    SettingsValues values = windowSettings();
+    std::string addFilesDir;
+    settingsLoad_ = settingsFile_.load(values, addFilesDir);
+    recentAddFilesDir_ = QString::fromStdString(addFilesDir);
+    if (settingsLoad_ == SettingsLoad::Loaded || settingsLoad_ == SettingsLoad::FormatReset)
+        applySettings(values);
+    loadedSettings_ = windowSettings();
+}
+
+SettingsValues SettingsBinder::windowSettings() const
+{
+    return {window_.outputDir().toStdString(), options_.overwrite(), options_.shutDown(), window_.formatIndex(),
+            window_.letterBoxIndex(), options_.jobsAtOnce(), options_.audioLanguage()};
+}
+
+void SettingsBinder::applySettings(const SettingsValues& values)
+{
+    window_.setOutputDir(QString::fromStdString(OutputDirUnder(values.outputDir, QDir::homePath().toStdString())));
+    options_.setOverwrite(values.overwrite);
+    options_.setShutDown(values.shutDown);
+    options_.setJobsAtOnce(values.jobsAtOnce);
+    options_.setAudioLanguage(values.audioLanguage);
+    window_.setFormatIndex(values.outputFormat);
+    window_.setLetterBoxIndex(values.letterBox);
+}
+
+void SettingsBinder::showOptions()
+{
+    options_.show();
+    options_.raise();
+    options_.activateWindow();
+}
+
+void SettingsBinder::saveSettings()
+{
+    settingsFile_.save(windowSettings(), recentAddFilesDir_.toStdString());
+}
