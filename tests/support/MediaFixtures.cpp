@@ -4,9 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -423,32 +421,6 @@ ClipSettings ClipFor(const std::string& container)
     if (container == "rm")
         clipSettings.sampleRate = 48000;
     return clipSettings;
-}
-
-void LeapTimestamps(const std::filesystem::path& flv, int pictures, int64_t milliseconds)
-{
-    std::string bytes;
-    {
-        std::ifstream in(flv, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    const auto byte = [&](std::size_t at) { return static_cast<uint32_t>(static_cast<unsigned char>(bytes[at])); };
-    // The file header (9 bytes) and the first tag's back pointer (4).
-    int seen = 0;
-    for (std::size_t tag = 13; tag + 11 <= bytes.size();) {
-        const uint32_t size = byte(tag + 1) << 16 | byte(tag + 2) << 8 | byte(tag + 3);
-        if (byte(tag) == 9)
-            ++seen;
-        if (seen > pictures) {
-            const int64_t time = (byte(tag + 7) << 24 | byte(tag + 4) << 16 | byte(tag + 5) << 8 | byte(tag + 6)) + milliseconds;
-            bytes[tag + 4] = static_cast<char>(time >> 16);
-            bytes[tag + 5] = static_cast<char>(time >> 8);
-            bytes[tag + 6] = static_cast<char>(time);
-            bytes[tag + 7] = static_cast<char>(time >> 24);
-        }
-        tag += 11 + size + 4;
-    }
-    std::ofstream(flv, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings)

@@ -47,10 +47,6 @@ ClipSettings ClipFor(const std::string& container);
 // Writes the clip; an existing file is replaced.
 void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings);
 
-// Moves every tag of an FLV file after its first `pictures` pictures
-// `milliseconds` later, as one flipped bit in a tag's time does.
-void LeapTimestamps(const std::filesystem::path& flv, int pictures, int64_t milliseconds);
-
 struct StreamInfo {
     std::string type;    // "video", "audio", "subtitle", "data", "attachment" or "unknown"
     std::string codec;   // libavcodec's codec name: "mpeg4", "h264", "aac", "amr_nb", ...
