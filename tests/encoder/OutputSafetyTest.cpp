@@ -113,7 +113,7 @@ TEST(OutputSafety, PlantedLinksAndFilesKeepTheirTargetsAndTheOutputIsOurs)
                 const fs::path output = folder / "clip.mp4";
                 const fs::path oldName = folder / (".clip.partial-" + std::to_string(getpid()) + ".mp4");
                 plantLink ? planted.linkAt(output) : planted.fileAt(output);
-                planted.linkAt(oldName);
+                plantLink ? planted.linkAt(oldName) : planted.fileAt(oldName);
                 std::vector<std::string> arguments = {"-@", "-i", Clip("avi").string(), "-vcodec", "mpeg4",
                                                       "-acodec", "mpeg4aac", output.string()};
                 if (replace)
@@ -122,7 +122,8 @@ TEST(OutputSafety, PlantedLinksAndFilesKeepTheirTargetsAndTheOutputIsOurs)
                 const std::string situation = name + (sticky ? " sticky" : " setgid");
 
                 EXPECT_TRUE(planted.untouched()) << situation;
-                EXPECT_TRUE(fs::is_symlink(oldName)) << situation;
+                EXPECT_EQ(fs::is_symlink(oldName), plantLink) << situation;
+                EXPECT_TRUE(fs::exists(fs::symlink_status(oldName))) << situation;
                 EXPECT_EQ(run.exitCode, replace ? 0 : 1) << situation << "\n" << run.output;
                 if (replace) {
                     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(output))) << situation;
