@@ -138,6 +138,17 @@ TEST_F(RealConversion, StopAbortsTheRunningJobAndStartsNoCountdown)
     EXPECT_EQ(fakePowerOff->requests, 0);
 }
 
+// A stem as long as a name may be: the hidden names give up their end,
+// the output keeps the whole stem.
+TEST_F(RealConversion, AStemAsLongAsANameMayBeConverts)
+{
+    const std::string stem(251, 's');
+    addRow(clip(stem + ".avi"));
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(progress(0), "Done") << Hint(form, 0, 0).toStdString();
+    EXPECT_EQ(fixtures::ReadMedia(output(stem + ".mp4")).video()->codec, "mpeg4");
+}
+
 // The watch at a quarter of its pace (4 s without progress) against a GIF
 // whose palette pass writes nothing for longer: its reports keep moving.
 TEST_F(RealConversion, AGifPalettePassIsNoStall)
