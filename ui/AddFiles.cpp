@@ -6,7 +6,6 @@
 #include "core/OpenDialogFilter.h"
 #include "core/RequiredFiles.h"
 #include "core/SharedState.h"
-#include "core/TextRules.h"
 #include "core/Texts.h"
 #include "media/MeasureFile.h"
 #include "media/MediaContentCheck.h"
