@@ -1,7 +1,6 @@
 #include "cli/CliChoices.h"
 
 #include "core/Texts.h"
-#include "core/TextRules.h"
 #include "core/cmdline/Volume.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
@@ -70,5 +69,5 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
 
 std::string FullPath(const std::string& file)
 {
-    return AbsolutePath(Trim(file));
+    return AbsolutePath(file);
 }

@@ -24,7 +24,7 @@ RowReport ReportOf(const FileRow& row, int index, double seconds)
 {
     RowReport report{row, row.reason, seconds, index};
     std::error_code error;
-    if (report.reason.empty() && !std::filesystem::exists(Trim(row.caption), error))
+    if (report.reason.empty() && !std::filesystem::exists(row.caption, error))
         report.reason = {ReasonCode::NoSuchFile, texts::kReasonInputGone};
     return report;
 }

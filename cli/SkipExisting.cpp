@@ -11,7 +11,7 @@ std::optional<std::string> MadeOutputOf(const ConversionChoices& choices, const 
     // The exact name: the one a conversion that may overwrite would write.
     ConversionChoices exact = choices;
     exact.overwrite = true;
-    JobInput job{Trim(row.caption), row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
+    JobInput job{row.caption, row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
     job.displayAspect = row.displayAspect;
     job.options = JobPlanner(job.inputPath).next()->options;
     const BuildResult built = BuildCommandLine(exact, job, BuilderDisk{false, {}});

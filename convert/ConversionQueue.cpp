@@ -103,7 +103,7 @@ void ConversionQueue::walk()
         // The last batch's counts would stand until the row's turn came.
         if (rows[row].checked)
             files_.setFrames(row, std::nullopt);
-        reserved_.push_back({Trim(rows[row].caption), -1});
+        reserved_.push_back({rows[row].caption, -1});
     }
     frontEnd_.report(events::BatchStarted{JobsOf(rows)});
     jobsAtOnce_ = frontEnd_.jobsAtOnce();
@@ -135,7 +135,7 @@ bool ConversionQueue::convertRow(int rowIndex)
         shared_.isConverting = false;
         return false;
     }
-    JobInput input{Trim(row.caption), row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
+    JobInput input{row.caption, row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
     input.displayAspect = row.displayAspect;
     Job job{.row = rowIndex, .file = row, .input = input, .plan = JobPlanner(input.inputPath)};
     job.input.options = job.plan.next()->options;

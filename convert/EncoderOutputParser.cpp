@@ -161,6 +161,11 @@ bool IsAcceptedFirstLine(std::string_view line)
     return line.substr(0, kInputMarker.size()) == kInputMarker;
 }
 
+bool BeginsOutputBlock(std::string_view line)
+{
+    return line.substr(0, kOutputMarker.size()) == kOutputMarker;
+}
+
 std::string ReasonFromLine(std::string_view line, std::initializer_list<EchoedPath> paths)
 {
     std::string text(line);

@@ -41,6 +41,9 @@ ErrorWords FindErrorWords(std::string_view line);
 // The first line of a run must begin with "Input #0,".
 bool IsAcceptedFirstLine(std::string_view line);
 
+// The line that begins "Output #0,", printed once the output file is made.
+bool BeginsOutputBlock(std::string_view line);
+
 // An error report as a reason for the user: each echoed path shortened to
 // the file name given for it, blanks tidied.
 struct EchoedPath {

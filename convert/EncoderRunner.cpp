@@ -2,6 +2,7 @@
 
 #include "convert/EncoderOutputParser.h"
 #include "convert/JobReporter.h"
+#include "convert/OutputPlacement.h"
 #include "convert/StallWatch.h"
 #include "core/OutputVerifier.h"
 #include "core/RunRecord.h"
@@ -14,21 +15,19 @@
 #include "platform/ChildProcess.h"
 #include "platform/OutputLines.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
 
-#include <fcntl.h>
-
 struct EncoderRunner::Progress {
     bool encoderError = false;
     std::string errorLine; // the encoder's report that ended the run
     int durationSeconds = 0;
     bool firstLineDue = true;
-    std::string partialPath; // where the encoder writes
+    bool outputBegun = false; // the encoder said it began the output file
+    std::string partialPath; // where the encoder puts the finished file
     std::deque<std::string> lastLines;
 
     // Keeps the encoder's last lines for the log.
@@ -48,11 +47,14 @@ void Remove(const std::string& path)
     std::filesystem::remove(path, error);
 }
 
+// How long our own encoder has to end by itself after being asked to,
+// removing the file it began, before it is killed.
+constexpr int kEndGraceMs = 3000;
+
 // Ends our own encoder (and what it started) and reaps it.
 void EndEncoder(platform::ChildProcess& child)
 {
-    child.kill();
-    child.wait();
+    child.end(kEndGraceMs);
 }
 
 // "holds 00:00:20 of 00:01:00" when the output falls short of the input by
@@ -161,8 +163,9 @@ void EncoderRunner::monitor(platform::ChildProcess& child, const EncoderRun& run
 EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, const EncoderRun& run, Progress& progress)
 {
     progress.keep(line);
-    if (!run.thumbnail)
-        showProgress(line, progress);
+    if (BeginsOutputBlock(line))
+        progress.outputBegun = true;
+    showProgress(line, run, progress);
     if (progress.firstLineDue) {
         progress.firstLineDue = false;
         if (!IsAcceptedFirstLine(line)) {
@@ -181,9 +184,16 @@ EncoderRunner::LineVerdict EncoderRunner::examine(const std::string& line, const
     return progress.encoderError ? LineVerdict::EndAndKill : LineVerdict::Continue;
 }
 
-void EncoderRunner::showProgress(const std::string& line, Progress& progress)
+void EncoderRunner::showProgress(const std::string& line, const EncoderRun& run, Progress& progress)
 {
     const ProgressValues values = ReadProgress(WithoutEchoedPaths(line));
+    // The watch sees the thumbnail run's size and time too; it shows nothing.
+    if (values.size)
+        stallWatch_.noteSize(*values.size);
+    if (values.timeSeconds)
+        stallWatch_.noteTime(*values.timeSeconds);
+    if (run.thumbnail)
+        return;
     ProgressNumbers numbers;
     if (values.frames) {
         numbers.framesReported = true;
@@ -195,8 +205,6 @@ void EncoderRunner::showProgress(const std::string& line, Progress& progress)
     if (values.durationSeconds)
         progress.durationSeconds = *values.durationSeconds;
     numbers.seconds = values.timeSeconds;
-    if (values.timeSeconds)
-        stallWatch_.noteTime(*values.timeSeconds);
     if (values.timeSeconds && progress.durationSeconds > 0)
         numbers.percent = Percent(*values.timeSeconds, progress.durationSeconds);
     if (numbers.framesReported || numbers.kilobytes || numbers.seconds)
@@ -235,7 +243,7 @@ void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platf
     outcome.lastLines.assign(progress.lastLines.begin(), progress.lastLines.end());
     if (outcome.stopped) {
         // Stopped before it wrote anything, the job shows as failed.
-        const bool hadOutput = PathExists(progress.partialPath);
+        const bool hadOutput = progress.outputBegun || PathExists(progress.partialPath);
         Remove(progress.partialPath);
         outcome.verdict = hadOutput ? RowOutcome::Aborted : RowOutcome::Failed;
         outcome.reason = {ReasonCode::Stopped, texts::kReasonStopped};
@@ -252,41 +260,6 @@ void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platf
     reporter_.runEnded(false);
 }
 
-namespace {
-
-// Gives the finished file the output's name, replacing what lies there.
-std::string Replace(const std::string& partial, const std::string& target, std::error_code& error)
-{
-    std::filesystem::rename(partial, target, error);
-    return target;
-}
-
-// Gives the finished file the output's name, or the next free numbered one
-// when a file took the name meanwhile; never replaces a file.
-std::string PlaceBeside(const std::string& partial, const std::string& target, std::error_code& error)
-{
-    const std::filesystem::path path(target);
-    const std::string dottedExtension = path.extension().string();
-    const std::string extension = dottedExtension.empty() ? "" : dottedExtension.substr(1);
-    std::string name = target;
-    for (;;) {
-        if (renameat2(AT_FDCWD, partial.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE) == 0)
-            return name;
-        const int cause = errno;
-        if (cause == EINVAL || cause == ENOSYS) {
-            // A file system that cannot refuse to replace: look first.
-            if (!PathExists(name))
-                return Replace(partial, name, error);
-        } else if (cause != EEXIST) {
-            error = std::error_code(cause, std::generic_category());
-            return name;
-        }
-        name = UniqueOutputName(path.parent_path().string(), path.stem().string(), extension, PathExists);
-    }
-}
-
-} // namespace
-
 void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunOutcome& outcome)
 {
     const OutputFinding finding
@@ -297,8 +270,7 @@ void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunO
         return;
     }
     std::error_code error;
-    outcome.placedPath = run.replaceExisting ? Replace(progress.partialPath, run.outputPath, error)
-                                             : PlaceBeside(progress.partialPath, run.outputPath, error);
+    outcome.placedPath = PlaceOutput(progress.partialPath, run.outputPath, run.replaceExisting, error);
     if (error) {
         fail(run, progress, {ReasonCode::NotPlaced, texts::kReasonNotPlaced + error.message()}, outcome);
         return;

@@ -6,10 +6,12 @@
 // Returns the outcome only when the run is over and the encoder has ended.
 // Only the encoder this runner started is ever killed.
 //
-// The encoder writes beside the output under a partial name; the file takes
-// the output's name only when the run is judged good (or incomplete), so a
-// failed or stopped run leaves nothing under that name and never harms a
-// file that was there before. What the run wrote is deleted otherwise.
+// The encoder leaves its finished file beside the output under a hidden
+// name no one can guess; the file takes the output's name only when the
+// run is judged good (or incomplete), so a failed or stopped run leaves
+// nothing under that name and never harms a file that was there before.
+// What the run wrote is deleted otherwise. The encoder is asked to end
+// (so that it removes what it began) before it is killed.
 #include "core/FileRow.h"
 #include "core/OutputVerifier.h"
 
@@ -66,7 +68,7 @@ private:
 
     void monitor(platform::ChildProcess& child, const EncoderRun& run, Progress& progress);
     LineVerdict examine(const std::string& line, const EncoderRun& run, Progress& progress);
-    void showProgress(const std::string& line, Progress& progress);
+    void showProgress(const std::string& line, const EncoderRun& run, Progress& progress);
     // Why the run failed; empty when the encoder ended well.
     Reason failure(const EncoderRun& run, platform::ChildProcess& child, const Progress& progress,
                         const RunOutcome& outcome) const;

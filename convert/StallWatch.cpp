@@ -24,6 +24,9 @@ void StallWatch::begin()
         timeReported_ = false;
         lastTime_ = 0;
         sampledTime_ = -1;
+        sizeReported_ = false;
+        lastSize_.clear();
+        sampledSize_.clear();
     }
     OnThreadOf(this, [this] { timer_.start(); });
 }
@@ -47,18 +50,24 @@ void StallWatch::noteTime(double seconds)
     timeReported_ = true;
 }
 
+void StallWatch::noteSize(const std::string& size)
+{
+    std::lock_guard guard(framesLock_);
+    lastSize_ = Trim(size);
+    sizeReported_ = true;
+}
+
 void StallWatch::tick()
 {
     std::lock_guard guard(framesLock_);
-    const bool framesStill = lastFrames_ == sampledFrames_;
-    const bool timeStill = lastTime_ == sampledTime_;
-    const bool still = (framesReported_ || timeReported_) && (!framesReported_ || framesStill)
-        && (!timeReported_ || timeStill);
-    if (still)
+    const bool moved = (framesReported_ && lastFrames_ != sampledFrames_) || (timeReported_ && lastTime_ != sampledTime_)
+        || (sizeReported_ && lastSize_ != sampledSize_);
+    if (!moved)
         ++ticks_;
     else
         ticks_ = 0;
     sampledTime_ = lastTime_;
+    sampledSize_ = lastSize_;
     if (ticks_ == kStallTicks) {
         fired_ = true;
         timer_.stop();

@@ -1,8 +1,9 @@
 #pragma once
 // The stall watch: a timer on the window's thread that notices when the
-// current job's progress stops moving for eight ticks: the frame count, and
-// the time the encoder reports (audio-only outputs report no frames). A run
-// that has reported neither is never taken for stalled. It does not end
+// current job's progress stops moving for eight ticks: the frame count, the
+// time and the output size the encoder reports; any of them moving is
+// progress (audio-only outputs report no frames, a flush only a growing
+// size). A run that reports nothing at all for as long is stalled too. It does not end
 // the encoder itself; the runner that owns the encoder sees `fired()` and
 // ends it.
 #include <QObject>
@@ -27,9 +28,11 @@ public:
     // Each switch happens on the timer's thread.
     void begin();
     void end();
-    // From the worker: the frame count and the time the encoder reported last.
+    // From the worker: the frame count, the time and the size the encoder
+    // reported last.
     void noteFrames(const std::string& frames);
     void noteTime(double seconds);
+    void noteSize(const std::string& size);
     // The watch found the run stalled since begin().
     bool fired() const { return fired_; }
 
@@ -47,4 +50,7 @@ private:
     bool timeReported_ = false;
     double lastTime_ = 0;
     double sampledTime_ = -1;
+    bool sizeReported_ = false;
+    std::string lastSize_;
+    std::string sampledSize_;
 };

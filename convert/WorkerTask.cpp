@@ -80,9 +80,9 @@ WorkerTask::~WorkerTask()
     updateTimer_.stop();
     if (thread_ != nullptr) {
         detached_ = true;
+        thread_->requestTermination();
         while (thread_->suspended())
             thread_->resume();
-        thread_->requestTermination();
         while (thread_ != nullptr)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
@@ -145,8 +145,10 @@ void WorkerTask::stop()
 {
     if (thread_ == nullptr)
         return;
-    thread_->resume();
+    // The request comes first: a thread resumed before it could run its
+    // work to the end and pass for one that was not stopped.
     thread_->requestTermination();
+    thread_->resume();
 }
 
 void WorkerTask::suspend()

@@ -10,7 +10,7 @@
 bool IsJob(const FileRow& row)
 {
     std::error_code error;
-    const std::string path = Trim(row.caption);
+    const std::string& path = row.caption;
     return row.checked && !path.empty() && std::filesystem::exists(path, error);
 }
 

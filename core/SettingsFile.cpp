@@ -38,6 +38,13 @@ SettingsFile::SettingsFile(const std::string& dir)
 {
 }
 
+std::string OutputDirUnder(const std::string& stored, const std::string& home)
+{
+    if (stored.empty() || stored.front() == '/')
+        return stored;
+    return home + "/" + stored;
+}
+
 SettingsLoad SettingsFile::load(SettingsValues& values) const
 {
     std::string addFilesDir;

@@ -22,6 +22,11 @@ struct SettingsValues {
     bool operator==(const SettingsValues&) const = default;
 };
 
+// The output folder a stored value names: a value without its full path
+// (the file edited by hand) is a folder in `home`, not in whatever folder
+// the program happens to run in. An empty value stays empty.
+std::string OutputDirUnder(const std::string& stored, const std::string& home);
+
 enum class SettingsLoad {
     NoFile,      // nothing read, the defaults stay
     Loaded,      // all values taken from the file

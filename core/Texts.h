@@ -57,6 +57,9 @@ inline constexpr const char* kConvertNowCaption = "&Convert Now !";
 inline constexpr const char* kRemoveCaption = "&Remove";
 inline constexpr const char* kClearAllCaption = "C&lear All ";
 inline constexpr const char* kOutputDirectoryLabel = "Output Directory : ";
+// Below the folder in the label's hint.
+inline constexpr const char* kOutputDirectoryHint =
+    "A folder that plumly.ini names without its full path lies in your home folder.";
 inline constexpr const char* kVideoSettingsGroup = " Video Settings ";
 inline constexpr const char* kVideoCodecLabel = "Video Codec : ";
 inline constexpr const char* kVideoSizeLabel = "Video Size : ";

@@ -77,6 +77,7 @@ void AudioRoute::onDecoded(AVFrame* frame)
     if (frame->pts != AV_NOPTS_VALUE && frame->sample_rate > 0) {
         const int64_t duration = av_rescale_q(frame->nb_samples, {1, frame->sample_rate}, decoder_.timeBase());
         frame->pts = clock_.mend(frame->pts, duration) - timelineStart_;
+        heard_ = heard_ || frame->pts + duration > 0;
     }
     filter_.filter(frame, decoder_.timeBase(), [this](AVFrame* filtered) { encode(filtered); });
 }

@@ -46,8 +46,10 @@ public:
             thread_->rethrowFailure();
     }
 
-    // Samples encoded; read it once the route's thread has ended.
-    int64_t samples() const { return samples_; }
+    // Sound after the start time came out of the decoder; read it once the
+    // route's thread has ended. A sound too short for the resampler (a few
+    // samples) encodes to nothing, as it does in other converters.
+    bool heardSound() const { return samples_ > 0 || heard_; }
 
 private:
     // On the route's thread, if it has one:
@@ -66,6 +68,7 @@ private:
     int64_t timelineStart_;  // in the input stream's time base
     ClockMender clock_;
     int64_t samples_ = 0;
+    bool heard_ = false;  // sound after the start time was decoded
     int64_t encodedTo_ = AV_NOPTS_VALUE;  // where the sound encoded so far ends, in the encoder's time base
     PacketPtr packet_;
     // Last: its thread is joined before anything it uses goes away.

@@ -153,6 +153,10 @@ constexpr CommandLineOption kOptions[] = {
     {"-y", nullptr, General, "replace an existing output file",
      [](EncodeRequest& r, Text, Text) { r.overwrite = true; }},
     {"-i", "INPUT", General, "the input file; \"DS:\\\\\" before the path picks the lenient reader", SetInput},
+    {"-allow-protocols", nullptr, General,
+     "-i may also name an address the libraries can read (http:, pipe:,\n"
+     "concat:, data:, ...); without it only a local file is read",
+     [](EncodeRequest& r, Text, Text) { r.allowProtocols = true; }},
     {"-f", "NAME", General,
      "before -i: the reader (\"qt\": QuickTime/MP4); after it: the container\n"
      "(psp, 3gp, xwmv, qt, singlejpeg, or a muxer name); else the output's extension", SetFormat},

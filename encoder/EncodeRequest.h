@@ -32,6 +32,7 @@ struct EncodeRequest {
     bool overwrite = false;           // -y
     std::string input;                // the input path, without the alternative-reader prefix
     bool alternativeReader = false;   // the input token began with DS:\\ .
+    bool allowProtocols = false;      // -allow-protocols: the input may be an address, not only a local file
     std::string inputFormat;          // -f before -i: the reader to use
     std::string output;               // empty: describe the input and stop
     std::string outputFormat;         // -f after -i

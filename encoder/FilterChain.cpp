@@ -60,6 +60,17 @@ FilterChain::FilterChain(const char* source, const std::string& sourceArguments,
 void FilterChain::push(AVFrame* frame, const Sink& sink)
 {
     Check(av_buffersrc_add_frame_flags(source_, frame, AV_BUFFERSRC_FLAG_KEEP_REF), "the filters refused a frame");
+    drain(sink);
+}
+
+void FilterChain::close(int64_t endPts, const Sink& sink)
+{
+    Check(av_buffersrc_close(source_, endPts, 0), "the filters refused the end");
+    drain(sink);
+}
+
+void FilterChain::drain(const Sink& sink)
+{
     for (;;) {
         const int received = av_buffersink_get_frame(sink_, out_.get());
         if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)

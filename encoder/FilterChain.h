@@ -24,10 +24,15 @@ public:
     // Feeds one frame (nullptr: the end) and hands every frame that comes
     // out to the sink.
     void push(AVFrame* frame, const Sink& sink);
+    // The end, at `endPts` in the source's time base: a filter that places
+    // frames by time (fps) gives the last frame its time up to there.
+    void close(int64_t endPts, const Sink& sink);
 
     AVRational outputTimeBase() const;
 
 private:
+    void drain(const Sink& sink);
+
     FilterGraphPtr graph_;
     AVFilterContext* source_ = nullptr;
     AVFilterContext* sink_ = nullptr;

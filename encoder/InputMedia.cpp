@@ -22,9 +22,18 @@ namespace {
 // it takes the file as ended, and consecutive requests to try again.
 constexpr int MaxReadErrorsInARow = 200;
 
+// Readers report damaged data as invalid, or with a bare -1, which the
+// libraries would put in words as "Operation not permitted".
+std::string ReadingReason(int code)
+{
+    if (code == AVERROR_INVALIDDATA || code == AVERROR(EPERM))
+        return "the file is damaged";
+    return LibraryReason(code);
+}
+
 [[noreturn]] void FailReading(int code)
 {
-    Fail("cannot read the input: " + LibraryReason(code));
+    Fail("cannot read the input: " + ReadingReason(code));
 }
 
 // The container the file's beginning is recognised as with confidence; empty
@@ -85,11 +94,24 @@ StreamSummary Describe(AVFormatContext* context, AVStream* stream)
     return summary;
 }
 
+// A path the libraries read as a file of this machine, not an address of
+// one of their protocols (http:, pipe:, concat:, subfile, data:, file:).
+bool IsLocalFile(const std::string& path)
+{
+    const char* protocol = avio_find_protocol_name(path.c_str());
+    return protocol && std::string(protocol) == "file" && path.rfind("file:", 0) != 0;
+}
+
 } // namespace
 
 InputMedia::InputMedia(const EncodeRequest& request)
-    : path_(request.input), inputFormat_(request.inputFormat), alternativeReader_(request.alternativeReader)
+    : path_(request.input),
+      inputFormat_(request.inputFormat),
+      alternativeReader_(request.alternativeReader),
+      allowProtocols_(request.allowProtocols)
 {
+    if (!allowProtocols_ && !IsLocalFile(path_))
+        Fail(path_ + " is not a local file");
     // A folder or a pipe would make the reader fail late or wait forever.
     std::error_code error;
     const auto status = std::filesystem::status(path_, error);
@@ -105,6 +127,10 @@ void InputMedia::open()
     const AVInputFormat* demuxer = inputFormat_.empty() ? nullptr : ChooseDemuxer(inputFormat_);
 
     Dictionary options;
+    // Whatever the file names inside it (a playlist, a reference) is read
+    // as a local file too.
+    if (!allowProtocols_)
+        options.set("protocol_whitelist", "file");
     if (alternativeReader_) {
         options.set("formatprobesize", "10000000");
         options.set("probesize", "50000000");
@@ -128,7 +154,8 @@ void InputMedia::open()
     if (opened < 0)
         Fail(FaultKind::CannotOpenInput, "'" + path_ + "': " + LibraryReason(opened));
     context_.reset(raw);
-    Check(avformat_find_stream_info(context_.get(), nullptr), "cannot read the streams of '" + path_ + "'");
+    if (const int found = avformat_find_stream_info(context_.get(), nullptr); found < 0)
+        Fail("cannot read the streams of '" + path_ + "': " + ReadingReason(found));
 }
 
 MediaSummary InputMedia::summary() const

@@ -15,7 +15,8 @@ namespace ridod2e {
 class InputMedia {
 public:
     // Fails with "Error while opening file" when the file cannot be opened
-    // and "Unknown format" when no reader understands it.
+    // and "Unknown format" when no reader understands it; without
+    // -allow-protocols, an input that is not a local file fails at once.
     explicit InputMedia(const EncodeRequest& request);
 
     MediaSummary summary() const;
@@ -62,6 +63,7 @@ private:
     std::string path_;
     std::string inputFormat_;
     bool alternativeReader_;
+    bool allowProtocols_;
     InputContextPtr context_;
     std::vector<int> kept_;
 };

@@ -16,13 +16,9 @@ namespace ridod2e {
 struct InputContextClose {
     void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
 };
-// Closes the output file, if it was opened, and frees the muxer's context.
+// Frees the muxer's context; its byte stream belongs to whoever made it.
 struct OutputContextFree {
-    void operator()(AVFormatContext* context) const
-    {
-        avio_closep(&context->pb);
-        avformat_free_context(context);
-    }
+    void operator()(AVFormatContext* context) const { avformat_free_context(context); }
 };
 struct CodecContextFree {
     void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }

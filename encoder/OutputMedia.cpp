@@ -1,6 +1,7 @@
 #include "encoder/OutputMedia.h"
 
 #include "encoder/Fault.h"
+#include "encoder/FileIo.h"
 
 #include <algorithm>
 #include <cstring>
@@ -29,16 +30,21 @@ OutputMedia::OutputMedia(const EncodeRequest& request, const AVOutputFormat* mux
     if (request.fastStart && !av_opt_find(&muxerOptions, "movflags", nullptr, 0, AV_OPT_SEARCH_FAKE_OBJ))
         Fail("-movflags +faststart is for MP4 and QuickTime files, not for " + std::string(muxer->name) + " files");
     std::error_code error;
-    if (std::filesystem::exists(request.output, error)) {
+    if (std::filesystem::exists(std::filesystem::symlink_status(request.output, error))) {
         if (std::filesystem::equivalent(request.input, request.output, error))
             Fail("the output file '" + request.output + "' is the input file");
         if (!request.overwrite)
             Fail("the output file '" + request.output + "' exists; give -y to replace it");
+        if (!MayReplace(request.output))
+            Fail("'" + request.output + "' is not a regular file of yours; it is not replaced");
     }
     AVFormatContext* context = nullptr;
     Check(avformat_alloc_output_context2(&context, muxer, nullptr, request.output.c_str()),
           "cannot prepare the " + std::string(muxer->name) + " container");
     context_.reset(context);
+    context_->opaque = this;
+    context_->io_open = openNested;
+    context_->io_close2 = closeNested;
     if (request.bitexact)
         context_->flags |= AVFMT_FLAG_BITEXACT;
     // AVI keeps no timestamps for sound: shifting every stream so that the
@@ -50,11 +56,25 @@ OutputMedia::OutputMedia(const EncodeRequest& request, const AVOutputFormat* mux
 
 OutputMedia::~OutputMedia()
 {
+    if (context_)
+        FreeFileIo(context_->pb);
     context_.reset();
-    if (created_ && !finished_) {
-        std::error_code error;
-        std::filesystem::remove(request_.output, error);
-    }
+    file_.reset();
+}
+
+int OutputMedia::openNested(AVFormatContext* context, AVIOContext** io, const char* url, int flags, AVDictionary**)
+{
+    const auto* self = static_cast<const OutputMedia*>(context->opaque);
+    if (!self || !self->file_ || self->request_.output != url)
+        return AVERROR(EPERM);
+    const int descriptor = self->file_->descriptor();
+    *io = (flags & AVIO_FLAG_WRITE) ? NewFileWriter(descriptor) : NewFileReader(descriptor);
+    return *io ? 0 : AVERROR(ENOMEM);
+}
+
+int OutputMedia::closeNested(AVFormatContext*, AVIOContext* io)
+{
+    return FreeFileIo(io);
 }
 
 int OutputMedia::registered(AVStream* stream, AVRational frameRate)
@@ -184,10 +204,11 @@ void OutputMedia::open(const AVDictionary* inputTags)
     }
     if (request_.fastStart)
         options.set("movflags", "+faststart");
+    file_ = std::make_unique<OutputFile>(request_.output, request_.overwrite);
     if (!(context_->oformat->flags & AVFMT_NOFILE)) {
-        Check(avio_open(&context_->pb, request_.output.c_str(), AVIO_FLAG_WRITE),
-              "cannot create the output file '" + request_.output + "'");
-        created_ = true;
+        context_->pb = NewFileWriter(file_->descriptor());
+        if (!context_->pb)
+            throw std::bad_alloc();
     }
     Check(avformat_write_header(context_.get(), options.address()),
           "cannot begin the " + std::string(context_->oformat->name) + " file '" + request_.output + "'");
@@ -210,9 +231,8 @@ void OutputMedia::finish()
 {
     const std::lock_guard lock(writing_);
     Check(av_write_trailer(context_.get()), "cannot finish '" + request_.output + "'");
-    if (context_->pb)
-        Check(avio_closep(&context_->pb), "cannot close '" + request_.output + "'");
-    finished_ = true;
+    Check(FreeFileIo(context_->pb), "cannot write to '" + request_.output + "'");
+    file_->place();
 }
 
 int64_t OutputMedia::bytes() const
@@ -220,9 +240,7 @@ int64_t OutputMedia::bytes() const
     const std::lock_guard lock(writing_);
     if (context_->pb)
         return std::max<int64_t>(0, avio_tell(context_->pb));
-    std::error_code error;
-    const auto size = std::filesystem::file_size(request_.output, error);
-    return error ? 0 : static_cast<int64_t>(size);
+    return file_ ? file_->size() : 0;
 }
 
 double OutputMedia::seconds() const

@@ -1,14 +1,17 @@
 #pragma once
-// The output file: its muxer, streams, tags and packets. A file that was
-// begun but not finished (the run failed) is removed when this goes, so a
-// failure never leaves a file that looks done. Once the file is open, the
-// streams' threads write their packets and the progress is read at the same
-// time: write, bytes and seconds take turns.
+// The output file: its muxer, streams, tags and packets. The file is written
+// under a hidden name and takes the output's name only when finished (see
+// OutputFile); a run that failed leaves nothing that looks done. The muxer
+// reaches no other file: every byte stream it opens is the output's own.
+// Once the file is open, the streams' threads write their packets and the
+// progress is read at the same time: write, bytes and seconds take turns.
 #include "encoder/Console.h"
 #include "encoder/EncodeRequest.h"
 #include "encoder/Libav.h"
+#include "encoder/OutputFile.h"
 #include "encoder/StreamEncoder.h"
 
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -17,8 +20,9 @@ namespace ridod2e {
 
 class OutputMedia {
 public:
-    // Fails when the file exists and -y was not given, or is the input, or
-    // when fast start is asked of a container that has no index to move.
+    // Fails when the file exists and -y was not given or it may not be
+    // replaced, or is the input, or when fast start is asked of a container
+    // that has no index to move.
     OutputMedia(const EncodeRequest& request, const AVOutputFormat* muxer);
     ~OutputMedia();
     OutputMedia(const OutputMedia&) = delete;
@@ -48,14 +52,14 @@ public:
     // given second of the input; before open().
     void keepChapters(const AVFormatContext* input, double fromSeconds);
 
-    // Creates the file and writes its header, with the input's tags.
+    // Creates the hidden file and writes its header, with the input's tags.
     void open(const AVDictionary* inputTags);
 
     // Writes one packet whose times are in the time base; the muxer
     // interleaves the streams by time.
     void write(AVPacket* packet, int stream, AVRational timeBase);
 
-    // Writes the trailer and closes the file.
+    // Writes the trailer and gives the file the output's name.
     void finish();
 
     int64_t bytes() const;
@@ -63,6 +67,9 @@ public:
     MediaSummary summary() const;
 
 private:
+    // The muxer's own byte streams: only the output, for writing or reading back.
+    static int openNested(AVFormatContext* context, AVIOContext** io, const char* url, int flags, AVDictionary**);
+    static int closeNested(AVFormatContext* context, AVIOContext* io);
     void setTags(const AVDictionary* inputTags);
     // An empty stream of the file, for the caller to describe.
     AVStream* newStream();
@@ -71,10 +78,9 @@ private:
     void copySideData(AVStream* stream, const AVPacketSideData& data);
 
     const EncodeRequest& request_;
+    std::unique_ptr<OutputFile> file_;
     OutputContextPtr context_;
     std::vector<AVRational> frameRates_;
-    bool created_ = false;
-    bool finished_ = false;
     mutable std::mutex writing_;
     double seconds_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "encoder/ProgressReporter.h"
 
+#include <algorithm>
+
 namespace ridod2e {
 namespace {
 
@@ -16,6 +18,19 @@ ProgressReporter::ProgressReporter(Console& console, bool video, bool picturesGa
       started_(Clock::now()),
       lastReport_(started_)
 {
+}
+
+void ProgressReporter::reached(double inputSeconds)
+{
+    reached_ = reached_ ? std::max(*reached_, inputSeconds) : inputSeconds;
+}
+
+double ProgressReporter::timeShown(double outputSeconds) const
+{
+    const double input = reached_.value_or(0);
+    if (video_ && picturesGatheredFirst_)
+        return (std::max(input, 0.0) + outputSeconds) / 2;
+    return outputSeconds > 0 ? outputSeconds : std::min(input, 0.0);
 }
 
 void ProgressReporter::tick(int64_t frames, double quality, int64_t bytes, double seconds)
@@ -39,7 +54,7 @@ void ProgressReporter::report(int64_t frames, double quality, int64_t bytes, dou
     snapshot.framesPerSecond = elapsed > 0 ? frames / elapsed : 0;
     snapshot.quality = quality;
     snapshot.bytes = bytes;
-    snapshot.seconds = seconds;
+    snapshot.seconds = last ? seconds : timeShown(seconds);
     console_.progress(ProgressLine(snapshot), last);
     lastReport_ = now;
 }

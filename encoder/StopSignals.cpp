@@ -2,8 +2,12 @@
 
 #include <array>
 #include <atomic>
+#include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace ridod2e {
 namespace {
@@ -12,13 +16,41 @@ namespace {
 // so the conversion is not wanted any more.
 constexpr std::array<int, 3> Signals = {SIGINT, SIGTERM, SIGPIPE};
 
-// Written by the handler, so a lock-free atomic.
+// How long a stop may take before the program is ended all the same.
+constexpr unsigned GraceSeconds = 1;
+
+// Written by the handler, so lock-free atomics.
 std::atomic<int> requested = 0;
 static_assert(std::atomic<int>::is_always_lock_free);
 
+// The file the forced end removes; read only once `leftoverSet` says so.
+char leftover[PATH_MAX + 1];
+std::atomic<bool> leftoverSet = false;
+
 extern "C" void OnStopSignal(int signal)
 {
-    requested.store(signal);
+    if (requested.exchange(signal) == 0)
+        alarm(GraceSeconds);
+}
+
+// Only async-signal-safe calls here.
+extern "C" void OnGraceOver(int)
+{
+    if (leftoverSet.load())
+        unlink(leftover);
+    const int signal = requested.load() != 0 ? requested.load() : SIGTERM;
+    std::signal(signal, SIG_DFL);
+    raise(signal);
+    _exit(128 + signal);
+}
+
+void Install(int signal, void (*handler)(int))
+{
+    struct sigaction action {};
+    action.sa_handler = handler;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    sigaction(signal, &action, nullptr);
 }
 
 } // namespace
@@ -28,14 +60,10 @@ StopSignals::StopSignals()
     requested.store(0);
     for (const int signal : Signals) {
         struct sigaction action {};
-        if (sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN)
-            continue;
-        action = {};
-        action.sa_handler = OnStopSignal;
-        action.sa_flags = SA_RESTART;
-        sigemptyset(&action.sa_mask);
-        sigaction(signal, &action, nullptr);
+        if (sigaction(signal, nullptr, &action) == 0 && action.sa_handler != SIG_IGN)
+            Install(signal, OnStopSignal);
     }
+    Install(SIGALRM, OnGraceOver);
 }
 
 StopSignals::~StopSignals()
@@ -45,6 +73,8 @@ StopSignals::~StopSignals()
         if (sigaction(signal, nullptr, &action) == 0 && action.sa_handler == OnStopSignal)
             std::signal(signal, SIG_DFL);
     }
+    alarm(0);
+    std::signal(SIGALRM, SIG_DFL);
 }
 
 void StopSignals::check() const
@@ -56,6 +86,15 @@ void StopSignals::check() const
 void RequestStop(int signal)
 {
     requested.store(signal);
+}
+
+void RemoveOnForcedEnd(const std::string& path)
+{
+    leftoverSet.store(false);
+    if (path.empty() || path.size() > PATH_MAX)
+        return;
+    std::memcpy(leftover, path.c_str(), path.size() + 1);
+    leftoverSet.store(true);
 }
 
 void EndBySignal(int signal)

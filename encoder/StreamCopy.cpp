@@ -119,6 +119,7 @@ bool IsCopyJob(const EncodeRequest& request)
 
 void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& console)
 {
+    const StopSignals stopSignals;
     const AVOutputFormat* muxer = ChooseMuxer(request.outputFormat, request.output);
     const int video = CopiedVideo(request, input, muxer);
     const int audio = CopiedAudio(request, input);
@@ -128,7 +129,7 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
     CheckNothingReshapes(request, video >= 0, audio >= 0);
     for (const int stream : {video, audio})
         if (stream >= 0)
-            CheckCopyable(input.context()->streams[stream], muxer);
+            CheckCopyable(input.context()->streams[stream], muxer, request.output);
 
     const FurtherStreams further = SortFurtherStreams(request, input, muxer, video, audio);
 
@@ -160,7 +161,6 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
 
     ProgressReporter reporter(console, pictures.has_value());
     const auto frames = [&] { return pictures ? pictures->packets() : 0; };
-    const StopSignals stopSignals;
     PacketPtr packet = NewPacket();
     while (input.read(packet.get())) {
         stopSignals.check();

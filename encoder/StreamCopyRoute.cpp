@@ -3,16 +3,61 @@
 #include "encoder/Fault.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 
 namespace ridod2e {
 
-void CheckCopyable(const AVStream* stream, const AVOutputFormat* muxer)
+namespace {
+
+std::string Upper(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Whether the muxer writes a header for the stream as it is, into memory.
+bool TakesHeader(const AVStream* stream, const AVOutputFormat* muxer)
+{
+    AVFormatContext* raw = nullptr;
+    if (avformat_alloc_output_context2(&raw, muxer, nullptr, nullptr) < 0)
+        throw std::bad_alloc();
+    const OutputContextPtr trial(raw);
+    AVStream* copy = avformat_new_stream(raw, nullptr);
+    if (!copy || avcodec_parameters_copy(copy->codecpar, stream->codecpar) < 0)
+        throw std::bad_alloc();
+    copy->codecpar->codec_tag = 0;
+    copy->time_base = stream->time_base;
+    if (!(muxer->flags & AVFMT_NOFILE)) {
+        if (avio_open_dyn_buf(&raw->pb) < 0)
+            throw std::bad_alloc();
+        raw->pb->seekable = AVIO_SEEKABLE_NORMAL;
+    }
+    const bool taken = avformat_write_header(raw, nullptr) >= 0;
+    if (raw->pb) {
+        uint8_t* bytes = nullptr;
+        avio_close_dyn_buf(raw->pb, &bytes);
+        av_free(bytes);
+        raw->pb = nullptr;
+    }
+    return taken;
+}
+
+} // namespace
+
+void CheckCopyable(const AVStream* stream, const AVOutputFormat* muxer, const std::string& outputPath)
 {
     // Below "normal" compliance Matroska also takes what it can only hold
     // through its Windows codec mapping, as players read it.
     const AVCodecID codec = stream->codecpar->codec_id;
-    if (avformat_query_codec(muxer, codec, FF_COMPLIANCE_UNOFFICIAL) == 0)
-        Fail(std::string(avcodec_get_name(codec)) + " cannot be stored in " + muxer->name + " without re-encoding");
+    if (avformat_query_codec(muxer, codec, FF_COMPLIANCE_UNOFFICIAL) != 0 && TakesHeader(stream, muxer))
+        return;
+    const std::string extension = std::filesystem::path(outputPath).extension().string();
+    const std::string container = Upper(extension.size() > 1 ? extension.substr(1) : muxer->name);
+    const bool matroska = std::string(muxer->name) == "matroska";
+    Fail(Upper(avcodec_get_name(codec)) + " in " + container + " is not supported by this encoder; "
+         + (matroska ? "choose a format that converts it" : "choose MKV"));
 }
 
 StreamCopyRoute::StreamCopyRoute(InputMedia& input, int stream, OutputMedia& output, double timelineStart,

@@ -5,11 +5,14 @@
 #include "encoder/InputMedia.h"
 #include "encoder/OutputMedia.h"
 
+#include <string>
+
 namespace ridod2e {
 
-// Fails with "<codec> cannot be stored in <container> without re-encoding"
-// when the container cannot hold the stream as it is.
-void CheckCopyable(const AVStream* stream, const AVOutputFormat* muxer);
+// Fails with "<CODEC> in <CONTAINER> is not supported by this encoder;
+// choose ..." when the container cannot hold the stream as it is: the
+// muxer refuses the codec, or a trial header in memory fails.
+void CheckCopyable(const AVStream* stream, const AVOutputFormat* muxer, const std::string& outputPath);
 
 class StreamCopyRoute {
 public:

@@ -63,117 +63,186 @@ std::vector<int> TakeSubtitles(const EncodeRequest& request, InputMedia& input, 
     return leftOut;
 }
 
-} // namespace
+// One conversion, in the order it happens: the constructor opens the output
+// and the routes, pump reads the input to its end, drain lets the routes
+// finish their encoders, finish checks the result and closes the file.
+class Transcoding {
+public:
+    Transcoding(const EncodeRequest& request, InputMedia& input, Console& console, const StopSignals& stopSignals);
 
-void Transcode(const EncodeRequest& request, InputMedia& input, Console& console)
-{
-    const StopSignals stopSignals;
-    const AVOutputFormat* muxer = ChooseMuxer(request.outputFormat, request.output);
-    OutputMedia output(request, muxer);
-    const bool takeVideo = TakesVideo(request, input, muxer);
-    const std::vector<int> soundTracks = SoundTracks(request, input, muxer);
-    if (!takeVideo && soundTracks.empty())
-        FailNothingToTake(request, input);
+    void pump();
+    void drain();
+    void finish();
 
-    std::unique_ptr<VideoRoute> video;
-    std::vector<std::unique_ptr<AudioRoute>> audios;
-    std::vector<std::unique_ptr<SubtitleRoute>> subtitles;
-    ProgressReporter reporter(console, takeVideo, takeVideo && IsPaletteVideo(request.videoCodec, muxer));
-    const auto report = [&](bool last) {
-        const int64_t frames = video ? video->frames() : 0;
-        const double quality = video ? video->quality() : 0;
-        if (last)
-            reporter.last(frames, quality, output.bytes(), output.seconds());
-        else
-            reporter.tick(frames, quality, output.bytes(), output.seconds());
-    };
-    const auto tick = [&] {
-        stopSignals.check();
-        report(false);
-    };
+private:
+    void readToTheEnd();
+    // Where the input has got to, for the reports of phases that write nothing.
+    void noteReached(const AVPacket& packet);
+    void tick();
+    void report(bool last);
     // A route whose thread failed ends the conversion with that failure.
-    const auto rethrowFailures = [&] {
-        if (video)
-            video->rethrowFailure();
-        for (const auto& audio : audios)
-            audio->rethrowFailure();
-    };
+    void rethrowFailures() const;
+
+    const EncodeRequest& request_;
+    InputMedia& input_;
+    const StopSignals& stopSignals_;
+    const AVOutputFormat* muxer_;
+    OutputMedia output_;
+    bool takeVideo_;
+    ProgressReporter reporter_;
+    double timelineStart_;
+    bool seeks_ = false;
+    // After the output: the routes write into it.
+    std::unique_ptr<VideoRoute> video_;
+    std::vector<std::unique_ptr<AudioRoute>> audios_;
+    std::vector<std::unique_ptr<SubtitleRoute>> subtitles_;
+    std::unique_ptr<SilentTrack> silence_;
+};
+
+Transcoding::Transcoding(const EncodeRequest& request, InputMedia& input, Console& console,
+                         const StopSignals& stopSignals)
+    : request_(request),
+      input_(input),
+      stopSignals_(stopSignals),
+      muxer_(ChooseMuxer(request.outputFormat, request.output)),
+      output_(request, muxer_),
+      takeVideo_(TakesVideo(request, input, muxer_)),
+      reporter_(console, takeVideo_, takeVideo_ && IsPaletteVideo(request.videoCodec, muxer_)),
+      timelineStart_(TimelineStart(input, request))
+{
+    const std::vector<int> soundTracks = SoundTracks(request, input, muxer_);
+    if (!takeVideo_ && soundTracks.empty())
+        FailNothingToTake(request, input);
     std::vector<int> kept;
-    if (takeVideo) {
-        video = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer, output, tick);
-        kept.push_back(video->inputStream());
+    if (takeVideo_) {
+        video_ = std::make_unique<VideoRoute>(request, input, input.videoStream(), muxer_, output_, [this] { tick(); });
+        kept.push_back(video_->inputStream());
     }
     const bool labelled = request.keepAll;
     for (const int track : soundTracks) {
-        audios.push_back(std::make_unique<AudioRoute>(request, input, track, muxer, output, takeVideo, labelled));
+        audios_.push_back(std::make_unique<AudioRoute>(request, input, track, muxer_, output_, takeVideo_, labelled));
         kept.push_back(track);
     }
     std::vector<std::string> notes;
-    const std::vector<int> leftOut = TakeSubtitles(request, input, muxer, takeVideo, output, subtitles);
-    for (const auto& subtitle : subtitles)
+    const std::vector<int> leftOut = TakeSubtitles(request, input, muxer_, takeVideo_, output_, subtitles_);
+    for (const auto& subtitle : subtitles_)
         kept.push_back(subtitle->inputStream());
     if (!leftOut.empty())
-        notes.push_back(LeftOutLine("Subtitle", leftOut, subtitles.empty() && !labelled
+        notes.push_back(LeftOutLine("Subtitle", leftOut, subtitles_.empty() && !labelled
                                                                 ? "the output carries picture and sound only"
                                                                 : "the output keeps text subtitles only"));
-    std::unique_ptr<SilentTrack> silence;
-    if (video && audios.empty() && NeedsSoundTrack(muxer))
-        silence = std::make_unique<SilentTrack>(request, muxer, output);
-    const bool seeks = StartOutput(request, input, kept, notes, output, console);
+    if (video_ && audios_.empty() && NeedsSoundTrack(muxer_))
+        silence_ = std::make_unique<SilentTrack>(request, muxer_, output_);
+    seeks_ = StartOutput(request, input, kept, notes, output_, console);
+}
 
-    PacketPtr packet = NewPacket();
-    const auto readToTheEnd = [&] {
-        while (input.read(packet.get())) {
-            const int stream = packet->stream_index;
-            if (video && stream == video->inputStream())
-                video->process(packet.get());
-            for (const auto& audio : audios)
-                if (stream == audio->inputStream())
-                    audio->process(packet.get());
-            for (const auto& subtitle : subtitles)
-                if (stream == subtitle->inputStream())
-                    subtitle->process(packet.get());
-            av_packet_unref(packet.get());
-            if (silence)
-                silence->fillTo(video->seconds());
-            rethrowFailures();
-            tick();
-            if (video && video->done() && audios.empty())
-                break;
-        }
-    };
+void Transcoding::pump()
+{
     readToTheEnd();
     // A seek that found no picture (past the end of a short clip, where a
     // file without an index or a damaged one sent it, onto pictures that
     // need an earlier key frame) is undone: the picture comes from reading
     // the input from its beginning.
-    if (seeks && video && audios.empty() && !video->drain()) {
-        input.rewind();
-        video->restart();
+    if (seeks_ && video_ && audios_.empty() && !video_->drain()) {
+        input_.rewind();
+        video_->restart();
         readToTheEnd();
     }
-    if (video)
-        video->finish();
-    for (const auto& audio : audios)
+}
+
+void Transcoding::readToTheEnd()
+{
+    PacketPtr packet = NewPacket();
+    while (input_.read(packet.get())) {
+        noteReached(*packet);
+        const int stream = packet->stream_index;
+        if (video_ && stream == video_->inputStream())
+            video_->process(packet.get());
+        for (const auto& audio : audios_)
+            if (stream == audio->inputStream())
+                audio->process(packet.get());
+        for (const auto& subtitle : subtitles_)
+            if (stream == subtitle->inputStream())
+                subtitle->process(packet.get());
+        av_packet_unref(packet.get());
+        if (silence_)
+            silence_->fillTo(video_->seconds());
+        rethrowFailures();
+        tick();
+        if (video_ && video_->done() && audios_.empty())
+            break;
+    }
+}
+
+void Transcoding::noteReached(const AVPacket& packet)
+{
+    const int64_t time = packet.pts != AV_NOPTS_VALUE ? packet.pts : packet.dts;
+    if (time != AV_NOPTS_VALUE)
+        reporter_.reached(time * av_q2d(input_.context()->streams[packet.stream_index]->time_base) - timelineStart_);
+}
+
+void Transcoding::drain()
+{
+    if (video_)
+        video_->finish();
+    for (const auto& audio : audios_)
         audio->finish();
-    if (silence)
-        silence->finish(video->seconds());
+    if (silence_)
+        silence_->finish(video_->seconds());
     for (;;) {
-        bool ended = !video || video->waitFor(WhileDraining);
-        for (const auto& audio : audios)
+        bool ended = !video_ || video_->waitFor(WhileDraining);
+        for (const auto& audio : audios_)
             ended = audio->waitFor(WhileDraining) && ended;
         if (ended)
             break;
         tick();
     }
+}
 
-    if (video && video->frames() == 0)
-        Fail("no picture of stream #0." + std::to_string(video->inputStream()) + " could be decoded");
+void Transcoding::finish()
+{
+    if (video_ && video_->frames() == 0)
+        Fail("no picture of stream #0." + std::to_string(video_->inputStream()) + " could be decoded");
     // A further track may be empty; the first is the sound the output is for.
-    if (!audios.empty() && audios.front()->samples() == 0)
-        Fail("no sound of stream #0." + std::to_string(audios.front()->inputStream()) + " could be decoded");
-    output.finish();
+    if (!audios_.empty() && !audios_.front()->heardSound())
+        Fail("no sound of stream #0." + std::to_string(audios_.front()->inputStream()) + " could be decoded");
+    output_.finish();
     report(true);
+}
+
+void Transcoding::tick()
+{
+    stopSignals_.check();
+    report(false);
+}
+
+void Transcoding::report(bool last)
+{
+    const int64_t frames = video_ ? video_->frames() : 0;
+    const double quality = video_ ? video_->quality() : 0;
+    if (last)
+        reporter_.last(frames, quality, output_.bytes(), output_.seconds());
+    else
+        reporter_.tick(frames, quality, output_.bytes(), output_.seconds());
+}
+
+void Transcoding::rethrowFailures() const
+{
+    if (video_)
+        video_->rethrowFailure();
+    for (const auto& audio : audios_)
+        audio->rethrowFailure();
+}
+
+} // namespace
+
+void Transcode(const EncodeRequest& request, InputMedia& input, Console& console)
+{
+    const StopSignals stopSignals;
+    Transcoding transcoding(request, input, console, stopSignals);
+    transcoding.pump();
+    transcoding.drain();
+    transcoding.finish();
 }
 
 } // namespace ridod2e

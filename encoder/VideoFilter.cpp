@@ -1,5 +1,7 @@
 #include "encoder/VideoFilter.h"
 
+#include <algorithm>
+
 extern "C" {
 #include <libavutil/mathematics.h>
 #include <libavutil/pixdesc.h>
@@ -9,24 +11,34 @@ namespace ridod2e {
 namespace {
 
 // The pictures are cut to the output's rate before they are held, then one
-// palette is made from all of them and each is drawn with it.
+// palette is made from all of them and each is drawn with it. The palette
+// is made from colours of 6 bits a channel (the middle of each step): a
+// clip's millions of colours would make it take as long as the whole clip
+// again, in one call that reports nothing, for no colour one can see.
 std::string PaletteFilters(AVRational frameRate)
 {
     std::string filters;
     if (frameRate.num > 0 && frameRate.den > 0)
         filters = ",fps=" + std::to_string(frameRate.num) + "/" + std::to_string(frameRate.den);
-    return filters + ",split[all][copy];[all]palettegen[palette];[copy][palette]paletteuse";
+    const std::string step = "'bitand(val,252)+2'";
+    return filters + ",split[all][copy];[all]lutrgb=r=" + step + ":g=" + step + ":b=" + step
+        + ",palettegen[palette];[copy][palette]paletteuse";
 }
 
-// Hands the chain's pictures on with their pts back in the input's time base.
-void Push(FilterChain& chain, AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink)
+// Hands the chain's pictures on with their pts back in the input's time
+// base. The end (no frame) closes the chain where the last picture ends.
+void Push(FilterChain& chain, AVFrame* frame, int64_t end, AVRational timeBase, const FilterChain::Sink& sink)
 {
     const AVRational chainTimeBase = chain.outputTimeBase();
-    chain.push(frame, [&](AVFrame* picture) {
+    const auto back = [&](AVFrame* picture) {
         if (picture->pts != AV_NOPTS_VALUE)
             picture->pts = av_rescale_q(picture->pts, chainTimeBase, timeBase);
         sink(picture);
-    });
+    };
+    if (!frame && end != AV_NOPTS_VALUE)
+        chain.close(end, back);
+    else
+        chain.push(frame, back);
 }
 
 } // namespace
@@ -64,6 +76,7 @@ void VideoFilter::restart()
 {
     chain_.reset();
     shape_ = {};
+    end_ = AV_NOPTS_VALUE;
 }
 
 void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink)
@@ -74,14 +87,20 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
         const Shape shape {frame->width, frame->height, frame->format, frame->sample_aspect_ratio};
         if (!chain_ || !(shape == shape_)) {
             if (chain_)
-                Push(*chain_, nullptr, timeBase, sink);
+                Push(*chain_, nullptr, end_, timeBase, sink);
             chain_ = std::make_unique<FilterChain>("buffer", PictureSourceArguments(*frame, timeBase), "buffersink",
                                                    description(), 0);
             shape_ = shape;
         }
     }
+    if (frame && frame->pts != AV_NOPTS_VALUE) {
+        int64_t duration = frame->pkt_duration;
+        if (duration <= 0 && target_.frameRate.num > 0)
+            duration = av_rescale_q(1, av_inv_q(target_.frameRate), timeBase);
+        end_ = std::max(end_ == AV_NOPTS_VALUE ? frame->pts : end_, frame->pts + std::max<int64_t>(duration, 1));
+    }
     if (chain_)
-        Push(*chain_, frame, timeBase, sink);
+        Push(*chain_, frame, end_, timeBase, sink);
 }
 
 } // namespace ridod2e

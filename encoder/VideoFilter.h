@@ -50,6 +50,7 @@ private:
     Target target_;
     std::string deinterlacing_;
     Shape shape_;
+    int64_t end_ = AV_NOPTS_VALUE;  // where the pictures so far end, in their time base
     std::unique_ptr<FilterChain> chain_;
 };
 

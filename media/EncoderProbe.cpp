@@ -1,12 +1,11 @@
 #include "media/EncoderProbe.h"
 
 #include "core/EncoderName.h"
-#include "core/TextRules.h"
 #include "platform/ChildOutputReader.h"
 #include "platform/ChildProcess.h"
+#include "platform/CommandLineSplit.h"
 #include "platform/OutputLines.h"
 #include "platform/PumpMessages.h"
-
 
 namespace {
 
@@ -14,36 +13,12 @@ constexpr const char* kAltReaderPrefix = "DS:\\\\";
 // Longest wait for output before the window's events are processed again.
 constexpr int kOutputWaitSliceMs = 20;
 
-// The text between a pair of double quotes under the Windows command-line
-// rules: quotes inside are escaped, and backslashes that end up before a
-// quote are doubled. An ordinary path comes out unchanged.
-std::string QuotedArgument(const std::string& text)
-{
-    std::string quoted = "\"";
-    std::size_t backslashes = 0;
-    for (const char c : text) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        if (c == '"') {
-            quoted.append(backslashes * 2 + 1, '\\');
-        } else {
-            quoted.append(backslashes, '\\');
-        }
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, '\\');
-    return quoted + "\"";
-}
-
 } // namespace
 
 std::string ProbeCommandLine(const std::string& path, bool altReaderPrefix)
 {
-    const std::string input = (altReaderPrefix ? kAltReaderPrefix : "") + Trim(path);
-    return std::string("\"") + kEncoderName + "\" -@ -y  -i " + QuotedArgument(input);
+    const std::string input = (altReaderPrefix ? kAltReaderPrefix : "") + path;
+    return std::string("\"") + kEncoderName + "\" -@ -y  -i " + platform::QuoteArgument(input);
 }
 
 EncoderProbe::EncoderProbe(std::string appDir, WaitStyle wait, AddFileRow addFileRow)

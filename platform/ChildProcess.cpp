@@ -3,6 +3,7 @@
 #include "platform/CommandLineSplit.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -157,6 +158,22 @@ void ChildProcess::kill()
 {
     if (pid_ > 0 && !reaped_)
         ::killpg(pid_, SIGKILL);
+}
+
+void ChildProcess::end(int graceMs)
+{
+    if (pid_ <= 0 || reaped_)
+        return;
+    ::killpg(pid_, SIGTERM);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(graceMs);
+    std::string ignored;
+    while (running() && std::chrono::steady_clock::now() < deadline) {
+        if (read(ignored, 20) == ReadStatus::End)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ignored.clear();
+    }
+    kill();
+    wait();
 }
 
 bool ChildProcess::running()

@@ -38,6 +38,11 @@ public:
     // once; nothing when it has ended already. wait() reaps it.
     void kill();
 
+    // Asks the process group to end (SIGTERM), so that the process can
+    // clean up after itself, reading away what it still writes; kills the
+    // group when the process has not ended within `graceMs`. Reaps it.
+    void end(int graceMs);
+
     // True until the process has ended and been reaped.
     bool running();
 

@@ -24,6 +24,29 @@ std::size_t ReadProgram(const std::string& line, std::size_t pos, std::string& p
 
 } // namespace
 
+std::string QuotedTail(const std::string& text)
+{
+    std::string quoted;
+    std::size_t backslashes = 0;
+    for (const char c : text) {
+        if (c == '\\') {
+            ++backslashes;
+        } else {
+            if (c == '"')
+                quoted.append(backslashes + 1, '\\');
+            backslashes = 0;
+        }
+        quoted += c;
+    }
+    quoted.append(backslashes, '\\');
+    return quoted + '"';
+}
+
+std::string QuoteArgument(const std::string& text)
+{
+    return '"' + QuotedTail(text);
+}
+
 std::vector<std::string> SplitCommandLine(const std::string& line)
 {
     std::vector<std::string> args;

@@ -13,4 +13,13 @@ namespace platform {
 
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 
+// The text as one argument in double quotes, which SplitCommandLine gives
+// back exactly, whatever it holds: a quote inside becomes \", and the
+// backslashes before a quote or before the closing quote are doubled. An
+// ordinary path comes out as it is, between the quotes.
+std::string QuoteArgument(const std::string& text);
+
+// The same without the opening quote, for a line that has opened it already.
+std::string QuotedTail(const std::string& text);
+
 } // namespace platform

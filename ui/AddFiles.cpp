@@ -6,7 +6,6 @@
 #include "core/OpenDialogFilter.h"
 #include "core/RequiredFiles.h"
 #include "core/SharedState.h"
-#include "core/TextRules.h"
 #include "core/Texts.h"
 #include "media/MeasureFile.h"
 #include "media/MediaContentCheck.h"
@@ -147,7 +146,7 @@ void AddFilesHandler::measureAndAdd(const QString& path, Left& left)
 {
     const std::string file = path.toStdString();
     for (const FileRow& row : parts_.files.rows()) {
-        if (Trim(row.caption) == file) {
+        if (row.caption == file) {
             ++left.listed;
             return;
         }

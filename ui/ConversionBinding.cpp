@@ -3,7 +3,6 @@
 #include "convert/ConversionRun.h"
 #include "core/FileList.h"
 #include "core/Messages.h"
-#include "core/TextRules.h"
 #include "core/Texts.h"
 #include "ui/ConversionLogDialog.h"
 #include "ui/MainWindow.h"
@@ -67,5 +66,5 @@ void ConversionBinding::stopConversion()
 void ConversionBinding::showLogFor(int row)
 {
     if (const auto file = files_.row(row))
-        log_.showFor(Trim(file->caption));
+        log_.showFor(file->caption);
 }

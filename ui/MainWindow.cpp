@@ -201,7 +201,9 @@ void MainWindow::buildFormatRow(QWidget* client)
     outputDirEdit_->setReadOnly(true);
     outputDirEdit_->setEnabled(false);
     // The disabled field shows no hint of its own; its label names the whole folder.
-    connect(outputDirEdit_, &QLineEdit::textChanged, outputDirLabel, &QWidget::setToolTip);
+    connect(outputDirEdit_, &QLineEdit::textChanged, outputDirLabel, [outputDirLabel](const QString& folder) {
+        outputDirLabel->setToolTip(folder + '\n' + texts::kOutputDirectoryHint);
+    });
     labelledFields_.push_back({outputDirLabel, outputDirEdit_, outputDirLabel->geometry(), outputDirEdit_->geometry()});
     browseFolderButton_ = new QToolButton(client);
     browseFolderButton_->setObjectName("ButtonBrowseForFolder");

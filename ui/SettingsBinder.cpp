@@ -4,6 +4,8 @@
 #include "ui/MainWindow.h"
 #include "ui/StatusBarPanels.h"
 
+#include <QDir>
+
 SettingsBinder::SettingsBinder(const std::string& settingsDir, MainWindow& window, AdditionalOptionsDialog& options,
                                QObject* parent)
     : QObject(parent)
@@ -37,7 +39,7 @@ SettingsValues SettingsBinder::windowSettings() const
 
 void SettingsBinder::applySettings(const SettingsValues& values)
 {
-    window_.setOutputDir(QString::fromStdString(values.outputDir));
+    window_.setOutputDir(QString::fromStdString(OutputDirUnder(values.outputDir, QDir::homePath().toStdString())));
     options_.setOverwrite(values.overwrite);
     options_.setShutDown(values.shutDown);
     options_.setJobsAtOnce(values.jobsAtOnce);

@@ -8,6 +8,7 @@
 #include "core/TextRules.h"
 #include "core/EncoderName.h"
 #include "core/profiles/FormatCatalogue.h"
+#include "platform/CommandLineSplit.h"
 
 #include <algorithm>
 #include <array>
@@ -26,15 +27,6 @@ BuildResult Failure(BuildResult::Status status, std::string error)
     return result;
 }
 
-// The first path that cannot go inside the command line's double quotes.
-const std::string* QuotedPath(std::initializer_list<const std::string*> paths)
-{
-    for (const std::string* path : paths) {
-        if (path->find('"') != std::string::npos)
-            return path;
-    }
-    return nullptr;
-}
 
 // Empty when the directory is there or was made; else the system's words.
 std::string EnsureDirectory(const std::string& dir)
@@ -92,7 +84,7 @@ bool Reserved(const BuilderDisk& disk, const std::string& path)
 std::string ChooseOutputPath(const ConversionChoices& choices, const std::string& dir, const JobInput& job,
                              const BuilderDisk& disk)
 {
-    const std::string inputPath = Trim(job.inputPath);
+    const std::string& inputPath = job.inputPath;
     const std::string base = BaseNameOf(FileNameOf(inputPath));
     const std::string path = OutputPathFor(dir, base, job.outputExt);
     // The encoder must never write over its own input or another row's,
@@ -105,25 +97,24 @@ std::string ChooseOutputPath(const ConversionChoices& choices, const std::string
     return path;
 }
 
-// The pieces both runs share, read from the job with its input path
-// trimmed. When a path cannot be used or the output folder cannot be made,
+// The pieces both runs share, read from the job with its input path as it
+// is. When the encoder's path cannot be used or the output folder cannot be made,
 // `result` says why and there are none.
 std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const JobInput& job, const BuilderDisk& disk,
                                      BuildResult& result)
 {
-    const std::string inputPath = Trim(job.inputPath);
+    const std::string& inputPath = job.inputPath;
     const std::string dir = Trim(choices.outputDir);
-    if (const std::string* path = QuotedPath({&choices.appDir, &inputPath, &dir})) {
-        result = Failure(BuildResult::Status::UnsafePath, kQuotedPathError + *path);
+    // The program's own token knows no escape for a quote.
+    if (choices.appDir.find('"') != std::string::npos) {
+        result = Failure(BuildResult::Status::UnsafePath, kQuotedPathError + choices.appDir);
         return std::nullopt;
     }
     PieceSet p;
     p.encoderPrefix = '"' + choices.appDir + kEncoderName
         + std::string(job.options.forceQuickTimeInput ? pieces::kEncoderTailQuickTime : pieces::kEncoderTail);
     if (choices.profileFamily == kPspFamily)
-        p.title = PspTitleOf(FileNameOf(inputPath));
-    if (job.options.useAltReader)
-        p.encoderPrefix += pieces::kAltReaderPrefix;
+        p.title = platform::QuotedTail(PspTitleOf(FileNameOf(inputPath)));
     if (disk.createDirectory) {
         if (std::string cause = EnsureDirectory(dir); !cause.empty()) {
             result = Failure(BuildResult::Status::DirectoryError, kDirectoryCreateError);
@@ -131,7 +122,9 @@ std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const Job
             return std::nullopt;
         }
     }
-    p.inputArg = inputPath + '"';
+    // Names are data: quoted so that splitting gives each back exactly.
+    p.inputArg = platform::QuotedTail(
+        (job.options.useAltReader ? std::string(pieces::kAltReaderPrefix) : std::string()) + inputPath);
     p.videoCodecArg = VideoCodecArg(choices.videoCodec);
     p.audioCodecArg = AudioCodecArg(choices.audioCodec);
     p.videoCodecText = Trim(choices.videoCodec);
@@ -175,7 +168,7 @@ BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& j
     if (!p)
         return result;
     result.outputPath = ChooseOutputPath(choices, Trim(choices.outputDir), job, disk);
-    p->outputArg = " \"" + result.outputPath + '"';
+    p->outputArg = ' ' + platform::QuoteArgument(result.outputPath);
     const FormatSpec* format = FormatAt(choices.formatIndex);
     if (!format || !format->assemble) {
         result.status = BuildResult::Status::NoAssembly;
@@ -201,8 +194,8 @@ BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const Jo
     std::optional<PieceSet> p = SharedPieces(choices, job, disk, result);
     if (!p)
         return result;
-    p->outputArg = ThumbnailOutputArg(" \"" + videoOutputPath + '"');
-    result.outputPath = p->outputArg.substr(2, p->outputArg.size() - 3); // without the blank and the quotes
+    result.outputPath = ThumbnailPathOf(videoOutputPath);
+    p->outputArg = ' ' + platform::QuoteArgument(result.outputPath);
     result.commandLine = AssembleThumbnail(*p);
     return result;
 }
@@ -210,8 +203,8 @@ BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const Jo
 std::optional<std::string> WithOutputPath(const std::string& commandLine, const std::string& from,
                                           const std::string& to)
 {
-    const std::string tail = " \"" + from + '"';
+    const std::string tail = ' ' + platform::QuoteArgument(from);
     if (commandLine.size() < tail.size() || commandLine.compare(commandLine.size() - tail.size(), tail.size(), tail) != 0)
         return std::nullopt;
-    return commandLine.substr(0, commandLine.size() - tail.size()) + " \"" + to + '"';
+    return commandLine.substr(0, commandLine.size() - tail.size()) + ' ' + platform::QuoteArgument(to);
 }

@@ -29,7 +29,7 @@ bool IsAudioOnlyOutput(const std::string& outputExt);
 
 // One job as the queue hands it over.
 struct JobInput {
-    std::string inputPath;  // the row's caption, surrounding blanks removed
+    std::string inputPath;  // the row's caption, exactly
     std::string sourceSize; // the row's "Video Size" cell ("640 x 352", "0 x 0", "Unknown")
     std::string outputExt;  // OutputExt: the row's Output cell, trimmed, in lower case
     InputOptions options;   // UseAltReader and ForceQuickTimeInput
@@ -41,7 +41,7 @@ struct BuildResult {
         Built,          // commandLine is the line to run
         NoAssembly,     // the format index is a separator or outside the list: no line
         DirectoryError, // the output directory could not be created; error is kDirectoryCreateError
-        UnsafePath,     // the encoder's, the input's or the output directory's path holds a double quote
+        UnsafePath,     // the encoder's folder holds a double quote
     };
     Status status = Status::Built;
     std::string commandLine;
@@ -78,7 +78,7 @@ BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& j
 BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
                                       const std::string& videoOutputPath, const BuilderDisk& disk = BuilderDisk());
 
-// The command line with its output argument (its last, `from` in double
-// quotes) naming `to` instead; nothing when the line does not end so.
+// The command line with its output argument (its last, `from` quoted)
+// naming `to` instead; nothing when the line does not end so.
 std::optional<std::string> WithOutputPath(const std::string& commandLine, const std::string& from,
                                           const std::string& to);

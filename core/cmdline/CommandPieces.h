@@ -79,7 +79,7 @@ inline constexpr std::string_view kToneMap = " -tonemap";                       
 
 // The PSP thumbnail run.
 inline constexpr std::string_view kThumbnailHead = " -f singlejpeg -ss 3 -vframes 1"; // 31
-inline constexpr std::string_view kThumbnailExtension = ".THM\"";                    // 5
+inline constexpr std::string_view kThumbnailExtension = ".THM";                      // 4
 
 } // namespace pieces
 

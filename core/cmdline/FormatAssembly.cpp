@@ -62,7 +62,7 @@ std::string Psp(const PieceSet& p)
 
 std::string PspAvc(const PieceSet& p)
 {
-    return JoinPieces(p, {kTitleHead, p.title, "\"", kH264Codec, kPspAvcBitrate, kPspAvcMaxrate, kPspAvcBufsize,
+    return JoinPieces(p, {kTitleHead, p.title, kH264Codec, kPspAvcBitrate, kPspAvcMaxrate, kPspAvcBufsize,
                     kPspAvcRate, kMpeg4AacCodec, p.audioBitrateArg, p.samplingRateArg, p.channelsArg, kGopNarrow,
                     p.sizeArg, kPspContainer});
 }
@@ -128,10 +128,10 @@ std::string Mov(const PieceSet& p)
 
 } // namespace assembly
 
-std::string ThumbnailOutputArg(const std::string& outputArg)
+std::string ThumbnailPathOf(const std::string& videoPath)
 {
     const std::size_t cut = kThumbnailExtension.size();
-    return outputArg.substr(0, outputArg.size() >= cut ? outputArg.size() - cut : 0) + std::string(kThumbnailExtension);
+    return videoPath.substr(0, videoPath.size() >= cut ? videoPath.size() - cut : 0) + std::string(kThumbnailExtension);
 }
 
 std::string AssembleThumbnail(const PieceSet& p)

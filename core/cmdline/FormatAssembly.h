@@ -26,9 +26,9 @@ std::string Mpeg(const PieceSet& pieces);
 std::string Mov(const PieceSet& pieces);
 } // namespace assembly
 
-// The video's output piece with its last five characters (".mp4" and the
-// closing quote) replaced by ".THM" and the quote.
-std::string ThumbnailOutputArg(const std::string& outputArg);
+// The video's output path with its last four characters (".mp4") replaced
+// by ".THM".
+std::string ThumbnailPathOf(const std::string& videoPath);
 
 // One still picture 3 seconds in, at the video's size; outputArg already
 // names the ".THM" file.

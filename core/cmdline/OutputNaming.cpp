@@ -1,7 +1,10 @@
 #include "core/cmdline/OutputNaming.h"
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
-#include <unistd.h>
+#include <random>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -50,8 +53,22 @@ bool SameFile(const std::string& a, const std::string& b)
 
 std::string PartialOutputPath(const std::string& target)
 {
+    static constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> letter(0, kLetters.size() - 1);
+    std::string tag = ".partial-";
+    for (int i = 0; i < 10; ++i)
+        tag += kLetters[letter(random)];
     const fs::path path(target);
-    const std::string name = "." + path.stem().string() + ".partial-" + std::to_string(getpid())
-        + path.extension().string();
-    return (path.parent_path() / name).string();
+    const std::string extension = path.extension().string();
+    std::string stem = path.stem().string();
+    // A long stem gives up its end, never in the middle of a character.
+    const std::size_t room = NAME_MAX - std::min<std::size_t>(NAME_MAX, 1 + tag.size() + extension.size());
+    if (stem.size() > room) {
+        std::size_t cut = room;
+        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80)
+            --cut;
+        stem.resize(cut);
+    }
+    return (path.parent_path() / ("." + stem + tag + extension)).string();
 }

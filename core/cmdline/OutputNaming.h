@@ -27,6 +27,7 @@ bool PathExists(const std::string& path);
 bool SameFile(const std::string& a, const std::string& b);
 
 // Where a run writes before its output is judged good: a hidden name beside
-// `target` in the same folder, unique to this process, that keeps the
-// target's extension (the encoder may choose the container by it).
+// `target` in the same folder, with a random part no one can guess, that
+// keeps the target's extension (the encoder may choose the container by
+// it). A long stem is shortened so that the name fits the file system.
 std::string PartialOutputPath(const std::string& target);

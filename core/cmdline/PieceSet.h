@@ -19,7 +19,7 @@ struct NewerPieces {
 
 struct PieceSet {
     std::string encoderPrefix;   // quoted encoder path, switches, the opening quote of the input
-    std::string inputArg;        // input path and closing quote
+    std::string inputArg;        // the input token (DS:\\ and the path) quoted for its place, and the closing quote
     std::string outputArg;       // blank, quoted output path
     std::string videoCodecArg;
     std::string audioCodecArg;
@@ -33,7 +33,7 @@ struct PieceSet {
     std::string muteArg;
     std::string videoCodecText;  // the video codec entry trimmed, case kept (WMV)
     std::string audioCodecText;  // the audio codec entry trimmed (3G2)
-    std::string title;           // the PSP title
+    std::string title;           // the PSP title, quoted for its place, and its closing quote
     NewerPieces newer;
 };
 

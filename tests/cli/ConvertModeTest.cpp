@@ -60,7 +60,8 @@ TEST(ConvertMode, CtrlCStopsTheConversions)
     CliRun cli;
     cli.encoder.input("a.avi");
     cli.encoder.input("b.avi");
-    cli.encoder.script(Header() + Progress(10, 10, "6.00") + "write 100\nhang\n");
+    // The pause lets the report be read before the output appears and the stop comes.
+    cli.encoder.script(Header() + Progress(10, 10, "6.00") + "sleep 300\nwrite 100\nhang\n");
     cli.start({"--source-size", "0 x 0", "a.avi", "b.avi"});
     // The encoder has begun to write (under a partial name).
     ASSERT_TRUE(QTest::qWaitFor([&] { return !std::filesystem::is_empty(cli.encoder.outputDir()); }, 10000));

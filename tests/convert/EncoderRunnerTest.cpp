@@ -254,10 +254,12 @@ TEST(RunEncoder, KillsAnEncoderOnAStopRequest)
     EXPECT_EQ(std::count(log.begin(), log.end(), "bar 100"), 0);
 }
 
+// The encoder makes its output file before it prints the output's block.
 TEST(RunEncoder, StopBeforeAnyOutputFileEndsAsFailed)
 {
     RunnerHarness harness;
-    harness.encoder.script(Header() + Progress(10, 10, "6.00") + "hang\n");
+    const std::string header = Header();
+    harness.encoder.script(header.substr(0, header.find("print Output #0")) + Progress(10, 10, "6.00") + "hang\n");
     StopAfterFirstReport(harness);
     EXPECT_EQ(harness.progress(), "Failed");
 }
@@ -281,6 +283,48 @@ TEST(RunEncoder, PlacesItsOutputBesideAFileThatTookTheNameMeanwhile)
         EXPECT_EQ(harness.outputs(), expected);
         EXPECT_EQ(ReadText(theirs) == "theirs", !replaceExisting);
     }
+}
+
+// Someone swapped the finished file for a link: the link is not given the
+// output's name, and its target is not touched.
+TEST(RunEncoder, PlacesOnlyARegularFileOfItsOwn)
+{
+    RunnerHarness harness;
+    const std::string victim = harness.encoder.file("thesis.txt").string();
+    std::ofstream(victim) << "thesis";
+    harness.encoder.script(Header() + Progress(1500, 200, "60.00") + "link " + victim + "\n");
+    harness.request.finalAttempt = true;
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.progress(), "Failed");
+    EXPECT_EQ(harness.outcome.reason.text, "the output cannot be put in place: Operation not permitted");
+    EXPECT_EQ(ReadText(victim), "thesis");
+    EXPECT_TRUE(harness.outputs().empty());
+}
+
+// With overwrite on, only a regular file or the user's own is replaced: a
+// folder that took the name stays, and the output is numbered beside it.
+TEST(RunEncoder, OverwriteOnReplacesNoFolder)
+{
+    RunnerHarness harness;
+    harness.encoder.script(GoodRun());
+    std::filesystem::create_directory(harness.encoder.outputDir() + "/clip.mp4");
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.progress(), "Done");
+    EXPECT_EQ(harness.outcome.placedPath, harness.encoder.outputDir() + "/clip-1.mp4");
+    EXPECT_TRUE(std::filesystem::is_directory(harness.encoder.outputDir() + "/clip.mp4"));
+}
+
+// A flush repeats its frame count and time while the file grows: no stall.
+TEST(RunEncoder, AGrowingSizeIsProgress)
+{
+    RunnerHarness harness(20);
+    std::string script = Header();
+    for (int size = 1; size <= 12; ++size)
+        script += Progress(46, size * 50, "60.00") + "sleep 60\n";
+    harness.encoder.script(script + "write 1000\n");
+    ASSERT_TRUE(harness.run());
+    EXPECT_EQ(harness.progress(), "Done");
+    EXPECT_FALSE(harness.outcome.stalled);
 }
 
 struct StallCase {

@@ -2,7 +2,10 @@
 #include "core/cmdline/OutputNaming.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
+#include "platform/CommandLineSplit.h"
 #include "support/TempDir.h"
+
+#include <algorithm>
 
 #include <filesystem>
 #include <unistd.h>
@@ -264,7 +267,15 @@ TEST_F(Builder, The3G2LineSendsTheSelectedAudioCodec)
 TEST(OutputPaths, TheRunWritesBesideTheTargetAndTheLineNamesItInstead)
 {
     const std::string partial = PartialOutputPath("/out/a.b.mp4");
-    EXPECT_EQ(partial, "/out/.a.b.partial-" + std::to_string(getpid()) + ".mp4");
+    EXPECT_TRUE(partial.starts_with("/out/.a.b.partial-") && partial.ends_with(".mp4")) << partial;
+    EXPECT_EQ(partial.size(), std::string("/out/.a.b.partial-").size() + 10 + 4);
+    EXPECT_NE(partial, PartialOutputPath("/out/a.b.mp4"));
+    EXPECT_EQ(partial.find(std::to_string(getpid())), std::string::npos);
+    // A stem as long as a name may be keeps its output name; the partial one is cut to fit.
+    const std::string stem = std::string(230, 'x') + "\xc3\xa9" + std::string(19, 'y');
+    const std::string longPartial = PartialOutputPath("/out/" + stem + ".mp4");
+    EXPECT_EQ(fs::path(longPartial).filename().string().size(), 254u);
+    EXPECT_TRUE(longPartial.starts_with("/out/." + std::string(230, 'x') + ".partial-")) << longPartial;
     EXPECT_EQ(WithOutputPath("\"/e/ridod2e\" -i \"/in/a.avi\" -s 320x240 \"/out/a.mp4\"", "/out/a.mp4", "/out/.a.mp4"),
               "\"/e/ridod2e\" -i \"/in/a.avi\" -s 320x240 \"/out/.a.mp4\"");
     EXPECT_EQ(WithOutputPath("\"/e/ridod2e\" -i \"/out/a.mp4\" -vn", "/out/a.mp4", "/x"), std::nullopt);
@@ -424,25 +435,62 @@ TEST_F(Builder, PspAvcTitleOfANameWithoutAnExtensionIsTheWholeName)
     }
 }
 
-TEST_F(Builder, APathHoldingADoubleQuoteIsRefusedAndNothingIsBuilt)
+TEST_F(Builder, OnlyAnEncoderFolderHoldingADoubleQuoteIsRefused)
 {
     const std::string missing = Out("to be created");
-
     ConversionChoices choices = ChoicesFor(12);
     choices.outputDir = missing;
-    const BuildResult input = BuildCommandLine(choices, Job("/videos/say \"hi\".avi", "mp4"));
-    EXPECT_EQ(input.status, BuildResult::Status::UnsafePath);
-    EXPECT_EQ(input.error, std::string(kQuotedPathError) + "/videos/say \"hi\".avi");
-    EXPECT_EQ(input.commandLine, "");
-
-    choices.outputDir = Out("quote\"dir");
-    EXPECT_EQ(BuildCommandLine(choices, Job(kInput, "mp4")).status, BuildResult::Status::UnsafePath);
-    choices.outputDir = missing;
     choices.appDir = "/opt/\"v\"/";
-    EXPECT_EQ(BuildCommandLine(choices, Job(kInput, "mp4")).status, BuildResult::Status::UnsafePath);
-
+    const BuildResult result = BuildCommandLine(choices, Job(kInput, "mp4"));
+    EXPECT_EQ(result.status, BuildResult::Status::UnsafePath);
+    EXPECT_EQ(result.error, std::string(kQuotedPathError) + "/opt/\"v\"/");
+    EXPECT_EQ(result.commandLine, "");
     EXPECT_FALSE(fs::exists(missing));
-    EXPECT_FALSE(fs::exists(Out("quote\"dir")));
+}
+
+// No name can add, remove or change an argument: splitting each line gives
+// back exactly the input, the output, the title and the thumbnail, and as
+// many arguments as an ordinary name gives.
+TEST(HostileNames, RoundTripThroughTheCommandLine)
+{
+    const BuilderDisk disk{false, {}};
+    const std::string names[] = {
+        "a b -vn c.x\\", "say \"hi\".avi", "\\\"\\\\\".avi", "-vn.avi", " lead and trail .avi ", "two\nlines\r.avi",
+        "100% %s%n.avi", "\xff\xfe bytes.avi", "tab\there.avi", "ends in a quote\"", "back\\slash\\\\.avi", "song.mp3 ",
+    };
+    for (const std::string folder : {"/srv/out", "/srv/out\\", "/srv/o\"ut"}) {
+        for (const bool alt : {false, true}) {
+            for (const int format : {0, 13, 23}) {
+                ConversionChoices choices = ExampleChoices();
+                choices.outputDir = folder;
+                choices.formatIndex = format;
+                choices.profileFamily = format == 13 ? kPspFamily : "";
+                const auto ordinary = platform::SplitCommandLine(
+                    BuildCommandLine(choices, {"/in/plain.avi", "0 x 0", "mp4", {alt, false}}, disk).commandLine);
+                for (const std::string& name : names) {
+                    const std::string input = "/in dir/" + name;
+                    const BuildResult built = BuildCommandLine(choices, {input, "0 x 0", "mp4", {alt, false}}, disk);
+                    const auto args = platform::SplitCommandLine(built.commandLine);
+                    ASSERT_EQ(args.size(), ordinary.size()) << built.commandLine;
+                    const auto at = std::find(args.begin(), args.end(), "-i");
+                    ASSERT_NE(at, args.end());
+                    EXPECT_EQ(*(at + 1), (alt ? "DS:\\\\" : "") + input) << built.commandLine;
+                    EXPECT_EQ(args.back(), built.outputPath);
+                    EXPECT_EQ(built.outputPath, folder + "/" + BaseNameOf(name) + ".mp4");
+                    if (format == 13) {
+                        EXPECT_EQ(*(std::find(args.begin(), args.end(), "-title") + 1), PspTitleOf(name));
+                    }
+                    const auto renamed = WithOutputPath(built.commandLine, built.outputPath, folder + "/." + name);
+                    ASSERT_TRUE(renamed);
+                    EXPECT_EQ(platform::SplitCommandLine(*renamed).back(), folder + "/." + name);
+                    const BuildResult thumb = BuildThumbnailCommandLine(choices, {input, "0 x 0", "mp4", {}}, built.outputPath,
+                                                                         disk);
+                    EXPECT_EQ(platform::SplitCommandLine(thumb.commandLine).back(),
+                              folder + "/" + BaseNameOf(name) + ".THM");
+                }
+            }
+        }
+    }
 }
 
 TEST_F(Builder, ASeparatorIndexBuildsNoLine)

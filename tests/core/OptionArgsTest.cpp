@@ -30,7 +30,7 @@ TEST(CommandPieces, FixedPiecesHaveTheirExactLengths)
         {kMp3Codec, 28},          {kWmaCodec, 23},                  {kNoVideoShort, 4},
         {kXwmvContainer, 8},      {kMpeg1Codec, 21},                {kMpegBitrate, 10},
         {kMpegRate, 8},           {kMovVideoCodec, 19},             {kMovAudioCodec, 22},
-        {kQtContainer, 6},        {kThumbnailHead, 31},             {kThumbnailExtension, 5},
+        {kQtContainer, 6},        {kThumbnailHead, 31},             {kThumbnailExtension, 4},
     };
     for (const auto& row : table)
         EXPECT_EQ(row.piece.size(), row.length) << '[' << row.piece << ']';

@@ -124,7 +124,7 @@ TEST(StreamCopy, RefusesAStreamTheContainerCannotHoldAndKeepsTheOldFile)
     ASSERT_TRUE(run.finished);
     EXPECT_NE(run.exitCode, 0);
     ASSERT_FALSE(run.lines.empty());
-    EXPECT_EQ(run.lines.back(), "error: wmv2 cannot be stored in mp4 without re-encoding");
+    EXPECT_EQ(run.lines.back(), "error: WMV2 in MP4 is not supported by this encoder; choose MKV");
     EXPECT_EQ(LinesWithErrorWords(run.lines), std::vector<std::string> {run.lines.back()}) << run.output;
     std::ifstream file(existing);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "an earlier conversion");

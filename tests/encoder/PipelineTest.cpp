@@ -156,7 +156,7 @@ struct StopCase {
     const char* name;
     std::vector<std::string> options;
     rlim_t fileSizeLimit;  // bytes the encoder may write to a file; 0: no limit
-    bool terminate;        // SIGTERM after the first progress report
+    const char* terminateAfter;  // SIGTERM once this is printed; nullptr: never
     QProcess::ExitStatus status;
     int code;
     std::string failure;  // the end of the one line with an error word; empty: no such line
@@ -200,7 +200,8 @@ TEST_P(PipelinedRunEnding, EndsEveryThreadAndRemovesItsOutput)
     std::string output;
     while (encoder.waitForReadyRead(60000)) {
         output += encoder.readAll().toStdString();
-        if (c.terminate && output.find("frame=") != std::string::npos && encoder.state() == QProcess::Running)
+        if (c.terminateAfter && output.find(c.terminateAfter) != std::string::npos
+            && encoder.state() == QProcess::Running)
             encoder.terminate();
     }
     encoder.waitForFinished(60000);
@@ -216,8 +217,11 @@ TEST_P(PipelinedRunEnding, EndsEveryThreadAndRemovesItsOutput)
 
 INSTANTIATE_TEST_SUITE_P(
     Endings, PipelinedRunEnding,
-    ::testing::Values(StopCase {"Stopped", SlowOptions, 0, true, QProcess::CrashExit, SIGTERM, ""},
-                      StopCase {"WriteFails", IPodOptions, 300000, false, QProcess::NormalExit, 1,
+    ::testing::Values(StopCase {"Stopped", SlowOptions, 0, "frame=", QProcess::CrashExit, SIGTERM, ""},
+                      // A GIF's palette pass: every picture is read before one is written.
+                      StopCase {"StoppedInThePalettePass", {"-vcodec", "gif", "-f", "gif", "-s", "640x352"}, 0, "time=",
+                                QProcess::CrashExit, SIGTERM, ""},
+                      StopCase {"WriteFails", IPodOptions, 300000, nullptr, QProcess::NormalExit, 1,
                                 "/out-pipelined-WriteFails/out.mp4' (File too large)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 

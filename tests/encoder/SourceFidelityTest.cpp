@@ -164,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(Clips, ThumbnailWhereSeekingFails,
                                            ThumbnailCase {"MatroskaWithoutCues", "matroska", 6, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A small clip comes through a descriptor that the encoder inherits, whole
+// A small clip comes through a descriptor that the encoder inherits (an
+// address, so -allow-protocols), whole
 // in the descriptor's buffer and its writing end closed: a pipe then ends
 // the input, a terminal fails every further read with an input/output error.
 void ConvertFromDescriptor(bool terminal, const fs::path& output, QProcess& encoder)
@@ -188,8 +189,9 @@ void ConvertFromDescriptor(bool terminal, const fs::path& output, QProcess& enco
     close(ends[1]);
     encoder.setProcessChannelMode(QProcess::MergedChannels);
     encoder.setChildProcessModifier([reading = ends[0]] { dup2(reading, 100); });
-    encoder.start(QString::fromStdString(EncoderPath()), {"-@", "-y", "-i", "pipe:100", "-vcodec", "mpeg4", "-s",
-                                                          "320x240", QString::fromStdString(output.string())});
+    encoder.start(QString::fromStdString(EncoderPath()),
+                  {"-@", "-y", "-allow-protocols", "-i", "pipe:100", "-vcodec", "mpeg4", "-s", "320x240",
+                   QString::fromStdString(output.string())});
     encoder.waitForFinished(120000);
     close(ends[0]);
     ASSERT_TRUE(whole) << "the clip does not fit in the descriptor's buffer";

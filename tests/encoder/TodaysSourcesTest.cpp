@@ -339,12 +339,12 @@ TEST(TodaysSources, ShapeTimeAndSoundAsTheSourceMadeThem)
     EXPECT_NEAR(fixtures::ReadMedia(chainedFlac).duration, 8.0, 0.3);
     EXPECT_NE(Tool("flac", {"-t", QString::fromStdString(chainedFlac.string())}).find("ok"), std::string::npos);
 
-    // A clock that leaps 1000 s ahead (a flipped bit) gives no copies for
+    // A clock that leaps three hours ahead (a flipped bit) gives no copies for
     // the gap: the GIF ends within a minute with the clip's pictures.
     fixtures::ClipSettings leap = fixtures::ClipFor("flv");
     leap.audioCodec.clear();
     leap.seconds = 4;
-    leap.clockLeap = 1000;
+    leap.clockLeap = 3 * 3600;
     const fs::path gif = convert(clips::Clip("leap.flv", leap), Gif, "leap.gif", 60000);
     EXPECT_LT(fixtures::ReadMedia(gif).duration, 10.0);
 }

@@ -22,10 +22,12 @@ struct ProbeRun {
     }
 };
 
-TEST(ProbeCommandLine, IsTheEncoderByItsBareNameWithTheTrimmedPath)
+// Names are never trimmed: a blank at either end belongs to the name.
+TEST(ProbeCommandLine, IsTheEncoderByItsBareNameWithThePathAsItIs)
 {
     EXPECT_EQ(ProbeCommandLine("/videos/clip.avi", false), R"("ridod2e" -@ -y  -i "/videos/clip.avi")");
-    EXPECT_EQ(ProbeCommandLine(" \t/videos/my clip.avi \r\n", false), R"("ridod2e" -@ -y  -i "/videos/my clip.avi")");
+    EXPECT_EQ(ProbeCommandLine(" \t/videos/my clip.avi \r\n", false),
+              "\"ridod2e\" -@ -y  -i \" \t/videos/my clip.avi \r\n\"");
     EXPECT_EQ(ProbeCommandLine("/videos/clip.avi", true), R"("ridod2e" -@ -y  -i "DS:\\/videos/clip.avi")");
 }
 
@@ -44,7 +46,7 @@ TEST(EncoderProbe, AnAcceptedOutputBecomesOneRow)
     EXPECT_FALSE(probe.probeFailed());
     EXPECT_FALSE(probe.probeRetryNeeded());
     EXPECT_EQ(run.rows, (std::vector<Row>{{"  /videos/clip.avi ", "320 x 240", "25", "00:01:23"}}));
-    EXPECT_EQ(encoder.calls(), (std::vector<std::vector<std::string>>{{"-@", "-y", "-i", "/videos/clip.avi"}}));
+    EXPECT_EQ(encoder.calls(), (std::vector<std::vector<std::string>>{{"-@", "-y", "-i", "  /videos/clip.avi "}}));
 }
 
 TEST(EncoderProbe, ARejectedPlainProbeAsksForTheSecondOne)

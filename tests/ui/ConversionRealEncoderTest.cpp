@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -135,6 +136,51 @@ TEST_F(RealConversion, StopAbortsTheRunningJobAndStartsNoCountdown)
     EXPECT_EQ(shown(), Texts{"Stop all the file conversions?"});
     EXPECT_FALSE(Find<ShutdownWarningDialog>(app.mainWindow(), "Form3")->isVisible());
     EXPECT_EQ(fakePowerOff->requests, 0);
+}
+
+// A stem as long as a name may be: the hidden names give up their end,
+// the output keeps the whole stem.
+TEST_F(RealConversion, AStemAsLongAsANameMayBeConverts)
+{
+    const std::string stem(251, 's');
+    addRow(clip(stem + ".avi"));
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(progress(0), "Done") << Hint(form, 0, 0).toStdString();
+    EXPECT_EQ(fixtures::ReadMedia(output(stem + ".mp4")).video()->codec, "mpeg4");
+}
+
+// The watch at a quarter of its pace (4 s without progress) against a GIF
+// whose palette pass writes nothing for longer: its reports keep moving.
+TEST_F(RealConversion, AGifPalettePassIsNoStall)
+{
+    Find<QTimer>(app.mainWindow(), "ConversionCountTimer")->setInterval(500);
+    selectFormat(35);
+    addRow(clip("long.avi", 12.0, 640, 480), "640 x 480", "00:00:12");
+    Find<QToolButton>(form, "ConvertNowButton")->click();
+    ASSERT_TRUE(window.idle(600000));
+    EXPECT_EQ(progress(0), "Done") << Hint(form, 0, 0).toStdString();
+    EXPECT_EQ(fixtures::ReadMedia(output("long.gif")).video()->codec, "gif");
+}
+
+// A source whose clock leaps three hours ahead: nothing is made for the
+// gap, the job ends within a minute and keeps the clip's pictures (shorter
+// than the input's length says, so it may count as incomplete).
+TEST_F(RealConversion, AGifOfASourceWhoseTimestampsLeapEndsWithinAMinute)
+{
+    Find<QTimer>(app.mainWindow(), "ConversionCountTimer")->setInterval(250);
+    selectFormat(35);
+    fixtures::ClipSettings leap = fixtures::ClipFor("flv");
+    leap.seconds = 4;
+    leap.clockLeap = 3 * 3600;
+    const fs::path flv = media.path() / "leap.flv";
+    fixtures::MakeClip(flv, leap);
+    addRow(flv.string());
+    Find<QToolButton>(form, "ConvertNowButton")->click();
+    ASSERT_TRUE(window.idle(60000));
+    EXPECT_TRUE(progress(0) == "Done" || progress(0) == "Incomplete") << progress(0) << Hint(form, 0, 0).toStdString();
+    EXPECT_LT(fixtures::ReadMedia(output("leap.gif")).duration, 10.0);
+    for (const auto& entry : fs::directory_iterator(outputDir()))
+        EXPECT_EQ(entry.path(), output("leap.gif"));
 }
 
 TEST_F(RealConversion, CountsDownAfterAFullRunUntilDoNotTurnOff)

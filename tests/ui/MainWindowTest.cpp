@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/WindowFit.h"
+#include "core/Texts.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 #include "support/WindowControls.h"
@@ -201,7 +202,7 @@ TEST_F(MainWindowTest, HoveringTheOutputDirectoryLabelShowsTheDirectory)
     Find<QLineEdit>(form, "Edit1")->setText("/srv/new folder");
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(Find<QLabel>(form, "Label1"), &enter);
-    EXPECT_EQ(Find<QLabel>(form, "Label1")->toolTip(), "/srv/new folder");
+    EXPECT_EQ(Find<QLabel>(form, "Label1")->toolTip(), QString("/srv/new folder\n") + texts::kOutputDirectoryHint);
 }
 
 TEST_F(MainWindowTest, CloseIsRefusedWhileConvertingOrCountingDown)

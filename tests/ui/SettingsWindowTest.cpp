@@ -74,6 +74,9 @@ TEST_F(SettingsWindow, ShowsWhatTheFileHoldsAndTheDefaultsOfWhatItLacks)
         {"[General]\n", SettingsLoad::Loaded, "", true, 1, "LetterBox"},
         {"[CheckBoxes]\nOverwriteExistingFile=0\nShutDown=0\n[Combo]\nOutputFormat=22\nLetterBox=0\n",
          SettingsLoad::Loaded, "", false, 22, "None"},
+        // A folder named without its full path lies in the home folder.
+        {"[General]\nOutputDir=Videos/out\n", SettingsLoad::Loaded, QDir::homePath() + "/Videos/out", true, 1,
+         "LetterBox"},
     };
     for (const auto& c : cases) {
         if (c.file != nullptr)
