@@ -6,7 +6,6 @@
 #include "core/SharedState.h"
 #include "core/TextRules.h"
 #include "core/Texts.h"
-#include "core/cmdline/OutputNaming.h"
 #include "platform/UsableCpus.h"
 
 #include <QDateTime>
@@ -55,13 +54,6 @@ bool ConversionQueue::stopped() const
     return shared_.stopRequested;
 }
 
-bool ConversionQueue::reserved(const std::string& path, int row) const
-{
-    return std::any_of(reserved_.begin(), reserved_.end(), [&](const Reservation& taken) {
-        return taken.row != row && SameFile(path, taken.path);
-    });
-}
-
 void ConversionQueue::run()
 {
     frontEnd_.report(events::BarMoved{0});
@@ -71,7 +63,7 @@ void ConversionQueue::run()
     jobsAtOnce_ = 1;
     display_.reset();
     tally_ = {};
-    reserved_.clear();
+    names_.clear();
     walkEnded_ = false;
     fault_ = nullptr;
     if (!frontEnd_.checkRequiredFiles())
@@ -100,7 +92,7 @@ void ConversionQueue::walk()
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         files_.setOutcome(row, RowOutcome::None);
         files_.setReason(row, {});
-        reserved_.push_back({Trim(rows[row].caption), -1});
+        names_.reserve(Trim(rows[row].caption), OutputReservations::kInput);
     }
     frontEnd_.report(events::BatchStarted{JobsOf(rows)});
     jobsAtOnce_ = frontEnd_.jobsAtOnce();
@@ -346,11 +338,11 @@ BuildResult ConversionQueue::buildFor(int rowIndex, const ConversionChoices& cho
                                       bool takesName)
 {
     std::lock_guard guard(namesLock_);
-    const BuilderDisk disk{true, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }};
+    const BuilderDisk disk{true, [this, rowIndex](const std::string& path) { return names_.takenFor(path, rowIndex); }};
     BuildResult built = BuildCommandLine(choices, job, disk);
     if (takesName && !built.outputPath.empty()) {
-        std::erase_if(reserved_, [rowIndex](const Reservation& taken) { return taken.row == rowIndex; });
-        reserved_.push_back({built.outputPath, rowIndex});
+        names_.release(rowIndex);
+        names_.reserve(built.outputPath, rowIndex);
     }
     return built;
 }

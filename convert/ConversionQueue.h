@@ -24,6 +24,7 @@
 #include "core/BatchTally.h"
 #include "core/JobsAtOnce.h"
 #include "core/cmdline/CommandLineBuilder.h"
+#include "core/cmdline/OutputReservations.h"
 
 #include <condition_variable>
 #include <exception>
@@ -64,10 +65,6 @@ private:
         std::thread thread;
         bool over = false;
     };
-    struct Reservation {
-        std::string path;
-        int row; // the job it was given to; -1 for a row's input
-    };
 
     void walk();
     // False when the walk must end here.
@@ -99,8 +96,6 @@ private:
     // The output folder cannot be made: says so and marks the row.
     void folderFailed(int rowIndex, bool checked, const BuildResult& result);
     void log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome);
-    // A path the job of `row` must not write; namesLock_ held.
-    bool reserved(const std::string& path, int row) const;
     bool stopped() const;
     void endSteps();
 
@@ -117,7 +112,7 @@ private:
     std::mutex namesLock_;
     // Paths this run's jobs must not write: the rows' inputs and the
     // outputs of the other jobs.
-    std::vector<Reservation> reserved_;
+    OutputReservations names_;
 
     std::mutex lock_;
     std::condition_variable jobEnded_;

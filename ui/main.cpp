@@ -6,7 +6,6 @@
 #include "ui/MainWindow.h"
 #include "ui/DBusNotifier.h"
 #include "platform/LogindPowerOff.h"
-#include "platform/SignalWatch.h"
 
 #include <QApplication>
 
@@ -24,11 +23,7 @@ int main(int argc, char* argv[])
     app.setNotifier(std::make_unique<DBusNotifier>());
     app.mainWindow().centreOnScreen();
     app.mainWindow().show();
-    // Ended by the session or by kill: the window closes as the user would
-    // close it (which keeps the settings), then the program ends.
-    const platform::SignalWatch ending({SIGTERM, SIGINT, SIGHUP}, [&app] {
-        app.mainWindow().close();
-        QCoreApplication::quit();
-    });
+    app.endOnSignals();
+    app.offerRestore();
     return QApplication::exec();
 }
