@@ -17,6 +17,7 @@
 #include <QEventLoop>
 
 #include <csignal>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <ostream>
@@ -48,14 +49,16 @@ private:
 
 // A checked row per file, measured as Add Files measures it unless
 // --source-size gives its Video Size cell (and --display-aspect its shape). A file that gets no measurement
-// still gets a row, so its result line shows it was not converted.
+// still gets a row, so its result line shows it was not converted; a
+// missing file is not measured at all.
 std::vector<FileRow> RowsFor(const CliOptions& options, const ConversionChoices& choices)
 {
     std::vector<FileRow> rows;
     for (const std::string& file : options.files) {
         const std::string path = FullPath(file);
         std::optional<FileRow> measured;
-        if (!options.sourceSize)
+        std::error_code error;
+        if (!options.sourceSize && std::filesystem::exists(path, error))
             measured = MeasureFile(path, choices.appDir, choices.formatIndex);
         FileRow row = measured ? *measured : MakeFileRow(path, options.sourceSize.value_or(""), "", "", choices.formatIndex);
         if (!measured)

@@ -6,13 +6,20 @@
 #include "core/SharedState.h"
 #include "core/TextRules.h"
 #include "core/Texts.h"
+#include "platform/IdleCores.h"
 #include "platform/UsableCpus.h"
 
 #include <QDateTime>
 
 #include <algorithm>
+#include <chrono>
+#include <memory>
 
 namespace {
+
+// How often "Auto" looks for an idle core while a job that fills the
+// processor runs; a core must stand idle over two looks in a row.
+constexpr auto kIdleLook = std::chrono::milliseconds(500);
 
 std::string Now()
 {
@@ -46,6 +53,7 @@ ConversionQueue::ConversionQueue(SharedState& shared, FileList& files, Conversio
     , frontEnd_(frontEnd)
     , slot_(std::move(slot))
     , cores_(platform::UsableCpus())
+    , idleCores_([meter = std::make_shared<platform::IdleCores>()] { return meter->sinceLast(); })
 {
 }
 
@@ -174,6 +182,8 @@ bool ConversionQueue::startBeside(Job& job)
     int index = 0;
     {
         std::unique_lock lock(lock_);
+        double idleBefore = 0;
+        double idle = 0; // the least of the last two looks
         for (;;) {
             reap();
             if (walkEnded_ || stopped())
@@ -181,9 +191,18 @@ bool ConversionQueue::startBeside(Job& job)
             std::vector<JobLoad> loads;
             for (const Running& running : running_)
                 loads.push_back(running.load);
-            if (MayStartJob(jobsAtOnce_, cores_, loads, load))
+            if (MayStartJob(jobsAtOnce_, cores_, loads, load, idle))
                 break;
-            jobEnded_.wait(lock);
+            const bool fillsAll = std::any_of(loads.begin(), loads.end(), [](JobLoad l) { return l == JobLoad::AllCores; });
+            if (jobsAtOnce_ != kAutoJobs || !(fillsAll || load == JobLoad::AllCores)
+                || static_cast<int>(loads.size()) >= MostJobs(jobsAtOnce_, cores_)) {
+                jobEnded_.wait(lock);
+                continue;
+            }
+            jobEnded_.wait_for(lock, kIdleLook);
+            const double now = std::min(idleCores_(), static_cast<double>(cores_));
+            idle = std::min(idleBefore, now);
+            idleBefore = now;
         }
         while (std::any_of(running_.begin(), running_.end(),
                            [index](const Running& running) { return running.slot == index; }))

@@ -54,6 +54,9 @@ public:
 
     // The cores "Auto" may fill: the processors this process may use, unless set.
     void setCores(int cores) { cores_ = cores; }
+    // What "Auto" asks, while a job that fills the processor runs, for the
+    // processors idle since it last asked; the system's counters unless set.
+    void setIdleMeter(std::function<double()> idleCores) { idleCores_ = std::move(idleCores); }
 
     void run();
 
@@ -104,6 +107,7 @@ private:
     ConversionFrontEnd& frontEnd_;
     std::function<JobSlot(int)> slot_;
     int cores_;
+    std::function<double()> idleCores_;
     bool anyJobStarted_ = false;
     int jobsAtOnce_ = 1;
     // While more than one job may run: what the bar and the panel show.

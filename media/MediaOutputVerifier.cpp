@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -130,11 +131,13 @@ Reason Broken(const OutputCheck& check, const StreamCount& input, const StreamCo
     return {};
 }
 
-// One decoder per stream that is decoded, with the packets it was given, the
-// frames it gave and where the stream's last packet ended.
+// One decoder per stream that is decoded, with the packets read of it, the
+// ones from its last key frame on, the frames it gave and where the
+// stream's last packet ended.
 struct StreamTail {
     Decoder decoder;
     int packets = 0;
+    std::vector<std::unique_ptr<AVPacket, PacketFree>> sinceKey;
     int frames = 0;
     double endSeconds = 0;
 };
@@ -147,9 +150,11 @@ void Drain(StreamTail& tail, AVFrame* frame)
     }
 }
 
-// Decodes the streams from a second before the end to the end. False when a
-// stream that has packets there gives no frame from them, or when nothing
-// at all is decoded there. A stream that ended earlier is not looked at.
+// Reads the streams from a second before the end to the end and decodes
+// each from its last key frame on until it gives a frame: only what must be
+// decoded to see that the end plays. False when a stream that has packets
+// there gives no frame from them, or when nothing at all is decoded there.
+// A stream that ended earlier is not looked at.
 bool DecodeTail(AVFormatContext* context, double& heldSeconds)
 {
     std::map<int, StreamTail> tails;
@@ -163,7 +168,8 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
         Decoder decoder(avcodec_alloc_context3(codec));
         if (!decoder || avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0)
             return false;
-        decoder->thread_count = 1;
+        decoder->thread_count = 0; // as many as the decoder finds useful
+        decoder->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
         if (avcodec_open2(decoder.get(), codec, nullptr) < 0)
             return false;
         tails[static_cast<int>(index)].decoder = std::move(decoder);
@@ -185,15 +191,22 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
             const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
             if (stamp != AV_NOPTS_VALUE)
                 tail.endSeconds = std::max(tail.endSeconds, (stamp + packet->duration) * av_q2d(stream->time_base));
-            // A damaged packet shows as missing frames, not as an error here.
-            if (avcodec_send_packet(tail.decoder.get(), packet.get()) >= 0)
-                Drain(tail, frame.get());
+            if ((packet->flags & AV_PKT_FLAG_KEY) != 0)
+                tail.sinceKey.clear();
+            tail.sinceKey.emplace_back(av_packet_clone(packet.get()));
         }
         av_packet_unref(packet.get());
     }
     heldSeconds = 0;
     int frames = 0;
     for (auto& [index, tail] : tails) {
+        for (const auto& kept : tail.sinceKey) {
+            // A damaged packet shows as missing frames, not as an error here.
+            if (tail.frames > 0 || !kept)
+                break;
+            if (avcodec_send_packet(tail.decoder.get(), kept.get()) >= 0)
+                Drain(tail, frame.get());
+        }
         avcodec_send_packet(tail.decoder.get(), nullptr);
         Drain(tail, frame.get());
         if (tail.packets > 0 && tail.frames == 0)

@@ -14,7 +14,6 @@ class Messages;
 class QAbstractItemModel;
 
 class SessionKeeper : public QObject {
-    Q_OBJECT
 public:
     // `model` shows `files` and tells of its changes.
     SessionKeeper(const std::string& stateDir, FileList& files, QAbstractItemModel& model, QObject* parent = nullptr);
