@@ -111,7 +111,10 @@ void Application::buildConversion()
     QObject::connect(run_.get(), &ConversionRun::finished, frontEnd_, &WindowFrontEnd::showQueued);
     conversion_ = std::make_unique<ConversionBinding>(window, *run_, files_, *logDialog_, messages_);
     session_ = std::make_unique<SessionKeeper>(places_.stateDir, files_, *fileModel_);
-    QObject::connect(&window, &MainWindow::closing, session_.get(), [this] { session_->writeNow(true); });
+    QObject::connect(&window, &MainWindow::closing, session_.get(), [this] {
+        if (!endedBySignal_)
+            session_->writeNow(true);
+    });
 }
 
 void Application::offerRestore()
@@ -144,7 +147,8 @@ void Application::finishSignalEnd()
 {
     settings_->saveSettings();
     session_->writeNow(false);
-    QCoreApplication::quit();
+    // Not quit(), which would close the window first, as if by the user.
+    QCoreApplication::exit(0);
 }
 
 void Application::setPowerOff(std::unique_ptr<PowerOff> powerOff)

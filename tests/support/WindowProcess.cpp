@@ -1,10 +1,12 @@
 // The window as its own process for the tests that end it by a signal: the
 // application as main() builds it, its output folder and rows given on the
-// command line ("path|duration" each), converting from the start.
+// command line ("path|duration" each), converting from the start. The list
+// is written as soon as it changes, so that a test sees each step.
 //   window_process APPDIR OUTDIR FILE|00:01:30 ...
 #include "support/FakeMessages.h"
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
+#include "ui/SessionKeeper.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,6 +20,7 @@ int main(int argc, char* argv[])
     FakeMessages messages;
     Application app(argv[1], messages);
     MainWindow& window = app.mainWindow();
+    app.session().writeTimer().setInterval(20);
     window.findChild<QLineEdit*>("Edit1")->setText(argv[2]);
     for (int arg = 3; arg < argc; ++arg) {
         const std::string given = argv[arg];

@@ -36,7 +36,7 @@ protected:
     {
         fs::create_directory(outDir());
         short_ = Clip(media, "short.avi", 1.0, 320, 240);
-        long_ = Clip(media, "long.avi", 60.0, 640, 480);
+        long_ = Clip(media, "long.avi", 90.0, 640, 480);
     }
     ~WindowProcess() override
     {
@@ -47,7 +47,6 @@ protected:
     }
 
     std::string outDir() const { return (media.path() / "out").string(); }
-    const SessionFile kept{appDir};
 
     // Starts the window and waits until the list it keeps shows the short
     // clip done and the long one under way.
@@ -55,7 +54,7 @@ protected:
     {
         window.start(VANTOREL_WINDOW_PROCESS, {QString::fromStdString(appDir), QString::fromStdString(outDir()),
                                                QString::fromStdString(short_ + "|00:00:01"),
-                                               QString::fromStdString(long_ + "|00:01:00")});
+                                               QString::fromStdString(long_ + "|00:01:30")});
         return window.waitForStarted() && QTest::qWaitFor([this] {
                    const auto session = kept.load();
                    return session && session->rows.size() == 2 && session->rows[0].outcome == RowOutcome::Done
@@ -66,6 +65,7 @@ protected:
     TempDir appDirectory;
     TempDir media;
     const std::string appDir = LinkedAppDir(appDirectory);
+    const SessionFile kept{appDir};
     std::string short_;
     std::string long_;
     QProcess window;
@@ -119,6 +119,8 @@ TEST(SessionEnd, CtrlQKeepsTheSettingsAndNothingIsOfferedAfterIt)
         window.addRow("/videos/a.avi", {"320 x 240", "25", "00:00:02", "MP4", "", ""});
         Find<QLineEdit>(window.form, "Edit1")->setText("/videos/out");
         window.form.show();
+        window.form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window.form));
         QTest::keyClick(&window.form, Qt::Key_Q, Qt::ControlModifier);
         SettingsValues values;
         EXPECT_EQ(SettingsFile(appDir).load(values), SettingsLoad::Loaded);
