@@ -103,7 +103,10 @@ int main(int argc, char* argv[])
 
     const WorkerTask* worker = window.findChild<WorkerTask*>("BMDThreadConvertNow");
     window.findChild<QAbstractButton*>("ConvertNowButton")->click();
-    QTest::qWaitFor([worker] { return !worker->isRunning(); }, 3600000);
+    if (!QTest::qWaitFor([worker] { return !worker->isRunning(); }, 3600000)) {
+        std::fprintf(stderr, "the batch did not end\n");
+        return 1;
+    }
     QTest::qWait(50);
     Print("converting", application.takeLongestMs());
 
