@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -34,8 +34,11 @@ struct FrameFree {
 using Input = std::unique_ptr<AVFormatContext, InputClose>;
 using Decoder = std::unique_ptr<AVCodecContext, DecoderFree>;
 
-// How much of the end is decoded.
+// How much of the end is read.
 constexpr std::int64_t kTailMicroseconds = AV_TIME_BASE;
+// Sound packets kept before the end: every one is a key packet, but a
+// decoder that overlaps its blocks (Vorbis, AAC) gives nothing for the first.
+constexpr std::size_t kSoundPackets = 8;
 
 std::string LibraryReason(int code)
 {
@@ -132,12 +135,13 @@ Reason Broken(const OutputCheck& check, const StreamCount& input, const StreamCo
 }
 
 // One decoder per stream that is decoded, with the packets read of it, the
-// ones from its last key frame on, the frames it gave and where the
-// stream's last packet ended.
+// ones to decode (a picture's from its last key frame on, the last few of
+// sound), the frames it gave and where the stream's last packet ended.
 struct StreamTail {
     Decoder decoder;
+    bool picture = false;
     int packets = 0;
-    std::vector<std::unique_ptr<AVPacket, PacketFree>> sinceKey;
+    std::deque<std::unique_ptr<AVPacket, PacketFree>> toDecode;
     int frames = 0;
     double endSeconds = 0;
 };
@@ -172,7 +176,9 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
         decoder->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
         if (avcodec_open2(decoder.get(), codec, nullptr) < 0)
             return false;
-        tails[static_cast<int>(index)].decoder = std::move(decoder);
+        StreamTail& tail = tails[static_cast<int>(index)];
+        tail.decoder = std::move(decoder);
+        tail.picture = IsPicture(stream);
     }
     const std::int64_t start = context->start_time == AV_NOPTS_VALUE ? 0 : context->start_time;
     if (context->duration != AV_NOPTS_VALUE && context->duration > kTailMicroseconds)
@@ -191,16 +197,18 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
             const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
             if (stamp != AV_NOPTS_VALUE)
                 tail.endSeconds = std::max(tail.endSeconds, (stamp + packet->duration) * av_q2d(stream->time_base));
-            if ((packet->flags & AV_PKT_FLAG_KEY) != 0)
-                tail.sinceKey.clear();
-            tail.sinceKey.emplace_back(av_packet_clone(packet.get()));
+            if (tail.picture && (packet->flags & AV_PKT_FLAG_KEY) != 0)
+                tail.toDecode.clear();
+            if (!tail.picture && tail.toDecode.size() == kSoundPackets)
+                tail.toDecode.pop_front();
+            tail.toDecode.emplace_back(av_packet_clone(packet.get()));
         }
         av_packet_unref(packet.get());
     }
     heldSeconds = 0;
     int frames = 0;
     for (auto& [index, tail] : tails) {
-        for (const auto& kept : tail.sinceKey) {
+        for (const auto& kept : tail.toDecode) {
             // A damaged packet shows as missing frames, not as an error here.
             if (tail.frames > 0 || !kept)
                 break;
