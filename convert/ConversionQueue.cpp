@@ -100,6 +100,9 @@ void ConversionQueue::walk()
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         files_.setOutcome(row, RowOutcome::None);
         files_.setReason(row, {});
+        // The last batch's counts would stand until the row's turn came.
+        if (rows[row].checked)
+            files_.setFrames(row, std::nullopt);
         names_.reserve(Trim(rows[row].caption), OutputReservations::kInput);
     }
     frontEnd_.report(events::BatchStarted{JobsOf(rows)});

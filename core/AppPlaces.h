@@ -10,7 +10,7 @@
 
 struct AppPlaces {
     std::string encoderDir;  // the encoder and reg.sh; the encoder runs in it
-    std::string helpDir;     // help.html
+    std::string helpDir;     // help.html and the window's translations
     std::string settingsDir; // plumly.ini; created when the settings are written
     std::string stateDir;    // the last session's list; created when the list is written
 

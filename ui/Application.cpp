@@ -83,7 +83,7 @@ void Application::buildBinders()
 {
     MainWindow& window = *mainWindow_;
     busyLock_ = std::make_unique<BusyLock>(window, *profileView_, *optionsDialog_);
-    help_ = std::make_unique<HelpBinder>(window, *aboutDialog_, places_.helpDir);
+    help_ = std::make_unique<HelpBinder>(window, *aboutDialog_, messages_, places_.helpDir);
     folderChooser_ = std::make_unique<FolderChooser>(window, *analysisProgress_, state_);
     listCommands_ = std::make_unique<ListCommands>(window, files_, state_);
     addFiles_ = std::make_unique<AddFilesHandler>(
@@ -95,7 +95,7 @@ void Application::buildBinders()
 void Application::buildConversion()
 {
     MainWindow& window = *mainWindow_;
-    countdown_ = new ShutdownCountdown(state_, *shutdownWarning_, [] { QCoreApplication::exit(0); }, &window);
+    countdown_ = new ShutdownCountdown(state_, *shutdownWarning_, messages_, [] { QCoreApplication::exit(0); }, &window);
     countdown_->setObjectName("ShutdownCountdown");
     logDialog_ = new ConversionLogDialog(&window);
     batchStatus_ = new BatchStatus(window, messages_, &window);
@@ -126,7 +126,7 @@ void Application::offerRestore()
 void Application::endOnSignals()
 {
     endingSignals_ = std::make_unique<platform::SignalWatch>(std::initializer_list<int>{SIGTERM, SIGHUP, SIGINT},
-                                                             [this] { endBySignal(); });
+                                                             [this](int) { endBySignal(); });
 }
 
 void Application::endBySignal()
@@ -171,4 +171,11 @@ void Application::setUrlOpener(UrlOpener& opener)
 void Application::setChooseFiles(AddFilesHandler::ChooseFiles choose)
 {
     addFiles_->setChooseFiles(std::move(choose));
+}
+
+void Application::addAtStart(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    QTimer::singleShot(0, addFiles_.get(), [this, paths] { addFiles_->addDropped(paths); });
 }
