@@ -5,6 +5,7 @@
 #include "ui/WindowFit.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
+#include "support/TextFile.h"
 #include "support/WindowControls.h"
 
 #include <QAction>
