@@ -193,7 +193,9 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
                 continue;
             }
         }
-        if (!options.sourceSize && signalled == 0) {
+        // A missing file is not measured at all.
+        std::error_code missing;
+        if (!options.sourceSize && signalled == 0 && std::filesystem::exists(path, missing)) {
             if (auto measured = MeasureFile(path, choices.appDir, choices.formatIndex))
                 row = *measured;
         }

@@ -3,15 +3,13 @@
 
 #include "core/JobPlanner.h"
 #include "core/cmdline/CommandLineBuilder.h"
-#include "core/cmdline/OutputNaming.h"
+#include "core/cmdline/OutputReservations.h"
 #include "core/TextRules.h"
 #include "core/AppPlaces.h"
 #include "core/profiles/FormatCatalogue.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <ostream>
-#include <set>
 #include <vector>
 
 namespace {
@@ -24,10 +22,10 @@ public:
     DryRun(ConversionChoices choices, const CliOptions& options)
         : choices_(std::move(choices))
         , options_(options)
-        , disk_({false, [this](const std::string& path) { return reserved(path); }})
+        , disk_({false, [this](const std::string& path) { return names_.takenFor(path, job_); }})
     {
         for (const std::string& file : options.files)
-            inputs_.push_back(FullPath(file));
+            names_.reserve(FullPath(file), OutputReservations::kInput);
     }
 
     // The job's command lines, or the builder's refusal in `error`.
@@ -57,24 +55,17 @@ public:
                 lines.push_back(result.commandLine);
             plan.finished(skipped, result.thumbnailDue);
         }
-        written_.insert(videoOutput);
+        names_.reserve(videoOutput, job_++);
         return lines;
     }
 
 private:
-    // As in a conversion: no job writes over an input of the list or over
-    // an earlier job's output.
-    bool reserved(const std::string& path) const
-    {
-        return written_.count(path) > 0
-            || std::any_of(inputs_.begin(), inputs_.end(), [&path](const std::string& input) { return SameFile(path, input); });
-    }
-
     ConversionChoices choices_;
-    std::vector<std::string> inputs_;
     const CliOptions& options_;
-    // Outputs the earlier jobs of this run would have written: later jobs are numbered past them.
-    std::set<std::string> written_;
+    // As in a conversion: no job writes over an input of the list or over
+    // an earlier job's output; later jobs are numbered past them.
+    OutputReservations names_;
+    int job_ = 0;
     BuilderDisk disk_;
 };
 

@@ -6,14 +6,20 @@
 #include "core/SharedState.h"
 #include "core/TextRules.h"
 #include "core/Texts.h"
-#include "core/cmdline/OutputNaming.h"
+#include "platform/IdleCores.h"
 #include "platform/UsableCpus.h"
 
 #include <QDateTime>
 
 #include <algorithm>
+#include <chrono>
+#include <memory>
 
 namespace {
+
+// How often "Auto" looks for an idle core while a job that fills the
+// processor runs; a core must stand idle over two looks in a row.
+constexpr auto kIdleLook = std::chrono::milliseconds(500);
 
 std::string Now()
 {
@@ -47,19 +53,13 @@ ConversionQueue::ConversionQueue(SharedState& shared, FileList& files, Conversio
     , frontEnd_(frontEnd)
     , slot_(std::move(slot))
     , cores_(platform::UsableCpus())
+    , idleCores_([meter = std::make_shared<platform::IdleCores>()] { return meter->sinceLast(); })
 {
 }
 
 bool ConversionQueue::stopped() const
 {
     return shared_.stopRequested;
-}
-
-bool ConversionQueue::reserved(const std::string& path, int row) const
-{
-    return std::any_of(reserved_.begin(), reserved_.end(), [&](const Reservation& taken) {
-        return taken.row != row && SameFile(path, taken.path);
-    });
 }
 
 void ConversionQueue::run()
@@ -71,7 +71,7 @@ void ConversionQueue::run()
     jobsAtOnce_ = 1;
     display_.reset();
     tally_ = {};
-    reserved_.clear();
+    names_.clear();
     walkEnded_ = false;
     fault_ = nullptr;
     if (!frontEnd_.checkRequiredFiles())
@@ -103,7 +103,7 @@ void ConversionQueue::walk()
         // The last batch's counts would stand until the row's turn came.
         if (rows[row].checked)
             files_.setFrames(row, std::nullopt);
-        reserved_.push_back({rows[row].caption, -1});
+        names_.reserve(rows[row].caption, OutputReservations::kInput);
     }
     frontEnd_.report(events::BatchStarted{JobsOf(rows)});
     jobsAtOnce_ = frontEnd_.jobsAtOnce();
@@ -185,6 +185,8 @@ bool ConversionQueue::startBeside(Job& job)
     int index = 0;
     {
         std::unique_lock lock(lock_);
+        double idleBefore = 0;
+        double idle = 0; // the least of the last two looks
         for (;;) {
             reap();
             if (walkEnded_ || stopped())
@@ -192,9 +194,18 @@ bool ConversionQueue::startBeside(Job& job)
             std::vector<JobLoad> loads;
             for (const Running& running : running_)
                 loads.push_back(running.load);
-            if (MayStartJob(jobsAtOnce_, cores_, loads, load))
+            if (MayStartJob(jobsAtOnce_, cores_, loads, load, idle))
                 break;
-            jobEnded_.wait(lock);
+            const bool fillsAll = std::any_of(loads.begin(), loads.end(), [](JobLoad l) { return l == JobLoad::AllCores; });
+            if (jobsAtOnce_ != kAutoJobs || !(fillsAll || load == JobLoad::AllCores)
+                || static_cast<int>(loads.size()) >= MostJobs(jobsAtOnce_, cores_)) {
+                jobEnded_.wait(lock);
+                continue;
+            }
+            jobEnded_.wait_for(lock, kIdleLook);
+            const double now = std::min(idleCores_(), static_cast<double>(cores_));
+            idle = std::min(idleBefore, now);
+            idleBefore = now;
         }
         while (std::any_of(running_.begin(), running_.end(),
                            [index](const Running& running) { return running.slot == index; }))
@@ -349,11 +360,11 @@ BuildResult ConversionQueue::buildFor(int rowIndex, const ConversionChoices& cho
                                       bool takesName)
 {
     std::lock_guard guard(namesLock_);
-    const BuilderDisk disk{true, [this, rowIndex](const std::string& path) { return reserved(path, rowIndex); }};
+    const BuilderDisk disk{true, [this, rowIndex](const std::string& path) { return names_.takenFor(path, rowIndex); }};
     BuildResult built = BuildCommandLine(choices, job, disk);
     if (takesName && !built.outputPath.empty()) {
-        std::erase_if(reserved_, [rowIndex](const Reservation& taken) { return taken.row == rowIndex; });
-        reserved_.push_back({built.outputPath, rowIndex});
+        names_.release(rowIndex);
+        names_.reserve(built.outputPath, rowIndex);
     }
     return built;
 }

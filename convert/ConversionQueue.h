@@ -24,6 +24,7 @@
 #include "core/BatchTally.h"
 #include "core/JobsAtOnce.h"
 #include "core/cmdline/CommandLineBuilder.h"
+#include "core/cmdline/OutputReservations.h"
 
 #include <condition_variable>
 #include <exception>
@@ -53,6 +54,9 @@ public:
 
     // The cores "Auto" may fill: the processors this process may use, unless set.
     void setCores(int cores) { cores_ = cores; }
+    // What "Auto" asks, while a job that fills the processor runs, for the
+    // processors idle since it last asked; the system's counters unless set.
+    void setIdleMeter(std::function<double()> idleCores) { idleCores_ = std::move(idleCores); }
 
     void run();
 
@@ -63,10 +67,6 @@ private:
         JobLoad load;
         std::thread thread;
         bool over = false;
-    };
-    struct Reservation {
-        std::string path;
-        int row; // the job it was given to; -1 for a row's input
     };
 
     void walk();
@@ -99,8 +99,6 @@ private:
     // The output folder cannot be made: says so and marks the row.
     void folderFailed(int rowIndex, bool checked, const BuildResult& result);
     void log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome);
-    // A path the job of `row` must not write; namesLock_ held.
-    bool reserved(const std::string& path, int row) const;
     bool stopped() const;
     void endSteps();
 
@@ -109,6 +107,7 @@ private:
     ConversionFrontEnd& frontEnd_;
     std::function<JobSlot(int)> slot_;
     int cores_;
+    std::function<double()> idleCores_;
     bool anyJobStarted_ = false;
     int jobsAtOnce_ = 1;
     // While more than one job may run: what the bar and the panel show.
@@ -117,7 +116,7 @@ private:
     std::mutex namesLock_;
     // Paths this run's jobs must not write: the rows' inputs and the
     // outputs of the other jobs.
-    std::vector<Reservation> reserved_;
+    OutputReservations names_;
 
     std::mutex lock_;
     std::condition_variable jobEnded_;

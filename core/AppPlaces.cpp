@@ -22,22 +22,24 @@ std::string Resolved(const std::string& dir)
 
 AppPlaces PlacesIn(const std::string& dir)
 {
-    return {dir, dir, dir};
+    return {dir, dir, dir, dir};
 }
 
-AppPlaces FindAppPlaces(const std::string& executableDir, const std::string& configDir)
+AppPlaces FindAppPlaces(const std::string& executableDir, const std::string& configDir, const std::string& stateDir)
 {
     std::error_code error;
     if (std::filesystem::exists(executableDir + kEncoderName, error)) {
         AppPlaces places = PlacesIn(executableDir);
         if (!platform::IsWritableDir(executableDir))
-            places.settingsDir = configDir;
+            places.settingsDir = places.stateDir = configDir;
         return places;
     }
-    return {Resolved(executableDir + kInstalledEncoderDir), Resolved(executableDir + kInstalledHelpDir), configDir};
+    return {Resolved(executableDir + kInstalledEncoderDir), Resolved(executableDir + kInstalledHelpDir), configDir,
+            stateDir};
 }
 
 AppPlaces CurrentAppPlaces()
 {
-    return FindAppPlaces(platform::ExecutableDir(), platform::UserConfigDir(kSettingsFolderName));
+    return FindAppPlaces(platform::ExecutableDir(), platform::UserConfigDir(kSettingsFolderName),
+                         platform::UserStateDir(kSettingsFolderName));
 }

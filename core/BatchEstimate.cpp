@@ -16,8 +16,9 @@ bool IsJob(const FileRow& row)
 
 int BatchJobs::jobOf(int row) const
 {
-    const auto found = std::find(rows.begin(), rows.end(), row);
-    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
+    // The rows are in the list's order.
+    const auto found = std::lower_bound(rows.begin(), rows.end(), row);
+    return found == rows.end() || *found != row ? -1 : static_cast<int>(found - rows.begin());
 }
 
 BatchJobs JobsOf(const std::vector<FileRow>& rows)

@@ -48,6 +48,21 @@ void FileList::append(FileRow row)
         watcher_->rowsInserted();
 }
 
+void FileList::restore(std::vector<FileRow> rows)
+{
+    if (rows.empty())
+        return;
+    const int first = size();
+    if (watcher_ != nullptr)
+        watcher_->rowsAboutToBeInserted(first, first + static_cast<int>(rows.size()) - 1);
+    {
+        std::lock_guard guard(lock_);
+        rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    }
+    if (watcher_ != nullptr)
+        watcher_->rowsInserted();
+}
+
 void FileList::remove(int index)
 {
     if (index < 0 || index >= size())

@@ -37,6 +37,8 @@ public:
 
     // Appends the row as given, its conversion's values emptied.
     void append(FileRow row);
+    // Appends rows kept from an earlier session as they were.
+    void restore(std::vector<FileRow> rows);
     void remove(int index);
     void clear();
 

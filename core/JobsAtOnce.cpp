@@ -67,7 +67,7 @@ int MostJobs(int jobs, int cores)
     return jobs == kAutoJobs ? std::max(cores, 1) : std::max(jobs, 1);
 }
 
-bool MayStartJob(int jobs, int cores, const std::vector<JobLoad>& running, JobLoad next)
+bool MayStartJob(int jobs, int cores, const std::vector<JobLoad>& running, JobLoad next, double idleCores)
 {
     if (running.empty())
         return true;
@@ -75,7 +75,9 @@ bool MayStartJob(int jobs, int cores, const std::vector<JobLoad>& running, JobLo
         return false;
     if (jobs != kAutoJobs)
         return true;
-    // A job that fills the processor runs alone.
+    // A job that fills the processor runs alone, unless it leaves a core idle.
+    if (idleCores >= kIdleCoresToStart)
+        return true;
     return next == JobLoad::OneCore
         && std::none_of(running.begin(), running.end(), [](JobLoad load) { return load == JobLoad::AllCores; });
 }

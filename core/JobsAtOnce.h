@@ -2,9 +2,10 @@
 // How many files a batch converts at the same time: a fixed number, or
 // "Auto", where a further job starts while the running ones leave cores
 // idle. A job whose codec spreads its work over every core by itself (H.264,
-// H.265, AV1, VP9) at a frame larger than standard definition fills the
-// processor alone; any other job (sound only, standard-definition MPEG-4
-// and the like, copied streams) keeps about one core busy.
+// H.265, AV1, VP9) at a frame larger than standard definition is expected to
+// fill the processor alone, unless a core is measured idle beside it; any
+// other job (sound only, standard-definition MPEG-4 and the like, copied
+// streams) keeps about one core busy.
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,5 +29,10 @@ JobLoad LoadOf(const ConversionChoices& choices, const std::string& outputExt, c
 // The most jobs that ever run at once: the fixed number, or the cores for "Auto".
 int MostJobs(int jobs, int cores);
 
-// Whether the next job may start beside the running ones.
-bool MayStartJob(int jobs, int cores, const std::vector<JobLoad>& running, JobLoad next);
+// The processors that must stand idle beside a job that fills the
+// processor before "Auto" starts another.
+inline constexpr double kIdleCoresToStart = 0.75;
+
+// Whether the next job may start beside the running ones; `idleCores`: the
+// processors measured idle for a moment while they ran.
+bool MayStartJob(int jobs, int cores, const std::vector<JobLoad>& running, JobLoad next, double idleCores = 0);

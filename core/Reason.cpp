@@ -27,6 +27,7 @@ const char* ReasonCodeName(ReasonCode code)
     case ReasonCode::OutputLostTrack: return "output_lost_track";
     case ReasonCode::OutputLostSubtitle: return "output_lost_subtitle";
     case ReasonCode::OutputLostShape: return "output_lost_shape";
+    case ReasonCode::Interrupted: return "interrupted";
     }
     return "";
 }

@@ -29,6 +29,7 @@ enum class ReasonCode {
     OutputLostTrack,   // the output lost a sound track
     OutputLostSubtitle, // the output lost a subtitle track
     OutputLostShape,   // the output lost the picture's upright shape
+    Interrupted,       // the program ended while the job ran
 };
 
 struct Reason {

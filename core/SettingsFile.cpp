@@ -21,6 +21,7 @@ constexpr const char* kRecent = "Recent";
 constexpr const char* kAddFilesDir = "AddFilesDir";
 constexpr const char* kJobs = "Jobs";
 constexpr const char* kAtOnce = "AtOnce";
+constexpr const char* kOfferRestore = "OfferRestore";
 
 // An index outside the list, or a separator whose row says so. The other
 // separators are taken as stored: the window's format switch brings back
@@ -99,4 +100,10 @@ bool SettingsFile::save(const SettingsValues& values, const std::string& addFile
     if (!written)
         ini.remove();
     return written;
+}
+
+bool SettingsFile::offersRestore() const
+{
+    IniFile ini(path_);
+    return !ini.exists() || !ini.read() || ini.readBool(kGeneral, kOfferRestore, true);
 }

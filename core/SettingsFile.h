@@ -52,6 +52,11 @@ public:
     // created first. On failure the file is deleted where it can be; false then.
     bool save(const SettingsValues& values, const std::string& addFilesDir = {}) const;
 
+    // [General] OfferRestore (kept by hand in the file): whether the next
+    // start offers the list of a session that ended without a close. On
+    // unless the file says "0".
+    bool offersRestore() const;
+
 private:
     std::string path_;
 };

@@ -211,6 +211,14 @@ inline constexpr const char* kReasonNoThumbnail = "the thumbnail could not be ma
 inline constexpr const char* kOutputSizePrefix = "Output File Size : ";
 inline constexpr const char* kOutputSizeSuffix = " KB";
 
+// The list of the last session, offered again after it ended without a close:
+// "Restore the 37 files of the last session?". Its job under way reads "Not converted".
+inline constexpr const char* kRestorePrefix = "Restore the ";
+inline constexpr const char* kRestoreOneFile = "Restore the file of the last session?";
+inline constexpr const char* kRestoreSuffix = " files of the last session?";
+inline constexpr const char* kNotConverted = "Not converted";
+inline constexpr const char* kReasonInterrupted = "the program ended during its conversion";
+
 // The power-off warning window.
 inline constexpr const char* kWarningCaption = "Warning";
 inline constexpr const char* kTurnOffNotice = "Your PC will be turned off in 30 seconds";

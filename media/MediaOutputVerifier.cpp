@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -22,8 +23,11 @@ namespace {
 using Input = InputHandle;
 using Decoder = DecoderHandle;
 
-// How much of the end is decoded.
+// How much of the end is read.
 constexpr std::int64_t kTailMicroseconds = AV_TIME_BASE;
+// Sound packets kept before the end: every one is a key packet, but a
+// decoder that overlaps its blocks (Vorbis, AAC) gives nothing for the first.
+constexpr std::size_t kSoundPackets = 8;
 
 std::string LibraryReason(int code)
 {
@@ -119,11 +123,14 @@ Reason Broken(const OutputCheck& check, const StreamCount& input, const StreamCo
     return {};
 }
 
-// One decoder per stream that is decoded, with the packets it was given, the
-// frames it gave and where the stream's last packet ended.
+// One decoder per stream that is decoded, with the packets read of it, the
+// ones to decode (a picture's from its last key frame on, the last few of
+// sound), the frames it gave and where the stream's last packet ended.
 struct StreamTail {
     Decoder decoder;
+    bool picture = false;
     int packets = 0;
+    std::deque<std::unique_ptr<AVPacket, PacketFree>> toDecode;
     int frames = 0;
     double endSeconds = 0;
 };
@@ -136,9 +143,11 @@ void Drain(StreamTail& tail, AVFrame* frame)
     }
 }
 
-// Decodes the streams from a second before the end to the end. False when a
-// stream that has packets there gives no frame from them, or when nothing
-// at all is decoded there. A stream that ended earlier is not looked at.
+// Reads the streams from a second before the end to the end and decodes
+// each from its last key frame on until it gives a frame: only what must be
+// decoded to see that the end plays. False when a stream that has packets
+// there gives no frame from them, or when nothing at all is decoded there.
+// A stream that ended earlier is not looked at.
 bool DecodeTail(AVFormatContext* context, double& heldSeconds)
 {
     std::map<int, StreamTail> tails;
@@ -152,10 +161,13 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
         Decoder decoder(avcodec_alloc_context3(codec));
         if (!decoder || avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0)
             return false;
-        decoder->thread_count = 1;
+        decoder->thread_count = 0; // as many as the decoder finds useful
+        decoder->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
         if (avcodec_open2(decoder.get(), codec, nullptr) < 0)
             return false;
-        tails[static_cast<int>(index)].decoder = std::move(decoder);
+        StreamTail& tail = tails[static_cast<int>(index)];
+        tail.decoder = std::move(decoder);
+        tail.picture = IsPicture(stream);
     }
     const std::int64_t start = context->start_time == AV_NOPTS_VALUE ? 0 : context->start_time;
     if (context->duration != AV_NOPTS_VALUE && context->duration > kTailMicroseconds)
@@ -174,15 +186,24 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
             const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
             if (stamp != AV_NOPTS_VALUE)
                 tail.endSeconds = std::max(tail.endSeconds, (stamp + packet->duration) * av_q2d(stream->time_base));
-            // A damaged packet shows as missing frames, not as an error here.
-            if (avcodec_send_packet(tail.decoder.get(), packet.get()) >= 0)
-                Drain(tail, frame.get());
+            if (tail.picture && (packet->flags & AV_PKT_FLAG_KEY) != 0)
+                tail.toDecode.clear();
+            if (!tail.picture && tail.toDecode.size() == kSoundPackets)
+                tail.toDecode.pop_front();
+            tail.toDecode.emplace_back(av_packet_clone(packet.get()));
         }
         av_packet_unref(packet.get());
     }
     heldSeconds = 0;
     int frames = 0;
     for (auto& [index, tail] : tails) {
+        for (const auto& kept : tail.toDecode) {
+            // A damaged packet shows as missing frames, not as an error here.
+            if (tail.frames > 0 || !kept)
+                break;
+            if (avcodec_send_packet(tail.decoder.get(), kept.get()) >= 0)
+                Drain(tail, frame.get());
+        }
         avcodec_send_packet(tail.decoder.get(), nullptr);
         Drain(tail, frame.get());
         if (tail.packets > 0 && tail.frames == 0)

@@ -1,5 +1,6 @@
 #include "platform/AppDir.h"
 
+#include <QDir>
 #include <QStandardPaths>
 #include <filesystem>
 #include <unistd.h>
@@ -31,6 +32,15 @@ std::string UserConfigDir(const std::string& name)
 {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return WithTrailingSeparator(base.toStdString()) + name + '/';
+}
+
+std::string UserStateDir(const std::string& name)
+{
+    // Qt names this folder only from 6.7 on.
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    const std::string base = state.startsWith('/') ? state.toStdString()
+                                                    : QDir::homePath().toStdString() + "/.local/state";
+    return WithTrailingSeparator(base) + name + '/';
 }
 
 } // namespace platform

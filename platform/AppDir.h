@@ -20,4 +20,9 @@ bool IsWritableDir(const std::string& dir);
 // separator; it is not created here.
 std::string UserConfigDir(const std::string& name);
 
+// The user's folder for what the program `name` keeps of its own work
+// between runs ($XDG_STATE_HOME/name/, by default ~/.local/state/name/),
+// with a trailing separator; it is not created here.
+std::string UserStateDir(const std::string& name);
+
 } // namespace platform

@@ -1,7 +1,8 @@
 #include "platform/IniFile.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cctype>
@@ -192,17 +193,10 @@ bool IniFile::writeBool(std::string_view section, std::string_view key, bool val
 
 bool IniFile::commit() const
 {
-    QByteArray text;
+    std::string text;
     for (const auto& line : lines_) {
-        text.append(line.data(), static_cast<qsizetype>(line.size()));
-        text.append('\n');
+        text += line;
+        text += '\n';
     }
-    QSaveFile file(QString::fromStdString(path_));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // QSaveFile's commit does not see a failure of the final flush (a full
-    // disk), so the flush is checked here and the new file dropped.
-    if (file.write(text) != text.size() || !file.flush())
-        file.cancelWriting();
-    return file.commit();
+    return platform::WriteFileAtomically(path_, text);
 }

@@ -3,6 +3,7 @@
 #include "convert/ConversionRun.h"
 #include "platform/PowerOff.h"
 #include "platform/RegScript.h"
+#include "platform/SignalWatch.h"
 #include "ui/AboutDialog.h"
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/AnalysisProgressDialog.h"
@@ -18,6 +19,7 @@
 #include "ui/ListCommands.h"
 #include "ui/MainWindow.h"
 #include "ui/ProfileView.h"
+#include "ui/SessionKeeper.h"
 #include "ui/SettingsBinder.h"
 #include "ui/ShutdownCountdown.h"
 #include "ui/ShutdownWarningDialog.h"
@@ -25,6 +27,14 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+
+namespace {
+
+// How long a batch stopped by a signal may take to end before the program
+// ends regardless: the session manager waits about five seconds.
+constexpr int kSignalEndGraceMs = 4000;
+
+} // namespace
 
 Application::Application(const AppPlaces& places, Messages& messages)
     : places_(places)
@@ -41,7 +51,12 @@ Application::Application(const std::string& appDir, Messages& messages)
 {
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    // A signal's end wrote the list as it was, to be offered back.
+    if (!endedBySignal_)
+        session_->writeNow(true);
+}
 
 // The main window (whose creation runs the format switch and starts
 // "reg.bat"), then the other windows; the options dialog last, as its
@@ -95,6 +110,45 @@ void Application::buildConversion()
     // Once the run is over, all it reported shows at once.
     QObject::connect(run_.get(), &ConversionRun::finished, frontEnd_, &WindowFrontEnd::showQueued);
     conversion_ = std::make_unique<ConversionBinding>(window, *run_, files_, *logDialog_, messages_);
+    session_ = std::make_unique<SessionKeeper>(places_.stateDir, files_, *fileModel_);
+    QObject::connect(&window, &MainWindow::closing, session_.get(), [this] {
+        if (!endedBySignal_)
+            session_->writeNow(true);
+    });
+}
+
+void Application::offerRestore()
+{
+    if (SettingsFile(places_.settingsDir).offersRestore())
+        session_->offerRestore(messages_);
+}
+
+void Application::endOnSignals()
+{
+    endingSignals_ = std::make_unique<platform::SignalWatch>(std::initializer_list<int>{SIGTERM, SIGHUP, SIGINT},
+                                                             [this](int) { endBySignal(); });
+}
+
+void Application::endBySignal()
+{
+    if (endedBySignal_)
+        return;
+    endedBySignal_ = true;
+    if (!run_->running()) {
+        finishSignalEnd();
+        return;
+    }
+    QObject::connect(run_.get(), &ConversionRun::finished, mainWindow_.get(), [this] { finishSignalEnd(); });
+    QTimer::singleShot(kSignalEndGraceMs, mainWindow_.get(), [this] { finishSignalEnd(); });
+    run_->stop();
+}
+
+void Application::finishSignalEnd()
+{
+    settings_->saveSettings();
+    session_->writeNow(false);
+    // Not quit(), which would close the window first, as if by the user.
+    QCoreApplication::exit(0);
 }
 
 void Application::setPowerOff(std::unique_ptr<PowerOff> powerOff)

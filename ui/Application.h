@@ -32,9 +32,13 @@ class PowerOff;
 class ProfileView;
 class SettingsBinder;
 class ShutdownCountdown;
+class SessionKeeper;
 class ShutdownWarningDialog;
 class UrlOpener;
 class WindowFrontEnd;
+namespace platform {
+class SignalWatch;
+}
 
 class Application {
 public:
@@ -49,6 +53,15 @@ public:
     FileList& files() { return files_; }
     BusyLock& busyLock() const { return *busyLock_; }
     SettingsBinder& settings() const { return *settings_; }
+    SessionKeeper& session() const { return *session_; }
+
+    // At start-up, once the window shows: the list of a last session that
+    // ended without a close is offered back, unless the settings say not to.
+    void offerRestore();
+    // From now on SIGTERM, SIGHUP and SIGINT end the program cleanly: a
+    // batch under way stops as Stop Convert stops it, then the settings and
+    // the list are written and the event loop ends.
+    void endOnSignals();
 
     // The power-off that the countdown requests at its end; none by default,
     // so that nothing but the application's own start-up can power off.
@@ -67,6 +80,9 @@ private:
     void buildWindows();
     void buildBinders();
     void buildConversion();
+    void endBySignal();
+    // The settings and the list written, the event loop ended.
+    void finishSignalEnd();
 
     AppPlaces places_;
     SharedState state_;
@@ -98,4 +114,7 @@ private:
     // by name; it goes first, while what it reports to is still there.
     std::unique_ptr<ConversionRun> run_;
     std::unique_ptr<ConversionBinding> conversion_;
+    std::unique_ptr<SessionKeeper> session_;
+    std::unique_ptr<platform::SignalWatch> endingSignals_;
+    bool endedBySignal_ = false;
 };

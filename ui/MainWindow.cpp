@@ -321,8 +321,12 @@ void MainWindow::buildMenus()
     connect(helpAction_, &QAction::triggered, this, &MainWindow::helpRequested);
     connect(websiteAction_, &QAction::triggered, this, &MainWindow::websiteRequested);
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
-    // Exit leaves the event loop at once, without a close request and without saving.
-    connect(exitAction_, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    // Exit leaves the event loop at once, without a close request, keeping
+    // the settings as the close box does.
+    connect(exitAction_, &QAction::triggered, this, [this] {
+        emit closing();
+        QCoreApplication::exit(0);
+    });
 }
 
 void MainWindow::buildShortcuts()

@@ -6,7 +6,6 @@
 #include "ui/MainWindow.h"
 #include "ui/DBusNotifier.h"
 #include "platform/LogindPowerOff.h"
-#include "platform/SignalWatch.h"
 #include "ui/StartArguments.h"
 #include "ui/Translation.h"
 
@@ -47,12 +46,8 @@ int main(int argc, char* argv[])
     app.setNotifier(std::make_unique<DBusNotifier>());
     app.mainWindow().centreOnScreen();
     app.mainWindow().show();
+    app.endOnSignals();
+    app.offerRestore();
     app.addAtStart(start.files);
-    // Ended by the session or by kill: the window closes as the user would
-    // close it (which keeps the settings), then the program ends.
-    const platform::SignalWatch ending({SIGTERM, SIGINT, SIGHUP}, [&app](int) {
-        app.mainWindow().close();
-        QCoreApplication::quit();
-    });
     return QApplication::exec();
 }

@@ -17,6 +17,7 @@ TEST(JobsAtOnce, WhetherTheNextJobStartsBesideTheRunningOnes)
         std::vector<JobLoad> running;
         JobLoad next;
         bool starts;
+        double idleCores = 0;
     } cases[] = {
         {1, 2, {}, One, true},
         {1, 2, {One}, One, false},
@@ -31,9 +32,13 @@ TEST(JobsAtOnce, WhetherTheNextJobStartsBesideTheRunningOnes)
         {kAutoJobs, 4, {One, One, One}, One, true},
         {kAutoJobs, 1, {One}, One, false},
         {kAutoJobs, 0, {One}, One, false}, // cores unknown: one at a time
+        {kAutoJobs, 2, {All}, All, true, 0.9},  // a core measured idle beside it
+        {kAutoJobs, 2, {All}, One, false, 0.5}, // not enough of one
+        {kAutoJobs, 2, {All, All}, All, false, 1.5}, // never more jobs than cores
+        {1, 2, {All}, One, false, 1.0},         // a fixed number stays
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(MayStartJob(c.jobs, c.cores, c.running, c.next), c.starts)
+        EXPECT_EQ(MayStartJob(c.jobs, c.cores, c.running, c.next, c.idleCores), c.starts)
             << c.jobs << " jobs, " << c.cores << " cores, " << c.running.size() << " running";
     }
 }

@@ -1,5 +1,6 @@
 #include "core/cmdline/InputOptions.h"
 #include "core/cmdline/OutputNaming.h"
+#include "core/cmdline/OutputReservations.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,37 @@ TEST(OutputNaming, SameFileSeesThroughSpellings)
     EXPECT_TRUE(SameFile(file, dir.path().string() + "/./clip.mp4"));
     EXPECT_FALSE(SameFile(file, dir.path().string() + "/clip.mp3"));
     EXPECT_TRUE(SameFile("/none/a//b.avi", "/none/a/b.avi"));
+}
+
+TEST(OutputReservations, APathIsTakenForEveryoneButItsHolderInAnySpelling)
+{
+    TempDir dir;
+    const std::string input = dir.write("clip.avi", "x").string();
+    std::filesystem::create_symlink(input, dir.path() / "link.avi");
+    std::filesystem::create_hard_link(input, dir.path() / "hard.avi");
+    OutputReservations names;
+    names.reserve(input, OutputReservations::kInput);
+    names.reserve(dir.dir() + "out/clip.mp4", 3);
+    const struct {
+        std::string path;
+        int asking;
+        bool taken;
+    } table[] = {
+        {input, 3, true},
+        {dir.dir() + "./clip.avi", 3, true},
+        {dir.dir() + "link.avi", 3, true},
+        {dir.dir() + "hard.avi", 3, true},
+        {dir.dir() + "out//clip.mp4", 4, true},
+        {dir.dir() + "out/clip.mp4", 3, false},
+        {dir.dir() + "out/other.mp4", 4, false},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(names.takenFor(row.path, row.asking), row.taken) << row.path << " asked by " << row.asking;
+    names.release(3);
+    EXPECT_FALSE(names.takenFor(dir.dir() + "out/clip.mp4", 4));
+    EXPECT_TRUE(names.takenFor(input, 4));
+    names.clear();
+    EXPECT_FALSE(names.takenFor(input, 4));
 }
 
 TEST(InputOptions, AttemptsReadTheInputInTurn)

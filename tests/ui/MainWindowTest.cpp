@@ -1,3 +1,4 @@
+#include "core/SettingsFile.h"
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
@@ -5,8 +6,8 @@
 #include "core/Texts.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
-#include "support/WindowControls.h"
 #include "support/TextFile.h"
+#include "support/WindowControls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -223,18 +224,20 @@ TEST_F(MainWindowTest, CloseIsRefusedWhileConvertingOrCountingDown)
     EXPECT_EQ(closing.count(), 1);
 }
 
-TEST_F(MainWindowTest, ExitEndsAtOnceWithoutWritingSettings)
+TEST_F(MainWindowTest, ExitEndsAtOnceAndWritesTheSettingsAsTheCloseBoxDoes)
 {
-    const std::string before = "[General]\nOutputDir=/keep/me\n[Combo]\nOutputFormat=3\n";
-    const auto settings = appDir.write("plumly.ini", before);
+    appDir.write("plumly.ini", "[General]\nOutputDir=/keep/me\n[Combo]\nOutputFormat=3\n");
     form.show();
     Find<QComboBox>(form, "ComboLetterBox")->setCurrentIndex(0);
     Find<QLineEdit>(form, "Edit1")->setText("/changed");
     QSignalSpy closing(&form, &MainWindow::closing);
     QTimer::singleShot(0, Find<QAction>(form, "Exit1"), &QAction::trigger);
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_EQ(closing.count(), 0);
-    EXPECT_EQ(ReadText(settings), before);
+    EXPECT_EQ(closing.count(), 1);
+    SettingsValues values;
+    EXPECT_EQ(SettingsFile(appDir.dir()).load(values), SettingsLoad::Loaded);
+    EXPECT_EQ(values.outputDir, "/changed");
+    EXPECT_EQ(values.letterBox, 0);
 }
 
 } // namespace
