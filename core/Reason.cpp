@@ -27,6 +27,8 @@ const char* ReasonCodeName(ReasonCode code)
     case ReasonCode::OutputLostTrack: return "output_lost_track";
     case ReasonCode::OutputLostSubtitle: return "output_lost_subtitle";
     case ReasonCode::OutputLostShape: return "output_lost_shape";
+    case ReasonCode::CannotFit: return "cannot_fit";
+    case ReasonCode::OverLimit: return "over_limit";
     }
     return "";
 }

@@ -29,6 +29,8 @@ enum class ReasonCode {
     OutputLostTrack,   // the output lost a sound track
     OutputLostSubtitle, // the output lost a subtitle track
     OutputLostShape,   // the output lost the picture's upright shape
+    CannotFit,         // the clip cannot fit in the size asked for
+    OverLimit,         // the output came out over the size asked for
 };
 
 struct Reason {

@@ -74,6 +74,8 @@ inline constexpr std::string_view kFastStart = " -movflags +faststart";         
 inline constexpr std::string_view kChapters = " -chapters";                                  // 10
 inline constexpr std::string_view kNoAudioShort = " -an";                                    // 4
 inline constexpr std::string_view kAudioLanguageHead = " -alang \"";                          // 9
+inline constexpr std::string_view kPassHead = " -pass \"";                                   // 8
+inline constexpr std::string_view kPassLogHead = " -passlogfile \"";                         // 15
 
 // The PSP thumbnail run.
 inline constexpr std::string_view kThumbnailHead = " -f singlejpeg -ss 3 -vframes 1"; // 31

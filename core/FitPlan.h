@@ -1,0 +1,51 @@
+#pragma once
+// The arithmetic of a fit to a size: from the limit, the source's length and
+// picture and the sound's bitrate, the video bitrate that fills the limit
+// with a margin for the container and the rate control. When even the
+// lowest sensible video bitrate is too much, the sound drops to a lower
+// rate, then the picture to a smaller box of the size list; when that is
+// still too much the plan says the least size the clip could fit in.
+#include "core/FileRow.h"
+
+#include <string>
+
+struct FitSource {
+    double seconds = 0;         // 0: unknown
+    int width = 0;              // the picture as shown; 0: unknown
+    int height = 0;
+    double framesPerSecond = 0; // 0: unknown
+};
+
+struct FitPlan {
+    bool fits = false;
+    long long neededBytes = 0;  // when it does not fit: the least size the clip fits in (0: length unknown)
+    int videoKbps = 0;
+    int audioKbps = 0;          // 0: no sound
+    std::string videoSize;      // the size entry to send: the chosen one, or a smaller box
+    long long expectedBytes = 0; // what the output should come to
+};
+
+// The row's Duration, Video Size and FrameRate cells as numbers.
+FitSource FitSourceOf(const FileRow& row);
+
+// `audioKbps` 0: the job keeps no sound. `videoSize`: the size entry chosen.
+FitPlan PlanFit(const FitSource& source, long long limitBytes, int audioKbps, const std::string& videoSize);
+
+// The video bitrate of another attempt after one that came to
+// `measuredBytes`, lowered by what it went over.
+int LoweredVideoKbps(const FitPlan& plan, double seconds, long long measuredBytes, long long limitBytes);
+
+// What (video + sound) bitrates come to over `seconds`, the container included.
+long long BytesAt(int totalKbps, double seconds);
+
+// "25 MB", "25.8 MB", "150 KB": bytes in units of 1,000.
+std::string SizeText(long long bytes);
+
+// "~24 MB": the size a job is expected to make.
+std::string ExpectedSizeText(long long bytes);
+
+// "cannot fit 2:03:00 in 8 MB: at least 41 MB is needed".
+std::string FitFailureText(double seconds, long long limitBytes, long long neededBytes);
+
+// "25.8 MB over 25 MB: again at 1,830 kb/s".
+std::string OvershootText(long long measuredBytes, long long limitBytes, int nextVideoKbps);
