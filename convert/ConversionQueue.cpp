@@ -1,6 +1,8 @@
 #include "convert/ConversionQueue.h"
 
+#include "convert/FitToSize.h"
 #include "core/ConversionFrontEnd.h"
+#include "core/FitChoices.h"
 #include "core/FileList.h"
 #include "core/JobPlanner.h"
 #include "core/SharedState.h"
@@ -287,7 +289,6 @@ std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& r
     }
     if (job.built.status == BuildResult::Status::DirectoryError)
         return std::nullopt;
-    reporter.runStarted(job.attempt, thumbnail);
     const EncoderRun request{.commandLine = job.built.commandLine,
                              .outputPath = job.built.outputPath,
                              .inputPath = job.input.inputPath,
@@ -300,6 +301,12 @@ std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& r
                                  ClockSeconds(job.file.cell(FileColumn::Duration)).value_or(0)),
                              // A thumbnail always follows its video's name.
                              .replaceExisting = thumbnail || job.choices.overwrite};
+    if (const auto limit = thumbnail ? std::nullopt : FitLimitFor(job.choices)) {
+        FitToSize fit(*slot.runner, reporter,
+                      [this, &job](const EncoderRun& run, const RunOutcome& outcome) { log(job.row, run, outcome); });
+        return fit.run({job.choices, job.input, FitSourceOf(job.file), *limit, request, job.attempt});
+    }
+    reporter.runStarted(job.attempt, thumbnail);
     const RunOutcome outcome = slot.runner->runEncoder(request);
     log(job.row, request, outcome);
     return outcome;

@@ -3,6 +3,7 @@
 #include "convert/EncoderOutputParser.h"
 #include "convert/JobReporter.h"
 #include "convert/StallWatch.h"
+#include "core/FitPlan.h"
 #include "core/OutputVerifier.h"
 #include "core/RunRecord.h"
 #include "core/SharedState.h"
@@ -289,6 +290,11 @@ std::string PlaceBeside(const std::string& partial, const std::string& target, s
 
 void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunOutcome& outcome)
 {
+    if (run.statisticsOnly) {
+        Remove(progress.partialPath);
+        outcome.verdict = RowOutcome::Done;
+        return;
+    }
     const OutputFinding finding
         = verifier_.verify({progress.partialPath, run.inputPath, run.thumbnail, run.videoFormat, run.audioWanted,
                             run.promises});
@@ -297,6 +303,12 @@ void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunO
         return;
     }
     std::error_code error;
+    outcome.outputBytes = static_cast<long long>(std::filesystem::file_size(progress.partialPath, error));
+    if (!error && run.sizeLimit > 0 && outcome.outputBytes > run.sizeLimit) {
+        fail(run, progress, {ReasonCode::OverLimit, OverLimitText(outcome.outputBytes, run.sizeLimit)}, outcome);
+        return;
+    }
+    error.clear();
     outcome.placedPath = run.replaceExisting ? Replace(progress.partialPath, run.outputPath, error)
                                              : PlaceBeside(progress.partialPath, run.outputPath, error);
     if (error) {

@@ -182,11 +182,11 @@ FitPlan PlanFit(const FitSource& source, long long limitBytes, int audioKbps, co
     return plan;
 }
 
-int LoweredVideoKbps(const FitPlan& plan, double seconds, long long measuredBytes, long long limitBytes)
+int LoweredVideoKbps(int videoKbps, double seconds, long long measuredBytes, long long limitBytes)
 {
     const double over = measuredBytes - limitBytes * kTargetShare;
-    const int lowered = plan.videoKbps - static_cast<int>(std::ceil(over * 8 / 1000 / seconds));
-    return std::max(plan.videoKbps / 2, std::min(lowered, plan.videoKbps - 1));
+    const int lowered = videoKbps - static_cast<int>(std::ceil(over * 8 / 1000 / seconds));
+    return std::max(videoKbps / 2, std::min(lowered, videoKbps - 1));
 }
 
 long long BytesAt(int totalKbps, double seconds)
@@ -213,12 +213,16 @@ std::string FitFailureText(double seconds, long long limitBytes, long long neede
         + std::to_string(neededMegabytes) + texts::kFitNeeded;
 }
 
-std::string OvershootText(long long measuredBytes, long long limitBytes, int nextVideoKbps)
+std::string OverLimitText(long long measuredBytes, long long limitBytes)
 {
-    // Enough decimals that the size shown is over the limit shown.
     int decimals = 1;
     while (decimals < 3 && SizeText(measuredBytes, decimals) == SizeText(limitBytes, decimals))
         ++decimals;
-    return SizeText(measuredBytes, decimals) + texts::kFitOver + SizeText(limitBytes) + texts::kFitAgainAt
-        + WithThousands(nextVideoKbps) + texts::kKilobitsPerSecond;
+    return SizeText(measuredBytes, decimals) + texts::kFitOver + SizeText(limitBytes);
+}
+
+std::string OvershootText(long long measuredBytes, long long limitBytes, int nextVideoKbps)
+{
+    return OverLimitText(measuredBytes, limitBytes) + texts::kFitAgainAt + WithThousands(nextVideoKbps)
+        + texts::kKilobitsPerSecond;
 }

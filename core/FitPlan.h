@@ -33,7 +33,7 @@ FitPlan PlanFit(const FitSource& source, long long limitBytes, int audioKbps, co
 
 // The video bitrate of another attempt after one that came to
 // `measuredBytes`, lowered by what it went over.
-int LoweredVideoKbps(const FitPlan& plan, double seconds, long long measuredBytes, long long limitBytes);
+int LoweredVideoKbps(int videoKbps, double seconds, long long measuredBytes, long long limitBytes);
 
 // What (video + sound) bitrates come to over `seconds`, the container included.
 long long BytesAt(int totalKbps, double seconds);
@@ -46,6 +46,9 @@ std::string ExpectedSizeText(long long bytes);
 
 // "cannot fit 2:03:00 in 8 MB: at least 41 MB is needed".
 std::string FitFailureText(double seconds, long long limitBytes, long long neededBytes);
+
+// "25.8 MB over 25 MB", with enough decimals that the two differ.
+std::string OverLimitText(long long measuredBytes, long long limitBytes);
 
 // "25.8 MB over 25 MB: again at 1,830 kb/s".
 std::string OvershootText(long long measuredBytes, long long limitBytes, int nextVideoKbps);
