@@ -22,6 +22,8 @@ public:
     void progressed(const std::vector<std::string>& progressLines);
     // A row is over: its verdict.
     void finished(const RowReport& report);
+    // A line of its own between them ("clip.avi: 25.8 MB over 25 MB: again at 1,830 kb/s").
+    void note(const std::string& line);
 
 private:
     void draw(std::string line);

@@ -303,7 +303,9 @@ std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& r
                              .replaceExisting = thumbnail || job.choices.overwrite};
     if (const auto limit = thumbnail ? std::nullopt : FitLimitFor(job.choices)) {
         FitToSize fit(*slot.runner, reporter,
-                      [this, &job](const EncoderRun& run, const RunOutcome& outcome) { log(job.row, run, outcome); });
+                      [this, &job](const EncoderRun& run, const RunOutcome& outcome, bool retried) {
+                          log(job.row, run, outcome, retried);
+                      });
         return fit.run({job.choices, job.input, FitSourceOf(job.file), *limit, request, job.attempt});
     }
     reporter.runStarted(job.attempt, thumbnail);
@@ -383,10 +385,10 @@ void ConversionQueue::folderFailed(int rowIndex, bool checked, const BuildResult
     frontEnd_.information(result.error);
 }
 
-void ConversionQueue::log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome)
+void ConversionQueue::log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome, bool retried)
 {
     frontEnd_.report(events::RunLogged{{rowIndex, Now(), request.inputPath, request.commandLine,
-                                        OutcomeText(outcome.verdict), outcome.reason.text, outcome.lastLines}});
+                                        OutcomeText(outcome.verdict), outcome.reason.text, outcome.lastLines, retried}});
 }
 
 void ConversionQueue::endSteps()

@@ -6,6 +6,8 @@
 #include "core/TextRules.h"
 #include "core/Texts.h"
 
+#include <optional>
+
 namespace {
 
 constexpr const char* kStatisticsName = "/stats";
@@ -28,15 +30,20 @@ RunOutcome FitToSize::refuse(Reason reason)
     return outcome;
 }
 
-std::string FitToSize::commandLine(const FitJob& job, const FitPlan& plan, int videoKbps, int pass,
-                                   const StatisticsFolder& folder, const std::string& output) const
+std::string FitCommandLine(const FitJob& job, const FitPlan& plan, int videoKbps, int pass, const std::string& folder,
+                           const std::string& output)
 {
     JobInput input = job.input;
     input.pass = pass;
-    input.passStatistics = folder.path() + kStatisticsName;
+    input.passStatistics = folder + kStatisticsName;
     // The output folder and the output's name were settled when the job was built.
-    const BuildResult built = BuildCommandLine(WithPlan(job.choices, plan, videoKbps), input, {false, {}});
+    const BuildResult built = BuildCommandLine(WithPlan(job.choices, plan, videoKbps), input, BuilderDisk{false, {}});
     return WithOutputPath(built.commandLine, built.outputPath, output).value_or(built.commandLine);
+}
+
+std::string FirstPassOutput(const std::string& folder, const std::string& outputPath)
+{
+    return folder + kFirstPassName + ExtensionOf(outputPath);
 }
 
 RunOutcome FitToSize::run(const FitJob& job)
@@ -51,38 +58,57 @@ RunOutcome FitToSize::run(const FitJob& job)
     RunOutcome outcome;
     if (passes == 2) {
         EncoderRun first = job.request;
-        first.outputPath = folder.path() + kFirstPassName + ExtensionOf(job.request.outputPath);
-        first.commandLine = commandLine(job, plan, plan.videoKbps, 1, folder, first.outputPath);
+        first.outputPath = FirstPassOutput(folder.path(), job.request.outputPath);
+        first.commandLine = FitCommandLine(job, plan, plan.videoKbps, 1, folder.path(), first.outputPath);
         first.statisticsOnly = true;
         first.replaceExisting = true;
         reporter_.passStarted(1, passes);
         reporter_.runStarted(job.attempt, false);
         outcome = runner_.runEncoder(first);
-        log_(first, outcome);
+        log_(first, outcome, false);
         if (outcome.verdict != RowOutcome::Done) {
             reporter_.passStarted(0, 0);
             return outcome;
         }
     }
     int videoKbps = plan.videoKbps;
+    std::optional<RunOutcome> kept; // an output in place that fell short of the limit
     for (int extra = 0;; ++extra) {
         EncoderRun last = job.request;
-        last.commandLine = commandLine(job, plan, videoKbps, passes == 2 ? 2 : 0, folder, job.request.outputPath);
+        last.commandLine = FitCommandLine(job, plan, videoKbps, passes == 2 ? 2 : 0, folder.path(), job.request.outputPath);
         last.sizeLimit = job.limitBytes;
+        // Another attempt after a kept output replaces it, and only it.
+        if (kept) {
+            last.outputPath = kept->placedPath;
+            last.commandLine = WithOutputPath(last.commandLine, job.request.outputPath, last.outputPath).value_or(last.commandLine);
+            last.replaceExisting = true;
+        }
         reporter_.passStarted(passes, passes);
         reporter_.runStarted(job.attempt, false);
         outcome = runner_.runEncoder(last);
         const bool over = outcome.reason.code == ReasonCode::OverLimit;
-        if (over && extra < kExtraAttempts) {
-            videoKbps = LoweredVideoKbps(videoKbps, job.source.seconds, outcome.outputBytes, job.limitBytes);
-            outcome.reason.text = OvershootText(outcome.outputBytes, job.limitBytes, videoKbps);
-            log_(last, outcome);
+        // Once short, once again: a second try that does not fill it keeps the first.
+        const bool short_ = !kept && outcome.verdict == RowOutcome::Done && plan.fills
+            && FallsShort(outcome.outputBytes, job.limitBytes);
+        if ((over || short_) && extra < kExtraAttempts && !outcome.stopped) {
+            const int next = RetargetedVideoKbps(videoKbps, job.source.seconds, outcome.outputBytes, job.limitBytes);
+            outcome.reason.text = OvershootText(outcome.outputBytes, job.limitBytes, next);
+            log_(last, outcome, true);
+            if (short_)
+                kept = outcome;
+            videoKbps = next;
             continue;
         }
-        log_(last, outcome);
+        log_(last, outcome, false);
         break;
     }
     reporter_.passStarted(0, 0);
+    if (kept && outcome.verdict != RowOutcome::Done && !outcome.stopped) {
+        // The raised attempt went over or failed: the first output stands.
+        reporter_.judged(kept->verdict);
+        kept->reason = {};
+        return *kept;
+    }
     if (outcome.reason.code == ReasonCode::OverLimit) {
         // Another reader would make the same file.
         outcome.retryDue = false;

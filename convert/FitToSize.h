@@ -13,7 +13,6 @@
 #include <functional>
 
 class JobReporter;
-class StatisticsFolder;
 
 struct FitJob {
     ConversionChoices choices; // as taken for the job, the fit entry chosen
@@ -24,10 +23,18 @@ struct FitJob {
     int attempt = 1;
 };
 
+// The command line of `pass` (0: the only one) of the job at `videoKbps`,
+// its statistics in `folder`, writing `output`.
+std::string FitCommandLine(const FitJob& job, const FitPlan& plan, int videoKbps, int pass, const std::string& folder,
+                           const std::string& output);
+
+// Where a first pass in `folder` writes what is thrown away.
+std::string FirstPassOutput(const std::string& folder, const std::string& outputPath);
+
 class FitToSize {
 public:
     // Every run of the encoder goes to the log, with why another follows.
-    using Log = std::function<void(const EncoderRun& request, const RunOutcome& outcome)>;
+    using Log = std::function<void(const EncoderRun& request, const RunOutcome& outcome, bool retried)>;
 
     static constexpr int kExtraAttempts = 2;
 
@@ -37,9 +44,6 @@ public:
 
 private:
     RunOutcome refuse(Reason reason);
-    // The command line for `pass` (0: the only one) at `videoKbps`, writing `output`.
-    std::string commandLine(const FitJob& job, const FitPlan& plan, int videoKbps, int pass,
-                            const StatisticsFolder& folder, const std::string& output) const;
 
     EncoderRunner& runner_;
     JobReporter& reporter_;

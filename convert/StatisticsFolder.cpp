@@ -27,9 +27,14 @@ std::string TemporaryFolder()
 
 } // namespace
 
+std::string StatisticsFolder::Pattern()
+{
+    return TemporaryFolder() + kNameTemplate;
+}
+
 StatisticsFolder::StatisticsFolder()
 {
-    std::string pattern = TemporaryFolder() + kNameTemplate;
+    const std::string pattern = Pattern();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (mkdtemp(name.data()) == nullptr) {

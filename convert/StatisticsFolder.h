@@ -7,6 +7,9 @@
 
 class StatisticsFolder {
 public:
+    // Where such a folder is made, its name's random part as "XXXXXX".
+    static std::string Pattern();
+
     StatisticsFolder();
     ~StatisticsFolder();
     StatisticsFolder(const StatisticsFolder&) = delete;

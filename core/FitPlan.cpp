@@ -14,6 +14,8 @@ namespace {
 // The share of the limit the bitrates aim at: the rest is for the
 // container and what the rate control strays.
 constexpr double kTargetShare = 0.95;
+// The least share of the limit an output that could fill it comes to.
+constexpr double kLeastShare = 0.90;
 // The container's own share on top of the streams.
 constexpr double kContainerShare = 1.01;
 // Below this many bits a pixel the picture falls apart; above the upper one
@@ -166,6 +168,7 @@ FitPlan PlanFit(const FitSource& source, long long limitBytes, int audioKbps, co
         plan.audioKbps = sound;
         plan.videoSize = size;
         plan.videoKbps = std::min(streams - sound, HighestVideoKbps(source, picture));
+        plan.fills = plan.videoKbps == streams - sound;
         plan.expectedBytes = BytesAt(plan.videoKbps + sound, source.seconds);
         return true;
     };
@@ -182,11 +185,16 @@ FitPlan PlanFit(const FitSource& source, long long limitBytes, int audioKbps, co
     return plan;
 }
 
-int LoweredVideoKbps(int videoKbps, double seconds, long long measuredBytes, long long limitBytes)
+int RetargetedVideoKbps(int videoKbps, double seconds, long long measuredBytes, long long limitBytes)
 {
     const double over = measuredBytes - limitBytes * kTargetShare;
-    const int lowered = videoKbps - static_cast<int>(std::ceil(over * 8 / 1000 / seconds));
-    return std::max(videoKbps / 2, std::min(lowered, videoKbps - 1));
+    const int next = videoKbps - static_cast<int>(std::ceil(over * 8 / 1000 / seconds));
+    return std::clamp(next, videoKbps / 2, videoKbps * 2);
+}
+
+bool FallsShort(long long measuredBytes, long long limitBytes)
+{
+    return measuredBytes < limitBytes * kLeastShare;
 }
 
 long long BytesAt(int totalKbps, double seconds)
@@ -208,9 +216,11 @@ std::string FitFailureText(double seconds, long long limitBytes, long long neede
 {
     if (seconds <= 0)
         return texts::kFitLengthUnknown + SizeText(limitBytes);
-    const long long neededMegabytes = (neededBytes + 999999) / 1000000;
+    // Whole units, rounded up: the size named is enough.
+    const long long unit = neededBytes >= 1000000 ? 1000000 : 1000;
+    const long long needed = (neededBytes + unit - 1) / unit * unit;
     return texts::kFitCannot + LengthText(seconds) + texts::kFitIn + SizeText(limitBytes) + texts::kFitAtLeast
-        + std::to_string(neededMegabytes) + texts::kFitNeeded;
+        + SizeText(needed, 0) + texts::kFitNeeded;
 }
 
 std::string OverLimitText(long long measuredBytes, long long limitBytes)
@@ -223,6 +233,7 @@ std::string OverLimitText(long long measuredBytes, long long limitBytes)
 
 std::string OvershootText(long long measuredBytes, long long limitBytes, int nextVideoKbps)
 {
-    return OverLimitText(measuredBytes, limitBytes) + texts::kFitAgainAt + WithThousands(nextVideoKbps)
-        + texts::kKilobitsPerSecond;
+    const std::string apart = measuredBytes > limitBytes ? OverLimitText(measuredBytes, limitBytes)
+                                                         : SizeText(measuredBytes) + texts::kFitUnder + SizeText(limitBytes);
+    return apart + texts::kFitAgainAt + WithThousands(nextVideoKbps) + texts::kKilobitsPerSecond;
 }

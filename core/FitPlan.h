@@ -23,6 +23,7 @@ struct FitPlan {
     int audioKbps = 0;          // 0: no sound
     std::string videoSize;      // the size entry to send: the chosen one, or a smaller box
     long long expectedBytes = 0; // what the output should come to
+    bool fills = false;          // the bitrate is the limit's, not held lower for a short or simple clip
 };
 
 // The row's Duration, Video Size and FrameRate cells as numbers.
@@ -32,8 +33,13 @@ FitSource FitSourceOf(const FileRow& row);
 FitPlan PlanFit(const FitSource& source, long long limitBytes, int audioKbps, const std::string& videoSize);
 
 // The video bitrate of another attempt after one that came to
-// `measuredBytes`, lowered by what it went over.
-int LoweredVideoKbps(int videoKbps, double seconds, long long measuredBytes, long long limitBytes);
+// `measuredBytes`: lowered by what it went over the limit, or raised by
+// what it fell short of it.
+int RetargetedVideoKbps(int videoKbps, double seconds, long long measuredBytes, long long limitBytes);
+
+// Whether a kept output of `measuredBytes` falls short of the least share
+// of the limit a fit promises when the clip can fill it.
+bool FallsShort(long long measuredBytes, long long limitBytes);
 
 // What (video + sound) bitrates come to over `seconds`, the container included.
 long long BytesAt(int totalKbps, double seconds);
@@ -50,5 +56,6 @@ std::string FitFailureText(double seconds, long long limitBytes, long long neede
 // "25.8 MB over 25 MB", with enough decimals that the two differ.
 std::string OverLimitText(long long measuredBytes, long long limitBytes);
 
-// "25.8 MB over 25 MB: again at 1,830 kb/s".
+// "25.8 MB over 25 MB: again at 1,830 kb/s", or for an output that fell
+// short, "19.2 MB under 90 % of 25 MB: again at 2,210 kb/s".
 std::string OvershootText(long long measuredBytes, long long limitBytes, int nextVideoKbps);

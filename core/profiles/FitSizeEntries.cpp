@@ -28,6 +28,27 @@ const std::vector<std::string>& FitSizeEntries()
     return entries;
 }
 
+std::optional<long long> ParseSizeLimit(const std::string& text)
+{
+    struct Unit {
+        const char* name;
+        double bytes;
+    };
+    static constexpr Unit kUnits[] = {{"kib", 1024.0},       {"mib", 1048576.0}, {"gib", 1073741824.0},
+                                      {"kb", 1e3},           {"mb", 1e6},        {"gb", 1e9}};
+    const std::string plain = ToLower(RemoveBlanks(text));
+    for (const Unit& unit : kUnits) {
+        const std::string name = unit.name;
+        if (plain.size() <= name.size() || plain.compare(plain.size() - name.size(), name.size(), name) != 0)
+            continue;
+        const auto number = ParseNumber(plain.substr(0, plain.size() - name.size()));
+        if (!number || *number * unit.bytes < 1000 || *number * unit.bytes > 1e15)
+            return std::nullopt;
+        return static_cast<long long>(*number * unit.bytes);
+    }
+    return std::nullopt;
+}
+
 std::optional<long long> FitLimitOf(const std::string& entry, long long customBytes)
 {
     const std::string text = Trim(entry);

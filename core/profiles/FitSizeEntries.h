@@ -15,6 +15,11 @@ const std::vector<std::string>& FitSizeEntries();
 // "Fit in custom size…"
 const std::string& CustomFitEntry();
 
+// A size as a person writes it: "25MB", "25 MB", "1.5GB", "800KB" (units
+// of 1,000) or "25MiB", "800KiB", "2GiB" (units of 1,024); nothing for any
+// other text, or for a size under one kilobyte.
+std::optional<long long> ParseSizeLimit(const std::string& text);
+
 // The limit in bytes that `entry` asks for: "Fit in 25 MB" gives
 // 25,000,000; the custom entry gives `customBytes` (nothing when it is not
 // above 0); nothing for any entry that is no fit.
