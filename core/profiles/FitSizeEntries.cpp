@@ -49,6 +49,14 @@ std::optional<long long> ParseSizeLimit(const std::string& text)
     return std::nullopt;
 }
 
+long long MegabytesToBytes(const std::string& text)
+{
+    const auto megabytes = ParseNumber(text);
+    if (!megabytes || *megabytes <= 0 || *megabytes > 1e9)
+        return 0;
+    return static_cast<long long>(*megabytes * kBytesPerMegabyte);
+}
+
 std::optional<long long> FitLimitOf(const std::string& entry, long long customBytes)
 {
     const std::string text = Trim(entry);

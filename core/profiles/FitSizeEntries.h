@@ -20,6 +20,10 @@ const std::string& CustomFitEntry();
 // other text, or for a size under one kilobyte.
 std::optional<long long> ParseSizeLimit(const std::string& text);
 
+// "42" or "12.5" MB as kept in the settings file, in bytes; 0 for any
+// other text or a size not above 0.
+long long MegabytesToBytes(const std::string& text);
+
 // The limit in bytes that `entry` asks for: "Fit in 25 MB" gives
 // 25,000,000; the custom entry gives `customBytes` (nothing when it is not
 // above 0); nothing for any entry that is no fit.
