@@ -97,7 +97,9 @@ private:
     bool fitLines(const JobInput& job, long long limit, const std::string& outputPath, const FileRow& measured,
                   std::vector<std::string>& lines, std::string& error) const
     {
-        const FitJob fit{choices_, job, FitSourceOf(measured), limit, {.outputPath = outputPath}, 1};
+        EncoderRun request;
+        request.outputPath = outputPath;
+        const FitJob fit{choices_, job, FitSourceOf(measured), limit, request, 1};
         const FitPlan plan = PlanFitFor(choices_, fit.source, limit);
         if (!plan.fits) {
             error = FitFailureText(fit.source.seconds, limit, plan.neededBytes);

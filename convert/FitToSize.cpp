@@ -7,6 +7,7 @@
 #include "core/Texts.h"
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -72,7 +73,10 @@ RunOutcome FitToSize::run(const FitJob& job)
         }
     }
     int videoKbps = plan.videoKbps;
-    std::optional<RunOutcome> kept; // an output in place that fell short of the limit
+    std::optional<RunOutcome> kept; // the last output put in place, which a later attempt replaces
+    // The latest attempts that went over and that fell short: bitrate and bytes.
+    std::optional<std::pair<int, long long>> overAt;
+    std::optional<std::pair<int, long long>> shortAt;
     for (int extra = 0;; ++extra) {
         EncoderRun last = job.request;
         last.commandLine = FitCommandLine(job, plan, videoKbps, passes == 2 ? 2 : 0, folder.path(), job.request.outputPath);
@@ -87,15 +91,20 @@ RunOutcome FitToSize::run(const FitJob& job)
         reporter_.runStarted(job.attempt, false);
         outcome = runner_.runEncoder(last);
         const bool over = outcome.reason.code == ReasonCode::OverLimit;
-        // Once short, once again: a second try that does not fill it keeps the first.
-        const bool short_ = !kept && outcome.verdict == RowOutcome::Done && plan.fills
+        if (outcome.verdict == RowOutcome::Done)
+            kept = outcome;
+        const bool short_ = outcome.verdict == RowOutcome::Done && plan.fills
             && FallsShort(outcome.outputBytes, job.limitBytes);
+        if (over)
+            overAt = {videoKbps, outcome.outputBytes};
+        if (short_)
+            shortAt = {videoKbps, outcome.outputBytes};
         if ((over || short_) && extra < kExtraAttempts && !outcome.stopped) {
-            const int next = RetargetedVideoKbps(videoKbps, job.source.seconds, outcome.outputBytes, job.limitBytes);
+            const int next = overAt && shortAt
+                ? BetweenKbps(shortAt->first, shortAt->second, overAt->first, overAt->second, job.limitBytes)
+                : RetargetedVideoKbps(videoKbps, job.source.seconds, outcome.outputBytes, job.limitBytes);
             outcome.reason.text = OvershootText(outcome.outputBytes, job.limitBytes, next);
             log_(last, outcome, true);
-            if (short_)
-                kept = outcome;
             videoKbps = next;
             continue;
         }
@@ -104,7 +113,7 @@ RunOutcome FitToSize::run(const FitJob& job)
     }
     reporter_.passStarted(0, 0);
     if (kept && outcome.verdict != RowOutcome::Done && !outcome.stopped) {
-        // The raised attempt went over or failed: the first output stands.
+        // A raised attempt went over or failed: the output before it stands.
         reporter_.judged(kept->verdict);
         kept->reason = {};
         return *kept;

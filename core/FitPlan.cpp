@@ -192,6 +192,14 @@ int RetargetedVideoKbps(int videoKbps, double seconds, long long measuredBytes, 
     return std::clamp(next, videoKbps / 2, videoKbps * 2);
 }
 
+int BetweenKbps(int lowKbps, long long lowBytes, int highKbps, long long highBytes, long long limitBytes)
+{
+    if (highBytes <= lowBytes || highKbps <= lowKbps)
+        return lowKbps;
+    const double share = (limitBytes * kTargetShare - lowBytes) / static_cast<double>(highBytes - lowBytes);
+    return lowKbps + static_cast<int>(std::floor(std::clamp(share, 0.0, 1.0) * (highKbps - lowKbps)));
+}
+
 bool FallsShort(long long measuredBytes, long long limitBytes)
 {
     return measuredBytes < limitBytes * kLeastShare;

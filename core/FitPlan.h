@@ -37,6 +37,11 @@ FitPlan PlanFit(const FitSource& source, long long limitBytes, int audioKbps, co
 // what it fell short of it.
 int RetargetedVideoKbps(int videoKbps, double seconds, long long measuredBytes, long long limitBytes);
 
+// The video bitrate between an attempt that fell short (`lowKbps` made
+// `lowBytes`) and one that went over, where the line through the two meets
+// the aim: for a rate control that does not follow its bitrate in step.
+int BetweenKbps(int lowKbps, long long lowBytes, int highKbps, long long highBytes, long long limitBytes);
+
 // Whether a kept output of `measuredBytes` falls short of the least share
 // of the limit a fit promises when the clip can fill it.
 bool FallsShort(long long measuredBytes, long long limitBytes);

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <map>
 
@@ -104,8 +105,9 @@ TEST_P(FitToSizeOutputs, EveryOutputIsAtMostTheLimitAndNearItWhereTheClipFillsIt
         std::printf("[ fit      ] %-5s %-6s %-8s %7lld bytes, %5.1f %% of the limit\n", fit.codec, fit.limit, clip.name,
                     bytes, 100.0 * bytes / fit.limitBytes);
         EXPECT_LE(bytes, fit.limitBytes) << clip.name;
-        if (clip.fills)
+        if (clip.fills) {
             EXPECT_GE(bytes, fit.limitBytes * 9 / 10) << clip.name;
+        }
         const fixtures::MediaInfo media = fixtures::ReadMedia(output);
         ASSERT_NE(media.video(), nullptr);
         ASSERT_NE(media.audio(), nullptr);
@@ -113,18 +115,19 @@ TEST_P(FitToSizeOutputs, EveryOutputIsAtMostTheLimitAndNearItWhereTheClipFillsIt
     }
     // A retry says why, on the console.
     const std::size_t again = run.err.find(": again at ");
-    if (again != std::string::npos)
+    if (again != std::string::npos) {
         EXPECT_NE(run.err.find(" kb/s", again), std::string::npos);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, FitToSizeOutputs,
                          ::testing::Values(FitCase{"H.264", 31, "100KB", 100000}, FitCase{"H.264", 31, "300KB", 300000},
                                            FitCase{"H.265 (HEVC)", 31, "100KB", 100000},
-                                           FitCase{"H.265 (HEVC)", 31, "300KB", 300000},
-                                           FitCase{"AV1", 31, "100KB", 100000}, FitCase{"AV1", 31, "300KB", 300000},
-                                           FitCase{"VP9", 32, "100KB", 100000}, FitCase{"VP9", 32, "300KB", 300000}),
+                                           FitCase{"AV1", 31, "100KB", 100000}, FitCase{"VP9", 32, "100KB", 100000}),
                          [](const auto& info) {
-                             return std::string(info.param.codec).substr(0, 2) + info.param.limit;
+                             std::string name = std::string(info.param.codec).substr(0, 5) + info.param.limit;
+                             std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+                             return name;
                          });
 
 TEST(FitToSize, AClipThatCannotFitFailsAtOnceAndTheDryRunTellsThePassesAndTheSize)

@@ -83,6 +83,8 @@ TEST(FitSize, RetriesMoveTheBitrateByWhatTheOutputMissedAndSayWhy)
     EXPECT_EQ(RetargetedVideoKbps(2000, 100, 25800000, 25000000), 1836);
     EXPECT_EQ(RetargetedVideoKbps(2000, 100, 19000000, 25000000), 2380);
     EXPECT_EQ(RetargetedVideoKbps(2000, 1, 250000000, 25000000), 1000); // never below half
+    // 220 kb/s made 49.4 KB, 402 kb/s 137.6 KB: 314 kb/s aims at 95 KB.
+    EXPECT_EQ(BetweenKbps(220, 49400, 402, 137600, 100000), 314);
     EXPECT_EQ(OvershootText(25800000, 25000000, 1830), "25.8 MB over 25 MB: again at 1,830 kb/s");
     EXPECT_EQ(OvershootText(25010000, 25000000, 1830), "25.01 MB over 25 MB: again at 1,830 kb/s");
     EXPECT_EQ(OvershootText(19200000, 25000000, 2210), "19.2 MB under 90 % of 25 MB: again at 2,210 kb/s");
