@@ -94,7 +94,7 @@ RunOutcome FitToSize::run(const FitJob& job)
         if (outcome.verdict == RowOutcome::Done)
             kept = outcome;
         const bool short_ = outcome.verdict == RowOutcome::Done && plan.fills
-            && FallsShort(outcome.outputBytes, job.limitBytes);
+            && WorthRaising(outcome.outputBytes, job.limitBytes);
         if (over)
             overAt = {videoKbps, outcome.outputBytes};
         if (short_)

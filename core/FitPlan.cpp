@@ -16,6 +16,8 @@ namespace {
 constexpr double kTargetShare = 0.95;
 // The least share of the limit an output that could fill it comes to.
 constexpr double kLeastShare = 0.90;
+// Below this share an output is short for want of anything to code.
+constexpr double kRateMissShare = 0.60;
 // The container's own share on top of the streams.
 constexpr double kContainerShare = 1.01;
 // Below this many bits a pixel the picture falls apart; above the upper one
@@ -200,9 +202,9 @@ int BetweenKbps(int lowKbps, long long lowBytes, int highKbps, long long highByt
     return lowKbps + static_cast<int>(std::floor(std::clamp(share, 0.0, 1.0) * (highKbps - lowKbps)));
 }
 
-bool FallsShort(long long measuredBytes, long long limitBytes)
+bool WorthRaising(long long measuredBytes, long long limitBytes)
 {
-    return measuredBytes < limitBytes * kLeastShare;
+    return measuredBytes < limitBytes * kLeastShare && measuredBytes >= limitBytes * kRateMissShare;
 }
 
 long long BytesAt(int totalKbps, double seconds)

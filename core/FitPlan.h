@@ -43,8 +43,10 @@ int RetargetedVideoKbps(int videoKbps, double seconds, long long measuredBytes, 
 int BetweenKbps(int lowKbps, long long lowBytes, int highKbps, long long highBytes, long long limitBytes);
 
 // Whether a kept output of `measuredBytes` falls short of the least share
-// of the limit a fit promises when the clip can fill it.
-bool FallsShort(long long measuredBytes, long long limitBytes);
+// of the limit a fit promises, by a miss of the rate control that a higher
+// bitrate mends; far below it, the picture holds no more to spend bits on
+// (still pictures) and a higher bitrate would change nothing.
+bool WorthRaising(long long measuredBytes, long long limitBytes);
 
 // What (video + sound) bitrates come to over `seconds`, the container included.
 long long BytesAt(int totalKbps, double seconds);

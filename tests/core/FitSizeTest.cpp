@@ -88,8 +88,9 @@ TEST(FitSize, RetriesMoveTheBitrateByWhatTheOutputMissedAndSayWhy)
     EXPECT_EQ(OvershootText(25800000, 25000000, 1830), "25.8 MB over 25 MB: again at 1,830 kb/s");
     EXPECT_EQ(OvershootText(25010000, 25000000, 1830), "25.01 MB over 25 MB: again at 1,830 kb/s");
     EXPECT_EQ(OvershootText(19200000, 25000000, 2210), "19.2 MB under 90 % of 25 MB: again at 2,210 kb/s");
-    EXPECT_TRUE(FallsShort(22400000, 25000000));
-    EXPECT_FALSE(FallsShort(22600000, 25000000));
+    EXPECT_TRUE(WorthRaising(22400000, 25000000));
+    EXPECT_FALSE(WorthRaising(22600000, 25000000));
+    EXPECT_FALSE(WorthRaising(2800000, 25000000)); // still pictures: nothing more to code
     EXPECT_EQ(ExpectedSizeText(24010000), "~24 MB");
     EXPECT_EQ(SizeText(288000), "288 KB");
 }
