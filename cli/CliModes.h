@@ -1,7 +1,8 @@
 #pragma once
 // The tool's modes, one file each. Each writes its results to `out`, its
 // complaints to `err`, and returns the exit status (0 done, 1 a file could
-// not be handled, 2 a usage error or an unreadable list of files).
+// not be handled, 2 a usage error or an unreadable or empty list of files,
+// 128 + the signal's number for a conversion a signal stopped).
 #include "cli/CliOptions.h"
 
 #include <iosfwd>
@@ -9,6 +10,7 @@
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitSignal = 128;
 
 int RunHelp(std::ostream& out);
 // "vantorel-cli" and the version.
@@ -17,7 +19,8 @@ int RunListFormats(std::ostream& out);
 int RunShowProfile(const CliOptions& options, std::ostream& out);
 int RunDryRun(const CliOptions& options, std::ostream& out, std::ostream& err);
 int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err);
-// Converts the files as the window's queue does; 0 when every file is "Done".
+// Converts the files as the window's queue does, each file's row written as
+// it ends; 0 when every file is "Done" (or skipped for its output is made).
 int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 // "vantorel-cli: <message>" and a hint at --help, for a usage error.

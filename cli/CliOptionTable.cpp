@@ -176,8 +176,8 @@ std::vector<CliOptionSpec> Rows()
 {
     // clang-format off
     std::vector<CliOptionSpec> rows{
-        {"--help", "", false, Section::Synopsis, "", SetMode, CliMode::Help},
-        {"--version", "", false, Section::Synopsis, "", SetMode, CliMode::Version},
+        {"--help", "", false, Section::Synopsis, "", SetMode, CliMode::Help, "-h"},
+        {"--version", "", false, Section::Synopsis, "", SetMode, CliMode::Version, "-V"},
         {"--list-formats", "", false, Section::Modes,
          "the " + std::to_string(FormatCount()) + " rows of the output-format list: index, TAB, text,\n"
          "TAB, format tag (empty for separators)", SetMode, CliMode::ListFormats},
@@ -199,15 +199,21 @@ std::vector<CliOptionSpec> Rows()
         {"--attempt", "2", true, Section::Modes, "with --dry-run: the lines of the second attempt instead", Attempt},
         {"FILE...", "", false, Section::Modes,
          "without a mode: converts the files one after another as\n"
-         "the window does, then prints one line per file on\n"
-         "standard output (the file, TAB, then its six cells: video\n"
-         "size, frame rate, duration, output, progress, frames,\n"
-         "TAB-separated), then the closing message. On a terminal,\n"
-         "standard error shows one line per file, updated in place:\n"
-         "name, percentage, speed as a multiple of real time, time\n"
-         "left; elsewhere (a log) one line per finished file, such\n"
-         "as \"clip.avi: Done\" or \"clip.avi: Failed: <reason>\".\n"
-         "Ctrl-C stops the conversions.", nullptr},
+         "the window does. As each file ends, its line is written\n"
+         "on standard output: the file, TAB, then its six cells\n"
+         "(video size, frame rate, duration, output, progress,\n"
+         "frames) and its index in the list (from 0), TAB-separated;\n"
+         "the files no conversion reached follow at the end. The\n"
+         "closing message goes to standard error, with the counts\n"
+         "when not every file is Done. On a terminal, standard\n"
+         "error shows one line per file, updated in place: name,\n"
+         "percentage, speed as a multiple of real time, time left;\n"
+         "elsewhere (a log) one line per finished file, such as\n"
+         "\"clip.avi: Done\" or \"clip.avi: Failed: <reason>\".\n"
+         "Ctrl-C, SIGTERM and SIGHUP stop the conversions (the\n"
+         "partial outputs are removed); the lines of the files\n"
+         "that ended are written, and the status is 128 + the\n"
+         "signal's number", nullptr},
         {"--jobs", "N|auto", true, Section::Modes,
          "with converting: up to N files (1 to 8) at the same time\n"
          "instead of one after another; auto starts another file\n"
@@ -216,15 +222,20 @@ std::vector<CliOptionSpec> Rows()
          "each; H.264, H.265, AV1 and VP9 above 720 x 576 take all\n"
          "of them), never more files than the processors it may\n"
          "use (as nproc counts them). Files may finish in any\n"
-         "order; the rows are printed in order at the end", Jobs},
+         "order; each line is written as its file ends", Jobs, CliMode::None, "-j"},
+        {"--skip-existing", "", false, Section::Modes,
+         "with converting: a file whose output is there already\n"
+         "under its own name (not numbered) and complete, as the\n"
+         "check of a finished conversion judges it, is not\n"
+         "converted again and shows \"Skipped\"",
+         [](CliOptions& o, const CliOptionSpec&, Text) { o.skipExisting = true; return std::string(); }},
         {"--quiet", "", false, Section::Modes,
          "with converting: nothing but the rows (no progress, no\n"
          "closing message)", [](CliOptions& o, const CliOptionSpec&, Text) { o.quiet = true; return std::string(); }},
         {"--json", "", false, Section::Modes,
          "with converting: each row as one JSON object a line on\n"
          "standard output (input, output, outcome, reason,\n"
-         "reason_code, frames, duration, seconds); the closing\n"
-         "message goes to standard error", [](CliOptions& o, const CliOptionSpec&, Text) { o.json = true; return std::string(); }},
+         "reason_code, frames, duration, seconds, index)", [](CliOptions& o, const CliOptionSpec&, Text) { o.json = true; return std::string(); }},
         {"--", "", false, Section::Modes, "ends the options (for a FILE whose name starts with -)", nullptr},
         {"--files-from", "LIST", true, Section::Files,
          "the files named in LIST, one path a line, after the\n"
@@ -239,13 +250,15 @@ std::vector<CliOptionSpec> Rows()
          "with no clashing output names", ShardOf},
         {"--format", "N", true, Section::Choices,
          "output format index, 0 to " + LastFormat() + " (default 0; a separator\n"
-         "brings back format 0, as in the window)", Format},
+         "brings back format 0, as in the window)", Format, CliMode::None, "-f"},
     };
     for (const ListChoiceOption& list : kListChoiceOptions)
         rows.push_back({list.name, "TEXT", true, Section::Choices, "", ListChoice});
     rows.insert(rows.end(), {
         {"--volume", "POS", true, Section::Choices, "volume slider position 0 to 10 (default 5, 100%)", Volume},
-        {"--output-dir", "DIR", true, Section::Choices, "output directory (default: home + \"/iPod Files\")", OutputDir},
+        {"--output-dir", "DIR", true, Section::Choices,
+         "output directory, made with its missing parents\n"
+         "(default: home + \"/iPod Files\")", OutputDir, CliMode::None, "-o"},
         {"--overwrite", "", false, Section::Choices, "overwrite an existing output file of the same name",
          [](CliOptions& o, const CliOptionSpec&, Text) { o.overwrite = o.choicesGiven = true; return std::string(); }},
         {"--audio-language", "LANG", true, Section::Choices,
@@ -274,6 +287,12 @@ const std::vector<CliOptionSpec>& CliOptionTable()
 {
     static const std::vector<CliOptionSpec> table = Rows();
     return table;
+}
+
+std::string OptionLabel(const CliOptionSpec& option)
+{
+    const std::string name = option.shortName.empty() ? option.name : option.shortName + ", " + option.name;
+    return option.argument.empty() ? name : name + " " + option.argument;
 }
 
 std::string ModeOptionName(CliMode mode)

@@ -30,9 +30,13 @@ struct CliOptionSpec {
     std::string help;
     ApplyOption apply;            // nothing for what the parser reads itself (FILE..., --)
     CliMode mode = CliMode::None; // the mode the option chooses
+    std::string shortName = {};   // "-f"; its value follows it or the next argument
 };
 
 const std::vector<CliOptionSpec>& CliOptionTable();
+
+// "-f, --format N": how the usage names the option.
+std::string OptionLabel(const CliOptionSpec& option);
 
 // The option that chooses `mode` ("--dry-run"); empty for converting and none.
 std::string ModeOptionName(CliMode mode);

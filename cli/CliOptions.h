@@ -62,6 +62,7 @@ struct CliOptions {
     // How a conversion reports.
     bool quiet = false; // only the rows
     bool json = false;  // the rows as JSON objects
+    bool skipExisting = false; // --skip-existing: files whose outputs are made are not converted
     // --jobs: files converted at the same time (1 to 8, or kAutoJobs).
     std::optional<int> jobsAtOnce;
 };

@@ -89,6 +89,10 @@ bool GatherFiles(CliOptions& options, std::istream& standardInput, std::ostream&
         }
         options.files.insert(options.files.end(), files.begin(), files.end());
     }
+    if (!options.listFiles.empty() && options.files.empty()) {
+        err << "vantorel-cli: the list of files is empty\n";
+        return false;
+    }
     if (options.shard)
         options.files = ShareOf(options.files, *options.shard);
     return true;

@@ -9,7 +9,8 @@
 
 // Puts the --files-from lists after the FILE arguments in options.files and
 // keeps the shard's share. False, with the complaint on `err`, when a list
-// cannot be read.
+// cannot be read or the lists name no file at all. A share may be empty:
+// a farm may have more tasks than files.
 bool GatherFiles(CliOptions& options, std::istream& standardInput, std::ostream& err);
 
 // One path a line; empty lines are skipped and a line's closing CR dropped.

@@ -15,9 +15,9 @@ constexpr const char* kSynopsis = R"(Usage:
   vantorel-cli --show-profile N
   vantorel-cli [choices] [files] --dry-run [--attempt 1|2] FILE...
   vantorel-cli [--format N] [files] --analyze FILE...
-  vantorel-cli [choices] [files] [--jobs N|auto] [--quiet] [--json] FILE...
-  vantorel-cli --help
-  vantorel-cli --version
+  vantorel-cli [choices] [files] [-j N|auto] [--skip-existing] [--quiet] [--json] FILE...
+  vantorel-cli -h, --help
+  vantorel-cli -V, --version
 
 )";
 
@@ -33,10 +33,12 @@ The encoder is looked up beside this tool, or where the installation put it
 (../libexec/vantorel/ from this tool's folder).
 
 Exit status:
-  0  done (every file converted)
-  1  a file could not be handled (reported on standard error, or not "Done"
-     after a conversion)
-  2  usage error, or a --files-from list that cannot be read
+  0    done (every file converted, or skipped with --skip-existing)
+  1    a file could not be handled (reported on standard error, or not "Done"
+       after a conversion), or the lines could not be written
+  2    usage error, or a --files-from list that cannot be read or is empty
+  128+N  the conversions were stopped by signal N (130 for Ctrl-C, 143 for
+       SIGTERM, 129 for SIGHUP)
 )";
 
 // Where a section's names start and where their help starts.
@@ -46,11 +48,6 @@ struct Columns {
 };
 
 constexpr std::size_t kGridPerLine = 3;
-
-std::string Label(const CliOptionSpec& option)
-{
-    return option.argument.empty() ? option.name : option.name + " " + option.argument;
-}
 
 // The label, then the help's lines at the help column (on the next line
 // when the label reaches it).
@@ -92,11 +89,11 @@ void PrintSection(std::ostream& out, UsageSection section, Columns columns)
         if (option.section != section)
             continue;
         if (option.help.empty()) {
-            grid.push_back(Label(option));
+            grid.push_back(OptionLabel(option));
             continue;
         }
         PrintGrid(out, columns, grid);
-        PrintOption(out, columns, Label(option), option.help);
+        PrintOption(out, columns, OptionLabel(option), option.help);
     }
     PrintGrid(out, columns, grid);
 }

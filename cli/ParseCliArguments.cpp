@@ -28,6 +28,8 @@ std::string CheckCombination(const CliOptions& options)
         return "--quiet and --json go with converting";
     if (options.jobsAtOnce && options.mode != CliMode::Convert && options.mode != CliMode::None)
         return "--jobs goes with converting";
+    if (options.skipExisting && options.mode != CliMode::Convert && options.mode != CliMode::None)
+        return "--skip-existing goes with converting";
     switch (options.mode) {
     case CliMode::None:
         return "no mode given";
@@ -65,18 +67,22 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments)
             optionsEnded = true;
             continue;
         }
-        const auto equals = argument.find('=');
-        const std::string name = argument.substr(0, equals);
+        // "-f 3" and "-f3" for a short name; "--format 3" and "--format=3" for a long one.
+        const bool shortForm = argument[1] != '-';
+        const auto equals = shortForm ? std::string::npos : argument.find('=');
+        const std::string name = shortForm ? argument.substr(0, 2) : argument.substr(0, equals);
         const std::vector<CliOptionSpec>& table = CliOptionTable();
-        const auto option = std::find_if(table.begin(), table.end(), [&name](const CliOptionSpec& row) {
-            return row.apply != nullptr && row.name == name;
+        const auto option = std::find_if(table.begin(), table.end(), [&name, shortForm](const CliOptionSpec& row) {
+            return row.apply != nullptr && (shortForm ? row.shortName : row.name) == name;
         });
-        if (option == table.end()) {
+        if (option == table.end() || (shortForm && argument.size() > 2 && !option->takesValue)) {
             parsed.error = "unknown option " + argument;
             return parsed;
         }
         std::string value;
-        if (equals != std::string::npos) {
+        if (shortForm && argument.size() > 2) {
+            value = argument.substr(2);
+        } else if (equals != std::string::npos) {
             if (!option->takesValue) {
                 parsed.error = name + " takes no value";
                 return parsed;

@@ -14,9 +14,12 @@ double SecondsBetween(std::chrono::steady_clock::time_point from, std::chrono::s
 
 } // namespace
 
-RunReporter::RunReporter(const FileList& files, ProgressDisplay& display)
+RunReporter::RunReporter(const FileList& files, std::vector<int> indexes, ProgressDisplay& display,
+                         OnRowReport onRowReport)
     : files_(files)
+    , indexes_(std::move(indexes))
     , display_(display)
+    , onRowReport_(std::move(onRowReport))
 {
 }
 
@@ -43,7 +46,7 @@ void RunReporter::jobStarted(int row)
         if (!running_.count(before))
             report(before, rows, now);
     }
-    running_[row] = {now, now, -1, {}};
+    running_[row] = {now, now, -1, std::nullopt};
 }
 
 void RunReporter::runStarted(const events::RunStarted& run)
@@ -101,17 +104,19 @@ void RunReporter::report(int row, const std::vector<FileRow>& rows, Clock::time_
     const double seconds = job != running_.end() ? SecondsBetween(job->second.start, now) : 0;
     if (job != running_.end())
         running_.erase(job);
-    slot = ReportOf(rows[static_cast<std::size_t>(row)], seconds);
+    const int index = row < static_cast<int>(indexes_.size()) ? indexes_[static_cast<std::size_t>(row)] : row;
+    slot = ReportOf(rows[static_cast<std::size_t>(row)], index, seconds);
     display_.finished(*slot);
+    onRowReport_(*slot);
 }
 
 // One running file shows as before; several side by side.
 void RunReporter::draw()
 {
-    std::vector<std::string> lines;
+    std::vector<ProgressPart> parts;
     for (const auto& [row, job] : running_) {
-        if (!job.line.empty())
-            lines.push_back(job.line);
+        if (job.line)
+            parts.push_back(*job.line);
     }
-    display_.progressed(lines);
+    display_.progressed(parts);
 }

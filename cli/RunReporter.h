@@ -3,13 +3,15 @@
 // job, feeds the progress display and makes each row's report once the row
 // is over. A job that starts ends the rows before it that never started; a
 // job's own row ends with it, and the end of the conversion ends the rest.
-// Jobs that run at the same time may end in any order; the reports come
-// back in row order. Called from the conversion's threads.
+// Each report is handed on as its row ends, so jobs that run at the same
+// time hand theirs on in the order they end. Called from the conversion's
+// threads; the reports are handed on one at a time.
 #include "cli/ProgressDisplay.h"
 #include "cli/RowReport.h"
 #include "core/ConversionEvent.h"
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -20,10 +22,14 @@ class FileList;
 
 class RunReporter {
 public:
-    RunReporter(const FileList& files, ProgressDisplay& display);
+    using OnRowReport = std::function<void(const RowReport& report)>;
+
+    // `indexes`: the place in the tool's list of each row of `files`.
+    RunReporter(const FileList& files, std::vector<int> indexes, ProgressDisplay& display, OnRowReport onRowReport);
 
     void report(const ConversionEvent& event);
-    // Once the conversion has ended: the reports of all rows, in order.
+    // Once the conversion has ended: ends the rows still open, then gives
+    // the reports of all rows, in row order.
     std::vector<RowReport> finish();
 
 private:
@@ -32,7 +38,7 @@ private:
         Clock::time_point start;
         Clock::time_point attemptStart; // a second attempt starts its percentages again
         int shownPercent = -1;
-        std::string line; // its progress line as last drawn
+        std::optional<ProgressPart> line; // its part of the progress line as last drawn
     };
 
     void jobStarted(int row);
@@ -42,7 +48,9 @@ private:
     void draw();
 
     const FileList& files_;
+    std::vector<int> indexes_;
     ProgressDisplay& display_;
+    OnRowReport onRowReport_;
     std::mutex lock_;
     std::map<int, Job> running_; // by row
     std::vector<std::optional<RowReport>> reports_; // by row, once over

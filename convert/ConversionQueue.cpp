@@ -102,6 +102,9 @@ void ConversionQueue::walk()
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         files_.setOutcome(row, RowOutcome::None);
         files_.setReason(row, {});
+        // The last batch's counts would stand until the row's turn came.
+        if (rows[row].checked)
+            files_.setFrames(row, std::nullopt);
         reserved_.push_back({Trim(rows[row].caption), -1});
     }
     frontEnd_.report(events::BatchStarted{JobsOf(rows)});

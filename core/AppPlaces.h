@@ -9,7 +9,7 @@
 
 struct AppPlaces {
     std::string encoderDir;  // the encoder and reg.sh; the encoder runs in it
-    std::string helpDir;     // help.html
+    std::string helpDir;     // help.html and the window's translations
     std::string settingsDir; // plumly.ini; created when the settings are written
 
     bool operator==(const AppPlaces&) const = default;

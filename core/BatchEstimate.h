@@ -31,6 +31,8 @@ public:
     static double DurationCellSeconds(const std::string& cell);
 
     int jobCount() const { return static_cast<int>(weights_.size()); }
+    // What the job weighs: its duration, or the stand-in for an unknown one.
+    double weight(int job) const { return weights_[static_cast<std::size_t>(job)]; }
 
     // The part (0 to 1) of job `job` done so far; it may go back, as a retried job starts again.
     void setJobDone(int job, double part);

@@ -8,8 +8,8 @@
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    // Hands the address to the system; what happens then is the system's business.
-    virtual void open(const QUrl& url) = 0;
+    // Hands the address to the system; false when no program would take it.
+    virtual bool open(const QUrl& url) = 0;
 };
 
 // AppDir + "help.html" as a local file address; `appDir` ends in a separator.

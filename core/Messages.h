@@ -2,6 +2,7 @@
 // Every message box and confirmation goes through this interface, so tests
 // answer them and nothing blocks a test.
 #include <string>
+#include <vector>
 
 class Messages {
 public:
@@ -19,4 +20,14 @@ public:
         information(text);
         return false;
     }
+    // A question with buttons of its own, the first the default and the last
+    // the one Escape presses; the index of the button pressed, -1 when the
+    // question was closed otherwise. Where there are no such buttons, OK
+    // stands for the first and Cancel for the last.
+    virtual int choose(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons)
+    {
+        return confirmOkCancel(caption, text) ? 0 : static_cast<int>(buttons.size()) - 1;
+    }
+    // Closes the open question with this text, as Cancel would; nothing when none is.
+    virtual void closeQuestion(const std::string& /*text*/) {}
 };

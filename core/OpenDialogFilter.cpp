@@ -1,5 +1,10 @@
 #include "core/OpenDialogFilter.h"
 
+#include "core/profiles/FormatCatalogue.h"
+
+#include <algorithm>
+#include <cctype>
+
 const std::string kOpenDialogFilter =
     "All Supported Files|*.avi;*.mpeg;*.mpg;*.mpa;*.m1v;*.mv2;*.wma;*.wmv;*.asf;*.asx;*.mov; *.qt;*.3gp;*.3g2;*.mp3;"
     "*.mp2;*.ogg;*.aac;*.mp4;*.m4a;*.rm;*.rmvb;*.ram;*.ra;*.vob; *.dat;*.cda;*.dv; *.dif;*.wav; *.au; *.aiff;*.mjpg;"
@@ -61,21 +66,57 @@ QStringList QtNameFilters(const std::vector<FilterEntry>& entries)
     return filters;
 }
 
-std::vector<FilterEntry> OfferedFilterEntries()
-{
-    auto entries = FilterEntries(kOpenDialogFilter);
-    entries.front().patterns += ";*.mkv;*.webm;*.flv;*.m4v;*.ts;*.mts;*.ogv;*.opus;*.flac";
-    entries.push_back({"All Files (*)", "*"});
-    return entries;
-}
+namespace {
 
-std::vector<std::string> MediaExtensions()
+// The extensions an entry's patterns name, lower case, without "*.".
+std::vector<std::string> PatternExtensions(const FilterEntry& entry)
 {
     std::vector<std::string> extensions;
-    for (QString pattern : QString::fromStdString(OfferedFilterEntries().front().patterns).split(';', Qt::SkipEmptyParts)) {
+    for (QString pattern : QString::fromStdString(entry.patterns).split(';', Qt::SkipEmptyParts)) {
         pattern = pattern.trimmed().toLower();
         if (pattern.startsWith("*."))
             extensions.push_back(pattern.mid(2).toStdString());
     }
     return extensions;
+}
+
+bool Names(const FilterEntry& entry, const std::string& extension)
+{
+    const auto named = PatternExtensions(entry);
+    return std::find(named.begin(), named.end(), extension) != named.end();
+}
+
+// Whether an entry for one type of file names the extension.
+bool TypeEntryNames(const std::vector<FilterEntry>& entries, const std::string& extension)
+{
+    return std::any_of(entries.begin() + 1, entries.end(),
+                       [&](const FilterEntry& entry) { return Names(entry, extension); });
+}
+
+} // namespace
+
+std::vector<FilterEntry> OfferedFilterEntries(const std::vector<std::string>& readable)
+{
+    auto entries = FilterEntries(kOpenDialogFilter);
+    for (const std::string& extension : readable) {
+        if (!Names(entries.front(), extension))
+            entries.front().patterns += ";*." + extension;
+    }
+    for (const FormatSpec& format : Formats()) {
+        std::string extension(format.tag);
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (extension.empty() || TypeEntryNames(entries, extension))
+            continue;
+        entries.push_back({std::string(format.tag) + " Files (*." + extension + ")", "*." + extension});
+        if (!Names(entries.front(), extension))
+            entries.front().patterns += ";*." + extension;
+    }
+    entries.push_back({"All Files (*)", "*"});
+    return entries;
+}
+
+std::vector<std::string> MediaExtensions(const std::vector<std::string>& readable)
+{
+    return PatternExtensions(OfferedFilterEntries(readable).front());
 }

@@ -21,10 +21,12 @@ std::vector<FilterEntry> FilterEntries(const std::string& windowsFilter);
 QStringList QtNameFilters(const std::string& windowsFilter);
 QStringList QtNameFilters(const std::vector<FilterEntry>& entries);
 
-// What the open dialog offers: the entries above, the first one taking the
-// containers common today as well, and a last entry for every file.
-std::vector<FilterEntry> OfferedFilterEntries();
+// What the open dialog offers: the entries above, the first one taking
+// every extension in `readable` (lower case, without the dot) as well; one
+// entry for each format we write that no entry names; and a last entry for
+// every file.
+std::vector<FilterEntry> OfferedFilterEntries(const std::vector<std::string>& readable);
 
 // The extensions of the first offered entry, lower case, without "*.": what
 // counts as audio or video when a folder is dropped.
-std::vector<std::string> MediaExtensions();
+std::vector<std::string> MediaExtensions(const std::vector<std::string>& readable);

@@ -27,16 +27,20 @@ inline constexpr const char* kShutDownQuestion =
 inline constexpr const char* kHelpFileName = "help.html";
 inline constexpr const char* kWebsiteUrl = "https://www.example.com/kelvry/";
 inline constexpr const char* kSupportMailUrl = "mailto:support@example.com";
+// When the desktop has no program for the help file or the output folder: + the path.
+inline constexpr const char* kNoBrowserForHelp = "No web browser could be started to show the help file:\n";
+inline constexpr const char* kNoFileManager = "No file manager could be started to show the output folder:\n";
 
 inline constexpr const char* kAboutCaption = "About";
 inline constexpr const char* kAboutOk = "OK";
 inline constexpr const char* kWebsiteLink = "Visit Kelvry Website  for More Softwares ";
 inline constexpr const char* kSupportLink = "Contact Support Department";
 
-inline constexpr const char* kCheckAllItems = "Check All Items";
-inline constexpr const char* kUncheckAllItems = "Uncheck All Items";
-inline constexpr const char* kRemoveSelectedItem = "Remove Selected Item";
-inline constexpr const char* kClearAllItems = "Clear All Items";
+// The list's context menu; "&" marks each entry's key.
+inline constexpr const char* kCheckAllItems = "&Check All Items";
+inline constexpr const char* kUncheckAllItems = "&Uncheck All Items";
+inline constexpr const char* kRemoveSelectedItem = "&Remove Selected Item";
+inline constexpr const char* kClearAllItems = "C&lear All Items";
 
 inline constexpr const char* kBrowseFolderName = "Select Output Directory";
 inline constexpr const char* kBrowseTitle = "Choose the output folder";
@@ -93,6 +97,17 @@ inline constexpr const char* kLetterBox = "LetterBox";
 inline constexpr std::array<const char*, 7> kColumnCaptions{"Video File Name", "Video Size", "FrameRate", "Duration",
                                                             "Output",          "Progress",   "Frames"};
 
+// Add Files: why a chosen file got no row (its name, a blank, the note),
+// and how many were in the list already.
+inline constexpr const char* kNotAddedHeadline = "These files were not added:";
+inline constexpr const char* kNoSuchFileNote = "does not exist";
+inline constexpr const char* kIsAFolderNote = "is a folder";
+inline constexpr const char* kIsEmptyNote = "is empty";
+inline constexpr const char* kNotMediaNote = "holds no picture or sound this program can read";
+inline constexpr const char* kSkippedPrefix = "Skipped ";              // + count
+inline constexpr const char* kAlreadyListedOne = " file already in the list";
+inline constexpr const char* kAlreadyListedMany = " files already in the list";
+
 // The analysing splash.
 inline constexpr const char* kAnalyzingCaption = "Analyzing Video Files";
 inline constexpr const char* kAnalyzingHeadline = "Analyzing Video File.......Please Wait.";
@@ -104,6 +119,11 @@ inline constexpr const char* kNothingChecked = "Please check the checkbox of the
 inline constexpr const char* kAllJobsDone = "All Conversion Jobs Done!";
 inline constexpr const char* kStopQuestion = "Stop all the file conversions?";
 inline constexpr const char* kConfirmCaption = "Confirm";
+inline constexpr const char* kStopBatchFirst = "Converting \u2014 stop the batch first";
+// A second Convert Now ! over rows converted already: count + the question.
+inline constexpr const char* kConvertAgainQuestion = " of the checked files were converted already. Convert them again?";
+inline constexpr const char* kConvertAgain = "Convert &Again";
+inline constexpr const char* kSkipThem = "&Skip Them";
 
 // How a batch gets on: "Converting 2 of 5", "12:34 left", "37% – Vantorel",
 // "5 converted, 1 failed, 2 not converted".
@@ -133,6 +153,8 @@ inline constexpr const char* kFailed = "Failed";
 inline constexpr const char* kAborted = "Aborted";
 inline constexpr const char* kRescan = "Re-scan";
 inline constexpr const char* kIncomplete = "Incomplete";
+// vantorel-cli --skip-existing: the output is there already.
+inline constexpr const char* kSkipped = "Skipped";
 
 // Why a row did not end "Done": the row's hint, the conversion log and the
 // command-line tool's error stream.
@@ -166,10 +188,11 @@ inline constexpr const char* kFileConverted = " file converted";
 inline constexpr const char* kFilesConverted = " files converted";
 inline constexpr const char* kIncompleteCount = " incomplete";
 inline constexpr const char* kFailedCount = " failed";
+inline constexpr const char* kSkippedCount = " skipped";
 inline constexpr const char* kSeeTheLog = ". See the conversion log.";
 
 // The conversion log window.
-inline constexpr const char* kConversionLogEntry = "Conversion Log";
+inline constexpr const char* kConversionLogEntry = "Conversion &Log";
 inline constexpr const char* kConversionLogCaption = "Conversion Log";
 inline constexpr const char* kLogCommandLine = "Command line: ";
 inline constexpr const char* kLogOutcome = "Outcome: ";
@@ -207,5 +230,7 @@ inline constexpr const char* kOutputSizeSuffix = " KB";
 inline constexpr const char* kWarningCaption = "Warning";
 inline constexpr const char* kTurnOffNotice = "Your PC will be turned off in 30 seconds";
 inline constexpr const char* kDoNotTurnOff = "Do Not Turn Off";
+inline constexpr const char* kPowerOffFailed = "The computer could not be powered off: "; // + why
+inline constexpr const char* kPowerOffNoReason = "the system gave no reason";
 
 } // namespace texts

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <vector>
 
 extern "C" {
 #include <libavutil/avstring.h>
@@ -23,6 +25,23 @@ constexpr int MaxReadErrorsInARow = 200;
 [[noreturn]] void FailReading(int code)
 {
     Fail("cannot read the input: " + LibraryReason(code));
+}
+
+// The container the file's beginning is recognised as with confidence; empty
+// when the libraries could only guess.
+std::string RecognisedContainer(const std::string& path)
+{
+    constexpr std::size_t kHeadBytes = 1 << 16;
+    std::ifstream file(path, std::ios::binary);
+    std::vector<unsigned char> head(kHeadBytes + AVPROBE_PADDING_SIZE, 0);
+    file.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(kHeadBytes));
+    AVProbeData probe{};
+    probe.buf = head.data();
+    probe.buf_size = static_cast<int>(file.gcount());
+    probe.filename = "";
+    int score = 0;
+    const AVInputFormat* format = av_probe_input_format3(&probe, 1, &score);
+    return format != nullptr && score > AVPROBE_SCORE_RETRY ? format->long_name : "";
 }
 
 // "stereo" also for files that give only a channel count.
@@ -95,9 +114,17 @@ void InputMedia::open()
     }
     AVFormatContext* raw = nullptr;
     const int opened = avformat_open_input(&raw, path_.c_str(), demuxer, options.address());
-    if (opened == AVERROR_INVALIDDATA || opened == AVERROR_DEMUXER_NOT_FOUND || opened == AVERROR_PATCHWELCOME)
+    if (opened == AVERROR_INVALIDDATA || opened == AVERROR_DEMUXER_NOT_FOUND || opened == AVERROR_PATCHWELCOME) {
+        std::error_code error;
+        if (std::filesystem::file_size(path_, error) == 0 && !error)
+            Fail(FaultKind::UnknownFormat, "'" + path_ + "' is empty");
+        const std::string container = RecognisedContainer(path_);
+        if (!container.empty())
+            Fail(FaultKind::UnknownFormat, "'" + path_ + "' is damaged or cut short (it begins as " + container
+                                               + ", then: " + LibraryReason(opened) + ")");
         Fail(FaultKind::UnknownFormat, "'" + path_ + "' is not a media file this encoder can read ("
                                            + LibraryReason(opened) + ")");
+    }
     if (opened < 0)
         Fail(FaultKind::CannotOpenInput, "'" + path_ + "': " + LibraryReason(opened));
     context_.reset(raw);

@@ -1,6 +1,7 @@
 #include "media/MediaOutputVerifier.h"
 
 #include "core/Texts.h"
+#include "media/LibraryHandles.h"
 #include "media/LibraryLog.h"
 #include "media/PictureShape.h"
 
@@ -18,20 +19,8 @@ extern "C" {
 
 namespace {
 
-struct InputClose {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
-struct DecoderFree {
-    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
-};
-struct PacketFree {
-    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
-};
-struct FrameFree {
-    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
-};
-using Input = std::unique_ptr<AVFormatContext, InputClose>;
-using Decoder = std::unique_ptr<AVCodecContext, DecoderFree>;
+using Input = InputHandle;
+using Decoder = DecoderHandle;
 
 // How much of the end is decoded.
 constexpr std::int64_t kTailMicroseconds = AV_TIME_BASE;
@@ -172,8 +161,8 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
     if (context->duration != AV_NOPTS_VALUE && context->duration > kTailMicroseconds)
         av_seek_frame(context, -1, start + context->duration - kTailMicroseconds, AVSEEK_FLAG_BACKWARD);
 
-    const std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
-    const std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
+    const PacketHandle packet(av_packet_alloc());
+    const FrameHandle frame(av_frame_alloc());
     if (!packet || !frame)
         return false;
     while (av_read_frame(context, packet.get()) >= 0) {

@@ -84,11 +84,16 @@ bool ChildProcess::start(const std::string& commandLine, const std::string& work
     argv.push_back(nullptr);
 
     // The child leads a process group of its own, so that killing it ends
-    // whatever it started as well, and nothing else.
+    // whatever it started as well, and nothing else. A broken pipe ends it
+    // as usual, even where this program ignores that signal.
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF);
     posix_spawnattr_setpgroup(&attributes, 0);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
 
     pid_t pid = -1;
     const int result = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);

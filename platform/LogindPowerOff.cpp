@@ -10,12 +10,20 @@ LogindPowerOff::LogindPowerOff(QDBusConnection bus)
 
 bool LogindPowerOff::ShutDownComputer()
 {
-    if (!bus_.isConnected())
+    refusal_.clear();
+    if (!bus_.isConnected()) {
+        refusal_ = "there is no connection to the system bus";
         return false;
+    }
     QDBusInterface manager("org.freedesktop.login1", "/org/freedesktop/login1", "org.freedesktop.login1.Manager", bus_);
-    if (!manager.isValid())
+    if (!manager.isValid()) {
+        refusal_ = "the login manager is not available";
         return false;
+    }
     const bool interactive = false;
     const QDBusMessage reply = manager.call("PowerOff", interactive);
-    return reply.type() == QDBusMessage::ReplyMessage;
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return true;
+    refusal_ = reply.errorMessage().isEmpty() ? "the login manager refused" : reply.errorMessage().toStdString();
+    return false;
 }

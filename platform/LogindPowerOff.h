@@ -10,7 +10,9 @@ class LogindPowerOff : public PowerOff {
 public:
     explicit LogindPowerOff(QDBusConnection bus = QDBusConnection::systemBus());
     bool ShutDownComputer() override;
+    std::string refusal() const override { return refusal_; }
 
 private:
     QDBusConnection bus_;
+    std::string refusal_;
 };

@@ -11,24 +11,23 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void OnSignal(int)
+void OnSignal(int signalNumber)
 {
-    const char byte = 1;
+    const auto byte = static_cast<unsigned char>(signalNumber);
     [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
 }
 
 } // namespace
 
-SignalWatch::SignalWatch(std::initializer_list<int> signalNumbers, std::function<void()> onSignal)
+SignalWatch::SignalWatch(std::initializer_list<int> signalNumbers, std::function<void(int signalNumber)> onSignal)
 {
     if (signalPipe[0] >= 0 || pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     notifier_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [onSignal = std::move(onSignal)] {
-        char byte;
-        while (::read(signalPipe[0], &byte, 1) == 1) {
-        }
-        onSignal();
+        unsigned char byte;
+        while (::read(signalPipe[0], &byte, 1) == 1)
+            onSignal(byte);
     });
     struct sigaction action {};
     action.sa_handler = OnSignal;

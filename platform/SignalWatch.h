@@ -1,7 +1,7 @@
 #pragma once
 // Turns signals into a call on the thread that owns the watch: the signal
-// handler only writes a byte into a pipe, and `onSignal` runs from that
-// thread's event loop. One watch at a time; the previous handlers come back
+// handler only writes the signal's number into a pipe, and `onSignal` runs
+// with it from that thread's event loop. One watch at a time; the previous handlers come back
 // when it goes.
 #include <csignal>
 #include <functional>
@@ -15,7 +15,7 @@ namespace platform {
 
 class SignalWatch {
 public:
-    SignalWatch(std::initializer_list<int> signalNumbers, std::function<void()> onSignal);
+    SignalWatch(std::initializer_list<int> signalNumbers, std::function<void(int signalNumber)> onSignal);
     ~SignalWatch();
     SignalWatch(const SignalWatch&) = delete;
     SignalWatch& operator=(const SignalWatch&) = delete;

@@ -2,6 +2,7 @@
 
 #include "core/Version.h"
 #include "core/Texts.h"
+#include "ui/Translation.h"
 #include "ui/DesktopUrlOpener.h"
 #include "ui/Fonts.h"
 
@@ -31,7 +32,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     , opener_(&DesktopUrlOpener::instance())
 {
     setObjectName("FormAbout");
-    setWindowTitle(texts::kAboutCaption);
+    setWindowTitle(Tr(texts::kAboutCaption));
     setFixedSize(359, 221);
 
     logo = new QLabel(this);
@@ -44,16 +45,16 @@ AboutDialog::AboutDialog(QWidget* parent)
     titleLabel->setGeometry(60, 20, 290, 17);
     SetBold(*titleLabel);
 
-    versionLabel = new QLabel(texts::kVersionPrefix + QString(kVersion), this);
+    versionLabel = new QLabel(Tr(texts::kVersionPrefix) + QString(kVersion), this);
     versionLabel->setObjectName("VersionLabel");
     versionLabel->setGeometry(60, 38, 290, 17);
 
     outerPanel = MakeDivider(this, "Panel1", 60);
-    websiteLink = makeLink("Label2", texts::kWebsiteLink, 80);
-    supportLink = makeLink("Label3", texts::kSupportLink, 110);
+    websiteLink = makeLink("Label2", Tr(texts::kWebsiteLink), 80);
+    supportLink = makeLink("Label3", Tr(texts::kSupportLink), 110);
     innerPanel = MakeDivider(this, "Panel3", 142);
 
-    okButton = new QPushButton(texts::kAboutOk, this);
+    okButton = new QPushButton(Tr(texts::kAboutOk), this);
     okButton->setObjectName("SpeedButton1");
     okButton->setGeometry(137, 168, 85, 30);
     SetBold(*okButton);

@@ -2,18 +2,26 @@
 
 #include "core/DroppedFiles.h"
 #include "core/FileList.h"
+#include "core/Messages.h"
 #include "core/OpenDialogFilter.h"
 #include "core/RequiredFiles.h"
 #include "core/SharedState.h"
+#include "core/TextRules.h"
+#include "core/Texts.h"
 #include "media/MeasureFile.h"
+#include "media/MediaContentCheck.h"
 #include "media/MediaInfoInspector.h"
+#include "media/ReadableExtensions.h"
 #include "platform/PumpMessages.h"
 #include "ui/AnalysisProgressDialog.h"
 #include "ui/BusyLock.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusBarPanels.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+
 
 namespace {
 
@@ -44,6 +52,7 @@ AddFilesHandler::AddFilesHandler(const Parts& parts, QString& lastFolder, QObjec
     , videoInfo_(new MediaInfoInspector(&parts.window))
     , lastFolder_(lastFolder)
     , chooseFiles_(ChooseFilesWithDialog)
+    , readable_(ReadableExtensions())
 {
     videoInfo_->setObjectName("VideoInfo");
     connect(&parts.window, &MainWindow::addFilesRequested, this, &AddFilesHandler::addFiles);
@@ -52,7 +61,8 @@ AddFilesHandler::AddFilesHandler(const Parts& parts, QString& lastFolder, QObjec
 void AddFilesHandler::addFiles()
 {
     addChosen([this]() -> std::optional<QStringList> {
-        auto files = chooseFiles_(&parts_.window, QtNameFilters(OfferedFilterEntries()), lastFolder_);
+        auto files = chooseFiles_(&parts_.window, QtNameFilters(OfferedFilterEntries(readable_)),
+                                  lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_);
         if (files && !files->isEmpty())
             lastFolder_ = QFileInfo(files->first()).absolutePath();
         return files;
@@ -68,7 +78,7 @@ void AddFilesHandler::addDropped(const QStringList& paths)
         for (const QString& path : paths)
             dropped.push_back(path.toStdString());
         QStringList files;
-        for (const std::string& file : ExpandDroppedPaths(dropped, MediaExtensions()))
+        for (const std::string& file : ExpandDroppedPaths(dropped, MediaExtensions(readable_)))
             files << QString::fromStdString(file);
         return files;
     });
@@ -92,15 +102,28 @@ void AddFilesHandler::addChosen(const std::function<std::optional<QStringList>()
         return;
     }
     startAnalysis();
+    Left left;
     for (const QString& path : *files) {
         parts_.splash.setFileName(QFileInfo(path).fileName());
         // Cancel takes effect here, before the next file: the file under way
         // when it was pressed has been finished and added.
         if (!parts_.state.keepAnalyzing)
             break;
-        measureAndAdd(path);
+        measureAndAdd(path, left);
     }
     endAnalysis();
+    tellLeft(left);
+}
+
+void AddFilesHandler::tellLeft(const Left& left)
+{
+    if (left.listed > 0)
+        parts_.window.statusPanels().showNotice(
+            texts::kSkippedPrefix + QString::number(left.listed)
+            + (left.listed == 1 ? texts::kAlreadyListedOne : texts::kAlreadyListedMany));
+    if (!left.refused.isEmpty())
+        parts_.messages.information(
+            (QStringList(texts::kNotAddedHeadline) + left.refused).join('\n').toStdString());
 }
 
 void AddFilesHandler::startAnalysis()
@@ -120,8 +143,19 @@ void AddFilesHandler::endAnalysis()
     parts_.busyLock.unlock();
 }
 
-void AddFilesHandler::measureAndAdd(const QString& path)
+void AddFilesHandler::measureAndAdd(const QString& path, Left& left)
 {
+    const std::string file = path.toStdString();
+    for (const FileRow& row : parts_.files.rows()) {
+        if (Trim(row.caption) == file) {
+            ++left.listed;
+            return;
+        }
+    }
+    if (const auto reason = NotMediaReason(file)) {
+        left.refused << QFileInfo(path).fileName() + " " + QString::fromStdString(*reason);
+        return;
+    }
     const int currentRowIndex = parts_.files.size();
     platform::PumpMessagesFor(kPauseAroundFileMs);
     const auto row = MeasureFile(path.toStdString(), parts_.state.appDir, parts_.window.formatIndex(),

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 class AnalysisProgressDialog;
 class BusyLock;
@@ -34,7 +36,8 @@ public:
         BusyLock& busyLock;
     };
 
-    // `lastFolder` is where the open dialog was last used; it is updated on every choice.
+    // `lastFolder` is where the open dialog was last used (the home folder
+    // when empty); it is updated on every choice.
     AddFilesHandler(const Parts& parts, QString& lastFolder, QObject* parent = nullptr);
 
     void addFiles();
@@ -50,12 +53,21 @@ public:
     void setChooseFiles(ChooseFiles choose) { chooseFiles_ = std::move(choose); }
 
 private:
+    // What became of the chosen files that got no row.
+    struct Left {
+        int listed = 0;       // in the list already, or chosen twice
+        QStringList refused;  // "name reason", one a line
+    };
+
     void addChosen(const std::function<std::optional<QStringList>()>& choose);
     void startAnalysis();
     void endAnalysis();
-    void measureAndAdd(const QString& path);
+    void measureAndAdd(const QString& path, Left& left);
+    void tellLeft(const Left& left);
 
     Parts parts_;
+    // The extensions of the audio and video files the encoder reads.
+    std::vector<std::string> readable_;
     // The media-information component (VideoInfo); its owner is the main window.
     MediaInfoInspector* videoInfo_;
     QString& lastFolder_;

@@ -3,6 +3,7 @@
 #include "core/JobsAtOnce.h"
 #include "core/Messages.h"
 #include "core/Texts.h"
+#include "ui/Translation.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,30 +30,30 @@ AdditionalOptionsDialog::AdditionalOptionsDialog(Messages& messages, QWidget* pa
     , messages_(messages)
 {
     setObjectName("Form4");
-    setWindowTitle(texts::kOptionsCaption);
+    setWindowTitle(Tr(texts::kOptionsCaption));
     setFixedSize(kClientSize);
     // The form's 8-point font: the long captions fit the fixed client area.
     QFont formFont = font();
     formFont.setPointSize(8);
     setFont(formFont);
-    group_ = new QGroupBox(texts::kOptionsGroup, this);
+    group_ = new QGroupBox(Tr(texts::kOptionsGroup), this);
     group_->setObjectName("GroupBox1");
     group_->setGeometry(8, 8, kGroupWidth, 130);
-    overwriteCheck_ = new QCheckBox(texts::kOverwriteOption, group_);
+    overwriteCheck_ = new QCheckBox(Tr(texts::kOverwriteOption), group_);
     overwriteCheck_->setObjectName("CheckBoxOverWrite");
     overwriteCheck_->setGeometry(10, 32, kCheckWidth, 20);
-    shutdownCheck_ = new QCheckBox(texts::kShutDownOption, group_);
+    shutdownCheck_ = new QCheckBox(Tr(texts::kShutDownOption), group_);
     shutdownCheck_->setObjectName("CheckBoxShutDown");
     shutdownCheck_->setGeometry(10, 72, kCheckWidth, 20);
-    jobsLead_ = new QLabel(texts::kJobsAtOnceLead, group_);
+    jobsLead_ = new QLabel(Tr(texts::kJobsAtOnceLead), group_);
     jobsCombo_ = new QComboBox(group_);
     jobsCombo_->setObjectName("ComboJobsAtOnce");
     for (int jobs = 1; jobs <= kMostJobsAtOnce; ++jobs)
         jobsCombo_->addItem(QString::number(jobs), jobs);
-    jobsCombo_->addItem(texts::kJobsAtOnceAuto, kAutoJobs);
+    jobsCombo_->addItem(Tr(texts::kJobsAtOnceAuto), kAutoJobs);
     jobsLead_->setBuddy(jobsCombo_);
-    jobsTail_ = new QLabel(texts::kJobsAtOnceTail, group_);
-    doneButton_ = new QPushButton(texts::kDoneButton, this);
+    jobsTail_ = new QLabel(Tr(texts::kJobsAtOnceTail), group_);
+    doneButton_ = new QPushButton(Tr(texts::kDoneButton), this);
     doneButton_->setObjectName("Button1");
     doneButton_->setGeometry(137, 152, 85, 30);
     connect(doneButton_, &QPushButton::clicked, this, &QDialog::hide);

@@ -1,6 +1,7 @@
 #include "ui/AnalysisProgressDialog.h"
 
 #include "core/Texts.h"
+#include "ui/Translation.h"
 #include "ui/Fonts.h"
 
 #include "core/SharedState.h"
@@ -21,10 +22,10 @@ AnalysisProgressDialog::AnalysisProgressDialog(SharedState& state, QWidget* pare
     , state_(state)
 {
     setObjectName("FormAnalyzingSplash");
-    setWindowTitle(texts::kAnalyzingCaption);
+    setWindowTitle(Tr(texts::kAnalyzingCaption));
     setFixedSize(kClientWidth, kClientHeight);
 
-    headline_ = new QLabel(texts::kAnalyzingHeadline, this);
+    headline_ = new QLabel(Tr(texts::kAnalyzingHeadline), this);
     headline_->setObjectName("Label1");
     QFont labelFont = headline_->font();
     labelFont.setPixelSize(13);
@@ -39,7 +40,7 @@ AnalysisProgressDialog::AnalysisProgressDialog(SharedState& state, QWidget* pare
     SetBold(*fileNameLabel_);
     fileNameLabel_->setGeometry(16, 44, 243, 41);
 
-    cancelButton_ = new QPushButton(texts::kCancel, this);
+    cancelButton_ = new QPushButton(Tr(texts::kCancel), this);
     cancelButton_->setObjectName("Button2");
     cancelButton_->setGeometry(100, 98, 75, 25);
     cancelButton_->setAutoDefault(false);

@@ -24,6 +24,7 @@
 #include "ui/WindowFrontEnd.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 Application::Application(const AppPlaces& places, Messages& messages)
     : places_(places)
@@ -69,7 +70,7 @@ void Application::buildBinders()
 {
     MainWindow& window = *mainWindow_;
     busyLock_ = std::make_unique<BusyLock>(window, *profileView_, *optionsDialog_);
-    help_ = std::make_unique<HelpBinder>(window, *aboutDialog_, places_.helpDir);
+    help_ = std::make_unique<HelpBinder>(window, *aboutDialog_, messages_, places_.helpDir);
     folderChooser_ = std::make_unique<FolderChooser>(window, *analysisProgress_, state_);
     listCommands_ = std::make_unique<ListCommands>(window, files_, state_);
     addFiles_ = std::make_unique<AddFilesHandler>(
@@ -81,7 +82,7 @@ void Application::buildBinders()
 void Application::buildConversion()
 {
     MainWindow& window = *mainWindow_;
-    countdown_ = new ShutdownCountdown(state_, *shutdownWarning_, [] { QCoreApplication::exit(0); }, &window);
+    countdown_ = new ShutdownCountdown(state_, *shutdownWarning_, messages_, [] { QCoreApplication::exit(0); }, &window);
     countdown_->setObjectName("ShutdownCountdown");
     logDialog_ = new ConversionLogDialog(&window);
     batchStatus_ = new BatchStatus(window, messages_, &window);
@@ -118,4 +119,11 @@ void Application::setUrlOpener(UrlOpener& opener)
 void Application::setChooseFiles(AddFilesHandler::ChooseFiles choose)
 {
     addFiles_->setChooseFiles(std::move(choose));
+}
+
+void Application::addAtStart(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    QTimer::singleShot(0, addFiles_.get(), [this, paths] { addFiles_->addDropped(paths); });
 }

@@ -59,6 +59,9 @@ public:
     void setUrlOpener(UrlOpener& opener);
     // Replaces the open dialog of Add Files.
     void setChooseFiles(AddFilesHandler::ChooseFiles choose);
+    // The files (and folders) given at start: added and measured as Add
+    // Files does, once the event loop runs.
+    void addAtStart(const QStringList& paths);
 
 private:
     void buildWindows();

@@ -29,10 +29,10 @@ BatchStatus::BatchStatus(MainWindow& window, Messages& messages, QObject* parent
 void BatchStatus::batchStarted(const BatchJobs& jobs)
 {
     jobs_ = jobs;
-    estimate_.emplace(jobs_.durations);
+    elapsed_.start();
+    timeLeft_.emplace(jobs_.durations, clock_());
     outcomes_.assign(jobs_.rows.size(), RowOutcome::None);
     currentJob_ = -1;
-    elapsed_.start();
     ticker_.start();
     refresh();
 }
@@ -45,12 +45,12 @@ void BatchStatus::jobStarted(int row)
     refresh();
 }
 
-void BatchStatus::attemptStarted(int row, int attempt)
+void BatchStatus::runStarted(int row, int attempt, bool thumbnail)
 {
     const int job = jobs_.jobOf(row);
-    if (!running() || job < 0 || attempt == 1)
+    if (!running() || job < 0)
         return;
-    estimate_->setJobDone(job, 0.0);
+    timeLeft_->runStarted(job, attempt, thumbnail, clock_());
     refresh();
 }
 
@@ -59,7 +59,7 @@ void BatchStatus::progressed(int row, int percent)
     const int job = jobs_.jobOf(row);
     if (!running() || job < 0)
         return;
-    estimate_->setJobDone(job, std::min(percent, 100) / 100.0);
+    timeLeft_->progressed(job, percent, clock_());
     refresh();
 }
 
@@ -69,8 +69,7 @@ void BatchStatus::jobEnded(int row, RowOutcome outcome)
     if (!running() || job < 0)
         return;
     outcomes_[static_cast<std::size_t>(job)] = outcome;
-    const bool over = outcome == RowOutcome::Done || outcome == RowOutcome::Incomplete || outcome == RowOutcome::Failed;
-    estimate_->setJobDone(job, over ? 1.0 : 0.0);
+    timeLeft_->jobEnded(job, clock_());
     refresh();
 }
 
@@ -79,10 +78,10 @@ void BatchStatus::refresh()
     if (!running())
         return;
     const int shown = std::max(currentJob_, 0) + 1;
-    window_.setStatusPanelText(0, QString::fromStdString(ConvertingText(std::min(shown, estimate_->jobCount()),
-                                                                        estimate_->jobCount())));
-    window_.setStatusPanelText(2, QString::fromStdString(TimeLeftText(estimate_->secondsLeft(clock_()))));
-    const int percent = static_cast<int>(std::floor(estimate_->batchDone() * 100));
+    window_.setStatusPanelText(0, QString::fromStdString(ConvertingText(std::min(shown, timeLeft_->jobCount()),
+                                                                        timeLeft_->jobCount())));
+    window_.setStatusPanelText(2, QString::fromStdString(TimeLeftText(timeLeft_->secondsLeft(clock_()))));
+    const int percent = static_cast<int>(std::floor(timeLeft_->batchDone() * 100));
     window_.setWindowTitle(QString::fromStdString(TitleWithPercent(percent, texts::kMainCaption)));
     emit changed();
 }
@@ -110,7 +109,7 @@ void BatchStatus::finish()
     const int failed = static_cast<int>(std::count(outcomes_.begin(), outcomes_.end(), RowOutcome::Failed));
     const int notConverted = static_cast<int>(outcomes_.size()) - converted - failed;
     const std::string summary = BatchSummaryText(converted, failed, notConverted);
-    estimate_.reset();
+    timeLeft_.reset();
     window_.setStatusPanelText(0, QString::fromStdString(summary));
     window_.setStatusPanelText(2, QString());
     window_.setWindowTitle(texts::kMainCaption);

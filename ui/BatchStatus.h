@@ -7,6 +7,7 @@
 // that opens the output folder. Fed by the conversion's events on the
 // window's thread.
 #include "core/BatchEstimate.h"
+#include "core/TimeLeft.h"
 #include "core/FileRow.h"
 
 #include <QElapsedTimer>
@@ -30,13 +31,14 @@ public:
     // Where the end of a batch is told while the window is not active; none by default.
     void setNotifier(DesktopNotifier* notifier) { notifier_ = notifier; }
 
-    bool running() const { return estimate_.has_value(); }
+    bool running() const { return timeLeft_.has_value(); }
 
     void batchStarted(const BatchJobs& jobs);
     // A job reached the encoder.
     void jobStarted(int row);
-    // A second attempt of the row's job starts from nothing again.
-    void attemptStarted(int row, int attempt);
+    // A run of the row's job began: an attempt (a second one starts from
+    // nothing again) or the thumbnail after the video.
+    void runStarted(int row, int attempt, bool thumbnail);
     // How far the row's job is (0 to 100).
     void progressed(int row, int percent);
     void jobEnded(int row, RowOutcome outcome);
@@ -60,7 +62,7 @@ private:
     MainWindow& window_;
     Messages& messages_;
     DesktopNotifier* notifier_ = nullptr;
-    std::optional<BatchEstimate> estimate_;
+    std::optional<TimeLeft> timeLeft_;
     BatchJobs jobs_;
     std::vector<RowOutcome> outcomes_; // of each job
     int currentJob_ = -1;

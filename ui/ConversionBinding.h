@@ -1,6 +1,7 @@
 #pragma once
 // Binds the conversion to the main window: "Convert Now !" starts the
-// worker, "Stop Convert" asks and stops; the conversion log opens from the
+// worker (asking first when checked rows were converted already), "Stop
+// Convert" asks and stops; the conversion log opens from the
 // File menu and from a double-clicked row.
 #include <QObject>
 
@@ -13,7 +14,7 @@ class Messages;
 class ConversionBinding : public QObject {
     Q_OBJECT
 public:
-    ConversionBinding(MainWindow& window, ConversionRun& run, const FileList& files, ConversionLogDialog& log,
+    ConversionBinding(MainWindow& window, ConversionRun& run, FileList& files, ConversionLogDialog& log,
                       Messages& messages, QObject* parent = nullptr);
 
     void convertNow();
@@ -22,8 +23,12 @@ public:
     void showLogFor(int row);
 
 private:
+    // Whether the batch may go on: converted rows again, or left out (their
+    // ticks cleared), or nothing at all.
+    bool askAboutConvertedRows();
+
     ConversionRun& run_;
-    const FileList& files_;
+    FileList& files_;
     ConversionLogDialog& log_;
     Messages& messages_;
 };

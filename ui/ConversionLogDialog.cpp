@@ -2,6 +2,7 @@
 
 #include "core/TextRules.h"
 #include "core/Texts.h"
+#include "ui/Translation.h"
 
 #include <QFontDatabase>
 #include <QListWidget>
@@ -13,7 +14,7 @@ ConversionLogDialog::ConversionLogDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("ConversionLogDialog");
-    setWindowTitle(texts::kConversionLogCaption);
+    setWindowTitle(Tr(texts::kConversionLogCaption));
     setModal(false);
     resize(680, 460);
     auto* splitter = new QSplitter(Qt::Vertical, this);

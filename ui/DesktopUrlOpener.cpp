@@ -2,9 +2,9 @@
 
 #include <QDesktopServices>
 
-void DesktopUrlOpener::open(const QUrl& url)
+bool DesktopUrlOpener::open(const QUrl& url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 DesktopUrlOpener& DesktopUrlOpener::instance()

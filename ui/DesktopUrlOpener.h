@@ -4,7 +4,7 @@
 
 class DesktopUrlOpener final : public UrlOpener {
 public:
-    void open(const QUrl& url) override;
+    bool open(const QUrl& url) override;
 
     // The one the application uses unless told otherwise.
     static DesktopUrlOpener& instance();

@@ -1,6 +1,7 @@
 #include "ui/FileListModel.h"
 
 #include "core/Texts.h"
+#include "ui/Translation.h"
 
 #include <QThread>
 
@@ -77,7 +78,7 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return QString(texts::kColumnCaptions[static_cast<std::size_t>(section)]);
+        return Tr(texts::kColumnCaptions[static_cast<std::size_t>(section)]);
     if (role == Qt::TextAlignmentRole && section == 0)
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     return {};

@@ -1,6 +1,7 @@
 #include "ui/FolderBrowseDialog.h"
 
 #include "core/Texts.h"
+#include "ui/Translation.h"
 #include "platform/SpecialFolders.h"
 
 #include <QDialog>
@@ -138,7 +139,7 @@ void FolderBrowseDialog::buildBrowser()
     statusLine_->setVisible(options_ & boStatusText);
     bottom->addWidget(statusLine_, 1);
     if ((options_ & boShowHelp) && !newStyle) {
-        helpButton_ = new QPushButton(texts::kBrowseHelpButton, window_);
+        helpButton_ = new QPushButton(Tr(texts::kBrowseHelpButton), window_);
         helpButton_->setObjectName("HelpButton");
         helpButton_->setEnabled(helpContext_ != 0);
         connect(helpButton_, &QPushButton::clicked, this, &FolderBrowseDialog::requestHelp);

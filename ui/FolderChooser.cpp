@@ -2,6 +2,7 @@
 
 #include "core/SharedState.h"
 #include "core/Texts.h"
+#include "ui/Translation.h"
 #include "ui/FolderBrowseDialog.h"
 #include "ui/MainWindow.h"
 
@@ -13,9 +14,9 @@ FolderChooser::FolderChooser(MainWindow& window, const QWidget& splash, const Sh
     , browser_(new FolderBrowseDialog(&window))
 {
     browser_->setObjectName("BrowseForFolder1");
-    browser_->setFolderName(texts::kBrowseFolderName);
-    browser_->setHeadline(texts::kBrowseHeadline);
-    browser_->setTitle(texts::kBrowseTitle);
+    browser_->setFolderName(Tr(texts::kBrowseFolderName));
+    browser_->setHeadline(Tr(texts::kBrowseHeadline));
+    browser_->setTitle(Tr(texts::kBrowseTitle));
     browser_->setOptions(FolderBrowseDialog::boContextHelp | FolderBrowseDialog::boDirsOnly
                          | FolderBrowseDialog::boNewDlgStyle);
     connect(&window, &MainWindow::browseFolderRequested, this, &FolderChooser::chooseOutputFolder);

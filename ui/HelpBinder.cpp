@@ -1,14 +1,18 @@
 #include "ui/HelpBinder.h"
 
 #include "core/HelpLinks.h"
+#include "core/Messages.h"
+#include "core/Texts.h"
 #include "ui/AboutDialog.h"
 #include "ui/DesktopUrlOpener.h"
 #include "ui/MainWindow.h"
 
-HelpBinder::HelpBinder(MainWindow& window, AboutDialog& about, std::string helpDir, QObject* parent)
+HelpBinder::HelpBinder(MainWindow& window, AboutDialog& about, Messages& messages, std::string helpDir,
+                       QObject* parent)
     : QObject(parent)
     , window_(window)
     , about_(about)
+    , messages_(messages)
     , helpDir_(std::move(helpDir))
     , opener_(&DesktopUrlOpener::instance())
 {
@@ -26,7 +30,9 @@ void HelpBinder::setUrlOpener(UrlOpener& opener)
 
 void HelpBinder::openHelp()
 {
-    opener_->open(HelpFileUrl(helpDir_));
+    const QUrl help = HelpFileUrl(helpDir_);
+    if (!opener_->open(help))
+        messages_.information(texts::kNoBrowserForHelp + help.toLocalFile().toStdString());
 }
 
 void HelpBinder::visitWebsite()
@@ -41,5 +47,6 @@ void HelpBinder::showAbout()
 
 void HelpBinder::openOutputFolder()
 {
-    opener_->open(QUrl::fromLocalFile(window_.outputDir()));
+    if (!opener_->open(QUrl::fromLocalFile(window_.outputDir())))
+        messages_.information(texts::kNoFileManager + window_.outputDir().toStdString());
 }

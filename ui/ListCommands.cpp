@@ -3,11 +3,16 @@
 #include "core/FileList.h"
 #include "core/SharedState.h"
 #include "core/Texts.h"
+#include "ui/Translation.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusBarPanels.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QTableView>
+
+#include <algorithm>
+#include <vector>
 
 ListCommands::ListCommands(MainWindow& window, FileList& files, const SharedState& state, QObject* parent)
     : QObject(parent)
@@ -17,16 +22,16 @@ ListCommands::ListCommands(MainWindow& window, FileList& files, const SharedStat
     , contextMenu_(new QMenu(&window.fileView()))
 {
     contextMenu_->setObjectName("PopupListView1");
-    const auto add = [this](const char* name, const char* text, void (ListCommands::*handler)()) {
+    const auto add = [this](const char* name, const QString& text, void (ListCommands::*handler)()) {
         QAction* action = contextMenu_->addAction(text);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, handler);
     };
-    add("CheckAllItems1", texts::kCheckAllItems, &ListCommands::checkAll);
-    add("UncheckAllItems1", texts::kUncheckAllItems, &ListCommands::uncheckAll);
+    add("CheckAllItems1", Tr(texts::kCheckAllItems), &ListCommands::checkAll);
+    add("UncheckAllItems1", Tr(texts::kUncheckAllItems), &ListCommands::uncheckAll);
     contextMenu_->addSeparator();
-    add("DeleteSelectedItem1", texts::kRemoveSelectedItem, &ListCommands::removeSelected);
-    add("ClearAllItems1", texts::kClearAllItems, &ListCommands::clearAll);
+    add("DeleteSelectedItem1", Tr(texts::kRemoveSelectedItem), &ListCommands::removeSelected);
+    add("ClearAllItems1", Tr(texts::kClearAllItems), &ListCommands::clearAll);
 
     connect(&window.fileView(), &QWidget::customContextMenuRequested, this, &ListCommands::showContextMenu);
     connect(&window, &MainWindow::removeRequested, this, &ListCommands::removeSelected);
@@ -47,15 +52,24 @@ void ListCommands::removeSelected()
 {
     if (state_.analysisBusy)
         return;
-    const QModelIndexList selected = window_.fileView().selectionModel()->selectedRows();
-    if (!selected.isEmpty())
-        files_.remove(selected.first().row());
+    std::vector<int> rows;
+    for (const QModelIndex& index : window_.fileView().selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    if (rows.empty())
+        return;
+    // From the bottom up, so that the rows still to go keep their places.
+    std::sort(rows.rbegin(), rows.rend());
+    for (const int row : rows)
+        files_.remove(row);
+    window_.statusPanels().reset();
 }
 
 void ListCommands::clearAll()
 {
-    if (!state_.analysisBusy)
-        files_.clear();
+    if (state_.analysisBusy)
+        return;
+    files_.clear();
+    window_.statusPanels().reset();
 }
 
 void ListCommands::showContextMenu(const QPoint& position)

@@ -1,10 +1,13 @@
 #include "ui/MainWindow.h"
 
 #include "core/Texts.h"
+#include "ui/Translation.h"
 #include "core/SharedState.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "ui/Fonts.h"
 #include "ui/FormatComboBox.h"
+#include "ui/GrowingLayout.h"
+#include "ui/WindowFit.h"
 #include "ui/StatusBarPanels.h"
 
 #include <QAction>
@@ -34,11 +37,30 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include <array>
+
 namespace {
 
 constexpr int kClientWidth = 765;
 constexpr int kClientHeight = 512;
 constexpr int kBigButtonWidth = 82;
+constexpr int kListWidth = 753;
+constexpr std::array kColumnWidths{320, 90, 70, 60, 65, 57, 60};
+constexpr int kLeastFirstColumn = 80;
+// On a screen too small for the design the list gives up this much height at most.
+constexpr int kMostListShrink = 120;
+
+// The frame a window manager will put around the window, until it has.
+QMargins FrameEstimate(const QWidget& window)
+{
+    if (window.isVisible() && window.frameGeometry() != window.geometry())
+        return {window.geometry().left() - window.frameGeometry().left(),
+                window.geometry().top() - window.frameGeometry().top(),
+                window.frameGeometry().right() - window.geometry().right(),
+                window.frameGeometry().bottom() - window.geometry().bottom()};
+    const int border = 4;
+    return {border, border + window.style()->pixelMetric(QStyle::PM_TitleBarHeight), border, border};
+}
 
 QToolButton* MakeBigButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap glyph, int left)
 {
@@ -74,8 +96,7 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, const QRect& geometry, Q
 } // namespace
 
 MainWindow::MainWindow(SharedState& state, QAbstractItemModel& files, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent)
     , state_(state)
 {
     setObjectName("Form1");
@@ -85,8 +106,9 @@ MainWindow::MainWindow(SharedState& state, QAbstractItemModel& files, QWidget* p
     setFont(font);
     auto* client = new QWidget(this);
     client->setObjectName("ClientArea");
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setMinimumSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
+    growing_ = new GrowingLayout(*client, QSize(kClientWidth, kClientHeight));
 
     buildButtonRow(client);
     buildFileList(client, files);
@@ -97,7 +119,6 @@ MainWindow::MainWindow(SharedState& state, QAbstractItemModel& files, QWidget* p
     buildProgressRow(client);
     buildMenus();
     buildShortcuts();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     createControls();
     fitLabels();
 }
@@ -115,16 +136,16 @@ QComboBox* MainWindow::makeGroupCombo(QGroupBox* group, const char* name, const 
 
 void MainWindow::buildButtonRow(QWidget* client)
 {
-    addFilesButton_ = MakeBigButton(client, "AddFileButton", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder, 12);
-    stopButton_ = MakeBigButton(client, "StopConvertButton", texts::kStopConvertCaption, QStyle::SP_MediaStop, 108);
-    convertButton_ = MakeBigButton(client, "ConvertNowButton", texts::kConvertNowCaption, QStyle::SP_MediaPlay, 204);
+    addFilesButton_ = MakeBigButton(client, "AddFileButton", Tr(texts::kAddFilesCaption), QStyle::SP_FileDialogNewFolder, 12);
+    stopButton_ = MakeBigButton(client, "StopConvertButton", Tr(texts::kStopConvertCaption), QStyle::SP_MediaStop, 108);
+    convertButton_ = MakeBigButton(client, "ConvertNowButton", Tr(texts::kConvertNowCaption), QStyle::SP_MediaPlay, 204);
     auto* divider = new QFrame(client);
     divider->setObjectName("Panel1");
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Sunken);
     divider->setGeometry(309, 8, 3, 66);
-    removeButton_ = MakeBigButton(client, "RemoveButton", texts::kRemoveCaption, QStyle::SP_DialogDiscardButton, 330);
-    clearAllButton_ = MakeBigButton(client, "ClearAllButton", texts::kClearAllCaption, QStyle::SP_TrashIcon, 426);
+    removeButton_ = MakeBigButton(client, "RemoveButton", Tr(texts::kRemoveCaption), QStyle::SP_DialogDiscardButton, 330);
+    clearAllButton_ = MakeBigButton(client, "ClearAllButton", Tr(texts::kClearAllCaption), QStyle::SP_TrashIcon, 426);
     connect(addFilesButton_, &QToolButton::clicked, this, &MainWindow::addFilesRequested);
     connect(stopButton_, &QToolButton::clicked, this, &MainWindow::stopRequested);
     connect(convertButton_, &QToolButton::clicked, this, &MainWindow::convertRequested);
@@ -137,15 +158,19 @@ void MainWindow::buildFileList(QWidget* client, QAbstractItemModel& files)
     fileList_ = new QTableView(client);
     fileList_->setObjectName("ListView1");
     fileList_->setModel(&files);
-    fileList_->setGeometry(4, 84, 753, 190);
-    const int widths[] = {320, 90, 70, 60, 65, 57, 60};
-    for (int column = 0; column < 7; ++column)
-        fileList_->setColumnWidth(column, widths[column]);
+    growing_->place(fileList_, QRect(4, 84, 753, 190), kWider | kTaller);
+    for (int column = 0; column < static_cast<int>(kColumnWidths.size()); ++column)
+        fileList_->setColumnWidth(column, kColumnWidths[column]);
+    firstColumnBase_ = kColumnWidths[0];
+    connect(fileList_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (column == 0 && !fittingColumn_)
+            firstColumnBase_ = width - (fileList_->width() - kListWidth);
+    });
     fileList_->verticalHeader()->hide();
     fileList_->verticalHeader()->setDefaultSectionSize(18);
     fileList_->setShowGrid(true);
     fileList_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    fileList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     fileList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fileList_->setContextMenuPolicy(Qt::CustomContextMenu);
     // Tab leaves the list; a long path keeps its file name in sight.
@@ -153,68 +178,72 @@ void MainWindow::buildFileList(QWidget* client, QAbstractItemModel& files)
     fileList_->setWordWrap(false);
     fileList_->setTextElideMode(Qt::ElideMiddle);
     fileList_->viewport()->installEventFilter(this);
+    fileList_->installEventFilter(this);
     connect(fileList_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { emit rowDoubleClicked(index.row()); });
 }
 
 void MainWindow::buildFormatRow(QWidget* client)
 {
-    QLabel* formatLabel = MakeLabel(client, texts::kOutputFormatLabel, QRect(7, 286, 98, 17), true);
+    QLabel* formatLabel = MakeLabel(client, Tr(texts::kOutputFormatLabel), QRect(7, 286, 98, 17), true);
     formatLabel->setObjectName("Label2");
+    growing_->place(formatLabel, formatLabel->geometry(), kMoveDown);
     formatCombo_ = MakeCombo(client, "ComboOutputFormat", QRect(105, 282, 301, 24), new FormatComboBox(client));
+    growing_->place(formatCombo_, formatCombo_->geometry(), kMoveDown);
     labelledFields_.push_back({formatLabel, formatCombo_, formatLabel->geometry(), formatCombo_->geometry()});
-    QLabel* outputDirLabel = MakeLabel(client, texts::kOutputDirectoryLabel, QRect(416, 286, 116, 17), true);
+    QLabel* outputDirLabel = MakeLabel(client, Tr(texts::kOutputDirectoryLabel), QRect(416, 286, 116, 17), true);
     outputDirLabel->setObjectName("Label1");
+    growing_->place(outputDirLabel, outputDirLabel->geometry(), kMoveDown);
     outputDirEdit_ = new QLineEdit(client);
     outputDirEdit_->setObjectName("Edit1");
-    outputDirEdit_->setGeometry(525, 282, 181, 24);
+    growing_->place(outputDirEdit_, QRect(525, 282, 181, 24), kMoveDown | kWider);
     outputDirEdit_->setReadOnly(true);
     outputDirEdit_->setEnabled(false);
     // The disabled field shows no hint of its own; its label names the whole folder.
     connect(outputDirEdit_, &QLineEdit::textChanged, outputDirLabel, &QWidget::setToolTip);
     labelledFields_.push_back({outputDirLabel, outputDirEdit_, outputDirLabel->geometry(), outputDirEdit_->geometry()});
-    auto* browseFolderButton = new QToolButton(client);
-    browseFolderButton->setObjectName("ButtonBrowseForFolder");
-    browseFolderButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    browseFolderButton->setGeometry(711, 280, 40, 28);
-    connect(browseFolderButton, &QToolButton::clicked, this, &MainWindow::browseFolderRequested);
+    browseFolderButton_ = new QToolButton(client);
+    browseFolderButton_->setObjectName("ButtonBrowseForFolder");
+    browseFolderButton_->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    growing_->place(browseFolderButton_, QRect(711, 280, 40, 28), kMoveDown | kMoveRight);
+    connect(browseFolderButton_, &QToolButton::clicked, this, &MainWindow::browseFolderRequested);
 }
 
 void MainWindow::buildVideoGroup(QWidget* client)
 {
-    auto* group = new QGroupBox(texts::kVideoSettingsGroup, client);
+    auto* group = new QGroupBox(Tr(texts::kVideoSettingsGroup), client);
     group->setObjectName("GroupBox1");
-    group->setGeometry(14, 315, 285, 133);
-    makeGroupCombo(group, "ComboVideoCodec", texts::kVideoCodecLabel, 0, 105, 160);
-    makeGroupCombo(group, "ComboVideoSize", texts::kVideoSizeLabel, 1, 105, 160);
-    makeGroupCombo(group, "ComboVideoBitrate", texts::kVideoBitrateLabel, 2, 105, 160);
-    makeGroupCombo(group, "ComboVideoFramerate", texts::kVideoFramerateLabel, 3, 105, 160);
+    growing_->place(group, QRect(14, 315, 285, 133), kMoveDown);
+    makeGroupCombo(group, "ComboVideoCodec", Tr(texts::kVideoCodecLabel), 0, 105, 160);
+    makeGroupCombo(group, "ComboVideoSize", Tr(texts::kVideoSizeLabel), 1, 105, 160);
+    makeGroupCombo(group, "ComboVideoBitrate", Tr(texts::kVideoBitrateLabel), 2, 105, 160);
+    makeGroupCombo(group, "ComboVideoFramerate", Tr(texts::kVideoFramerateLabel), 3, 105, 160);
 }
 
 void MainWindow::buildAudioGroup(QWidget* client)
 {
-    auto* group = new QGroupBox(texts::kAudioSettingsGroup, client);
+    auto* group = new QGroupBox(Tr(texts::kAudioSettingsGroup), client);
     group->setObjectName("GroupBox2");
-    group->setGeometry(309, 315, 219, 133);
-    makeGroupCombo(group, "ComboAudioCodec", texts::kAudioCodecLabel, 0, 98, 106);
-    makeGroupCombo(group, "ComboAudioBitrate", texts::kAudioBitrateLabel, 1, 98, 106);
-    QComboBox* channels = makeGroupCombo(group, "ComboAudioChannel", texts::kAudioChannelsLabel, 2, 98, 106);
-    makeGroupCombo(group, "ComboSamplingRate", texts::kSamplingRateLabel, 3, 98, 106);
+    growing_->place(group, QRect(309, 315, 219, 133), kMoveDown);
+    makeGroupCombo(group, "ComboAudioCodec", Tr(texts::kAudioCodecLabel), 0, 98, 106);
+    makeGroupCombo(group, "ComboAudioBitrate", Tr(texts::kAudioBitrateLabel), 1, 98, 106);
+    QComboBox* channels = makeGroupCombo(group, "ComboAudioChannel", Tr(texts::kAudioChannelsLabel), 2, 98, 106);
+    makeGroupCombo(group, "ComboSamplingRate", Tr(texts::kSamplingRateLabel), 3, 98, 106);
     channels->addItems({texts::kStereo, texts::kMono});
     channels->setCurrentIndex(0);
 }
 
 void MainWindow::buildGeneralGroup(QWidget* client)
 {
-    auto* group = new QGroupBox(texts::kGeneralSettingsGroup, client);
+    auto* group = new QGroupBox(Tr(texts::kGeneralSettingsGroup), client);
     group->setObjectName("GroupBox3");
-    group->setGeometry(538, 315, 213, 133);
-    QComboBox* letterBox = makeGroupCombo(group, "ComboLetterBox", texts::kVideoZoomLabel, 0, 90, 108);
-    letterBox->setToolTip(texts::kLetterBoxHint);
-    QComboBox* muteAudio = makeGroupCombo(group, "ComboMuteAudio", texts::kMuteAudioLabel, 1, 90, 108);
+    growing_->place(group, QRect(538, 315, 213, 133), kMoveDown);
+    QComboBox* letterBox = makeGroupCombo(group, "ComboLetterBox", Tr(texts::kVideoZoomLabel), 0, 90, 108);
+    letterBox->setToolTip(Tr(texts::kLetterBoxHint));
+    QComboBox* muteAudio = makeGroupCombo(group, "ComboMuteAudio", Tr(texts::kMuteAudioLabel), 1, 90, 108);
     muteAudio->addItems({texts::kFalse, texts::kTrue});
     muteAudio->setCurrentIndex(0);
-    QLabel* volumeCaption = MakeLabel(group, texts::kVolumeLabel, QRect(10, 84, 86, 17));
+    QLabel* volumeCaption = MakeLabel(group, Tr(texts::kVolumeLabel), QRect(10, 84, 86, 17));
     volumeSlider_ = new QSlider(Qt::Horizontal, group);
     volumeSlider_->setObjectName("TrackBar1");
     volumeSlider_->setGeometry(96, 78, 110, 26);
@@ -223,8 +252,8 @@ void MainWindow::buildGeneralGroup(QWidget* client)
     volumeSlider_->setPageStep(1);
     volumeSlider_->setTickPosition(QSlider::TicksBelow);
     volumeSlider_->setValue(5);
-    volumeSlider_->setToolTip(texts::kVolumeHint);
-    volumeLabel_ = MakeLabel(group, texts::kFullVolume, QRect(136, 106, 40, 17));
+    volumeSlider_->setToolTip(Tr(texts::kVolumeHint));
+    volumeLabel_ = MakeLabel(group, Tr(texts::kFullVolume), QRect(136, 106, 40, 17));
     volumeLabel_->setObjectName("Label14");
 }
 
@@ -232,22 +261,22 @@ void MainWindow::buildProgressRow(QWidget* client)
 {
     progressBar_ = new QProgressBar(client);
     progressBar_->setObjectName("ProgressBar1");
-    progressBar_->setGeometry(69, 462, 585, 16);
+    growing_->place(progressBar_, QRect(69, 462, 585, 16), kMoveDown | kWider);
     progressBar_->setRange(0, 100);
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
-    auto* smallStopButton = new QToolButton(client);
-    smallStopButton->setObjectName("ButtonStopSmall");
-    smallStopButton->setText(texts::kSmallStopCaption);
-    smallStopButton->setGeometry(671, 456, 77, 28);
-    connect(smallStopButton, &QToolButton::clicked, stopButton_, &QToolButton::click);
+    smallStopButton_ = new QToolButton(client);
+    smallStopButton_->setObjectName("ButtonStopSmall");
+    smallStopButton_->setText(Tr(texts::kSmallStopCaption));
+    growing_->place(smallStopButton_, QRect(671, 456, 77, 28), kMoveDown | kMoveRight);
+    connect(smallStopButton_, &QToolButton::clicked, stopButton_, &QToolButton::click);
 
     auto* statusBar = new QStatusBar(client);
     statusBar->setObjectName("StatusBar1");
     statusBar->setSizeGripEnabled(false);
-    statusBar->setGeometry(0, kClientHeight - 22, kClientWidth, 22);
+    growing_->place(statusBar, QRect(0, kClientHeight - 22, kClientWidth, 22), kMoveDown | kWider);
     statusPanels_ = new StatusBarPanels(*statusBar);
-    statusPanels_->setText(0, texts::kReady);
+    statusPanels_->setText(0, Tr(texts::kReady));
 
     lineBuffer_ = new QPlainTextEdit(client);
     lineBuffer_->setObjectName("Memo1");
@@ -261,22 +290,22 @@ void MainWindow::buildMenus()
         action->setObjectName(name);
         return action;
     };
-    QMenu* file = menuBar()->addMenu(texts::kFileMenu);
-    addFilesAction_ = addAction(file, "AddFiles1", texts::kAddFilesCaption, QStyle::SP_FileDialogNewFolder);
+    QMenu* file = menuBar()->addMenu(Tr(texts::kFileMenu));
+    addFilesAction_ = addAction(file, "AddFiles1", Tr(texts::kAddFilesCaption), QStyle::SP_FileDialogNewFolder);
     file->addSeparator();
-    convertAction_ = addAction(file, "Convert1", texts::kConvertEntry, QStyle::SP_MediaPlay);
-    QAction* openOutputFolder = addAction(file, "OpenOutputFolder1", texts::kOpenOutputFolder, QStyle::SP_DirOpenIcon);
-    QAction* conversionLog = addAction(file, "ConversionLog1", texts::kConversionLogEntry, QStyle::SP_FileDialogContentsView);
+    convertAction_ = addAction(file, "Convert1", Tr(texts::kConvertEntry), QStyle::SP_MediaPlay);
+    QAction* openOutputFolder = addAction(file, "OpenOutputFolder1", Tr(texts::kOpenOutputFolder), QStyle::SP_DirOpenIcon);
+    QAction* conversionLog = addAction(file, "ConversionLog1", Tr(texts::kConversionLogEntry), QStyle::SP_FileDialogContentsView);
     file->addSeparator();
-    exitAction_ = addAction(file, "Exit1", texts::kExitEntry, QStyle::SP_DialogCloseButton);
-    QMenu* options = menuBar()->addMenu(texts::kOptionsMenu);
-    optionsAction_ = addAction(options, "SetGeneralOptions1", texts::kSetAdditionalOptionsEntry, QStyle::SP_FileDialogDetailedView);
-    QMenu* help = menuBar()->addMenu(texts::kHelpMenu);
-    helpAction_ = addAction(help, "OpenHelpFile1", texts::kOpenHelpFileEntry, QStyle::SP_DialogHelpButton);
+    exitAction_ = addAction(file, "Exit1", Tr(texts::kExitEntry), QStyle::SP_DialogCloseButton);
+    QMenu* options = menuBar()->addMenu(Tr(texts::kOptionsMenu));
+    optionsAction_ = addAction(options, "SetGeneralOptions1", Tr(texts::kSetAdditionalOptionsEntry), QStyle::SP_FileDialogDetailedView);
+    QMenu* help = menuBar()->addMenu(Tr(texts::kHelpMenu));
+    helpAction_ = addAction(help, "OpenHelpFile1", Tr(texts::kOpenHelpFileEntry), QStyle::SP_DialogHelpButton);
     help->addSeparator();
-    websiteAction_ = addAction(help, "VisitOurWebsite1", texts::kVisitWebsiteEntry, QStyle::SP_DriveNetIcon);
+    websiteAction_ = addAction(help, "VisitOurWebsite1", Tr(texts::kVisitWebsiteEntry), QStyle::SP_DriveNetIcon);
     help->addSeparator();
-    aboutAction_ = addAction(help, "About1", texts::kAboutEntry, QStyle::SP_MessageBoxInformation);
+    aboutAction_ = addAction(help, "About1", Tr(texts::kAboutEntry), QStyle::SP_MessageBoxInformation);
 
     connect(addFilesAction_, &QAction::triggered, addFilesButton_, &QToolButton::click);
     connect(convertAction_, &QAction::triggered, convertButton_, &QToolButton::click);
@@ -321,6 +350,7 @@ void MainWindow::createControls()
     setWindowTitle(texts::kMainCaption);
     outputDirEdit_->setText(QDir::homePath() + texts::kDefaultOutputSubdir);
     lineBuffer_->hide();
+    setBatchRunning(false);
 }
 
 void MainWindow::fitLabels()
@@ -332,9 +362,11 @@ void MainWindow::fitLabels()
         QRect label = pair.labelRect;
         label.setWidth(pair.label->sizeHint().width());
         pair.label->setGeometry(label);
+        growing_->replace(pair.label, label);
         QRect field = pair.fieldRect;
         field.setLeft(std::max(field.left(), label.right() + 1 + kGap));
         pair.field->setGeometry(field);
+        growing_->replace(pair.field, field);
     }
     // A big button grows to the right into the gap before its neighbour.
     for (QToolButton* button : {addFilesButton_, stopButton_, convertButton_, removeButton_, clearAllButton_})
@@ -388,6 +420,16 @@ void MainWindow::setStartControlsEnabled(bool enabled)
     addFilesButton_->setEnabled(enabled);
 }
 
+void MainWindow::setBatchRunning(bool running)
+{
+    stopButton_->setEnabled(running);
+    smallStopButton_->setEnabled(running);
+    browseFolderButton_->setEnabled(!running);
+    // The busy lock's release gives the slider back as the format allows.
+    if (running)
+        volumeSlider_->setEnabled(false);
+}
+
 bool MainWindow::addFilesEnabled() const
 {
     return addFilesButton_->isEnabled() && addFilesAction_->isEnabled();
@@ -416,11 +458,58 @@ void MainWindow::scrollToRow(int row)
         fileList_->scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
+QSize MainWindow::designSize() const
+{
+    return {kClientWidth, kClientHeight + menuBar()->sizeHint().height()};
+}
+
 void MainWindow::centreOnScreen()
 {
-    adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = FrameEstimate(*this);
+    const QSize room = area.marginsRemoved(frame).size();
+    const QSize design = designSize();
+    centralWidget()->setMinimumSize(std::min(kClientWidth, room.width()),
+                                    std::clamp(kClientHeight - (design.height() - room.height()),
+                                               kClientHeight - kMostListShrink, kClientHeight));
+    QRect wanted(QPoint(), design);
+    wanted.moveCenter(area.center());
+    if (savedPlacement_) {
+        wanted = QRect(savedPlacement_->left, savedPlacement_->top, savedPlacement_->width, savedPlacement_->height);
+        const std::vector<int>& widths = savedPlacement_->columnWidths;
+        for (int column = 0; column < static_cast<int>(widths.size()) && column < fileList_->model()->columnCount();
+             ++column)
+            fileList_->setColumnWidth(column, widths[column]);
+        if (!widths.empty())
+            firstColumnBase_ = widths[0] - (savedPlacement_->width - kClientWidth);
+    }
+    setGeometry(FitInArea(QRect(wanted.topLeft(), wanted.size().expandedTo(minimumSizeHint())), area, frame));
+    if (savedPlacement_ && savedPlacement_->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+WindowPlacement MainWindow::placement() const
+{
+    const QRect normal = isMaximized() ? normalGeometry() : geometry();
+    WindowPlacement placement{normal.left(), normal.top(), normal.width(), normal.height(), isMaximized(), {}};
+    for (int column = 0; column < fileList_->model()->columnCount(); ++column)
+        placement.columnWidths.push_back(fileList_->columnWidth(column));
+    return placement;
+}
+
+void MainWindow::setSavedPlacement(const WindowPlacement& placement)
+{
+    savedPlacement_ = placement;
+}
+
+void MainWindow::fitFirstColumn()
+{
+    fittingColumn_ = true;
+    fileList_->setColumnWidth(0, std::max(kLeastFirstColumn, firstColumnBase_ + fileList_->width() - kListWidth));
+    fittingColumn_ = false;
 }
 
 bool MainWindow::event(QEvent* event)
@@ -442,6 +531,8 @@ bool MainWindow::showPathTip(QHelpEvent* help)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == fileList_ && event->type() == QEvent::Resize)
+        fitFirstColumn();
     if (watched == fileList_->viewport() && event->type() == QEvent::ToolTip && showPathTip(static_cast<QHelpEvent*>(event)))
         return true;
     return QMainWindow::eventFilter(watched, event);
@@ -467,6 +558,8 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (state_.isConverting || state_.shutdownPending) {
+        if (state_.isConverting)
+            statusPanels_->showNotice(texts::kStopBatchFirst);
         event->ignore();
         return;
     }

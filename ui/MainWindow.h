@@ -3,11 +3,13 @@
 // of their commands by signals. What the commands do lives in the binders
 // that the application connects to them; they reach the controls only
 // through the accessors below.
+#include "core/WindowPlacement.h"
 #include "ui/ProfileControls.h"
 
 #include <QMainWindow>
 #include <QRect>
 
+#include <optional>
 #include <vector>
 
 class QAbstractItemModel;
@@ -23,6 +25,7 @@ class QSlider;
 class QStatusBar;
 class QTableView;
 class QToolButton;
+class GrowingLayout;
 class StatusBarPanels;
 struct SharedState;
 
@@ -48,6 +51,8 @@ public:
 
     // "Add Files" and "Convert Now !", which the busy lock leaves alone.
     void setStartControlsEnabled(bool enabled);
+    // While a batch runs both Stop buttons work and the folder button does not.
+    void setBatchRunning(bool running);
     // Whether files may be added by the button and the menu entry.
     bool addFilesEnabled() const;
     // The busy lock's part of the window: the format list, Remove, Clear
@@ -62,8 +67,13 @@ public:
     // Brings the row into view when it exists; a partly visible row is enough.
     void scrollToRow(int row);
 
-    // Places the window in the middle of its screen.
+    // Places the window where it was last (setSavedPlacement), or else at
+    // its design size in the middle of its screen; never larger than the
+    // screen's available area, which also bounds its smallest size.
     void centreOnScreen();
+    // Where the window is, how large, and its list's column widths.
+    WindowPlacement placement() const;
+    void setSavedPlacement(const WindowPlacement& placement);
 
 signals:
     // The window was shown for the first time.
@@ -102,6 +112,9 @@ private:
     void buildShortcuts();
     void createControls();
     void fitLabels();
+    // The first column takes the room the list gains beyond its design width.
+    void fitFirstColumn();
+    QSize designSize() const;
     // The full path of a file-list row whose caption cell has no tip of its own.
     bool showPathTip(QHelpEvent* help);
     QComboBox* makeGroupCombo(QGroupBox* group, const char* name, const QString& label, int row, int labelWidth,
@@ -117,13 +130,19 @@ private:
 
     SharedState& state_;
     std::vector<LabelledField> labelledFields_;
-    bool shownOnce_ = false;
+    GrowingLayout* growing_ = nullptr;
+    std::optional<WindowPlacement> savedPlacement_;
+    // The first column's width at the list's design width.
+    int firstColumnBase_ = 0;
+    bool fittingColumn_ = false;
 
     QToolButton* addFilesButton_ = nullptr;
     QToolButton* stopButton_ = nullptr;
     QToolButton* convertButton_ = nullptr;
     QToolButton* removeButton_ = nullptr;
     QToolButton* clearAllButton_ = nullptr;
+    QToolButton* browseFolderButton_ = nullptr;
+    QToolButton* smallStopButton_ = nullptr;
     QTableView* fileList_ = nullptr;
     QComboBox* formatCombo_ = nullptr;
     QLineEdit* outputDirEdit_ = nullptr;

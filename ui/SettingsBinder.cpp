@@ -24,6 +24,9 @@ SettingsBinder::SettingsBinder(const std::string& settingsDir, MainWindow& windo
     if (settingsLoad_ == SettingsLoad::Loaded || settingsLoad_ == SettingsLoad::FormatReset)
         applySettings(values);
     loadedSettings_ = windowSettings();
+    if (const auto placement = LoadWindowPlacement(settingsFile_.path()))
+        window.setSavedPlacement(*placement);
+    connect(&window, &MainWindow::shown, this, [this] { openedAt_ = window_.placement(); });
 }
 
 SettingsValues SettingsBinder::windowSettings() const
@@ -53,5 +56,15 @@ void SettingsBinder::showOptions()
 
 void SettingsBinder::saveSettings()
 {
-    settingsFile_.save(windowSettings(), recentAddFilesDir_.toStdString());
+    if (!settingsFile_.save(windowSettings(), recentAddFilesDir_.toStdString()))
+        return;
+    const WindowPlacement placement = window_.placement();
+    // A window left at the size it opened with keeps an older file as it
+    // was; where the window manager put it is no reason to write.
+    const auto sized = [](WindowPlacement shape) {
+        shape.left = shape.top = 0;
+        return shape;
+    };
+    if ((openedAt_ && sized(placement) != sized(*openedAt_)) || HasWindowPlacement(settingsFile_.path()))
+        SaveWindowPlacement(settingsFile_.path(), placement);
 }

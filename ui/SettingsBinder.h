@@ -3,8 +3,11 @@
 // when the binder is made (right after the dialog, the last window of the
 // start-up) and saved when the main window closes; the dialog opens from
 // the Options menu and from the status bar's power-off mark, which follows
-// the shutdown option.
+// the shutdown option. The window's place, size and column widths go into
+// [Window] once its size or columns differ from how it opened, or when the
+// file has that section.
 #include "core/SettingsFile.h"
+#include "core/WindowPlacement.h"
 
 #include <QObject>
 #include <QString>
@@ -41,4 +44,5 @@ private:
     SettingsLoad settingsLoad_ = SettingsLoad::NoFile;
     SettingsValues loadedSettings_;
     QString recentAddFilesDir_;
+    std::optional<WindowPlacement> openedAt_;
 };

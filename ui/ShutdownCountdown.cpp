@@ -1,17 +1,20 @@
 #include "ui/ShutdownCountdown.h"
 
+#include "core/Messages.h"
 #include "core/SharedState.h"
+#include "core/Texts.h"
 #include "platform/PowerOff.h"
 #include "ui/ShutdownWarningDialog.h"
 
 #include <QLabel>
 #include <QToolButton>
 
-ShutdownCountdown::ShutdownCountdown(SharedState& shared, ShutdownWarningDialog& dialog, std::function<void()> endApplication,
-                                     QObject* parent)
+ShutdownCountdown::ShutdownCountdown(SharedState& shared, ShutdownWarningDialog& dialog, Messages& messages,
+                                     std::function<void()> endApplication, QObject* parent)
     : QObject(parent)
     , shared_(shared)
     , dialog_(dialog)
+    , messages_(messages)
     , endApplication_(std::move(endApplication))
     , timer_(this)
 {
@@ -40,9 +43,19 @@ void ShutdownCountdown::tick()
         return;
     // One request only, even if the loop keeps running a little longer.
     timer_.stop();
-    endApplication_();
-    if (powerOff_ != nullptr)
-        powerOff_->ShutDownComputer();
+    powerOff();
+}
+
+void ShutdownCountdown::powerOff()
+{
+    if (powerOff_ == nullptr || powerOff_->ShutDownComputer()) {
+        endApplication_();
+        return;
+    }
+    // The computer stays on: so does the window, with what the batch left in it.
+    cancelShutdown();
+    const std::string reason = powerOff_->refusal();
+    messages_.information(texts::kPowerOffFailed + (reason.empty() ? std::string(texts::kPowerOffNoReason) : reason));
 }
 
 void ShutdownCountdown::cancelShutdown()

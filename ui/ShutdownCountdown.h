@@ -1,13 +1,15 @@
 #pragma once
 // The power-off countdown: shows the warning window on top, counts up once
-// a second, and at 30 ends the application (without a close request, so no
-// settings are written) and asks for the power-off, unless "Do Not Turn Off"
-// was pressed first.
+// a second, and at 30 asks for the power-off, unless "Do Not Turn Off" was
+// pressed first. An accepted request ends the application (without a close
+// request, so no settings are written); a refused one leaves the window
+// open, with the list and the log, and says why.
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
 
+class Messages;
 class PowerOff;
 class ShutdownWarningDialog;
 struct SharedState;
@@ -15,9 +17,10 @@ struct SharedState;
 class ShutdownCountdown : public QObject {
     Q_OBJECT
 public:
-    // `endApplication` ends the event loop; `powerOff` may be none (nothing is powered off).
-    ShutdownCountdown(SharedState& shared, ShutdownWarningDialog& dialog, std::function<void()> endApplication,
-                      QObject* parent = nullptr);
+    // `endApplication` ends the event loop; `powerOff` may be none (nothing is
+    // powered off, and the application ends as if it were).
+    ShutdownCountdown(SharedState& shared, ShutdownWarningDialog& dialog, Messages& messages,
+                      std::function<void()> endApplication, QObject* parent = nullptr);
 
     static constexpr int kDefaultIntervalMs = 1000;
     static constexpr int kSeconds = 30;
@@ -34,8 +37,11 @@ public:
     void cancelShutdown();
 
 private:
+    void powerOff();
+
     SharedState& shared_;
     ShutdownWarningDialog& dialog_;
+    Messages& messages_;
     std::function<void()> endApplication_;
     PowerOff* powerOff_ = nullptr;
     QTimer timer_;

@@ -1,6 +1,7 @@
 #include "ui/ShutdownWarningDialog.h"
 
 #include "core/Texts.h"
+#include "ui/Translation.h"
 #include "ui/Fonts.h"
 
 #include <QLabel>
@@ -24,15 +25,15 @@ ShutdownWarningDialog::ShutdownWarningDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("Form3");
-    setWindowTitle(texts::kWarningCaption);
+    setWindowTitle(Tr(texts::kWarningCaption));
     setFixedSize(365, 186);
-    turnOffNotice = MakeBoldLabel(this, "Label1", texts::kTurnOffNotice, QPoint(51, 42));
+    turnOffNotice = MakeBoldLabel(this, "Label1", Tr(texts::kTurnOffNotice), QPoint(51, 42));
     secondsLabel = MakeBoldLabel(this, "Label2", "1", QPoint(177, 81));
     secondsLabel->setStyleSheet("color: red;");
     secondsLabel->setMinimumWidth(24);
     doNotTurnOffButton = new QToolButton(this);
     doNotTurnOffButton->setObjectName("SpeedButton1");
-    doNotTurnOffButton->setText(texts::kDoNotTurnOff);
+    doNotTurnOffButton->setText(Tr(texts::kDoNotTurnOff));
     doNotTurnOffButton->setGeometry(123, 123, 118, 43);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/StatusBarPanels.h"
 
 #include "core/Texts.h"
+#include "ui/Translation.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -16,11 +17,13 @@ namespace {
 
 constexpr int kPanelWidths[] = {150, 200, 50};
 constexpr int kMarkSize = 14;
+constexpr int kNoticeMs = 6000;
 
 } // namespace
 
 StatusBarPanels::StatusBarPanels(QStatusBar& bar)
     : QObject(&bar)
+    , bar_(bar)
 {
     for (int index = 0; index < 3; ++index) {
         auto* frame = new QFrame(&bar);
@@ -69,6 +72,18 @@ void StatusBarPanels::fitWidth(int panel)
     panels_[panel]->setFixedWidth(std::max(kPanelWidths[panel], panels_[panel]->layout()->sizeHint().width()));
 }
 
+void StatusBarPanels::showNotice(const QString& text)
+{
+    bar_.showMessage(text, kNoticeMs);
+}
+
+void StatusBarPanels::reset()
+{
+    setText(0, texts::kReady);
+    setText(1, QString());
+    setText(2, QString());
+}
+
 void StatusBarPanels::setPowerOffArmed(bool armed)
 {
     armed_ = armed;
@@ -88,9 +103,9 @@ QWidget* StatusBarPanels::panel(int index) const
 
 void StatusBarPanels::refreshSecondPanel()
 {
-    texts_[1]->setText(armed_ && !batchRunning_ ? QString(texts::kPowerOffArmed) : conversionText_);
+    texts_[1]->setText(armed_ && !batchRunning_ ? QString(Tr(texts::kPowerOffArmed)) : conversionText_);
     armedMark_->setVisible(armed_ && batchRunning_);
-    panels_[1]->setToolTip(armed_ ? QString(texts::kPowerOffArmed) : QString());
+    panels_[1]->setToolTip(armed_ ? QString(Tr(texts::kPowerOffArmed)) : QString());
     panels_[1]->setCursor(armed_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
     fitWidth(1);
 }

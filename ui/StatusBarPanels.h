@@ -19,6 +19,11 @@ public:
     QString text(int panel) const;
     void setText(int panel, const QString& text);
 
+    // A passing word over the panels, for a few seconds.
+    void showNotice(const QString& text);
+    // Back to "Ready" with the other panels empty.
+    void reset();
+
     void setPowerOffArmed(bool armed);
     void setBatchRunning(bool running);
 
@@ -35,6 +40,7 @@ private:
     void refreshSecondPanel();
     void fitWidth(int panel);
 
+    QStatusBar& bar_;
     QWidget* panels_[3] = {};
     QLabel* texts_[3] = {};
     QLabel* armedMark_ = nullptr;

@@ -103,8 +103,7 @@ void WindowFrontEnd::show(const ConversionEvent& event)
                        parts_.batchStatus.jobStarted(started.row);
                    },
                    [this](const events::RunStarted& run) {
-                       if (!run.thumbnail)
-                           parts_.batchStatus.attemptStarted(run.row, run.attempt);
+                       parts_.batchStatus.runStarted(run.row, run.attempt, run.thumbnail);
                    },
                    [this](const events::Progressed& progress) {
                        parts_.batchStatus.progressed(progress.row, *progress.percent);
@@ -131,6 +130,7 @@ void WindowFrontEnd::show(const ConversionEvent& event)
 void WindowFrontEnd::showBatchStarted(const events::BatchStarted& started)
 {
     parts_.window.setStartControlsEnabled(false);
+    parts_.window.setBatchRunning(true);
     parts_.listCommands.setAutoPopup(false);
     parts_.window.statusPanels().setBatchRunning(true);
     parts_.batchStatus.batchStarted(started.jobs);
@@ -138,7 +138,10 @@ void WindowFrontEnd::showBatchStarted(const events::BatchStarted& started)
 
 void WindowFrontEnd::showBatchEnded(const events::BatchEnded& ended)
 {
+    // A Stop question still open has nothing left to stop.
+    parts_.messages.closeQuestion(texts::kStopQuestion);
     parts_.window.setStartControlsEnabled(true);
+    parts_.window.setBatchRunning(false);
     parts_.listCommands.setAutoPopup(true);
     parts_.window.statusPanels().setBatchRunning(false);
     parts_.batchStatus.batchEnded();
@@ -205,6 +208,7 @@ void WindowFrontEnd::closingMessage(const std::string& text)
 {
     OnThreadOf(this, [&] {
         showQueued();
+        parts_.messages.closeQuestion(texts::kStopQuestion);
         if (parts_.batchStatus.running())
             parts_.batchStatus.showClosingMessage(text);
         else

@@ -52,19 +52,49 @@ TEST(ProgressDisplay, LinesTellWhatIsKnown)
         {100, 4.0, 60, "clip.avi  100%  15.0x"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ProgressLine("clip.avi", c.percent, c.elapsed, c.mediaSeconds), c.line) << c.line;
+        EXPECT_EQ(ProgressLine("clip.avi", c.percent, c.elapsed, c.mediaSeconds).text(), c.line) << c.line;
+}
 
+// Display columns, not bytes or characters: a CJK character takes two, a
+// combining accent none. A cut gives up the middle of the names, never a
+// percentage, and never splits a character.
+TEST(ProgressDisplay, LinesFitTheTerminalsColumnsByCuttingNames)
+{
+    EXPECT_EQ(DisplayWidth("clip.avi"), 8);
+    EXPECT_EQ(DisplayWidth("漢字.avi"), 8);
+    EXPECT_EQ(DisplayWidth("e\u0301t\u00e9"), 3);
     EXPECT_EQ(FitToColumns("short", 10), "short");
-    EXPECT_EQ(FitToColumns("a-very-long-file-name.avi  50%", 17), "a-very-...vi  50%");
-    // Characters, not bytes, are counted and never split.
     EXPECT_EQ(FitToColumns("ééééééééé", 7), "éé...éé");
+    EXPECT_EQ(FitToColumns("漢字漢字漢字漢字", 9), "漢...字");
+
+    struct Case {
+        std::vector<ProgressPart> parts;
+        int columns;
+        const char* line;
+    };
+    const Case cases[] = {
+        {{{"clip.avi", "  50%"}}, 40, "clip.avi  50%"},
+        {{{"a-very-long-file-name.avi", "  50%  2.0x  0:03 left"}}, 32, "a-v....avi  50%  2.0x  0:03 left"},
+        {{{"漢字漢字漢字漢字漢字.avi", "  50%"}}, 16, "漢字....avi  50%"},
+        {{{"first-long-name.avi", "  10%"}, {"second-long-name.avi", "  20%"}}, 36, "fir....avi  10%  |  seco....avi  20%"},
+        {{{"short.avi", "  10%"}, {"a-much-longer-name.avi", "  20%"}}, 36, "short.avi  10%  |  a-mu...e.avi  20%"},
+        // No room for a name: the percentage stays, what follows it goes.
+        {{{"clip.avi", "  50%  2.0x  0:03 left"}}, 12, "  50%  2.0x "},
+    };
+    for (const Case& c : cases) {
+        const std::string line = FitParts(c.parts, c.columns);
+        EXPECT_EQ(line, c.line);
+        EXPECT_LE(DisplayWidth(line), c.columns) << line;
+    }
 }
 
 TEST(ProgressDisplay, ALogGetsOneWholeLinePerFileAndATerminalRedrawsInPlace)
 {
     RowReport done{{"/v/clip.avi", {"", "", "", "MP4", "Done", "10"}, true}, {}, 1.5};
+    done.row.outcome = RowOutcome::Done;
     RowReport failed{{"/v/bad.avi", {"", "", "", "MP4", "Failed", ""}, true},
                      {ReasonCode::EncoderError, "cannot read the input"}, 0.2};
+    failed.row.outcome = RowOutcome::Failed;
     std::ostringstream log;
     ProgressDisplay logDisplay(log, ProgressStyle::Log, 80);
     logDisplay.progressed({ProgressLine("clip.avi", 50, 1.0, 60)});
@@ -83,6 +113,14 @@ TEST(ProgressDisplay, ALogGetsOneWholeLinePerFileAndATerminalRedrawsInPlace)
     quietDisplay.progressed({ProgressLine("clip.avi", 50, 1.0, 60)});
     quietDisplay.finished(done);
     EXPECT_EQ(quiet.str(), "");
+
+    // Every row Done, or the counts of what is not.
+    RowReport skipped = SkippedReport(done.row, 2, "/o/clip.mp4");
+    RowReport unreached = ReportOf({"/v/gone.avi", {}, true}, 3, 0);
+    EXPECT_EQ(ClosingLine({done, done}), "All Conversion Jobs Done!");
+    EXPECT_EQ(ClosingLine({done, failed, skipped, skipped, unreached}),
+              "1 file converted, 2 skipped, 1 failed, 1 not converted");
+    EXPECT_EQ(TabLine(skipped), "/v/clip.avi\t\t\t\tMP4\tSkipped\t10\t2");
 }
 
 } // namespace

@@ -309,10 +309,11 @@ TEST_F(Cli, AChoiceOutsideTheListNamesTheEntries)
 
 TEST_F(Cli, HelpListsEveryOptionOfTheTableAndCountsTheFormats)
 {
-    const ToolRun run = Start({"--help"});
+    const ToolRun run = Start({"-h"});
     EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Start({"--help"}).out, run.out);
     for (const CliOptionSpec& option : CliOptionTable()) {
-        const std::string label = option.argument.empty() ? option.name : option.name + " " + option.argument;
+        const std::string label = OptionLabel(option);
         // At the start of a line or a column, or in the synopsis.
         const auto shown = [&run](const std::string& start) { return run.out.find(start) != std::string::npos; };
         EXPECT_TRUE(shown("\n" + label) || shown("  " + label) || shown("vantorel-cli " + label)) << label;
@@ -323,7 +324,7 @@ TEST_F(Cli, HelpListsEveryOptionOfTheTableAndCountsTheFormats)
     EXPECT_NE(run.out.find("the " + rows + " rows"), std::string::npos);
     EXPECT_NE(run.out.find("index, 0 to " + std::to_string(FormatCount() - 1)), std::string::npos);
     EXPECT_NE(run.out.find("Exit status:"), std::string::npos);
-    const ToolRun version = Start({"--version"});
+    const ToolRun version = Start({"-V"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("vantorel-cli ") + kVersion + "\n");
 }

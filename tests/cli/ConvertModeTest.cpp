@@ -20,7 +20,7 @@ namespace {
 
 using namespace scripts;
 
-TEST(ConvertMode, ConvertsEachFileAndPrintsItsRowAndTheClosingMessage)
+TEST(ConvertMode, ConvertsEachFileAndPrintsItsRowThenTheClosingMessageOnStandardError)
 {
     CliRun cli;
     cli.encoder.input("a.avi");
@@ -28,11 +28,10 @@ TEST(ConvertMode, ConvertsEachFileAndPrintsItsRowAndTheClosingMessage)
     cli.encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
     cli.start({"--source-size", "640 x 352", "a.avi", "b.avi"});
     EXPECT_EQ(cli.finish(), 0);
-    EXPECT_EQ(cli.outLines(), (std::vector<std::string>{cli.path("a.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
-                                                         cli.path("b.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
-                                                         "All Conversion Jobs Done!"}));
+    EXPECT_EQ(cli.outLines(), (std::vector<std::string>{cli.path("a.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500\t0",
+                                                         cli.path("b.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500\t1"}));
     // Standard error is no terminal here: whole lines, no carriage return.
-    EXPECT_EQ(cli.err, "a.avi: Done\nb.avi: Done\n");
+    EXPECT_EQ(cli.err, "a.avi: Done\nb.avi: Done\nAll Conversion Jobs Done!\n");
     EXPECT_TRUE(std::filesystem::exists(cli.encoder.outputDir() + "/a.mp4"));
     // The default iPod profile letterboxes the given source size.
     const auto first = cli.encoder.calls().at(0);
@@ -51,10 +50,9 @@ TEST(ConvertMode, EndsWithStatusOneWhenAFileIsNotDone)
     cli.start({"--source-size", "0 x 0", "a.avi", "gone.avi"});
     EXPECT_EQ(cli.finish(), 1);
     const auto lines = cli.outLines();
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1], cli.path("gone.avi") + "\t0 x 0\t\t\tMP4\t\t");
-    EXPECT_EQ(lines[2], "All Conversion Jobs Done!");
-    EXPECT_EQ(cli.err, "a.avi: Done\ngone.avi: Not converted: no such file\n");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], cli.path("gone.avi") + "\t0 x 0\t\t\tMP4\t\t\t1");
+    EXPECT_EQ(cli.err, "a.avi: Done\ngone.avi: Not converted: no such file\n1 file converted, 1 not converted\n");
 }
 
 TEST(ConvertMode, CtrlCStopsTheConversions)
@@ -67,11 +65,11 @@ TEST(ConvertMode, CtrlCStopsTheConversions)
     // The encoder has begun to write (under a partial name).
     ASSERT_TRUE(QTest::qWaitFor([&] { return !std::filesystem::is_empty(cli.encoder.outputDir()); }, 10000));
     ::kill(static_cast<pid_t>(cli.process.processId()), SIGINT);
-    EXPECT_EQ(cli.finish(), 1);
+    EXPECT_EQ(cli.finish(), 130);
     const auto lines = cli.outLines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], cli.path("a.avi") + "\t0 x 0\t\t\tMP4\tAborted\t10");
-    EXPECT_EQ(lines[1], cli.path("b.avi") + "\t0 x 0\t\t\tMP4\t\t");
+    EXPECT_EQ(lines[0], cli.path("a.avi") + "\t0 x 0\t\t\tMP4\tAborted\t10\t0");
+    EXPECT_EQ(lines[1], cli.path("b.avi") + "\t0 x 0\t\t\tMP4\t\t\t1");
     EXPECT_EQ(cli.encoder.calls().size(), 1u);
     // Nothing is left under the output's name, nor under any other.
     EXPECT_TRUE(std::filesystem::is_empty(cli.encoder.outputDir()));
@@ -140,7 +138,7 @@ TEST(ConvertMode, JsonRowsForToolsAndQuietRows)
     cli.start({"--source-size", "0 x 0", "--json", "--files-from", "-"}, "a.avi\ngone.avi\n");
     EXPECT_EQ(cli.finish(), 1);
     // The closing message is no row: it joins the progress on standard error.
-    EXPECT_EQ(cli.err, "a.avi: Done\ngone.avi: Not converted: no such file\nAll Conversion Jobs Done!\n");
+    EXPECT_EQ(cli.err, "a.avi: Done\ngone.avi: Not converted: no such file\n1 file converted, 1 not converted\n");
     const auto lines = cli.outLines();
     ASSERT_EQ(lines.size(), 2u);
     std::vector<QJsonObject> rows;
@@ -156,6 +154,8 @@ TEST(ConvertMode, JsonRowsForToolsAndQuietRows)
     EXPECT_TRUE(rows[0]["reason"].isNull());
     EXPECT_TRUE(rows[0]["reason_code"].isNull());
     EXPECT_EQ(rows[0]["frames"].toInt(), 1500);
+    EXPECT_EQ(rows[0]["index"].toInt(), 0);
+    EXPECT_EQ(rows[1]["index"].toInt(), 1);
     EXPECT_GE(rows[0]["seconds"].toDouble(-1), 0);
     EXPECT_EQ(rows[1]["outcome"].toString(), "Not converted");
     EXPECT_EQ(rows[1]["reason"].toString(), "no such file");
@@ -166,7 +166,7 @@ TEST(ConvertMode, JsonRowsForToolsAndQuietRows)
     cli.start({"--source-size", "0 x 0", "--quiet", "--overwrite", "a.avi"});
     EXPECT_EQ(cli.finish(), 0);
     EXPECT_EQ(cli.err, "");
-    EXPECT_EQ(cli.outLines(), std::vector<std::string>{cli.path("a.avi") + "\t0 x 0\t\t\tMP4\tDone\t1500"});
+    EXPECT_EQ(cli.outLines(), std::vector<std::string>{cli.path("a.avi") + "\t0 x 0\t\t\tMP4\tDone\t1500\t0"});
 }
 
 TEST(ConvertMode, OnATerminalEachFileHasOneLineRedrawnInPlace)
@@ -199,8 +199,8 @@ TEST(ConvertMode, RefusesAnAttemptWithoutDryRun)
 }
 
 // Each stand-in waits for the second call: only files converted at the
-// same time can finish. The rows come in order whichever ends first.
-TEST(ConvertMode, JobsConvertSeveralFilesAtOnceAndPrintTheRowsInOrder)
+// same time can finish. Each row comes as its file ends, with its index.
+TEST(ConvertMode, JobsConvertSeveralFilesAtOnceAndPrintTheRowsAsTheyEnd)
 {
     CliRun cli;
     for (const char* name : {"a.avi", "b.avi", "c.avi"})
@@ -209,10 +209,11 @@ TEST(ConvertMode, JobsConvertSeveralFilesAtOnceAndPrintTheRowsInOrder)
                        + clips::TwoSecondMp4() + "\n");
     cli.start({"--jobs", "2", "--source-size", "640 x 352", "a.avi", "b.avi", "c.avi"});
     EXPECT_EQ(cli.finish(), 0);
-    EXPECT_EQ(cli.outLines(), (std::vector<std::string>{cli.path("a.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
-                                                         cli.path("b.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
-                                                         cli.path("c.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
-                                                         "All Conversion Jobs Done!"}));
+    auto lines = cli.outLines();
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(lines, (std::vector<std::string>{cli.path("a.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500\t0",
+                                                cli.path("b.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500\t1",
+                                                cli.path("c.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500\t2"}));
     EXPECT_EQ(cli.encoder.calls().size(), 3u);
     for (const char* line : {"a.avi: Done\n", "b.avi: Done\n", "c.avi: Done\n"})
         EXPECT_NE(cli.err.find(line), std::string::npos) << cli.err;

@@ -27,9 +27,9 @@ TEST(CpuLimit, AutoUnderOneCpuConvertsOneFileAtATime)
                        + "copy " + clips::TwoSecondMp4() + "\n");
     cli.start({"--jobs", "auto", "--quiet", "--source-size", "640 x 352", "a.avi", "b.avi", "c.avi"});
     EXPECT_EQ(cli.finish(), 0) << cli.err;
-    EXPECT_EQ(cli.outLines(), (std::vector<std::string>{cli.path("a.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
-                                                         cli.path("b.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500",
-                                                         cli.path("c.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500"}));
+    EXPECT_EQ(cli.outLines(), (std::vector<std::string>{cli.path("a.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500\t0",
+                                                         cli.path("b.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500\t1",
+                                                         cli.path("c.avi") + "\t640 x 352\t\t\tMP4\tDone\t1500\t2"}));
     EXPECT_EQ(cli.encoder.calls().size(), 3u);
 }
 

@@ -67,16 +67,20 @@ TEST(OpenDialogFilter, BecomesQtNameFiltersWithBlankSeparatedPatterns)
 
 namespace {
 
-TEST(OpenDialogFilter, OffersTodaysContainersAndEveryFileAroundTheFixedEntries)
+TEST(OpenDialogFilter, OffersTheReadableExtensionsTheWrittenFormatsAndEveryFileAroundTheFixedEntries)
 {
     const auto fixed = FilterEntries(kOpenDialogFilter);
-    const auto offered = OfferedFilterEntries();
-    ASSERT_EQ(offered.size(), fixed.size() + 1);
-    EXPECT_EQ(offered[0].patterns, fixed[0].patterns + ";*.mkv;*.webm;*.flv;*.m4v;*.ts;*.mts;*.ogv;*.opus;*.flac");
-    EXPECT_EQ(QtNameFilters(std::vector<FilterEntry>(offered.begin() + 1, offered.end() - 1)),
+    const auto offered = OfferedFilterEntries({"mkv", "avi", "xyz"});
+    // Readable extensions the fixed list lacks join the first entry once; so
+    // do the formats we write, each with an entry of its own.
+    EXPECT_EQ(offered[0].patterns, fixed[0].patterns + ";*.mkv;*.xyz;*.webm;*.flac;*.opus");
+    EXPECT_EQ(QtNameFilters(std::vector<FilterEntry>(offered.begin() + 1, offered.begin() + fixed.size())),
               QtNameFilters(std::vector<FilterEntry>(fixed.begin() + 1, fixed.end())));
-    EXPECT_EQ(QtNameFilters(offered).back(), "All Files (*) (*)");
-    const auto extensions = MediaExtensions();
+    const QStringList written = QtNameFilters(std::vector<FilterEntry>(offered.begin() + fixed.size(), offered.end()));
+    EXPECT_EQ(written, QStringList({"WEBM Files (*.webm) (*.webm)", "MKV Files (*.mkv) (*.mkv)",
+                                    "FLAC Files (*.flac) (*.flac)", "OPUS Files (*.opus) (*.opus)",
+                                    "All Files (*) (*)"}));
+    const auto extensions = MediaExtensions({"mkv"});
     for (const char* media : {"avi", "mjpeg", "swf", "mkv", "flac"})
         EXPECT_NE(std::find(extensions.begin(), extensions.end(), media), extensions.end()) << media;
     EXPECT_EQ(std::find(extensions.begin(), extensions.end(), "ape"), extensions.end());

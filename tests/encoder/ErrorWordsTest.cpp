@@ -60,6 +60,14 @@ std::string AviWithUnknownVideoCodec()
     return bytes;
 }
 
+// The first half of a file, as an interrupted copy leaves it.
+std::string FirstHalf(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return bytes.substr(0, bytes.size() / 2);
+}
+
 std::vector<std::string> ToMp4(const fs::path& input, const fs::path& folder)
 {
     return {"-i", input.string(), "-vcodec", "mpeg4", "-s", "320x240", (folder / "out.mp4").string()};
@@ -102,7 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "Error while opening file", "not a regular file"},
         FailureCase{"EmptyFile", [](const fs::path& f) { return ToMp4(WriteFile(f / "empty.avi", ""), f); },
-                    "Unknown format", "empty.avi"},
+                    "Unknown format", "empty.avi' is empty"},
+        FailureCase{"CutShortMp4",
+                    [](const fs::path& f) { return ToMp4(WriteFile(f / "cut.mp4", FirstHalf(Clip("mp4"))), f); },
+                    "Unknown format", "cut.mp4' is damaged or cut short (it begins as QuickTime / MOV, then: "},
         FailureCase{"RandomBytes",
                     [](const fs::path& f) { return ToMp4(WriteFile(f / "noise.mp4", RandomBytes(65536)), f); },
                     "Unknown format", "noise.mp4"},

@@ -22,6 +22,7 @@ handles() {
 case $check in
 programs)
   for file in bin/vantorel bin/vantorel-cli libexec/vantorel/ridod2e share/vantorel/help.html \
+      share/vantorel/vantorel_de.qm share/vantorel/vantorel_fr.qm \
       "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
       "share/icons/hicolor/scalable/apps/$app_id.svg" "share/icons/hicolor/48x48/apps/$app_id.png" \
       "share/icons/hicolor/128x128/apps/$app_id.png" "share/icons/hicolor/256x256/apps/$app_id.png" \
@@ -40,7 +41,7 @@ programs)
   "$prefix/bin/vantorel-cli" --output-dir "$work/out" "$work/clip.avi" >"$work/rows" 2>"$work/log" \
     || fail "the conversion failed: $(cat "$work/rows" "$work/log")"
   grep -qF "$work/clip.avi	320 x 240	25	00:00:02	MP4	Done	" "$work/rows" || fail "rows: $(cat "$work/rows")"
-  [ "$(cat "$work/log")" = "clip.avi: Done" ] || fail "progress: $(cat "$work/log")"
+  [ "$(cat "$work/log")" = "$(printf 'clip.avi: Done\nAll Conversion Jobs Done!')" ] || fail "progress: $(cat "$work/log")"
   [ -s "$work/out/clip.mp4" ] || fail "no clip.mp4"
   ;;
 settings)

@@ -36,6 +36,7 @@ check_package() {
 
 check_package vantorel-cli usr/bin/vantorel-cli usr/libexec/vantorel/ridod2e usr/share/man/man1/vantorel-cli.1.gz
 check_package vantorel usr/bin/vantorel usr/share/vantorel/help.html usr/share/man/man1/vantorel.1.gz \
+  usr/share/vantorel/vantorel_de.qm usr/share/vantorel/vantorel_fr.qm \
   "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
   "usr/share/icons/hicolor/scalable/apps/$app_id.svg" "usr/share/icons/hicolor/48x48/apps/$app_id.png" \
   "usr/share/icons/hicolor/128x128/apps/$app_id.png" "usr/share/icons/hicolor/256x256/apps/$app_id.png"

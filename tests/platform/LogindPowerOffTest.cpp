@@ -70,11 +70,13 @@ protected:
         });
         EXPECT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 30000));
         caller.join();
+        refusal = powerOff.refusal();
         return accepted;
     }
 
     QProcess daemon;
     QString address;
+    std::string refusal; // of the latest request
     FakeLoginManager manager;
 };
 
@@ -91,17 +93,20 @@ TEST_F(PrivateBus, ReportsARefusedRequest)
     manager.refuse = true;
     EXPECT_FALSE(requestPowerOff());
     EXPECT_EQ(manager.requests.size(), 1u);
+    EXPECT_EQ(refusal, "Interactive authentication required.");
 }
 
 TEST_F(PrivateBus, ReportsAMissingLoginManager)
 {
     EXPECT_FALSE(requestPowerOff());
+    EXPECT_FALSE(refusal.empty());
 }
 
 TEST(LogindPowerOff, ReportsABusItCannotReach)
 {
     LogindPowerOff powerOff(QDBusConnection::connectToBus("unix:path=/nonexistent/vantorel-bus", "unreachable"));
     EXPECT_FALSE(powerOff.ShutDownComputer());
+    EXPECT_EQ(powerOff.refusal(), "there is no connection to the system bus");
     QDBusConnection::disconnectFromBus("unreachable");
 }
 

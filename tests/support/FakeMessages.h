@@ -31,7 +31,19 @@ public:
         return answer;
     }
 
+    int choose(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons) override
+    {
+        std::string names;
+        for (const std::string& button : buttons)
+            names += (names.empty() ? "" : "|") + button;
+        shown.push_back({"choose", caption, text, names});
+        return choice;
+    }
+    void closeQuestion(const std::string& text) override { closedQuestions.push_back(text); }
+
     std::vector<Shown> shown;
     bool answer = true;
+    int choice = 0;          // the button a question with buttons of its own gets
+    std::vector<std::string> closedQuestions; // the questions that were to be closed if open
     bool pressButton = false; // whether the extra button of an information box is pressed
 };

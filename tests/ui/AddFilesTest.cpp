@@ -7,6 +7,7 @@
 #include "core/OpenDialogFilter.h"
 #include "ui/AnalysisProgressDialog.h"
 #include "media/MediaInfoInspector.h"
+#include "media/ReadableExtensions.h"
 #include "support/FakeMessages.h"
 #include "support/TextFile.h"
 #include "support/WindowControls.h"
@@ -16,25 +17,42 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
-// Files the media-information component cannot read, so the stand-in
+// A tenth of a second of silence as a WAV file: sound the libraries know,
+// and no picture, so the media-information component reports no size.
+std::string SilentWav()
+{
+    const auto le = [](std::uint32_t value, int bytes) {
+        std::string text;
+        for (int at = 0; at < bytes; ++at)
+            text += static_cast<char>((value >> (8 * at)) & 0xff);
+        return text;
+    };
+    const std::uint32_t data = 1600;
+    return "RIFF" + le(36 + data, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4) + le(16000, 4)
+        + le(2, 2) + le(16, 2) + "data" + le(data, 4) + std::string(data, '\0');
+}
+
+// Files the media-information component cannot measure, so the stand-in
 // encoder measures them.
 class AddFiles : public ::testing::Test {
 protected:
-    QString file(const std::string& name) const
-    {
-        return QString::fromStdString(media.write(name, "no pictures in here\n").string());
-    }
+    QString file(const std::string& name) const { return QString::fromStdString(media.write(name, SilentWav()).string()); }
     QString missing(const std::string& name) const { return QString::fromStdString((media.path() / name).string()); }
 
     void choose(const QStringList& files)
@@ -101,7 +119,7 @@ TEST_F(AddFiles, EachChosenFileBecomesATickedRowInTheDialogsOrder)
         EXPECT_EQ(cell(row, 4), "MP4");
         EXPECT_EQ(CheckState(form, row), Qt::Checked);
     }
-    EXPECT_EQ(offeredFilters, QtNameFilters(OfferedFilterEntries()));
+    EXPECT_EQ(offeredFilters, QtNameFilters(OfferedFilterEntries(ReadableExtensions())));
     expectEverythingReleased();
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -198,11 +216,30 @@ TEST_F(AddFiles, AFileThatVanishedGetsNoRowAndNoOtherFilesValues)
     EXPECT_EQ(encoder.calls().size(), 2u);
 }
 
-TEST_F(AddFiles, TheSameFileChosenTwiceGetsTwoRows)
+TEST_F(AddFiles, FilesThatAreNoMediaOrListedAlreadyGetNoRowAndAreNamed)
 {
-    choose({file("a.bin"), file("a.bin")});
+    std::mt19937 random(22);
+    std::string noise(4096, '\0');
+    for (char& byte : noise)
+        byte = static_cast<char>(random());
+    choose({file("a.bin"), QString::fromStdString(media.write("noise.mp4", noise).string()),
+            QString::fromStdString(media.write("empty.mp4", "").string()), missing("gone.avi"),
+            QString::fromStdString(media.dir()).chopped(1), file("a.bin"), file("b.bin")});
     Find<QToolButton>(form, "AddFileButton")->click();
-    EXPECT_EQ(RowCount(form), 2);
+    Find<QToolButton>(form, "AddFileButton")->click();
+    ASSERT_EQ(RowCount(form), 2);
+    EXPECT_EQ(cell(0, 0), file("a.bin"));
+    EXPECT_EQ(cell(1, 0), file("b.bin"));
+    // Only the two rows were measured; the second time round every file was in the list or refused again.
+    EXPECT_EQ(encoder.calls().size(), 2u);
+    EXPECT_EQ(Find<QStatusBar>(form, "StatusBar1")->currentMessage(), "Skipped 3 files already in the list");
+    const std::string refused = "These files were not added:\nnoise.mp4 holds no picture or sound this program can "
+                                "read\nempty.mp4 is empty\ngone.avi does not exist\n"
+        + QFileInfo(QString::fromStdString(media.dir()).chopped(1)).fileName().toStdString() + " is a folder";
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, refused);
+    EXPECT_EQ(messages.shown[1].text, refused);
+    expectEverythingReleased();
 }
 
 TEST_F(AddFiles, AFileTheEncoderRejectsTwiceShowsUnknown)
@@ -235,7 +272,7 @@ TEST_F(AddFiles, TheNewestRowIsScrolledIntoView)
 
 TEST_F(AddFiles, TheOpenDialogAllowsSeveralFilesAndStartsOnTheFirstFilterInTheGivenFolder)
 {
-    const QStringList filters = QtNameFilters(OfferedFilterEntries());
+    const QStringList filters = QtNameFilters(OfferedFilterEntries(ReadableExtensions()));
     bool inspected = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -258,8 +295,8 @@ TEST_F(AddFiles, DroppedFilesAndFoldersAreMeasuredLikeChosenOnes)
     const QString single = file("single.bin");
     const QString folder = QString::fromStdString((media.path() / "folder").string());
     std::filesystem::create_directories(media.path() / "folder" / "sub");
-    media.write("folder/sub/b.mkv", "x");
-    media.write("folder/a.AVI", "x");
+    media.write("folder/sub/b.mkv", SilentWav());
+    media.write("folder/a.AVI", SilentWav());
     media.write("folder/notes.txt", "x");
     media.write("folder/sub/cover.jpg", "x");
     ASSERT_TRUE(drop(FileView(form)->viewport(), {single}));
@@ -295,7 +332,7 @@ TEST_F(AddFiles, TheOpenDialogStartsWhereItWasLastUsedAlsoInTheNextRun)
     Find<QToolButton>(form, "AddFileButton")->click();
     Find<QToolButton>(form, "AddFileButton")->click();
     const QString folder = QString::fromStdString(media.dir()).chopped(1);
-    EXPECT_EQ(startFolders, QStringList({"", folder}));
+    EXPECT_EQ(startFolders, QStringList({QDir::homePath(), folder}));
     form.close();
     EXPECT_NE(ReadText(encoder.file("plumly.ini")).find("[Recent]\nAddFilesDir=" + folder.toStdString() + "\n"),
               std::string::npos);

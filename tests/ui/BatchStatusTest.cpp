@@ -23,7 +23,11 @@ public:
 
 class FakeOpener : public UrlOpener {
 public:
-    void open(const QUrl& url) override { opened << url; }
+    bool open(const QUrl& url) override
+    {
+        opened << url;
+        return true;
+    }
     QList<QUrl> opened;
 };
 

@@ -98,6 +98,55 @@ TEST_F(ConversionWindow, ConvertNowConvertsTheCheckedRowsAndSaysSo)
     EXPECT_TRUE(std::filesystem::exists(encoder.outputDir() + "/one.mp4"));
 }
 
+TEST_F(ConversionWindow, ASecondConvertNowAsksAboutConvertedRowsAndStartsFresh)
+{
+    addRow("one.avi");
+    addRow("two.avi");
+    encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
+    Find<QToolButton>(form, "ConvertNowButton")->click();
+    ASSERT_TRUE(idle());
+    ASSERT_EQ(cell(1, FileColumn::Frames), "1500");
+    const std::size_t runs = encoder.calls().size();
+    messages.shown.clear();
+
+    // Cancel starts nothing.
+    messages.choice = 2;
+    Find<QToolButton>(form, "ConvertNowButton")->click();
+    ASSERT_TRUE(idle());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "2 of the checked files were converted already. Convert them again?");
+    EXPECT_EQ(messages.shown[0].button, "Convert &Again|&Skip Them|Cancel");
+    EXPECT_EQ(encoder.calls().size(), runs);
+
+    // Convert Again: every checked row starts afresh, its last counts gone before its turn.
+    messages.choice = 0;
+    messages.answer = true;
+    encoder.script(Header() + Progress(10, 10, "6.00") + "hang\n");
+    Find<QToolButton>(form, "ConvertNowButton")->click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return progress(0) == "10%"; }, 10000));
+    EXPECT_EQ(cell(1, FileColumn::Frames), "");
+    EXPECT_EQ(progress(1), "");
+    Find<QToolButton>(form, "StopConvertButton")->click();
+    ASSERT_TRUE(idle());
+    // The batch's end closes a Stop question still open.
+    EXPECT_NE(std::find(messages.closedQuestions.begin(), messages.closedQuestions.end(), "Stop all the file conversions?"),
+              messages.closedQuestions.end());
+
+    // Skip Them clears the ticks of the rows converted already and converts the rest.
+    encoder.script(GoodMediaRun(clips::TwoSecondMp4()));
+    addRow("three.avi");
+    app.files().setOutcome(0, RowOutcome::Done);
+    app.files().setOutcome(1, RowOutcome::Done);
+    const std::size_t before = encoder.calls().size();
+    messages.choice = 1;
+    Find<QToolButton>(form, "ConvertNowButton")->click();
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(CheckState(form, 0), Qt::Unchecked);
+    EXPECT_EQ(CheckState(form, 1), Qt::Unchecked);
+    EXPECT_EQ(progress(2), "Done");
+    EXPECT_EQ(encoder.calls().size(), before + 1);
+}
+
 TEST_F(ConversionWindow, SaysWhyInTheRowsHintTheLogAndTheClosingMessage)
 {
     addRow("good.avi");
@@ -123,7 +172,7 @@ TEST_F(ConversionWindow, SaysWhyInTheRowsHintTheLogAndTheClosingMessage)
     EXPECT_EQ(log.entries->currentRow(), 2);
     EXPECT_TRUE(log.entries->item(2)->text().endsWith("  Failed  bad.avi")) << log.entries->item(2)->text().toStdString();
     const std::string details = log.details->toPlainText().toStdString();
-    for (const std::string& part : {"Command line: \"" + encoder.appDir() + "ridod2e\" -@ -y  -i \"DS:\\\\",
+    for (const std::string& part : {"Command line: \"" + encoder.appDir() + "ridod2e\" -@ -y  -i \"" + encoder.input("bad.avi") + "\"",
                                     "\"" + encoder.outputDir() + "/bad.mp4\"\nOutcome: Failed\n"
                                     "Reason: error: cannot read the input: Input/output error\n",
                                     std::string("\n    error: cannot read the input: Input/output error\n")})
@@ -270,6 +319,22 @@ TEST_F(ConversionWindow, CountsDownAndPowersOffAfterAFullRun)
     EXPECT_EQ(fakePowerOff->requests, 1);
     EXPECT_EQ(closing.count(), 0);
     countdown.cancelShutdown();
+}
+
+TEST_F(ConversionWindow, ARefusedPowerOffKeepsTheWindowAndSaysWhy)
+{
+    addRow("one.avi");
+    fakePowerOff->refusalText = "Interactive authentication required.";
+    QSignalSpy closing(&form, &MainWindow::closing);
+    countdown.start();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !app.state().shutdownPending; }, 5000));
+    EXPECT_EQ(fakePowerOff->requests, 1);
+    EXPECT_EQ(shown(), Texts{"Information: The computer could not be powered off: Interactive authentication required."});
+    EXPECT_FALSE(form3.isVisible());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(RowCount(form), 1);
+    EXPECT_EQ(closing.count(), 0);
+    EXPECT_TRUE(form.close());
 }
 
 TEST_F(ConversionWindow, DoNotTurnOffStopsTheCountdown)

@@ -24,8 +24,13 @@ namespace {
 
 class FakeUrlOpener : public UrlOpener {
 public:
-    void open(const QUrl& url) override { opened.push_back(url); }
+    bool open(const QUrl& url) override
+    {
+        opened.push_back(url);
+        return willOpen;
+    }
     std::vector<QUrl> opened;
+    bool willOpen = true; // whether a program takes the address
 };
 
 class HelpAndAbout : public ::testing::Test {
@@ -46,6 +51,18 @@ TEST_F(HelpAndAbout, OpenHelpFileOpensHelpHtmlInAppDir)
     ASSERT_EQ(urls.opened.size(), 1u);
     EXPECT_EQ(urls.opened[0], QUrl::fromLocalFile(QString::fromStdString(dir.dir()) + "help.html"));
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(HelpAndAbout, HelpAndTheOutputFolderSaySoWhenNoProgramTakesThem)
+{
+    urls.willOpen = false;
+    Find<QAction>(form, "OpenHelpFile1")->trigger();
+    Find<QAction>(form, "OpenOutputFolder1")->trigger();
+    ASSERT_EQ(urls.opened.size(), 2u);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "No web browser could be started to show the help file:\n" + dir.dir() + "help.html");
+    EXPECT_EQ(messages.shown[1].text,
+              "No file manager could be started to show the output folder:\n" + form.outputDir().toStdString());
 }
 
 TEST_F(HelpAndAbout, VisitWebsiteOpensTheMakersSite)
@@ -150,10 +167,10 @@ TEST(ShellTexts, AreExact)
         {texts::kAboutOk, "OK"},
         {texts::kWebsiteLink, "Visit Kelvry Website  for More Softwares "},
         {texts::kSupportLink, "Contact Support Department"},
-        {texts::kCheckAllItems, "Check All Items"},
-        {texts::kUncheckAllItems, "Uncheck All Items"},
-        {texts::kRemoveSelectedItem, "Remove Selected Item"},
-        {texts::kClearAllItems, "Clear All Items"},
+        {texts::kCheckAllItems, "&Check All Items"},
+        {texts::kUncheckAllItems, "&Uncheck All Items"},
+        {texts::kRemoveSelectedItem, "&Remove Selected Item"},
+        {texts::kClearAllItems, "C&lear All Items"},
         {texts::kBrowseFolderName, "Select Output Directory"},
         {texts::kBrowseHeadline, "Choose the required output directory below :"},
         {texts::kBrowseHelpButton, "&Help"},

@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -91,6 +93,21 @@ TEST_F(Keyboard, CaptionsCarryMnemonicsAndShowTheirTextsOtherwiseUnchanged)
         EXPECT_EQ(QString(shown).remove('&'), visible);
         EXPECT_FALSE(QKeySequence::mnemonic(shown).isEmpty()) << visible.toStdString();
     }
+    // Every entry of every menu has a key of its own within its menu.
+    QList<QMenu*> menus{Find<QMenu>(form, "PopupListView1")};
+    for (QAction* title : form.menuBar()->actions())
+        menus << title->menu();
+    for (QMenu* menu : menus) {
+        QSet<QKeySequence> keys;
+        for (QAction* entry : menu->actions()) {
+            if (entry->isSeparator())
+                continue;
+            const QKeySequence key = QKeySequence::mnemonic(entry->text());
+            EXPECT_FALSE(key.isEmpty()) << entry->text().toStdString();
+            EXPECT_FALSE(keys.contains(key)) << entry->text().toStdString();
+            keys << key;
+        }
+    }
 }
 
 TEST_F(Keyboard, KeysAddRemoveStopAndTabLeavesTheList)
@@ -118,9 +135,11 @@ TEST_F(Keyboard, KeysAddRemoveStopAndTabLeavesTheList)
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_TRUE(messages.shown.empty());
     app.state().isConverting = true;
+    form.setBatchRunning(true);
     QTest::keyClick(&form, Qt::Key_Escape);
     QTest::keyClick(&form, Qt::Key_Period, Qt::ControlModifier);
     app.state().isConverting = false;
+    form.setBatchRunning(false);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].text, "Stop all the file conversions?");
 }

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -52,11 +53,11 @@ TEST_F(ListCommandsTest, MenuHoldsItsEntriesInOrder)
 {
     const QList<QAction*> actions = menu->actions();
     ASSERT_EQ(actions.size(), 5);
-    EXPECT_EQ(actions[0]->text(), "Check All Items");
-    EXPECT_EQ(actions[1]->text(), "Uncheck All Items");
+    EXPECT_EQ(actions[0]->text().remove('&'), "Check All Items");
+    EXPECT_EQ(actions[1]->text().remove('&'), "Uncheck All Items");
     EXPECT_TRUE(actions[2]->isSeparator());
-    EXPECT_EQ(actions[3]->text(), "Remove Selected Item");
-    EXPECT_EQ(actions[4]->text(), "Clear All Items");
+    EXPECT_EQ(actions[3]->text().remove('&'), "Remove Selected Item");
+    EXPECT_EQ(actions[4]->text().remove('&'), "Clear All Items");
     EXPECT_EQ(list->contextMenuPolicy(), Qt::CustomContextMenu);
 }
 
@@ -78,6 +79,44 @@ TEST_F(ListCommandsTest, RemoveDeletesTheSelectedRowOnly)
     trigger("DeleteSelectedItem1");
     EXPECT_EQ(captions(), QStringList({"/a.avi", "/c.avi"}));
     EXPECT_EQ(CellText(form, 1, 4), "4");
+}
+
+TEST_F(ListCommandsTest, SeveralRowsGoAtOnceAndTheStatusPanelsStartAfresh)
+{
+    addRows({"/a.avi", "/b.avi", "/c.avi", "/d.avi", "/e.avi"});
+    const auto stale = [this] {
+        form.setStatusPanelText(0, "0 converted, 0 failed, 1 not converted");
+        form.setStatusPanelText(1, "Output File Size : 200 KB");
+        form.setStatusPanelText(2, "0:12 left");
+    };
+    const auto panels = [this] {
+        return QStringList{form.statusPanelText(0), form.statusPanelText(1), form.statusPanelText(2)};
+    };
+    stale();
+    // A click, then a Shift+click and a Ctrl+click.
+    const auto click = [this](int row, Qt::KeyboardModifiers keys) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualRect(list->model()->index(row, 1)).center());
+    };
+    click(0, {});
+    click(2, Qt::ShiftModifier);
+    click(4, Qt::ControlModifier);
+    Find<QToolButton>(form, "RemoveButton")->click();
+    EXPECT_EQ(captions(), QStringList({"/d.avi"}));
+    EXPECT_EQ(panels(), QStringList({"Ready", "", ""}));
+
+    addRows({"/f.avi", "/g.avi"});
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(RowCount(form), 0);
+
+    addRows({"/h.avi"});
+    stale();
+    trigger("ClearAllItems1");
+    EXPECT_EQ(RowCount(form), 0);
+    EXPECT_EQ(panels(), QStringList({"Ready", "", ""}));
 }
 
 TEST_F(ListCommandsTest, RemoveWithoutASelectedRowChangesNothing)

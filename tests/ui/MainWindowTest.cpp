@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/AdditionalOptionsDialog.h"
+#include "ui/WindowFit.h"
 #include "support/FakeMessages.h"
 #include "support/TempDir.h"
 #include "support/WindowControls.h"
@@ -16,6 +17,7 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStatusBar>
 #include <QHelpEvent>
 #include <QScreen>
 #include <QTimer>
@@ -56,13 +58,62 @@ TEST_F(MainWindowTest, FirstStartShowsTheFormDefaults)
     EXPECT_FALSE(Find<AdditionalOptionsDialog>(app.mainWindow(), "Form4")->confirmSuppressed());
 }
 
-TEST_F(MainWindowTest, HasAFixedClientAreaWithoutMaximizeBox)
+TEST_F(MainWindowTest, GrowsFromItsDesignSizeAndOpensNextTimeAsItWasLeftWithinTheScreen)
 {
+    form.centreOnScreen();
     form.show();
     EXPECT_EQ(form.centralWidget()->size(), QSize(765, 512));
-    EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(form.minimumSize(), form.size());
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    for (int row = 0; row < 40; ++row)
+        app.files().append({"/videos/clip" + std::to_string(row) + ".avi", {}, true});
+    const auto visibleRows = [this] { return FileView(form)->rowAt(FileView(form)->viewport()->height() - 1); };
+    const int rowsBefore = visibleRows();
+
+    // The list and its first column take the room; what lies below it moves down.
+    form.resize(form.width() + 15, form.height() + 30);
+    QApplication::processEvents();
+    EXPECT_EQ(FileView(form)->geometry(), QRect(4, 84, 753 + 15, 190 + 30));
+    EXPECT_EQ(FileView(form)->columnWidth(0), 320 + 15);
+    EXPECT_GT(visibleRows(), rowsBefore);
+    EXPECT_EQ(Find<QWidget>(form, "GroupBox2")->geometry(), QRect(309, 315 + 30, 219, 133));
+    EXPECT_EQ(Find<QWidget>(form, "ButtonBrowseForFolder")->geometry(), QRect(711 + 15, 280 + 30, 40, 28));
+    EXPECT_EQ(Find<QWidget>(form, "StatusBar1")->geometry().bottom(), form.centralWidget()->height() - 1);
+    FileView(form)->setColumnWidth(2, 99);
+    const QSize left = form.size();
+    EXPECT_TRUE(form.close());
+    EXPECT_NE(ReadText(appDir.dir() + "plumly.ini").find("[Window]\n"), std::string::npos);
+
+    Application next{appDir.dir(), messages};
+    next.mainWindow().centreOnScreen();
+    EXPECT_EQ(next.mainWindow().size(), left);
+    EXPECT_EQ(FileView(next.mainWindow())->columnWidth(2), 99);
+
+    // A size the screen cannot hold is cut to the screen's free area, frame and all.
+    appDir.write("plumly.ini", "[Window]\nLeft=-500\nTop=900\nWidth=5000\nHeight=4000\n");
+    Application large{appDir.dir(), messages};
+    large.mainWindow().centreOnScreen();
+    large.mainWindow().show();
+    const QRect area = large.mainWindow().screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(large.mainWindow().geometry())) << area.width() << "x" << area.height();
+    EXPECT_LE(large.mainWindow().minimumHeight(), area.height());
+}
+
+TEST(WindowFit, KeepsTheWindowAndItsFrameInsideTheArea)
+{
+    const QRect area(0, 0, 800, 500);
+    const QMargins frame(4, 24, 4, 4);
+    const struct {
+        QRect wanted;
+        QRect fitted;
+    } cases[] = {
+        {{100, 100, 400, 300}, {100, 100, 400, 300}},
+        {{-50, -50, 400, 300}, {4, 24, 400, 300}},
+        {{700, 400, 400, 300}, {396, 196, 400, 300}},
+        {{0, 0, 1530, 1060}, {4, 24, 792, 472}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FitInArea(c.wanted, area, frame), c.fitted);
 }
 
 TEST_F(MainWindowTest, StartsCentredAndShowsLongPathsWithTheirNamesAndInFull)
@@ -130,6 +181,13 @@ TEST_F(MainWindowTest, SmallButtonAndMenuEntriesClickTheirButtons)
     QSignalSpy stop(Find<QToolButton>(form, "StopConvertButton"), &QToolButton::clicked);
     QSignalSpy add(Find<QToolButton>(form, "AddFileButton"), &QToolButton::clicked);
     QSignalSpy convert(Find<QToolButton>(form, "ConvertNowButton"), &QToolButton::clicked);
+    // Both Stop buttons work only while a batch runs, and the folder button only while none does.
+    EXPECT_FALSE(Find<QToolButton>(form, "ButtonStopSmall")->isEnabled());
+    EXPECT_FALSE(Find<QToolButton>(form, "StopConvertButton")->isEnabled());
+    EXPECT_TRUE(Find<QToolButton>(form, "ButtonBrowseForFolder")->isEnabled());
+    form.setBatchRunning(true);
+    EXPECT_FALSE(Find<QToolButton>(form, "ButtonBrowseForFolder")->isEnabled());
+    EXPECT_FALSE(Find<QSlider>(form, "TrackBar1")->isEnabled());
     Find<QToolButton>(form, "ButtonStopSmall")->click();
     Find<QAction>(form, "AddFiles1")->trigger();
     Find<QAction>(form, "Convert1")->trigger();
@@ -152,6 +210,7 @@ TEST_F(MainWindowTest, CloseIsRefusedWhileConvertingOrCountingDown)
     QSignalSpy closing(&form, &MainWindow::closing);
     app.state().isConverting = true;
     EXPECT_FALSE(form.close());
+    EXPECT_EQ(Find<QStatusBar>(form, "StatusBar1")->currentMessage(), "Converting \u2014 stop the batch first");
     app.state().isConverting = false;
     app.state().shutdownPending = true;
     EXPECT_FALSE(form.close());

@@ -1,0 +1,225 @@
+// How far the time left that the window shows is from the real time left,
+// over the real encoder: one 720p H.264 file of a minute, and three of different
+// lengths with one and with two jobs at once, converted to PSP AVC (whose
+// thumbnail run adds to each job's tail). At 20, 50 and 80 % of each
+// batch's time it prints the estimate's error as a share of the real time
+// left (target within 15 %), beside the error of a plain pace that leaves
+// the tail out.
+#include "core/BatchEstimate.h"
+#include "core/FileList.h"
+#include "core/Messages.h"
+#include "core/SharedState.h"
+#include "core/TimeLeft.h"
+#include "core/profiles/FormatCatalogue.h"
+#include "core/profiles/FormatSwitch.h"
+#include "convert/ConversionRun.h"
+#include "convert/HeadlessFrontEnd.h"
+#include "media/MediaOutputVerifier.h"
+#include "support/MediaFixtures.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <random>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double kTarget = 0.15;
+constexpr double kCheckpoints[] = {0.2, 0.5, 0.8};
+
+class SilentMessages : public Messages {
+public:
+    void information(const std::string&) override {}
+    bool confirmYesNo(const std::string&) override { return false; }
+    bool confirmOkCancel(const std::string&, const std::string&) override { return false; }
+};
+
+template <class... Visitors>
+struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
+
+struct Sample {
+    double at;
+    std::optional<int> estimate;
+    std::optional<int> plainPace;
+};
+
+int FormatIndexOf(std::string_view id)
+{
+    for (int index = 0; index < FormatCount(); ++index) {
+        if (FormatAt(index)->id == id)
+            return index;
+    }
+    std::fprintf(stderr, "no format %.*s\n", static_cast<int>(id.size()), id.data());
+    std::exit(1);
+}
+
+FileRow RowOf(const fs::path& file, int seconds)
+{
+    FileRow row;
+    row.caption = file.string();
+    row.cell(FileColumn::VideoSize) = "1280 x 720";
+    char duration[16];
+    std::snprintf(duration, sizeof duration, "00:%02d:%02d", seconds / 60, seconds % 60);
+    row.cell(FileColumn::Duration) = duration;
+    return row;
+}
+
+// Converts the rows, taking the estimates at every report; the batch's length and its samples.
+std::pair<double, std::vector<Sample>> Convert(const std::vector<FileRow>& rows, int jobsAtOnce, const fs::path& out)
+{
+    fs::create_directories(out);
+    SharedState shared;
+    shared.appDir = VANTOREL_APPDIR;
+    SilentMessages messages;
+    FileList files(rows);
+    const int format = FormatIndexOf("psp-avc");
+    ConversionChoices choices = TakeChoices(ProfileStateFor(format), "50", out.string(), true, VANTOREL_APPDIR);
+    HeadlessFrontEnd frontEnd(choices, messages, jobsAtOnce);
+    const auto start = std::chrono::steady_clock::now();
+    const auto now = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+    std::mutex lock;
+    std::optional<TimeLeft> timeLeft;
+    std::optional<BatchEstimate> plain;
+    BatchJobs jobs;
+    std::vector<Sample> samples;
+    double ended = 0;
+    std::map<int, std::array<double, 3>> phases; // per row: run started, encoder at the end, job ended
+    frontEnd.onReport = [&](const ConversionEvent& event) {
+        const std::lock_guard guard(lock);
+        const double at = now();
+        std::visit(Overloaded{
+                       [&](const events::BatchStarted& started) {
+                           jobs = started.jobs;
+                           timeLeft.emplace(jobs.durations, at);
+                           plain.emplace(jobs.durations);
+                       },
+                       [&](const events::RunStarted& run) {
+                           if (!phases.count(run.row))
+                               phases[run.row] = {at, 0, 0};
+                           timeLeft->runStarted(jobs.jobOf(run.row), run.attempt, run.thumbnail, at);
+                       },
+                       [&](const events::Progressed& progress) {
+                           if (!progress.percent)
+                               return;
+                           if (*progress.percent >= 100 && phases[progress.row][1] == 0)
+                               phases[progress.row][1] = at;
+                           timeLeft->progressed(jobs.jobOf(progress.row), *progress.percent, at);
+                           plain->setJobDone(jobs.jobOf(progress.row), std::min(*progress.percent, 100) / 100.0);
+                       },
+                       [&](const events::JobEnded& job) {
+                           phases[job.row][2] = at;
+                           timeLeft->jobEnded(jobs.jobOf(job.row), at);
+                           plain->setJobDone(jobs.jobOf(job.row), 1.0);
+                       },
+                       [&](const events::BatchEnded&) { ended = at; },
+                       [](const auto&) {},
+                   },
+                   event);
+        if (timeLeft)
+            samples.push_back({at, timeLeft->secondsLeft(at), plain->secondsLeft(at)});
+    };
+    MediaOutputVerifier verifier;
+    ConversionRun run(shared, files, frontEnd, verifier);
+    QEventLoop loop;
+    QObject::connect(&run, &ConversionRun::finished, &loop, &QEventLoop::quit);
+    run.start();
+    loop.exec();
+    for (const auto& [row, times] : phases)
+        std::printf("    job %d: %.1f s encoding, %.1f s after it (%.0f %% of the job)\n", row, times[1] - times[0],
+                    times[2] - times[1], 100 * (times[2] - times[1]) / (times[2] - times[0]));
+    for (const FileRow& row : files.rows()) {
+        if (row.outcome != RowOutcome::Done) {
+            std::fprintf(stderr, "%s ended as \"%s\"\n", row.caption.c_str(), row.cell(FileColumn::Progress).c_str());
+            std::exit(1);
+        }
+    }
+    return {ended > 0 ? ended : now(), samples};
+}
+
+// The error of the latest estimate given by the checkpoint, as a share of the real time left.
+std::optional<double> ErrorAt(const std::vector<Sample>& samples, double total, double checkpoint,
+                              std::optional<int> Sample::*estimate)
+{
+    const Sample* latest = nullptr;
+    for (const Sample& sample : samples) {
+        if (sample.at <= checkpoint * total && sample.*estimate)
+            latest = &sample;
+    }
+    if (latest == nullptr)
+        return std::nullopt;
+    const double left = total - checkpoint * total;
+    // The estimate was made at `latest->at`; by the checkpoint the clock has moved on.
+    return (*(latest->*estimate) - (checkpoint * total - latest->at) - left) / left;
+}
+
+std::string Percent(std::optional<double> error)
+{
+    char text[32];
+    if (error)
+        std::snprintf(text, sizeof text, "%+6.1f %%", *error * 100);
+    else
+        std::snprintf(text, sizeof text, "%8s", "none");
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    std::random_device random;
+    const fs::path root = fs::temp_directory_path() / ("vantorel-bench-" + std::to_string(random()));
+    fs::create_directories(root / "in");
+    const auto clip = [&](const std::string& name, int seconds) {
+        fixtures::ClipSettings settings = fixtures::ClipFor("mp4");
+        settings.width = 1280;
+        settings.height = 720;
+        settings.seconds = seconds;
+        const fs::path file = root / "in" / name;
+        fixtures::MakeClip(file, settings);
+        return RowOf(file, seconds);
+    };
+    const std::vector<FileRow> single{clip("single.mp4", 60)};
+    const std::vector<FileRow> three{clip("a.mp4", 30), clip("b.mp4", 15), clip("c.mp4", 20)};
+    struct Case {
+        const char* name;
+        const std::vector<FileRow>& rows;
+        int jobsAtOnce;
+    } cases[] = {{"one 60 s file, one job ", single, 1},
+                 {"three files, one job   ", three, 1},
+                 {"three files, two jobs  ", three, 2}};
+
+    std::printf("Time left against the real time left (720p H.264 to PSP AVC; target within %.0f %% from 20 %% on)\n",
+                kTarget * 100);
+    std::printf("%-24s %8s   %-28s %-28s\n", "", "batch", "estimate at 20 / 50 / 80 %", "plain pace at 20 / 50 / 80 %");
+    bool met = true;
+    int index = 0;
+    for (const Case& c : cases) {
+        const auto [total, samples] = Convert(c.rows, c.jobsAtOnce, root / ("out" + std::to_string(index++)));
+        std::string estimates;
+        std::string plain;
+        for (const double checkpoint : kCheckpoints) {
+            const auto error = ErrorAt(samples, total, checkpoint, &Sample::estimate);
+            met = met && error && std::fabs(*error) <= kTarget;
+            estimates += Percent(error) + " ";
+            plain += Percent(ErrorAt(samples, total, checkpoint, &Sample::plainPace)) + " ";
+        }
+        std::printf("%-24s %6.1f s   %-28s %-28s\n", c.name, total, estimates.c_str(), plain.c_str());
+    }
+    fs::remove_all(root);
+    std::printf("%s\n", met ? "every estimate within the target" : "some estimate outside the target");
+    return 0;
+}
