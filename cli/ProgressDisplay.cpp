@@ -156,17 +156,17 @@ void ProgressDisplay::finished(const RowReport& report)
     err_ << VerdictLine(report) << '\n' << std::flush;
 }
 
-void ProgressDisplay::note(const std::string& line)
+void ProgressDisplay::note(const ProgressPart& line)
 {
     if (style_ == ProgressStyle::Quiet)
         return;
     if (style_ == ProgressStyle::Terminal) {
-        draw(line);
+        draw({line});
         err_ << '\n' << std::flush;
         drawn_ = 0;
         return;
     }
-    err_ << line << '\n' << std::flush;
+    err_ << line.text() << '\n' << std::flush;
 }
 
 // Over the line drawn before; the last column stays free so that the

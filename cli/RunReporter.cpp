@@ -33,7 +33,7 @@ void RunReporter::report(const ConversionEvent& event)
     else if (const auto* progress = std::get_if<events::Progressed>(&event))
         progressed(*progress);
     else if (const auto* logged = std::get_if<events::RunLogged>(&event); logged && logged->record.retried)
-        display_.note(FileNameOf(logged->record.file) + ": " + logged->record.reason);
+        display_.note({FileNameOf(logged->record.file), ": " + logged->record.reason});
     else if (const auto* ended = std::get_if<events::JobEnded>(&event))
         report(ended->row, files_.rows(), Clock::now());
 }
@@ -73,7 +73,7 @@ void RunReporter::progressed(const events::Progressed& progress)
     job->second.line = ProgressLine(FileNameOf(file->caption), percent, SecondsBetween(job->second.attemptStart, Clock::now()),
                                     static_cast<int>(BatchEstimate::DurationCellSeconds(file->cell(FileColumn::Duration))));
     if (!file->stage.empty())
-        job->second.line += "  " + file->stage;
+        job->second.line->tail += "  " + file->stage;
     draw();
 }
 
