@@ -2,6 +2,7 @@
 
 #include "core/Texts.h"
 #include "core/cmdline/Volume.h"
+#include "core/profiles/FitSizeEntries.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
 
@@ -9,6 +10,8 @@
 #include <filesystem>
 
 namespace {
+
+constexpr const char* kFitSizeOption = "--fit-size";
 
 std::string NotAnEntry(const char* optionName, const std::string& text, const OptionList& list, int format)
 {
@@ -59,11 +62,21 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
         resolved.error = NotOffered("--volume", state.formatIndex);
         return resolved;
     }
+    if (options.fitBytes) {
+        const FormatSpec* format = FormatAt(state.formatIndex);
+        if (!format || !format->fitsToSize) {
+            resolved.error = std::string(kFitSizeOption) + " is not offered by format " + std::to_string(state.formatIndex)
+                + " (\"" + FormatText(state.formatIndex) + "\"): only the MP4 and WebM video formats fit to a size";
+            return resolved;
+        }
+        state.lists.videoBitrate.select(CustomFitEntry());
+    }
     const std::string outputDir = options.outputDir
         ? AbsolutePath(*options.outputDir)
         : QDir::homePath().toStdString() + texts::kDefaultOutputSubdir;
     resolved.choices = TakeChoices(state, VolumeFactorText(options.volumePosition), outputDir, options.overwrite, appDir);
     resolved.choices.audioLanguage = options.audioLanguage;
+    resolved.choices.fitCustomBytes = options.fitBytes.value_or(0);
     return resolved;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/CliOptionTable.h"
 
 #include "core/JobsAtOnce.h"
+#include "core/profiles/FitSizeEntries.h"
 #include "core/profiles/FormatCatalogue.h"
 
 #include <algorithm>
@@ -152,6 +153,16 @@ std::string AudioLanguage(CliOptions& o, const CliOptionSpec& option, Text value
     return {};
 }
 
+std::string FitSize(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    const auto bytes = ParseSizeLimit(value);
+    if (!bytes)
+        return option.name + " needs a size such as 25MB, 700KB, 1.5GB or 25MiB, not \"" + value + "\"";
+    o.fitBytes = bytes;
+    o.choicesGiven = true;
+    return {};
+}
+
 std::string DisplayAspect(CliOptions& o, const CliOptionSpec& option, Text value)
 {
     if (!IsDisplayAspect(value))
@@ -253,6 +264,11 @@ std::vector<CliOptionSpec> Rows()
         {"--audio-language", "LANG", true, Section::Choices,
          "the sound track outputs of one track take (such as fra);\n"
          "default: the file's default track", AudioLanguage},
+        {"--fit-size", "SIZE", true, Section::Choices,
+         "the MP4 and WebM video formats: each output at most SIZE\n"
+         "and close to it (two passes; KB, MB, GB count 1,000,\n"
+         "KiB, MiB, GiB 1,024: 25MB, 25MiB); the video bitrate,\n"
+         "then the sound and the picture size, are chosen to fit", FitSize},
         {"--source-size", "TEXT", true, Section::Choices,
          "the file's \"Video Size\" cell (a dry run's default is\n"
          "\"0 x 0\"; converting measures each file without it)",

@@ -47,6 +47,7 @@ struct CliOptions {
     std::optional<std::string> outputDir; // nothing: the window's default
     bool overwrite = false;
     std::string audioLanguage; // --audio-language: the sound track one-track outputs prefer
+    std::optional<long long> fitBytes; // --fit-size: each output at most this many bytes
     // The Video Size cell; nothing: "0 x 0" for a dry run, measured when converting.
     std::optional<std::string> sourceSize;
     // With --source-size: the picture's display aspect ("16:9") when its

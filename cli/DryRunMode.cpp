@@ -1,7 +1,12 @@
 #include "cli/CliChoices.h"
 #include "cli/CliModes.h"
 
+#include "convert/FitToSize.h"
+#include "convert/StatisticsFolder.h"
+#include "core/FitChoices.h"
 #include "core/JobPlanner.h"
+#include "core/profiles/NewerEntries.h"
+#include "media/MeasureFile.h"
 #include "core/cmdline/CommandLineBuilder.h"
 #include "core/cmdline/OutputReservations.h"
 #include "core/TextRules.h"
@@ -14,13 +19,17 @@
 
 namespace {
 
+// Before the size a job is expected to make: "# clip.mp4: ~24 MB".
+constexpr const char* kExpectedMark = "# ";
+
 // One job's runs as a conversion makes them, without running the encoder:
 // the first attempt's (or, with --attempt 2, the retry's) and the thumbnail
 // run's that follows.
 class DryRun {
 public:
-    DryRun(ConversionChoices choices, const CliOptions& options)
+    DryRun(ConversionChoices choices, const CliOptions& options, std::string appDir)
         : choices_(std::move(choices))
+        , appDir_(std::move(appDir))
         , options_(options)
         , disk_({false, [this](const std::string& path) { return names_.takenFor(path, job_); }})
     {
@@ -35,6 +44,14 @@ public:
         job.displayAspect = options_.displayAspect;
         JobPlanner plan(inputPath);
         std::vector<std::string> lines;
+        const auto limit = FitLimitFor(choices_);
+        // A size is told from the file's length, measured as Add Files would.
+        const std::optional<FileRow> measured = sizeTold() ? MeasureFile(inputPath, appDir_, choices_.formatIndex)
+                                                            : std::nullopt;
+        if (limit && !measured) {
+            error = FitFailureText(0, *limit, 0);
+            return {};
+        }
         std::string videoOutput;
         for (auto run = plan.next(); run; run = plan.next()) {
             job.options = run->options;
@@ -51,16 +68,51 @@ public:
                 videoOutput = result.outputPath;
             // The second attempt is shown as if the first had failed.
             const bool skipped = options_.attempt == 2 && run->kind == RunKind::FirstAttempt;
-            if (!skipped)
+            if (!skipped && run->kind != RunKind::Thumbnail && limit) {
+                if (!fitLines(job, *limit, result.outputPath, *measured, lines, error))
+                    return {};
+            } else if (!skipped) {
                 lines.push_back(result.commandLine);
+            }
             plan.finished(skipped, result.thumbnailDue);
         }
         names_.reserve(videoOutput, job_++);
+        if (const auto bytes = measured ? ExpectedBytes(choices_, *measured) : std::nullopt)
+            lines.push_back(kExpectedMark + FileNameOf(videoOutput) + ": " + ExpectedSizeText(*bytes));
         return lines;
     }
 
 private:
+    // Whether the format and the bitrate make a size worth telling.
+    bool sizeTold() const
+    {
+        const FormatSpec* format = FormatAt(choices_.formatIndex);
+        return format && format->fitsToSize && Trim(choices_.videoBitrate) != kAutoQualityEntry;
+    }
+
+    // The lines of a fit to a size: its passes, their statistics in a
+    // folder whose name is made when it runs.
+    bool fitLines(const JobInput& job, long long limit, const std::string& outputPath, const FileRow& measured,
+                  std::vector<std::string>& lines, std::string& error) const
+    {
+        EncoderRun request;
+        request.outputPath = outputPath;
+        const FitJob fit{choices_, job, FitSourceOf(measured), limit, request, 1};
+        const FitPlan plan = PlanFitFor(choices_, fit.source, limit);
+        if (!plan.fits) {
+            error = FitFailureText(fit.source.seconds, limit, plan.neededBytes);
+            return false;
+        }
+        const std::string folder = StatisticsFolder::Pattern();
+        const bool twoPasses = RunsTwoPasses(choices_);
+        if (twoPasses)
+            lines.push_back(FitCommandLine(fit, plan, plan.videoKbps, 1, folder, FirstPassOutput(folder, outputPath)));
+        lines.push_back(FitCommandLine(fit, plan, plan.videoKbps, twoPasses ? 2 : 0, folder, outputPath));
+        return true;
+    }
+
     ConversionChoices choices_;
+    std::string appDir_;
     const CliOptions& options_;
     // As in a conversion: no job writes over an input of the list or over
     // an earlier job's output; later jobs are numbered past them.
@@ -76,7 +128,7 @@ int RunDryRun(const CliOptions& options, std::ostream& out, std::ostream& err)
     CliChoices resolved = ResolveChoices(options, CurrentAppPlaces().encoderDir);
     if (!resolved.error.empty())
         return UsageError(resolved.error, err);
-    DryRun dryRun(std::move(resolved.choices), options);
+    DryRun dryRun(std::move(resolved.choices), options, CurrentAppPlaces().encoderDir);
     int status = kExitOk;
     for (const std::string& file : options.files) {
         const std::string inputPath = FullPath(file);

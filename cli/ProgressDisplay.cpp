@@ -156,6 +156,19 @@ void ProgressDisplay::finished(const RowReport& report)
     err_ << VerdictLine(report) << '\n' << std::flush;
 }
 
+void ProgressDisplay::note(const ProgressPart& line)
+{
+    if (style_ == ProgressStyle::Quiet)
+        return;
+    if (style_ == ProgressStyle::Terminal) {
+        draw({line});
+        err_ << '\n' << std::flush;
+        drawn_ = 0;
+        return;
+    }
+    err_ << line.text() << '\n' << std::flush;
+}
+
 // Over the line drawn before; the last column stays free so that the
 // terminal never wraps.
 void ProgressDisplay::draw(const std::vector<ProgressPart>& parts)

@@ -30,6 +30,8 @@ public:
     void progressed(const std::vector<ProgressPart>& parts);
     // A row is over: its verdict.
     void finished(const RowReport& report);
+    // A line of its own between them ("clip.avi: 25.8 MB over 25 MB: again at 1,830 kb/s").
+    void note(const ProgressPart& line);
 
 private:
     void draw(const std::vector<ProgressPart>& parts);

@@ -32,6 +32,8 @@ void RunReporter::report(const ConversionEvent& event)
         runStarted(*run);
     else if (const auto* progress = std::get_if<events::Progressed>(&event))
         progressed(*progress);
+    else if (const auto* logged = std::get_if<events::RunLogged>(&event); logged && logged->record.retried)
+        display_.note({FileNameOf(logged->record.file), ": " + logged->record.reason});
     else if (const auto* ended = std::get_if<events::JobEnded>(&event))
         report(ended->row, files_.rows(), Clock::now());
 }
@@ -70,6 +72,8 @@ void RunReporter::progressed(const events::Progressed& progress)
     job->second.shownPercent = percent;
     job->second.line = ProgressLine(FileNameOf(file->caption), percent, SecondsBetween(job->second.attemptStart, Clock::now()),
                                     static_cast<int>(BatchEstimate::DurationCellSeconds(file->cell(FileColumn::Duration))));
+    if (!file->stage.empty())
+        job->second.line->tail += "  " + file->stage;
     draw();
 }
 

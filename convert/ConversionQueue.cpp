@@ -1,6 +1,8 @@
 #include "convert/ConversionQueue.h"
 
+#include "convert/FitToSize.h"
 #include "core/ConversionFrontEnd.h"
+#include "core/FitChoices.h"
 #include "core/FileList.h"
 #include "core/JobPlanner.h"
 #include "core/SharedState.h"
@@ -301,7 +303,6 @@ std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& r
     }
     if (job.built.status == BuildResult::Status::DirectoryError)
         return std::nullopt;
-    reporter.runStarted(job.attempt, thumbnail);
     const EncoderRun request{.commandLine = job.built.commandLine,
                              .outputPath = job.built.outputPath,
                              .inputPath = job.input.inputPath,
@@ -314,6 +315,14 @@ std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& r
                                  ClockSeconds(job.file.cell(FileColumn::Duration)).value_or(0)),
                              // A thumbnail always follows its video's name.
                              .replaceExisting = thumbnail || job.choices.overwrite};
+    if (const auto limit = thumbnail ? std::nullopt : FitLimitFor(job.choices)) {
+        FitToSize fit(*slot.runner, reporter,
+                      [this, &job](const EncoderRun& run, const RunOutcome& outcome, bool retried) {
+                          log(job.row, run, outcome, retried);
+                      });
+        return fit.run({job.choices, job.input, FitSourceOf(job.file), *limit, request, job.attempt});
+    }
+    reporter.runStarted(job.attempt, thumbnail);
     const RunOutcome outcome = slot.runner->runEncoder(request);
     log(job.row, request, outcome);
     return outcome;
@@ -390,10 +399,10 @@ void ConversionQueue::folderFailed(int rowIndex, bool checked, const BuildResult
     frontEnd_.information(result.error);
 }
 
-void ConversionQueue::log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome)
+void ConversionQueue::log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome, bool retried)
 {
     frontEnd_.report(events::RunLogged{{rowIndex, Now(), request.inputPath, request.commandLine,
-                                        OutcomeText(outcome.verdict), outcome.reason.text, outcome.lastLines}});
+                                        OutcomeText(outcome.verdict), outcome.reason.text, outcome.lastLines, retried}});
 }
 
 void ConversionQueue::endSteps()

@@ -98,7 +98,7 @@ private:
     void failRow(int rowIndex, Reason reason);
     // The output folder cannot be made: says so and marks the row.
     void folderFailed(int rowIndex, bool checked, const BuildResult& result);
-    void log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome);
+    void log(int rowIndex, const EncoderRun& request, const RunOutcome& outcome, bool retried = false);
     bool stopped() const;
     void endSteps();
 

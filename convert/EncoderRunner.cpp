@@ -4,6 +4,7 @@
 #include "convert/JobReporter.h"
 #include "convert/OutputPlacement.h"
 #include "convert/StallWatch.h"
+#include "core/FitPlan.h"
 #include "core/OutputVerifier.h"
 #include "core/RunRecord.h"
 #include "core/SharedState.h"
@@ -262,6 +263,11 @@ void EncoderRunner::judge(const EncoderRun& run, const Progress& progress, platf
 
 void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunOutcome& outcome)
 {
+    if (run.statisticsOnly) {
+        Remove(progress.partialPath);
+        outcome.verdict = RowOutcome::Done;
+        return;
+    }
     const OutputFinding finding
         = verifier_.verify({progress.partialPath, run.inputPath, run.thumbnail, run.videoFormat, run.audioWanted,
                             run.promises});
@@ -270,6 +276,12 @@ void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunO
         return;
     }
     std::error_code error;
+    outcome.outputBytes = static_cast<long long>(std::filesystem::file_size(progress.partialPath, error));
+    if (!error && run.sizeLimit > 0 && outcome.outputBytes > run.sizeLimit) {
+        fail(run, progress, {ReasonCode::OverLimit, OverLimitText(outcome.outputBytes, run.sizeLimit)}, outcome);
+        return;
+    }
+    error.clear();
     outcome.placedPath = PlaceOutput(progress.partialPath, run.outputPath, run.replaceExisting, error);
     if (error) {
         fail(run, progress, {ReasonCode::NotPlaced, texts::kReasonNotPlaced + error.message()}, outcome);

@@ -40,6 +40,12 @@ struct EncoderRun {
     // took the name while the run went on (another program's) is kept, and
     // the output takes the next free numbered name.
     bool replaceExisting = true;
+    // The first of two passes: only the encoder's statistics count; what it
+    // wrote is thrown away unchecked.
+    bool statisticsOnly = false;
+    // The most bytes the output may hold (0: no limit); a larger one is
+    // never put in place.
+    long long sizeLimit = 0;
 };
 
 struct RunOutcome {
@@ -50,6 +56,7 @@ struct RunOutcome {
     Reason reason;         // empty for Done
     std::vector<std::string> lastLines; // the encoder's last lines
     std::string placedPath; // where a kept output lies: outputPath or the numbered name it had to take
+    long long outputBytes = 0; // the size of the checked output, kept or over the limit
 };
 
 class EncoderRunner {

@@ -3,6 +3,9 @@
 #include "convert/BatchDisplay.h"
 #include "core/ConversionFrontEnd.h"
 #include "core/FileList.h"
+#include "core/Texts.h"
+
+#include <algorithm>
 
 JobReporter::JobReporter(FileList& files, ConversionFrontEnd& frontEnd)
     : files_(files)
@@ -14,6 +17,7 @@ void JobReporter::begin(int row, BatchDisplay* display)
 {
     row_ = row;
     attempt_ = 1;
+    pass_ = passes_ = 0;
     display_ = display;
 }
 
@@ -30,8 +34,18 @@ void JobReporter::runStarted(int attempt, bool thumbnail)
         frontEnd_.report(events::SizeShown{});
 }
 
-void JobReporter::progressed(const ProgressNumbers& numbers)
+void JobReporter::passStarted(int pass, int passes)
 {
+    pass_ = pass;
+    passes_ = passes;
+    files_.setStage(row_, passes > 1 ? texts::kPassOf + std::to_string(pass) + texts::kPassOfTotal + std::to_string(passes)
+                                     : std::string());
+}
+
+void JobReporter::progressed(ProgressNumbers numbers)
+{
+    if (passes_ > 1 && numbers.percent)
+        numbers.percent = ((pass_ - 1) * 100 + std::min(*numbers.percent, 100)) / passes_;
     if (numbers.framesReported)
         files_.setFrames(row_, numbers.frames);
     if (numbers.percent)
@@ -59,7 +73,7 @@ void JobReporter::judged(RowOutcome outcome)
 // The batch's bar goes on from where it is.
 void JobReporter::runEnded(bool stopped)
 {
-    if (display_ != nullptr)
+    if (display_ != nullptr || (!stopped && pass_ < passes_))
         return;
     if (!stopped)
         frontEnd_.report(events::BarMoved{100});

@@ -31,7 +31,11 @@ public:
     // A run begins: attempt 1 or 2, or the thumbnail run after the attempt.
     // An attempt starts with an empty Frames cell and no output size.
     void runStarted(int attempt, bool thumbnail);
-    void progressed(const ProgressNumbers& numbers);
+    // The runs that follow are pass `pass` of `passes` of one encode: the
+    // percentage covers every pass, and the bar goes on between them.
+    // Pass 0 of 0 ends the passes.
+    void passStarted(int pass, int passes);
+    void progressed(ProgressNumbers numbers);
     // The Progress cell's verdict (None empties it).
     void judged(RowOutcome outcome);
     // The run is over: the bar shows its end a moment (from 100 unless stopped).
@@ -47,5 +51,7 @@ private:
     ConversionFrontEnd& frontEnd_;
     int row_ = -1;
     int attempt_ = 1;
+    int pass_ = 0;
+    int passes_ = 0;
     BatchDisplay* display_ = nullptr;
 };

@@ -37,6 +37,11 @@ void FileList::append(FileRow row)
     row.frames.reset();
     row.reason = {};
     row.outputPath.clear();
+    row.stage.clear();
+    {
+        std::lock_guard guard(lock_);
+        row.expectedSize = estimate_ ? estimate_(row) : std::string();
+    }
     const int index = size();
     if (watcher_ != nullptr)
         watcher_->rowsAboutToBeInserted(index, index);
@@ -120,6 +125,20 @@ void FileList::setAllChecked(bool checked)
 void FileList::setOutputTags(const std::string& tag)
 {
     edit(0, size() - 1, [&tag](FileRow& row) { row.cell(FileColumn::Output) = tag; });
+}
+
+void FileList::setSizeEstimate(std::function<std::string(const FileRow&)> estimate)
+{
+    {
+        std::lock_guard guard(lock_);
+        estimate_ = std::move(estimate);
+    }
+    edit(0, size() - 1, [this](FileRow& row) { row.expectedSize = estimate_ ? estimate_(row) : std::string(); });
+}
+
+void FileList::setStage(int index, const std::string& stage)
+{
+    edit(index, index, [&stage](FileRow& row) { row.stage = stage; });
 }
 
 void FileList::setPercent(int index, int percent)

@@ -7,6 +7,7 @@
 // is left alone.
 #include "core/FileRow.h"
 
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -46,6 +47,9 @@ public:
     void setAllChecked(bool checked);
     // The Output cell of every row: the tag of the format now chosen.
     void setOutputTags(const std::string& tag);
+    // What each row's job should come to ("~24 MB", or empty), told now and
+    // for every row added later, until the choices change again.
+    void setSizeEstimate(std::function<std::string(const FileRow&)> estimate);
 
     // The conversion's values; each writes the cell that shows it.
     void setPercent(int index, int percent);
@@ -54,6 +58,8 @@ public:
     void setFrames(int index, std::optional<long long> frames);
     void setReason(int index, Reason reason);
     void setOutputPath(int index, const std::string& path);
+    // "pass 1 of 2" while a job of two passes runs; empty after it.
+    void setStage(int index, const std::string& stage);
 
 private:
     template <typename Change>
@@ -61,5 +67,6 @@ private:
 
     mutable std::mutex lock_;
     std::vector<FileRow> rows_;
+    std::function<std::string(const FileRow&)> estimate_;
     FileListWatcher* watcher_ = nullptr;
 };

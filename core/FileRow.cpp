@@ -15,6 +15,12 @@ const char* OutcomeText(RowOutcome outcome)
     return "";
 }
 
+std::string FileRow::outputText() const
+{
+    const std::string& tag = cell(FileColumn::Output);
+    return expectedSize.empty() ? tag : tag + "  " + expectedSize;
+}
+
 std::string FileRow::pictureNote() const
 {
     std::string note;

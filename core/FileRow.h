@@ -39,6 +39,11 @@ struct FileRow {
     RowOutcome outcome = RowOutcome::None;  // None while the Progress cell is empty or a percentage
     std::optional<long long> frames = {};   // the Frames cell's count
     std::string outputPath = {};            // the file its conversion writes; empty when none was named
+    std::string expectedSize = {};          // "~24 MB": what its job should come to; empty when not told
+    std::string stage = {};                 // "pass 1 of 2" while a job of two passes runs
+
+    // The Output cell as shown: the format tag, and the expected size after it.
+    std::string outputText() const;
 
     // The Video Size cell's tooltip: "Stored as 1280 x 720, turned 90°
     // clockwise" and "Interlaced", each on a line; empty when neither.

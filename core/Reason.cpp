@@ -28,6 +28,8 @@ const char* ReasonCodeName(ReasonCode code)
     case ReasonCode::OutputLostSubtitle: return "output_lost_subtitle";
     case ReasonCode::OutputLostShape: return "output_lost_shape";
     case ReasonCode::Interrupted: return "interrupted";
+    case ReasonCode::CannotFit: return "cannot_fit";
+    case ReasonCode::OverLimit: return "over_limit";
     }
     return "";
 }

@@ -30,6 +30,8 @@ enum class ReasonCode {
     OutputLostSubtitle, // the output lost a subtitle track
     OutputLostShape,   // the output lost the picture's upright shape
     Interrupted,       // the program ended while the job ran
+    CannotFit,         // the clip cannot fit in the size asked for
+    OverLimit,         // the output came out over the size asked for
 };
 
 struct Reason {

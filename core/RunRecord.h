@@ -11,6 +11,7 @@ struct RunRecord {
     std::string outcome;                // "Done", "Incomplete", "Failed" or "Aborted"
     std::string reason;                 // empty for "Done"
     std::vector<std::string> lastLines; // the encoder's last lines, oldest first
+    bool retried = false;               // another attempt of the encode follows, for the reason given
 };
 
 // How many of the encoder's last lines an entry keeps.

@@ -11,6 +11,7 @@ constexpr const char* kFileName = "plumly.ini";
 constexpr const char* kGeneral = "General";
 constexpr const char* kOutputDir = "OutputDir";
 constexpr const char* kAudioLanguage = "AudioLanguage";
+constexpr const char* kFitSizeMegabytes = "FitSizeMB";
 constexpr const char* kCheckBoxes = "CheckBoxes";
 constexpr const char* kOverwrite = "OverwriteExistingFile";
 constexpr const char* kShutDown = "ShutDown";
@@ -63,6 +64,7 @@ SettingsLoad SettingsFile::load(SettingsValues& values, std::string& addFilesDir
     }
     values.outputDir = ini.readString(kGeneral, kOutputDir, "");
     values.audioLanguage = ini.readString(kGeneral, kAudioLanguage, "");
+    values.fitSizeMegabytes = ini.readString(kGeneral, kFitSizeMegabytes, "");
     values.overwrite = ini.readBool(kCheckBoxes, kOverwrite, true);
     // The power-off is armed by an explicit "1" only: a missing or damaged
     // value must never switch the computer off unasked.
@@ -91,6 +93,8 @@ bool SettingsFile::save(const SettingsValues& values, const std::string& addFile
     const bool written = (!ini.exists() || ini.read()) && ini.writeString(kGeneral, kOutputDir, values.outputDir)
         && ((values.audioLanguage.empty() && !ini.value(kGeneral, kAudioLanguage))
             || ini.writeString(kGeneral, kAudioLanguage, values.audioLanguage))
+        && ((values.fitSizeMegabytes.empty() && !ini.value(kGeneral, kFitSizeMegabytes))
+            || ini.writeString(kGeneral, kFitSizeMegabytes, values.fitSizeMegabytes))
         && ini.writeBool(kCheckBoxes, kOverwrite, values.overwrite) && ini.writeBool(kCheckBoxes, kShutDown, values.shutDown)
         && ini.writeInteger(kCombo, kOutputFormat, values.outputFormat)
         && ini.writeInteger(kCombo, kLetterBox, values.letterBox)

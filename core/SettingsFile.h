@@ -18,6 +18,7 @@ struct SettingsValues {
     int letterBox = 1;
     int jobsAtOnce = 1; // [Jobs] AtOnce: 1 to 8, or kAutoJobs
     std::string audioLanguage = {}; // [General] AudioLanguage: the sound track one-track outputs prefer
+    std::string fitSizeMegabytes = {}; // [General] FitSizeMB: what "Fit in custom size…" asks for ("42"); empty: none
 
     bool operator==(const SettingsValues&) const = default;
 };

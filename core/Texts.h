@@ -205,6 +205,26 @@ inline constexpr const char* kLogReason = "Reason: ";
 inline constexpr const char* kLogLastLines = "The encoder's last lines:";
 
 // Why a "Done" PSP video has no thumbnail beside it.
+// A fit to a size: "cannot fit 2:03:00 in 8 MB: at least 41 MB is needed",
+// "25.8 MB over 25 MB: again at 1,830 kb/s", "~24 MB".
+inline constexpr const char* kFitCannot = "cannot fit ";
+inline constexpr const char* kFitIn = " in ";
+inline constexpr const char* kFitAtLeast = ": at least ";
+inline constexpr const char* kFitNeeded = " is needed";
+inline constexpr const char* kFitLengthUnknown = "cannot fit a clip of unknown length in ";
+inline constexpr const char* kFitOver = " over ";
+inline constexpr const char* kFitUnder = " under 90 % of ";
+inline constexpr const char* kFitAgainAt = ": again at ";
+inline constexpr const char* kKilobitsPerSecond = " kb/s";
+inline constexpr const char* kAboutSize = "~";
+inline constexpr const char* kFitStatsFolder = "the fit to a size has no folder for its statistics: ";
+inline constexpr const char* kPassOf = "pass ";  // "pass 1 of 2"
+inline constexpr const char* kPassOfTotal = " of ";
+inline constexpr const char* kFitToolTip =
+    "Fit in size: the output is at most this size, and close to it. 1 MB = 1,000,000 bytes.";
+inline constexpr const char* kFitCustomCaption = "Fit in custom size";
+inline constexpr const char* kFitCustomLabel = "Size in MB (1 MB = 1,000,000 bytes):";
+
 inline constexpr const char* kReasonNoThumbnail = "the thumbnail could not be made";
 
 // Status-bar panel 1: prefix + size + suffix.

@@ -24,6 +24,15 @@ void CheckSize(const EncodeRequest& request)
         Fail("-s with a side of 0 needs -fit: that side then follows the picture's aspect");
 }
 
+// Two passes meet a bitrate and keep their statistics somewhere.
+void CheckPass(const EncodeRequest& request)
+{
+    if (request.pass != 0 && !request.videoBitrate)
+        Fail("-pass needs -b with the bitrate to meet");
+    if (request.pass != 0 && request.passLogFile.empty())
+        Fail("-pass needs -passlogfile with where the statistics go");
+}
+
 } // namespace
 
 EncodeRequest ParseCommandLine(const std::vector<std::string>& arguments)
@@ -50,6 +59,7 @@ EncodeRequest ParseCommandLine(const std::vector<std::string>& arguments)
     if (request.input.empty())
         Fail("no input file: give -i and the path of the file");
     CheckSize(request);
+    CheckPass(request);
     return request;
 }
 

@@ -210,6 +210,12 @@ constexpr CommandLineOption kOptions[] = {
      "encoder speed: h264 and h265 ultrafast ... medium ... placebo;\n"
      "av1 0 (slowest) to 13 (fastest); vp9 0 (slowest) to 8 (fastest)",
      [](EncodeRequest& r, Text, Text v) { r.speedPreset = Trimmed(v); }},
+    {"-pass", "1|2", Video,
+     "two-pass rate control (h264, h265, vp9) with -b: pass 1 writes the\n"
+     "encoder's statistics, pass 2 reads them and meets the bitrate closely",
+     [](EncodeRequest& r, Text o, Text v) { r.pass = WholeNumberWithin(o, v, 1, 2).value_or(0); }},
+    {"-passlogfile", "PREFIX", Video, "with -pass: where the statistics files' names start",
+     [](EncodeRequest& r, Text, Text v) { r.passLogFile = Trimmed(v); }},
     {"-qscale", "Q", Video, "fixed quantiser (h264: the constant-quality factor when -crf is absent)",
      [](EncodeRequest& r, Text o, Text v) { r.qscale = NumberWithin(o, v, 0.01, 255); }},
     {"-maxrate", "KBITS", Video, "the highest bitrate the rate control allows, in kbit/s",

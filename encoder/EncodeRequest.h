@@ -57,6 +57,8 @@ struct EncodeRequest {
     bool bitexact = false;
     std::optional<double> qualityFactor;      // -crf
     std::string speedPreset;                  // -preset; empty: the encoder's own
+    int pass = 0;                             // -pass 1 or 2 of a two-pass encode; 0: one pass
+    std::string passLogFile;                  // -passlogfile: where the statistics files' names start
 
     std::optional<int64_t> audioBitrate;      // bits per second
     std::optional<int> sampleRate;

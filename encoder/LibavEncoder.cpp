@@ -4,9 +4,17 @@
 
 namespace ridod2e {
 
-LibavEncoder::LibavEncoder(CodecContextPtr context, ContainerOverride override)
-    : context_(std::move(context)), override_(override)
+LibavEncoder::LibavEncoder(CodecContextPtr context, ContainerOverride override,
+                           std::unique_ptr<PassStatistics> statistics)
+    : context_(std::move(context)), override_(override), statistics_(std::move(statistics))
 {
+}
+
+LibavEncoder::~LibavEncoder()
+{
+    // The statistics read were ours, not the library's.
+    if (context_)
+        context_->stats_in = nullptr;
 }
 
 void LibavEncoder::send(AVFrame* frame)
@@ -26,6 +34,10 @@ void LibavEncoder::send(AVFrame* frame)
 bool LibavEncoder::receive(AVPacket* packet)
 {
     const int received = avcodec_receive_packet(context_.get(), packet);
+    if (received == AVERROR_EOF && statistics_ && !statistics_->writeTo.empty()) {
+        WriteStatistics(statistics_->writeTo, context_->stats_out);
+        statistics_->writeTo.clear();
+    }
     if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
         return false;
     Check(received, [this] { return std::string("the ") + context_->codec->name + " encoder stopped"; });

@@ -2,8 +2,10 @@
 // One output stream's encoder, whichever library does the work: frames go
 // in, packets come out.
 #include "encoder/Libav.h"
+#include "encoder/TwoPass.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace ridod2e {
 
@@ -29,7 +31,10 @@ struct ContainerOverride {
 // An encoder of libavcodec, already opened.
 class LibavEncoder : public StreamEncoder {
 public:
-    LibavEncoder(CodecContextPtr context, ContainerOverride override);
+    // `statistics` stay while the encoder reads them, and are written when it ends.
+    LibavEncoder(CodecContextPtr context, ContainerOverride override,
+                 std::unique_ptr<PassStatistics> statistics = nullptr);
+    ~LibavEncoder() override;
 
     void send(AVFrame* frame) override;
     bool receive(AVPacket* packet) override;
@@ -39,6 +44,7 @@ public:
 private:
     CodecContextPtr context_;
     ContainerOverride override_;
+    std::unique_ptr<PassStatistics> statistics_;
 };
 
 } // namespace ridod2e

@@ -199,6 +199,9 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
         options.set("x265-params", ("log-level=none:" + X265HdrParameters(encoding.hdr)).c_str());
     if (codec->id == AV_CODEC_ID_H264 && std::string(muxer->name) == "psp")
         options.set("profile", "main");
+    auto statistics = std::make_unique<PassStatistics>(SetUpPass(*context, codec, request, options));
+    if (!statistics->read.empty())
+        context->stats_in = statistics->read.data();
 
     const int opened = avcodec_open2(context.get(), codec, options.address());
     if (opened < 0) {
@@ -207,7 +210,7 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
         Fail("cannot open the " + std::string(codec->name) + " encoder for a " + SizeText(width, height)
              + " picture at " + rate + " fps (" + LibraryReason(opened) + ")");
     }
-    encoding.encoder = std::make_unique<LibavEncoder>(std::move(context), override);
+    encoding.encoder = std::make_unique<LibavEncoder>(std::move(context), override, std::move(statistics));
     return encoding;
 }
 

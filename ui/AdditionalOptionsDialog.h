@@ -38,6 +38,11 @@ public:
     const std::string& audioLanguage() const { return audioLanguage_; }
     void setAudioLanguage(const std::string& language) { audioLanguage_ = language; }
 
+    // [General] FitSizeMB, which the settings file keeps: the size in MB
+    // "Fit in custom size…" asks for ("42"); empty: none chosen yet.
+    const std::string& fitSizeMegabytes() const { return fitSizeMegabytes_; }
+    void setFitSizeMegabytes(const std::string& megabytes) { fitSizeMegabytes_ = megabytes; }
+
     // Runs on every change of the shutdown box's state, by the user or by code.
     void confirmShutdownChoice();
 
@@ -64,6 +69,7 @@ private:
     QComboBox* jobsCombo_ = nullptr; // "1" to "8", then "Auto"
     QPushButton* doneButton_ = nullptr;
     std::string audioLanguage_;
+    std::string fitSizeMegabytes_;
     QLabel* jobsLead_ = nullptr;
     QLabel* jobsTail_ = nullptr;
     bool confirmSuppressed_ = true;

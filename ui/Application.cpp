@@ -73,6 +73,8 @@ void Application::buildWindows()
     shutdownWarning_ = new ShutdownWarningDialog(mainWindow_.get());
     optionsDialog_ = new AdditionalOptionsDialog(messages_, mainWindow_.get());
     settings_ = std::make_unique<SettingsBinder>(places_.settingsDir, *mainWindow_, *optionsDialog_);
+    profileView_->bindCustomFit([this] { return optionsDialog_->fitSizeMegabytes(); },
+                                [this](const std::string& megabytes) { optionsDialog_->setFitSizeMegabytes(megabytes); });
     QObject::connect(mainWindow_.get(), &MainWindow::shown, mainWindow_.get(), [this] {
         optionsDialog_->suppressNextConfirm(false);
         profileView_->switchFormat();

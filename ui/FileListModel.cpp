@@ -19,6 +19,8 @@ QVariant ToolTip(const FileRow& row, int column)
         return QString::fromStdString(row.reason.text);
     if (column == TableColumn(FileColumn::VideoSize) && !row.pictureNote().empty())
         return QString::fromStdString(row.pictureNote());
+    if (column == TableColumn(FileColumn::Progress) && !row.stage.empty())
+        return QString::fromStdString(row.stage);
     return {};
 }
 
@@ -57,6 +59,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
+        if (column == TableColumn(FileColumn::Output))
+            return QString::fromStdString(row->outputText());
         return QString::fromStdString(column == 0 ? row->caption : row->cells[static_cast<std::size_t>(column - 1)]);
     case Qt::CheckStateRole:
         return column == 0 ? QVariant(row->checked ? Qt::Checked : Qt::Unchecked) : QVariant();

@@ -1,12 +1,17 @@
 #include "ui/ProfileView.h"
 
 #include "core/FileList.h"
+#include "core/FitChoices.h"
+#include "core/TextRules.h"
+#include "core/Texts.h"
+#include "core/profiles/FitSizeEntries.h"
 #include "core/cmdline/Volume.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
 #include "core/profiles/OptionListSlots.h"
 
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -90,7 +95,49 @@ void ProfileView::formatPicked(int index)
 
 void ProfileView::optionPicked(OptionList OptionLists::*list, int index)
 {
-    (model_.lists.*list).selected = index;
+    OptionList& model = model_.lists.*list;
+    const int before = model.selected;
+    model.selected = index;
+    if (list == &OptionLists::videoBitrate && model.selectedText() == CustomFitEntry() && !askCustomFit()) {
+        // No size, no fit: the entry picked before stands.
+        model.selected = before;
+        for (const auto& [combo, comboList] : combos_) {
+            if (comboList == list) {
+                const QSignalBlocker blocker(combo);
+                combo->setCurrentIndex(before);
+            }
+        }
+    }
+    writeExpectedSizes();
+}
+
+void ProfileView::bindCustomFit(std::function<std::string()> read, std::function<void(const std::string&)> write)
+{
+    readCustomFit_ = std::move(read);
+    writeCustomFit_ = std::move(write);
+}
+
+bool ProfileView::askCustomFit()
+{
+    const std::string kept = readCustomFit_ ? readCustomFit_() : std::string();
+    const double current = MegabytesToBytes(kept) / static_cast<double>(kBytesPerMegabyte);
+    bool accepted = false;
+    const double megabytes = QInputDialog::getDouble(controls_.format->window(), texts::kFitCustomCaption,
+                                                     texts::kFitCustomLabel, current > 0 ? current : 25, 0.01, 1e9, 2,
+                                                     &accepted);
+    if (accepted && writeCustomFit_)
+        writeCustomFit_(NumberText(megabytes));
+    return accepted || current > 0;
+}
+
+void ProfileView::writeExpectedSizes()
+{
+    ConversionChoices choices = TakeChoices(model_, volumeFactor_, {}, false, {});
+    choices.fitCustomBytes = readCustomFit_ ? MegabytesToBytes(readCustomFit_()) : 0;
+    files_.setSizeEstimate([choices](const FileRow& row) {
+        const auto bytes = ExpectedBytes(choices, row);
+        return bytes ? ExpectedSizeText(*bytes) : std::string();
+    });
 }
 
 void ProfileView::volumeChanged(int position)
@@ -117,6 +164,10 @@ void ProfileView::mirror()
         combo->clear();
         combo->addItems(ToQStringList(model.entries));
         combo->setCurrentIndex(model.selected);
+        for (int entry = 0; entry < combo->count(); ++entry) {
+            if (FitLimitOf(model.entries[static_cast<std::size_t>(entry)], 1))
+                combo->setItemData(entry, QString(texts::kFitToolTip), Qt::ToolTipRole);
+        }
     }
     setLocked(false);
     const QSignalBlocker blocker(controls_.format);
@@ -126,4 +177,5 @@ void ProfileView::mirror()
 void ProfileView::writeOutputTags()
 {
     files_.setOutputTags(FormatTag(model_.formatIndex));
+    writeExpectedSizes();
 }

@@ -11,6 +11,7 @@
 #include "ui/ProfileControls.h"
 
 #include <QObject>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,6 +50,10 @@ public:
     // audio-only output with mute on.
     void resetMuteAudio();
 
+    // Where the size of "Fit in custom size…" is kept (in MB, as text): a
+    // pick of that entry asks for it, and the rows' expected sizes use it.
+    void bindCustomFit(std::function<std::string()> read, std::function<void(const std::string&)> write);
+
 private:
     void formatPicked(int index);
     void optionPicked(OptionList OptionLists::*list, int index);
@@ -56,10 +61,16 @@ private:
     void readSelections();
     void mirror();
     void writeOutputTags();
+    // Asks for the custom size; false when none is chosen.
+    bool askCustomFit();
+    // What each row's job should come to under the choices now in force.
+    void writeExpectedSizes();
 
     ProfileControls controls_;
     FileList& files_;
     ProfileState model_;
     std::vector<std::pair<QComboBox*, OptionList OptionLists::*>> combos_;
     std::string volumeFactor_;
+    std::function<std::string()> readCustomFit_;
+    std::function<void(const std::string&)> writeCustomFit_;
 };

@@ -34,7 +34,7 @@ SettingsBinder::SettingsBinder(const std::string& settingsDir, MainWindow& windo
 SettingsValues SettingsBinder::windowSettings() const
 {
     return {window_.outputDir().toStdString(), options_.overwrite(), options_.shutDown(), window_.formatIndex(),
-            window_.letterBoxIndex(), options_.jobsAtOnce(), options_.audioLanguage()};
+            window_.letterBoxIndex(), options_.jobsAtOnce(), options_.audioLanguage(), options_.fitSizeMegabytes()};
 }
 
 void SettingsBinder::applySettings(const SettingsValues& values)
@@ -44,6 +44,7 @@ void SettingsBinder::applySettings(const SettingsValues& values)
     options_.setShutDown(values.shutDown);
     options_.setJobsAtOnce(values.jobsAtOnce);
     options_.setAudioLanguage(values.audioLanguage);
+    options_.setFitSizeMegabytes(values.fitSizeMegabytes);
     window_.setFormatIndex(values.outputFormat);
     window_.setLetterBoxIndex(values.letterBox);
 }

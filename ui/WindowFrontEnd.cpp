@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/RequiredFiles.h"
+#include "core/profiles/FitSizeEntries.h"
 #include "core/Texts.h"
 #include "platform/OnThreadOf.h"
 #include "ui/AdditionalOptionsDialog.h"
@@ -174,6 +175,7 @@ ConversionChoices WindowFrontEnd::choices()
                                                 parts_.window.outputDir().toStdString(), parts_.options.overwrite(),
                                                 appDir_);
         choices.audioLanguage = parts_.options.audioLanguage();
+        choices.fitCustomBytes = MegabytesToBytes(parts_.options.fitSizeMegabytes());
         return choices;
     });
 }

@@ -144,6 +144,7 @@ std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const Job
     p.volumeArg = VolumeArg(choices.volumeFactor);
     p.channelsArg += p.muteArg + p.volumeArg;
     p.newer = NewerPiecesFor(choices, job.sourceSize, job.displayAspect);
+    p.newer.pass = PassArg(job.pass, job.passStatistics);
     return p;
 }
 

@@ -34,6 +34,10 @@ struct JobInput {
     std::string outputExt;  // OutputExt: the row's Output cell, trimmed, in lower case
     InputOptions options;   // UseAltReader and ForceQuickTimeInput
     std::string displayAspect = {}; // the row's display aspect ("16:9") when its pixels are not square
+    // A pass of a two-pass encode: 1 or 2 (0: one pass), and where the
+    // encoder's statistics files' names start.
+    int pass = 0;
+    std::string passStatistics = {};
 };
 
 struct BuildResult {

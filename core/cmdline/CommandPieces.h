@@ -76,6 +76,8 @@ inline constexpr std::string_view kNoAudioShort = " -an";                       
 inline constexpr std::string_view kAudioLanguageHead = " -alang \"";                          // 9
 inline constexpr std::string_view kKeepAll = " -keepall";                                    // 9
 inline constexpr std::string_view kToneMap = " -tonemap";                                    // 9
+inline constexpr std::string_view kPassHead = " -pass \"";                                   // 8
+inline constexpr std::string_view kPassLogHead = " -passlogfile \"";                         // 15
 
 // The PSP thumbnail run.
 inline constexpr std::string_view kThumbnailHead = " -f singlejpeg -ss 3 -vframes 1"; // 31

@@ -25,6 +25,7 @@ struct ConversionChoices {
     std::string profileFamily;
     std::string appDir;     // where the encoder lies, ends in "/"
     std::string audioLanguage; // [General] AudioLanguage: the sound track one-track outputs prefer ("fra")
+    long long fitCustomBytes = 0; // the size "Fit in custom size…" asks for; 0: none set
 };
 
 // The selected texts and indexes of the model's lists plus the values that

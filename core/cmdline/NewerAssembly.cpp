@@ -17,7 +17,7 @@ using Pieces = std::initializer_list<std::string_view>;
 std::string Video(const PieceSet& p, Pieces tail)
 {
     const NewerPieces& n = p.newer;
-    return JoinPieces(p, {n.videoCodec, n.quality, n.preset, n.toneMap, n.frameRate, n.audioCodec, p.audioBitrateArg,
+    return JoinPieces(p, {n.videoCodec, n.quality, n.pass, n.preset, n.toneMap, n.frameRate, n.audioCodec, p.audioBitrateArg,
                           n.samplingRate, p.channelsArg, n.size},
                       tail);
 }

@@ -90,6 +90,14 @@ std::string NewerSizeArg(const std::string& sizeText, const std::string& sourceS
     return plain + std::string(pieces::kFit);
 }
 
+std::string PassArg(int pass, const std::string& statistics)
+{
+    if (pass == 0)
+        return {};
+    return Quoted(pieces::kPassHead, std::to_string(pass)) + Quoted(pieces::kPassLogHead, statistics)
+        + std::string(pass == 1 ? pieces::kNoAudioShort : "");
+}
+
 NewerPieces NewerPiecesFor(const ConversionChoices& choices, const std::string& sourceSize,
                            const std::string& displayAspect)
 {

@@ -34,6 +34,10 @@ std::string NewerSamplingRateArg(const std::string& text);
 std::string NewerSizeArg(const std::string& sizeText, const std::string& sourceSize, bool letterBox,
                          const std::string& displayAspect = {});
 
+// " -pass \"1\" -passlogfile \"PREFIX\" -an" (the first pass keeps no
+// sound), " -pass \"2\" -passlogfile \"PREFIX\""; empty for pass 0.
+std::string PassArg(int pass, const std::string& statistics);
+
 // All of the above for one job.
 NewerPieces NewerPiecesFor(const ConversionChoices& choices, const std::string& sourceSize,
                            const std::string& displayAspect);

@@ -9,6 +9,7 @@
 struct NewerPieces {
     std::string videoCodec;   // " -vcodec \"h264\""
     std::string quality;      // " -crf \"23\"", or " -b \"2000\"" for a fixed bitrate
+    std::string pass;         // " -pass \"1\" -passlogfile \"/tmp/…/stats\" -an": a pass of two
     std::string preset;       // " -preset \"medium\""
     std::string toneMap;      // " -tonemap" for "Tone-map to SDR"
     std::string frameRate;    // " -r \"25\""

@@ -35,6 +35,7 @@ struct FormatSpec {
     bool thumbnailRun = false;    // a ".THM" still picture follows the video
     bool keepsEveryTrack = false; // every sound track and the subtitles, not one track
     bool settingsReset = false;   // a separator that, stored in the settings file, starts them afresh
+    bool fitsToSize = false;      // its video bitrate list offers "Fit in size…" entries
 };
 
 // Every row, in the list's order.

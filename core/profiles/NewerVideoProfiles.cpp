@@ -1,3 +1,4 @@
+#include "core/profiles/FitSizeEntries.h"
 #include "core/profiles/NewerCodecs.h"
 #include "core/profiles/NewerEntries.h"
 #include "core/profiles/Profiles.h"
@@ -8,11 +9,14 @@ namespace {
 // The picture lists MP4 and WebM share.
 void ApplyNewerPicture(OptionLists& lists)
 {
-    lists.videoSize.fill({kOriginalSizeEntry, "1920 x 1080", "1280 x 720", "854 x 480", "640 x 360"},
-                         kOriginalSizeEntry);
-    lists.videoBitrate.fill({kAutoQualityEntry, "500 Kbps", "1000 Kbps", "1500 Kbps", "2500 Kbps", "4000 Kbps",
-                             "6000 Kbps", "8000 Kbps"},
-                            kAutoQualityEntry);
+    std::vector<std::string> sizes{kOriginalSizeEntry};
+    sizes.insert(sizes.end(), kNewerPictureBoxes.begin(), kNewerPictureBoxes.end());
+    lists.videoSize.fill(std::move(sizes), kOriginalSizeEntry);
+    std::vector<std::string> bitrates{kAutoQualityEntry, "500 Kbps",  "1000 Kbps", "1500 Kbps",
+                                      "2500 Kbps",       "4000 Kbps", "6000 Kbps", "8000 Kbps"};
+    const std::vector<std::string>& fits = FitSizeEntries();
+    bitrates.insert(bitrates.end(), fits.begin(), fits.end());
+    lists.videoBitrate.fill(std::move(bitrates), kAutoQualityEntry);
     lists.videoFramerate.fill({kAutoEntry, "24 fps", "25 fps", "30 fps", "50 fps", "60 fps"}, kAutoEntry);
     lists.hdr.fill({kKeepHdrEntry, kToneMapEntry}, kKeepHdrEntry);
 }

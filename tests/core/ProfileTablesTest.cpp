@@ -46,7 +46,9 @@ const Entries kPhoneRates{"Auto", "11 fps", "14.985 fps", "15 fps"};
 // Today's formats.
 const Entries kNewerSizes{"Original", "1920 x 1080", "1280 x 720", "854 x 480", "640 x 360"};
 const Entries kNewerBitrates{"Auto (constant quality)", "500 Kbps", "1000 Kbps", "1500 Kbps", "2500 Kbps",
-                             "4000 Kbps", "6000 Kbps", "8000 Kbps"};
+                             "4000 Kbps", "6000 Kbps", "8000 Kbps", "Fit in 8 MB", "Fit in 10 MB",
+                             "Fit in 25 MB", "Fit in 50 MB", "Fit in 100 MB", "Fit in 500 MB",
+                             "Fit in custom size\u2026"};
 const Entries kNewerRates{"Auto", "24 fps", "25 fps", "30 fps", "50 fps", "60 fps"};
 const Entries kOpusBitrates{"32 Kbps", "48 Kbps", "64 Kbps", "96 Kbps", "128 Kbps", "160 Kbps", "192 Kbps", "256 Kbps"};
 const Entries kOpusSampling{"Auto", "8000 Hz", "12000 Hz", "16000 Hz", "24000 Hz", "48000 Hz"};

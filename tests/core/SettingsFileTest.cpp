@@ -206,19 +206,23 @@ TEST_F(SettingsFileTest, TheOpenDialogsFolderIsKeptInItsOwnSectionAfterTheFive)
     EXPECT_EQ(folder, "/srv/in");
 }
 
-// The preferred sound track's language is kept by hand in [General]; a
-// file without it gets none.
-TEST_F(SettingsFileTest, TheAudioLanguageIsReadAndKeptWhereItWas)
+// The preferred sound track's language and the custom fit's size are kept
+// in [General]; a file without them gets none, and writes none.
+TEST_F(SettingsFileTest, TheAudioLanguageAndTheCustomFitAreReadAndKeptWhereTheyWere)
 {
-    dir.write("plumly.ini", "[General]\nOutputDir=/out\nAudioLanguage=fra\n");
+    dir.write("plumly.ini", "[General]\nOutputDir=/out\nAudioLanguage=fra\nFitSizeMB=42.5\n");
     SettingsValues loaded = kWindowDefaults;
     EXPECT_EQ(SettingsFile(dir.dir()).load(loaded), SettingsLoad::Loaded);
     EXPECT_EQ(loaded.audioLanguage, "fra");
+    EXPECT_EQ(loaded.fitSizeMegabytes, "42.5");
     EXPECT_TRUE(SettingsFile(dir.dir()).save(loaded));
-    EXPECT_NE(ReadText(ini()).find("[General]\nOutputDir=/out\nAudioLanguage=fra\n"), std::string::npos);
+    EXPECT_NE(ReadText(ini()).find("[General]\nOutputDir=/out\nAudioLanguage=fra\nFitSizeMB=42.5\n"), std::string::npos);
     loaded.audioLanguage.clear();
     EXPECT_TRUE(SettingsFile(dir.dir()).save(loaded));
     EXPECT_NE(ReadText(ini()).find("AudioLanguage=\n"), std::string::npos);
+    dir.write("plumly.ini", "[General]\nOutputDir=/out\n");
+    EXPECT_TRUE(SettingsFile(dir.dir()).save(kWindowDefaults));
+    EXPECT_EQ(ReadText(ini()).find("FitSizeMB"), std::string::npos);
 }
 
 TEST_F(SettingsFileTest, AFailingWriteDeletesTheFileAndLeavesNoPartOfTheNewOne)

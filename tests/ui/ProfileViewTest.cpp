@@ -249,3 +249,34 @@ TEST_F(ProfileWindow, HdrListServesTodaysVideoRowsOnly)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ProfileWindow, TheOutputColumnTellsTheExpectedSizeOfAFixedBitrateOrAFit)
+{
+    form.show();
+    FileRow row{"/videos/a.mkv", {}, true};
+    row.cell(FileColumn::VideoSize) = "1280 x 720";
+    row.cell(FileColumn::FrameRate) = "30";
+    row.cell(FileColumn::Duration) = "00:02:00";
+    row.cell(FileColumn::Output) = "MP4";
+    files.append(row);
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 31);
+    EXPECT_EQ(OutputCells(), QStringList{"MP4"}); // constant quality: no telling
+    QComboBox* bitrate = Find<QComboBox>(form, "ComboVideoBitrate");
+    Pick(bitrate, "1000 Kbps");
+    EXPECT_EQ(OutputCells(), QStringList{"MP4  ~18 MB"});
+    Pick(bitrate, "Fit in 25 MB");
+    files.append(row); // a row added later is told too
+    EXPECT_EQ(OutputCells(), (QStringList{"MP4  ~24 MB", "MP4  ~24 MB"}));
+    EXPECT_TRUE(bitrate->itemData(bitrate->findText("Fit in 8 MB"), Qt::ToolTipRole)
+                    .toString()
+                    .contains("1 MB = 1,000,000 bytes"));
+    EXPECT_FALSE(bitrate->itemData(bitrate->findText("1000 Kbps"), Qt::ToolTipRole).isValid());
+    files.setStage(0, "pass 1 of 2");
+    EXPECT_EQ(Hint(form, 0, TableColumn(FileColumn::Progress)), "pass 1 of 2");
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 0);
+    EXPECT_EQ(OutputCells(), (QStringList{"MP4", "MP4"}));
+}
+
+} // namespace
