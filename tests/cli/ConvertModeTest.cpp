@@ -69,7 +69,9 @@ TEST(ConvertMode, CtrlCStopsTheConversions)
     EXPECT_EQ(cli.finish(), 130);
     const auto lines = cli.outLines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], cli.path("a.avi") + "\t0 x 0\t\t\tMP4\tAborted\t10\t0");
+    // Under load the stop may come before the encoder's report is read, so the Frames cell may still be empty.
+    const std::string aborted = cli.path("a.avi") + "\t0 x 0\t\t\tMP4\tAborted\t";
+    EXPECT_TRUE(lines[0] == aborted + "10\t0" || lines[0] == aborted + "\t0") << lines[0];
     EXPECT_EQ(lines[1], cli.path("b.avi") + "\t0 x 0\t\t\tMP4\t\t\t1");
     EXPECT_EQ(cli.encoder.calls().size(), 1u);
     // Nothing is left under the output's name, nor under any other.

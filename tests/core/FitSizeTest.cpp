@@ -123,7 +123,7 @@ TEST(FitSize, ExpectedSizesAndPassPiecesFollowTheChoices)
     EXPECT_EQ(BuildCommandLine(choices, job, {false, {}}).commandLine,
               "\"/app/ridod2e\" -@ -y  -i \"/in/a.mkv\" -vcodec \"h264\" -b \"221\" -pass \"1\" -passlogfile "
               "\"/tmp/f/stats\" -an -preset \"medium\" -acodec \"aac\" -ab \"32\" -ac \"2 (stereo)\" -s 854x480 -fit "
-              "-movflags +faststart -chapters \"/out/a.mp4\"");
+              "-movflags +faststart -chapters -keepall \"/out/a.mp4\"");
     job.pass = 2;
     EXPECT_NE(BuildCommandLine(choices, job, {false, {}}).commandLine.find(" -b \"221\" -pass \"2\" -passlogfile \"/tmp/f/stats\" -preset"),
               std::string::npos);

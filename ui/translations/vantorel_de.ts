@@ -126,8 +126,8 @@ Bitte installieren Sie dieses Programm neu</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Check All Items</source>
-        <translation>Alle Einträge ankreuzen</translation>
+        <source>&amp;Check All Items</source>
+        <translation>Alle Einträge &amp;ankreuzen</translation>
     </message>
     <message>
         <source>Choose the output folder</source>
@@ -138,8 +138,8 @@ Bitte installieren Sie dieses Programm neu</translation>
         <translation>Wählen Sie unten den gewünschten Ausgabeordner:</translation>
     </message>
     <message>
-        <source>Clear All Items</source>
-        <translation>Alle Einträge entfernen</translation>
+        <source>C&amp;lear All Items</source>
+        <translation>A&amp;lle Einträge entfernen</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -252,8 +252,8 @@ Bitte installieren Sie dieses Programm neu</translation>
         <translation>Bereit</translation>
     </message>
     <message>
-        <source>Remove Selected Item</source>
-        <translation>Ausgewählten Eintrag entfernen</translation>
+        <source>&amp;Remove Selected Item</source>
+        <translation>Ausgewählten Eintrag &amp;entfernen</translation>
     </message>
     <message>
         <source>Sampling Rate : </source>
@@ -280,8 +280,8 @@ Bitte installieren Sie dieses Programm neu</translation>
         <translation>Es gibt keine Datei zum Umwandeln!</translation>
     </message>
     <message>
-        <source>Uncheck All Items</source>
-        <translation>Alle Häkchen entfernen</translation>
+        <source>&amp;Uncheck All Items</source>
+        <translation>Alle &amp;Häkchen entfernen</translation>
     </message>
     <message>
         <source>Version </source>

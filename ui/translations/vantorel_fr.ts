@@ -126,8 +126,8 @@ Veuillez réinstaller ce logiciel</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Check All Items</source>
-        <translation>Cocher tous les éléments</translation>
+        <source>&amp;Check All Items</source>
+        <translation>&amp;Cocher tous les éléments</translation>
     </message>
     <message>
         <source>Choose the output folder</source>
@@ -138,8 +138,8 @@ Veuillez réinstaller ce logiciel</translation>
         <translation>Choisissez ci-dessous le dossier de sortie :</translation>
     </message>
     <message>
-        <source>Clear All Items</source>
-        <translation>Effacer tous les éléments</translation>
+        <source>C&amp;lear All Items</source>
+        <translation>&amp;Effacer tous les éléments</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -252,8 +252,8 @@ Veuillez réinstaller ce logiciel</translation>
         <translation>Prêt</translation>
     </message>
     <message>
-        <source>Remove Selected Item</source>
-        <translation>Retirer l’élément sélectionné</translation>
+        <source>&amp;Remove Selected Item</source>
+        <translation>&amp;Retirer l’élément sélectionné</translation>
     </message>
     <message>
         <source>Sampling Rate : </source>
@@ -280,8 +280,8 @@ Veuillez réinstaller ce logiciel</translation>
         <translation>Il n’y a aucun fichier à convertir !</translation>
     </message>
     <message>
-        <source>Uncheck All Items</source>
-        <translation>Décocher tous les éléments</translation>
+        <source>&amp;Uncheck All Items</source>
+        <translation>&amp;Décocher tous les éléments</translation>
     </message>
     <message>
         <source>Version </source>
