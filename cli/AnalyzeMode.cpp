@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --analyze: each file measured as Add Files measures it, one row a line.
 #include "cli/CliChoices.h"
 #include "cli/CliModes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // From the tool's options to the choices a window would hold: the format's
 // profile as a freshly started window shows it, the entries named on the

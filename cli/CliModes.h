@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool's modes, one file each. Each writes its results to `out`, its
 // complaints to `err`, and returns the exit status (0 done, 1 a file could

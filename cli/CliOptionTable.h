@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool's options as one table: each row's name, what the usage shows
 // for its value, its help, and what it does to the options. The parser reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command-line tool's arguments: one mode and the conversion choices.
 #include "core/profiles/OptionList.h"

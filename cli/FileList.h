@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files a run works on: the FILE arguments, then the lines of each
 // --files-from list; with --shard only this run's share of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the tool's arguments through the option table. It only checks the
 // form of the arguments; whether a choice's text is an entry of its list

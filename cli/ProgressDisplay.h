@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a conversion shows on standard error while it runs. On a terminal,
 // one line per file, redrawn in place with its percentage, its speed as a

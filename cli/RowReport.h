@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tool reports of one row once its conversion is over: the TAB
 // line, the JSON object and the one-line verdict on standard error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Follows a conversion for the tool through its reports: times each row's
 // job, feeds the progress display and makes each row's report once the row

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/SkipExisting.h"
 
 #include "core/JobPlanner.h"

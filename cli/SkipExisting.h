@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // --skip-existing: a file whose output is there already under the exact name
 // a conversion would give it, and complete as the check of a finished

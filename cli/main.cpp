@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantorel-cli: the output formats, their option lists and the encoder's
 // command lines, for scripts and checks, on the application's own code.
 #include "cli/CliModes.h"

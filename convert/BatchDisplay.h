@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the progress bar and the output size panel show while several jobs
 // may run at once: the part of the whole batch done, each job weighing its

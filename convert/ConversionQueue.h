@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion run: walks the file list from top to bottom and converts
 // every checked row whose file still exists through the runs the job planner

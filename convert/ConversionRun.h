@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion as the window (or the command-line tool) drives it: the
 // worker task that runs the queue, the stall watch, and Stop Convert. Lives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the encoder's console lines mean to a conversion run: the progress
 // values, the error words and the first-line test. Values that do not parse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of the encoder for one job: starts it, reads its console output as
 // it comes, reports the progress through the job's reporter, ends the run on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The runs of a job that fits to a size. The plan comes first: a clip that
 // cannot fit fails at once, before any encoder runs. Then the encoder's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion's front end without a window: the choices are fixed,
 // messages go to a Messages object, there is no power-off option, and each

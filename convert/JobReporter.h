@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the runs of one job report, put into the job's row of the file list
 // and told to the front end. A job that runs alone moves the progress bar

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Gives a finished output its name. The file the encoder left under its
 // hidden name must still be a regular file of this user's; the rename

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stall watch: a timer on the window's thread that notices when the
 // current job's progress stops moving for eight ticks: the frame count, the

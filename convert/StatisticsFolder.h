@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private folder for one job's two-pass statistics, in the system's
 // temporary folder: made by mkdtemp (a name no one can guess, open to its

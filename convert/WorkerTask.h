@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A component that runs one handler (onExecute) on a background thread and
 // reports the thread's start, progress and end through further events on the

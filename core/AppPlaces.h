@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the programs find the encoder, the help file and the settings file.
 // Run from the build folder (the encoder lies beside the executable), all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How far a batch has got and how long the rest will take. Each job weighs
 // its file's duration (a job of unknown duration weighs the mean of the

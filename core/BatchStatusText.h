@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts that tell how a batch is getting on: the status bar's panels
 // and the window title while it runs, and what happened once it is over.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The outcomes of the jobs of one conversion run, and the closing message
 // they call for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a conversion run tells its front ends as it goes, as values: rows,
 // attempts, percentages, counts, sizes, seconds, outcomes and reason codes.

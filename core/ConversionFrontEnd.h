@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a conversion run sees of the front end it works for (the window, the
 // command-line tool). It reports what happens as values and never waits for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a drop onto the window adds: each dropped file as it is, and for each
 // dropped folder the audio and video files inside it, at any depth, sorted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file list as a model of its own: the rows that Add Files appends, the
 // list commands check and remove, the format switch tags and the conversion

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row of the file list: the input path as caption, a check box, the
 // six cells after it, and what its last conversion made of it. The

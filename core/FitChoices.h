@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fit to a size as the choices ask for it: the limit, the plan for a row,
 // the choices that carry the plan to the command line, and the size a job

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic of a fit to a size: from the limit, the source's length and
 // picture and the sound's bitrate, the video bitrate that fills the limit

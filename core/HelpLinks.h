@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where help, the maker's web site and support mail are, and the one door
 // through which they are opened, so that tests open nothing.

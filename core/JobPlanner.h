@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The runs of one job, in the order a conversion makes them: the first
 // attempt; after a good first attempt the thumbnail run when the format has

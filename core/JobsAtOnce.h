@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How many files a batch converts at the same time: a fixed number, or
 // "Auto", where a further job starts while the running ones leave cores

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box and confirmation goes through this interface, so tests
 // answer them and nothing blocks a test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input formats the open dialog offers, kept in the Windows filter form
 // ("description|patterns|...|") and converted for Qt's file dialog.

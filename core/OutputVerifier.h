@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The check of a finished run's output: a run whose encoder ended well is
 // good only when its output opens, holds the streams it must and decodes to

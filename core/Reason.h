@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why a row's job did not end "Done", or what its outcome leaves unsaid: a
 // code that stays the same from release to release, for scripts, and the

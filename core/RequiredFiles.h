@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The check that the encoder and the libraries it was linked against are
 // there before files are measured or converted. It never ends the program.

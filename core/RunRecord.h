@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One entry of the conversion log: a run of the encoder and how it ended.
 #include <string>

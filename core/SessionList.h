@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's file list as it is kept between sessions: every row's path,
 // check, cells, outcome and reason, and whether the session ended with a

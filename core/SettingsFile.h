@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "plumly.ini" in the settings folder (AppDir when run from the build
 // folder): the five choices kept between runs, how many files are converted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The process-wide flags and values that several parts of the application
 // share. Flags and counters are atomics: the conversion worker and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small text operations that command-line pieces, file-list cells and
 // the encoder's lines are read and made with.

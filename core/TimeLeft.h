@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How long the rest of a batch will take, from what its jobs report. A job
 // takes three stretches: the head until the encoder's first report (its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's place, size and list column widths, kept in the
 // settings file's [Window] section. A file without the section (or with an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // AMR-NB through libopencore-amrnb (libavcodec has no AMR-NB encoder of its
 // own): 8000 Hz mono, 160 samples per frame, one packet per frame in the

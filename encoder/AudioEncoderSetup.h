@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chooses and opens the audio encoder for a request. A sample rate, channel
 // count or bitrate that the codec cannot take becomes the nearest one it

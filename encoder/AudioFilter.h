@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns decoded sound into the encoder's: resampled to its rate, mixed to
 // its channels (centre and surround at -3 dB, the same level for every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The way of the sound from one input stream to one output stream:
 // decoder, filters (rate, channels, volume, format, frame size), encoder,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mends a damaged or joined file's clock on one stream's way in, before its
 // frames reach the filters. A jump ahead by more than ten seconds (a flipped

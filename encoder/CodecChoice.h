@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names the command line uses for codecs and containers, and what the
 // libraries make of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What becomes of a picture's colour on its way to the encoder, and what the
 // output says about it. HDR (PQ or HLG) kept by a codec that can carry it

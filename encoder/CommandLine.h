@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the encoder's arguments into an EncodeRequest. Values come as the
 // application's lists show them: "2 (stereo)" is 2 channels, "8000 " is

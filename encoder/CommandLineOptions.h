@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The encoder's options as one table: each one's name, the value it takes,
 // where the usage lists it, its help, and what it sets in the request.

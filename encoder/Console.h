@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the encoder prints, and the one place that prints it. The
 // application reads these lines from a pipe: the first line of a run that

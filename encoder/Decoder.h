@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One input stream's decoder. Packets that do not decode are skipped, as a
 // player would skip them; the caller learns how many frames came out.

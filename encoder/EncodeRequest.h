@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one command line asks of the encoder, with every value already
 // turned into its unit (bits per second, hertz, frames per second). A value

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a run of the encoder fails: the kind picks the word the application
 // watches for, the reason tells the user what went wrong.

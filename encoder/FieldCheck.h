@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a video stream's pictures are interlaced, and so whether they are
 // deinterlaced (bwdif, one picture for each picture, so the frame rate

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The libraries' byte streams over a file descriptor that someone else owns
 // and closes: a writer for the output, and a reader with a position of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A libavfilter graph from one source to one sink, described by the text
 // of the filters between them.

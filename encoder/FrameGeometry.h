@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the picture goes in the output frame: scaled to the requested size
 // (or kept at the source size), with bars of the requested thicknesses

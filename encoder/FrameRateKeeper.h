@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns pictures with timestamps into a constant frame rate: each picture
 // takes the output slot nearest its time; a picture that finds its slot

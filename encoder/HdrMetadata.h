@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mastering display and content light level of an HDR10 stream, which
 // an output that stays HDR carries on: from the container where it states

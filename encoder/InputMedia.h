@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input file: opened with the plain reader, the alternative reader
 // (exhaustive probing, generated timestamps, corrupt packets dropped,

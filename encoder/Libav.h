@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Owners for the libraries' objects: each frees its object with the
 // library's own function, on every path.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a player turns a video stream's pictures: a phone stores its pictures
 // as the sensor sees them and says in a display matrix how far to turn them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The output file, made so that no one else's file can come to harm in a
 // folder others may write to: the encoder creates a new hidden file beside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The output file: its muxer, streams, tags and packets. The file is written
 // under a hidden name and takes the output's name only when finished (see

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Prints a progress report at least every half second while the work goes
 // on, and once at the end. The time it reports keeps moving also in phases

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sound track of silence, for containers that take no file without one
 // (the PSP's holds one video and one audio stream): encoded alongside the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One stage of a conversion on a thread of its own, fed through a short
 // queue by one other thread: the stage works on the items one at a time, in

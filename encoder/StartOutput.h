@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The steps that begin every conversion's output once its streams are added:
 // the input reads only the kept streams, the streams left out are noted,

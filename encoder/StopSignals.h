@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // While a conversion runs, SIGINT, SIGTERM and SIGPIPE (the reader of its
 // progress is gone) ask it to stop instead of ending the program on the

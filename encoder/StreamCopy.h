@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A conversion that copies the input's picture and sound into another
 // container without re-encoding them (-vcodec copy, -acodec copy): fast,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The way of one input stream's packets into the output unchanged: no
 // decoder, no encoder; only their timestamps move, onto the output's

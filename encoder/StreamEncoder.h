@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One output stream's encoder, whichever library does the work: frames go
 // in, packets come out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The way of a text subtitle stream into a container that keeps text in
 // its own format: each subtitle is decoded and written again as the

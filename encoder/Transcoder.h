@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One conversion: from the opened input to the output file the request
 // names, printing the output block and the progress reports. This thread

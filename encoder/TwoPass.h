@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two-pass rate control on each encoder's own statistics. x264 and x265
 // write and read their statistics files themselves; VP9 hands its

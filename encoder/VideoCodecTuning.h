@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings of the video codecs that pick their own quantisers (H.264,
 // H.265, AV1, VP9): the constant-quality factor (-crf) and the speed preset

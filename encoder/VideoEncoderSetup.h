@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chooses and opens the video encoder for a request: the codec (the
 // command-line name, else the container's own), the frame geometry, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns decoded pictures into the encoder's: deinterlaced, turned upright
 // and their colour mapped where the source asks for it, scaled to the planned picture

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The way of the picture from one input stream to one output stream:
 // decoder, mended clock, field check, filters, constant frame rate,

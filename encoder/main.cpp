@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ridod2e: the encoder console program. It describes the input, converts it
 // into the output the command line names, and prints progress; see
 // Console.h for the lines it prints.

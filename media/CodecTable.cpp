@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The codec description table: video compression codes (FourCC) and what
 // each one names. A few codes appear more than once; the first row wins.
 #include "media/NameTables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Measures a file by running the encoder with nothing but an input: the
 // encoder describes the input on its console and ends. An output whose first

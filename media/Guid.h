@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A GUID as the media framework lays it out: compared by all 16 bytes.
 // Many media-type GUIDs are a four-character code or a wave-format tag in

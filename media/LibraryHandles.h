@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Owners of the libraries' handles, each freed by its library's own call.
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application shows no library diagnostics: a file it cannot read is
 // reported in its own words.

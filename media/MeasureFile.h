@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Measures one input file the way Add Files does: the media-information
 // component first, and the encoder probe when the component reports no frame

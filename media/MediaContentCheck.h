@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a file chosen to be added holds audio or video at all. A file
 // whose container the libraries only guess at (a low probe score) must

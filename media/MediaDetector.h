@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A media detector on libavformat that answers what the media-information
 // component asks of the system's detector: the number of streams, and per

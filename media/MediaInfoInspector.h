@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The media-information component: inspects a media file through the media
 // detector and reports its container name, the names of its streams' types,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The check of a finished output with the media libraries, as a player would
 // meet it: the file opens, holds video when the format is a video format and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The container, major-type, subtype and format-type tables. The GUIDs are
 // the ones the DirectShow SDK defines for the named types.
 #include "media/NameTables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed tables that turn what the media detector reports into readable
 // names: containers by file extension, major types, subtypes and format

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a player shows a video stream's pictures: turned by the stream's
 // display matrix (a phone's upright clip is stored on its side), with its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The encoder's description of an input file: the verdict on its first
 // line, and the duration, frame size and frame rate read from its lines.

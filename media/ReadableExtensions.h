@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file-name extensions of the audio and video files the encoder reads,
 // from libavformat's own lists of its demuxers: lower case, without the dot,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the media-information component reports: the video stream's
 // properties and one entry per audio stream.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts the media-information component writes: durations, compression
 // codes and aspect ratios.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wave-format table: the registered 16-bit audio format tags and what
 // each one names.
 #include "media/NameTables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // AppDir: the folder of the running executable, where the encoder, the help
 // file, the settings file and reg.sh are looked up when the program runs

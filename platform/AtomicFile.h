@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a whole file so that a crash or a power loss leaves either the old
 // file or the new one, never half of it: the text goes to a new file beside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a child's console output until a verdict: every chunk goes to
 // `onChunk`, which returns false once it has heard enough. Before each wait

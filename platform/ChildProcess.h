@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One child process started from a Windows-style command line, with its
 // standard output and standard error in one pipe. The object owns the pipe

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits one command-line string into arguments by the Windows rules, so the
 // exact strings the application builds mean the same here: blanks and tabs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How many processors stood idle between two readings, from the system's
 // own counters (/proc/stat): what every program left unused, ours included.

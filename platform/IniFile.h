@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A profile (INI) file as the settings use it. Sections and keys match
 // without regard to case and the first match wins; values are trimmed; an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Powers the computer off through the login manager (systemd-logind's
 // PowerOff over D-Bus), without asking the user anything. Other programs may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Carries a piece of work out on the thread of `context` and waits for it;
 // on that thread itself the work runs at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/OutputLines.h"
 
 std::vector<std::string> OutputLines::feed(std::string_view chunk)

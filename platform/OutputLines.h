@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cuts the encoder's output into whole lines across reads: the unfinished
 // last line of a chunk is kept until the rest of it arrives. A line ends at

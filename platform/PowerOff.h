@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asking the system to power the computer off. Tests always use a fake.
 #include <string>

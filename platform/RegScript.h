@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starts AppDir's "reg.sh" detached and silently at start-up. A missing
 // script is skipped; its result is never looked at.

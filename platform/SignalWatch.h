@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns signals into a call on the thread that owns the watch: the signal
 // handler only writes the signal's number into a pipe, and `onSignal` runs

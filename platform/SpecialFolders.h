@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shell's special-folder identifiers that a folder browser's root may
 // take, with the values the Windows SDK gives them, and where each one lies

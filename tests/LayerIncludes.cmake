@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a folder of a layer above its own, or
 # when files of one folder include each other in a circle (a file and its
 # header count as one).

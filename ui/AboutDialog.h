@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: the application's name, links to the maker's web site and
 // support mail, and OK.

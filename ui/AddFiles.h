@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Add Files: the open dialog, then each chosen file measured in turn behind
 // the analysing splash, each becoming one ticked row of the file list. Runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Additional Options": the options that the conversion reads directly.
 // Checking the shutdown option asks for confirmation, except once while the

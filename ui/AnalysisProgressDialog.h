@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Analyzing Video Files": shown, always on top, while added files are
 // measured. It names the file being measured and offers Cancel, which lets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up, and the one place that builds the window: the shared state and
 // the file list, the five windows in their creation order, and every binder,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window shows of a running batch as a whole: the status bar's
 // first panel ("Converting 2 of 5") and third panel ("12:34

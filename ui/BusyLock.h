@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Disables the main window's option controls, list buttons, the
 // additional options and the menu entries while files are analysed or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Binds the conversion to the main window: "Convert Now !" starts the
 // worker (asking first when checked rows were converted already), "Stop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion log: every run of the encoder since the application
 // started, newest last, one line each (time, outcome, file), and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens addresses with the desktop's default browser or mail program.
 #include "core/HelpLinks.h"

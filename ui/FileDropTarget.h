@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Takes files and folders dropped onto the main window or its file list and
 // hands them to Add Files once the drop is over, so that the program they

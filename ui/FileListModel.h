@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file list as the main window's list view shows it: the caption with
 // its check box and the six cells after it, all centred but the caption,

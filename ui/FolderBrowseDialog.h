@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // FolderBrowseDialog: a folder browser over a directory-only QFileDialog, with
 // a text above the tree, an optional status line and help button, and a root

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The output folder chooser: the folder button opens the folder browser on
 // the output directory, and a chosen folder becomes the output directory.

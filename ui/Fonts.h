@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bold captions keep the rest of the widget's own font.
 #include <QFont>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The output-format list. The arrow keys, Page Up/Down, Home, End and the
 // mouse wheel step over the separator rows, in the closed list and in its

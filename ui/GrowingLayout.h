@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Places the controls of a fixed design in a client area that may be larger
 // (or, on a small screen, smaller) than the design: each control keeps its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message boxes on screen, each above the window the user is working in
 // (an always-on-top dialog included), else above the given parent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Help and about: the help file, the maker's web site, the about box, and
 // the output folder shown in the desktop's file manager. When no program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file list's context menu and the commands it shares with the Remove
 // and Clear All buttons. Removing is refused while added files are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: builds its controls where the layout puts them and tells
 // of their commands by signals. What the commands do lives in the binders

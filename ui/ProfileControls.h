@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's controls that show the output profile: the format
 // list, the option lists in the order of kOptionListSlots, and the volume

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's side of the output profiles: holds the ProfileState
 // model and mirrors it into the option combo boxes with their signals

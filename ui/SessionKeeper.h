@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the window's file list in a file beside the settings (the user's
 // state folder when installed) as the list changes, written whole at most

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file and the Additional Options dialog: the file is loaded
 // when the binder is made (right after the dialog, the last window of the

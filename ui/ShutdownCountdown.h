@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The power-off countdown: shows the warning window on top, counts up once
 // a second, and at 30 asks for the power-off, unless "Do Not Turn Off" was

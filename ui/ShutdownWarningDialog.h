@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Warning": the power-off countdown window. It refuses to close while the
 // countdown runs.

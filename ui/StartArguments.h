@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What `vantorel` is given on its command line: files to add to the list
 // at start (as a file manager's "Open With" gives them), or a wish for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The status bar's three sunken panels. The second one carries the
 // conversion's texts and, while the power-off after the batch is armed, says

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's texts in the user's language. Each text of core/Texts.h is
 // its own key: a translation catalogue maps it to the language's text, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps a window, its frame included, inside the screen's available area.
 #include <QMargins>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion's front end in the main window. Reports are queued as they
 // come, from any thread, and shown on the window's thread once a frame: the

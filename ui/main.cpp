@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/AppPlaces.h"
 #include "core/Texts.h"
 #include "core/Version.h"

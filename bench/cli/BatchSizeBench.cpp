@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Planning a batch costs the same per file for any size: vantorel-cli's dry
 // run of existing files and a conversion of a list of missing files (every
 // row planned, none converted), each at 1,000 and 10,000 files. Prints the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dry run of 1,000 files with vantorel-cli against a dry run of one file:
 // the difference is the cost of the command lines themselves, the one-file
 // run the tool's start-up. Target: the 1,000-file run under 100 ms beyond

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twenty 2-second clips converted through the conversion queue (worker
 // thread, encoder runner, the check of each output, headless front end) against the same twenty encoder
 // runs started directly and read to the end, alternating in one run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far the time left that the window shows is from the real time left,
 // over the real encoder: one 720p H.264 file of a minute, and three of different
 // lengths with one and with two jobs at once, converted to PSP AVC (whose

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fit to a size against the plain ways: for clips of different difficulty
 # (static bars, a moving pattern, motion with noise) and limits, vantorel-cli
 # --fit-size (two passes, the output checked) beside the plain estimate

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Several files at once: vantorel-cli converts a batch of four 20 s
 # standard-definition clips to the iPod format with one job and with two at a
 # time, and a batch of eight MP3 jobs with one job and with "auto",

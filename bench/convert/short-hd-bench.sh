@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Little cost per file: four 4 s 720p clips to the PS3 720P (H.264) format
 # through vantorel-cli, one job at a time against the encoder run alone on
 # the same command lines, and "auto" against the encoder two at a time in

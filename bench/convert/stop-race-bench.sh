@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The stop of a suspended worker thread: runs the test that once caught the
 # thread finishing as if it had not been stopped, 1,000 times in a row, and
 # prints how many of the runs failed.

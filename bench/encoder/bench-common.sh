@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the encoder benchmarks (sourced): the reference program and the
 # time tool installed when missing, and a work folder removed at the end.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Encoder benchmark: the iPod job (format 0 command line) on a 60 s 640x352
 # clip, the MP3 job on the same clip and the PS3 720P job on a 20 s clip,
 # each run by ridod2e and by the Debian ffmpeg program with the same settings

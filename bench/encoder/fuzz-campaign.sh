@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A fault campaign, run by hand: damaged copies of clips of eleven
 # containers, each converted by vantorel-cli into the formats 0, 31-35, 37
 # and 38 with an encoder built with AddressSanitizer and UBSan. Prints the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Encoder benchmark for the newer outputs: each job of the application's
 # newer rows (H.264, H.265 and AV1 MP4, VP9/Opus WebM, stream copies into MP4
 # and MKV, GIF, FLAC, Opus, OGG Vorbis, WAV) on a 60 s 640x352 clip, run by

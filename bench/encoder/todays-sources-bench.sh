@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The cost of the steps for today's sources (turning upright, colour,
 # deinterlacing, every track). On an ordinary source (60 s 640x352, square,
 # progressive, one track) the iPod and H.264 MP4 jobs against an earlier

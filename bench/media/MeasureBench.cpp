@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures 100 files the way Add Files does, in the window (offscreen) and
 // without it, and prints the time per file beyond the two fixed 100 ms
 // pauses around each file. Four files in five are videos the

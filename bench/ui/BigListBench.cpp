@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window with 5,000 rows (offscreen): adding them, checking them all,
 // converting them (a stand-in encoder; one row in a hundred names a file
 // that exists, the others are gone), removing rows and clearing the list.

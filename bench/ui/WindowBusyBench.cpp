@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A batch of four jobs in the window (offscreen), converted by a stand-in
 // encoder that prints kLines progress lines per job and leaves a real clip.
 // Prints, one job at a time and four at once, the conversion's own CPU time

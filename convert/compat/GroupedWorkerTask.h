@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Kept for the thread component's contract, which nothing in the product
 // uses: a thread component that can be a member of a group.

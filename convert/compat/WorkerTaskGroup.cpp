@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/compat/WorkerTaskGroup.h"
 
 void GroupMember::setThreadGroup(WorkerTaskGroup* group)

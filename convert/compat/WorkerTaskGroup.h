@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Kept for the thread component's contract, which nothing in the product
 // uses: groups of thread components (and of groups) that count their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // BuildCommandLine: one job (one row of the file list) and a snapshot of the
 // choices become the encoder's complete command line, the job's output path

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every fixed text of the encoder's command line, blanks exact, in one place.
 // The figure after each is its length; a blank at either end is part of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cmdline/ConversionChoices.h"
 
 ConversionChoices TakeChoices(const ProfileState& state, const std::string& volumeFactor,

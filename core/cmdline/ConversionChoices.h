@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A snapshot of everything the command line reads from the window, taken on
 // the user-interface thread before each job, so the builder never touches a

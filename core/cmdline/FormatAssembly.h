@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the device, phone, audio and general video formats (and the PSP
 // thumbnail run) concatenate the piece set into the encoder's command line.

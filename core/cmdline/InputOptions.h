@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the encoder reads a job's input on each attempt: RealMedia inputs go
 // through the alternative reader first; a second attempt turns it around,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Letterbox arithmetic: fit the source picture into the target frame with
 // its own aspect ratio and fill the rest with bars. The source is the row's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How today's formats put the piece set together; the format catalogue
 // names each row's assembly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pieces of today's formats from the selected entries' texts. Numbers
 // are taken from the texts as for the other formats ("2000 Kbps", "25 fps",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cmdline/OptionArgs.h"
 
 #include "core/cmdline/CommandPieces.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One command-line piece per option list, from the selected entry's text
 // (empty when nothing is selected) or index. Blanks in the results are exact.

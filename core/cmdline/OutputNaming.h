@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Output file names: the input's base name with the format's extension in
 // the output directory, numbered "-1", "-2", ... when the name is taken.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The paths a batch's jobs must not write: the inputs of the list's rows and
 // the output names already given to jobs. A path is known by its normalised

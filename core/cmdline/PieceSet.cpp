@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cmdline/PieceSet.h"
 
 std::string JoinPieces(const PieceSet& pieces, std::initializer_list<std::string_view> middle,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The piece set one build fills, and the way every assembly joins it.
 #include <initializer_list>

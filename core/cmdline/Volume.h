@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The volume slider: a position 0 to 10 becomes the percentage the label
 // shows and the factor the encoder receives ("50" leaves the volume as it is).

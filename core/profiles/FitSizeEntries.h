@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Fit in size…" entries of the MP4 and WebM video bitrate lists: the
 // output is to be at most a size, counted in MB of 1,000,000 bytes. The

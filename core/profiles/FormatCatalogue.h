@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The output-format list as one table, a FormatSpec per row in the list's
 // fixed order. The index is what the settings file stores and the window's

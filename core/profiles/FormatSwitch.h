@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The format switch on the widgets-free model: applies the profile of the
 // format list's selection (state.formatIndex) to the option lists.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/profiles/NewerCodecs.h"
 #include "core/profiles/NewerEntries.h"
 #include "core/profiles/Profiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The codecs today's formats offer: the text their lists show, the name the
 // encoder takes, and for the video codecs the constant-quality factor sent

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An option list as the window shows it: entries, the selected index (-1 for
 // none) and whether it is enabled. The format switch fills these models and

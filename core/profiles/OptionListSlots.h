@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The option lists by their control names, in the order the window shows
 // them (video group, audio group, then letterbox and mute); the HDR list,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The output profile in force, without widgets: the option lists, the format
 // list's selection and the two values the format switch keeps. The window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The option set of each format. A profile fills the lists its format
 // offers (and selects the channel or letterbox where it says so); the format

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Kept for the component's published contract: its events, and lists it makes empty; nothing in the product uses them.
 #include "media/MediaInfoInspector.h"

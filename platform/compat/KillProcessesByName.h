@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Kept for the stop step's published contract; nothing calls it, as it would end other users' encoders.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // vantorel-cli beside the stand-in encoder, run as a user runs it.
 #include "support/StandInAppDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a conversion leaves behind when things go wrong, seen as a user of
 // vantorel-cli sees it: the rows, the reasons, the exit status and the files.
 #include "CliRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantorel-cli as a farm runs it: stopped by its scheduler, run again over
 // the same list, writing into a file that fills up, given short options.
 #include "CliRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fit to a size, converted for real by vantorel-cli: clips of different
 // difficulty × limits × codecs, every output checked on disk against the
 // limit, and the clip that cannot fit refused before any encoder runs.

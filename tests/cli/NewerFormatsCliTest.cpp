@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each of today's formats converted for real by vantorel-cli from a tiny
 // clip: the row ends "Done" and the file holds the promised codecs (the
 // encoder's own tests look at the files in depth).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Texts.h"
 #include "RunnerHarness.h"
 #include "support/TextFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several jobs at once with the stand-in encoder: each stand-in that awaits
 // the others' calls can only finish when they run at the same time.
 #include "convert/ConversionRun.h"

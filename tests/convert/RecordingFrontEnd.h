@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A front end without a window that records every report and message as
 // text, and a file list that keeps each row's Progress and Frames cells as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One encoder runner over a recording front end and a stand-in AppDir, run
 // on a worker thread while this thread processes events (the stall watch

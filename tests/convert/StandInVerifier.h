@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The output check for runs of the stand-in encoder, whose outputs are not
 // media: an output is good when it is there and not empty. A test may say

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cmdline/CommandLineBuilder.h"
 #include "core/cmdline/OutputNaming.h"
 #include "core/profiles/FormatCatalogue.h"

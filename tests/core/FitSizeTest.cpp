@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fit to a size as numbers and texts: the entries and sizes a person
 // writes, the plan (sound lowered first, then the picture, then refused),
 // the retries' bitrates, the expected sizes, and the pass pieces of the

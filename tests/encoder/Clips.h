@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test clips, made once per test run on first use and shared by the tests:
 // a moving pattern with a sine tone, 4 seconds, 640x352 at 25 fps unless

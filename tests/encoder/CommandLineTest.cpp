@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the encoder reads its arguments: the values as the application's
 // lists write them.
 #include "encoder/CommandLine.h"

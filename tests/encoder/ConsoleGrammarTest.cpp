@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines the real encoder prints, as the application reads them: the
 // input block, the output block, progress reports, and failures.
 #include "Clips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The encoder's arithmetic: frame geometry, constant frame rate, the
 // nearest values codecs take, and the texts it prints.
 #include "encoder/AmrNbEncoder.h"

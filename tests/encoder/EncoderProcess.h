@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the real encoder (VANTOREL_APPDIR/ridod2e) and collects what it
 // printed, line by line, and how it ended.

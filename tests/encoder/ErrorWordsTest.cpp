@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every failure ends with one line holding the error word that names its
 // kind, with the reason, and a non-zero exit status; no other line holds
 // an error word, and no unfinished output is left behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command lines of the 25 output formats, as the application assembles
 // them for a sample choice of options, run through the real encoder; each
 // output is checked as a player would see it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Domain assertions on a media file, read through libavformat:
 //   ExpectMedia(path).container("mp4").video("mpeg4", 320, 240).frameRate(25)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The newer outputs (H.264, H.265 and AV1 in MP4, VP9 WebM, stream copies
 // into MP4 and MKV, GIF, FLAC, Opus, Vorbis, WAV) with the command lines the
 // application sends for them, run through the real encoder and checked as a

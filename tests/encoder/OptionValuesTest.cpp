@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values the application's lists can produce, including those a codec
 // cannot take as they are, run through the real encoder.
 #include "Clips.h"

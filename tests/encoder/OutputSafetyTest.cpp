@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files and names that cannot be turned against the user: the output is a
 // new file of the encoder's own wherever others may plant links or files,
 // and the input is a local file unless the command line allows more.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The encoder's routes work on threads of their own when there are two:
 // each stream still gets the packets that its parts give when they run one
 // after the other, and a stop or a failure on any thread ends the whole run

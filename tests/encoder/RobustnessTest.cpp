@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Broken inputs end in a clear failure or a valid output, never in a hang
 // or a crash; a killed encoder leaves at most its partial output.
 #include "Clips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture and sound as the source made them: the display shape of
 // non-square pixels, the level of 5.1 sound folded to fewer channels, a
 // sound track for PSP files of silent videos, thumbnails where seeking finds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faithful to today's sources: phone clips turned by a display matrix, HDR,
 // interlaced pictures, several sound tracks with subtitles and chapters,
 // high frame rates, mono lossless sound and broken clocks, each through the

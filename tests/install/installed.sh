@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and runs the installed programs
 # as a user would.
 #   installed.sh BUILD_DIR FIXTUREGEN VERSION APP_ID programs|settings

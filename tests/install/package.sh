@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the two Debian packages from the build folder, reads them back and
 # has lintian judge them.
 #   package.sh BUILD_DIR APP_ID VERSION CONFIG

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/MediaClips.h"
 #include "support/StandInAppDir.h"
 #include "media/MeasureFile.h"

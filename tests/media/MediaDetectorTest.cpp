@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/MediaClips.h"
 #include "media/MediaDetector.h"
 #include "media/NameTables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The power-off request against a stand-in login manager on a private bus
 // of its own, never the system's.
 #include "platform/LogindPowerOff.h"

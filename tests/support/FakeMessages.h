@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records every message and answers confirmations as scripted.
 #include "core/Messages.h"

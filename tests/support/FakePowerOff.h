@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counts power-off requests instead of powering anything off; refuses them
 // with a reason when told to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ways to make file access fail for real, also for root, whom permission
 // bits do not stop.

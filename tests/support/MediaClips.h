@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Real clips made once per test run with the fixture generator and shared by
 // the tests that read them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Media fixtures for tests: small clips made on the spot with FFmpeg's
 // libraries (a moving test pattern and a sine tone), and a reader that says

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window tests need a QApplication; the others run with the core's event
 // loop only, so they link no widgets.
 #ifdef VANTOREL_TEST_WINDOWS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole files as text: read (empty when it cannot be read) and written.
 #include <filesystem>

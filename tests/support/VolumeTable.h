@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The volume slider's positions with the label and the factor each shows.
 struct VolumeRow {

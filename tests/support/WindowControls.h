@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of a window as a user finds them: by their names. A control
 // that is not there fails the test.

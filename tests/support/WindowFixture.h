@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application's windows as a test drives them: messages recorded, a fake
 // power-off installed, the power-off countdown ticking fast, rows added the

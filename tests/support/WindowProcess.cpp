@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as its own process for the tests that end it by a signal: the
 // application as main() builds it, its output folder and rows given on the
 // command line ("path|duration" each), converting from the start. The list

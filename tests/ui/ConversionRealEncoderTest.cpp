@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion in the main window with the real encoder on real clips.
 #include "ui/Application.h"
 #include "ui/MainWindow.h"

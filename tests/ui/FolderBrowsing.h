@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving the folder browser as a user would, while it runs modal.
 #include "support/TempDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/profiles/FormatCatalogue.h"
 #include "support/FakeMessages.h"
 #include "support/StandInAppDir.h"

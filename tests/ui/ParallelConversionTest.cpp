@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several files at once in the main window, with the real encoder on real clips.
 #include "ui/AdditionalOptionsDialog.h"
 #include "ui/Application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a session ends and what the next one finds: the window as its own
 // process, converting with the real encoder, ended by SIGTERM or SIGKILL;
 // Ctrl+Q keeping the settings; the list offered back.

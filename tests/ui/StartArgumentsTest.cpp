@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `vantorel FILE...`, `vantorel --help` and `vantorel --version`.
 #include "support/FakeMessages.h"
 #include "support/MediaClips.h"

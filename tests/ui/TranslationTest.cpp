@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window in German and French, and its English texts as the keys.
 #include "support/FakeMessages.h"
 #include "support/StandInAppDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Kept for the folder-browser component's contract, which nothing in the
 // product uses: the events it raises when the browser is set up, on each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fixturegen: writes one test clip (moving pattern and sine tone).
 //   fixturegen <container> <out> [--seconds S] [--size WxH] [--rate N[/D]]
 //              [--video CODEC|none] [--audio CODEC|none] [--sample-rate HZ] [--channels N]
