@@ -424,6 +424,16 @@ ClipSettings ClipFor(const std::string& container)
     return clipSettings;
 }
 
+std::string MakeAviClip(const std::filesystem::path& out, double seconds, int width, int height)
+{
+    ClipSettings clipSettings = ClipFor("avi");
+    clipSettings.seconds = seconds;
+    clipSettings.width = width;
+    clipSettings.height = height;
+    MakeClip(out, clipSettings);
+    return out.string();
+}
+
 void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings)
 {
     QuietLibraries();

@@ -48,6 +48,9 @@ ClipSettings ClipFor(const std::string& container);
 // Writes the clip; an existing file is replaced.
 void MakeClip(const std::filesystem::path& out, const ClipSettings& clipSettings);
 
+// Writes an AVI clip with sound of the given length and size; returns its path.
+std::string MakeAviClip(const std::filesystem::path& out, double seconds, int width, int height);
+
 struct StreamInfo {
     std::string type;    // "video", "audio", "subtitle", "data", "attachment" or "unknown"
     std::string codec;   // libavcodec's codec name: "mpeg4", "h264", "aac", "amr_nb", ...

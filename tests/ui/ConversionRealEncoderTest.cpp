@@ -39,13 +39,7 @@ protected:
 
     std::string clip(const std::string& name, double seconds = 2.0, int width = 320, int height = 240)
     {
-        fixtures::ClipSettings clipSettings = fixtures::ClipFor("avi");
-        clipSettings.seconds = seconds;
-        clipSettings.width = width;
-        clipSettings.height = height;
-        const fs::path path = media.path() / name;
-        fixtures::MakeClip(path, clipSettings);
-        return path.string();
+        return fixtures::MakeAviClip(media.path() / name, seconds, width, height);
     }
     void addRow(const std::string& path, const std::string& size = "320 x 240", const std::string& duration = "00:00:02")
     {

@@ -19,25 +19,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Clip(const TempDir& dir, const std::string& name, double seconds, int width, int height)
-{
-    fixtures::ClipSettings settings = fixtures::ClipFor("avi");
-    settings.seconds = seconds;
-    settings.width = width;
-    settings.height = height;
-    const fs::path path = dir.path() / name;
-    fixtures::MakeClip(path, settings);
-    return path.string();
-}
-
 // The window converting a short clip, then a long one; the test's own process.
 class WindowProcess : public ::testing::Test {
 protected:
     WindowProcess()
     {
         fs::create_directory(outDir());
-        short_ = Clip(media, "short.avi", 1.0, 320, 240);
-        long_ = Clip(media, "long.avi", 90.0, 640, 480);
+        short_ = fixtures::MakeAviClip(media.path() / "short.avi", 1.0, 320, 240);
+        long_ = fixtures::MakeAviClip(media.path() / "long.avi", 90.0, 640, 480);
     }
     ~WindowProcess() override
     {
