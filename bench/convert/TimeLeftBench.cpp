@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How far the time left that the window shows is from the real time left,
-// over the real encoder: one 720p H.264 file of a minute, and three of
-// different lengths with one and with two jobs at once, converted to H.264
-// MP4 at their own size (tens of seconds a batch). At 20, 50 and 80 % of
+// over the real encoder: one 720p H.264 file of two minutes, and three of
+// 80, 30 and 50 s with one and with two jobs at once, converted to H.264
+// MP4 at their own size (tens of seconds a batch on two cores). At 20, 50 and 80 % of
 // each batch's time it prints the estimate's error as a share of the real
 // time left ("none": no estimate shown yet; target within 15 %), beside the
 // error of a plain pace that leaves the tail out. Each job's stretches and
@@ -245,15 +245,15 @@ int main(int argc, char* argv[])
         fixtures::MakeClip(file, settings);
         return RowOf(file, seconds);
     };
-    const std::vector<FileRow> single{clip("single.mp4", 60)};
-    const std::vector<FileRow> three{clip("a.mp4", 40), clip("b.mp4", 15), clip("c.mp4", 25)};
+    const std::vector<FileRow> single{clip("single.mp4", 120)};
+    const std::vector<FileRow> three{clip("a.mp4", 80), clip("b.mp4", 30), clip("c.mp4", 50)};
     struct Case {
         const char* name;
         const std::vector<FileRow>& rows;
         int jobsAtOnce;
-    } cases[] = {{"one 60 s file, one job ", single, 1},
-                 {"40, 15, 25 s, one job  ", three, 1},
-                 {"40, 15, 25 s, two jobs ", three, 2}};
+    } cases[] = {{"one 2 min file, one job", single, 1},
+                 {"80, 30, 50 s, one job  ", three, 1},
+                 {"80, 30, 50 s, two jobs ", three, 2}};
 
     std::printf("Time left against the real time left (720p H.264 to H.264 MP4; target within %.0f %% from 20 %% on)\n",
                 kTarget * 100);
