@@ -85,7 +85,6 @@ void TimeLeft::progressed(int index, int percent, double now)
     if (!state->reported) {
         state->reported = true;
         heads_.add(state->machine);
-        firstParts_.add(weight * part);
         firstReport_ = firstReport_.value_or(now);
     }
     if (!state->encoded) {
@@ -138,11 +137,8 @@ std::optional<int> TimeLeft::secondsLeft(double now) const
     const auto workPerSecond = pace(now);
     if (!workPerSecond)
         return std::nullopt;
-    // A stretch of work means a job has reported. Until one has ended, a
-    // tail is as long as the encoder's lead at its first report: what it
-    // counted beyond the work its head had time for is still to be encoded.
-    const double tail
-        = tails_.value().value_or(std::max(*firstParts_.value() / *workPerSecond - *heads_.value(), 0.0));
+    // A stretch of work means a job has reported: its head is known.
+    const double tail = tails_.value().value_or(*heads_.value());
     const int sharing = underWay();
     const double pending = sharing > 0 ? std::max(now - last_, 0.0) / sharing : 0;
     double left = 0;

@@ -9,8 +9,8 @@
 // and checked, the thumbnail made). The pace is the work the encoders did
 // per second of their machine time over the later half of the batch so
 // far; a tail is as long as the tails so far, and until a job has ended as
-// long as the encoder's lead at its first report (the encoder counts what
-// it has read, and its end still has to encode that much). The time left is the machine
+// long as the wait for an encoder's first report, as the encoder empties at
+// its end what it read ahead at its start. The time left is the machine
 // time the unfinished jobs still need: while any job runs, every second of
 // the machine goes to the batch, whether one job or several take it. Times
 // are seconds on any one clock.
@@ -74,6 +74,5 @@ private:
     double last_;                      // when the machine time was last shared out
     std::optional<double> firstReport_; // when the batch's first report came
     Mean heads_;                       // machine time to a run's first report
-    Mean firstParts_;                  // work a run's first report counted
     Mean tails_;                       // machine time after the encoder's end
 };

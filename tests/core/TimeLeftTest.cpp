@@ -27,9 +27,8 @@ struct Scenario {
 
 // Timelines of reports, with the time left expected along them.
 const Scenario kScenarios[] = {
-    {"one job after another: 2 s to a first report of 10 %, then 2.5 s of media a second; the tail as long as the "
-     "first report's lead until a job has ended (10 % less 2 s at 2.5), then as the tails so far, running down to "
-     "a tenth",
+    {"one job after another: 2 s to the first report, 2.5 s of media a second; the tail as long as the head until "
+     "a job has ended, then as the tails so far, running down to a tenth",
      {100, 100},
      {{0, Step::Run},
       {1, Step::Expect, 0, kNone},
@@ -55,8 +54,7 @@ const Scenario kScenarios[] = {
       {10, Step::Report, 0, 30},
       {20, Step::Report, 0, 40},
       {30, Step::Report, 0, 50},
-      // The tail: the first report's 10 % at the pace of now, 1 a second, less the 2 s its head took.
-      {30, Step::Expect, 0, 50 + (10 - 2)}}},
+      {30, Step::Expect, 0, 50 + 2}}},
     {"two jobs at once share the machine (1.5 s of media a second each, 3 together); the last runs alone at 3",
      {60, 60, 60},
      {{0, Step::Run, 0},
@@ -81,13 +79,11 @@ const Scenario kScenarios[] = {
       {10, Step::Report, 0, 30},
       {10, Step::SecondAttempt},
       {10, Step::Expect, 0, kNone},
-      {12, Step::Report, 0, 5},
-      {12, Step::Expect, 0, 38 + 1},
-      {28, Step::Report, 0, 45},
-      {48, Step::Report, 0, 95},
-      {50, Step::Thumbnail},
-      {50, Step::Expect, 0, 1},
-      {51, Step::Expect, 0, 0}}},
+      {14, Step::Report, 0, 20},
+      {14, Step::Expect, 0, 24 + 3},
+      {40, Step::Thumbnail},
+      {40, Step::Expect, 0, 3},
+      {42, Step::Expect, 0, 1}}},
 };
 
 TEST(TimeLeft, FollowsTheReportsOfEachScenario)
