@@ -2,12 +2,13 @@
 // How far the time left that the window shows is from the real time left,
 // over the real encoder: one 720p H.264 file of two minutes, and three of
 // 80, 30 and 50 s with one and with two jobs at once, converted to H.264
-// MP4 at their own size (tens of seconds a batch on two cores). At 20, 50 and 80 % of
-// each batch's time it prints the estimate's error as a share of the real
-// time left ("none": no estimate shown yet; target within 15 %), beside the
-// error of a plain pace that leaves the tail out. Each job's stretches and
-// the encoders' pace in each fifth of the batch show what the estimate had
-// to go by; the machine's load, printed before and after, what it could not.
+// MP4 at their own size (tens of seconds a batch on two cores). At 20, 50
+// and 80 % of each batch's time it prints the estimate's error as a share
+// of the real time left ("none": no estimate shown yet; target within
+// 15 %), beside the error of a plain pace that leaves the tail out. Each
+// job's stretches and the encoders' pace in each fifth of the batch show
+// what the estimate had to go by; the machine's load, printed before and
+// after, what it could not.
 #include "core/BatchEstimate.h"
 #include "core/FileList.h"
 #include "core/Messages.h"
