@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoder/VideoFilter.h"
 
+#include "encoder/Fault.h"
+
 #include <algorithm>
 
 extern "C" {
@@ -11,20 +13,25 @@ extern "C" {
 namespace ridod2e {
 namespace {
 
-// The pictures are cut to the output's rate before they are held, then one
-// palette is made from all of them and each is drawn with it. The palette
-// is made from colours of 6 bits a channel (the middle of each step): a
-// clip's millions of colours would make it take as long as the whole clip
-// again, in one call that reports nothing, for no colour one can see.
-std::string PaletteFilters(AVRational frameRate)
+// The pictures are cut to the output's rate before either pass, so that
+// both see the same pictures. The palette is made from colours of 6 bits a
+// channel (the middle of each step): a clip's millions of colours would make
+// it take as long as the whole clip again, in one call that reports nothing,
+// for no colour one can see.
+std::string RateSteps(AVRational frameRate)
 {
-    std::string filters;
     if (frameRate.num > 0 && frameRate.den > 0)
-        filters = ",fps=" + std::to_string(frameRate.num) + "/" + std::to_string(frameRate.den);
-    const std::string step = "'bitand(val,252)+2'";
-    return filters + ",split[all][copy];[all]lutrgb=r=" + step + ":g=" + step + ":b=" + step
-        + ",palettegen[palette];[copy][palette]paletteuse";
+        return ",fps=" + std::to_string(frameRate.num) + "/" + std::to_string(frameRate.den);
+    return {};
 }
+
+std::string GatherPaletteSteps()
+{
+    const std::string step = "'bitand(val,252)+2'";
+    return ",lutrgb=r=" + step + ":g=" + step + ":b=" + step + ",palettegen";
+}
+
+const std::string DrawWithPaletteSteps = "[pictures];[pictures][palette]paletteuse";
 
 // Hands the chain's pictures on with their pts back in the input's time
 // base. The end (no frame) closes the chain where the last picture ends.
@@ -50,7 +57,10 @@ bool VideoFilter::Shape::operator==(const Shape& other) const
         && av_cmp_q(aspect, other.aspect) == 0;
 }
 
-VideoFilter::VideoFilter(const Target& target) : target_(target) {}
+VideoFilter::VideoFilter(const Target& target)
+    : target_(target), pass_(target.format == AV_PIX_FMT_PAL8 ? Pass::GatherPalette : Pass::Single)
+{
+}
 
 std::string VideoFilter::description() const
 {
@@ -64,8 +74,9 @@ std::string VideoFilter::description() const
     if (g.hasBars())
         filters += ",pad=" + std::to_string(g.frameWidth()) + ":" + std::to_string(g.frameHeight()) + ":"
             + std::to_string(g.bars.left) + ":" + std::to_string(g.bars.top) + ":black";
-    if (target_.format == AV_PIX_FMT_PAL8)
-        return filters + ",setsar=1" + PaletteFilters(target_.frameRate);
+    if (pass_ != Pass::Single)
+        return filters + ",setsar=1" + RateSteps(target_.frameRate)
+            + (pass_ == Pass::GatherPalette ? GatherPaletteSteps() : DrawWithPaletteSteps);
     filters += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(target_.format);
     const AVRational aspect = target_.pixelAspect;
     if (aspect.num > 0)
@@ -78,10 +89,39 @@ void VideoFilter::restart()
     chain_.reset();
     shape_ = {};
     end_ = AV_NOPTS_VALUE;
+    chainsMade_ = 0;
 }
 
-void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink)
+void VideoFilter::drawWithGatheredPalette()
 {
+    restart();
+    pass_ = Pass::DrawWithPalette;
+}
+
+std::unique_ptr<FilterChain> VideoFilter::makeChain(const AVFrame& picture, AVRational timeBase)
+{
+    const AVFrame* palette = nullptr;
+    if (pass_ == Pass::DrawWithPalette) {
+        if (palettes_.empty())
+            Fail("the pictures came back without the palette gathered for them");
+        palette = palettes_[std::min(chainsMade_, palettes_.size() - 1)].get();
+    }
+    ++chainsMade_;
+    return std::make_unique<FilterChain>("buffer", PictureSourceArguments(picture, timeBase), "buffersink",
+                                         description(), 0, palette);
+}
+
+void VideoFilter::keepPalette(const AVFrame* palette)
+{
+    FramePtr kept = NewFrame();
+    Check(av_frame_ref(kept.get(), palette), "cannot keep the palette");
+    palettes_.push_back(std::move(kept));
+}
+
+void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& pictures)
+{
+    const FilterChain::Sink keepPalette = [this](AVFrame* palette) { this->keepPalette(palette); };
+    const FilterChain::Sink& sink = pass_ == Pass::GatherPalette ? keepPalette : pictures;
     if (frame && (frame->width <= 0 || frame->height <= 0 || frame->format < 0))
         return;
     if (frame) {
@@ -89,8 +129,7 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
         if (!chain_ || !(shape == shape_)) {
             if (chain_)
                 Push(*chain_, nullptr, end_, timeBase, sink);
-            chain_ = std::make_unique<FilterChain>("buffer", PictureSourceArguments(*frame, timeBase), "buffersink",
-                                                   description(), 0);
+            chain_ = makeChain(*frame, timeBase);
             shape_ = shape;
         }
     }
