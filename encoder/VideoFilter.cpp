@@ -25,28 +25,39 @@ std::string RateSteps(AVRational frameRate)
     return {};
 }
 
+// The drawing takes the pictures in its own format: scaled into it
+// directly, as in the gathering pass, rather than converted after.
+std::string DrawingSteps()
+{
+    return std::string(",format=pix_fmts=") + av_get_pix_fmt_name(AV_PIX_FMT_RGB32);
+}
+
 std::string GatherPaletteSteps()
 {
     const std::string step = "'bitand(val,252)+2'";
     return ",lutrgb=r=" + step + ":g=" + step + ":b=" + step + ",palettegen";
 }
 
-const std::string DrawWithPaletteSteps = "[pictures];[pictures][palette]paletteuse";
-
-// Hands the chain's pictures on with their pts back in the input's time
-// base. The end (no frame) closes the chain where the last picture ends.
-void Push(FilterChain& chain, AVFrame* frame, int64_t end, AVRational timeBase, const FilterChain::Sink& sink)
+// Hands the chain's pictures on, drawn with the palette where there is
+// one, with their pts back in the input's time base. The end (no frame)
+// closes the chain where the last picture ends.
+void Push(FilterChain& chain, PaletteDrawing* drawing, AVFrame* frame, int64_t end, AVRational timeBase,
+          const FilterChain::Sink& sink)
 {
     const AVRational chainTimeBase = chain.outputTimeBase();
-    const auto back = [&](AVFrame* picture) {
+    const FilterChain::Sink back = [&](AVFrame* picture) {
         if (picture->pts != AV_NOPTS_VALUE)
             picture->pts = av_rescale_q(picture->pts, chainTimeBase, timeBase);
         sink(picture);
     };
+    const FilterChain::Sink drawn = [&](AVFrame* picture) { drawing->draw(picture, chainTimeBase, back); };
+    const FilterChain::Sink& out = drawing ? drawn : back;
     if (!frame && end != AV_NOPTS_VALUE)
-        chain.close(end, back);
+        chain.close(end, out);
     else
-        chain.push(frame, back);
+        chain.push(frame, out);
+    if (!frame && drawing)
+        drawing->draw(nullptr, chainTimeBase, back);
 }
 
 } // namespace
@@ -76,7 +87,7 @@ std::string VideoFilter::description() const
             + std::to_string(g.bars.left) + ":" + std::to_string(g.bars.top) + ":black";
     if (pass_ != Pass::Single)
         return filters + ",setsar=1" + RateSteps(target_.frameRate)
-            + (pass_ == Pass::GatherPalette ? GatherPaletteSteps() : DrawWithPaletteSteps);
+            + (pass_ == Pass::GatherPalette ? GatherPaletteSteps() : DrawingSteps());
     filters += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(target_.format);
     const AVRational aspect = target_.pixelAspect;
     if (aspect.num > 0)
@@ -87,6 +98,7 @@ std::string VideoFilter::description() const
 void VideoFilter::restart()
 {
     chain_.reset();
+    drawing_.reset();
     shape_ = {};
     end_ = AV_NOPTS_VALUE;
     chainsMade_ = 0;
@@ -98,17 +110,17 @@ void VideoFilter::drawWithGatheredPalette()
     pass_ = Pass::DrawWithPalette;
 }
 
-std::unique_ptr<FilterChain> VideoFilter::makeChain(const AVFrame& picture, AVRational timeBase)
+void VideoFilter::makeChain(const AVFrame& picture, AVRational timeBase)
 {
-    const AVFrame* palette = nullptr;
+    drawing_.reset();
     if (pass_ == Pass::DrawWithPalette) {
         if (palettes_.empty())
             Fail("the pictures came back without the palette gathered for them");
-        palette = palettes_[std::min(chainsMade_, palettes_.size() - 1)].get();
+        drawing_ = std::make_unique<PaletteDrawing>(*palettes_[std::min(chainsMade_, palettes_.size() - 1)]);
     }
     ++chainsMade_;
-    return std::make_unique<FilterChain>("buffer", PictureSourceArguments(picture, timeBase), "buffersink",
-                                         description(), 0, palette);
+    chain_ = std::make_unique<FilterChain>("buffer", PictureSourceArguments(picture, timeBase), "buffersink",
+                                           description(), 0);
 }
 
 void VideoFilter::keepPalette(const AVFrame* palette)
@@ -128,8 +140,8 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
         const Shape shape {frame->width, frame->height, frame->format, frame->sample_aspect_ratio};
         if (!chain_ || !(shape == shape_)) {
             if (chain_)
-                Push(*chain_, nullptr, end_, timeBase, sink);
-            chain_ = makeChain(*frame, timeBase);
+                Push(*chain_, drawing_.get(), nullptr, end_, timeBase, sink);
+            makeChain(*frame, timeBase);
             shape_ = shape;
         }
     }
@@ -140,7 +152,7 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
         end_ = std::max(end_ == AV_NOPTS_VALUE ? frame->pts : end_, frame->pts + std::max<int64_t>(duration, 1));
     }
     if (chain_)
-        Push(*chain_, frame, end_, timeBase, sink);
+        Push(*chain_, drawing_.get(), frame, end_, timeBase, sink);
 }
 
 } // namespace ridod2e

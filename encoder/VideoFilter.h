@@ -9,6 +9,7 @@
 // it, and a second draws the pictures with it, so that no picture is held.
 #include "encoder/FilterChain.h"
 #include "encoder/FrameGeometry.h"
+#include "encoder/PaletteDrawing.h"
 
 #include <memory>
 #include <vector>
@@ -60,7 +61,7 @@ private:
         bool operator==(const Shape& other) const;
     };
 
-    std::unique_ptr<FilterChain> makeChain(const AVFrame& picture, AVRational timeBase);
+    void makeChain(const AVFrame& picture, AVRational timeBase);
     void keepPalette(const AVFrame* palette);
 
     Target target_;
@@ -68,6 +69,7 @@ private:
     Shape shape_;
     int64_t end_ = AV_NOPTS_VALUE;  // where the pictures so far end, in their time base
     std::unique_ptr<FilterChain> chain_;
+    std::unique_ptr<PaletteDrawing> drawing_;  // the second pass's, for the chain's pictures
     Pass pass_;
     std::vector<FramePtr> palettes_;  // one for each chain of the gathering pass
     std::size_t chainsMade_ = 0;
