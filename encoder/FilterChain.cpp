@@ -28,7 +28,7 @@ std::string PictureSourceArguments(const AVFrame& frame, AVRational timeBase)
 }
 
 FilterChain::FilterChain(const char* source, const std::string& sourceArguments, const char* sink,
-                         const std::string& filters, int frameSize)
+                         const std::string& filters, int frameSize, const AVFrame* palette)
     : graph_(avfilter_graph_alloc()), out_(NewFrame())
 {
     if (!graph_)
@@ -45,6 +45,17 @@ FilterChain::FilterChain(const char* source, const std::string& sourceArguments,
         throw std::bad_alloc();
     outputs->name = av_strdup("in");
     outputs->filter_ctx = source_;
+    AVFilterContext* paletteSource = nullptr;
+    if (palette) {
+        Check(avfilter_graph_create_filter(&paletteSource, avfilter_get_by_name("buffer"), "palette",
+                                           PictureSourceArguments(*palette, {1, 1}).c_str(), nullptr, graph_.get()),
+              step);
+        outputs->next = avfilter_inout_alloc();
+        if (!outputs->next)
+            throw std::bad_alloc();
+        outputs->next->name = av_strdup("palette");
+        outputs->next->filter_ctx = paletteSource;
+    }
     inputs->name = av_strdup("out");
     inputs->filter_ctx = sink_;
     AVFilterInOut* openInputs = inputs.release();
@@ -56,6 +67,14 @@ FilterChain::FilterChain(const char* source, const std::string& sourceArguments,
     Check(avfilter_graph_config(graph_.get(), nullptr), step);
     if (frameSize > 0)
         av_buffersink_set_frame_size(sink_, static_cast<unsigned>(frameSize));
+    if (paletteSource) {
+        // The one picture serves every picture of the chain, whatever its time.
+        FramePtr copy = NewFrame();
+        Check(av_frame_ref(copy.get(), palette), step);
+        copy->pts = 0;
+        Check(av_buffersrc_add_frame(paletteSource, copy.get()), step);
+        Check(av_buffersrc_close(paletteSource, 1, 0), step);
+    }
 }
 
 void FilterChain::push(AVFrame* frame, const Sink& sink)

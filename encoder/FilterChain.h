@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A libavfilter graph from one source to one sink, described by the text
-// of the filters between them.
+// of the filters between them. A palette, where one is given, is a second
+// source of one picture that the filters name [palette].
 #include "encoder/Libav.h"
 
 #include <functional>
@@ -20,7 +21,7 @@ public:
     // source: "buffer" or "abuffer" with its arguments; sink: "buffersink"
     // or "abuffersink"; frameSize: samples per frame at an audio sink (0: any).
     FilterChain(const char* source, const std::string& sourceArguments, const char* sink, const std::string& filters,
-                int frameSize);
+                int frameSize, const AVFrame* palette = nullptr);
 
     // Feeds one frame (nullptr: the end) and hands every frame that comes
     // out to the sink.

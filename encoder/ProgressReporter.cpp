@@ -12,10 +12,10 @@ constexpr auto ReportInterval = std::chrono::milliseconds(400);
 
 } // namespace
 
-ProgressReporter::ProgressReporter(Console& console, bool video, bool picturesGatheredFirst)
+ProgressReporter::ProgressReporter(Console& console, bool video, bool inputReadTwice)
     : console_(console),
       video_(video),
-      picturesGatheredFirst_(picturesGatheredFirst),
+      inputReadTwice_(inputReadTwice),
       started_(Clock::now()),
       lastReport_(started_)
 {
@@ -29,7 +29,7 @@ void ProgressReporter::reached(double inputSeconds)
 double ProgressReporter::timeShown(double outputSeconds) const
 {
     const double input = reached_.value_or(0);
-    if (video_ && picturesGatheredFirst_)
+    if (video_ && inputReadTwice_)
         return (std::max(input, 0.0) + outputSeconds) / 2;
     return outputSeconds > 0 ? outputSeconds : std::min(input, 0.0);
 }
@@ -50,7 +50,7 @@ void ProgressReporter::report(int64_t frames, double quality, int64_t bytes, dou
     const Clock::time_point now = Clock::now();
     const double elapsed = std::chrono::duration<double>(now - started_).count();
     ProgressSnapshot snapshot;
-    snapshot.video = video_ && (frames > 0 || !picturesGatheredFirst_);
+    snapshot.video = video_ && (frames > 0 || !inputReadTwice_);
     snapshot.frames = frames;
     snapshot.framesPerSecond = elapsed > 0 ? frames / elapsed : 0;
     snapshot.quality = quality;

@@ -5,9 +5,9 @@
 // that write nothing, so that a watcher sees the work go on: before the
 // output begins (a seek to the start, the encoders' first pictures) it is
 // where the input has got to, up to the start; a job whose pictures are all
-// gathered before the first is encoded (GIF, with one palette for the clip)
-// counts the gathering as the first half of its time and reports no frame
-// count until its first picture.
+// read once before the first is encoded (GIF, whose palette for the whole
+// clip a first pass gathers) counts that pass as the first half of its time
+// and reports no frame count until its first picture.
 #include "encoder/Console.h"
 
 #include <chrono>
@@ -17,7 +17,7 @@ namespace ridod2e {
 
 class ProgressReporter {
 public:
-    ProgressReporter(Console& console, bool video, bool picturesGatheredFirst = false);
+    ProgressReporter(Console& console, bool video, bool inputReadTwice = false);
 
     // Where the input has got to, in seconds of the output's timeline
     // (below 0 before its start).
@@ -34,7 +34,7 @@ private:
 
     Console& console_;
     bool video_;
-    bool picturesGatheredFirst_;
+    bool inputReadTwice_;
     Clock::time_point started_;
     Clock::time_point lastReport_;
     std::optional<double> reached_;

@@ -65,7 +65,8 @@ std::vector<int> TakeSubtitles(const EncodeRequest& request, InputMedia& input, 
 }
 
 // One conversion, in the order it happens: the constructor opens the output
-// and the routes, pump reads the input to its end, drain lets the routes
+// and the routes, pump reads the input to its end (twice for a palette, the
+// first time only to gather it), drain lets the routes
 // finish their encoders, finish checks the result and closes the file.
 class Transcoding {
 public:
@@ -76,6 +77,8 @@ public:
     void finish();
 
 private:
+    // From the start time (-ss) to the end.
+    void readFromTheStart();
     void readToTheEnd();
     // Where the input has got to, for the reports of phases that write nothing.
     void noteReached(const AVPacket& packet);
@@ -138,6 +141,18 @@ Transcoding::Transcoding(const EncodeRequest& request, InputMedia& input, Consol
 }
 
 void Transcoding::pump()
+{
+    readFromTheStart();
+    if (video_ && video_->gathersPalette()) {
+        video_->drawWithGatheredPalette();
+        input_.rewind();
+        if (seeks_)
+            input_.seek(*request_.startSeconds);
+        readFromTheStart();
+    }
+}
+
+void Transcoding::readFromTheStart()
 {
     readToTheEnd();
     // A seek that found no picture (past the end of a short clip, where a

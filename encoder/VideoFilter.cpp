@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoder/VideoFilter.h"
 
+#include "encoder/Fault.h"
+
 #include <algorithm>
 
 extern "C" {
@@ -11,35 +13,51 @@ extern "C" {
 namespace ridod2e {
 namespace {
 
-// The pictures are cut to the output's rate before they are held, then one
-// palette is made from all of them and each is drawn with it. The palette
-// is made from colours of 6 bits a channel (the middle of each step): a
-// clip's millions of colours would make it take as long as the whole clip
-// again, in one call that reports nothing, for no colour one can see.
-std::string PaletteFilters(AVRational frameRate)
+// The pictures are cut to the output's rate before either pass, so that
+// both see the same pictures. The palette is made from colours of 6 bits a
+// channel (the middle of each step): a clip's millions of colours would make
+// it take as long as the whole clip again, in one call that reports nothing,
+// for no colour one can see.
+std::string RateSteps(AVRational frameRate)
 {
-    std::string filters;
     if (frameRate.num > 0 && frameRate.den > 0)
-        filters = ",fps=" + std::to_string(frameRate.num) + "/" + std::to_string(frameRate.den);
-    const std::string step = "'bitand(val,252)+2'";
-    return filters + ",split[all][copy];[all]lutrgb=r=" + step + ":g=" + step + ":b=" + step
-        + ",palettegen[palette];[copy][palette]paletteuse";
+        return ",fps=" + std::to_string(frameRate.num) + "/" + std::to_string(frameRate.den);
+    return {};
 }
 
-// Hands the chain's pictures on with their pts back in the input's time
-// base. The end (no frame) closes the chain where the last picture ends.
-void Push(FilterChain& chain, AVFrame* frame, int64_t end, AVRational timeBase, const FilterChain::Sink& sink)
+// The drawing takes the pictures in its own format: scaled into it
+// directly, as in the gathering pass, rather than converted after.
+std::string DrawingSteps()
+{
+    return std::string(",format=pix_fmts=") + av_get_pix_fmt_name(AV_PIX_FMT_RGB32);
+}
+
+std::string GatherPaletteSteps()
+{
+    const std::string step = "'bitand(val,252)+2'";
+    return ",lutrgb=r=" + step + ":g=" + step + ":b=" + step + ",palettegen";
+}
+
+// Hands the chain's pictures on, drawn with the palette where there is
+// one, with their pts back in the input's time base. The end (no frame)
+// closes the chain where the last picture ends.
+void Push(FilterChain& chain, PaletteDrawing* drawing, AVFrame* frame, int64_t end, AVRational timeBase,
+          const FilterChain::Sink& sink)
 {
     const AVRational chainTimeBase = chain.outputTimeBase();
-    const auto back = [&](AVFrame* picture) {
+    const FilterChain::Sink back = [&](AVFrame* picture) {
         if (picture->pts != AV_NOPTS_VALUE)
             picture->pts = av_rescale_q(picture->pts, chainTimeBase, timeBase);
         sink(picture);
     };
+    const FilterChain::Sink drawn = [&](AVFrame* picture) { drawing->draw(picture, chainTimeBase, back); };
+    const FilterChain::Sink& out = drawing ? drawn : back;
     if (!frame && end != AV_NOPTS_VALUE)
-        chain.close(end, back);
+        chain.close(end, out);
     else
-        chain.push(frame, back);
+        chain.push(frame, out);
+    if (!frame && drawing)
+        drawing->draw(nullptr, chainTimeBase, back);
 }
 
 } // namespace
@@ -50,7 +68,10 @@ bool VideoFilter::Shape::operator==(const Shape& other) const
         && av_cmp_q(aspect, other.aspect) == 0;
 }
 
-VideoFilter::VideoFilter(const Target& target) : target_(target) {}
+VideoFilter::VideoFilter(const Target& target)
+    : target_(target), pass_(target.format == AV_PIX_FMT_PAL8 ? Pass::GatherPalette : Pass::Single)
+{
+}
 
 std::string VideoFilter::description() const
 {
@@ -64,8 +85,9 @@ std::string VideoFilter::description() const
     if (g.hasBars())
         filters += ",pad=" + std::to_string(g.frameWidth()) + ":" + std::to_string(g.frameHeight()) + ":"
             + std::to_string(g.bars.left) + ":" + std::to_string(g.bars.top) + ":black";
-    if (target_.format == AV_PIX_FMT_PAL8)
-        return filters + ",setsar=1" + PaletteFilters(target_.frameRate);
+    if (pass_ != Pass::Single)
+        return filters + ",setsar=1" + RateSteps(target_.frameRate)
+            + (pass_ == Pass::GatherPalette ? GatherPaletteSteps() : DrawingSteps());
     filters += std::string(",format=pix_fmts=") + av_get_pix_fmt_name(target_.format);
     const AVRational aspect = target_.pixelAspect;
     if (aspect.num > 0)
@@ -76,21 +98,50 @@ std::string VideoFilter::description() const
 void VideoFilter::restart()
 {
     chain_.reset();
+    drawing_.reset();
     shape_ = {};
     end_ = AV_NOPTS_VALUE;
+    chainsMade_ = 0;
 }
 
-void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink)
+void VideoFilter::drawWithGatheredPalette()
 {
+    restart();
+    pass_ = Pass::DrawWithPalette;
+}
+
+void VideoFilter::makeChain(const AVFrame& picture, AVRational timeBase)
+{
+    drawing_.reset();
+    if (pass_ == Pass::DrawWithPalette) {
+        if (palettes_.empty())
+            Fail("the pictures came back without the palette gathered for them");
+        drawing_ = std::make_unique<PaletteDrawing>(*palettes_[std::min(chainsMade_, palettes_.size() - 1)]);
+    }
+    ++chainsMade_;
+    chain_ = std::make_unique<FilterChain>("buffer", PictureSourceArguments(picture, timeBase), "buffersink",
+                                           description(), 0);
+}
+
+void VideoFilter::keepPalette(const AVFrame* palette)
+{
+    FramePtr kept = NewFrame();
+    Check(av_frame_ref(kept.get(), palette), "cannot keep the palette");
+    palettes_.push_back(std::move(kept));
+}
+
+void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& pictures)
+{
+    const FilterChain::Sink keepPalette = [this](AVFrame* palette) { this->keepPalette(palette); };
+    const FilterChain::Sink& sink = pass_ == Pass::GatherPalette ? keepPalette : pictures;
     if (frame && (frame->width <= 0 || frame->height <= 0 || frame->format < 0))
         return;
     if (frame) {
         const Shape shape {frame->width, frame->height, frame->format, frame->sample_aspect_ratio};
         if (!chain_ || !(shape == shape_)) {
             if (chain_)
-                Push(*chain_, nullptr, end_, timeBase, sink);
-            chain_ = std::make_unique<FilterChain>("buffer", PictureSourceArguments(*frame, timeBase), "buffersink",
-                                                   description(), 0);
+                Push(*chain_, drawing_.get(), nullptr, end_, timeBase, sink);
+            makeChain(*frame, timeBase);
             shape_ = shape;
         }
     }
@@ -101,7 +152,7 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
         end_ = std::max(end_ == AV_NOPTS_VALUE ? frame->pts : end_, frame->pts + std::max<int64_t>(duration, 1));
     }
     if (chain_)
-        Push(*chain_, frame, end_, timeBase, sink);
+        Push(*chain_, drawing_.get(), frame, end_, timeBase, sink);
 }
 
 } // namespace ridod2e

@@ -5,12 +5,14 @@
 // size, bars added, converted to the encoder's pixel format, their pixel
 // shape set. A change of size or format in the middle of the input rebuilds
 // the filters; the output keeps its size. Palette pictures (GIF) share one
-// palette made from the whole clip, so the filters hold every picture until
-// the end.
+// palette made from the whole clip: a first pass over the input only gathers
+// it, and a second draws the pictures with it, so that no picture is held.
 #include "encoder/FilterChain.h"
 #include "encoder/FrameGeometry.h"
+#include "encoder/PaletteDrawing.h"
 
 #include <memory>
+#include <vector>
 
 namespace ridod2e {
 
@@ -33,6 +35,15 @@ public:
     // After the end: ready for pictures again.
     void restart();
 
+    // Palette pictures: the pass that only gathers the palette; nothing
+    // comes out of it.
+    bool gathersPalette() const { return pass_ == Pass::GatherPalette; }
+    bool gatheredPalette() const { return gathersPalette() && !palettes_.empty(); }
+    // After the gathering pass's end: the pictures that come again are drawn
+    // with the palette. A change of shape in the middle of the input gave each
+    // part its own palette, and each part gets it back.
+    void drawWithGatheredPalette();
+
     // A deinterlacing step before every other; before the first picture.
     void deinterlaceFirst(const std::string& filter) { deinterlacing_ = filter; }
 
@@ -40,6 +51,8 @@ public:
     std::string description() const;
 
 private:
+    enum class Pass { Single, GatherPalette, DrawWithPalette };
+
     struct Shape {
         int width = 0;
         int height = 0;
@@ -48,11 +61,18 @@ private:
         bool operator==(const Shape& other) const;
     };
 
+    void makeChain(const AVFrame& picture, AVRational timeBase);
+    void keepPalette(const AVFrame* palette);
+
     Target target_;
     std::string deinterlacing_;
     Shape shape_;
     int64_t end_ = AV_NOPTS_VALUE;  // where the pictures so far end, in their time base
     std::unique_ptr<FilterChain> chain_;
+    std::unique_ptr<PaletteDrawing> drawing_;  // the second pass's, for the chain's pictures
+    Pass pass_;
+    std::vector<FramePtr> palettes_;  // one for each chain of the gathering pass
+    std::size_t chainsMade_ = 0;
 };
 
 } // namespace ridod2e

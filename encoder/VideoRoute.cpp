@@ -89,7 +89,7 @@ bool VideoRoute::drain()
         filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* picture) { onFiltered(picture); });
         drained_ = true;
     }
-    return handedOn_ > 0 || Holds(skipped_.get());
+    return handedOn_ > 0 || Holds(skipped_.get()) || filter_.gatheredPalette();
 }
 
 void VideoRoute::restart()
@@ -98,6 +98,13 @@ void VideoRoute::restart()
     filter_.restart();
     clock_.restart();
     drained_ = false;
+}
+
+void VideoRoute::drawWithGatheredPalette()
+{
+    drain();
+    restart();
+    filter_.drawWithGatheredPalette();
 }
 
 void VideoRoute::onDecoded(AVFrame* frame)

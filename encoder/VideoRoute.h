@@ -42,10 +42,15 @@ public:
     void process(const AVPacket* packet);
     // On the reading thread: drains the decoder and the filters; false when
     // not one picture came out of them (none handed on, none kept from
-    // before the start time).
+    // before the start time, no palette gathered).
     bool drain();
     // After drain: ready to take the input again from its beginning.
     void restart();
+    // Palette pictures (GIF) take two passes over the input: the first only
+    // gathers the palette, the second, after drawWithGatheredPalette (which
+    // drains and restarts), draws and encodes the pictures.
+    bool gathersPalette() const { return filter_.gathersPalette(); }
+    void drawWithGatheredPalette();
     // On the reading thread, at the end of the input: drains the decoder and
     // the filters; the encoder's thread then drains the encoder.
     void finish();

@@ -179,6 +179,30 @@ TEST_P(ClockJump, IsClosedUpSoBothCopiesAreKept)
 // The second recording an hour later, and with its clock starting again at 0.
 INSTANTIATE_TEST_SUITE_P(Jumps, ClockJump, ::testing::Values(3600, 0));
 
+// A GIF reads its input twice, once for the palette and once for the
+// pictures: a start time and a picture size that changes halfway (new
+// filters, each with its own palette) give the same pictures in both passes.
+TEST(EncoderRobustness, GifOfAClipThatChangesSizeAndStartsLateConverts)
+{
+    const fs::path folder = OutputFolder("gif-two-sizes");
+    fixtures::ClipSettings small = fixtures::ClipFor("avi");
+    small.width = 320;
+    small.height = 176;
+    small.seconds = ClipSeconds;
+    const std::string first = TransportStream(Clip("avi"), folder / "first.ts", 0);
+    const std::string second = TransportStream(Clip("small.avi", small), folder / "second.ts", ClipSeconds);
+    std::ofstream(folder / "joined.ts", std::ios::binary) << first << second;
+
+    const EncoderRun run = RunEncoder({"-@", "-y", "-ss", "1", "-i", (folder / "joined.ts").string(), "-vcodec",
+                                       "gif", "-r", "10", "-s", "320x176", (folder / "out.gif").string()});
+
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const fixtures::MediaInfo info = fixtures::ReadMedia(folder / "out.gif");
+    ASSERT_NE(info.video(), nullptr);
+    EXPECT_EQ(info.video()->width, 320);
+    EXPECT_NEAR(info.video()->packets, (2 * ClipSeconds - 1) * 10, 2);
+}
+
 TEST(EncoderRobustness, WrongExtensionStillConverts)
 {
     const fs::path folder = OutputFolder("wrong-extension");

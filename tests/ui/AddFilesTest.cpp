@@ -11,6 +11,7 @@
 #include "media/ReadableExtensions.h"
 #include "support/FakeMessages.h"
 #include "support/TextFile.h"
+#include "support/WindowFixture.h"
 #include "support/WindowControls.h"
 #include "ui/SettingsBinder.h"
 
@@ -352,7 +353,8 @@ TEST_F(AddFiles, TheOpenDialogStartsWhereItWasLastUsedAlsoInTheNextRun)
 TEST(AddFilesWithTheRealEncoder, ProbesAnMp3InTheWindow)
 {
     FakeMessages messages;
-    Application app(qEnvironmentVariable("VANTOREL_APPDIR").toStdString(), messages);
+    const TempDir appDir;
+    Application app(LinkedAppDir(appDir), messages);
     const QString song = QString::fromStdString(clips::Mp3());
     app.setChooseFiles([&](QWidget*, const QStringList&, const QString&) { return std::optional<QStringList>(QStringList{song}); });
     Find<QToolButton>(app.mainWindow(), "AddFileButton")->click();
