@@ -47,10 +47,11 @@ int TimeLeft::underWay() const
 
 void TimeLeft::advance(double now)
 {
+    const double passed = std::max(now - last_, 0.0);
     const int sharing = underWay();
     for (Job& job : jobs_) {
         if (job.started && !job.ended)
-            job.machine += (now - last_) / sharing;
+            job.machine += passed / sharing;
     }
     last_ = std::max(last_, now);
 }
@@ -76,7 +77,8 @@ void TimeLeft::runStarted(int index, int attempt, bool thumbnail, double now)
 void TimeLeft::progressed(int index, int percent, double now)
 {
     Job* state = job(index);
-    if (state == nullptr)
+    // A report that comes after its job's end changes nothing.
+    if (state == nullptr || state->ended)
         return;
     advance(now);
     state->started = true;
