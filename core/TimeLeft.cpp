@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace {
 
@@ -12,120 +11,151 @@ constexpr double kLeastTailLeft = 0.1;
 
 } // namespace
 
+void TimeLeft::Mean::add(double value)
+{
+    sum += value;
+    ++count;
+}
+
+std::optional<double> TimeLeft::Mean::value() const
+{
+    if (count == 0)
+        return std::nullopt;
+    return sum / count;
+}
+
 TimeLeft::TimeLeft(const std::vector<double>& durations, double now)
     : estimate_(durations)
     , jobs_(durations.size())
     , start_(now)
+    , last_(now)
 {
 }
 
-void TimeLeft::runStarted(int job, int attempt, bool thumbnail, double now)
+TimeLeft::Job* TimeLeft::job(int index)
 {
-    if (job < 0 || job >= jobCount())
+    if (index < 0 || index >= jobCount())
+        return nullptr;
+    return &jobs_[static_cast<std::size_t>(index)];
+}
+
+int TimeLeft::underWay() const
+{
+    return static_cast<int>(
+        std::count_if(jobs_.begin(), jobs_.end(), [](const Job& job) { return job.started && !job.ended; }));
+}
+
+void TimeLeft::advance(double now)
+{
+    const double passed = std::max(now - last_, 0.0);
+    const int sharing = underWay();
+    for (Job& job : jobs_) {
+        if (job.started && !job.ended)
+            job.machine += passed / sharing;
+    }
+    last_ = std::max(last_, now);
+}
+
+void TimeLeft::runStarted(int index, int attempt, bool thumbnail, double now)
+{
+    Job* state = job(index);
+    if (state == nullptr)
         return;
-    Job& state = jobs_[static_cast<std::size_t>(job)];
+    advance(now);
     if (thumbnail) {
-        state.encoded = state.encoded.value_or(now);
-        state.part = 1;
-        estimate_.setJobDone(job, 1);
+        state->encoded = state->encoded.value_or(state->machine);
+        state->part = 1;
+        estimate_.setJobDone(index, 1);
         return;
     }
-    if (!state.started)
-        state.started = now;
-    if (attempt > 1) {
-        state.part = 0;
-        state.reported.reset();
-        state.reports.clear();
-        state.encoded.reset();
-        estimate_.setJobDone(job, 0);
+    if (attempt > 1)
+        *state = Job{};
+    state->started = true;
+    estimate_.setJobDone(index, state->part);
+}
+
+void TimeLeft::progressed(int index, int percent, double now)
+{
+    Job* state = job(index);
+    // A report that comes after its job's end changes nothing.
+    if (state == nullptr || state->ended)
+        return;
+    advance(now);
+    state->started = true;
+    const double part = std::clamp(percent / 100.0, 0.0, 1.0);
+    const double weight = estimate_.weight(index);
+    if (!state->reported) {
+        state->reported = true;
+        heads_.add(state->machine);
+        firstReport_ = firstReport_.value_or(now);
     }
-    updateRunning();
+    if (!state->encoded) {
+        const Stretch before = stretches_.empty() ? Stretch{} : stretches_.back();
+        stretches_.push_back({now, before.work + weight * std::max(part - state->part, 0.0),
+                              before.machine + state->machine - state->reportedMachine});
+    }
+    state->reportedMachine = state->machine;
+    if (part >= 1 && !state->encoded)
+        state->encoded = state->machine;
+    state->part = part;
+    estimate_.setJobDone(index, part);
 }
 
-void TimeLeft::progressed(int job, int percent, double now)
+void TimeLeft::jobEnded(int index, double now)
 {
-    if (job < 0 || job >= jobCount())
+    Job* state = job(index);
+    if (state == nullptr)
         return;
-    Job& state = jobs_[static_cast<std::size_t>(job)];
-    state.started = state.started.value_or(now);
-    state.part = std::clamp(percent / 100.0, 0.0, 1.0);
-    state.reported = state.reported.value_or(now);
-    state.reports.emplace_back(now, state.part);
-    if (percent >= 100 && !state.encoded)
-        state.encoded = now;
-    estimate_.setJobDone(job, state.part);
-    updateRunning();
+    advance(now);
+    if (state->encoded)
+        tails_.add(state->machine - *state->encoded);
+    state->part = 1;
+    state->ended = true;
+    estimate_.setJobDone(index, 1);
 }
 
-void TimeLeft::jobEnded(int job, double now)
+std::optional<double> TimeLeft::pace(double now) const
 {
-    if (job < 0 || job >= jobCount())
-        return;
-    Job& state = jobs_[static_cast<std::size_t>(job)];
-    if (state.started && state.encoded && *state.encoded > *state.started)
-        tailShares_.push_back((now - *state.encoded) / (*state.encoded - *state.started));
-    state.part = 1;
-    state.ended = true;
-    estimate_.setJobDone(job, 1);
-}
-
-void TimeLeft::updateRunning()
-{
-    const auto running = std::count_if(jobs_.begin(), jobs_.end(),
-                                       [](const Job& job) { return job.started && !job.ended; });
-    mostAtOnce_ = std::max(mostAtOnce_, static_cast<int>(running));
-}
-
-double TimeLeft::tailShare() const
-{
-    if (tailShares_.empty())
-        return kFirstTailShare;
-    return std::accumulate(tailShares_.begin(), tailShares_.end(), 0.0) / static_cast<double>(tailShares_.size());
+    if (!firstReport_ || stretches_.empty())
+        return std::nullopt;
+    const double from = now - (now - *firstReport_) / 2;
+    auto first = std::lower_bound(stretches_.begin(), stretches_.end(), from,
+                                  [](const Stretch& stretch, double time) { return stretch.until < time; });
+    // With no report in the later half, the latest stretch is all there is to go by.
+    if (first == stretches_.end())
+        --first;
+    const Stretch before = first == stretches_.begin() ? Stretch{} : *(first - 1);
+    const double work = stretches_.back().work - before.work;
+    const double machine = stretches_.back().machine - before.machine;
+    if (work <= 0 || machine <= 0)
+        return std::nullopt;
+    return work / machine;
 }
 
 std::optional<int> TimeLeft::secondsLeft(double now) const
 {
-    // The encoders' pace since their first reports, and how long their heads took.
-    double encodingSeconds = 0;
-    double encodedWork = 0;
-    double headSeconds = 0;
-    int heads = 0;
-    for (int index = 0; index < jobCount(); ++index) {
-        const Job& job = jobs_[static_cast<std::size_t>(index)];
-        if (!job.started || !job.reported)
-            continue;
-        headSeconds += *job.reported - *job.started;
-        ++heads;
-        // The pace of the later half of the job's encoding so far.
-        const double end = job.encoded.value_or(now);
-        const double middle = *job.reported + (end - *job.reported) / 2;
-        const auto anchor = std::find_if(job.reports.begin(), job.reports.end(),
-                                         [&](const auto& report) { return report.first >= middle; });
-        const auto& [anchorTime, anchorPart] = anchor != job.reports.end() && anchor->second < job.part
-            ? *anchor
-            : job.reports.front();
-        encodingSeconds += end - anchorTime;
-        encodedWork += estimate_.weight(index) * (job.part - anchorPart);
-    }
-    if (now - start_ < BatchEstimate::kMinElapsedSeconds || encodingSeconds <= 0 || encodedWork <= 0
-        || batchDone() < BatchEstimate::kMinBatchDone)
+    if (now - start_ < BatchEstimate::kMinElapsedSeconds || batchDone() < BatchEstimate::kMinBatchDone)
         return std::nullopt;
-    const double secondsPerWork = encodingSeconds / encodedWork;
-    const double head = headSeconds / heads;
-    const double tail = tailShare();
+    const auto workPerSecond = pace(now);
+    if (!workPerSecond)
+        return std::nullopt;
+    // A stretch of work means a job has reported: its head is known.
+    const double tail = tails_.value().value_or(*heads_.value());
+    const int sharing = underWay();
+    const double pending = sharing > 0 ? std::max(now - last_, 0.0) / sharing : 0;
     double left = 0;
     for (int index = 0; index < jobCount(); ++index) {
         const Job& job = jobs_[static_cast<std::size_t>(index)];
         if (job.ended)
             continue;
-        const double encoding = estimate_.weight(index) * (1 - job.part) * secondsPerWork;
-        const double ran = job.started ? now - *job.started : 0;
-        const double headLeft = job.reported ? 0 : std::max(head - ran, 0.0);
-        // The tail's share is of the whole run before it, head included.
-        const double tailLength = tail * (job.encoded ? *job.encoded - *job.started : ran + headLeft + encoding);
-        const double tailLeft = job.encoded ? std::max(tailLength - (now - *job.encoded), kLeastTailLeft * tailLength)
-                                            : tailLength;
-        left += headLeft + encoding + tailLeft;
+        const double machine = job.started ? job.machine + pending : 0;
+        const double weight = estimate_.weight(index);
+        if (job.encoded)
+            left += std::max(tail - (machine - *job.encoded), kLeastTailLeft * tail);
+        else if (job.reported)
+            left += weight * (1 - job.part) / *workPerSecond + tail;
+        else
+            left += std::max(weight / *workPerSecond - machine, 0.0) + tail;
     }
-    return static_cast<int>(std::lround(left / mostAtOnce_));
+    return static_cast<int>(std::lround(left));
 }
