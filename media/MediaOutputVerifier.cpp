@@ -29,6 +29,10 @@ constexpr std::int64_t kTailMicroseconds = AV_TIME_BASE;
 // Sound packets kept before the end: every one is a key packet, but a
 // decoder that overlaps its blocks (Vorbis, AAC) gives nothing for the first.
 constexpr std::size_t kSoundPackets = 8;
+// Picture packets kept from the last key frame on: a decoder that is then
+// drained gives a picture from these, and a format of one key frame (GIF)
+// would otherwise keep its whole file in memory.
+constexpr std::size_t kPicturePackets = 32;
 
 std::string LibraryReason(int code)
 {
@@ -191,7 +195,8 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
                 tail.toDecode.clear();
             if (!tail.picture && tail.toDecode.size() == kSoundPackets)
                 tail.toDecode.pop_front();
-            tail.toDecode.emplace_back(av_packet_clone(packet.get()));
+            if (!tail.picture || tail.toDecode.size() < kPicturePackets)
+                tail.toDecode.emplace_back(av_packet_clone(packet.get()));
         }
         av_packet_unref(packet.get());
     }
