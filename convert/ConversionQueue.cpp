@@ -21,8 +21,10 @@
 namespace {
 
 // How often "Auto" looks for an idle core while a job that fills the
-// processor runs; a core must stand idle over two looks in a row.
-constexpr auto kIdleLook = std::chrono::milliseconds(500);
+// processor runs; the processor must stand idle enough over two looks in a
+// row. A job's start-up and its end leave a core idle for about half a
+// second, a short file's whole run a good part of one.
+constexpr auto kIdleLook = std::chrono::milliseconds(250);
 
 std::string Now()
 {
@@ -188,6 +190,7 @@ bool ConversionQueue::startBeside(Job& job)
     int index = 0;
     {
         std::unique_lock lock(lock_);
+        idleCores_(); // the looks measure from now on, not from an earlier job
         double idleBefore = 0;
         double idle = 0; // the least of the last two looks
         for (;;) {

@@ -12,6 +12,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -44,6 +45,8 @@ public:
     StallWatch& stallWatch();
     // The cores "Auto" may fill: the machine's unless set.
     void setCores(int cores) { queue_.setCores(cores); }
+    // The processors idle since "Auto" last asked: the system's counters unless set.
+    void setIdleMeter(std::function<double()> idleCores) { queue_.setIdleMeter(std::move(idleCores)); }
 
 signals:
     // The worker has ended, on this object's thread.

@@ -4,7 +4,7 @@
 // "Auto", where a further job starts while the running ones leave cores
 // idle. A job whose codec spreads its work over every core by itself (H.264,
 // H.265, AV1, VP9) at a frame larger than standard definition is expected to
-// fill the processor alone, unless a core is measured idle beside it; any
+// fill the processor alone, unless it is measured to leave some idle; any
 // other job (sound only, standard-definition MPEG-4 and the like, copied
 // streams) keeps about one core busy.
 #include <optional>
@@ -31,8 +31,10 @@ JobLoad LoadOf(const ConversionChoices& choices, const std::string& outputExt, c
 int MostJobs(int jobs, int cores);
 
 // The processors that must stand idle beside a job that fills the
-// processor before "Auto" starts another.
-inline constexpr double kIdleCoresToStart = 0.75;
+// processor before "Auto" starts another: even a quarter of a core left
+// over is worth a second job (on two cores one 720p H.264 encoder leaves
+// about that much, and a short file's start-up and check far more).
+inline constexpr double kIdleCoresToStart = 0.25;
 
 // Whether the next job may start beside the running ones; `idleCores`: the
 // processors measured idle for a moment while they ran.

@@ -84,6 +84,24 @@ TEST(ParallelJobs, TwoAtOnceConvertEveryRowUnderNamesOfTheirOwnAndCloseAfterTheL
     }
 }
 
+TEST(ParallelJobs, AutoStartsASecondHdJobOnlyBesideMeasuredIdleProcessors)
+{
+    // Format 15 makes 1280 x 720 H.264, which is expected to fill both cores.
+    const struct {
+        double idle;
+        const char* script; // lets a job end only if the second ran beside it, or only if it did not
+    } cases[] = {{0.3, "await-calls 2\n"}, {0.1, "sleep 1500\nalone\n"}};
+    for (const auto& c : cases) {
+        Batch batch({"a.avi", "b.avi"}, kAutoJobs, 15);
+        batch.run.setIdleMeter([idle = c.idle] { return idle; });
+        batch.encoder.script(Header() + Progress(10, 10, "6.00") + c.script + "write 1000\n");
+        batch.run.start();
+        ASSERT_TRUE(batch.finish()) << c.idle;
+        EXPECT_EQ(batch.progress(0), "Done") << c.idle;
+        EXPECT_EQ(batch.progress(1), "Done") << c.idle;
+    }
+}
+
 TEST(ParallelJobs, AStopEndsEveryRunningJobAndOnlyTheEncodersTheyStarted)
 {
     // An encoder of someone else's, from another folder.
