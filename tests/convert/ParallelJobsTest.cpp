@@ -86,19 +86,15 @@ TEST(ParallelJobs, TwoAtOnceConvertEveryRowUnderNamesOfTheirOwnAndCloseAfterTheL
 
 TEST(ParallelJobs, AutoStartsASecondHdJobOnlyBesideMeasuredIdleProcessors)
 {
-    // Format 15 makes 1280 x 720 H.264, which is expected to fill both cores.
-    const struct {
-        double idle;
-        const char* script; // lets a job end only if the second ran beside it, or only if it did not
-    } cases[] = {{0.3, "await-calls 2\n"}, {0.1, "sleep 1500\nalone\n"}};
-    for (const auto& c : cases) {
+    // Format 15's 1280 x 720 H.264 is expected to fill both cores; each script
+    // lets a job end only if the second ran beside it, or only if it did not.
+    for (const auto& [idle, script] : {std::pair{0.3, "await-calls 2\n"}, std::pair{0.1, "sleep 1500\nalone\n"}}) {
         Batch batch({"a.avi", "b.avi"}, kAutoJobs, 15);
-        batch.run.setIdleMeter([idle = c.idle] { return idle; });
-        batch.encoder.script(Header() + Progress(10, 10, "6.00") + c.script + "write 1000\n");
+        batch.run.setIdleMeter([measured = idle] { return measured; });
+        batch.encoder.script(Header() + Progress(10, 10, "6.00") + script + "write 1000\n");
         batch.run.start();
-        ASSERT_TRUE(batch.finish()) << c.idle;
-        EXPECT_EQ(batch.progress(0), "Done") << c.idle;
-        EXPECT_EQ(batch.progress(1), "Done") << c.idle;
+        ASSERT_TRUE(batch.finish()) << idle;
+        EXPECT_EQ((Texts{batch.progress(0), batch.progress(1)}), (Texts{"Done", "Done"})) << idle;
     }
 }
 

@@ -34,7 +34,6 @@ TEST(JobsAtOnce, WhetherTheNextJobStartsBesideTheRunningOnes)
         {kAutoJobs, 1, {One}, One, false},
         {kAutoJobs, 0, {One}, One, false}, // cores unknown: one at a time
         {kAutoJobs, 2, {All}, All, true, 0.9},  // a core measured idle beside it
-        {kAutoJobs, 2, {All}, One, true, 0.3},  // part of one
         {kAutoJobs, 2, {All}, One, false, 0.2}, // not enough of one
         {kAutoJobs, 2, {All, All}, All, false, 1.5}, // never more jobs than cores
         {1, 2, {All}, One, false, 1.0},         // a fixed number stays
