@@ -33,6 +33,7 @@ AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stre
       outputStream_(output.addStream(*encoding_.encoder, {0, 1})),
       timelineStart_(InTimeBase(TimelineStart(input, request), decoder_.timeBase())),
       clock_(ClockMender::Kind::Sound, decoder_.timeBase(), timelineStart_),
+      end_(request, decoder_.timeBase()),
       packet_(NewPacket())
 {
     if (labelled)
@@ -79,6 +80,8 @@ void AudioRoute::onDecoded(AVFrame* frame)
         const int64_t duration = av_rescale_q(frame->nb_samples, {1, frame->sample_rate}, decoder_.timeBase());
         frame->pts = clock_.mend(frame->pts, duration) - timelineStart_;
         heard_ = heard_ || frame->pts + duration > 0;
+        if (!end_.cut(*frame))
+            return;
     }
     filter_.filter(frame, decoder_.timeBase(), [this](AVFrame* filtered) { encode(filtered); });
 }

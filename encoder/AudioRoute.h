@@ -2,7 +2,8 @@
 #pragma once
 // The way of the sound from one input stream to one output stream:
 // decoder, filters (rate, channels, volume, format, frame size), encoder,
-// muxer. Sound before the start time (-ss) is cut off; a damaged or joined
+// muxer. Sound before the start time (-start, -ss) and after the end (-end)
+// is cut off, at the sample; a damaged or joined
 // file's clock is mended on the way in (see ClockMender.h).
 //
 // Beside a route of the pictures, all of it works on a thread of its own, a
@@ -16,6 +17,7 @@
 #include "encoder/InputMedia.h"
 #include "encoder/OutputMedia.h"
 #include "encoder/StageThread.h"
+#include "encoder/Trim.h"
 
 #include <chrono>
 #include <optional>
@@ -51,6 +53,8 @@ public:
     // route's thread has ended. A sound too short for the resampler (a few
     // samples) encodes to nothing, as it does in other converters.
     bool heardSound() const { return samples_ > 0 || heard_; }
+    // The sound reached the end (-end): what follows is not wanted.
+    bool pastEnd() const { return end_.reached(); }
 
 private:
     // On the route's thread, if it has one:
@@ -68,6 +72,7 @@ private:
     int outputStream_;
     int64_t timelineStart_;  // in the input stream's time base
     ClockMender clock_;
+    SoundEnd end_;
     int64_t samples_ = 0;
     bool heard_ = false;  // sound after the start time was decoded
     int64_t encodedTo_ = AV_NOPTS_VALUE;  // where the sound encoded so far ends, in the encoder's time base

@@ -34,6 +34,15 @@ void CheckPass(const EncodeRequest& request)
         Fail("-pass needs -passlogfile with where the statistics go");
 }
 
+// A part of the input that holds something, and a picture to write it to.
+void CheckTrimAndPreview(const EncodeRequest& request)
+{
+    if (request.trim && request.trim->end && *request.trim->end <= request.trim->start)
+        Fail("-end must come after -start");
+    if (request.previewSeconds && request.output.empty())
+        Fail("-preview needs the PNG file to write");
+}
+
 } // namespace
 
 EncodeRequest ParseCommandLine(const std::vector<std::string>& arguments)
@@ -61,6 +70,7 @@ EncodeRequest ParseCommandLine(const std::vector<std::string>& arguments)
         Fail("no input file: give -i and the path of the file");
     CheckSize(request);
     CheckPass(request);
+    CheckTrimAndPreview(request);
     return request;
 }
 

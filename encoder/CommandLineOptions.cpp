@@ -95,14 +95,64 @@ void SetSize(EncodeRequest& request, Text option, Text text)
     request.size = FrameDimensions{width, height};
 }
 
-void SetStart(EncodeRequest& request, Text option, Text text)
+// Seconds, or [HH:]MM:SS[.m...]; nothing for a blank text.
+std::optional<double> Seconds(Text option, Text text)
 {
     if (Trimmed(text).empty())
-        return;
+        return std::nullopt;
     int64_t microseconds = 0;
     if (av_parse_time(&microseconds, Trimmed(text).c_str(), 1) < 0 || microseconds < 0)
         Fail(option + " takes a time in seconds, not '" + text + "'");
-    request.startSeconds = static_cast<double>(microseconds) / 1e6;
+    return static_cast<double>(microseconds) / 1e6;
+}
+
+void SetStart(EncodeRequest& request, Text option, Text text)
+{
+    if (const auto seconds = Seconds(option, text))
+        request.startSeconds = seconds;
+}
+
+void SetTrim(EncodeRequest& request, Text option, Text text)
+{
+    const auto seconds = Seconds(option, text);
+    if (!seconds)
+        return;
+    TrimRange& trim = request.trim ? *request.trim : request.trim.emplace();
+    if (option == "-end")
+        trim.end = seconds;
+    else
+        trim.start = *seconds;
+}
+
+// "auto", or W:H:X:Y: the area's size and its top left corner.
+void SetCrop(EncodeRequest& request, Text option, Text text)
+{
+    const std::string value = Trimmed(text);
+    if (value.empty())
+        return;
+    if (value == "auto") {
+        request.crop = CropRequest {true, {}};
+        return;
+    }
+    int numbers[4] = {};
+    const char* at = value.data();
+    const char* end = value.data() + value.size();
+    for (int i = 0; i < 4; ++i) {
+        const auto read = std::from_chars(at, end, numbers[i]);
+        const bool last = i == 3;
+        if (read.ec != std::errc() || numbers[i] < 0 || (last ? read.ptr != end : read.ptr == end || *read.ptr != ':'))
+            Fail(option + " takes auto or W:H:X:Y, such as 1280:536:0:92, not '" + text + "'");
+        at = read.ptr + 1;
+    }
+    if (numbers[0] == 0 || numbers[1] == 0)
+        Fail(option + " " + value + " keeps no picture");
+    request.crop = CropRequest {false, {numbers[0], numbers[1], numbers[2], numbers[3]}};
+}
+
+void SetPreview(EncodeRequest& request, Text option, Text text)
+{
+    if (const auto seconds = Seconds(option, text))
+        request.previewSeconds = seconds;
 }
 
 int Padding(Text option, Text text)
@@ -161,7 +211,15 @@ constexpr CommandLineOption kOptions[] = {
     {"-f", "NAME", General,
      "before -i: the reader (\"qt\": QuickTime/MP4); after it: the container\n"
      "(psp, 3gp, xwmv, qt, singlejpeg, or a muxer name); else the output's extension", SetFormat},
-    {"-ss", "SECONDS", General, "start this far into the input", SetStart},
+    {"-ss", "SECONDS", General, "start this far into the input (after -start: into the part it keeps)", SetStart},
+    {"-start", "SECONDS", General,
+     "the output begins at this moment of the input (SECONDS or HH:MM:SS.mmm):\n"
+     "picture and sound cut exactly, a copy at the key frame at or before it;\n"
+     "at or past the input's end it fails", SetTrim},
+    {"-end", "SECONDS", General, "the output ends at this moment of the input; past its end: the end", SetTrim},
+    {"-preview", "SECONDS", General,
+     "instead of converting: the output's picture at this second of the output\n"
+     "(counted from -start) as a PNG picture, shaped as a player shows it", SetPreview},
     {"-title", "TEXT", General, "the output's title tag", [](EncodeRequest& r, Text, Text v) { r.title = v; }},
     {"-id3v1", nullptr, General, "MP3: an ID3v1 tag", [](EncodeRequest& r, Text, Text) { r.id3v1 = true; }},
     {"-id3v2", nullptr, General, "MP3: an ID3v2 tag", [](EncodeRequest& r, Text, Text) { r.id3v2 = true; }},
@@ -230,6 +288,10 @@ constexpr CommandLineOption kOptions[] = {
     {"-coder", "0|1", Video, "h264: CAVLC (0) or CABAC (1)",
      [](EncodeRequest& r, Text o, Text v) { r.coder = WholeNumberWithin(o, v, 0, 1); }},
     {"-vframes", "N", Video, "stop after N pictures", SetFrameLimit},
+    {"-crop", "auto|W:H:X:Y", Video,
+     "keep this part of the upright picture before scaling; auto: the black\n"
+     "borders found at every one of a dozen moments of the input, none of\n"
+     "more than a third of the picture (a probe without output prints them)", SetCrop},
     {"-tonemap", nullptr, Video,
      "HDR (PQ, HLG) becomes SDR BT.709 also for h265, av1 and vp9, which\n"
      "otherwise keep it (10-bit, transfer, primaries, mastering metadata)",

@@ -126,6 +126,13 @@ std::string FaultLine(FaultKind kind, const std::string& reason)
     return "error: " + reason;
 }
 
+std::string CropLine(const std::optional<CropArea>& area)
+{
+    if (!area)
+        return "Crop: none";
+    return Format("Crop: %dx%d at %d,%d", area->width, area->height, area->left, area->top);
+}
+
 std::string LeftOutLine(const std::string& kind, const std::vector<int>& streams, const std::string& why)
 {
     std::string numbers;

@@ -5,9 +5,11 @@
 // understood its input begins with "Input #0,", durations read
 // "Duration: HH:MM:SS.hh", stream lines "Video: codec, WxH, R fps" (then
 // " [SAR x:y DAR x:y]" for pixels that are not square,
-// then " [turned 90, stored 1280x720]" and " [interlaced]" where they apply), progress
+// then " [turned 90, stored 1280x720]" and " [interlaced]" where they apply),
+// the borders -crop auto found "Crop: 1280x536 at 0,92" ("Crop: none"), progress
 // reports "frame=N ... time=S " on lines of their own, and the error words
 // appear on failure lines only.
+#include "encoder/EncodeRequest.h"
 #include "encoder/Fault.h"
 
 #include <cstdint>
@@ -62,6 +64,8 @@ std::string InputBlock(const MediaSummary& input);
 std::string OutputBlock(const MediaSummary& output);
 std::string ProgressLine(const ProgressSnapshot& progress);
 std::string FaultLine(FaultKind kind, const std::string& reason);
+// The part of the picture -crop auto keeps; "none" when it keeps all of it.
+std::string CropLine(const std::optional<CropArea>& area);
 // A note, not a failure: streams of the input the output does not carry,
 // and why ("Subtitle stream #0.2 is left out: the output carries picture
 // and sound only").

@@ -28,6 +28,28 @@ struct Padding {
     int right = 0;
 };
 
+// -start and -end: the part of the input the output holds, in seconds from
+// the input's beginning. Pictures and sound are cut exactly; a copy starts
+// at the key frame at or before the start. An end past the input's is its end.
+struct TrimRange {
+    double start = 0;
+    std::optional<double> end;
+};
+
+// The part of the upright picture kept, before any scaling or bars.
+struct CropArea {
+    int width = 0;
+    int height = 0;
+    int left = 0;
+    int top = 0;
+};
+
+// -crop: an area, or "auto": the black borders found all through the input.
+struct CropRequest {
+    bool automatic = false;
+    CropArea area;
+};
+
 struct EncodeRequest {
     bool machineOutput = false;       // -@: no banner, one progress report per line
     bool overwrite = false;           // -y
@@ -72,7 +94,10 @@ struct EncodeRequest {
     // above 120 fps; the device formats take one track and keep their bytes.
     bool keepAll = false;
 
-    std::optional<double> startSeconds;       // -ss
+    std::optional<double> startSeconds;       // -ss: the start of a still picture; with -start, counted from it
+    std::optional<TrimRange> trim;            // -start, -end; nothing: the whole input
+    std::optional<CropRequest> crop;
+    std::optional<double> previewSeconds;     // -preview: one PNG of the output picture at this second of the output
     std::optional<int64_t> maxVideoFrames;    // -vframes
     std::optional<std::string> title;
     bool id3v1 = false;
@@ -80,5 +105,11 @@ struct EncodeRequest {
     bool fastStart = false;                   // -movflags +faststart
     bool keepChapters = false;                // -chapters
 };
+
+// How far into the input the output's timeline starts: -start, then -ss.
+inline double StartSeconds(const EncodeRequest& request)
+{
+    return (request.trim ? request.trim->start : 0) + request.startSeconds.value_or(0);
+}
 
 } // namespace ridod2e

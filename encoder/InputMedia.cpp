@@ -286,7 +286,7 @@ void InputMedia::rewind()
 
 double TimelineStart(const InputMedia& input, const EncodeRequest& request)
 {
-    return input.start() + request.startSeconds.value_or(0);
+    return input.start() + StartSeconds(request);
 }
 
 } // namespace ridod2e

@@ -69,7 +69,7 @@ private:
     std::vector<int> kept_;
 };
 
-// The input's second that becomes the output's zero: its start, then -ss.
+// The input's second that becomes the output's zero: its start, then -start and -ss.
 double TimelineStart(const InputMedia& input, const EncodeRequest& request);
 
 } // namespace ridod2e

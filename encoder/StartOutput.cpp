@@ -14,9 +14,9 @@ bool StartOutput(const EncodeRequest& request, InputMedia& input, const std::vec
 
     output.open(input.context()->metadata);
     console.print(OutputBlock(output.summary()));
-    const bool seeks = request.startSeconds && *request.startSeconds > 0;
+    const bool seeks = StartSeconds(request) > 0;
     if (seeks)
-        input.seek(*request.startSeconds);
+        input.seek(StartSeconds(request));
     return seeks;
 }
 

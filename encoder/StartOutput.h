@@ -3,7 +3,7 @@
 // The steps that begin every conversion's output once its streams are added:
 // the input reads only the kept streams, the streams left out are noted,
 // the chapters are taken over (-chapters), the file's header is written, the
-// output block is printed, and the input goes to -ss.
+// output block is printed, and the input goes to -start and -ss.
 #include "encoder/Console.h"
 #include "encoder/EncodeRequest.h"
 #include "encoder/InputMedia.h"

@@ -2,6 +2,7 @@
 #include "encoder/StreamCopy.h"
 
 #include "encoder/CodecChoice.h"
+#include "encoder/CopyTrim.h"
 #include "encoder/Fault.h"
 #include "encoder/OutputMedia.h"
 #include "encoder/ProgressReporter.h"
@@ -90,6 +91,7 @@ void CheckNothingReshapes(const EncodeRequest& r, bool video, bool audio)
         {video && (r.size || r.fitInside), "-s"},
         {video && (p.top || p.bottom || p.left || p.right), "-padtop, -padbottom, -padleft or -padright"},
         {video && r.frameRate.has_value(), "-r"},
+        {video && r.crop.has_value(), "-crop"},
         {video && r.videoBitrate.has_value(), "-b"},
         {video && r.qualityFactor.has_value(), "-crf"},
         {video && !r.speedPreset.empty(), "-preset"},
@@ -135,7 +137,8 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
     const FurtherStreams further = SortFurtherStreams(request, input, muxer, video, audio);
 
     OutputMedia output(request, muxer);
-    const double timelineStart = TimelineStart(input, request);
+    CopyTrim trim(request, input, video >= 0 ? video : audio);
+    const double timelineStart = trim.timelineStart();
     std::optional<StreamCopyRoute> pictures;
     std::vector<int> kept;
     if (video >= 0) {
@@ -165,6 +168,12 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
     PacketPtr packet = NewPacket();
     while (input.read(packet.get())) {
         stopSignals.check();
+        if (!trim.takes(*packet)) {
+            av_packet_unref(packet.get());
+            if (trim.over())
+                break;
+            continue;
+        }
         const int stream = packet->stream_index;
         if (pictures && stream == video)
             pictures->process(packet.get());
@@ -177,7 +186,7 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
                 text->process(packet.get());
         av_packet_unref(packet.get());
         reporter.tick(frames(), 0, output.bytes(), output.seconds());
-        if (pictures && pictures->done() && audio < 0)
+        if ((pictures && pictures->done() && audio < 0) || trim.over())
             break;
     }
     const bool copiedAny = std::any_of(copies.begin(), copies.end(), [](const auto& copy) { return copy->packets() > 0; });

@@ -10,8 +10,10 @@
 #include "encoder/StartOutput.h"
 #include "encoder/StopSignals.h"
 #include "encoder/SubtitleRoute.h"
+#include "encoder/Trim.h"
 #include "encoder/VideoRoute.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,6 +84,8 @@ private:
     void readToTheEnd();
     // Where the input has got to, for the reports of phases that write nothing.
     void noteReached(const AVPacket& packet);
+    // Every route has what it wants: the pictures' limit, the sound's end.
+    bool reachedTheEnd() const;
     void tick();
     void report(bool last);
     // A route whose thread failed ends the conversion with that failure.
@@ -147,7 +151,7 @@ void Transcoding::pump()
         video_->drawWithGatheredPalette();
         input_.rewind();
         if (seeks_)
-            input_.seek(*request_.startSeconds);
+            input_.seek(StartSeconds(request_));
         readFromTheStart();
     }
 }
@@ -185,7 +189,7 @@ void Transcoding::readToTheEnd()
             silence_->fillTo(video_->seconds());
         rethrowFailures();
         tick();
-        if (video_ && video_->done() && audios_.empty())
+        if (reachedTheEnd())
             break;
     }
 }
@@ -195,6 +199,13 @@ void Transcoding::noteReached(const AVPacket& packet)
     const int64_t time = packet.pts != AV_NOPTS_VALUE ? packet.pts : packet.dts;
     if (time != AV_NOPTS_VALUE)
         reporter_.reached(time * av_q2d(input_.context()->streams[packet.stream_index]->time_base) - timelineStart_);
+}
+
+bool Transcoding::reachedTheEnd() const
+{
+    if (video_ ? !video_->done() : audios_.empty())
+        return false;
+    return std::all_of(audios_.begin(), audios_.end(), [](const auto& audio) { return audio->pastEnd(); });
 }
 
 void Transcoding::drain()
@@ -217,6 +228,8 @@ void Transcoding::drain()
 
 void Transcoding::finish()
 {
+    if (request_.trim && (video_ ? video_->frames() == 0 : !audios_.front()->heardSound()))
+        Fail(NothingAfterStart(request_));
     if (video_ && video_->frames() == 0)
         Fail("no picture of stream #0." + std::to_string(video_->inputStream()) + " could be decoded");
     // A further track may be empty; the first is the sound the output is for.

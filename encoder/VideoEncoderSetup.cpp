@@ -3,6 +3,7 @@
 
 #include "encoder/CodecChoice.h"
 #include "encoder/ColourPlan.h"
+#include "encoder/Crop.h"
 #include "encoder/Fault.h"
 #include "encoder/Orientation.h"
 #include "encoder/VideoCodecTuning.h"
@@ -153,9 +154,11 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     // Sizes and shapes are those of the picture a player shows.
     const Orientation orientation = OrientationOf(source);
     encoding.sourceSteps = orientation.filters;
+    const FrameDimensions sourceSize = CropPicture(
+        request.crop, Upright(FrameDimensions {source->codecpar->width, source->codecpar->height}, orientation),
+        encoding.sourceSteps);
     if (!colour.filters.empty())
         encoding.sourceSteps += (encoding.sourceSteps.empty() ? "" : ",") + colour.filters;
-    const FrameDimensions sourceSize = Upright(FrameDimensions {source->codecpar->width, source->codecpar->height}, orientation);
     if ((!request.size || request.fitInside) && (sourceSize.width <= 0 || sourceSize.height <= 0))
         Fail("the picture size of stream #0." + std::to_string(source->index) + " is unknown; give -s");
     const AVRational sourceAspect = Upright(av_guess_sample_aspect_ratio(input, source, nullptr), orientation);

@@ -18,7 +18,7 @@ struct VideoEncoding {
     AVPixelFormat format = AV_PIX_FMT_NONE;
     AVRational frameRate {25, 1};
     AVRational pixelAspect {0, 1};  // set on every picture; {0, 1}: the source's own
-    std::string sourceSteps;        // the filters that turn the picture upright and map its colour
+    std::string sourceSteps;        // the filters that turn the picture upright, crop it and map its colour
     bool keepsHdr = false;          // the output stays HDR, with the source's mastering metadata
     HdrMetadata hdr;
 };

@@ -2,6 +2,7 @@
 #include "encoder/VideoRoute.h"
 
 #include "encoder/Fault.h"
+#include "encoder/Trim.h"
 
 extern "C" {
 #include <libavutil/intreadwrite.h>
@@ -59,7 +60,8 @@ VideoRoute::VideoRoute(const EncodeRequest& request, InputMedia& input, int stre
       outputStream_(output.addStream(*encoding_.encoder, encoding_.frameRate)),
       timelineStart_(TimelineStart(input, request)),
       clock_(ClockMender::Kind::Pictures, decoder_.timeBase(), InTimeBase(timelineStart_, decoder_.timeBase())),
-      limit_(request.maxVideoFrames.value_or(-1)),
+      limit_(PictureLimit(request, encoding_.frameRate)),
+      keepsLastBeforeStart_(!request.trim),
       skipped_(NewFrame()),
       last_(NewFrame()),
       packet_(NewPacket()),
@@ -122,7 +124,7 @@ void VideoRoute::toFilters(AVFrame* picture)
 void VideoRoute::finish()
 {
     drain();
-    if (handedOn_ == 0 && Holds(skipped_.get()))
+    if (handedOn_ == 0 && keepsLastBeforeStart_ && Holds(skipped_.get()))
         handOn(skipped_.get(), 0);
     // The last picture stays for its own duration: at a low frame rate
     // (a slide show) that is seconds of the video.

@@ -5,7 +5,8 @@
 // encoder, muxer. Pictures before the
 // start time (-ss) are skipped, but the last of them is kept: an input that
 // ends before the start time still gives its last picture, so a thumbnail
-// of a short clip is never empty. The last picture lasts as long as the
+// of a short clip is never empty; a trim (-start) keeps none of them. The
+// pictures end at -end's. The last picture lasts as long as the
 // input says it does.
 //
 // The thread that reads the input decodes and filters; the encoder works on
@@ -60,7 +61,7 @@ public:
     bool waitFor(std::chrono::milliseconds time) { return encoderThread_.waitFor(time); }
     void rethrowFailure() const { encoderThread_.rethrowFailure(); }
 
-    // The -vframes limit is reached.
+    // The -vframes or -end limit is reached.
     bool done() const { return limit_ >= 0 && handedOn_ >= limit_; }
     // Pictures encoded so far, and the last quantiser.
     int64_t frames() const { return frames_; }
@@ -92,6 +93,7 @@ private:
     double timelineStart_;
     ClockMender clock_;
     int64_t limit_;
+    bool keepsLastBeforeStart_;
     int64_t handedOn_ = 0;
     std::atomic<int64_t> frames_ = 0;
     std::atomic<double> quality_ = 0;

@@ -2,13 +2,16 @@
 // ridod2e: the encoder console program. It describes the input, converts it
 // into the output the command line names, and prints progress; see
 // Console.h for the lines it prints.
+#include "encoder/BorderFinder.h"
 #include "encoder/CommandLine.h"
 #include "encoder/Console.h"
 #include "encoder/Fault.h"
 #include "encoder/InputMedia.h"
+#include "encoder/Preview.h"
 #include "encoder/StopSignals.h"
 #include "encoder/StreamCopy.h"
 #include "encoder/Transcoder.h"
+#include "encoder/Trim.h"
 #include "encoder/Usage.h"
 
 #include <algorithm>
@@ -35,12 +38,20 @@ int main(int argc, char** argv)
         return 0;
     }
     try {
-        const EncodeRequest request = ParseCommandLine(arguments);
+        EncodeRequest request = ParseCommandLine(arguments);
         InputMedia input(request);
         console.print(InputBlock(input.summary()));
-        if (!request.output.empty() && IsCopyJob(request))
+        // A copy keeps its picture whole and says so when asked to crop it.
+        if (!IsCopyJob(request))
+            MeasureAutoCrop(request, console);
+        if (request.output.empty())
+            return 0;
+        CheckStartWithin(request, input);
+        if (request.previewSeconds)
+            WritePreview(request, input, console);
+        else if (IsCopyJob(request))
             CopyStreams(request, input, console);
-        else if (!request.output.empty())
+        else
             Transcode(request, input, console);
         return 0;
     } catch (const StopRequested& stop) {
