@@ -4,6 +4,7 @@
 #include "cli/CliModes.h"
 
 #include "core/RequiredFiles.h"
+#include "media/CropProbe.h"
 #include "media/MeasureFile.h"
 #include "core/AppPlaces.h"
 #include "core/Texts.h"
@@ -39,6 +40,12 @@ int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err)
             out << '\t' << texts::kAnalyzeRotated << row->rotation << texts::kAnalyzeStored << row->storedSize << ')';
         if (row->interlaced)
             out << '\t' << texts::kAnalyzeInterlaced;
+        // With --crop auto: the black borders found, as the tooltip tells them.
+        if (options.crop) {
+            const auto crop = MeasureCrop(path, row->cell(FileColumn::VideoSize), appDir);
+            if (crop && CutsPicture(*crop, row->cell(FileColumn::VideoSize)))
+                out << '\t' << CropNote(*crop);
+        }
         out << '\n';
     }
     return status;

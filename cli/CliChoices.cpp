@@ -59,6 +59,13 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
             return resolved;
         }
     }
+    if (options.crop && !state.lists.crop.enabled) {
+        resolved.error = NotOffered("--crop", state.formatIndex);
+        return resolved;
+    }
+    // An area is no entry of the list: "None" and "Auto" are.
+    if (options.crop)
+        state.lists.crop.select(*options.crop);
     if (!state.volumeEnabled && options.volumePosition != kDefaultVolumePosition) {
         resolved.error = NotOffered("--volume", state.formatIndex);
         return resolved;
@@ -78,6 +85,8 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
     resolved.choices = TakeChoices(state, VolumeFactorText(options.volumePosition), outputDir, options.overwrite, appDir);
     resolved.choices.audioLanguage = options.audioLanguage;
     resolved.choices.fitCustomBytes = options.fitBytes.value_or(0);
+    if (options.crop)
+        resolved.choices.crop = *options.crop;
     return resolved;
 }
 

@@ -24,5 +24,9 @@ int RunAnalyze(const CliOptions& options, std::ostream& out, std::ostream& err);
 // it ends; 0 when every file is "Done" (or skipped for its output is made).
 int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err);
 
+// Writes each file's output picture at --preview's moment into the output
+// directory instead of converting; 0 when every picture is made.
+int RunPreview(const CliOptions& options, std::ostream& out, std::ostream& err);
+
 // "vantorel-cli: <message>" and a hint at --help, for a usage error.
 int UsageError(const std::string& message, std::ostream& err);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOptionTable.h"
 
+#include "core/CropArea.h"
 #include "core/JobsAtOnce.h"
 #include "core/profiles/FitSizeEntries.h"
 #include "core/profiles/FormatCatalogue.h"
@@ -173,6 +174,45 @@ std::string DisplayAspect(CliOptions& o, const CliOptionSpec& option, Text value
     return {};
 }
 
+std::string TimeError(const CliOptionSpec& option, Text value)
+{
+    return option.name + " needs a time in seconds or [HH:]MM:SS[.mmm], such as 90 or 01:30.5, not \"" + value + "\"";
+}
+
+std::string TrimTime(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    const auto seconds = ParseTimeText(value);
+    if (!seconds)
+        return TimeError(option, value);
+    if (option.name == "--end")
+        o.trim.end = seconds;
+    else
+        o.trim.start = *seconds;
+    o.choicesGiven = true;
+    return {};
+}
+
+std::string Crop(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    if (value == "none" || value == "auto")
+        o.crop = value == "none" ? kCropNoneEntry : kCropAutoEntry;
+    else if (const auto area = ParseCropArea(value))
+        o.crop = CropAreaText(*area);
+    else
+        return option.name + " needs none, auto or W:H:X:Y (such as 1280:536:0:92), not \"" + value + "\"";
+    o.choicesGiven = true;
+    return {};
+}
+
+std::string Preview(CliOptions& o, const CliOptionSpec& option, Text value)
+{
+    const auto seconds = ParseTimeText(value);
+    if (!seconds)
+        return TimeError(option, value);
+    o.previewSeconds = *seconds;
+    return SetMode(o, option, value);
+}
+
 std::vector<CliOptionSpec> Rows()
 {
     // clang-format off
@@ -198,6 +238,13 @@ std::vector<CliOptionSpec> Rows()
          "TAB, Output (the tag of --format), and for a picture of\n"
          "non-square pixels TAB and its display aspect (16:9)", SetMode, CliMode::Analyze},
         {"--attempt", "2", true, Section::Modes, "with --dry-run: the lines of the second attempt instead", Attempt},
+        {"--preview", "TIME", true, Section::Modes,
+         "instead of converting: each file's output picture at TIME\n"
+         "(counted from --start) as a PNG, STEM.png in the output\n"
+         "directory, as a player shows it (the crop, the size and\n"
+         "the bars of the format); one line a file: the file, TAB,\n"
+         "its picture",
+         Preview, CliMode::Preview},
         {"FILE...", "", false, Section::Modes,
          "without a mode: converts the files one after another as\n"
          "the window does. As each file ends, its line is written\n"
@@ -274,6 +321,17 @@ std::vector<CliOptionSpec> Rows()
          "the file's \"Video Size\" cell (a dry run's default is\n"
          "\"0 x 0\"; converting measures each file without it)",
          [](CliOptions& o, const CliOptionSpec&, Text value) { o.sourceSize = value; o.choicesGiven = true; return std::string(); }},
+        {"--start", "TIME", true, Section::Choices,
+         "every file from TIME on (seconds or [HH:]MM:SS[.mmm]): cut\n"
+         "at the exact picture, the copies at the key frame at or\n"
+         "before it; a start past a file's end fails that file", TrimTime},
+        {"--end", "TIME", true, Section::Choices,
+         "every file up to TIME; past a file's end: its end", TrimTime},
+        {"--crop", "none|auto|W:H:X:Y", true, Section::Choices,
+         "the formats that code a picture: none (default), auto (the\n"
+         "black borders found all through each file; with --analyze\n"
+         "a column \"Crop W x H at X,Y\" tells them), or the area\n"
+         "W:H:X:Y of the upright picture; cut before scaling", Crop},
         {"--display-aspect", "W:H", true, Section::Choices,
          "with --source-size: the display aspect of a picture\n"
          "whose pixels are not square (720 x 480 at 16:9)", DisplayAspect},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command-line tool's arguments: one mode and the conversion choices.
+#include "core/TrimRange.h"
 #include "core/profiles/OptionList.h"
 
 #include <array>
@@ -29,7 +30,7 @@ inline constexpr std::array<ListChoiceOption, 11> kListChoiceOptions{{
     {"--mute", &OptionLists::muteAudio},
 }};
 
-enum class CliMode { None, Help, Version, ListFormats, ShowProfile, DryRun, Analyze, Convert };
+enum class CliMode { None, Help, Version, ListFormats, ShowProfile, DryRun, Analyze, Convert, Preview };
 
 // --shard K/N: the K-th of N shares of the file list (1 <= K <= N).
 struct Shard {
@@ -49,6 +50,9 @@ struct CliOptions {
     bool overwrite = false;
     std::string audioLanguage; // --audio-language: the sound track one-track outputs prefer
     std::optional<long long> fitBytes; // --fit-size: each output at most this many bytes
+    TrimRange trim;                    // --start, --end: the part of every file converted
+    std::optional<std::string> crop;   // --crop: "None", "Auto", or an area W:H:X:Y
+    double previewSeconds = 0;         // --preview: the moment shown, from the start
     // The Video Size cell; nothing: "0 x 0" for a dry run, measured when converting.
     std::optional<std::string> sourceSize;
     // With --source-size: the picture's display aspect ("16:9") when its

@@ -11,6 +11,7 @@
 #include "core/SharedState.h"
 #include "cli/SkipExisting.h"
 #include "core/AppPlaces.h"
+#include "media/CropProbe.h"
 #include "media/MeasureFile.h"
 #include "media/MediaOutputVerifier.h"
 #include "platform/SignalWatch.h"
@@ -186,6 +187,7 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
         const std::string path = FullPath(options.files[static_cast<std::size_t>(index)]);
         FileRow row = MakeFileRow(path, options.sourceSize.value_or(""), "", "", choices.formatIndex);
         row.displayAspect = options.displayAspect;
+        row.trim = options.trim;
         if (options.skipExisting && signalled == 0) {
             if (const auto made = MadeOutputOf(choices, row, verifier)) {
                 skipped.push_back(SkippedReport(row, index, *made));
@@ -197,8 +199,10 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
         // A missing file is not measured at all.
         std::error_code missing;
         if (!options.sourceSize && signalled == 0 && std::filesystem::exists(path, missing)) {
-            if (auto measured = MeasureFile(path, choices.appDir, choices.formatIndex))
+            if (auto measured = MeasureFile(path, choices.appDir, choices.formatIndex)) {
                 row = *measured;
+                row.trim = options.trim;
+            }
         }
         rows.push_back(row);
         indexes.push_back(index);
@@ -216,6 +220,9 @@ int RunConvert(const CliOptions& options, std::ostream& out, std::ostream& err)
     });
     frontEnd.onReport = [&reporter](const ConversionEvent& event) { reporter.report(event); };
     run = std::make_unique<ConversionRun>(shared, files, frontEnd, verifier);
+    run->setCropFinder([appDir = choices.appDir](const std::string& path, const std::string& size) {
+        return MeasureCrop(path, size, appDir);
+    });
     if (!rows.empty() && signalled == 0 && writer.failure().empty()) {
         QEventLoop loop;
         QObject::connect(run.get(), &ConversionRun::finished, &loop, &QEventLoop::quit);

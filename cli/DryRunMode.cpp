@@ -7,6 +7,8 @@
 #include "core/FitChoices.h"
 #include "core/JobPlanner.h"
 #include "core/profiles/NewerEntries.h"
+#include "core/cmdline/JobCuts.h"
+#include "media/CropProbe.h"
 #include "media/MeasureFile.h"
 #include "core/cmdline/CommandLineBuilder.h"
 #include "core/cmdline/OutputReservations.h"
@@ -43,6 +45,9 @@ public:
     {
         JobInput job{inputPath, options_.sourceSize.value_or("0 x 0"), ToLower(FormatTag(choices_.formatIndex)), {}};
         job.displayAspect = options_.displayAspect;
+        job.trim = options_.trim;
+        if (WantsMeasuredCrop(choices_, job.measuredCrop))
+            job.measuredCrop = MeasureCrop(inputPath, job.sourceSize, appDir_);
         JobPlanner plan(inputPath);
         std::vector<std::string> lines;
         const auto limit = FitLimitFor(choices_);

@@ -19,12 +19,15 @@ std::string AnalyzeCombinationError(const CliOptions& options)
     if (!FilesGiven(options))
         return "--analyze needs at least one FILE";
     const bool otherChoices = !options.listChoices.empty() || options.volumePosition != 5 || options.outputDir
-        || options.overwrite || options.sourceSize.has_value() || !options.displayAspect.empty() || options.attempt != 1;
-    return otherChoices ? "--analyze takes no choices but --format" : std::string();
+        || options.overwrite || options.sourceSize.has_value() || !options.displayAspect.empty() || options.attempt != 1
+        || options.trim.asked() || (options.crop && *options.crop != kCropAutoEntry);
+    return otherChoices ? "--analyze takes no choices but --format and --crop auto" : std::string();
 }
 
 std::string CheckCombination(const CliOptions& options)
 {
+    if (options.trim.end && *options.trim.end <= options.trim.start)
+        return "--end must come after --start";
     if ((options.quiet || options.json) && options.mode != CliMode::Convert && options.mode != CliMode::None)
         return "--quiet and --json go with converting";
     if (options.jobsAtOnce && options.mode != CliMode::Convert && options.mode != CliMode::None)
@@ -40,6 +43,8 @@ std::string CheckCombination(const CliOptions& options)
         return FilesGiven(options) ? std::string() : "--dry-run needs at least one FILE";
     case CliMode::Analyze:
         return AnalyzeCombinationError(options);
+    case CliMode::Preview:
+        return FilesGiven(options) ? std::string() : "--preview needs at least one FILE";
     case CliMode::Help:
     case CliMode::Version:
     case CliMode::ListFormats:

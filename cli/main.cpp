@@ -39,6 +39,9 @@ int main(int argc, char* argv[])
     case CliMode::Convert:
         status = RunConvert(options, std::cout, std::cerr);
         break;
+    case CliMode::Preview:
+        status = RunPreview(options, std::cout, std::cerr);
+        break;
     case CliMode::None:
         break;
     }

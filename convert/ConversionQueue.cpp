@@ -8,6 +8,8 @@
 #include "core/JobPlanner.h"
 #include "core/SharedState.h"
 #include "core/TextRules.h"
+#include "core/profiles/FormatCatalogue.h"
+#include "core/cmdline/JobCuts.h"
 #include "core/Texts.h"
 #include "platform/IdleCores.h"
 #include "platform/UsableCpus.h"
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -25,6 +28,17 @@ namespace {
 // row. A job's start-up and its end leave a core idle for about half a
 // second, a short file's whole run a good part of one.
 constexpr auto kIdleLook = std::chrono::milliseconds(250);
+
+// How long the job's output should last: a copy that starts at a key
+// frame before the start may last longer, and is not held to it.
+int ExpectedSeconds(const FileRow& row, const ConversionChoices& choices)
+{
+    const FormatSpec* format = FormatAt(choices.formatIndex);
+    if (format && CutsAtKeyFrame(*format, row.trim))
+        return 0;
+    const auto seconds = static_cast<double>(ClockSeconds(row.cell(FileColumn::Duration)).value_or(0));
+    return static_cast<int>(std::lround(TrimmedSeconds(seconds, row.trim)));
+}
 
 std::string Now()
 {
@@ -142,6 +156,8 @@ bool ConversionQueue::convertRow(int rowIndex)
     }
     JobInput input{row.caption, row.cell(FileColumn::VideoSize), ToLower(Trim(row.cell(FileColumn::Output))), {}};
     input.displayAspect = row.displayAspect;
+    input.trim = row.trim;
+    input.measuredCrop = row.crop;
     Job job{.row = rowIndex, .file = row, .input = input, .plan = JobPlanner(input.inputPath)};
     job.input.options = job.plan.next()->options;
     // One snapshot of the choices per job. Every row is built, checked or
@@ -149,6 +165,10 @@ bool ConversionQueue::convertRow(int rowIndex)
     // before any file is looked at.
     job.choices = frontEnd_.choices();
     const bool runs = IsJob(row);
+    if (runs && findCrop_ && WantsMeasuredCrop(job.choices, job.input.measuredCrop)) {
+        job.input.measuredCrop = findCrop_(row.caption, row.cell(FileColumn::VideoSize));
+        files_.setCrop(rowIndex, job.input.measuredCrop);
+    }
     job.built = noteMuteReset(buildFor(rowIndex, job.choices, job.input, runs));
     if (job.built.status == BuildResult::Status::DirectoryError) {
         folderFailed(rowIndex, row.checked, job.built);
@@ -315,8 +335,8 @@ std::optional<RunOutcome> ConversionQueue::runOnce(Job& job, const PlannedRun& r
                              .videoFormat = job.keepsVideo,
                              .audioWanted = job.keepsAudio,
                              .promises = thumbnail ? OutputPromises() : job.promises,
-                             .expectedSeconds = static_cast<int>(
-                                 ClockSeconds(job.file.cell(FileColumn::Duration)).value_or(0)),
+                             .expectedSeconds = ExpectedSeconds(job.file, job.choices),
+                             .trim = job.input.trim,
                              // A thumbnail always follows its video's name.
                              .replaceExisting = thumbnail || job.choices.overwrite};
     if (const auto limit = thumbnail ? std::nullopt : FitLimitFor(job.choices)) {

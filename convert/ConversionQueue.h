@@ -58,6 +58,10 @@ public:
     // What "Auto" asks, while a job that fills the processor runs, for the
     // processors idle since it last asked; the system's counters unless set.
     void setIdleMeter(std::function<double()> idleCores) { idleCores_ = std::move(idleCores); }
+    // Measures the black borders of a row's file (path, Video Size) for Crop
+    // "Auto" where the analysis did not; without it such rows are not cropped.
+    using CropFinder = std::function<std::optional<CropArea>(const std::string& path, const std::string& size)>;
+    void setCropFinder(CropFinder find) { findCrop_ = std::move(find); }
 
     void run();
 
@@ -109,6 +113,7 @@ private:
     std::function<JobSlot(int)> slot_;
     int cores_;
     std::function<double()> idleCores_;
+    CropFinder findCrop_;
     bool anyJobStarted_ = false;
     int jobsAtOnce_ = 1;
     // While more than one job may run: what the bar and the panel show.

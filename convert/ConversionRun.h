@@ -47,6 +47,8 @@ public:
     void setCores(int cores) { queue_.setCores(cores); }
     // The processors idle since "Auto" last asked: the system's counters unless set.
     void setIdleMeter(std::function<double()> idleCores) { queue_.setIdleMeter(std::move(idleCores)); }
+    // Measures the borders of rows converted with Crop "Auto" that have none measured.
+    void setCropFinder(ConversionQueue::CropFinder find) { queue_.setCropFinder(std::move(find)); }
 
 signals:
     // The worker has ended, on this object's thread.

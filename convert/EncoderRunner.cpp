@@ -205,7 +205,7 @@ void EncoderRunner::showProgress(const std::string& line, const EncoderRun& run,
     if (values.size)
         numbers.kilobytes = CountIn(*values.size);
     if (values.durationSeconds)
-        progress.durationSeconds = *values.durationSeconds;
+        progress.durationSeconds = std::max(1, static_cast<int>(std::lround(TrimmedSeconds(*values.durationSeconds, run.trim))));
     numbers.seconds = values.timeSeconds;
     if (values.timeSeconds && progress.durationSeconds > 0)
         numbers.percent = Percent(*values.timeSeconds, progress.durationSeconds);

@@ -36,7 +36,8 @@ struct EncoderRun {
     bool videoFormat = true;   // the format holds video
     bool audioWanted = true;   // the job is not muted
     OutputPromises promises = {}; // what more of the input the output keeps
-    int expectedSeconds = 0;   // the row's Duration; 0 when unknown
+    int expectedSeconds = 0;   // the row's Duration (cut to its trim); 0 when unknown
+    TrimRange trim = {};       // the part of the input converted: the progress runs over its length
     // Overwrite on: the output replaces a file of its name. Off: a file that
     // took the name while the run went on (another program's) is kept, and
     // the output takes the next free numbered name.

@@ -29,8 +29,9 @@ BatchJobs JobsOf(const std::vector<FileRow>& rows)
         if (!IsJob(rows[static_cast<std::size_t>(row)]))
             continue;
         jobs.rows.push_back(row);
+        const FileRow& file = rows[static_cast<std::size_t>(row)];
         jobs.durations.push_back(
-            BatchEstimate::DurationCellSeconds(rows[static_cast<std::size_t>(row)].cell(FileColumn::Duration)));
+            TrimmedSeconds(BatchEstimate::DurationCellSeconds(file.cell(FileColumn::Duration)), file.trim));
     }
     return jobs;
 }

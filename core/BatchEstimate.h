@@ -16,7 +16,7 @@ bool IsJob(const FileRow& row);
 // The jobs a conversion run of the rows makes, in order.
 struct BatchJobs {
     std::vector<int> rows;
-    std::vector<double> durations; // seconds, from the Duration cells; 0 when unknown
+    std::vector<double> durations; // seconds, from the Duration cells cut to the rows' trims; 0 when unknown
 
     // The job of the row; -1 when the row makes none.
     int jobOf(int row) const;

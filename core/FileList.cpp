@@ -142,6 +142,19 @@ void FileList::setStage(int index, const std::string& stage)
     edit(index, index, [&stage](FileRow& row) { row.stage = stage; });
 }
 
+void FileList::setTrim(int index, const TrimRange& trim)
+{
+    edit(index, index, [this, &trim](FileRow& row) {
+        row.trim = trim;
+        row.expectedSize = estimate_ ? estimate_(row) : std::string();
+    });
+}
+
+void FileList::setCrop(int index, const std::optional<CropArea>& crop)
+{
+    edit(index, index, [&crop](FileRow& row) { row.crop = crop; });
+}
+
 void FileList::setPercent(int index, int percent)
 {
     edit(index, index, [percent](FileRow& row) {

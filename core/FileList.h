@@ -62,6 +62,11 @@ public:
     // "pass 1 of 2" while a job of two passes runs; empty after it.
     void setStage(int index, const std::string& stage);
 
+    // The part of the row's file its job converts (Trim…), and the part of
+    // the picture inside the black borders found (nothing: not measured).
+    void setTrim(int index, const TrimRange& trim);
+    void setCrop(int index, const std::optional<CropArea>& crop);
+
 private:
     template <typename Change>
     void edit(int first, int last, Change change);

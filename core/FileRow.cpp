@@ -29,5 +29,7 @@ std::string FileRow::pictureNote() const
         note = texts::kStoredAs + storedSize + texts::kTurned + std::to_string(rotation) + texts::kClockwise;
     if (interlaced)
         note += (note.empty() ? "" : "\n") + std::string(texts::kInterlacedNote);
+    if (crop && CutsPicture(*crop, cell(FileColumn::VideoSize)))
+        note += (note.empty() ? "" : "\n") + CropNote(*crop);
     return note;
 }

@@ -4,7 +4,9 @@
 // six cells after it, and what its last conversion made of it. The
 // Progress and Frames cells show the conversion's values, which the row
 // also keeps as values for whoever needs them.
+#include "core/CropArea.h"
 #include "core/Reason.h"
+#include "core/TrimRange.h"
 
 #include <array>
 #include <optional>
@@ -42,12 +44,18 @@ struct FileRow {
     std::string outputPath = {};            // the file its conversion writes; empty when none was named
     std::string expectedSize = {};          // "~24 MB": what its job should come to; empty when not told
     std::string stage = {};                 // "pass 1 of 2" while a job of two passes runs
+    // Not cells: the part of the file its job converts, and the part of the
+    // picture inside the black borders the analysis found for Crop: Auto
+    // (the whole picture when it found none; nothing until it looked).
+    TrimRange trim = {};
+    std::optional<CropArea> crop = {};
 
     // The Output cell as shown: the format tag, and the expected size after it.
     std::string outputText() const;
 
     // The Video Size cell's tooltip: "Stored as 1280 x 720, turned 90°
-    // clockwise" and "Interlaced", each on a line; empty when neither.
+    // clockwise", "Interlaced" and "Crop 1280 x 536 at 0,92", each on a
+    // line; empty when none applies.
     std::string pictureNote() const;
 
     std::string& cell(FileColumn column) { return cells[static_cast<std::size_t>(column)]; }

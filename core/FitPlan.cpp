@@ -136,7 +136,8 @@ std::string LengthText(double seconds)
 FitSource FitSourceOf(const FileRow& row)
 {
     FitSource source;
-    source.seconds = static_cast<double>(ClockSeconds(row.cell(FileColumn::Duration)).value_or(0));
+    source.seconds =
+        TrimmedSeconds(static_cast<double>(ClockSeconds(row.cell(FileColumn::Duration)).value_or(0)), row.trim);
     const Picture picture = PictureIn(row.cell(FileColumn::VideoSize));
     source.width = picture.width;
     source.height = picture.height;

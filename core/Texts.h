@@ -67,6 +67,8 @@ inline constexpr const char* kVideoSizeLabel = "Video Size : ";
 inline constexpr const char* kVideoBitrateLabel = "Video Bitrate : ";
 inline constexpr const char* kVideoFramerateLabel = "Video Framerate : ";
 inline constexpr const char* kHdrLabel = "HDR Video : ";
+inline constexpr const char* kCropLabel = "Crop : ";
+inline constexpr const char* kCropHint = "Auto cuts off the black bars a film carries in its frame";
 inline constexpr const char* kHdrHint = "H.265, AV1 and VP9 keep an HDR source as HDR, or tone-map it to SDR";
 inline constexpr const char* kAudioSettingsGroup = " Audio Settings ";
 inline constexpr const char* kAudioCodecLabel = "Audio Codec : ";
@@ -152,6 +154,9 @@ inline constexpr const char* kInterlacedNote = "Interlaced";
 inline constexpr const char* kAnalyzeRotated = "rotated ";  // + degrees + " (stored " + size + ")"
 inline constexpr const char* kAnalyzeStored = " (stored ";
 inline constexpr const char* kAnalyzeInterlaced = "interlaced";
+// The black borders the analysis found (Crop: Auto): "Crop 1280 x 536 at 0,92".
+inline constexpr const char* kCropNote = "Crop ";  // + "1280 x 536"
+inline constexpr const char* kCropAt = " at ";     // + "0,92"
 
 // Progress cell outcomes.
 inline constexpr const char* kDone = "Done";

@@ -2,6 +2,7 @@
 #include "ui/Application.h"
 
 #include "convert/ConversionRun.h"
+#include "media/CropProbe.h"
 #include "platform/PowerOff.h"
 #include "platform/RegScript.h"
 #include "platform/SignalWatch.h"
@@ -110,6 +111,9 @@ void Application::buildConversion()
                                    state_.appDir, &window);
     frontEnd_->setObjectName("ConversionFrontEnd");
     run_ = std::make_unique<ConversionRun>(state_, files_, *frontEnd_, verifier_, &window);
+    run_->setCropFinder([appDir = state_.appDir](const std::string& path, const std::string& size) {
+        return MeasureCrop(path, size, appDir);
+    });
     // Once the run is over, all it reported shows at once.
     QObject::connect(run_.get(), &ConversionRun::finished, frontEnd_, &WindowFrontEnd::showQueued);
     conversion_ = std::make_unique<ConversionBinding>(window, *run_, files_, *logDialog_, messages_);

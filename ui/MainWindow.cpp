@@ -125,7 +125,7 @@ MainWindow::MainWindow(SharedState& state, QAbstractItemModel& files, QWidget* p
 }
 
 // One labelled drop-down list inside a settings group, row 0 to 3; a group
-// of five rows sets them closer.
+// of five rows (or of three and the volume) sets them closer.
 QComboBox* MainWindow::makeGroupCombo(QGroupBox* group, const char* name, const QString& label, int row, int labelWidth,
                                       int comboWidth, int rows)
 {
@@ -245,22 +245,26 @@ void MainWindow::buildGeneralGroup(QWidget* client)
     auto* group = new QGroupBox(Tr(texts::kGeneralSettingsGroup), client);
     group->setObjectName("GroupBox3");
     growing_->place(group, QRect(538, 315, 213, 133), kMoveDown);
-    QComboBox* letterBox = makeGroupCombo(group, "ComboLetterBox", Tr(texts::kVideoZoomLabel), 0, 90, 108);
+    // Three lists and the volume: the rows set as close as in a group of five.
+    constexpr int kRows = 5;
+    QComboBox* letterBox = makeGroupCombo(group, "ComboLetterBox", Tr(texts::kVideoZoomLabel), 0, 90, 108, kRows);
     letterBox->setToolTip(Tr(texts::kLetterBoxHint));
-    QComboBox* muteAudio = makeGroupCombo(group, "ComboMuteAudio", Tr(texts::kMuteAudioLabel), 1, 90, 108);
+    QComboBox* muteAudio = makeGroupCombo(group, "ComboMuteAudio", Tr(texts::kMuteAudioLabel), 1, 90, 108, kRows);
     muteAudio->addItems({texts::kFalse, texts::kTrue});
     muteAudio->setCurrentIndex(0);
-    QLabel* volumeCaption = MakeLabel(group, Tr(texts::kVolumeLabel), QRect(10, 84, 86, 17));
+    QComboBox* crop = makeGroupCombo(group, "ComboCrop", Tr(texts::kCropLabel), 2, 90, 108, kRows);
+    crop->setToolTip(Tr(texts::kCropHint));
+    QLabel* volumeCaption = MakeLabel(group, Tr(texts::kVolumeLabel), QRect(10, 88, 86, 17));
     volumeSlider_ = new QSlider(Qt::Horizontal, group);
     volumeSlider_->setObjectName("TrackBar1");
-    volumeSlider_->setGeometry(96, 78, 110, 26);
+    volumeSlider_->setGeometry(96, 84, 110, 24);
     labelledFields_.push_back({volumeCaption, volumeSlider_, volumeCaption->geometry(), volumeSlider_->geometry()});
     volumeSlider_->setRange(0, 10);
     volumeSlider_->setPageStep(1);
     volumeSlider_->setTickPosition(QSlider::TicksBelow);
     volumeSlider_->setValue(5);
     volumeSlider_->setToolTip(Tr(texts::kVolumeHint));
-    volumeLabel_ = MakeLabel(group, Tr(texts::kFullVolume), QRect(136, 106, 40, 17));
+    volumeLabel_ = MakeLabel(group, Tr(texts::kFullVolume), QRect(136, 108, 40, 17));
     volumeLabel_->setObjectName("Label14");
 }
 

@@ -2,6 +2,7 @@
 #include "core/cmdline/CommandLineBuilder.h"
 
 #include "core/cmdline/CommandPieces.h"
+#include "core/cmdline/JobCuts.h"
 #include "core/cmdline/Letterbox.h"
 #include "core/cmdline/NewerOptionArgs.h"
 #include "core/cmdline/OptionArgs.h"
@@ -60,13 +61,28 @@ bool IsLanguageCode(const std::string& text)
         && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isalpha(c) != 0; });
 }
 
+// The line with the pieces before its output.
+std::string BeforeOutput(std::string line, const std::string& outputArg, const std::string& pieces)
+{
+    return line.insert(line.size() - outputArg.size(), pieces);
+}
+
 // The line with the preferred sound track's language before its output.
 std::string WithAudioLanguage(std::string line, const std::string& outputArg, const std::string& language)
 {
     const std::string code = Trim(language);
     if (!IsLanguageCode(code))
         return line;
-    return line.insert(line.size() - outputArg.size(), Quoted(pieces::kAudioLanguageHead, code));
+    return BeforeOutput(std::move(line), outputArg, Quoted(pieces::kAudioLanguageHead, code));
+}
+
+// The job's trim and crop; nothing for a row outside the format list.
+JobCuts CutsOf(const ConversionChoices& choices, const JobInput& job, bool thumbnail = false)
+{
+    const FormatSpec* format = FormatAt(choices.formatIndex);
+    if (!format)
+        return {{}, job.sourceSize, job.displayAspect};
+    return CutsFor(choices, *format, job.trim, job.measuredCrop, job.sourceSize, job.displayAspect, thumbnail);
 }
 
 // The picture keeps the input's upright shape when the switches keep its
@@ -101,9 +117,14 @@ std::string ChooseOutputPath(const ConversionChoices& choices, const std::string
 // The pieces both runs share, read from the job with its input path as it
 // is. When the encoder's path cannot be used or the output folder cannot be made,
 // `result` says why and there are none.
-std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const JobInput& job, const BuilderDisk& disk,
+std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const JobInput& row, const BuilderDisk& disk,
                                      BuildResult& result)
 {
+    // The sizes are those of the picture a crop keeps.
+    JobInput job = row;
+    const JobCuts cuts = CutsOf(choices, row);
+    job.sourceSize = cuts.sourceSize;
+    job.displayAspect = cuts.displayAspect;
     const std::string& inputPath = job.inputPath;
     const std::string dir = Trim(choices.outputDir);
     // The program's own token knows no escape for a quote.
@@ -176,7 +197,8 @@ BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& j
         result.status = BuildResult::Status::NoAssembly;
         return result;
     }
-    result.commandLine = WithAudioLanguage(format->assemble(*p), p->outputArg, choices.audioLanguage);
+    result.commandLine = BeforeOutput(WithAudioLanguage(format->assemble(*p), p->outputArg, choices.audioLanguage),
+                                      p->outputArg, CutsOf(choices, job).pieces);
     result.thumbnailDue = format->thumbnailRun;
     // An audio-only container keeps no picture; muting or a format without
     // sound keeps no sound.
@@ -198,7 +220,25 @@ BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const Jo
         return result;
     result.outputPath = ThumbnailPathOf(videoOutputPath);
     p->outputArg = ' ' + platform::QuoteArgument(result.outputPath);
-    result.commandLine = AssembleThumbnail(*p);
+    result.commandLine = BeforeOutput(AssembleThumbnail(*p), p->outputArg, CutsOf(choices, job, true).pieces);
+    return result;
+}
+
+BuildResult BuildPreviewCommandLine(const ConversionChoices& choices, const JobInput& job, double seconds,
+                                    const std::string& picturePath)
+{
+    BuildResult result = BuildCommandLine(choices, job, BuilderDisk{false, {}});
+    if (!result.ok())
+        return result;
+    const auto line = WithOutputPath(result.commandLine, result.outputPath, picturePath);
+    if (!line) {
+        result.status = BuildResult::Status::NoAssembly;
+        return result;
+    }
+    const std::string outputArg = ' ' + platform::QuoteArgument(picturePath);
+    result.commandLine = BeforeOutput(*line, outputArg, Quoted(pieces::kPreviewHead, TimeArg(seconds)));
+    result.outputPath = picturePath;
+    result.thumbnailDue = false;
     return result;
 }
 

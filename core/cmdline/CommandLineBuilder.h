@@ -11,6 +11,8 @@
 #include "core/cmdline/ConversionChoices.h"
 #include "core/cmdline/FormatAssembly.h"
 #include "core/cmdline/InputOptions.h"
+#include "core/CropArea.h"
+#include "core/TrimRange.h"
 #include "core/OutputVerifier.h"
 
 #include <functional>
@@ -39,6 +41,8 @@ struct JobInput {
     // encoder's statistics files' names start.
     int pass = 0;
     std::string passStatistics = {};
+    TrimRange trim = {};                     // the row's: the part of the file converted
+    std::optional<CropArea> measuredCrop = {}; // the row's borders found, for Crop "Auto"
 };
 
 struct BuildResult {
@@ -82,6 +86,13 @@ BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& j
 // The thumbnail run of the video written to `videoOutputPath`.
 BuildResult BuildThumbnailCommandLine(const ConversionChoices& choices, const JobInput& job,
                                       const std::string& videoOutputPath, const BuilderDisk& disk = BuilderDisk());
+
+// The format's line for the job, made to write instead a PNG picture of its
+// output at `seconds` (counted from the trim's start) to `picturePath`: the
+// picture a conversion would make, as a player shows it. Nothing is created
+// on disk. Only a result that keepsVideo has a picture to show.
+BuildResult BuildPreviewCommandLine(const ConversionChoices& choices, const JobInput& job, double seconds,
+                                    const std::string& picturePath);
 
 // The command line with its output argument (its last, `from` quoted)
 // naming `to` instead; nothing when the line does not end so.

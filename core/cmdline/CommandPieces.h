@@ -80,6 +80,12 @@ inline constexpr std::string_view kToneMap = " -tonemap";                       
 inline constexpr std::string_view kPassHead = " -pass \"";                                   // 8
 inline constexpr std::string_view kPassLogHead = " -passlogfile \"";                         // 15
 
+// A trim, a crop and a preview: after every other piece, only when asked.
+inline constexpr std::string_view kStartHead = " -start \"";                // 9
+inline constexpr std::string_view kEndHead = " -end \"";                    // 7
+inline constexpr std::string_view kCropHead = " -crop \"";                  // 8
+inline constexpr std::string_view kPreviewHead = " -preview \"";            // 11
+
 // The PSP thumbnail run.
 inline constexpr std::string_view kThumbnailHead = " -f singlejpeg -ss 3 -vframes 1"; // 31
 inline constexpr std::string_view kThumbnailExtension = ".THM";                      // 4

@@ -12,6 +12,7 @@ ConversionChoices TakeChoices(const ProfileState& state, const std::string& volu
     choices.videoBitrate = lists.videoBitrate.selectedText();
     choices.frameRate = lists.videoFramerate.selectedText();
     choices.hdr = lists.hdr.selectedText();
+    choices.crop = lists.crop.selectedText();
     choices.audioCodec = lists.audioCodec.selectedText();
     choices.audioBitrate = lists.audioBitrate.selectedText();
     choices.samplingRate = lists.samplingRate.selectedText();

@@ -14,6 +14,7 @@ struct ConversionChoices {
     std::string videoBitrate;
     std::string frameRate;
     std::string hdr;        // "Keep HDR" or "Tone-map to SDR" (today's video rows)
+    std::string crop;       // "None", "Auto", or an area given as W:H:X:Y (vantorel-cli --crop)
     std::string audioCodec;
     std::string audioBitrate;
     std::string samplingRate;

@@ -88,6 +88,12 @@ constexpr FormatSpec kFormats[] = {
 
 } // namespace
 
+Offers OffersOf(const FormatSpec& format)
+{
+    const bool codesPicture = format.kind == Video || format.kind == Animation;
+    return format.offers | (codesPicture ? kCrop : 0);
+}
+
 std::span<const FormatSpec> Formats()
 {
     return kFormats;

@@ -39,6 +39,9 @@ struct FormatSpec {
     bool fitsToSize = false;      // its video bitrate list offers "Fit in size…" entries
 };
 
+// The choices the format offers: its own, and the Crop list where it codes a picture.
+Offers OffersOf(const FormatSpec& format);
+
 // Every row, in the list's order.
 std::span<const FormatSpec> Formats();
 

@@ -12,7 +12,7 @@ void ApplyFormat(const FormatSpec& format, ProfileState& state)
 {
     for (const OptionListSlot& slot : kOptionListSlots) {
         OptionList& list = state.lists.*slot.list;
-        const bool offered = (format.offers & slot.offer) != 0;
+        const bool offered = (OffersOf(format) & slot.offer) != 0;
         if (offered || slot.fixedEntries)
             list.enabled = offered;
         else

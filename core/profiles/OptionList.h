@@ -57,6 +57,11 @@ inline const std::vector<std::string>& FixedChannelEntries()
     return entries;
 }
 
+// The Crop list: keep the whole picture, or cut off the black borders the
+// analysis finds. The formats that code a picture offer it.
+inline constexpr const char* kCropNoneEntry = "None";
+inline constexpr const char* kCropAutoEntry = "Auto";
+
 // The option lists of the main window that the profiles and the command line use.
 struct OptionLists {
     OptionList videoCodec;
@@ -69,5 +74,6 @@ struct OptionLists {
     OptionList audioChannel{FixedChannelEntries(), 0};
     OptionList samplingRate;
     OptionList letterBox{{"None", "LetterBox"}, 1};
+    OptionList crop{{kCropNoneEntry, kCropAutoEntry}, 0};
     OptionList muteAudio{{"False", "True"}, 0};
 };

@@ -118,6 +118,10 @@ Bitte installieren Sie dieses Programm neu</translation>
         <translation>Automatisch</translation>
     </message>
     <message>
+        <source>Auto cuts off the black bars a film carries in its frame</source>
+        <translation>Auto schneidet die schwarzen Balken ab, die ein Film in seinem Bild trägt</translation>
+    </message>
+    <message>
         <source>C&amp;lear All </source>
         <translation>&amp;Alle entfernen </translation>
     </message>
@@ -156,6 +160,10 @@ Bitte installieren Sie dieses Programm neu</translation>
     <message>
         <source>Convert up to</source>
         <translation>Bis zu</translation>
+    </message>
+    <message>
+        <source>Crop : </source>
+        <translation>Zuschnitt: </translation>
     </message>
     <message>
         <source>Do Not Turn Off</source>

@@ -118,6 +118,10 @@ Veuillez réinstaller ce logiciel</translation>
         <translation>Auto</translation>
     </message>
     <message>
+        <source>Auto cuts off the black bars a film carries in its frame</source>
+        <translation>Auto retire les bandes noires qu’un film porte dans son image</translation>
+    </message>
+    <message>
         <source>C&amp;lear All </source>
         <translation>&amp;Tout effacer </translation>
     </message>
@@ -156,6 +160,10 @@ Veuillez réinstaller ce logiciel</translation>
     <message>
         <source>Convert up to</source>
         <translation>Convertir jusqu’à</translation>
+    </message>
+    <message>
+        <source>Crop : </source>
+        <translation>Recadrage : </translation>
     </message>
     <message>
         <source>Do Not Turn Off</source>
