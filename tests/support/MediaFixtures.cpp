@@ -81,6 +81,8 @@ struct Track {
     double level = 1;   // the tone's share of the clip's level
     int64_t leapAt = -1; // the frame from which the clock runs ahead, and by how much
     int64_t leap = 0;
+    int bars = 0;        // black rows above and below the picture
+    int64_t fadeFrames = 0; // the pictures the fade from black lasts
 
     double nextSeconds() const { return next * av_q2d(codec->time_base); }
 };
@@ -175,6 +177,8 @@ Track MakeVideoTrack(const ClipSettings& clipSettings, AVFormatContext* output)
         av_display_rotation_set(matrix, clipSettings.rotation);
         av_display_matrix_flip(matrix, clipSettings.mirrored ? 1 : 0, 0);
     }
+    track.bars = clipSettings.bars;
+    track.fadeFrames = static_cast<int64_t>(clipSettings.fadeIn * av_q2d(clipSettings.frameRate));
     if (clipSettings.interlaced) {
         track.laterField = NewFrame();
         track.laterField->format = AV_PIX_FMT_YUV420P;
@@ -297,6 +301,25 @@ void FillTone(AVFrame& frame, int64_t firstSample, double level)
     }
 }
 
+// Black bars over the picture's top and bottom rows, and the whole of it
+// darkened towards black while it fades in.
+void Shade(AVFrame& picture, const Track& track)
+{
+    const double light = track.fadeFrames > 0 ? std::min(1.0, static_cast<double>(track.next) / track.fadeFrames) : 1.0;
+    for (int plane = 0; plane < 3; ++plane) {
+        const int rows = plane == 0 ? picture.height : (picture.height + 1) / 2;
+        const int columns = plane == 0 ? picture.width : (picture.width + 1) / 2;
+        const int bar = plane == 0 ? track.bars : track.bars / 2;
+        const int black = plane == 0 ? 16 : 128;
+        for (int y = 0; y < rows; ++y) {
+            uint8_t* row = picture.data[plane] + y * picture.linesize[plane];
+            const bool barred = y < bar || y >= rows - bar;
+            for (int x = 0; x < columns; ++x)
+                row[x] = static_cast<uint8_t>(barred ? black : black + (row[x] - black) * light);
+        }
+    }
+}
+
 void WritePackets(Track& track, AVFormatContext* output)
 {
     PacketPtr packet(av_packet_alloc());
@@ -331,6 +354,8 @@ void EncodeNext(Track& track, AVFormatContext* output, double toneLevel)
         } else {
             PaintPattern(*track.pattern, track.next);
         }
+        if (track.bars > 0 || track.fadeFrames > 0)
+            Shade(*track.pattern, track);
         if (track.scale)
             sws_scale(track.scale.get(), track.pattern->data, track.pattern->linesize, 0, frame.height, frame.data,
                       frame.linesize);
@@ -594,6 +619,7 @@ void DecodeFirst(const std::filesystem::path& path, AVMediaType type, const std:
     bool more = true;
     const auto drain = [&] {
         while (more && avcodec_receive_frame(decoder.get(), frame.get()) >= 0) {
+            frame->time_base = input->streams[stream]->time_base;
             more = onFrame(*frame);
             av_frame_unref(frame.get());
         }
@@ -682,6 +708,57 @@ PictureArea FirstPictureArea(const std::filesystem::path& path)
     if (area.frameWidth == 0)
         Fail("no picture in " + path.string());
     return area;
+}
+
+Thumbnail PictureAt(const std::filesystem::path& path, double seconds)
+{
+    constexpr int kWidth = 64;
+    constexpr int kHeight = 48;
+    Thumbnail thumbnail(kWidth * kHeight);
+    bool taken = false;
+    DecodeFirst(path, AVMEDIA_TYPE_VIDEO, [&](const AVFrame& frame) {
+        std::unique_ptr<SwsContext, ScaleFree> scale(sws_getContext(frame.width, frame.height,
+            static_cast<AVPixelFormat>(frame.format), kWidth, kHeight, AV_PIX_FMT_GRAY8, SWS_AREA, nullptr, nullptr, nullptr));
+        if (!scale)
+            Fail("scale a picture of " + path.string());
+        uint8_t* planes[4] = {thumbnail.data()};
+        int strides[4] = {kWidth};
+        sws_scale(scale.get(), frame.data, frame.linesize, 0, frame.height, planes, strides);
+        taken = true;
+        // Half a frame early counts as the moment: frame times are rounded.
+        return frame.best_effort_timestamp == AV_NOPTS_VALUE
+            || frame.best_effort_timestamp * av_q2d(frame.time_base) < seconds - 0.02;
+    });
+    if (!taken)
+        Fail("no picture in " + path.string());
+    return thumbnail;
+}
+
+double Similarity(const Thumbnail& a, const Thumbnail& b)
+{
+    if (a.size() != b.size() || a.empty())
+        Fail("thumbnails of different sizes");
+    const double c1 = std::pow(0.01 * 255, 2);
+    const double c2 = std::pow(0.03 * 255, 2);
+    double meanA = 0, meanB = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        meanA += a[i];
+        meanB += b[i];
+    }
+    meanA /= static_cast<double>(a.size());
+    meanB /= static_cast<double>(b.size());
+    double varianceA = 0, varianceB = 0, covariance = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        varianceA += (a[i] - meanA) * (a[i] - meanA);
+        varianceB += (b[i] - meanB) * (b[i] - meanB);
+        covariance += (a[i] - meanA) * (b[i] - meanB);
+    }
+    const double n = static_cast<double>(a.size() - 1);
+    varianceA /= n;
+    varianceB /= n;
+    covariance /= n;
+    return ((2 * meanA * meanB + c1) * (2 * covariance + c2))
+        / ((meanA * meanA + meanB * meanB + c1) * (varianceA + varianceB + c2));
 }
 
 } // namespace fixtures

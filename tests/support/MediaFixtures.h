@@ -38,6 +38,8 @@ struct ClipSettings {
     // one before it; the last is the default track.
     std::vector<std::string> audioLanguages = {};
     double clockLeap = 0;    // seconds the pictures' clock jumps ahead at the clip's middle (a flipped bit)
+    int bars = 0;            // black rows above and below the picture: a wide film in a taller frame
+    double fadeIn = 0;       // seconds the picture takes to come up from black
 };
 
 // A clip of the given container with codecs that the container commonly
@@ -105,5 +107,13 @@ struct PictureArea {
 };
 
 PictureArea FirstPictureArea(const std::filesystem::path& path);
+
+// The brightness of the first picture at or after the second (the last one
+// when none is), at 64 x 48 whatever its size, to compare pictures by.
+using Thumbnail = std::vector<uint8_t>;
+Thumbnail PictureAt(const std::filesystem::path& path, double seconds);
+
+// The structural similarity of two thumbnails: 1 for the same picture.
+double Similarity(const Thumbnail& a, const Thumbnail& b);
 
 } // namespace fixtures

@@ -249,6 +249,27 @@ TEST_F(ProfileWindow, HdrListServesTodaysVideoRowsOnly)
     EXPECT_EQ(hdr->count(), 0);
 }
 
+// The Crop list sits in the general group between mute and the volume,
+// serves the formats that code a picture, and keeps its choice through the
+// formats that do not.
+TEST_F(ProfileWindow, CropListServesThePictureFormatsAndKeepsItsChoice)
+{
+    form.show();
+    QComboBox* crop = Find<QComboBox>(form, "ComboCrop");
+    EXPECT_EQ(crop->parentWidget()->objectName(), "GroupBox3");
+    EXPECT_GT(crop->y(), Find<QComboBox>(form, "ComboMuteAudio")->geometry().bottom());
+    EXPECT_LT(crop->geometry().bottom(), Find<QSlider>(form, "TrackBar1")->y());
+    EXPECT_LE(Find<QLabel>(form, "Label14")->geometry().bottom(), crop->parentWidget()->height());
+    EXPECT_EQ(Items(crop), (QStringList{"None", "Auto"}));
+    EXPECT_EQ(crop->currentText(), "None");
+    Pick(crop, "Auto");
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 23);
+    EXPECT_FALSE(crop->isEnabled());
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 35);
+    EXPECT_TRUE(crop->isEnabled());
+    EXPECT_EQ(view.state().lists.crop.selectedText(), "Auto");
+}
+
 } // namespace
 
 namespace {
