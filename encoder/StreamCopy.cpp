@@ -79,7 +79,7 @@ AVRational DeclaredRate(InputMedia& input, int stream)
         return {0, 1};
     if (source->avg_frame_rate.num > 0 && source->avg_frame_rate.den > 0)
         return source->avg_frame_rate;
-    return InputFrameRate(input.context(), source, true);
+    return InputFrameRate(input.context(), source, HighestRate);
 }
 
 // Options that would change a copied stream cannot be honoured.

@@ -23,9 +23,8 @@ namespace {
 constexpr double DefaultQuantiser = 4;
 constexpr double DefaultJpegQuantiser = 2;
 
-// Frame rates: the most a device format is given, and the most a rate can be.
+// The most a rate of an ordinary clip can be; more is a high-speed one.
 constexpr double UsualHighestRate = 120;
-constexpr double HighestRate = 1000;
 
 const AVCodec* FindVideoEncoder(const EncodeRequest& request, const AVOutputFormat* muxer)
 {
@@ -116,27 +115,28 @@ void SetRateControl(AVCodecContext& context, const AVCodec* codec, const EncodeR
 
 } // namespace
 
-AVRational InputFrameRate(AVFormatContext* input, AVStream* source, bool highSpeed)
+AVRational InputFrameRate(AVFormatContext* input, AVStream* source, double highest)
 {
-    const auto within = [](AVRational rate, double highest) {
-        return rate.num > 0 && rate.den > 0 && av_q2d(rate) >= 1 && av_q2d(rate) <= highest;
+    const auto within = [](AVRational rate, double most) {
+        return rate.num > 0 && rate.den > 0 && av_q2d(rate) >= 1 && av_q2d(rate) <= most;
     };
     const AVRational guessed = av_guess_frame_rate(input, source, nullptr);
+    AVRational rate = source->avg_frame_rate;
     if (within(guessed, UsualHighestRate))
-        return guessed;
-    if (within(source->avg_frame_rate, UsualHighestRate))
-        return source->avg_frame_rate;
+        rate = guessed;
+    else if (within(source->avg_frame_rate, UsualHighestRate))
+        rate = source->avg_frame_rate;
     // Only a clip whose every figure says more is a high-speed one; a
     // millisecond clock (ASF, FLV) without an average rate is no rate at all.
-    if (!within(source->avg_frame_rate, HighestRate))
+    else if (!within(source->avg_frame_rate, HighestRate))
         return {25, 1};
-    const AVRational high = within(guessed, HighestRate) ? guessed : source->avg_frame_rate;
-    if (highSpeed)
-        return high;
-    int every = 2;
-    while (av_q2d(high) / every > UsualHighestRate)
-        ++every;
-    return av_mul_q(high, {1, every});
+    else if (within(guessed, HighestRate))
+        rate = guessed;
+    if (av_q2d(rate) <= highest)
+        return rate;
+    const int every = static_cast<int>(std::ceil(av_q2d(rate) / highest));
+    const AVRational part = av_mul_q(rate, {1, every});
+    return av_q2d(part) >= highest * 2 / 3 ? part : av_d2q(highest, 1000);
 }
 
 VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* input, AVStream* source,
@@ -175,7 +175,8 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     codec = H263ForSize(codec, encoding.geometry, override);
     if (codec->id == AV_CODEC_ID_MPEG4 && std::string(codec->name) == "libxvid" && std::string(muxer->name) == "avi")
         override.codecTag = MKTAG('X', 'V', 'I', 'D');
-    encoding.frameRate = RateFor(codec, request.frameRate.value_or(InputFrameRate(input, source, request.keepAll)));
+    const double highestRate = request.keepAll ? HighestRate : DeviceHighestRate;
+    encoding.frameRate = RateFor(codec, request.frameRate.value_or(InputFrameRate(input, source, highestRate)));
 
     CodecContextPtr context(avcodec_alloc_context3(codec));
     if (!context)
