@@ -140,14 +140,20 @@ void OutputMedia::copySideData(AVStream* stream, const AVPacketSideData& data)
     std::memcpy(copy, data.data, data.size);
 }
 
+unsigned OutputMedia::CopiedCodecTag(const AVCodecParameters& source)
+{
+    // The input container's tag may mean something else in this one.
+    if (source.codec_id != AV_CODEC_ID_RAWVIDEO)
+        return 0;
+    return avcodec_pix_fmt_to_codec_tag(static_cast<AVPixelFormat>(source.format));
+}
+
 int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
 {
     AVStream* stream = newStream();
     Check(avcodec_parameters_copy(stream->codecpar, source->codecpar),
           "cannot describe the copy of stream #0." + std::to_string(source->index));
-    // The input container's tag may mean something else in this one; the
-    // muxer picks its own for the codec.
-    stream->codecpar->codec_tag = 0;
+    stream->codecpar->codec_tag = CopiedCodecTag(*source->codecpar);
     stream->time_base = source->time_base;
     stream->sample_aspect_ratio = source->sample_aspect_ratio;
     stream->disposition = source->disposition;

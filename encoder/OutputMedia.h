@@ -41,6 +41,9 @@ public:
     // marks and side data; returns its index. frameRate is {0, 1} but for
     // pictures.
     int addCopiedStream(const AVStream* source, AVRational frameRate);
+    // The codec tag a copied stream takes: none, so that the muxer picks its
+    // own, but for raw pictures, whose tag names their pixel format.
+    static unsigned CopiedCodecTag(const AVCodecParameters& source);
 
     // The stream takes the input stream's language, title and marks
     // (default, forced, commentary...).
