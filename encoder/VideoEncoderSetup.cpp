@@ -163,9 +163,10 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
         request.fitInside ? FitInside(sourceSize, sourceAspect, *request.size) : request.size;
     encoding.geometry = PlanGeometry(sourceSize, picture, request.padding, NeedsEvenSizes(encoding.format));
     // A fitted picture was sized for its display shape already: square pixels.
-    encoding.pixelAspect = request.fitInside
+    const AVRational planned = request.fitInside
         ? AVRational {1, 1}
         : OutputPixelAspect(sourceSize, sourceAspect, encoding.geometry, request.size.has_value());
+    encoding.pixelAspect = KeptThroughEvenSize(planned, sourceAspect, picture.value_or(sourceSize), encoding.geometry);
     const int width = encoding.geometry.frameWidth();
     const int height = encoding.geometry.frameHeight();
     if (av_image_check_size(width, height, 0, nullptr) < 0)
