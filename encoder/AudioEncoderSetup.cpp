@@ -161,6 +161,7 @@ AudioEncoding OpenAudioEncoder(const EncodeRequest& request, AVStream* source, c
              + LibraryReason(opened) + ")");
     const bool anySize = codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE;
     encoding.frameSize = anySize ? 0 : context->frame_size;
+    encoding.priming = context->initial_padding;
     encoding.encoder = std::make_unique<LibavEncoder>(std::move(context), ContainerOverride {});
     return encoding;
 }

@@ -33,7 +33,7 @@ AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stre
       outputStream_(output.addStream(*encoding_.encoder, {0, 1})),
       timelineStart_(InTimeBase(TimelineStart(input, request), decoder_.timeBase())),
       clock_(ClockMender::Kind::Sound, decoder_.timeBase(), timelineStart_),
-      shortSound_(encoding_.frameSize, encoding_.sampleRate),
+      shortSound_(encoding_.priming > 0 ? encoding_.frameSize : 0, encoding_.sampleRate),
       packet_(NewPacket())
 {
     if (labelled)

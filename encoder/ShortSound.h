@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A sound of a few samples gives nothing back: the resampler holds back its
-// first few dozen samples and the AAC and MP3 encoders their first frame.
-// Such a sound is made one encoder frame long (a few hundredths of a
+// A sound of a few samples gives nothing back from an encoder that primes
+// (AAC, MP3: its first frame is held back), nor from the resampler, which
+// holds back its first few dozen samples. For such an encoder, a sound
+// shorter than its frame is made one frame long (a few hundredths of a
 // second) with silence after it, so that what it holds reaches the output.
 #include "encoder/Libav.h"
 
@@ -10,8 +11,8 @@ namespace ridod2e {
 
 class ShortSound {
 public:
-    // frameSize: the encoder's samples per frame at outputRate; 0 when it
-    // takes any number, and then no sound is too short.
+    // frameSize: the encoder's samples per frame at outputRate; 0 when no
+    // sound is too short for it.
     ShortSound(int frameSize, int outputRate) : frameSize_(frameSize), outputRate_(outputRate) {}
 
     // A decoded frame on the output timeline, its pts in the time base.
