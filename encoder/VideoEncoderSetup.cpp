@@ -113,6 +113,39 @@ void SetRateControl(AVCodecContext& context, const AVCodec* codec, const EncodeR
         options.set("coder", std::to_string(*request.coder).c_str());
 }
 
+[[noreturn]] void FailToOpen(const AVCodecContext& context, int reason)
+{
+    char rate[32];
+    std::snprintf(rate, sizeof rate, "%.2f", av_q2d(context.framerate));
+    Fail("cannot open the " + std::string(context.codec->name) + " encoder for a "
+         + SizeText(context.width, context.height) + " picture at " + rate + " fps (" + LibraryReason(reason) + ")");
+}
+
+// Where the picture goes in the frame and the shape of its pixels, sized as
+// the picture a player shows: turned upright, its colour mapped before the
+// scaling. Returns the source's own pixel shape.
+AVRational PlanPicture(const EncodeRequest& request, AVFormatContext* input, AVStream* source, const ColourPlan& colour,
+                       VideoEncoding& encoding)
+{
+    const Orientation orientation = OrientationOf(source);
+    encoding.sourceSteps = orientation.filters;
+    if (!colour.filters.empty())
+        encoding.sourceSteps += (encoding.sourceSteps.empty() ? "" : ",") + colour.filters;
+    const FrameDimensions sourceSize = Upright(FrameDimensions {source->codecpar->width, source->codecpar->height}, orientation);
+    if ((!request.size || request.fitInside) && (sourceSize.width <= 0 || sourceSize.height <= 0))
+        Fail("the picture size of stream #0." + std::to_string(source->index) + " is unknown; give -s");
+    const AVRational sourceAspect = Upright(av_guess_sample_aspect_ratio(input, source, nullptr), orientation);
+    const std::optional<FrameDimensions> picture =
+        request.fitInside ? FitInside(sourceSize, sourceAspect, *request.size) : request.size;
+    encoding.geometry = PlanGeometry(sourceSize, picture, request.padding, NeedsEvenSizes(encoding.format));
+    // A fitted picture was sized for its display shape already: square pixels.
+    const AVRational planned = request.fitInside
+        ? AVRational {1, 1}
+        : OutputPixelAspect(sourceSize, sourceAspect, encoding.geometry, request.size.has_value());
+    encoding.pixelAspect = KeptThroughEvenSize(planned, sourceAspect, picture.value_or(sourceSize), encoding.geometry);
+    return sourceAspect;
+}
+
 } // namespace
 
 AVRational InputFrameRate(AVFormatContext* input, AVStream* source, double highest)
@@ -150,23 +183,7 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     encoding.keepsHdr = colour.keepsHdr;
     if (colour.keepsHdr)
         encoding.hdr = ReadHdrMetadata(input, source);
-    // Sizes and shapes are those of the picture a player shows.
-    const Orientation orientation = OrientationOf(source);
-    encoding.sourceSteps = orientation.filters;
-    if (!colour.filters.empty())
-        encoding.sourceSteps += (encoding.sourceSteps.empty() ? "" : ",") + colour.filters;
-    const FrameDimensions sourceSize = Upright(FrameDimensions {source->codecpar->width, source->codecpar->height}, orientation);
-    if ((!request.size || request.fitInside) && (sourceSize.width <= 0 || sourceSize.height <= 0))
-        Fail("the picture size of stream #0." + std::to_string(source->index) + " is unknown; give -s");
-    const AVRational sourceAspect = Upright(av_guess_sample_aspect_ratio(input, source, nullptr), orientation);
-    const std::optional<FrameDimensions> picture =
-        request.fitInside ? FitInside(sourceSize, sourceAspect, *request.size) : request.size;
-    encoding.geometry = PlanGeometry(sourceSize, picture, request.padding, NeedsEvenSizes(encoding.format));
-    // A fitted picture was sized for its display shape already: square pixels.
-    const AVRational planned = request.fitInside
-        ? AVRational {1, 1}
-        : OutputPixelAspect(sourceSize, sourceAspect, encoding.geometry, request.size.has_value());
-    encoding.pixelAspect = KeptThroughEvenSize(planned, sourceAspect, picture.value_or(sourceSize), encoding.geometry);
+    const AVRational sourceAspect = PlanPicture(request, input, source, colour, encoding);
     const int width = encoding.geometry.frameWidth();
     const int height = encoding.geometry.frameHeight();
     if (av_image_check_size(width, height, 0, nullptr) < 0)
@@ -206,13 +223,8 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     if (!statistics->read.empty())
         context->stats_in = statistics->read.data();
 
-    const int opened = avcodec_open2(context.get(), codec, options.address());
-    if (opened < 0) {
-        char rate[32];
-        std::snprintf(rate, sizeof rate, "%.2f", av_q2d(encoding.frameRate));
-        Fail("cannot open the " + std::string(codec->name) + " encoder for a " + SizeText(width, height)
-             + " picture at " + rate + " fps (" + LibraryReason(opened) + ")");
-    }
+    if (const int opened = avcodec_open2(context.get(), codec, options.address()); opened < 0)
+        FailToOpen(*context, opened);
     encoding.encoder = std::make_unique<LibavEncoder>(std::move(context), override, std::move(statistics));
     return encoding;
 }
