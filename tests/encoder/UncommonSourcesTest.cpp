@@ -21,10 +21,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Put(std::ofstream& out, uint32_t value, int bytes)
+// The value's bytes, least significant first.
+std::string Le(uint32_t value, int bytes)
 {
+    std::string text;
     for (int i = 0; i < bytes; ++i)
-        out.put(static_cast<char>((value >> (8 * i)) & 0xff));
+        text += static_cast<char>((value >> (8 * i)) & 0xff);
+    return text;
 }
 
 // Plain PCM (format 1, no channel mask, as many tools write it) of 16-bit
@@ -32,50 +35,29 @@ void Put(std::ofstream& out, uint32_t value, int bytes)
 // it is not negative (a cue point with its label).
 fs::path Wav(const std::string& name, int channels, int samples, int cueAt = -1)
 {
-    const fs::path path = clips::Folder().path() / name;
-    const uint32_t data = static_cast<uint32_t>(samples * channels * 2);
-    const uint32_t cue = cueAt < 0 ? 0 : 8 + 28 + 8 + 4 + 8 + 4 + 6;
-    std::ofstream out(path, std::ios::binary);
-    out << "RIFF";
-    Put(out, 4 + 24 + 8 + data + cue, 4);
-    out << "WAVEfmt ";
-    const uint32_t count = static_cast<uint32_t>(channels);
-    const std::pair<uint32_t, int> format[] = {{16, 4}, {1, 2}, {count, 2}, {44100, 4}, {44100 * count * 2, 4},
-                                               {count * 2, 2}, {16, 2}};
-    for (const auto& [value, bytes] : format)
-        Put(out, value, bytes);
-    out << "data";
-    Put(out, data, 4);
-    for (int i = 0; i < samples; ++i)
-        for (int c = 0; c < channels; ++c)
-            Put(out, static_cast<uint16_t>(8000 * std::sin(i * 0.05 * (c + 1))), 2);
-    if (cueAt >= 0) {
-        out << "cue ";
-        for (const uint32_t value : {28u, 1u, 1u, uint32_t(cueAt)})
-            Put(out, value, 4);
-        out << "data";
-        for (const uint32_t value : {0u, 0u, uint32_t(cueAt)})
-            Put(out, value, 4);
-        out << "LIST";
-        Put(out, 4 + 8 + 4 + 6, 4);
-        out << "adtllabl";
-        Put(out, 4 + 6, 4);
-        Put(out, 1, 4);
-        out.write("Intro", 6);
+    std::string pcm;
+    for (int i = 0; i < samples * channels; ++i) {
+        const double tone = 8000 * std::sin(i / channels * 0.05 * (i % channels + 1));
+        pcm += Le(static_cast<uint16_t>(static_cast<int16_t>(tone)), 2);
     }
+    const auto n = static_cast<uint32_t>(channels);
+    std::string body = "WAVEfmt " + Le(16, 4) + Le(1, 2) + Le(n, 2) + Le(44100, 4) + Le(88200 * n, 4) + Le(2 * n, 2)
+        + Le(16, 2) + "data" + Le(static_cast<uint32_t>(pcm.size()), 4) + pcm;
+    const auto cue = static_cast<uint32_t>(cueAt);
+    if (cueAt >= 0)
+        body += "cue " + Le(28, 4) + Le(1, 4) + Le(1, 4) + Le(cue, 4) + "data" + Le(0, 4) + Le(0, 4) + Le(cue, 4) + "LIST"
+            + Le(22, 4) + "adtllabl" + Le(10, 4) + Le(1, 4) + std::string("Intro", 6);
+    const fs::path path = clips::Folder().path() / name;
+    std::ofstream(path, std::ios::binary) << "RIFF" << Le(static_cast<uint32_t>(body.size()), 4) << body;
     return path;
 }
 
-// One raw 4:2:0 picture of a gradient, as a YUV4MPEG stream.
+// One raw 4:2:0 picture, as a YUV4MPEG stream.
 fs::path OnePicture()
 {
     const fs::path path = clips::Folder().path() / "one.y4m";
-    std::ofstream out(path, std::ios::binary);
-    out << "YUV4MPEG2 W160 H120 F25:1 Ip A1:1 C420jpeg\nFRAME\n";
-    for (int y = 0; y < 120; ++y)
-        for (int x = 0; x < 160; ++x)
-            out.put(static_cast<char>(x + y));
-    out << std::string(2 * 80 * 60, static_cast<char>(128));
+    std::ofstream(path, std::ios::binary) << "YUV4MPEG2 W160 H120 F25:1 Ip A1:1 C420jpeg\nFRAME\n"
+                                          << std::string(160 * 120, 'd') << std::string(2 * 80 * 60, '\x80');
     return path;
 }
 
