@@ -34,7 +34,8 @@ double UnstatedSeconds(AVFormatContext* context)
     while (av_read_frame(context, packet.get()) >= 0) {
         const AVStream* stream = context->streams[packet->stream_index];
         const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
-        if (IsContent(stream) && stamp != AV_NOPTS_VALUE) {
+        // Packets an edit list leaves out are not played.
+        if (IsContent(stream) && stamp != AV_NOPTS_VALUE && !(packet->flags & AV_PKT_FLAG_DISCARD)) {
             const double from = stamp * av_q2d(stream->time_base) - static_cast<double>(start) / AV_TIME_BASE;
             const double to = from + std::max<std::int64_t>(packet->duration, 0) * av_q2d(stream->time_base);
             if (!reached || from <= *reached + kLeapSeconds)
