@@ -34,6 +34,7 @@ AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stre
       timelineStart_(InTimeBase(TimelineStart(input, request), decoder_.timeBase())),
       clock_(ClockMender::Kind::Sound, decoder_.timeBase(), timelineStart_),
       end_(request, decoder_.timeBase()),
+      shortSound_(encoding_.priming > 0 ? encoding_.frameSize : 0, encoding_.sampleRate),
       packet_(NewPacket())
 {
     if (labelled)
@@ -69,7 +70,10 @@ void AudioRoute::decode(const AVPacket* packet)
 void AudioRoute::drain()
 {
     decode(nullptr);
-    filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* frame) { encode(frame); });
+    const auto encode = [this](AVFrame* frame) { this->encode(frame); };
+    if (const FramePtr silence = shortSound_.padding())
+        filter_.filter(silence.get(), decoder_.timeBase(), encode);
+    filter_.filter(nullptr, decoder_.timeBase(), encode);
     encoding_.encoder->send(nullptr);
     drainEncoder();
 }
@@ -82,6 +86,8 @@ void AudioRoute::onDecoded(AVFrame* frame)
         heard_ = heard_ || frame->pts + duration > 0;
         if (!end_.cut(*frame))
             return;
+        if (frame->pts + duration > 0)
+            shortSound_.count(*frame, decoder_.timeBase());
     }
     filter_.filter(frame, decoder_.timeBase(), [this](AVFrame* filtered) { encode(filtered); });
 }

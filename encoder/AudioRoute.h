@@ -16,6 +16,7 @@
 #include "encoder/EncodeRequest.h"
 #include "encoder/InputMedia.h"
 #include "encoder/OutputMedia.h"
+#include "encoder/ShortSound.h"
 #include "encoder/StageThread.h"
 #include "encoder/Trim.h"
 
@@ -50,8 +51,7 @@ public:
     }
 
     // Sound after the start time came out of the decoder; read it once the
-    // route's thread has ended. A sound too short for the resampler (a few
-    // samples) encodes to nothing, as it does in other converters.
+    // route's thread has ended.
     bool heardSound() const { return samples_ > 0 || heard_; }
     // The sound reached the end (-end): what follows is not wanted.
     bool pastEnd() const { return end_.reached(); }
@@ -73,6 +73,7 @@ private:
     int64_t timelineStart_;  // in the input stream's time base
     ClockMender clock_;
     SoundEnd end_;
+    ShortSound shortSound_;
     int64_t samples_ = 0;
     bool heard_ = false;  // sound after the start time was decoded
     int64_t encodedTo_ = AV_NOPTS_VALUE;  // where the sound encoded so far ends, in the encoder's time base

@@ -137,6 +137,8 @@ std::optional<CropArea> FindBorders(const EncodeRequest& request)
     const AVStream* source = input.context()->streams[stream];
     const FrameDimensions picture =
         Upright(FrameDimensions {source->codecpar->width, source->codecpar->height}, OrientationOf(source));
+    if (picture.width <= 0 || picture.height <= 0)
+        return std::nullopt;
     const double length = input.summary().duration.value_or(0);
     MomentReader reader(input, stream);
     Box lit;

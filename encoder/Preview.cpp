@@ -57,7 +57,7 @@ FramePtr PictureAt(const EncodeRequest& request, InputMedia& input, int stream)
     Decoder decoder(source, input.alternativeReader());
     FieldCheck fields(*source->codecpar, [&filter](const std::string& steps) { filter.deinterlaceFirst(steps); });
     const double moment = TimelineStart(input, request) + *request.previewSeconds;
-    const double halfFrame = 0.5 / av_q2d(InputFrameRate(input.context(), source));
+    const double halfFrame = 0.5 / av_q2d(InputFrameRate(input.context(), source, HighestRate));
     const AVRational timeBase = decoder.timeBase();
     FramePtr shown = NewFrame();
     bool reached = false;
