@@ -14,9 +14,13 @@ namespace ridod2e {
 
 class CopyTrim {
 public:
-    // With a start, goes there and reads the input up to the key frame;
-    // fails when there is none.
+    // With a start, finds the key frame, reading the input from a seek
+    // there; fails when there is none.
     CopyTrim(const EncodeRequest& request, InputMedia& input, int leadingStream);
+
+    // Once the output has begun: the input goes back to where the key frame
+    // was found.
+    void goToStart();
 
     // The input's second that becomes the output's zero.
     double timelineStart() const { return timelineStart_; }
@@ -32,6 +36,7 @@ private:
     bool trimmed_;
     double timelineStart_;
     std::optional<double> end_;  // the input's second, as timelineStart_
+    std::optional<double> from_; // where the reading found the key frame
     bool started_;
     bool over_ = false;
 };

@@ -281,7 +281,8 @@ void InputMedia::rewind()
     // index, damage): the file is opened afresh instead.
     context_.reset();
     open();
-    keepOnly(kept_);
+    if (kept_)
+        keepOnly(*kept_);
 }
 
 double TimelineStart(const InputMedia& input, const EncodeRequest& request)

@@ -8,6 +8,7 @@
 #include "encoder/EncodeRequest.h"
 #include "encoder/Libav.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,7 +67,7 @@ private:
     bool alternativeReader_;
     bool allowProtocols_;
     InputContextPtr context_;
-    std::vector<int> kept_;
+    std::optional<std::vector<int>> kept_;  // nothing: every stream, as opened
 };
 
 // The input's second that becomes the output's zero: its start, then -start and -ss.

@@ -205,6 +205,7 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
         notes.push_back(LeftOutLine("Data", further.leftOut,
                                     std::string(muxer->name) + " files do not hold that kind of stream"));
     StartOutput(request, input, routes.kept, notes, output, console);
+    trim.goToStart();
 
     ProgressReporter reporter(console, routes.pictures.has_value());
     const int64_t frames = CopyPackets(input, trim, routes, audio >= 0, output, reporter, stopSignals);
