@@ -73,6 +73,9 @@ inline constexpr const char* kAudioCodecLabel = "Audio Codec : ";
 inline constexpr const char* kAudioBitrateLabel = "Audio Bitrate :";
 inline constexpr const char* kAudioChannelsLabel = "Audio Channels :";
 inline constexpr const char* kSamplingRateLabel = "Sampling Rate : ";
+inline constexpr const char* kLoudnessLabel = "Loudness : ";
+inline constexpr const char* kLoudnessHint =
+    "Brings every output to one loudness (EBU R128) with one gain, keeping the dynamics; Off: the Volume slider applies";
 inline constexpr const char* kStereo = "Stereo";
 inline constexpr const char* kMono = "Mono";
 inline constexpr const char* kGeneralSettingsGroup = " General Settings ";

@@ -79,6 +79,8 @@ inline constexpr std::string_view kKeepAll = " -keepall";                       
 inline constexpr std::string_view kToneMap = " -tonemap";                                    // 9
 inline constexpr std::string_view kPassHead = " -pass \"";                                   // 8
 inline constexpr std::string_view kPassLogHead = " -passlogfile \"";                         // 15
+inline constexpr std::string_view kLoudnessHead = " -loudness \"";                          // 12
+inline constexpr std::string_view kNoFolderCover = " -nofoldercover";                        // 15
 
 // The PSP thumbnail run.
 inline constexpr std::string_view kThumbnailHead = " -f singlejpeg -ss 3 -vframes 1"; // 31

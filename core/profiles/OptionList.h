@@ -3,6 +3,8 @@
 // An option list as the window shows it: entries, the selected index (-1 for
 // none) and whether it is enabled. The format switch fills these models and
 // the window mirrors them into its combo boxes.
+#include "core/profiles/LoudnessEntries.h"
+
 #include <string>
 #include <vector>
 
@@ -69,5 +71,6 @@ struct OptionLists {
     OptionList audioChannel{FixedChannelEntries(), 0};
     OptionList samplingRate;
     OptionList letterBox{{"None", "LetterBox"}, 1};
+    OptionList loudness{LoudnessEntries(), 0}; // "Off" or a target; kept from format to format
     OptionList muteAudio{{"False", "True"}, 0};
 };
