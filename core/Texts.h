@@ -191,6 +191,7 @@ inline constexpr const char* kOutputUndecodable = "the end of the output cannot 
 inline constexpr const char* kOutputLostTrack = "the output lost a sound track";
 inline constexpr const char* kOutputLostSubtitle = "the output lost a subtitle track";
 inline constexpr const char* kOutputLostShape = "the output lost the picture's upright shape";
+inline constexpr const char* kOutputLoudness = "the output's loudness misses the level asked for";
 
 // The closing message when not every converted row is "Done".
 inline constexpr const char* kFileConverted = " file converted";

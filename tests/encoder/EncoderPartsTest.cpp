@@ -7,9 +7,12 @@
 #include "encoder/Console.h"
 #include "encoder/FrameGeometry.h"
 #include "encoder/FrameRateKeeper.h"
+#include "encoder/LoudnessPass.h"
 #include "encoder/ProgressReporter.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace ridod2e {
 namespace {
@@ -108,6 +111,16 @@ TEST(EncoderFrameRate, ClosesUpAClockThatGoesBack)
     EXPECT_EQ(restarted.first, 100);
     EXPECT_EQ(restarted.count, 1);
     EXPECT_EQ(keeper.place(0.04).first, 101);
+}
+
+// One gain meets the target unless the true peak would pass -1 dBTP; silence is left alone.
+TEST(EncoderLoudness, OneGainUpToTheTruePeakCeiling)
+{
+    const struct {
+        double integrated, truePeak, target, gainDb;
+    } cases[] = {{-30, -20, -16, 14}, {-20, -2, -16, 1}, {-10, -0.5, -23, -13}, {-HUGE_VAL, -HUGE_VAL, -16, 0}};
+    for (const auto& c : cases)
+        EXPECT_NEAR(20 * std::log10(LevellingGain(c.integrated, c.truePeak, c.target)), c.gainDb, 1e-9) << c.integrated;
 }
 
 TEST(EncoderAudioChoices, PicksTheNearestValue)
