@@ -13,7 +13,7 @@
 struct OutputPromises {
     bool everyTrack = false; // every sound track, and the subtitles the container holds
     bool shape = false;      // the upright shape: a portrait input stays portrait
-    std::optional<int> loudness; // the integrated loudness (LUFS) the sound was brought to
+    std::optional<int> loudness = std::nullopt; // the integrated loudness (LUFS) the sound was brought to
 };
 
 struct OutputCheck {

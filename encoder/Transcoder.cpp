@@ -257,8 +257,14 @@ void Transcoding::tagSound(int descriptor) const
     const std::string muxer = muxer_->name;
     if (takeVideo_ || audios_.empty() || (muxer == "mp3" && !request_.id3v2))
         return;
-    if (TakesTags(muxer))
-        WriteTags(descriptor, muxer, SourceTags(input_, audios_.front()->inputStream(), request_.folderCover));
+    if (!TakesTags(muxer))
+        return;
+    MediaTags tags = SourceTags(input_, audios_.front()->inputStream(), request_.folderCover);
+    if (request_.title)
+        tags.fields.replace("TITLE", TagLib::StringList(TagLib::String(*request_.title, TagLib::String::UTF8)));
+    // Nothing to carry over: the file keeps what the muxer wrote.
+    if (!tags.fields.isEmpty() || !tags.pictures.empty())
+        WriteTags(descriptor, muxer, tags);
 }
 
 void Transcoding::tick()

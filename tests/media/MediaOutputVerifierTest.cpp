@@ -111,6 +111,9 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
         {"both.mp4", "tracks.mkv", false, true, false, "the output lost a subtitle track", 0, {true, false}},
         {"portrait.mp4", "portrait.mp4", false, true, true, "", 3, {false, true}},
         {"both.mp4", "portrait.mp4", false, true, true, "the output lost the picture's upright shape", 0, {false, true}},
+        // A tone at half scale is far louder than broadcast's -23 LUFS.
+        {"sound.mp3", "sound.mp3", false, false, true, "the output's loudness misses the level asked for", 0,
+         {false, false, -23}},
     };
     MediaOutputVerifier verifier;
     for (const auto& c : cases) {
