@@ -296,7 +296,10 @@ void EncoderRunner::accept(const EncoderRun& run, const Progress& progress, RunO
         outcome.verdict = RowOutcome::Done;
         return;
     }
-    const int expected = run.expectedSeconds > 0 ? run.expectedSeconds : progress.durationSeconds;
+    // The source's header may understate what it holds, and the output
+    // rightly holds it all.
+    const int stated = run.expectedSeconds > 0 ? run.expectedSeconds : progress.durationSeconds;
+    const int expected = stated + static_cast<int>(std::lround(finding.sourceUnstatedSeconds));
     outcome.reason = Mismatch(finding.seconds, expected, run.expectedSeconds > 0);
     outcome.verdict = outcome.reason.empty() ? RowOutcome::Done : RowOutcome::Incomplete;
     reporter_.judged(outcome.verdict);

@@ -29,6 +29,9 @@ struct OutputFinding {
     bool good = false;
     Reason problem; // when not good
     double seconds = 0;  // how long the media lasts; 0 when unknown
+    // How much longer the input lasts than its header says (an understating
+    // header); 0 when it does not, or when unknown.
+    double sourceUnstatedSeconds = 0;
 };
 
 class OutputVerifier {

@@ -53,10 +53,15 @@ AVChannelLayout LayoutFor(const AVCodec* codec, int wanted)
 
 // Without -ac the source's channels stay where they are the usual ones
 // (mono, stereo, 5.1); any other layout folds to stereo, or to 5.1 when it
-// has more channels than that.
-int UsualChannels(int source)
+// has more channels than that. A lossless codec keeps up to seven channels
+// that come without a layout (plain PCM, as many tools write it): nothing
+// says which they are, so no mix of them can be right, and the codec's
+// default layout for the count takes them as they are.
+int UsualChannels(int source, bool unlaid, const AVCodec* codec)
 {
-    if (source <= 2 || source == 6)
+    const AVCodecDescriptor* descriptor = avcodec_descriptor_get(codec->id);
+    const bool lossless = descriptor && (descriptor->props & AV_CODEC_PROP_LOSSLESS);
+    if (source <= 2 || source == 6 || (unlaid && lossless && source < 8))
         return source;
     return source > 6 ? 6 : 2;
 }
@@ -128,7 +133,8 @@ AudioEncoding OpenAudioEncoder(const EncodeRequest& request, AVStream* source, c
         encoding.sampleRate = NearestOf(rates, encoding.sampleRate);
     const int givenChannels = source ? source->codecpar->ch_layout.nb_channels : 0;
     const int sourceChannels = givenChannels > 0 ? givenChannels : 2;
-    encoding.layout = LayoutFor(codec, request.channels.value_or(UsualChannels(sourceChannels)));
+    const bool unlaid = givenChannels > 0 && source->codecpar->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC;
+    encoding.layout = LayoutFor(codec, request.channels.value_or(UsualChannels(sourceChannels, unlaid, codec)));
     encoding.format = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
     if (codec->id == AV_CODEC_ID_FLAC && source && HasDeepSamples(*source->codecpar))
         encoding.format = AV_SAMPLE_FMT_S32;
@@ -155,6 +161,7 @@ AudioEncoding OpenAudioEncoder(const EncodeRequest& request, AVStream* source, c
              + LibraryReason(opened) + ")");
     const bool anySize = codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE;
     encoding.frameSize = anySize ? 0 : context->frame_size;
+    encoding.priming = context->initial_padding;
     encoding.encoder = std::make_unique<LibavEncoder>(std::move(context), ContainerOverride {});
     return encoding;
 }

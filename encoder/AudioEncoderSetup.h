@@ -22,6 +22,7 @@ struct AudioEncoding {
     AVChannelLayout layout {};      // a native-order layout: nothing to free
     AVSampleFormat format = AV_SAMPLE_FMT_NONE;
     int frameSize = 0;              // samples per frame; 0: any
+    int priming = 0;                // samples the encoder puts before the sound (AAC, MP3)
 };
 
 // Fails with "Unsupported codec" when the name has no audio encoder.

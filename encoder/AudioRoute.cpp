@@ -33,6 +33,7 @@ AudioRoute::AudioRoute(const EncodeRequest& request, InputMedia& input, int stre
       outputStream_(output.addStream(*encoding_.encoder, {0, 1})),
       timelineStart_(InTimeBase(TimelineStart(input, request), decoder_.timeBase())),
       clock_(ClockMender::Kind::Sound, decoder_.timeBase(), timelineStart_),
+      shortSound_(encoding_.priming > 0 ? encoding_.frameSize : 0, encoding_.sampleRate),
       packet_(NewPacket())
 {
     if (labelled)
@@ -68,7 +69,10 @@ void AudioRoute::decode(const AVPacket* packet)
 void AudioRoute::drain()
 {
     decode(nullptr);
-    filter_.filter(nullptr, decoder_.timeBase(), [this](AVFrame* frame) { encode(frame); });
+    const auto encode = [this](AVFrame* frame) { this->encode(frame); };
+    if (const FramePtr silence = shortSound_.padding())
+        filter_.filter(silence.get(), decoder_.timeBase(), encode);
+    filter_.filter(nullptr, decoder_.timeBase(), encode);
     encoding_.encoder->send(nullptr);
     drainEncoder();
 }
@@ -79,6 +83,8 @@ void AudioRoute::onDecoded(AVFrame* frame)
         const int64_t duration = av_rescale_q(frame->nb_samples, {1, frame->sample_rate}, decoder_.timeBase());
         frame->pts = clock_.mend(frame->pts, duration) - timelineStart_;
         heard_ = heard_ || frame->pts + duration > 0;
+        if (frame->pts + duration > 0)
+            shortSound_.count(*frame, decoder_.timeBase());
     }
     filter_.filter(frame, decoder_.timeBase(), [this](AVFrame* filtered) { encode(filtered); });
 }

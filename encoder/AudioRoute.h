@@ -15,6 +15,7 @@
 #include "encoder/EncodeRequest.h"
 #include "encoder/InputMedia.h"
 #include "encoder/OutputMedia.h"
+#include "encoder/ShortSound.h"
 #include "encoder/StageThread.h"
 
 #include <chrono>
@@ -52,8 +53,7 @@ public:
     }
 
     // Sound after the start time came out of the decoder; read it once the
-    // route's thread has ended. A sound too short for the resampler (a few
-    // samples) encodes to nothing, as it does in other converters.
+    // route's thread has ended.
     bool heardSound() const { return samples_ > 0 || heard_; }
 
 private:
@@ -72,6 +72,7 @@ private:
     int outputStream_;
     int64_t timelineStart_;  // in the input stream's time base
     ClockMender clock_;
+    ShortSound shortSound_;
     int64_t samples_ = 0;
     bool heard_ = false;  // sound after the start time was decoded
     int64_t encodedTo_ = AV_NOPTS_VALUE;  // where the sound encoded so far ends, in the encoder's time base

@@ -16,6 +16,17 @@ constexpr const char* ToBt709Gamut = "zscale=p=bt709:t=bt709:m=bt709:r=tv,format
 
 constexpr ColourTags Bt709 {AVCOL_PRI_BT709, AVCOL_TRC_BT709, AVCOL_SPC_BT709, AVCOL_RANGE_MPEG};
 
+bool IsRgb(const AVCodecParameters& source)
+{
+    const AVPixFmtDescriptor* format = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(source.format));
+    return source.color_space == AVCOL_SPC_RGB || (format && (format->flags & AV_PIX_FMT_FLAG_RGB));
+}
+
+bool IsHighDefinition(const AVCodecParameters& source)
+{
+    return source.width > 1024 || source.height > 576;
+}
+
 bool KeepsHdr(const AVCodec* codec)
 {
     const std::string name = codec->name;
@@ -27,8 +38,13 @@ bool KeepsHdr(const AVCodec* codec)
 ColourTags Described(const AVCodecParameters& source)
 {
     ColourTags tags {source.color_primaries, source.color_trc, source.color_space, source.color_range};
-    const bool hd = source.width > 1024 || source.height > 576;
+    const bool hd = IsHighDefinition(source);
     const bool pal = source.height == 576 || source.height == 288;
+    // RGB becomes the YUV players take for its size (see RgbToYuv).
+    if (IsRgb(source)) {
+        tags.matrix = AVCOL_SPC_UNSPECIFIED;
+        tags.range = AVCOL_RANGE_MPEG;
+    }
     if (tags.matrix == AVCOL_SPC_UNSPECIFIED)
         tags.matrix = hd ? AVCOL_SPC_BT709 : pal ? AVCOL_SPC_BT470BG : AVCOL_SPC_SMPTE170M;
     if (tags.primaries == AVCOL_PRI_UNSPECIFIED)
@@ -79,6 +95,12 @@ ColourPlan PlanColour(const AVCodecParameters& source, const AVCodec* codec, con
         plan.tags = Bt709;
         return plan;
     }
+    // A screen recording's RGB is turned into YUV of limited range by the
+    // matrix players take for its size, as the 4:2:0 pictures of every
+    // codec here but the palette's and the thumbnail's are.
+    if (IsRgb(source) && codec->id != AV_CODEC_ID_GIF && codec->id != AV_CODEC_ID_MJPEG)
+        plan.filters = std::string("scale=out_color_matrix=") + (IsHighDefinition(source) ? "bt709" : "bt601")
+            + ":out_range=tv,format=yuv444p";
     if (describes)
         plan.tags = Described(source);
     return plan;

@@ -69,6 +69,21 @@ AVRational OutputPixelAspect(FrameDimensions source, AVRational sourceAspect, co
     return aspect;
 }
 
+AVRational KeptThroughEvenSize(AVRational aspect, AVRational sourceAspect, FrameDimensions asked,
+                               const FrameGeometry& geometry)
+{
+    const bool same = asked.width == geometry.pictureWidth && asked.height == geometry.pictureHeight;
+    if (same || geometry.hasBars() || asked.width <= 0 || asked.height <= 0)
+        return aspect;
+    AVRational base = aspect.num > 0 ? aspect : sourceAspect;
+    if (base.num <= 0 || base.den <= 0)
+        base = {1, 1};
+    AVRational kept {};
+    av_reduce(&kept.num, &kept.den, int64_t {base.num} * asked.width * geometry.pictureHeight,
+              int64_t {base.den} * asked.height * geometry.pictureWidth, 255);
+    return kept;
+}
+
 FrameDimensions FitInside(FrameDimensions source, AVRational pixelAspect, FrameDimensions box)
 {
     const double aspect = pixelAspect.num > 0 && pixelAspect.den > 0 ? av_q2d(pixelAspect) : 1.0;

@@ -37,6 +37,13 @@ FrameGeometry PlanGeometry(FrameDimensions source, const std::optional<FrameDime
 AVRational OutputPixelAspect(FrameDimensions source, AVRational sourceAspect, const FrameGeometry& geometry,
                              bool resized);
 
+// The pixel shape that keeps the display aspect of a picture asked for at
+// `asked` and made even in `geometry` (84x33 as 84x32 with 32:33 pixels):
+// `aspect` ({0, 1}: the source's own) widened or narrowed by what the
+// rounding took. Unchanged when the size stayed, or bars were planned.
+AVRational KeptThroughEvenSize(AVRational aspect, AVRational sourceAspect, FrameDimensions asked,
+                               const FrameGeometry& geometry);
+
 // The largest picture of the source's shape (its pixel aspect counted) that
 // fits inside the box, larger or smaller than the source; a side of 0 in the
 // box is no bound. Both sides even, at least 2.

@@ -140,14 +140,20 @@ void OutputMedia::copySideData(AVStream* stream, const AVPacketSideData& data)
     std::memcpy(copy, data.data, data.size);
 }
 
+unsigned OutputMedia::CopiedCodecTag(const AVCodecParameters& source)
+{
+    // The input container's tag may mean something else in this one.
+    if (source.codec_id != AV_CODEC_ID_RAWVIDEO)
+        return 0;
+    return avcodec_pix_fmt_to_codec_tag(static_cast<AVPixelFormat>(source.format));
+}
+
 int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
 {
     AVStream* stream = newStream();
     Check(avcodec_parameters_copy(stream->codecpar, source->codecpar),
           "cannot describe the copy of stream #0." + std::to_string(source->index));
-    // The input container's tag may mean something else in this one; the
-    // muxer picks its own for the codec.
-    stream->codecpar->codec_tag = 0;
+    stream->codecpar->codec_tag = CopiedCodecTag(*source->codecpar);
     stream->time_base = source->time_base;
     stream->sample_aspect_ratio = source->sample_aspect_ratio;
     stream->disposition = source->disposition;
@@ -160,29 +166,45 @@ int OutputMedia::addCopiedStream(const AVStream* source, AVRational frameRate)
 
 void OutputMedia::keepChapters(const AVFormatContext* input, double fromSeconds)
 {
+    const std::string muxer = context_->oformat->name;
+    const bool chapterTrack = muxer == "mp4" || muxer == "mov" || muxer == "ipod" || muxer == "psp";
     for (unsigned i = 0; i < input->nb_chapters; ++i) {
         const AVChapter& source = *input->chapters[i];
         const int64_t offset = InTimeBase(fromSeconds, source.time_base);
         if (source.end - offset <= 0)
             continue;
-        std::unique_ptr<AVChapter, decltype(&av_free)> chapter(static_cast<AVChapter*>(av_mallocz(sizeof(AVChapter))),
-                                                               &av_free);
-        auto** chapters = static_cast<AVChapter**>(
-            av_realloc_array(context_->chapters, context_->nb_chapters + 1, sizeof(AVChapter*)));
-        if (!chapters)
-            throw std::bad_alloc();
-        context_->chapters = chapters;
-        if (!chapter)
-            throw std::bad_alloc();
-        chapter->id = source.id;
-        chapter->time_base = source.time_base;
-        chapter->start = std::max<int64_t>(0, source.start - offset);
-        chapter->end = source.end - offset;
-        // The context frees its chapters and their tags from here on.
-        AVChapter* kept = chapter.release();
-        context_->chapters[context_->nb_chapters++] = kept;
+        const int64_t start = std::max<int64_t>(0, source.start - offset);
+        // Its ids are not written: any will do.
+        if (chapterTrack && context_->nb_chapters == 0 && start > 0)
+            addChapter(source.id, source.time_base, 0, start);
+        AVChapter* kept = addChapter(source.id, source.time_base, start, source.end - offset);
         Check(av_dict_copy(&kept->metadata, source.metadata, 0), "cannot copy the tags of a chapter");
     }
+    // The muxer leaves a chapter without a title out of the track, and
+    // the others then slide: such a chapter's title is a blank.
+    for (unsigned i = 0; chapterTrack && i < context_->nb_chapters; ++i)
+        if (!av_dict_get(context_->chapters[i]->metadata, "title", nullptr, 0))
+            Check(av_dict_set(&context_->chapters[i]->metadata, "title", " ", 0), "cannot name a chapter");
+}
+
+AVChapter* OutputMedia::addChapter(int64_t id, AVRational timeBase, int64_t start, int64_t end)
+{
+    std::unique_ptr<AVChapter, decltype(&av_free)> chapter(static_cast<AVChapter*>(av_mallocz(sizeof(AVChapter))),
+                                                           &av_free);
+    auto** chapters = static_cast<AVChapter**>(
+        av_realloc_array(context_->chapters, context_->nb_chapters + 1, sizeof(AVChapter*)));
+    if (!chapters)
+        throw std::bad_alloc();
+    context_->chapters = chapters;
+    if (!chapter)
+        throw std::bad_alloc();
+    chapter->id = id;
+    chapter->time_base = timeBase;
+    chapter->start = start;
+    chapter->end = end;
+    // The context frees its chapters and their tags from here on.
+    context_->chapters[context_->nb_chapters++] = chapter.get();
+    return chapter.release();
 }
 
 void OutputMedia::setTags(const AVDictionary* inputTags)

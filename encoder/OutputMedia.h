@@ -42,6 +42,9 @@ public:
     // marks and side data; returns its index. frameRate is {0, 1} but for
     // pictures.
     int addCopiedStream(const AVStream* source, AVRational frameRate);
+    // The codec tag a copied stream takes: none, so that the muxer picks its
+    // own, but for raw pictures, whose tag names their pixel format.
+    static unsigned CopiedCodecTag(const AVCodecParameters& source);
 
     // The stream takes the input stream's language, title and marks
     // (default, forced, commentary...).
@@ -51,7 +54,9 @@ public:
     void addSideData(int stream, AVPacketSideDataType type, const std::vector<uint8_t>& data);
 
     // Takes over the input's chapters, on a timeline that starts at the
-    // given second of the input; before open().
+    // given second of the input; before open(). An MP4's chapter track
+    // cannot start later than the file, so there an untitled chapter comes
+    // before a first one that does.
     void keepChapters(const AVFormatContext* input, double fromSeconds);
 
     // Creates the hidden file and writes its header, with the input's tags.
@@ -74,6 +79,8 @@ private:
     static int openNested(AVFormatContext* context, AVIOContext** io, const char* url, int flags, AVDictionary**);
     static int closeNested(AVFormatContext* context, AVIOContext* io);
     void setTags(const AVDictionary* inputTags);
+    // A chapter of no title added at the end of the list; the file frees it.
+    AVChapter* addChapter(int64_t id, AVRational timeBase, int64_t start, int64_t end);
     // An empty stream of the file, for the caller to describe.
     AVStream* newStream();
     // Records the new stream's frame rate; returns its index.

@@ -79,7 +79,7 @@ AVRational DeclaredRate(InputMedia& input, int stream)
         return {0, 1};
     if (source->avg_frame_rate.num > 0 && source->avg_frame_rate.den > 0)
         return source->avg_frame_rate;
-    return InputFrameRate(input.context(), source, true);
+    return InputFrameRate(input.context(), source, HighestRate);
 }
 
 // Options that would change a copied stream cannot be honoured.
@@ -111,6 +111,62 @@ void CheckEveryStreamCopied(const EncodeRequest& request, int video, int audio)
         Fail("a copy job copies every stream it keeps: give -acodec copy too, or -an");
 }
 
+// The routes of one copy job: the picture's, the other streams copied, the
+// subtitles turned into the container's text, and the input streams they take.
+struct CopyRoutes {
+    std::optional<StreamCopyRoute> pictures;
+    std::vector<std::unique_ptr<StreamCopyRoute>> copies;
+    std::vector<std::unique_ptr<SubtitleRoute>> texts;
+    std::vector<int> kept;
+};
+
+void OpenRoutes(const EncodeRequest& request, InputMedia& input, const AVOutputFormat* muxer, int video,
+                const FurtherStreams& further, OutputMedia& output, CopyRoutes& routes)
+{
+    const double timelineStart = TimelineStart(input, request);
+    if (video >= 0) {
+        routes.pictures.emplace(input, video, output, timelineStart, request.maxVideoFrames.value_or(-1),
+                                DeclaredRate(input, video));
+        routes.kept.push_back(video);
+    }
+    for (const int stream : further.copied) {
+        routes.copies.push_back(std::make_unique<StreamCopyRoute>(input, stream, output, timelineStart, -1,
+                                                                  DeclaredRate(input, stream)));
+        routes.kept.push_back(stream);
+    }
+    for (const int stream : further.asText) {
+        routes.texts.push_back(std::make_unique<SubtitleRoute>(input, stream, muxer, output, timelineStart));
+        routes.kept.push_back(stream);
+    }
+}
+
+// Hands every packet of the input to its route, reporting as it goes; the
+// picture's limit (-vframes) ends a copy without sound early. The pictures
+// copied.
+int64_t CopyPackets(InputMedia& input, CopyRoutes& routes, bool withSound, OutputMedia& output,
+                    ProgressReporter& reporter, const StopSignals& stopSignals)
+{
+    const auto frames = [&] { return routes.pictures ? routes.pictures->packets() : 0; };
+    PacketPtr packet = NewPacket();
+    while (input.read(packet.get())) {
+        stopSignals.check();
+        const int stream = packet->stream_index;
+        if (routes.pictures && stream == routes.pictures->inputStream())
+            routes.pictures->process(packet.get());
+        for (const auto& copy : routes.copies)
+            if (stream == copy->inputStream())
+                copy->process(packet.get());
+        for (const auto& text : routes.texts)
+            if (stream == text->inputStream())
+                text->process(packet.get());
+        av_packet_unref(packet.get());
+        reporter.tick(frames(), 0, output.bytes(), output.seconds());
+        if (routes.pictures && routes.pictures->done() && !withSound)
+            break;
+    }
+    return frames();
+}
+
 } // namespace
 
 bool IsCopyJob(const EncodeRequest& request)
@@ -133,58 +189,23 @@ void CopyStreams(const EncodeRequest& request, InputMedia& input, Console& conso
             CheckCopyable(input.context()->streams[stream], muxer, request.output);
 
     const FurtherStreams further = SortFurtherStreams(request, input, muxer, video, audio);
-
     OutputMedia output(request, muxer);
-    const double timelineStart = TimelineStart(input, request);
-    std::optional<StreamCopyRoute> pictures;
-    std::vector<int> kept;
-    if (video >= 0) {
-        pictures.emplace(input, video, output, timelineStart, request.maxVideoFrames.value_or(-1),
-                         DeclaredRate(input, video));
-        kept.push_back(video);
-    }
-    std::vector<std::unique_ptr<StreamCopyRoute>> copies;
-    for (const int stream : further.copied) {
-        copies.push_back(std::make_unique<StreamCopyRoute>(input, stream, output, timelineStart, -1,
-                                                           DeclaredRate(input, stream)));
-        kept.push_back(stream);
-    }
-    std::vector<std::unique_ptr<SubtitleRoute>> texts;
-    for (const int stream : further.asText) {
-        texts.push_back(std::make_unique<SubtitleRoute>(input, stream, muxer, output, timelineStart));
-        kept.push_back(stream);
-    }
+    CopyRoutes routes;
+    OpenRoutes(request, input, muxer, video, further, output, routes);
     std::vector<std::string> notes;
     if (!further.leftOut.empty())
         notes.push_back(LeftOutLine("Data", further.leftOut,
                                     std::string(muxer->name) + " files do not hold that kind of stream"));
-    StartOutput(request, input, kept, notes, output, console);
+    StartOutput(request, input, routes.kept, notes, output, console);
 
-    ProgressReporter reporter(console, pictures.has_value());
-    const auto frames = [&] { return pictures ? pictures->packets() : 0; };
-    PacketPtr packet = NewPacket();
-    while (input.read(packet.get())) {
-        stopSignals.check();
-        const int stream = packet->stream_index;
-        if (pictures && stream == video)
-            pictures->process(packet.get());
-
-        for (const auto& copy : copies)
-            if (stream == copy->inputStream())
-                copy->process(packet.get());
-        for (const auto& text : texts)
-            if (stream == text->inputStream())
-                text->process(packet.get());
-        av_packet_unref(packet.get());
-        reporter.tick(frames(), 0, output.bytes(), output.seconds());
-        if (pictures && pictures->done() && audio < 0)
-            break;
-    }
-    const bool copiedAny = std::any_of(copies.begin(), copies.end(), [](const auto& copy) { return copy->packets() > 0; });
-    if (frames() == 0 && !copiedAny)
+    ProgressReporter reporter(console, routes.pictures.has_value());
+    const int64_t frames = CopyPackets(input, routes, audio >= 0, output, reporter, stopSignals);
+    const bool copiedAny
+        = std::any_of(routes.copies.begin(), routes.copies.end(), [](const auto& copy) { return copy->packets() > 0; });
+    if (frames == 0 && !copiedAny)
         Fail("no packet of '" + request.input + "' could be read");
     output.finish();
-    reporter.last(frames(), 0, output.bytes(), output.seconds());
+    reporter.last(frames, 0, output.bytes(), output.seconds());
 }
 
 } // namespace ridod2e

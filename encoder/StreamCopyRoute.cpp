@@ -28,7 +28,7 @@ bool TakesHeader(const AVStream* stream, const AVOutputFormat* muxer)
     AVStream* copy = avformat_new_stream(raw, nullptr);
     if (!copy || avcodec_parameters_copy(copy->codecpar, stream->codecpar) < 0)
         throw std::bad_alloc();
-    copy->codecpar->codec_tag = 0;
+    copy->codecpar->codec_tag = OutputMedia::CopiedCodecTag(*stream->codecpar);
     copy->time_base = stream->time_base;
     if (!(muxer->flags & AVFMT_NOFILE)) {
         if (avio_open_dyn_buf(&raw->pb) < 0)

@@ -23,9 +23,8 @@ namespace {
 constexpr double DefaultQuantiser = 4;
 constexpr double DefaultJpegQuantiser = 2;
 
-// Frame rates: the most a device format is given, and the most a rate can be.
+// The most a rate of an ordinary clip can be; more is a high-speed one.
 constexpr double UsualHighestRate = 120;
-constexpr double HighestRate = 1000;
 
 const AVCodec* FindVideoEncoder(const EncodeRequest& request, const AVOutputFormat* muxer)
 {
@@ -114,29 +113,63 @@ void SetRateControl(AVCodecContext& context, const AVCodec* codec, const EncodeR
         options.set("coder", std::to_string(*request.coder).c_str());
 }
 
+[[noreturn]] void FailToOpen(const AVCodecContext& context, int reason)
+{
+    char rate[32];
+    std::snprintf(rate, sizeof rate, "%.2f", av_q2d(context.framerate));
+    Fail("cannot open the " + std::string(context.codec->name) + " encoder for a "
+         + SizeText(context.width, context.height) + " picture at " + rate + " fps (" + LibraryReason(reason) + ")");
+}
+
+// Where the picture goes in the frame and the shape of its pixels, sized as
+// the picture a player shows: turned upright, its colour mapped before the
+// scaling. Returns the source's own pixel shape.
+AVRational PlanPicture(const EncodeRequest& request, AVFormatContext* input, AVStream* source, const ColourPlan& colour,
+                       VideoEncoding& encoding)
+{
+    const Orientation orientation = OrientationOf(source);
+    encoding.sourceSteps = orientation.filters;
+    if (!colour.filters.empty())
+        encoding.sourceSteps += (encoding.sourceSteps.empty() ? "" : ",") + colour.filters;
+    const FrameDimensions sourceSize = Upright(FrameDimensions {source->codecpar->width, source->codecpar->height}, orientation);
+    if ((!request.size || request.fitInside) && (sourceSize.width <= 0 || sourceSize.height <= 0))
+        Fail("the picture size of stream #0." + std::to_string(source->index) + " is unknown; give -s");
+    const AVRational sourceAspect = Upright(av_guess_sample_aspect_ratio(input, source, nullptr), orientation);
+    const std::optional<FrameDimensions> picture =
+        request.fitInside ? FitInside(sourceSize, sourceAspect, *request.size) : request.size;
+    encoding.geometry = PlanGeometry(sourceSize, picture, request.padding, NeedsEvenSizes(encoding.format));
+    // A fitted picture was sized for its display shape already: square pixels.
+    const AVRational planned = request.fitInside
+        ? AVRational {1, 1}
+        : OutputPixelAspect(sourceSize, sourceAspect, encoding.geometry, request.size.has_value());
+    encoding.pixelAspect = KeptThroughEvenSize(planned, sourceAspect, picture.value_or(sourceSize), encoding.geometry);
+    return sourceAspect;
+}
+
 } // namespace
 
-AVRational InputFrameRate(AVFormatContext* input, AVStream* source, bool highSpeed)
+AVRational InputFrameRate(AVFormatContext* input, AVStream* source, double highest)
 {
-    const auto within = [](AVRational rate, double highest) {
-        return rate.num > 0 && rate.den > 0 && av_q2d(rate) >= 1 && av_q2d(rate) <= highest;
+    const auto within = [](AVRational rate, double most) {
+        return rate.num > 0 && rate.den > 0 && av_q2d(rate) >= 1 && av_q2d(rate) <= most;
     };
     const AVRational guessed = av_guess_frame_rate(input, source, nullptr);
+    AVRational rate = source->avg_frame_rate;
     if (within(guessed, UsualHighestRate))
-        return guessed;
-    if (within(source->avg_frame_rate, UsualHighestRate))
-        return source->avg_frame_rate;
+        rate = guessed;
+    else if (within(source->avg_frame_rate, UsualHighestRate))
+        rate = source->avg_frame_rate;
     // Only a clip whose every figure says more is a high-speed one; a
     // millisecond clock (ASF, FLV) without an average rate is no rate at all.
-    if (!within(source->avg_frame_rate, HighestRate))
+    else if (!within(source->avg_frame_rate, HighestRate))
         return {25, 1};
-    const AVRational high = within(guessed, HighestRate) ? guessed : source->avg_frame_rate;
-    if (highSpeed)
-        return high;
-    int every = 2;
-    while (av_q2d(high) / every > UsualHighestRate)
-        ++every;
-    return av_mul_q(high, {1, every});
+    else if (within(guessed, HighestRate))
+        rate = guessed;
+    if (av_q2d(rate) <= highest)
+        return rate;
+    const int every = static_cast<int>(std::ceil(av_q2d(rate) / highest));
+    const AVRational part = av_mul_q(rate, {1, every});
+    return av_q2d(part) >= highest * 2 / 3 ? part : av_d2q(highest, 1000);
 }
 
 VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* input, AVStream* source,
@@ -150,22 +183,7 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     encoding.keepsHdr = colour.keepsHdr;
     if (colour.keepsHdr)
         encoding.hdr = ReadHdrMetadata(input, source);
-    // Sizes and shapes are those of the picture a player shows.
-    const Orientation orientation = OrientationOf(source);
-    encoding.sourceSteps = orientation.filters;
-    if (!colour.filters.empty())
-        encoding.sourceSteps += (encoding.sourceSteps.empty() ? "" : ",") + colour.filters;
-    const FrameDimensions sourceSize = Upright(FrameDimensions {source->codecpar->width, source->codecpar->height}, orientation);
-    if ((!request.size || request.fitInside) && (sourceSize.width <= 0 || sourceSize.height <= 0))
-        Fail("the picture size of stream #0." + std::to_string(source->index) + " is unknown; give -s");
-    const AVRational sourceAspect = Upright(av_guess_sample_aspect_ratio(input, source, nullptr), orientation);
-    const std::optional<FrameDimensions> picture =
-        request.fitInside ? FitInside(sourceSize, sourceAspect, *request.size) : request.size;
-    encoding.geometry = PlanGeometry(sourceSize, picture, request.padding, NeedsEvenSizes(encoding.format));
-    // A fitted picture was sized for its display shape already: square pixels.
-    encoding.pixelAspect = request.fitInside
-        ? AVRational {1, 1}
-        : OutputPixelAspect(sourceSize, sourceAspect, encoding.geometry, request.size.has_value());
+    const AVRational sourceAspect = PlanPicture(request, input, source, colour, encoding);
     const int width = encoding.geometry.frameWidth();
     const int height = encoding.geometry.frameHeight();
     if (av_image_check_size(width, height, 0, nullptr) < 0)
@@ -175,7 +193,8 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     codec = H263ForSize(codec, encoding.geometry, override);
     if (codec->id == AV_CODEC_ID_MPEG4 && std::string(codec->name) == "libxvid" && std::string(muxer->name) == "avi")
         override.codecTag = MKTAG('X', 'V', 'I', 'D');
-    encoding.frameRate = RateFor(codec, request.frameRate.value_or(InputFrameRate(input, source, request.keepAll)));
+    const double highestRate = request.keepAll ? HighestRate : DeviceHighestRate;
+    encoding.frameRate = RateFor(codec, request.frameRate.value_or(InputFrameRate(input, source, highestRate)));
 
     CodecContextPtr context(avcodec_alloc_context3(codec));
     if (!context)
@@ -204,13 +223,8 @@ VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* in
     if (!statistics->read.empty())
         context->stats_in = statistics->read.data();
 
-    const int opened = avcodec_open2(context.get(), codec, options.address());
-    if (opened < 0) {
-        char rate[32];
-        std::snprintf(rate, sizeof rate, "%.2f", av_q2d(encoding.frameRate));
-        Fail("cannot open the " + std::string(codec->name) + " encoder for a " + SizeText(width, height)
-             + " picture at " + rate + " fps (" + LibraryReason(opened) + ")");
-    }
+    if (const int opened = avcodec_open2(context.get(), codec, options.address()); opened < 0)
+        FailToOpen(*context, opened);
     encoding.encoder = std::make_unique<LibavEncoder>(std::move(context), override, std::move(statistics));
     return encoding;
 }

@@ -28,10 +28,16 @@ struct VideoEncoding {
 VideoEncoding OpenVideoEncoder(const EncodeRequest& request, AVFormatContext* input, AVStream* source,
                                const AVOutputFormat* muxer);
 
-// Without -r: the input's own rate, when it is a sensible one. A high-speed
-// clip (more than 120 pictures a second) keeps its rate where highSpeed
-// says the codec and container take it; otherwise it gets half, a third...
-// of it, so the pictures dropped are spread evenly.
-AVRational InputFrameRate(AVFormatContext* input, AVStream* source, bool highSpeed = false);
+// Frame rates: the most a device format's player shows (their lists end at
+// 30 fps), and the most a rate can be.
+inline constexpr double DeviceHighestRate = 30;
+inline constexpr double HighestRate = 1000;
+
+// Without -r: the input's own rate, when it is a sensible one. A rate above
+// the highest (a high-speed clip, 60 fps for a device) gets half, a third...
+// of it, so that the pictures dropped are spread evenly, when that leaves at
+// least two thirds of the highest; else the highest itself, dropping a
+// picture now and then.
+AVRational InputFrameRate(AVFormatContext* input, AVStream* source, double highest);
 
 } // namespace ridod2e

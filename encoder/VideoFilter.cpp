@@ -133,7 +133,14 @@ void VideoFilter::keepPalette(const AVFrame* palette)
 void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& pictures)
 {
     const FilterChain::Sink keepPalette = [this](AVFrame* palette) { this->keepPalette(palette); };
-    const FilterChain::Sink& sink = pass_ == Pass::GatherPalette ? keepPalette : pictures;
+    // Cut to the rate, each picture lasts one slot of it, not its source's time.
+    const FilterChain::Sink slotted = [&](AVFrame* picture) {
+        picture->pkt_duration = av_rescale_q(1, av_inv_q(target_.frameRate), timeBase);
+        pictures(picture);
+    };
+    const FilterChain::Sink& sink = pass_ == Pass::GatherPalette ? keepPalette
+        : pass_ == Pass::DrawWithPalette                         ? slotted
+                                                                 : pictures;
     if (frame && (frame->width <= 0 || frame->height <= 0 || frame->format < 0))
         return;
     if (frame) {
@@ -147,8 +154,11 @@ void VideoFilter::filter(AVFrame* frame, AVRational timeBase, const FilterChain:
     }
     if (frame && frame->pts != AV_NOPTS_VALUE) {
         int64_t duration = frame->pkt_duration;
-        if (duration <= 0 && target_.frameRate.num > 0)
-            duration = av_rescale_q(1, av_inv_q(target_.frameRate), timeBase);
+        const bool first = end_ == AV_NOPTS_VALUE;
+        // The first picture cut to the rate lasts a slot at least, so that
+        // a source of one picture still gives that picture.
+        if (target_.frameRate.num > 0 && (duration <= 0 || (first && pass_ != Pass::Single)))
+            duration = std::max(duration, av_rescale_q_rnd(1, av_inv_q(target_.frameRate), timeBase, AV_ROUND_UP));
         end_ = std::max(end_ == AV_NOPTS_VALUE ? frame->pts : end_, frame->pts + std::max<int64_t>(duration, 1));
     }
     if (chain_)

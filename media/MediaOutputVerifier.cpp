@@ -6,6 +6,7 @@
 #include "media/LibraryLog.h"
 #include "media/LoudnessReading.h"
 #include "media/PictureShape.h"
+#include "media/SourceLength.h"
 
 #include <algorithm>
 #include <cmath>
@@ -99,10 +100,19 @@ StreamCount CountStreams(const AVFormatContext* context)
     return count;
 }
 
-StreamCount StreamsOf(const std::string& path)
+// The input's streams, and how much longer than its header says it lasts.
+struct Source {
+    StreamCount streams;
+    double unstatedSeconds = 0;
+};
+
+Source ReadSource(const std::string& path)
 {
     const Input input = Open(path, nullptr);
-    return input ? CountStreams(input.get()) : StreamCount();
+    if (!input)
+        return {};
+    const StreamCount streams = CountStreams(input.get());
+    return {streams, UnstatedSeconds(input.get())};
 }
 
 // Portrait and landscape told apart; a nearly square picture is either.
@@ -140,23 +150,12 @@ struct StreamTail {
     int frames = 0;
     double endSeconds = 0;
 };
+using Tails = std::map<int, StreamTail>;
 
-void Drain(StreamTail& tail, AVFrame* frame)
+// A decoder for each stream of pictures or sound that this machine can
+// decode; false when one cannot be opened.
+bool OpenDecoders(const AVFormatContext* context, Tails& tails)
 {
-    while (avcodec_receive_frame(tail.decoder.get(), frame) >= 0) {
-        ++tail.frames;
-        av_frame_unref(frame);
-    }
-}
-
-// Reads the streams from a second before the end to the end and decodes
-// each from its last key frame on until it gives a frame: only what must be
-// decoded to see that the end plays. False when a stream that has packets
-// there gives no frame from them, or when nothing at all is decoded there.
-// A stream that ended earlier is not looked at.
-bool DecodeTail(AVFormatContext* context, double& heldSeconds)
-{
-    std::map<int, StreamTail> tails;
     for (unsigned index = 0; index < context->nb_streams; ++index) {
         const AVStream* stream = context->streams[index];
         if (!IsPicture(stream) && !IsSound(stream))
@@ -175,44 +174,78 @@ bool DecodeTail(AVFormatContext* context, double& heldSeconds)
         tail.decoder = std::move(decoder);
         tail.picture = IsPicture(stream);
     }
-    const std::int64_t start = context->start_time == AV_NOPTS_VALUE ? 0 : context->start_time;
+    return true;
+}
+
+void Keep(StreamTail& tail, const AVStream& stream, const AVPacket& packet)
+{
+    ++tail.packets;
+    const std::int64_t stamp = packet.pts != AV_NOPTS_VALUE ? packet.pts : packet.dts;
+    if (stamp != AV_NOPTS_VALUE)
+        tail.endSeconds = std::max(tail.endSeconds, (stamp + packet.duration) * av_q2d(stream.time_base));
+    if (tail.picture && (packet.flags & AV_PKT_FLAG_KEY) != 0)
+        tail.toDecode.clear();
+    if (!tail.picture && tail.toDecode.size() == kSoundPackets)
+        tail.toDecode.pop_front();
+    if (!tail.picture || tail.toDecode.size() < kPicturePackets)
+        tail.toDecode.emplace_back(av_packet_clone(&packet));
+}
+
+// Reads the streams from a second before the end to the end, keeping what
+// each needs decoded there.
+bool ReadTail(AVFormatContext* context, std::int64_t start, Tails& tails)
+{
     if (context->duration != AV_NOPTS_VALUE && context->duration > kTailMicroseconds)
         av_seek_frame(context, -1, start + context->duration - kTailMicroseconds, AVSEEK_FLAG_BACKWARD);
-
     const PacketHandle packet(av_packet_alloc());
-    const FrameHandle frame(av_frame_alloc());
-    if (!packet || !frame)
+    if (!packet)
         return false;
     while (av_read_frame(context, packet.get()) >= 0) {
-        const auto found = tails.find(packet->stream_index);
-        if (found != tails.end()) {
-            StreamTail& tail = found->second;
-            ++tail.packets;
-            const AVStream* stream = context->streams[packet->stream_index];
-            const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
-            if (stamp != AV_NOPTS_VALUE)
-                tail.endSeconds = std::max(tail.endSeconds, (stamp + packet->duration) * av_q2d(stream->time_base));
-            if (tail.picture && (packet->flags & AV_PKT_FLAG_KEY) != 0)
-                tail.toDecode.clear();
-            if (!tail.picture && tail.toDecode.size() == kSoundPackets)
-                tail.toDecode.pop_front();
-            if (!tail.picture || tail.toDecode.size() < kPicturePackets)
-                tail.toDecode.emplace_back(av_packet_clone(packet.get()));
-        }
+        if (const auto found = tails.find(packet->stream_index); found != tails.end())
+            Keep(found->second, *context->streams[packet->stream_index], *packet);
         av_packet_unref(packet.get());
     }
+    return true;
+}
+
+void Drain(StreamTail& tail, AVFrame* frame)
+{
+    while (avcodec_receive_frame(tail.decoder.get(), frame) >= 0) {
+        ++tail.frames;
+        av_frame_unref(frame);
+    }
+}
+
+// Decodes the stream's kept packets until a frame comes out.
+void DecodeKept(StreamTail& tail, AVFrame* frame)
+{
+    for (const auto& kept : tail.toDecode) {
+        // A damaged packet shows as missing frames, not as an error here.
+        if (tail.frames > 0 || !kept)
+            break;
+        if (avcodec_send_packet(tail.decoder.get(), kept.get()) >= 0)
+            Drain(tail, frame);
+    }
+    avcodec_send_packet(tail.decoder.get(), nullptr);
+    Drain(tail, frame);
+}
+
+// Reads the streams from a second before the end to the end and decodes
+// each from its last key frame on until it gives a frame: only what must be
+// decoded to see that the end plays. False when a stream that has packets
+// there gives no frame from them, or when nothing at all is decoded there.
+// A stream that ended earlier is not looked at.
+bool DecodeTail(AVFormatContext* context, double& heldSeconds)
+{
+    Tails tails;
+    const std::int64_t start = context->start_time == AV_NOPTS_VALUE ? 0 : context->start_time;
+    const FrameHandle frame(av_frame_alloc());
+    if (!frame || !OpenDecoders(context, tails) || !ReadTail(context, start, tails))
+        return false;
     heldSeconds = 0;
     int frames = 0;
     for (auto& [index, tail] : tails) {
-        for (const auto& kept : tail.toDecode) {
-            // A damaged packet shows as missing frames, not as an error here.
-            if (tail.frames > 0 || !kept)
-                break;
-            if (avcodec_send_packet(tail.decoder.get(), kept.get()) >= 0)
-                Drain(tail, frame.get());
-        }
-        avcodec_send_packet(tail.decoder.get(), nullptr);
-        Drain(tail, frame.get());
+        DecodeKept(tail, frame.get());
         if (tail.packets > 0 && tail.frames == 0)
             return false;
         frames += tail.frames;
@@ -251,7 +284,8 @@ OutputFinding CheckMedia(AVFormatContext* context, const OutputCheck& check)
     if (!output.video && !output.audio)
         return check.videoFormat ? Problem(ReasonCode::OutputNoVideo, texts::kOutputNoVideo)
                                  : Problem(ReasonCode::OutputNoAudio, texts::kOutputNoAudio);
-    const StreamCount input = StreamsOf(check.inputPath);
+    const Source source = ReadSource(check.inputPath);
+    const StreamCount& input = source.streams;
     if (check.videoFormat && input.video && !output.video)
         return Problem(ReasonCode::OutputNoVideo, texts::kOutputNoVideo);
     if (check.audioWanted && input.audio && !output.audio)
@@ -267,6 +301,7 @@ OutputFinding CheckMedia(AVFormatContext* context, const OutputCheck& check)
             return Problem(ReasonCode::OutputLoudness, texts::kOutputLoudness);
     }
     finding.good = true;
+    finding.sourceUnstatedSeconds = source.unstatedSeconds;
     return finding;
 }
 

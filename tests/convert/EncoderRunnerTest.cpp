@@ -19,6 +19,7 @@ struct OutcomeCase {
     const char* code;     // the reason's
     double held = 0;      // how long the check finds the output; 0 unknown
     int expected = 0;     // the row's Duration; 0: the encoder's own figure (60 s)
+    double unstated = 0;  // how much longer the source lasts than its header says
 };
 
 class RunEncoderOutcome : public ::testing::TestWithParam<OutcomeCase> {};
@@ -34,6 +35,7 @@ TEST_P(RunEncoderOutcome, JudgesTheRun)
     harness.request.finalAttempt = item.finalAttempt;
     harness.request.expectedSeconds = item.expected;
     harness.verifier.seconds = item.held;
+    harness.verifier.unstated = item.unstated;
     ASSERT_TRUE(harness.run());
     EXPECT_EQ(harness.progress(), item.progress);
     EXPECT_EQ(harness.outcome.retryDue, item.retryPending);
@@ -83,7 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeCase{"within 5 per cent", false, GoodRun(), "Done", false, "", "", 57.5, 60},
         // Longer than its source by as much: sound made up for a broken clock.
         OutcomeCase{"longer than the source", false, GoodRun(), "Incomplete", false,
-                    "holds 00:01:36 of sound from a 00:00:08 source", "overlong", 96, 8}),
+                    "holds 00:01:36 of sound from a 00:00:08 source", "overlong", 96, 8},
+        // Not when the source holds it all, past what its header says.
+        OutcomeCase{"source past its header", false, GoodRun(), "Done", false, "", "", 5.9, 3, 2.9}),
     [](const auto& info) {
         std::string name = info.param.situation;
         for (char& c : name)

@@ -22,7 +22,7 @@ public:
             return {false, {ReasonCode::OutputMissing, "no output file was written"}, seconds};
         if (size == 0)
             return {false, {ReasonCode::OutputUnreadable, "the output is empty"}, seconds};
-        return {true, {}, seconds};
+        return {true, {}, seconds, unstated};
     }
     std::vector<OutputCheck> checks() const
     {
@@ -31,6 +31,7 @@ public:
     }
 
     double seconds = 0; // how long every output lasts; 0 unknown
+    double unstated = 0; // how much longer every source lasts than its header says
 
 private:
     mutable std::mutex lock_;

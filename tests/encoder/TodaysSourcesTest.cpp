@@ -6,9 +6,9 @@
 // ffmpeg tools (SSIM, the interlace detector, ffprobe, flac -t).
 #include "Clips.h"
 #include "EncoderProcess.h"
+#include "ReferenceTools.h"
+#include "RowPieces.h"
 #include "support/MediaClips.h"
-
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -22,36 +22,6 @@ namespace encodertest {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The rows' option pieces as the application builds them (Original size, defaults).
-const char* IPod = R"x( -vcodec "mpeg4"  -b "1500"  -acodec "mpeg4aac" -ab "64" -ar "44100" -ac "2 (stereo)")x";
-const char* Avi = R"x( -vcodec "mpeg4"  -b "1200" -r "29.97"  -acodec "mp3" -ab "128" -ar "44100" -ac "2 (stereo)")x";
-const char* Mp4 = R"x( -vcodec "h264" -crf "23" -preset "medium" -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters -keepall)x";
-const char* Mp4H265 = R"x( -vcodec "h265" -crf "28" -preset "medium" -acodec "aac" -ab "160" -ac "2 (stereo)" -s keep -movflags +faststart -chapters -keepall)x";
-const char* Webm = R"x( -vcodec "vp9" -crf "32" -preset "4" -acodec "opus" -ab "128" -ac "2 (stereo)" -s keep -chapters -keepall)x";
-const char* Mp4Copy = R"x( -vcodec "copy" -acodec "copy" -movflags +faststart -chapters)x";
-const char* MkvCopy = R"x( -vcodec "copy" -acodec "copy" -chapters)x";
-const char* Gif = R"x( -vcodec "gif" -r "12" -s 480x0 -fit -an)x";
-const char* Flac = R"x( -acodec "flac" -vn -chapters)x";
-
-// Runs a tool of the Debian ffmpeg package; its standard output and error.
-std::string Tool(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    process.waitForFinished(240000);
-    return process.readAll().toStdString();
-}
-
-// "key=value" of the first stream of the kind, as ffprobe reads the file.
-std::string Probe(const fs::path& file, const char* stream, const char* key)
-{
-    const std::string text = Tool("ffprobe", {"-v", "error", "-select_streams", stream, "-show_entries",
-                                              QString("stream=") + key + ":stream_tags=" + key, "-of",
-                                              "default=nw=1:nk=1", QString::fromStdString(file.string())});
-    return text.substr(0, text.find('\n'));
-}
 
 int CountStreams(const fs::path& file, const char* type, const char* codec = nullptr)
 {

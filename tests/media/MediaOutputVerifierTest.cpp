@@ -5,6 +5,8 @@
 #include "support/TextFile.h"
 
 #include <QString>
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -36,6 +38,10 @@ public:
         portrait.rotation = 90;
         fixtures::MakeClip(path("portrait.mp4"), portrait);
 
+        fixtures::ClipSettings matroska = fixtures::ClipFor("matroska");
+        matroska.seconds = 3;
+        fixtures::MakeClip(path("understated.mkv"), matroska);
+        Understate("understated.mkv");
         Cut("both.mp4", "cut.mp4", 0.5);
         Cut("sound.mp3", "cut.mp3", 0.33);
         Damage("sound.mp3", "damaged.mp3", 0.6);
@@ -57,6 +63,23 @@ private:
         const std::string bytes = ReadText(path(from));
         const std::size_t kept = static_cast<std::size_t>(bytes.size() * share);
         WriteText(path(to), bytes.substr(0, kept) + ReadText(clips::RandomBytes()).substr(0, bytes.size() - kept));
+    }
+
+    // Rewrites a Matroska file's Duration element (a big-endian double) to
+    // a third of what it says.
+    void Understate(const std::string& name) const
+    {
+        std::string bytes = ReadText(path(name));
+        const std::size_t element = bytes.find("\x44\x89\x88", 0, 3);
+        ASSERT_NE(element, std::string::npos);
+        std::string big(bytes, element + 3, 8);
+        std::reverse(big.begin(), big.end());
+        double milliseconds = 0;
+        std::memcpy(&milliseconds, big.data(), 8);
+        milliseconds /= 3;
+        std::memcpy(big.data(), &milliseconds, 8);
+        std::reverse(big.begin(), big.end());
+        WriteText(path(name), bytes.replace(element + 3, 8, big));
     }
 
     // One picture as the PSP thumbnail run makes it.
@@ -88,6 +111,7 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
         const char* problem; // empty: good
         double seconds;
         OutputPromises promises = {};
+        double unstated = 0; // the source's seconds beyond its header's
     } cases[] = {
         {"both.mp4", "both.mp4", false, true, true, "", 3},
         {"sound.mp3", "both.mp4", false, false, true, "", 6},
@@ -111,6 +135,8 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
         {"both.mp4", "tracks.mkv", false, true, false, "the output lost a subtitle track", 0, {true, false}},
         {"portrait.mp4", "portrait.mp4", false, true, true, "", 3, {false, true}},
         {"both.mp4", "portrait.mp4", false, true, true, "the output lost the picture's upright shape", 0, {false, true}},
+        // A source whose header understates what it holds says by how much.
+        {"both.mp4", "understated.mkv", false, true, true, "", 3, {}, 2},
         // A tone at half scale is far louder than broadcast's -23 LUFS.
         {"sound.mp3", "sound.mp3", false, false, true, "the output's loudness misses the level asked for", 0,
          {false, false, -23}},
@@ -125,6 +151,7 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
         EXPECT_EQ(finding.problem.text.substr(0, problem.size()), problem) << c.output;
         if (c.seconds > 0) {
             EXPECT_NEAR(finding.seconds, c.seconds, 0.3) << c.output;
+            EXPECT_NEAR(finding.sourceUnstatedSeconds, c.unstated, 0.1) << c.input;
         }
     }
 }
