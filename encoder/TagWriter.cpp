@@ -32,6 +32,11 @@ constexpr std::array<std::string_view, 9> TaggedMuxers{"mp3", "ipod", "mp4", "mo
 constexpr const char* FreeformPrefix = "----:com.apple.iTunes:";
 constexpr const char* GaplessKey = "----:com.apple.iTunes:iTunSMPB";
 
+bool IsMp4(const std::string& muxer)
+{
+    return muxer == "ipod" || muxer == "mp4" || muxer == "mov";
+}
+
 TagLib::String Utf8(const std::string& text)
 {
     return TagLib::String(text, TagLib::String::UTF8);
@@ -151,7 +156,7 @@ void Write(TagLib::IOStream& stream, const std::string& muxer, const MediaTags& 
 {
     if (muxer == "mp3")
         TagMp3(stream, tags);
-    else if (muxer == "ipod" || muxer == "mp4" || muxer == "mov")
+    else if (IsMp4(muxer))
         TagMp4(stream, tags, descriptor);
     else if (muxer == "flac")
         TagFlac(stream, tags);
@@ -174,7 +179,9 @@ bool TakesTags(const std::string& muxerName)
 
 void WriteTags(int descriptor, const std::string& muxerName, const MediaTags& tags)
 {
-    if (!TakesTags(muxerName))
+    // With nothing to carry over a file keeps what the muxer wrote; MP4
+    // still takes its gapless figures.
+    if (!TakesTags(muxerName) || (!IsMp4(muxerName) && tags.fields.isEmpty() && tags.pictures.empty()))
         return;
     // TagLib closes the descriptor it is given.
     const int own = dup(descriptor);

@@ -18,7 +18,8 @@ namespace ridod2e {
 bool TakesTags(const std::string& muxerName);
 
 // Writes into the file open on `descriptor`, which stays open; fails when
-// TagLib cannot read or save it.
+// TagLib cannot read or save it. Without tags or pictures a file keeps what
+// its muxer wrote, but for MP4's gapless figures.
 void WriteTags(int descriptor, const std::string& muxerName, const MediaTags& tags);
 
 } // namespace ridod2e

@@ -262,9 +262,7 @@ void Transcoding::tagSound(int descriptor) const
     MediaTags tags = SourceTags(input_, audios_.front()->inputStream(), request_.folderCover);
     if (request_.title)
         tags.fields.replace("TITLE", TagLib::StringList(TagLib::String(*request_.title, TagLib::String::UTF8)));
-    // Nothing to carry over: the file keeps what the muxer wrote.
-    if (!tags.fields.isEmpty() || !tags.pictures.empty())
-        WriteTags(descriptor, muxer, tags);
+    WriteTags(descriptor, muxer, tags);
 }
 
 void Transcoding::tick()
