@@ -6,6 +6,7 @@
 #include "core/profiles/FitSizeEntries.h"
 #include "core/profiles/FormatCatalogue.h"
 #include "core/profiles/FormatSwitch.h"
+#include "core/profiles/LoudnessEntries.h"
 
 #include <QDir>
 #include <filesystem>
@@ -30,6 +31,19 @@ std::string NotOffered(const char* optionName, int format)
 {
     return std::string(optionName) + " is not offered by format " + std::to_string(format) + " (\""
         + FormatText(format) + "\"): the window shows it disabled";
+}
+
+// --loudness: the entry its value names, selected; the usage error when none.
+std::string SelectLoudness(const std::string& text, ProfileState& state)
+{
+    constexpr const char* kOption = "--loudness";
+    OptionList& list = state.lists.loudness;
+    if (!list.enabled)
+        return NotOffered(kOption, state.formatIndex);
+    list.select(LoudnessEntryFor(text));
+    if (list.selected < 0)
+        return NotAnEntry(kOption, text, list, state.formatIndex) + ", or a level such as -16";
+    return {};
 }
 
 // A relative path means one below the current directory, as the shell reads it.
@@ -66,6 +80,16 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
     // An area is no entry of the list: "None" and "Auto" are.
     if (options.crop)
         state.lists.crop.select(*options.crop);
+    if (options.loudness) {
+        if (std::string error = SelectLoudness(*options.loudness, state); !error.empty()) {
+            resolved.error = std::move(error);
+            return resolved;
+        }
+        if (LoudnessTarget(state.lists.loudness.selectedText()) && options.volumePosition != kDefaultVolumePosition) {
+            resolved.error = "--volume and --loudness cannot be combined: a loudness target takes the volume slider's place";
+            return resolved;
+        }
+    }
     if (!state.volumeEnabled && options.volumePosition != kDefaultVolumePosition) {
         resolved.error = NotOffered("--volume", state.formatIndex);
         return resolved;
@@ -84,6 +108,7 @@ CliChoices ResolveChoices(const CliOptions& options, const std::string& appDir)
         : QDir::homePath().toStdString() + texts::kDefaultOutputSubdir;
     resolved.choices = TakeChoices(state, VolumeFactorText(options.volumePosition), outputDir, options.overwrite, appDir);
     resolved.choices.audioLanguage = options.audioLanguage;
+    resolved.choices.folderCover = options.folderCover;
     resolved.choices.fitCustomBytes = options.fitBytes.value_or(0);
     if (options.crop)
         resolved.choices.crop = *options.crop;

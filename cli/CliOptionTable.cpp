@@ -309,6 +309,18 @@ std::vector<CliOptionSpec> Rows()
          "(default: home + \"/iPod Files\")", OutputDir, CliMode::None, "-o"},
         {"--overwrite", "", false, Section::Choices, "overwrite an existing output file of the same name",
          [](CliOptions& o, const CliOptionSpec&, Text) { o.overwrite = o.choicesGiven = true; return std::string(); }},
+        {"--loudness", "LUFS", true, Section::Choices,
+         "every format with sound: one gain brings each output to\n"
+         "this integrated loudness (EBU R128), measured first, its\n"
+         "true peak at most -1 dBTP: -14 (streaming), -16\n"
+         "(podcast), -23 (broadcast), or off (default: the volume\n"
+         "slider applies); it takes the volume slider's place",
+         [](CliOptions& o, const CliOptionSpec&, Text value) { o.loudness = value; o.choicesGiven = true; return std::string(); }},
+        {"--no-folder-cover", "", false, Section::Choices,
+         "sound outputs whose file holds no picture take none from\n"
+         "its folder (cover.jpg, folder.jpg, front.jpg); by default\n"
+         "they do, and keep the file's own tags and pictures",
+         [](CliOptions& o, const CliOptionSpec&, Text) { o.folderCover = false; o.choicesGiven = true; return std::string(); }},
         {"--audio-language", "LANG", true, Section::Choices,
          "the sound track outputs of one track take (such as fra);\n"
          "default: the file's default track", AudioLanguage},

@@ -49,6 +49,8 @@ struct CliOptions {
     std::optional<std::string> outputDir; // nothing: the window's default
     bool overwrite = false;
     std::string audioLanguage; // --audio-language: the sound track one-track outputs prefer
+    std::optional<std::string> loudness; // --loudness: "off", a level such as -16, or the list's entry
+    bool folderCover = true;   // --no-folder-cover turns it off
     std::optional<long long> fitBytes; // --fit-size: each output at most this many bytes
     TrimRange trim;                    // --start, --end: the part of every file converted
     std::optional<std::string> crop;   // --crop: "None", "Auto", or an area W:H:X:Y

@@ -6,12 +6,14 @@
 // conversion.
 #include "core/Reason.h"
 
+#include <optional>
 #include <string>
 
 // What a format promises to keep of the input beyond picture and sound.
 struct OutputPromises {
     bool everyTrack = false; // every sound track, and the subtitles the container holds
     bool shape = false;      // the upright shape: a portrait input stays portrait
+    std::optional<int> loudness = std::nullopt; // the integrated loudness (LUFS) the sound was brought to
 };
 
 struct OutputCheck {

@@ -28,6 +28,7 @@ const char* ReasonCodeName(ReasonCode code)
     case ReasonCode::OutputLostTrack: return "output_lost_track";
     case ReasonCode::OutputLostSubtitle: return "output_lost_subtitle";
     case ReasonCode::OutputLostShape: return "output_lost_shape";
+    case ReasonCode::OutputLoudness: return "output_loudness";
     case ReasonCode::Interrupted: return "interrupted";
     case ReasonCode::CannotFit: return "cannot_fit";
     case ReasonCode::OverLimit: return "over_limit";

@@ -30,6 +30,7 @@ enum class ReasonCode {
     OutputLostTrack,   // the output lost a sound track
     OutputLostSubtitle, // the output lost a subtitle track
     OutputLostShape,   // the output lost the picture's upright shape
+    OutputLoudness,    // the output's loudness misses the target asked for
     Interrupted,       // the program ended while the job ran
     CannotFit,         // the clip cannot fit in the size asked for
     OverLimit,         // the output came out over the size asked for

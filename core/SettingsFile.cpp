@@ -16,6 +16,7 @@ constexpr const char* kFitSizeMegabytes = "FitSizeMB";
 constexpr const char* kCheckBoxes = "CheckBoxes";
 constexpr const char* kOverwrite = "OverwriteExistingFile";
 constexpr const char* kShutDown = "ShutDown";
+constexpr const char* kFolderCover = "FolderCover";
 constexpr const char* kCombo = "Combo";
 constexpr const char* kOutputFormat = "OutputFormat";
 constexpr const char* kLetterBox = "LetterBox";
@@ -70,6 +71,7 @@ SettingsLoad SettingsFile::load(SettingsValues& values, std::string& addFilesDir
     // The power-off is armed by an explicit "1" only: a missing or damaged
     // value must never switch the computer off unasked.
     values.shutDown = ini.readString(kCheckBoxes, kShutDown, "") == "1";
+    values.folderCover = ini.readBool(kCheckBoxes, kFolderCover, true);
     addFilesDir = ini.readString(kRecent, kAddFilesDir, addFilesDir);
     // Anything but a number offered or "auto" keeps one file at a time.
     values.jobsAtOnce = ParseJobsAtOnce(ini.readString(kJobs, kAtOnce, "")).value_or(1);
@@ -97,6 +99,8 @@ bool SettingsFile::save(const SettingsValues& values, const std::string& addFile
         && ((values.fitSizeMegabytes.empty() && !ini.value(kGeneral, kFitSizeMegabytes))
             || ini.writeString(kGeneral, kFitSizeMegabytes, values.fitSizeMegabytes))
         && ini.writeBool(kCheckBoxes, kOverwrite, values.overwrite) && ini.writeBool(kCheckBoxes, kShutDown, values.shutDown)
+        && ((values.folderCover && !ini.value(kCheckBoxes, kFolderCover))
+            || ini.writeBool(kCheckBoxes, kFolderCover, values.folderCover))
         && ini.writeInteger(kCombo, kOutputFormat, values.outputFormat)
         && ini.writeInteger(kCombo, kLetterBox, values.letterBox)
         && ((values.jobsAtOnce == 1 && !ini.value(kJobs, kAtOnce))

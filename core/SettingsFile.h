@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "plumly.ini" in the settings folder (AppDir when run from the build
-// folder): the five choices kept between runs, how many files are converted
+// folder): the five choices kept between runs, whether sound outputs take
+// the folder's cover image (written once turned off), how many files are converted
 // at the same time, the sound track's language one-track outputs prefer
 // (kept by hand in the file), and the folder the open dialog was last used in. Read
 // once at start-up over the window's defaults, written once when the main
@@ -20,6 +21,7 @@ struct SettingsValues {
     int jobsAtOnce = 1; // [Jobs] AtOnce: 1 to 8, or kAutoJobs
     std::string audioLanguage = {}; // [General] AudioLanguage: the sound track one-track outputs prefer
     std::string fitSizeMegabytes = {}; // [General] FitSizeMB: what "Fit in custom size…" asks for ("42"); empty: none
+    bool folderCover = true; // [CheckBoxes] FolderCover: "Use a cover image from the folder"
 
     bool operator==(const SettingsValues&) const = default;
 };

@@ -75,6 +75,9 @@ inline constexpr const char* kAudioCodecLabel = "Audio Codec : ";
 inline constexpr const char* kAudioBitrateLabel = "Audio Bitrate :";
 inline constexpr const char* kAudioChannelsLabel = "Audio Channels :";
 inline constexpr const char* kSamplingRateLabel = "Sampling Rate : ";
+inline constexpr const char* kLoudnessLabel = "Loudness : ";
+inline constexpr const char* kLoudnessHint =
+    "Brings every output to one loudness (EBU R128) with one gain, keeping the dynamics; Off: the Volume slider applies";
 inline constexpr const char* kStereo = "Stereo";
 inline constexpr const char* kMono = "Mono";
 inline constexpr const char* kGeneralSettingsGroup = " General Settings ";
@@ -193,6 +196,7 @@ inline constexpr const char* kOutputUndecodable = "the end of the output cannot 
 inline constexpr const char* kOutputLostTrack = "the output lost a sound track";
 inline constexpr const char* kOutputLostSubtitle = "the output lost a subtitle track";
 inline constexpr const char* kOutputLostShape = "the output lost the picture's upright shape";
+inline constexpr const char* kOutputLoudness = "the output's loudness misses the level asked for";
 
 // The closing message when not every converted row is "Done".
 inline constexpr const char* kFileConverted = " file converted";

@@ -34,6 +34,9 @@ public:
     // outputTimeBase().
     void filter(AVFrame* frame, AVRational timeBase, const FilterChain::Sink& sink);
     AVRational outputTimeBase() const { return {1, target_.sampleRate}; }
+    const Target& target() const { return target_; }
+    // Scales the volume further; before the first frame.
+    void setGain(double gain) { target_.volume *= gain; }
 
 private:
     struct Shape {

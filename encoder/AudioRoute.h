@@ -34,6 +34,10 @@ public:
                OutputMedia& output, bool ownThread, bool labelled = false);
 
     int inputStream() const { return inputStream_; }
+    // What the filters make of the sound for the encoder.
+    const AudioFilter::Target& filterTarget() const { return filter_.target(); }
+    // One gain for the whole track (a loudness target); before process().
+    void setGain(double gain) { filter_.setGain(gain); }
     // On the reading thread: hands the packet to the route's thread,
     // waiting while it is a few behind; without one, works on it at once.
     void process(const AVPacket* packet);

@@ -309,6 +309,16 @@ constexpr CommandLineOption kOptions[] = {
      [](EncodeRequest& r, Text o, Text v) { r.channels = WholeNumberWithin(o, v, 1, 8); }},
     {"-vol_factor", "N", Audio, "volume N/50 (50 keeps it)",
      [](EncodeRequest& r, Text o, Text v) { r.volumeFactor = WholeNumberWithin(o, v, 0, 100000); }},
+    {"-loudness", "LUFS", Audio,
+     "measure the sound in a first pass (EBU R128) and bring it with one gain\n"
+     "to this integrated loudness (-70 to 0, such as -16), its true peak at\n"
+     "most -1 dBTP; no compression. It takes the place of -vol_factor",
+     [](EncodeRequest& r, Text o, Text v) { r.loudness = NumberWithin(o, v, -70, 0); }},
+    {"-nofoldercover", nullptr, Audio,
+     "a sound output whose input holds no picture takes none from the input's\n"
+     "folder (cover.jpg, folder.jpg, front.jpg); the input's tags and pictures\n"
+     "go into every sound file that holds them (MP3, M4A, FLAC, Ogg, WMA, WAV)",
+     [](EncodeRequest& r, Text, Text) { r.folderCover = false; }},
     {"-alang", "LANG", Audio, "the sound track in this language (such as fra) for outputs of one track",
      [](EncodeRequest& r, Text, Text v) { r.audioLanguage = Trimmed(v); }},
 };

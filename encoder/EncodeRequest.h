@@ -88,6 +88,8 @@ struct EncodeRequest {
     std::optional<int> channels;
     std::optional<int> volumeFactor;          // 50 keeps the volume
     std::string audioLanguage;                // -alang: the sound track a one-track output prefers
+    std::optional<double> loudness;           // -loudness: LUFS one gain brings the sound to
+    bool folderCover = true;                  // a sound output without a picture takes the folder's cover image
     bool toneMap = false;                     // -tonemap: HDR becomes SDR whatever the codec
     // -keepall: one of today's formats. Every sound track with its language
     // and title, the text subtitles, the colour description, and frame rates

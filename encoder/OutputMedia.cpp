@@ -250,11 +250,13 @@ void OutputMedia::write(AVPacket* packet, int stream, AVRational timeBase)
           [this] { return "cannot write to '" + request_.output + "'"; });
 }
 
-void OutputMedia::finish()
+void OutputMedia::finish(const std::function<void(int descriptor)>& beforeNaming)
 {
     const std::lock_guard lock(writing_);
     Check(av_write_trailer(context_.get()), "cannot finish '" + request_.output + "'");
     Check(FreeFileIo(context_->pb), "cannot write to '" + request_.output + "'");
+    if (beforeNaming)
+        beforeNaming(file_->descriptor());
     file_->place();
 }
 

@@ -12,6 +12,7 @@
 #include "encoder/OutputFile.h"
 #include "encoder/StreamEncoder.h"
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -65,8 +66,9 @@ public:
     // interleaves the streams by time.
     void write(AVPacket* packet, int stream, AVRational timeBase);
 
-    // Writes the trailer and gives the file the output's name.
-    void finish();
+    // Writes the trailer and gives the file the output's name; before that,
+    // `beforeNaming` may work on the finished file through its descriptor.
+    void finish(const std::function<void(int descriptor)>& beforeNaming = {});
 
     int64_t bytes() const;
     double seconds() const;

@@ -29,7 +29,7 @@ void ProgressReporter::reached(double inputSeconds)
 double ProgressReporter::timeShown(double outputSeconds) const
 {
     const double input = reached_.value_or(0);
-    if (video_ && inputReadTwice_)
+    if (inputReadTwice_)
         return (std::max(input, 0.0) + outputSeconds) / 2;
     return outputSeconds > 0 ? outputSeconds : std::min(input, 0.0);
 }

@@ -6,8 +6,9 @@
 // output begins (a seek to the start, the encoders' first pictures) it is
 // where the input has got to, up to the start; a job whose pictures are all
 // read once before the first is encoded (GIF, whose palette for the whole
-// clip a first pass gathers) counts that pass as the first half of its time
-// and reports no frame count until its first picture.
+// clip a first pass gathers; a loudness target, measured in a first pass)
+// counts that pass as the first half of its time and reports no frame count
+// until its first picture.
 #include "encoder/Console.h"
 
 #include <chrono>

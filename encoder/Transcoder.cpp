@@ -4,12 +4,15 @@
 #include "encoder/AudioRoute.h"
 #include "encoder/CodecChoice.h"
 #include "encoder/Fault.h"
+#include "encoder/LoudnessPass.h"
 #include "encoder/OutputMedia.h"
 #include "encoder/ProgressReporter.h"
 #include "encoder/SilentTrack.h"
+#include "encoder/SourceTags.h"
 #include "encoder/StartOutput.h"
 #include "encoder/StopSignals.h"
 #include "encoder/SubtitleRoute.h"
+#include "encoder/TagWriter.h"
 #include "encoder/Trim.h"
 #include "encoder/VideoRoute.h"
 
@@ -82,10 +85,16 @@ private:
     // From the start time (-ss) to the end.
     void readFromTheStart();
     void readToTheEnd();
+    // The first pass of a loudness target: every sound track gets the gain
+    // measured on the first; then the input is read again.
+    void levelSound();
     // Where the input has got to, for the reports of phases that write nothing.
     void noteReached(const AVPacket& packet);
     // Every route has what it wants: the pictures' limit, the sound's end.
     bool reachedTheEnd() const;
+    // A sound file takes the source's tags and pictures; video files keep
+    // the tags the muxer wrote.
+    void tagSound(int descriptor) const;
     void tick();
     void report(bool last);
     // A route whose thread failed ends the conversion with that failure.
@@ -115,7 +124,8 @@ Transcoding::Transcoding(const EncodeRequest& request, InputMedia& input, Consol
       muxer_(ChooseMuxer(request.outputFormat, request.output)),
       output_(request, muxer_),
       takeVideo_(TakesVideo(request, input, muxer_)),
-      reporter_(console, takeVideo_, takeVideo_ && IsPaletteVideo(request.videoCodec, muxer_)),
+      reporter_(console, takeVideo_,
+                (takeVideo_ && IsPaletteVideo(request.videoCodec, muxer_)) || request.loudness.has_value()),
       timelineStart_(TimelineStart(input, request))
 {
     const std::vector<int> soundTracks = SoundTracks(request, input, muxer_);
@@ -146,6 +156,8 @@ Transcoding::Transcoding(const EncodeRequest& request, InputMedia& input, Consol
 
 void Transcoding::pump()
 {
+    if (request_.loudness && !audios_.empty())
+        levelSound();
     readFromTheStart();
     if (video_ && video_->gathersPalette()) {
         video_->drawWithGatheredPalette();
@@ -194,6 +206,20 @@ void Transcoding::readToTheEnd()
     }
 }
 
+void Transcoding::levelSound()
+{
+    const double gain = MeasureLevellingGain(input_, *audios_.front(), *request_.loudness, timelineStart_,
+                                             [this](const AVPacket& packet) {
+                                                 noteReached(packet);
+                                                 tick();
+                                             });
+    for (const auto& audio : audios_)
+        audio->setGain(gain);
+    input_.rewind();
+    if (seeks_)
+        input_.seek(*request_.startSeconds);
+}
+
 void Transcoding::noteReached(const AVPacket& packet)
 {
     const int64_t time = packet.pts != AV_NOPTS_VALUE ? packet.pts : packet.dts;
@@ -235,8 +261,21 @@ void Transcoding::finish()
     // A further track may be empty; the first is the sound the output is for.
     if (!audios_.empty() && !audios_.front()->heardSound())
         Fail("no sound of stream #0." + std::to_string(audios_.front()->inputStream()) + " could be decoded");
-    output_.finish();
+    output_.finish([this](int descriptor) { tagSound(descriptor); });
     report(true);
+}
+
+void Transcoding::tagSound(int descriptor) const
+{
+    const std::string muxer = muxer_->name;
+    if (takeVideo_ || audios_.empty() || (muxer == "mp3" && !request_.id3v2))
+        return;
+    if (!TakesTags(muxer))
+        return;
+    MediaTags tags = SourceTags(input_, audios_.front()->inputStream(), request_.folderCover);
+    if (request_.title)
+        tags.fields.replace("TITLE", TagLib::StringList(TagLib::String(*request_.title, TagLib::String::UTF8)));
+    WriteTags(descriptor, muxer, tags);
 }
 
 void Transcoding::tick()

@@ -4,6 +4,7 @@
 #include "core/Texts.h"
 #include "media/LibraryHandles.h"
 #include "media/LibraryLog.h"
+#include "media/LoudnessReading.h"
 #include "media/PictureShape.h"
 #include "media/SourceLength.h"
 
@@ -294,6 +295,11 @@ OutputFinding CheckMedia(AVFormatContext* context, const OutputCheck& check)
     OutputFinding finding;
     if (!DecodeTail(context, finding.seconds))
         return Problem(ReasonCode::OutputUndecodable, texts::kOutputUndecodable);
+    if (check.promises.loudness && output.audio) {
+        const std::optional<LoudnessReading> reading = ReadLoudness(check.outputPath);
+        if (!reading || !MeetsLoudnessTarget(*reading, *check.promises.loudness))
+            return Problem(ReasonCode::OutputLoudness, texts::kOutputLoudness);
+    }
     finding.good = true;
     finding.sourceUnstatedSeconds = source.unstatedSeconds;
     return finding;

@@ -44,6 +44,11 @@ public:
     const std::string& fitSizeMegabytes() const { return fitSizeMegabytes_; }
     void setFitSizeMegabytes(const std::string& megabytes) { fitSizeMegabytes_ = megabytes; }
 
+    // "Use a cover image from the folder", which the settings file keeps:
+    // sound outputs whose file holds no picture take the folder's cover.
+    bool folderCover() const { return folderCover_; }
+    void setFolderCover(bool folderCover) { folderCover_ = folderCover; }
+
     // Runs on every change of the shutdown box's state, by the user or by code.
     void confirmShutdownChoice();
 
@@ -71,6 +76,7 @@ private:
     QPushButton* doneButton_ = nullptr;
     std::string audioLanguage_;
     std::string fitSizeMegabytes_;
+    bool folderCover_ = true;
     QLabel* jobsLead_ = nullptr;
     QLabel* jobsTail_ = nullptr;
     bool confirmSuppressed_ = true;

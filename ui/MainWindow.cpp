@@ -232,10 +232,13 @@ void MainWindow::buildAudioGroup(QWidget* client)
     auto* group = new QGroupBox(Tr(texts::kAudioSettingsGroup), client);
     group->setObjectName("GroupBox2");
     growing_->place(group, QRect(309, 315, 219, 133), kMoveDown);
-    makeGroupCombo(group, "ComboAudioCodec", Tr(texts::kAudioCodecLabel), 0, 98, 106);
-    makeGroupCombo(group, "ComboAudioBitrate", Tr(texts::kAudioBitrateLabel), 1, 98, 106);
-    QComboBox* channels = makeGroupCombo(group, "ComboAudioChannel", Tr(texts::kAudioChannelsLabel), 2, 98, 106);
-    makeGroupCombo(group, "ComboSamplingRate", Tr(texts::kSamplingRateLabel), 3, 98, 106);
+    constexpr int kRows = 5;
+    makeGroupCombo(group, "ComboAudioCodec", Tr(texts::kAudioCodecLabel), 0, 98, 106, kRows);
+    makeGroupCombo(group, "ComboAudioBitrate", Tr(texts::kAudioBitrateLabel), 1, 98, 106, kRows);
+    QComboBox* channels = makeGroupCombo(group, "ComboAudioChannel", Tr(texts::kAudioChannelsLabel), 2, 98, 106, kRows);
+    makeGroupCombo(group, "ComboSamplingRate", Tr(texts::kSamplingRateLabel), 3, 98, 106, kRows);
+    QComboBox* loudness = makeGroupCombo(group, "ComboLoudness", Tr(texts::kLoudnessLabel), 4, 98, 106, kRows);
+    loudness->setToolTip(Tr(texts::kLoudnessHint));
     channels->addItems({texts::kStereo, texts::kMono});
     channels->setCurrentIndex(0);
 }

@@ -35,7 +35,8 @@ SettingsBinder::SettingsBinder(const std::string& settingsDir, MainWindow& windo
 SettingsValues SettingsBinder::windowSettings() const
 {
     return {window_.outputDir().toStdString(), options_.overwrite(), options_.shutDown(), window_.formatIndex(),
-            window_.letterBoxIndex(), options_.jobsAtOnce(), options_.audioLanguage(), options_.fitSizeMegabytes()};
+            window_.letterBoxIndex(), options_.jobsAtOnce(), options_.audioLanguage(), options_.fitSizeMegabytes(),
+            options_.folderCover()};
 }
 
 void SettingsBinder::applySettings(const SettingsValues& values)
@@ -46,6 +47,7 @@ void SettingsBinder::applySettings(const SettingsValues& values)
     options_.setJobsAtOnce(values.jobsAtOnce);
     options_.setAudioLanguage(values.audioLanguage);
     options_.setFitSizeMegabytes(values.fitSizeMegabytes);
+    options_.setFolderCover(values.folderCover);
     window_.setFormatIndex(values.outputFormat);
     window_.setLetterBoxIndex(values.letterBox);
 }

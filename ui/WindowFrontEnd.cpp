@@ -176,6 +176,7 @@ ConversionChoices WindowFrontEnd::choices()
                                                 parts_.window.outputDir().toStdString(), parts_.options.overwrite(),
                                                 appDir_);
         choices.audioLanguage = parts_.options.audioLanguage();
+        choices.folderCover = parts_.options.folderCover();
         choices.fitCustomBytes = MegabytesToBytes(parts_.options.fitSizeMegabytes());
         return choices;
     });

@@ -10,6 +10,7 @@
 #include "core/TextRules.h"
 #include "core/EncoderName.h"
 #include "core/profiles/FormatCatalogue.h"
+#include "core/profiles/LoudnessEntries.h"
 #include "platform/CommandLineSplit.h"
 
 #include <algorithm>
@@ -83,6 +84,12 @@ JobCuts CutsOf(const ConversionChoices& choices, const JobInput& job, bool thumb
     if (!format)
         return {{}, job.sourceSize, job.displayAspect};
     return CutsFor(choices, *format, job.trim, job.measuredCrop, job.sourceSize, job.displayAspect, thumbnail);
+}
+
+// The line that keeps the folder's cover image out of the output.
+std::string WithoutFolderCover(std::string line, const std::string& outputArg)
+{
+    return line.insert(line.size() - outputArg.size(), pieces::kNoFolderCover);
 }
 
 // The picture keeps the input's upright shape when the switches keep its
@@ -163,7 +170,9 @@ std::optional<PieceSet> SharedPieces(const ConversionChoices& choices, const Job
             p.muteArg = pieces::kMute;
     }
     p.samplingRateArg = SamplingRateArg(choices.samplingRate);
-    p.volumeArg = VolumeArg(choices.volumeFactor);
+    // A loudness target takes the volume slider's place.
+    const std::optional<int> loudness = LoudnessTarget(choices.loudness);
+    p.volumeArg = loudness ? Quoted(pieces::kLoudnessHead, std::to_string(*loudness)) : VolumeArg(choices.volumeFactor);
     p.channelsArg += p.muteArg + p.volumeArg;
     p.newer = NewerPiecesFor(choices, job.sourceSize, job.displayAspect);
     p.newer.pass = PassArg(job.pass, job.passStatistics);
@@ -204,6 +213,11 @@ BuildResult BuildCommandLine(const ConversionChoices& choices, const JobInput& j
     // sound keeps no sound.
     result.keepsVideo = !IsAudioOnlyOutput(job.outputExt) && format->kind != FormatKind::AudioOnly;
     result.keepsAudio = p->muteArg.empty() && format->kind != FormatKind::Animation;
+    if (result.keepsAudio) {
+        result.promises.loudness = LoudnessTarget(choices.loudness);
+        if (!choices.folderCover && format->kind != FormatKind::StreamCopy)
+            result.commandLine = WithoutFolderCover(result.commandLine, p->outputArg);
+    }
     result.promises.everyTrack = format->keepsEveryTrack;
     const std::size_t head = p->encoderPrefix.size() + p->inputArg.size();
     result.promises.shape = result.keepsVideo

@@ -79,6 +79,8 @@ inline constexpr std::string_view kKeepAll = " -keepall";                       
 inline constexpr std::string_view kToneMap = " -tonemap";                                    // 9
 inline constexpr std::string_view kPassHead = " -pass \"";                                   // 8
 inline constexpr std::string_view kPassLogHead = " -passlogfile \"";                         // 15
+inline constexpr std::string_view kLoudnessHead = " -loudness \"";                          // 12
+inline constexpr std::string_view kNoFolderCover = " -nofoldercover";                        // 15
 
 // A trim, a crop and a preview: after every other piece, only when asked.
 inline constexpr std::string_view kStartHead = " -start \"";                // 9

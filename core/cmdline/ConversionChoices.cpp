@@ -24,6 +24,8 @@ ConversionChoices TakeChoices(const ProfileState& state, const std::string& volu
             choices.channelIndex = static_cast<int>(i);
     choices.letterBoxIndex = lists.letterBox.selected;
     choices.muteIndex = lists.muteAudio.selected;
+    if (lists.loudness.enabled)
+        choices.loudness = lists.loudness.selectedText();
     choices.volumeFactor = volumeFactor;
     choices.outputDir = outputDir;
     choices.overwrite = overwrite;

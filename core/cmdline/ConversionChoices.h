@@ -22,6 +22,8 @@ struct ConversionChoices {
     int letterBoxIndex = 1; // 1 "LetterBox" turns the bars on
     int muteIndex = 0;      // 1 "True" mutes video outputs
     std::string volumeFactor = "50";
+    std::string loudness;   // the Loudness entry; empty where the format offers none
+    bool folderCover = true; // a sound output without a picture takes the folder's cover image
     std::string outputDir;  // the text of outputDirEdit
     bool overwrite = false; // overwriteCheck
     std::string profileFamily;

@@ -19,8 +19,8 @@ constexpr std::string_view kSeparator = "              -------------------------
 constexpr Offers kTodaysVideoOffers = kAll | kHdr;
 constexpr Offers kCopyOffers = kMute;
 constexpr Offers kGifOffers = kVideoCodec | kVideoSize | kFrameRate;
-constexpr Offers kLossyAudioOffers = kSound | kVolume;
-constexpr Offers kLosslessAudioOffers = kAudioCodec | kChannels | kSamplingRate | kVolume;
+constexpr Offers kLossyAudioOffers = kSound | kVolume | kLoudness;
+constexpr Offers kLosslessAudioOffers = kAudioCodec | kChannels | kSamplingRate | kVolume | kLoudness;
 
 constexpr FormatSpec kFormats[] = {
     {"ipod-320-good", "iPod (320 x 240) Good Quality (*.mp4)", "MP4", Video,

@@ -3,6 +3,8 @@
 // An option list as the window shows it: entries, the selected index (-1 for
 // none) and whether it is enabled. The format switch fills these models and
 // the window mirrors them into its combo boxes.
+#include "core/profiles/LoudnessEntries.h"
+
 #include <string>
 #include <vector>
 
@@ -75,5 +77,6 @@ struct OptionLists {
     OptionList samplingRate;
     OptionList letterBox{{"None", "LetterBox"}, 1};
     OptionList crop{{kCropNoneEntry, kCropAutoEntry}, 0};
+    OptionList loudness{LoudnessEntries(), 0}; // "Off" or a target; kept from format to format
     OptionList muteAudio{{"False", "True"}, 0};
 };

@@ -2,9 +2,9 @@
 #pragma once
 // The option lists by their control names, in the order the window shows
 // them (video group, audio group, then letterbox and mute); the HDR list,
-// shown last in the video group, and the Crop list of the general group came
-// later and follow the letterbox so that the others keep their places in
-// what the tool prints. The window finds
+// shown last in the video group, the Crop list of the general group and the
+// Loudness list, last in the audio group, came later and follow the letterbox
+// so that the others keep their places in what the tool prints. The window finds
 // its combo boxes by these names; the command-line tool prints and checks
 // the lists through them; a format's row says which of them it offers.
 #include "core/profiles/OptionList.h"
@@ -27,9 +27,10 @@ inline constexpr Offers kSamplingRate = 1u << 7;
 inline constexpr Offers kLetterBox = 1u << 8;
 inline constexpr Offers kMute = 1u << 9;
 inline constexpr Offers kVolume = 1u << 10;
-inline constexpr Offers kAll = (1u << 11) - 1; // every list of the device formats
 inline constexpr Offers kHdr = 1u << 11;        // only today's video rows choose what HDR becomes
 inline constexpr Offers kCrop = 1u << 12;       // every format that codes a picture (see OffersOf)
+inline constexpr Offers kLoudness = 1u << 13;   // every format that codes sound anew
+inline constexpr Offers kAll = ((1u << 11) - 1) | kLoudness; // every list of the device formats
 inline constexpr Offers kSound = kAudioCodec | kAudioBitrate | kChannels | kSamplingRate;
 } // namespace offer
 
@@ -42,7 +43,7 @@ struct OptionListSlot {
     bool fixedEntries;
 };
 
-inline constexpr std::array<OptionListSlot, 12> kOptionListSlots{{
+inline constexpr std::array<OptionListSlot, 13> kOptionListSlots{{
     {"ComboVideoCodec", &OptionLists::videoCodec, offer::kVideoCodec, false},
     {"ComboVideoSize", &OptionLists::videoSize, offer::kVideoSize, false},
     {"ComboVideoBitrate", &OptionLists::videoBitrate, offer::kVideoBitrate, false},
@@ -54,9 +55,10 @@ inline constexpr std::array<OptionListSlot, 12> kOptionListSlots{{
     {"ComboLetterBox", &OptionLists::letterBox, offer::kLetterBox, true},
     {"ComboHdr", &OptionLists::hdr, offer::kHdr, false},
     {"ComboCrop", &OptionLists::crop, offer::kCrop, true},
+    {"ComboLoudness", &OptionLists::loudness, offer::kLoudness, true},
     {"ComboMuteAudio", &OptionLists::muteAudio, offer::kMute, true},
 }};
 
-// The first eleven slots are the lists a profile fills or selects in (or,
+// The first twelve slots are the lists a profile fills or selects in (or,
 // for the fixed ones, enables); mute, the last, is only reset by the switch.
-inline constexpr std::size_t kProfileListSlotCount = 11;
+inline constexpr std::size_t kProfileListSlotCount = 12;

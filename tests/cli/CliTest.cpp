@@ -106,7 +106,7 @@ TEST_F(Cli, ShowsEveryProfileAsTheWindowWouldHoldIt)
 TEST_F(Cli, ShowProfileOfThePhoneFormatSpellsItsListsExactly)
 {
     const auto lines = Lines(Start({"--show-profile", "18"}).out);
-    ASSERT_EQ(lines.size(), 11u);
+    ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[0], "ComboVideoCodec\t0\tMPEG4\tH263\tXVID");
     EXPECT_EQ(lines[4], "ComboAudioCodec\t0\tamr_nb");
     EXPECT_EQ(lines[6], "ComboAudioChannel\t1\tStereo\tMono");
@@ -115,6 +115,8 @@ TEST_F(Cli, ShowProfileOfThePhoneFormatSpellsItsListsExactly)
     EXPECT_EQ(lines[9], "ComboHdr\tdisabled");
     EXPECT_EQ(lines[10], "ComboCrop\t0\tNone\tAuto");
     EXPECT_EQ(Lines(Start({"--show-profile", "23"}).out)[10], "ComboCrop\tdisabled");
+    EXPECT_EQ(lines[11], "ComboLoudness\t0\tOff\t\u221214 LUFS (streaming)\t\u221216 LUFS (podcast)\t\u221223 LUFS (broadcast)");
+    EXPECT_EQ(Lines(Start({"--show-profile", "34"}).out)[11], "ComboLoudness\tdisabled");
     EXPECT_EQ(Lines(Start({"--show-profile", "31"}).out)[9], "ComboHdr\t0\tKeep HDR\tTone-map to SDR");
     EXPECT_EQ(Lines(Start({"--show-profile", "23"}).out)[0], "ComboVideoCodec\t-1");
     EXPECT_EQ(Start({"--show-profile", "20"}).out, Start({"--show-profile", "0"}).out);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cmdline/CommandPieces.h"
 #include "core/cmdline/OptionArgs.h"
+#include "core/profiles/LoudnessEntries.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -53,6 +54,19 @@ struct TextCase {
     const char* text;
     const char* piece;
 };
+
+// What --loudness takes: the entry, its level with either minus sign, or off.
+TEST(OptionArgs, LoudnessIsNamedByItsEntryOrItsLevel)
+{
+    const std::string podcast = "\u221216 LUFS (podcast)";
+    for (const char* typed : {"-16", "\u221216", " -16 LUFS", "-16lufs", "\u221216 LUFS (podcast)"})
+        EXPECT_EQ(LoudnessEntryFor(typed), podcast) << typed;
+    EXPECT_EQ(LoudnessEntryFor("OFF"), "Off");
+    for (const char* none : {"-15", "16", "-16 dB", "", "loud"})
+        EXPECT_EQ(LoudnessEntryFor(none), "") << none;
+    EXPECT_EQ(LoudnessTarget(podcast), -16);
+    EXPECT_EQ(LoudnessTarget("Off"), std::nullopt);
+}
 
 TEST(OptionArgs, VideoCodecIsTrimmedAndLowerCased)
 {

@@ -226,6 +226,21 @@ TEST_F(SettingsFileTest, TheAudioLanguageAndTheCustomFitAreReadAndKeptWhereTheyW
     EXPECT_EQ(ReadText(ini()).find("FitSizeMB"), std::string::npos);
 }
 
+// "Use a cover image from the folder" is on unless the file says "0"; it is
+// written once turned off, so the five keys stay alone in the usual file.
+TEST_F(SettingsFileTest, TheFolderCoverIsOnUntilTurnedOff)
+{
+    SettingsValues loaded = kWindowDefaults;
+    ASSERT_EQ(loadFrom("[General]\nOutputDir=/out\n", loaded), SettingsLoad::Loaded);
+    EXPECT_TRUE(loaded.folderCover);
+    loaded.folderCover = false;
+    ASSERT_TRUE(SettingsFile(dir.dir()).save(loaded));
+    EXPECT_NE(ReadText(ini()).find("FolderCover=0\n"), std::string::npos);
+    SettingsValues again = kWindowDefaults;
+    ASSERT_EQ(SettingsFile(dir.dir()).load(again), SettingsLoad::Loaded);
+    EXPECT_FALSE(again.folderCover);
+}
+
 TEST_F(SettingsFileTest, AFailingWriteDeletesTheFileAndLeavesNoPartOfTheNewOne)
 {
     dir.write("plumly.ini", "[General]\nOutputDir=/old\n");

@@ -6,10 +6,15 @@
 #include "encoder/CodecChoice.h"
 #include "encoder/Console.h"
 #include "encoder/FrameGeometry.h"
+#include "encoder/FolderCover.h"
 #include "encoder/FrameRateKeeper.h"
+#include "encoder/LoudnessPass.h"
 #include "encoder/ProgressReporter.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace ridod2e {
 namespace {
@@ -108,6 +113,38 @@ TEST(EncoderFrameRate, ClosesUpAClockThatGoesBack)
     EXPECT_EQ(restarted.first, 100);
     EXPECT_EQ(restarted.count, 1);
     EXPECT_EQ(keeper.place(0.04).first, 101);
+}
+
+// The folder's cover: cover before folder before front, in any case, only a
+// picture, and never through a link someone may have put there.
+TEST(EncoderFolderCover, TakesThePictureNamedFirstAndFollowsNoLink)
+{
+    const TempDir dir;
+    const std::string jpeg = "\xFF\xD8\xFF\xE0 a picture";
+    const std::string png = "\x89PNG\r\n a picture";
+    const std::string input = (dir.path() / "track.flac").string();
+    EXPECT_FALSE(FolderCover(input));
+    dir.write("front.jpg", jpeg);
+    dir.write("FOLDER.PNG", png);
+    ASSERT_TRUE(FolderCover(input));
+    EXPECT_EQ(FolderCover(input)->mimeType, "image/png");
+    dir.write("Cover.jpg", "no picture at all");
+    EXPECT_EQ(FolderCover(input)->mimeType, "image/png");
+    std::filesystem::remove(dir.path() / "Cover.jpg");
+    std::filesystem::create_symlink(dir.path() / "front.jpg", dir.path() / "cover.jpeg");
+    const auto cover = FolderCover(input);
+    ASSERT_TRUE(cover);
+    EXPECT_EQ(std::string(cover->data.begin(), cover->data.end()), png);
+}
+
+// One gain meets the target unless the true peak would pass -1 dBTP; silence is left alone.
+TEST(EncoderLoudness, OneGainUpToTheTruePeakCeiling)
+{
+    const struct {
+        double integrated, truePeak, target, gainDb;
+    } cases[] = {{-30, -20, -16, 14}, {-20, -2, -16, 1}, {-10, -0.5, -23, -13}, {-HUGE_VAL, -HUGE_VAL, -16, 0}};
+    for (const auto& c : cases)
+        EXPECT_NEAR(20 * std::log10(LevellingGain(c.integrated, c.truePeak, c.target)), c.gainDb, 1e-9) << c.integrated;
 }
 
 TEST(EncoderAudioChoices, PicksTheNearestValue)

@@ -137,6 +137,9 @@ TEST(MediaOutputVerifier, FindsWhatAPlayerWouldMeet)
         {"both.mp4", "portrait.mp4", false, true, true, "the output lost the picture's upright shape", 0, {false, true}},
         // A source whose header understates what it holds says by how much.
         {"both.mp4", "understated.mkv", false, true, true, "", 3, {}, 2},
+        // A tone at half scale is far louder than broadcast's -23 LUFS.
+        {"sound.mp3", "sound.mp3", false, false, true, "the output's loudness misses the level asked for", 0,
+         {false, false, -23}},
     };
     MediaOutputVerifier verifier;
     for (const auto& c : cases) {

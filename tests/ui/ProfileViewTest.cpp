@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FileList.h"
+#include "core/cmdline/ConversionChoices.h"
 #include "core/SharedState.h"
 #include "support/FakeMessages.h"
 #include "support/WindowControls.h"
@@ -231,6 +232,25 @@ TEST_F(ProfileWindow, ACopyFormatDisablesWhatItDoesNotOfferThroughABusySpellUnti
 
 // The HDR list is the video group's last row: offered by today's video
 // rows alone, and read by the command line from there.
+// The Loudness list is the audio group's last row: offered wherever sound
+// is coded anew, its choice kept from format to format.
+TEST_F(ProfileWindow, LoudnessListServesEveryFormatThatCodesSound)
+{
+    form.show();
+    QComboBox* loudness = Find<QComboBox>(form, "ComboLoudness");
+    EXPECT_EQ(loudness->parentWidget()->objectName(), "GroupBox2");
+    EXPECT_GT(loudness->y(), Find<QComboBox>(form, "ComboSamplingRate")->geometry().bottom());
+    EXPECT_LE(loudness->geometry().bottom(), loudness->parentWidget()->height());
+    EXPECT_TRUE(loudness->isEnabled());
+    Pick(loudness, "\u221216 LUFS (podcast)");
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 23);
+    EXPECT_EQ(loudness->currentText(), "\u221216 LUFS (podcast)");
+    EXPECT_EQ(TakeChoices(view.state(), "50", {}, false, {}).loudness, "\u221216 LUFS (podcast)");
+    Pick(Find<QComboBox>(form, "ComboOutputFormat"), 33);
+    EXPECT_FALSE(loudness->isEnabled());
+    EXPECT_EQ(TakeChoices(view.state(), "50", {}, false, {}).loudness, "");
+}
+
 TEST_F(ProfileWindow, HdrListServesTodaysVideoRowsOnly)
 {
     form.show();

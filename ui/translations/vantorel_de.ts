@@ -264,6 +264,14 @@ Bitte installieren Sie dieses Programm neu</translation>
         <translation>Ausgewählten Eintrag &amp;entfernen</translation>
     </message>
     <message>
+        <source>Loudness : </source>
+        <translation>Lautheit: </translation>
+    </message>
+    <message>
+        <source>Brings every output to one loudness (EBU R128) with one gain, keeping the dynamics; Off: the Volume slider applies</source>
+        <translation>Bringt jede Ausgabe mit einer Verstärkung auf eine Lautheit (EBU R128), die Dynamik bleibt; Aus: der Lautstärkeregler gilt</translation>
+    </message>
+    <message>
         <source>Sampling Rate : </source>
         <translation>Abtastrate: </translation>
     </message>

@@ -264,6 +264,14 @@ Veuillez réinstaller ce logiciel</translation>
         <translation>&amp;Retirer l’élément sélectionné</translation>
     </message>
     <message>
+        <source>Loudness : </source>
+        <translation>Sonie : </translation>
+    </message>
+    <message>
+        <source>Brings every output to one loudness (EBU R128) with one gain, keeping the dynamics; Off: the Volume slider applies</source>
+        <translation>Amène chaque sortie à une même sonie (EBU R128) par un seul gain, dynamique conservée ; Off : le curseur Volume s’applique</translation>
+    </message>
+    <message>
         <source>Sampling Rate : </source>
         <translation>Fréquence : </translation>
     </message>
